@@ -1,0 +1,38 @@
+#include "description.h"
+
+#include <algorithm>
+
+#include "codecs.h"
+#include "line_formats.h"
+#include "text_file.h"
+
+namespace orvan {
+
+std::string ReadDescription(DescriptionStore store, const std::string& path, long long position,
+                            long long length) {
+    if (length <= 0) return {};
+    const long long offset = store == DescriptionStore::Lexicon ? position : position - 1;
+    const auto stored = ReadFileRange(path, offset, std::min(length, kDescriptionReadLimit));
+    if (!stored) return {};
+    return store == DescriptionStore::Lexicon ? DecodeLexText(offset + 1, *stored)
+                                              : DecodePersonalText(*stored);
+}
+
+std::string ReadEntryDescription(const EntryRecord& entry, const LexiconFiles& files,
+                                 const PersonalFiles& personal) {
+    if (entry.Kind == 'C') {
+        return ReadDescription(DescriptionStore::Personal, personal.texts, entry.DescPos,
+                               entry.DescLen);
+    }
+    return ReadDescription(DescriptionStore::Lexicon, files.descriptions, entry.DescPos,
+                           entry.DescLen);
+}
+
+std::string ReadSupplement(const std::string& noteItem, const PersonalFiles& personal) {
+    const auto position = ParseDecimal(Columns(noteItem, 1, 8));
+    const auto length = ParseDecimal(Columns(noteItem, 9, 5));
+    if (!position || !length) return {};
+    return ReadDescription(DescriptionStore::Personal, personal.texts, *position, *length);
+}
+
+}  // namespace orvan

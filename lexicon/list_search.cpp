@@ -1,0 +1,185 @@
+#include "list_search.h"
+
+#include "search_keys.h"
+
+namespace orvan {
+
+namespace {
+
+enum class Condition { Start, Contain, End };
+
+// The key a headword (or a typed text) is compared under in one language.
+std::string KeyIn(bool greek, std::string_view text) {
+    return greek ? GreekSearchKey(text, true) : EnglishListKey(text);
+}
+
+bool Holds(Condition condition, bool greek, const std::string& headwordKey, int keyStart,
+           const std::string& key) {
+    const std::string_view t = headwordKey;
+    switch (condition) {
+        case Condition::Start: {
+            // English headwords are compared from their key start, past leading articles and
+            // marks; Greek headwords from their first letter.
+            const size_t from = greek ? 0 : static_cast<size_t>(std::max(keyStart, 1) - 1);
+            return from <= t.size() && t.substr(from).starts_with(key);
+        }
+        case Condition::Contain:
+            return t.find(key) != std::string_view::npos;
+        case Condition::End:
+            return t.ends_with(key);
+    }
+    return false;
+}
+
+// Walks the table of one language in slot order, handing each headword with its English record
+// and slot to `visit`, which says whether the item was listed; stops at the list limit.
+template <typename Visit>
+void Walk(const EntryTable& entries, const GreekTable& greek, bool greekMode, Visit visit) {
+    int listed = 0;
+    if (greekMode) {
+        for (int slot = 1; slot <= greek.Count() && listed < kListLimit; ++slot) {
+            const GreekRecord& record = greek[slot];
+            listed += visit(record.Headword, entries[record.EnglishSlot], record.EnglishSlot);
+        }
+    } else {
+        for (int slot = 1; slot <= entries.Count() && listed < kListLimit; ++slot) {
+            listed += visit(entries[slot].Headword, entries[slot], slot);
+        }
+    }
+}
+
+bool PassesFilters(const EntryRecord& english, const FillRequest& request) {
+    if (request.personalOnly && english.Kind != 'C' && english.Kind != 'A') return false;
+    return request.fieldCode.empty() || english.FieldCode == request.fieldCode;
+}
+
+// Lists every record of the input language's table that passes the filters and `matches`.
+template <typename Matches>
+std::vector<ListItem> Collect(const EntryTable& entries, const GreekTable& greek, bool greekMode,
+                              const FillRequest& request, Matches matches) {
+    std::vector<ListItem> items;
+    Walk(entries, greek, greekMode,
+         [&](const std::string& headword, const EntryRecord& english, int slot) {
+             if (!matches(headword, english) || !PassesFilters(english, request)) return false;
+             items.push_back({ListItemText(headword, english), slot});
+             return true;
+         });
+    return items;
+}
+
+std::vector<ListItem> SearchOneCondition(const EntryTable& entries, const GreekTable& greek,
+                                         bool greekMode, Condition condition,
+                                         const std::string& key, const FillRequest& request) {
+    return Collect(entries, greek, greekMode, request,
+                   [&](const std::string& headword, const EntryRecord& english) {
+                       return Holds(condition, greekMode, KeyIn(greekMode, headword),
+                                    english.KeyStart, key);
+                   });
+}
+
+FillResult SearchMulti(const EntryTable& entries, const GreekTable& greek,
+                       const FillRequest& request) {
+    FillResult result;
+    const SearchCriteria& c = request.criteria;
+    const std::string& first = !c.start.empty() ? c.start : !c.contain.empty() ? c.contain : c.end;
+    const bool greekMode = StartsWithGreekLetter(TrimLeadingBlanks(first));
+    result.language = greekMode;
+
+    // Each criterion is reduced like the headwords of its language, as the single search does.
+    struct Criterion {
+        Condition condition;
+        std::string key;
+    };
+    std::vector<Criterion> criteria;
+    if (!c.start.empty()) criteria.push_back({Condition::Start, KeyIn(greekMode, c.start)});
+    if (!c.contain.empty()) criteria.push_back({Condition::Contain, KeyIn(greekMode, c.contain)});
+    if (!c.end.empty()) criteria.push_back({Condition::End, KeyIn(greekMode, c.end)});
+    if (criteria.empty()) return result;
+
+    result.items = Collect(entries, greek, greekMode, request,
+                           [&](const std::string& headword, const EntryRecord& english) {
+                               const std::string t = KeyIn(greekMode, headword);
+                               for (const Criterion& criterion : criteria) {
+                                   if (!Holds(criterion.condition, greekMode, t, english.KeyStart,
+                                              criterion.key)) {
+                                       return false;
+                                   }
+                               }
+                               return true;
+                           });
+    return result;
+}
+
+}  // namespace
+
+std::string ListItemText(const std::string& headword, const EntryRecord& english) {
+    return english.Kind == 'C' ? headword + " *" : headword;
+}
+
+FillResult FillList(const EntryTable& entries, const GreekTable& greek,
+                    std::string_view entryText, bool greekMode, const FillRequest& request) {
+    FillResult result;
+    const std::string_view text = TrimLeadingBlanks(entryText);
+    result.entryText = std::string(text);
+    if (!text.empty()) {
+        greekMode = StartsWithGreekLetter(text);
+        result.language = greekMode;
+    }
+
+    if (!text.empty()) {
+        const std::string key = KeyIn(greekMode, text);
+        if (request.mode == "START" || request.mode == "CONTAIN" || request.mode == "END") {
+            const Condition condition = request.mode == "START"     ? Condition::Start
+                                        : request.mode == "CONTAIN" ? Condition::Contain
+                                                                    : Condition::End;
+            result.items = SearchOneCondition(entries, greek, greekMode, condition, key, request);
+        } else if (request.mode == "SPECIFIC") {
+            if (request.slot < 1 || request.slot > entries.Count()) return result;
+            const EntryRecord& english = entries[request.slot];
+            const std::string& headword =
+                greekMode ? greek[english.GreekSlot].Headword : english.Headword;
+            result.items.push_back({ListItemText(headword, english), request.slot});
+            result.entryText = headword;
+            result.showFirst = true;
+        }
+        return result;
+    }
+
+    const auto any = [](const std::string&, const EntryRecord&) { return true; };
+    if (!request.fieldCode.empty() && request.mode != "MULTI") {
+        result.items = Collect(entries, greek, greekMode, request, any);
+    } else if (request.personalOnly) {
+        FillRequest personalOnly = request;
+        personalOnly.fieldCode.clear();
+        result.items = Collect(entries, greek, greekMode, personalOnly, any);
+    } else if (request.mode == "MULTI") {
+        FillResult multi = SearchMulti(entries, greek, request);
+        multi.entryText = result.entryText;
+        return multi;
+    }
+    return result;
+}
+
+std::string FieldFilterCode(const FieldTable* fields, int selectedItem) {
+    if (fields == nullptr || selectedItem < 1 || selectedItem > fields->Count()) return {};
+    return std::string(TrimBlanks((*fields)[selectedItem].Code).substr(0, 20));
+}
+
+CriteriaDispatch DispatchSearchCriteria(const SearchCriteria& criteria) {
+    const int filled = !criteria.start.empty() + !criteria.contain.empty() + !criteria.end.empty();
+    if (filled == 0) return {};
+    if (filled > 1) return {true, "MULTI", ""};
+    if (!criteria.start.empty()) return {true, "START", criteria.start};
+    if (!criteria.contain.empty()) return {true, "CONTAIN", criteria.contain};
+    return {true, "END", criteria.end};
+}
+
+std::vector<ListItem> WholeLexiconItems(const EntryTable& entries) {
+    std::vector<ListItem> items;
+    for (int slot = 1; slot <= entries.Count() && slot <= kListLimit; ++slot) {
+        items.push_back({entries[slot].Headword, slot});
+    }
+    return items;
+}
+
+}  // namespace orvan

@@ -1,0 +1,77 @@
+// The rules by which the entry list is filled: which headwords match what the user typed, in
+// which language, under which filters, and what each list item says.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tables.h"
+
+namespace orvan {
+
+/// One fill lists at most this many items.
+inline constexpr int kListLimit = 32736;
+
+/// \brief One item of the entry list: the text shown and the English table slot behind it
+/// (also for Greek items).
+struct ListItem {
+    std::string text;
+    int slot = 0;
+    bool operator==(const ListItem&) const = default;
+};
+
+/// \brief The three texts of the search-criteria dialog, as typed.
+struct SearchCriteria {
+    std::string start;
+    std::string contain;
+    std::string end;
+};
+
+struct FillRequest {
+    std::string mode;  // "START", "CONTAIN", "END", "MULTI" or "SPECIFIC", compared exactly
+    int slot = 0;      // "SPECIFIC": the English table slot to list
+    bool personalOnly = false;
+    std::string fieldCode;    // the science filter (FieldFilterCode); empty for none
+    SearchCriteria criteria;  // "MULTI"
+};
+
+struct FillResult {
+    std::string entryText;         // the search field's text after the fill
+    std::optional<bool> language;  // set when the fill chose the input language: true = Greek
+    std::vector<ListItem> items;
+    bool showFirst = false;  // "SPECIFIC": the one item is selected and its entry shown
+};
+
+/// \brief Fills the entry list from the search field's text, in the current input language.
+///
+/// The text loses its leading blanks; a non-empty text chooses the language by its first letter
+/// (Greek when it is one of the 67 Greek letters). Each matching record gives an item in table
+/// order; personal entries carry " *".
+///
+///     FillList(entries, greek, "semi", false, {.mode = "START"})  // English headwords from "semi"
+FillResult FillList(const EntryTable& entries, const GreekTable& greek,
+                    std::string_view entryText, bool greekMode, const FillRequest& request);
+
+/// \brief The science filter code for the science list's selected item (-1: none); empty for no
+/// selection, the blank item 0, or no science list.
+std::string FieldFilterCode(const FieldTable* fields, int selectedItem);
+
+/// \brief What confirming the search-criteria dialog fills: a single criterion searches as if
+/// typed, in its own mode; two or three search with "MULTI" and an empty search field; none
+/// fills nothing.
+struct CriteriaDispatch {
+    bool fill = false;
+    std::string mode;
+    std::string entryText;
+};
+CriteriaDispatch DispatchSearchCriteria(const SearchCriteria& criteria);
+
+/// \brief Every English headword from slot 1, unmarked and unfiltered, up to the list limit.
+std::vector<ListItem> WholeLexiconItems(const EntryTable& entries);
+
+/// \brief The list text of an English record: its headword, and " *" for a personal entry.
+std::string ListItemText(const std::string& headword, const EntryRecord& english);
+
+}  // namespace orvan

@@ -1,0 +1,66 @@
+// The settings file "Orvan.ini": where it is, what it says, and how it is rewritten.
+//
+// Line 1 is "YES" or "NO" (whether the start screen opens); line 2, when present and not empty,
+// is the personal folder.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace orvan {
+
+inline constexpr const char* kSettingsFileName = "Orvan.ini";
+inline constexpr const char* kWriteProbeFileName = "Orvan.txt";
+
+struct SettingsContents {
+    std::string firstLine;   // empty when missing
+    std::string secondLine;  // empty when missing
+};
+
+/// \brief The two lines of a settings file; nothing when it does not exist or cannot be read.
+std::optional<SettingsContents> ReadSettings(const std::string& path);
+
+/// \brief Whether the start screen opens: anything but exactly "NO" on line 1 says yes.
+bool ShowsStartScreen(const SettingsContents& settings);
+
+/// \brief Rewrites the settings file, keeping each line the caller leaves empty: line 1 is
+/// `firstLine`, else the old line 1, else "YES"; line 2 is `folder`, else the old line 2, else
+/// absent. The file is replaced in one atomic step; false when it could not be written (the
+/// old file then stays as it was).
+bool WriteSettings(const std::string& path, const std::string& firstLine,
+                   const std::string& folder);
+
+/// \brief The three places searched for the settings file, in order: the user's configuration
+/// folder, the documents folder, the home folder. An empty folder is not searched.
+struct SettingsFolders {
+    std::string config;
+    std::string documents;
+    std::string home;
+};
+
+/// \brief The file system as the settings search sees it; tests give their own.
+class SettingsProbe {
+public:
+    virtual ~SettingsProbe() = default;
+    virtual bool FileExists(const std::string& path) const;
+    virtual bool FolderExists(const std::string& path) const;
+    /// Creates an empty file (the write test); false when it cannot.
+    virtual bool CreateEmptyFile(const std::string& path) const;
+};
+
+struct SettingsLocation {
+    std::string path;
+    bool exists = false;  // false: `path` is where a new settings file is to be created
+};
+
+/// \brief Finds the settings file: the first of config/, documents/, home/ + "Orvan.ini" that
+/// exists. When none does, chooses where to create it: the configuration folder if an empty
+/// "Orvan.txt" can be created there (the probe file is left in place), else the documents
+/// folder when it exists, else the home folder.
+SettingsLocation LocateSettingsFile(const SettingsFolders& folders, const SettingsProbe& probe);
+
+/// \brief Only the search part of LocateSettingsFile: the existing settings file, or empty.
+/// Touches nothing.
+std::string FindSettingsFile(const SettingsFolders& folders, const SettingsProbe& probe);
+
+}  // namespace orvan

@@ -1,0 +1,42 @@
+#include "tables.h"
+
+#include "codecs.h"
+#include "line_formats.h"
+#include "text_file.h"
+
+namespace orvan {
+
+namespace {
+constexpr long long kPrologueSize = 57601;
+}
+
+const FieldRecord& FieldTable::operator[](int slot) const {
+    static const FieldRecord kEmpty{};
+    return slot >= 1 && slot <= Count() ? fields_[static_cast<size_t>(slot) - 1] : kEmpty;
+}
+
+std::vector<std::string> FieldTable::ListItems() const {
+    std::vector<std::string> items{" "};
+    for (const FieldRecord& field : fields_) items.push_back(field.Name);
+    return items;
+}
+
+std::optional<FieldTable> LoadFieldTable(const LexiconFiles& files) {
+    const auto bytes = ReadWholeFile(files.fields);
+    if (!bytes) return std::nullopt;
+    FieldTable table;
+    TextLines lines(*bytes);
+    for (std::string_view line; table.Count() < kFieldCapacity && lines.Next(line);) {
+        FieldLine field = ParseFieldLine(line);
+        table.Append(FieldRecord{std::move(field.code), std::move(field.name)});
+    }
+    return table;
+}
+
+std::string LoadRtfHeader(const LexiconFiles& files) {
+    const auto block = ReadFileRange(files.descriptions, 0, kPrologueSize);
+    if (!block) return {};
+    return "{" + DecodeLexText(1, *block);
+}
+
+}  // namespace orvan

@@ -1,0 +1,110 @@
+// The three tables the lookup window works on, and their loaders.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lexicon_files.h"
+
+namespace orvan {
+
+/// Records per table (slots 1..40000) and science fields (slots 1..59).
+inline constexpr int kTableCapacity = 40000;
+inline constexpr int kFieldCapacity = 59;
+
+struct EntryRecord {
+    uint16_t Number = 0;
+    std::string Headword;
+    int32_t DescPos = 0;  // 'L'/'A': 0-based offset in data/lex.tbo; 'C': 1-based in clex.tbo
+    int32_t DescLen = 0;
+    char Kind = '\0';  // 'L' lexicon, 'C' personal entry, 'A' lexicon entry with a supplement
+    std::string FieldCode;
+    uint8_t KeyStart = 0;
+    int32_t NoteIndex = 0;  // 'A' only: index into the NoteList
+    uint16_t GreekSlot = 0;
+};
+
+struct GreekRecord {
+    uint16_t Number = 0;
+    std::string Headword;
+    uint16_t EnglishSlot = 0;
+};
+
+struct FieldRecord {
+    std::string Code;
+    std::string Name;
+};
+
+/// \brief Records addressed by slot from 1; slot 0 and every slot past the filled part read as
+/// an empty record (Number 0), which is where a table ends.
+template <typename Record>
+class SlotTable {
+public:
+    SlotTable() : records_(1) {}
+
+    const Record& operator[](long long slot) const {
+        static const Record kEmpty{};
+        return slot >= 1 && slot < static_cast<long long>(records_.size()) ? records_[slot]
+                                                                           : kEmpty;
+    }
+    Record& at(int slot) { return records_.at(static_cast<size_t>(slot)); }
+
+    /// Number of filled slots; the filled slots are 1..Count().
+    int Count() const { return static_cast<int>(records_.size()) - 1; }
+    bool Full() const { return Count() >= kTableCapacity; }
+
+    /// Fills the next slot and returns its number.
+    int Append(Record record) {
+        records_.push_back(std::move(record));
+        return Count();
+    }
+
+    void Reserve(int count) { records_.reserve(static_cast<size_t>(count) + 1); }
+
+private:
+    std::vector<Record> records_;
+};
+
+using EntryTable = SlotTable<EntryRecord>;
+using GreekTable = SlotTable<GreekRecord>;
+
+/// \brief Science fields, slot i matching item i of the science list (item 0 is the blank).
+class FieldTable {
+public:
+    const FieldRecord& operator[](int slot) const;
+    int Count() const { return static_cast<int>(fields_.size()); }
+    void Append(FieldRecord field) { fields_.push_back(std::move(field)); }
+
+    /// The items of the science list: " " and then every field name.
+    std::vector<std::string> ListItems() const;
+
+private:
+    std::vector<FieldRecord> fields_;  // slot 1 is fields_[0]
+};
+
+/// \brief Locations of the personal supplements in clex.tbo, 13 characters each: an 8-digit
+/// 1-based position and a 5-digit length. Every load appends to it.
+using NoteList = std::vector<std::string>;
+
+struct EntryTables {
+    EntryTable entries;
+    GreekTable greek;
+};
+
+/// \brief Reads data/srt.tbo; nothing when it does not exist (the science list then has no
+/// items at all). Fills at most 59 fields.
+std::optional<FieldTable> LoadFieldTable(const LexiconFiles& files);
+
+/// \brief Builds the English and Greek tables from the lexicon's indexes, merging the user's
+/// personal indexes into them, and appends the supplements' locations to `notes`. Never fails:
+/// a missing file or a malformed line ends the load silently, keeping what was built.
+EntryTables LoadEntryTable(const LexiconFiles& files, const PersonalFiles& personal,
+                           NoteList& notes);
+
+/// \brief "{" followed by the unscrambled prologue block of data/lex.tbo; empty when the store
+/// does not exist.
+std::string LoadRtfHeader(const LexiconFiles& files);
+
+}  // namespace orvan

@@ -1,0 +1,46 @@
+// Byte-level file access shared by every reader and writer of the lexicon's files.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvan {
+
+/// \brief The whole content of a file, or nothing when it cannot be opened or read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+/// \brief At most `count` bytes of a file starting at the 0-based `offset`; nothing when the file
+/// cannot be opened, the offset is negative or lies past the end. A read that reaches the end of
+/// the file returns the bytes up to the end.
+std::optional<std::string> ReadFileRange(const std::string& path, long long offset, long long count);
+
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+
+/// \brief Splits text-file bytes into lines the way the original platform read them: a line ends
+/// at CR LF, LF or a lone CR, and the end-of-file mark (byte 26) ends the text.
+///
+///     TextLines lines(bytes);
+///     for (std::string_view line; lines.Next(line);) { ... }
+class TextLines {
+public:
+    explicit TextLines(std::string_view bytes);
+    bool Next(std::string_view& line);
+
+private:
+    std::string_view rest_;
+};
+
+std::vector<std::string> SplitLines(std::string_view bytes);
+
+/// \brief Joins lines, each followed by CR LF, as every text file of the program is written.
+std::string JoinLinesCrLf(const std::vector<std::string>& lines);
+
+/// \brief Replaces `path` by `bytes` in one atomic step: the bytes go to a temporary file in the
+/// same folder, are flushed to disk, and the temporary is renamed over the old file. On failure
+/// the old file is left as it was and the temporary is removed; the result is false.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+}  // namespace orvan
