@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include "codecs.h"
+#include "lexicon_fixture.h"
+#include "tables.h"
+
+namespace orvan {
+namespace {
+
+using test::Cp;
+
+class EntryLoaderTest : public ::testing::Test {
+protected:
+    // Entries 1..5 with one Greek headword each.
+    void AddFiveEntries() {
+        for (const char* word : {"alpha", "beta", "gamma", "delta", "epsilon"}) {
+            const int number = lexicon.AddEntry(word);
+            lexicon.AddGreek(number, Cp("λέξη") + std::to_string(number));
+        }
+    }
+
+    EntryTables Load() {
+        lexicon.WriteLexicon(program.Path());
+        lexicon.WritePersonal(personal.Path());
+        return LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
+    }
+
+    std::vector<std::string> Headwords(const EntryTable& table) {
+        std::vector<std::string> words;
+        for (int slot = 1; slot <= table.Count(); ++slot) words.push_back(table[slot].Headword);
+        return words;
+    }
+
+    test::TempFolder program, personal;
+    test::LexiconBuilder lexicon;
+    NoteList notes;
+};
+
+TEST_F(EntryLoaderTest, WithoutPersonalFilesSlotKHoldsLineK) {
+    AddFiveEntries();
+    lexicon.WriteLexicon(program.Path());
+    const EntryTables tables = LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(), notes);
+    ASSERT_EQ(tables.entries.Count(), 5);
+    for (int slot = 1; slot <= 5; ++slot) {
+        EXPECT_EQ(tables.entries[slot].Number, slot);
+        EXPECT_EQ(tables.entries[slot].Kind, 'L');
+        EXPECT_EQ(tables.entries[slot].GreekSlot, slot);
+        EXPECT_EQ(tables.greek[slot].EnglishSlot, slot);
+    }
+    EXPECT_EQ(tables.entries[0].Number, 0);
+    EXPECT_EQ(tables.entries[6].Number, 0);
+    EXPECT_EQ(tables.entries[2].DescPos, 57601 + 3);
+}
+
+TEST_F(EntryLoaderTest, SupplementMarksItsEntryAndPersonalEntryFollowsItsAnchor) {
+    AddFiveEntries();
+    lexicon.AddSupplement(2, "{note}");
+    lexicon.AddPersonalEntry(2, 6, "beta prime", "{mine}", "PHYS");
+    lexicon.AddPersonalEntry(2, 7, "beta second");
+    lexicon.AddPersonalGreek(2, 6, Cp("βήτα"));
+    const EntryTables tables = Load();
+
+    EXPECT_EQ(Headwords(tables.entries),
+              (std::vector<std::string>{"alpha", "beta", "beta prime", "beta second", "gamma",
+                                        "delta", "epsilon"}));
+    const EntryRecord& beta = tables.entries[2];
+    EXPECT_EQ(beta.Kind, 'A');
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_EQ(beta.NoteIndex, 0);
+    EXPECT_EQ(notes[0], "0000000100006");
+
+    const EntryRecord& mine = tables.entries[3];
+    EXPECT_EQ(mine.Kind, 'C');
+    EXPECT_EQ(mine.Number, 6);
+    EXPECT_EQ(mine.KeyStart, 1);
+    EXPECT_EQ(mine.DescPos, 7);
+    EXPECT_EQ(mine.DescLen, 6);
+    EXPECT_EQ(mine.FieldCode, "PHYS");
+
+    // The personal Greek headword follows the Greek line of entry 2 and links both ways.
+    EXPECT_EQ(tables.greek[3].Headword, Cp("βήτα"));
+    EXPECT_EQ(tables.greek[3].EnglishSlot, 3);
+    EXPECT_EQ(mine.GreekSlot, 3);
+    EXPECT_EQ(tables.greek[4].EnglishSlot, 5);  // gamma moved one slot up
+}
+
+TEST_F(EntryLoaderTest, ReloadingAppendsToTheNoteListAndPointsIntoItsNewestPart) {
+    AddFiveEntries();
+    lexicon.AddSupplement(1);
+    lexicon.AddSupplement(4);
+    const EntryTables first = Load();
+    const EntryTables second =
+        LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
+    EXPECT_EQ(notes.size(), 4u);
+    EXPECT_EQ(first.entries[4].NoteIndex, 1);
+    EXPECT_EQ(second.entries[1].NoteIndex, 2);
+    EXPECT_EQ(second.entries[4].NoteIndex, 3);
+    EXPECT_EQ(Headwords(first.entries), Headwords(second.entries));
+}
+
+TEST_F(EntryLoaderTest, AnchorZeroPlacesTheEntryBeforeTheFirstLexiconRecord) {
+    AddFiveEntries();
+    lexicon.AddPersonalEntry(0, 6, "aardvark");
+    lexicon.AddPersonalEntry(3, 7, "gamma ray");
+    lexicon.AddPersonalGreek(0, 6, Cp("αάρντβαρκ"));
+    const EntryTables tables = Load();
+    EXPECT_EQ(Headwords(tables.entries),
+              (std::vector<std::string>{"aardvark", "alpha", "beta", "gamma", "gamma ray",
+                                        "delta", "epsilon"}));
+    EXPECT_EQ(tables.greek[1].Headword, Cp("αάρντβαρκ"));
+    EXPECT_EQ(tables.greek[1].EnglishSlot, 1);
+}
+
+TEST_F(EntryLoaderTest, LinesWaitingAtTheEndAreAppendedNotDropped) {
+    AddFiveEntries();
+    lexicon.AddPersonalEntry(4, 6, "delta wing");
+    lexicon.AddPersonalEntry(2, 7, "out of order");  // anchor already passed
+    lexicon.AddSupplement(3, "{late}");               // waits behind it, entry exists
+    lexicon.AddSupplement(99, "{orphan}");            // entry does not exist
+    lexicon.AddPersonalEntry(99, 8, "after a lexicon update");
+    lexicon.AddPersonalGreek(4, 6, Cp("δέλτα"));
+    lexicon.AddPersonalGreek(1, 7, Cp("άτακτο"));  // anchor already passed
+    const EntryTables tables = Load();
+
+    EXPECT_EQ(Headwords(tables.entries),
+              (std::vector<std::string>{"alpha", "beta", "gamma", "delta", "delta wing",
+                                        "epsilon", "out of order", "after a lexicon update"}));
+    EXPECT_EQ(tables.entries[3].Kind, 'A');
+    EXPECT_EQ(notes.size(), 1u);
+    const GreekTable& greek = tables.greek;
+    ASSERT_EQ(greek.Count(), 7);
+    EXPECT_EQ(greek[5].Headword, Cp("δέλτα"));
+    EXPECT_EQ(greek[7].Headword, Cp("άτακτο"));
+    EXPECT_EQ(greek[7].EnglishSlot, 7);
+    EXPECT_EQ(tables.entries[7].GreekSlot, 7);
+}
+
+TEST_F(EntryLoaderTest, SeveralGreekHeadwordsLinkToOneEntryWhichKeepsTheLast) {
+    lexicon.AddEntry("one");
+    lexicon.AddEntry("two");
+    lexicon.AddGreek(2, Cp("α"));
+    lexicon.AddGreek(2, Cp("β"));
+    lexicon.AddGreek(9, Cp("γ"));  // no such entry
+    const EntryTables tables = Load();
+    EXPECT_EQ(tables.greek[1].EnglishSlot, 2);
+    EXPECT_EQ(tables.greek[2].EnglishSlot, 2);
+    EXPECT_EQ(tables.greek[3].EnglishSlot, 0);
+    EXPECT_EQ(tables.entries[2].GreekSlot, 2);
+    EXPECT_EQ(tables.entries[1].GreekSlot, 0);
+}
+
+TEST_F(EntryLoaderTest, MissingFilesGiveEmptyOrPartialTables) {
+    AddFiveEntries();
+    lexicon.WriteLexicon(program.Path());
+    std::remove(program.File("data/igr.tbo").c_str());
+    EntryTables tables = LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(), notes);
+    EXPECT_EQ(tables.entries.Count(), 5);
+    EXPECT_EQ(tables.greek.Count(), 0);
+    EXPECT_EQ(tables.entries[1].GreekSlot, 0);
+
+    std::remove(program.File("data/i.tbo").c_str());
+    tables = LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
+    EXPECT_EQ(tables.entries.Count(), 0);
+    EXPECT_EQ(tables.greek.Count(), 0);
+}
+
+TEST_F(EntryLoaderTest, MalformedLexiconLineEndsTheLoadKeepingWhatWasBuilt) {
+    lexicon.AddEntry("first");
+    lexicon.AddRawEnglishLine("00002short");
+    lexicon.AddEntry("third");
+    const EntryTables tables = Load();
+    EXPECT_EQ(Headwords(tables.entries), (std::vector<std::string>{"first"}));
+}
+
+TEST_F(EntryLoaderTest, MalformedPersonalLineEndsTheLoadAtThatLine) {
+    AddFiveEntries();
+    lexicon.AddPersonalEntry(1, 6, "kept");
+    lexicon.AddRawPersonalLine("000030000xbroken");
+    const EntryTables tables = Load();
+    EXPECT_EQ(Headwords(tables.entries),
+              (std::vector<std::string>{"alpha", "kept", "beta", "gamma"}));
+}
+
+TEST_F(EntryLoaderTest, EmptyAndGarbageFilesNeverCrash) {
+    program.Write("data/i.tbo", "");
+    program.Write("data/igr.tbo", std::string("\0\0\r\n\x1A", 5));
+    personal.Write("ci.tbo", "\r\n\r\n");
+    EntryTables tables =
+        LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
+    EXPECT_EQ(tables.entries.Count(), 0);
+
+    std::string garbage;
+    for (int i = 0; i < 5000; ++i) garbage.push_back(static_cast<char>((i * 7919) % 256));
+    program.Write("data/i.tbo", garbage);
+    program.Write("data/igr.tbo", garbage);
+    personal.Write("ci.tbo", garbage);
+    personal.Write("cigr.tbo", garbage);
+    tables = LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
+    EXPECT_LE(tables.entries.Count(), 1);
+}
+
+TEST_F(EntryLoaderTest, TablesStopFillingAtTheirCapacity) {
+    for (int i = 0; i < kTableCapacity; ++i) {
+        const int number = lexicon.AddEntry("w" + std::to_string(i));
+        lexicon.AddGreek(number, Cp("λ"));
+    }
+    lexicon.AddRawEnglishLine(lexicon.EnglishLines().back());  // line 40001
+    lexicon.AddGreek(1, Cp("λ"));
+    lexicon.AddPersonalEntry(kTableCapacity, 40001, "one too many");
+    const EntryTables tables = Load();
+    EXPECT_EQ(tables.entries.Count(), kTableCapacity);
+    EXPECT_EQ(tables.greek.Count(), kTableCapacity);
+    EXPECT_EQ(tables.entries[kTableCapacity].Headword, "w39999");
+}
+
+TEST(FieldTableLoad, ReadsNamesInLineOrderAndNothingWithoutTheFile) {
+    test::TempFolder program;
+    EXPECT_FALSE(LoadFieldTable(LexiconFiles(program.Path())));
+    test::LexiconBuilder lexicon;
+    lexicon.AddField("MATH", "Math");
+    lexicon.AddField("PHYS", "Physics");
+    lexicon.AddField("CHEM", "Chemistry");
+    lexicon.WriteLexicon(program.Path());
+    const auto fields = LoadFieldTable(LexiconFiles(program.Path()));
+    ASSERT_TRUE(fields);
+    EXPECT_EQ(fields->ListItems(), (std::vector<std::string>{" ", "Math", "Physics", "Chemistry"}));
+    EXPECT_EQ((*fields)[2].Code, "PHYS");
+
+    std::string many;
+    for (int i = 0; i < 70; ++i) many += "F" + std::to_string(i) + "\r\n";
+    program.Write("data/srt.tbo", many);
+    EXPECT_EQ(LoadFieldTable(LexiconFiles(program.Path()))->Count(), kFieldCapacity);
+}
+
+TEST(RtfHeaderLoad, OpensWithABraceAndStopsAtTheBlockOrAZeroByte) {
+    test::TempFolder program;
+    EXPECT_EQ(LoadRtfHeader(LexiconFiles(program.Path())), "");
+    test::LexiconBuilder lexicon;
+    lexicon.AddEntry("x", "{after the block}");
+    lexicon.WriteLexicon(program.Path());
+    const std::string header = LoadRtfHeader(LexiconFiles(program.Path()));
+    EXPECT_EQ(header, "{" + test::LexiconBuilder::Prologue());
+
+    program.Write("data/lex.tbo", EncodeLexText(1, "\\rtf1") + std::string(1, '\0') + "zz");
+    EXPECT_EQ(LoadRtfHeader(LexiconFiles(program.Path())), "{\\rtf1");
+}
+
+}  // namespace
+}  // namespace orvan

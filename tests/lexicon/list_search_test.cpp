@@ -1,0 +1,187 @@
+#include "list_search.h"
+
+#include <gtest/gtest.h>
+
+#include "lexicon_fixture.h"
+
+namespace orvan {
+namespace {
+
+using test::Cp;
+
+class ListSearchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const int semi = lexicon.AddEntry("Semiconductor", "{x}", 1, "ELEC");
+        lexicon.AddGreek(semi, Cp("ημιαγωγός"));
+        const int engine = lexicon.AddEntry("the engine", "{x}", 5, "MECH");
+        lexicon.AddGreek(engine, Cp("Κινητήρας"));
+        const int email = lexicon.AddEntry("e-mail@home", "{x}", 1, "");
+        lexicon.AddGreek(email, Cp("ηλεκτρονικό ταχυδρομείο"));
+        const int gas = lexicon.AddEntry("gas", "{x}", 1, "CHEM");
+        lexicon.AddGreek(gas, Cp("αέριο"));
+        const int odd = lexicon.AddEntry("odd", "{x}", 81, "");
+        lexicon.AddGreek(odd, Cp("περιττός"));
+        lexicon.AddPersonalEntry(gas, 6, "gasket", "{p}", "MECH");
+        lexicon.AddPersonalGreek(gas, 6, Cp("παρέμβυσμα"));
+        lexicon.AddSupplement(semi);
+        lexicon.AddField("ELEC", "Electronics");
+        lexicon.AddField("MECH", "Mechanics");
+        lexicon.WriteLexicon(program.Path());
+        lexicon.WritePersonal(personal.Path());
+        tables = LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
+        fields = *LoadFieldTable(LexiconFiles(program.Path()));
+    }
+
+    FillResult Fill(const std::string& text, const std::string& mode, bool greekMode = false,
+                    int field = 0, bool personalOnly = false) {
+        FillRequest request;
+        request.mode = mode;
+        request.fieldCode = FieldFilterCode(&fields, field);
+        request.personalOnly = personalOnly;
+        return FillList(tables.entries, tables.greek, text, greekMode, request);
+    }
+
+    std::vector<std::string> Shown(const FillResult& result) {
+        std::vector<std::string> texts;
+        for (const ListItem& item : result.items) texts.push_back(test::Utf8(item.text));
+        return texts;
+    }
+
+    test::TempFolder program, personal;
+    test::LexiconBuilder lexicon;
+    NoteList notes;
+    EntryTables tables;
+    FieldTable fields;
+};
+
+using Texts = std::vector<std::string>;
+
+TEST_F(ListSearchTest, EnglishStartComparesFromTheKeyStartAfterLeadingBlanks) {
+    const FillResult result = Fill("   SEMI", "START");
+    EXPECT_EQ(result.entryText, "SEMI");
+    EXPECT_EQ(result.language, false);
+    EXPECT_EQ(Shown(result), Texts{"Semiconductor"});
+    EXPECT_EQ(result.items[0].slot, 1);
+    EXPECT_EQ(Shown(Fill("engine", "START")), Texts{"the engine"});
+    EXPECT_TRUE(Fill("the", "START").items.empty());
+    EXPECT_TRUE(Fill("o", "START").items.empty());  // key start beyond the headword
+    EXPECT_EQ(Shown(Fill("dd", "END")), Texts{"odd"});
+}
+
+TEST_F(ListSearchTest, ContainIsAPlainSubstringTest) {
+    EXPECT_EQ(Shown(Fill("gas", "CONTAIN")), (Texts{"gas", "gasket *"}));
+    EXPECT_EQ(Shown(Fill("@", "CONTAIN")), Texts{"e-mail@home"});
+    EXPECT_TRUE(Fill("zebra", "CONTAIN").items.empty());  // "@" in a headword no longer matches
+}
+
+TEST_F(ListSearchTest, EndNeedsTheWholeKeyInsideTheHeadword) {
+    EXPECT_EQ(Shown(Fill("ket", "END")), Texts{"gasket *"});
+    EXPECT_TRUE(Fill("xgasket", "END").items.empty());
+}
+
+TEST_F(ListSearchTest, GreekTextSearchesGreekHeadwordsWhateverItsCaseOrAccents) {
+    for (const char* typed : {"ΑΕΡΙΟ", "αέριο", "Αεριο"}) {
+        const FillResult result = Fill(Cp(typed), "START");
+        EXPECT_EQ(result.language, true) << typed;
+        EXPECT_EQ(Shown(result), Texts{"αέριο"}) << typed;
+        EXPECT_EQ(result.items[0].slot, 4);
+    }
+    EXPECT_EQ(Shown(Fill(Cp("κινητήρας"), "START")), Texts{"Κινητήρας"});
+    EXPECT_EQ(Shown(Fill(Cp("αέρ"), "START")), Texts{"αέριο"});
+    EXPECT_EQ(Shown(Fill(Cp("μβυσμα"), "CONTAIN")), Texts{"παρέμβυσμα *"});
+    // A typed final capital sigma reduces to σ, which does not end a headword written with ς.
+    EXPECT_TRUE(Fill(Cp("ΤΤΟΣ"), "END").items.empty());
+    EXPECT_EQ(Shown(Fill(Cp("ττός"), "END")), Texts{"περιττός"});
+}
+
+TEST_F(ListSearchTest, TextThatIsNotGreekSwitchesBackToEnglish) {
+    EXPECT_EQ(Fill("(gas", "CONTAIN", true).language, false);
+    EXPECT_EQ(Fill("1", "CONTAIN", true).language, false);
+    EXPECT_FALSE(Fill("", "START", true).language.has_value());
+}
+
+TEST_F(ListSearchTest, EmptyTextListsAScienceOrThePersonalEntries) {
+    EXPECT_EQ(Shown(Fill("", "START", false, 2)), (Texts{"the engine", "gasket *"}));
+    EXPECT_EQ(Shown(Fill("", "START", true, 2)), (Texts{"Κινητήρας", "παρέμβυσμα *"}));
+    EXPECT_EQ(Shown(Fill("", "START", false, 0, true)), (Texts{"Semiconductor", "gasket *"}));
+    EXPECT_TRUE(Fill("", "START").items.empty());
+    EXPECT_TRUE(Fill("", "MULTI", false, 2).items.empty());
+}
+
+TEST_F(ListSearchTest, FiltersApplyToTextSearches) {
+    EXPECT_EQ(Shown(Fill("e", "CONTAIN", false, 2)), (Texts{"the engine", "gasket *"}));
+    EXPECT_EQ(Shown(Fill("e", "CONTAIN", false, 0, true)), (Texts{"Semiconductor", "gasket *"}));
+    EXPECT_TRUE(Fill("gas", "START", false, 1).items.empty());
+}
+
+TEST_F(ListSearchTest, SpecificListsOneEntryInTheInputLanguage) {
+    FillRequest request;
+    request.mode = "SPECIFIC";
+    request.slot = 5;
+    FillResult english = FillList(tables.entries, tables.greek, "x", false, request);
+    EXPECT_EQ(Shown(english), Texts{"gasket *"});
+    EXPECT_EQ(english.entryText, "gasket");
+    EXPECT_TRUE(english.showFirst);
+    FillResult greek = FillList(tables.entries, tables.greek, Cp("π"), true, request);
+    EXPECT_EQ(test::Utf8(greek.entryText), "παρέμβυσμα");
+    request.slot = 99;
+    EXPECT_TRUE(FillList(tables.entries, tables.greek, "x", false, request).items.empty());
+    request.mode = "start";  // modes are compared exactly
+    EXPECT_TRUE(FillList(tables.entries, tables.greek, "gas", false, request).items.empty());
+}
+
+TEST_F(ListSearchTest, MultiReducesEachCriterionLikeTheSingleSearch) {
+    FillRequest request;
+    request.mode = "MULTI";
+    request.criteria = {"Gas", "", "KET"};
+    FillResult result = FillList(tables.entries, tables.greek, "", false, request);
+    EXPECT_EQ(result.language, false);
+    EXPECT_EQ(Shown(result), Texts{"gasket *"});
+
+    request.criteria = {" Ηλεκτρ", Cp("ΤΑΧΥ"), ""};
+    request.criteria.start = Cp(request.criteria.start);
+    result = FillList(tables.entries, tables.greek, "", false, request);
+    EXPECT_EQ(result.language, true);
+    EXPECT_EQ(Shown(result), Texts{"ηλεκτρονικό ταχυδρομείο"});
+
+    request.criteria = {"engine", "", "ine"};  // English start compares from the key start
+    EXPECT_EQ(Shown(FillList(tables.entries, tables.greek, "", false, request)),
+              Texts{"the engine"});
+}
+
+TEST_F(ListSearchTest, CriteriaDialogDispatch) {
+    EXPECT_FALSE(DispatchSearchCriteria({}).fill);
+    const CriteriaDispatch contain = DispatchSearchCriteria({"", "gas", ""});
+    EXPECT_EQ(contain.mode, "CONTAIN");
+    EXPECT_EQ(contain.entryText, "gas");
+    EXPECT_EQ(DispatchSearchCriteria({"a", "", ""}).mode, "START");
+    EXPECT_EQ(DispatchSearchCriteria({"", "", "a"}).mode, "END");
+    const CriteriaDispatch multi = DispatchSearchCriteria({"a", "", "b"});
+    EXPECT_EQ(multi.mode, "MULTI");
+    EXPECT_EQ(multi.entryText, "");
+}
+
+TEST_F(ListSearchTest, FieldFilterCodeFollowsTheScienceListItems) {
+    EXPECT_EQ(FieldFilterCode(&fields, 0), "");
+    EXPECT_EQ(FieldFilterCode(&fields, -1), "");
+    EXPECT_EQ(FieldFilterCode(&fields, 1), "ELEC");
+    EXPECT_EQ(FieldFilterCode(&fields, 3), "");
+    EXPECT_EQ(FieldFilterCode(nullptr, 1), "");
+}
+
+TEST(ListLimit, TheMatchAfterTheLimitIsNotListed) {
+    EntryTable entries;
+    for (int i = 0; i < kListLimit + 5; ++i) {
+        entries.Append(EntryRecord{static_cast<uint16_t>(i + 1), "word", 0, 0, 'L', "", 1, 0, 0});
+    }
+    FillRequest request;
+    request.mode = "START";
+    const FillResult result = FillList(entries, GreekTable{}, "w", false, request);
+    EXPECT_EQ(result.items.size(), static_cast<size_t>(kListLimit));
+    EXPECT_EQ(result.items.back().slot, kListLimit);
+    EXPECT_EQ(WholeLexiconItems(entries).size(), static_cast<size_t>(kListLimit));
+}
+
+}  // namespace
+}  // namespace orvan

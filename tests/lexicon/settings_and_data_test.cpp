@@ -1,0 +1,156 @@
+// The settings file, reading descriptions, and preparing a lexicon release.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "codecs.h"
+#include "conversions.h"
+#include "description.h"
+#include "lexicon_fixture.h"
+#include "settings.h"
+#include "text_file.h"
+
+namespace orvan {
+namespace {
+
+TEST(WriteSettings, KeepsTheLinesTheCallerLeavesEmpty) {
+    test::TempFolder folder;
+    const std::string path = folder.File("Orvan.ini");
+    folder.Write("Orvan.ini", "NO\r\n");
+    ASSERT_TRUE(WriteSettings(path, "", "/home/u/mine"));
+    EXPECT_EQ(folder.Read("Orvan.ini"), "NO\r\n/home/u/mine\r\n");
+
+    folder.Write("Orvan.ini", "NO");
+    ASSERT_TRUE(WriteSettings(path, "YES", ""));
+    EXPECT_EQ(folder.Read("Orvan.ini"), "YES\r\n");
+
+    std::remove(path.c_str());
+    ASSERT_TRUE(WriteSettings(path, "", ""));
+    EXPECT_EQ(folder.Read("Orvan.ini"), "YES\r\n");
+    ASSERT_TRUE(WriteSettings(path, "", "/x"));
+    EXPECT_EQ(folder.Read("Orvan.ini"), "YES\r\n/x\r\n");
+
+    EXPECT_FALSE(WriteSettings("", "YES", ""));
+    EXPECT_FALSE(WriteSettings(folder.File("gone/Orvan.ini"), "YES", ""));
+}
+
+TEST(ReadSettings, OnlyExactlyNoSuppressesTheStartScreen) {
+    test::TempFolder folder;
+    EXPECT_FALSE(ReadSettings(folder.File("Orvan.ini")));
+    for (const auto& [text, shows] : std::vector<std::pair<std::string, bool>>{
+             {"NO\r\n", false}, {"no\r\n", true}, {"NO \r\n", true}, {"", true}}) {
+        folder.Write("Orvan.ini", text);
+        EXPECT_EQ(ShowsStartScreen(*ReadSettings(folder.File("Orvan.ini"))), shows) << text;
+    }
+    folder.Write("Orvan.ini", "YES\n/data/personal");
+    EXPECT_EQ(ReadSettings(folder.File("Orvan.ini"))->secondLine, "/data/personal");
+}
+
+// A file system of names, for the settings search.
+class FakeProbe : public SettingsProbe {
+public:
+    std::set<std::string> files, folders;
+    bool writable = true;
+    mutable std::set<std::string> created;
+
+    bool FileExists(const std::string& path) const override { return files.contains(path); }
+    bool FolderExists(const std::string& path) const override { return folders.contains(path); }
+    bool CreateEmptyFile(const std::string& path) const override {
+        if (writable) created.insert(path);
+        return writable;
+    }
+};
+
+TEST(LocateSettingsFile, SearchesConfigDocumentsHomeThenChoosesWhereToCreate) {
+    const SettingsFolders folders{"/c", "/d", "/h"};
+    FakeProbe probe;
+    probe.files = {"/d/Orvan.ini", "/h/Orvan.ini"};
+    SettingsLocation found = LocateSettingsFile(folders, probe);
+    EXPECT_EQ(found.path, "/d/Orvan.ini");
+    EXPECT_TRUE(found.exists);
+    EXPECT_TRUE(probe.created.empty());
+
+    probe.files.clear();
+    found = LocateSettingsFile(folders, probe);
+    EXPECT_EQ(found.path, "/c/Orvan.ini");
+    EXPECT_FALSE(found.exists);
+    EXPECT_EQ(probe.created, std::set<std::string>{"/c/Orvan.txt"});
+
+    probe.writable = false;
+    probe.folders = {"/d"};
+    EXPECT_EQ(LocateSettingsFile(folders, probe).path, "/d/Orvan.ini");
+    probe.folders.clear();
+    EXPECT_EQ(LocateSettingsFile(folders, probe).path, "/h/Orvan.ini");
+    EXPECT_EQ(FindSettingsFile(folders, probe), "");
+}
+
+TEST(ReadDescription, ReadsEachStoreWithItsOwnCodec) {
+    test::TempFolder program, personal;
+    test::LexiconBuilder lexicon;
+    lexicon.AddEntry("one", "{\\b one}");
+    lexicon.AddEntry("two", "{two}");
+    lexicon.AddPersonalEntry(1, 3, "mine", "{personal text}");
+    lexicon.AddSupplement(2, "{supplement}");
+    lexicon.WriteLexicon(program.Path());
+    lexicon.WritePersonal(personal.Path());
+    NoteList notes;
+    const LexiconFiles files(program.Path());
+    const PersonalFiles personalFiles(personal.Path());
+    const EntryTables tables = LoadEntryTable(files, personalFiles, notes);
+
+    EXPECT_EQ(ReadEntryDescription(tables.entries[1], files, personalFiles), "{\\b one}");
+    EXPECT_EQ(ReadEntryDescription(tables.entries[2], files, personalFiles), "{personal text}");
+    EXPECT_EQ(ReadEntryDescription(tables.entries[3], files, personalFiles), "{two}");
+    EXPECT_EQ(ReadSupplement(notes[tables.entries[3].NoteIndex], personalFiles), "{supplement}");
+}
+
+TEST(ReadDescription, BadPositionsAndLengthsGiveEmptyOrCutTexts) {
+    test::TempFolder folder;
+    folder.Write("lex.tbo", EncodeLexText(1, "0123456789"));
+    const std::string path = folder.File("lex.tbo");
+    EXPECT_EQ(ReadDescription(DescriptionStore::Lexicon, path, 8, 100), "89");
+    EXPECT_EQ(ReadDescription(DescriptionStore::Lexicon, path, 11, 1), "");
+    EXPECT_EQ(ReadDescription(DescriptionStore::Lexicon, path, -5, 3), "");
+    EXPECT_EQ(ReadDescription(DescriptionStore::Lexicon, path, 0, -3), "");
+    EXPECT_EQ(ReadDescription(DescriptionStore::Personal, path, 0, 3), "");
+    EXPECT_EQ(ReadDescription(DescriptionStore::Lexicon, folder.File("none"), 0, 3), "");
+    EXPECT_EQ(ReadSupplement("garbage", PersonalFiles(folder.Path())), "");
+    EXPECT_EQ(ReadSupplement("0000000100003", PersonalFiles()), "");
+}
+
+TEST(Conversions, ScrambleIndexLinesByLineNumberAndTheStoreByPosition) {
+    test::TempFolder folder;
+    folder.Write("i_.tbo", "first line\r\nsecond\nthird");
+    ConvertIndexFile(folder.File("i_.tbo"), folder.File("i.tbo"));
+    const auto lines = SplitLines(folder.Read("i.tbo"));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], EncodeIndexLine(1, "first line"));
+    EXPECT_EQ(lines[1], EncodeIndexLine(2, "second"));
+    EXPECT_EQ(lines[2], EncodeIndexLine(3, "third"));
+    EXPECT_EQ(folder.Read("i.tbo").substr(lines[0].size(), 2), "\r\n");
+
+    folder.Write("lex_.tbo", std::string("abc\r\n\0z", 7));
+    ConvertLexiconFile(folder.File("lex_.tbo"), folder.File("lex.tbo"));
+    const std::string stored = folder.Read("lex.tbo");
+    ASSERT_EQ(stored.size(), 7u);
+    EXPECT_EQ(stored.substr(0, 3), "\x7E\x80\x82");
+    EXPECT_EQ(DecodeLexText(4, stored.substr(3, 2)), "\r\n");
+
+    folder.Write("empty_.tbo", "");
+    ConvertLexiconFile(folder.File("empty_.tbo"), folder.File("empty.tbo"));
+    EXPECT_EQ(folder.Read("empty.tbo"), "");
+    EXPECT_THROW(ConvertIndexFile(folder.File("missing"), folder.File("x")), PreparationError);
+    EXPECT_THROW(ConvertLexiconFile(folder.File("i_.tbo"), folder.File("no/x")), PreparationError);
+}
+
+TEST(Conversions, ByteRangeComparesEveryByteWithBothEnds) {
+    test::TempFolder folder;
+    folder.Write("igr_.tbo", "A\r\n");
+    EXPECT_EQ(FormatByteRange(ByteRangeCheck(folder.File("igr_.tbo"))), "65  -  65");
+    folder.Write("igr_.tbo", "\r\nBz\r\n" + test::Cp("ω") + std::string("\0\x01", 2));
+    EXPECT_EQ(FormatByteRange(ByteRangeCheck(folder.File("igr_.tbo"))), "66  -  249");
+    EXPECT_THROW(ByteRangeCheck(folder.File("missing")), PreparationError);
+}
+
+}  // namespace
+}  // namespace orvan

@@ -1,0 +1,70 @@
+// Small lexicons written by the tests themselves: plain lines in, scrambled files out, in a
+// temporary folder that also serves as HOME.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "line_formats.h"
+
+namespace orvan::test {
+
+/// \brief UTF-8 (as the test sources are written) to code page 1253 bytes.
+std::string Cp(const std::string& utf8);
+/// \brief Code page 1253 bytes to UTF-8, for readable failure messages and comparisons.
+std::string Utf8(const std::string& codePage);
+
+/// \brief A fresh folder under the system's temporary folder, removed with its content.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+    void Write(const std::string& name, const std::string& bytes) const;
+    std::string Read(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+/// \brief Builds a program folder with data/i.tbo, data/igr.tbo, data/lex.tbo and
+/// data/srt.tbo, and a personal folder with ci.tbo, cigr.tbo and clex.tbo.
+class LexiconBuilder {
+public:
+    /// Adds an English entry with its plain description, numbered by its line; returns the
+    /// number. The headword and field code are code page 1253.
+    int AddEntry(const std::string& headword, const std::string& description = "{x}",
+                 int keyStart = 1, const std::string& fieldCode = "");
+    void AddGreek(int number, const std::string& headword);
+    void AddField(const std::string& code, const std::string& name);
+    /// Adds a raw plain line to an index, for malformed input.
+    void AddRawEnglishLine(const std::string& line) { englishLines_.push_back(line); }
+    void AddRawGreekLine(const std::string& line) { greekLines_.push_back(line); }
+
+    /// A personal entry placed after entry `anchor`; its text goes to clex.tbo.
+    void AddPersonalEntry(int anchor, int own, const std::string& headword,
+                          const std::string& text = "{p}", const std::string& fieldCode = "");
+    void AddSupplement(int anchor, const std::string& text = "{s}");
+    void AddPersonalGreek(int anchor, int own, const std::string& headword);
+    void AddRawPersonalLine(const std::string& plainLine) { personalLines_.push_back(plainLine); }
+
+    /// The plain prologue block (57601 bytes) that opens data/lex.tbo.
+    static std::string Prologue();
+
+    void WriteLexicon(const std::string& programFolder) const;
+    void WritePersonal(const std::string& personalFolder) const;
+
+    const std::vector<std::string>& EnglishLines() const { return englishLines_; }
+
+private:
+    std::vector<std::string> englishLines_, greekLines_, fieldLines_;
+    std::string descriptions_ = Prologue();
+    std::vector<std::string> personalLines_, personalGreekLines_;
+    std::string personalTexts_;
+};
+
+}  // namespace orvan::test

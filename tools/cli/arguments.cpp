@@ -1,0 +1,81 @@
+#include "arguments.h"
+
+#include <algorithm>
+
+namespace orvan::cli {
+
+namespace {
+bool Contains(const std::vector<std::string>& list, const std::string& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+}  // namespace
+
+bool CommandArguments::Has(const std::string& flag) const { return Contains(flags, flag); }
+
+std::optional<std::string> CommandArguments::Value(const std::string& option) const {
+    const auto it = values.find(option);
+    if (it == values.end()) return std::nullopt;
+    return it->second;
+}
+
+int CommandArguments::Number(const std::string& option, int fallback) const {
+    const auto value = Value(option);
+    if (!value) return fallback;
+    if (value->empty() || value->size() > 9 ||
+        !std::all_of(value->begin(), value->end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        throw UsageError(option + " needs a number, not '" + *value + "'");
+    }
+    return std::stoi(*value);
+}
+
+std::optional<std::string> CommandArguments::OnlyPositional() const {
+    if (positional.size() > 1) throw UsageError("too many arguments");
+    if (positional.empty()) return std::nullopt;
+    return positional.front();
+}
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args,
+                             const std::map<std::string, std::vector<std::string>>& valueOptions,
+                             const std::map<std::string, std::vector<std::string>>& flagOptions) {
+    CommandLine line;
+    size_t i = 0;
+    const auto next = [&](const std::string& option) -> std::string {
+        if (i + 1 >= args.size()) throw UsageError(option + " needs a value");
+        return args[++i];
+    };
+    for (; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "-C") {
+            line.programFolder = next(arg);
+        } else if (arg == "--personal") {
+            line.personalFolder = next(arg);
+        } else if (!arg.empty() && arg[0] == '-') {
+            throw UsageError("unknown option " + arg);
+        } else {
+            break;
+        }
+    }
+    if (i == args.size()) throw UsageError("no command given");
+    line.command = args[i++];
+    if (!valueOptions.contains(line.command)) throw UsageError("unknown command " + line.command);
+    const auto& takesValue = valueOptions.at(line.command);
+    const auto& takesFlag = flagOptions.at(line.command);
+    bool onlyPositional = false;
+    for (; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (onlyPositional || arg.size() < 2 || arg[0] != '-') {
+            line.arguments.positional.push_back(arg);
+        } else if (arg == "--") {
+            onlyPositional = true;
+        } else if (Contains(takesValue, arg)) {
+            line.arguments.values[arg] = next(arg);
+        } else if (Contains(takesFlag, arg)) {
+            line.arguments.flags.push_back(arg);
+        } else {
+            throw UsageError("unknown option " + arg + " for " + line.command);
+        }
+    }
+    return line;
+}
+
+}  // namespace orvan::cli

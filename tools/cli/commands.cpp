@@ -1,0 +1,200 @@
+#include "commands.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include "conversions.h"
+#include "list_search.h"
+#include "settings.h"
+#include "tables.h"
+#include "text_boundary.h"
+#include "text_file.h"
+
+namespace orvan::cli {
+
+namespace {
+
+// The tables as the lookup window holds them after its first showing.
+struct LoadedLexicon {
+    LexiconFiles files;
+    PersonalFiles personal;
+    std::optional<FieldTable> fields;
+    NoteList notes;
+    EntryTables tables;
+    std::string rtfHeader;
+};
+
+std::string FromStandardPath(QStandardPaths::StandardLocation location) {
+    return QStandardPaths::writableLocation(location).toStdString();
+}
+
+// The personal folder named on line 2 of the settings file, found where the window finds it.
+std::string PersonalFolderFromSettings() {
+    const SettingsFolders folders{FromStandardPath(QStandardPaths::GenericConfigLocation),
+                                  FromStandardPath(QStandardPaths::DocumentsLocation),
+                                  QDir::homePath().toStdString()};
+    const std::string path = FindSettingsFile(folders, SettingsProbe{});
+    const auto settings = ReadSettings(path);
+    return settings ? settings->secondLine : std::string{};
+}
+
+LoadedLexicon Load(const CommandLine& line) {
+    LexiconFiles files(line.programFolder);
+    if (!FileExists(files.englishIndex)) throw DataError("no lexicon at " + files.englishIndex);
+    PersonalFiles personal(line.personalFolder ? *line.personalFolder
+                                               : PersonalFolderFromSettings());
+    LoadedLexicon lexicon{files, personal, LoadFieldTable(files), {}, {}, {}};
+    lexicon.tables = LoadEntryTable(files, personal, lexicon.notes);
+    lexicon.rtfHeader = LoadRtfHeader(files);
+    return lexicon;
+}
+
+std::string CodePageArgument(const std::string& name, const std::string& utf8) {
+    auto bytes = ToCodePage(utf8);
+    if (!bytes) throw UsageError(name + " holds a character that code page 1253 cannot hold");
+    return *bytes;
+}
+
+std::string FieldCodeOption(const CommandArguments& arguments, const LoadedLexicon& lexicon) {
+    const int item = arguments.Number("--field", 0);
+    const int items = lexicon.fields ? lexicon.fields->Count() : 0;
+    if (item > items) {
+        throw UsageError("--field " + std::to_string(item) + ": the science list has items 0 to " +
+                         std::to_string(items));
+    }
+    return FieldFilterCode(lexicon.fields ? &*lexicon.fields : nullptr, item);
+}
+
+void PrintItems(const std::vector<ListItem>& items, std::ostream& out) {
+    for (const ListItem& item : items) out << item.slot << '\t' << ToUtf8(item.text) << '\n';
+}
+
+void Dump(const CommandLine& line, std::ostream& out) {
+    const LoadedLexicon lexicon = Load(line);
+    if (lexicon.fields) {
+        for (int slot = 1; slot <= lexicon.fields->Count(); ++slot) {
+            const FieldRecord& field = (*lexicon.fields)[slot];
+            out << "F\t" << slot << '\t' << ToUtf8(field.Code) << '\t' << ToUtf8(field.Name)
+                << '\n';
+        }
+    }
+    const EntryTable& entries = lexicon.tables.entries;
+    for (int slot = 1; slot <= entries.Count(); ++slot) {
+        const EntryRecord& e = entries[slot];
+        out << "E\t" << slot << '\t' << e.Number << '\t' << e.Kind << '\t' << e.DescPos << '\t'
+            << e.DescLen << '\t' << int{e.KeyStart} << '\t' << e.NoteIndex << '\t' << e.GreekSlot
+            << '\t' << ToUtf8(e.FieldCode) << '\t' << ToUtf8(e.Headword) << '\n';
+    }
+    const GreekTable& greek = lexicon.tables.greek;
+    for (int slot = 1; slot <= greek.Count(); ++slot) {
+        const GreekRecord& g = greek[slot];
+        out << "G\t" << slot << '\t' << g.Number << '\t' << g.EnglishSlot << '\t'
+            << ToUtf8(g.Headword) << '\n';
+    }
+    for (size_t index = 0; index < lexicon.notes.size(); ++index) {
+        out << "N\t" << index << '\t' << ToUtf8(lexicon.notes[index]) << '\n';
+    }
+}
+
+void Search(const CommandLine& line, std::ostream& out) {
+    const CommandArguments& arguments = line.arguments;
+    const std::string mode = arguments.Value("--mode").value_or("START");
+    if (mode != "START" && mode != "CONTAIN" && mode != "END") {
+        throw UsageError("--mode must be START, CONTAIN or END");
+    }
+    const std::string text = CodePageArgument("TEXT", arguments.OnlyPositional().value_or(""));
+    const LoadedLexicon lexicon = Load(line);
+    FillRequest request;
+    request.mode = mode;
+    request.personalOnly = arguments.Has("--personal-only");
+    request.fieldCode = FieldCodeOption(arguments, lexicon);
+    PrintItems(FillList(lexicon.tables.entries, lexicon.tables.greek, text,
+                        arguments.Has("--greek-mode"), request)
+                   .items,
+               out);
+}
+
+void Multi(const CommandLine& line, std::ostream& out) {
+    const CommandArguments& arguments = line.arguments;
+    if (!arguments.positional.empty()) throw UsageError("multi takes no TEXT");
+    SearchCriteria criteria;
+    criteria.start = CodePageArgument("--start", arguments.Value("--start").value_or(""));
+    criteria.contain = CodePageArgument("--contain", arguments.Value("--contain").value_or(""));
+    criteria.end = CodePageArgument("--end", arguments.Value("--end").value_or(""));
+    const LoadedLexicon lexicon = Load(line);
+    const std::string fieldCode = FieldCodeOption(arguments, lexicon);
+    const CriteriaDispatch dispatch = DispatchSearchCriteria(criteria);
+    if (!dispatch.fill) return;
+    FillRequest request;
+    request.mode = dispatch.mode;
+    request.fieldCode = fieldCode;
+    request.criteria = criteria;
+    PrintItems(FillList(lexicon.tables.entries, lexicon.tables.greek, dispatch.entryText, false,
+                        request)
+                   .items,
+               out);
+}
+
+void Prepare(const CommandLine& line, std::ostream& out) {
+    if (!line.arguments.positional.empty()) throw UsageError("prepare takes no arguments");
+    const LexiconFiles files(line.programFolder);
+    try {
+        ConvertIndexFile(files.plainEnglishIndex, files.englishIndex);
+        ConvertIndexFile(files.plainGreekIndex, files.greekIndex);
+        ConvertLexiconFile(files.plainDescriptions, files.descriptions);
+    } catch (const PreparationError& error) {
+        throw DataError(error.what());
+    }
+    out << "ok\n";
+}
+
+void ByteRangeCommand(const CommandLine& line, std::ostream& out) {
+    if (!line.arguments.positional.empty()) throw UsageError("byte-range takes no arguments");
+    try {
+        out << FormatByteRange(ByteRangeCheck(LexiconFiles(line.programFolder).plainGreekIndex))
+            << '\n';
+    } catch (const PreparationError& error) {
+        throw DataError(error.what());
+    }
+}
+
+}  // namespace
+
+const std::map<std::string, std::vector<std::string>>& CommandValueOptions() {
+    static const std::map<std::string, std::vector<std::string>> options{
+        {"dump", {}},
+        {"search", {"--mode", "--field"}},
+        {"multi", {"--field", "--start", "--contain", "--end"}},
+        {"prepare", {}},
+        {"byte-range", {}},
+    };
+    return options;
+}
+
+const std::map<std::string, std::vector<std::string>>& CommandFlagOptions() {
+    static const std::map<std::string, std::vector<std::string>> flags{
+        {"dump", {}},
+        {"search", {"--personal-only", "--greek-mode"}},
+        {"multi", {}},
+        {"prepare", {}},
+        {"byte-range", {}},
+    };
+    return flags;
+}
+
+void RunCommand(const CommandLine& line, std::ostream& out) {
+    if (line.command == "dump") {
+        if (!line.arguments.positional.empty()) throw UsageError("dump takes no arguments");
+        Dump(line, out);
+    } else if (line.command == "search") {
+        Search(line, out);
+    } else if (line.command == "multi") {
+        Multi(line, out);
+    } else if (line.command == "prepare") {
+        Prepare(line, out);
+    } else if (line.command == "byte-range") {
+        ByteRangeCommand(line, out);
+    }
+}
+
+}  // namespace orvan::cli
