@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what Orvan needs to build, test and run on Debian 12, then configures and builds it
+# (the sample lexicon included) in build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+    build-essential cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev
+    libjpeg62-turbo-dev libx11-dev libxtst-dev zlib1g-dev xvfb xauth xdotool x11-xkb-utils
+    imagemagick poppler-utils fonts-dejavu-core libbenchmark-dev clang libclang-rt-14-dev
+    dict-freedict-eng-ell dict-freedict-ell-eng
+)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    as_root=()
+    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+    "${as_root[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends \
+        "${missing[@]}"
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build
