@@ -1,0 +1,127 @@
+// orvan-cli run as a user runs it: a small lexicon on disk, the command line, its output and
+// exit status.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sys/wait.h>
+
+#include "lexicon_fixture.h"
+
+namespace orvan {
+namespace {
+
+using test::Cp;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+};
+
+std::string Quoted(const std::string& arg) {
+    std::string quoted = "'";
+    for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const int gas = lexicon.AddEntry("gas", "{x}", 1, "CHEM");
+        lexicon.AddGreek(gas, Cp("αέριο"));
+        const int engine = lexicon.AddEntry("the engine", "{x}", 5, "MECH");
+        lexicon.AddGreek(engine, Cp("μηχανή"));
+        lexicon.AddPersonalEntry(gas, 3, "gasket", "{p}", "MECH");
+        lexicon.AddSupplement(engine);
+        lexicon.AddField("CHEM", Cp("Χημεία"));
+        lexicon.AddField("MECH", Cp("Μηχανολογία"));
+        lexicon.WriteLexicon(program.Path());
+        lexicon.WritePersonal(personal.Path());
+    }
+
+    // Runs orvan-cli with HOME in a temporary folder, so no real settings file is read.
+    CliRun Cli(const std::vector<std::string>& args, bool withPersonal = true) {
+        std::string command = "HOME=" + Quoted(home.Path()) + " XDG_CONFIG_HOME=" +
+                              Quoted(home.File("config")) + " " + ORVAN_CLI_PATH + " -C " +
+                              Quoted(program.Path());
+        if (withPersonal) command += " --personal " + Quoted(personal.Path());
+        for (const std::string& arg : args) command += " " + Quoted(arg);
+        command += " 2>/dev/null";
+        CliRun run;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        std::array<char, 4096> buffer{};
+        for (size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
+            run.out.append(buffer.data(), n);
+        }
+        const int status = ::pclose(pipe);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return run;
+    }
+
+    test::TempFolder program, personal, home;
+    test::LexiconBuilder lexicon;
+};
+
+TEST_F(CliTest, DumpPrintsEveryTableAsTheWindowLoadsIt) {
+    const CliRun run = Cli({"dump"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "F\t1\tCHEM\tΧημεία\n"
+              "F\t2\tMECH\tΜηχανολογία\n"
+              "E\t1\t1\tL\t57601\t3\t1\t0\t1\tCHEM\tgas\n"
+              "E\t2\t3\tC\t1\t3\t1\t0\t0\tMECH\tgasket\n"
+              "E\t3\t2\tA\t57604\t3\t5\t0\t2\tMECH\tthe engine\n"
+              "G\t1\t1\t1\tαέριο\n"
+              "G\t2\t2\t3\tμηχανή\n"
+              "N\t0\t0000000400003\n");
+}
+
+TEST_F(CliTest, SearchFollowsTheWindowsListRules) {
+    EXPECT_EQ(Cli({"search", "gas"}).out, "1\tgas\n2\tgasket *\n");
+    EXPECT_EQ(Cli({"search", "--mode", "END", "ENGINE"}).out, "3\tthe engine\n");
+    EXPECT_EQ(Cli({"search", "--mode", "CONTAIN", "ΜΗΧΑΝ"}).out, "3\tμηχανή\n");
+    EXPECT_EQ(Cli({"search", "--field", "2"}).out, "2\tgasket *\n3\tthe engine\n");
+    EXPECT_EQ(Cli({"search", "--field", "2", "--greek-mode"}).out, "3\tμηχανή\n");
+    EXPECT_EQ(Cli({"search", "--personal-only"}).out, "2\tgasket *\n3\tthe engine\n");
+    EXPECT_EQ(Cli({"search"}).out, "");
+    EXPECT_EQ(Cli({"search", "gas"}, false).out, "1\tgas\n");
+}
+
+TEST_F(CliTest, MultiDispatchesAsTheCriteriaDialog) {
+    EXPECT_EQ(Cli({"multi", "--start", "Gas", "--end", "ket"}).out, "2\tgasket *\n");
+    EXPECT_EQ(Cli({"multi", "--contain", "engine"}).out, "3\tthe engine\n");
+    EXPECT_EQ(Cli({"multi"}).out, "");
+}
+
+TEST_F(CliTest, UsageAndDataErrorsHaveTheirExitStatus) {
+    EXPECT_EQ(Cli({}).status, 2);
+    EXPECT_EQ(Cli({"frobnicate"}).status, 2);
+    EXPECT_EQ(Cli({"search", "--mode", "MIDDLE", "x"}).status, 2);
+    EXPECT_EQ(Cli({"search", "--field", "3"}).status, 2);
+    EXPECT_EQ(Cli({"search", "--field", "x"}).status, 2);
+    EXPECT_EQ(Cli({"search", "café"}).status, 2);  // é has no place in code page 1253
+    EXPECT_EQ(Cli({"search", "a", "b"}).status, 2);
+    EXPECT_EQ(Cli({"byte-range"}).status, 1);  // no plain Greek index here
+    std::remove(program.File("data/i.tbo").c_str());
+    EXPECT_EQ(Cli({"dump"}).status, 1);
+}
+
+TEST_F(CliTest, PrepareScramblesThePlainSourcesAndReportsTheByteRange) {
+    program.Write("data/i_.tbo", FormatIndexLine({1, "plain", 57601, 3, 1, ""}) + "\r\n");
+    program.Write("data/igr_.tbo", FormatGreekIndexLine({1, Cp("απλό")}) + "\r\n");
+    program.Write("data/lex_.tbo", test::LexiconBuilder::Prologue() + "{y}");
+    const CliRun prepared = Cli({"prepare"});
+    EXPECT_EQ(prepared.status, 0);
+    EXPECT_EQ(prepared.out, "ok\n");
+    EXPECT_EQ(Cli({"search", "plain"}, false).out, "1\tplain\n");
+    EXPECT_EQ(Cli({"search", "απλ"}, false).out, "1\tαπλό\n");
+    EXPECT_EQ(Cli({"byte-range"}).out, "32  -  252\n");
+}
+
+TEST_F(CliTest, PersonalFolderComesFromTheSettingsFile) {
+    home.Write("config/Orvan.ini", "NO\r\n" + personal.Path() + "\r\n");
+    EXPECT_EQ(Cli({"search", "gas"}, false).out, "1\tgas\n2\tgasket *\n");
+}
+
+}  // namespace
+}  // namespace orvan
