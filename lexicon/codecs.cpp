@@ -30,8 +30,8 @@ std::string MirrorSwap(int lineNumber, std::string_view line, int sign) {
     const auto keys = IndexLineKeys(lineNumber);
     const size_t h = line.size() / 2;
     const size_t m = 2 * h;
-    for (size_t i = 1; i <= h; ++i) {
-        const int k = sign * keys[i % 3];
+    for (size_t i = 1, cycle = 1; i <= h; ++i, cycle = cycle == 2 ? 0 : cycle + 1) {
+        const int k = sign * keys[cycle];  // keys[i mod 3]
         // 1-based positions i and m - i become 0-based indices i - 1 and m - i - 1.
         out[i - 1] = static_cast<char>(static_cast<unsigned char>(line[m - i - 1]) + k);
         out[m - i - 1] = static_cast<char>(static_cast<unsigned char>(line[i - 1]) + k);
@@ -55,7 +55,8 @@ std::string DecodeLexText(long long startPosition, std::string_view stored) {
     for (size_t i = 0; i < stored.size(); ++i) {
         const long long q = startPosition + static_cast<long long>(i);
         int d = static_cast<unsigned char>(stored[i]) - static_cast<int>(q % 10) - 28;
-        if (d < 10) d += 208;
+        if (d < 10)
+            d += 208;
         out[i] = static_cast<char>(static_cast<unsigned char>(d));
     }
     return out;
@@ -63,7 +64,8 @@ std::string DecodeLexText(long long startPosition, std::string_view stored) {
 
 unsigned char EncodeLexByte(long long position, unsigned char plain) {
     int e = (plain + static_cast<int>(position % 10) + 28) % 256;
-    if (e > 217) e -= 208;
+    if (e > 217)
+        e -= 208;
     return static_cast<unsigned char>(e);
 }
 
@@ -83,7 +85,8 @@ std::string DecodePersonalText(std::string_view stored) {
     for (size_t i = 0; i < stored.size(); ++i) {
         const int p = static_cast<int>((i + 1) % 5);
         int d = static_cast<unsigned char>(stored[i]) - p - 30;
-        if (d < 32) d += 223;
+        if (d < 32)
+            d += 223;
         out[i] = static_cast<char>(static_cast<unsigned char>(d));
     }
     return out;
@@ -95,7 +98,8 @@ std::string EncodePersonalText(std::string_view plain) {
     for (size_t i = 0; i < plain.size(); ++i) {
         const int p = static_cast<int>((i + 1) % 5);
         int e = static_cast<unsigned char>(plain[i]) + p + 30;
-        if (e > 254) e -= 223;
+        if (e > 254)
+            e -= 223;
         out[i] = static_cast<char>(static_cast<unsigned char>(e));
     }
     return out;

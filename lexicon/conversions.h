@@ -8,7 +8,7 @@ namespace orvan {
 
 /// \brief A file that could not be read or written while preparing the lexicon.
 class PreparationError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -4,8 +4,10 @@ namespace orvan {
 
 namespace {
 std::string WithTrailingSlash(std::string folder) {
-    if (folder.empty()) return "./";
-    if (folder.back() != '/') folder += '/';
+    if (folder.empty())
+        return "./";
+    if (folder.back() != '/')
+        folder += '/';
     return folder;
 }
 }  // namespace
@@ -22,9 +24,11 @@ LexiconFiles::LexiconFiles(std::string programFolder)
       contentList(folder + "content/fil.tbo") {}
 
 PersonalFiles::PersonalFiles(const std::string& personalFolder) {
-    if (personalFolder.empty()) return;
+    if (personalFolder.empty())
+        return;
     std::string folder = personalFolder;
-    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
     const std::string base = folder == "/" ? folder : folder + "/";
     texts = base + "clex.tbo";
     englishIndex = base + "ci.tbo";

@@ -9,10 +9,10 @@ namespace orvan {
 struct LexiconFiles {
     explicit LexiconFiles(std::string programFolder);
 
-    std::string folder;  // with a trailing "/"
-    std::string englishIndex, greekIndex, descriptions, fields;             // i, igr, lex, srt
-    std::string plainEnglishIndex, plainGreekIndex, plainDescriptions;      // i_, igr_, lex_
-    std::string contentList;                                                // content/fil.tbo
+    std::string folder;                                                 // with a trailing "/"
+    std::string englishIndex, greekIndex, descriptions, fields;         // i, igr, lex, srt
+    std::string plainEnglishIndex, plainGreekIndex, plainDescriptions;  // i_, igr_, lex_
+    std::string contentList;                                            // content/fil.tbo
 };
 
 /// \brief The six files of the personal folder; all empty when no personal folder is known.
@@ -22,8 +22,8 @@ struct PersonalFiles {
 
     bool Known() const { return !englishIndex.empty(); }
 
-    std::string texts, englishIndex, greekIndex;                  // clex, ci, cigr
-    std::string tempTexts, tempEnglishIndex, tempGreekIndex;      // templex, tempi, tempigr
+    std::string texts, englishIndex, greekIndex;              // clex, ci, cigr
+    std::string tempTexts, tempEnglishIndex, tempGreekIndex;  // templex, tempi, tempigr
 };
 
 }  // namespace orvan

@@ -49,7 +49,8 @@ void Walk(const EntryTable& entries, const GreekTable& greek, bool greekMode, Vi
 }
 
 bool PassesFilters(const EntryRecord& english, const FillRequest& request) {
-    if (request.personalOnly && english.Kind != 'C' && english.Kind != 'A') return false;
+    if (request.personalOnly && english.Kind != 'C' && english.Kind != 'A')
+        return false;
     return request.fieldCode.empty() || english.FieldCode == request.fieldCode;
 }
 
@@ -60,7 +61,8 @@ std::vector<ListItem> Collect(const EntryTable& entries, const GreekTable& greek
     std::vector<ListItem> items;
     Walk(entries, greek, greekMode,
          [&](const std::string& headword, const EntryRecord& english, int slot) {
-             if (!matches(headword, english) || !PassesFilters(english, request)) return false;
+             if (!matches(headword, english) || !PassesFilters(english, request))
+                 return false;
              items.push_back({ListItemText(headword, english), slot});
              return true;
          });
@@ -91,22 +93,26 @@ FillResult SearchMulti(const EntryTable& entries, const GreekTable& greek,
         std::string key;
     };
     std::vector<Criterion> criteria;
-    if (!c.start.empty()) criteria.push_back({Condition::Start, KeyIn(greekMode, c.start)});
-    if (!c.contain.empty()) criteria.push_back({Condition::Contain, KeyIn(greekMode, c.contain)});
-    if (!c.end.empty()) criteria.push_back({Condition::End, KeyIn(greekMode, c.end)});
-    if (criteria.empty()) return result;
+    if (!c.start.empty())
+        criteria.push_back({Condition::Start, KeyIn(greekMode, c.start)});
+    if (!c.contain.empty())
+        criteria.push_back({Condition::Contain, KeyIn(greekMode, c.contain)});
+    if (!c.end.empty())
+        criteria.push_back({Condition::End, KeyIn(greekMode, c.end)});
+    if (criteria.empty())
+        return result;
 
-    result.items = Collect(entries, greek, greekMode, request,
-                           [&](const std::string& headword, const EntryRecord& english) {
-                               const std::string t = KeyIn(greekMode, headword);
-                               for (const Criterion& criterion : criteria) {
-                                   if (!Holds(criterion.condition, greekMode, t, english.KeyStart,
-                                              criterion.key)) {
-                                       return false;
-                                   }
-                               }
-                               return true;
-                           });
+    result.items = Collect(
+        entries, greek, greekMode, request,
+        [&](const std::string& headword, const EntryRecord& english) {
+            const std::string t = KeyIn(greekMode, headword);
+            for (const Criterion& criterion : criteria) {
+                if (!Holds(criterion.condition, greekMode, t, english.KeyStart, criterion.key)) {
+                    return false;
+                }
+            }
+            return true;
+        });
     return result;
 }
 
@@ -116,8 +122,8 @@ std::string ListItemText(const std::string& headword, const EntryRecord& english
     return english.Kind == 'C' ? headword + " *" : headword;
 }
 
-FillResult FillList(const EntryTable& entries, const GreekTable& greek,
-                    std::string_view entryText, bool greekMode, const FillRequest& request) {
+FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::string_view entryText,
+                    bool greekMode, const FillRequest& request) {
     FillResult result;
     const std::string_view text = TrimLeadingBlanks(entryText);
     result.entryText = std::string(text);
@@ -134,7 +140,8 @@ FillResult FillList(const EntryTable& entries, const GreekTable& greek,
                                                                     : Condition::End;
             result.items = SearchOneCondition(entries, greek, greekMode, condition, key, request);
         } else if (request.mode == "SPECIFIC") {
-            if (request.slot < 1 || request.slot > entries.Count()) return result;
+            if (request.slot < 1 || request.slot > entries.Count())
+                return result;
             const EntryRecord& english = entries[request.slot];
             const std::string& headword =
                 greekMode ? greek[english.GreekSlot].Headword : english.Headword;
@@ -161,16 +168,21 @@ FillResult FillList(const EntryTable& entries, const GreekTable& greek,
 }
 
 std::string FieldFilterCode(const FieldTable* fields, int selectedItem) {
-    if (fields == nullptr || selectedItem < 1 || selectedItem > fields->Count()) return {};
+    if (fields == nullptr || selectedItem < 1 || selectedItem > fields->Count())
+        return {};
     return std::string(TrimBlanks((*fields)[selectedItem].Code).substr(0, 20));
 }
 
 CriteriaDispatch DispatchSearchCriteria(const SearchCriteria& criteria) {
     const int filled = !criteria.start.empty() + !criteria.contain.empty() + !criteria.end.empty();
-    if (filled == 0) return {};
-    if (filled > 1) return {true, "MULTI", ""};
-    if (!criteria.start.empty()) return {true, "START", criteria.start};
-    if (!criteria.contain.empty()) return {true, "CONTAIN", criteria.contain};
+    if (filled == 0)
+        return {};
+    if (filled > 1)
+        return {true, "MULTI", ""};
+    if (!criteria.start.empty())
+        return {true, "START", criteria.start};
+    if (!criteria.contain.empty())
+        return {true, "CONTAIN", criteria.contain};
     return {true, "END", criteria.end};
 }
 

@@ -51,8 +51,8 @@ struct FillResult {
 /// order; personal entries carry " *".
 ///
 ///     FillList(entries, greek, "semi", false, {.mode = "START"})  // English headwords from "semi"
-FillResult FillList(const EntryTable& entries, const GreekTable& greek,
-                    std::string_view entryText, bool greekMode, const FillRequest& request);
+FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::string_view entryText,
+                    bool greekMode, const FillRequest& request);
 
 /// \brief The science filter code for the science list's selected item (-1: none); empty for no
 /// selection, the blank item 0, or no science list.

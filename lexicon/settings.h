@@ -40,7 +40,7 @@ struct SettingsFolders {
 
 /// \brief The file system as the settings search sees it; tests give their own.
 class SettingsProbe {
-public:
+  public:
     virtual ~SettingsProbe() = default;
     virtual bool FileExists(const std::string& path) const;
     virtual bool FolderExists(const std::string& path) const;

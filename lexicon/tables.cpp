@@ -17,13 +17,15 @@ const FieldRecord& FieldTable::operator[](int slot) const {
 
 std::vector<std::string> FieldTable::ListItems() const {
     std::vector<std::string> items{" "};
-    for (const FieldRecord& field : fields_) items.push_back(field.Name);
+    for (const FieldRecord& field : fields_)
+        items.push_back(field.Name);
     return items;
 }
 
 std::optional<FieldTable> LoadFieldTable(const LexiconFiles& files) {
     const auto bytes = ReadWholeFile(files.fields);
-    if (!bytes) return std::nullopt;
+    if (!bytes)
+        return std::nullopt;
     FieldTable table;
     TextLines lines(*bytes);
     for (std::string_view line; table.Count() < kFieldCapacity && lines.Next(line);) {
@@ -35,7 +37,8 @@ std::optional<FieldTable> LoadFieldTable(const LexiconFiles& files) {
 
 std::string LoadRtfHeader(const LexiconFiles& files) {
     const auto block = ReadFileRange(files.descriptions, 0, kPrologueSize);
-    if (!block) return {};
+    if (!block)
+        return {};
     return "{" + DecodeLexText(1, *block);
 }
 

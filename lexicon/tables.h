@@ -41,7 +41,7 @@ struct FieldRecord {
 /// an empty record (Number 0), which is where a table ends.
 template <typename Record>
 class SlotTable {
-public:
+  public:
     SlotTable() : records_(1) {}
 
     const Record& operator[](long long slot) const {
@@ -63,7 +63,7 @@ public:
 
     void Reserve(int count) { records_.reserve(static_cast<size_t>(count) + 1); }
 
-private:
+  private:
     std::vector<Record> records_;
 };
 
@@ -72,7 +72,7 @@ using GreekTable = SlotTable<GreekRecord>;
 
 /// \brief Science fields, slot i matching item i of the science list (item 0 is the blank).
 class FieldTable {
-public:
+  public:
     const FieldRecord& operator[](int slot) const;
     int Count() const { return static_cast<int>(fields_.size()); }
     void Append(FieldRecord field) { fields_.push_back(std::move(field)); }
@@ -80,7 +80,7 @@ public:
     /// The items of the science list: " " and then every field name.
     std::vector<std::string> ListItems() const;
 
-private:
+  private:
     std::vector<FieldRecord> fields_;  // slot 1 is fields_[0]
 };
 

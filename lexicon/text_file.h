@@ -14,7 +14,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 /// \brief At most `count` bytes of a file starting at the 0-based `offset`; nothing when the file
 /// cannot be opened, the offset is negative or lies past the end. A read that reaches the end of
 /// the file returns the bytes up to the end.
-std::optional<std::string> ReadFileRange(const std::string& path, long long offset, long long count);
+std::optional<std::string> ReadFileRange(const std::string& path, long long offset,
+                                         long long count);
 
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
@@ -25,11 +26,11 @@ bool FolderExists(const std::string& path);
 ///     TextLines lines(bytes);
 ///     for (std::string_view line; lines.Next(line);) { ... }
 class TextLines {
-public:
+  public:
     explicit TextLines(std::string_view bytes);
     bool Next(std::string_view& line);
 
-private:
+  private:
     std::string_view rest_;
 };
 

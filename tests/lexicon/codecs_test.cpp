@@ -7,7 +7,8 @@ namespace {
 
 std::string AllBytesFrom(int first, int last) {
     std::string bytes;
-    for (int b = first; b <= last; ++b) bytes.push_back(static_cast<char>(b));
+    for (int b = first; b <= last; ++b)
+        bytes.push_back(static_cast<char>(b));
     return bytes;
 }
 

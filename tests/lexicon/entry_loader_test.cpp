@@ -10,7 +10,7 @@ namespace {
 using test::Cp;
 
 class EntryLoaderTest : public ::testing::Test {
-protected:
+  protected:
     // Entries 1..5 with one Greek headword each.
     void AddFiveEntries() {
         for (const char* word : {"alpha", "beta", "gamma", "delta", "epsilon"}) {
@@ -27,7 +27,8 @@ protected:
 
     std::vector<std::string> Headwords(const EntryTable& table) {
         std::vector<std::string> words;
-        for (int slot = 1; slot <= table.Count(); ++slot) words.push_back(table[slot].Headword);
+        for (int slot = 1; slot <= table.Count(); ++slot)
+            words.push_back(table[slot].Headword);
         return words;
     }
 
@@ -105,8 +106,8 @@ TEST_F(EntryLoaderTest, AnchorZeroPlacesTheEntryBeforeTheFirstLexiconRecord) {
     lexicon.AddPersonalGreek(0, 6, Cp("αάρντβαρκ"));
     const EntryTables tables = Load();
     EXPECT_EQ(Headwords(tables.entries),
-              (std::vector<std::string>{"aardvark", "alpha", "beta", "gamma", "gamma ray",
-                                        "delta", "epsilon"}));
+              (std::vector<std::string>{"aardvark", "alpha", "beta", "gamma", "gamma ray", "delta",
+                                        "epsilon"}));
     EXPECT_EQ(tables.greek[1].Headword, Cp("αάρντβαρκ"));
     EXPECT_EQ(tables.greek[1].EnglishSlot, 1);
 }
@@ -115,16 +116,16 @@ TEST_F(EntryLoaderTest, LinesWaitingAtTheEndAreAppendedNotDropped) {
     AddFiveEntries();
     lexicon.AddPersonalEntry(4, 6, "delta wing");
     lexicon.AddPersonalEntry(2, 7, "out of order");  // anchor already passed
-    lexicon.AddSupplement(3, "{late}");               // waits behind it, entry exists
-    lexicon.AddSupplement(99, "{orphan}");            // entry does not exist
+    lexicon.AddSupplement(3, "{late}");              // waits behind it, entry exists
+    lexicon.AddSupplement(99, "{orphan}");           // entry does not exist
     lexicon.AddPersonalEntry(99, 8, "after a lexicon update");
     lexicon.AddPersonalGreek(4, 6, Cp("δέλτα"));
     lexicon.AddPersonalGreek(1, 7, Cp("άτακτο"));  // anchor already passed
     const EntryTables tables = Load();
 
     EXPECT_EQ(Headwords(tables.entries),
-              (std::vector<std::string>{"alpha", "beta", "gamma", "delta", "delta wing",
-                                        "epsilon", "out of order", "after a lexicon update"}));
+              (std::vector<std::string>{"alpha", "beta", "gamma", "delta", "delta wing", "epsilon",
+                                        "out of order", "after a lexicon update"}));
     EXPECT_EQ(tables.entries[3].Kind, 'A');
     EXPECT_EQ(notes.size(), 1u);
     const GreekTable& greek = tables.greek;
@@ -190,7 +191,8 @@ TEST_F(EntryLoaderTest, EmptyAndGarbageFilesNeverCrash) {
     EXPECT_EQ(tables.entries.Count(), 0);
 
     std::string garbage;
-    for (int i = 0; i < 5000; ++i) garbage.push_back(static_cast<char>((i * 7919) % 256));
+    for (int i = 0; i < 5000; ++i)
+        garbage.push_back(static_cast<char>((i * 7919) % 256));
     program.Write("data/i.tbo", garbage);
     program.Write("data/igr.tbo", garbage);
     personal.Write("ci.tbo", garbage);
@@ -227,7 +229,8 @@ TEST(FieldTableLoad, ReadsNamesInLineOrderAndNothingWithoutTheFile) {
     EXPECT_EQ((*fields)[2].Code, "PHYS");
 
     std::string many;
-    for (int i = 0; i < 70; ++i) many += "F" + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 70; ++i)
+        many += "F" + std::to_string(i) + "\r\n";
     program.Write("data/srt.tbo", many);
     EXPECT_EQ(LoadFieldTable(LexiconFiles(program.Path()))->Count(), kFieldCapacity);
 }

@@ -13,7 +13,9 @@ namespace {
 TEST(TextLines, EndAtCrLfLfOrLoneCrAndStopAtTheEndOfFileMark) {
     EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(SplitLines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
-    EXPECT_EQ(SplitLines("a\r\nb\x1A" "c\r\n"), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(SplitLines("a\r\nb\x1A"
+                         "c\r\n"),
+              (std::vector<std::string>{"a", "b"}));
     EXPECT_TRUE(SplitLines("").empty());
     EXPECT_EQ(JoinLinesCrLf({"a", "b"}), "a\r\nb\r\n");
 }
@@ -56,7 +58,8 @@ TEST(IndexLineFormat, RejectsShortLinesBadNumbersAndNumbersOutsideSixteenBits) {
 }
 
 TEST(PersonalLineFormat, TellsEntriesFromSupplementsByTheirNumbersAsText) {
-    const std::string entry = FormatPersonalIndexLine({"", "", 12, 40001, "mine", 1, 9, "", "PHYS"});
+    const std::string entry =
+        FormatPersonalIndexLine({"", "", 12, 40001, "mine", 1, 9, "", "PHYS"});
     const auto parsedEntry = ParsePersonalIndexLine(entry);
     ASSERT_TRUE(parsedEntry);
     EXPECT_FALSE(parsedEntry->IsSupplement());

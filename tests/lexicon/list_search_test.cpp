@@ -10,7 +10,7 @@ namespace {
 using test::Cp;
 
 class ListSearchTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const int semi = lexicon.AddEntry("Semiconductor", "{x}", 1, "ELEC");
         lexicon.AddGreek(semi, Cp("ημιαγωγός"));
@@ -29,7 +29,8 @@ protected:
         lexicon.AddField("MECH", "Mechanics");
         lexicon.WriteLexicon(program.Path());
         lexicon.WritePersonal(personal.Path());
-        tables = LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
+        tables =
+            LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
         fields = *LoadFieldTable(LexiconFiles(program.Path()));
     }
 
@@ -44,7 +45,8 @@ protected:
 
     std::vector<std::string> Shown(const FillResult& result) {
         std::vector<std::string> texts;
-        for (const ListItem& item : result.items) texts.push_back(test::Utf8(item.text));
+        for (const ListItem& item : result.items)
+            texts.push_back(test::Utf8(item.text));
         return texts;
     }
 

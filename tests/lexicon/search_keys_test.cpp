@@ -41,7 +41,8 @@ TEST(EnglishListKey, DropsOnlyLeadingBlanksAndLowersAsciiLetters) {
 
 TEST(GreekLetters, SixtySevenLettersCount) {
     int count = 0;
-    for (int b = 0; b < 256; ++b) count += IsGreekLetter(static_cast<unsigned char>(b));
+    for (int b = 0; b < 256; ++b)
+        count += IsGreekLetter(static_cast<unsigned char>(b));
     EXPECT_EQ(count, 67);
     EXPECT_TRUE(StartsWithGreekLetter(Cp("ςx")));
     EXPECT_TRUE(StartsWithGreekLetter(Cp("Ϋ")));

@@ -48,7 +48,7 @@ TEST(ReadSettings, OnlyExactlyNoSuppressesTheStartScreen) {
 
 // A file system of names, for the settings search.
 class FakeProbe : public SettingsProbe {
-public:
+  public:
     std::set<std::string> files, folders;
     bool writable = true;
     mutable std::set<std::string> created;
@@ -56,7 +56,8 @@ public:
     bool FileExists(const std::string& path) const override { return files.contains(path); }
     bool FolderExists(const std::string& path) const override { return folders.contains(path); }
     bool CreateEmptyFile(const std::string& path) const override {
-        if (writable) created.insert(path);
+        if (writable)
+            created.insert(path);
         return writable;
     }
 };

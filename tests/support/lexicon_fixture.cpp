@@ -23,9 +23,9 @@ std::string Utf8(const std::string& codePage) {
 }
 
 TempFolder::TempFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "orvan-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    std::string pattern = (std::filesystem::temp_directory_path() / "orvan-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
 }
 
@@ -37,7 +37,8 @@ TempFolder::~TempFolder() {
 void TempFolder::Write(const std::string& name, const std::string& bytes) const {
     const std::filesystem::path path = File(name);
     std::filesystem::create_directories(path.parent_path());
-    if (!WriteFileAtomically(path.string(), bytes)) throw std::runtime_error("cannot write");
+    if (!WriteFileAtomically(path.string(), bytes))
+        throw std::runtime_error("cannot write");
 }
 
 std::string TempFolder::Read(const std::string& name) const {
@@ -106,14 +107,16 @@ std::string ScrambledIndex(const std::vector<std::string>& lines) {
 
 std::string ScrambledPersonal(const std::vector<std::string>& lines) {
     std::string out;
-    for (const std::string& line : lines) out += EncodePersonalText(line) + "\r\n";
+    for (const std::string& line : lines)
+        out += EncodePersonalText(line) + "\r\n";
     return out;
 }
 
 void WriteIn(const std::string& folder, const std::string& name, const std::string& bytes) {
     const std::filesystem::path path = std::filesystem::path(folder) / name;
     std::filesystem::create_directories(path.parent_path());
-    if (!WriteFileAtomically(path.string(), bytes)) throw std::runtime_error("cannot write");
+    if (!WriteFileAtomically(path.string(), bytes))
+        throw std::runtime_error("cannot write");
 }
 }  // namespace
 

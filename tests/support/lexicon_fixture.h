@@ -16,7 +16,7 @@ std::string Utf8(const std::string& codePage);
 
 /// \brief A fresh folder under the system's temporary folder, removed with its content.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -27,14 +27,14 @@ public:
     void Write(const std::string& name, const std::string& bytes) const;
     std::string Read(const std::string& name) const;
 
-private:
+  private:
     std::string path_;
 };
 
 /// \brief Builds a program folder with data/i.tbo, data/igr.tbo, data/lex.tbo and
 /// data/srt.tbo, and a personal folder with ci.tbo, cigr.tbo and clex.tbo.
 class LexiconBuilder {
-public:
+  public:
     /// Adds an English entry with its plain description, numbered by its line; returns the
     /// number. The headword and field code are code page 1253.
     int AddEntry(const std::string& headword, const std::string& description = "{x}",
@@ -60,7 +60,7 @@ public:
 
     const std::vector<std::string>& EnglishLines() const { return englishLines_; }
 
-private:
+  private:
     std::vector<std::string> englishLines_, greekLines_, fieldLines_;
     std::string descriptions_ = Prologue();
     std::vector<std::string> personalLines_, personalGreekLines_;

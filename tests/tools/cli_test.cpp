@@ -2,9 +2,9 @@
 // exit status.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <array>
 #include <cstdio>
-#include <sys/wait.h>
 
 #include "lexicon_fixture.h"
 
@@ -20,12 +20,13 @@ struct CliRun {
 
 std::string Quoted(const std::string& arg) {
     std::string quoted = "'";
-    for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (const char c : arg)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
 
 class CliTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const int gas = lexicon.AddEntry("gas", "{x}", 1, "CHEM");
         lexicon.AddGreek(gas, Cp("αέριο"));
@@ -41,11 +42,13 @@ protected:
 
     // Runs orvan-cli with HOME in a temporary folder, so no real settings file is read.
     CliRun Cli(const std::vector<std::string>& args, bool withPersonal = true) {
-        std::string command = "HOME=" + Quoted(home.Path()) + " XDG_CONFIG_HOME=" +
-                              Quoted(home.File("config")) + " " + ORVAN_CLI_PATH + " -C " +
-                              Quoted(program.Path());
-        if (withPersonal) command += " --personal " + Quoted(personal.Path());
-        for (const std::string& arg : args) command += " " + Quoted(arg);
+        std::string command = "HOME=" + Quoted(home.Path()) +
+                              " XDG_CONFIG_HOME=" + Quoted(home.File("config")) + " " +
+                              ORVAN_CLI_PATH + " -C " + Quoted(program.Path());
+        if (withPersonal)
+            command += " --personal " + Quoted(personal.Path());
+        for (const std::string& arg : args)
+            command += " " + Quoted(arg);
         command += " 2>/dev/null";
         CliRun run;
         FILE* pipe = ::popen(command.c_str(), "r");

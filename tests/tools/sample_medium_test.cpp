@@ -26,7 +26,7 @@ bool BracesBalance(const std::string& rtf) {
 }
 
 class SampleMediumTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         static NoteList notes;
         tables = new EntryTables(LoadEntryTable(files, PersonalFiles(), notes));
@@ -101,8 +101,8 @@ TEST_F(SampleMediumTest, EveryDescriptionCompletesTheHeaderIntoABalancedDocument
         // The figure link "[Σχήμα 1]", its Greek letters as hexadecimal escapes.
         if (description.find("[\\'d3\\'f7\\'de\\'ec\\'e1 1]") != std::string::npos) {
             ++figures;
-            EXPECT_TRUE(FileExists(files.folder + "content/fig" + std::to_string(entry.Number) +
-                                   "1.bmp"))
+            EXPECT_TRUE(
+                FileExists(files.folder + "content/fig" + std::to_string(entry.Number) + "1.bmp"))
                 << entry.Headword;
         }
     }

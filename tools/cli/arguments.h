@@ -11,7 +11,7 @@ namespace orvan::cli {
 
 /// \brief A command line that does not follow the usage (exit status 2).
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -10,7 +10,7 @@ namespace orvan::cli {
 
 /// \brief A file or data error (exit status 1).
 class DataError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

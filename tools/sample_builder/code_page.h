@@ -9,14 +9,14 @@
 namespace orvan::sample {
 
 class CodePage {
-public:
+  public:
     CodePage();
     /// The byte of a character, or nothing when the code page has none.
     std::optional<unsigned char> Byte(QChar c) const;
     /// The bytes of a text, or nothing when a character has no byte.
     std::optional<std::string> Encode(const QString& text) const;
 
-private:
+  private:
     std::unordered_map<char16_t, unsigned char> bytes_;
 };
 

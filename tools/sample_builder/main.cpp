@@ -1,7 +1,8 @@
 // Builds the sample distribution medium's plain lexicon sources and figures from the FreeDict
 // English-Greek and Greek-English dictionaries.
 //
-//   orvan-sample-builder ENG_ELL_INDEX ENG_ELL_DICT ELL_ENG_INDEX ELL_ENG_DICT SAMPLE_DIR MEDIUM_DIR
+//   orvan-sample-builder ENG_ELL_INDEX ENG_ELL_DICT ELL_ENG_INDEX ELL_ENG_DICT SAMPLE_DIR
+//   MEDIUM_DIR
 
 #include <QDir>
 #include <QGuiApplication>

@@ -28,11 +28,13 @@ const CodePage& Cp1253() {
 
 QStringList ReadListFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read " + path.toStdString());
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read " + path.toStdString());
     QStringList lines;
     for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
         const QString trimmed = line.trimmed();
-        if (!trimmed.isEmpty() && !trimmed.startsWith('#')) lines << trimmed;
+        if (!trimmed.isEmpty() && !trimmed.startsWith('#'))
+            lines << trimmed;
     }
     return lines;
 }
@@ -41,14 +43,16 @@ QStringList ReadListFile(const QString& path) {
 QString WithoutLatinAccents(const QString& text) {
     QString plain;
     for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
-        if (c.category() != QChar::Mark_NonSpacing) plain += c;
+        if (c.category() != QChar::Mark_NonSpacing)
+            plain += c;
     }
     return plain.normalized(QString::NormalizationForm_C);
 }
 
 std::optional<std::string> Headword(const QString& text) {
     auto bytes = Cp1253().Encode(text);
-    if (!bytes || bytes->empty() || bytes->size() > kMaxHeadword) return std::nullopt;
+    if (!bytes || bytes->empty() || bytes->size() > kMaxHeadword)
+        return std::nullopt;
     return bytes;
 }
 
@@ -105,12 +109,14 @@ struct SampleEntry {
 
 std::string Description(const SampleEntry& entry) {
     std::string rtf;
-    if (!entry.pronunciation.isEmpty()) rtf += "{\\cf2 " + Rtf(entry.pronunciation) + "}\\par\\par ";
+    if (!entry.pronunciation.isEmpty())
+        rtf += "{\\cf2 " + Rtf(entry.pronunciation) + "}\\par\\par ";
     if (!entry.renderings.isEmpty()) {
         rtf += "{\\b " + Rtf("Απόδοση:") + "} " + Rtf(entry.renderings.join(", ")) + "\\par ";
     }
     if (!entry.reverse.empty()) {
-        if (!entry.renderings.isEmpty()) rtf += "\\par ";
+        if (!entry.renderings.isEmpty())
+            rtf += "\\par ";
         rtf += "{\\b " + Rtf("Από το ελληνοαγγλικό λεξικό:") + "}\\par ";
         for (const GreekArticle* article : entry.reverse) {
             rtf += "{\\b\\cf3 " + Rtf(article->headword) + "}";
@@ -120,13 +126,15 @@ std::string Description(const SampleEntry& entry) {
             QStringList senses;
             for (const GreekSense& sense : article->senses) {
                 QString text = sense.terms.join(", ");
-                if (!sense.note.isEmpty()) text += " (" + sense.note + ")";
+                if (!sense.note.isEmpty())
+                    text += " (" + sense.note + ")";
                 senses << text;
             }
             rtf += " " + Rtf(QString(QChar(0x2014))) + " " + Rtf(senses.join("; ")) + "\\par ";
         }
     }
-    if (!entry.figureShape.isEmpty()) rtf += "\\par " + Rtf("[Σχήμα 1]") + "\\par ";
+    if (!entry.figureShape.isEmpty())
+        rtf += "\\par " + Rtf("[Σχήμα 1]") + "\\par ";
     return rtf;
 }
 
@@ -137,10 +145,13 @@ std::vector<SampleEntry> CollectEnglishEntries(const std::vector<EnglishArticle>
     const auto entryFor = [&](const QString& term) -> SampleEntry* {
         const QString plain = WithoutLatinAccents(term);
         const QString lower = plain.toLower();
-        if (const auto it = byTerm.find(lower); it != byTerm.end()) return &entries[*it];
-        if (entries.size() >= static_cast<size_t>(kTableCapacity)) return nullptr;
+        if (const auto it = byTerm.find(lower); it != byTerm.end())
+            return &entries[*it];
+        if (entries.size() >= static_cast<size_t>(kTableCapacity))
+            return nullptr;
         const auto headword = Headword(plain);
-        if (!headword || LatinSearchKey(*headword, true).empty() || StartsWithGreekLetter(*headword)) {
+        if (!headword || LatinSearchKey(*headword, true).empty() ||
+            StartsWithGreekLetter(*headword)) {
             return nullptr;
         }
         byTerm.insert(lower, entries.size());
@@ -151,10 +162,13 @@ std::vector<SampleEntry> CollectEnglishEntries(const std::vector<EnglishArticle>
     };
     for (const EnglishArticle& article : englishGreek) {
         SampleEntry* entry = entryFor(article.headword);
-        if (entry == nullptr) continue;
-        if (entry->pronunciation.isEmpty()) entry->pronunciation = article.pronunciation;
+        if (entry == nullptr)
+            continue;
+        if (entry->pronunciation.isEmpty())
+            entry->pronunciation = article.pronunciation;
         for (const QString& rendering : article.renderings) {
-            if (!entry->renderings.contains(rendering)) entry->renderings << rendering;
+            if (!entry->renderings.contains(rendering))
+                entry->renderings << rendering;
         }
     }
     for (const GreekArticle& article : greekEnglish) {
@@ -178,11 +192,13 @@ void AssignFieldsAndFigures(std::vector<SampleEntry>& entries, const SampleChoic
     QHash<QString, std::string> fieldOfTerm;
     for (const auto& field : choices.fields) {
         for (const QString& term : field.terms) {
-            if (!fieldOfTerm.contains(term)) fieldOfTerm.insert(term, field.code);
+            if (!fieldOfTerm.contains(term))
+                fieldOfTerm.insert(term, field.code);
         }
     }
     QHash<QString, QString> shapeOf;
-    for (const auto& [headword, shape] : choices.figures) shapeOf.insert(headword.toLower(), shape);
+    for (const auto& [headword, shape] : choices.figures)
+        shapeOf.insert(headword.toLower(), shape);
     for (SampleEntry& entry : entries) {
         const QString lower = QString::fromLatin1(entry.headword.c_str()).toLower();
         entry.fieldCode = fieldOfTerm.value(lower);
@@ -205,14 +221,18 @@ std::vector<std::string> GreekIndex(const std::vector<SampleEntry>& entries) {
             QStringList words = entry.renderings;
             if (pass == 1) {
                 words.clear();
-                for (const GreekArticle* article : entry.reverse) words << article->headword;
+                for (const GreekArticle* article : entry.reverse)
+                    words << article->headword;
             }
             for (const QString& word : words) {
-                if (lines.size() >= static_cast<size_t>(kTableCapacity)) break;
+                if (lines.size() >= static_cast<size_t>(kTableCapacity))
+                    break;
                 const auto headword = Headword(word.simplified());
-                if (!headword || !seen.insert({*headword, entry.number}).second) continue;
+                if (!headword || !seen.insert({*headword, entry.number}).second)
+                    continue;
                 std::string key = GreekSearchKey(*headword, true);
-                if (key.empty()) continue;
+                if (key.empty())
+                    continue;
                 lines.push_back({std::move(key), *headword, entry.number});
             }
         }
@@ -255,8 +275,10 @@ std::string DescriptionPrologue() {
         "\\viewkind4\\pard\\plain\r\n";
     // The block has a fixed size; line breaks, which RTF readers pass over, fill it up.
     const std::string open = "{{";
-    while (block.size() + open.size() + 2 <= kPrologueSize) block += "\r\n";
-    while (block.size() + open.size() < kPrologueSize) block += ' ';
+    while (block.size() + open.size() + 2 <= kPrologueSize)
+        block += "\r\n";
+    while (block.size() + open.size() < kPrologueSize)
+        block += ' ';
     return block + open;
 }
 
@@ -288,12 +310,14 @@ SampleSources BuildSampleSources(const std::vector<EnglishArticle>& englishGreek
         line.fieldCode = entry.fieldCode;
         sources.descriptions += description;
         sources.englishIndex.push_back(FormatIndexLine(line));
-        if (!entry.figureShape.isEmpty()) sources.figures.push_back({entry.number, entry.figureShape});
+        if (!entry.figureShape.isEmpty())
+            sources.figures.push_back({entry.number, entry.figureShape});
     }
     sources.greekIndex = GreekIndex(entries);
     for (const auto& field : choices.fields) {
         const auto name = Cp1253().Encode(field.name);
-        if (!name) throw std::runtime_error("field name outside code page 1253");
+        if (!name)
+            throw std::runtime_error("field name outside code page 1253");
         sources.fields.push_back(FormatFieldLine({field.code, *name}));
     }
     return sources;
