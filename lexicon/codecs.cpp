@@ -55,8 +55,7 @@ std::string DecodeLexText(long long startPosition, std::string_view stored) {
     for (size_t i = 0; i < stored.size(); ++i) {
         const long long q = startPosition + static_cast<long long>(i);
         int d = static_cast<unsigned char>(stored[i]) - static_cast<int>(q % 10) - 28;
-        if (d < 10)
-            d += 208;
+        if (d < 10) d += 208;
         out[i] = static_cast<char>(static_cast<unsigned char>(d));
     }
     return out;
@@ -64,8 +63,7 @@ std::string DecodeLexText(long long startPosition, std::string_view stored) {
 
 unsigned char EncodeLexByte(long long position, unsigned char plain) {
     int e = (plain + static_cast<int>(position % 10) + 28) % 256;
-    if (e > 217)
-        e -= 208;
+    if (e > 217) e -= 208;
     return static_cast<unsigned char>(e);
 }
 
@@ -85,8 +83,7 @@ std::string DecodePersonalText(std::string_view stored) {
     for (size_t i = 0; i < stored.size(); ++i) {
         const int p = static_cast<int>((i + 1) % 5);
         int d = static_cast<unsigned char>(stored[i]) - p - 30;
-        if (d < 32)
-            d += 223;
+        if (d < 32) d += 223;
         out[i] = static_cast<char>(static_cast<unsigned char>(d));
     }
     return out;
@@ -98,8 +95,7 @@ std::string EncodePersonalText(std::string_view plain) {
     for (size_t i = 0; i < plain.size(); ++i) {
         const int p = static_cast<int>((i + 1) % 5);
         int e = static_cast<unsigned char>(plain[i]) + p + 30;
-        if (e > 254)
-            e -= 223;
+        if (e > 254) e -= 223;
         out[i] = static_cast<char>(static_cast<unsigned char>(e));
     }
     return out;

@@ -11,14 +11,12 @@ namespace {
 
 std::string ReadSource(const std::string& path) {
     auto bytes = ReadWholeFile(path);
-    if (!bytes)
-        throw PreparationError("cannot read " + path);
+    if (!bytes) throw PreparationError("cannot read " + path);
     return std::move(*bytes);
 }
 
 void WriteTarget(const std::string& path, const std::string& bytes) {
-    if (!WriteFileAtomically(path, bytes))
-        throw PreparationError("cannot write " + path);
+    if (!WriteFileAtomically(path, bytes)) throw PreparationError("cannot write " + path);
 }
 
 }  // namespace
@@ -55,10 +53,8 @@ ByteRange ByteRangeCheck(const std::string& path) {
         line = line.substr(0, line.find('\0'));
         for (const char c : line) {
             const int byte = static_cast<unsigned char>(c);
-            if (byte > range.largest)
-                range.largest = byte;
-            if (byte < range.smallest)
-                range.smallest = byte;
+            if (byte > range.largest) range.largest = byte;
+            if (byte < range.smallest) range.smallest = byte;
         }
     }
     return range;

@@ -10,12 +10,10 @@ namespace orvan {
 
 std::string ReadDescription(DescriptionStore store, const std::string& path, long long position,
                             long long length) {
-    if (length <= 0)
-        return {};
+    if (length <= 0) return {};
     const long long offset = store == DescriptionStore::Lexicon ? position : position - 1;
     const auto stored = ReadFileRange(path, offset, std::min(length, kDescriptionReadLimit));
-    if (!stored)
-        return {};
+    if (!stored) return {};
     return store == DescriptionStore::Lexicon ? DecodeLexText(offset + 1, *stored)
                                               : DecodePersonalText(*stored);
 }
@@ -33,8 +31,7 @@ std::string ReadEntryDescription(const EntryRecord& entry, const LexiconFiles& f
 std::string ReadSupplement(const std::string& noteItem, const PersonalFiles& personal) {
     const auto position = ParseDecimal(Columns(noteItem, 1, 8));
     const auto length = ParseDecimal(Columns(noteItem, 9, 5));
-    if (!position || !length)
-        return {};
+    if (!position || !length) return {};
     return ReadDescription(DescriptionStore::Personal, personal.texts, *position, *length);
 }
 

@@ -81,25 +81,20 @@ class EnglishPass {
 
     bool Run(const std::string& indexPath, const std::string& personalPath) {
         const auto index = ReadWholeFile(indexPath);
-        if (!index)
-            return false;
+        if (!index) return false;
         PersonalLines personal(personalPath);
-        if (!personal.Advance())
-            return false;
-        if (!MergeAnchoredTo(personal, 0, 0))
-            return false;
+        if (!personal.Advance()) return false;
+        if (!MergeAnchoredTo(personal, 0, 0)) return false;
 
         TextLines lines(*index);
         std::string_view raw;
         for (int lineNumber = 1; !entries_.Full() && lines.Next(raw); ++lineNumber) {
             auto line = ParseIndexLine(DecodeIndexLine(lineNumber, raw));
-            if (!line)
-                return false;
+            if (!line) return false;
             const int slot = entries_.Append(
                 EntryRecord{line->number, std::move(line->headword), line->descPos, line->descLen,
                             'L', std::move(line->fieldCode), line->keyStart, 0, 0});
-            if (!MergeAnchoredTo(personal, line->number, slot))
-                return false;
+            if (!MergeAnchoredTo(personal, line->number, slot)) return false;
         }
         return MergeLeftovers(personal);
     }
@@ -109,8 +104,7 @@ class EnglishPass {
     // sits in `lexiconSlot`.
     bool MergeAnchoredTo(PersonalLines& personal, uint16_t number, int lexiconSlot) {
         while (personal.PendingAnchoredTo(number)) {
-            if (!Merge(personal.Pending(), lexiconSlot) || !personal.Advance())
-                return false;
+            if (!Merge(personal.Pending(), lexiconSlot) || !personal.Advance()) return false;
         }
         return true;
     }
@@ -119,28 +113,24 @@ class EnglishPass {
         std::unordered_map<uint16_t, int> lexiconSlots;
         if (personal.HasPending()) {
             for (int slot = entries_.Count(); slot >= 1; --slot) {
-                if (entries_[slot].Kind != 'C')
-                    lexiconSlots[entries_[slot].Number] = slot;
+                if (entries_[slot].Kind != 'C') lexiconSlots[entries_[slot].Number] = slot;
             }
         }
         while (personal.HasPending()) {
             const auto anchor = ParsePersonalAnchor(personal.Pending());
             const auto found = lexiconSlots.find(*anchor);
             const int lexiconSlot = found == lexiconSlots.end() ? 0 : found->second;
-            if (!Merge(personal.Pending(), lexiconSlot) || !personal.Advance())
-                return false;
+            if (!Merge(personal.Pending(), lexiconSlot) || !personal.Advance()) return false;
         }
         return true;
     }
 
     bool Merge(const std::string& text, int lexiconSlot) {
         const auto line = ParsePersonalIndexLine(text);
-        if (!line)
-            return false;
+        if (!line) return false;
         if (line->IsSupplement()) {
             // A supplement whose lexicon entry does not exist has nothing to attach to.
-            if (lexiconSlot == 0)
-                return true;
+            if (lexiconSlot == 0) return true;
             EntryRecord& record = entries_.at(lexiconSlot);
             notes_.push_back(line->location);
             record.Kind = 'A';
@@ -165,52 +155,43 @@ class GreekPass {
 
     void Run(const std::string& indexPath, const std::string& personalPath) {
         const auto index = ReadWholeFile(indexPath);
-        if (!index)
-            return;
+        if (!index) return;
         PersonalLines personal(personalPath);
-        if (!personal.Advance() || !MergeAnchoredTo(personal, 0))
-            return;
+        if (!personal.Advance() || !MergeAnchoredTo(personal, 0)) return;
 
         TextLines lines(*index);
         std::string_view raw;
         for (int lineNumber = 1; !greek_.Full() && lines.Next(raw); ++lineNumber) {
             auto line = ParseGreekIndexLine(DecodeIndexLine(lineNumber, raw));
-            if (!line)
-                return;
+            if (!line) return;
             // Lexicon numbers follow the line order: the entry lies at or after slot N - 5.
             Add(line->number, std::move(line->headword), line->number - 5);
-            if (!MergeAnchoredTo(personal, line->number))
-                return;
+            if (!MergeAnchoredTo(personal, line->number)) return;
         }
         while (personal.HasPending() && !greek_.Full()) {
-            if (!MergeOne(personal))
-                return;
+            if (!MergeOne(personal)) return;
         }
     }
 
   private:
     bool MergeAnchoredTo(PersonalLines& personal, uint16_t number) {
         while (personal.PendingAnchoredTo(number)) {
-            if (!MergeOne(personal))
-                return false;
+            if (!MergeOne(personal)) return false;
         }
         return true;
     }
 
     bool MergeOne(PersonalLines& personal) {
         const auto line = ParsePersonalGreekLine(personal.Pending());
-        if (!line)
-            return false;
-        if (!greek_.Full())
-            Add(line->own, line->headword, 1);
+        if (!line) return false;
+        if (!greek_.Full()) Add(line->own, line->headword, 1);
         return personal.Advance();
     }
 
     void Add(uint16_t number, std::string headword, int searchFrom) {
         const int slot = greek_.Append(GreekRecord{number, std::move(headword), 0});
         const int english = finder_.Find(number, searchFrom);
-        if (english == 0)
-            return;
+        if (english == 0) return;
         greek_.at(slot).EnglishSlot = static_cast<uint16_t>(english);
         entries_.at(english).GreekSlot = static_cast<uint16_t>(slot);
     }

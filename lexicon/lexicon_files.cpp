@@ -4,10 +4,8 @@ namespace orvan {
 
 namespace {
 std::string WithTrailingSlash(std::string folder) {
-    if (folder.empty())
-        return "./";
-    if (folder.back() != '/')
-        folder += '/';
+    if (folder.empty()) return "./";
+    if (folder.back() != '/') folder += '/';
     return folder;
 }
 }  // namespace
@@ -24,8 +22,7 @@ LexiconFiles::LexiconFiles(std::string programFolder)
       contentList(folder + "content/fil.tbo") {}
 
 PersonalFiles::PersonalFiles(const std::string& personalFolder) {
-    if (personalFolder.empty())
-        return;
+    if (personalFolder.empty()) return;
     std::string folder = personalFolder;
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();

@@ -7,8 +7,7 @@
 namespace orvan {
 
 std::string_view Columns(std::string_view line, size_t first, size_t width) {
-    if (first == 0 || first > line.size())
-        return {};
+    if (first == 0 || first > line.size()) return {};
     return line.substr(first - 1, width);
 }
 
@@ -17,23 +16,17 @@ std::optional<long long> ParseDecimal(std::string_view field) {
     while (i < field.size() && field[i] == ' ')
         ++i;
     bool negative = false;
-    if (i < field.size() && (field[i] == '-' || field[i] == '+'))
-        negative = field[i++] == '-';
-    if (i == field.size())
-        return std::nullopt;
+    if (i < field.size() && (field[i] == '-' || field[i] == '+')) negative = field[i++] == '-';
+    if (i == field.size()) return std::nullopt;
     long long value = 0;
     for (; i < field.size(); ++i) {
         const char c = field[i];
-        if (c < '0' || c > '9')
-            return std::nullopt;
+        if (c < '0' || c > '9') return std::nullopt;
         value = value * 10 + (c - '0');
-        if (value > std::numeric_limits<int32_t>::max() + 1LL)
-            return std::nullopt;
+        if (value > std::numeric_limits<int32_t>::max() + 1LL) return std::nullopt;
     }
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<int32_t>::max())
-        return std::nullopt;
+    if (negative) value = -value;
+    if (value > std::numeric_limits<int32_t>::max()) return std::nullopt;
     return value;
 }
 
@@ -42,8 +35,7 @@ std::string ZeroPadded(long long value, int width) {
     if (static_cast<int>(digits.size()) < width) {
         digits.insert(0, static_cast<size_t>(width) - digits.size(), '0');
     }
-    if (value < 0)
-        digits.insert(0, 1, '-');
+    if (value < 0) digits.insert(0, 1, '-');
     return digits;
 }
 
@@ -61,8 +53,7 @@ namespace {
 
 std::optional<uint16_t> EntryNumberAt(std::string_view line, size_t first) {
     const auto value = ParseDecimal(Columns(line, first, 5));
-    if (!value || !IsEntryNumber(*value))
-        return std::nullopt;
+    if (!value || !IsEntryNumber(*value)) return std::nullopt;
     return static_cast<uint16_t>(*value);
 }
 
@@ -98,8 +89,7 @@ std::string FormatIndexLine(const IndexLine& line) {
 
 std::optional<GreekIndexLine> ParseGreekIndexLine(std::string_view line) {
     const auto number = EntryNumberAt(line, 1);
-    if (!number)
-        return std::nullopt;
+    if (!number) return std::nullopt;
     return GreekIndexLine{*number, HeadwordAt(line, 6)};
 }
 
@@ -119,8 +109,7 @@ std::optional<uint16_t> ParsePersonalAnchor(std::string_view line) {
 std::optional<PersonalIndexLine> ParsePersonalIndexLine(std::string_view line) {
     PersonalIndexLine out;
     const auto anchor = ParsePersonalAnchor(line);
-    if (!anchor)
-        return std::nullopt;
+    if (!anchor) return std::nullopt;
     out.anchor = *anchor;
     out.anchorText = std::string(Columns(line, 1, 5));
     out.ownText = std::string(Columns(line, 6, 5));
@@ -132,8 +121,7 @@ std::optional<PersonalIndexLine> ParsePersonalIndexLine(std::string_view line) {
     const auto own = EntryNumberAt(line, 6);
     const auto textPos = ParseDecimal(Columns(line, 91, 8));
     const auto textLen = ParseDecimal(Columns(line, 99, 5));
-    if (!own || !textPos || !textLen)
-        return std::nullopt;
+    if (!own || !textPos || !textLen) return std::nullopt;
     out.own = *own;
     out.headword = HeadwordAt(line, 11);
     out.textPos = static_cast<int32_t>(*textPos);
@@ -147,16 +135,14 @@ std::string FormatPersonalIndexLine(const PersonalIndexLine& line) {
     const bool supplement = line.anchor == line.own;
     out += BlankPadded(supplement ? std::string_view{} : std::string_view(line.headword), 80);
     out += ZeroPadded(line.textPos, 8) + ZeroPadded(line.textLen, 5);
-    if (!supplement)
-        out += line.fieldCode.substr(0, 20);
+    if (!supplement) out += line.fieldCode.substr(0, 20);
     return out;
 }
 
 std::optional<PersonalGreekLine> ParsePersonalGreekLine(std::string_view line) {
     const auto anchor = ParsePersonalAnchor(line);
     const auto own = EntryNumberAt(line, 6);
-    if (!anchor || !own)
-        return std::nullopt;
+    if (!anchor || !own) return std::nullopt;
     return PersonalGreekLine{*anchor, *own, HeadwordAt(line, 11)};
 }
 
@@ -174,10 +160,8 @@ std::string FormatFieldLine(const FieldLine& line) {
 }
 
 std::optional<ContentListLine> ParseContentListLine(std::string_view line) {
-    if (line.empty())
-        return std::nullopt;
-    if (line.back() == '\\')
-        return ContentListLine{true, std::string(line)};
+    if (line.empty()) return std::nullopt;
+    if (line.back() == '\\') return ContentListLine{true, std::string(line)};
     return ContentListLine{false, std::string(line)};
 }
 

@@ -49,8 +49,7 @@ void Walk(const EntryTable& entries, const GreekTable& greek, bool greekMode, Vi
 }
 
 bool PassesFilters(const EntryRecord& english, const FillRequest& request) {
-    if (request.personalOnly && english.Kind != 'C' && english.Kind != 'A')
-        return false;
+    if (request.personalOnly && english.Kind != 'C' && english.Kind != 'A') return false;
     return request.fieldCode.empty() || english.FieldCode == request.fieldCode;
 }
 
@@ -61,8 +60,7 @@ std::vector<ListItem> Collect(const EntryTable& entries, const GreekTable& greek
     std::vector<ListItem> items;
     Walk(entries, greek, greekMode,
          [&](const std::string& headword, const EntryRecord& english, int slot) {
-             if (!matches(headword, english) || !PassesFilters(english, request))
-                 return false;
+             if (!matches(headword, english) || !PassesFilters(english, request)) return false;
              items.push_back({ListItemText(headword, english), slot});
              return true;
          });
@@ -93,14 +91,10 @@ FillResult SearchMulti(const EntryTable& entries, const GreekTable& greek,
         std::string key;
     };
     std::vector<Criterion> criteria;
-    if (!c.start.empty())
-        criteria.push_back({Condition::Start, KeyIn(greekMode, c.start)});
-    if (!c.contain.empty())
-        criteria.push_back({Condition::Contain, KeyIn(greekMode, c.contain)});
-    if (!c.end.empty())
-        criteria.push_back({Condition::End, KeyIn(greekMode, c.end)});
-    if (criteria.empty())
-        return result;
+    if (!c.start.empty()) criteria.push_back({Condition::Start, KeyIn(greekMode, c.start)});
+    if (!c.contain.empty()) criteria.push_back({Condition::Contain, KeyIn(greekMode, c.contain)});
+    if (!c.end.empty()) criteria.push_back({Condition::End, KeyIn(greekMode, c.end)});
+    if (criteria.empty()) return result;
 
     result.items = Collect(
         entries, greek, greekMode, request,
@@ -140,8 +134,7 @@ FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::str
                                                                     : Condition::End;
             result.items = SearchOneCondition(entries, greek, greekMode, condition, key, request);
         } else if (request.mode == "SPECIFIC") {
-            if (request.slot < 1 || request.slot > entries.Count())
-                return result;
+            if (request.slot < 1 || request.slot > entries.Count()) return result;
             const EntryRecord& english = entries[request.slot];
             const std::string& headword =
                 greekMode ? greek[english.GreekSlot].Headword : english.Headword;
@@ -168,21 +161,16 @@ FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::str
 }
 
 std::string FieldFilterCode(const FieldTable* fields, int selectedItem) {
-    if (fields == nullptr || selectedItem < 1 || selectedItem > fields->Count())
-        return {};
+    if (fields == nullptr || selectedItem < 1 || selectedItem > fields->Count()) return {};
     return std::string(TrimBlanks((*fields)[selectedItem].Code).substr(0, 20));
 }
 
 CriteriaDispatch DispatchSearchCriteria(const SearchCriteria& criteria) {
     const int filled = !criteria.start.empty() + !criteria.contain.empty() + !criteria.end.empty();
-    if (filled == 0)
-        return {};
-    if (filled > 1)
-        return {true, "MULTI", ""};
-    if (!criteria.start.empty())
-        return {true, "START", criteria.start};
-    if (!criteria.contain.empty())
-        return {true, "CONTAIN", criteria.contain};
+    if (filled == 0) return {};
+    if (filled > 1) return {true, "MULTI", ""};
+    if (!criteria.start.empty()) return {true, "START", criteria.start};
+    if (!criteria.contain.empty()) return {true, "CONTAIN", criteria.contain};
     return {true, "END", criteria.end};
 }
 

@@ -33,8 +33,7 @@ std::array<unsigned char, 256> MakeGreekKeyTable() {
     for (int c = 0; c < 256; ++c)
         table[c] = static_cast<unsigned char>(c);
     for (int c = kCapitalAlpha; c <= kCapitalOmega; ++c) {
-        if (c <= kCapitalRho || c >= kCapitalSigma)
-            table[c] = static_cast<unsigned char>(c + 0x20);
+        if (c <= kCapitalRho || c >= kCapitalSigma) table[c] = static_cast<unsigned char>(c + 0x20);
     }
     const unsigned char alpha = 0xE1, epsilon = 0xE5, eta = 0xE7, iota = 0xE9, omicron = 0xEF,
                         upsilon = 0xF5, omega = 0xF9;
@@ -91,13 +90,10 @@ std::string GreekSearchKey(std::string_view text, bool dropLeadingDigits) {
     key.reserve(text.size());
     for (const char ch : TrimBlanks(text)) {
         unsigned char c = static_cast<unsigned char>(ch);
-        if (IsLatinLetter(c))
-            c = kBlank;
-        if (dropLeadingDigits && key.empty() && IsDigit(c))
-            c = kBlank;
+        if (IsLatinLetter(c)) c = kBlank;
+        if (dropLeadingDigits && key.empty() && IsDigit(c)) c = kBlank;
         c = kGreekKeyTable[c];
-        if (!IsControlOrBlank(c))
-            key.push_back(static_cast<char>(c));
+        if (!IsControlOrBlank(c)) key.push_back(static_cast<char>(c));
     }
     return key;
 }
@@ -107,14 +103,10 @@ std::string LatinSearchKey(std::string_view text, bool dropLeadingDigits) {
     key.reserve(text.size());
     for (const char ch : text) {
         unsigned char c = static_cast<unsigned char>(ch);
-        if (IsLatinKeyMark(c))
-            c = kBlank;
-        if (dropLeadingDigits && key.empty() && IsDigit(c))
-            c = kBlank;
-        if (IsControlOrBlank(c))
-            continue;
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<unsigned char>(c - 'A' + 'a');
+        if (IsLatinKeyMark(c)) c = kBlank;
+        if (dropLeadingDigits && key.empty() && IsDigit(c)) c = kBlank;
+        if (IsControlOrBlank(c)) continue;
+        if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c - 'A' + 'a');
         key.push_back(static_cast<char>(c));
     }
     return key;
@@ -123,40 +115,18 @@ std::string LatinSearchKey(std::string_view text, bool dropLeadingDigits) {
 std::string EnglishListKey(std::string_view text) {
     std::string key(TrimLeadingBlanks(text));
     for (char& c : key) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }
     return key;
 }
 
 bool IsGreekLetter(unsigned char c) {
-    if (c >= kSmallAlpha && c <= kSmallOmega)
-        return true;  // α-ω with ς
-    if (c >= kCapitalAlpha && c <= kCapitalOmega)
-        return c != 0xD2;
-    switch (c) {
-        case 0xDC:
-        case 0xDD:
-        case 0xDE:
-        case 0xDF:  // ά έ ή ί
-        case 0xFC:
-        case 0xFD:
-        case 0xFE:  // ό ύ ώ
-        case 0xFA:
-        case 0xFB:  // ϊ ϋ
-        case 0xA2:
-        case 0xB8:
-        case 0xB9:
-        case 0xBA:  // Ά Έ Ή Ί
-        case 0xBC:
-        case 0xBE:
-        case 0xBF:  // Ό Ύ Ώ
-        case 0xDA:
-        case 0xDB:  // Ϊ Ϋ
-            return true;
-        default:
-            return false;
-    }
+    if (c >= kSmallAlpha && c <= kSmallOmega) return true;  // α-ω with ς
+    if (c >= kCapitalAlpha && c <= kCapitalOmega) return c != 0xD2;
+    // ά έ ή ί ό ύ ώ ϊ ϋ, then Ά Έ Ή Ί Ό Ύ Ώ Ϊ Ϋ
+    constexpr std::string_view kAccented =
+        "\xDC\xDD\xDE\xDF\xFC\xFD\xFE\xFA\xFB\xA2\xB8\xB9\xBA\xBC\xBE\xBF\xDA\xDB";
+    return kAccented.find(static_cast<char>(c)) != std::string_view::npos;
 }
 
 bool StartsWithGreekLetter(std::string_view text) {

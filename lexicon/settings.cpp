@@ -9,23 +9,19 @@ namespace orvan {
 
 namespace {
 std::string InFolder(const std::string& folder, const char* name) {
-    if (folder.empty())
-        return {};
+    if (folder.empty()) return {};
     return folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 }  // namespace
 
 std::optional<SettingsContents> ReadSettings(const std::string& path) {
     const auto bytes = ReadWholeFile(path);
-    if (!bytes)
-        return std::nullopt;
+    if (!bytes) return std::nullopt;
     SettingsContents contents;
     TextLines lines(*bytes);
     std::string_view line;
-    if (lines.Next(line))
-        contents.firstLine = line;
-    if (lines.Next(line))
-        contents.secondLine = line;
+    if (lines.Next(line)) contents.firstLine = line;
+    if (lines.Next(line)) contents.secondLine = line;
     return contents;
 }
 
@@ -35,16 +31,13 @@ bool ShowsStartScreen(const SettingsContents& settings) {
 
 bool WriteSettings(const std::string& path, const std::string& firstLine,
                    const std::string& folder) {
-    if (path.empty())
-        return false;
+    if (path.empty()) return false;
     const SettingsContents old = ReadSettings(path).value_or(SettingsContents{});
     std::string first = !firstLine.empty() ? firstLine : old.firstLine;
-    if (first.empty())
-        first = "YES";
+    if (first.empty()) first = "YES";
     const std::string second = !folder.empty() ? folder : old.secondLine;
     std::vector<std::string> lines{first};
-    if (!second.empty())
-        lines.push_back(second);
+    if (!second.empty()) lines.push_back(second);
     return WriteFileAtomically(path, JoinLinesCrLf(lines));
 }
 
@@ -58,16 +51,14 @@ bool SettingsProbe::FolderExists(const std::string& path) const {
 
 bool SettingsProbe::CreateEmptyFile(const std::string& path) const {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
     return ::close(fd) == 0;
 }
 
 std::string FindSettingsFile(const SettingsFolders& folders, const SettingsProbe& probe) {
     for (const std::string* folder : {&folders.config, &folders.documents, &folders.home}) {
         const std::string path = InFolder(*folder, kSettingsFileName);
-        if (!path.empty() && probe.FileExists(path))
-            return path;
+        if (!path.empty() && probe.FileExists(path)) return path;
     }
     return {};
 }

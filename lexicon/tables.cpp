@@ -24,8 +24,7 @@ std::vector<std::string> FieldTable::ListItems() const {
 
 std::optional<FieldTable> LoadFieldTable(const LexiconFiles& files) {
     const auto bytes = ReadWholeFile(files.fields);
-    if (!bytes)
-        return std::nullopt;
+    if (!bytes) return std::nullopt;
     FieldTable table;
     TextLines lines(*bytes);
     for (std::string_view line; table.Count() < kFieldCapacity && lines.Next(line);) {
@@ -37,8 +36,7 @@ std::optional<FieldTable> LoadFieldTable(const LexiconFiles& files) {
 
 std::string LoadRtfHeader(const LexiconFiles& files) {
     const auto block = ReadFileRange(files.descriptions, 0, kPrologueSize);
-    if (!block)
-        return {};
+    if (!block) return {};
     return "{" + DecodeLexText(1, *block);
 }
 

@@ -18,35 +18,28 @@ constexpr char kEndOfFileMark = 26;
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in || !FileExists(path))
-        return std::nullopt;
+    if (!in || !FileExists(path)) return std::nullopt;
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
-    if (size < 0)
-        return std::nullopt;
+    if (size < 0) return std::nullopt;
     in.seekg(0, std::ios::beg);
     std::string bytes(static_cast<size_t>(size), '\0');
-    if (size > 0 && !in.read(bytes.data(), size))
-        return std::nullopt;
+    if (size > 0 && !in.read(bytes.data(), size)) return std::nullopt;
     return bytes;
 }
 
 std::optional<std::string> ReadFileRange(const std::string& path, long long offset,
                                          long long count) {
-    if (offset < 0 || count < 0)
-        return std::nullopt;
+    if (offset < 0 || count < 0) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
-    if (!in || !FileExists(path))
-        return std::nullopt;
+    if (!in || !FileExists(path)) return std::nullopt;
     in.seekg(0, std::ios::end);
     const long long size = in.tellg();
-    if (size < 0 || offset > size)
-        return std::nullopt;
+    if (size < 0 || offset > size) return std::nullopt;
     const long long available = std::min(count, size - offset);
     std::string bytes(static_cast<size_t>(available), '\0');
     in.seekg(offset, std::ios::beg);
-    if (available > 0 && !in.read(bytes.data(), available))
-        return std::nullopt;
+    if (available > 0 && !in.read(bytes.data(), available)) return std::nullopt;
     return bytes;
 }
 
@@ -62,13 +55,11 @@ bool FolderExists(const std::string& path) {
 
 TextLines::TextLines(std::string_view bytes) : rest_(bytes) {
     const size_t mark = rest_.find(kEndOfFileMark);
-    if (mark != std::string_view::npos)
-        rest_ = rest_.substr(0, mark);
+    if (mark != std::string_view::npos) rest_ = rest_.substr(0, mark);
 }
 
 bool TextLines::Next(std::string_view& line) {
-    if (rest_.empty())
-        return false;
+    if (rest_.empty()) return false;
     // Two scans with memchr beat one scan for either byte: lines rarely hold a CR.
     const char* begin = rest_.data();
     const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', rest_.size()));
@@ -82,8 +73,7 @@ bool TextLines::Next(std::string_view& line) {
     }
     line = rest_.substr(0, end);
     size_t skip = 1;
-    if (rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n')
-        skip = 2;
+    if (rest_[end] == '\r' && end + 1 < rest_.size() && rest_[end + 1] == '\n') skip = 2;
     rest_.remove_prefix(end + skip);
     return true;
 }
@@ -114,15 +104,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
                              std::to_string(random() % 1000000);
 
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
     size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
         written += static_cast<size_t>(n);
     }
     const bool flushed = written == bytes.size() && ::fsync(fd) == 0;

@@ -56,8 +56,7 @@ class FakeProbe : public SettingsProbe {
     bool FileExists(const std::string& path) const override { return files.contains(path); }
     bool FolderExists(const std::string& path) const override { return folders.contains(path); }
     bool CreateEmptyFile(const std::string& path) const override {
-        if (writable)
-            created.insert(path);
+        if (writable) created.insert(path);
         return writable;
     }
 };

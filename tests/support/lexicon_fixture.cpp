@@ -24,8 +24,7 @@ std::string Utf8(const std::string& codePage) {
 
 TempFolder::TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "orvan-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("mkdtemp failed");
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
 }
 
@@ -37,8 +36,7 @@ TempFolder::~TempFolder() {
 void TempFolder::Write(const std::string& name, const std::string& bytes) const {
     const std::filesystem::path path = File(name);
     std::filesystem::create_directories(path.parent_path());
-    if (!WriteFileAtomically(path.string(), bytes))
-        throw std::runtime_error("cannot write");
+    if (!WriteFileAtomically(path.string(), bytes)) throw std::runtime_error("cannot write");
 }
 
 std::string TempFolder::Read(const std::string& name) const {
@@ -115,8 +113,7 @@ std::string ScrambledPersonal(const std::vector<std::string>& lines) {
 void WriteIn(const std::string& folder, const std::string& name, const std::string& bytes) {
     const std::filesystem::path path = std::filesystem::path(folder) / name;
     std::filesystem::create_directories(path.parent_path());
-    if (!WriteFileAtomically(path.string(), bytes))
-        throw std::runtime_error("cannot write");
+    if (!WriteFileAtomically(path.string(), bytes)) throw std::runtime_error("cannot write");
 }
 }  // namespace
 

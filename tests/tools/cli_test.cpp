@@ -45,8 +45,7 @@ class CliTest : public ::testing::Test {
         std::string command = "HOME=" + Quoted(home.Path()) +
                               " XDG_CONFIG_HOME=" + Quoted(home.File("config")) + " " +
                               ORVAN_CLI_PATH + " -C " + Quoted(program.Path());
-        if (withPersonal)
-            command += " --personal " + Quoted(personal.Path());
+        if (withPersonal) command += " --personal " + Quoted(personal.Path());
         for (const std::string& arg : args)
             command += " " + Quoted(arg);
         command += " 2>/dev/null";

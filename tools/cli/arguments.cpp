@@ -16,15 +16,13 @@ bool CommandArguments::Has(const std::string& flag) const {
 
 std::optional<std::string> CommandArguments::Value(const std::string& option) const {
     const auto it = values.find(option);
-    if (it == values.end())
-        return std::nullopt;
+    if (it == values.end()) return std::nullopt;
     return it->second;
 }
 
 int CommandArguments::Number(const std::string& option, int fallback) const {
     const auto value = Value(option);
-    if (!value)
-        return fallback;
+    if (!value) return fallback;
     if (value->empty() || value->size() > 9 ||
         !std::all_of(value->begin(), value->end(), [](char c) { return c >= '0' && c <= '9'; })) {
         throw UsageError(option + " needs a number, not '" + *value + "'");
@@ -33,10 +31,8 @@ int CommandArguments::Number(const std::string& option, int fallback) const {
 }
 
 std::optional<std::string> CommandArguments::OnlyPositional() const {
-    if (positional.size() > 1)
-        throw UsageError("too many arguments");
-    if (positional.empty())
-        return std::nullopt;
+    if (positional.size() > 1) throw UsageError("too many arguments");
+    if (positional.empty()) return std::nullopt;
     return positional.front();
 }
 
@@ -46,8 +42,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args,
     CommandLine line;
     size_t i = 0;
     const auto next = [&](const std::string& option) -> std::string {
-        if (i + 1 >= args.size())
-            throw UsageError(option + " needs a value");
+        if (i + 1 >= args.size()) throw UsageError(option + " needs a value");
         return args[++i];
     };
     for (; i < args.size(); ++i) {
@@ -62,11 +57,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args,
             break;
         }
     }
-    if (i == args.size())
-        throw UsageError("no command given");
+    if (i == args.size()) throw UsageError("no command given");
     line.command = args[i++];
-    if (!valueOptions.contains(line.command))
-        throw UsageError("unknown command " + line.command);
+    if (!valueOptions.contains(line.command)) throw UsageError("unknown command " + line.command);
     const auto& takesValue = valueOptions.at(line.command);
     const auto& takesFlag = flagOptions.at(line.command);
     bool onlyPositional = false;

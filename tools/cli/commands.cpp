@@ -40,8 +40,7 @@ std::string PersonalFolderFromSettings() {
 
 LoadedLexicon Load(const CommandLine& line) {
     LexiconFiles files(line.programFolder);
-    if (!FileExists(files.englishIndex))
-        throw DataError("no lexicon at " + files.englishIndex);
+    if (!FileExists(files.englishIndex)) throw DataError("no lexicon at " + files.englishIndex);
     PersonalFiles personal(line.personalFolder ? *line.personalFolder
                                                : PersonalFolderFromSettings());
     LoadedLexicon lexicon{files, personal, LoadFieldTable(files), {}, {}, {}};
@@ -52,8 +51,7 @@ LoadedLexicon Load(const CommandLine& line) {
 
 std::string CodePageArgument(const std::string& name, const std::string& utf8) {
     auto bytes = ToCodePage(utf8);
-    if (!bytes)
-        throw UsageError(name + " holds a character that code page 1253 cannot hold");
+    if (!bytes) throw UsageError(name + " holds a character that code page 1253 cannot hold");
     return *bytes;
 }
 
@@ -119,8 +117,7 @@ void Search(const CommandLine& line, std::ostream& out) {
 
 void Multi(const CommandLine& line, std::ostream& out) {
     const CommandArguments& arguments = line.arguments;
-    if (!arguments.positional.empty())
-        throw UsageError("multi takes no TEXT");
+    if (!arguments.positional.empty()) throw UsageError("multi takes no TEXT");
     SearchCriteria criteria;
     criteria.start = CodePageArgument("--start", arguments.Value("--start").value_or(""));
     criteria.contain = CodePageArgument("--contain", arguments.Value("--contain").value_or(""));
@@ -128,8 +125,7 @@ void Multi(const CommandLine& line, std::ostream& out) {
     const LoadedLexicon lexicon = Load(line);
     const std::string fieldCode = FieldCodeOption(arguments, lexicon);
     const CriteriaDispatch dispatch = DispatchSearchCriteria(criteria);
-    if (!dispatch.fill)
-        return;
+    if (!dispatch.fill) return;
     FillRequest request;
     request.mode = dispatch.mode;
     request.fieldCode = fieldCode;
@@ -141,8 +137,7 @@ void Multi(const CommandLine& line, std::ostream& out) {
 }
 
 void Prepare(const CommandLine& line, std::ostream& out) {
-    if (!line.arguments.positional.empty())
-        throw UsageError("prepare takes no arguments");
+    if (!line.arguments.positional.empty()) throw UsageError("prepare takes no arguments");
     const LexiconFiles files(line.programFolder);
     try {
         ConvertIndexFile(files.plainEnglishIndex, files.englishIndex);
@@ -155,8 +150,7 @@ void Prepare(const CommandLine& line, std::ostream& out) {
 }
 
 void ByteRangeCommand(const CommandLine& line, std::ostream& out) {
-    if (!line.arguments.positional.empty())
-        throw UsageError("byte-range takes no arguments");
+    if (!line.arguments.positional.empty()) throw UsageError("byte-range takes no arguments");
     try {
         out << FormatByteRange(ByteRangeCheck(LexiconFiles(line.programFolder).plainGreekIndex))
             << '\n';
@@ -189,8 +183,7 @@ const std::map<std::string, std::vector<std::string>>& CommandFlagOptions() {
 
 void RunCommand(const CommandLine& line, std::ostream& out) {
     if (line.command == "dump") {
-        if (!line.arguments.positional.empty())
-            throw UsageError("dump takes no arguments");
+        if (!line.arguments.positional.empty()) throw UsageError("dump takes no arguments");
         Dump(line, out);
     } else if (line.command == "search") {
         Search(line, out);

@@ -18,12 +18,10 @@ std::optional<std::string> ToCodePage(std::string_view utf8) {
     }
     QStringEncoder encoder(kCodePage);
     QStringDecoder decoder(kCodePage);
-    if (!encoder.isValid() || !decoder.isValid())
-        return std::nullopt;
+    if (!encoder.isValid() || !decoder.isValid()) return std::nullopt;
     const QByteArray bytes = encoder.encode(text);
     // A character the code page cannot hold comes back as a substitute: the round trip tells.
-    if (encoder.hasError() || QString(decoder.decode(bytes)) != text)
-        return std::nullopt;
+    if (encoder.hasError() || QString(decoder.decode(bytes)) != text) return std::nullopt;
     return bytes.toStdString();
 }
 

@@ -17,8 +17,7 @@ CodePage::CodePage() {
 
 std::optional<unsigned char> CodePage::Byte(QChar c) const {
     const auto it = bytes_.find(c.unicode());
-    if (it == bytes_.end())
-        return std::nullopt;
+    if (it == bytes_.end()) return std::nullopt;
     return it->second;
 }
 
@@ -27,8 +26,7 @@ std::optional<std::string> CodePage::Encode(const QString& text) const {
     out.reserve(static_cast<size_t>(text.size()));
     for (const QChar c : text) {
         const auto byte = Byte(c);
-        if (!byte)
-            return std::nullopt;
+        if (!byte) return std::nullopt;
         out.push_back(static_cast<char>(*byte));
     }
     return out;

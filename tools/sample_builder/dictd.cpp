@@ -20,8 +20,7 @@ QByteArray ReadFile(const QString& path) {
 
 QByteArray Gunzip(const QByteArray& compressed) {
     z_stream stream{};
-    if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK)
-        throw std::runtime_error("zlib");
+    if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK) throw std::runtime_error("zlib");
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
     stream.avail_in = static_cast<uInt>(compressed.size());
     QByteArray out;
@@ -34,8 +33,7 @@ QByteArray Gunzip(const QByteArray& compressed) {
         out.append(buffer, static_cast<qsizetype>(sizeof buffer - stream.avail_out));
     }
     inflateEnd(&stream);
-    if (status != Z_STREAM_END)
-        throw std::runtime_error("corrupt dictionary body");
+    if (status != Z_STREAM_END) throw std::runtime_error("corrupt dictionary body");
     return out;
 }
 
@@ -50,8 +48,7 @@ qint64 Base64Number(const QString& digits) {
 
 bool HasGreek(const QString& text) {
     for (const QChar c : text) {
-        if (c.script() == QChar::Script_Greek)
-            return true;
+        if (c.script() == QChar::Script_Greek) return true;
     }
     return false;
 }
@@ -72,8 +69,7 @@ QStringList SplitTerms(const QString& text) {
     QStringList terms;
     for (const QString& part : text.split(QRegularExpression("[,;]"))) {
         const QString term = part.simplified();
-        if (!term.isEmpty() && !terms.contains(term))
-            terms << term;
+        if (!term.isEmpty() && !terms.contains(term)) terms << term;
     }
     return terms;
 }
@@ -85,12 +81,10 @@ std::vector<DictdArticle> ReadDictd(const QString& indexPath, const QString& dic
     std::vector<DictdArticle> articles;
     for (const QString& line : QString::fromUtf8(ReadFile(indexPath)).split('\n')) {
         const QStringList columns = line.split('\t');
-        if (columns.size() != 3 || columns[0].startsWith("00database"))
-            continue;
+        if (columns.size() != 3 || columns[0].startsWith("00database")) continue;
         const qint64 offset = Base64Number(columns[1]);
         const qint64 length = Base64Number(columns[2]);
-        if (offset < 0 || length <= 0 || offset + length > body.size())
-            continue;
+        if (offset < 0 || length <= 0 || offset + length > body.size()) continue;
         articles.push_back({columns[0], QString::fromUtf8(body.mid(offset, length))});
     }
     return articles;
@@ -114,8 +108,7 @@ GreekArticle ParseGreekEnglish(const DictdArticle& article) {
     static const QRegularExpression numbered("^\\s*\\d+\\.\\s*");
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
-        if (line.isEmpty())
-            continue;
+        if (line.isEmpty()) continue;
         if (HasGreek(line)) {
             if (!parsed.senses.empty() && parsed.senses.back().note.isEmpty()) {
                 parsed.senses.back().note = line;
@@ -126,8 +119,7 @@ GreekArticle ParseGreekEnglish(const DictdArticle& article) {
         terms.remove(numbered);
         terms.remove(QRegularExpression("\\s*\\d+\\.$"));
         GreekSense sense{SplitTerms(terms), {}};
-        if (!sense.terms.isEmpty())
-            parsed.senses.push_back(sense);
+        if (!sense.terms.isEmpty()) parsed.senses.push_back(sense);
     }
     return parsed;
 }

@@ -33,8 +33,7 @@ QStringList ReadListFile(const QString& path) {
     QStringList lines;
     for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
         const QString trimmed = line.trimmed();
-        if (!trimmed.isEmpty() && !trimmed.startsWith('#'))
-            lines << trimmed;
+        if (!trimmed.isEmpty() && !trimmed.startsWith('#')) lines << trimmed;
     }
     return lines;
 }
@@ -43,16 +42,14 @@ QStringList ReadListFile(const QString& path) {
 QString WithoutLatinAccents(const QString& text) {
     QString plain;
     for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            plain += c;
+        if (c.category() != QChar::Mark_NonSpacing) plain += c;
     }
     return plain.normalized(QString::NormalizationForm_C);
 }
 
 std::optional<std::string> Headword(const QString& text) {
     auto bytes = Cp1253().Encode(text);
-    if (!bytes || bytes->empty() || bytes->size() > kMaxHeadword)
-        return std::nullopt;
+    if (!bytes || bytes->empty() || bytes->size() > kMaxHeadword) return std::nullopt;
     return bytes;
 }
 
@@ -115,8 +112,7 @@ std::string Description(const SampleEntry& entry) {
         rtf += "{\\b " + Rtf("Απόδοση:") + "} " + Rtf(entry.renderings.join(", ")) + "\\par ";
     }
     if (!entry.reverse.empty()) {
-        if (!entry.renderings.isEmpty())
-            rtf += "\\par ";
+        if (!entry.renderings.isEmpty()) rtf += "\\par ";
         rtf += "{\\b " + Rtf("Από το ελληνοαγγλικό λεξικό:") + "}\\par ";
         for (const GreekArticle* article : entry.reverse) {
             rtf += "{\\b\\cf3 " + Rtf(article->headword) + "}";
@@ -126,15 +122,13 @@ std::string Description(const SampleEntry& entry) {
             QStringList senses;
             for (const GreekSense& sense : article->senses) {
                 QString text = sense.terms.join(", ");
-                if (!sense.note.isEmpty())
-                    text += " (" + sense.note + ")";
+                if (!sense.note.isEmpty()) text += " (" + sense.note + ")";
                 senses << text;
             }
             rtf += " " + Rtf(QString(QChar(0x2014))) + " " + Rtf(senses.join("; ")) + "\\par ";
         }
     }
-    if (!entry.figureShape.isEmpty())
-        rtf += "\\par " + Rtf("[Σχήμα 1]") + "\\par ";
+    if (!entry.figureShape.isEmpty()) rtf += "\\par " + Rtf("[Σχήμα 1]") + "\\par ";
     return rtf;
 }
 
@@ -145,10 +139,8 @@ std::vector<SampleEntry> CollectEnglishEntries(const std::vector<EnglishArticle>
     const auto entryFor = [&](const QString& term) -> SampleEntry* {
         const QString plain = WithoutLatinAccents(term);
         const QString lower = plain.toLower();
-        if (const auto it = byTerm.find(lower); it != byTerm.end())
-            return &entries[*it];
-        if (entries.size() >= static_cast<size_t>(kTableCapacity))
-            return nullptr;
+        if (const auto it = byTerm.find(lower); it != byTerm.end()) return &entries[*it];
+        if (entries.size() >= static_cast<size_t>(kTableCapacity)) return nullptr;
         const auto headword = Headword(plain);
         if (!headword || LatinSearchKey(*headword, true).empty() ||
             StartsWithGreekLetter(*headword)) {
@@ -162,13 +154,10 @@ std::vector<SampleEntry> CollectEnglishEntries(const std::vector<EnglishArticle>
     };
     for (const EnglishArticle& article : englishGreek) {
         SampleEntry* entry = entryFor(article.headword);
-        if (entry == nullptr)
-            continue;
-        if (entry->pronunciation.isEmpty())
-            entry->pronunciation = article.pronunciation;
+        if (entry == nullptr) continue;
+        if (entry->pronunciation.isEmpty()) entry->pronunciation = article.pronunciation;
         for (const QString& rendering : article.renderings) {
-            if (!entry->renderings.contains(rendering))
-                entry->renderings << rendering;
+            if (!entry->renderings.contains(rendering)) entry->renderings << rendering;
         }
     }
     for (const GreekArticle& article : greekEnglish) {
@@ -192,8 +181,7 @@ void AssignFieldsAndFigures(std::vector<SampleEntry>& entries, const SampleChoic
     QHash<QString, std::string> fieldOfTerm;
     for (const auto& field : choices.fields) {
         for (const QString& term : field.terms) {
-            if (!fieldOfTerm.contains(term))
-                fieldOfTerm.insert(term, field.code);
+            if (!fieldOfTerm.contains(term)) fieldOfTerm.insert(term, field.code);
         }
     }
     QHash<QString, QString> shapeOf;
@@ -225,14 +213,11 @@ std::vector<std::string> GreekIndex(const std::vector<SampleEntry>& entries) {
                     words << article->headword;
             }
             for (const QString& word : words) {
-                if (lines.size() >= static_cast<size_t>(kTableCapacity))
-                    break;
+                if (lines.size() >= static_cast<size_t>(kTableCapacity)) break;
                 const auto headword = Headword(word.simplified());
-                if (!headword || !seen.insert({*headword, entry.number}).second)
-                    continue;
+                if (!headword || !seen.insert({*headword, entry.number}).second) continue;
                 std::string key = GreekSearchKey(*headword, true);
-                if (key.empty())
-                    continue;
+                if (key.empty()) continue;
                 lines.push_back({std::move(key), *headword, entry.number});
             }
         }
@@ -316,8 +301,7 @@ SampleSources BuildSampleSources(const std::vector<EnglishArticle>& englishGreek
     sources.greekIndex = GreekIndex(entries);
     for (const auto& field : choices.fields) {
         const auto name = Cp1253().Encode(field.name);
-        if (!name)
-            throw std::runtime_error("field name outside code page 1253");
+        if (!name) throw std::runtime_error("field name outside code page 1253");
         sources.fields.push_back(FormatFieldLine({field.code, *name}));
     }
     return sources;
