@@ -33,10 +33,17 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-void TempFolder::Write(const std::string& name, const std::string& bytes) const {
-    const std::filesystem::path path = File(name);
+namespace {
+// Writes a file below `folder`, creating the folders on its way.
+void WriteIn(const std::string& folder, const std::string& name, const std::string& bytes) {
+    const std::filesystem::path path = std::filesystem::path(folder) / name;
     std::filesystem::create_directories(path.parent_path());
     if (!WriteFileAtomically(path.string(), bytes)) throw std::runtime_error("cannot write");
+}
+}  // namespace
+
+void TempFolder::Write(const std::string& name, const std::string& bytes) const {
+    WriteIn(path_, name, bytes);
 }
 
 std::string TempFolder::Read(const std::string& name) const {
@@ -110,11 +117,6 @@ std::string ScrambledPersonal(const std::vector<std::string>& lines) {
     return out;
 }
 
-void WriteIn(const std::string& folder, const std::string& name, const std::string& bytes) {
-    const std::filesystem::path path = std::filesystem::path(folder) / name;
-    std::filesystem::create_directories(path.parent_path());
-    if (!WriteFileAtomically(path.string(), bytes)) throw std::runtime_error("cannot write");
-}
 }  // namespace
 
 void LexiconBuilder::WriteLexicon(const std::string& programFolder) const {
