@@ -1,0 +1,29 @@
+// The code pages RTF text is written in: which one a font's character set stands for, and the
+// decoding of escaped bytes through Qt's codecs.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace orvan::richtext {
+
+inline constexpr int kGreekCodePage = 1253;
+inline constexpr int kWesternCodePage = 1252;
+inline constexpr int kGreekCharset = 161;
+
+/// \brief The code page of an RTF character set (\fcharset): 161 is Greek (1253), 0 is Western
+/// (1252), 1 is the document's own code page, and so on. Unknown sets give `documentCodePage`.
+int CodePageForCharset(int charset, int documentCodePage);
+
+/// \brief The code page bytes of `codePage` decode to one by one, or nullptr when it is a
+/// multi-byte page (Japanese, Chinese, Korean). Unknown pages give the Western table.
+const std::array<char16_t, 256>* SingleByteTable(int codePage);
+
+/// \brief Appends the UTF-16 text of `bytes` in `codePage` to `out`.
+void AppendDecoded(int codePage, std::string_view bytes, std::u16string& out);
+
+/// \brief The code page 1253 byte of `character`, or -1 when the page cannot hold it.
+int EncodeGreekByte(char16_t character);
+
+}  // namespace orvan::richtext

@@ -1,0 +1,216 @@
+#include "document_builder.h"
+
+#include <QTextTable>
+#include <cmath>
+
+#include "code_pages.h"
+
+namespace orvan::richtext {
+
+namespace {
+
+QFont::StyleHint HintFor(RtfFont::Family family) {
+    switch (family) {
+        case RtfFont::Family::Roman:
+            return QFont::Serif;
+        case RtfFont::Family::Swiss:
+            return QFont::SansSerif;
+        case RtfFont::Family::Modern:
+            return QFont::TypeWriter;
+        case RtfFont::Family::Script:
+            return QFont::Cursive;
+        case RtfFont::Family::Decor:
+            return QFont::Decorative;
+        default:
+            return QFont::AnyStyle;
+    }
+}
+
+QTextCharFormat::UnderlineStyle UnderlineFor(RtfUnderline underline) {
+    switch (underline) {
+        case RtfUnderline::None:
+            return QTextCharFormat::NoUnderline;
+        case RtfUnderline::Dotted:
+            return QTextCharFormat::DotLine;
+        case RtfUnderline::Dashed:
+            return QTextCharFormat::DashUnderline;
+        case RtfUnderline::Wave:
+            return QTextCharFormat::WaveUnderline;
+        default:
+            return QTextCharFormat::SingleUnderline;
+    }
+}
+
+QTextOption::TabType TabTypeFor(RtfTabStop::Kind kind) {
+    switch (kind) {
+        case RtfTabStop::Kind::Centre:
+            return QTextOption::CenterTab;
+        case RtfTabStop::Kind::Right:
+            return QTextOption::RightTab;
+        case RtfTabStop::Kind::Decimal:
+            return QTextOption::DelimiterTab;
+        default:
+            return QTextOption::LeftTab;
+    }
+}
+
+QColor ToColour(const RtfColour& colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+}  // namespace
+
+DocumentBuilder::DocumentBuilder(QTextDocument& document)
+    : document_(document), cursor_(&document) {
+    document_.clear();
+    cursor_ = QTextCursor(&document_);
+}
+
+const QTextCharFormat& DocumentBuilder::charFormat(const RtfCharFormat& format) {
+    if (haveLastFormat_ && format == lastFormat_) return lastCharFormat_;
+    QTextCharFormat result;
+    if (tables_ != nullptr) {
+        if (const RtfFont* font = tables_->font(format.font); font && !font->name.empty()) {
+            result.setFontFamilies({QString::fromStdString(font->name)});
+            result.setFontStyleHint(HintFor(font->family));
+        }
+        if (format.foreground > 0) {
+            const RtfColour colour = tables_->colour(format.foreground);
+            if (!colour.isAuto) result.setForeground(ToColour(colour));
+        }
+        if (format.background > 0) {
+            const RtfColour colour = tables_->colour(format.background);
+            if (!colour.isAuto) result.setBackground(ToColour(colour));
+        }
+        if (format.link >= 0 && static_cast<std::size_t>(format.link) < tables_->links.size()) {
+            result.setAnchor(true);
+            result.setAnchorHref(QString::fromStdU16String(tables_->links[format.link]));
+        }
+    }
+    result.setFontPointSize(format.halfPoints / 2.0);
+    result.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
+    result.setFontItalic(format.italic);
+    result.setFontStrikeOut(format.strike);
+    result.setUnderlineStyle(UnderlineFor(format.underline));
+    if (format.allCaps) result.setFontCapitalization(QFont::AllUppercase);
+    if (format.smallCaps) result.setFontCapitalization(QFont::SmallCaps);
+    if (format.vertical == RtfVertical::Super)
+        result.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    if (format.vertical == RtfVertical::Sub)
+        result.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    lastFormat_ = format;
+    lastCharFormat_ = result;
+    haveLastFormat_ = true;
+    return lastCharFormat_;
+}
+
+QTextBlockFormat DocumentBuilder::blockFormat(const RtfParagraphFormat& format) const {
+    QTextBlockFormat result;
+    switch (format.alignment) {
+        case RtfAlignment::Left:
+            result.setAlignment(Qt::AlignLeft);
+            break;
+        case RtfAlignment::Centre:
+            result.setAlignment(Qt::AlignHCenter);
+            break;
+        case RtfAlignment::Right:
+            result.setAlignment(Qt::AlignRight);
+            break;
+        case RtfAlignment::Justify:
+            result.setAlignment(Qt::AlignJustify);
+            break;
+    }
+    if (format.leftIndent != 0) result.setLeftMargin(format.leftIndent / kTwipsPerPixel);
+    if (format.rightIndent != 0) result.setRightMargin(format.rightIndent / kTwipsPerPixel);
+    if (format.firstIndent != 0) result.setTextIndent(format.firstIndent / kTwipsPerPixel);
+    if (format.spaceBefore != 0) result.setTopMargin(format.spaceBefore / kTwipsPerPixel);
+    if (format.spaceAfter != 0) result.setBottomMargin(format.spaceAfter / kTwipsPerPixel);
+    if (format.lineSpacing > 0 && format.lineMultiple)
+        result.setLineHeight(std::round(format.lineSpacing * 100.0 / 240.0),
+                             QTextBlockFormat::ProportionalHeight);
+    else if (format.lineSpacing > 0)
+        result.setLineHeight(format.lineSpacing / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
+    else if (format.lineSpacing < 0)
+        result.setLineHeight(-format.lineSpacing / kTwipsPerPixel, QTextBlockFormat::FixedHeight);
+    if (format.tabCount > 0) {
+        QList<QTextOption::Tab> tabs;
+        for (int i = 0; i < format.tabCount; ++i) {
+            const RtfTabStop& stop = format.tabs[i];
+            tabs.append(
+                QTextOption::Tab(stop.position / kTwipsPerPixel, TabTypeFor(stop.kind),
+                                 stop.kind == RtfTabStop::Kind::Decimal ? QChar(u'.') : QChar()));
+        }
+        result.setTabPositions(tabs);
+    }
+    return result;
+}
+
+void DocumentBuilder::addText(std::u16string_view text, const RtfCharFormat& format) {
+    cursor_.insertText(QString::fromUtf16(text.data(), qsizetype(text.size())), charFormat(format));
+}
+
+void DocumentBuilder::endParagraph(const RtfParagraphFormat& format) {
+    cursor_.setBlockFormat(blockFormat(format));
+    // The new paragraph gets its own format when it ends; one that never ends (a table follows
+    // it) keeps the default rather than the format of the paragraph before it.
+    cursor_.insertBlock(QTextBlockFormat());
+}
+
+void DocumentBuilder::insertRuns(QTextCursor& cursor, const RtfParagraph& paragraph) {
+    for (const RtfRun& run : paragraph.runs)
+        cursor.insertText(QString::fromStdU16String(run.text), charFormat(run.format));
+}
+
+void DocumentBuilder::addTable(const RtfTable& table) {
+    const int rows = static_cast<int>(table.rows.size());
+    const int columns = static_cast<int>(table.columnCount());
+    QTextTableFormat format;
+    format.setBorderCollapse(true);
+    format.setBorder(1);
+    format.setBorderBrush(QColor(160, 160, 160));
+    format.setCellPadding(3);
+    format.setCellSpacing(0);
+    QTextTable* inserted = cursor_.insertTable(rows, columns, format);
+    for (int row = 0; row < rows; ++row) {
+        const RtfTable::Row& cells = table.rows[static_cast<std::size_t>(row)];
+        for (int column = 0; column < static_cast<int>(cells.size()); ++column) {
+            QTextCursor cell = inserted->cellAt(row, column).firstCursorPosition();
+            bool first = true;
+            for (const RtfParagraph& paragraph : cells[static_cast<std::size_t>(column)]) {
+                if (!first) cell.insertBlock();
+                first = false;
+                cell.setBlockFormat(blockFormat(paragraph.format));
+                insertRuns(cell, paragraph);
+            }
+        }
+    }
+    cursor_.movePosition(QTextCursor::End);
+}
+
+void DocumentBuilder::finish(const RtfParagraphFormat& format) {
+    cursor_.setBlockFormat(blockFormat(format));
+}
+
+bool LoadDocument(QTextDocument& document, std::string_view text) {
+    document.setUndoRedoEnabled(false);
+    if (!IsRtf(text)) {
+        std::u16string decoded;
+        AppendDecoded(kGreekCodePage, text, decoded);
+        document.setPlainText(QString::fromStdU16String(decoded));
+        return false;
+    }
+    DocumentBuilder builder(document);
+    ReadRtf(text, builder);
+    return true;
+}
+
+bool LoadDocument(QTextDocument& document, const RtfPrologue& prologue, std::string_view body) {
+    if (!IsRtf(prologue.source()))
+        return LoadDocument(document, prologue.source() + std::string(body));
+    document.setUndoRedoEnabled(false);
+    DocumentBuilder builder(document);
+    prologue.read(body, builder);
+    return true;
+}
+
+}  // namespace orvan::richtext

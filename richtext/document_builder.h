@@ -1,0 +1,50 @@
+// Builds a QTextDocument from RTF: fonts, sizes, colours, emphasis, paragraph alignment, indents,
+// spacing, tab stops, hyperlinks and tables.
+#pragma once
+
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <string_view>
+
+#include "rtf_reader.h"
+
+namespace orvan::richtext {
+
+/// One twip is a twentieth of a point; the document lays out in pixels of 1/96 inch.
+inline constexpr double kTwipsPerPixel = 15.0;
+
+/// An RtfOutput that appends to a QTextDocument.
+class DocumentBuilder final : public RtfOutput {
+  public:
+    /// Empties `document` and builds into it.
+    explicit DocumentBuilder(QTextDocument& document);
+
+    void useTables(const RtfTables& tables) override { tables_ = &tables; }
+    void addText(std::u16string_view text, const RtfCharFormat& format) override;
+    void endParagraph(const RtfParagraphFormat& format) override;
+    void addTable(const RtfTable& table) override;
+    void finish(const RtfParagraphFormat& format) override;
+
+  private:
+    const QTextCharFormat& charFormat(const RtfCharFormat& format);
+    QTextBlockFormat blockFormat(const RtfParagraphFormat& format) const;
+    void insertRuns(QTextCursor& cursor, const RtfParagraph& paragraph);
+
+    QTextDocument& document_;
+    QTextCursor cursor_;
+    const RtfTables* tables_ = nullptr;
+    RtfCharFormat lastFormat_;
+    QTextCharFormat lastCharFormat_;
+    bool haveLastFormat_ = false;
+};
+
+/// \brief Loads `text` into `document`: as RTF when it begins with "{\rtf" (returns true),
+/// otherwise as the plain text it is (returns false).
+bool LoadDocument(QTextDocument& document, std::string_view text);
+
+/// \brief Loads the RTF document made of `prologue` followed by `body` into `document`.
+bool LoadDocument(QTextDocument& document, const RtfPrologue& prologue, std::string_view body);
+
+}  // namespace orvan::richtext

@@ -1,0 +1,132 @@
+#include "rich_text_view.h"
+
+#include <QFile>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+
+#include "document_builder.h"
+#include "rtf_writer.h"
+
+namespace orvan::richtext {
+
+RichTextView::RichTextView(QWidget* parent) : QTextEdit(parent) {
+    setReadOnly(true);
+    setUndoRedoEnabled(false);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
+                            Qt::LinksAccessibleByMouse);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(this, &QTextEdit::selectionChanged, this, [this] {
+        if (!quiet_) emit selectionChange();
+    });
+    connect(this, &QTextEdit::cursorPositionChanged, this, [this] {
+        if (!quiet_ && !textCursor().hasSelection()) emit selectionChange();
+    });
+}
+
+void RichTextView::prepareForLoad() {
+    quiet_ = true;
+    document()->clear();
+}
+
+bool RichTextView::loadRtf(std::string_view text) {
+    prepareForLoad();
+    const bool rtf = LoadDocument(*document(), text);
+    quiet_ = false;
+    verticalScrollBar()->setValue(0);
+    return rtf;
+}
+
+bool RichTextView::loadRtf(std::string_view prologue, std::string_view body) {
+    if (!prologue_ || prologue_->source() != prologue)
+        prologue_ = std::make_unique<RtfPrologue>(prologue);
+    prepareForLoad();
+    const bool rtf = LoadDocument(*document(), *prologue_, body);
+    quiet_ = false;
+    verticalScrollBar()->setValue(0);
+    return rtf;
+}
+
+void RichTextView::loadPlainText(const QString& text) {
+    quiet_ = true;
+    setPlainText(text);
+    quiet_ = false;
+}
+
+bool RichTextView::loadFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return false;
+    loadRtf(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    return true;
+}
+
+std::string RichTextView::saveRtf() const {
+    return WriteRtf(*document());
+}
+
+QString RichTextView::selectedText() const {
+    return textCursor().selection().toPlainText();
+}
+
+int RichTextView::selectionStart() const {
+    return textCursor().selectionStart();
+}
+
+int RichTextView::selectionLength() const {
+    const QTextCursor cursor = textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void RichTextView::setSelection(int start, int length) {
+    QTextCursor cursor(document());
+    const int end = cursor.movePosition(QTextCursor::End) ? cursor.position() : cursor.position();
+    const int from = std::clamp(start, 0, end);
+    const int to = std::clamp(from + std::max(length, 0), from, end);
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    quiet_ = true;
+    setTextCursor(cursor);
+    quiet_ = false;
+    emit selectionChange();
+}
+
+bool RichTextView::print(QPrinter* printer, const QString& documentName) {
+    if (printer == nullptr || !printer->isValid()) return false;
+    printer->setDocName(documentName);
+    document()->print(printer);
+    return printer->printerState() != QPrinter::Error;
+}
+
+void RichTextView::setBackgroundColour(const QColor& colour) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, colour);
+    setPalette(colours);
+}
+
+void RichTextView::mousePressEvent(QMouseEvent* event) {
+    emit mousePressed(event->position().toPoint(), event->button());
+    QTextEdit::mousePressEvent(event);
+}
+
+// The selection goes out as RTF besides Qt's HTML and plain text, so that word processors keep
+// its fonts and colours.
+QMimeData* RichTextView::createMimeDataFromSelection() const {
+    QMimeData* data = QTextEdit::createMimeDataFromSelection();
+    const QTextDocumentFragment selection = textCursor().selection();
+    if (selection.isEmpty()) return data;
+    QTextDocument fragment;
+    fragment.setDefaultFont(document()->defaultFont());
+    QTextCursor(&fragment).insertFragment(selection);
+    const std::string rtf = WriteRtf(fragment);
+    const QByteArray bytes(rtf.data(), qsizetype(rtf.size()));
+    data->setData(QStringLiteral("text/rtf"), bytes);
+    data->setData(QStringLiteral("application/rtf"), bytes);
+    return data;
+}
+
+}  // namespace orvan::richtext

@@ -1,0 +1,151 @@
+// Reads RTF: tokens feed a stack of group states (destination, character and paragraph format,
+// the current font's code page, the \uc count), and the visible text goes to an RtfOutput as
+// runs, paragraph ends and whole tables. Reading never fails: unknown words are ignored, missing
+// closing braces are supplied at the end and extra ones are passed over.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "rtf_format.h"
+#include "rtf_tokenizer.h"
+#include "rtf_words.h"
+
+namespace orvan::richtext {
+
+/// \brief True when `text` is an RTF document (it begins with "{\rtf"); anything else is shown as
+/// the text it is.
+bool IsRtf(std::string_view text);
+
+/// Groups nested deeper than this share the state of the deepest one; their braces still count.
+inline constexpr int kMaxGroupDepth = 1024;
+
+class RtfReader {
+  public:
+    RtfReader();
+
+    /// Reads `source` (a whole document, or the next piece of one) and sends what it shows to
+    /// `output`. When `holdBackOpenEnd` is true, a control word that ends the piece and might go
+    /// on in the next piece is left unread; the return value is how many bytes were read.
+    std::size_t read(std::string_view source, RtfOutput& output, bool holdBackOpenEnd = false);
+
+    /// Ends the document: sends what is still held (text, an open table) and the last paragraph.
+    void finish(RtfOutput& output);
+
+    const RtfTables& tables() const { return tables_; }
+    /// True when something visible has been read (text, a paragraph end or a table).
+    bool hasShownContent() const { return shownContent_; }
+
+  private:
+    enum class Destination : std::uint8_t {
+        Normal,
+        Skip,
+        FontTable,
+        ColourTable,
+        FieldInstruction
+    };
+
+    struct GroupState {
+        Destination destination = Destination::Normal;
+        bool ansiTwin = false;  // inside \upr but outside its \ud: not shown
+        int unicodeSkip = 1;
+        int codePage = 1252;
+        RtfCharFormat chars;
+        RtfParagraphFormat paragraph;
+    };
+
+    void handleWord(const RtfToken& token);
+    void handleSymbol(char symbol);
+    void handleBytes(std::string_view bytes);
+    void groupStart();
+    void groupEnd();
+    bool skipForUnicode(RtfToken& token);
+
+    bool shows() const {
+        return state_.destination == Destination::Normal && !state_.ansiTwin &&
+               !state_.chars.hidden;
+    }
+    void appendText(std::u16string_view text);
+    void appendVisible(std::u16string_view text);
+    void appendCharacter(char16_t character);
+    void flushBytes();
+    void flushRun();
+    void endParagraph();
+    void endCell();
+    void endRow();
+    void flushTable();
+    bool tableOpen() const;
+
+    void setFont(int number);
+    int codePageOfFont(int number) const;
+    void finishFontEntry();
+    void beginFieldResult();
+
+    RtfOutput* output_ = nullptr;
+    RtfTokenizer* tokenizer_ = nullptr;
+    RtfTables tables_;
+    std::unordered_map<int, std::size_t> fontIndex_;  // font number -> index in tables_.fonts
+    int documentCodePage_ = 1252;
+
+    GroupState state_;
+    std::vector<GroupState> stack_;
+    int overflowDepth_ = 0;          // groups opened beyond kMaxGroupDepth
+    int unicodeSkipLeft_ = 0;        // characters still to pass over after a \u
+    bool ignorablePending_ = false;  // \* seen: the next word names a destination
+
+    // The font table entry being read, and its name's bytes.
+    bool fontEntryOpen_ = false;
+    RtfFont fontEntry_;
+    std::string fontName_;
+    // The colour table entry being read.
+    RtfColour colour_;
+    // The instruction of the field being read.
+    std::string fieldInstruction_;
+
+    // Bytes of a multi-byte code page wait here until a different token comes.
+    std::string pendingBytes_;
+    int pendingCodePage_ = 0;
+    // Text with one format waiting to go out, and where it goes.
+    std::u16string run_;
+    RtfCharFormat runFormat_;
+    bool runInTable_ = false;
+    // A table being read.
+    RtfTable table_;
+    RtfTable::Row row_;
+    RtfTable::Cell cell_;
+    RtfParagraph cellParagraph_;
+    bool shownContent_ = false;
+    bool afterCarriageReturn_ = false;  // the last text ended with an escaped CR
+    // Set once the group that holds the whole document has closed; the rest is not read.
+    bool ended_ = false;
+    RtfParagraphFormat endParagraphFormat_;
+    std::u16string decoded_;  // scratch space for decoding
+};
+
+/// \brief Reads a whole RTF document into `output`.
+void ReadRtf(std::string_view rtf, RtfOutput& output);
+
+/// A prologue read once, for many documents that begin with it (the lexicon sends the same
+/// prologue before every description). Reading a body after it gives exactly what reading the
+/// prologue and the body together gives.
+class RtfPrologue {
+  public:
+    RtfPrologue() = default;
+    explicit RtfPrologue(std::string_view prologue);
+
+    const std::string& source() const { return source_; }
+    /// \brief Reads the document made of this prologue followed by `body`.
+    void read(std::string_view body, RtfOutput& output) const;
+
+  private:
+    std::string source_;
+    RtfReader reader_;
+    std::string openEnd_;    // the unread end of the prologue, read again before each body
+    bool reusable_ = false;  // false when the prologue itself shows something
+};
+
+}  // namespace orvan::richtext

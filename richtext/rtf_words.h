@@ -1,0 +1,95 @@
+// The control words the reader acts on, looked up by name.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace orvan::richtext {
+
+enum class RtfWord : std::uint8_t {
+    Unknown,
+    // Destinations
+    SkipDestination,  // a group whose content is never shown
+    FontTable,
+    ColourTable,
+    Field,
+    FieldInstruction,
+    FieldResult,
+    UnicodePair,  // \upr: an ANSI text followed by its Unicode twin
+    UnicodeTwin,  // \ud
+    // Document
+    Ansi,
+    Mac,
+    Pc,
+    Pca,
+    AnsiCodePage,
+    DefaultFont,
+    UnicodeSkip,  // \uc
+    Unicode,      // \u
+    Binary,       // \bin
+    // Fonts and colours (inside their tables)
+    FontFamily,
+    FontCharset,
+    FontCodePage,
+    Red,
+    Green,
+    Blue,
+    // Text
+    Character,  // a word that stands for one character
+    Paragraph,  // \par, \sect, \page, \column
+    // Character formatting
+    Plain,
+    Font,
+    FontSize,
+    Foreground,
+    Background,
+    Bold,
+    Italic,
+    Strike,
+    Hidden,
+    AllCaps,
+    SmallCaps,
+    Underline,
+    UnderlineDouble,
+    UnderlineDotted,
+    UnderlineDashed,
+    UnderlineWave,
+    UnderlineWords,
+    UnderlineNone,
+    Super,
+    Sub,
+    NoSuperSub,
+    // Paragraph formatting
+    ParagraphDefault,  // \pard
+    AlignLeft,
+    AlignCentre,
+    AlignRight,
+    AlignJustify,
+    LeftIndent,
+    RightIndent,
+    FirstIndent,
+    SpaceBefore,
+    SpaceAfter,
+    LineSpacing,
+    LineMultiple,
+    TabPosition,
+    TabCentre,
+    TabRight,
+    TabDecimal,
+    // Tables
+    InTable,
+    NestingLevel,  // \itap
+    Cell,
+    Row,
+    NestedCell,
+};
+
+struct RtfWordInfo {
+    RtfWord word = RtfWord::Unknown;
+    char16_t character = 0;  // for Character words; for FontFamily the family
+};
+
+/// \brief What `name` (the letters of a control word) means to the reader.
+RtfWordInfo LookUpWord(std::string_view name);
+
+}  // namespace orvan::richtext

@@ -1,0 +1,307 @@
+#include "rtf_writer.h"
+
+#include <QTextBlock>
+#include <QTextFrame>
+#include <QTextTable>
+#include <cmath>
+#include <vector>
+
+#include "code_pages.h"
+#include "document_builder.h"
+
+namespace orvan::richtext {
+
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+
+int Twips(qreal pixels) {
+    return static_cast<int>(std::lround(pixels * kTwipsPerPixel));
+}
+
+std::string Number(long long value) {
+    return std::to_string(value);
+}
+
+QString FamilyOf(const QTextCharFormat& format, const QString& fallback) {
+    const QVariant families = format.property(QTextFormat::FontFamilies);
+    if (families.isValid()) {
+        const QStringList list = families.toStringList();
+        if (!list.isEmpty() && !list.first().isEmpty()) return list.first();
+    }
+    return fallback;
+}
+
+// Fonts and colours are numbered in the order they are first met.
+class Tables {
+  public:
+    explicit Tables(const QTextDocument& document)
+        : defaultFamily_(document.defaultFont().family()),
+          defaultHalfPoints_(
+              document.defaultFont().pointSizeF() > 0
+                  ? static_cast<int>(std::lround(document.defaultFont().pointSizeF() * 2))
+                  : 24) {
+        fonts_.push_back(defaultFamily_);
+    }
+
+    int font(const QTextCharFormat& format) {
+        const QString family = FamilyOf(format, defaultFamily_);
+        for (std::size_t i = 0; i < fonts_.size(); ++i)
+            if (fonts_[i] == family) return static_cast<int>(i);
+        fonts_.push_back(family);
+        return static_cast<int>(fonts_.size() - 1);
+    }
+
+    int halfPoints(const QTextCharFormat& format) const {
+        const qreal points = format.fontPointSize();
+        return points > 0 ? static_cast<int>(std::lround(points * 2)) : defaultHalfPoints_;
+    }
+
+    int colour(const QBrush& brush) {
+        if (brush.style() == Qt::NoBrush) return 0;
+        const QRgb rgb = brush.color().rgb();
+        for (std::size_t i = 0; i < colours_.size(); ++i)
+            if (colours_[i] == rgb) return static_cast<int>(i + 1);
+        colours_.push_back(rgb);
+        return static_cast<int>(colours_.size());
+    }
+
+    std::string header() const;
+
+  private:
+    QString defaultFamily_;
+    int defaultHalfPoints_;
+    std::vector<QString> fonts_;
+    std::vector<QRgb> colours_;
+};
+
+void AppendEscaped(std::string& out, const QString& text) {
+    for (const QChar qc : text) {
+        const char16_t c = qc.unicode();
+        switch (c) {
+            case u'\\':
+                out += "\\\\";
+                continue;
+            case u'{':
+                out += "\\{";
+                continue;
+            case u'}':
+                out += "\\}";
+                continue;
+            case u'\t':
+                out += "\\tab ";
+                continue;
+            case u'\u2028':
+                out += "\\line ";
+                continue;
+            case u'\u00A0':
+                out += "\\~";
+                continue;
+            case u'\u00AD':
+                out += "\\-";
+                continue;
+            case u'\u2011':
+                out += "\\_";
+                continue;
+            case u'\uFFFC':
+                continue;  // an embedded object has no text
+            default:
+                break;
+        }
+        if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        const int byte = EncodeGreekByte(c);
+        if (byte >= 0) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            out += "\\'";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 15];
+        } else {
+            out += "\\u" + Number(static_cast<std::int16_t>(c)) + "?";
+        }
+    }
+}
+
+std::string Tables::header() const {
+    std::string out = "{\\rtf1\\ansi\\ansicpg1253\\deff0\\uc1{\\fonttbl";
+    for (std::size_t i = 0; i < fonts_.size(); ++i) {
+        out += "{\\f" + Number(static_cast<long long>(i)) + "\\fnil\\fcharset161 ";
+        AppendEscaped(out, fonts_[i]);
+        out += ";}";
+    }
+    out += "}";
+    out += kLineEnd;
+    out += "{\\colortbl;";
+    for (QRgb rgb : colours_)
+        out += "\\red" + Number(qRed(rgb)) + "\\green" + Number(qGreen(rgb)) + "\\blue" +
+               Number(qBlue(rgb)) + ";";
+    out += "}";
+    out += kLineEnd;
+    // The blank marks where the prologue ends and the text begins.
+    out += "\\viewkind4\\uc1 ";
+    return out;
+}
+
+class Writer {
+  public:
+    explicit Writer(const QTextDocument& document) : tables_(document) {}
+
+    std::string write(const QTextDocument& document) {
+        writeFrame(document.rootFrame(), false);
+        return tables_.header() + body_ + "}" + kLineEnd;
+    }
+
+  private:
+    void writeFrame(QTextFrame* frame, bool inTable) {
+        for (auto it = frame->begin(); !it.atEnd(); ++it) {
+            if (QTextFrame* child = it.currentFrame()) {
+                if (auto* table = qobject_cast<QTextTable*>(child); table && !inTable)
+                    writeTable(table);
+                else
+                    writeFrame(child, inTable);
+                continue;
+            }
+            const QTextBlock block = it.currentBlock();
+            writeParagraph(block, inTable);
+            // A block is ended by \par unless a table or the end of its frame follows it: the
+            // reader places a table after the paragraph before it.
+            auto next = it;
+            ++next;
+            if (!next.atEnd() && next.currentFrame() == nullptr) {
+                body_ += "\\par";
+                body_ += kLineEnd;
+            }
+        }
+    }
+
+    void writeTable(QTextTable* table) {
+        const int columns = table->columns();
+        const int width = 9000 / (columns > 0 ? columns : 1);
+        for (int row = 0; row < table->rows(); ++row) {
+            body_ += "\\trowd";
+            for (int column = 1; column <= columns; ++column)
+                body_ += "\\cellx" + Number(column * width);
+            body_ += kLineEnd;
+            for (int column = 0; column < columns; ++column) {
+                const QTextTableCell cell = table->cellAt(row, column);
+                bool first = true;
+                for (auto it = cell.begin(); !it.atEnd(); ++it) {
+                    const QTextBlock block = it.currentBlock();
+                    if (!block.isValid()) continue;
+                    if (!first) {
+                        body_ += "\\par";
+                        body_ += kLineEnd;
+                    }
+                    first = false;
+                    writeParagraph(block, true);
+                }
+                if (first) body_ += "\\pard\\intbl ";
+                body_ += "\\cell";
+                body_ += kLineEnd;
+            }
+            body_ += "\\row";
+            body_ += kLineEnd;
+        }
+    }
+
+    void writeParagraph(const QTextBlock& block, bool inTable) {
+        const QTextBlockFormat format = block.blockFormat();
+        body_ += "\\pard";
+        if (inTable) body_ += "\\intbl";
+        const Qt::Alignment alignment = format.alignment() & Qt::AlignHorizontal_Mask;
+        if (alignment & Qt::AlignHCenter)
+            body_ += "\\qc";
+        else if (alignment & Qt::AlignJustify)
+            body_ += "\\qj";
+        else if (alignment & Qt::AlignRight)
+            body_ += "\\qr";
+        else
+            body_ += "\\ql";
+        appendMeasure("\\li", format.leftMargin());
+        appendMeasure("\\ri", format.rightMargin());
+        appendMeasure("\\fi", format.textIndent());
+        appendMeasure("\\sb", format.topMargin());
+        appendMeasure("\\sa", format.bottomMargin());
+        switch (format.lineHeightType()) {
+            case QTextBlockFormat::ProportionalHeight:
+                body_ +=
+                    "\\sl" + Number(std::lround(format.lineHeight() * 240.0 / 100.0)) + "\\slmult1";
+                break;
+            case QTextBlockFormat::MinimumHeight:
+                body_ += "\\sl" + Number(Twips(format.lineHeight())) + "\\slmult0";
+                break;
+            case QTextBlockFormat::FixedHeight:
+                body_ += "\\sl-" + Number(Twips(format.lineHeight())) + "\\slmult0";
+                break;
+            default:
+                break;
+        }
+        for (const QTextOption::Tab& tab : format.tabPositions()) {
+            if (tab.type == QTextOption::CenterTab) body_ += "\\tqc";
+            if (tab.type == QTextOption::RightTab) body_ += "\\tqr";
+            if (tab.type == QTextOption::DelimiterTab) body_ += "\\tqdec";
+            body_ += "\\tx" + Number(Twips(tab.position));
+        }
+        // The block's own character format, so that even an empty paragraph has its size.
+        const QTextCharFormat blockChars = block.charFormat();
+        body_ += "\\plain\\f" + Number(tables_.font(blockChars)) + "\\fs" +
+                 Number(tables_.halfPoints(blockChars)) + " ";
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.isValid()) writeRun(fragment.charFormat(), fragment.text());
+        }
+    }
+
+    void appendMeasure(const char* word, qreal pixels) {
+        const int twips = Twips(pixels);
+        if (twips != 0) body_ += word + Number(twips);
+    }
+
+    void writeRun(const QTextCharFormat& format, const QString& text) {
+        body_ +=
+            "{\\f" + Number(tables_.font(format)) + "\\fs" + Number(tables_.halfPoints(format));
+        if (format.fontWeight() >= QFont::DemiBold) body_ += "\\b";
+        if (format.fontItalic()) body_ += "\\i";
+        if (format.fontStrikeOut()) body_ += "\\strike";
+        switch (format.underlineStyle()) {
+            case QTextCharFormat::NoUnderline:
+                break;
+            case QTextCharFormat::DotLine:
+                body_ += "\\uld";
+                break;
+            case QTextCharFormat::DashUnderline:
+                body_ += "\\uldash";
+                break;
+            case QTextCharFormat::WaveUnderline:
+                body_ += "\\ulwave";
+                break;
+            default:
+                body_ += "\\ul";
+                break;
+        }
+        if (format.fontCapitalization() == QFont::AllUppercase) body_ += "\\caps";
+        if (format.fontCapitalization() == QFont::SmallCaps) body_ += "\\scaps";
+        if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript) body_ += "\\super";
+        if (format.verticalAlignment() == QTextCharFormat::AlignSubScript) body_ += "\\sub";
+        if (format.hasProperty(QTextFormat::ForegroundBrush))
+            body_ += "\\cf" + Number(tables_.colour(format.foreground()));
+        if (format.hasProperty(QTextFormat::BackgroundBrush))
+            body_ += "\\highlight" + Number(tables_.colour(format.background()));
+        body_ += " ";
+        AppendEscaped(body_, text);
+        body_ += "}";
+    }
+
+    Tables tables_;
+    std::string body_;
+};
+
+}  // namespace
+
+std::string WriteRtf(const QTextDocument& document) {
+    return Writer(document).write(document);
+}
+
+}  // namespace orvan::richtext

@@ -1,0 +1,158 @@
+// Building QTextDocuments from RTF, writing them back, and the plain-text extractor agreeing with
+// what the document shows.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+#include <filesystem>
+#include <random>
+
+#include "document_builder.h"
+#include "plain_text.h"
+#include "rtf_writer.h"
+
+namespace orvan::richtext {
+namespace {
+
+QString ShownText(std::string_view rtf) {
+    QTextDocument document;
+    LoadDocument(document, rtf);
+    return document.toPlainText();
+}
+
+// Random documents made of the pieces where paragraphs, tables and special characters meet.
+std::string RandomDocument(std::mt19937& random) {
+    static const char* const kPieces[] = {
+        "{",       "}",          "\\par ",   "\\cell ",  "\\row ",      "\\intbl ",
+        "\\pard ", "\\trowd ",   "\\itap2 ", "\\itap0 ", "\\nestcell ", "a",
+        "b c",     "\\'e1",      "\\u945?",  "\\tab ",   "\\~",         "\\line ",
+        "\\b ",    "\\'0d",      "\\'0a",    "\\u8233?", "\\u64976?",   "\\v ",
+        "\\v0 ",   "{\\*\\x y}", "\\plain ", "\\uc0 ",   "\\'a0"};
+    std::string rtf = "{\\rtf1 ";
+    const int count = static_cast<int>(random() % 40);
+    for (int i = 0; i < count; ++i)
+        rtf += kPieces[random() % std::size(kPieces)];
+    return rtf;
+}
+
+TEST(DocumentBuilder, TheExtractorGivesExactlyTheDocumentsPlainText) {
+    const std::string cases[] = {
+        "{\\rtf1 a\\par b\\par}",
+        "{\\rtf1 \\trowd\\intbl A\\cell B\\cell\\row\\intbl C\\cell\\row}",
+        "{\\rtf1 x\\trowd\\intbl A\\par\\par B\\cell\\row\\pard y\\par z}",
+        "{\\rtf1 a\\~b\\line c\\'0d\\'0ad}",
+        "not rtf\r\nat\rall\xa0!",
+    };
+    for (const std::string& rtf : cases)
+        EXPECT_EQ(ExtractPlainText(rtf), ShownText(rtf)) << rtf;
+
+    std::mt19937 random(20261208);
+    for (int i = 0; i < 500; ++i) {
+        const std::string rtf = RandomDocument(random);
+        ASSERT_EQ(ExtractPlainText(rtf), ShownText(rtf)) << rtf;
+    }
+
+    const std::filesystem::path corpus = ORVAN_RTF_CORPUS_DIR;
+    if (!std::filesystem::is_directory(corpus)) return;
+    for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+        if (entry.path().extension() != ".rtf") continue;
+        QFile file(QString::fromStdString(entry.path().string()));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const std::string rtf = file.readAll().toStdString();
+        EXPECT_EQ(ExtractPlainText(rtf), ShownText(rtf)) << entry.path();
+    }
+}
+
+TEST(DocumentBuilder, FontsSizesColoursAndEmphasis) {
+    QTextDocument document;
+    LoadDocument(document,
+                 "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss DejaVu Sans;}"
+                 "{\\f1\\fmodern\\fcharset161 DejaVu Sans Mono;}}"
+                 "{\\colortbl;\\red0\\green0\\blue128;\\red255\\green255\\blue0;}"
+                 "plain {\\f1\\fs36\\b\\i\\ul\\cf1\\highlight2 \\'eb\\'dd\\'ee\\'e7}"
+                 "{\\super 2}{\\strike s}}");
+    QTextCursor cursor(&document);
+    cursor.setPosition(1);
+    EXPECT_EQ(cursor.charFormat().fontFamilies().toStringList(), QStringList{"DejaVu Sans"});
+    EXPECT_DOUBLE_EQ(cursor.charFormat().fontPointSize(), 12.0);
+    cursor.setPosition(QStringLiteral("plain ").size() + 1);
+    const QTextCharFormat greek = cursor.charFormat();
+    EXPECT_EQ(greek.fontFamilies().toStringList(), QStringList{"DejaVu Sans Mono"});
+    EXPECT_DOUBLE_EQ(greek.fontPointSize(), 18.0);
+    EXPECT_EQ(greek.fontWeight(), QFont::Bold);
+    EXPECT_TRUE(greek.fontItalic());
+    EXPECT_EQ(greek.underlineStyle(), QTextCharFormat::SingleUnderline);
+    EXPECT_EQ(greek.foreground().color(), QColor(0, 0, 128));
+    EXPECT_EQ(greek.background().color(), QColor(255, 255, 0));
+    EXPECT_EQ(document.toPlainText(), u"plain λέξη2s");
+    cursor.movePosition(QTextCursor::End);  // the format of the character before the cursor
+    EXPECT_TRUE(cursor.charFormat().fontStrikeOut());
+    cursor.movePosition(QTextCursor::Left);
+    EXPECT_EQ(cursor.charFormat().verticalAlignment(), QTextCharFormat::AlignSuperScript);
+}
+
+TEST(DocumentBuilder, ParagraphAlignmentIndentsSpacingAndTabStops) {
+    QTextDocument document;
+    LoadDocument(document,
+                 "{\\rtf1 \\qc centred\\par\\pard\\qr\\li1440\\ri720\\fi-360\\sb300\\sa150 right"
+                 "\\par\\pard\\qj\\tqr\\tx2880\\tx4320 a\\tab b}");
+    const QTextBlock centred = document.begin();
+    EXPECT_EQ(centred.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    const QTextBlockFormat right = centred.next().blockFormat();
+    EXPECT_EQ(right.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_DOUBLE_EQ(right.leftMargin(), 96.0);
+    EXPECT_DOUBLE_EQ(right.rightMargin(), 48.0);
+    EXPECT_DOUBLE_EQ(right.textIndent(), -24.0);
+    EXPECT_DOUBLE_EQ(right.topMargin(), 20.0);
+    EXPECT_DOUBLE_EQ(right.bottomMargin(), 10.0);
+    const QTextBlockFormat tabbed = centred.next().next().blockFormat();
+    EXPECT_EQ(tabbed.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
+    ASSERT_EQ(tabbed.tabPositions().size(), 2);
+    EXPECT_DOUBLE_EQ(tabbed.tabPositions()[0].position, 192.0);
+    EXPECT_EQ(tabbed.tabPositions()[0].type, QTextOption::RightTab);
+}
+
+TEST(DocumentBuilder, TablesBecomeRealTables) {
+    QTextDocument document;
+    LoadDocument(document,
+                 "{\\rtf1 \\trowd\\intbl A\\cell B\\cell\\row\\intbl C\\cell\\row\\pard after}");
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::NextBlock);
+    QTextTable* table = cursor.currentTable();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rows(), 2);
+    EXPECT_EQ(table->columns(), 2);
+    EXPECT_EQ(table->cellAt(0, 1).firstCursorPosition().block().text(), u"B");
+    EXPECT_EQ(table->cellAt(1, 0).firstCursorPosition().block().text(), u"C");
+    EXPECT_EQ(document.lastBlock().text(), u"after");
+}
+
+TEST(DocumentBuilder, HyperlinksAreAnchors) {
+    QTextDocument document;
+    LoadDocument(document,
+                 "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"https://example.org\"}"
+                 "{\\fldrslt site}}}");
+    QTextCursor cursor(&document);
+    cursor.setPosition(2);
+    EXPECT_TRUE(cursor.charFormat().isAnchor());
+    EXPECT_EQ(cursor.charFormat().anchorHref(), u"https://example.org");
+}
+
+TEST(DocumentBuilder, AReusedPrologueBuildsTheSameDocument) {
+    const std::string prologue =
+        "{\\rtf1\\ansi\\ansicpg1253\\deff0{\\fonttbl{\\f60\\fnil\\fcharset161 DejaVu Serif;}}"
+        "{\\colortbl;\\red0\\green0\\blue128;}{{";
+    const std::string body = " \\f60\\fs22\\cf1  \\'eb\\'dd\\'ee\\'e7 {\\b x}}}}";
+    QTextDocument whole;
+    LoadDocument(whole, prologue + body);
+    QTextDocument reused;
+    LoadDocument(reused, RtfPrologue(prologue), body);
+    EXPECT_EQ(reused.toPlainText(), u"  λέξη x");
+    EXPECT_EQ(reused.toHtml(), whole.toHtml());
+}
+
+}  // namespace
+}  // namespace orvan::richtext
