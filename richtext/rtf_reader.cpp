@@ -57,7 +57,7 @@ bool IsRtf(std::string_view text) {
 }
 
 RtfReader::RtfReader() {
-    state_.codePage = documentCodePage_;
+    setCodePage(documentCodePage_);
 }
 
 std::size_t RtfReader::read(std::string_view source, RtfOutput& output, bool holdBackOpenEnd) {
@@ -166,7 +166,7 @@ void RtfReader::groupEnd() {
     state_ = stack_.back();
     stack_.pop_back();
     if (closing == Destination::FontTable && state_.destination != Destination::FontTable)
-        state_.codePage = codePageOfFont(state_.chars.font);
+        setCodePage(codePageOfFont(state_.chars.font));
 }
 
 void RtfReader::handleBytes(std::string_view bytes) {
@@ -196,10 +196,11 @@ void RtfReader::handleBytes(std::string_view bytes) {
             return;
     }
     if (!shows()) return;
-    if (SingleByteTable(state_.codePage) != nullptr) {
+    if (const auto* table = state_.byteTable) {
         flushBytes();
-        decoded_.clear();
-        AppendDecoded(state_.codePage, bytes, decoded_);
+        decoded_.resize(bytes.size());
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            decoded_[i] = (*table)[static_cast<unsigned char>(bytes[i])];
         appendText(decoded_);
         return;
     }
@@ -347,9 +348,14 @@ int RtfReader::codePageOfFont(int number) const {
     return found != fontIndex_.end() ? tables_.fonts[found->second].codePage : documentCodePage_;
 }
 
+void RtfReader::setCodePage(int codePage) {
+    state_.codePage = codePage;
+    state_.byteTable = SingleByteTable(codePage);
+}
+
 void RtfReader::setFont(int number) {
     state_.chars.font = number;
-    state_.codePage = codePageOfFont(number);
+    setCodePage(codePageOfFont(number));
 }
 
 void RtfReader::finishFontEntry() {
@@ -464,11 +470,11 @@ void RtfReader::handleWord(const RtfToken& token) {
             if (info.word == RtfWord::Pc) documentCodePage_ = 437;
             if (info.word == RtfWord::Pca) documentCodePage_ = 850;
             if (info.word == RtfWord::AnsiCodePage && parameter > 0) documentCodePage_ = parameter;
-            state_.codePage = codePageOfFont(chars.font);
+            setCodePage(codePageOfFont(chars.font));
             break;
         case RtfWord::DefaultFont:
             tables_.defaultFont = parameter;
-            state_.codePage = codePageOfFont(chars.font);
+            setCodePage(codePageOfFont(chars.font));
             break;
         case RtfWord::UnicodeSkip:
             state_.unicodeSkip = std::max(parameter, 0);
@@ -512,7 +518,7 @@ void RtfReader::handleWord(const RtfToken& token) {
             const int link = chars.link;
             chars = RtfCharFormat{};
             chars.link = link;
-            state_.codePage = codePageOfFont(-1);
+            setCodePage(codePageOfFont(-1));
             break;
         }
         case RtfWord::Font:

@@ -4,6 +4,7 @@
 // closing braces are supplied at the end and extra ones are passed over.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -54,6 +55,7 @@ class RtfReader {
         bool ansiTwin = false;  // inside \upr but outside its \ud: not shown
         int unicodeSkip = 1;
         int codePage = 1252;
+        const std::array<char16_t, 256>* byteTable = nullptr;  // null for multi-byte pages
         RtfCharFormat chars;
         RtfParagraphFormat paragraph;
     };
@@ -80,6 +82,7 @@ class RtfReader {
     void flushTable();
     bool tableOpen() const;
 
+    void setCodePage(int codePage);
     void setFont(int number);
     int codePageOfFont(int number) const;
     void finishFontEntry();

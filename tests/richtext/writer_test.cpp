@@ -122,8 +122,12 @@ TEST(RtfWriter, WritesWhatPrintingLooksFor) {
     // Lines end with CR LF, and nothing but ASCII is written.
     for (std::size_t i = 0; i < rtf.size(); ++i) {
         ASSERT_LT(static_cast<unsigned char>(rtf[i]), 0x80);
-        if (rtf[i] == '\n') ASSERT_EQ(rtf[i - 1], '\r');
-        if (rtf[i] == '\r') ASSERT_EQ(rtf[i + 1], '\n');
+        if (rtf[i] == '\n') {
+            ASSERT_EQ(rtf[i - 1], '\r');
+        }
+        if (rtf[i] == '\r') {
+            ASSERT_EQ(rtf[i + 1], '\n');
+        }
     }
     EXPECT_TRUE(rtf.starts_with("{\\rtf1\\ansi\\ansicpg1253"));
     // The first Greek font is declared with a one-digit number followed by another word.
