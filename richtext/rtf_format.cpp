@@ -13,9 +13,16 @@ std::size_t RtfTable::columnCount() const {
 
 const RtfFont* RtfTables::font(int number) const {
     if (number < 0) number = defaultFont;
-    for (const RtfFont& entry : fonts)
-        if (entry.number == number) return &entry;
-    return nullptr;
+    const auto found = fontIndex.find(number);
+    return found != fontIndex.end() ? &fonts[found->second] : nullptr;
+}
+
+void RtfTables::addFont(const RtfFont& font) {
+    const auto [found, added] = fontIndex.emplace(font.number, fonts.size());
+    if (added)
+        fonts.push_back(font);
+    else
+        fonts[found->second] = font;
 }
 
 RtfColour RtfTables::colour(int index) const {

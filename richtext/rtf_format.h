@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace orvan::richtext {
@@ -103,11 +104,13 @@ struct RtfTable {
 /// The tables a document declares, for outputs that render formats.
 struct RtfTables {
     std::vector<RtfFont> fonts;
+    std::unordered_map<int, std::size_t> fontIndex;  // font number -> index in `fonts`
     std::vector<RtfColour> colours;
     std::vector<std::u16string> links;  // hyperlink targets, indexed by RtfCharFormat::link
     int defaultFont = 0;                // \deff
 
     const RtfFont* font(int number) const;
+    void addFont(const RtfFont& font);  // replaces an earlier font of the same number
     RtfColour colour(int index) const;  // automatic for 0 and indexes past the table
 };
 

@@ -338,14 +338,37 @@ void RtfReader::flushTable() {
         table_.rows.push_back(std::move(row_));
         row_.clear();
     }
-    if (!table_.rows.empty()) output_->addTable(table_);
+    if (table_.rows.size() * table_.columnCount() > kMaxTableCells)
+        sendTableAsText();
+    else if (!table_.rows.empty())
+        output_->addTable(table_);
     table_ = RtfTable{};
+}
+
+// A table whose grid would be far larger than its text (one very long row among many short
+// ones) goes out as paragraphs instead: one per row, cells separated by tabs.
+void RtfReader::sendTableAsText() {
+    output_->endParagraph(RtfParagraphFormat{});
+    for (const RtfTable::Row& row : table_.rows) {
+        RtfParagraphFormat format;
+        for (std::size_t cell = 0; cell < row.size(); ++cell) {
+            if (cell > 0) output_->addText(u"\t", RtfCharFormat{});
+            for (std::size_t paragraph = 0; paragraph < row[cell].size(); ++paragraph) {
+                if (paragraph > 0) output_->addText(u" ", RtfCharFormat{});
+                for (const RtfRun& run : row[cell][paragraph].runs)
+                    output_->addText(run.text, run.format);
+                format = row[cell][paragraph].format;
+            }
+        }
+        format.inTable = false;
+        output_->endParagraph(format);
+    }
 }
 
 int RtfReader::codePageOfFont(int number) const {
     if (number < 0) number = tables_.defaultFont;
-    const auto found = fontIndex_.find(number);
-    return found != fontIndex_.end() ? tables_.fonts[found->second].codePage : documentCodePage_;
+    const RtfFont* font = tables_.font(number);
+    return font != nullptr ? font->codePage : documentCodePage_;
 }
 
 void RtfReader::setCodePage(int codePage) {
@@ -367,20 +390,21 @@ void RtfReader::finishFontEntry() {
     AppendDecoded(fontEntry_.codePage, TrimBlanks(fontName_), name);
     fontEntry_.name = QString::fromStdU16String(name).toStdString();
     fontName_.clear();
-    const auto found = fontIndex_.find(fontEntry_.number);
-    if (found != fontIndex_.end()) {
-        tables_.fonts[found->second] = fontEntry_;
-    } else {
-        fontIndex_.emplace(fontEntry_.number, tables_.fonts.size());
-        tables_.fonts.push_back(fontEntry_);
-    }
+    tables_.addFont(fontEntry_);
 }
 
 void RtfReader::beginFieldResult() {
-    const std::u16string target = HyperlinkTarget(fieldInstruction_);
-    if (target.empty()) return;
-    tables_.links.push_back(target);
-    state_.chars.link = static_cast<int>(tables_.links.size() - 1);
+    // The instruction is read once, at the field's first result.
+    if (!fieldInstruction_.empty()) {
+        const std::u16string target = HyperlinkTarget(fieldInstruction_);
+        fieldInstruction_.clear();
+        fieldLink_ = -1;
+        if (!target.empty()) {
+            tables_.links.push_back(target);
+            fieldLink_ = static_cast<int>(tables_.links.size() - 1);
+        }
+    }
+    if (fieldLink_ >= 0) state_.chars.link = fieldLink_;
 }
 
 void RtfReader::handleSymbol(char symbol) {

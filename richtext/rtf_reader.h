@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "rtf_format.h"
@@ -21,6 +20,9 @@ namespace orvan::richtext {
 /// \brief True when `text` is an RTF document (it begins with "{\rtf"); anything else is shown as
 /// the text it is.
 bool IsRtf(std::string_view text);
+
+/// Tables with more cells than this (rows times the widest row) are sent as text.
+inline constexpr std::size_t kMaxTableCells = 20000;
 
 /// Groups nested deeper than this share the state of the deepest one; their braces still count.
 inline constexpr int kMaxGroupDepth = 1024;
@@ -80,6 +82,7 @@ class RtfReader {
     void endCell();
     void endRow();
     void flushTable();
+    void sendTableAsText();
     bool tableOpen() const;
 
     void setCodePage(int codePage);
@@ -91,7 +94,6 @@ class RtfReader {
     RtfOutput* output_ = nullptr;
     RtfTokenizer* tokenizer_ = nullptr;
     RtfTables tables_;
-    std::unordered_map<int, std::size_t> fontIndex_;  // font number -> index in tables_.fonts
     int documentCodePage_ = 1252;
 
     GroupState state_;
@@ -108,6 +110,7 @@ class RtfReader {
     RtfColour colour_;
     // The instruction of the field being read.
     std::string fieldInstruction_;
+    int fieldLink_ = -1;  // the link its results belong to
 
     // Bytes of a multi-byte code page wait here until a different token comes.
     std::string pendingBytes_;

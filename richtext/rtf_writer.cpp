@@ -4,6 +4,7 @@
 #include <QTextFrame>
 #include <QTextTable>
 #include <cmath>
+#include <unordered_map>
 #include <vector>
 
 #include "code_pages.h"
@@ -41,15 +42,14 @@ class Tables {
               document.defaultFont().pointSizeF() > 0
                   ? static_cast<int>(std::lround(document.defaultFont().pointSizeF() * 2))
                   : 24) {
-        fonts_.push_back(defaultFamily_);
+        font(QTextCharFormat());
     }
 
     int font(const QTextCharFormat& format) {
         const QString family = FamilyOf(format, defaultFamily_);
-        for (std::size_t i = 0; i < fonts_.size(); ++i)
-            if (fonts_[i] == family) return static_cast<int>(i);
-        fonts_.push_back(family);
-        return static_cast<int>(fonts_.size() - 1);
+        const auto [found, added] = fontNumbers_.try_emplace(family, int(fonts_.size()));
+        if (added) fonts_.push_back(family);
+        return found->second;
     }
 
     int halfPoints(const QTextCharFormat& format) const {
@@ -60,10 +60,9 @@ class Tables {
     int colour(const QBrush& brush) {
         if (brush.style() == Qt::NoBrush) return 0;
         const QRgb rgb = brush.color().rgb();
-        for (std::size_t i = 0; i < colours_.size(); ++i)
-            if (colours_[i] == rgb) return static_cast<int>(i + 1);
-        colours_.push_back(rgb);
-        return static_cast<int>(colours_.size());
+        const auto [found, added] = colourNumbers_.try_emplace(rgb, int(colours_.size() + 1));
+        if (added) colours_.push_back(rgb);
+        return found->second;
     }
 
     std::string header() const;
@@ -72,7 +71,9 @@ class Tables {
     QString defaultFamily_;
     int defaultHalfPoints_;
     std::vector<QString> fonts_;
+    std::unordered_map<QString, int> fontNumbers_;
     std::vector<QRgb> colours_;
+    std::unordered_map<QRgb, int> colourNumbers_;
 };
 
 void AppendEscaped(std::string& out, const QString& text) {

@@ -86,6 +86,8 @@ TEST(RtfReaderText, BinaryDataIsPassedOver) {
     EXPECT_EQ(Plain("{\\rtf1 a{\\pict\\bin4 }}{x}b}"), u"ab");
     EXPECT_EQ(Plain("{\\rtf1 a\\bin2 {}b}"), u"ab");
     EXPECT_EQ(Plain("{\\rtf1 a\\bin2147483647 {}b}"), u"a");
+    EXPECT_EQ(Plain("{\\rtf1 a\\bin2147483648 {}b}"), u"a");  // 2^31 saturates
+    EXPECT_EQ(Plain("{\\rtf1 a\\bin-5 b}"), u"ab");
 }
 
 TEST(RtfReaderText, TablesGiveTheirCellsRowByRow) {
@@ -119,6 +121,18 @@ TEST(RtfReaderText, PathologicalInputIsReadToItsEnd) {
     for (char& byte : noise)
         byte = static_cast<char>(random() & 0xFF);
     Plain("{\\rtf1 " + noise);  // must simply return
+
+    // A table of one very wide row and many narrow ones is not laid out as a grid.
+    std::string table = "{\\rtf1 \\trowd";
+    for (int i = 0; i < 30000; ++i)
+        table += "\\intbl w\\cell";
+    table += "\\row";
+    for (int i = 0; i < 30000; ++i)
+        table += "\\intbl n\\cell\\row";
+    const QString text = Plain(table + "\\pard after}");
+    EXPECT_EQ(text.size(), 30000 * 2 - 1 + 1 + 30000 * 2 + 1 + 5);
+    EXPECT_TRUE(text.startsWith(u"\nw\tw\t"));
+    EXPECT_TRUE(text.endsWith(u"\nn\nafter"));
 
     std::string words = "{\\rtf1 ";
     for (int i = 0; i < 20000; ++i)
