@@ -1,6 +1,8 @@
 #include "document_builder.h"
 
+#include <QImage>
 #include <QTextTable>
+#include <QUrl>
 #include <cmath>
 
 #include "code_pages.h"
@@ -156,9 +158,40 @@ void DocumentBuilder::endParagraph(const RtfParagraphFormat& format) {
     cursor_.insertBlock(QTextBlockFormat());
 }
 
+void DocumentBuilder::addImage(const RtfImage& image, const RtfCharFormat& format) {
+    insertImage(cursor_, image, format);
+}
+
+// The picture becomes an image resource of the document; one that cannot be decoded still takes
+// its place in the text (shown empty), so that the text is the same whatever the picture holds.
+void DocumentBuilder::insertImage(QTextCursor& cursor, const RtfImage& image,
+                                  const RtfCharFormat& format) {
+    QImage picture;
+    picture.loadFromData(QByteArrayView(image.data.data(), qsizetype(image.data.size())),
+                         image.kind == RtfImage::Kind::Png ? "PNG" : "JPEG");
+    const QString name = QStringLiteral("%1:%2").arg(kPictureScheme).arg(++pictureCount_);
+    if (!picture.isNull()) document_.addResource(QTextDocument::ImageResource, QUrl(name), picture);
+    QTextImageFormat imageFormat;
+    imageFormat.merge(charFormat(format));
+    imageFormat.setName(name);
+    if (image.widthTwips > 0)
+        imageFormat.setWidth(image.widthTwips / kTwipsPerPixel);
+    else if (!picture.isNull())
+        imageFormat.setWidth(picture.width());
+    if (image.heightTwips > 0)
+        imageFormat.setHeight(image.heightTwips / kTwipsPerPixel);
+    else if (!picture.isNull())
+        imageFormat.setHeight(picture.height());
+    cursor.insertImage(imageFormat);
+}
+
 void DocumentBuilder::insertRuns(QTextCursor& cursor, const RtfParagraph& paragraph) {
-    for (const RtfRun& run : paragraph.runs)
-        cursor.insertText(QString::fromStdU16String(run.text), charFormat(run.format));
+    for (const RtfRun& run : paragraph.runs) {
+        if (run.image)
+            insertImage(cursor, *run.image, run.format);
+        else
+            cursor.insertText(QString::fromStdU16String(run.text), charFormat(run.format));
+    }
 }
 
 void DocumentBuilder::addTable(const RtfTable& table) {

@@ -15,6 +15,9 @@ namespace orvan::richtext {
 /// One twip is a twentieth of a point; the document lays out in pixels of 1/96 inch.
 inline constexpr double kTwipsPerPixel = 15.0;
 
+/// Pictures are kept as image resources of the document under names with this scheme.
+inline constexpr char kPictureScheme[] = "rtf-picture";
+
 /// An RtfOutput that appends to a QTextDocument.
 class DocumentBuilder final : public RtfOutput {
   public:
@@ -23,6 +26,7 @@ class DocumentBuilder final : public RtfOutput {
 
     void useTables(const RtfTables& tables) override { tables_ = &tables; }
     void addText(std::u16string_view text, const RtfCharFormat& format) override;
+    void addImage(const RtfImage& image, const RtfCharFormat& format) override;
     void endParagraph(const RtfParagraphFormat& format) override;
     void addTable(const RtfTable& table) override;
     void finish(const RtfParagraphFormat& format) override;
@@ -31,6 +35,7 @@ class DocumentBuilder final : public RtfOutput {
     const QTextCharFormat& charFormat(const RtfCharFormat& format);
     QTextBlockFormat blockFormat(const RtfParagraphFormat& format) const;
     void insertRuns(QTextCursor& cursor, const RtfParagraph& paragraph);
+    void insertImage(QTextCursor& cursor, const RtfImage& image, const RtfCharFormat& format);
 
     QTextDocument& document_;
     QTextCursor cursor_;
@@ -38,6 +43,7 @@ class DocumentBuilder final : public RtfOutput {
     RtfCharFormat lastFormat_;
     QTextCharFormat lastCharFormat_;
     bool haveLastFormat_ = false;
+    int pictureCount_ = 0;
 };
 
 /// \brief Loads `text` into `document`: as RTF when it begins with "{\rtf" (returns true),

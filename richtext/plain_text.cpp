@@ -11,6 +11,7 @@ namespace {
 class PlainTextOutput final : public RtfOutput {
   public:
     void addText(std::u16string_view text, const RtfCharFormat&) override { append(text); }
+    void addImage(const RtfImage&, const RtfCharFormat&) override { text_.push_back(u'\uFFFC'); }
     void endParagraph(const RtfParagraphFormat&) override { text_.push_back(u'\n'); }
     void addTable(const RtfTable& table) override {
         const std::size_t columns = table.columnCount();

@@ -18,7 +18,7 @@ RichTextView::RichTextView(QWidget* parent) : QTextEdit(parent) {
     setUndoRedoEnabled(false);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
                             Qt::LinksAccessibleByMouse);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // lines wrap at the view's width
     connect(this, &QTextEdit::selectionChanged, this, [this] {
         if (!quiet_) emit selectionChange();
     });

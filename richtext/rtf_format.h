@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -80,10 +81,20 @@ struct RtfParagraphFormat {
     bool operator==(const RtfParagraphFormat&) const = default;
 };
 
-/// A run of text with one character format.
+/// A picture the document holds (\pict with PNG or JPEG data).
+struct RtfImage {
+    enum class Kind : std::uint8_t { Png, Jpeg };
+    Kind kind = Kind::Png;
+    std::string data;    // the encoded picture
+    int widthTwips = 0;  // the size to show it at; 0 for its own size
+    int heightTwips = 0;
+};
+
+/// A run of text with one character format, or a picture (then `text` is U+FFFC).
 struct RtfRun {
     std::u16string text;
     RtfCharFormat format;
+    std::shared_ptr<const RtfImage> image;
 };
 
 struct RtfParagraph {
@@ -122,6 +133,8 @@ class RtfOutput {
     /// Called before anything else; the tables stay valid, and grow, while the reader reads.
     virtual void useTables(const RtfTables& /*tables*/) {}
     virtual void addText(std::u16string_view text, const RtfCharFormat& format) = 0;
+    /// A picture, standing in the text as one character.
+    virtual void addImage(const RtfImage& image, const RtfCharFormat& format) = 0;
     virtual void endParagraph(const RtfParagraphFormat& format) = 0;
     /// A table, placed after the current paragraph; the text after it starts a new paragraph.
     virtual void addTable(const RtfTable& table) = 0;

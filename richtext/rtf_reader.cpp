@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <algorithm>
+#include <memory>
 
 #include "code_pages.h"
 
@@ -12,6 +13,7 @@ namespace {
 class NullOutput final : public RtfOutput {
   public:
     void addText(std::u16string_view, const RtfCharFormat&) override {}
+    void addImage(const RtfImage&, const RtfCharFormat&) override {}
     void endParagraph(const RtfParagraphFormat&) override {}
     void addTable(const RtfTable&) override {}
     void finish(const RtfParagraphFormat&) override {}
@@ -165,6 +167,8 @@ void RtfReader::groupEnd() {
     }
     state_ = stack_.back();
     stack_.pop_back();
+    if (closing == Destination::Picture && state_.destination != Destination::Picture)
+        finishPicture();
     if (closing == Destination::FontTable && state_.destination != Destination::FontTable)
         setCodePage(codePageOfFont(state_.chars.font));
 }
@@ -193,6 +197,9 @@ void RtfReader::handleBytes(std::string_view bytes) {
             return;
         case Destination::FieldInstruction:
             fieldInstruction_.append(bytes);
+            return;
+        case Destination::Picture:
+            addPictureBytes(bytes);
             return;
     }
     if (!shows()) return;
@@ -265,7 +272,7 @@ void RtfReader::appendVisible(std::u16string_view text) {
 void RtfReader::flushRun() {
     if (run_.empty()) return;
     if (runInTable_)
-        cellParagraph_.runs.push_back(RtfRun{run_, runFormat_});
+        cellParagraph_.runs.push_back(RtfRun{run_, runFormat_, nullptr});
     else
         output_->addText(run_, runFormat_);
     run_.clear();
@@ -407,6 +414,56 @@ void RtfReader::beginFieldResult() {
     if (fieldLink_ >= 0) state_.chars.link = fieldLink_;
 }
 
+void RtfReader::beginPicture() {
+    if (state_.destination != Destination::Normal) {
+        state_.destination = Destination::Skip;
+        return;
+    }
+    state_.destination = Destination::Picture;
+    picture_ = RtfImage{};
+    pictureShown_ = false;
+    pictureNibble_ = -1;
+    pictureScaleX_ = pictureScaleY_ = 100;
+}
+
+void RtfReader::addPictureBytes(std::string_view hex) {
+    if (!pictureShown_) return;
+    for (char c : hex) {
+        int value = -1;
+        if (c >= '0' && c <= '9') value = c - '0';
+        if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+        if (value < 0) continue;  // blanks between the digits
+        if (pictureNibble_ < 0) {
+            pictureNibble_ = value;
+        } else {
+            picture_.data += static_cast<char>(pictureNibble_ * 16 + value);
+            pictureNibble_ = -1;
+        }
+    }
+}
+
+// A picture stands in the text like one character, with the format around it.
+void RtfReader::finishPicture() {
+    if (!pictureShown_ || picture_.data.empty() || !shows()) return;
+    picture_.widthTwips =
+        static_cast<int>(std::int64_t(picture_.widthTwips) * pictureScaleX_ / 100);
+    picture_.heightTwips =
+        static_cast<int>(std::int64_t(picture_.heightTwips) * pictureScaleY_ / 100);
+    shownContent_ = true;
+    const bool inTable = state_.paragraph.inTable;
+    flushRun();
+    if (!inTable && tableOpen()) flushTable();
+    if (inTable) {
+        cellParagraph_.runs.push_back(
+            RtfRun{u"\uFFFC", state_.chars, std::make_shared<RtfImage>(std::move(picture_))});
+    } else {
+        output_->addImage(picture_, state_.chars);
+    }
+    picture_ = RtfImage{};
+    pictureShown_ = false;
+}
+
 void RtfReader::handleSymbol(char symbol) {
     flushBytes();
     switch (symbol) {
@@ -443,11 +500,12 @@ void RtfReader::handleWord(const RtfToken& token) {
     if (ignorablePending_) {
         // \* names a destination that a reader which does not know it must pass over.
         ignorablePending_ = false;
+        // A shape's picture (\shppict) is read like any other picture.
         if (info.word == RtfWord::UnicodeTwin)
             state_.ansiTwin = false;
         else if (info.word == RtfWord::FieldInstruction)
             state_.destination = Destination::FieldInstruction;
-        else
+        else if (info.word != RtfWord::ShapePicture)
             state_.destination = Destination::Skip;
         return;
     }
@@ -508,8 +566,33 @@ void RtfReader::handleWord(const RtfToken& token) {
             appendCharacter(static_cast<char16_t>(parameter & 0xFFFF));
             unicodeSkipLeft_ = state_.unicodeSkip;
             break;
-        case RtfWord::Binary:
-            if (token.hasParameter) tokenizer_->skipBytes(parameter);
+        case RtfWord::Binary: {
+            if (!token.hasParameter) break;
+            const std::string_view data = tokenizer_->skipBytes(parameter);
+            if (state_.destination == Destination::Picture && pictureShown_)
+                picture_.data.append(data);
+            break;
+        }
+        case RtfWord::Picture:
+            beginPicture();
+            break;
+        case RtfWord::ShapePicture:
+            break;
+        case RtfWord::PictureKind:
+            pictureShown_ = info.character != kUnshownPicture;
+            if (pictureShown_) picture_.kind = static_cast<RtfImage::Kind>(info.character);
+            break;
+        case RtfWord::PictureWidth:
+            picture_.widthTwips = std::max(parameter, 0);
+            break;
+        case RtfWord::PictureHeight:
+            picture_.heightTwips = std::max(parameter, 0);
+            break;
+        case RtfWord::PictureScaleX:
+            pictureScaleX_ = std::clamp(parameter, 1, 1000);
+            break;
+        case RtfWord::PictureScaleY:
+            pictureScaleY_ = std::clamp(parameter, 1, 1000);
             break;
         case RtfWord::FontFamily:
             if (inFontTable && fontEntryOpen_)

@@ -49,7 +49,8 @@ class RtfReader {
         Skip,
         FontTable,
         ColourTable,
-        FieldInstruction
+        FieldInstruction,
+        Picture
     };
 
     struct GroupState {
@@ -90,6 +91,9 @@ class RtfReader {
     int codePageOfFont(int number) const;
     void finishFontEntry();
     void beginFieldResult();
+    void beginPicture();
+    void addPictureBytes(std::string_view hex);
+    void finishPicture();
 
     RtfOutput* output_ = nullptr;
     RtfTokenizer* tokenizer_ = nullptr;
@@ -111,6 +115,11 @@ class RtfReader {
     // The instruction of the field being read.
     std::string fieldInstruction_;
     int fieldLink_ = -1;  // the link its results belong to
+    // The picture being read: its data from hexadecimal digits or \bin, its size and scale.
+    RtfImage picture_;
+    bool pictureShown_ = false;  // a format the view can show (PNG, JPEG)
+    int pictureNibble_ = -1;     // the first digit of a byte, while waiting for the second
+    int pictureScaleX_ = 100, pictureScaleY_ = 100;
 
     // Bytes of a multi-byte code page wait here until a different token comes.
     std::string pendingBytes_;

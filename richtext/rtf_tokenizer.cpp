@@ -140,10 +140,14 @@ RtfToken RtfTokenizer::readControl() {
     return token;
 }
 
-void RtfTokenizer::skipBytes(std::int64_t count) {
-    if (count <= 0) return;
+std::string_view RtfTokenizer::skipBytes(std::int64_t count) {
+    if (count <= 0) return {};
     const std::size_t left = source_.size() - position_;
-    position_ += static_cast<std::uint64_t>(count) < left ? static_cast<std::size_t>(count) : left;
+    const std::size_t taken =
+        static_cast<std::uint64_t>(count) < left ? static_cast<std::size_t>(count) : left;
+    const std::string_view bytes = source_.substr(position_, taken);
+    position_ += taken;
+    return bytes;
 }
 
 }  // namespace orvan::richtext

@@ -39,8 +39,9 @@ class RtfTokenizer {
 
     RtfToken next();
 
-    /// Passes over up to `count` raw bytes (the data of \binN); never beyond the end.
-    void skipBytes(std::int64_t count);
+    /// Passes over up to `count` raw bytes (the data of \binN), never beyond the end, and gives
+    /// them.
+    std::string_view skipBytes(std::int64_t count);
 
     std::size_t position() const { return position_; }
     bool atEnd() const { return position_ >= source_.size(); }

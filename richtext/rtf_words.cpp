@@ -14,6 +14,9 @@ constexpr char16_t Family(RtfFont::Family family) {
     return char16_t(family);
 }
 
+constexpr char16_t kPng = char16_t(RtfImage::Kind::Png);
+constexpr char16_t kJpeg = char16_t(RtfImage::Kind::Jpeg);
+
 const std::unordered_map<std::string_view, RtfWordInfo>& Words() {
     static const std::unordered_map<std::string_view, RtfWordInfo> words = [] {
         std::unordered_map<std::string_view, RtfWordInfo> map;
@@ -126,7 +129,6 @@ const std::unordered_map<std::string_view, RtfWordInfo>& Words() {
                                       "pgp",
                                       "pgptbl",
                                       "picprop",
-                                      "pict",
                                       "pn",
                                       "pnseclvl",
                                       "pntxta",
@@ -178,6 +180,20 @@ const std::unordered_map<std::string_view, RtfWordInfo>& Words() {
             {"fldrslt", {W::FieldResult}},
             {"upr", {W::UnicodePair}},
             {"ud", {W::UnicodeTwin}},
+            {"pict", {W::Picture}},
+            {"shppict", {W::ShapePicture}},
+            {"pngblip", {W::PictureKind, kPng}},
+            {"jpegblip", {W::PictureKind, kJpeg}},
+            {"emfblip", {W::PictureKind, kUnshownPicture}},
+            {"wmetafile", {W::PictureKind, kUnshownPicture}},
+            {"macpict", {W::PictureKind, kUnshownPicture}},
+            {"dibitmap", {W::PictureKind, kUnshownPicture}},
+            {"wbitmap", {W::PictureKind, kUnshownPicture}},
+            {"pmmetafile", {W::PictureKind, kUnshownPicture}},
+            {"picwgoal", {W::PictureWidth}},
+            {"pichgoal", {W::PictureHeight}},
+            {"picscalex", {W::PictureScaleX}},
+            {"picscaley", {W::PictureScaleY}},
             {"ansi", {W::Ansi}},
             {"mac", {W::Mac}},
             {"pc", {W::Pc}},

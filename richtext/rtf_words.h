@@ -17,6 +17,13 @@ enum class RtfWord : std::uint8_t {
     FieldResult,
     UnicodePair,  // \upr: an ANSI text followed by its Unicode twin
     UnicodeTwin,  // \ud
+    Picture,
+    ShapePicture,  // \shppict: a picture for readers that know shapes
+    PictureKind,   // \pngblip, \jpegblip (shown) and the other picture formats (not shown)
+    PictureWidth,  // \picwgoal, twips
+    PictureHeight,
+    PictureScaleX,  // percent
+    PictureScaleY,
     // Document
     Ansi,
     Mac,
@@ -86,8 +93,11 @@ enum class RtfWord : std::uint8_t {
 
 struct RtfWordInfo {
     RtfWord word = RtfWord::Unknown;
-    char16_t character = 0;  // for Character words; for FontFamily the family
+    char16_t character = 0;  // for Character words; for FontFamily the family; for PictureKind
+                             // the RtfImage::Kind, or kUnshownPicture
 };
+
+inline constexpr char16_t kUnshownPicture = 0xFF;
 
 /// \brief What `name` (the letters of a control word) means to the reader.
 RtfWordInfo LookUpWord(std::string_view name);

@@ -1,8 +1,12 @@
 #include "rtf_writer.h"
 
+#include <QBuffer>
+#include <QImage>
+#include <QPixmap>
 #include <QTextBlock>
 #include <QTextFrame>
 #include <QTextTable>
+#include <QUrl>
 #include <cmath>
 #include <unordered_map>
 #include <vector>
@@ -147,7 +151,7 @@ std::string Tables::header() const {
 
 class Writer {
   public:
-    explicit Writer(const QTextDocument& document) : tables_(document) {}
+    explicit Writer(const QTextDocument& document) : document_(document), tables_(document) {}
 
     std::string write(const QTextDocument& document) {
         writeFrame(document.rootFrame(), false);
@@ -260,7 +264,36 @@ class Writer {
         if (twips != 0) body_ += word + Number(twips);
     }
 
+    // A picture goes out as PNG data in hexadecimal, with the size it is shown at.
+    void writePicture(const QTextImageFormat& format) {
+        const QVariant resource =
+            document_.resource(QTextDocument::ImageResource, QUrl(format.name()));
+        QImage image = resource.value<QImage>();
+        if (image.isNull()) image = resource.value<QPixmap>().toImage();
+        if (image.isNull()) return;  // nothing to write for a picture that never loaded
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        const qreal width = format.width() > 0 ? format.width() : image.width();
+        const qreal height = format.height() > 0 ? format.height() : image.height();
+        body_ += "{\\pict\\pngblip\\picwgoal" + Number(Twips(width)) + "\\pichgoal" +
+                 Number(Twips(height)) + kLineEnd;
+        const QByteArray hex = png.toHex();
+        for (qsizetype line = 0; line < hex.size(); line += 128) {
+            body_.append(hex.constData() + line,
+                         std::size_t(std::min<qsizetype>(128, hex.size() - line)));
+            body_ += kLineEnd;
+        }
+        body_ += "}";
+    }
+
     void writeRun(const QTextCharFormat& format, const QString& text) {
+        if (format.isImageFormat()) {
+            for (const QChar c : text)
+                if (c == QChar::ObjectReplacementCharacter) writePicture(format.toImageFormat());
+            return;
+        }
         body_ +=
             "{\\f" + Number(tables_.font(format)) + "\\fs" + Number(tables_.halfPoints(format));
         if (format.fontWeight() >= QFont::DemiBold) body_ += "\\b";
@@ -295,6 +328,7 @@ class Writer {
         body_ += "}";
     }
 
+    const QTextDocument& document_;
     Tables tables_;
     std::string body_;
 };

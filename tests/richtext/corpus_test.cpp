@@ -3,7 +3,7 @@
 //
 // Known differences, left out of the comparison:
 // - footnotes: the view does not show them (pandoc keeps them as notes);
-// - pictures: the view shows no picture and no alternative text;
+// - pictures: the view shows the picture, not its alternative text;
 // - letter case: text in capitals (\\caps) keeps its letters as written, pandoc upper-cases them;
 // - list markers written as \listtext or \pntext: pandoc turns them into list structure, the view
 //   shows them as text, so they are taken out of the RTF before comparing.
@@ -133,6 +133,7 @@ std::string WithoutListMarkers(std::string rtf) {
 
 QStringList ShownWords(const std::string& rtf) {
     return ExtractPlainText(WithoutListMarkers(rtf))
+        .remove(QChar::ObjectReplacementCharacter)  // where a picture stands
         .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
 }
 

@@ -2,7 +2,9 @@
 // what the document shows.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -128,6 +130,52 @@ TEST(DocumentBuilder, TablesBecomeRealTables) {
     EXPECT_EQ(table->cellAt(0, 1).firstCursorPosition().block().text(), u"B");
     EXPECT_EQ(table->cellAt(1, 0).firstCursorPosition().block().text(), u"C");
     EXPECT_EQ(document.lastBlock().text(), u"after");
+}
+
+QByteArray Encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+std::vector<QTextImageFormat> Pictures(const QTextDocument& document) {
+    std::vector<QTextImageFormat> pictures;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat())
+                pictures.push_back(it.fragment().charFormat().toImageFormat());
+    return pictures;
+}
+
+TEST(DocumentBuilder, PngAndJpegPicturesAreShownAtTheirSize) {
+    QImage red(8, 4, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    const QByteArray png = Encoded(red, "PNG");
+    const std::string rtf = "{\\rtf1 a{\\pict\\pngblip\\picwgoal300\\pichgoal150\\picscalex50 " +
+                            png.toHex().toStdString() + "}b{\\*\\shppict{\\pict\\jpegblip " +
+                            Encoded(red, "JPEG").toHex().toStdString() +
+                            "}}{\\nonshppict{\\pict\\wmetafile8 0100}}c{\\pict\\pngblip 0102}"
+                            "\\trowd\\intbl {\\pict\\pngblip\\bin" +
+                            std::to_string(png.size()) + " " + png.toStdString() + "}\\cell\\row}";
+    QTextDocument document;
+    LoadDocument(document, rtf);
+    EXPECT_EQ(document.toPlainText(), u"a\uFFFCb\uFFFCc\uFFFC\n\uFFFC\n");
+    EXPECT_EQ(ExtractPlainText(rtf), document.toPlainText());
+
+    const auto pictures = Pictures(document);
+    ASSERT_EQ(pictures.size(), 4u);
+    EXPECT_DOUBLE_EQ(pictures[0].width(), 10.0);  // 300 twips at half scale
+    EXPECT_DOUBLE_EQ(pictures[0].height(), 10.0);
+    const QImage shown =
+        document.resource(QTextDocument::ImageResource, QUrl(pictures[0].name())).value<QImage>();
+    EXPECT_EQ(shown.size(), QSize(8, 4));
+    EXPECT_EQ(shown.pixelColor(1, 1), QColor(Qt::red));
+    EXPECT_DOUBLE_EQ(pictures[1].width(), 8.0);  // no size given: the picture's own
+    EXPECT_FALSE(document.resource(QTextDocument::ImageResource, QUrl(pictures[2].name()))
+                     .isValid());                 // data that is no picture
+    EXPECT_DOUBLE_EQ(pictures[3].height(), 4.0);  // the one in the table, from binary data
 }
 
 TEST(DocumentBuilder, HyperlinksAreAnchors) {

@@ -68,7 +68,7 @@ TEST(RtfReaderText, DestinationsThatAreNotShown) {
                     "{\\*\\generator W;}{\\header H\\par}{\\footer F}{\\*\\unknown U}"
                     "{\\*\\listtable{\\list{\\leveltext L;}}}shown}"),
               u"shown");
-    EXPECT_EQ(Plain("{\\rtf1 a{\\pict\\pngblip 89504e47}b{\\footnote note}c}"), u"abc");
+    EXPECT_EQ(Plain("{\\rtf1 a{\\pict\\wmetafile8 0100}b{\\footnote note}c}"), u"abc");
     EXPECT_EQ(Plain("{\\rtf1 a{\\v hidden}b\\v c\\v0 d}"), u"abd");
     EXPECT_EQ(Plain("{\\rtf1 \\unknownword a\\unknown12 b}"), u"ab");
     // The ANSI half of \upr is passed over, its Unicode twin shown.

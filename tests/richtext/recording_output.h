@@ -12,7 +12,7 @@ namespace orvan::richtext::testing {
 class RecordingOutput final : public RtfOutput {
   public:
     struct Event {
-        enum class Kind { Text, Paragraph, Table, Finish } kind;
+        enum class Kind { Text, Image, Paragraph, Table, Finish } kind;
         std::u16string text;
         RtfCharFormat chars;
         RtfParagraphFormat paragraph;
@@ -22,6 +22,10 @@ class RecordingOutput final : public RtfOutput {
     void useTables(const RtfTables& tables) override { tables_ = &tables; }
     void addText(std::u16string_view text, const RtfCharFormat& format) override {
         events.push_back({Event::Kind::Text, std::u16string(text), format, {}, {}});
+    }
+    void addImage(const RtfImage& image, const RtfCharFormat& format) override {
+        events.push_back({Event::Kind::Image, u"\uFFFC", format, {}, {}});
+        images.push_back(image);
     }
     void endParagraph(const RtfParagraphFormat& format) override {
         events.push_back({Event::Kind::Paragraph, {}, {}, format, {}});
@@ -45,6 +49,7 @@ class RecordingOutput final : public RtfOutput {
     }
 
     std::vector<Event> events;
+    std::vector<RtfImage> images;
 
   private:
     const RtfTables* tables_ = nullptr;

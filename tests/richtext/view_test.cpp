@@ -107,7 +107,6 @@ TEST(RichTextView, BackgroundColour) {
     RichTextView view;
     view.setBackgroundColour(QColor(255, 255, 224));
     EXPECT_EQ(view.palette().color(QPalette::Base), QColor(255, 255, 224));
-    EXPECT_EQ(view.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }
 
 }  // namespace

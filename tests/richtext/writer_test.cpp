@@ -1,10 +1,12 @@
 // Writing documents out as RTF, and reading back what was written.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
+#include <QUrl>
 #include <string>
 
 #include "document_builder.h"
@@ -146,6 +148,35 @@ TEST(RtfWriter, WritesWhatPrintingLooksFor) {
     // Characters outside code page 1253 are written as \u words.
     EXPECT_NE(rtf.find("\\u20013?"), std::string::npos);
     EXPECT_NE(rtf.find("\\u-10179?\\u-8694?"), std::string::npos);
+}
+
+TEST(RtfWriter, PicturesGoOutAsPngAndComeBack) {
+    QTextDocument original;
+    QImage blue(6, 3, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    original.addResource(QTextDocument::ImageResource, QUrl("figure"), blue);
+    QTextCursor cursor(&original);
+    cursor.insertText(QStringLiteral("see "));
+    QTextImageFormat picture;
+    picture.setName(QStringLiteral("figure"));
+    picture.setWidth(12);
+    picture.setHeight(6);
+    cursor.insertImage(picture);
+    const std::string rtf = WriteRtf(original);
+    EXPECT_NE(rtf.find("{\\pict\\pngblip\\picwgoal180\\pichgoal90\r\n89504e47"), std::string::npos);
+
+    QTextDocument copy;
+    LoadDocument(copy, rtf);
+    EXPECT_EQ(copy.toPlainText(), u"see \uFFFC");
+    QTextCursor at(&copy);
+    at.movePosition(QTextCursor::End);
+    const QTextImageFormat read = at.charFormat().toImageFormat();
+    EXPECT_DOUBLE_EQ(read.width(), 12.0);
+    EXPECT_DOUBLE_EQ(read.height(), 6.0);
+    const QImage back =
+        copy.resource(QTextDocument::ImageResource, QUrl(read.name())).value<QImage>();
+    EXPECT_EQ(back.size(), QSize(6, 3));
+    EXPECT_EQ(back.pixelColor(2, 2), QColor(Qt::blue));
 }
 
 }  // namespace
