@@ -19,8 +19,12 @@ class NullOutput final : public RtfOutput {
     void finish(const RtfParagraphFormat&) override {}
 };
 
-// A control word that touches the end of a piece could go on in the next piece ("\f" + "60").
-bool OpenEnded(std::string_view source, std::size_t end) {
+// A control word that touches the end of a piece could go on in the next piece ("\f" + "60"),
+// and so does the data of a \bin that reaches past it.
+bool OpenEnded(std::string_view source, std::size_t end, const RtfToken& word) {
+    if (word.word == "bin" && word.hasParameter && word.parameter > 0 &&
+        static_cast<std::size_t>(word.parameter) > source.size() - end)
+        return true;
     if (end == source.size()) return source.back() != ' ';
     return end + 1 == source.size() && source[end] == '-';
 }
@@ -70,9 +74,9 @@ std::size_t RtfReader::read(std::string_view source, RtfOutput& output, bool hol
     while (!ended_) {
         RtfToken token = tokenizer.next();
         if (token.kind == RtfToken::Kind::End) break;
-        if (holdBackOpenEnd &&
-            (token.kind == RtfToken::Kind::Incomplete ||
-             (token.kind == RtfToken::Kind::Word && OpenEnded(source, tokenizer.position())))) {
+        if (holdBackOpenEnd && (token.kind == RtfToken::Kind::Incomplete ||
+                                (token.kind == RtfToken::Kind::Word &&
+                                 OpenEnded(source, tokenizer.position(), token)))) {
             tokenizer_ = nullptr;
             return token.start;
         }

@@ -151,6 +151,9 @@ TEST(RtfReaderText, APrologueReadOnceGivesWhatTheWholeDocumentGives) {
     const RtfPrologue cut(prologue + "\\f6");
     EXPECT_EQ(ExtractPlainText(cut, "0 \\'e1"), u"α");
     EXPECT_EQ(ExtractPlainText(cut, "0 \\'e1"), Plain(cut.source() + "0 \\'e1"));
+    // Binary data that goes on past the prologue is passed over in the body.
+    const RtfPrologue binary("{\\rtf1 {\\bin4 ab");
+    EXPECT_EQ(ExtractPlainText(binary, "cd}x}"), u"x");
     // A prologue that shows text is read together with each body.
     const RtfPrologue showing("{\\rtf1 head ");
     EXPECT_EQ(ExtractPlainText(showing, "body}"), u"head body");
