@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QTextTable>
 #include <QUrl>
+#include <algorithm>
 #include <cmath>
 
 #include "code_pages.h"
@@ -54,6 +55,29 @@ QTextOption::TabType TabTypeFor(RtfTabStop::Kind kind) {
         default:
             return QTextOption::LeftTab;
     }
+}
+
+// RTF measures tab stops from the left margin, Qt from where the first line starts (the left
+// indent plus the first-line indent). A hanging first line (negative first-line indent) also
+// stops at the left indent when no stop of its own comes before it, as word processors do.
+QList<QTextOption::Tab> TabsFor(const RtfParagraphFormat& format) {
+    const int lineStart = format.leftIndent + format.firstIndent;
+    QList<QTextOption::Tab> tabs;
+    bool stopBeforeIndent = false;
+    for (int i = 0; i < format.tabCount; ++i) {
+        const RtfTabStop& stop = format.tabs[i];
+        if (stop.position <= lineStart) continue;  // behind the start of the line
+        if (stop.position < format.leftIndent) stopBeforeIndent = true;
+        tabs.append(
+            QTextOption::Tab((stop.position - lineStart) / kTwipsPerPixel, TabTypeFor(stop.kind),
+                             stop.kind == RtfTabStop::Kind::Decimal ? QChar(u'.') : QChar()));
+    }
+    if (format.firstIndent < 0 && !stopBeforeIndent)
+        tabs.append(QTextOption::Tab(-format.firstIndent / kTwipsPerPixel, QTextOption::LeftTab));
+    std::sort(tabs.begin(), tabs.end(), [](const QTextOption::Tab& a, const QTextOption::Tab& b) {
+        return a.position < b.position;
+    });
+    return tabs;
 }
 
 QColor ToColour(const RtfColour& colour) {
@@ -134,16 +158,8 @@ QTextBlockFormat DocumentBuilder::blockFormat(const RtfParagraphFormat& format) 
         result.setLineHeight(format.lineSpacing / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
     else if (format.lineSpacing < 0)
         result.setLineHeight(-format.lineSpacing / kTwipsPerPixel, QTextBlockFormat::FixedHeight);
-    if (format.tabCount > 0) {
-        QList<QTextOption::Tab> tabs;
-        for (int i = 0; i < format.tabCount; ++i) {
-            const RtfTabStop& stop = format.tabs[i];
-            tabs.append(
-                QTextOption::Tab(stop.position / kTwipsPerPixel, TabTypeFor(stop.kind),
-                                 stop.kind == RtfTabStop::Kind::Decimal ? QChar(u'.') : QChar()));
-        }
-        result.setTabPositions(tabs);
-    }
+    const QList<QTextOption::Tab> tabs = TabsFor(format);
+    if (!tabs.isEmpty()) result.setTabPositions(tabs);
     return result;
 }
 
@@ -222,6 +238,11 @@ void DocumentBuilder::addTable(const RtfTable& table) {
 
 void DocumentBuilder::finish(const RtfParagraphFormat& format) {
     cursor_.setBlockFormat(blockFormat(format));
+    if (tables_ != nullptr) {
+        QTextOption option = document_.defaultTextOption();
+        option.setTabStopDistance(tables_->defaultTabTwips / kTwipsPerPixel);
+        document_.setDefaultTextOption(option);
+    }
 }
 
 bool LoadDocument(QTextDocument& document, std::string_view text) {

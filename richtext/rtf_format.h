@@ -119,6 +119,7 @@ struct RtfTables {
     std::vector<RtfColour> colours;
     std::vector<std::u16string> links;  // hyperlink targets, indexed by RtfCharFormat::link
     int defaultFont = 0;                // \deff
+    int defaultTabTwips = 720;          // \deftab: the distance between default tab stops
 
     const RtfFont* font(int number) const;
     void addFont(const RtfFont& font);  // replaces an earlier font of the same number

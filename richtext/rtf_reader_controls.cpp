@@ -222,6 +222,9 @@ void RtfReader::handleWord(const RtfToken& token) {
             if (info.word == RtfWord::AnsiCodePage && parameter > 0) documentCodePage_ = parameter;
             setCodePage(codePageOfFont(chars.font));
             break;
+        case RtfWord::DefaultTab:
+            if (parameter > 0) tables_.defaultTabTwips = std::min(parameter, 31680);
+            break;
         case RtfWord::DefaultFont:
             tables_.defaultFont = parameter;
             setCodePage(codePageOfFont(chars.font));

@@ -200,6 +200,7 @@ const std::unordered_map<std::string_view, RtfWordInfo>& Words() {
             {"pca", {W::Pca}},
             {"ansicpg", {W::AnsiCodePage}},
             {"deff", {W::DefaultFont}},
+            {"deftab", {W::DefaultTab}},
             {"uc", {W::UnicodeSkip}},
             {"u", {W::Unicode}},
             {"bin", {W::Binary}},

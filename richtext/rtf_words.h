@@ -31,6 +31,7 @@ enum class RtfWord : std::uint8_t {
     Pca,
     AnsiCodePage,
     DefaultFont,
+    DefaultTab,
     UnicodeSkip,  // \uc
     Unicode,      // \u
     Binary,       // \bin

@@ -47,6 +47,7 @@ class Tables {
                   ? static_cast<int>(std::lround(document.defaultFont().pointSizeF() * 2))
                   : 24) {
         font(QTextCharFormat());
+        defaultTab_ = Twips(document.defaultTextOption().tabStopDistance());
     }
 
     int font(const QTextCharFormat& format) {
@@ -74,6 +75,7 @@ class Tables {
   private:
     QString defaultFamily_;
     int defaultHalfPoints_;
+    int defaultTab_ = 720;
     std::vector<QString> fonts_;
     std::unordered_map<QString, int> fontNumbers_;
     std::vector<QRgb> colours_;
@@ -130,7 +132,8 @@ void AppendEscaped(std::string& out, const QString& text) {
 }
 
 std::string Tables::header() const {
-    std::string out = "{\\rtf1\\ansi\\ansicpg1253\\deff0\\uc1{\\fonttbl";
+    std::string out =
+        "{\\rtf1\\ansi\\ansicpg1253\\deff0\\deftab" + Number(defaultTab_) + "\\uc1{\\fonttbl";
     for (std::size_t i = 0; i < fonts_.size(); ++i) {
         out += "{\\f" + Number(static_cast<long long>(i)) + "\\fnil\\fcharset161 ";
         AppendEscaped(out, fonts_[i]);
@@ -243,11 +246,20 @@ class Writer {
             default:
                 break;
         }
+        // Tab stops go back to being measured from the left margin; the stop a hanging first
+        // line has at the left indent anyway is not written.
+        const qreal lineStart = format.leftMargin() + format.textIndent();
+        bool first = true;
         for (const QTextOption::Tab& tab : format.tabPositions()) {
+            const bool atHangingIndent = first && format.textIndent() < 0 &&
+                                         Twips(tab.position) == Twips(-format.textIndent()) &&
+                                         tab.type == QTextOption::LeftTab;
+            first = false;
+            if (atHangingIndent) continue;
             if (tab.type == QTextOption::CenterTab) body_ += "\\tqc";
             if (tab.type == QTextOption::RightTab) body_ += "\\tqr";
             if (tab.type == QTextOption::DelimiterTab) body_ += "\\tqdec";
-            body_ += "\\tx" + Number(Twips(tab.position));
+            body_ += "\\tx" + Number(Twips(tab.position + lineStart));
         }
         // The block's own character format, so that even an empty paragraph has its size.
         const QTextCharFormat blockChars = block.charFormat();

@@ -2,12 +2,14 @@
 // what the document shows.
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTextTable>
 #include <filesystem>
 #include <random>
@@ -115,6 +117,24 @@ TEST(DocumentBuilder, ParagraphAlignmentIndentsSpacingAndTabStops) {
     ASSERT_EQ(tabbed.tabPositions().size(), 2);
     EXPECT_DOUBLE_EQ(tabbed.tabPositions()[0].position, 192.0);
     EXPECT_EQ(tabbed.tabPositions()[0].type, QTextOption::RightTab);
+}
+
+TEST(DocumentBuilder, TabStopsAreMeasuredFromTheLeftMargin) {
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    LoadDocument(document,
+                 "{\\rtf1\\deftab360 \\tx1440 a\\tab b\\par\\pard\\li720\\tx1440 a\\tab b\\par"
+                 "\\pard\\li720\\fi-360\\tx1440 a\\tab b\\par\\pard\\li720\\fi-360 1.\\tab b}");
+    document.setTextWidth(600);
+    document.documentLayout();
+    std::vector<qreal> tabbedTo;  // where the text after each paragraph's tab begins
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLine line = block.layout()->lineAt(0);
+        tabbedTo.push_back(line.cursorToX(block.text().indexOf(u'b')));
+    }
+    // 1440 twips from the margin whatever the indent; a hanging line stops at its indent first.
+    EXPECT_EQ(tabbedTo, (std::vector<qreal>{96, 96, 48, 48}));
+    EXPECT_DOUBLE_EQ(document.defaultTextOption().tabStopDistance(), 24.0);
 }
 
 TEST(DocumentBuilder, TablesBecomeRealTables) {

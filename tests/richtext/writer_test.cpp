@@ -34,7 +34,9 @@ void FillSample(QTextDocument& document) {
     indented.setTextIndent(-12);
     indented.setTopMargin(6);
     indented.setBottomMargin(4);
-    indented.setTabPositions({QTextOption::Tab(96, QTextOption::RightTab)});
+    // A hanging first line stops at the left indent, as it does when read from RTF.
+    indented.setTabPositions(
+        {QTextOption::Tab(12, QTextOption::LeftTab), QTextOption::Tab(96, QTextOption::RightTab)});
     cursor.insertBlock(indented);
     QTextCharFormat serif;
     serif.setFontFamilies({QStringLiteral("DejaVu Serif")});
@@ -74,9 +76,13 @@ std::vector<Span> Spans(const QTextDocument& document) {
 TEST(RtfWriter, ReadingWhatItWritesGivesTheSameTextAndFormats) {
     QTextDocument original;
     FillSample(original);
+    QTextOption option = original.defaultTextOption();
+    option.setTabStopDistance(40);
+    original.setDefaultTextOption(option);
     QTextDocument copy;
     copy.setDefaultFont(original.defaultFont());
     ASSERT_TRUE(LoadDocument(copy, WriteRtf(original)));
+    EXPECT_DOUBLE_EQ(copy.defaultTextOption().tabStopDistance(), 40.0);
     EXPECT_EQ(copy.toPlainText(), original.toPlainText());
 
     const auto before = Spans(original);
