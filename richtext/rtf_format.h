@@ -12,6 +12,9 @@
 
 namespace orvan::richtext {
 
+/// The longest length the reader keeps (22 inches, in twips); longer ones are cut to it.
+inline constexpr int kMaxTwips = 31680;
+
 /// One entry of a document's font table.
 struct RtfFont {
     enum class Family { Nil, Roman, Swiss, Modern, Script, Decor, Tech, Bidi };

@@ -11,6 +11,11 @@ namespace orvan::richtext {
 
 namespace {
 
+// Lengths beyond a page's largest size are cut there, so that no sum of them can overflow.
+int Twips(int parameter) {
+    return std::clamp(parameter, -kMaxTwips, kMaxTwips);
+}
+
 bool Flag(const RtfToken& token) {
     return !token.hasParameter || token.parameter != 0;
 }
@@ -254,10 +259,10 @@ void RtfReader::handleWord(const RtfToken& token) {
             if (pictureShown_) picture_.kind = static_cast<RtfImage::Kind>(info.character);
             break;
         case RtfWord::PictureWidth:
-            picture_.widthTwips = std::max(parameter, 0);
+            picture_.widthTwips = std::max(Twips(parameter), 0);
             break;
         case RtfWord::PictureHeight:
-            picture_.heightTwips = std::max(parameter, 0);
+            picture_.heightTwips = std::max(Twips(parameter), 0);
             break;
         case RtfWord::PictureScaleX:
             pictureScaleX_ = std::clamp(parameter, 1, 1000);
@@ -382,29 +387,30 @@ void RtfReader::handleWord(const RtfToken& token) {
             paragraph.alignment = RtfAlignment::Justify;
             break;
         case RtfWord::LeftIndent:
-            paragraph.leftIndent = parameter;
+            paragraph.leftIndent = Twips(parameter);
             break;
         case RtfWord::RightIndent:
-            paragraph.rightIndent = parameter;
+            paragraph.rightIndent = Twips(parameter);
             break;
         case RtfWord::FirstIndent:
-            paragraph.firstIndent = parameter;
+            paragraph.firstIndent = Twips(parameter);
             break;
         case RtfWord::SpaceBefore:
-            paragraph.spaceBefore = std::max(parameter, 0);
+            paragraph.spaceBefore = std::max(Twips(parameter), 0);
             break;
         case RtfWord::SpaceAfter:
-            paragraph.spaceAfter = std::max(parameter, 0);
+            paragraph.spaceAfter = std::max(Twips(parameter), 0);
             break;
         case RtfWord::LineSpacing:
-            paragraph.lineSpacing = parameter;
+            paragraph.lineSpacing = Twips(parameter);
             break;
         case RtfWord::LineMultiple:
             paragraph.lineMultiple = Flag(token);
             break;
         case RtfWord::TabPosition:
             if (paragraph.tabCount < kMaxTabStops)
-                paragraph.tabs[paragraph.tabCount++] = RtfTabStop{parameter, paragraph.nextTabKind};
+                paragraph.tabs[paragraph.tabCount++] =
+                    RtfTabStop{Twips(parameter), paragraph.nextTabKind};
             paragraph.nextTabKind = RtfTabStop::Kind::Left;
             break;
         case RtfWord::TabCentre:

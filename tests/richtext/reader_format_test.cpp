@@ -95,6 +95,14 @@ TEST(RtfReaderFormat, ParagraphFormatInForceAtItsEnd) {
     EXPECT_EQ(ends[2].alignment, RtfAlignment::Right);  // the last paragraph has no \par
 }
 
+TEST(RtfReaderFormat, LengthsAreCutToAPagesSize) {
+    const auto output = Read("{\\rtf1 \\li2147483647\\fi-2147483648\\tx99999999 x}");
+    const RtfParagraphFormat& last = output.events.back().paragraph;
+    EXPECT_EQ(last.leftIndent, kMaxTwips);
+    EXPECT_EQ(last.firstIndent, -kMaxTwips);
+    EXPECT_EQ(last.tabs[0].position, kMaxTwips);
+}
+
 TEST(RtfReaderFormat, HyperlinkFieldsMarkTheirResult) {
     const auto output = Read(
         "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"https://example.org/a\"}{\\fldrslt link}}"
