@@ -6,16 +6,33 @@
 
 namespace orvan::richtext {
 
-namespace {
-
-class NullOutput final : public RtfOutput {
+// Keeps what a prologue shows, to send it again before each body.
+class ShownRecorder final : public RtfOutput {
   public:
-    void addText(std::u16string_view, const RtfCharFormat&) override {}
-    void addImage(const RtfImage&, const RtfCharFormat&) override {}
-    void endParagraph(const RtfParagraphFormat&) override {}
-    void addTable(const RtfTable&) override {}
+    using Shown = RtfPrologue::Shown;
+    explicit ShownRecorder(std::vector<Shown>& shown) : shown_(shown) {}
+
+    void addText(std::u16string_view text, const RtfCharFormat& format) override {
+        shown_.push_back({Shown::Kind::Text, std::u16string(text), format, {}, nullptr, nullptr});
+    }
+    void addImage(const RtfImage& image, const RtfCharFormat& format) override {
+        shown_.push_back(
+            {Shown::Kind::Image, {}, format, {}, std::make_shared<RtfImage>(image), nullptr});
+    }
+    void endParagraph(const RtfParagraphFormat& format) override {
+        shown_.push_back({Shown::Kind::Paragraph, {}, {}, format, nullptr, nullptr});
+    }
+    void addTable(const RtfTable& table) override {
+        shown_.push_back(
+            {Shown::Kind::Table, {}, {}, {}, nullptr, std::make_shared<RtfTable>(table)});
+    }
     void finish(const RtfParagraphFormat&) override {}
+
+  private:
+    std::vector<Shown>& shown_;
 };
+
+namespace {
 
 // A control word that touches the end of a piece could go on in the next piece ("\f" + "60"),
 // and so does the data of a \bin that reaches past it.
@@ -187,7 +204,6 @@ void RtfReader::handleBytes(std::string_view bytes) {
         return;
     }
     if (!pendingBytes_.empty() && pendingCodePage_ != state_.codePage) flushBytes();
-    shownContent_ = true;
     pendingCodePage_ = state_.codePage;
     pendingBytes_.append(bytes);
 }
@@ -230,7 +246,6 @@ void RtfReader::appendText(std::u16string_view text) {
 
 void RtfReader::appendVisible(std::u16string_view text) {
     if (text.empty()) return;
-    shownContent_ = true;
     const bool inTable = state_.paragraph.inTable;
     if (!inTable && tableOpen()) {
         flushRun();
@@ -257,7 +272,6 @@ void RtfReader::endParagraph() {
     flushBytes();
     afterCarriageReturn_ = false;
     if (state_.destination != Destination::Normal || state_.ansiTwin) return;
-    shownContent_ = true;
     flushRun();
     if (state_.paragraph.inTable) {
         cellParagraph_.format = state_.paragraph;
@@ -276,18 +290,30 @@ void ReadRtf(std::string_view rtf, RtfOutput& output) {
 }
 
 RtfPrologue::RtfPrologue(std::string_view prologue) : source_(prologue) {
-    NullOutput nothing;
-    const std::size_t read = reader_.read(prologue, nothing, true);
+    ShownRecorder recorder(shown_);
+    const std::size_t read = reader_.read(prologue, recorder, true);
     openEnd_ = std::string(prologue.substr(read));
-    reusable_ = !reader_.hasShownContent();
 }
 
 void RtfPrologue::read(std::string_view body, RtfOutput& output) const {
-    if (!reusable_) {
-        ReadRtf(source_ + std::string(body), output);
-        return;
-    }
     RtfReader reader = reader_;
+    output.useTables(reader.tables());
+    for (const Shown& shown : shown_) {
+        switch (shown.kind) {
+            case Shown::Kind::Text:
+                output.addText(shown.text, shown.chars);
+                break;
+            case Shown::Kind::Image:
+                output.addImage(*shown.image, shown.chars);
+                break;
+            case Shown::Kind::Paragraph:
+                output.endParagraph(shown.paragraph);
+                break;
+            case Shown::Kind::Table:
+                output.addTable(*shown.table);
+                break;
+        }
+    }
     if (openEnd_.empty()) {
         reader.read(body, output);
     } else {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,8 +41,6 @@ class RtfReader {
     void finish(RtfOutput& output);
 
     const RtfTables& tables() const { return tables_; }
-    /// True when something visible has been read (text, a paragraph end or a table).
-    bool hasShownContent() const { return shownContent_; }
 
   private:
     enum class Destination : std::uint8_t {
@@ -133,7 +132,6 @@ class RtfReader {
     RtfTable::Row row_;
     RtfTable::Cell cell_;
     RtfParagraph cellParagraph_;
-    bool shownContent_ = false;
     bool afterCarriageReturn_ = false;  // the last text ended with an escaped CR
     // Set once the group that holds the whole document has closed; the rest is not read.
     bool ended_ = false;
@@ -159,8 +157,19 @@ class RtfPrologue {
   private:
     std::string source_;
     RtfReader reader_;
-    std::string openEnd_;    // the unread end of the prologue, read again before each body
-    bool reusable_ = false;  // false when the prologue itself shows something
+    std::string openEnd_;  // the unread end of the prologue, read again before each body
+
+    // What the prologue itself shows, sent again before each body.
+    struct Shown {
+        enum class Kind : std::uint8_t { Text, Image, Paragraph, Table } kind;
+        std::u16string text;
+        RtfCharFormat chars;
+        RtfParagraphFormat paragraph;
+        std::shared_ptr<const RtfImage> image;
+        std::shared_ptr<const RtfTable> table;
+    };
+    friend class ShownRecorder;
+    std::vector<Shown> shown_;
 };
 
 }  // namespace orvan::richtext

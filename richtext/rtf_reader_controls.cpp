@@ -123,7 +123,6 @@ void RtfReader::finishPicture() {
         static_cast<int>(std::int64_t(picture_.widthTwips) * pictureScaleX_ / 100);
     picture_.heightTwips =
         static_cast<int>(std::int64_t(picture_.heightTwips) * pictureScaleY_ / 100);
-    shownContent_ = true;
     const bool inTable = state_.paragraph.inTable;
     flushRun();
     if (!inTable && tableOpen()) flushTable();

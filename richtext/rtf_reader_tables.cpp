@@ -7,7 +7,6 @@ namespace orvan::richtext {
 void RtfReader::endCell() {
     flushBytes();
     if (state_.destination != Destination::Normal || state_.ansiTwin) return;
-    shownContent_ = true;
     flushRun();
     cellParagraph_.format = state_.paragraph;
     cellParagraph_.format.inTable = true;

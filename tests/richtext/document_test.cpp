@@ -220,6 +220,13 @@ TEST(DocumentBuilder, AReusedPrologueBuildsTheSameDocument) {
     LoadDocument(reused, RtfPrologue(prologue), body);
     EXPECT_EQ(reused.toPlainText(), u"  λέξη x");
     EXPECT_EQ(reused.toHtml(), whole.toHtml());
+
+    // A prologue that shows something itself (as the sample lexicon's, which ends in a blank).
+    const std::string showing = prologue + "{\\b head}\\par ";
+    LoadDocument(whole, showing + body);
+    LoadDocument(reused, RtfPrologue(showing), body);
+    EXPECT_EQ(reused.toPlainText(), u"head\n  λέξη x");
+    EXPECT_EQ(reused.toHtml(), whole.toHtml());
 }
 
 }  // namespace

@@ -157,6 +157,10 @@ TEST(RtfReaderText, APrologueReadOnceGivesWhatTheWholeDocumentGives) {
     // A prologue that shows text is read together with each body.
     const RtfPrologue showing("{\\rtf1 head ");
     EXPECT_EQ(ExtractPlainText(showing, "body}"), u"head body");
+    EXPECT_EQ(ExtractPlainText(showing, "again}"), u"head again");
+    const std::string tabled = "{\\rtf1 a\\par\\intbl c\\cell\\row\\pard b";
+    EXPECT_EQ(ExtractPlainText(RtfPrologue(tabled), "\\intbl d\\cell}"),
+              Plain(tabled + "\\intbl d\\cell}"));
 }
 
 }  // namespace
