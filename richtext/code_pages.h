@@ -2,6 +2,7 @@
 // decoding of escaped bytes through Qt's codecs.
 #pragma once
 
+#include <QString>
 #include <array>
 #include <string>
 #include <string_view>
@@ -22,6 +23,12 @@ const std::array<char16_t, 256>* SingleByteTable(int codePage);
 
 /// \brief Appends the UTF-16 text of `bytes` in `codePage` to `out`.
 void AppendDecoded(int codePage, std::string_view bytes, std::u16string& out);
+
+/// \brief `text` as a QString, unit for unit. (QString::fromUtf16 would take a leading U+FEFF or
+/// U+FFFE for a byte order mark.)
+inline QString ToQString(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size()));
+}
 
 /// \brief The code page 1253 byte of `character`, or -1 when the page cannot hold it.
 int EncodeGreekByte(char16_t character);

@@ -110,7 +110,7 @@ const QTextCharFormat& DocumentBuilder::charFormat(const RtfCharFormat& format) 
         }
         if (format.link >= 0 && static_cast<std::size_t>(format.link) < tables_->links.size()) {
             result.setAnchor(true);
-            result.setAnchorHref(QString::fromStdU16String(tables_->links[format.link]));
+            result.setAnchorHref(ToQString(tables_->links[format.link]));
         }
     }
     result.setFontPointSize(format.halfPoints / 2.0);
@@ -164,7 +164,7 @@ QTextBlockFormat DocumentBuilder::blockFormat(const RtfParagraphFormat& format) 
 }
 
 void DocumentBuilder::addText(std::u16string_view text, const RtfCharFormat& format) {
-    cursor_.insertText(QString::fromUtf16(text.data(), qsizetype(text.size())), charFormat(format));
+    cursor_.insertText(ToQString(text), charFormat(format));
 }
 
 void DocumentBuilder::endParagraph(const RtfParagraphFormat& format) {
@@ -206,7 +206,7 @@ void DocumentBuilder::insertRuns(QTextCursor& cursor, const RtfParagraph& paragr
         if (run.image)
             insertImage(cursor, *run.image, run.format);
         else
-            cursor.insertText(QString::fromStdU16String(run.text), charFormat(run.format));
+            cursor.insertText(ToQString(run.text), charFormat(run.format));
     }
 }
 
@@ -250,7 +250,7 @@ bool LoadDocument(QTextDocument& document, std::string_view text) {
     if (!IsRtf(text)) {
         std::u16string decoded;
         AppendDecoded(kGreekCodePage, text, decoded);
-        document.setPlainText(QString::fromStdU16String(decoded));
+        document.setPlainText(ToQString(decoded));
         return false;
     }
     DocumentBuilder builder(document);

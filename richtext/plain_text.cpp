@@ -35,7 +35,7 @@ class PlainTextOutput final : public RtfOutput {
     }
     void finish(const RtfParagraphFormat&) override {}
 
-    QString text() const { return QString::fromStdU16String(text_); }
+    QString text() const { return ToQString(text_); }
 
   private:
     // toPlainText() turns no-break spaces into blanks and line separators into line ends.
@@ -68,7 +68,7 @@ QString PlainTextAsShown(std::string_view text) {
         else
             shown.push_back(c);
     }
-    return QString::fromStdU16String(shown);
+    return ToQString(shown);
 }
 
 QString ExtractPlainText(std::string_view text) {

@@ -68,7 +68,7 @@ void RtfReader::finishFontEntry() {
             CodePageForCharset(fontEntry_.charset < 0 ? 1 : fontEntry_.charset, documentCodePage_);
     std::u16string name;
     AppendDecoded(fontEntry_.codePage, TrimBlanks(fontName_), name);
-    fontEntry_.name = QString::fromStdU16String(name).toStdString();
+    fontEntry_.name = ToQString(name).toStdString();
     fontName_.clear();
     tables_.addFont(fontEntry_);
 }

@@ -34,7 +34,8 @@ std::string RandomDocument(std::mt19937& random) {
         "\\pard ", "\\trowd ",   "\\itap2 ", "\\itap0 ", "\\nestcell ", "a",
         "b c",     "\\'e1",      "\\u945?",  "\\tab ",   "\\~",         "\\line ",
         "\\b ",    "\\'0d",      "\\'0a",    "\\u8233?", "\\u64976?",   "\\v ",
-        "\\v0 ",   "{\\*\\x y}", "\\plain ", "\\uc0 ",   "\\'a0",       "{\\pict\\pngblip 0102}"};
+        "\\v0 ",   "{\\*\\x y}", "\\plain ", "\\uc0 ",   "\\'a0",       "{\\pict\\pngblip 0102}",
+        "\\u-2?",  "\\zwnbo "};
     std::string rtf = "{\\rtf1 ";
     const int count = static_cast<int>(random() % 40);
     for (int i = 0; i < count; ++i)

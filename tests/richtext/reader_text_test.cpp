@@ -43,6 +43,9 @@ TEST(RtfReaderText, UnicodeFallbackIsSkippedByTheUcCount) {
     // A group end stops the skipping; a control word counts as one character.
     EXPECT_EQ(Plain("{\\rtf1 {\\uc3\\u945}ab}"), u"αab");
     EXPECT_EQ(Plain("{\\rtf1 \\u945\\par b}"), u"αb");
+    // Characters that look like byte order marks are kept as they are.
+    EXPECT_EQ(Plain("{\\rtf1 \\u-2?x}"), QString(QChar(0xFFFE)) + QLatin1Char('x'));
+    EXPECT_EQ(Plain("{\\rtf1 \\u-257?x}"), QString(QChar(0xFEFF)) + QLatin1Char('x'));
     // Two \u words make one character outside the basic plane.
     EXPECT_EQ(Plain("{\\rtf1 \\u-10179?\\u-8694?}"), QString::fromUtf8("😊"));
 }
