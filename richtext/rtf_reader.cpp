@@ -271,7 +271,7 @@ void RtfReader::flushRun() {
 void RtfReader::endParagraph() {
     flushBytes();
     afterCarriageReturn_ = false;
-    if (state_.destination != Destination::Normal || state_.ansiTwin) return;
+    if (!inDocumentText()) return;
     flushRun();
     if (state_.paragraph.inTable) {
         cellParagraph_.format = state_.paragraph;

@@ -69,10 +69,12 @@ class RtfReader {
     void groupEnd();
     bool skipForUnicode(RtfToken& token);
 
-    bool shows() const {
-        return state_.destination == Destination::Normal && !state_.ansiTwin &&
-               !state_.chars.hidden;
+    // In the document's own text (not a font table, field instruction or skipped group), where
+    // paragraph, cell and row ends count even inside hidden text.
+    bool inDocumentText() const {
+        return state_.destination == Destination::Normal && !state_.ansiTwin;
     }
+    bool shows() const { return inDocumentText() && !state_.chars.hidden; }
     void appendText(std::u16string_view text);
     void appendVisible(std::u16string_view text);
     void appendCharacter(char16_t character);
@@ -81,6 +83,7 @@ class RtfReader {
     void endParagraph();
     void endCell();
     void endRow();
+    void closeRow();
     void flushTable();
     void sendTableAsText();
     bool tableOpen() const;

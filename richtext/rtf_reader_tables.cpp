@@ -6,7 +6,7 @@ namespace orvan::richtext {
 
 void RtfReader::endCell() {
     flushBytes();
-    if (state_.destination != Destination::Normal || state_.ansiTwin) return;
+    if (!inDocumentText()) return;
     flushRun();
     cellParagraph_.format = state_.paragraph;
     cellParagraph_.format.inTable = true;
@@ -18,9 +18,14 @@ void RtfReader::endCell() {
 
 void RtfReader::endRow() {
     flushBytes();
-    if (state_.destination != Destination::Normal || state_.ansiTwin) return;
+    if (!inDocumentText()) return;
     flushRun();
-    if (!cellParagraph_.runs.empty()) {  // text after the last \cell of the row
+    closeRow();
+}
+
+// Text after the last \cell of a row makes a cell of its own; the row joins the table.
+void RtfReader::closeRow() {
+    if (!cellParagraph_.runs.empty()) {
         cell_.push_back(std::move(cellParagraph_));
         cellParagraph_ = RtfParagraph{};
     }
@@ -42,18 +47,7 @@ bool RtfReader::tableOpen() const {
 // Sends the table read so far; a row or cell left open at its end is kept as read.
 void RtfReader::flushTable() {
     if (runInTable_) flushRun();
-    if (!cellParagraph_.runs.empty()) {
-        cell_.push_back(std::move(cellParagraph_));
-        cellParagraph_ = RtfParagraph{};
-    }
-    if (!cell_.empty()) {
-        row_.push_back(std::move(cell_));
-        cell_.clear();
-    }
-    if (!row_.empty()) {
-        table_.rows.push_back(std::move(row_));
-        row_.clear();
-    }
+    closeRow();
     if (table_.rows.size() * table_.columnCount() > kMaxTableCells)
         sendTableAsText();
     else if (!table_.rows.empty())
