@@ -27,13 +27,8 @@ RichTextView::RichTextView(QWidget* parent) : QTextEdit(parent) {
     });
 }
 
-void RichTextView::prepareForLoad() {
-    quiet_ = true;
-    document()->clear();
-}
-
 bool RichTextView::loadRtf(std::string_view text) {
-    prepareForLoad();
+    quiet_ = true;  // a new document is no selection change of the user's
     const bool rtf = LoadDocument(*document(), text);
     quiet_ = false;
     verticalScrollBar()->setValue(0);
@@ -43,7 +38,7 @@ bool RichTextView::loadRtf(std::string_view text) {
 bool RichTextView::loadRtf(std::string_view prologue, std::string_view body) {
     if (!prologue_ || prologue_->source() != prologue)
         prologue_ = std::make_unique<RtfPrologue>(prologue);
-    prepareForLoad();
+    quiet_ = true;  // a new document is no selection change of the user's
     const bool rtf = LoadDocument(*document(), *prologue_, body);
     quiet_ = false;
     verticalScrollBar()->setValue(0);
@@ -84,9 +79,10 @@ int RichTextView::selectionLength() const {
 
 void RichTextView::setSelection(int start, int length) {
     QTextCursor cursor(document());
-    const int end = cursor.movePosition(QTextCursor::End) ? cursor.position() : cursor.position();
+    cursor.movePosition(QTextCursor::End);
+    const int end = cursor.position();
     const int from = std::clamp(start, 0, end);
-    const int to = std::clamp(from + std::max(length, 0), from, end);
+    const int to = from + std::clamp(length, 0, end - from);
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
     quiet_ = true;

@@ -62,8 +62,6 @@ class RichTextView : public QTextEdit {
     QMimeData* createMimeDataFromSelection() const override;
 
   private:
-    void prepareForLoad();
-
     std::unique_ptr<RtfPrologue> prologue_;
     bool quiet_ = false;  // while the view itself changes the selection
 };

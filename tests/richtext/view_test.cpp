@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <limits>
 
 namespace orvan::richtext {
 namespace {
@@ -56,6 +57,8 @@ TEST(RichTextView, SettingTheSelectionAlwaysRaisesTheSignalOnce) {
     EXPECT_EQ(view.selectionLength(), 3);
     view.setSelection(4, 3);  // the same selection again
     EXPECT_EQ(changes.count(), 2);
+    view.setSelection(2, std::numeric_limits<int>::max());
+    EXPECT_EQ(view.selectionLength(), view.plainText().size() - 2);
     view.setSelection(500, 9);  // clamped to the text
     EXPECT_EQ(view.selectionLength(), 0);
     EXPECT_EQ(view.selectionStart(), view.plainText().size());
