@@ -8,14 +8,19 @@
 
 namespace orvan {
 
-std::string ReadDescription(DescriptionStore store, const std::string& path, long long position,
-                            long long length) {
-    if (length <= 0) return {};
+std::optional<std::string> TryReadDescription(DescriptionStore store, const std::string& path,
+                                              long long position, long long length) {
+    if (length <= 0) return std::string();
     const long long offset = store == DescriptionStore::Lexicon ? position : position - 1;
     const auto stored = ReadFileRange(path, offset, std::min(length, kDescriptionReadLimit));
-    if (!stored) return {};
+    if (!stored) return std::nullopt;
     return store == DescriptionStore::Lexicon ? DecodeLexText(offset + 1, *stored)
                                               : DecodePersonalText(*stored);
+}
+
+std::string ReadDescription(DescriptionStore store, const std::string& path, long long position,
+                            long long length) {
+    return TryReadDescription(store, path, position, length).value_or(std::string());
 }
 
 std::string ReadEntryDescription(const EntryRecord& entry, const LexiconFiles& files,

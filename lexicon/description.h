@@ -1,6 +1,7 @@
 // Reading an entry's description, or a supplement, from its store.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "lexicon_files.h"
@@ -22,6 +23,11 @@ enum class DescriptionStore {
 /// past the end of the store is cut there.
 std::string ReadDescription(DescriptionStore store, const std::string& path, long long position,
                             long long length);
+
+/// \brief Like ReadDescription, but nothing when the store cannot be opened or read at that
+/// position (a length that is not positive reads as an empty text).
+std::optional<std::string> TryReadDescription(DescriptionStore store, const std::string& path,
+                                              long long position, long long length);
 
 /// \brief The description of an entry: from the lexicon's store for 'L' and 'A', from clex.tbo
 /// for 'C'.

@@ -9,6 +9,10 @@ echo
 echo "== English headwords that begin with \"engine\" =="
 "$cli" -C "$medium" search engine
 echo
+echo "== The entry \"engine\", as the lookup window shows it =="
+slot=$("$cli" -C "$medium" search engine | head -n 1 | cut -f 1)
+"$cli" -C "$medium" show "$slot"
+echo
 echo "== Greek headwords that contain \"ηλεκτρ\" (first 15) =="
 "$cli" -C "$medium" search --mode CONTAIN ηλεκτρ | head -n 15
 echo

@@ -51,8 +51,13 @@ std::string TempFolder::Read(const std::string& name) const {
 }
 
 std::string LexiconBuilder::Prologue() {
-    std::string block = "\\rtf1\\ansi\\ansicpg1253{\\fonttbl{\\f60\\fcharset161 Arial;}}{";
-    block.resize(57601, ' ');
+    // Padded with line ends, which RTF readers pass over, as the real block is.
+    std::string block =
+        "\\rtf1\\ansi\\ansicpg1253{\\fonttbl{\\f60\\fcharset161 Arial;}}"
+        "{\\colortbl;\\red0\\green0\\blue128;}{";
+    while (block.size() + 2 <= 57601)
+        block += "\r\n";
+    block.resize(57601, '\n');
     return block;
 }
 

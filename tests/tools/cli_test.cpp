@@ -95,6 +95,17 @@ TEST_F(CliTest, MultiDispatchesAsTheCriteriaDialog) {
     EXPECT_EQ(Cli({"multi"}).out, "");
 }
 
+TEST_F(CliTest, ShowPrintsTheEntryDisplay) {
+    EXPECT_EQ(Cli({"show", "1"}).out, "gas\nαέριο\nΧημεία\n  x\n");
+    EXPECT_EQ(Cli({"show", "--greek-mode", "1"}).out, "αέριο\ngas\nΧημεία\n  x\n");
+    // An annotated entry: its description, the heading on a line of its own, the supplement.
+    EXPECT_EQ(Cli({"show", "3"}).out,
+              "the engine\nμηχανή\nΜηχανολογία\n  x \nΣυμπλήρωση δική σας: \ns \n");
+    EXPECT_EQ(Cli({"show", "4"}).status, 1);
+    EXPECT_EQ(Cli({"show", "one"}).status, 2);
+    EXPECT_EQ(Cli({"show"}).status, 2);
+}
+
 TEST_F(CliTest, UsageAndDataErrorsHaveTheirExitStatus) {
     EXPECT_EQ(Cli({}).status, 2);
     EXPECT_EQ(Cli({"frobnicate"}).status, 2);

@@ -4,7 +4,10 @@
 #include <QStandardPaths>
 
 #include "conversions.h"
+#include "entry_display.h"
+#include "line_formats.h"
 #include "list_search.h"
+#include "plain_text.h"
 #include "settings.h"
 #include "tables.h"
 #include "text_boundary.h"
@@ -115,6 +118,32 @@ void Search(const CommandLine& line, std::ostream& out) {
                out);
 }
 
+// The entry display of the window for one slot: the headword label, the rendering, the field,
+// then the description pane's text, a line per paragraph.
+void Show(const CommandLine& line, std::ostream& out) {
+    const auto slotText = line.arguments.OnlyPositional();
+    if (!slotText) throw UsageError("show needs a SLOT");
+    const auto slot = ParseDecimal(*slotText);
+    if (!slot || slotText->empty())
+        throw UsageError("SLOT must be a number, not '" + *slotText + "'");
+    const LoadedLexicon lexicon = Load(line);
+    if (*slot < 1 || *slot > lexicon.tables.entries.Count())
+        throw DataError("no entry in slot " + *slotText);
+    const FieldTable noFields;
+    const EntryDisplay display = DescribeEntry(
+        static_cast<int>(*slot), lexicon.tables, lexicon.fields ? *lexicon.fields : noFields,
+        lexicon.notes, line.arguments.Has("--greek-mode"), lexicon.files, lexicon.personal);
+    out << ToUtf8(display.headwordLabel) << '\n'
+        << ToUtf8(display.rendering) << '\n'
+        << ToUtf8(display.fieldText) << '\n';
+    if (!display.body) return;  // the description could not be read: the pane is empty
+    const QString shown =
+        richtext::ExtractPlainText(DescriptionDocument(lexicon.rtfHeader, *display.body));
+    if (shown.startsWith(QStringLiteral("{\\rtf1"))) return;  // not taken as RTF: emptied
+    for (const QString& paragraph : shown.split(u'\n'))
+        out << paragraph.toStdString() << '\n';
+}
+
 void Multi(const CommandLine& line, std::ostream& out) {
     const CommandArguments& arguments = line.arguments;
     if (!arguments.positional.empty()) throw UsageError("multi takes no TEXT");
@@ -168,6 +197,7 @@ const std::map<std::string, std::vector<std::string>>& CommandValueOptions() {
         {"multi", {"--field", "--start", "--contain", "--end"}},
         {"prepare", {}},
         {"byte-range", {}},
+        {"show", {}},
     };
     return options;
 }
@@ -176,7 +206,7 @@ const std::map<std::string, std::vector<std::string>>& CommandFlagOptions() {
     static const std::map<std::string, std::vector<std::string>> flags{
         {"dump", {}},       {"search", {"--personal-only", "--greek-mode"}},
         {"multi", {}},      {"prepare", {}},
-        {"byte-range", {}},
+        {"byte-range", {}}, {"show", {"--greek-mode"}},
     };
     return flags;
 }
@@ -191,6 +221,8 @@ void RunCommand(const CommandLine& line, std::ostream& out) {
         Multi(line, out);
     } else if (line.command == "prepare") {
         Prepare(line, out);
+    } else if (line.command == "show") {
+        Show(line, out);
     } else if (line.command == "byte-range") {
         ByteRangeCommand(line, out);
     }

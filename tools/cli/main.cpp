@@ -12,6 +12,7 @@ constexpr const char* kUsage =
     "  dump\n"
     "  search [--mode START|CONTAIN|END] [--field N] [--personal-only] [--greek-mode] [TEXT]\n"
     "  multi [--field N] [--start S] [--contain C] [--end E]\n"
+    "  show [--greek-mode] SLOT\n"
     "  prepare\n"
     "  byte-range\n";
 

@@ -1,0 +1,99 @@
+// What choosing an entry shows: labels by language, the field, the edit commands by kind, and the
+// description body with its supplement.
+#include "entry_display.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "lexicon_fixture.h"
+
+namespace orvan {
+namespace {
+
+using test::Cp;
+
+class EntryDisplayTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const int gas = lexicon.AddEntry("gas", "{\\b gas}", 1, "CHEM");
+        lexicon.AddGreek(gas, Cp("αέριο"));
+        const int engine = lexicon.AddEntry("engine", "{engine}", 1, "NOPE");
+        lexicon.AddGreek(engine, Cp("μηχανή"));
+        lexicon.AddPersonalEntry(gas, 3, "gasket", "{mine}");
+        lexicon.AddSupplement(engine, "{my note}");
+        lexicon.AddField("CHEM", Cp("Χημεία"));
+        lexicon.WriteLexicon(program.Path());
+        lexicon.WritePersonal(personal.Path());
+        tables = LoadEntryTable(files, personalFiles, notes);
+        fields = *LoadFieldTable(files);
+    }
+
+    int Slot(const std::string& headword) const {
+        for (int slot = 1; slot <= tables.entries.Count(); ++slot)
+            if (tables.entries[slot].Headword == headword) return slot;
+        return 0;
+    }
+
+    EntryDisplay Describe(const std::string& headword, bool greekMode = false) const {
+        return DescribeEntry(Slot(headword), tables, fields, notes, greekMode, files,
+                             personalFiles);
+    }
+
+    test::TempFolder program, personal;
+    test::LexiconBuilder lexicon;
+    LexiconFiles files{program.Path()};
+    PersonalFiles personalFiles{personal.Path()};
+    NoteList notes;
+    EntryTables tables;
+    FieldTable fields;
+};
+
+TEST_F(EntryDisplayTest, LabelsFollowTheLanguage) {
+    const EntryDisplay english = Describe("gas");
+    EXPECT_EQ(english.headwordLabel, "gas");
+    EXPECT_EQ(english.rendering, Cp("αέριο"));
+    EXPECT_EQ(english.renderingHint, Cp("Ελληνική Απόδοση"));
+    EXPECT_EQ(english.fieldText, Cp("Χημεία"));
+    const EntryDisplay greek = Describe("gas", true);
+    EXPECT_EQ(greek.headwordLabel, Cp("αέριο"));
+    EXPECT_EQ(greek.rendering, "gas");
+    EXPECT_EQ(greek.renderingHint, Cp("Αγγλική Απόδοση"));
+    // A field code missing from the field list is shown as it is; no code, no field.
+    EXPECT_EQ(Describe("engine").fieldText, "NOPE");
+    EXPECT_EQ(Describe("gasket").fieldText, "");
+    EXPECT_EQ(Describe("gasket").rendering, "");  // no Greek headword
+}
+
+TEST_F(EntryDisplayTest, EachKindReadsItsStoreAndEnablesItsCommands) {
+    const EntryDisplay lexiconEntry = Describe("gas");
+    EXPECT_TRUE(lexiconEntry.modifyEnabled);
+    EXPECT_FALSE(lexiconEntry.deleteEnabled);
+    EXPECT_EQ(lexiconEntry.body, " \\f60\\fs22\\cf1  {\\b gas}}}}");
+
+    const EntryDisplay own = Describe("gasket");
+    EXPECT_TRUE(own.modifyEnabled);
+    EXPECT_TRUE(own.deleteEnabled);
+    EXPECT_EQ(own.body, " \\f60\\fs22\\cf1  {mine}}}}");
+
+    const EntryDisplay annotated = Describe("engine");
+    EXPECT_FALSE(annotated.deleteEnabled);
+    EXPECT_EQ(annotated.body,
+              std::string(" \\f60\\fs22\\cf1  {engine}") + kSupplementHeading + "{my note} }}}");
+}
+
+TEST_F(EntryDisplayTest, UnreadableTextsEmptyThePaneOrDropTheSupplement) {
+    std::filesystem::remove(personalFiles.texts);
+    EXPECT_FALSE(Describe("gasket").body.has_value());
+    EXPECT_EQ(Describe("engine").body, " \\f60\\fs22\\cf1  {engine}}}}");
+    std::filesystem::resize_file(files.descriptions, 100);
+    EXPECT_FALSE(Describe("gas").body.has_value());
+}
+
+TEST(DescriptionDocument, IsTheHeaderAndTheBodyEachEndedByCrLf) {
+    EXPECT_EQ(DescriptionDocument("{\\rtf1 {{", " x}}}"), "{\\rtf1 {{\r\n x}}}\r\n");
+    EXPECT_EQ(DescriptionBody("d", std::nullopt), " \\f60\\fs22\\cf1  d}}}");
+}
+
+}  // namespace
+}  // namespace orvan
