@@ -1,0 +1,60 @@
+// The lookup window's history of viewed entries: the entry shown last, the back list (most recent
+// first, at most 15) and the forward list (nearest first), with the moves of the back and forward
+// buttons and of their pop-up lists. Plain C++: the window draws the lists as menus and supplies
+// the way an item is shown again.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+
+namespace orvan::lookup {
+
+/// One remembered entry: its list text as the list showed it (code page 1253, " *" for a
+/// personal entry) and its EntryTable slot. `id` tells apart items with the same slot.
+struct HistoryItem {
+    std::string caption;
+    int slot = 0;
+    std::uint64_t id = 0;
+};
+
+inline constexpr std::size_t kBackListLimit = 15;
+
+class NavigationHistory {
+  public:
+    /// Shows an item again; in the window this fills the list with that entry alone and shows
+    /// it, which records it.
+    using ShowItem = std::function<void(const HistoryItem&)>;
+
+    /// \brief Every display ends here with the shown entry: the entry shown before it moves to
+    /// the top of the back list (an earlier item with its slot leaves the list).
+    void record(const std::string& caption, int slot);
+
+    /// One step back: the entry left behind heads the forward list.
+    void back(const ShowItem& show);
+    /// One step forward.
+    void forward(const ShowItem& show);
+    /// An item chosen from the back list (`index` from the top); the forward list is emptied.
+    void chooseBack(std::size_t index, const ShowItem& show);
+    /// An item chosen from the forward list; the forward list is emptied.
+    void chooseForward(std::size_t index, const ShowItem& show);
+    /// The searches started by the user empty the forward list.
+    void clearForward() { forward_.clear(); }
+
+    const std::deque<HistoryItem>& backItems() const { return back_; }
+    const std::deque<HistoryItem>& forwardItems() const { return forward_; }
+    const std::string& currentCaption() const { return caption_; }
+    int currentSlot() const { return slot_; }
+
+  private:
+    HistoryItem item(const std::string& caption, int slot) { return {caption, slot, ++lastId_}; }
+
+    std::string caption_;
+    int slot_ = 0;
+    std::deque<HistoryItem> back_;
+    std::deque<HistoryItem> forward_;
+    std::uint64_t lastId_ = 0;
+};
+
+}  // namespace orvan::lookup
