@@ -32,8 +32,9 @@ TEST(LanguageLayouts, FirstGreekAndFirstEnglishInListOrder) {
 
 TEST(DesktopKeyboardLayouts, AreTheXkbGroupsOnX11AndNoneElsewhere) {
     const auto layouts = DesktopKeyboardLayouts();
-    if (qEnvironmentVariableIsSet("ORVAN_EXPECT_X11"))
+    if (qEnvironmentVariableIsSet("ORVAN_EXPECT_X11")) {
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    }
     if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
         EXPECT_TRUE(layouts->names().empty());
         layouts->activate(1);  // does nothing
