@@ -77,4 +77,28 @@ SettingsLocation LocateSettingsFile(const SettingsFolders& folders, const Settin
     return {InFolder(folders.home, kSettingsFileName), false};
 }
 
+StartUpSettings PrepareSettings(const SettingsFolders& folders, const SettingsProbe& probe) {
+    const SettingsLocation location = LocateSettingsFile(folders, probe);
+    StartUpSettings settings;
+    settings.path = location.path;
+    if (location.exists) {
+        if (const auto contents = ReadSettings(location.path)) {
+            settings.showStartScreen = ShowsStartScreen(*contents);
+            settings.personalFolder = contents->secondLine;
+        }
+    } else {
+        WriteSettings(location.path, "YES", "");
+    }
+    return settings;
+}
+
+PersonalFolderCheck CheckPersonalFolderSetting(const std::string& settingsPath,
+                                               const SettingsProbe& probe) {
+    const auto contents =
+        probe.FileExists(settingsPath) ? ReadSettings(settingsPath) : std::nullopt;
+    if (!contents || contents->secondLine.empty()) return {PersonalFolderState::Unset, {}};
+    if (!probe.FolderExists(contents->secondLine)) return {PersonalFolderState::Invalid, {}};
+    return {PersonalFolderState::Valid, contents->secondLine};
+}
+
 }  // namespace orvan

@@ -63,4 +63,31 @@ SettingsLocation LocateSettingsFile(const SettingsFolders& folders, const Settin
 /// Touches nothing.
 std::string FindSettingsFile(const SettingsFolders& folders, const SettingsProbe& probe);
 
+/// What the window knows from the settings file once it has been found or created.
+struct StartUpSettings {
+    std::string path;  // the settings file
+    bool showStartScreen = true;
+    std::string personalFolder;  // line 2 as written, not tested; empty for none
+};
+
+/// \brief Finds the settings file (LocateSettingsFile) and reads it; when there is none, creates
+/// it at the chosen place with the single line "YES". A file that cannot be created leaves the
+/// defaults (start screen shown, no personal folder).
+StartUpSettings PrepareSettings(const SettingsFolders& folders, const SettingsProbe& probe);
+
+/// Whether line 2 of the settings file names a usable personal folder; when it does not, the
+/// folder dialog is asked in the mode that fits ("NULL" for no folder, "INVALID" for a folder
+/// that does not exist).
+enum class PersonalFolderState { Valid, Unset, Invalid };
+
+struct PersonalFolderCheck {
+    PersonalFolderState state = PersonalFolderState::Unset;
+    std::string folder;  // the valid folder
+};
+
+/// \brief Reads line 2 of the settings file at `settingsPath`: a missing file or an empty line is
+/// Unset, a line naming an existing folder Valid, any other line Invalid.
+PersonalFolderCheck CheckPersonalFolderSetting(const std::string& settingsPath,
+                                               const SettingsProbe& probe);
+
 }  // namespace orvan

@@ -1,6 +1,7 @@
 // The settings file, reading descriptions, and preparing a lexicon release.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <set>
 
 #include "codecs.h"
@@ -82,6 +83,39 @@ TEST(LocateSettingsFile, SearchesConfigDocumentsHomeThenChoosesWhereToCreate) {
     probe.folders.clear();
     EXPECT_EQ(LocateSettingsFile(folders, probe).path, "/h/Orvan.ini");
     EXPECT_EQ(FindSettingsFile(folders, probe), "");
+}
+
+TEST(PrepareSettings, ReadsTheFileFoundOrCreatesItWithYes) {
+    test::TempFolder config, documents, home;
+    const SettingsFolders folders{config.Path(), documents.Path(), home.Path()};
+    const SettingsProbe disk;
+    StartUpSettings settings = PrepareSettings(folders, disk);
+    EXPECT_EQ(settings.path, config.File("Orvan.ini"));
+    EXPECT_TRUE(settings.showStartScreen);
+    EXPECT_EQ(settings.personalFolder, "");
+    EXPECT_EQ(config.Read("Orvan.ini"), "YES\r\n");
+
+    documents.Write("Orvan.ini", "NO\r\n/data/mine\r\n");  // found before the one in config
+    std::remove(config.File("Orvan.ini").c_str());
+    settings = PrepareSettings(folders, disk);
+    EXPECT_EQ(settings.path, documents.File("Orvan.ini"));
+    EXPECT_FALSE(settings.showStartScreen);
+    EXPECT_EQ(settings.personalFolder, "/data/mine");  // not tested here
+}
+
+TEST(CheckPersonalFolderSetting, TellsAValidFolderFromNoneAndFromAMissingOne) {
+    test::TempFolder folder;
+    const SettingsProbe disk;
+    const std::string path = folder.File("Orvan.ini");
+    EXPECT_EQ(CheckPersonalFolderSetting(path, disk).state, PersonalFolderState::Unset);
+    folder.Write("Orvan.ini", "YES\r\n");
+    EXPECT_EQ(CheckPersonalFolderSetting(path, disk).state, PersonalFolderState::Unset);
+    folder.Write("Orvan.ini", "YES\r\n" + folder.File("gone") + "\r\n");
+    EXPECT_EQ(CheckPersonalFolderSetting(path, disk).state, PersonalFolderState::Invalid);
+    folder.Write("Orvan.ini", "NO\r\n" + folder.Path() + "\r\n");
+    const PersonalFolderCheck valid = CheckPersonalFolderSetting(path, disk);
+    EXPECT_EQ(valid.state, PersonalFolderState::Valid);
+    EXPECT_EQ(valid.folder, folder.Path());
 }
 
 TEST(ReadDescription, ReadsEachStoreWithItsOwnCodec) {
