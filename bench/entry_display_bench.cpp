@@ -1,0 +1,45 @@
+// Speed of showing an entry on the sample medium (40000 entries): read and unscramble its
+// description, build the document and load it into the rich-text view, as choosing a list item
+// does. Each iteration shows the next entry.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "entry_display.h"
+#include "rich_text_view.h"
+#include "tables.h"
+
+namespace {
+
+void ShowEntry(benchmark::State& state) {
+    const orvan::LexiconFiles files(ORVAN_MEDIUM_DIR);
+    const orvan::PersonalFiles personal;
+    orvan::NoteList notes;
+    const orvan::EntryTables tables = orvan::LoadEntryTable(files, personal, notes);
+    const orvan::FieldTable fields = orvan::LoadFieldTable(files).value_or(orvan::FieldTable{});
+    const std::string header = orvan::LoadRtfHeader(files);
+    if (tables.entries.Count() == 0) {
+        state.SkipWithError("no sample medium at " ORVAN_MEDIUM_DIR);
+        return;
+    }
+    orvan::richtext::RichTextView view;
+    int slot = 0;
+    for (auto _ : state) {
+        slot = slot % tables.entries.Count() + 1;
+        const orvan::EntryDisplay display =
+            orvan::DescribeEntry(slot, tables, fields, notes, false, files, personal);
+        view.loadRtf(header + "\r\n", display.body.value_or("") + "\r\n");
+    }
+}
+BENCHMARK(ShowEntry)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
