@@ -3,8 +3,6 @@
 // does. Each iteration shows the next entry.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
 #include "entry_display.h"
 #include "rich_text_view.h"
 #include "tables.h"
@@ -34,12 +32,3 @@ void ShowEntry(benchmark::State& state) {
 BENCHMARK(ShowEntry)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,7 +3,6 @@
 // 57601-byte prologue.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <string>
 
 #include "plain_text.h"
@@ -82,12 +81,3 @@ void LoadIntoViewReusedPrologue(benchmark::State& state) {
 BENCHMARK(LoadIntoViewReusedPrologue)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
