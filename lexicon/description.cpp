@@ -33,11 +33,16 @@ std::string ReadEntryDescription(const EntryRecord& entry, const LexiconFiles& f
                            entry.DescLen);
 }
 
-std::string ReadSupplement(const std::string& noteItem, const PersonalFiles& personal) {
+std::optional<std::string> TryReadSupplement(const std::string& noteItem,
+                                             const PersonalFiles& personal) {
     const auto position = ParseDecimal(Columns(noteItem, 1, 8));
     const auto length = ParseDecimal(Columns(noteItem, 9, 5));
-    if (!position || !length) return {};
-    return ReadDescription(DescriptionStore::Personal, personal.texts, *position, *length);
+    if (!position || !length) return std::nullopt;
+    return TryReadDescription(DescriptionStore::Personal, personal.texts, *position, *length);
+}
+
+std::string ReadSupplement(const std::string& noteItem, const PersonalFiles& personal) {
+    return TryReadSupplement(noteItem, personal).value_or(std::string());
 }
 
 }  // namespace orvan

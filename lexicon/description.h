@@ -34,6 +34,11 @@ std::optional<std::string> TryReadDescription(DescriptionStore store, const std:
 std::string ReadEntryDescription(const EntryRecord& entry, const LexiconFiles& files,
                                  const PersonalFiles& personal);
 
+/// \brief The supplement a NoteList item locates; nothing when the item is malformed or the
+/// text cannot be read.
+std::optional<std::string> TryReadSupplement(const std::string& noteItem,
+                                             const PersonalFiles& personal);
+
 /// \brief The supplement text a NoteList item locates ("PPPPPPPPLLLLL"); empty when the item is
 /// malformed.
 std::string ReadSupplement(const std::string& noteItem, const PersonalFiles& personal);

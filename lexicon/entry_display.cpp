@@ -1,7 +1,6 @@
 #include "entry_display.h"
 
 #include "description.h"
-#include "line_formats.h"
 
 namespace orvan {
 
@@ -23,21 +22,6 @@ std::string DescriptionDocument(const std::string& rtfHeader, const std::string&
     return rtfHeader + "\r\n" + body + "\r\n";
 }
 
-namespace {
-
-// The supplement an 'A' entry's NoteList item points at; nothing when it cannot be read.
-std::optional<std::string> Supplement(const EntryRecord& entry, const NoteList& notes,
-                                      const PersonalFiles& personal) {
-    if (entry.NoteIndex < 0 || static_cast<size_t>(entry.NoteIndex) >= notes.size()) return {};
-    const std::string& item = notes[static_cast<size_t>(entry.NoteIndex)];
-    const auto position = ParseDecimal(Columns(item, 1, 8));
-    const auto length = ParseDecimal(Columns(item, 9, 5));
-    if (!position || !length) return {};
-    return TryReadDescription(DescriptionStore::Personal, personal.texts, *position, *length);
-}
-
-}  // namespace
-
 EntryDisplay DescribeEntry(int slot, const EntryTables& tables, const FieldTable& fields,
                            const NoteList& notes, bool greekMode, const LexiconFiles& files,
                            const PersonalFiles& personal) {
@@ -57,7 +41,10 @@ EntryDisplay DescribeEntry(int slot, const EntryTables& tables, const FieldTable
                                                entry.DescPos, entry.DescLen);
     if (description) {
         const std::optional<std::string> supplement =
-            entry.Kind == 'A' ? Supplement(entry, notes, personal) : std::nullopt;
+            entry.Kind == 'A' && entry.NoteIndex >= 0 &&
+                    static_cast<size_t>(entry.NoteIndex) < notes.size()
+                ? TryReadSupplement(notes[static_cast<size_t>(entry.NoteIndex)], personal)
+                : std::nullopt;
         display.body = DescriptionBody(*description, supplement);
     }
     return display;
