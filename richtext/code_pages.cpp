@@ -177,4 +177,26 @@ int EncodeGreekByte(char16_t character) {
     return found != bytes.end() ? found->second : -1;
 }
 
+QString FromGreekCodePage(std::string_view bytes) {
+    std::u16string text;
+    AppendDecoded(kGreekCodePage, bytes, text);
+    return ToQString(text);
+}
+
+std::string ToGreekCodePage(const QString& text) {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char32_t character = text.at(i).unicode();
+        // A pair of surrogates is one character outside the page.
+        if (QChar::isHighSurrogate(character) && i + 1 < text.size() &&
+            text.at(i + 1).isLowSurrogate()) {
+            ++i;
+        }
+        const int byte = EncodeGreekByte(static_cast<char16_t>(character));
+        bytes.push_back(byte >= 0 && byte != 0 ? static_cast<char>(byte) : '?');
+    }
+    return bytes;
+}
+
 }  // namespace orvan::richtext

@@ -33,4 +33,11 @@ inline QString ToQString(std::u16string_view text) {
 /// \brief The code page 1253 byte of `character`, or -1 when the page cannot hold it.
 int EncodeGreekByte(char16_t character);
 
+/// \brief Code page 1253 bytes as shown on screen; the page's unassigned bytes become U+FFFD.
+QString FromGreekCodePage(std::string_view bytes);
+
+/// \brief Text typed or pasted by the user as code page 1253 bytes; a character the page cannot
+/// hold becomes "?", as it would in a field of that code page.
+std::string ToGreekCodePage(const QString& text);
+
 }  // namespace orvan::richtext

@@ -9,6 +9,7 @@
 #include <iostream>
 
 #include "dictd.h"
+#include "drawings.h"
 #include "figures.h"
 #include "sample_lexicon.h"
 #include "text_file.h"
@@ -58,6 +59,18 @@ int main(int argc, char** argv) {
                 medium.filePath(QString("content/fig%1%2.bmp").arg(figure.entryNumber).arg(1));
             if (!DrawFigure(figure.shape, path)) {
                 throw std::runtime_error("cannot draw " + path.toStdString());
+            }
+        }
+        const std::pair<const char*, QImage> windowPictures[] = {
+            {"content/backmain.bmp", orvan::pictures::BackgroundPicture()},
+            {"content/orangeline.bmp", orvan::pictures::RulePicture()},
+            {"content/flagen.bmp", orvan::pictures::EnglishFlag()},
+            {"content/flaggr.bmp", orvan::pictures::GreekFlag()},
+        };
+        for (const auto& [name, image] : windowPictures) {
+            const QString path = medium.filePath(name);
+            if (!image.convertToFormat(QImage::Format_RGB888).save(path, "BMP")) {
+                throw std::runtime_error("cannot write " + path.toStdString());
             }
         }
         std::cout << sources.englishIndex.size() << " English entries, "

@@ -1,0 +1,159 @@
+#include "entries_list.h"
+
+#include <QAbstractListModel>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QToolTip>
+
+namespace orvan::lookup {
+
+class EntriesModel : public QAbstractListModel {
+  public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(texts_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= texts_.size()) return {};
+        return texts_.at(index.row());
+    }
+    void setTexts(QStringList texts) {
+        beginResetModel();
+        texts_ = std::move(texts);
+        endResetModel();
+    }
+    void removeText(int row) {
+        beginRemoveRows({}, row, row);
+        texts_.removeAt(row);
+        endRemoveRows();
+    }
+    const QStringList& texts() const { return texts_; }
+
+  private:
+    QStringList texts_;
+};
+
+namespace {
+
+// Each row shows only the item's text, 2 pixels from the left, in the list's font.
+class RowPainter : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {0, EntriesList::kRowHeight};
+    }
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette& palette = option.palette;
+        if (selected) painter->fillRect(option.rect, palette.brush(QPalette::Highlight));
+        painter->save();
+        painter->setClipRect(option.rect);
+        painter->setFont(option.font);
+        painter->setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                          index.data().toString());
+        painter->restore();
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.backgroundColor = palette.color(selected ? QPalette::Highlight : QPalette::Base);
+            QApplication::style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter);
+        }
+    }
+};
+
+}  // namespace
+
+EntriesList::EntriesList(QWidget* parent) : QListView(parent), model_(new EntriesModel(this)) {
+    setModel(model_);
+    setItemDelegate(new RowPainter(this));
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTextElideMode(Qt::ElideNone);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &EntriesList::currentRowChanged);
+}
+
+void EntriesList::setItems(QStringList texts) {
+    selectingForProgram_ = true;
+    model_->setTexts(std::move(texts));
+    selectingForProgram_ = false;
+}
+
+void EntriesList::removeItem(int row) {
+    if (row < 0 || row >= count()) return;
+    selectingForProgram_ = true;
+    model_->removeText(row);
+    selectingForProgram_ = false;
+}
+
+int EntriesList::count() const {
+    return model_->rowCount();
+}
+
+QString EntriesList::itemText(int row) const {
+    return row >= 0 && row < count() ? model_->texts().at(row) : QString();
+}
+
+int EntriesList::selectedRow() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void EntriesList::selectRow(int row) {
+    selectingForProgram_ = true;
+    const QModelIndex index = model_->index(row);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+    selectingForProgram_ = false;
+}
+
+void EntriesList::setHint(const QString& hint, int showMilliseconds) {
+    setToolTip(hint);
+    hintMilliseconds_ = showMilliseconds;
+}
+
+int EntriesList::wholeRowsHeight(int height) const {
+    const int frame = 2 * frameWidth();
+    const int rows = std::max(0, (height - frame) / kRowHeight);
+    return frame + rows * kRowHeight;
+}
+
+bool EntriesList::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (toolTip().isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), toolTip(), this, {}, hintMilliseconds_);
+        }
+        return true;
+    }
+    return QListView::event(event);
+}
+
+void EntriesList::mouseReleaseEvent(QMouseEvent* event) {
+    QListView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && selectedRow() >= 0 &&
+        indexAt(event->position().toPoint()).isValid()) {
+        emit chosen();
+    }
+}
+
+void EntriesList::currentRowChanged() {
+    // A press moves the current row before the click is complete; the release tells then.
+    if (selectingForProgram_ || QApplication::mouseButtons() != Qt::NoButton) return;
+    if (selectedRow() >= 0) emit chosen();
+}
+
+}  // namespace orvan::lookup

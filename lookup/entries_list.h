@@ -1,0 +1,52 @@
+// The entry list: headwords at fixed 16-pixel rows, drawn 2 pixels from the left edge, showing
+// whole rows only. It tells the window when the user chooses an item, by mouse or keyboard.
+#pragma once
+
+#include <QListView>
+#include <QStringList>
+
+namespace orvan::lookup {
+
+class EntriesModel;
+
+class EntriesList : public QListView {
+    Q_OBJECT
+  public:
+    static constexpr int kRowHeight = 16;
+
+    explicit EntriesList(QWidget* parent = nullptr);
+
+    /// Replaces the items; none is selected afterwards.
+    void setItems(QStringList texts);
+    void clear() { setItems({}); }
+    void removeItem(int row);
+    int count() const;
+    QString itemText(int row) const;
+    /// The selected row, -1 for none.
+    int selectedRow() const;
+    /// Selects `row` as the program does, without telling that the user chose it.
+    void selectRow(int row);
+
+    /// The tooltip and how long it stays up (milliseconds; -1 for the desktop's own time).
+    void setHint(const QString& hint, int showMilliseconds);
+
+    /// The height, at most `height`, at which the list shows whole rows only.
+    int wholeRowsHeight(int height) const;
+
+  signals:
+    /// The user chose an item: a click on it, or a move to it with the keyboard.
+    void chosen();
+
+  protected:
+    bool event(QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void currentRowChanged();
+
+    EntriesModel* model_;
+    bool selectingForProgram_ = false;
+    int hintMilliseconds_ = -1;
+};
+
+}  // namespace orvan::lookup

@@ -1,0 +1,15 @@
+// The program entry: the lookup window on the lexicon in the current folder.
+#include <QApplication>
+#include <QStyleFactory>
+
+#include "main_window.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Orvan");
+    QApplication::setApplicationDisplayName("Orvan");
+    if (QStyle* style = QStyleFactory::create("Fusion")) QApplication::setStyle(style);
+    orvan::lookup::TMainLex window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,267 @@
+#include "main_window.h"
+
+#include <QComboBox>
+#include <QCursor>
+#include <QDir>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <filesystem>
+
+#include "busy_cursor.h"
+#include "code_pages.h"
+#include "entries_list.h"
+#include "rich_text_view.h"
+#include "settings.h"
+
+namespace orvan::lookup {
+
+namespace {
+
+std::string StandardFolder(QStandardPaths::StandardLocation location) {
+    return QStandardPaths::writableLocation(location).toStdString();
+}
+
+// The background is stretched only in a window larger than the picture is drawn for.
+constexpr int kStretchWidth = 750;
+constexpr int kStretchHeight = 485;
+
+}  // namespace
+
+TMainLex::TMainLex(std::unique_ptr<platform::KeyboardLayouts> layouts, QWidget* parent)
+    : QWidget(parent),
+      c_(BuildLookupFace(this)),
+      anchors_(QSize(kFirstWidth, kFirstHeight)),
+      files_(GetStartFolder()),
+      layouts_(std::move(layouts)),
+      prevMenu_(new QMenu(this)),
+      nextMenu_(new QMenu(this)) {
+    setWindowTitle("Orvan");
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    resize(kFirstWidth, kFirstHeight);
+    FollowEdges();
+    ConnectHandlers();
+    FormCreate();
+}
+
+TMainLex::~TMainLex() = default;
+
+void TMainLex::ConnectHandlers() {
+    c_.Entry_Text->installEventFilter(this);
+    c_.FigPanel->installEventFilter(this);
+    c_.FigImage->installEventFilter(this);
+    const auto onClick = [this](QAbstractButton* button, void (TMainLex::*handler)()) {
+        connect(button, &QAbstractButton::clicked, this, handler);
+    };
+    onClick(c_.Fill_List_Button, &TMainLex::Fill_List_ButtonClick);
+    onClick(c_.CustomEntries_Button, &TMainLex::CustomEntries_ButtonClick);
+    onClick(c_.Search_Button, &TMainLex::Search_ButtonClick);
+    onClick(c_.WholeLex_Button, &TMainLex::WholeLex_ButtonClick);
+    onClick(c_.Lang_Button, &TMainLex::Lang_ButtonClick);
+    onClick(c_.Prev_Button, &TMainLex::Prev_ButtonClick);
+    onClick(c_.Next_Button, &TMainLex::Next_ButtonClick);
+    onClick(c_.PrevMenu_Button, &TMainLex::PrevMenu_ButtonClick);
+    onClick(c_.NextMenu_Button, &TMainLex::NextMenu_ButtonClick);
+    onClick(c_.Button1, &TMainLex::Button1Click);
+    onClick(c_.Button2, &TMainLex::Button2Click);
+    onClick(c_.Button3, &TMainLex::Button3Click);
+    connect(c_.Entries_List, &EntriesList::chosen, this, &TMainLex::Entries_ListClick);
+    connect(c_.Description_Text, &richtext::RichTextView::mousePressed, this,
+            [this](QPoint point, Qt::MouseButton) { Description_TextMouseDown(point); });
+    connect(c_.Description_Text, &richtext::RichTextView::selectionChange, this,
+            &TMainLex::Description_TextSelectionChange);
+    // The forward list is also the right-click menu of its arrow button.
+    c_.NextMenu_Button->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(c_.NextMenu_Button, &QWidget::customContextMenuRequested, this,
+            [this] { PopUp(nextMenu_, history_.forwardItems(), false, QCursor::pos()); });
+    c_.PrevMenu_Button->setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void TMainLex::FormCreate() {
+    startFolder_ = GetStartFolder();
+    FindKeyboardLayouts();
+    greekMode_ = false;
+    ActivateInputLayout();
+
+    const SettingsFolders folders{StandardFolder(QStandardPaths::GenericConfigLocation),
+                                  GetPersonalDocumentsFolder(),
+                                  StandardFolder(QStandardPaths::HomeLocation)};
+    const StartUpSettings settings = PrepareSettings(folders, SettingsProbe());
+    settingsPath_ = settings.path;
+    showStartScreen_ = settings.showStartScreen;
+    if (!settings.personalFolder.empty()) personal_ = PersonalFiles(settings.personalFolder);
+
+    const QColor background = QColor::fromRgb(kFieldBackground);
+    for (QWidget* field :
+         {static_cast<QWidget*>(c_.Entry_Text), static_cast<QWidget*>(c_.Entries_List),
+          static_cast<QWidget*>(c_.Trans_Text), static_cast<QWidget*>(c_.ShortCut_Text)}) {
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Base, background);
+        field->setPalette(palette);
+    }
+    c_.Description_Text->setBackgroundColour(background);
+}
+
+void TMainLex::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (rtfHeader_.empty()) FormShow();
+}
+
+void TMainLex::FormShow() {
+    setWindowTitle("Orvan");
+    resize(kFirstWidth, kFirstHeight);
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    // A missing decoration leaves its place empty; the dictionary is loaded all the same.
+    c_.Main_Image->setPixmap(QPixmap(ContentPath("backmain.bmp")));
+    c_.Line_Image->setPixmap(QPixmap(ContentPath("orangeline.bmp")));
+    LoadTables();
+    ClearEntryDisplay();
+    searchMode_ = "START";
+}
+
+void TMainLex::LoadTables() {
+    BusyCursor busy;
+    fields_ = LoadFieldTable(files_);
+    c_.ShortCuts_Combo->clear();
+    if (fields_) {
+        for (const std::string& item : fields_->ListItems()) {
+            c_.ShortCuts_Combo->addItem(richtext::FromGreekCodePage(item));
+        }
+    }
+    tables_ = LoadEntryTable(files_, personal_, notes_);
+    rtfHeader_ = LoadRtfHeader(files_);
+}
+
+void TMainLex::FollowEdges() {
+    anchors_.follow(c_.Main_Image, Left | Top | Right | Bottom);
+    anchors_.follow(c_.Description_Text, Left | Top | Right | Bottom);
+    anchors_.follow(c_.Entries_List, Left | Top | Bottom, [this](const QRect& rect) {
+        return QRect(rect.topLeft(),
+                     QSize(rect.width(), c_.Entries_List->wholeRowsHeight(rect.height())));
+    });
+    for (QWidget* widget :
+         {static_cast<QWidget*>(c_.Trans_Text), static_cast<QWidget*>(c_.ShortCut_Text),
+          static_cast<QWidget*>(c_.Line_Image)}) {
+        anchors_.follow(widget, Left | Top | Right);
+    }
+    for (QWidget* widget :
+         {c_.Help_Button, c_.CustomEntries_Button, c_.BitBtn2, c_.DeleteEntry_Button,
+          c_.ModifyEntry_Button, c_.Exit_Button, c_.Pin_Button}) {
+        anchors_.follow(widget, Top | Right);
+    }
+    anchors_.follow(c_.CalderImage, Left | Bottom);
+    anchors_.follow(c_.VelImage, Left | Bottom);
+    anchors_.follow(c_.Korvath_Label, Right | Bottom);
+    // Entry_Label follows the top only; its left edge and width come from FixHeadwordLabels.
+}
+
+void TMainLex::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    anchors_.place(size());
+    FormResize();
+}
+
+void TMainLex::FormResize() {
+    c_.Main_Image->setScaledContents(width() > kStretchWidth || height() > kStretchHeight);
+    const QRect list = c_.Entries_List->geometry();
+    QRect description = c_.Description_Text->geometry();
+    if (description.bottom() != list.bottom()) {
+        description.setHeight(std::max(0, list.y() + list.height() - description.y()));
+        c_.Description_Text->setGeometry(description);
+    }
+    FixHeadwordLabels();
+}
+
+void TMainLex::keyPressEvent(QKeyEvent* event) {
+    // Enter anywhere that does not take it itself presses the default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        c_.Fill_List_Button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool TMainLex::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == c_.Entry_Text && event->type() == QEvent::KeyPress) {
+        return Entry_TextKeyDown(static_cast<QKeyEvent*>(event)->key());
+    }
+    if ((watched == c_.FigPanel && event->type() == QEvent::FocusOut) ||
+        (watched == c_.FigImage && event->type() == QEvent::MouseButtonPress)) {
+        HideFigure();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::string TMainLex::GetStartFolder() {
+    std::error_code error;
+    std::string folder = std::filesystem::current_path(error).string();
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+std::string TMainLex::GetPersonalDocumentsFolder() {
+    return StandardFolder(QStandardPaths::DocumentsLocation);
+}
+
+QString TMainLex::ContentPath(const char* name) const {
+    return QString::fromStdString(startFolder_) + "content/" + QString::fromLatin1(name);
+}
+
+bool TMainLex::CheckPersonalFolder() {
+    const PersonalFolderCheck check = CheckPersonalFolderSetting(settingsPath_, SettingsProbe());
+    bool known = false;
+    std::string folder;
+    switch (check.state) {
+        case PersonalFolderState::Valid:
+            known = true;
+            folder = check.folder;
+            break;
+        case PersonalFolderState::Unset:
+            known = AskPersonalFolder("NULL");
+            folder = personalFolder_;
+            break;
+        case PersonalFolderState::Invalid:
+            known = AskPersonalFolder("INVALID");
+            folder = personalFolder_;
+            break;
+    }
+    personal_ = known ? PersonalFiles(folder) : PersonalFiles();
+    return known;
+}
+
+bool TMainLex::AskPersonalFolder(const std::string& /*mode*/) {
+    // No folder can be chosen in this version: the answer is always "no folder". The current
+    // folder is set back to the start folder, as after any folder browsing.
+    activateWindow();
+    QDir::setCurrent(QString::fromStdString(startFolder_));
+    return false;
+}
+
+void TMainLex::ClearEntryDisplay() {
+    c_.Entry_Label->setText({});
+    c_.Entries_List->clear();
+    listSlots_.clear();
+    c_.Trans_Text->clear();
+    c_.ShortCut_Text->clear();
+    c_.Description_Text->clear();
+    c_.ModifyEntry_Button->setEnabled(false);
+    c_.DeleteEntry_Button->setEnabled(false);
+}
+
+void TMainLex::FixHeadwordLabels() {
+    const QRect description = c_.Description_Text->geometry();
+    c_.Entry_Label->setGeometry(description.x(), c_.Entry_Label->y(), description.width(), 28);
+    c_.Trans_Label->setGeometry(description.x(), c_.Trans_Label->y(), description.width(), 32);
+}
+
+}  // namespace orvan::lookup

@@ -1,0 +1,40 @@
+// Preparing a lexicon release from its plain sources: scrambling them into the distribution
+// files, reloading the tables to try the result, and the byte range of the plain Greek index.
+// The buttons are never shown to the user.
+#include <QMessageBox>
+
+#include "conversions.h"
+#include "main_window.h"
+
+namespace orvan::lookup {
+
+void TMainLex::Button1Click() {
+    try {
+        ConvertIndexFile(files_.plainEnglishIndex, files_.englishIndex);
+        ConvertIndexFile(files_.plainGreekIndex, files_.greekIndex);
+        ConvertLexiconFile(files_.plainDescriptions, files_.descriptions);
+        QMessageBox::information(this, "Orvan", "ok");
+    } catch (const PreparationError& error) {
+        ShowGeneralError(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+void TMainLex::Button2Click() {
+    tables_ = LoadEntryTable(files_, personal_, notes_);
+}
+
+void TMainLex::Button3Click() {
+    try {
+        const ByteRange range = ByteRangeCheck(files_.plainGreekIndex);
+        QMessageBox::information(this, "Orvan", QString::fromStdString(FormatByteRange(range)));
+    } catch (const PreparationError& error) {
+        ShowGeneralError(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+void TMainLex::ShowGeneralError(const QString& text) {
+    QMessageBox::critical(this, "Orvan",
+                          Caption("Σφάλμα στην ανάγνωση ή την εγγραφή αρχείου:") + "\n" + text);
+}
+
+}  // namespace orvan::lookup

@@ -1,0 +1,60 @@
+#include "search_form.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "code_pages.h"
+#include "window_face.h"
+
+namespace orvan::lookup {
+
+TSearchForm::TSearchForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      Start_Edit(new QLineEdit(this)),
+      Contain_edit(new QLineEdit(this)),
+      End_Edit(new QLineEdit(this)) {
+    setObjectName("TSearchForm");
+    setWindowTitle(Caption("Κριτήρια Αναζήτησης Λημμάτων"));
+    Start_Edit->setObjectName("Start_Edit");
+    Contain_edit->setObjectName("Contain_edit");
+    End_Edit->setObjectName("End_Edit");
+
+    auto* heading = new QLabel(Caption("Αναζήτηση των Λημμάτων που:"), this);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+
+    auto* fields = new QFormLayout;
+    fields->addRow(Caption("Αρχίζουν με:"), Start_Edit);
+    fields->addRow(Caption("Περιέχουν:"), Contain_edit);
+    fields->addRow(Caption("Καταλήγουν σε:"), End_Edit);
+    for (QLineEdit* edit : {Start_Edit, Contain_edit, End_Edit})
+        edit->setMinimumWidth(220);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+    ok->setObjectName("OK_Button");
+    ok->setDefault(true);
+    QPushButton* cancel = buttons->addButton(Caption("Άκυρο"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName("Cancel_Button");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addLayout(fields);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+SearchCriteria TSearchForm::criteria() const {
+    return {richtext::ToGreekCodePage(Start_Edit->text()),
+            richtext::ToGreekCodePage(Contain_edit->text()),
+            richtext::ToGreekCodePage(End_Edit->text())};
+}
+
+}  // namespace orvan::lookup

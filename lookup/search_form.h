@@ -1,0 +1,27 @@
+// The search-criteria dialog: up to three criteria (begins with, contains, ends with) for one
+// search of the entry list.
+#pragma once
+
+#include <QDialog>
+
+#include "list_search.h"
+
+class QLineEdit;
+
+namespace orvan::lookup {
+
+class TSearchForm : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TSearchForm(QWidget* parent = nullptr);
+
+    /// The three fields as typed, in code page 1253.
+    SearchCriteria criteria() const;
+
+  private:
+    QLineEdit* Start_Edit;
+    QLineEdit* Contain_edit;
+    QLineEdit* End_Edit;
+};
+
+}  // namespace orvan::lookup

@@ -1,0 +1,82 @@
+// The face of the lookup window: every control with its place, look, hint and Tab order, as the
+// window is laid out before any resize. The window's handlers give the controls their behaviour.
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QWidget;
+
+namespace orvan::richtext {
+class RichTextView;
+}
+
+namespace orvan::lookup {
+
+class EntriesList;
+
+/// The background colour of the five data fields: red 250, green 255, blue 255.
+inline constexpr unsigned kFieldBackground = 0xFAFFFF;
+
+/// The window's size when first shown (client area; the frame and caption lie outside).
+inline constexpr int kFirstWidth = 557;
+inline constexpr int kFirstHeight = 314;
+/// The smallest the window may become (client area of a 208 x 158 frame).
+inline constexpr int kMinimumWidth = 200;
+inline constexpr int kMinimumHeight = 124;
+
+struct LookupControls {
+    QLabel* Main_Image;
+    QToolButton* Lang_Button;
+    QToolButton* Prev_Button;
+    QToolButton* PrevMenu_Button;
+    QToolButton* Next_Button;
+    QToolButton* NextMenu_Button;
+    QToolButton* Copy_Button;
+    QToolButton* Paste_Button;
+    QToolButton* Print_Button;
+    QLabel* Label1;
+    QComboBox* ShortCuts_Combo;
+    QToolButton* Search_Button;
+    QToolButton* DescrSearch_Button;
+    QToolButton* Exit_Button;
+    QLabel* Line_Image;
+    QLineEdit* Entry_Text;
+    QPushButton* Fill_List_Button;
+    EntriesList* Entries_List;
+    QLabel* Entry_Label;
+    QLabel* Label2;
+    QLineEdit* ShortCut_Text;
+    QLabel* Trans_Label;
+    QLineEdit* Trans_Text;
+    richtext::RichTextView* Description_Text;
+    QToolButton* CustomEntries_Button;
+    QToolButton* BitBtn2;
+    QToolButton* ModifyEntry_Button;
+    QToolButton* DeleteEntry_Button;
+    QToolButton* Pin_Button;
+    QToolButton* Help_Button;
+    QLabel* VelImage;
+    QLabel* CalderImage;
+    QLabel* Korvath_Label;
+    QFrame* FigPanel;
+    QLabel* FigImage;
+    QPushButton* WholeLex_Button;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+};
+
+/// \brief Creates the controls on `window` (named after their roles, so tests find them by
+/// object name), with their geometry, look, hints and Tab order.
+LookupControls BuildLookupFace(QWidget* window);
+
+/// \brief A Greek text of the window (written in UTF-8 in the sources).
+QString Caption(const char* utf8);
+
+}  // namespace orvan::lookup
