@@ -109,7 +109,7 @@ TEST_F(NavigationHistoryTest, AChosenItemWithTheSlotLeftBehindIsRemovedOnce) {
     view("A");
     view("B");
     view("A");
-    view("B");                      // back list: A, B
+    view("B");  // back list: A, B
     // B, while B is shown: recording takes the chosen item out and puts B back on top; the
     // chosen item is not looked for a second time.
     history.chooseBack(1, show());

@@ -1,4 +1,4 @@
-// The rich-text tests need a QApplication for documents and widgets; they run offscreen.
+// Tests that need a QApplication for documents and widgets; they run offscreen.
 #include <gtest/gtest.h>
 
 #include <QApplication>

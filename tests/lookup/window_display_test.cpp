@@ -1,0 +1,282 @@
+// Showing entries in the pane, their figures, the history of what was shown, and the hidden
+// commands that prepare a lexicon release.
+#include <QApplication>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+
+#include "entries_list.h"
+#include "rich_text_view.h"
+#include "window_fixture.h"
+
+namespace orvan::test {
+namespace {
+
+class DisplayTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        const int engine = lexicon.AddEntry("engine", "{\\b engine} motor", 1, "MECH");
+        lexicon.AddGreek(engine, Cp("μηχανή"));
+        const int lever = lexicon.AddEntry(
+            "lever", RtfEscaped(Cp("{a bar [Σχήμα 1] and [Σχήμα 12] and [Σχήμα 3]}")), 1, "ODD");
+        lexicon.AddGreek(lever, Cp("μοχλός"));
+        lexicon.AddPersonalEntry(lever, 3, "lever arm", "{my arm}");
+        lexicon.AddSupplement(engine, "{my note}");
+        lexicon.AddField("MECH", Cp("Μηχανολογία"));
+        for (int i = 0; i < 20; ++i)
+            lexicon.AddEntry("word" + std::to_string(i));
+        Open(true);
+    }
+
+    int SlotOf(const std::string& headword) const {
+        for (int slot = 1; slot <= window->tables().entries.Count(); ++slot)
+            if (window->tables().entries[slot].Headword == headword) return slot;
+        return 0;
+    }
+
+    // Shows the entry with `headword` by searching for it and clicking the first row.
+    void View(const QString& headword) {
+        Search(headword);
+        ClickRow(0);
+    }
+
+    std::vector<QString> Captions(QMenu* menu) const {
+        std::vector<QString> captions;
+        for (QAction* action : menu->actions())
+            captions.push_back(action->text());
+        return captions;
+    }
+    std::vector<std::string> BackCaptions() const {
+        std::vector<std::string> captions;
+        for (const auto& item : window->history().backItems())
+            captions.push_back(item.caption);
+        return captions;
+    }
+    std::vector<std::string> ForwardCaptions() const {
+        std::vector<std::string> captions;
+        for (const auto& item : window->history().forwardItems())
+            captions.push_back(item.caption);
+        return captions;
+    }
+    QString Description() const { return c().Description_Text->plainText(); }
+};
+
+TEST_F(DisplayTest, ALexiconEntryShowsItsHeadwordRenderingScienceAndDescription) {
+    View("engine");
+    EXPECT_EQ(c().Entry_Label->text(), "engine");
+    EXPECT_EQ(c().Trans_Text->text(), Q("μηχανή"));
+    EXPECT_EQ(c().Trans_Text->toolTip(), Q("Ελληνική Απόδοση"));
+    EXPECT_EQ(c().ShortCut_Text->text(), Q("Μηχανολογία"));
+    EXPECT_TRUE(c().ModifyEntry_Button->isEnabled());
+    EXPECT_FALSE(c().DeleteEntry_Button->isEnabled());
+    // An annotated entry: the description, the heading, then the user's supplement.
+    EXPECT_EQ(Description(), Q("  engine motor \nΣυμπλήρωση δική σας: \nmy note "));
+}
+
+TEST_F(DisplayTest, APersonalEntryCanBeDeletedAndAnUnknownScienceShowsItsCode) {
+    View("lever a");
+    EXPECT_EQ(c().Entries_List->itemText(0), "lever arm *");
+    EXPECT_TRUE(c().DeleteEntry_Button->isEnabled());
+    EXPECT_TRUE(Description().contains("my arm"));
+    View("lever");
+    EXPECT_EQ(c().ShortCut_Text->text(), "ODD");
+    EXPECT_FALSE(c().DeleteEntry_Button->isEnabled());
+}
+
+TEST_F(DisplayTest, InGreekTheHeadwordsSwapPlaces) {
+    View(Q("μηχ"));
+    EXPECT_EQ(c().Entry_Label->text(), Q("μηχανή"));
+    EXPECT_EQ(c().Trans_Text->text(), "engine");
+    EXPECT_EQ(c().Trans_Text->toolTip(), Q("Αγγλική Απόδοση"));
+}
+
+TEST_F(DisplayTest, AnUnreadableDescriptionEmptiesThePane) {
+    View("engine");
+    ASSERT_FALSE(Description().isEmpty());
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(personal.File("clex.tbo"))));
+    View("lever a");
+    EXPECT_EQ(c().Entry_Label->text(), "lever arm");
+    EXPECT_EQ(Description(), "");
+}
+
+TEST_F(DisplayTest, AFigureLinkOpensTheEntrysFigureNearThePress) {
+    QDir().mkpath("content");
+    const int number = window->tables().entries[SlotOf("lever")].Number;
+    QPixmap figure(50, 30);
+    figure.fill(Qt::darkGreen);
+    ASSERT_TRUE(figure.save(QString("content/fig%1").arg(number) + "2.bmp"));
+    View("lever");
+
+    richtext::RichTextView* view = c().Description_Text;
+    const QString text = view->plainText();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(30, 10));
+    // Selecting "Σχήμα" in "[Σχήμα 12]" widens to the whole link; the digit before "]" is 2.
+    const int word = static_cast<int>(text.indexOf(Q("Σχήμα 12")));
+    view->setSelection(word, 5);
+    EXPECT_EQ(view->selectedText(), Q("[Σχήμα 12]"));
+    ASSERT_TRUE(c().FigPanel->isVisible());
+    EXPECT_EQ(c().FigPanel->size(), QSize(54, 34));
+    EXPECT_EQ(c().FigPanel->pos(), QPoint(216 + 30, 132 + 10));
+    EXPECT_EQ(c().FigImage->pixmap().size(), QSize(50, 30));
+    // A click on the picture hides it.
+    QTest::mouseClick(c().FigImage, Qt::LeftButton);
+    EXPECT_FALSE(c().FigPanel->isVisible());
+}
+
+TEST_F(DisplayTest, AFigureLinkWithoutItsPictureOpensNothing) {
+    View("lever");
+    richtext::RichTextView* view = c().Description_Text;
+    const int link = static_cast<int>(view->plainText().indexOf(Q("[Σχήμα 3]")));
+    view->setSelection(link, 9);
+    EXPECT_FALSE(c().FigPanel->isVisible());
+    // An ordinary selection changes nothing.
+    view->setSelection(0, 3);
+    EXPECT_EQ(view->selectionLength(), 3);
+}
+
+TEST_F(DisplayTest, TheListCarriesTheEntryWhenThePaneHasNoRoom) {
+    window->resize(lookup::kMinimumWidth, lookup::kMinimumHeight);
+    View("engine");
+    ASSERT_EQ(c().Description_Text->height(), 0);
+    EXPECT_TRUE(c().Entries_List->toolTip().startsWith(Q("μηχανή,  Επιστήμη:Μηχανολογία,  ")));
+    window->resize(lookup::kFirstWidth, lookup::kFirstHeight);
+    View("engine");
+    EXPECT_EQ(c().Entries_List->toolTip(), "");
+}
+
+TEST_F(DisplayTest, EveryEntryShownIsRecordedExceptTheFirst) {
+    View("engine");
+    EXPECT_TRUE(BackCaptions().empty());
+    View("lever a");
+    View("engine");
+    EXPECT_EQ(BackCaptions(), (std::vector<std::string>{"lever arm *", "engine"}));
+    EXPECT_EQ(window->history().currentCaption(), "engine");
+}
+
+TEST_F(DisplayTest, MovingThroughTheListWithTheKeysRecordsEachEntry) {
+    Search("word");
+    QTest::keyClick(c().Entry_Text, Qt::Key_Down);
+    QTest::keyClick(c().Entries_List, Qt::Key_Down);
+    QTest::keyClick(c().Entries_List, Qt::Key_Down);
+    EXPECT_EQ(c().Entry_Label->text(), "word2");
+    EXPECT_EQ(BackCaptions(), (std::vector<std::string>{"word1", "word0"}));
+}
+
+TEST_F(DisplayTest, BackThenForwardReturnsToTheSameEntryAndBackList) {
+    View("engine");
+    View("lever");
+    View("word1");
+    c().Prev_Button->click();
+    EXPECT_EQ(c().Entry_Label->text(), "lever");
+    EXPECT_EQ(c().Entry_Text->text(), "lever");
+    EXPECT_EQ(BackCaptions(), std::vector<std::string>{"engine"});
+    EXPECT_EQ(ForwardCaptions(), std::vector<std::string>{"word1"});
+    c().Next_Button->click();
+    EXPECT_EQ(c().Entry_Label->text(), "word1");
+    EXPECT_EQ(BackCaptions(), (std::vector<std::string>{"lever", "engine"}));
+    EXPECT_TRUE(ForwardCaptions().empty());
+}
+
+TEST_F(DisplayTest, ANewSearchEmptiesTheForwardList) {
+    View("engine");
+    View("lever");
+    View("word1");
+    c().Prev_Button->click();
+    c().Prev_Button->click();
+    EXPECT_EQ(ForwardCaptions().size(), 2u);
+    Search("w");
+    EXPECT_TRUE(ForwardCaptions().empty());
+}
+
+TEST_F(DisplayTest, APersonalEntryComesBackUnderItsBareHeadword) {
+    View("lever a");
+    View("engine");
+    c().Prev_Button->click();
+    EXPECT_EQ(c().Entry_Text->text(), "lever arm");
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"lever arm *"});
+}
+
+TEST_F(DisplayTest, AnEntryViewedInGreekComesBackInGreek) {
+    View(Q("μοχ"));
+    View("engine");
+    EXPECT_FALSE(window->greekMode());
+    c().Prev_Button->click();
+    EXPECT_TRUE(window->greekMode());
+    EXPECT_EQ(c().Entry_Label->text(), Q("μοχλός"));
+}
+
+TEST_F(DisplayTest, TheBackListHoldsFifteen) {
+    for (int i = 0; i < 17; ++i)
+        View(QString("word%1").arg(i));
+    EXPECT_EQ(BackCaptions().size(), 15u);
+    EXPECT_EQ(BackCaptions().front(), "word15");
+    EXPECT_EQ(BackCaptions().back(), "word1");
+}
+
+TEST_F(DisplayTest, ThePopUpListsOpenUnderTheirButtonsAndJump) {
+    View("engine");
+    View("lever");
+    View("word1");
+    c().PrevMenu_Button->click();
+    QMenu* back = window->prevMenu();
+    ASSERT_TRUE(back->isVisible());
+    EXPECT_EQ(Captions(back), (std::vector<QString>{"lever", "engine"}));
+    EXPECT_EQ(back->pos(), window->frameGeometry().topLeft() + QPoint(56 + 4, 2 + 39 + 22));
+    back->actions().at(1)->trigger();
+    back->hide();
+    EXPECT_EQ(c().Entry_Label->text(), "engine");
+    EXPECT_EQ(BackCaptions(), (std::vector<std::string>{"word1", "lever"}));
+    EXPECT_TRUE(ForwardCaptions().empty());
+
+    c().Prev_Button->click();
+    c().NextMenu_Button->click();
+    QMenu* forward = window->nextMenu();
+    ASSERT_TRUE(forward->isVisible());
+    EXPECT_EQ(Captions(forward), std::vector<QString>{"engine"});
+    forward->actions().at(0)->trigger();
+    forward->hide();
+    EXPECT_EQ(c().Entry_Label->text(), "engine");
+    EXPECT_TRUE(ForwardCaptions().empty());
+}
+
+TEST_F(DisplayTest, AnEmptyHistoryOpensNoList) {
+    c().PrevMenu_Button->click();
+    c().Prev_Button->click();
+    c().Next_Button->click();
+    EXPECT_FALSE(window->prevMenu()->isVisible());
+    EXPECT_EQ(c().Entry_Label->text(), "");
+}
+
+class PreparationTest : public WindowTest {};
+
+TEST_F(PreparationTest, TheHiddenButtonsScrambleTheSourcesAndReportTheirRange) {
+    Open();
+    program.Write("data/i_.tbo", Cp("00001word\r\n"));
+    program.Write("data/igr_.tbo", "A\r\n");
+    program.Write("data/lex_.tbo", "abc");
+    EXPECT_EQ(MessageFrom([&] { c().Button1->click(); }), "ok");
+    EXPECT_EQ(program.Read("data/lex.tbo").size(), 3u);
+    EXPECT_EQ(MessageFrom([&] { c().Button3->click(); }), "65  -  65");
+}
+
+TEST_F(PreparationTest, AMissingSourceReachesTheGeneralErrorMessage) {
+    Open();
+    const QString message = MessageFrom([&] { c().Button3->click(); });
+    EXPECT_TRUE(message.contains("igr_.tbo")) << message.toStdString();
+}
+
+TEST_F(PreparationTest, TheReloadButtonReadsTheTablesAgain) {
+    lexicon.AddEntry("one");
+    Open();
+    lexicon.AddEntry("two");
+    lexicon.WriteLexicon(program.Path());
+    c().Button2->click();
+    EXPECT_EQ(window->tables().entries.Count(), 2);
+}
+
+}  // namespace
+}  // namespace orvan::test

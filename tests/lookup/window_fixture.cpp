@@ -1,0 +1,113 @@
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "entries_list.h"
+#include "settings.h"
+
+namespace orvan::test {
+
+std::string RtfEscaped(const std::string& codePage) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string rtf;
+    for (const char c : codePage) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            rtf += c;
+        } else {
+            rtf += "\\'";
+            rtf += kHex[byte >> 4];
+            rtf += kHex[byte & 15];
+        }
+    }
+    return rtf;
+}
+
+WindowTest::WindowTest()
+    : previousFolder_(std::filesystem::current_path().string()),
+      previousHome_(qgetenv("HOME")),
+      previousConfig_(qgetenv("XDG_CONFIG_HOME")) {
+    std::filesystem::create_directories(configFolder());
+    qputenv("HOME", QByteArray::fromStdString(home.Path()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(configFolder()));
+    std::filesystem::current_path(program.Path());
+}
+
+WindowTest::~WindowTest() {
+    window.reset();
+    std::filesystem::current_path(previousFolder_);
+    qputenv("HOME", previousHome_);
+    qputenv("XDG_CONFIG_HOME", previousConfig_);
+}
+
+void WindowTest::Create(bool withPersonal) {
+    lexicon.WriteLexicon(program.Path());
+    if (withPersonal) {
+        lexicon.WritePersonal(personal.Path());
+        WriteSettings(configFolder() + "/Orvan.ini", "NO", personal.Path());
+    }
+    window = std::make_unique<lookup::TMainLex>(
+        std::make_unique<FakeLayouts>(layoutNames, &activations));
+}
+
+void WindowTest::Show() {
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void WindowTest::Open(bool withPersonal) {
+    Create(withPersonal);
+    Show();
+}
+
+void WindowTest::Type(const QString& text) {
+    c().Entry_Text->setFocus();
+    for (const QChar character : text) {
+        QTest::sendKeyEvent(QTest::Click, c().Entry_Text, Qt::Key_unknown, QString(character),
+                            Qt::NoModifier);
+    }
+}
+
+void WindowTest::Search(const QString& text) {
+    c().Entry_Text->clear();
+    Type(text);
+    QTest::keyClick(c().Entry_Text, Qt::Key_Return);
+}
+
+std::vector<QString> WindowTest::ListTexts() const {
+    std::vector<QString> texts;
+    for (int row = 0; row < c().Entries_List->count(); ++row) {
+        texts.push_back(c().Entries_List->itemText(row));
+    }
+    return texts;
+}
+
+void WindowTest::ClickRow(int row) {
+    lookup::EntriesList* list = c().Entries_List;
+    const QRect rect = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+QString WindowTest::MessageFrom(const std::function<void()>& action) {
+    QString text;
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [&text, poll] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+            poll->stop();
+        }
+    });
+    poll->start(10);
+    action();
+    delete poll;
+    return text;
+}
+
+}  // namespace orvan::test

@@ -1,0 +1,91 @@
+// A lookup window on a small lexicon of the test's own, with its own start folder, HOME and
+// configuration folder, and keyboard layouts that only remember what was activated.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+#include <QToolButton>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "keyboard_layouts.h"
+#include "lexicon_fixture.h"
+#include "main_window.h"
+
+/// Shows QStrings readably in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace orvan::test {
+
+/// \brief Code page 1253 text as RTF writes it: every byte above 127 as \'hh (the scrambled
+/// description store keeps only the lower bytes as they are).
+std::string RtfEscaped(const std::string& codePage);
+
+class FakeLayouts : public platform::KeyboardLayouts {
+  public:
+    explicit FakeLayouts(std::vector<std::string> names, std::vector<int>* activations)
+        : names_(std::move(names)), activations_(activations) {}
+    std::vector<std::string> names() const override { return names_; }
+    void activate(int index) override { activations_->push_back(index); }
+    int active() const override { return activations_->empty() ? -1 : activations_->back(); }
+
+  private:
+    std::vector<std::string> names_;
+    std::vector<int>* activations_;
+};
+
+/// UTF-8 test text as the window shows it.
+inline QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+class WindowTest : public ::testing::Test {
+  protected:
+    WindowTest();
+    ~WindowTest() override;
+
+    /// Writes the lexicon (and the personal folder, named on line 2 of a settings file when
+    /// `withPersonal`), then creates and shows the window.
+    void Open(bool withPersonal = false);
+    /// Creates the window without showing it.
+    void Create(bool withPersonal = false);
+    void Show();
+
+    const lookup::LookupControls& c() const { return window->controls(); }
+
+    /// Types `text` into the search field as a user would, character by character.
+    void Type(const QString& text);
+    /// Types and presses Enter.
+    void Search(const QString& text);
+    std::vector<QString> ListTexts() const;
+    /// Clicks list row `row` with the mouse.
+    void ClickRow(int row);
+
+    /// Runs `action` and answers the message box it opens; returns the box's text.
+    QString MessageFrom(const std::function<void()>& action);
+
+    std::string configFolder() const { return home.Path() + "/.config"; }
+
+    TempFolder program, home, personal;
+    LexiconBuilder lexicon;
+    std::vector<std::string> layoutNames{"English (US)", "Greek"};
+    std::vector<int> activations;
+    std::unique_ptr<lookup::TMainLex> window;
+
+  private:
+    std::string previousFolder_;
+    QByteArray previousHome_, previousConfig_;
+};
+
+}  // namespace orvan::test

@@ -1,0 +1,186 @@
+// Searching the entry list through the window's own controls, and the input language.
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "entries_list.h"
+#include "rich_text_view.h"
+#include "window_fixture.h"
+
+namespace orvan::test {
+namespace {
+
+class SearchTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        const int engine = lexicon.AddEntry("engine", "{\\b engine} text", 1, "MECH");
+        lexicon.AddGreek(engine, Cp("μηχανή"));
+        const int gear = lexicon.AddEntry("gear", "{gear}", 1, "MECH");
+        lexicon.AddGreek(gear, Cp("οδοντωτός τροχός"));
+        const int gas = lexicon.AddEntry("gas", "{gas}", 1, "CHEM");
+        lexicon.AddGreek(gas, Cp("αέριο"));
+        lexicon.AddEntry("the engine", "{x}", 5);
+        lexicon.AddPersonalEntry(gas, 4, "gasket", "{mine}");
+        lexicon.AddSupplement(engine, "{note}");
+        lexicon.AddField("CHEM", Cp("Χημεία"));
+        lexicon.AddField("MECH", Cp("Μηχανολογία"));
+        Open(true);
+    }
+
+    // Runs `fill` in the criteria dialog once it is open, then presses its button.
+    void InDialog(const std::function<void(QDialog*)>& fill, bool ok) {
+        QTimer::singleShot(0, [fill, ok] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            fill(dialog);
+            dialog->findChild<QPushButton*>(ok ? "OK_Button" : "Cancel_Button")->click();
+        });
+        c().Search_Button->click();
+    }
+};
+
+TEST_F(SearchTest, EnterSearchesTheBeginningsOfEnglishHeadwords) {
+    Search("  ge");
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"gear"});
+    EXPECT_EQ(c().Entry_Text->text(), "ge");
+    EXPECT_EQ(window->listSlots(), std::vector<int>{2});
+    EXPECT_EQ(c().Entries_List->selectedRow(), -1);
+    EXPECT_FALSE(window->greekMode());
+    // "the engine" is keyed from its fifth character.
+    Search("eng");
+    EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "the engine"}));
+}
+
+TEST_F(SearchTest, AGreekFirstLetterSearchesTheGreekHeadwords) {
+    Search(Q("ΜΗΧ"));
+    EXPECT_TRUE(window->greekMode());
+    EXPECT_EQ(ListTexts(), std::vector<QString>{Q("μηχανή")});
+    EXPECT_EQ(window->listSlots(), std::vector<int>{1});
+    EXPECT_EQ(activations.back(), 1);  // the Greek layout
+    Search("g");
+    EXPECT_FALSE(window->greekMode());
+    EXPECT_EQ(activations.back(), 0);
+}
+
+TEST_F(SearchTest, DownShowsTheFirstItemOnlyWhenThereIsOne) {
+    c().Entry_Text->setFocus();
+    QTest::keyClick(c().Entry_Text, Qt::Key_Down);
+    EXPECT_EQ(c().Entry_Label->text(), "");
+    Search("g");
+    QTest::keyClick(c().Entry_Text, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), c().Entries_List);
+    EXPECT_EQ(c().Entries_List->selectedRow(), 0);
+    EXPECT_EQ(c().Entry_Label->text(), "gear");
+}
+
+TEST_F(SearchTest, TheScienceFilterAppliesAtTheNextSearch) {
+    c().ShortCuts_Combo->setCurrentIndex(2);  // Μηχανολογία
+    EXPECT_TRUE(ListTexts().empty());
+    Search("g");
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"gear"});
+    // With an empty search field the whole science is listed.
+    Search("");
+    EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "gear"}));
+    c().ShortCuts_Combo->setCurrentIndex(0);
+    Search("");
+    EXPECT_TRUE(ListTexts().empty());
+    EXPECT_FALSE(c().ModifyEntry_Button->isEnabled());
+}
+
+TEST_F(SearchTest, ThePersonalEntriesButtonListsTheUsersEntriesAndSupplements) {
+    c().CustomEntries_Button->click();
+    EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "gasket *"}));
+    Search("");  // Enter alone lists nothing
+    EXPECT_TRUE(ListTexts().empty());
+    c().Entry_Text->setText("gas");
+    c().CustomEntries_Button->click();
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"gasket *"});
+}
+
+TEST_F(SearchTest, TheDialogWithOneCriterionSearchesAsIfItWereTyped) {
+    InDialog([](QDialog* dialog) { dialog->findChild<QLineEdit*>("Contain_edit")->setText("ea"); },
+             true);
+    EXPECT_EQ(c().Entry_Text->text(), "ea");
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"gear"});
+    EXPECT_EQ(window->focusWidget(), c().Entry_Text);
+}
+
+TEST_F(SearchTest, TheDialogWithTwoCriteriaSearchesThemAll) {
+    InDialog(
+        [](QDialog* dialog) {
+            dialog->findChild<QLineEdit*>("Start_Edit")->setText("g");
+            dialog->findChild<QLineEdit*>("End_Edit")->setText("s");
+        },
+        true);
+    EXPECT_EQ(c().Entry_Text->text(), "");
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"gas"});
+}
+
+TEST_F(SearchTest, CancellingOrConfirmingAnEmptyDialogKeepsTheList) {
+    Search("g");
+    const std::vector<QString> before = ListTexts();
+    InDialog([](QDialog* dialog) { dialog->findChild<QLineEdit*>("Start_Edit")->setText("e"); },
+             false);
+    EXPECT_EQ(ListTexts(), before);
+    InDialog([](QDialog*) {}, true);
+    EXPECT_EQ(ListTexts(), before);
+}
+
+TEST_F(SearchTest, TheDialogIsCaptionedInGreek) {
+    InDialog(
+        [](QDialog* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), Q("Κριτήρια Αναζήτησης Λημμάτων"));
+            EXPECT_EQ(dialog->findChild<QPushButton*>("Cancel_Button")->text(), Q("Άκυρο"));
+        },
+        false);
+}
+
+TEST_F(SearchTest, TheWholeLexiconViewListsEveryHeadwordUnmarked) {
+    c().Entry_Text->setText("gear");
+    c().WholeLex_Button->click();
+    EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "gear", "gas", "gasket", "the engine"}));
+    EXPECT_EQ(window->listSlots(), (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(c().Entry_Text->text(), "");
+}
+
+TEST_F(SearchTest, TheLanguageButtonSwitchesAndEmptiesTheSearchField) {
+    c().Entry_Text->setText("gas");
+    const qint64 englishFlag = c().Lang_Button->icon().cacheKey();
+    c().Lang_Button->click();
+    EXPECT_TRUE(window->greekMode());
+    EXPECT_EQ(c().Entry_Text->text(), "");
+    EXPECT_EQ(QApplication::focusWidget(), c().Entry_Text);
+    // Without content/flaggr.bmp the button keeps its picture.
+    EXPECT_EQ(c().Lang_Button->icon().cacheKey(), englishFlag);
+    c().Lang_Button->click();
+    EXPECT_FALSE(window->greekMode());
+    EXPECT_EQ(activations, (std::vector<int>{0, 1, 0}));
+}
+
+TEST_F(SearchTest, TheFlagsComeFromTheContentFolder) {
+    QDir().mkpath("content");
+    QPixmap flag(43, 33);
+    flag.fill(Qt::blue);
+    ASSERT_TRUE(flag.save("content/flaggr.bmp"));
+    const qint64 before = c().Lang_Button->icon().cacheKey();
+    window->SetInputLanguage(true);
+    EXPECT_NE(c().Lang_Button->icon().cacheKey(), before);
+}
+
+TEST_F(SearchTest, LayoutsAreFoundWhateverTheirOrder) {
+    window.reset();
+    layoutNames = {"German", "Greek", "English (UK)", "Greek (polytonic)"};
+    activations.clear();
+    Create();
+    EXPECT_EQ(window->languageLayouts().greek, 1);
+    EXPECT_EQ(window->languageLayouts().english, 2);
+    EXPECT_EQ(activations, std::vector<int>{2});
+}
+
+}  // namespace
+}  // namespace orvan::test

@@ -1,0 +1,224 @@
+// The lookup window's start-up (settings, first showing, folders) and its face (controls, Tab
+// order, resizing).
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+
+#include "edge_anchors.h"
+#include "entries_list.h"
+#include "rich_text_view.h"
+#include "window_fixture.h"
+
+namespace orvan::test {
+namespace {
+
+using lookup::EntriesList;
+
+class StartUpTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        const int gas = lexicon.AddEntry("gas", "{gas}", 1, "CHEM");
+        lexicon.AddGreek(gas, Cp("αέριο"));
+        lexicon.AddPersonalEntry(gas, 2, "gasket");
+        lexicon.AddField("CHEM", Cp("Χημεία"));
+    }
+    std::string Settings() const { return home.Read(".config/Orvan.ini"); }
+};
+
+TEST_F(StartUpTest, WithoutSettingsTheFirstRunCreatesThemInTheConfigurationFolder) {
+    Open();
+    EXPECT_EQ(window->settingsPath(), configFolder() + "/Orvan.ini");
+    EXPECT_EQ(Settings(), "YES\r\n");
+    EXPECT_EQ(home.Read(".config/Orvan.txt"), "");
+    EXPECT_TRUE(window->showStartScreen());
+    EXPECT_FALSE(window->personalFiles().Known());
+    EXPECT_EQ(window->startFolder(), program.Path() + "/");
+}
+
+TEST_F(StartUpTest, OnlyExactlyNoOnLineOneSuppressesTheStartScreen) {
+    for (const auto& [line, shows] : std::vector<std::pair<std::string, bool>>{
+             {"NO", false}, {"no", true}, {"NO ", true}, {"", true}, {"YES", true}}) {
+        home.Write(".config/Orvan.ini", line + "\r\n");
+        Create();
+        EXPECT_EQ(window->showStartScreen(), shows) << '"' << line << '"';
+        EXPECT_FALSE(window->personalFiles().Known());
+    }
+}
+
+TEST_F(StartUpTest, LineTwoNamesThePersonalFolderWhoseEntriesAreMerged) {
+    Open(true);
+    EXPECT_EQ(window->personalFiles().englishIndex, personal.Path() + "/ci.tbo");
+    ASSERT_EQ(window->tables().entries.Count(), 2);
+    EXPECT_EQ(window->tables().entries[2].Headword, "gasket");
+    EXPECT_EQ(window->tables().entries[2].Kind, 'C');
+}
+
+TEST_F(StartUpTest, AFolderThatNoLongerExistsIsUsedAsItIsAtStartUp) {
+    home.Write(".config/Orvan.ini", "YES\r\n" + program.Path() + "/gone\r\n");
+    Open();
+    EXPECT_EQ(window->personalFiles().texts, program.Path() + "/gone/clex.tbo");
+    EXPECT_EQ(window->tables().entries.Count(), 1);
+}
+
+TEST_F(StartUpTest, TheFirstShowingLoadsTheTablesAndAnotherDoesNot) {
+    Open();
+    EXPECT_EQ(window->tables().entries.Count(), 1);
+    EXPECT_EQ(window->searchMode(), "START");
+    ASSERT_EQ(c().ShortCuts_Combo->count(), 2);
+    EXPECT_EQ(c().ShortCuts_Combo->itemText(1), Q("Χημεία"));
+    EXPECT_EQ(c().Entry_Label->text(), "");
+    EXPECT_FALSE(c().ModifyEntry_Button->isEnabled());
+    EXPECT_FALSE(c().DeleteEntry_Button->isEnabled());
+
+    lexicon.AddEntry("helium");
+    lexicon.WriteLexicon(program.Path());
+    window->hide();
+    window->show();
+    EXPECT_EQ(window->tables().entries.Count(), 1);
+}
+
+TEST_F(StartUpTest, MissingDecorationsDoNotKeepTheDictionaryEmpty) {
+    Open();
+    EXPECT_FALSE(QFile::exists("content/backmain.bmp"));
+    EXPECT_EQ(window->tables().entries.Count(), 1);
+    EXPECT_TRUE(c().Main_Image->pixmap().isNull());
+}
+
+TEST_F(StartUpTest, DecorationsComeFromTheContentFolder) {
+    QDir().mkpath("content");
+    QPixmap picture(20, 10);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save("content/backmain.bmp"));
+    ASSERT_TRUE(picture.save("content/orangeline.bmp"));
+    Open();
+    EXPECT_EQ(c().Main_Image->pixmap().size(), QSize(20, 10));
+    EXPECT_EQ(c().Line_Image->pixmap().size(), QSize(20, 10));
+}
+
+TEST_F(StartUpTest, WithoutALexiconTheWindowStillOpens) {
+    window = std::make_unique<lookup::TMainLex>(
+        std::make_unique<FakeLayouts>(layoutNames, &activations));
+    Show();
+    EXPECT_EQ(window->tables().entries.Count(), 0);
+    Search("gas");
+    EXPECT_TRUE(ListTexts().empty());
+}
+
+TEST_F(StartUpTest, CheckingThePersonalFolder) {
+    Open();
+    // Line 2 empty: the folder is asked for, and no folder can be chosen yet.
+    EXPECT_FALSE(window->CheckPersonalFolder());
+    EXPECT_FALSE(window->personalFiles().Known());
+    // Line 2 names an existing folder.
+    home.Write(".config/Orvan.ini", "YES\r\n" + personal.Path() + "\r\n");
+    EXPECT_TRUE(window->CheckPersonalFolder());
+    EXPECT_EQ(window->personalFiles().greekIndex, personal.Path() + "/cigr.tbo");
+    // Line 2 names a folder that does not exist: asked for again, and the paths are cleared.
+    home.Write(".config/Orvan.ini", "YES\r\n/no/such/folder\r\n");
+    EXPECT_FALSE(window->CheckPersonalFolder());
+    EXPECT_FALSE(window->personalFiles().Known());
+    EXPECT_EQ(Settings(), "YES\r\n/no/such/folder\r\n");
+}
+
+TEST_F(StartUpTest, AskingForAFolderLeavesTheCurrentFolderAtTheStartFolder) {
+    Open();
+    QDir::setCurrent(QDir::tempPath());
+    EXPECT_FALSE(window->AskPersonalFolder("NULL"));
+    EXPECT_EQ(std::filesystem::current_path().string() + "/", window->startFolder());
+}
+
+class FaceTest : public WindowTest {
+  protected:
+    void SetUp() override { Open(); }
+};
+
+TEST_F(FaceTest, TheWindowIsTitledAndSized) {
+    EXPECT_EQ(window->windowTitle(), "Orvan");
+    EXPECT_EQ(window->size(), QSize(lookup::kFirstWidth, lookup::kFirstHeight));
+    window->resize(10, 10);
+    EXPECT_EQ(window->size(), QSize(lookup::kMinimumWidth, lookup::kMinimumHeight));
+}
+
+TEST_F(FaceTest, ControlsStandWhereTheyAreLaidOut) {
+    EXPECT_EQ(c().Entry_Text->geometry(), QRect(2, 51, 211, 24));
+    EXPECT_EQ(c().Exit_Button->geometry(), QRect(508, 2, 45, 39));
+    EXPECT_EQ(c().Fill_List_Button->geometry(), QRect(164, 65, 1, 1));
+    // The description ends where the list's last whole row does.
+    EXPECT_EQ(c().Description_Text->geometry().topLeft(), QPoint(216, 132));
+    EXPECT_EQ(c().Description_Text->width(), 287);
+    EXPECT_EQ(c().Description_Text->geometry().bottom(), c().Entries_List->geometry().bottom());
+    EXPECT_GE(c().Entries_List->height(), 212 - 4);
+    // The headword label spans the pane.
+    EXPECT_EQ(c().Entry_Label->geometry(), QRect(216, 52, 287, 28));
+    EXPECT_EQ(c().Lang_Button->iconSize(), QSize(43, 33));
+    EXPECT_EQ(c().Entry_Text->toolTip(), Q("Λήμμα προς Αναζήτηση"));
+    EXPECT_EQ(c().Exit_Button->toolTip(), Q("Εξοδος"));
+    EXPECT_EQ(c().Korvath_Label->text(), Q("ΕΚΔΟΣΕΙΣ KORVATH"));
+    EXPECT_EQ(c().Entry_Text->palette().color(QPalette::Base), QColor(250, 255, 255));
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(c().FigPanel), static_cast<QWidget*>(c().WholeLex_Button),
+          static_cast<QWidget*>(c().Button1), static_cast<QWidget*>(c().Button2),
+          static_cast<QWidget*>(c().Button3)}) {
+        EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
+    }
+    EXPECT_FALSE(c().Lang_Button->icon().isNull());
+}
+
+TEST_F(FaceTest, TabVisitsTheFieldsThenTheToolRowAndTheCommandColumn) {
+    const std::vector<QWidget*> expected = {
+        c().Entries_List,       c().ShortCut_Text, c().Trans_Text,           c().Description_Text,
+        c().Lang_Button,        c().Prev_Button,   c().Next_Button,          c().Copy_Button,
+        c().Paste_Button,       c().Print_Button,  c().ShortCuts_Combo,      c().Search_Button,
+        c().DescrSearch_Button, c().Exit_Button,   c().CustomEntries_Button, c().BitBtn2,
+        c().Pin_Button,         c().Help_Button,   c().Fill_List_Button,     c().Entry_Text};
+    // The two edit buttons are disabled while no entry is shown, so Tab passes them by.
+    c().Entry_Text->setFocus();
+    for (QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), next)
+            << "expected " << next->objectName().toStdString() << ", got "
+            << QApplication::focusWidget()->objectName().toStdString();
+    }
+}
+
+TEST_F(FaceTest, ControlsFollowTheirEdges) {
+    window->resize(lookup::kFirstWidth + 100, lookup::kFirstHeight + 64);
+    EXPECT_EQ(c().Exit_Button->geometry(), QRect(608, 2, 45, 39));
+    EXPECT_EQ(c().Trans_Text->geometry(), QRect(268, 108, 335, 21));
+    EXPECT_EQ(c().Entry_Text->geometry(), QRect(2, 51, 211, 24));
+    EXPECT_EQ(c().Korvath_Label->geometry(), QRect(507, 359, 143, 16));
+    EXPECT_EQ(c().VelImage->geometry(), QRect(4, 358, 33, 19));
+    // The list shows whole rows, and the description ends where the list does.
+    const QRect list = c().Entries_List->geometry();
+    EXPECT_EQ((list.height() - 2 * c().Entries_List->frameWidth()) % EntriesList::kRowHeight, 0);
+    EXPECT_LE(list.height(), 212 + 64);
+    EXPECT_EQ(c().Description_Text->geometry().bottom(), list.bottom());
+    EXPECT_EQ(c().Entry_Label->width(), c().Description_Text->width());
+}
+
+TEST_F(FaceTest, TheBackgroundIsStretchedOnlyInALargeWindow) {
+    window->resize(751, 300);
+    EXPECT_TRUE(c().Main_Image->hasScaledContents());
+    window->resize(750, 485);
+    EXPECT_FALSE(c().Main_Image->hasScaledContents());
+    EXPECT_EQ(c().Main_Image->size(), QSize(750, 485));
+}
+
+TEST(FollowEdges, GrowsWhatFollowsOppositeEdgesAndMovesWhatFollowsTheFarOne) {
+    const QSize designed(100, 100), larger(150, 120);
+    const QRect rect(10, 20, 30, 40);
+    using namespace lookup;
+    EXPECT_EQ(lookup::FollowEdges(rect, designed, larger, Left | Top), rect);
+    EXPECT_EQ(lookup::FollowEdges(rect, designed, larger, Left | Top | Right | Bottom),
+              QRect(10, 20, 80, 60));
+    EXPECT_EQ(lookup::FollowEdges(rect, designed, larger, Right | Bottom), QRect(60, 40, 30, 40));
+    EXPECT_EQ(lookup::FollowEdges(rect, designed, QSize(20, 20), Left | Right).width(), 0);
+}
+
+}  // namespace
+}  // namespace orvan::test
