@@ -68,6 +68,7 @@ void TMainLex::ConnectHandlers() {
     onClick(c_.Next_Button, &TMainLex::Next_ButtonClick);
     onClick(c_.PrevMenu_Button, &TMainLex::PrevMenu_ButtonClick);
     onClick(c_.NextMenu_Button, &TMainLex::NextMenu_ButtonClick);
+    connect(c_.Exit_Button, &QAbstractButton::clicked, this, &QWidget::close);
     onClick(c_.Button1, &TMainLex::Button1Click);
     onClick(c_.Button2, &TMainLex::Button2Click);
     onClick(c_.Button3, &TMainLex::Button3Click);

@@ -33,7 +33,7 @@ inline QString ToQString(std::u16string_view text) {
 /// \brief The code page 1253 byte of `character`, or -1 when the page cannot hold it.
 int EncodeGreekByte(char16_t character);
 
-/// \brief Code page 1253 bytes as shown on screen; the page's unassigned bytes become U+FFFD.
+/// \brief Code page 1253 bytes as shown on screen (through the same table as RTF text).
 QString FromGreekCodePage(std::string_view bytes);
 
 /// \brief Text typed or pasted by the user as code page 1253 bytes; a character the page cannot
