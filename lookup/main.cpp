@@ -1,5 +1,6 @@
 // The program entry: the lookup window on the lexicon in the current folder.
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 
 #include "main_window.h"
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Orvan");
     QApplication::setApplicationDisplayName("Orvan");
+    QApplication::setWindowIcon(QIcon(":/lookup/pictures/division-logo.png"));
     if (QStyle* style = QStyleFactory::create("Fusion")) QApplication::setStyle(style);
     orvan::lookup::TMainLex window;
     window.show();

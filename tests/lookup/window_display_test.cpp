@@ -237,6 +237,10 @@ TEST_F(DisplayTest, ThePopUpListsOpenUnderTheirButtonsAndJump) {
     QMenu* forward = window->nextMenu();
     ASSERT_TRUE(forward->isVisible());
     EXPECT_EQ(Captions(forward), std::vector<QString>{"engine"});
+    forward->hide();
+    // The forward list is also the arrow button's right-click menu.
+    emit c().NextMenu_Button->customContextMenuRequested({});
+    EXPECT_TRUE(forward->isVisible());
     forward->actions().at(0)->trigger();
     forward->hide();
     EXPECT_EQ(c().Entry_Label->text(), "engine");
