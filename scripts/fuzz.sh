@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DORVAN_BUILD_FUZZ=ON -DORVAN_BUILD_TESTS=OFF -DORVAN_BUILD_SAMPLE=OFF
-cmake --build build-fuzz
+cmake --build build-fuzz --target rtf_fuzz lexicon_fuzz
 
 seeds=build-fuzz/rtf-seeds
 mkdir -p "$seeds" build-fuzz/lexicon-seeds
