@@ -1,0 +1,79 @@
+// The user's own entries and supplements: inserting, changing and deleting them in the personal
+// files ci.tbo, cigr.tbo and clex.tbo, which the loader merges into the lexicon's tables.
+//
+// Each operation reads the three files, works out their new contents in memory, checks the
+// limits of the file formats, and replaces the files as one step (store_files.h). A failed
+// operation leaves the files exactly as they were. The caller reloads the tables afterwards.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "lexicon_files.h"
+#include "store_files.h"
+#include "tables.h"
+
+namespace orvan::personal {
+
+/// What the entry editor hands to the store (code page 1253).
+struct PendingEntry {
+    std::string english;
+    std::string greek;
+    int fieldIndex = -1;      // the FieldTable row; 0 (the blank row) or -1 for no field
+    std::string description;  // plain text, lines separated by CR LF
+};
+
+enum class StoreStatus {
+    Done,
+    NothingToDo,         // the operation does not apply (an empty headword, not a 'C' entry)
+    DescriptionTooLong,  // the escaped text would not fit its 5-digit length column
+    StoreFull,           // no room for another entry (40000 records, entry number 65535)
+    FileError,           // a file could not be read or written, or is damaged
+};
+
+struct StoreResult {
+    StoreStatus status = StoreStatus::Done;
+    std::string reason;  // in English, for the command line
+    bool done() const { return status == StoreStatus::Done; }
+};
+
+/// The longest escaped text a line can describe (TextLen has 5 digits).
+inline constexpr long long kMaxTextLength = 99999;
+/// clex.tbo cannot grow past what TextPos (8 digits) can address.
+inline constexpr long long kMaxStoreLength = 99999999;
+
+/// \brief The stored RTF form of the user's plain text: every byte as \'HH inside
+/// "{\f60\fs22 " and "}", each CR LF pair as " \par ".
+///
+///     EscapeUserText("ab") == "{\\f60\\fs22 \\'61\\'62}"
+std::string EscapeUserText(std::string_view text);
+
+/// The personal folder's place and the tables the change is worked out against.
+struct StoreContext {
+    const EntryTables& tables;
+    const FieldTable* fields;  // nullptr when there is no science list
+    const PersonalFiles& personal;
+    StoreFileSystem& files = DiskFiles();
+};
+
+/// \brief Adds a personal entry after its alphabetical predecessor in the tables (English line)
+/// and, with a Greek headword, a Greek line in Greek order.
+StoreResult InsertPersonalEntry(const StoreContext& store, const PendingEntry& entry);
+
+/// \brief Changes the entry shown from `slot`, of `kind`: 'C' replaces the personal entry by the
+/// new one (a new number and place, in one step), 'A' replaces the supplement of the lexicon
+/// entry, 'L' adds one. Nothing to do when the English headword is empty.
+StoreResult UpdatePersonalEntry(const StoreContext& store, char kind, int slot,
+                                const PendingEntry& entry);
+
+/// \brief Removes the personal entry in `slot` (a 'C' entry) with its Greek lines.
+StoreResult DeletePersonalEntry(const StoreContext& store, int slot);
+
+/// \brief Puts the store back together after an interrupted change (store_files.h); called before
+/// the tables are loaded. False when that failed.
+bool RecoverPersonalStore(const PersonalFiles& personal, StoreFileSystem& files = DiskFiles());
+
+/// \brief The personal folder of the six paths (the folder of ci.tbo).
+std::string StoreFolder(const PersonalFiles& personal);
+
+}  // namespace orvan::personal

@@ -1,0 +1,138 @@
+#include "store_fixture.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <set>
+
+#include "codecs.h"
+#include "line_formats.h"
+#include "search_keys.h"
+#include "text_file.h"
+
+namespace orvan::test {
+
+void UnflushedFiles::WriteDurably(const std::string& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) throw personal::StoreFileError("cannot create " + path);
+    const bool written =
+        ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+    ::close(fd);
+    if (!written) throw personal::StoreFileError("cannot write " + path);
+}
+
+void StoreTest::SetUp() {
+    const char* words[][2] = {
+        {"alpha", "άλφα"}, {"delta", "δέλτα"}, {"kappa", "κάππα"}, {"omega", "ωμέγα"}};
+    for (const auto& [english, greek] : words) {
+        const int number = lexicon.AddEntry(english, std::string("{") + english + "}", 1, "PHYS");
+        lexicon.AddGreek(number, Cp(greek));
+    }
+    lexicon.AddField("MATH", Cp("Μαθηματικά"));
+    lexicon.AddField("PHYS", Cp("Φυσική"));
+    lexicon.WriteLexicon(program.Path());
+    fields = *LoadFieldTable(files);
+    Reload();
+}
+
+void StoreTest::Reload() {
+    notes.clear();
+    tables = LoadEntryTable(files, personal, notes);
+}
+
+personal::StoreContext StoreTest::Context() {
+    return {tables, &fields, personal, *fileSystem};
+}
+
+personal::StoreResult StoreTest::Insert(const std::string& english, const std::string& greek,
+                                        const std::string& description, int field) {
+    const auto result =
+        personal::InsertPersonalEntry(Context(), {english, greek, field, description});
+    Reload();
+    return result;
+}
+
+personal::StoreResult StoreTest::Update(const std::string& headword,
+                                        const personal::PendingEntry& entry) {
+    const int slot = Slot(headword);
+    const auto result =
+        personal::UpdatePersonalEntry(Context(), tables.entries[slot].Kind, slot, entry);
+    Reload();
+    return result;
+}
+
+personal::StoreResult StoreTest::Delete(const std::string& headword) {
+    const auto result = personal::DeletePersonalEntry(Context(), Slot(headword));
+    Reload();
+    return result;
+}
+
+int StoreTest::Slot(const std::string& headword) const {
+    for (int slot = 1; slot <= tables.entries.Count(); ++slot)
+        if (tables.entries[slot].Headword == headword) return slot;
+    return 0;
+}
+
+namespace {
+std::vector<std::string> Decoded(const std::string& path) {
+    std::vector<std::string> lines;
+    for (const std::string& line : SplitLines(ReadWholeFile(path).value_or(""))) {
+        lines.push_back(DecodePersonalText(line));
+    }
+    return lines;
+}
+}  // namespace
+
+std::vector<std::string> StoreTest::EnglishLines() const {
+    return Decoded(personal.englishIndex);
+}
+std::vector<std::string> StoreTest::GreekLines() const {
+    return Decoded(personal.greekIndex);
+}
+
+StoreSnapshot StoreTest::Snapshot() const {
+    return {ReadWholeFile(personal.englishIndex), ReadWholeFile(personal.greekIndex),
+            ReadWholeFile(personal.texts)};
+}
+
+void StoreTest::ExpectInvariants() const {
+    long long position = 1;
+    long long previousAnchor = -1;
+    std::set<long long> owners;
+    std::set<long long> lexiconNumbers;
+    for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
+        if (tables.entries[slot].Kind != 'C') lexiconNumbers.insert(tables.entries[slot].Number);
+    }
+    for (const std::string& line : EnglishLines()) {
+        const auto anchor = ParseDecimal(Columns(line, 1, 5));
+        const auto own = ParseDecimal(Columns(line, 6, 5));
+        const auto textPos = ParseDecimal(Columns(line, 91, 8));
+        const auto textLen = ParseDecimal(Columns(line, 99, 5));
+        ASSERT_TRUE(anchor && own && textPos && textLen) << line;
+        EXPECT_EQ(*textPos, position) << line;
+        position += *textLen;
+        // Groups follow the lexicon's order (its numbers ascend with its lines here).
+        EXPECT_GE(*anchor, previousAnchor) << line;
+        previousAnchor = *anchor;
+        if (*anchor != *own) {
+            EXPECT_TRUE(owners.insert(*own).second) << "number used twice: " << *own;
+            EXPECT_FALSE(lexiconNumbers.count(*own)) << "a lexicon number: " << *own;
+        }
+    }
+    EXPECT_EQ(static_cast<long long>(ReadWholeFile(personal.texts).value_or("").size()),
+              position - 1);
+    std::string previousKey;
+    for (const std::string& line : GreekLines()) {
+        const std::string key = GreekSearchKey(line.size() > 10 ? line.substr(10) : "", true);
+        EXPECT_LE(previousKey, key) << Utf8(line);
+        previousKey = key;
+    }
+    for (const char* leftover :
+         {"tempi.tbo", "tempigr.tbo", "templex.tbo", "store.journal", "store.journal.tmp",
+          "ci.tbo.old", "cigr.tbo.old", "clex.tbo.old"}) {
+        EXPECT_FALSE(std::filesystem::exists(folder.File(leftover))) << leftover;
+    }
+}
+
+}  // namespace orvan::test

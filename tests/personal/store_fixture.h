@@ -1,0 +1,62 @@
+// A small lexicon and an empty personal folder for the personal store's tests, with helpers to
+// run the store's operations, reload the tables and check the files' invariants.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lexicon_fixture.h"
+#include "personal_store.h"
+#include "tables.h"
+
+namespace orvan::test {
+
+/// The real file system without flushing to the disk: the same files, faster, for tests that
+/// run thousands of operations.
+class UnflushedFiles : public personal::StoreFileSystem {
+  public:
+    void WriteDurably(const std::string& path, std::string_view bytes) override;
+    void SyncFolder(const std::string&) override {}
+};
+
+/// The three personal files as bytes; nothing for a file that does not exist.
+struct StoreSnapshot {
+    std::optional<std::string> english, greek, texts;
+    bool operator==(const StoreSnapshot&) const = default;
+};
+
+class StoreTest : public ::testing::Test {
+  protected:
+    /// Writes the lexicon (entries "alpha", "delta", "kappa", "omega" with Greek headwords) and
+    /// loads the tables.
+    void SetUp() override;
+
+    void Reload();
+    personal::StoreContext Context();
+    personal::StoreResult Insert(const std::string& english, const std::string& greek = "",
+                                 const std::string& description = "text", int field = -1);
+    personal::StoreResult Update(const std::string& headword, const personal::PendingEntry& entry);
+    personal::StoreResult Delete(const std::string& headword);
+
+    int Slot(const std::string& headword) const;
+    std::vector<std::string> EnglishLines() const;  // ci.tbo unscrambled
+    std::vector<std::string> GreekLines() const;    // cigr.tbo unscrambled
+    StoreSnapshot Snapshot() const;
+    /// Checks what every write keeps: positions, lengths, order, unique numbers, no leftovers.
+    void ExpectInvariants() const;
+
+    TempFolder program, folder;
+    LexiconBuilder lexicon;
+    LexiconFiles files{program.Path()};
+    PersonalFiles personal{folder.Path()};
+    EntryTables tables;
+    FieldTable fields;
+    NoteList notes;
+    personal::StoreFileSystem* fileSystem = &personal::DiskFiles();
+};
+
+}  // namespace orvan::test

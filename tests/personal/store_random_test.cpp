@@ -1,0 +1,153 @@
+// Thousands of seeded sequences of inserts, updates and deletes, each step checked against a
+// model of what the user's entries should be after it, and against the store's invariants.
+#include <algorithm>
+#include <filesystem>
+#include <random>
+
+#include "description.h"
+#include "store_fixture.h"
+
+namespace orvan::test {
+namespace {
+
+struct ModelEntry {
+    std::string english, greek, fieldCode, text;
+    bool operator==(const ModelEntry&) const = default;
+    bool operator<(const ModelEntry& other) const {
+        return std::tie(english, greek, fieldCode, text) <
+               std::tie(other.english, other.greek, other.fieldCode, other.text);
+    }
+};
+
+class RandomStoreTest : public StoreTest {
+  protected:
+    void SetUp() override {
+        StoreTest::SetUp();
+        fileSystem = &unflushed;
+    }
+
+    std::string Word(std::mt19937& random, bool greek) {
+        static const std::string latin = "abcdefghijklmnopqrstuvwxyz";
+        static const std::string greekLetters = Cp("αβγδεζηθικλμνξοπρστυφχψωάέή");
+        const std::string& letters = greek ? greekLetters : latin;
+        std::string word;
+        const int length = std::uniform_int_distribution<int>(1, 7)(random);
+        for (int i = 0; i < length; ++i) {
+            word += letters[std::uniform_int_distribution<size_t>(0, letters.size() - 1)(random)];
+        }
+        if (!greek && random() % 5 == 0) word[0] = static_cast<char>(std::toupper(word[0]));
+        if (!greek && random() % 7 == 0) word = "3-" + word;
+        return word;
+    }
+
+    std::string Description(std::mt19937& random) {
+        static const std::string pieces[] = {"text", "\r\n", Cp("λέξη"), "\r", "{}\\", " "};
+        std::string text;
+        const int count = std::uniform_int_distribution<int>(1, 6)(random);
+        for (int i = 0; i < count; ++i)
+            text += pieces[random() % std::size(pieces)];
+        return text;
+    }
+
+    std::vector<ModelEntry> TableEntries() const {
+        std::vector<ModelEntry> entries;
+        for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
+            const EntryRecord& record = tables.entries[slot];
+            if (record.Kind != 'C') continue;
+            std::string greek;
+            for (int g = 1; g <= tables.greek.Count(); ++g) {
+                if (tables.greek[g].EnglishSlot == slot) greek += tables.greek[g].Headword;
+            }
+            entries.push_back({record.Headword, greek, record.FieldCode,
+                               ReadEntryDescription(record, files, personal)});
+        }
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    }
+
+    std::map<std::string, std::string> TableSupplements() const {
+        std::map<std::string, std::string> supplements;
+        for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
+            const EntryRecord& record = tables.entries[slot];
+            if (record.Kind == 'A') {
+                supplements[record.Headword] = ReadSupplement(notes.at(record.NoteIndex), personal);
+            }
+        }
+        return supplements;
+    }
+
+    int RandomSlotOfKind(std::mt19937& random, const std::string& kinds) {
+        std::vector<int> slots;
+        for (int slot = 1; slot <= tables.entries.Count(); ++slot)
+            if (kinds.find(tables.entries[slot].Kind) != std::string::npos) slots.push_back(slot);
+        return slots.empty() ? 0 : slots[random() % slots.size()];
+    }
+
+    ModelEntry ModelOf(int slot) const {
+        for (const ModelEntry& entry : TableEntries())
+            if (entry.english == tables.entries[slot].Headword &&
+                entry.text == ReadEntryDescription(tables.entries[slot], files, personal))
+                return entry;
+        return {};
+    }
+
+    UnflushedFiles unflushed;
+};
+
+TEST_F(RandomStoreTest, SequencesLeaveExactlyTheEntriesTheyShould) {
+    const std::string fieldCodes[] = {"", "", "MATH", "PHYS"};  // rows -1, 0, 1, 2
+    for (unsigned seed = 1; seed <= 1500; ++seed) {
+        std::mt19937 random(seed);
+        std::filesystem::remove_all(folder.Path());
+        std::filesystem::create_directories(folder.Path());
+        Reload();
+        std::vector<ModelEntry> model;
+        std::map<std::string, std::string> supplements;
+        for (int step = 0; step < 8; ++step) {
+            const int choice = static_cast<int>(random() % 10);
+            const int field = static_cast<int>(random() % 4) - 1;
+            const std::string english = Word(random, false);
+            const std::string greek = random() % 2 ? Word(random, true) : "";
+            const std::string description = Description(random);
+            const std::string text = personal::EscapeUserText(description);
+            if (choice < 4) {
+                ASSERT_TRUE(Insert(english, greek, description, field).done());
+                model.push_back({english, greek, fieldCodes[field + 1], text});
+            } else if (choice < 6) {
+                const int slot = RandomSlotOfKind(random, "C");
+                if (slot == 0) continue;
+                const ModelEntry old = ModelOf(slot);
+                ASSERT_TRUE(personal::UpdatePersonalEntry(Context(), 'C', slot,
+                                                          {english, greek, field, description})
+                                .done());
+                Reload();
+                model.erase(std::find(model.begin(), model.end(), old));
+                model.push_back({english, greek, fieldCodes[field + 1], text});
+            } else if (choice < 8) {
+                const int slot = RandomSlotOfKind(random, "LA");
+                const std::string headword = tables.entries[slot].Headword;
+                ASSERT_TRUE(personal::UpdatePersonalEntry(Context(), tables.entries[slot].Kind,
+                                                          slot, {headword, "", -1, description})
+                                .done());
+                Reload();
+                supplements[headword] = text;
+            } else {
+                const int slot = RandomSlotOfKind(random, "C");
+                if (slot == 0) continue;
+                const ModelEntry old = ModelOf(slot);
+                ASSERT_TRUE(personal::DeletePersonalEntry(Context(), slot).done());
+                Reload();
+                model.erase(std::find(model.begin(), model.end(), old));
+            }
+            std::sort(model.begin(), model.end());
+            ASSERT_EQ(TableEntries(), model) << "seed " << seed << ", step " << step;
+            ASSERT_EQ(TableSupplements(), supplements) << "seed " << seed << ", step " << step;
+            ASSERT_EQ(tables.entries.Count(), 4 + static_cast<int>(model.size()));
+            ASSERT_NO_FATAL_FAILURE(ExpectInvariants()) << "seed " << seed << ", step " << step;
+            if (HasFailure()) return;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orvan::test

@@ -1,0 +1,252 @@
+// The personal store's operations on the cases users meet: first entries, places in the order,
+// supplements, Greek lines, deletions, updates and the limits of the files.
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "codecs.h"
+#include "description.h"
+#include "store_fixture.h"
+#include "text_file.h"
+
+namespace orvan::test {
+namespace {
+
+using personal::EscapeUserText;
+using personal::StoreStatus;
+
+TEST(EscapeUserText, EscapesEveryByteAndTurnsLineEndsIntoParagraphs) {
+    EXPECT_EQ(EscapeUserText("ab"), "{\\f60\\fs22 \\'61\\'62}");
+    EXPECT_EQ(EscapeUserText("a\r\nb"), "{\\f60\\fs22 \\'61 \\par \\'62}");
+    EXPECT_EQ(EscapeUserText("a\r\nb").size(), 26u);
+    // A CR or LF alone stays escaped; Greek bytes in upper-case hex.
+    EXPECT_EQ(EscapeUserText("\n\r\xE1"), "{\\f60\\fs22 \\'0A\\'0D\\'E1}");
+    EXPECT_EQ(EscapeUserText(""), "{\\f60\\fs22 }");
+}
+
+TEST_F(StoreTest, TheFirstInsertCreatesTheFiles) {
+    ASSERT_TRUE(Insert("beta", "", "ab", 1).done());
+    ASSERT_EQ(EnglishLines().size(), 1u);
+    const std::string line = EnglishLines()[0];
+    // After "alpha" (number 1), numbered one above the largest, text at position 1.
+    EXPECT_EQ(line, "0000100005beta" + std::string(76, ' ') + "00000001" + "00020" + "MATH");
+    EXPECT_EQ(ReadWholeFile(personal.texts), EncodePersonalText("{\\f60\\fs22 \\'61\\'62}"));
+    EXPECT_FALSE(std::filesystem::exists(personal.greekIndex));
+    ASSERT_EQ(tables.entries[2].Headword, "beta");
+    EXPECT_EQ(tables.entries[2].Kind, 'C');
+    EXPECT_EQ(ReadEntryDescription(tables.entries[2], files, personal), "{\\f60\\fs22 \\'61\\'62}");
+    ExpectInvariants();
+}
+
+TEST_F(StoreTest, EntriesTakeTheirPlaceInTheOrder) {
+    ASSERT_TRUE(Insert("  kilo ", "", "k", 0).done());  // trimmed, no field
+    ASSERT_TRUE(Insert("echo").done());                 // after delta
+    ASSERT_TRUE(Insert("kite").done());                 // after the user's own "kilo"
+    ASSERT_TRUE(Insert("kilt").done());                 // between "kilo" and "kite"
+    ASSERT_TRUE(Insert("Zulu").done());                 // after omega, the last entry
+    std::vector<std::string> order;
+    for (int slot = 1; slot <= tables.entries.Count(); ++slot)
+        order.push_back(tables.entries[slot].Headword);
+    EXPECT_EQ(order, (std::vector<std::string>{"alpha", "delta", "echo", "kappa", "kilo", "kilt",
+                                               "kite", "omega", "Zulu"}));
+    EXPECT_EQ(tables.entries[5].FieldCode, "");
+    ExpectInvariants();
+}
+
+TEST_F(StoreTest, ANewEntryAfterALexiconEntryFollowsEveryLineAlreadyHangingFromIt) {
+    ASSERT_TRUE(Update("delta", {"delta", "", -1, "note"}).done());  // a supplement of 2
+    ASSERT_TRUE(Insert("dog").done());
+    ASSERT_TRUE(Insert("dove").done());
+    const auto lines = EnglishLines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].substr(0, 10), "0000200002");
+    EXPECT_EQ(lines[1].substr(0, 14), "0000200005dog ");
+    EXPECT_EQ(lines[2].substr(0, 15), "0000200006dove ");
+    ExpectInvariants();
+}
+
+TEST_F(StoreTest, AnEntryBeforeEveryLexiconEntryIsAnchoredToZeroAndListedFirst) {
+    ASSERT_TRUE(Insert("kappa2").done());
+    ASSERT_TRUE(Insert("aardvark").done());
+    ASSERT_TRUE(Insert("aaa").done());
+    EXPECT_EQ(EnglishLines()[0].substr(0, 13), "0000000007aaa");
+    EXPECT_EQ(EnglishLines()[1].substr(0, 18), "0000000006aardvark");
+    EXPECT_EQ(tables.entries[1].Headword, "aaa");
+    EXPECT_EQ(tables.entries[2].Headword, "aardvark");
+    ExpectInvariants();
+}
+
+TEST_F(StoreTest, GreekHeadwordsGoInGreekOrder) {
+    ASSERT_TRUE(Insert("beta", Cp("βήτα")).done());
+    ASSERT_TRUE(Insert("gamma", Cp("Γάμμα")).done());
+    ASSERT_TRUE(Insert("aaa", Cp("Αα")).done());  // before every Greek slot: anchored to slot 1
+    const auto lines = GreekLines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0],
+              "00001"
+              "00007" +
+                  Cp("Αα"));
+    EXPECT_EQ(lines[1],
+              "00001"
+              "00005" +
+                  Cp("βήτα"));
+    EXPECT_EQ(lines[2],
+              "00001"
+              "00006" +
+                  Cp("Γάμμα"));
+    const int gamma = Slot("gamma");
+    EXPECT_EQ(tables.greek[tables.entries[gamma].GreekSlot].Headword, Cp("Γάμμα"));
+    ExpectInvariants();
+}
+
+TEST_F(StoreTest, AGreekHeadwordAfterTheUsersOwnHangsFromTheLexiconSlotBelowThem) {
+    ASSERT_TRUE(Insert("epsilon", Cp("έψιλον")).done());  // after δέλτα (number 2)
+    ASSERT_TRUE(Insert("zeta", Cp("ζήτα")).done());       // after έψιλον, a personal one
+    EXPECT_EQ(GreekLines()[1].substr(0, 10), "0000200006");
+    ExpectInvariants();
+}
+
+TEST_F(StoreTest, SupplementsAreAddedAndReplaced) {
+    ASSERT_TRUE(Insert("kilo").done());
+    ASSERT_TRUE(Update("kappa", {"kappa", "", -1, "first"}).done());
+    EXPECT_EQ(tables.entries[Slot("kappa")].Kind, 'A');
+    // The supplement goes before the first line hanging from the same or a later entry.
+    EXPECT_EQ(EnglishLines()[0].substr(0, 10), "0000300003");
+    EXPECT_EQ(EnglishLines()[0].size(), 103u);
+    ASSERT_TRUE(Update("kappa", {"kappa", "", -1, "second, longer"}).done());
+    EXPECT_EQ(EnglishLines().size(), 2u);
+    EXPECT_EQ(ReadSupplement(notes.back(), personal), EscapeUserText("second, longer"));
+    ExpectInvariants();
+}
+
+TEST_F(StoreTest, DeletingRemovesTheEntryAndItsGreekLines) {
+    ASSERT_TRUE(Insert("beta", Cp("βήτα"), "b").done());
+    ASSERT_TRUE(Insert("gamma", "", "g").done());
+    ASSERT_TRUE(Delete("beta").done());
+    EXPECT_EQ(Slot("beta"), 0);
+    EXPECT_TRUE(GreekLines().empty());
+    EXPECT_EQ(EnglishLines().size(), 1u);
+    ExpectInvariants();
+    ASSERT_TRUE(Delete("gamma").done());
+    // The last one gone: the files stay, empty.
+    EXPECT_EQ(ReadWholeFile(personal.englishIndex), "");
+    EXPECT_EQ(ReadWholeFile(personal.texts), "");
+    ExpectInvariants();
+}
+
+TEST_F(StoreTest, OnlyTheUsersOwnEntriesAreDeleted) {
+    ASSERT_TRUE(Update("alpha", {"alpha", "", -1, "mine"}).done());
+    const StoreSnapshot before = Snapshot();
+    EXPECT_EQ(Delete("alpha").status, StoreStatus::NothingToDo);
+    EXPECT_EQ(Delete("delta").status, StoreStatus::NothingToDo);
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(StoreTest, UpdatingAnEntryGivesItANewNumberAndPlace) {
+    ASSERT_TRUE(Insert("beta", Cp("βήτα"), "b").done());  // 5
+    ASSERT_TRUE(Insert("gamma", "", "g").done());         // 6
+    ASSERT_TRUE(Update("beta", {"theta", Cp("θήτα"), 2, "t"}).done());
+    EXPECT_EQ(Slot("beta"), 0);
+    const int theta = Slot("theta");
+    ASSERT_NE(theta, 0);
+    EXPECT_EQ(tables.entries[theta].Number, 7);
+    EXPECT_EQ(tables.entries[theta].FieldCode, "PHYS");
+    EXPECT_EQ(tables.greek[tables.entries[theta].GreekSlot].Headword, Cp("θήτα"));
+    EXPECT_EQ(GreekLines().size(), 1u);
+    ExpectInvariants();
+    // The largest number was the entry's own: it gets it again.
+    ASSERT_TRUE(Update("theta", {"theta", "", -1, "t2"}).done());
+    EXPECT_EQ(tables.entries[Slot("theta")].Number, 7);
+    EXPECT_TRUE(GreekLines().empty());
+    ExpectInvariants();
+}
+
+TEST_F(StoreTest, AnUpdateWithoutAHeadwordDoesNothing) {
+    ASSERT_TRUE(Insert("beta").done());
+    const StoreSnapshot before = Snapshot();
+    EXPECT_EQ(Update("beta", {"", "", -1, "x"}).status, StoreStatus::NothingToDo);
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(StoreTest, LimitsAreCheckedBeforeAnythingIsWritten) {
+    ASSERT_TRUE(Insert("beta").done());
+    const StoreSnapshot before = Snapshot();
+    // 24997 bytes take 100000 escaped.
+    EXPECT_EQ(Insert("long", "", std::string(24997, 'x')).status, StoreStatus::DescriptionTooLong);
+    EXPECT_EQ(Update("alpha", {"alpha", "", -1, std::string(24997, 'x')}).status,
+              StoreStatus::DescriptionTooLong);
+    EXPECT_EQ(Snapshot(), before);
+    // 24996 bytes take 99996: the most there is room for.
+    EXPECT_TRUE(Insert("long", "", std::string(24996, 'x')).done());
+    ExpectInvariants();
+}
+
+TEST_F(StoreTest, NoEntryNumberAbove65535) {
+    ASSERT_TRUE(Insert("beta").done());
+    tables.entries.at(1).Number = 65535;  // as if the lexicon used the last number
+    const StoreSnapshot before = Snapshot();
+    EXPECT_EQ(personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"}).status,
+              StoreStatus::StoreFull);
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(StoreTest, AFullTableTakesNoMoreEntries) {
+    EntryTables full;
+    for (int i = 1; i <= kTableCapacity; ++i) {
+        EntryRecord record;
+        record.Number = static_cast<uint16_t>(i);
+        record.Headword = "w" + std::to_string(i);
+        record.Kind = 'L';
+        record.KeyStart = 1;
+        full.entries.Append(record);
+    }
+    const personal::StoreContext context{full, &fields, personal, *fileSystem};
+    EXPECT_EQ(personal::InsertPersonalEntry(context, {"beta", "", -1, "b"}).status,
+              StoreStatus::StoreFull);
+    EXPECT_FALSE(std::filesystem::exists(personal.englishIndex));
+}
+
+TEST_F(StoreTest, DamagedFilesAreNotMadeWorse) {
+    ASSERT_TRUE(Insert("beta").done());
+    // clex.tbo cut short: ci.tbo promises more than it holds.
+    WriteFileAtomically(personal.texts, "ab");
+    const StoreSnapshot before = Snapshot();
+    EXPECT_EQ(Insert("gamma").status, StoreStatus::FileError);
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(StoreTest, WithoutAPersonalFolderNothingIsWritten) {
+    const PersonalFiles none;
+    const personal::StoreContext context{tables, &fields, none, *fileSystem};
+    EXPECT_EQ(personal::InsertPersonalEntry(context, {"beta", "", -1, "b"}).status,
+              StoreStatus::FileError);
+}
+
+TEST_F(StoreTest, AnUnwritableFolderLeavesTheFilesAsTheyWere) {
+    if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes anywhere";
+    ASSERT_TRUE(Insert("beta").done());
+    const StoreSnapshot before = Snapshot();
+    std::filesystem::permissions(
+        folder.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    const auto result = Insert("gamma");
+    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(result.status, StoreStatus::FileError);
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(StoreTest, AnInterruptedChangeIsRolledBackAtTheNextOperation) {
+    ASSERT_TRUE(Insert("beta").done());
+    const StoreSnapshot before = Snapshot();
+    // As a crash between two renames leaves it: ci.tbo replaced, clex.tbo not yet.
+    std::filesystem::create_hard_link(personal.englishIndex, personal.englishIndex + ".old");
+    std::filesystem::create_hard_link(personal.texts, personal.texts + ".old");
+    WriteFileAtomically(folder.File("store.journal"), "1 ci.tbo\n1 clex.tbo\n");
+    WriteFileAtomically(personal.tempTexts, "half");
+    WriteFileAtomically(personal.englishIndex, "garbage\r\n");
+    EXPECT_TRUE(personal::RecoverPersonalStore(personal));
+    EXPECT_EQ(Snapshot(), before);
+    ExpectInvariants();
+}
+
+}  // namespace
+}  // namespace orvan::test
