@@ -93,7 +93,9 @@ class StoreFaultTest : public StoreTest {
                 ASSERT_TRUE(personal::RecoverPersonalStore(personal, plain)) << where;
                 const StoreSnapshot recovered = Snapshot();
                 EXPECT_TRUE(recovered == before || recovered == after) << where;
-                if (result && !result->done()) EXPECT_EQ(recovered, before) << where;
+                if (result && !result->done()) {
+                    EXPECT_EQ(recovered, before) << where;
+                }
                 ExpectNoLeftovers(where);
                 if (HasFailure()) return;
             }
