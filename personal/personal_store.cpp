@@ -340,6 +340,15 @@ StoreResult DeletePersonalEntry(const StoreContext& store, int slot) {
     });
 }
 
+int FieldRowOf(const FieldTable* fields, const std::string& code) {
+    if (fields == nullptr || code.empty()) return -1;
+    int row = -1;
+    for (int slot = 1; slot <= fields->Count() && slot <= kFieldCapacity; ++slot) {
+        if ((*fields)[slot].Code == code) row = slot;
+    }
+    return row;
+}
+
 bool RecoverPersonalStore(const PersonalFiles& personal, StoreFileSystem& files) {
     if (!personal.Known()) return true;
     try {

@@ -69,6 +69,10 @@ StoreResult UpdatePersonalEntry(const StoreContext& store, char kind, int slot,
 /// \brief Removes the personal entry in `slot` (a 'C' entry) with its Greek lines.
 StoreResult DeletePersonalEntry(const StoreContext& store, int slot);
 
+/// \brief The science-list row (1 to 59) whose Code equals `code`, the last one when several do;
+/// -1 for none, and for an empty code.
+int FieldRowOf(const FieldTable* fields, const std::string& code);
+
 /// \brief Puts the store back together after an interrupted change (store_files.h); called before
 /// the tables are loaded. False when that failed.
 bool RecoverPersonalStore(const PersonalFiles& personal, StoreFileSystem& files = DiskFiles());

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "lexicon_fixture.h"
+#include "text_file.h"
 
 namespace orvan {
 namespace {
@@ -134,6 +135,54 @@ TEST_F(CliTest, PrepareScramblesThePlainSourcesAndReportsTheByteRange) {
 TEST_F(CliTest, PersonalFolderComesFromTheSettingsFile) {
     home.Write("config/Orvan.ini", "NO\r\n" + personal.Path() + "\r\n");
     EXPECT_EQ(Cli({"search", "gas"}, false).out, "1\tgas\n2\tgasket *\n");
+}
+
+TEST_F(CliTest, InsertAddsAnEntryAsTheEditorWouldWithItsLinesSeparated) {
+    const CliRun run = Cli({"insert", "--english", "gear", "--greek", "γρανάζι", "--field", "2",
+                            "--description", "toothed\nwheel"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "ok\n");
+    // "gear" sorts after "the engine", keyed from "engine".
+    EXPECT_EQ(Cli({"search", "ge"}).out, "4\tgear *\n");
+    EXPECT_EQ(Cli({"show", "4"}).out, "gear\nγρανάζι\nΜηχανολογία\n  toothed \nwheel\n");
+    EXPECT_EQ(Cli({"search", "γραν"}).out, "4\tγρανάζι *\n");
+}
+
+TEST_F(CliTest, UpdateKeepsWhatIsNotGivenAndDeleteRemovesOnlyOwnEntries) {
+    // The supplement of "the engine" (slot 3) is replaced; only the description counts.
+    EXPECT_EQ(Cli({"update", "3", "--english", "ignored", "--description", "new note"}).status, 0);
+    EXPECT_EQ(Cli({"show", "3"}).out,
+              "the engine\nμηχανή\nΜηχανολογία\n  x \nΣυμπλήρωση δική σας: \nnew note \n");
+    // "gasket" (slot 2) gets a new headword and keeps its field.
+    EXPECT_EQ(Cli({"update", "2", "--english", "gaskets", "--description", "seal"}).status, 0);
+    EXPECT_EQ(Cli({"search", "--field", "2"}).out, "2\tthe engine\n3\tgaskets *\n");
+    // A lexicon entry cannot be deleted, nor a slot past the table; nothing changes.
+    const std::string before = personal.Read("ci.tbo");
+    EXPECT_EQ(Cli({"delete", "1"}).status, 1);
+    EXPECT_EQ(Cli({"delete", "9"}).status, 1);
+    EXPECT_EQ(personal.Read("ci.tbo"), before);
+    EXPECT_EQ(Cli({"delete", "3"}).status, 0);
+    EXPECT_EQ(Cli({"search", "gas"}).out, "1\tgas\n");
+}
+
+TEST_F(CliTest, EditsNeedTheirFieldsAndAPersonalFolder) {
+    EXPECT_EQ(Cli({"insert", "--english", "gear"}).status, 2);
+    EXPECT_EQ(Cli({"insert", "--description", "x"}).status, 2);
+    EXPECT_EQ(Cli({"insert", "--english", "gear", "--description", "x"}, false).status, 1);
+    EXPECT_EQ(Cli({"update", "2"}).status, 2);
+    // A personal folder that does not exist yet is made.
+    const std::string fresh = home.File("my entries/deep");
+    const CliRun run = Cli({"--personal", fresh, "insert", "--english", "gear",
+                            "--description-file", program.File("description.txt")},
+                           false);
+    EXPECT_EQ(run.status, 1);  // the description file is missing
+    program.Write("description.txt", "από αρχείο\r\n");
+    EXPECT_EQ(Cli({"--personal", fresh, "insert", "--english", "gear", "--description-file",
+                   program.File("description.txt")},
+                  false)
+                  .status,
+              0);
+    EXPECT_TRUE(FileExists(fresh + "/ci.tbo"));
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
 #include "commands.h"
 
-#include <QDir>
-#include <QStandardPaths>
+#include <QStringList>
 
 #include "conversions.h"
+#include "edit_commands.h"
 #include "entry_display.h"
 #include "line_formats.h"
 #include "list_search.h"
+#include "loaded_lexicon.h"
 #include "plain_text.h"
 #include "settings.h"
 #include "tables.h"
@@ -16,47 +17,6 @@
 namespace orvan::cli {
 
 namespace {
-
-// The tables as the lookup window holds them after its first showing.
-struct LoadedLexicon {
-    LexiconFiles files;
-    PersonalFiles personal;
-    std::optional<FieldTable> fields;
-    NoteList notes;
-    EntryTables tables;
-    std::string rtfHeader;
-};
-
-std::string FromStandardPath(QStandardPaths::StandardLocation location) {
-    return QStandardPaths::writableLocation(location).toStdString();
-}
-
-// The personal folder named on line 2 of the settings file, found where the window finds it.
-std::string PersonalFolderFromSettings() {
-    const SettingsFolders folders{FromStandardPath(QStandardPaths::GenericConfigLocation),
-                                  FromStandardPath(QStandardPaths::DocumentsLocation),
-                                  QDir::homePath().toStdString()};
-    const std::string path = FindSettingsFile(folders, SettingsProbe{});
-    const auto settings = ReadSettings(path);
-    return settings ? settings->secondLine : std::string{};
-}
-
-LoadedLexicon Load(const CommandLine& line) {
-    LexiconFiles files(line.programFolder);
-    if (!FileExists(files.englishIndex)) throw DataError("no lexicon at " + files.englishIndex);
-    PersonalFiles personal(line.personalFolder ? *line.personalFolder
-                                               : PersonalFolderFromSettings());
-    LoadedLexicon lexicon{files, personal, LoadFieldTable(files), {}, {}, {}};
-    lexicon.tables = LoadEntryTable(files, personal, lexicon.notes);
-    lexicon.rtfHeader = LoadRtfHeader(files);
-    return lexicon;
-}
-
-std::string CodePageArgument(const std::string& name, const std::string& utf8) {
-    auto bytes = ToCodePage(utf8);
-    if (!bytes) throw UsageError(name + " holds a character that code page 1253 cannot hold");
-    return *bytes;
-}
 
 std::string FieldCodeOption(const CommandArguments& arguments, const LoadedLexicon& lexicon) {
     const int item = arguments.Number("--field", 0);
@@ -198,6 +158,9 @@ const std::map<std::string, std::vector<std::string>>& CommandValueOptions() {
         {"prepare", {}},
         {"byte-range", {}},
         {"show", {}},
+        {"insert", {"--english", "--greek", "--field", "--description", "--description-file"}},
+        {"update", {"--english", "--greek", "--field", "--description", "--description-file"}},
+        {"delete", {}},
     };
     return options;
 }
@@ -207,6 +170,8 @@ const std::map<std::string, std::vector<std::string>>& CommandFlagOptions() {
         {"dump", {}},       {"search", {"--personal-only", "--greek-mode"}},
         {"multi", {}},      {"prepare", {}},
         {"byte-range", {}}, {"show", {"--greek-mode"}},
+        {"insert", {}},     {"update", {}},
+        {"delete", {}},
     };
     return flags;
 }
@@ -225,6 +190,12 @@ void RunCommand(const CommandLine& line, std::ostream& out) {
         Show(line, out);
     } else if (line.command == "byte-range") {
         ByteRangeCommand(line, out);
+    } else if (line.command == "insert") {
+        Insert(line, out);
+    } else if (line.command == "update") {
+        Update(line, out);
+    } else if (line.command == "delete") {
+        Delete(line, out);
     }
 }
 

@@ -13,6 +13,11 @@ constexpr const char* kUsage =
     "  search [--mode START|CONTAIN|END] [--field N] [--personal-only] [--greek-mode] [TEXT]\n"
     "  multi [--field N] [--start S] [--contain C] [--end E]\n"
     "  show [--greek-mode] SLOT\n"
+    "  insert --english TEXT [--greek TEXT] [--field N]\n"
+    "         (--description TEXT | --description-file FILE)\n"
+    "  update SLOT [--english TEXT] [--greek TEXT] [--field N]\n"
+    "         (--description TEXT | --description-file FILE)\n"
+    "  delete SLOT\n"
     "  prepare\n"
     "  byte-range\n";
 

@@ -1,0 +1,148 @@
+#include "edit_commands.h"
+
+#include <QFile>
+#include <filesystem>
+
+#include "commands.h"
+#include "line_formats.h"
+#include "loaded_lexicon.h"
+#include "personal_store.h"
+#include "text_boundary.h"
+
+namespace orvan::cli {
+
+namespace {
+
+// LF, CR LF and a lone CR all become CR LF, as the editor separates lines.
+std::string WithCrLf(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            out += "\r\n";
+        } else if (text[i] == '\n') {
+            out += "\r\n";
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// The description of --description or --description-file; nothing when neither is given.
+std::optional<std::string> DescriptionOption(const CommandArguments& arguments) {
+    const auto text = arguments.Value("--description");
+    const auto file = arguments.Value("--description-file");
+    if (text && file) throw UsageError("give --description or --description-file, not both");
+    if (text) return WithCrLf(CodePageArgument("--description", *text));
+    if (!file) return std::nullopt;
+    QFile source(QString::fromStdString(*file));
+    if (!source.open(QIODevice::ReadOnly)) throw DataError("cannot read " + *file);
+    return WithCrLf(CodePageArgument("--description-file", source.readAll().toStdString()));
+}
+
+int FieldRowOption(const CommandArguments& arguments, const LoadedLexicon& lexicon, int fallback) {
+    const int row = arguments.Number("--field", fallback);
+    const int rows = lexicon.fields ? lexicon.fields->Count() : 0;
+    if (row > rows) {
+        throw UsageError("--field " + std::to_string(row) + ": the science list has rows 0 to " +
+                         std::to_string(rows));
+    }
+    return row;
+}
+
+// The personal folder the edit goes to, created when missing.
+void NeedPersonalFolder(const LoadedLexicon& lexicon) {
+    if (!lexicon.personal.Known()) {
+        throw DataError("no personal folder: give --personal or set one in the program");
+    }
+    std::error_code error;
+    std::filesystem::create_directories(personal::StoreFolder(lexicon.personal), error);
+    if (!std::filesystem::is_directory(personal::StoreFolder(lexicon.personal))) {
+        throw DataError("cannot create the personal folder " +
+                        personal::StoreFolder(lexicon.personal));
+    }
+}
+
+// The editor refuses an entry without its English headword or its description.
+void CheckEditorFields(const personal::PendingEntry& entry) {
+    if (entry.english.empty() || entry.description.empty()) {
+        throw UsageError("the English headword and the description must be filled in");
+    }
+}
+
+void Check(const personal::StoreResult& result) {
+    if (!result.done()) throw DataError("nothing changed: " + result.reason);
+}
+
+int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon) {
+    const auto text = line.arguments.OnlyPositional();
+    if (!text) throw UsageError(line.command + " needs a SLOT");
+    const auto slot = ParseDecimal(*text);
+    if (!slot || text->empty()) throw UsageError("SLOT must be a number, not '" + *text + "'");
+    if (*slot < 1 || *slot > lexicon.tables.entries.Count()) {
+        throw DataError("no entry in slot " + *text);
+    }
+    return static_cast<int>(*slot);
+}
+
+personal::StoreContext Context(const LoadedLexicon& lexicon) {
+    return {lexicon.tables, lexicon.fields ? &*lexicon.fields : nullptr, lexicon.personal};
+}
+
+}  // namespace
+
+void Insert(const CommandLine& line, std::ostream& out) {
+    const CommandArguments& arguments = line.arguments;
+    if (!arguments.positional.empty()) throw UsageError("insert takes no positional arguments");
+    personal::PendingEntry entry;
+    entry.english = CodePageArgument("--english", arguments.Value("--english").value_or(""));
+    entry.greek = CodePageArgument("--greek", arguments.Value("--greek").value_or(""));
+    entry.description = DescriptionOption(arguments).value_or("");
+    CheckEditorFields(entry);
+    const LoadedLexicon lexicon = Load(line);
+    entry.fieldIndex = FieldRowOption(arguments, lexicon, -1);
+    NeedPersonalFolder(lexicon);
+    Check(personal::InsertPersonalEntry(Context(lexicon), entry));
+    out << "ok\n";
+}
+
+void Update(const CommandLine& line, std::ostream& out) {
+    const CommandArguments& arguments = line.arguments;
+    const LoadedLexicon lexicon = Load(line);
+    const int slot = SlotArgument(line, lexicon);
+    const EntryRecord& record = lexicon.tables.entries[slot];
+    // What the modify command puts in the editor, changed by the options given.
+    personal::PendingEntry entry;
+    entry.english = record.Headword;
+    entry.greek = lexicon.tables.greek[record.GreekSlot].Headword;
+    entry.fieldIndex =
+        personal::FieldRowOf(lexicon.fields ? &*lexicon.fields : nullptr, record.FieldCode);
+    if (record.Kind == 'C') {
+        if (const auto english = arguments.Value("--english"))
+            entry.english = CodePageArgument("--english", *english);
+        if (const auto greek = arguments.Value("--greek"))
+            entry.greek = CodePageArgument("--greek", *greek);
+        entry.fieldIndex = FieldRowOption(arguments, lexicon, entry.fieldIndex);
+    }
+    const auto description = DescriptionOption(arguments);
+    if (!description) throw UsageError("update needs --description or --description-file");
+    entry.description = *description;
+    CheckEditorFields(entry);
+    NeedPersonalFolder(lexicon);
+    Check(personal::UpdatePersonalEntry(Context(lexicon), record.Kind, slot, entry));
+    out << "ok\n";
+}
+
+void Delete(const CommandLine& line, std::ostream& out) {
+    const LoadedLexicon lexicon = Load(line);
+    const int slot = SlotArgument(line, lexicon);
+    if (lexicon.tables.entries[slot].Kind != 'C') {
+        throw DataError("slot " + std::to_string(slot) + " is not one of your own entries");
+    }
+    NeedPersonalFolder(lexicon);
+    Check(personal::DeletePersonalEntry(Context(lexicon), slot));
+    out << "ok\n";
+}
+
+}  // namespace orvan::cli

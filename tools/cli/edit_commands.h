@@ -1,0 +1,15 @@
+// The edit commands of orvan-cli: insert, update and delete the user's own entries, as the
+// lookup window's commands do once the editor is confirmed.
+#pragma once
+
+#include <ostream>
+
+#include "arguments.h"
+
+namespace orvan::cli {
+
+void Insert(const CommandLine& line, std::ostream& out);
+void Update(const CommandLine& line, std::ostream& out);
+void Delete(const CommandLine& line, std::ostream& out);
+
+}  // namespace orvan::cli

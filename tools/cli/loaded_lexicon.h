@@ -1,0 +1,35 @@
+// The tables as the lookup window holds them after its first showing, loaded for one command,
+// and the reading of text arguments.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "arguments.h"
+#include "lexicon_files.h"
+#include "tables.h"
+
+namespace orvan::cli {
+
+struct LoadedLexicon {
+    LexiconFiles files;
+    PersonalFiles personal;
+    std::optional<FieldTable> fields;
+    NoteList notes;
+    EntryTables tables;
+    std::string rtfHeader;
+};
+
+/// \brief The personal folder: --personal, else line 2 of the settings file found where the
+/// window finds it; empty for none.
+std::string PersonalFolderOf(const CommandLine& line);
+
+/// \brief Loads the program folder's lexicon with the personal entries merged in, after putting
+/// back what an interrupted change of the personal files left. Throws DataError when the folder
+/// holds no lexicon.
+LoadedLexicon Load(const CommandLine& line);
+
+/// \brief A UTF-8 argument as code page 1253; a usage error naming `name` when it cannot be.
+std::string CodePageArgument(const std::string& name, const std::string& utf8);
+
+}  // namespace orvan::cli
