@@ -31,7 +31,7 @@ class MediumFolder {
 std::unique_ptr<orvan::lookup::TMainLex> OpenWindow() {
     auto window = std::make_unique<orvan::lookup::TMainLex>();
     window->show();
-    QTest::qWaitForWindowExposed(window.get());
+    if (!QTest::qWaitForWindowExposed(window.get())) return nullptr;
     return window;
 }
 
@@ -39,7 +39,7 @@ void StartToWindowShown(benchmark::State& state) {
     const MediumFolder medium;
     for (auto _ : state) {
         auto window = OpenWindow();
-        if (window->tables().entries.Count() < 40000) {
+        if (!window || window->tables().entries.Count() < 40000) {
             state.SkipWithError("the sample medium is missing at " ORVAN_MEDIUM_DIR);
             return;
         }
@@ -54,6 +54,10 @@ BENCHMARK(StartToWindowShown)->Unit(benchmark::kMillisecond);
 void ShowEntryInWindow(benchmark::State& state) {
     const MediumFolder medium;
     auto window = OpenWindow();
+    if (!window) {
+        state.SkipWithError("the window was not shown");
+        return;
+    }
     const orvan::lookup::LookupControls& c = window->controls();
     c.WholeLex_Button->click();
     const int rows = c.Entries_List->count();

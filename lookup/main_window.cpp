@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include "code_pages.h"
 #include "entries_list.h"
 #include "rich_text_view.h"
+#include "select_custom_dir_form.h"
 #include "settings.h"
 
 namespace orvan::lookup {
@@ -69,6 +71,9 @@ void TMainLex::ConnectHandlers() {
     onClick(c_.PrevMenu_Button, &TMainLex::PrevMenu_ButtonClick);
     onClick(c_.NextMenu_Button, &TMainLex::NextMenu_ButtonClick);
     connect(c_.Exit_Button, &QAbstractButton::clicked, this, &QWidget::close);
+    onClick(c_.BitBtn2, &TMainLex::InsertEntry_ButtonClick);
+    onClick(c_.ModifyEntry_Button, &TMainLex::ModifyEntry_ButtonClick);
+    onClick(c_.DeleteEntry_Button, &TMainLex::DeleteEntry_ButtonClick);
     onClick(c_.Button1, &TMainLex::Button1Click);
     onClick(c_.Button2, &TMainLex::Button2Click);
     onClick(c_.Button3, &TMainLex::Button3Click);
@@ -139,6 +144,7 @@ void TMainLex::LoadTables() {
             c_.ShortCuts_Combo->addItem(richtext::FromGreekCodePage(item));
         }
     }
+    personal::RecoverPersonalStore(personal_);
     tables_ = LoadEntryTable(files_, personal_, notes_);
     rtfHeader_ = LoadRtfHeader(files_);
 }
@@ -240,12 +246,21 @@ bool TMainLex::CheckPersonalFolder() {
     return known;
 }
 
-bool TMainLex::AskPersonalFolder(const std::string& /*mode*/) {
-    // No folder can be chosen in this version: the answer is always "no folder". The current
-    // folder is set back to the start folder, as after any folder browsing.
-    activateWindow();
+bool TMainLex::AskPersonalFolder(const std::string& mode) {
+    bool chosen = false;
+    {
+        setup::TSelectCustomDirForm dialog(QString::fromStdString(mode), this);
+        const bool confirmed = dialog.exec() == QDialog::Accepted;
+        activateWindow();
+        if (confirmed && !dialog.folder().isEmpty()) {
+            personalFolder_ = QFile::encodeName(dialog.folder()).toStdString();
+            WriteSettings(settingsPath_, "", personalFolder_);
+            chosen = true;
+        }
+    }
+    // Data paths are relative to the start folder, whatever the dialog browsed.
     QDir::setCurrent(QString::fromStdString(startFolder_));
-    return false;
+    return chosen;
 }
 
 void TMainLex::ClearEntryDisplay() {

@@ -15,6 +15,7 @@
 #include "lexicon_files.h"
 #include "list_search.h"
 #include "navigation_history.h"
+#include "personal_store.h"
 #include "tables.h"
 #include "window_face.h"
 
@@ -111,6 +112,14 @@ class TMainLex : public QWidget {
 
     // Input language.
     void Lang_ButtonClick();
+
+    // The user's own entries.
+    void InsertEntry_ButtonClick();
+    void ModifyEntry_ButtonClick();
+    void DeleteEntry_ButtonClick();
+    QStringList FieldItems() const;
+    void ReloadTables();
+    bool ReportStoreResult(const personal::StoreResult& result);
 
     // Preparing a lexicon release.
     void Button1Click();

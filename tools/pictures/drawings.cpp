@@ -312,7 +312,63 @@ QImage CompanyLogo() {
     return image;
 }
 
+QImage NotepadPicture() {
+    QImage image = Blank(29, 22);
+    QPainter painter(&image);
+    Smooth(painter);
+    painter.setPen(QPen(kPaperEdge, 1));
+    painter.setBrush(QColor(255, 250, 200));
+    painter.drawRect(QRectF(2.5, 3.5, 16, 17));
+    painter.setPen(QPen(QColor(60, 60, 160), 1.2));
+    for (qreal x = 5; x < 18; x += 3)
+        painter.drawLine(QPointF(x, 1.5), QPointF(x, 5));
+    painter.setPen(QPen(QColor(150, 170, 200), 1));
+    for (qreal y = 9; y < 19; y += 3)
+        painter.drawLine(QPointF(5, y), QPointF(16, y));
+    painter.translate(21, 11);
+    painter.rotate(30);
+    painter.setPen(QPen(QColor(40, 40, 40), 0.8));
+    painter.setBrush(QColor(40, 90, 190));
+    painter.drawRect(QRectF(-1.8, -10, 3.6, 15));
+    painter.setBrush(QColor(230, 200, 150));
+    painter.drawPolygon(QPolygonF({{-1.8, 5}, {1.8, 5}, {0, 9}}));
+    return image;
+}
+
+QImage SetupPicture() {
+    QImage image = Blank(41, 41);
+    QPainter painter(&image);
+    Smooth(painter);
+    // The screen.
+    painter.setPen(QPen(QColor(70, 76, 90), 1));
+    painter.setBrush(QColor(200, 204, 212));
+    painter.drawRoundedRect(QRectF(1.5, 3.5, 26, 20), 2, 2);
+    QLinearGradient screen(0, 6, 0, 20);
+    screen.setColorAt(0, QColor(90, 150, 220));
+    screen.setColorAt(1, QColor(30, 80, 160));
+    painter.setBrush(screen);
+    painter.drawRect(QRectF(4.5, 6.5, 20, 14));
+    painter.setBrush(QColor(170, 174, 184));
+    painter.drawRect(QRectF(10.5, 23.5, 8, 4));
+    painter.drawRoundedRect(QRectF(4.5, 27.5, 20, 4), 1, 1);
+    // The software box in front.
+    painter.setPen(QPen(QColor(120, 60, 10), 1));
+    painter.setBrush(QColor(240, 150, 40));
+    painter.drawPolygon(QPolygonF({{22.5, 20.5}, {38.5, 20.5}, {38.5, 39.5}, {22.5, 39.5}}));
+    painter.setBrush(QColor(250, 190, 90));
+    painter.drawPolygon(QPolygonF({{22.5, 20.5}, {26.5, 16.5}, {40.5, 16.5}, {38.5, 20.5}}));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kTeal);
+    painter.drawPolygon(
+        QPolygonF({{25, 24}, {29, 24}, {30.5, 31}, {32, 24}, {36, 24}, {32, 36}, {29, 36}}));
+    return image;
+}
+
 }  // namespace
+
+std::vector<NamedPicture> FolderDialogPictures() {
+    return {{"notepad", NotepadPicture()}, {"setup", SetupPicture()}};
+}
 
 std::vector<NamedPicture> WindowPictures() {
     return {

@@ -16,6 +16,10 @@ struct NamedPicture {
 /// \brief Every picture stored with the window, each at the size its control shows it.
 std::vector<NamedPicture> WindowPictures();
 
+/// \brief The pictures of the folder choice dialog: a notepad with a pen (29 x 22) for the
+/// personal folder, a computer with a software box (41 x 41) for the installation.
+std::vector<NamedPicture> FolderDialogPictures();
+
 /// \brief The window's background: a soft gradient with a lighter tool row and bottom band.
 QImage BackgroundPicture();
 /// \brief The rule under the tool row.

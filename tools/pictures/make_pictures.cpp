@@ -1,5 +1,5 @@
-// Writes the pictures stored with the lookup window as PNG files into the folder given, from
-// which they are committed as the window's resources.
+// Writes the pictures stored with the lookup window and with the folder choice dialog as PNG
+// files into the two folders given, from which they are committed as resources.
 #include <QDir>
 #include <QGuiApplication>
 #include <iostream>
@@ -9,16 +9,22 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::cerr << "usage: orvan-make-pictures FOLDER\n";
+    if (argc != 3) {
+        std::cerr << "usage: orvan-make-pictures WINDOW_FOLDER DIALOG_FOLDER\n";
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    for (const auto& picture : orvan::pictures::WindowPictures()) {
-        const QString path = folder.filePath(picture.name + ".png");
-        if (!picture.image.save(path, "PNG")) {
-            std::cerr << "cannot write " << path.toStdString() << "\n";
-            return 1;
+    const std::pair<const char*, std::vector<orvan::pictures::NamedPicture>> sets[] = {
+        {argv[1], orvan::pictures::WindowPictures()},
+        {argv[2], orvan::pictures::FolderDialogPictures()},
+    };
+    for (const auto& [folderName, pictures] : sets) {
+        const QDir folder(QString::fromLocal8Bit(folderName));
+        for (const auto& picture : pictures) {
+            const QString path = folder.filePath(picture.name + ".png");
+            if (!picture.image.save(path, "PNG")) {
+                std::cerr << "cannot write " << path.toStdString() << "\n";
+                return 1;
+            }
         }
     }
     return 0;

@@ -1,0 +1,161 @@
+// The three commands that change the user's own entries: insert, modify and delete, through
+// the entry editor and the personal store.
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QToolButton>
+
+#include "busy_cursor.h"
+#include "code_pages.h"
+#include "entries_list.h"
+#include "insert_entry_form.h"
+#include "main_window.h"
+#include "personal_store.h"
+#include "rich_text_view.h"
+
+namespace orvan::lookup {
+
+namespace {
+
+// The plain text as the editor takes it: without leading blanks and control characters.
+QString WithoutLeadingBlanks(const QString& text) {
+    qsizetype start = 0;
+    while (start < text.size() && text.at(start).unicode() <= 32)
+        ++start;
+    return text.mid(start);
+}
+
+}  // namespace
+
+QStringList TMainLex::FieldItems() const {
+    QStringList items;
+    if (fields_) {
+        for (const std::string& item : fields_->ListItems()) {
+            items.append(richtext::FromGreekCodePage(item));
+        }
+    }
+    return items;
+}
+
+void TMainLex::ReloadTables() {
+    personal::RecoverPersonalStore(personal_);
+    notes_.clear();
+    tables_ = LoadEntryTable(files_, personal_, notes_);
+}
+
+bool TMainLex::ReportStoreResult(const personal::StoreResult& result) {
+    const char* message = nullptr;
+    switch (result.status) {
+        case personal::StoreStatus::Done:
+        case personal::StoreStatus::NothingToDo:
+            return result.done();
+        case personal::StoreStatus::DescriptionTooLong:
+            message = "Η περιγραφή είναι πολύ μεγάλη.";
+            break;
+        case personal::StoreStatus::StoreFull:
+            message = "Δεν χωρούν άλλα λήμματα.";
+            break;
+        case personal::StoreStatus::FileError:
+            message = "Η αλλαγή δεν αποθηκεύτηκε. Τα αρχεία σας έμειναν όπως ήταν.";
+            break;
+    }
+    QMessageBox::warning(this, "Orvan", Caption(message));
+    return false;
+}
+
+void TMainLex::InsertEntry_ButtonClick() {
+    if (!CheckPersonalFolder()) return;
+    personal::TInsertEntryFrm editor("INSERT", '\0', FieldItems(), {}, this);
+    const bool confirmed = editor.exec() == QDialog::Accepted;
+    activateWindow();
+    if (!confirmed) return;
+    personal::StoreResult result;
+    {
+        BusyCursor busy;
+        result = personal::InsertPersonalEntry({tables_, fields_ ? &*fields_ : nullptr, personal_},
+                                               editor.entry());
+        ClearEntryDisplay();
+        ReloadTables();
+    }
+    ReportStoreResult(result);
+}
+
+void TMainLex::ModifyEntry_ButtonClick() {
+    const int row = c_.Entries_List->selectedRow();
+    if (row < 0 || row >= static_cast<int>(listSlots_.size())) return;
+    const int slot = listSlots_[static_cast<std::size_t>(row)];
+    const char kind = tables_.entries[slot].Kind;
+    if (!CheckPersonalFolder()) return;
+
+    // What the editor starts with: the headwords as shown, the entry's science, its text.
+    QString listed = c_.Entries_List->itemText(row);
+    if (kind == 'C') listed.chop(2);  // the " *" mark of the user's own entries
+    personal::PendingEntry entry;
+    const QString rendering = c_.Trans_Text->text();
+    entry.english = richtext::ToGreekCodePage(greekMode_ ? rendering : listed);
+    entry.greek = richtext::ToGreekCodePage(greekMode_ ? listed : rendering);
+    entry.fieldIndex =
+        personal::FieldRowOf(fields_ ? &*fields_ : nullptr, tables_.entries[slot].FieldCode);
+    const QString shown = c_.Description_Text->plainText();
+    if (kind == 'C') {
+        entry.description = personal::DescriptionFromEditor(WithoutLeadingBlanks(shown));
+    } else if (kind == 'A') {
+        static const QString kMarker = Caption("Συμπλήρωση δική σας:");
+        const qsizetype marker = shown.indexOf(kMarker);
+        if (marker >= 0) {
+            entry.description = personal::DescriptionFromEditor(
+                WithoutLeadingBlanks(shown.mid(marker + kMarker.size() + 1)));
+        }
+    }
+
+    personal::TInsertEntryFrm editor("UPDATE", kind, FieldItems(), entry, this);
+    const bool confirmed = editor.exec() == QDialog::Accepted;
+    activateWindow();
+    if (!confirmed) return;
+    personal::StoreResult result;
+    {
+        BusyCursor busy;
+        result = personal::UpdatePersonalEntry({tables_, fields_ ? &*fields_ : nullptr, personal_},
+                                               kind, slot, editor.entry());
+        ClearEntryDisplay();
+        ReloadTables();
+    }
+    ReportStoreResult(result);
+}
+
+void TMainLex::DeleteEntry_ButtonClick() {
+    const int row = c_.Entries_List->selectedRow();
+    if (row < 0 || row >= static_cast<int>(listSlots_.size())) return;
+    if (QMessageBox::question(this, Caption("Επιβεβαίωση Διαγραφής"),
+                              Caption("Να διαγραφεί το Λήμμα;"),
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+        return;
+    }
+    if (!CheckPersonalFolder()) return;
+    personal::StoreResult result;
+    {
+        BusyCursor busy;
+        const int slot = listSlots_[static_cast<std::size_t>(row)];
+        result = personal::DeletePersonalEntry({tables_, fields_ ? &*fields_ : nullptr, personal_},
+                                               slot);
+        if (result.done()) {
+            // Every record after the deleted one moves down a slot when the tables are read
+            // again: the list keeps pointing at the same entries.
+            c_.Entries_List->removeItem(row);
+            listSlots_.erase(listSlots_.begin() + row);
+            for (int& listed : listSlots_) {
+                if (listed > slot) --listed;
+            }
+            c_.Entry_Label->clear();
+            c_.Trans_Text->clear();
+            c_.ShortCut_Text->clear();
+            c_.Description_Text->clear();
+            c_.ModifyEntry_Button->setEnabled(false);
+            c_.DeleteEntry_Button->setEnabled(false);
+        }
+        ReloadTables();
+    }
+    ReportStoreResult(result);
+}
+
+}  // namespace orvan::lookup

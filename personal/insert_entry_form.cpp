@@ -1,0 +1,216 @@
+#include "insert_entry_form.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+
+#include "code_pages.h"
+
+namespace orvan::personal {
+
+namespace {
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+const QColor kTeal(0, 128, 128);
+const QColor kMaroon(128, 0, 0);
+const QColor kFieldBackground(250, 255, 255);
+
+// Below this many characters of room the editor says how many are left.
+constexpr long long kRoomWarning = 2000;
+
+void Colour(QWidget* widget, const QColor& text, bool background) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    if (background) palette.setColor(QPalette::Base, kFieldBackground);
+    widget->setPalette(palette);
+}
+
+QLabel* BoldLabel(QWidget* parent, const char* text, QPoint place) {
+    auto* label = new QLabel(Text(text), parent);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->move(place);
+    label->adjustSize();
+    return label;
+}
+
+}  // namespace
+
+std::string DescriptionFromEditor(const QString& text) {
+    QString lines = text;
+    lines.replace("\r\n", "\n").replace('\r', '\n').replace(QChar::ParagraphSeparator, '\n');
+    lines.replace("\n", "\r\n");
+    return richtext::ToGreekCodePage(lines);
+}
+
+QString DescriptionForEditor(const std::string& description) {
+    QString text = richtext::FromGreekCodePage(description);
+    return text.replace("\r\n", "\n");
+}
+
+long long TInsertEntryFrm::RoomLeft(const std::string& description) {
+    const long long used = static_cast<long long>(EscapeUserText(description).size());
+    return (kMaxTextLength - used) / 4;
+}
+
+TInsertEntryFrm::TInsertEntryFrm(const QString& editMode, char editKind,
+                                 const QStringList& fieldItems, const PendingEntry& entry,
+                                 QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      EditMode(editMode),
+      EditKind(editKind),
+      fieldItems_(fieldItems),
+      entry_(entry),
+      InsertEntry_Text(new QLineEdit(this)),
+      InsertEntry_Trans(new QLineEdit(this)),
+      InsertEntry_ShortCut(new QComboBox(this)),
+      InsertEntry_Descr(new QPlainTextEdit(this)),
+      InsertOk_Button(new QPushButton(Text("Εισαγωγή"), this)),
+      InsertCancel_Button(new QPushButton(Text("Ακύρωση"), this)),
+      RoomLeft_Label(new QLabel(this)) {
+    setObjectName("TInsertEntryFrm");
+    setWindowTitle(Text("Εισαγωγή Νέου Λήμματος"));
+    setFixedSize(367, 233);
+    QFont font("DejaVu Sans");
+    font.setPixelSize(11);
+    setFont(font);
+
+    const auto place = [](QWidget* widget, const char* name, QRect geometry) {
+        widget->setObjectName(QString::fromLatin1(name));
+        widget->setGeometry(geometry);
+    };
+    BoldLabel(this, "Λήμμα (Αγγλικά)", {8, 12});
+    place(InsertEntry_Text, "InsertEntry_Text", {112, 8, 242, 21});
+    InsertEntry_Text->setMaxLength(80);
+    Colour(InsertEntry_Text, kTeal, false);
+    BoldLabel(this, "Λήμμα (Ελληνικά)", {8, 36});
+    place(InsertEntry_Trans, "InsertEntry_Trans", {112, 32, 242, 21});
+    InsertEntry_Trans->setMaxLength(80);
+    Colour(InsertEntry_Trans, kTeal, false);
+    BoldLabel(this, "Επιστήμη", {8, 60});
+    place(InsertEntry_ShortCut, "InsertEntry_ShortCut", {112, 56, 242, 21});
+    Colour(InsertEntry_ShortCut, kMaroon, false);
+    BoldLabel(this, "Περιγραφή", {8, 92});
+    place(InsertEntry_Descr, "InsertEntry_Descr", {112, 80, 242, 105});
+    QFont fixed("DejaVu Sans Mono");
+    fixed.setStyleHint(QFont::Monospace);
+    fixed.setPixelSize(12);
+    InsertEntry_Descr->setFont(fixed);
+    InsertEntry_Descr->setTabChangesFocus(true);
+    place(RoomLeft_Label, "RoomLeft_Label", {8, 112, 100, 70});
+    RoomLeft_Label->setWordWrap(true);
+    RoomLeft_Label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Colour(RoomLeft_Label, kMaroon, false);
+    {
+        QPalette palette = RoomLeft_Label->palette();
+        palette.setColor(QPalette::WindowText, kMaroon);
+        RoomLeft_Label->setPalette(palette);
+    }
+    RoomLeft_Label->hide();
+    place(InsertOk_Button, "InsertOk_Button", {112, 192, 113, 25});
+    InsertOk_Button->setDefault(true);
+    InsertOk_Button->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    place(InsertCancel_Button, "InsertCancel_Button", {244, 192, 113, 25});
+    InsertCancel_Button->setAutoDefault(false);
+
+    setTabOrder(InsertEntry_Text, InsertEntry_Trans);
+    setTabOrder(InsertEntry_Trans, InsertEntry_ShortCut);
+    setTabOrder(InsertEntry_ShortCut, InsertEntry_Descr);
+    setTabOrder(InsertEntry_Descr, InsertCancel_Button);
+    setTabOrder(InsertCancel_Button, InsertOk_Button);
+
+    connect(InsertOk_Button, &QPushButton::clicked, this, &TInsertEntryFrm::InsertOk_ButtonClick);
+    connect(InsertCancel_Button, &QPushButton::clicked, this,
+            &TInsertEntryFrm::InsertCancel_ButtonClick);
+    connect(InsertEntry_Descr, &QPlainTextEdit::textChanged, this, &TInsertEntryFrm::ShowRoomLeft);
+}
+
+void TInsertEntryFrm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TInsertEntryFrm::FormShow() {
+    if (parentWidget() != nullptr) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(parentWidget()->window()->frameGeometry().center());
+        move(frame.topLeft());
+    }
+    for (QWidget* field :
+         {static_cast<QWidget*>(InsertEntry_Text), static_cast<QWidget*>(InsertEntry_Trans),
+          static_cast<QWidget*>(InsertEntry_Descr)}) {
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Base, kFieldBackground);
+        field->setPalette(palette);
+    }
+    InsertEntry_ShortCut->clear();
+    InsertEntry_ShortCut->addItems(fieldItems_);
+    if (EditMode == "INSERT") {
+        InsertEntry_Text->clear();
+        InsertEntry_Trans->clear();
+        InsertEntry_Descr->clear();
+        InsertEntry_ShortCut->setCurrentIndex(-1);
+        InsertEntry_Text->setFocus();
+    } else if (EditMode == "UPDATE") {
+        InsertEntry_Text->setText(richtext::FromGreekCodePage(entry_.english));
+        InsertEntry_Trans->setText(richtext::FromGreekCodePage(entry_.greek));
+        InsertEntry_Descr->setPlainText(DescriptionForEditor(entry_.description));
+        InsertEntry_ShortCut->setCurrentIndex(
+            entry_.fieldIndex < InsertEntry_ShortCut->count() ? entry_.fieldIndex : -1);
+        setWindowTitle(Text("Μεταβολή Λήμματος"));
+        InsertOk_Button->setText("Ok");
+        if (EditKind == 'A' || EditKind == 'L') {
+            // Only the supplement of a lexicon entry can be written.
+            InsertEntry_Text->setEnabled(false);
+            InsertEntry_Trans->setEnabled(false);
+            InsertEntry_ShortCut->setEnabled(false);
+        }
+        InsertEntry_Descr->setFocus();
+    }
+}
+
+void TInsertEntryFrm::InsertOk_ButtonClick() {
+    if (InsertEntry_Text->text().isEmpty() || InsertEntry_Descr->toPlainText().isEmpty()) {
+        QMessageBox::information(this, windowTitle(),
+                                 Text("Πρέπει να συμπληρωθούν το Αγγλικό Λήμμα και η Περιγραφή"));
+        return;
+    }
+    entry_.english = richtext::ToGreekCodePage(InsertEntry_Text->text());
+    entry_.greek = richtext::ToGreekCodePage(InsertEntry_Trans->text());
+    entry_.fieldIndex = InsertEntry_ShortCut->currentIndex();
+    entry_.description = DescriptionFromEditor(InsertEntry_Descr->toPlainText());
+    accept();
+}
+
+void TInsertEntryFrm::InsertCancel_ButtonClick() {
+    InsertEntry_Text->clear();
+    InsertEntry_Trans->clear();
+    InsertEntry_Descr->clear();
+    InsertEntry_ShortCut->setCurrentIndex(-1);
+    reject();
+}
+
+void TInsertEntryFrm::ShowRoomLeft() {
+    const long long room = RoomLeft(DescriptionFromEditor(InsertEntry_Descr->toPlainText()));
+    if (room >= kRoomWarning) {
+        RoomLeft_Label->hide();
+        return;
+    }
+    RoomLeft_Label->setText(room >= 0 ? Text("Χωρούν ακόμη %1 χαρακτήρες.").arg(room)
+                                      : Text("Η περιγραφή είναι πολύ μεγάλη."));
+    RoomLeft_Label->show();
+}
+
+}  // namespace orvan::personal

@@ -1,0 +1,61 @@
+// The entry editor: English and Greek headwords, the science field and the description of a
+// new entry ("INSERT") or of the entry being modified ("UPDATE"; for a lexicon entry only its
+// supplement can be written).
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+#include "personal_store.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace orvan::personal {
+
+class TInsertEntryFrm : public QDialog {
+    Q_OBJECT
+  public:
+    /// `fieldItems` are the science list's items (" " and the field names); `entry` fills the
+    /// fields in "UPDATE" mode; `editKind` is the modified entry's kind.
+    TInsertEntryFrm(const QString& editMode, char editKind, const QStringList& fieldItems,
+                    const PendingEntry& entry, QWidget* parent = nullptr);
+
+    /// What the editor hands to the store once confirmed (code page 1253, lines in CR LF).
+    const PendingEntry& entry() const { return entry_; }
+
+    /// Characters that still fit in the description (its stored form is limited).
+    static long long RoomLeft(const std::string& description);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void FormShow();
+    void InsertOk_ButtonClick();
+    void InsertCancel_ButtonClick();
+    void ShowRoomLeft();
+
+    QString EditMode;
+    char EditKind;
+    QStringList fieldItems_;
+    PendingEntry entry_;
+    bool shown_ = false;
+
+    QLineEdit* InsertEntry_Text;
+    QLineEdit* InsertEntry_Trans;
+    QComboBox* InsertEntry_ShortCut;
+    QPlainTextEdit* InsertEntry_Descr;
+    QPushButton* InsertOk_Button;
+    QPushButton* InsertCancel_Button;
+    QLabel* RoomLeft_Label;
+};
+
+/// The editor's plain text with its line breaks as CR LF, and back.
+std::string DescriptionFromEditor(const QString& text);
+QString DescriptionForEditor(const std::string& description);
+
+}  // namespace orvan::personal

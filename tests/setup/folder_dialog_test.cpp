@@ -1,0 +1,152 @@
+// The folder choice dialog in each of its modes: its texts, the folder it offers and returns,
+// and the folders its OK button creates.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+#include "lexicon_fixture.h"
+#include "modal_answer.h"
+#include "select_custom_dir_form.h"
+
+namespace orvan::test {
+namespace {
+
+using setup::TSelectCustomDirForm;
+
+QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+class FolderDialogTest : public ::testing::Test {
+  protected:
+    FolderDialogTest() : previousHome_(qgetenv("HOME")) {
+        qputenv("HOME", QByteArray::fromStdString(home.Path()));
+    }
+    ~FolderDialogTest() override { qputenv("HOME", previousHome_); }
+
+    std::unique_ptr<TSelectCustomDirForm> Open(const QString& mode) {
+        auto dialog = std::make_unique<TSelectCustomDirForm>(mode);
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        return dialog;
+    }
+    static QLineEdit* Field(QDialog* dialog) { return dialog->findChild<QLineEdit*>("Dir_Edit"); }
+    static void Ok(QDialog* dialog) { dialog->findChild<QPushButton*>("BitBtn1")->click(); }
+    static QString Memo(QDialog* dialog) {
+        return dialog->findChild<QPlainTextEdit*>("MsgMemo")->toPlainText();
+    }
+
+    TempFolder home;
+
+  private:
+    QByteArray previousHome_;
+};
+
+TEST_F(FolderDialogTest, EachModeHasItsOwnWording) {
+    auto none = Open("NULL");
+    EXPECT_EQ(none->windowTitle(), Q("Επιλογή φακέλου για επεξεργασμένα λήμματα"));
+    EXPECT_TRUE(Memo(none.get()).startsWith(Q("Για να επεξεργαστείτε λήμματα στο Orvan")));
+    EXPECT_TRUE(Memo(none.get()).contains(Q("τροποποιήσεις.\n\nΓια δική σας ευκολία")));
+    EXPECT_TRUE(none->findChild<QLabel*>("Image1")->isVisible());
+    EXPECT_FALSE(none->findChild<QLabel*>("Image2")->isVisible());
+    EXPECT_EQ(none->size(), QSize(477, 218));
+
+    auto invalid = Open("INVALID");
+    EXPECT_EQ(invalid->windowTitle(), Q("Επιλογή φακέλου για επεξεργασμένα λήμματα"));
+    EXPECT_TRUE(Memo(invalid.get()).startsWith(Q("Ο φάκελος που έχει οριστεί")));
+
+    auto install = Open("INSTALL");
+    EXPECT_EQ(install->windowTitle(), Q("Επιλογή φακέλου για εγκατάσταση λεξικού"));
+    EXPECT_TRUE(install->findChild<QLabel*>("Image2")->isVisible());
+    EXPECT_FALSE(install->findChild<QLabel*>("Image1")->isVisible());
+
+    auto other = Open("other");
+    EXPECT_EQ(other->windowTitle(), Q("Επιλογή Φακέλου για Επεξεργασμένα Λήμματα"));
+}
+
+TEST_F(FolderDialogTest, ItOffersTheOrvanFolderInHomeAndReturnsWhatIsTyped) {
+    auto dialog = Open("NULL");
+    EXPECT_EQ(Field(dialog.get())->text(), QString::fromStdString(home.Path()) + "/Orvan");
+    EXPECT_EQ(QApplication::focusWidget(), Field(dialog.get()));
+    EXPECT_EQ(dialog->findChild<QComboBox*>("DriveComboBox1")->itemText(0), "/");
+    // A folder typed with a trailing slash comes back with it.
+    const QString typed = QString::fromStdString(home.Path()) + "/";
+    Field(dialog.get())->setText(typed);
+    Ok(dialog.get());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->folder(), typed);
+}
+
+TEST_F(FolderDialogTest, OkWithAnEmptyFieldClosesWithOk) {
+    auto dialog = Open("NULL");
+    Field(dialog.get())->clear();
+    Ok(dialog.get());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(dialog->folder().isEmpty());
+}
+
+TEST_F(FolderDialogTest, OkCreatesEveryMissingLevel) {
+    auto dialog = Open("NULL");
+    const QString deep = QString::fromStdString(home.Path()) + "/one/two/three";
+    Field(dialog.get())->setText(deep);
+    Ok(dialog.get());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(QFileInfo(deep).isDir());
+}
+
+TEST_F(FolderDialogTest, AFolderThatCannotBeCreatedKeepsTheDialogOpen) {
+    home.Write("plain-file", "x");
+    auto dialog = Open("INVALID");
+    const QString impossible = QString::fromStdString(home.File("plain-file")) + "/sub";
+    Field(dialog.get())->setText(impossible);
+    QString message;
+    AnswerMessageBox(&message);
+    Ok(dialog.get());
+    EXPECT_EQ(message, Q("Παρουσιάστηκε πρόβλημα κατά τη δημιουργία του φακέλου. Παρακαλώ "
+                         "επιλέξτε άλλο φάκελο"));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(Field(dialog.get())->text(), impossible);
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+}
+
+TEST_F(FolderDialogTest, BrowsingCopiesTheFolderIntoTheField) {
+    QDir(QString::fromStdString(home.Path())).mkpath("Documents");
+    auto dialog = Open("NULL");
+    auto* tree = dialog->findChild<QTreeView*>("DirectoryListBox1");
+    auto* model = tree->model();
+    const QString documents = QString::fromStdString(home.File("Documents"));
+    const QModelIndex index = static_cast<QFileSystemModel*>(model)->index(documents);
+    tree->setCurrentIndex(index);
+    EXPECT_EQ(Field(dialog.get())->text(), documents);
+    auto* roots = dialog->findChild<QComboBox*>("DriveComboBox1");
+    roots->setCurrentIndex(0);
+    EXPECT_EQ(Field(dialog.get())->text(), "/");
+}
+
+TEST_F(FolderDialogTest, InstallModeRunsTheInstallationBeforeClosing) {
+    const QString target = QString::fromStdString(home.File("install"));
+    for (const bool ranToEnd : {true, false}) {
+        auto dialog = Open("INSTALL");
+        QString installedInto;
+        dialog->setInstaller([&](const QString& folder) {
+            installedInto = folder;
+            return ranToEnd;
+        });
+        Field(dialog.get())->setText(target);
+        Ok(dialog.get());
+        EXPECT_EQ(installedInto, target);
+        EXPECT_EQ(dialog->result(), ranToEnd ? QDialog::Accepted : QDialog::Rejected);
+    }
+}
+
+}  // namespace
+}  // namespace orvan::test

@@ -1,0 +1,42 @@
+// Answering the modal dialogs and message boxes a test's action opens: the answer runs inside
+// the dialog's own event loop, as soon as the dialog is the active modal widget.
+#pragma once
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
+
+namespace orvan::test {
+
+/// \brief Runs `answer` on the next modal widget that appears (other than `except`).
+inline void WhenModal(std::function<void(QWidget*)> answer, QWidget* except = nullptr) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, answer = std::move(answer), except] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == except || !modal->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        answer(modal);
+    });
+    poll->start(10);
+}
+
+/// \brief Answers the next message box with `button`, keeping its text in `text`.
+inline void AnswerMessageBox(QString* text, QMessageBox::StandardButton button = QMessageBox::Ok,
+                             QWidget* except = nullptr) {
+    WhenModal(
+        [text, button](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box == nullptr) return;
+            if (text != nullptr) *text = box->text();
+            if (QAbstractButton* answer = box->button(button)) {
+                answer->click();
+            } else {
+                box->reject();
+            }
+        },
+        except);
+}
+
+}  // namespace orvan::test
