@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -11,6 +12,7 @@
 
 #include "edge_anchors.h"
 #include "entries_list.h"
+#include "modal_answer.h"
 #include "rich_text_view.h"
 #include "window_fixture.h"
 
@@ -111,23 +113,60 @@ TEST_F(StartUpTest, WithoutALexiconTheWindowStillOpens) {
 
 TEST_F(StartUpTest, CheckingThePersonalFolder) {
     Open();
-    // Line 2 empty: the folder is asked for, and no folder can be chosen yet.
+    // Line 2 empty: the folder is asked for ("NULL"); cancelling chooses none.
+    QString caption;
+    WhenModal([&caption](QWidget* dialog) {
+        caption = dialog->windowTitle();
+        static_cast<QDialog*>(dialog)->reject();
+    });
     EXPECT_FALSE(window->CheckPersonalFolder());
+    EXPECT_EQ(caption, Q("Επιλογή φακέλου για επεξεργασμένα λήμματα"));
     EXPECT_FALSE(window->personalFiles().Known());
-    // Line 2 names an existing folder.
+    EXPECT_EQ(Settings(), "YES\r\n");
+    // Line 2 names an existing folder: nothing is asked.
     home.Write(".config/Orvan.ini", "YES\r\n" + personal.Path() + "\r\n");
     EXPECT_TRUE(window->CheckPersonalFolder());
     EXPECT_EQ(window->personalFiles().greekIndex, personal.Path() + "/cigr.tbo");
-    // Line 2 names a folder that does not exist: asked for again, and the paths are cleared.
+    // Line 2 names a folder that does not exist: asked for again ("INVALID").
     home.Write(".config/Orvan.ini", "YES\r\n/no/such/folder\r\n");
+    QString text;
+    WhenModal([&text](QWidget* dialog) {
+        text = dialog->findChild<QPlainTextEdit*>("MsgMemo")->toPlainText();
+        static_cast<QDialog*>(dialog)->reject();
+    });
     EXPECT_FALSE(window->CheckPersonalFolder());
+    EXPECT_TRUE(text.startsWith(Q("Ο φάκελος που έχει οριστεί"))) << text.toStdString();
     EXPECT_FALSE(window->personalFiles().Known());
     EXPECT_EQ(Settings(), "YES\r\n/no/such/folder\r\n");
+}
+
+TEST_F(StartUpTest, AChosenFolderIsSavedOnLineTwo) {
+    Open();
+    const std::string chosen = home.Path() + "/my/entries";
+    WhenModal([&chosen](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>("Dir_Edit")->setText(QString::fromStdString(chosen));
+        dialog->findChild<QPushButton*>("BitBtn1")->click();
+    });
+    EXPECT_TRUE(window->CheckPersonalFolder());
+    EXPECT_EQ(Settings(), "YES\r\n" + chosen + "\r\n");
+    EXPECT_EQ(window->personalFolder(), chosen);
+    EXPECT_EQ(window->personalFiles().texts, chosen + "/clex.tbo");
+}
+
+TEST_F(StartUpTest, OkWithAnEmptyFolderChoosesNone) {
+    Open();
+    WhenModal([](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>("Dir_Edit")->clear();
+        dialog->findChild<QPushButton*>("BitBtn1")->click();
+    });
+    EXPECT_FALSE(window->AskPersonalFolder("NULL"));
+    EXPECT_EQ(Settings(), "YES\r\n");
 }
 
 TEST_F(StartUpTest, AskingForAFolderLeavesTheCurrentFolderAtTheStartFolder) {
     Open();
     QDir::setCurrent(QDir::tempPath());
+    WhenModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
     EXPECT_FALSE(window->AskPersonalFolder("NULL"));
     EXPECT_EQ(std::filesystem::current_path().string() + "/", window->startFolder());
 }

@@ -2,6 +2,7 @@
 // the dialog's own event loop, as soon as the dialog is the active modal widget.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>

@@ -1,0 +1,234 @@
+// The window's insert, modify and delete commands through the real editor and folder dialog.
+#include <QComboBox>
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "entries_list.h"
+#include "modal_answer.h"
+#include "rich_text_view.h"
+#include "text_file.h"
+#include "window_fixture.h"
+
+namespace orvan::test {
+namespace {
+
+class EditTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        const int gas = lexicon.AddEntry("gas", "{gas}", 1, "CHEM");
+        lexicon.AddGreek(gas, Cp("αέριο"));
+        lexicon.AddPersonalEntry(gas, 5, "gasket", "{\\f60\\fs22 seal}", "MECH");
+        lexicon.AddPersonalGreek(gas, 5, Cp("παρέμβυσμα"));
+        const int gauge = lexicon.AddEntry("gauge", "{gauge}");
+        lexicon.AddGreek(gauge, Cp("μετρητής"));
+        const int engine = lexicon.AddEntry("engine", "{motor}", 1, "MECH");
+        lexicon.AddGreek(engine, Cp("μηχανή"));
+        lexicon.AddSupplement(engine, "{\\f60\\fs22 my note}");
+        lexicon.AddEntry("lever", "{bar}");
+        lexicon.AddField("CHEM", Cp("Χημεία"));
+        lexicon.AddField("MECH", Cp("Μηχανολογία"));
+        Open(true);
+    }
+
+    // Runs `fill` in the editor once it is open.
+    void InEditor(std::function<void(QDialog*)> fill) {
+        WhenModal([fill](QWidget* modal) {
+            auto* editor = qobject_cast<QDialog*>(modal);
+            ASSERT_NE(editor, nullptr);
+            fill(editor);
+        });
+    }
+    static QLineEdit* Line(QDialog* editor, const char* name) {
+        return editor->findChild<QLineEdit*>(name);
+    }
+    static QPlainTextEdit* Description(QDialog* editor) {
+        return editor->findChild<QPlainTextEdit*>("InsertEntry_Descr");
+    }
+    static void Confirm(QDialog* editor) {
+        editor->findChild<QPushButton*>("InsertOk_Button")->click();
+    }
+    void View(const QString& text, int row = 0) {
+        Search(text);
+        ClickRow(row);
+    }
+    std::string PersonalIndex() const { return personal.Read("ci.tbo"); }
+};
+
+TEST_F(EditTest, InsertingThroughTheEditorAddsTheEntry) {
+    QString caption, button;
+    InEditor([&](QDialog* editor) {
+        caption = editor->windowTitle();
+        button = editor->findChild<QPushButton*>("InsertOk_Button")->text();
+        Line(editor, "InsertEntry_Text")->setText("gear");
+        Line(editor, "InsertEntry_Trans")->setText(Q("γρανάζι"));
+        editor->findChild<QComboBox*>("InsertEntry_ShortCut")->setCurrentIndex(2);
+        Description(editor)->setPlainText("toothed\nwheel");
+        Confirm(editor);
+    });
+    Search("g");
+    c().BitBtn2->click();
+    EXPECT_EQ(caption, Q("Εισαγωγή Νέου Λήμματος"));
+    EXPECT_EQ(button, Q("Εισαγωγή"));
+    // The list and the pane are emptied; the user searches again to see the entry.
+    EXPECT_TRUE(ListTexts().empty());
+    EXPECT_FALSE(c().ModifyEntry_Button->isEnabled());
+    View("gea");
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"gear *"});
+    EXPECT_EQ(c().ShortCut_Text->text(), Q("Μηχανολογία"));
+    EXPECT_EQ(c().Trans_Text->text(), Q("γρανάζι"));
+    EXPECT_EQ(c().Description_Text->plainText(), "  toothed \nwheel");
+    EXPECT_TRUE(c().DeleteEntry_Button->isEnabled());
+}
+
+TEST_F(EditTest, TheEditorWantsTheEnglishHeadwordAndTheDescription) {
+    const std::string before = PersonalIndex();
+    QString message;
+    InEditor([&](QDialog* editor) {
+        Line(editor, "InsertEntry_Text")->setText("gear");
+        AnswerMessageBox(&message, QMessageBox::Ok, editor);
+        Confirm(editor);
+        EXPECT_TRUE(editor->isVisible());
+        EXPECT_EQ(Line(editor, "InsertEntry_Text")->text(), "gear");
+        editor->findChild<QPushButton*>("InsertCancel_Button")->click();
+    });
+    c().BitBtn2->click();
+    EXPECT_EQ(message, Q("Πρέπει να συμπληρωθούν το Αγγλικό Λήμμα και η Περιγραφή"));
+    EXPECT_EQ(PersonalIndex(), before);
+}
+
+TEST_F(EditTest, ModifyingALexiconEntryAddsASupplement) {
+    View("lever");
+    InEditor([&](QDialog* editor) {
+        EXPECT_EQ(editor->windowTitle(), Q("Μεταβολή Λήμματος"));
+        EXPECT_EQ(editor->findChild<QPushButton*>("InsertOk_Button")->text(), "Ok");
+        EXPECT_FALSE(Line(editor, "InsertEntry_Text")->isEnabled());
+        EXPECT_FALSE(Line(editor, "InsertEntry_Trans")->isEnabled());
+        EXPECT_FALSE(editor->findChild<QComboBox*>("InsertEntry_ShortCut")->isEnabled());
+        EXPECT_EQ(Line(editor, "InsertEntry_Text")->text(), "lever");
+        EXPECT_EQ(Description(editor)->toPlainText(), "");
+        Description(editor)->setPlainText(Q("δική μου σημείωση"));
+        Confirm(editor);
+    });
+    c().ModifyEntry_Button->click();
+    View("lever");
+    EXPECT_TRUE(
+        c().Description_Text->plainText().endsWith(Q("Συμπλήρωση δική σας: \nδική μου σημείωση ")));
+}
+
+TEST_F(EditTest, ModifyingAnAnnotatedEntryEditsOnlyItsSupplement) {
+    View("engine");
+    QString offered;
+    InEditor([&](QDialog* editor) {
+        offered = Description(editor)->toPlainText();
+        Description(editor)->setPlainText("better note");
+        Confirm(editor);
+    });
+    c().ModifyEntry_Button->click();
+    EXPECT_EQ(offered, "my note ");
+    View("engine");
+    EXPECT_TRUE(c().Description_Text->plainText().endsWith(Q("σας: \nbetter note ")));
+}
+
+TEST_F(EditTest, ModifyingTheUsersEntryInGreekTakesTheHeadwordsAsShown) {
+    View(Q("παρέμ"));
+    ASSERT_EQ(ListTexts(), std::vector<QString>{Q("παρέμβυσμα *")});
+    QString english, greek, description;
+    int field = -2;
+    InEditor([&](QDialog* editor) {
+        english = Line(editor, "InsertEntry_Text")->text();
+        greek = Line(editor, "InsertEntry_Trans")->text();
+        description = Description(editor)->toPlainText();
+        field = editor->findChild<QComboBox*>("InsertEntry_ShortCut")->currentIndex();
+        Line(editor, "InsertEntry_Text")->setText("gaskets");
+        Confirm(editor);
+    });
+    c().ModifyEntry_Button->click();
+    EXPECT_EQ(english, "gasket");
+    EXPECT_EQ(greek, Q("παρέμβυσμα"));
+    EXPECT_EQ(description, "seal");
+    EXPECT_EQ(field, 2);
+    View("gask");
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"gaskets *"});
+    EXPECT_EQ(c().Description_Text->plainText(), "  seal");
+}
+
+TEST_F(EditTest, CancellingTheEditorChangesNothing) {
+    View("gasket");
+    const std::string before = PersonalIndex();
+    InEditor(
+        [](QDialog* editor) { editor->findChild<QPushButton*>("InsertCancel_Button")->click(); });
+    c().ModifyEntry_Button->click();
+    EXPECT_EQ(PersonalIndex(), before);
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"gasket *"});
+}
+
+TEST_F(EditTest, DeletingKeepsEveryOtherItemOnItsEntry) {
+    Search("ga");
+    ASSERT_EQ(ListTexts(), (std::vector<QString>{"gas", "gasket *", "gauge"}));
+    ClickRow(1);
+    QString question;
+    AnswerMessageBox(&question, QMessageBox::No);
+    c().DeleteEntry_Button->click();
+    EXPECT_EQ(question, Q("Να διαγραφεί το Λήμμα;"));
+    EXPECT_EQ(ListTexts().size(), 3u);
+
+    AnswerMessageBox(nullptr, QMessageBox::Yes);
+    c().DeleteEntry_Button->click();
+    EXPECT_EQ(ListTexts(), (std::vector<QString>{"gas", "gauge"}));
+    EXPECT_EQ(window->listSlots(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(c().Description_Text->plainText(), "");
+    ClickRow(1);
+    EXPECT_EQ(c().Entry_Label->text(), "gauge");
+    EXPECT_EQ(c().Trans_Text->text(), Q("μετρητής"));
+}
+
+TEST_F(EditTest, AFailedChangeIsReportedAndLeavesTheFiles) {
+    WriteFileAtomically(personal.File("clex.tbo"), "");  // shorter than ci.tbo says
+    const std::string before = PersonalIndex();
+    View("lever");
+    InEditor([](QDialog* editor) {
+        Description(editor)->setPlainText("note");
+        Confirm(editor);
+    });
+    QString warning;
+    AnswerMessageBox(&warning);
+    c().ModifyEntry_Button->click();
+    EXPECT_EQ(warning, Q("Η αλλαγή δεν αποθηκεύτηκε. Τα αρχεία σας έμειναν όπως ήταν."));
+    EXPECT_EQ(PersonalIndex(), before);
+}
+
+class EditWithoutFolderTest : public WindowTest {};
+
+TEST_F(EditWithoutFolderTest, WithoutAFolderTheCommandAsksAndStopsWhenRefused) {
+    lexicon.AddEntry("lever");
+    Open();
+    bool editorOpened = false;
+    WhenModal([&editorOpened](QWidget* dialog) {
+        editorOpened = dialog->objectName() == "TInsertEntryFrm";
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    c().BitBtn2->click();
+    EXPECT_FALSE(editorOpened);
+}
+
+TEST_F(EditWithoutFolderTest, AFolderChosenOnTheWayTakesTheFirstEntry) {
+    lexicon.AddEntry("lever");
+    Open();
+    const std::string chosen = home.Path() + "/Orvan";
+    WhenModal([&](QWidget* dialog) {
+        dialog->findChild<QPushButton*>("BitBtn1")->click();  // the offered folder
+        WhenModal([](QWidget* editor) {
+            editor->findChild<QLineEdit*>("InsertEntry_Text")->setText("mine");
+            editor->findChild<QPlainTextEdit*>("InsertEntry_Descr")->setPlainText("m");
+            editor->findChild<QPushButton*>("InsertOk_Button")->click();
+        });
+    });
+    c().BitBtn2->click();
+    EXPECT_TRUE(FileExists(chosen + "/ci.tbo"));
+    Search("mi");
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"mine *"});
+}
+
+}  // namespace
+}  // namespace orvan::test
