@@ -58,8 +58,9 @@ QString DescriptionForEditor(const std::string& description) {
 }
 
 long long TInsertEntryFrm::RoomLeft(const std::string& description) {
-    const long long used = static_cast<long long>(EscapeUserText(description).size());
-    return (kMaxTextLength - used) / 4;
+    const long long room =
+        kMaxTextLength - static_cast<long long>(EscapeUserText(description).size());
+    return room < 0 ? -1 : room / 4;  // each character takes four bytes stored
 }
 
 TInsertEntryFrm::TInsertEntryFrm(const QString& editMode, char editKind,

@@ -27,7 +27,8 @@ class TInsertEntryFrm : public QDialog {
     /// What the editor hands to the store once confirmed (code page 1253, lines in CR LF).
     const PendingEntry& entry() const { return entry_; }
 
-    /// Characters that still fit in the description (its stored form is limited).
+    /// Characters that still fit in the description (its stored form is limited); negative when
+    /// it is already too long.
     static long long RoomLeft(const std::string& description);
 
   protected:

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "entries_list.h"
+#include "insert_entry_form.h"
 #include "modal_answer.h"
 #include "rich_text_view.h"
 #include "text_file.h"
@@ -95,6 +96,27 @@ TEST_F(EditTest, TheEditorWantsTheEnglishHeadwordAndTheDescription) {
     c().BitBtn2->click();
     EXPECT_EQ(message, Q("Πρέπει να συμπληρωθούν το Αγγλικό Λήμμα και η Περιγραφή"));
     EXPECT_EQ(PersonalIndex(), before);
+}
+
+TEST_F(EditTest, TheEditorSaysHowMuchRoomIsLeftNearTheLimit) {
+    EXPECT_EQ(personal::TInsertEntryFrm::RoomLeft(""), 24996);
+    EXPECT_EQ(personal::TInsertEntryFrm::RoomLeft(std::string(24996, 'x')), 0);
+    EXPECT_LT(personal::TInsertEntryFrm::RoomLeft(std::string(24997, 'x')), 0);
+    QString shortText, longText, tooLong;
+    InEditor([&](QDialog* editor) {
+        auto* room = editor->findChild<QLabel*>("RoomLeft_Label");
+        Description(editor)->setPlainText("short");
+        shortText = room->isVisible() ? room->text() : QString();
+        Description(editor)->setPlainText(QString(24000, 'x'));
+        longText = room->isVisible() ? room->text() : QString();
+        Description(editor)->setPlainText(QString(25000, 'x'));
+        tooLong = room->text();
+        editor->findChild<QPushButton*>("InsertCancel_Button")->click();
+    });
+    c().BitBtn2->click();
+    EXPECT_EQ(shortText, "");
+    EXPECT_EQ(longText, Q("Χωρούν ακόμη 996 χαρακτήρες."));
+    EXPECT_EQ(tooLong, Q("Η περιγραφή είναι πολύ μεγάλη."));
 }
 
 TEST_F(EditTest, ModifyingALexiconEntryAddsASupplement) {
