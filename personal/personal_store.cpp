@@ -67,21 +67,25 @@ std::string KeyFrom(const EntryRecord& record) {
 }
 
 // The English table slot after which an entry with `key` belongs: the highest slot whose key
-// is not greater; 0 when every slot's key is greater. Slots keyed from column 81 never count.
-int EnglishPredecessor(const EntryTable& entries, const std::string& key) {
+// is not greater; 0 when every slot's key is greater. Slots keyed from column 81 never count,
+// nor the `excluded` slot (an entry being replaced).
+int EnglishPredecessor(const EntryTable& entries, const std::string& key, int excluded) {
     for (int slot = entries.Count(); slot >= 1; --slot) {
-        if (entries[slot].KeyStart == 81) continue;
+        if (slot == excluded || entries[slot].KeyStart == 81) continue;
         if (KeyFrom(entries[slot]) <= key) return slot;
     }
     return 0;
 }
 
 // The Greek line's anchor: the number of the Greek slot after which the headword belongs,
-// passing down over the user's own entries to the lexicon slot they hang from.
-long long GreekAnchor(const EntryTables& tables, const std::string& gkey) {
+// passing down over the user's own entries to the lexicon slot they hang from. The Greek
+// headwords of the `excluded` English slot (an entry being replaced) do not count.
+long long GreekAnchor(const EntryTables& tables, const std::string& gkey, int excluded) {
     int slot = tables.greek.Count();
-    while (slot >= 1 && GreekSearchKey(tables.greek[slot].Headword, true) > gkey)
+    while (slot >= 1 && (tables.greek[slot].EnglishSlot == excluded ||
+                         GreekSearchKey(tables.greek[slot].Headword, true) > gkey)) {
         --slot;
+    }
     if (slot == 0) slot = 1;
     const auto personal = [&](int s) {
         return tables.entries[tables.greek[s].EnglishSlot].Kind == 'C';
@@ -91,13 +95,20 @@ long long GreekAnchor(const EntryTables& tables, const std::string& gkey) {
     return tables.greek[slot].Number;
 }
 
-// The entries a personal entry can still be added to.
-long long NewEntryNumber(const EntryTables& tables, bool withGreek) {
+// The number of a new entry: one above the largest (the `excluded` slot's not counted), when
+// there is room for one more record.
+long long NewEntryNumber(const EntryTables& tables, bool withGreek, int excluded) {
     long long largest = 0;
+    int greekRecords = tables.greek.Count();
     for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
-        largest = std::max<long long>(largest, tables.entries[slot].Number);
+        if (slot != excluded) largest = std::max<long long>(largest, tables.entries[slot].Number);
     }
-    if (tables.entries.Full() || (withGreek && tables.greek.Full())) {
+    if (excluded > 0) {
+        for (int g = 1; g <= tables.greek.Count(); ++g)
+            greekRecords -= tables.greek[g].EnglishSlot == excluded;
+    }
+    const int records = tables.entries.Count() - (excluded > 0 ? 1 : 0);
+    if (records >= kTableCapacity || (withGreek && greekRecords >= kTableCapacity)) {
         Refuse(StoreStatus::StoreFull, "the tables already hold 40000 records");
     }
     if (largest + 1 > kLargestEntryNumber) {
@@ -108,9 +119,11 @@ long long NewEntryNumber(const EntryTables& tables, bool withGreek) {
 
 // Adds the English line of a new personal entry and its text.
 void InsertEnglish(StoreContents& contents, const EntryTables& tables, const PendingEntry& entry,
-                   const FieldTable* fields, long long number, const std::string& text) {
+                   const FieldTable* fields, long long number, const std::string& text,
+                   int excluded) {
     const std::string headword = TrimBlanks(OneLine(entry.english));
-    const int predecessor = EnglishPredecessor(tables.entries, LatinSearchKey(entry.english, true));
+    const int predecessor =
+        EnglishPredecessor(tables.entries, LatinSearchKey(entry.english, true), excluded);
     const long long anchor = tables.entries[predecessor].Number;
     const bool afterOwn = tables.entries[predecessor].Kind == 'C';
     const std::string fieldCode = FieldCodeOf(fields, entry.fieldIndex);
@@ -146,10 +159,10 @@ void InsertEnglish(StoreContents& contents, const EntryTables& tables, const Pen
 
 // Adds the Greek line of a new personal entry, in Greek order.
 void InsertGreek(StoreContents& contents, const EntryTables& tables, const std::string& greek,
-                 long long number) {
+                 long long number, int excluded) {
     const std::string headword = OneLine(greek);
     const std::string gkey = GreekSearchKey(headword, true);
-    const std::string newLine = GreekLine(GreekAnchor(tables, gkey), number, headword);
+    const std::string newLine = GreekLine(GreekAnchor(tables, gkey, excluded), number, headword);
     std::vector<std::string> lines;
     bool inserted = false;
     for (const std::string& line : contents.greek) {
@@ -187,27 +200,6 @@ bool RemoveEntry(StoreContents& contents, long long number) {
     std::erase_if(contents.greek,
                   [number](const std::string& line) { return GreekLineOwner(line) == number; });
     return true;
-}
-
-// The tables as they load once entry `slot` is gone: later records move down one slot, and its
-// Greek records go with it.
-EntryTables WithoutEntry(const EntryTables& tables, int slot) {
-    EntryTables out;
-    std::vector<int> greekSlots(static_cast<size_t>(tables.greek.Count()) + 1, 0);
-    for (int g = 1; g <= tables.greek.Count(); ++g) {
-        GreekRecord record = tables.greek[g];
-        if (record.EnglishSlot == slot) continue;
-        if (record.EnglishSlot > slot) --record.EnglishSlot;
-        greekSlots[static_cast<size_t>(g)] = out.greek.Append(std::move(record));
-    }
-    for (int s = 1; s <= tables.entries.Count(); ++s) {
-        if (s == slot) continue;
-        EntryRecord record = tables.entries[s];
-        record.GreekSlot = static_cast<uint16_t>(
-            record.GreekSlot <= tables.greek.Count() ? greekSlots[record.GreekSlot] : 0);
-        out.entries.Append(std::move(record));
-    }
-    return out;
 }
 
 // Replaces the supplement of lexicon entry `number`, or adds it before the first line that
@@ -292,10 +284,10 @@ std::string EscapeUserText(std::string_view text) {
 StoreResult InsertPersonalEntry(const StoreContext& store, const PendingEntry& entry) {
     return Run(store, [&](StoreContents& contents) {
         const bool withGreek = !entry.greek.empty();
-        const long long number = NewEntryNumber(store.tables, withGreek);
+        const long long number = NewEntryNumber(store.tables, withGreek, 0);
         const std::string text = StoredText(entry.description, contents);
-        InsertEnglish(contents, store.tables, entry, store.fields, number, text);
-        if (withGreek) InsertGreek(contents, store.tables, entry.greek, number);
+        InsertEnglish(contents, store.tables, entry, store.fields, number, text, 0);
+        if (withGreek) InsertGreek(contents, store.tables, entry.greek, number, 0);
         return withGreek;
     });
 }
@@ -310,11 +302,13 @@ StoreResult UpdatePersonalEntry(const StoreContext& store, char kind, int slot,
             if (!RemoveEntry(contents, record.Number)) {
                 Refuse(StoreStatus::NothingToDo, "the entry is not in the personal files");
             }
-            const EntryTables remaining = WithoutEntry(store.tables, slot);
-            const long long number = NewEntryNumber(remaining, !entry.greek.empty());
+            // The new entry is placed as in the tables without the old one.
+            const long long number = NewEntryNumber(store.tables, !entry.greek.empty(), slot);
             const std::string text = StoredText(entry.description, contents);
-            InsertEnglish(contents, remaining, entry, store.fields, number, text);
-            if (!entry.greek.empty()) InsertGreek(contents, remaining, entry.greek, number);
+            InsertEnglish(contents, store.tables, entry, store.fields, number, text, slot);
+            if (!entry.greek.empty()) {
+                InsertGreek(contents, store.tables, entry.greek, number, slot);
+            }
             return true;
         });
     }

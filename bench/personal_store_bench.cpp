@@ -1,0 +1,120 @@
+// Speed of the user's edits: an insert, an update and a delete in a personal store of 5000
+// entries with their texts and Greek headwords, each followed by the reload of the tables of a
+// 34000-entry lexicon (39000 records with the personal ones), as the window does after an edit.
+// Written to the disk for real, flushes included.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "lexicon_fixture.h"
+#include "personal_store.h"
+#include "tables.h"
+
+namespace {
+
+using orvan::test::Cp;
+
+constexpr int kPersonalEntries = 5000;
+constexpr int kLexiconEntries = orvan::kTableCapacity - kPersonalEntries - 1000;
+
+struct EditedLexicon {
+    orvan::test::TempFolder program, personalFolder;
+    orvan::LexiconFiles files{program.Path()};
+    orvan::PersonalFiles personal{personalFolder.Path()};
+    orvan::FieldTable fields;
+    orvan::NoteList notes;
+    orvan::EntryTables tables;
+
+    EditedLexicon() {
+        orvan::test::LexiconBuilder lexicon;
+        const std::string text =
+            orvan::personal::EscapeUserText("a description of some length, as users write");
+        for (int i = 0; i < kLexiconEntries; ++i) {
+            const std::string suffix = std::to_string(100000 + i);
+            const int number = lexicon.AddEntry("term " + suffix, "{\\f60 description}");
+            lexicon.AddGreek(number, Cp("όρος ") + suffix);
+            if (i % 6 == 0 && i / 6 < kPersonalEntries) {
+                const int own = 50000 + i / 6;
+                lexicon.AddPersonalEntry(number, own, "term " + suffix + " own", text);
+                lexicon.AddPersonalGreek(number, own, Cp("όρος ") + suffix + Cp(" δικός"));
+            }
+        }
+        lexicon.AddField("MATH", Cp("Μαθηματικά"));
+        lexicon.WriteLexicon(program.Path());
+        lexicon.WritePersonal(personalFolder.Path());
+        fields = *orvan::LoadFieldTable(files);
+        Reload();
+    }
+
+    void Reload() {
+        notes.clear();
+        tables = orvan::LoadEntryTable(files, personal, notes);
+    }
+
+    orvan::personal::StoreContext Context() { return {tables, &fields, personal}; }
+
+    int SlotOfKind(char kind, int from) const {
+        for (int slot = from; slot <= tables.entries.Count(); ++slot)
+            if (tables.entries[slot].Kind == kind) return slot;
+        return 0;
+    }
+};
+
+EditedLexicon& Lexicon() {
+    static const auto lexicon = std::make_unique<EditedLexicon>();
+    return *lexicon;
+}
+
+const orvan::personal::PendingEntry kEntry{"term 1234567 mine", Cp("όρος δικός μου"), 1,
+                                           "my own\r\ndescription"};
+
+void InsertAndReload(benchmark::State& state) {
+    EditedLexicon& lexicon = Lexicon();
+    for (auto _ : state) {
+        if (!orvan::personal::InsertPersonalEntry(lexicon.Context(), kEntry).done()) {
+            state.SkipWithError("the insert failed");
+            return;
+        }
+        lexicon.Reload();
+    }
+    state.counters["records"] = lexicon.tables.entries.Count();
+    state.counters["personal"] = static_cast<double>(lexicon.notes.size() + [&] {
+        int own = 0;
+        for (int slot = 1; slot <= lexicon.tables.entries.Count(); ++slot)
+            own += lexicon.tables.entries[slot].Kind == 'C';
+        return own;
+    }());
+}
+BENCHMARK(InsertAndReload)->Unit(benchmark::kMillisecond)->Iterations(30);
+
+void UpdateAndReload(benchmark::State& state) {
+    EditedLexicon& lexicon = Lexicon();
+    int from = 1;
+    for (auto _ : state) {
+        const int slot = lexicon.SlotOfKind('C', from);
+        from = slot + 1;
+        if (!orvan::personal::UpdatePersonalEntry(lexicon.Context(), 'C', slot, kEntry).done()) {
+            state.SkipWithError("the update failed");
+            return;
+        }
+        lexicon.Reload();
+    }
+}
+BENCHMARK(UpdateAndReload)->Unit(benchmark::kMillisecond)->Iterations(30);
+
+void DeleteAndReload(benchmark::State& state) {
+    EditedLexicon& lexicon = Lexicon();
+    for (auto _ : state) {
+        const int slot = lexicon.SlotOfKind('C', 1);
+        if (!orvan::personal::DeletePersonalEntry(lexicon.Context(), slot).done()) {
+            state.SkipWithError("the delete failed");
+            return;
+        }
+        lexicon.Reload();
+    }
+}
+BENCHMARK(DeleteAndReload)->Unit(benchmark::kMillisecond)->Iterations(30);
+
+}  // namespace
+
+BENCHMARK_MAIN();
