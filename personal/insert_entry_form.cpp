@@ -81,8 +81,10 @@ TInsertEntryFrm::TInsertEntryFrm(const QString& editMode, char editKind,
     setObjectName("TInsertEntryFrm");
     setWindowTitle(Text("Εισαγωγή Νέου Λήμματος"));
     setFixedSize(367, 233);
+    // The narrow cut of the sans-serif keeps the captions within the places laid out for them.
     QFont font("DejaVu Sans");
     font.setPixelSize(11);
+    font.setStretch(QFont::Condensed);
     setFont(font);
 
     const auto place = [](QWidget* widget, const char* name, QRect geometry) {

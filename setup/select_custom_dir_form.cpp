@@ -73,8 +73,10 @@ TSelectCustomDirForm::TSelectCustomDirForm(const QString& dirMode, QWidget* pare
     setObjectName("TSelectCustomDirForm");
     setWindowTitle(Text("Επιλογή Φακέλου για Επεξεργασμένα Λήμματα"));
     setFixedSize(477, 218);
+    // The narrow cut of the sans-serif keeps the captions within the places laid out for them.
     QFont font("DejaVu Sans");
     font.setPixelSize(11);
+    font.setStretch(QFont::Condensed);
     setFont(font);
 
     const auto place = [](QWidget* widget, const char* name, QRect geometry) {
@@ -92,6 +94,7 @@ TSelectCustomDirForm::TSelectCustomDirForm(const QString& dirMode, QWidget* pare
     MsgMemo->setStyleSheet("QPlainTextEdit { background: transparent; }");
     place(Dir_Edit, "Dir_Edit", {64, 136, 209, 21});
     place(Label1, "Label1", {8, 136, 45, 13});
+    Label1->adjustSize();
     place(BitBtn1, "BitBtn1", {128, 176, 105, 25});
     BitBtn1->setDefault(true);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
@@ -187,10 +190,10 @@ void TSelectCustomDirForm::FormShow() {
 void TSelectCustomDirForm::DriveComboBox1Change() {
     const QString root = DriveComboBox1->currentText();
     if (root.isEmpty()) return;
+    // The tree shows the chosen root's folders.
     const QModelIndex index = folders_->index(root);
+    DirectoryListBox1->setRootIndex(index);
     DirectoryListBox1->setCurrentIndex(index);
-    DirectoryListBox1->scrollTo(index);
-    DirectoryListBox1->expand(index);
     Dir_Edit->setText(root);
 }
 
