@@ -205,6 +205,22 @@ TEST_F(EditTest, DeletingKeepsEveryOtherItemOnItsEntry) {
     EXPECT_EQ(c().Trans_Text->text(), Q("μετρητής"));
 }
 
+TEST_F(EditTest, DeletingInGreekKeepsTheListOnItsEntries) {
+    // The Greek list of the entries whose Greek headword holds "ρ"; the user's entry goes.
+    c().Entry_Text->setText(Q("ρ"));
+    window->FillList("CONTAIN", 0, false);
+    ASSERT_TRUE(window->greekMode());
+    ASSERT_EQ(ListTexts(), (std::vector<QString>{Q("αέριο"), Q("παρέμβυσμα *"), Q("μετρητής")}));
+    ASSERT_EQ(window->listSlots(), (std::vector<int>{1, 2, 3}));
+    ClickRow(1);
+    AnswerMessageBox(nullptr, QMessageBox::Yes);
+    c().DeleteEntry_Button->click();
+    EXPECT_EQ(window->listSlots(), (std::vector<int>{1, 2}));
+    ClickRow(1);
+    EXPECT_EQ(c().Entry_Label->text(), Q("μετρητής"));
+    EXPECT_EQ(c().Trans_Text->text(), "gauge");
+}
+
 TEST_F(EditTest, AFailedChangeIsReportedAndLeavesTheFiles) {
     WriteFileAtomically(personal.File("clex.tbo"), "");  // shorter than ci.tbo says
     const std::string before = PersonalIndex();
