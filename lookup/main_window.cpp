@@ -17,6 +17,7 @@
 
 #include "busy_cursor.h"
 #include "code_pages.h"
+#include "desktop_look.h"
 #include "entries_list.h"
 #include "rich_text_view.h"
 #include "select_custom_dir_form.h"
@@ -103,7 +104,7 @@ void TMainLex::FormCreate() {
     showStartScreen_ = settings.showStartScreen;
     if (!settings.personalFolder.empty()) personal_ = PersonalFiles(settings.personalFolder);
 
-    const QColor background = QColor::fromRgb(kFieldBackground);
+    const QColor background = platform::FieldBackground();
     for (QWidget* field :
          {static_cast<QWidget*>(c_.Entry_Text), static_cast<QWidget*>(c_.Entries_List),
           static_cast<QWidget*>(c_.Trans_Text), static_cast<QWidget*>(c_.ShortCut_Text)}) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "desktop_look.h"
 #include "entries_list.h"
 #include "rich_text_view.h"
 
@@ -15,21 +16,12 @@ namespace orvan::lookup {
 
 namespace {
 
+using platform::SansFont;
+
 const QColor kTeal(0, 128, 128);
 const QColor kMaroon(128, 0, 0);
 const QColor kNavy(0, 0, 128);
 const QColor kSilver(192, 192, 192);
-
-// The window's sans-serif at a pixel size. Its captions were measured for a narrow bitmap font;
-// the condensed cut of the sans-serif keeps them within their places.
-QFont SansFont(int pixelSize, bool bold = false, bool condensed = false) {
-    QFont font("DejaVu Sans");
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    if (condensed) font.setStretch(QFont::Condensed);
-    return font;
-}
 
 void SetTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -42,8 +34,7 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
 template <typename Widget>
 Widget* Make(QWidget* window, const char* name, QRect geometry, const char* hint = nullptr) {
     auto* widget = new Widget(window);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
+    platform::Place(widget, name, geometry);
     if (hint != nullptr) widget->setToolTip(Caption(hint));
     return widget;
 }

@@ -20,9 +20,6 @@ namespace orvan::lookup {
 
 class EntriesList;
 
-/// The background colour of the five data fields: red 250, green 255, blue 255.
-inline constexpr unsigned kFieldBackground = 0xFAFFFF;
-
 /// The window's size when first shown (client area; the frame and caption lie outside).
 inline constexpr int kFirstWidth = 557;
 inline constexpr int kFirstHeight = 314;

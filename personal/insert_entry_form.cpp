@@ -9,6 +9,7 @@
 #include <QStyle>
 
 #include "code_pages.h"
+#include "desktop_look.h"
 
 namespace orvan::personal {
 
@@ -20,7 +21,6 @@ QString Text(const char* utf8) {
 
 const QColor kTeal(0, 128, 128);
 const QColor kMaroon(128, 0, 0);
-const QColor kFieldBackground(250, 255, 255);
 
 // Below this many characters of room the editor says how many are left.
 constexpr long long kRoomWarning = 2000;
@@ -29,7 +29,7 @@ void Colour(QWidget* widget, const QColor& text, bool background) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Text, text);
     palette.setColor(QPalette::ButtonText, text);
-    if (background) palette.setColor(QPalette::Base, kFieldBackground);
+    if (background) palette.setColor(QPalette::Base, platform::FieldBackground());
     widget->setPalette(palette);
 }
 
@@ -81,16 +81,8 @@ TInsertEntryFrm::TInsertEntryFrm(const QString& editMode, char editKind,
     setObjectName("TInsertEntryFrm");
     setWindowTitle(Text("Εισαγωγή Νέου Λήμματος"));
     setFixedSize(367, 233);
-    // The narrow cut of the sans-serif keeps the captions within the places laid out for them.
-    QFont font("DejaVu Sans");
-    font.setPixelSize(11);
-    font.setStretch(QFont::Condensed);
-    setFont(font);
-
-    const auto place = [](QWidget* widget, const char* name, QRect geometry) {
-        widget->setObjectName(QString::fromLatin1(name));
-        widget->setGeometry(geometry);
-    };
+    setFont(platform::SansFont(11, false, true));
+    const auto place = platform::Place;
     BoldLabel(this, "Λήμμα (Αγγλικά)", {8, 12});
     place(InsertEntry_Text, "InsertEntry_Text", {112, 8, 242, 21});
     InsertEntry_Text->setMaxLength(80);
@@ -146,16 +138,12 @@ void TInsertEntryFrm::showEvent(QShowEvent* event) {
 }
 
 void TInsertEntryFrm::FormShow() {
-    if (parentWidget() != nullptr) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(parentWidget()->window()->frameGeometry().center());
-        move(frame.topLeft());
-    }
+    platform::CentreOver(this, parentWidget());
     for (QWidget* field :
          {static_cast<QWidget*>(InsertEntry_Text), static_cast<QWidget*>(InsertEntry_Trans),
           static_cast<QWidget*>(InsertEntry_Descr)}) {
         QPalette palette = field->palette();
-        palette.setColor(QPalette::Base, kFieldBackground);
+        palette.setColor(QPalette::Base, platform::FieldBackground());
         field->setPalette(palette);
     }
     InsertEntry_ShortCut->clear();

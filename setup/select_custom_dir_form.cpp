@@ -16,6 +16,8 @@
 #include <QTextCursor>
 #include <QTreeView>
 
+#include "desktop_look.h"
+
 namespace orvan::setup {
 
 namespace {
@@ -73,16 +75,8 @@ TSelectCustomDirForm::TSelectCustomDirForm(const QString& dirMode, QWidget* pare
     setObjectName("TSelectCustomDirForm");
     setWindowTitle(Text("Επιλογή Φακέλου για Επεξεργασμένα Λήμματα"));
     setFixedSize(477, 218);
-    // The narrow cut of the sans-serif keeps the captions within the places laid out for them.
-    QFont font("DejaVu Sans");
-    font.setPixelSize(11);
-    font.setStretch(QFont::Condensed);
-    setFont(font);
-
-    const auto place = [](QWidget* widget, const char* name, QRect geometry) {
-        widget->setObjectName(QString::fromLatin1(name));
-        widget->setGeometry(geometry);
-    };
+    setFont(platform::SansFont(11, false, true));
+    const auto place = platform::Place;
     place(Image1, "Image1", {8, 16, 41, 33});
     Image1->setPixmap(Picture("notepad"));
     Image1->setAlignment(Qt::AlignCenter);
@@ -154,11 +148,7 @@ void TSelectCustomDirForm::showEvent(QShowEvent* event) {
 }
 
 void TSelectCustomDirForm::FormShow() {
-    if (parentWidget() != nullptr) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(parentWidget()->window()->frameGeometry().center());
-        move(frame.topLeft());
-    }
+    platform::CentreOver(this, parentWidget());
     const char* text = nullptr;
     if (DirMode == "INSTALL") {
         setWindowTitle(Text("Επιλογή φακέλου για εγκατάσταση λεξικού"));

@@ -1,0 +1,26 @@
+// The look shared by the program's windows and dialogs: the sans-serif at the pixel sizes they
+// were laid out for, the data fields' background, and placing controls and dialogs.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+class QWidget;
+
+namespace orvan::platform {
+
+/// \brief The desktop's sans-serif (DejaVu Sans) at `pixelSize`. The condensed cut keeps captions
+/// within places laid out for a narrower font.
+QFont SansFont(int pixelSize, bool bold = false, bool condensed = false);
+
+/// \brief The background of the data fields: red 250, green 255, blue 255.
+QColor FieldBackground();
+
+/// \brief Names a control (tests find it by that name) and puts it at `geometry`.
+void Place(QWidget* control, const char* name, const QRect& geometry);
+
+/// \brief Moves `dialog` so that its frame is centred over `over`'s window.
+void CentreOver(QWidget* dialog, const QWidget* over);
+
+}  // namespace orvan::platform
