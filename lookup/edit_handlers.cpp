@@ -72,8 +72,7 @@ void TMainLex::InsertEntry_ButtonClick() {
     personal::StoreResult result;
     {
         BusyCursor busy;
-        result = personal::InsertPersonalEntry({tables_, fields_ ? &*fields_ : nullptr, personal_},
-                                               editor.entry());
+        result = personal::InsertPersonalEntry(Store(), editor.entry());
         ClearEntryDisplay();
         ReloadTables();
     }
@@ -94,8 +93,7 @@ void TMainLex::ModifyEntry_ButtonClick() {
     const QString rendering = c_.Trans_Text->text();
     entry.english = richtext::ToGreekCodePage(greekMode_ ? rendering : listed);
     entry.greek = richtext::ToGreekCodePage(greekMode_ ? listed : rendering);
-    entry.fieldIndex =
-        personal::FieldRowOf(fields_ ? &*fields_ : nullptr, tables_.entries[slot].FieldCode);
+    entry.fieldIndex = personal::FieldRowOf(FieldList(), tables_.entries[slot].FieldCode);
     const QString shown = c_.Description_Text->plainText();
     if (kind == 'C') {
         entry.description = personal::DescriptionFromEditor(WithoutLeadingBlanks(shown));
@@ -115,8 +113,7 @@ void TMainLex::ModifyEntry_ButtonClick() {
     personal::StoreResult result;
     {
         BusyCursor busy;
-        result = personal::UpdatePersonalEntry({tables_, fields_ ? &*fields_ : nullptr, personal_},
-                                               kind, slot, editor.entry());
+        result = personal::UpdatePersonalEntry(Store(), kind, slot, editor.entry());
         ClearEntryDisplay();
         ReloadTables();
     }
@@ -136,8 +133,7 @@ void TMainLex::DeleteEntry_ButtonClick() {
     {
         BusyCursor busy;
         const int slot = listSlots_[static_cast<std::size_t>(row)];
-        result = personal::DeletePersonalEntry({tables_, fields_ ? &*fields_ : nullptr, personal_},
-                                               slot);
+        result = personal::DeletePersonalEntry(Store(), slot);
         if (result.done()) {
             // Every record after the deleted one moves down a slot when the tables are read
             // again: the list keeps pointing at the same entries.

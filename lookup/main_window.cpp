@@ -145,8 +145,7 @@ void TMainLex::LoadTables() {
             c_.ShortCuts_Combo->addItem(richtext::FromGreekCodePage(item));
         }
     }
-    personal::RecoverPersonalStore(personal_);
-    tables_ = LoadEntryTable(files_, personal_, notes_);
+    ReloadTables();
     rtfHeader_ = LoadRtfHeader(files_);
 }
 

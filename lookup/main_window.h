@@ -118,6 +118,9 @@ class TMainLex : public QWidget {
     void ModifyEntry_ButtonClick();
     void DeleteEntry_ButtonClick();
     QStringList FieldItems() const;
+    /// The science list's table; nullptr when there is none.
+    const FieldTable* FieldList() const { return fields_ ? &*fields_ : nullptr; }
+    personal::StoreContext Store() const { return {tables_, FieldList(), personal_}; }
     void ReloadTables();
     bool ReportStoreResult(const personal::StoreResult& result);
 

@@ -20,8 +20,7 @@ void TMainLex::FillList(const std::string& mode, int slot, bool personalOnly) {
     request.mode = mode;
     request.slot = slot;
     request.personalOnly = personalOnly;
-    request.fieldCode =
-        FieldFilterCode(fields_ ? &*fields_ : nullptr, c_.ShortCuts_Combo->currentIndex());
+    request.fieldCode = FieldFilterCode(FieldList(), c_.ShortCuts_Combo->currentIndex());
     request.criteria = criteria_;
     const FillResult result =
         orvan::FillList(tables_.entries, tables_.greek,

@@ -2,12 +2,11 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 
 #include "entries_list.h"
+#include "modal_answer.h"
 #include "settings.h"
 
 namespace orvan::test {
@@ -96,17 +95,8 @@ void WindowTest::ClickRow(int row) {
 
 QString WindowTest::MessageFrom(const std::function<void()>& action) {
     QString text;
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [&text, poll] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            box->accept();
-            poll->stop();
-        }
-    });
-    poll->start(10);
+    AnswerMessageBox(&text);
     action();
-    delete poll;
     return text;
 }
 

@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include "entries_list.h"
+#include "modal_answer.h"
 #include "rich_text_view.h"
 #include "window_fixture.h"
 
@@ -34,8 +34,8 @@ class SearchTest : public WindowTest {
 
     // Runs `fill` in the criteria dialog once it is open, then presses its button.
     void InDialog(const std::function<void(QDialog*)>& fill, bool ok) {
-        QTimer::singleShot(0, [fill, ok] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        WhenModal([fill, ok](QWidget* modal) {
+            auto* dialog = qobject_cast<QDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
             fill(dialog);
             dialog->findChild<QPushButton*>(ok ? "OK_Button" : "Cancel_Button")->click();
