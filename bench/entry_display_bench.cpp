@@ -13,7 +13,8 @@ void ShowEntry(benchmark::State& state) {
     const orvan::LexiconFiles files(ORVAN_MEDIUM_DIR);
     const orvan::PersonalFiles personal;
     orvan::NoteList notes;
-    const orvan::EntryTables tables = orvan::LoadEntryTable(files, personal, notes);
+    const orvan::EntryTables tables =
+        orvan::LoadEntryTable(files, orvan::ReadPersonalIndexes(personal), notes);
     const orvan::FieldTable fields = orvan::LoadFieldTable(files).value_or(orvan::FieldTable{});
     const std::string header = orvan::LoadRtfHeader(files);
     if (tables.entries.Count() == 0) {

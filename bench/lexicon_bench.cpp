@@ -36,8 +36,9 @@ struct FullLexicon {
     }
 
     orvan::EntryTables Load(orvan::NoteList& notes) const {
-        return orvan::LoadEntryTable(orvan::LexiconFiles(program.Path()),
-                                     orvan::PersonalFiles(personal.Path()), notes);
+        return orvan::LoadEntryTable(
+            orvan::LexiconFiles(program.Path()),
+            orvan::ReadPersonalIndexes(orvan::PersonalFiles(personal.Path())), notes);
     }
 };
 

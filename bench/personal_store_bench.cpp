@@ -1,12 +1,14 @@
 // Speed of the user's edits: an insert, an update and a delete in a personal store of 5000
 // entries with their texts and Greek headwords, each followed by the reload of the tables of a
 // 34000-entry lexicon (39000 records with the personal ones), as the window does after an edit.
-// Written to the disk for real, flushes included.
+// Written to the disk for real, flushes included. Also what the personal folder's lock costs:
+// taking and giving it up alone, and a load with and without it.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 #include "lexicon_fixture.h"
+#include "merged_tables.h"
 #include "personal_store.h"
 #include "tables.h"
 
@@ -48,10 +50,10 @@ struct EditedLexicon {
 
     void Reload() {
         notes.clear();
-        tables = orvan::LoadEntryTable(files, personal, notes);
+        tables = orvan::personal::LoadMergedTables(files, personal, notes);
     }
 
-    orvan::personal::StoreContext Context() { return {tables, &fields, personal}; }
+    orvan::personal::StoreContext Context() { return {files, tables, &fields, personal}; }
 
     int SlotOfKind(char kind, int from) const {
         for (int slot = from; slot <= tables.entries.Count(); ++slot)
@@ -93,7 +95,8 @@ void UpdateAndReload(benchmark::State& state) {
     for (auto _ : state) {
         const int slot = lexicon.SlotOfKind('C', from);
         from = slot + 1;
-        if (!orvan::personal::UpdatePersonalEntry(lexicon.Context(), 'C', slot, kEntry).done()) {
+        const orvan::personal::EntryRef target{lexicon.tables.entries[slot].Number, 'C'};
+        if (!orvan::personal::UpdatePersonalEntry(lexicon.Context(), target, kEntry).done()) {
             state.SkipWithError("the update failed");
             return;
         }
@@ -106,7 +109,8 @@ void DeleteAndReload(benchmark::State& state) {
     EditedLexicon& lexicon = Lexicon();
     for (auto _ : state) {
         const int slot = lexicon.SlotOfKind('C', 1);
-        if (!orvan::personal::DeletePersonalEntry(lexicon.Context(), slot).done()) {
+        const uint16_t number = lexicon.tables.entries[slot].Number;
+        if (!orvan::personal::DeletePersonalEntry(lexicon.Context(), number).done()) {
             state.SkipWithError("the delete failed");
             return;
         }
@@ -114,6 +118,37 @@ void DeleteAndReload(benchmark::State& state) {
     }
 }
 BENCHMARK(DeleteAndReload)->Unit(benchmark::kMillisecond)->Iterations(30);
+
+void ExclusiveLockAlone(benchmark::State& state) {
+    EditedLexicon& lexicon = Lexicon();
+    const std::string folder = lexicon.personalFolder.Path();
+    for (auto _ : state) {
+        const auto lock =
+            orvan::personal::DiskFiles().LockFolder(folder, orvan::personal::LockMode::Exclusive);
+        benchmark::DoNotOptimize(lock.get());
+    }
+}
+BENCHMARK(ExclusiveLockAlone)->Unit(benchmark::kMicrosecond);
+
+void LoadWithoutLock(benchmark::State& state) {
+    EditedLexicon& lexicon = Lexicon();
+    for (auto _ : state) {
+        orvan::NoteList notes;
+        benchmark::DoNotOptimize(orvan::LoadEntryTable(
+            lexicon.files, orvan::ReadPersonalIndexes(lexicon.personal), notes));
+    }
+}
+BENCHMARK(LoadWithoutLock)->Unit(benchmark::kMillisecond);
+
+void LoadUnderSharedLock(benchmark::State& state) {
+    EditedLexicon& lexicon = Lexicon();
+    for (auto _ : state) {
+        orvan::NoteList notes;
+        benchmark::DoNotOptimize(
+            orvan::personal::LoadMergedTables(lexicon.files, lexicon.personal, notes));
+    }
+}
+BENCHMARK(LoadUnderSharedLock)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

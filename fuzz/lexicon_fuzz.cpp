@@ -48,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     orvan::WriteFileAtomically(folder + "/cigr.tbo", bytes.substr(3 * quarter));
     orvan::NoteList notes;
     const orvan::EntryTables tables =
-        orvan::LoadEntryTable(orvan::LexiconFiles(folder), orvan::PersonalFiles(folder), notes);
+        orvan::LoadEntryTable(orvan::LexiconFiles(folder),
+                              orvan::ReadPersonalIndexes(orvan::PersonalFiles(folder)), notes);
     orvan::FillRequest request;
     request.mode = "CONTAIN";
     (void)orvan::FillList(tables.entries, tables.greek, "e", false, request);

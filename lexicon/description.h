@@ -9,8 +9,9 @@
 
 namespace orvan {
 
-/// One read takes at most this many bytes; longer descriptions are cut there.
-inline constexpr long long kDescriptionReadLimit = 31000;
+/// One read takes at most this many bytes: the most a 5-digit length column can give, so every
+/// text the files describe, the user's own included, is read whole.
+inline constexpr long long kDescriptionReadLimit = 99999;
 
 enum class DescriptionStore {
     Lexicon,   // data/lex.tbo: 0-based offsets, scrambled by file position

@@ -1,6 +1,9 @@
 // Builds the English and Greek tables in one pass over each lexicon index, merging the user's
 // personal index into it as it goes.
 //
+// A damaged personal line is passed over, so that the user still sees every entry that can be
+// read; the first such line is named in the tables' personalProblem.
+//
 // Personal lines carry an anchor: the number of the lexicon line after which they belong. A
 // personal line anchored to 0 belongs before the first lexicon line. Lines still waiting when
 // the lexicon index ends (their anchor came out of order, or names an entry that is gone) are
@@ -18,32 +21,67 @@ namespace orvan {
 
 namespace {
 
-// The lines of ci.tbo or cigr.tbo, one pending at a time, unscrambled.
+constexpr char kEndOfFileMark = 26;
+
+// The first thing that kept the personal files from being merged whole; later ones add nothing
+// the user needs to find the file and line.
+class ProblemNote {
+  public:
+    void Note(std::string problem) {
+        if (first_.empty()) first_ = std::move(problem);
+    }
+    std::string Take() { return std::move(first_); }
+
+  private:
+    std::string first_;
+};
+
+// The lines of ci.tbo or cigr.tbo, one pending at a time, unscrambled. A line whose anchor is
+// not a number is passed over and noted.
 class PersonalLines {
   public:
-    explicit PersonalLines(const std::string& path)
-        : bytes_(path.empty() ? std::nullopt : ReadWholeFile(path)),
-          lines_(bytes_ ? std::string_view(*bytes_) : std::string_view{}) {}
-
-    // Moves to the next line; false when that line's anchor is not a number, which ends the load.
-    bool Advance() {
-        std::string_view raw;
-        if (!lines_.Next(raw)) {
-            pending_.reset();
-            return true;
+    PersonalLines(const std::optional<std::string>& bytes, const char* name, ProblemNote& problems)
+        : lines_(bytes ? std::string_view(*bytes) : std::string_view{}),
+          name_(name),
+          problems_(problems) {
+        if (!bytes) return;
+        const size_t mark = bytes->find(kEndOfFileMark);
+        if (mark != std::string::npos && mark + 1 < bytes->size()) {
+            problems_.Note(std::string(name_) + " holds data after an end-of-file mark (byte " +
+                           std::to_string(mark + 1) + ")");
         }
-        pending_ = DecodePersonalText(raw);
-        anchor_ = ParsePersonalAnchor(*pending_);
-        return anchor_.has_value();
+    }
+
+    void Advance() {
+        for (std::string_view raw; lines_.Next(raw);) {
+            ++lineNumber_;
+            pending_ = DecodePersonalText(raw);
+            anchor_ = ParsePersonalAnchor(*pending_);
+            if (anchor_) return;
+            NoteDamaged();
+        }
+        pending_.reset();
     }
 
     bool HasPending() const { return pending_.has_value(); }
     bool PendingAnchoredTo(uint16_t number) const { return pending_ && *anchor_ == number; }
     const std::string& Pending() const { return *pending_; }
 
+    void NoteDamaged() {
+        problems_.Note(std::string(name_) + " line " + std::to_string(lineNumber_) + " is damaged");
+    }
+    // Lines still pending when their table is full or the lexicon's index ended early.
+    void NoteLeftOut(const char* why) {
+        if (!pending_) return;
+        problems_.Note(std::string(name_) + " from line " + std::to_string(lineNumber_) +
+                       " on is not shown: " + why);
+    }
+
   private:
-    std::optional<std::string> bytes_;
     TextLines lines_;
+    const char* name_;
+    ProblemNote& problems_;
+    int lineNumber_ = 0;
     std::optional<std::string> pending_;
     std::optional<uint16_t> anchor_;
 };
@@ -79,69 +117,75 @@ class EnglishPass {
   public:
     EnglishPass(EntryTable& entries, NoteList& notes) : entries_(entries), notes_(notes) {}
 
-    bool Run(const std::string& indexPath, const std::string& personalPath) {
+    // False when the lexicon's index could not be read whole: the Greek pass is then not made.
+    bool Run(const std::string& indexPath, const std::optional<std::string>& personalBytes,
+             ProblemNote& problems) {
         const auto index = ReadWholeFile(indexPath);
         if (!index) return false;
-        PersonalLines personal(personalPath);
-        if (!personal.Advance()) return false;
-        if (!MergeAnchoredTo(personal, 0, 0)) return false;
+        PersonalLines personal(personalBytes, "ci.tbo", problems);
+        personal.Advance();
+        MergeAnchoredTo(personal, 0, 0);
 
         TextLines lines(*index);
         std::string_view raw;
         for (int lineNumber = 1; !entries_.Full() && lines.Next(raw); ++lineNumber) {
             auto line = ParseIndexLine(DecodeIndexLine(lineNumber, raw));
-            if (!line) return false;
+            if (!line) {
+                personal.NoteLeftOut("the lexicon's index ends early");
+                return false;
+            }
             const int slot = entries_.Append(
                 EntryRecord{line->number, std::move(line->headword), line->descPos, line->descLen,
                             'L', std::move(line->fieldCode), line->keyStart, 0, 0});
-            if (!MergeAnchoredTo(personal, line->number, slot)) return false;
+            MergeAnchoredTo(personal, line->number, slot);
         }
-        return MergeLeftovers(personal);
+        MergeLeftovers(personal);
+        personal.NoteLeftOut("the table is full");
+        return true;
     }
 
   private:
     // Merges the pending personal lines anchored to `number`, whose lexicon record (if any)
     // sits in `lexiconSlot`.
-    bool MergeAnchoredTo(PersonalLines& personal, uint16_t number, int lexiconSlot) {
-        while (personal.PendingAnchoredTo(number)) {
-            if (!Merge(personal.Pending(), lexiconSlot) || !personal.Advance()) return false;
+    void MergeAnchoredTo(PersonalLines& personal, uint16_t number, int lexiconSlot) {
+        while (personal.PendingAnchoredTo(number) && !entries_.Full()) {
+            Merge(personal, lexiconSlot);
+            personal.Advance();
         }
-        return true;
     }
 
-    bool MergeLeftovers(PersonalLines& personal) {
+    void MergeLeftovers(PersonalLines& personal) {
         std::unordered_map<uint16_t, int> lexiconSlots;
         if (personal.HasPending()) {
             for (int slot = entries_.Count(); slot >= 1; --slot) {
                 if (entries_[slot].Kind != 'C') lexiconSlots[entries_[slot].Number] = slot;
             }
         }
-        while (personal.HasPending()) {
+        while (personal.HasPending() && !entries_.Full()) {
             const auto anchor = ParsePersonalAnchor(personal.Pending());
             const auto found = lexiconSlots.find(*anchor);
-            const int lexiconSlot = found == lexiconSlots.end() ? 0 : found->second;
-            if (!Merge(personal.Pending(), lexiconSlot) || !personal.Advance()) return false;
+            Merge(personal, found == lexiconSlots.end() ? 0 : found->second);
+            personal.Advance();
         }
-        return true;
     }
 
-    bool Merge(const std::string& text, int lexiconSlot) {
-        const auto line = ParsePersonalIndexLine(text);
-        if (!line) return false;
+    void Merge(PersonalLines& personal, int lexiconSlot) {
+        const auto line = ParsePersonalIndexLine(personal.Pending());
+        if (!line) {
+            personal.NoteDamaged();
+            return;
+        }
         if (line->IsSupplement()) {
             // A supplement whose lexicon entry does not exist has nothing to attach to.
-            if (lexiconSlot == 0) return true;
+            if (lexiconSlot == 0) return;
             EntryRecord& record = entries_.at(lexiconSlot);
             notes_.push_back(line->location);
             record.Kind = 'A';
             record.NoteIndex = static_cast<int32_t>(notes_.size() - 1);
-            return true;
+            return;
         }
-        if (!entries_.Full()) {
-            entries_.Append(EntryRecord{line->own, line->headword, line->textPos, line->textLen,
-                                        'C', line->fieldCode, 1, 0, 0});
-        }
-        return true;
+        entries_.Append(EntryRecord{line->own, line->headword, line->textPos, line->textLen, 'C',
+                                    line->fieldCode, 1, 0, 0});
     }
 
     EntryTable& entries_;
@@ -153,39 +197,44 @@ class GreekPass {
     GreekPass(EntryTable& entries, GreekTable& greek)
         : entries_(entries), greek_(greek), finder_(entries) {}
 
-    void Run(const std::string& indexPath, const std::string& personalPath) {
+    void Run(const std::string& indexPath, const std::optional<std::string>& personalBytes,
+             ProblemNote& problems) {
         const auto index = ReadWholeFile(indexPath);
         if (!index) return;
-        PersonalLines personal(personalPath);
-        if (!personal.Advance() || !MergeAnchoredTo(personal, 0)) return;
+        PersonalLines personal(personalBytes, "cigr.tbo", problems);
+        personal.Advance();
+        MergeAnchoredTo(personal, 0);
 
         TextLines lines(*index);
         std::string_view raw;
         for (int lineNumber = 1; !greek_.Full() && lines.Next(raw); ++lineNumber) {
             auto line = ParseGreekIndexLine(DecodeIndexLine(lineNumber, raw));
-            if (!line) return;
+            if (!line) {
+                personal.NoteLeftOut("the lexicon's Greek index ends early");
+                return;
+            }
             // Lexicon numbers follow the line order: the entry lies at or after slot N - 5.
             Add(line->number, std::move(line->headword), line->number - 5);
-            if (!MergeAnchoredTo(personal, line->number)) return;
+            MergeAnchoredTo(personal, line->number);
         }
-        while (personal.HasPending() && !greek_.Full()) {
-            if (!MergeOne(personal)) return;
-        }
+        while (personal.HasPending() && !greek_.Full())
+            MergeOne(personal);
+        personal.NoteLeftOut("the Greek table is full");
     }
 
   private:
-    bool MergeAnchoredTo(PersonalLines& personal, uint16_t number) {
-        while (personal.PendingAnchoredTo(number)) {
-            if (!MergeOne(personal)) return false;
-        }
-        return true;
+    void MergeAnchoredTo(PersonalLines& personal, uint16_t number) {
+        while (personal.PendingAnchoredTo(number) && !greek_.Full())
+            MergeOne(personal);
     }
 
-    bool MergeOne(PersonalLines& personal) {
-        const auto line = ParsePersonalGreekLine(personal.Pending());
-        if (!line) return false;
-        if (!greek_.Full()) Add(line->own, line->headword, 1);
-        return personal.Advance();
+    void MergeOne(PersonalLines& personal) {
+        if (const auto line = ParsePersonalGreekLine(personal.Pending())) {
+            Add(line->own, line->headword, 1);
+        } else {
+            personal.NoteDamaged();
+        }
+        personal.Advance();
     }
 
     void Add(uint16_t number, std::string headword, int searchFrom) {
@@ -203,15 +252,54 @@ class GreekPass {
 
 }  // namespace
 
-EntryTables LoadEntryTable(const LexiconFiles& files, const PersonalFiles& personal,
+PersonalIndexes ReadPersonalIndexes(const PersonalFiles& personal) {
+    PersonalIndexes indexes;
+    if (!personal.Known()) return indexes;
+    const auto read = [&indexes](const std::string& path, std::optional<std::string>& bytes) {
+        FileContents contents = ReadRegularFile(path, kPersonalIndexLimit);
+        if (contents.read()) {
+            bytes = std::move(contents.bytes);
+        } else if (contents.status != ReadStatus::Missing && indexes.problem.empty()) {
+            indexes.problem = contents.reason;
+        }
+    };
+    read(personal.englishIndex, indexes.english);
+    read(personal.greekIndex, indexes.greek);
+    return indexes;
+}
+
+bool PersonalStamp::Matches(const PersonalStamp& other) const {
+    return readWhole && other.readWhole && hasEnglish == other.hasEnglish &&
+           hasGreek == other.hasGreek && englishSize == other.englishSize &&
+           greekSize == other.greekSize && englishHash == other.englishHash &&
+           greekHash == other.greekHash;
+}
+
+PersonalStamp StampOf(const PersonalIndexes& indexes) {
+    const std::hash<std::string_view> hash;
+    PersonalStamp stamp;
+    stamp.readWhole = indexes.problem.empty();
+    stamp.hasEnglish = indexes.english.has_value();
+    stamp.hasGreek = indexes.greek.has_value();
+    stamp.englishSize = indexes.english ? indexes.english->size() : 0;
+    stamp.greekSize = indexes.greek ? indexes.greek->size() : 0;
+    stamp.englishHash = hash(indexes.english.value_or(""));
+    stamp.greekHash = hash(indexes.greek.value_or(""));
+    return stamp;
+}
+
+EntryTables LoadEntryTable(const LexiconFiles& files, const PersonalIndexes& personal,
                            NoteList& notes) {
     EntryTables tables;
+    tables.personalStamp = StampOf(personal);
+    ProblemNote problems;
+    problems.Note(personal.problem);
     tables.entries.Reserve(kTableCapacity);
-    if (!EnglishPass(tables.entries, notes).Run(files.englishIndex, personal.englishIndex)) {
-        return tables;
+    if (EnglishPass(tables.entries, notes).Run(files.englishIndex, personal.english, problems)) {
+        tables.greek.Reserve(kTableCapacity);
+        GreekPass(tables.entries, tables.greek).Run(files.greekIndex, personal.greek, problems);
     }
-    tables.greek.Reserve(kTableCapacity);
-    GreekPass(tables.entries, tables.greek).Run(files.greekIndex, personal.greekIndex);
+    tables.personalProblem = problems.Take();
     return tables;
 }
 

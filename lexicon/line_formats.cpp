@@ -109,23 +109,24 @@ std::optional<uint16_t> ParsePersonalAnchor(std::string_view line) {
 std::optional<PersonalIndexLine> ParsePersonalIndexLine(std::string_view line) {
     PersonalIndexLine out;
     const auto anchor = ParsePersonalAnchor(line);
-    if (!anchor) return std::nullopt;
+    const auto textPos = ParseDecimal(Columns(line, 91, 8));
+    const auto textLen = ParseDecimal(Columns(line, 99, 5));
+    // A text must lie inside clex.tbo's positions: from 1, with a length that is not negative.
+    if (!anchor || !textPos || !textLen || *textPos < 1 || *textLen < 0) return std::nullopt;
     out.anchor = *anchor;
     out.anchorText = std::string(Columns(line, 1, 5));
     out.ownText = std::string(Columns(line, 6, 5));
     out.location = std::string(Columns(line, 91, 13));
+    out.textPos = static_cast<int32_t>(*textPos);
+    out.textLen = static_cast<int32_t>(*textLen);
     if (out.IsSupplement()) {
         out.own = out.anchor;
         return out;
     }
     const auto own = EntryNumberAt(line, 6);
-    const auto textPos = ParseDecimal(Columns(line, 91, 8));
-    const auto textLen = ParseDecimal(Columns(line, 99, 5));
-    if (!own || !textPos || !textLen) return std::nullopt;
+    if (!own) return std::nullopt;
     out.own = *own;
     out.headword = HeadwordAt(line, 11);
-    out.textPos = static_cast<int32_t>(*textPos);
-    out.textLen = static_cast<int32_t>(*textLen);
     out.fieldCode = std::string(Columns(line, 104, 20));
     return out;
 }

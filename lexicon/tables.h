@@ -88,9 +88,43 @@ class FieldTable {
 /// 1-based position and a 5-digit length. Every load appends to it.
 using NoteList = std::vector<std::string>;
 
+/// \brief The user's two index files, ci.tbo and cigr.tbo, as read at one moment.
+struct PersonalIndexes {
+    std::optional<std::string> english;  // ci.tbo as stored; nothing when it is not there
+    std::optional<std::string> greek;    // cigr.tbo
+    std::string problem;  // why a file that is there could not be read; empty when both were
+};
+
+/// The longest ci.tbo or cigr.tbo read: 40000 lines of the longest kind fit well within it.
+inline constexpr long long kPersonalIndexLimit = 8 * 1024 * 1024;
+
+/// \brief Reads ci.tbo and cigr.tbo (nothing for either when no personal folder is known). The
+/// folder's lock is the caller's: the program reads them through the personal store's loader.
+PersonalIndexes ReadPersonalIndexes(const PersonalFiles& personal);
+
+/// \brief What the personal part of the tables was built from: the contents of the two index
+/// files, told apart by presence, length and hash. The tables depend on nothing else of the
+/// user's, so equal stamps mean equal tables.
+struct PersonalStamp {
+    bool readWhole = false;  // both files were read (or are absent); otherwise matches nothing
+    bool hasEnglish = false, hasGreek = false;
+    size_t englishSize = 0, greekSize = 0;
+    size_t englishHash = 0, greekHash = 0;
+
+    /// Both stamps were taken of the same, wholly read contents.
+    bool Matches(const PersonalStamp& other) const;
+};
+
+PersonalStamp StampOf(const PersonalIndexes& indexes);
+
 struct EntryTables {
     EntryTable entries;
     GreekTable greek;
+    PersonalStamp personalStamp;  // the personal index files the tables were built from
+    /// Why the personal files were not merged whole (a file that could not be read, a damaged
+    /// line, bytes after an end-of-file mark, a full table), naming the file and line; empty
+    /// when they were. Tables with a problem must not be the ground of a change of the files.
+    std::string personalProblem;
 };
 
 /// \brief Reads data/srt.tbo; nothing when it does not exist (the science list then has no
@@ -99,8 +133,9 @@ std::optional<FieldTable> LoadFieldTable(const LexiconFiles& files);
 
 /// \brief Builds the English and Greek tables from the lexicon's indexes, merging the user's
 /// personal indexes into them, and appends the supplements' locations to `notes`. Never fails:
-/// a missing file or a malformed line ends the load silently, keeping what was built.
-EntryTables LoadEntryTable(const LexiconFiles& files, const PersonalFiles& personal,
+/// a missing lexicon file or a malformed lexicon line ends the load silently, keeping what was
+/// built; a damaged personal line is passed over and named in `personalProblem`.
+EntryTables LoadEntryTable(const LexiconFiles& files, const PersonalIndexes& personal,
                            NoteList& notes);
 
 /// \brief "{" followed by the unscrambled prologue block of data/lex.tbo; empty when the store

@@ -4,10 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <random>
 
 namespace orvan {
@@ -16,30 +16,105 @@ namespace {
 constexpr char kEndOfFileMark = 26;
 }
 
+namespace {
+
+std::string Because(const std::string& what, const std::string& path, int error) {
+    return what + " " + path + ": " + std::strerror(error);
+}
+
+// Reads from `fd` until the end, or until more than `limit` bytes have come.
+FileContents ReadOpenFile(int fd, const std::string& path, long long limit, long long sizeHint) {
+    FileContents contents{ReadStatus::Read, {}, {}};
+    const long long wanted = limit < 0 ? -1 : limit + 1;
+    if (sizeHint > 0) {
+        contents.bytes.reserve(
+            static_cast<size_t>(wanted < 0 ? sizeHint : std::min(sizeHint, wanted)));
+    }
+    char buffer[65536];
+    while (wanted < 0 || static_cast<long long>(contents.bytes.size()) < wanted) {
+        size_t chunk = sizeof buffer;
+        if (wanted >= 0) {
+            chunk = static_cast<size_t>(
+                std::min<long long>(chunk, wanted - static_cast<long long>(contents.bytes.size())));
+        }
+        const ssize_t n = ::read(fd, buffer, chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return {ReadStatus::Failed, {}, Because("cannot read", path, errno)};
+        if (n == 0) break;
+        contents.bytes.append(buffer, static_cast<size_t>(n));
+    }
+    if (limit >= 0 && static_cast<long long>(contents.bytes.size()) > limit) {
+        return {
+            ReadStatus::TooLarge, {}, path + " is longer than " + std::to_string(limit) + " bytes"};
+    }
+    return contents;
+}
+
+}  // namespace
+
+FileContents ReadRegularFile(const std::string& path, long long limit) {
+    struct stat before {};
+    if (path.empty() || ::stat(path.c_str(), &before) != 0) {
+        if (!path.empty() && errno != ENOENT && errno != ENOTDIR) {
+            return {ReadStatus::Failed, {}, Because("cannot open", path, errno)};
+        }
+        return {ReadStatus::Missing, {}, "there is no file " + path};
+    }
+    if (!S_ISREG(before.st_mode)) {
+        return {ReadStatus::NotAFile, {}, path + " is not a plain file"};
+    }
+    // Without O_NONBLOCK a FIFO put there since the look above would hold the open for ever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return {ReadStatus::Missing, {}, "there is no file " + path};
+        return {ReadStatus::Failed, {}, Because("cannot open", path, errno)};
+    }
+    struct stat opened {};
+    FileContents contents;
+    if (::fstat(fd, &opened) != 0) {
+        contents = {ReadStatus::Failed, {}, Because("cannot open", path, errno)};
+    } else if (!S_ISREG(opened.st_mode)) {
+        contents = {ReadStatus::NotAFile, {}, path + " is not a plain file"};
+    } else {
+        contents = ReadOpenFile(fd, path, limit, static_cast<long long>(opened.st_size));
+    }
+    ::close(fd);
+    return contents;
+}
+
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in || !FileExists(path)) return std::nullopt;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0) return std::nullopt;
-    in.seekg(0, std::ios::beg);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    if (size > 0 && !in.read(bytes.data(), size)) return std::nullopt;
-    return bytes;
+    FileContents contents = ReadRegularFile(path);
+    if (!contents.read()) return std::nullopt;
+    return std::move(contents.bytes);
 }
 
 std::optional<std::string> ReadFileRange(const std::string& path, long long offset,
                                          long long count) {
-    if (offset < 0 || count < 0) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in || !FileExists(path)) return std::nullopt;
-    in.seekg(0, std::ios::end);
-    const long long size = in.tellg();
-    if (size < 0 || offset > size) return std::nullopt;
-    const long long available = std::min(count, size - offset);
-    std::string bytes(static_cast<size_t>(available), '\0');
-    in.seekg(offset, std::ios::beg);
-    if (available > 0 && !in.read(bytes.data(), available)) return std::nullopt;
+    if (offset < 0 || count < 0 || !FileExists(path)) return std::nullopt;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    std::optional<std::string> bytes;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && offset <= st.st_size) {
+        const long long available = std::min<long long>(count, st.st_size - offset);
+        std::string out(static_cast<size_t>(available), '\0');
+        long long got = 0;
+        bool failed = false;
+        while (got < available) {
+            const ssize_t n = ::pread(fd, out.data() + got, static_cast<size_t>(available - got),
+                                      static_cast<off_t>(offset + got));
+            if (n < 0 && errno == EINTR) continue;
+            failed = n < 0;
+            if (n <= 0) break;
+            got += n;
+        }
+        // A file cut short while it was read gives what was there.
+        if (!failed) {
+            out.resize(static_cast<size_t>(got));
+            bytes = std::move(out);
+        }
+    }
+    ::close(fd);
     return bytes;
 }
 

@@ -8,12 +8,35 @@
 
 namespace orvan {
 
-/// \brief The whole content of a file, or nothing when it cannot be opened or read.
+/// How reading a file ended.
+enum class ReadStatus {
+    Read,      // the bytes are there
+    Missing,   // no such file
+    NotAFile,  // a folder, a FIFO, a device: never opened for reading, so never waited on
+    TooLarge,  // longer than the limit given; nothing past the limit was read
+    Failed,    // it could not be opened or read
+};
+
+/// \brief What reading a file gave: its bytes, or why there are none.
+struct FileContents {
+    ReadStatus status = ReadStatus::Missing;
+    std::string bytes;
+    std::string reason;  // for every status but Read: what went wrong, naming the file
+    bool read() const { return status == ReadStatus::Read; }
+};
+
+inline constexpr long long kNoSizeLimit = -1;
+
+/// \brief Reads a regular file whole, following symbolic links. A file longer than `limit`
+/// bytes (when a limit is given) is refused after reading at most `limit` + 1 bytes.
+FileContents ReadRegularFile(const std::string& path, long long limit = kNoSizeLimit);
+
+/// \brief The whole content of a regular file, or nothing when it cannot be opened or read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
-/// \brief At most `count` bytes of a file starting at the 0-based `offset`; nothing when the file
-/// cannot be opened, the offset is negative or lies past the end. A read that reaches the end of
-/// the file returns the bytes up to the end.
+/// \brief At most `count` bytes of a regular file starting at the 0-based `offset`; nothing when
+/// the file cannot be opened, the offset is negative or lies past the end. A read that reaches the
+/// end of the file returns the bytes up to the end.
 std::optional<std::string> ReadFileRange(const std::string& path, long long offset,
                                          long long count);
 

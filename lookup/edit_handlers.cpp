@@ -37,12 +37,6 @@ QStringList TMainLex::FieldItems() const {
     return items;
 }
 
-void TMainLex::ReloadTables() {
-    personal::RecoverPersonalStore(personal_);
-    notes_.clear();
-    tables_ = LoadEntryTable(files_, personal_, notes_);
-}
-
 bool TMainLex::ReportStoreResult(const personal::StoreResult& result) {
     const char* message = nullptr;
     switch (result.status) {
@@ -55,11 +49,29 @@ bool TMainLex::ReportStoreResult(const personal::StoreResult& result) {
         case personal::StoreStatus::StoreFull:
             message = "Δεν χωρούν άλλα λήμματα.";
             break;
+        case personal::StoreStatus::EntryChanged:
+            message = "Το λήμμα άλλαξε ή διαγράφηκε από άλλο πρόγραμμα.";
+            break;
+        case personal::StoreStatus::FolderBusy:
+            message =
+                "Άλλο πρόγραμμα αλλάζει αυτή τη στιγμή τα λήμματά σας. Η αλλαγή δεν "
+                "αποθηκεύτηκε· δοκιμάστε ξανά σε λίγο.";
+            break;
+        case personal::StoreStatus::ReadOnly:
+            message =
+                "Ο φάκελος των λημμάτων σας είναι μόνο για ανάγνωση. Η αλλαγή δεν "
+                "αποθηκεύτηκε.";
+            break;
         case personal::StoreStatus::FileError:
             message = "Η αλλαγή δεν αποθηκεύτηκε. Τα αρχεία σας έμειναν όπως ήταν.";
             break;
     }
-    QMessageBox::warning(this, "Orvan", Caption(message));
+    QMessageBox box(QMessageBox::Warning, "Orvan", Caption(message), QMessageBox::Ok, this);
+    // The reason names the file and the line, for whoever looks into them.
+    if (result.status == personal::StoreStatus::FileError) {
+        box.setInformativeText(QString::fromLocal8Bit(result.reason.c_str()));
+    }
+    box.exec();
     return false;
 }
 
@@ -113,7 +125,8 @@ void TMainLex::ModifyEntry_ButtonClick() {
     personal::StoreResult result;
     {
         BusyCursor busy;
-        result = personal::UpdatePersonalEntry(Store(), kind, slot, editor.entry());
+        result = personal::UpdatePersonalEntry(Store(), {tables_.entries[slot].Number, kind},
+                                               editor.entry());
         ClearEntryDisplay();
         ReloadTables();
     }
@@ -133,15 +146,8 @@ void TMainLex::DeleteEntry_ButtonClick() {
     {
         BusyCursor busy;
         const int slot = listSlots_[static_cast<std::size_t>(row)];
-        result = personal::DeletePersonalEntry(Store(), slot);
+        result = personal::DeletePersonalEntry(Store(), tables_.entries[slot].Number);
         if (result.done()) {
-            // Every record after the deleted one moves down a slot when the tables are read
-            // again: the list keeps pointing at the same entries.
-            c_.Entries_List->removeItem(row);
-            listSlots_.erase(listSlots_.begin() + row);
-            for (int& listed : listSlots_) {
-                if (listed > slot) --listed;
-            }
             c_.Entry_Label->clear();
             c_.Trans_Text->clear();
             c_.ShortCut_Text->clear();
@@ -149,6 +155,7 @@ void TMainLex::DeleteEntry_ButtonClick() {
             c_.ModifyEntry_Button->setEnabled(false);
             c_.DeleteEntry_Button->setEnabled(false);
         }
+        // The deleted entry's item leaves the list; the others keep their entries.
         ReloadTables();
     }
     ReportStoreResult(result);

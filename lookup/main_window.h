@@ -19,7 +19,9 @@
 #include "tables.h"
 #include "window_face.h"
 
+class QFileSystemWatcher;
 class QMenu;
+class QTimer;
 
 namespace orvan::lookup {
 
@@ -120,8 +122,13 @@ class TMainLex : public QWidget {
     QStringList FieldItems() const;
     /// The science list's table; nullptr when there is none.
     const FieldTable* FieldList() const { return fields_ ? &*fields_ : nullptr; }
-    personal::StoreContext Store() const { return {tables_, FieldList(), personal_}; }
+    personal::StoreContext Store() const { return {files_, tables_, FieldList(), personal_}; }
+
+    // Reading the tables again, after our changes or another program's.
     void ReloadTables();
+    void ApplyTables(EntryTables tables);
+    void WatchPersonalFolder();
+    void PersonalFilesChanged();
     bool ReportStoreResult(const personal::StoreResult& result);
 
     // Preparing a lexicon release.
@@ -149,6 +156,8 @@ class TMainLex : public QWidget {
     NoteList notes_;
     std::string rtfHeader_;
     std::vector<int> listSlots_;
+    QFileSystemWatcher* personalWatcher_ = nullptr;  // the personal folder, for others' changes
+    QTimer* settleTimer_ = nullptr;
     std::string searchMode_;
     SearchCriteria criteria_;
 

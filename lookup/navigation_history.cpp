@@ -49,4 +49,15 @@ void NavigationHistory::chooseForward(std::size_t index, const ShowItem& show) {
     forward_.clear();
 }
 
+void NavigationHistory::remapSlots(const std::function<int(int)>& newSlot) {
+    for (std::deque<HistoryItem>* items : {&back_, &forward_}) {
+        for (HistoryItem& item : *items)
+            item.slot = newSlot(item.slot);
+        std::erase_if(*items, [](const HistoryItem& item) { return item.slot == 0; });
+    }
+    if (caption_.empty()) return;
+    slot_ = newSlot(slot_);
+    if (slot_ == 0) caption_.clear();  // the entry shown is gone: nothing to go back to
+}
+
 }  // namespace orvan::lookup

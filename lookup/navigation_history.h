@@ -42,6 +42,10 @@ class NavigationHistory {
     /// The searches started by the user empty the forward list.
     void clearForward() { forward_.clear(); }
 
+    /// \brief After the tables were read again: every remembered slot becomes `newSlot` of it;
+    /// items whose entry is gone (new slot 0) leave the lists.
+    void remapSlots(const std::function<int(int)>& newSlot);
+
     const std::deque<HistoryItem>& backItems() const { return back_; }
     const std::deque<HistoryItem>& forwardItems() const { return forward_; }
     const std::string& currentCaption() const { return caption_; }

@@ -20,7 +20,7 @@ void TMainLex::Button1Click() {
 }
 
 void TMainLex::Button2Click() {
-    tables_ = LoadEntryTable(files_, personal_, notes_);
+    ReloadTables();
 }
 
 void TMainLex::Button3Click() {

@@ -4,15 +4,15 @@
 #include <cstdio>
 
 #include "codecs.h"
+#include "entry_placement.h"
 #include "line_formats.h"
 #include "search_keys.h"
+#include "store_commit.h"
 #include "store_contents.h"
 
 namespace orvan::personal {
 
 namespace {
-
-constexpr long long kLargestEntryNumber = 65535;
 
 // A store operation that stops with a result other than Done; files stay as they were.
 struct Refusal {
@@ -23,8 +23,9 @@ struct Refusal {
     throw Refusal{{status, std::move(reason)}};
 }
 
-[[noreturn]] void Damaged(const std::string& what) {
-    throw StoreFileError("the personal files are damaged: " + what);
+[[noreturn]] void Changed(long long number) {
+    Refuse(StoreStatus::EntryChanged,
+           "entry " + std::to_string(number) + " was changed or deleted by another program");
 }
 
 // A headword goes on one line of a fixed-column file: control characters become blanks.
@@ -60,63 +61,6 @@ std::string FieldCodeOf(const FieldTable* fields, int fieldIndex) {
     return (*fields)[fieldIndex].Code;
 }
 
-std::string KeyFrom(const EntryRecord& record) {
-    const size_t start = static_cast<size_t>(std::max<int>(record.KeyStart, 1)) - 1;
-    const std::string_view headword = record.Headword;
-    return LatinSearchKey(start < headword.size() ? headword.substr(start) : "", true);
-}
-
-// The English table slot after which an entry with `key` belongs: the highest slot whose key
-// is not greater; 0 when every slot's key is greater. Slots keyed from column 81 never count,
-// nor the `excluded` slot (an entry being replaced).
-int EnglishPredecessor(const EntryTable& entries, const std::string& key, int excluded) {
-    for (int slot = entries.Count(); slot >= 1; --slot) {
-        if (slot == excluded || entries[slot].KeyStart == 81) continue;
-        if (KeyFrom(entries[slot]) <= key) return slot;
-    }
-    return 0;
-}
-
-// The Greek line's anchor: the number of the Greek slot after which the headword belongs,
-// passing down over the user's own entries to the lexicon slot they hang from. The Greek
-// headwords of the `excluded` English slot (an entry being replaced) do not count.
-long long GreekAnchor(const EntryTables& tables, const std::string& gkey, int excluded) {
-    int slot = tables.greek.Count();
-    while (slot >= 1 && (tables.greek[slot].EnglishSlot == excluded ||
-                         GreekSearchKey(tables.greek[slot].Headword, true) > gkey)) {
-        --slot;
-    }
-    if (slot == 0) slot = 1;
-    const auto personal = [&](int s) {
-        return tables.entries[tables.greek[s].EnglishSlot].Kind == 'C';
-    };
-    while (slot >= 1 && personal(slot))
-        --slot;
-    return tables.greek[slot].Number;
-}
-
-// The number of a new entry: one above the largest (the `excluded` slot's not counted), when
-// there is room for one more record.
-long long NewEntryNumber(const EntryTables& tables, bool withGreek, int excluded) {
-    long long largest = 0;
-    int greekRecords = tables.greek.Count();
-    for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
-        if (slot != excluded) largest = std::max<long long>(largest, tables.entries[slot].Number);
-    }
-    if (excluded > 0) {
-        for (int g = 1; g <= tables.greek.Count(); ++g)
-            greekRecords -= tables.greek[g].EnglishSlot == excluded;
-    }
-    const int records = tables.entries.Count() - (excluded > 0 ? 1 : 0);
-    if (records >= kTableCapacity || (withGreek && greekRecords >= kTableCapacity)) {
-        Refuse(StoreStatus::StoreFull, "the tables already hold 40000 records");
-    }
-    if (largest + 1 > kLargestEntryNumber) {
-        Refuse(StoreStatus::StoreFull, "no entry number is left above " + std::to_string(largest));
-    }
-    return largest + 1;
-}
-
 // Adds the English line of a new personal entry and its text.
 void InsertEnglish(StoreContents& contents, const EntryTables& tables, const PendingEntry& entry,
                    const FieldTable* fields, long long number, const std::string& text,
@@ -134,21 +78,19 @@ void InsertEnglish(StoreContents& contents, const EntryTables& tables, const Pen
     };
 
     ContentsWriter writer;
-    TextReader old(contents.texts);
     bool inserted = false;
-    for (const std::string& line : contents.english) {
-        const auto columns = ReadEnglishLine(line);
-        if (!columns) Damaged("ci.tbo: " + line.substr(0, 10));
-        const std::string lineText = old.Take(columns->textLen);
+    for (size_t i = 0; i < contents.english.size(); ++i) {
+        const std::string& line = contents.english[i];
+        const PersonalIndexLine columns = ReadEnglishLine(line, i + 1);
         // An entry that sorts before every entry goes first; after a lexicon entry, after every
         // line already hanging from it; after one of the user's entries, right after its line.
-        if (!inserted && !afterOwn && (predecessor == 0 || columns->anchor > anchor)) {
+        if (!inserted && !afterOwn && (predecessor == 0 || columns.anchor > anchor)) {
             writer.Add(newLine(anchor), scrambled);
             inserted = true;
         }
-        writer.Add(line, lineText);
-        if (!inserted && afterOwn && columns->own == anchor) {
-            writer.Add(newLine(columns->anchor), scrambled);
+        writer.Add(line, TextOf(contents.texts, columns, i + 1));
+        if (!inserted && afterOwn && !columns.IsSupplement() && columns.own == anchor) {
+            writer.Add(newLine(columns.anchor), scrambled);
             inserted = true;
         }
     }
@@ -182,17 +124,15 @@ void InsertGreek(StoreContents& contents, const EntryTables& tables, const std::
 // no line.
 bool RemoveEntry(StoreContents& contents, long long number) {
     ContentsWriter writer;
-    TextReader old(contents.texts);
     bool removed = false;
-    for (const std::string& line : contents.english) {
-        const auto columns = ReadEnglishLine(line);
-        if (!columns) Damaged("ci.tbo: " + line.substr(0, 10));
-        const std::string lineText = old.Take(columns->textLen);
-        if (!removed && columns->own == number) {
+    for (size_t i = 0; i < contents.english.size(); ++i) {
+        const std::string& line = contents.english[i];
+        const PersonalIndexLine columns = ReadEnglishLine(line, i + 1);
+        if (!removed && !columns.IsSupplement() && columns.own == number) {
             removed = true;
             continue;
         }
-        writer.Add(line, lineText);
+        writer.Add(line, TextOf(contents.texts, columns, i + 1));
     }
     if (!removed) return false;
     contents.english = writer.takeLines();
@@ -208,53 +148,110 @@ void PutSupplement(StoreContents& contents, long long number, const std::string&
     const std::string scrambled = EncodePersonalText(text);
     const std::string supplementLine =
         EnglishLine(number, number, "", 0, static_cast<long long>(text.size()), "");
-    bool replacing = false;
-    for (const std::string& line : contents.english) {
-        const auto columns = ReadEnglishLine(line);
-        if (columns && columns->anchor == number && columns->own == number) replacing = true;
-    }
+    std::vector<PersonalIndexLine> lines;
+    for (size_t i = 0; i < contents.english.size(); ++i)
+        lines.push_back(ReadEnglishLine(contents.english[i], i + 1));
+    const auto isSupplement = [number](const PersonalIndexLine& columns) {
+        return columns.IsSupplement() && columns.anchor == number;
+    };
+    const bool replacing = std::any_of(lines.begin(), lines.end(), isSupplement);
     ContentsWriter writer;
-    TextReader old(contents.texts);
     bool done = false;
-    for (const std::string& line : contents.english) {
-        const auto columns = ReadEnglishLine(line);
-        if (!columns) Damaged("ci.tbo: " + line.substr(0, 10));
-        const std::string lineText = old.Take(columns->textLen);
-        if (!done && replacing && columns->anchor == number && columns->own == number) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = contents.english[i];
+        const PersonalIndexLine& columns = lines[i];
+        if (!done && replacing && isSupplement(columns)) {
             writer.Add(line.substr(0, 90) + ZeroPadded(0, 8) +
                            ZeroPadded(static_cast<long long>(text.size()), 5),
                        scrambled);
             done = true;
             continue;
         }
-        if (!done && !replacing && columns->anchor >= number) {
+        if (!done && !replacing && columns.anchor >= number) {
             writer.Add(supplementLine, scrambled);
             done = true;
         }
-        writer.Add(line, lineText);
+        writer.Add(line, TextOf(contents.texts, columns, i + 1));
     }
     if (!done) writer.Add(supplementLine, scrambled);
     contents.english = writer.takeLines();
     contents.texts = writer.takeTexts();
 }
 
-// Runs `change` on the store's contents and commits what it leaves, as one step.
+// The number a new entry takes, when the tables have room for one more record.
+long long NumberForNewEntry(const EntryTables& tables, const StoreContents& contents,
+                            bool withGreek, int excluded) {
+    int greekRecords = tables.greek.Count();
+    if (excluded > 0) {
+        for (int g = 1; g <= tables.greek.Count(); ++g)
+            greekRecords -= tables.greek[g].EnglishSlot == excluded;
+    }
+    const int records = tables.entries.Count() - (excluded > 0 ? 1 : 0);
+    if (records >= kTableCapacity || (withGreek && greekRecords >= kTableCapacity)) {
+        Refuse(StoreStatus::StoreFull, "the tables already hold 40000 records");
+    }
+    const auto number = NewEntryNumber(tables, contents, excluded);
+    if (!number) Refuse(StoreStatus::StoreFull, "every entry number is taken");
+    return *number;
+}
+
+// The slot of the entry the user meant, in the tables the change is worked out against.
+int TargetSlot(const EntryTables& tables, EntryRef target) {
+    const int slot = SlotOfNumber(tables.entries, target.number);
+    if (slot == 0 || tables.entries[slot].Kind != target.kind) Changed(target.number);
+    return slot;
+}
+
+// The store replaces its files by new ones: a symbolic link in their place would be replaced
+// by a plain file, and the file it points to left behind unchanged.
+void RefuseLinkedFiles(const StoreContext& store) {
+    for (const std::string* path :
+         {&store.personal.englishIndex, &store.personal.greekIndex, &store.personal.texts}) {
+        if (store.files.KindOf(*path) == FileKind::SymbolicLink) {
+            throw StoreFileError(*path +
+                                 " is a symbolic link; put the file itself in the personal folder "
+                                 "so that it can be changed");
+        }
+    }
+}
+
+StoreResult Failed(const StoreFileError& error) {
+    if (dynamic_cast<const FolderReadOnly*>(&error)) return {StoreStatus::ReadOnly, error.what()};
+    if (dynamic_cast<const FolderBusy*>(&error)) return {StoreStatus::FolderBusy, error.what()};
+    return {StoreStatus::FileError, error.what()};
+}
+
+// Runs `change` on the store's contents and commits what it leaves, as one step, under the
+// folder's exclusive lock. `change` works against tables that match the files as read here:
+// the caller's, or tables built from these files when another program has changed them.
 template <typename Change>
 StoreResult Run(const StoreContext& store, Change change) {
     if (!store.personal.Known()) return {StoreStatus::FileError, "no personal folder is known"};
+    const std::string folder = StoreFolder(store.personal);
     try {
-        RecoverStore(store.files, StoreFolder(store.personal),
-                     {store.personal.tempEnglishIndex, store.personal.tempGreekIndex,
-                      store.personal.tempTexts});
+        const auto lock = store.files.LockFolder(folder, LockMode::Exclusive);
+        RefuseLinkedFiles(store);
+        if (NeedsRecovery(store.files, folder, Temporaries(store.personal))) {
+            RecoverStore(store.files, folder, Temporaries(store.personal));
+        }
         StoreContents contents = ReadContents(store.files, store.personal);
-        const bool withGreek = change(contents);
-        CommitReplacements(store.files, StoreFolder(store.personal),
-                           Replacements(contents, store.personal, withGreek));
+        NoteList notes;
+        std::optional<EntryTables> current;
+        if (!StampOf(contents.indexes).Matches(store.tables.personalStamp)) {
+            current = LoadEntryTable(store.lexicon, contents.indexes, notes);
+        }
+        const EntryTables& tables = current ? *current : store.tables;
+        if (!tables.personalProblem.empty()) {
+            throw StoreFileError(tables.personalProblem +
+                                 "; the personal files are left as they are");
+        }
+        const bool withGreek = change(contents, tables);
+        CommitReplacements(store.files, folder, Replacements(contents, store.personal, withGreek));
         return {};
     } catch (const Refusal& refusal) {
         return refusal.result;
     } catch (const StoreFileError& error) {
-        return {StoreStatus::FileError, error.what()};
+        return Failed(error);
     } catch (const std::bad_alloc&) {
         return {StoreStatus::FileError, "out of memory"};
     }
@@ -282,54 +279,49 @@ std::string EscapeUserText(std::string_view text) {
 }
 
 StoreResult InsertPersonalEntry(const StoreContext& store, const PendingEntry& entry) {
-    return Run(store, [&](StoreContents& contents) {
+    return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
         const bool withGreek = !entry.greek.empty();
-        const long long number = NewEntryNumber(store.tables, withGreek, 0);
+        const long long number = NumberForNewEntry(tables, contents, withGreek, 0);
         const std::string text = StoredText(entry.description, contents);
-        InsertEnglish(contents, store.tables, entry, store.fields, number, text, 0);
-        if (withGreek) InsertGreek(contents, store.tables, entry.greek, number, 0);
+        InsertEnglish(contents, tables, entry, store.fields, number, text, 0);
+        if (withGreek) InsertGreek(contents, tables, entry.greek, number, 0);
         return withGreek;
     });
 }
 
-StoreResult UpdatePersonalEntry(const StoreContext& store, char kind, int slot,
+StoreResult UpdatePersonalEntry(const StoreContext& store, EntryRef target,
                                 const PendingEntry& entry) {
     if (entry.english.empty()) return {StoreStatus::NothingToDo, "the English headword is empty"};
-    const EntryRecord& record = store.tables.entries[slot];
-    if (record.Number == 0) return {StoreStatus::NothingToDo, "no entry in that slot"};
-    if (kind == 'C') {
-        return Run(store, [&](StoreContents& contents) {
-            if (!RemoveEntry(contents, record.Number)) {
-                Refuse(StoreStatus::NothingToDo, "the entry is not in the personal files");
-            }
+    if (target.kind == 'C') {
+        return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
+            const int slot = TargetSlot(tables, target);
+            if (!RemoveEntry(contents, target.number)) Changed(target.number);
             // The new entry is placed as in the tables without the old one.
-            const long long number = NewEntryNumber(store.tables, !entry.greek.empty(), slot);
+            const long long number =
+                NumberForNewEntry(tables, contents, !entry.greek.empty(), slot);
             const std::string text = StoredText(entry.description, contents);
-            InsertEnglish(contents, store.tables, entry, store.fields, number, text, slot);
-            if (!entry.greek.empty()) {
-                InsertGreek(contents, store.tables, entry.greek, number, slot);
-            }
+            InsertEnglish(contents, tables, entry, store.fields, number, text, slot);
+            if (!entry.greek.empty()) InsertGreek(contents, tables, entry.greek, number, slot);
             return true;
         });
     }
-    if (kind == 'A' || kind == 'L') {
-        return Run(store, [&](StoreContents& contents) {
-            PutSupplement(contents, record.Number, StoredText(entry.description, contents));
+    if (target.kind == 'A' || target.kind == 'L') {
+        return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
+            TargetSlot(tables, target);
+            PutSupplement(contents, target.number, StoredText(entry.description, contents));
             return false;
         });
     }
     return {StoreStatus::NothingToDo, "the entry cannot be changed"};
 }
 
-StoreResult DeletePersonalEntry(const StoreContext& store, int slot) {
-    const EntryRecord& record = store.tables.entries[slot];
-    if (record.Number == 0 || record.Kind != 'C') {
-        return {StoreStatus::NothingToDo, "only the user's own entries can be deleted"};
-    }
-    return Run(store, [&](StoreContents& contents) {
-        if (!RemoveEntry(contents, record.Number)) {
-            Refuse(StoreStatus::NothingToDo, "the entry is not in the personal files");
+StoreResult DeletePersonalEntry(const StoreContext& store, long long number) {
+    return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
+        const int slot = SlotOfNumber(tables.entries, number);
+        if (slot != 0 && tables.entries[slot].Kind != 'C') {
+            Refuse(StoreStatus::NothingToDo, "only the user's own entries can be deleted");
         }
+        if (slot == 0 || !RemoveEntry(contents, number)) Changed(number);
         return true;
     });
 }
@@ -343,14 +335,19 @@ int FieldRowOf(const FieldTable* fields, const std::string& code) {
     return row;
 }
 
-bool RecoverPersonalStore(const PersonalFiles& personal, StoreFileSystem& files) {
-    if (!personal.Known()) return true;
+StoreResult RecoverPersonalStore(const PersonalFiles& personal, StoreFileSystem& files) {
+    if (!personal.Known()) return {};
+    const std::string folder = StoreFolder(personal);
     try {
-        RecoverStore(files, StoreFolder(personal),
-                     {personal.tempEnglishIndex, personal.tempGreekIndex, personal.tempTexts});
-        return true;
-    } catch (const StoreFileError&) {
-        return false;
+        // What a change in flight has made so far looks the same until its lock is had.
+        if (!NeedsRecovery(files, folder, Temporaries(personal))) return {};
+        const auto lock = files.LockFolder(folder, LockMode::Exclusive);
+        if (NeedsRecovery(files, folder, Temporaries(personal))) {
+            RecoverStore(files, folder, Temporaries(personal));
+        }
+        return {};
+    } catch (const StoreFileError& error) {
+        return Failed(error);
     }
 }
 

@@ -1,9 +1,11 @@
 // The user's own entries and supplements: inserting, changing and deleting them in the personal
 // files ci.tbo, cigr.tbo and clex.tbo, which the loader merges into the lexicon's tables.
 //
-// Each operation reads the three files, works out their new contents in memory, checks the
-// limits of the file formats, and replaces the files as one step (store_files.h). A failed
-// operation leaves the files exactly as they were. The caller reloads the tables afterwards.
+// Each operation takes the personal folder's exclusive lock, reads the three files, makes sure
+// the tables it works from are those of the files as they are now, works out the new contents
+// in memory, checks the limits of the file formats, and replaces the files as one step
+// (store_commit.h). A failed operation leaves the files exactly as they were. The caller
+// reloads the tables afterwards (merged_tables.h).
 #pragma once
 
 #include <string>
@@ -27,13 +29,16 @@ enum class StoreStatus {
     Done,
     NothingToDo,         // the operation does not apply (an empty headword, not a 'C' entry)
     DescriptionTooLong,  // the escaped text would not fit its 5-digit length column
-    StoreFull,           // no room for another entry (40000 records, entry number 65535)
+    StoreFull,           // no room for another entry (40000 records, every entry number taken)
+    EntryChanged,        // another program changed or deleted the entry meanwhile
+    FolderBusy,          // another program kept the personal folder locked too long
+    ReadOnly,            // the personal folder cannot be written
     FileError,           // a file could not be read or written, or is damaged
 };
 
 struct StoreResult {
     StoreStatus status = StoreStatus::Done;
-    std::string reason;  // in English, for the command line
+    std::string reason;  // in English, for the command line; names the file and line
     bool done() const { return status == StoreStatus::Done; }
 };
 
@@ -48,34 +53,47 @@ inline constexpr long long kMaxStoreLength = 99999999;
 ///     EscapeUserText("ab") == "{\\f60\\fs22 \\'61\\'62}"
 std::string EscapeUserText(std::string_view text);
 
-/// The personal folder's place and the tables the change is worked out against.
+/// \brief The personal folder's place and the tables the change is worked out against. The
+/// tables may be older than the files: under the folder's lock the store compares them with the
+/// files and, when another program changed those meanwhile, works from the files as they are.
 struct StoreContext {
+    const LexiconFiles& lexicon;
     const EntryTables& tables;
     const FieldTable* fields;  // nullptr when there is no science list
     const PersonalFiles& personal;
     StoreFileSystem& files = DiskFiles();
 };
 
-/// \brief Adds a personal entry after its alphabetical predecessor in the tables (English line)
-/// and, with a Greek headword, a Greek line in Greek order.
+/// \brief The entry an edit is for: its number, and its kind ('L', 'A' or 'C') as the user saw
+/// it. A table slot would not do: another program's change may move every entry.
+struct EntryRef {
+    long long number = 0;
+    char kind = 'L';
+};
+
+/// \brief Adds a personal entry after its alphabetical predecessor (English line) and, with a
+/// Greek headword, a Greek line in Greek order.
 StoreResult InsertPersonalEntry(const StoreContext& store, const PendingEntry& entry);
 
-/// \brief Changes the entry shown from `slot`, of `kind`: 'C' replaces the personal entry by the
-/// new one (a new number and place, in one step), 'A' replaces the supplement of the lexicon
-/// entry, 'L' adds one. Nothing to do when the English headword is empty.
-StoreResult UpdatePersonalEntry(const StoreContext& store, char kind, int slot,
+/// \brief Changes the entry `target`: kind 'C' replaces the personal entry by the new one (a
+/// new number and place, in one step), 'A' replaces the supplement of the lexicon entry, 'L'
+/// adds one. Nothing to do when the English headword is empty; EntryChanged when the entry is
+/// gone or is no longer of the kind the user saw.
+StoreResult UpdatePersonalEntry(const StoreContext& store, EntryRef target,
                                 const PendingEntry& entry);
 
-/// \brief Removes the personal entry in `slot` (a 'C' entry) with its Greek lines.
-StoreResult DeletePersonalEntry(const StoreContext& store, int slot);
+/// \brief Removes the personal entry numbered `number` with its Greek lines.
+StoreResult DeletePersonalEntry(const StoreContext& store, long long number);
 
 /// \brief The science-list row (1 to 59) whose Code equals `code`, the last one when several do;
 /// -1 for none, and for an empty code.
 int FieldRowOf(const FieldTable* fields, const std::string& code);
 
-/// \brief Puts the store back together after an interrupted change (store_files.h); called before
-/// the tables are loaded. False when that failed.
-bool RecoverPersonalStore(const PersonalFiles& personal, StoreFileSystem& files = DiskFiles());
+/// \brief Puts the store back together after an interrupted change, under the folder's
+/// exclusive lock, when anything is left to put back. Done when nothing was left or all of it
+/// was put back.
+StoreResult RecoverPersonalStore(const PersonalFiles& personal,
+                                 StoreFileSystem& files = DiskFiles());
 
 /// \brief The personal folder of the six paths (the folder of ci.tbo).
 std::string StoreFolder(const PersonalFiles& personal);

@@ -8,6 +8,8 @@ namespace orvan::personal {
 
 namespace {
 
+constexpr long long kTextsLimit = 99999999;  // what TextPos's 8 digits can address
+
 std::vector<std::string> DecodedLines(const std::optional<std::string>& bytes) {
     std::vector<std::string> lines;
     if (!bytes) return lines;
@@ -32,10 +34,28 @@ std::optional<long long> Number(const std::string& line, size_t first, size_t wi
 
 StoreContents ReadContents(StoreFileSystem& files, const PersonalFiles& personal) {
     StoreContents contents;
-    contents.english = DecodedLines(files.Read(personal.englishIndex));
-    contents.greek = DecodedLines(files.Read(personal.greekIndex));
-    contents.texts = files.Read(personal.texts).value_or("");
+    contents.indexes.english = files.Read(personal.englishIndex, kPersonalIndexLimit);
+    contents.indexes.greek = files.Read(personal.greekIndex, kPersonalIndexLimit);
+    contents.english = DecodedLines(contents.indexes.english);
+    contents.greek = DecodedLines(contents.indexes.greek);
+    contents.texts = files.Read(personal.texts, kTextsLimit).value_or("");
     return contents;
+}
+
+PersonalIndexes ReadIndexes(StoreFileSystem& files, const PersonalFiles& personal) {
+    PersonalIndexes indexes;
+    if (!personal.Known()) return indexes;
+    try {
+        indexes.english = files.Read(personal.englishIndex, kPersonalIndexLimit);
+        indexes.greek = files.Read(personal.greekIndex, kPersonalIndexLimit);
+    } catch (const StoreFileError& error) {
+        indexes.problem = error.what();
+    }
+    return indexes;
+}
+
+std::vector<std::string> Temporaries(const PersonalFiles& personal) {
+    return {personal.tempEnglishIndex, personal.tempGreekIndex, personal.tempTexts};
 }
 
 std::vector<FileReplacement> Replacements(const StoreContents& contents,
@@ -51,13 +71,10 @@ std::vector<FileReplacement> Replacements(const StoreContents& contents,
     return files;
 }
 
-std::optional<EnglishLineColumns> ReadEnglishLine(const std::string& line) {
-    const auto anchor = Number(line, 1, 5);
-    const auto own = Number(line, 6, 5);
-    const auto textPos = Number(line, 91, 8);
-    const auto textLen = Number(line, 99, 5);
-    if (!anchor || !own || !textPos || !textLen || *textLen < 0) return std::nullopt;
-    return EnglishLineColumns{*anchor, *own, *textPos, *textLen};
+PersonalIndexLine ReadEnglishLine(const std::string& line, size_t lineNumber) {
+    auto columns = ParsePersonalIndexLine(line);
+    if (!columns) throw StoreFileError("ci.tbo line " + std::to_string(lineNumber) + " is damaged");
+    return std::move(*columns);
 }
 
 std::optional<long long> GreekLineOwner(const std::string& line) {
@@ -86,13 +103,13 @@ void ContentsWriter::Add(const std::string& line, const std::string& scrambledTe
     texts_ += scrambledText;
 }
 
-std::string TextReader::Take(long long length) {
-    if (length < 0 || at_ + static_cast<size_t>(length) > texts_.size()) {
-        throw StoreFileError("clex.tbo is shorter than ci.tbo says");
+std::string TextOf(const std::string& texts, const PersonalIndexLine& line, size_t lineNumber) {
+    const auto start = static_cast<size_t>(line.textPos) - 1;
+    if (start > texts.size() || static_cast<size_t>(line.textLen) > texts.size() - start) {
+        throw StoreFileError("clex.tbo is shorter than ci.tbo line " + std::to_string(lineNumber) +
+                             " says");
     }
-    std::string text = texts_.substr(at_, static_cast<size_t>(length));
-    at_ += static_cast<size_t>(length);
-    return text;
+    return texts.substr(start, static_cast<size_t>(line.textLen));
 }
 
 }  // namespace orvan::personal

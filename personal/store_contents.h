@@ -7,11 +7,15 @@
 #include <vector>
 
 #include "lexicon_files.h"
+#include "line_formats.h"
+#include "store_commit.h"
 #include "store_files.h"
+#include "tables.h"
 
 namespace orvan::personal {
 
 struct StoreContents {
+    PersonalIndexes indexes;           // ci.tbo and cigr.tbo as read, for the tables' stamp
     std::vector<std::string> english;  // ci.tbo, one plain line each
     std::vector<std::string> greek;    // cigr.tbo
     std::string texts;                 // clex.tbo, scrambled as stored
@@ -20,21 +24,20 @@ struct StoreContents {
 /// \brief Reads the three files (a missing file reads as empty). Throws StoreFileError.
 StoreContents ReadContents(StoreFileSystem& files, const PersonalFiles& personal);
 
+/// \brief Reads ci.tbo and cigr.tbo for the loader; a file that cannot be read is named in the
+/// result's problem instead.
+PersonalIndexes ReadIndexes(StoreFileSystem& files, const PersonalFiles& personal);
+
+/// \brief The temporaries of a change: tempi.tbo, tempigr.tbo and templex.tbo.
+std::vector<std::string> Temporaries(const PersonalFiles& personal);
+
 /// \brief The files to write for `contents`: ci.tbo and clex.tbo, and cigr.tbo when `withGreek`.
 std::vector<FileReplacement> Replacements(const StoreContents& contents,
                                           const PersonalFiles& personal, bool withGreek);
 
-/// The numeric columns of a ci.tbo line.
-struct EnglishLineColumns {
-    long long anchor = 0;   // 1-5
-    long long own = 0;      // 6-10
-    long long textPos = 0;  // 91-98
-    long long textLen = 0;  // 99-103
-};
-
-/// \brief The columns of a ci.tbo line; nothing when one of them is not a number or the length
-/// is negative (a damaged line).
-std::optional<EnglishLineColumns> ReadEnglishLine(const std::string& line);
+/// \brief The columns of ci.tbo line `lineNumber` (from 1), read as the loader reads them;
+/// throws StoreFileError naming the line when it is damaged.
+PersonalIndexLine ReadEnglishLine(const std::string& line, size_t lineNumber);
 
 /// \brief The owner number (columns 6-10) of a cigr.tbo line.
 std::optional<long long> GreekLineOwner(const std::string& line);
@@ -65,16 +68,8 @@ class ContentsWriter {
     std::string texts_;
 };
 
-/// \brief Reads the old texts in line order: each line's text is the next TextLen bytes.
-class TextReader {
-  public:
-    explicit TextReader(const std::string& texts) : texts_(texts) {}
-    /// The next `length` bytes; throws StoreFileError when clex.tbo ends before them.
-    std::string Take(long long length);
-
-  private:
-    const std::string& texts_;
-    size_t at_ = 0;
-};
+/// \brief The text of a ci.tbo line in clex.tbo, where the line says it is (as the entry display
+/// reads it); throws StoreFileError when it lies past the end of clex.tbo.
+std::string TextOf(const std::string& texts, const PersonalIndexLine& line, size_t lineNumber);
 
 }  // namespace orvan::personal

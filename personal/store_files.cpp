@@ -1,12 +1,14 @@
 #include "store_files.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <sys/stat.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 #include "text_file.h"
 
@@ -18,78 +20,128 @@ namespace {
     throw StoreFileError(what + " " + path + ": " + std::strerror(errno));
 }
 
-std::string BaseName(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+class FlockedFile : public FolderLock {
+  public:
+    explicit FlockedFile(int fd) : fd_(fd) {}
+    ~FlockedFile() override { ::close(fd_); }  // closing the file gives the lock up
+
+  private:
+    int fd_;
+};
+
+// Opens the lock file; -1 when a reader finds none and cannot make one.
+int OpenLockFile(const std::string& folder, LockMode mode) {
+    const std::string path = InFolder(folder, kLockName);
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd >= 0) return fd;
+    const int openError = errno;
+    if (mode == LockMode::Exclusive) {
+        if (openError == EROFS || openError == EACCES || openError == EPERM) {
+            throw FolderReadOnly("the personal folder " + folder + " is read-only");
+        }
+        errno = openError;
+        Fail("cannot open", path);
+    }
+    // A reader can lock a lock file it may only read.
+    const int readOnly = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (readOnly >= 0) return readOnly;
+    if (errno == ENOENT) return -1;
+    Fail("cannot open", path);
 }
+
+}  // namespace
 
 std::string InFolder(const std::string& folder, const std::string& name) {
     return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
-// The journal: one line per replaced file, "1 name" when it existed before, "0 name" when not.
-std::string JournalText(const std::vector<FileReplacement>& replacements,
-                        const std::vector<bool>& existed) {
-    std::string text;
-    for (size_t i = 0; i < replacements.size(); ++i) {
-        text += existed[i] ? "1 " : "0 ";
-        text += BaseName(replacements[i].target) + "\n";
-    }
-    return text;
+std::string BaseName(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Puts back the old file of each replaced target; a target that did not exist is removed.
-void RollBack(StoreFileSystem& files, const std::string& folder, const std::string& journal) {
-    size_t start = 0;
-    while (start < journal.size()) {
-        size_t end = journal.find('\n', start);
-        if (end == std::string::npos) end = journal.size();
-        const std::string line = journal.substr(start, end - start);
-        start = end + 1;
-        if (line.size() < 3 || line[1] != ' ') continue;
-        const std::string name = line.substr(2);
-        if (name.find('/') != std::string::npos) continue;  // only names in this folder
-        const std::string target = InFolder(folder, name);
-        const std::string old = target + kOldSuffix;
-        if (line[0] == '1') {
-            if (files.Exists(old)) files.Rename(old, target);
-        } else {
-            files.Remove(target);
+std::unique_ptr<FolderLock> StoreFileSystem::LockFolder(const std::string& folder, LockMode mode) {
+    if (mode == LockMode::Exclusive && ::access(folder.c_str(), W_OK) != 0 &&
+        (errno == EROFS || errno == EACCES)) {
+        throw FolderReadOnly("the personal folder " + folder + " is read-only");
+    }
+    const int fd = OpenLockFile(folder, mode);
+    if (fd < 0) return nullptr;
+    auto lock = std::make_unique<FlockedFile>(fd);
+    const int operation = (mode == LockMode::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
+    // Polled, so that a program that keeps the lock too long is refused instead of waited on
+    // for ever; the pause grows to a few milliseconds.
+    const auto deadline = std::chrono::steady_clock::now() + lockPatience;
+    auto pause = std::chrono::microseconds(200);
+    while (::flock(fd, operation) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            Fail("cannot lock", InFolder(folder, kLockName));
+        if (std::chrono::steady_clock::now() >= deadline) {
+            throw FolderBusy("another program has been changing the personal files in " + folder +
+                             " for too long");
         }
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, std::chrono::microseconds(5000));
     }
+    return lock;
 }
 
-}  // namespace
-
-std::optional<std::string> StoreFileSystem::Read(const std::string& path) {
-    if (!Exists(path)) return std::nullopt;
-    auto bytes = ReadWholeFile(path);
-    if (!bytes) Fail("cannot read", path);
-    return bytes;
+std::optional<std::string> StoreFileSystem::Read(const std::string& path, long long limit) {
+    FileContents contents = ReadRegularFile(path, limit);
+    switch (contents.status) {
+        case ReadStatus::Read:
+            return std::move(contents.bytes);
+        case ReadStatus::Missing:
+            return std::nullopt;
+        case ReadStatus::NotAFile:
+        case ReadStatus::TooLarge:
+        case ReadStatus::Failed:
+            break;
+    }
+    throw StoreFileError(contents.reason);
 }
 
-bool StoreFileSystem::Exists(const std::string& path) {
+FileKind StoreFileSystem::KindOf(const std::string& path) {
     struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
+    if (::lstat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT) return FileKind::Missing;
+        Fail("cannot look at", path);
+    }
+    if (S_ISREG(info.st_mode)) return FileKind::Regular;
+    if (S_ISDIR(info.st_mode)) return FileKind::Folder;
+    if (S_ISLNK(info.st_mode)) return FileKind::SymbolicLink;
+    return FileKind::Other;
 }
 
-void StoreFileSystem::WriteDurably(const std::string& path, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+void StoreFileSystem::WriteDurably(const std::string& path, std::string_view bytes,
+                                   const std::string& likeFile) {
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd < 0) Fail("cannot create", path);
+    const auto failed = [fd, &path](const char* what) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        Fail(what, path);
+    };
+    struct stat like {};
+    if (!likeFile.empty() && ::stat(likeFile.c_str(), &like) == 0) {
+        // The owner can only be kept by a program that may give files away (else the group,
+        // where the user belongs to it); the permission bits always.
+        if (::fchown(fd, like.st_uid, like.st_gid) != 0) {
+            [[maybe_unused]] const int groupKept =
+                ::fchown(fd, static_cast<uid_t>(-1), like.st_gid);
+        }
+        if (::fchmod(fd, like.st_mode & 07777) != 0) failed("cannot set the permissions of");
+    }
     size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ::close(fd);
-            Fail("cannot write", path);
-        }
+        if (n <= 0) failed("cannot write");
         written += static_cast<size_t>(n);
     }
-    if (::fsync(fd) != 0) {
-        ::close(fd);
-        Fail("cannot flush", path);
-    }
+    if (::fsync(fd) != 0) failed("cannot flush");
     if (::close(fd) != 0) Fail("cannot close", path);
 }
 
@@ -117,77 +169,6 @@ void StoreFileSystem::SyncFolder(const std::string& folder) {
 StoreFileSystem& DiskFiles() {
     static StoreFileSystem files;
     return files;
-}
-
-void CommitReplacements(StoreFileSystem& files, const std::string& folder,
-                        const std::vector<FileReplacement>& replacements) {
-    const std::string journal = InFolder(folder, kJournalName);
-    const std::string journalTemporary = journal + ".tmp";
-    std::vector<bool> existed;
-    bool journalWritten = false;
-    try {
-        for (const FileReplacement& file : replacements) {
-            files.WriteDurably(file.temporary, file.bytes);
-        }
-        for (const FileReplacement& file : replacements) {
-            existed.push_back(files.Exists(file.target));
-            if (existed.back()) {
-                files.Remove(file.target + kOldSuffix);
-                files.Link(file.target, file.target + kOldSuffix);
-            }
-        }
-        files.WriteDurably(journalTemporary, JournalText(replacements, existed));
-        files.Rename(journalTemporary, journal);
-        files.SyncFolder(folder);
-        journalWritten = true;
-        for (const FileReplacement& file : replacements) {
-            files.Rename(file.temporary, file.target);
-        }
-        files.SyncFolder(folder);
-        files.Remove(journal);  // the change is committed
-    } catch (const StoreFileError&) {
-        try {
-            if (journalWritten) {
-                RollBack(files, folder, JournalText(replacements, existed));
-                files.SyncFolder(folder);
-                files.Remove(journal);
-            }
-            for (size_t i = 0; i < replacements.size(); ++i) {
-                files.Remove(replacements[i].temporary);
-                if (i < existed.size() && existed[i]) {
-                    files.Remove(replacements[i].target + kOldSuffix);
-                }
-            }
-            files.Remove(journalTemporary);
-        } catch (const StoreFileError&) {
-            // What could not be put back now stays named by the journal for RecoverStore.
-        }
-        throw;
-    }
-    // Committed: the old files' second names are no longer needed.
-    try {
-        files.SyncFolder(folder);
-        for (const FileReplacement& file : replacements)
-            files.Remove(file.target + kOldSuffix);
-    } catch (const StoreFileError&) {
-        // Leftover links are removed by the next RecoverStore.
-    }
-}
-
-void RecoverStore(StoreFileSystem& files, const std::string& folder,
-                  const std::vector<std::string>& temporaries) {
-    const std::string journal = InFolder(folder, kJournalName);
-    if (const auto text = files.Read(journal)) {
-        RollBack(files, folder, *text);
-        files.SyncFolder(folder);
-        files.Remove(journal);
-    }
-    files.Remove(journal + ".tmp");
-    for (const std::string& temporary : temporaries)
-        files.Remove(temporary);
-    for (const char* name : {"ci.tbo", "cigr.tbo", "clex.tbo"}) {
-        files.Remove(InFolder(folder, name) + kOldSuffix);
-    }
 }
 
 }  // namespace orvan::personal

@@ -1,36 +1,75 @@
-// How the personal store touches the disk. Every change of the store replaces up to three files
-// (ci.tbo, cigr.tbo, clex.tbo) that only make sense together, so a change is committed as one
-// step: the new contents are written completely and flushed to temporaries, the old files are
-// kept as hard links ("<file>.old") and a journal names what is being replaced; only then are the
-// temporaries renamed over the old files, and removing the journal commits the change. A change
-// cut off half-way (an error, a crash, a power cut) is rolled back from the links, at once or by
-// RecoverStore at the next load or store operation.
+// How the personal store touches the disk: the few file operations it uses, behind an interface
+// that tests replace with one that fails or stops at a chosen call.
 #pragma once
 
+#include <chrono>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace orvan::personal {
 
-/// \brief A file of the store could not be read or written.
+/// \brief A file of the store could not be read or written, or the folder is not as the store
+/// needs it; the message names the file and the reason.
 class StoreFileError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
 
-/// \brief The file operations the store uses; tests give one that fails or stops at a chosen
-/// call. Every operation throws StoreFileError on failure.
+/// \brief The personal folder cannot be written (a read-only disk or folder).
+class FolderReadOnly : public StoreFileError {
+  public:
+    using StoreFileError::StoreFileError;
+};
+
+/// \brief Another program held the personal folder's lock for longer than we wait.
+class FolderBusy : public StoreFileError {
+  public:
+    using StoreFileError::StoreFileError;
+};
+
+enum class FileKind { Missing, Regular, Folder, SymbolicLink, Other };
+
+enum class LockMode {
+    Shared,     // reading the personal files: any number of readers at once
+    Exclusive,  // changing them: one program, and no reader meanwhile
+};
+
+/// \brief Held while alive; the lock is given up when it is destroyed.
+class FolderLock {
+  public:
+    virtual ~FolderLock() = default;
+};
+
+/// The lock file in the personal folder; the three data files keep their names and formats.
+inline constexpr const char* kLockName = "orvan.lock";
+
+/// \brief The file operations the store uses. Every operation throws StoreFileError on failure.
 class StoreFileSystem {
   public:
     virtual ~StoreFileSystem() = default;
-    /// The whole file; nothing when it does not exist.
-    virtual std::optional<std::string> Read(const std::string& path);
-    virtual bool Exists(const std::string& path);
-    /// Creates or truncates `path`, writes `bytes` and flushes them to the disk.
-    virtual void WriteDurably(const std::string& path, std::string_view bytes);
+
+    /// How long a lock is waited for before giving up.
+    std::chrono::milliseconds lockPatience{10000};
+
+    /// \brief Takes the personal folder's lock, waiting up to `lockPatience` (FolderBusy after
+    /// that). An exclusive lock in a folder that cannot be written throws FolderReadOnly. A
+    /// shared lock where no lock file exists or can be made (a read-only folder, which nobody
+    /// changes, or a folder not made yet) gives nothing: reading goes on without one.
+    virtual std::unique_ptr<FolderLock> LockFolder(const std::string& folder, LockMode mode);
+    /// The whole file, at most `limit` bytes long; nothing when it does not exist. Anything but
+    /// a regular file (a folder, a FIFO, a device) is refused without being opened.
+    virtual std::optional<std::string> Read(const std::string& path, long long limit);
+    /// What stands at `path`, without following a symbolic link.
+    virtual FileKind KindOf(const std::string& path);
+    bool Exists(const std::string& path) { return KindOf(path) != FileKind::Missing; }
+    /// Creates or truncates `path`, writes `bytes` and flushes them to the disk. The file takes
+    /// the permission bits and, where the program may set it, the owner of `likeFile` when
+    /// that exists.
+    virtual void WriteDurably(const std::string& path, std::string_view bytes,
+                              const std::string& likeFile = {});
     /// A second name for an existing file.
     virtual void Link(const std::string& existing, const std::string& newName);
     /// Renames in one atomic step, replacing `to` when it exists.
@@ -44,27 +83,10 @@ class StoreFileSystem {
 /// \brief The real file system.
 StoreFileSystem& DiskFiles();
 
-/// \brief One file of a change: its new contents, written to `temporary` first.
-struct FileReplacement {
-    std::string target;
-    std::string temporary;
-    std::string bytes;
-};
+/// \brief `name` in `folder`.
+std::string InFolder(const std::string& folder, const std::string& name);
 
-/// \brief Replaces the files of `replacements`, all in `folder`, as one step. Throws
-/// StoreFileError when it could not, after putting back the old files and removing the
-/// temporaries (whatever could not be put back is left to RecoverStore, through the journal).
-void CommitReplacements(StoreFileSystem& files, const std::string& folder,
-                        const std::vector<FileReplacement>& replacements);
-
-/// \brief Finishes what an interrupted change left in `folder`: with a journal, the old files
-/// come back; leftover links, journal and temporaries are removed. Throws StoreFileError when
-/// that fails (the store must then not be changed).
-void RecoverStore(StoreFileSystem& files, const std::string& folder,
-                  const std::vector<std::string>& temporaries);
-
-/// The journal's and the kept old files' names.
-inline constexpr const char* kJournalName = "store.journal";
-inline constexpr const char* kOldSuffix = ".old";
+/// \brief The last part of a path.
+std::string BaseName(const std::string& path);
 
 }  // namespace orvan::personal

@@ -25,7 +25,7 @@ class EntryDisplayTest : public ::testing::Test {
         lexicon.AddField("CHEM", Cp("Χημεία"));
         lexicon.WriteLexicon(program.Path());
         lexicon.WritePersonal(personal.Path());
-        tables = LoadEntryTable(files, personalFiles, notes);
+        tables = LoadEntryTable(files, ReadPersonalIndexes(personalFiles), notes);
         fields = *LoadFieldTable(files);
     }
 

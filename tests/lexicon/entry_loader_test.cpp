@@ -22,7 +22,8 @@ class EntryLoaderTest : public ::testing::Test {
     EntryTables Load() {
         lexicon.WriteLexicon(program.Path());
         lexicon.WritePersonal(personal.Path());
-        return LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
+        return LoadEntryTable(LexiconFiles(program.Path()),
+                              ReadPersonalIndexes(PersonalFiles(personal.Path())), notes);
     }
 
     std::vector<std::string> Headwords(const EntryTable& table) {
@@ -40,7 +41,8 @@ class EntryLoaderTest : public ::testing::Test {
 TEST_F(EntryLoaderTest, WithoutPersonalFilesSlotKHoldsLineK) {
     AddFiveEntries();
     lexicon.WriteLexicon(program.Path());
-    const EntryTables tables = LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(), notes);
+    const EntryTables tables =
+        LoadEntryTable(LexiconFiles(program.Path()), PersonalIndexes{}, notes);
     ASSERT_EQ(tables.entries.Count(), 5);
     for (int slot = 1; slot <= 5; ++slot) {
         EXPECT_EQ(tables.entries[slot].Number, slot);
@@ -90,8 +92,8 @@ TEST_F(EntryLoaderTest, ReloadingAppendsToTheNoteListAndPointsIntoItsNewestPart)
     lexicon.AddSupplement(1);
     lexicon.AddSupplement(4);
     const EntryTables first = Load();
-    const EntryTables second =
-        LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
+    const EntryTables second = LoadEntryTable(
+        LexiconFiles(program.Path()), ReadPersonalIndexes(PersonalFiles(personal.Path())), notes);
     EXPECT_EQ(notes.size(), 4u);
     EXPECT_EQ(first.entries[4].NoteIndex, 1);
     EXPECT_EQ(second.entries[1].NoteIndex, 2);
@@ -154,13 +156,14 @@ TEST_F(EntryLoaderTest, MissingFilesGiveEmptyOrPartialTables) {
     AddFiveEntries();
     lexicon.WriteLexicon(program.Path());
     std::remove(program.File("data/igr.tbo").c_str());
-    EntryTables tables = LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(), notes);
+    EntryTables tables = LoadEntryTable(LexiconFiles(program.Path()), PersonalIndexes{}, notes);
     EXPECT_EQ(tables.entries.Count(), 5);
     EXPECT_EQ(tables.greek.Count(), 0);
     EXPECT_EQ(tables.entries[1].GreekSlot, 0);
 
     std::remove(program.File("data/i.tbo").c_str());
-    tables = LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
+    tables = LoadEntryTable(LexiconFiles(program.Path()),
+                            ReadPersonalIndexes(PersonalFiles(personal.Path())), notes);
     EXPECT_EQ(tables.entries.Count(), 0);
     EXPECT_EQ(tables.greek.Count(), 0);
 }
@@ -173,21 +176,23 @@ TEST_F(EntryLoaderTest, MalformedLexiconLineEndsTheLoadKeepingWhatWasBuilt) {
     EXPECT_EQ(Headwords(tables.entries), (std::vector<std::string>{"first"}));
 }
 
-TEST_F(EntryLoaderTest, MalformedPersonalLineEndsTheLoadAtThatLine) {
+TEST_F(EntryLoaderTest, ADamagedPersonalLineIsPassedOverAndNamed) {
     AddFiveEntries();
     lexicon.AddPersonalEntry(1, 6, "kept");
     lexicon.AddRawPersonalLine("000030000xbroken");
+    lexicon.AddPersonalEntry(4, 7, "after");
     const EntryTables tables = Load();
-    EXPECT_EQ(Headwords(tables.entries),
-              (std::vector<std::string>{"alpha", "kept", "beta", "gamma"}));
+    EXPECT_EQ(Headwords(tables.entries), (std::vector<std::string>{"alpha", "kept", "beta", "gamma",
+                                                                   "delta", "after", "epsilon"}));
+    EXPECT_EQ(tables.personalProblem, "ci.tbo line 2 is damaged");
 }
 
 TEST_F(EntryLoaderTest, EmptyAndGarbageFilesNeverCrash) {
     program.Write("data/i.tbo", "");
     program.Write("data/igr.tbo", std::string("\0\0\r\n\x1A", 5));
     personal.Write("ci.tbo", "\r\n\r\n");
-    EntryTables tables =
-        LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
+    EntryTables tables = LoadEntryTable(LexiconFiles(program.Path()),
+                                        ReadPersonalIndexes(PersonalFiles(personal.Path())), notes);
     EXPECT_EQ(tables.entries.Count(), 0);
 
     std::string garbage;
@@ -197,7 +202,8 @@ TEST_F(EntryLoaderTest, EmptyAndGarbageFilesNeverCrash) {
     program.Write("data/igr.tbo", garbage);
     personal.Write("ci.tbo", garbage);
     personal.Write("cigr.tbo", garbage);
-    tables = LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
+    tables = LoadEntryTable(LexiconFiles(program.Path()),
+                            ReadPersonalIndexes(PersonalFiles(personal.Path())), notes);
     EXPECT_LE(tables.entries.Count(), 1);
 }
 

@@ -29,8 +29,8 @@ class ListSearchTest : public ::testing::Test {
         lexicon.AddField("MECH", "Mechanics");
         lexicon.WriteLexicon(program.Path());
         lexicon.WritePersonal(personal.Path());
-        tables =
-            LoadEntryTable(LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
+        tables = LoadEntryTable(LexiconFiles(program.Path()),
+                                ReadPersonalIndexes(PersonalFiles(personal.Path())), notes);
         fields = *LoadFieldTable(LexiconFiles(program.Path()));
     }
 

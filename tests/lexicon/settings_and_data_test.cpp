@@ -130,7 +130,7 @@ TEST(ReadDescription, ReadsEachStoreWithItsOwnCodec) {
     NoteList notes;
     const LexiconFiles files(program.Path());
     const PersonalFiles personalFiles(personal.Path());
-    const EntryTables tables = LoadEntryTable(files, personalFiles, notes);
+    const EntryTables tables = LoadEntryTable(files, ReadPersonalIndexes(personalFiles), notes);
 
     EXPECT_EQ(ReadEntryDescription(tables.entries[1], files, personalFiles), "{\\b one}");
     EXPECT_EQ(ReadEntryDescription(tables.entries[2], files, personalFiles), "{personal text}");

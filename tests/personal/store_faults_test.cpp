@@ -1,6 +1,7 @@
-// Every file operation of a store change made to fail, or to stop dead as in a crash: the files
-// afterwards (for a crash, after the next operation's recovery) are the complete old or the
-// complete new state, and nothing is left behind.
+// Every file operation of a store change (the lock and the reads included) made to fail, or to
+// stop dead as in a crash: the files afterwards (for a crash, after the next operation's
+// recovery) are the complete old or the complete new state, and nothing is left behind. The same
+// holds for a change worked out from tables older than the files.
 #include <filesystem>
 
 #include "store_fixture.h"
@@ -20,15 +21,25 @@ class FaultyFiles : public UnflushedFiles {
     int calls() const { return calls_; }
     bool faulted() const { return faulted_; }
 
-    void WriteDurably(const std::string& path, std::string_view bytes) override {
+    std::unique_ptr<personal::FolderLock> LockFolder(const std::string& folder,
+                                                     personal::LockMode mode) override {
+        Step("lock " + folder);
+        return UnflushedFiles::LockFolder(folder, mode);
+    }
+    std::optional<std::string> Read(const std::string& path, long long limit) override {
+        Step("read " + path);
+        return UnflushedFiles::Read(path, limit);
+    }
+    void WriteDurably(const std::string& path, std::string_view bytes,
+                      const std::string& likeFile) override {
         Step("open " + path);
-        UnflushedFiles::WriteDurably(path, {});
+        UnflushedFiles::WriteDurably(path, {}, likeFile);
         // A write cut off half-way leaves half the bytes.
         if (Due()) {
-            UnflushedFiles::WriteDurably(path, bytes.substr(0, bytes.size() / 2));
+            UnflushedFiles::WriteDurably(path, bytes.substr(0, bytes.size() / 2), likeFile);
             Fault("write " + path);
         }
-        UnflushedFiles::WriteDurably(path, bytes);
+        UnflushedFiles::WriteDurably(path, bytes, likeFile);
         Step("flush " + path);
     }
     void Link(const std::string& existing, const std::string& newName) override {
@@ -70,7 +81,7 @@ class StoreFaultTest : public StoreTest {
     void FaultEveryCall(const std::string& name, const Operation& operation) {
         const StoreSnapshot before = Snapshot();
         UnflushedFiles plain;
-        ASSERT_TRUE(operation({tables, &fields, personal, plain}).done()) << name;
+        ASSERT_TRUE(operation({files, tables, &fields, personal, plain}).done()) << name;
         const StoreSnapshot after = Snapshot();
         ASSERT_NE(before, after) << name;
 
@@ -80,7 +91,7 @@ class StoreFaultTest : public StoreTest {
                 FaultyFiles faulty(k, mode);
                 std::optional<personal::StoreResult> result;
                 try {
-                    result = operation({tables, &fields, personal, faulty});
+                    result = operation({files, tables, &fields, personal, faulty});
                 } catch (const Crash&) {
                 }
                 if (!faulty.faulted()) break;  // every call has had its turn
@@ -90,7 +101,7 @@ class StoreFaultTest : public StoreTest {
                     EXPECT_EQ(Snapshot(), result->done() ? after : before) << where;
                 }
                 // The next load or store operation recovers first.
-                ASSERT_TRUE(personal::RecoverPersonalStore(personal, plain)) << where;
+                ASSERT_TRUE(personal::RecoverPersonalStore(personal, plain).done()) << where;
                 const StoreSnapshot recovered = Snapshot();
                 EXPECT_TRUE(recovered == before || recovered == after) << where;
                 if (result && !result->done()) {
@@ -121,7 +132,8 @@ class StoreFaultTest : public StoreTest {
     void ExpectNoLeftovers(const std::string& where) {
         for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
             const std::string name = entry.path().filename();
-            EXPECT_TRUE(name == "ci.tbo" || name == "cigr.tbo" || name == "clex.tbo")
+            EXPECT_TRUE(name == "ci.tbo" || name == "cigr.tbo" || name == "clex.tbo" ||
+                        name == personal::kLockName)
                 << where << ": left behind " << name;
         }
     }
@@ -136,19 +148,43 @@ TEST_F(StoreFaultTest, EveryOperationIsAllOrNothing) {
         return personal::InsertPersonalEntry(store, {"gamma", Cp("γάμμα"), -1, "g"});
     });
     Reload();
-    FaultEveryCall("supplement", [this](const personal::StoreContext& store) {
-        return personal::UpdatePersonalEntry(store, 'L', Slot("kappa"), {"kappa", "", -1, "s"});
+    const uint16_t kappa = tables.entries[Slot("kappa")].Number;
+    FaultEveryCall("supplement", [kappa](const personal::StoreContext& store) {
+        return personal::UpdatePersonalEntry(store, {kappa, 'L'}, {"kappa", "", -1, "s"});
     });
     Reload();
-    FaultEveryCall("update", [this](const personal::StoreContext& store) {
-        return personal::UpdatePersonalEntry(store, 'C', Slot("beta"), {"zeta", "", 2, "z"});
+    const uint16_t beta = tables.entries[Slot("beta")].Number;
+    FaultEveryCall("update", [beta](const personal::StoreContext& store) {
+        return personal::UpdatePersonalEntry(store, {beta, 'C'}, {"zeta", "", 2, "z"});
     });
     Reload();
-    FaultEveryCall("delete", [this](const personal::StoreContext& store) {
-        return personal::DeletePersonalEntry(store, Slot("gamma"));
+    const uint16_t gamma = tables.entries[Slot("gamma")].Number;
+    FaultEveryCall("delete", [gamma](const personal::StoreContext& store) {
+        return personal::DeletePersonalEntry(store, gamma);
     });
     Reload();
     ExpectInvariants();
+}
+
+TEST_F(StoreFaultTest, AChangeFromStaleTablesIsAllOrNothing) {
+    ASSERT_TRUE(Insert("beta", Cp("βήτα")).done());
+    const EntryTables stale = tables;
+    const uint16_t beta = tables.entries[Slot("beta")].Number;
+    // Another program adds an entry; these tables know nothing of it.
+    ASSERT_TRUE(Insert("gamma", Cp("γάμμα")).done());
+    tables = stale;
+    FaultEveryCall("insert from stale tables", [](const personal::StoreContext& store) {
+        return personal::InsertPersonalEntry(store, {"delta2", Cp("δέλτα2"), -1, "d"});
+    });
+    tables = stale;
+    FaultEveryCall("update from stale tables", [beta](const personal::StoreContext& store) {
+        return personal::UpdatePersonalEntry(store, {beta, 'C'}, {"beta", "", -1, "new text"});
+    });
+    Reload();
+    ExpectInvariants();
+    EXPECT_NE(Slot("gamma"), 0);
+    EXPECT_NE(Slot("delta2"), 0);
+    EXPECT_NE(Slot("beta"), 0);
 }
 
 }  // namespace

@@ -8,12 +8,14 @@
 
 #include "codecs.h"
 #include "line_formats.h"
+#include "merged_tables.h"
 #include "search_keys.h"
 #include "text_file.h"
 
 namespace orvan::test {
 
-void UnflushedFiles::WriteDurably(const std::string& path, std::string_view bytes) {
+void UnflushedFiles::WriteDurably(const std::string& path, std::string_view bytes,
+                                  const std::string&) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) throw personal::StoreFileError("cannot create " + path);
     const bool written =
@@ -38,11 +40,11 @@ void StoreTest::SetUp() {
 
 void StoreTest::Reload() {
     notes.clear();
-    tables = LoadEntryTable(files, personal, notes);
+    tables = personal::LoadMergedTables(files, personal, notes, *fileSystem);
 }
 
 personal::StoreContext StoreTest::Context() {
-    return {tables, &fields, personal, *fileSystem};
+    return {files, tables, &fields, personal, *fileSystem};
 }
 
 personal::StoreResult StoreTest::Insert(const std::string& english, const std::string& greek,
@@ -56,14 +58,16 @@ personal::StoreResult StoreTest::Insert(const std::string& english, const std::s
 personal::StoreResult StoreTest::Update(const std::string& headword,
                                         const personal::PendingEntry& entry) {
     const int slot = Slot(headword);
+    const EntryRecord& record = tables.entries[slot];
     const auto result =
-        personal::UpdatePersonalEntry(Context(), tables.entries[slot].Kind, slot, entry);
+        personal::UpdatePersonalEntry(Context(), {record.Number, record.Kind}, entry);
     Reload();
     return result;
 }
 
 personal::StoreResult StoreTest::Delete(const std::string& headword) {
-    const auto result = personal::DeletePersonalEntry(Context(), Slot(headword));
+    const auto result =
+        personal::DeletePersonalEntry(Context(), tables.entries[Slot(headword)].Number);
     Reload();
     return result;
 }

@@ -19,7 +19,8 @@ namespace orvan::test {
 /// run thousands of operations.
 class UnflushedFiles : public personal::StoreFileSystem {
   public:
-    void WriteDurably(const std::string& path, std::string_view bytes) override;
+    void WriteDurably(const std::string& path, std::string_view bytes,
+                      const std::string& likeFile) override;
     void SyncFolder(const std::string&) override {}
 };
 

@@ -117,7 +117,8 @@ TEST_F(RandomStoreTest, SequencesLeaveExactlyTheEntriesTheyShould) {
                 const int slot = RandomSlotOfKind(random, "C");
                 if (slot == 0) continue;
                 const ModelEntry old = ModelOf(slot);
-                ASSERT_TRUE(personal::UpdatePersonalEntry(Context(), 'C', slot,
+                ASSERT_TRUE(personal::UpdatePersonalEntry(Context(),
+                                                          {tables.entries[slot].Number, 'C'},
                                                           {english, greek, field, description})
                                 .done());
                 Reload();
@@ -126,8 +127,9 @@ TEST_F(RandomStoreTest, SequencesLeaveExactlyTheEntriesTheyShould) {
             } else if (choice < 8) {
                 const int slot = RandomSlotOfKind(random, "LA");
                 const std::string headword = tables.entries[slot].Headword;
-                ASSERT_TRUE(personal::UpdatePersonalEntry(Context(), tables.entries[slot].Kind,
-                                                          slot, {headword, "", -1, description})
+                const EntryRecord& record = tables.entries[slot];
+                ASSERT_TRUE(personal::UpdatePersonalEntry(Context(), {record.Number, record.Kind},
+                                                          {headword, "", -1, description})
                                 .done());
                 Reload();
                 supplements[headword] = text;
@@ -135,7 +137,8 @@ TEST_F(RandomStoreTest, SequencesLeaveExactlyTheEntriesTheyShould) {
                 const int slot = RandomSlotOfKind(random, "C");
                 if (slot == 0) continue;
                 const ModelEntry old = ModelOf(slot);
-                ASSERT_TRUE(personal::DeletePersonalEntry(Context(), slot).done());
+                ASSERT_TRUE(
+                    personal::DeletePersonalEntry(Context(), tables.entries[slot].Number).done());
                 Reload();
                 model.erase(std::find(model.begin(), model.end(), old));
             }

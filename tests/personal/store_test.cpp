@@ -181,13 +181,13 @@ TEST_F(StoreTest, LimitsAreCheckedBeforeAnythingIsWritten) {
     ExpectInvariants();
 }
 
-TEST_F(StoreTest, NoEntryNumberAbove65535) {
-    ASSERT_TRUE(Insert("beta").done());
+TEST_F(StoreTest, PastTheTopNumberTheSmallestFreeOneIsTaken) {
+    ASSERT_TRUE(Insert("beta").done());   // number 5, after the lexicon's 1 to 4
     tables.entries.at(1).Number = 65535;  // as if the lexicon used the last number
-    const StoreSnapshot before = Snapshot();
-    EXPECT_EQ(personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"}).status,
-              StoreStatus::StoreFull);
-    EXPECT_EQ(Snapshot(), before);
+    ASSERT_TRUE(personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"}).done());
+    const std::vector<std::string> lines = EnglishLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1].substr(5, 10), "00001gamma");
 }
 
 TEST_F(StoreTest, AFullTableTakesNoMoreEntries) {
@@ -200,7 +200,8 @@ TEST_F(StoreTest, AFullTableTakesNoMoreEntries) {
         record.KeyStart = 1;
         full.entries.Append(record);
     }
-    const personal::StoreContext context{full, &fields, personal, *fileSystem};
+    full.personalStamp = tables.personalStamp;  // built from the files as they are
+    const personal::StoreContext context{files, full, &fields, personal, *fileSystem};
     EXPECT_EQ(personal::InsertPersonalEntry(context, {"beta", "", -1, "b"}).status,
               StoreStatus::StoreFull);
     EXPECT_FALSE(std::filesystem::exists(personal.englishIndex));
@@ -217,7 +218,7 @@ TEST_F(StoreTest, DamagedFilesAreNotMadeWorse) {
 
 TEST_F(StoreTest, WithoutAPersonalFolderNothingIsWritten) {
     const PersonalFiles none;
-    const personal::StoreContext context{tables, &fields, none, *fileSystem};
+    const personal::StoreContext context{files, tables, &fields, none, *fileSystem};
     EXPECT_EQ(personal::InsertPersonalEntry(context, {"beta", "", -1, "b"}).status,
               StoreStatus::FileError);
 }
@@ -243,7 +244,7 @@ TEST_F(StoreTest, AnInterruptedChangeIsRolledBackAtTheNextOperation) {
     WriteFileAtomically(folder.File("store.journal"), "1 ci.tbo\n1 clex.tbo\n");
     WriteFileAtomically(personal.tempTexts, "half");
     WriteFileAtomically(personal.englishIndex, "garbage\r\n");
-    EXPECT_TRUE(personal::RecoverPersonalStore(personal));
+    EXPECT_TRUE(personal::RecoverPersonalStore(personal).done());
     EXPECT_EQ(Snapshot(), before);
     ExpectInvariants();
 }

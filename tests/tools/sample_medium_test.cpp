@@ -29,7 +29,7 @@ class SampleMediumTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         static NoteList notes;
-        tables = new EntryTables(LoadEntryTable(files, PersonalFiles(), notes));
+        tables = new EntryTables(LoadEntryTable(files, PersonalIndexes{}, notes));
     }
     static void TearDownTestSuite() { delete tables; }
 

@@ -1,6 +1,5 @@
 #include "edit_commands.h"
 
-#include <QFile>
 #include <filesystem>
 
 #include "commands.h"
@@ -8,6 +7,7 @@
 #include "loaded_lexicon.h"
 #include "personal_store.h"
 #include "text_boundary.h"
+#include "text_file.h"
 
 namespace orvan::cli {
 
@@ -29,6 +29,24 @@ std::string WithCrLf(const std::string& text) {
     return out;
 }
 
+// A UTF-8 byte order mark, as some editors write at the start of a file.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The UTF-8 text of a description file, without its byte order mark. No description longer
+// than the store's limit can fit, so no more than that is ever read.
+std::string DescriptionFile(const std::string& path) {
+    const long long limit =
+        personal::kMaxTextLength + static_cast<long long>(kByteOrderMark.size());
+    FileContents contents = ReadRegularFile(path, limit);
+    if (contents.status == ReadStatus::TooLarge) {
+        throw DataError(path + " is longer than any description that fits (" +
+                        std::to_string(personal::kMaxTextLength) + " bytes stored)");
+    }
+    if (!contents.read()) throw DataError("cannot read the description: " + contents.reason);
+    if (contents.bytes.starts_with(kByteOrderMark)) contents.bytes.erase(0, kByteOrderMark.size());
+    return std::move(contents.bytes);
+}
+
 // The description of --description or --description-file; nothing when neither is given.
 std::optional<std::string> DescriptionOption(const CommandArguments& arguments) {
     const auto text = arguments.Value("--description");
@@ -36,9 +54,7 @@ std::optional<std::string> DescriptionOption(const CommandArguments& arguments) 
     if (text && file) throw UsageError("give --description or --description-file, not both");
     if (text) return WithCrLf(CodePageArgument("--description", *text));
     if (!file) return std::nullopt;
-    QFile source(QString::fromStdString(*file));
-    if (!source.open(QIODevice::ReadOnly)) throw DataError("cannot read " + *file);
-    return WithCrLf(CodePageArgument("--description-file", source.readAll().toStdString()));
+    return WithCrLf(CodePageArgument("--description-file", DescriptionFile(*file)));
 }
 
 int FieldRowOption(const CommandArguments& arguments, const LoadedLexicon& lexicon, int fallback) {
@@ -87,7 +103,8 @@ int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon) {
 }
 
 personal::StoreContext Context(const LoadedLexicon& lexicon) {
-    return {lexicon.tables, lexicon.fields ? &*lexicon.fields : nullptr, lexicon.personal};
+    return {lexicon.files, lexicon.tables, lexicon.fields ? &*lexicon.fields : nullptr,
+            lexicon.personal};
 }
 
 }  // namespace
@@ -130,7 +147,7 @@ void Update(const CommandLine& line, std::ostream& out) {
     entry.description = *description;
     CheckEditorFields(entry);
     NeedPersonalFolder(lexicon);
-    Check(personal::UpdatePersonalEntry(Context(lexicon), record.Kind, slot, entry));
+    Check(personal::UpdatePersonalEntry(Context(lexicon), {record.Number, record.Kind}, entry));
     out << "ok\n";
 }
 
@@ -141,7 +158,7 @@ void Delete(const CommandLine& line, std::ostream& out) {
         throw DataError("slot " + std::to_string(slot) + " is not one of your own entries");
     }
     NeedPersonalFolder(lexicon);
-    Check(personal::DeletePersonalEntry(Context(lexicon), slot));
+    Check(personal::DeletePersonalEntry(Context(lexicon), lexicon.tables.entries[slot].Number));
     out << "ok\n";
 }
 

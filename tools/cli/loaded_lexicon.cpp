@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <iostream>
+
 #include "commands.h"
-#include "personal_store.h"
+#include "merged_tables.h"
 #include "settings.h"
 #include "text_boundary.h"
 #include "text_file.h"
@@ -32,16 +34,19 @@ LoadedLexicon Load(const CommandLine& line) {
     LexiconFiles files(line.programFolder);
     if (!FileExists(files.englishIndex)) throw DataError("no lexicon at " + files.englishIndex);
     PersonalFiles personal(PersonalFolderOf(line));
-    if (!personal::RecoverPersonalStore(personal)) {
-        throw DataError("the personal files could not be put back after an interrupted change");
-    }
     LoadedLexicon lexicon{files, personal, LoadFieldTable(files), {}, {}, {}};
-    lexicon.tables = LoadEntryTable(files, personal, lexicon.notes);
+    lexicon.tables = personal::LoadMergedTables(files, personal, lexicon.notes);
     lexicon.rtfHeader = LoadRtfHeader(files);
+    // The look-ups go on with what could be read; a change would be refused.
+    if (!lexicon.tables.personalProblem.empty()) {
+        std::cerr << "orvan-cli: your entries are not all shown: " << lexicon.tables.personalProblem
+                  << '\n';
+    }
     return lexicon;
 }
 
 std::string CodePageArgument(const std::string& name, const std::string& utf8) {
+    if (!IsUtf8(utf8)) throw UsageError(name + " is not UTF-8 text");
     auto bytes = ToCodePage(utf8);
     if (!bytes) throw UsageError(name + " holds a character that code page 1253 cannot hold");
     return *bytes;

@@ -24,12 +24,13 @@ struct LoadedLexicon {
 /// window finds it; empty for none.
 std::string PersonalFolderOf(const CommandLine& line);
 
-/// \brief Loads the program folder's lexicon with the personal entries merged in, after putting
-/// back what an interrupted change of the personal files left. Throws DataError when the folder
-/// holds no lexicon.
+/// \brief Loads the program folder's lexicon with the personal entries merged in, as the window
+/// does (merged_tables.h); says on the error stream when the personal files could not be read
+/// whole. Throws DataError when the folder holds no lexicon.
 LoadedLexicon Load(const CommandLine& line);
 
-/// \brief A UTF-8 argument as code page 1253; a usage error naming `name` when it cannot be.
+/// \brief A UTF-8 argument as code page 1253; a usage error naming `name` when it is not UTF-8
+/// or holds a character the code page cannot.
 std::string CodePageArgument(const std::string& name, const std::string& utf8);
 
 }  // namespace orvan::cli

@@ -11,11 +11,15 @@ namespace {
 constexpr const char* kCodePage = "windows-1253";
 }
 
+bool IsUtf8(std::string_view bytes) {
+    // Malformed sequences come back as U+FFFD: the round trip tells.
+    const QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return text.toUtf8() == QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
 std::optional<std::string> ToCodePage(std::string_view utf8) {
+    if (!IsUtf8(utf8)) return std::nullopt;
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    if (text.toUtf8() != QByteArray(utf8.data(), static_cast<qsizetype>(utf8.size()))) {
-        return std::nullopt;  // not valid UTF-8
-    }
     QStringEncoder encoder(kCodePage);
     QStringDecoder decoder(kCodePage);
     if (!encoder.isValid() || !decoder.isValid()) return std::nullopt;

@@ -7,6 +7,9 @@
 
 namespace orvan::cli {
 
+/// \brief Whether `bytes` are well-formed UTF-8.
+bool IsUtf8(std::string_view bytes);
+
 /// \brief UTF-8 text as code page 1253 bytes; nothing when a character has no place in the
 /// code page.
 std::optional<std::string> ToCodePage(std::string_view utf8);

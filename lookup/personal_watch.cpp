@@ -1,0 +1,82 @@
+// Reading the tables again: after the user's own changes, and whenever another program (a second
+// window, orvan-cli) changed the personal files. The list and the history are kept on the same
+// entries, found again by number.
+#include <QDir>
+#include <QFileSystemWatcher>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QToolButton>
+
+#include "entries_list.h"
+#include "main_window.h"
+#include "merged_tables.h"
+#include "rich_text_view.h"
+#include "slot_remap.h"
+
+namespace orvan::lookup {
+
+namespace {
+
+// A change of the files renames several of them: one reload once they are all in place.
+constexpr int kSettleMilliseconds = 150;
+
+}  // namespace
+
+void TMainLex::ReloadTables() {
+    notes_.clear();
+    ApplyTables(personal::LoadMergedTables(files_, personal_, notes_));
+}
+
+void TMainLex::ApplyTables(EntryTables tables) {
+    const SlotRemap newSlot(tables_.entries, tables.entries);
+    const int shown = history_.currentSlot();
+    tables_ = std::move(tables);
+
+    for (int row = static_cast<int>(listSlots_.size()) - 1; row >= 0; --row) {
+        int& slot = listSlots_[static_cast<size_t>(row)];
+        slot = newSlot(slot);
+        if (slot != 0) continue;
+        c_.Entries_List->removeItem(row);
+        listSlots_.erase(listSlots_.begin() + row);
+    }
+    history_.remapSlots(newSlot);
+    // The entry in the pane is gone: its text and its edit commands go with it.
+    if (shown != 0 && history_.currentSlot() == 0) {
+        c_.Entry_Label->clear();
+        c_.Trans_Text->clear();
+        c_.ShortCut_Text->clear();
+        c_.Description_Text->clear();
+        c_.ModifyEntry_Button->setEnabled(false);
+        c_.DeleteEntry_Button->setEnabled(false);
+    }
+    WatchPersonalFolder();
+}
+
+void TMainLex::WatchPersonalFolder() {
+    if (personalWatcher_ == nullptr) {
+        personalWatcher_ = new QFileSystemWatcher(this);
+        settleTimer_ = new QTimer(this);
+        settleTimer_->setSingleShot(true);
+        settleTimer_->setInterval(kSettleMilliseconds);
+        connect(personalWatcher_, &QFileSystemWatcher::directoryChanged, settleTimer_,
+                qOverload<>(&QTimer::start));
+        connect(settleTimer_, &QTimer::timeout, this, [this] { PersonalFilesChanged(); });
+    }
+    const QString folder =
+        personal_.Known() ? QFile::decodeName(personal::StoreFolder(personal_).c_str()) : QString();
+    const QStringList watched = personalWatcher_->directories();
+    if (watched.size() == 1 && watched.front() == folder) return;
+    if (!watched.isEmpty()) personalWatcher_->removePaths(watched);
+    if (!folder.isEmpty() && QDir(folder).exists()) personalWatcher_->addPath(folder);
+}
+
+void TMainLex::PersonalFilesChanged() {
+    PersonalIndexes indexes = personal::ReadPersonalIndexesLocked(personal_);
+    // Our own changes, and files touched without a change of content, need nothing.
+    if (StampOf(indexes).Matches(tables_.personalStamp)) return;
+    notes_.clear();
+    ApplyTables(LoadEntryTable(files_, indexes, notes_));
+}
+
+}  // namespace orvan::lookup

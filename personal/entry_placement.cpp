@@ -1,0 +1,80 @@
+#include "entry_placement.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "line_formats.h"
+#include "search_keys.h"
+
+namespace orvan::personal {
+
+namespace {
+
+constexpr long long kLargestEntryNumber = 65535;
+
+std::string KeyFrom(const EntryRecord& record) {
+    const size_t start = static_cast<size_t>(std::max<int>(record.KeyStart, 1)) - 1;
+    const std::string_view headword = record.Headword;
+    return LatinSearchKey(start < headword.size() ? headword.substr(start) : "", true);
+}
+
+}  // namespace
+
+int EnglishPredecessor(const EntryTable& entries, const std::string& key, int excluded) {
+    for (int slot = entries.Count(); slot >= 1; --slot) {
+        if (slot == excluded || entries[slot].KeyStart == 81) continue;
+        if (KeyFrom(entries[slot]) <= key) return slot;
+    }
+    return 0;
+}
+
+long long GreekAnchor(const EntryTables& tables, const std::string& gkey, int excluded) {
+    int slot = tables.greek.Count();
+    while (slot >= 1 && (tables.greek[slot].EnglishSlot == excluded ||
+                         GreekSearchKey(tables.greek[slot].Headword, true) > gkey)) {
+        --slot;
+    }
+    if (slot == 0) slot = 1;
+    const auto personal = [&](int s) {
+        return tables.entries[tables.greek[s].EnglishSlot].Kind == 'C';
+    };
+    while (slot >= 1 && personal(slot))
+        --slot;
+    return tables.greek[slot].Number;
+}
+
+std::optional<long long> NewEntryNumber(const EntryTables& tables, const StoreContents& contents,
+                                        int excluded) {
+    std::vector<bool> used(kLargestEntryNumber + 1, false);
+    used[0] = true;  // 0 ends a table
+    for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
+        if (slot != excluded) used[tables.entries[slot].Number] = true;
+    }
+    // The files may hold entries the tables do not show (a full table).
+    for (const std::string& line : contents.english) {
+        if (const auto own = ParseDecimal(Columns(line, 6, 5)); own && IsEntryNumber(*own)) {
+            used[static_cast<size_t>(*own)] = true;
+        }
+    }
+    for (const std::string& line : contents.greek) {
+        if (const auto own = ParseDecimal(Columns(line, 6, 5)); own && IsEntryNumber(*own)) {
+            used[static_cast<size_t>(*own)] = true;
+        }
+    }
+    const auto largest = std::find(used.rbegin(), used.rend(), true);
+    const long long above = static_cast<long long>(used.rend() - largest);
+    if (above <= kLargestEntryNumber) return above;
+    // Numbers only tell entries apart: once the top is reached, a gap serves as well.
+    const auto gap = std::find(used.begin(), used.end(), false);
+    if (gap == used.end()) return std::nullopt;
+    return static_cast<long long>(gap - used.begin());
+}
+
+int SlotOfNumber(const EntryTable& entries, long long number) {
+    if (!IsEntryNumber(number)) return 0;
+    for (int slot = 1; slot <= entries.Count(); ++slot)
+        if (entries[slot].Number == number) return slot;
+    return 0;
+}
+
+}  // namespace orvan::personal

@@ -1,0 +1,32 @@
+// Where a new personal entry goes and which number it takes, worked out against the tables the
+// store has checked against the files.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "store_contents.h"
+#include "tables.h"
+
+namespace orvan::personal {
+
+/// \brief The English table slot after which an entry with search key `key` belongs: the
+/// highest slot whose key is not greater; 0 when every slot's key is greater. Slots keyed from
+/// column 81 never count, nor the `excluded` slot (an entry being replaced).
+int EnglishPredecessor(const EntryTable& entries, const std::string& key, int excluded);
+
+/// \brief The Greek line's anchor for Greek search key `gkey`: the number of the Greek slot
+/// after which the headword belongs, passing down over the user's own entries to the lexicon
+/// slot they hang from. The Greek headwords of the `excluded` English slot do not count.
+long long GreekAnchor(const EntryTables& tables, const std::string& gkey, int excluded);
+
+/// \brief The number of a new entry: one above the largest in use, or, when that would pass
+/// 65535, the smallest that no entry uses. Numbers in use are those of the tables (but the
+/// `excluded` slot's) and those the personal files hold. Nothing when every number is taken.
+std::optional<long long> NewEntryNumber(const EntryTables& tables, const StoreContents& contents,
+                                        int excluded);
+
+/// \brief The slot of the entry numbered `number`; 0 when no entry has it.
+int SlotOfNumber(const EntryTable& entries, long long number);
+
+}  // namespace orvan::personal

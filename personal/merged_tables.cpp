@@ -1,0 +1,61 @@
+#include "merged_tables.h"
+
+#include "personal_store.h"
+#include "store_commit.h"
+#include "store_contents.h"
+
+namespace orvan::personal {
+
+namespace {
+
+// Reads under the shared lock; a lock that cannot be had is named in the problem, and the files
+// are read all the same, since reading never harms them.
+PersonalIndexes ReadShared(const PersonalFiles& personal, StoreFileSystem& files,
+                           bool& needsRecovery) {
+    const std::string folder = StoreFolder(personal);
+    std::unique_ptr<FolderLock> lock;
+    std::string lockProblem;
+    try {
+        lock = files.LockFolder(folder, LockMode::Shared);
+        needsRecovery = NeedsRecovery(files, folder, Temporaries(personal));
+        if (needsRecovery) return {};
+    } catch (const StoreFileError& error) {
+        needsRecovery = false;
+        lockProblem = error.what();
+    }
+    PersonalIndexes indexes = ReadIndexes(files, personal);
+    if (indexes.problem.empty()) indexes.problem = lockProblem;
+    return indexes;
+}
+
+}  // namespace
+
+PersonalIndexes ReadPersonalIndexesLocked(const PersonalFiles& personal, StoreFileSystem& files) {
+    if (!personal.Known()) return {};
+    std::string unrecovered;
+    // Another program may crash again between our recovery and our read: a few rounds at most.
+    for (int round = 0; round < 3; ++round) {
+        bool needsRecovery = false;
+        PersonalIndexes indexes = ReadShared(personal, files, needsRecovery);
+        if (!needsRecovery) return indexes;
+        const StoreResult recovered = RecoverPersonalStore(personal, files);
+        if (!recovered.done()) {
+            unrecovered = recovered.reason;
+            break;
+        }
+    }
+    // Shown as they are, but never the ground of a change.
+    PersonalIndexes indexes = ReadIndexes(files, personal);
+    indexes.problem =
+        "the personal files could not be put back after an interrupted change (" +
+        (unrecovered.empty() ? std::string("another program kept interrupting it") : unrecovered) +
+        ")";
+    return indexes;
+}
+
+EntryTables LoadMergedTables(const LexiconFiles& lexicon, const PersonalFiles& personal,
+                             NoteList& notes, StoreFileSystem& files) {
+    return LoadEntryTable(lexicon, ReadPersonalIndexesLocked(personal, files), notes);
+}
+
+}  // namespace orvan::personal

@@ -1,0 +1,179 @@
+#include "store_commit.h"
+
+#include <array>
+
+#include "text_file.h"
+
+namespace orvan::personal {
+
+namespace {
+
+constexpr std::array<const char*, 3> kStoreFiles = {"ci.tbo", "cigr.tbo", "clex.tbo"};
+constexpr long long kJournalLimit = 4096;
+
+bool IsStoreFile(const std::string& name) {
+    for (const char* file : kStoreFiles)
+        if (name == file) return true;
+    return false;
+}
+
+// One line of the journal: a replaced file and whether it existed before the change.
+struct JournalLine {
+    bool existed = false;
+    std::string name;
+};
+
+std::string JournalText(const std::vector<FileReplacement>& replacements,
+                        const std::vector<bool>& existed) {
+    std::string text;
+    for (size_t i = 0; i < replacements.size(); ++i) {
+        text += existed[i] ? "1 " : "0 ";
+        text += BaseName(replacements[i].target) + "\n";
+    }
+    return text;
+}
+
+// The journal's lines, "1 name" or "0 name". A journal that names anything but the store's own
+// files was not written by the store: acting on it could remove any file of the folder.
+std::vector<JournalLine> ReadJournal(const std::string& text, const std::string& path) {
+    std::vector<JournalLine> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = text.substr(start, end - start);
+        start = end + 1;
+        if (line.empty()) continue;
+        const std::string name = line.size() > 2 ? line.substr(2) : std::string();
+        if ((line[0] != '0' && line[0] != '1') || line[1] != ' ' || !IsStoreFile(name)) {
+            throw StoreFileError(path + " names \"" + line +
+                                 "\", which is not one of the personal files; it was left as it "
+                                 "is, and so were the files");
+        }
+        lines.push_back({line[0] == '1', name});
+    }
+    return lines;
+}
+
+// Puts back the old file of each replaced target; a target that did not exist is removed.
+void RollBack(StoreFileSystem& files, const std::string& folder,
+              const std::vector<JournalLine>& journal) {
+    for (const JournalLine& line : journal) {
+        const std::string target = InFolder(folder, line.name);
+        const std::string old = target + kOldSuffix;
+        if (line.existed) {
+            if (files.Exists(old)) files.Rename(old, target);
+        } else {
+            files.Remove(target);
+        }
+    }
+}
+
+// Keeps the old file under its second name: a hard link, or where the file system or the file's
+// owner allows none, a flushed copy.
+void KeepOld(StoreFileSystem& files, const std::string& target) {
+    const std::string old = target + kOldSuffix;
+    files.Remove(old);
+    try {
+        files.Link(target, old);
+    } catch (const StoreFileError&) {
+        const auto bytes = files.Read(target, kNoSizeLimit);
+        if (!bytes) throw StoreFileError("cannot keep a copy of " + target + ": it is gone");
+        files.WriteDurably(old, *bytes, target);
+    }
+}
+
+// The names an interrupted change may leave behind.
+std::vector<std::string> Leftovers(const std::string& folder,
+                                   const std::vector<std::string>& temporaries) {
+    const std::string journal = InFolder(folder, kJournalName);
+    std::vector<std::string> names = {journal, journal + ".tmp"};
+    names.insert(names.end(), temporaries.begin(), temporaries.end());
+    for (const char* file : kStoreFiles)
+        names.push_back(InFolder(folder, file) + kOldSuffix);
+    return names;
+}
+
+}  // namespace
+
+void CommitReplacements(StoreFileSystem& files, const std::string& folder,
+                        const std::vector<FileReplacement>& replacements) {
+    const std::string journal = InFolder(folder, kJournalName);
+    const std::string journalTemporary = journal + ".tmp";
+    std::vector<bool> existed;
+    bool journalWritten = false;
+    try {
+        for (const FileReplacement& file : replacements) {
+            files.WriteDurably(file.temporary, file.bytes, file.target);
+        }
+        for (const FileReplacement& file : replacements) {
+            existed.push_back(files.Exists(file.target));
+            if (existed.back()) KeepOld(files, file.target);
+        }
+        files.WriteDurably(journalTemporary, JournalText(replacements, existed));
+        files.Rename(journalTemporary, journal);
+        files.SyncFolder(folder);
+        journalWritten = true;
+        for (const FileReplacement& file : replacements) {
+            files.Rename(file.temporary, file.target);
+        }
+        files.SyncFolder(folder);
+        files.Remove(journal);  // the change is committed
+    } catch (const StoreFileError&) {
+        try {
+            if (journalWritten) {
+                RollBack(files, folder, ReadJournal(JournalText(replacements, existed), journal));
+                files.SyncFolder(folder);
+                files.Remove(journal);
+            }
+            for (size_t i = 0; i < replacements.size(); ++i) {
+                files.Remove(replacements[i].temporary);
+                if (i < existed.size() && existed[i]) {
+                    files.Remove(replacements[i].target + kOldSuffix);
+                }
+            }
+            files.Remove(journalTemporary);
+        } catch (const StoreFileError&) {
+            // What could not be put back now stays named by the journal for RecoverStore.
+        }
+        throw;
+    }
+    // Committed: the old files' second names are no longer needed.
+    try {
+        files.SyncFolder(folder);
+        for (const FileReplacement& file : replacements)
+            files.Remove(file.target + kOldSuffix);
+    } catch (const StoreFileError&) {
+        // Leftover kept files are removed by the next RecoverStore.
+    }
+}
+
+bool NeedsRecovery(StoreFileSystem& files, const std::string& folder,
+                   const std::vector<std::string>& temporaries) {
+    for (const std::string& name : Leftovers(folder, temporaries))
+        if (files.Exists(name)) return true;
+    return false;
+}
+
+void RecoverStore(StoreFileSystem& files, const std::string& folder,
+                  const std::vector<std::string>& temporaries) {
+    const std::vector<std::string> leftovers = Leftovers(folder, temporaries);
+    for (const std::string& name : leftovers) {
+        const FileKind kind = files.KindOf(name);
+        if (kind == FileKind::Folder || kind == FileKind::Other) {
+            throw StoreFileError(name +
+                                 " is in the way: the program keeps a file of its own there "
+                                 "while it changes your entries; move it elsewhere");
+        }
+    }
+    const std::string journal = InFolder(folder, kJournalName);
+    if (const auto text = files.Read(journal, kJournalLimit)) {
+        RollBack(files, folder, ReadJournal(*text, journal));
+        files.SyncFolder(folder);
+        files.Remove(journal);
+    }
+    for (const std::string& name : leftovers)
+        files.Remove(name);
+}
+
+}  // namespace orvan::personal

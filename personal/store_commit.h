@@ -1,0 +1,49 @@
+// Every change of the personal store replaces up to three files (ci.tbo, cigr.tbo, clex.tbo) that
+// only make sense together, so a change is committed as one step: the new contents are written
+// completely and flushed to temporaries, the old files are kept under a second name
+// ("<file>.old", a hard link or else a flushed copy) and a journal names what is being replaced;
+// only then are the temporaries renamed over the old files, and removing the journal commits the
+// change. A change cut off half-way (an error, a crash, a power cut) is rolled back from the kept
+// files, at once or by RecoverStore before the next change or load.
+//
+// All of this runs under the personal folder's exclusive lock, so that no other program reads
+// the files half replaced or puts back a change that is still being made.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "store_files.h"
+
+namespace orvan::personal {
+
+/// \brief One file of a change: its new contents, written to `temporary` first.
+struct FileReplacement {
+    std::string target;
+    std::string temporary;
+    std::string bytes;
+};
+
+/// \brief Replaces the files of `replacements`, all in `folder`, as one step. Throws
+/// StoreFileError when it could not, after putting back the old files and removing the
+/// temporaries (whatever could not be put back is left to RecoverStore, through the journal).
+void CommitReplacements(StoreFileSystem& files, const std::string& folder,
+                        const std::vector<FileReplacement>& replacements);
+
+/// \brief Whether an interrupted change left anything in `folder`: a journal, a temporary or a
+/// kept old file.
+bool NeedsRecovery(StoreFileSystem& files, const std::string& folder,
+                   const std::vector<std::string>& temporaries);
+
+/// \brief Finishes what an interrupted change left in `folder`: with a journal, the old files
+/// come back; leftover kept files, journal and temporaries are removed. Only the store's own
+/// files are ever touched: a journal that names anything else, or a folder standing where one
+/// of these files belongs, throws StoreFileError naming it, and nothing is changed.
+void RecoverStore(StoreFileSystem& files, const std::string& folder,
+                  const std::vector<std::string>& temporaries);
+
+/// The journal's and the kept old files' names.
+inline constexpr const char* kJournalName = "store.journal";
+inline constexpr const char* kOldSuffix = ".old";
+
+}  // namespace orvan::personal
