@@ -1,0 +1,122 @@
+// The window while another program (a second window, orvan-cli) changes the same personal
+// folder: its edits act on the entry the user chose, found by number, and it notices the other
+// program's changes and keeps its list on the same entries.
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "merged_tables.h"
+#include "modal_answer.h"
+#include "personal_store.h"
+#include "rich_text_view.h"
+#include "window_fixture.h"
+
+namespace orvan::test {
+namespace {
+
+class SharedFolderTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        const int gas = lexicon.AddEntry("gas", "{gas}");
+        lexicon.AddPersonalEntry(gas, 5, "gasket", "{\\f60\\fs22 seal}");
+        lexicon.AddPersonalEntry(gas, 6, "gasoline", "{\\f60\\fs22 fuel}");
+        lexicon.AddEntry("gauge", "{gauge}");
+        lexicon.AddEntry("lever", "{bar}");
+        Open(true);
+    }
+
+    // Another program's change: its own load of the files, its own store call.
+    template <typename Change>
+    void ElsewhereChange(Change change) {
+        const LexiconFiles files(program.Path());
+        const PersonalFiles folder(personal.Path());
+        NoteList notes;
+        const EntryTables tables = personal::LoadMergedTables(files, folder, notes);
+        ASSERT_TRUE(change(personal::StoreContext{files, tables, nullptr, folder}).done());
+    }
+    void ElsewhereInsert(const std::string& english) {
+        ElsewhereChange([&](const personal::StoreContext& store) {
+            return personal::InsertPersonalEntry(store, {english, "", -1, "x"});
+        });
+    }
+    void ElsewhereDelete(uint16_t number) {
+        ElsewhereChange([&](const personal::StoreContext& store) {
+            return personal::DeletePersonalEntry(store, number);
+        });
+    }
+    // What the list rows stand for now, by the numbers of their entries.
+    std::vector<int> ListedNumbers() const {
+        std::vector<int> numbers;
+        for (const int slot : window->listSlots())
+            numbers.push_back(window->tables().entries[slot].Number);
+        return numbers;
+    }
+    std::vector<std::string> PersonalHeadwords() {
+        NoteList notes;
+        const EntryTables tables = personal::LoadMergedTables(
+            LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
+        std::vector<std::string> words;
+        for (int slot = 1; slot <= tables.entries.Count(); ++slot)
+            if (tables.entries[slot].Kind == 'C') words.push_back(tables.entries[slot].Headword);
+        return words;
+    }
+};
+
+TEST_F(SharedFolderTest, ADeleteActsOnTheChosenEntryAfterAnotherProgramMovedIt) {
+    Search("gas");
+    ASSERT_EQ(ListTexts(), (std::vector<QString>{"gas", "gasket *", "gasoline *"}));
+    ClickRow(2);  // gasoline
+    // Another program adds an entry right after gasket, so gasoline moves down a slot; no event
+    // is handled in between, so the window still has the slots of before: a delete by slot
+    // would now remove "gaskets".
+    ElsewhereInsert("gaskets");
+    AnswerMessageBox(nullptr, QMessageBox::Yes);
+    c().DeleteEntry_Button->click();
+    EXPECT_EQ(PersonalHeadwords(), (std::vector<std::string>{"gasket", "gaskets"}));
+    // The list keeps its other items on their entries.
+    EXPECT_EQ(ListTexts(), (std::vector<QString>{"gas", "gasket *"}));
+    EXPECT_EQ(ListedNumbers(), (std::vector<int>{1, 5}));
+}
+
+TEST_F(SharedFolderTest, AnEntryDeletedElsewhereIsNotChangedHere) {
+    Search("gas");
+    ClickRow(1);  // gasket, number 5
+    ElsewhereDelete(5);
+    const std::string before = personal.Read("ci.tbo");
+    QString warning;
+    WhenModal([&warning](QWidget* editor) {
+        editor->findChild<QPlainTextEdit*>("InsertEntry_Descr")->setPlainText("new text");
+        // The refusal follows the editor.
+        AnswerMessageBox(&warning, QMessageBox::Ok, editor);
+        editor->findChild<QPushButton*>("InsertOk_Button")->click();
+    });
+    c().ModifyEntry_Button->click();
+    QTRY_COMPARE(warning, Q("Το λήμμα άλλαξε ή διαγράφηκε από άλλο πρόγραμμα."));
+    EXPECT_EQ(personal.Read("ci.tbo"), before);
+    EXPECT_EQ(PersonalHeadwords(), (std::vector<std::string>{"gasoline"}));
+}
+
+TEST_F(SharedFolderTest, AnotherProgramsChangeIsReadAndTheListFollowsItsEntries) {
+    Search("ga");
+    ClickRow(1);  // gasket
+    ASSERT_EQ(c().Entry_Label->text(), "gasket");
+    ElsewhereInsert("gabble");  // sorts first: every slot after it moves
+    // The window reads the files again by itself, soon after they changed.
+    QTRY_COMPARE(window->tables().entries.Count(), 6);
+    EXPECT_EQ(ListTexts(), (std::vector<QString>{"gas", "gasket *", "gasoline *", "gauge"}));
+    EXPECT_EQ(ListedNumbers(), (std::vector<int>{1, 5, 6, 2}));
+    EXPECT_EQ(c().Entry_Label->text(), "gasket");
+
+    // The entry shown is deleted elsewhere: it leaves the list and the pane.
+    ElsewhereDelete(5);
+    QTRY_COMPARE(window->tables().entries.Count(), 5);
+    EXPECT_EQ(ListTexts(), (std::vector<QString>{"gas", "gasoline *", "gauge"}));
+    EXPECT_EQ(c().Entry_Label->text(), "");
+    EXPECT_EQ(c().Description_Text->plainText(), "");
+    EXPECT_FALSE(c().DeleteEntry_Button->isEnabled());
+    Search("gab");
+    EXPECT_EQ(ListTexts(), (std::vector<QString>{"gabble *"}));
+}
+
+}  // namespace
+}  // namespace orvan::test

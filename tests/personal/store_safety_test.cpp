@@ -1,0 +1,249 @@
+// The store when other programs use the same personal folder, when the tables are older than
+// the files, and when the folder holds what the store did not put there.
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "codecs.h"
+#include "merged_tables.h"
+#include "store_commit.h"
+#include "store_fixture.h"
+#include "text_file.h"
+
+namespace orvan::test {
+namespace {
+
+using personal::StoreStatus;
+
+class StoreSafetyTest : public StoreTest {
+  protected:
+    uint16_t NumberOf(const std::string& headword) const {
+        return tables.entries[Slot(headword)].Number;
+    }
+    std::vector<std::string> OwnHeadwords() const {
+        std::vector<std::string> words;
+        for (int slot = 1; slot <= tables.entries.Count(); ++slot)
+            if (tables.entries[slot].Kind == 'C') words.push_back(tables.entries[slot].Headword);
+        return words;
+    }
+};
+
+TEST_F(StoreSafetyTest, ChangesFromOldTablesActOnTheEntryMeant) {
+    ASSERT_TRUE(Insert("beta", "", "b").done());
+    ASSERT_TRUE(Insert("gamma", "", "g").done());
+    const EntryTables old = tables;
+    const uint16_t gamma = NumberOf("gamma");
+    // Meanwhile another program adds an entry that moves gamma a slot down, and takes the
+    // number one above the largest.
+    ASSERT_TRUE(Insert("alphabet", "", "a").done());
+    tables = old;
+    ASSERT_TRUE(personal::DeletePersonalEntry(Context(), gamma).done());
+    tables = old;
+    ASSERT_TRUE(Insert("epsilon", "", "e").done());
+    EXPECT_EQ(OwnHeadwords(), (std::vector<std::string>{"beta", "alphabet", "epsilon"}));
+    ExpectInvariants();  // numbers unique
+}
+
+TEST_F(StoreSafetyTest, AnEntryChangedOrDeletedElsewhereIsRefused) {
+    ASSERT_TRUE(Insert("beta", "", "b").done());
+    const EntryTables old = tables;
+    const uint16_t beta = NumberOf("beta");
+    const uint16_t kappa = NumberOf("kappa");
+    ASSERT_TRUE(Delete("beta").done());
+    ASSERT_TRUE(Update("kappa", {"kappa", "", -1, "their note"}).done());
+    const StoreSnapshot before = Snapshot();
+    tables = old;
+    // The user's window still shows beta as theirs and kappa without a supplement.
+    EXPECT_EQ(personal::UpdatePersonalEntry(Context(), {beta, 'C'}, {"beta", "", -1, "x"}).status,
+              StoreStatus::EntryChanged);
+    EXPECT_EQ(personal::DeletePersonalEntry(Context(), beta).status, StoreStatus::EntryChanged);
+    EXPECT_EQ(
+        personal::UpdatePersonalEntry(Context(), {kappa, 'L'}, {"kappa", "", -1, "mine"}).status,
+        StoreStatus::EntryChanged);
+    EXPECT_EQ(Snapshot(), before);
+}
+
+// Reads fail for ci.tbo while `failing` is set, as a disk's passing error does.
+class FlakyFiles : public UnflushedFiles {
+  public:
+    bool failing = true;
+    std::optional<std::string> Read(const std::string& path, long long limit) override {
+        if (failing && path.ends_with("/ci.tbo")) {
+            throw personal::StoreFileError("cannot read " + path + ": Input/output error");
+        }
+        return UnflushedFiles::Read(path, limit);
+    }
+};
+
+TEST_F(StoreSafetyTest, ALoadThatCouldNotReadTheFilesIsNoGroundForAChange) {
+    ASSERT_TRUE(Insert("beta", "", "b").done());
+    FlakyFiles flaky;
+    fileSystem = &flaky;
+    Reload();
+    EXPECT_EQ(tables.personalProblem,
+              "cannot read " + personal.englishIndex + ": Input/output error");
+    EXPECT_TRUE(OwnHeadwords().empty());
+    // The error has passed by the time of the change: it is worked out from the files.
+    flaky.failing = false;
+    ASSERT_TRUE(personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"}).done());
+    Reload();
+    EXPECT_EQ(OwnHeadwords(), (std::vector<std::string>{"beta", "gamma"}));
+    ExpectInvariants();
+}
+
+TEST_F(StoreSafetyTest, DamagedFilesAreShownAsFarAsTheyGoAndLeftAsTheyAre) {
+    ASSERT_TRUE(Insert("beta", "", "b").done());
+    ASSERT_TRUE(Insert("omega2", "", "o").done());
+    std::string index = ReadWholeFile(personal.englishIndex).value();
+    for (const auto& [damage, problem] :
+         {std::pair{EncodePersonalText(std::string("70000") + "00009" + std::string(80, ' ') +
+                                       "0000000100000") +
+                        "\r\n",
+                    std::string("ci.tbo line 2 is damaged")},
+          std::pair{std::string("\x1A"), std::string("ci.tbo holds data after an end-of-file "
+                                                     "mark")}}) {
+        const size_t secondLine = index.find("\r\n") + 2;
+        WriteFileAtomically(personal.englishIndex,
+                            index.substr(0, secondLine) + damage + index.substr(secondLine));
+        Reload();
+        EXPECT_TRUE(tables.personalProblem.starts_with(problem)) << tables.personalProblem;
+        const StoreSnapshot before = Snapshot();
+        const auto result = personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"});
+        EXPECT_EQ(result.status, StoreStatus::FileError);
+        EXPECT_TRUE(result.reason.starts_with(problem)) << result.reason;
+        EXPECT_EQ(Snapshot(), before);
+    }
+    // Past the damaged line the load goes on; past an end mark there is nothing to read.
+    WriteFileAtomically(personal.englishIndex, index);
+}
+
+TEST_F(StoreSafetyTest, ASecondWriterWaitsThenIsRefused) {
+    ASSERT_TRUE(Insert("beta").done());
+    const auto held = personal::DiskFiles().LockFolder(folder.Path(), personal::LockMode::Shared);
+    UnflushedFiles impatient;
+    impatient.lockPatience = std::chrono::milliseconds(50);
+    fileSystem = &impatient;
+    const StoreSnapshot before = Snapshot();
+    EXPECT_EQ(personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"}).status,
+              StoreStatus::FolderBusy);
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(StoreSafetyTest, AReaderNeverPutsBackAChangeInFlight) {
+    ASSERT_TRUE(Insert("beta").done());
+    // A writer holds the lock with its journal and kept copies made, before the renames.
+    const auto writer =
+        personal::DiskFiles().LockFolder(folder.Path(), personal::LockMode::Exclusive);
+    std::filesystem::create_hard_link(personal.englishIndex, personal.englishIndex + ".old");
+    WriteFileAtomically(folder.File("store.journal"), "1 ci.tbo\n");
+    WriteFileAtomically(personal.tempEnglishIndex, "new");
+    UnflushedFiles impatient;
+    impatient.lockPatience = std::chrono::milliseconds(50);
+    NoteList readerNotes;
+    const EntryTables read = personal::LoadMergedTables(files, personal, readerNotes, impatient);
+    EXPECT_FALSE(read.personalProblem.empty());
+    EXPECT_TRUE(FileExists(folder.File("store.journal")));
+    EXPECT_TRUE(FileExists(personal.tempEnglishIndex));
+    EXPECT_TRUE(FileExists(personal.englishIndex + ".old"));
+}
+
+TEST_F(StoreSafetyTest, OnlyTheStoresOwnFilesAreEverPutBackOrRemoved) {
+    ASSERT_TRUE(Insert("beta").done());
+    folder.Write("notes.txt", "mine");
+    const StoreSnapshot before = Snapshot();
+    for (const char* journal : {"0 notes.txt\n", "1 ../ci.tbo\n", "0 ci.tbo\n1 notes.txt\n"}) {
+        folder.Write("store.journal", journal);
+        const auto recovered = personal::RecoverPersonalStore(personal);
+        EXPECT_EQ(recovered.status, StoreStatus::FileError) << journal;
+        EXPECT_NE(recovered.reason.find("store.journal"), std::string::npos) << recovered.reason;
+        EXPECT_EQ(folder.Read("notes.txt"), "mine");
+        EXPECT_EQ(Snapshot(), before) << journal;
+        // Reading goes on, a change does not.
+        Reload();
+        EXPECT_EQ(OwnHeadwords(), std::vector<std::string>{"beta"});
+        EXPECT_EQ(Insert("gamma").status, StoreStatus::FileError);
+        EXPECT_EQ(Snapshot(), before) << journal;
+    }
+    std::filesystem::remove(folder.File("store.journal"));
+    for (const char* inTheWay : {"store.journal", "tempi.tbo", "ci.tbo.old"}) {
+        std::filesystem::create_directory(folder.File(inTheWay));
+        const auto result = Insert("gamma");
+        EXPECT_EQ(result.status, StoreStatus::FileError) << inTheWay;
+        EXPECT_NE(result.reason.find(inTheWay), std::string::npos) << result.reason;
+        EXPECT_EQ(Snapshot(), before) << inTheWay;
+        std::filesystem::remove(folder.File(inTheWay));
+    }
+    EXPECT_TRUE(Insert("gamma").done());
+}
+
+// A file system whose folder cannot be written, as a read-only disk.
+class ReadOnlyFiles : public UnflushedFiles {
+  public:
+    std::unique_ptr<personal::FolderLock> LockFolder(const std::string& folder,
+                                                     personal::LockMode mode) override {
+        if (mode == personal::LockMode::Exclusive) throw personal::FolderReadOnly("read-only");
+        return nullptr;
+    }
+    void WriteDurably(const std::string& path, std::string_view, const std::string&) override {
+        ADD_FAILURE() << "wrote " << path;
+    }
+    void Remove(const std::string& path) override { ADD_FAILURE() << "removed " << path; }
+};
+
+TEST_F(StoreSafetyTest, AReadOnlyFolderIsReadButNotChanged) {
+    ASSERT_TRUE(Insert("beta").done());
+    ReadOnlyFiles readOnly;
+    fileSystem = &readOnly;
+    Reload();
+    EXPECT_EQ(OwnHeadwords(), std::vector<std::string>{"beta"});
+    EXPECT_TRUE(tables.personalProblem.empty());
+    EXPECT_EQ(personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"}).status,
+              StoreStatus::ReadOnly);
+}
+
+TEST_F(StoreSafetyTest, ReplacedFilesKeepTheirPermissions) {
+    ASSERT_TRUE(Insert("beta", Cp("βήτα")).done());
+    ::chmod(personal.englishIndex.c_str(), 0600);
+    ::chmod(personal.texts.c_str(), 0640);
+    fileSystem = &personal::DiskFiles();
+    ASSERT_TRUE(Insert("gamma", Cp("γάμμα")).done());
+    struct stat english {
+    }, texts{};
+    ASSERT_EQ(::stat(personal.englishIndex.c_str(), &english), 0);
+    ASSERT_EQ(::stat(personal.texts.c_str(), &texts), 0);
+    EXPECT_EQ(english.st_mode & 07777, 0600u);
+    EXPECT_EQ(texts.st_mode & 07777, 0640u);
+}
+
+// Hard links refused, as on a file system without them or for another owner's files.
+class NoLinkFiles : public UnflushedFiles {
+  public:
+    void Link(const std::string& existing, const std::string&) override {
+        throw personal::StoreFileError("cannot link " + existing + ": Operation not permitted");
+    }
+};
+
+TEST_F(StoreSafetyTest, WithoutHardLinksTheOldFilesAreKeptAsCopies) {
+    ASSERT_TRUE(Insert("beta").done());
+    NoLinkFiles noLinks;
+    fileSystem = &noLinks;
+    ASSERT_TRUE(Insert("gamma").done());
+    EXPECT_EQ(OwnHeadwords(), (std::vector<std::string>{"beta", "gamma"}));
+    ExpectInvariants();
+}
+
+TEST_F(StoreSafetyTest, ASymbolicLinkInPlaceOfAFileIsNotReplaced) {
+    ASSERT_TRUE(Insert("beta").done());
+    TempFolder elsewhere;
+    std::filesystem::rename(personal.texts, elsewhere.File("clex.tbo"));
+    std::filesystem::create_symlink(elsewhere.File("clex.tbo"), personal.texts);
+    Reload();
+    EXPECT_EQ(OwnHeadwords(), std::vector<std::string>{"beta"});
+    const auto result = Insert("gamma");
+    EXPECT_EQ(result.status, StoreStatus::FileError);
+    EXPECT_NE(result.reason.find("symbolic link"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_symlink(personal.texts));
+}
+
+}  // namespace
+}  // namespace orvan::test
