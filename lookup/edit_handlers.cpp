@@ -75,8 +75,16 @@ bool TMainLex::ReportStoreResult(const personal::StoreResult& result) {
     return false;
 }
 
+bool TMainLex::PersonalFolderWritable() {
+    const std::string folder = personal::StoreFolder(personal_);
+    if (personal::FolderWritable(folder)) return true;
+    // Said before the editor opens, so that nothing is typed in vain.
+    ReportStoreResult({personal::StoreStatus::ReadOnly, folder + " is read-only"});
+    return false;
+}
+
 void TMainLex::InsertEntry_ButtonClick() {
-    if (!CheckPersonalFolder()) return;
+    if (!CheckPersonalFolder() || !PersonalFolderWritable()) return;
     personal::TInsertEntryFrm editor("INSERT", '\0', FieldItems(), {}, this);
     const bool confirmed = editor.exec() == QDialog::Accepted;
     activateWindow();
@@ -96,7 +104,7 @@ void TMainLex::ModifyEntry_ButtonClick() {
     if (row < 0 || row >= static_cast<int>(listSlots_.size())) return;
     const int slot = listSlots_[static_cast<std::size_t>(row)];
     const char kind = tables_.entries[slot].Kind;
-    if (!CheckPersonalFolder()) return;
+    if (!CheckPersonalFolder() || !PersonalFolderWritable()) return;
 
     // What the editor starts with: the headwords as shown, the entry's science, its text.
     QString listed = c_.Entries_List->itemText(row);

@@ -243,6 +243,7 @@ bool TMainLex::CheckPersonalFolder() {
             break;
     }
     personal_ = known ? PersonalFiles(folder) : PersonalFiles();
+    WatchPersonalFolder();
     return known;
 }
 

@@ -125,6 +125,7 @@ class TMainLex : public QWidget {
     personal::StoreContext Store() const { return {files_, tables_, FieldList(), personal_}; }
 
     // Reading the tables again, after our changes or another program's.
+    bool PersonalFolderWritable();
     void ReloadTables();
     void ApplyTables(EntryTables tables);
     void WatchPersonalFolder();

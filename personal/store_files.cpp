@@ -60,9 +60,12 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+bool FolderWritable(const std::string& folder) {
+    return ::access(folder.c_str(), W_OK) == 0 || (errno != EROFS && errno != EACCES);
+}
+
 std::unique_ptr<FolderLock> StoreFileSystem::LockFolder(const std::string& folder, LockMode mode) {
-    if (mode == LockMode::Exclusive && ::access(folder.c_str(), W_OK) != 0 &&
-        (errno == EROFS || errno == EACCES)) {
+    if (mode == LockMode::Exclusive && !FolderWritable(folder)) {
         throw FolderReadOnly("the personal folder " + folder + " is read-only");
     }
     const int fd = OpenLockFile(folder, mode);

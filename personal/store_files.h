@@ -83,6 +83,10 @@ class StoreFileSystem {
 /// \brief The real file system.
 StoreFileSystem& DiskFiles();
 
+/// \brief False when `folder` exists and cannot be written (a read-only disk, or no right to
+/// write there): every change of the store would be refused.
+bool FolderWritable(const std::string& folder);
+
 /// \brief `name` in `folder`.
 std::string InFolder(const std::string& folder, const std::string& name);
 

@@ -1,0 +1,423 @@
+// orvan-cli given awkward inputs: description files that are not plain files, too long or not in
+// UTF-8; personal folders that are read-only, hold what an interrupted change leaves behind,
+// damaged lines, symbolic links or files with permissions of their own. Look-ups go on with what
+// can be read; a change is refused with a message and leaves every personal file as it was.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "codecs.h"
+#include "lexicon_fixture.h"
+#include "text_file.h"
+
+namespace orvan {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Cp;
+using Args = std::vector<std::string>;
+
+struct CliRun {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string Quoted(const std::string& arg) {
+    std::string quoted = "'";
+    for (const char c : arg)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// Runs a shell command line; its standard output comes through a pipe, its standard error
+// through `errorFile`.
+CliRun RunShell(const std::string& command, const std::string& errorFile) {
+    CliRun run;
+    FILE* pipe = ::popen((command + " 2>" + Quoted(errorFile)).c_str(), "r");
+    if (pipe == nullptr) return run;
+    std::array<char, 4096> buffer{};
+    for (size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+        run.out.append(buffer.data(), n);
+    const int status = ::pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = ReadWholeFile(errorFile).value_or("");
+    return run;
+}
+
+// What a folder holds, by name: each plain file's permissions and bytes, each link's target, the
+// kind of anything else. The lock file is left out, since taking the lock may create it.
+std::map<std::string, std::string> FolderState(const std::string& folder) {
+    std::map<std::string, std::string> state;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name == "orvan.lock") continue;
+        const fs::file_status status = entry.symlink_status();
+        std::string& what = state[name];
+        if (fs::is_symlink(status)) {
+            what = "link to " + fs::read_symlink(entry.path()).string();
+        } else if (fs::is_regular_file(status)) {
+            what = "file " + std::to_string(static_cast<int>(status.permissions())) + " " +
+                   ReadWholeFile(entry.path().string()).value_or("<unreadable>");
+        } else {
+            what = fs::is_directory(status) ? "folder" : "other";
+        }
+    }
+    return state;
+}
+
+// The kind and headword of each English record `dump` printed, as "L gas".
+std::vector<std::string> Entries(const std::string& dump) {
+    std::vector<std::string> entries;
+    std::istringstream lines(dump);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> columns;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, '\t');)
+            columns.push_back(cell);
+        if (columns.size() == 11 && columns[0] == "E") {
+            entries.push_back(columns[3] + " " + columns[10]);
+        }
+    }
+    return entries;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+void MakeFifo(const std::string& path) {
+    std::remove(path.c_str());
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << path;
+}
+
+// The plain lines of a personal index, as it is stored: scrambled, each ending in CR LF.
+std::vector<std::string> PlainLines(const std::string& stored) {
+    std::vector<std::string> lines;
+    for (const std::string& line : SplitLines(stored))
+        lines.push_back(DecodePersonalText(line));
+    return lines;
+}
+
+std::string StoredLines(const std::vector<std::string>& plain) {
+    std::string stored;
+    for (const std::string& line : plain)
+        stored += EncodePersonalText(line) + "\r\n";
+    return stored;
+}
+
+// An insert that replaces all three personal files when it goes through.
+const Args kInsert = {"insert",  "--english",     "gear",         "--greek",
+                      "γρανάζι", "--description", "toothed wheel"};
+// What `dump` lists of the small lexicon with the user's entry and supplement.
+const std::vector<std::string> kAllEntries = {"L gas", "C gasket", "A the engine"};
+
+class CliInputsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const int gas = lexicon.AddEntry("gas", "{x}", 1, "CHEM");
+        lexicon.AddGreek(gas, Cp("αέριο"));
+        const int engine = lexicon.AddEntry("the engine", "{x}", 5, "MECH");
+        lexicon.AddGreek(engine, Cp("μηχανή"));
+        lexicon.AddPersonalEntry(gas, 3, "gasket", "{p}", "MECH");
+        lexicon.AddSupplement(engine);
+        lexicon.AddField("CHEM", Cp("Χημεία"));
+        lexicon.AddField("MECH", Cp("Μηχανολογία"));
+        lexicon.WriteLexicon(program.Path());
+        lexicon.WritePersonal(personal.Path());
+        folder = personal.Path();
+    }
+
+    // A test may leave the personal folder read-only; the temporary folders must still go.
+    void TearDown() override { ::chmod(personal.Path().c_str(), 0700); }
+
+    // Runs orvan-cli on `folder`, with HOME in a temporary folder so no real settings file is
+    // read. A run that hangs is ended by `timeout` and shows as status 124.
+    CliRun Cli(const Args& args) {
+        std::string command = "HOME=" + Quoted(home.Path()) +
+                              " XDG_CONFIG_HOME=" + Quoted(home.File("config")) + " timeout 10 " +
+                              asUser + ORVAN_CLI_PATH + " -C " + Quoted(program.Path()) +
+                              " --personal " + Quoted(folder);
+        for (const std::string& arg : args)
+            command += " " + Quoted(arg);
+        return RunShell(command, home.File("stderr.txt"));
+    }
+
+    // Runs a change that must be refused with `status` and a message holding `message`, and
+    // checks that the personal folder is as it was.
+    void ExpectRefused(const Args& args, int status, const std::string& message) {
+        const auto before = FolderState(folder);
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.status, status) << run.err;
+        EXPECT_TRUE(Contains(run.err, message)) << "wanted: " << message << "\ngot: " << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(FolderState(folder), before);
+    }
+
+    // The slot `search` gives a headword of one entry.
+    int SlotOf(const std::string& headword) {
+        const CliRun run = Cli({"search", headword});
+        return std::atoi(run.out.c_str());
+    }
+
+    test::TempFolder program, personal, home;
+    test::LexiconBuilder lexicon;
+    std::string folder;  // the personal folder orvan-cli is given
+    std::string asUser;  // a command that runs orvan-cli as another user, or nothing
+};
+
+TEST_F(CliInputsTest, DescriptionFileMustBeAPlainFileOfBoundedLength) {
+    const std::string fifo = home.File("fifo");
+    MakeFifo(fifo);
+    ExpectRefused({"insert", "--english", "gear", "--description-file", fifo}, 1,
+                  fifo + " is not a plain file");
+    ExpectRefused({"insert", "--english", "gear", "--description-file", "/dev/zero"}, 1,
+                  "/dev/zero is not a plain file");
+    ExpectRefused({"insert", "--english", "gear", "--description-file", home.Path()}, 1,
+                  "is not a plain file");
+
+    // A sparse file of 2 GB: refused after reading no more than what could fit.
+    const std::string huge = home.File("huge.txt");
+    home.Write("huge.txt", "");
+    fs::resize_file(huge, 2LL << 30);
+    const auto start = std::chrono::steady_clock::now();
+    ExpectRefused({"insert", "--english", "gear", "--description-file", huge}, 1,
+                  huge + " is longer than any description that fits");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+
+    // The longest file that is read (a byte order mark and the longest stored text) goes on to
+    // the store, which finds its stored form too long; one byte more is not read at all.
+    home.Write("long.txt", std::string(99999 + 3, 'a'));
+    ExpectRefused({"insert", "--english", "gear", "--description-file", home.File("long.txt")}, 1,
+                  "bytes stored, more than 99999");
+    home.Write("long.txt", std::string(99999 + 3 + 1, 'a'));
+    ExpectRefused({"insert", "--english", "gear", "--description-file", home.File("long.txt")}, 1,
+                  "longer than any description that fits");
+}
+
+TEST_F(CliInputsTest, DescriptionFileIsUtf8WithOrWithoutAByteOrderMark) {
+    const std::string text = "από αρχείο\nδεύτερη γραμμή\n";
+    home.Write("plain.txt", text);
+    home.Write("marked.txt", "\xEF\xBB\xBF" + text);
+    test::TempFolder other;
+    lexicon.WritePersonal(other.Path());
+
+    EXPECT_EQ(
+        Cli({"insert", "--english", "gear", "--description-file", home.File("plain.txt")}).status,
+        0);
+    const std::string shownPlain = Cli({"show", std::to_string(SlotOf("gear"))}).out;
+    folder = other.Path();
+    const CliRun marked =
+        Cli({"insert", "--english", "gear", "--description-file", home.File("marked.txt")});
+    EXPECT_EQ(marked.status, 0) << marked.err;
+    const std::string shownMarked = Cli({"show", std::to_string(SlotOf("gear"))}).out;
+
+    EXPECT_TRUE(Contains(shownPlain, "από αρχείο")) << shownPlain;
+    EXPECT_EQ(shownMarked, shownPlain);
+    EXPECT_EQ(other.Read("clex.tbo"), personal.Read("clex.tbo"));
+    EXPECT_EQ(other.Read("ci.tbo"), personal.Read("ci.tbo"));
+
+    // A byte order mark alone leaves no description; UTF-16 and characters code page 1253 has
+    // no place for are refused as usage errors.
+    home.Write("mark-only.txt", "\xEF\xBB\xBF");
+    ExpectRefused(
+        {"insert", "--english", "rotor", "--description-file", home.File("mark-only.txt")}, 2,
+        "the description must be filled in");
+    home.Write("utf16.txt", std::string("\xFF\xFEg\0e\0a\0r\0", 10));
+    ExpectRefused({"insert", "--english", "rotor", "--description-file", home.File("utf16.txt")}, 2,
+                  "--description-file is not UTF-8 text");
+    home.Write("cjk.txt", "gear 中");
+    ExpectRefused({"insert", "--english", "rotor", "--description-file", home.File("cjk.txt")}, 2,
+                  "--description-file holds a character that code page 1253 cannot hold");
+}
+
+TEST_F(CliInputsTest, LongDescriptionIsShownWhole) {
+    std::string description;
+    for (int i = 0; i < 1000; ++i)
+        description += "abcdefghij";
+    const CliRun inserted = Cli({"insert", "--english", "rotor", "--description", description});
+    ASSERT_EQ(inserted.status, 0) << inserted.err;
+
+    const CliRun shown = Cli({"show", std::to_string(SlotOf("rotor"))});
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    // "rotor" has none of the letters a to j: every one shown belongs to the description.
+    const auto letters = std::count_if(shown.out.begin(), shown.out.end(),
+                                       [](char c) { return c >= 'a' && c <= 'j'; });
+    EXPECT_EQ(letters, 10000);
+    EXPECT_TRUE(Contains(shown.out, description));
+    EXPECT_FALSE(Contains(shown.out, "}")) << shown.out.substr(shown.out.size() - 40);
+}
+
+TEST_F(CliInputsTest, FifosInPlaceOfFilesAreNeverWaitedOn) {
+    MakeFifo(personal.File("ci.tbo"));
+    const CliRun dump = Cli({"dump"});
+    EXPECT_EQ(dump.status, 0) << dump.err;
+    EXPECT_EQ(Entries(dump.out), (std::vector<std::string>{"L gas", "L the engine"}));
+    EXPECT_TRUE(Contains(dump.err, "your entries are not all shown")) << dump.err;
+    EXPECT_TRUE(Contains(dump.err, personal.File("ci.tbo"))) << dump.err;
+    ExpectRefused(kInsert, 1, personal.File("ci.tbo"));
+
+    // Each of the lexicon's files in turn: any outcome but waiting.
+    for (const char* name : {"data/i.tbo", "data/igr.tbo", "data/lex.tbo", "data/srt.tbo"}) {
+        SCOPED_TRACE(name);
+        lexicon.WriteLexicon(program.Path());
+        MakeFifo(program.File(name));
+        EXPECT_NE(Cli({"dump"}).status, 124);
+        EXPECT_NE(Cli({"show", "1"}).status, 124);
+        EXPECT_NE(Cli({"search", "gas"}).status, 124);
+    }
+}
+
+TEST_F(CliInputsTest, ReadOnlyFolderIsReadButNeverChanged) {
+    // A lock file left by a user who could write the folder, readable by everyone.
+    const std::string lock = personal.File("orvan.lock");
+    personal.Write("orvan.lock", "");
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        // Root writes into any folder: orvan-cli runs as "nobody", who may read everything here
+        // and write nothing in the personal folder, which root owns.
+        for (const test::TempFolder* temp : {&program, &personal, &home}) {
+            fs::permissions(temp->Path(), fs::perms(0755));
+            for (const auto& entry : fs::recursive_directory_iterator(temp->Path())) {
+                fs::permissions(entry.path(), fs::perms(entry.is_directory() ? 0755 : 0644));
+            }
+        }
+        asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    } else {
+        fs::permissions(personal.Path(), fs::perms(0555));
+    }
+    const auto checkReadOnly = [&] {
+        const auto before = FolderState(folder);
+        const bool hadLock = fs::exists(lock);
+        const CliRun dump = Cli({"dump"});
+        EXPECT_EQ(dump.status, 0) << dump.err;
+        EXPECT_EQ(Entries(dump.out), kAllEntries) << dump.err;
+        const CliRun search = Cli({"search", "gas"});
+        EXPECT_EQ(search.status, 0) << search.err;
+        EXPECT_EQ(search.out, "1\tgas\n2\tgasket *\n");
+        const CliRun show = Cli({"show", "3"});
+        EXPECT_EQ(show.status, 0) << show.err;
+        EXPECT_TRUE(Contains(show.out, "\ns \n")) << show.out;  // the supplement
+        EXPECT_EQ(FolderState(folder), before);
+        EXPECT_EQ(fs::exists(lock), hadLock);
+        ExpectRefused(kInsert, 1, "the personal folder " + personal.Path() + " is read-only");
+        ExpectRefused({"delete", "2"}, 1, "is read-only");
+    };
+    {
+        SCOPED_TRACE("with a lock file");
+        checkReadOnly();
+    }
+    if (!root) fs::permissions(personal.Path(), fs::perms(0755));
+    fs::remove(lock);
+    if (!root) fs::permissions(personal.Path(), fs::perms(0555));
+    {
+        SCOPED_TRACE("without a lock file");
+        checkReadOnly();
+    }
+}
+
+TEST_F(CliInputsTest, JournalNamingOtherFilesIsLeftAlone) {
+    personal.Write("notes.txt", "my own notes\n");
+    personal.Write("store.journal", "0 notes.txt\n");
+    const CliRun dump = Cli({"dump"});
+    EXPECT_EQ(dump.status, 0) << dump.err;
+    EXPECT_EQ(Entries(dump.out), kAllEntries);
+    EXPECT_TRUE(Contains(dump.err, personal.File("store.journal"))) << dump.err;
+    EXPECT_EQ(personal.Read("notes.txt"), "my own notes\n");
+    ExpectRefused(kInsert, 1, personal.File("store.journal"));
+
+    // A journal that points out of the folder: the files beside the folder stay too.
+    test::TempFolder outer;
+    lexicon.WritePersonal(outer.File("personal"));
+    outer.Write("ci.tbo", "beside the folder");
+    outer.Write("ci.tbo.old", "kept beside the folder");
+    folder = outer.File("personal");
+    for (const char* journal : {"1 ../ci.tbo\n", "0 ../ci.tbo\n"}) {
+        SCOPED_TRACE(journal);
+        outer.Write("personal/store.journal", journal);
+        const auto outside = FolderState(outer.Path());
+        EXPECT_EQ(Cli({"dump"}).status, 0);
+        ExpectRefused(kInsert, 1, "store.journal");
+        EXPECT_EQ(FolderState(outer.Path()), outside);
+    }
+}
+
+TEST_F(CliInputsTest, FolderInPlaceOfTheStoresOwnFileRefusesChanges) {
+    for (const char* name : {"store.journal", "tempi.tbo", "ci.tbo.old"}) {
+        SCOPED_TRACE(name);
+        fs::create_directory(personal.File(name));
+        const CliRun dump = Cli({"dump"});
+        EXPECT_EQ(dump.status, 0) << dump.err;
+        EXPECT_EQ(Entries(dump.out), kAllEntries);
+        ExpectRefused(kInsert, 1, personal.File(name));
+        fs::remove(personal.File(name));
+    }
+}
+
+TEST_F(CliInputsTest, DamagedPersonalLinesAreSkippedAndRefuseChanges) {
+    const std::string good = personal.Read("ci.tbo");
+    std::vector<std::string> lines = PlainLines(good);
+    ASSERT_EQ(lines.size(), 2u);
+    // An anchor past the largest entry number, between the two good lines.
+    lines.insert(lines.begin() + 1, "70000" + std::string("00004") + "broken" +
+                                        std::string(74, ' ') + "00000001" + "00003" + "MECH");
+    personal.Write("ci.tbo", StoredLines(lines));
+    CliRun dump = Cli({"dump"});
+    EXPECT_EQ(dump.status, 0) << dump.err;
+    EXPECT_EQ(Entries(dump.out), kAllEntries);
+    EXPECT_TRUE(Contains(dump.err, "ci.tbo line 2 is damaged")) << dump.err;
+    ExpectRefused(kInsert, 1, "ci.tbo line 2 is damaged");
+
+    // An end-of-file mark with lines after it.
+    const size_t firstLineEnd = good.find("\r\n") + 2;
+    personal.Write("ci.tbo", good.substr(0, firstLineEnd) + "\x1A" + good.substr(firstLineEnd));
+    dump = Cli({"dump"});
+    EXPECT_EQ(dump.status, 0) << dump.err;
+    EXPECT_TRUE(Contains(dump.err, "end-of-file mark")) << dump.err;
+    ExpectRefused(kInsert, 1, "end-of-file mark");
+
+    // One at the very end, as old editors wrote, closes the file and is no damage.
+    personal.Write("ci.tbo", good + "\x1A");
+    dump = Cli({"dump"});
+    EXPECT_EQ(dump.err, "");
+    EXPECT_EQ(Entries(dump.out), kAllEntries);
+    EXPECT_EQ(Cli(kInsert).status, 0);
+}
+
+TEST_F(CliInputsTest, InsertKeepsPermissionsAndRefusesSymbolicLinks) {
+    fs::permissions(personal.File("ci.tbo"), fs::perms(0600));
+    fs::permissions(personal.File("cigr.tbo"), fs::perms(0640));
+    fs::permissions(personal.File("clex.tbo"), fs::perms(0604));
+    const std::string before = personal.Read("ci.tbo");
+    const CliRun run = Cli(kInsert);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(personal.Read("ci.tbo"), before);
+    EXPECT_EQ(fs::status(personal.File("ci.tbo")).permissions(), fs::perms(0600));
+    EXPECT_EQ(fs::status(personal.File("cigr.tbo")).permissions(), fs::perms(0640));
+    EXPECT_EQ(fs::status(personal.File("clex.tbo")).permissions(), fs::perms(0604));
+
+    // ci.tbo kept in another folder, linked from the personal one.
+    test::TempFolder outer;
+    lexicon.WritePersonal(outer.File("personal"));
+    folder = outer.File("personal");
+    fs::create_directory(outer.File("elsewhere"));
+    fs::rename(outer.File("personal/ci.tbo"), outer.File("elsewhere/ci.tbo"));
+    fs::create_symlink("../elsewhere/ci.tbo", outer.File("personal/ci.tbo"));
+    const CliRun dump = Cli({"dump"});
+    EXPECT_EQ(dump.status, 0) << dump.err;
+    EXPECT_EQ(Entries(dump.out), kAllEntries);
+    const auto elsewhere = FolderState(outer.File("elsewhere"));
+    ExpectRefused(kInsert, 1, outer.File("personal/ci.tbo") + " is a symbolic link");
+    EXPECT_EQ(FolderState(outer.File("elsewhere")), elsewhere);
+}
+
+}  // namespace
+}  // namespace orvan
