@@ -155,14 +155,7 @@ void TMainLex::DeleteEntry_ButtonClick() {
         BusyCursor busy;
         const int slot = listSlots_[static_cast<std::size_t>(row)];
         result = personal::DeletePersonalEntry(Store(), tables_.entries[slot].Number);
-        if (result.done()) {
-            c_.Entry_Label->clear();
-            c_.Trans_Text->clear();
-            c_.ShortCut_Text->clear();
-            c_.Description_Text->clear();
-            c_.ModifyEntry_Button->setEnabled(false);
-            c_.DeleteEntry_Button->setEnabled(false);
-        }
+        if (result.done()) ClearEntryPane();
         // The deleted entry's item leaves the list; the others keep their entries.
         ReloadTables();
     }

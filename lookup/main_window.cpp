@@ -265,9 +265,13 @@ bool TMainLex::AskPersonalFolder(const std::string& mode) {
 }
 
 void TMainLex::ClearEntryDisplay() {
-    c_.Entry_Label->setText({});
     c_.Entries_List->clear();
     listSlots_.clear();
+    ClearEntryPane();
+}
+
+void TMainLex::ClearEntryPane() {
+    c_.Entry_Label->setText({});
     c_.Trans_Text->clear();
     c_.ShortCut_Text->clear();
     c_.Description_Text->clear();

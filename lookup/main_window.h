@@ -43,6 +43,9 @@ class TMainLex : public QWidget {
     bool CheckPersonalFolder();
     bool AskPersonalFolder(const std::string& mode);
     void ClearEntryDisplay();
+    /// Empties the entry pane (headword, rendering, science, description) and disables the edit
+    /// commands, keeping the list.
+    void ClearEntryPane();
     void FixHeadwordLabels();
 
     // Input language.

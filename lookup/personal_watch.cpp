@@ -3,15 +3,11 @@
 // entries, found again by number.
 #include <QDir>
 #include <QFileSystemWatcher>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTimer>
-#include <QToolButton>
 
 #include "entries_list.h"
 #include "main_window.h"
 #include "merged_tables.h"
-#include "rich_text_view.h"
 #include "slot_remap.h"
 
 namespace orvan::lookup {
@@ -42,14 +38,7 @@ void TMainLex::ApplyTables(EntryTables tables) {
     }
     history_.remapSlots(newSlot);
     // The entry in the pane is gone: its text and its edit commands go with it.
-    if (shown != 0 && history_.currentSlot() == 0) {
-        c_.Entry_Label->clear();
-        c_.Trans_Text->clear();
-        c_.ShortCut_Text->clear();
-        c_.Description_Text->clear();
-        c_.ModifyEntry_Button->setEnabled(false);
-        c_.DeleteEntry_Button->setEnabled(false);
-    }
+    if (shown != 0 && history_.currentSlot() == 0) ClearEntryPane();
     WatchPersonalFolder();
 }
 

@@ -15,43 +15,18 @@
 #include <map>
 #include <sstream>
 
+#include "cli_fixture.h"
 #include "codecs.h"
-#include "lexicon_fixture.h"
 #include "text_file.h"
 
 namespace orvan {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Args;
+using test::CliRun;
 using test::Cp;
-using Args = std::vector<std::string>;
-
-struct CliRun {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string Quoted(const std::string& arg) {
-    std::string quoted = "'";
-    for (const char c : arg)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-// Runs a shell command line; its standard output comes through a pipe, its standard error
-// through `errorFile`.
-CliRun RunShell(const std::string& command, const std::string& errorFile) {
-    CliRun run;
-    FILE* pipe = ::popen((command + " 2>" + Quoted(errorFile)).c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::array<char, 4096> buffer{};
-    for (size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-        run.out.append(buffer.data(), n);
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = ReadWholeFile(errorFile).value_or("");
-    return run;
-}
+using test::Quoted;
 
 // What a folder holds, by name: each plain file's permissions and bytes, each link's target, the
 // kind of anything else. The lock file is left out, since taking the lock may create it.
@@ -120,36 +95,10 @@ const Args kInsert = {"insert",  "--english",     "gear",         "--greek",
 // What `dump` lists of the small lexicon with the user's entry and supplement.
 const std::vector<std::string> kAllEntries = {"L gas", "C gasket", "A the engine"};
 
-class CliInputsTest : public ::testing::Test {
+class CliInputsTest : public test::CliFixture {
   protected:
-    void SetUp() override {
-        const int gas = lexicon.AddEntry("gas", "{x}", 1, "CHEM");
-        lexicon.AddGreek(gas, Cp("αέριο"));
-        const int engine = lexicon.AddEntry("the engine", "{x}", 5, "MECH");
-        lexicon.AddGreek(engine, Cp("μηχανή"));
-        lexicon.AddPersonalEntry(gas, 3, "gasket", "{p}", "MECH");
-        lexicon.AddSupplement(engine);
-        lexicon.AddField("CHEM", Cp("Χημεία"));
-        lexicon.AddField("MECH", Cp("Μηχανολογία"));
-        lexicon.WriteLexicon(program.Path());
-        lexicon.WritePersonal(personal.Path());
-        folder = personal.Path();
-    }
-
     // A test may leave the personal folder read-only; the temporary folders must still go.
     void TearDown() override { ::chmod(personal.Path().c_str(), 0700); }
-
-    // Runs orvan-cli on `folder`, with HOME in a temporary folder so no real settings file is
-    // read. A run that hangs is ended by `timeout` and shows as status 124.
-    CliRun Cli(const Args& args) {
-        std::string command = "HOME=" + Quoted(home.Path()) +
-                              " XDG_CONFIG_HOME=" + Quoted(home.File("config")) + " timeout 10 " +
-                              asUser + ORVAN_CLI_PATH + " -C " + Quoted(program.Path()) +
-                              " --personal " + Quoted(folder);
-        for (const std::string& arg : args)
-            command += " " + Quoted(arg);
-        return RunShell(command, home.File("stderr.txt"));
-    }
 
     // Runs a change that must be refused with `status` and a message holding `message`, and
     // checks that the personal folder is as it was.
@@ -167,11 +116,6 @@ class CliInputsTest : public ::testing::Test {
         const CliRun run = Cli({"search", headword});
         return std::atoi(run.out.c_str());
     }
-
-    test::TempFolder program, personal, home;
-    test::LexiconBuilder lexicon;
-    std::string folder;  // the personal folder orvan-cli is given
-    std::string asUser;  // a command that runs orvan-cli as another user, or nothing
 };
 
 TEST_F(CliInputsTest, DescriptionFileMustBeAPlainFileOfBoundedLength) {

@@ -2,68 +2,16 @@
 // exit status.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <array>
-#include <cstdio>
-
-#include "lexicon_fixture.h"
+#include "cli_fixture.h"
 #include "text_file.h"
 
 namespace orvan {
 namespace {
 
+using test::CliRun;
 using test::Cp;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-std::string Quoted(const std::string& arg) {
-    std::string quoted = "'";
-    for (const char c : arg)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-class CliTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        const int gas = lexicon.AddEntry("gas", "{x}", 1, "CHEM");
-        lexicon.AddGreek(gas, Cp("αέριο"));
-        const int engine = lexicon.AddEntry("the engine", "{x}", 5, "MECH");
-        lexicon.AddGreek(engine, Cp("μηχανή"));
-        lexicon.AddPersonalEntry(gas, 3, "gasket", "{p}", "MECH");
-        lexicon.AddSupplement(engine);
-        lexicon.AddField("CHEM", Cp("Χημεία"));
-        lexicon.AddField("MECH", Cp("Μηχανολογία"));
-        lexicon.WriteLexicon(program.Path());
-        lexicon.WritePersonal(personal.Path());
-    }
-
-    // Runs orvan-cli with HOME in a temporary folder, so no real settings file is read.
-    CliRun Cli(const std::vector<std::string>& args, bool withPersonal = true) {
-        std::string command = "HOME=" + Quoted(home.Path()) +
-                              " XDG_CONFIG_HOME=" + Quoted(home.File("config")) + " " +
-                              ORVAN_CLI_PATH + " -C " + Quoted(program.Path());
-        if (withPersonal) command += " --personal " + Quoted(personal.Path());
-        for (const std::string& arg : args)
-            command += " " + Quoted(arg);
-        command += " 2>/dev/null";
-        CliRun run;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        std::array<char, 4096> buffer{};
-        for (size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
-            run.out.append(buffer.data(), n);
-        }
-        const int status = ::pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return run;
-    }
-
-    test::TempFolder program, personal, home;
-    test::LexiconBuilder lexicon;
-};
+using CliTest = test::CliFixture;
 
 TEST_F(CliTest, DumpPrintsEveryTableAsTheWindowLoadsIt) {
     const CliRun run = Cli({"dump"});
