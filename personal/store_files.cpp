@@ -34,18 +34,13 @@ int OpenLockFile(const std::string& folder, LockMode mode) {
     const std::string path = InFolder(folder, kLockName);
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd >= 0) return fd;
+    // A lock file that may only be read (another user's, a read-only folder's) locks as well:
+    // the lock needs no right to write.
     const int openError = errno;
-    if (mode == LockMode::Exclusive) {
-        if (openError == EROFS || openError == EACCES || openError == EPERM) {
-            throw FolderReadOnly("the personal folder " + folder + " is read-only");
-        }
-        errno = openError;
-        Fail("cannot open", path);
-    }
-    // A reader can lock a lock file it may only read.
     const int readOnly = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (readOnly >= 0) return readOnly;
-    if (errno == ENOENT) return -1;
+    if (errno == ENOENT && mode == LockMode::Shared) return -1;
+    if (errno == ENOENT) errno = openError;
     Fail("cannot open", path);
 }
 

@@ -268,6 +268,29 @@ TEST_F(CliInputsTest, ReadOnlyFolderIsReadButNeverChanged) {
     }
 }
 
+TEST_F(CliInputsTest, FilesLeftByAnotherUserCanStillBeChanged) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to leave files of another user";
+    // An edit made as root (under sudo) left root's files, lock file included, in a folder the
+    // user may write: the user's next edits go on.
+    ASSERT_EQ(Cli(kInsert).status, 0);
+    for (const test::TempFolder* temp : {&program, &home}) {
+        fs::permissions(temp->Path(), fs::perms(0755));
+        for (const auto& entry : fs::recursive_directory_iterator(temp->Path()))
+            fs::permissions(entry.path(), fs::perms(entry.is_directory() ? 0777 : 0644));
+    }
+    fs::permissions(personal.Path(), fs::perms(0777));
+    asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    const CliRun insert = Cli({"insert", "--english", "gearbox", "--description", "box"});
+    EXPECT_EQ(insert.status, 0) << insert.err;
+    const CliRun dump = Cli({"dump"});
+    EXPECT_EQ(Entries(dump.out), (std::vector<std::string>{"L gas", "C gasket", "A the engine",
+                                                           "C gear", "C gearbox"}))
+        << dump.err;
+    struct stat index {};
+    ASSERT_EQ(::stat(personal.File("ci.tbo").c_str(), &index), 0);
+    EXPECT_EQ(index.st_mode & 07777, 0644u);
+}
+
 TEST_F(CliInputsTest, JournalNamingOtherFilesIsLeftAlone) {
     personal.Write("notes.txt", "my own notes\n");
     personal.Write("store.journal", "0 notes.txt\n");
