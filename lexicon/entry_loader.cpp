@@ -21,8 +21,6 @@ namespace orvan {
 
 namespace {
 
-constexpr char kEndOfFileMark = 26;
-
 // The first thing that kept the personal files from being merged whole; later ones add nothing
 // the user needs to find the file and line.
 class ProblemNote {

@@ -13,10 +13,6 @@
 namespace orvan {
 
 namespace {
-constexpr char kEndOfFileMark = 26;
-}
-
-namespace {
 
 std::string Because(const std::string& what, const std::string& path, int error) {
     return what + " " + path + ": " + std::strerror(error);

@@ -8,6 +8,9 @@
 
 namespace orvan {
 
+/// The end-of-file mark of the original platform's text files: a line reader stops at it.
+inline constexpr char kEndOfFileMark = 26;
+
 /// How reading a file ended.
 enum class ReadStatus {
     Read,      // the bytes are there

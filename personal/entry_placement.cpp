@@ -51,14 +51,10 @@ std::optional<long long> NewEntryNumber(const EntryTables& tables, const StoreCo
         if (slot != excluded) used[tables.entries[slot].Number] = true;
     }
     // The files may hold entries the tables do not show (a full table).
-    for (const std::string& line : contents.english) {
-        if (const auto own = ParseDecimal(Columns(line, 6, 5)); own && IsEntryNumber(*own)) {
-            used[static_cast<size_t>(*own)] = true;
-        }
-    }
-    for (const std::string& line : contents.greek) {
-        if (const auto own = ParseDecimal(Columns(line, 6, 5)); own && IsEntryNumber(*own)) {
-            used[static_cast<size_t>(*own)] = true;
+    for (const std::vector<std::string>* lines : {&contents.english, &contents.greek}) {
+        for (const std::string& line : *lines) {
+            const auto own = ParseDecimal(Columns(line, 6, 5));
+            if (own && IsEntryNumber(*own)) used[static_cast<size_t>(*own)] = true;
         }
     }
     const auto largest = std::find(used.rbegin(), used.rend(), true);
