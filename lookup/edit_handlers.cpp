@@ -104,6 +104,9 @@ void TMainLex::ModifyEntry_ButtonClick() {
     if (row < 0 || row >= static_cast<int>(listSlots_.size())) return;
     const int slot = listSlots_[static_cast<std::size_t>(row)];
     const char kind = tables_.entries[slot].Kind;
+    // The entry is held by its number: while a dialog is open, another program's change may
+    // have the tables read again, and every slot move.
+    const personal::EntryRef target{tables_.entries[slot].Number, kind};
     if (!CheckPersonalFolder() || !PersonalFolderWritable()) return;
 
     // What the editor starts with: the headwords as shown, the entry's science, its text.
@@ -133,8 +136,7 @@ void TMainLex::ModifyEntry_ButtonClick() {
     personal::StoreResult result;
     {
         BusyCursor busy;
-        result = personal::UpdatePersonalEntry(Store(), {tables_.entries[slot].Number, kind},
-                                               editor.entry());
+        result = personal::UpdatePersonalEntry(Store(), target, editor.entry());
         ClearEntryDisplay();
         ReloadTables();
     }
@@ -144,6 +146,7 @@ void TMainLex::ModifyEntry_ButtonClick() {
 void TMainLex::DeleteEntry_ButtonClick() {
     const int row = c_.Entries_List->selectedRow();
     if (row < 0 || row >= static_cast<int>(listSlots_.size())) return;
+    const uint16_t number = tables_.entries[listSlots_[static_cast<std::size_t>(row)]].Number;
     if (QMessageBox::question(this, Caption("Επιβεβαίωση Διαγραφής"),
                               Caption("Να διαγραφεί το Λήμμα;"),
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
@@ -153,8 +156,7 @@ void TMainLex::DeleteEntry_ButtonClick() {
     personal::StoreResult result;
     {
         BusyCursor busy;
-        const int slot = listSlots_[static_cast<std::size_t>(row)];
-        result = personal::DeletePersonalEntry(Store(), tables_.entries[slot].Number);
+        result = personal::DeletePersonalEntry(Store(), number);
         if (result.done()) ClearEntryPane();
         // The deleted entry's item leaves the list; the others keep their entries.
         ReloadTables();

@@ -78,6 +78,23 @@ TEST_F(SharedFolderTest, ADeleteActsOnTheChosenEntryAfterAnotherProgramMovedIt) 
     EXPECT_EQ(ListedNumbers(), (std::vector<int>{1, 5}));
 }
 
+TEST_F(SharedFolderTest, AChangeReadWhileTheEditorIsOpenDoesNotRedirectTheEdit) {
+    Search("gas");
+    ClickRow(2);  // gasoline
+    WhenModal([this](QWidget* editor) {
+        // Another program moves gasoline down a slot; the window reads that meanwhile.
+        ElsewhereInsert("gaskets");
+        QTRY_COMPARE(window->tables().entries.Count(), 6);
+        editor->findChild<QPlainTextEdit*>("InsertEntry_Descr")->setPlainText("petrol");
+        editor->findChild<QPushButton*>("InsertOk_Button")->click();
+    });
+    c().ModifyEntry_Button->click();
+    EXPECT_EQ(PersonalHeadwords(), (std::vector<std::string>{"gasket", "gaskets", "gasoline"}));
+    Search("gasoline");
+    ClickRow(0);
+    EXPECT_EQ(c().Description_Text->plainText().trimmed(), "petrol");
+}
+
 TEST_F(SharedFolderTest, AnEntryDeletedElsewhereIsNotChangedHere) {
     Search("gas");
     ClickRow(1);  // gasket, number 5
