@@ -78,21 +78,11 @@ int StoreTest::Slot(const std::string& headword) const {
     return 0;
 }
 
-namespace {
-std::vector<std::string> Decoded(const std::string& path) {
-    std::vector<std::string> lines;
-    for (const std::string& line : SplitLines(ReadWholeFile(path).value_or(""))) {
-        lines.push_back(DecodePersonalText(line));
-    }
-    return lines;
-}
-}  // namespace
-
 std::vector<std::string> StoreTest::EnglishLines() const {
-    return Decoded(personal.englishIndex);
+    return PlainPersonal(ReadWholeFile(personal.englishIndex).value_or(""));
 }
 std::vector<std::string> StoreTest::GreekLines() const {
-    return Decoded(personal.greekIndex);
+    return PlainPersonal(ReadWholeFile(personal.greekIndex).value_or(""));
 }
 
 StoreSnapshot StoreTest::Snapshot() const {

@@ -115,6 +115,8 @@ std::string ScrambledIndex(const std::vector<std::string>& lines) {
     return out;
 }
 
+}  // namespace
+
 std::string ScrambledPersonal(const std::vector<std::string>& lines) {
     std::string out;
     for (const std::string& line : lines)
@@ -122,7 +124,12 @@ std::string ScrambledPersonal(const std::vector<std::string>& lines) {
     return out;
 }
 
-}  // namespace
+std::vector<std::string> PlainPersonal(const std::string& stored) {
+    std::vector<std::string> lines;
+    for (const std::string& line : SplitLines(stored))
+        lines.push_back(DecodePersonalText(line));
+    return lines;
+}
 
 void LexiconBuilder::WriteLexicon(const std::string& programFolder) const {
     WriteIn(programFolder, "data/i.tbo", ScrambledIndex(englishLines_));

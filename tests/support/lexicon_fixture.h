@@ -14,6 +14,10 @@ std::string Cp(const std::string& utf8);
 /// \brief Code page 1253 bytes to UTF-8, for readable failure messages and comparisons.
 std::string Utf8(const std::string& codePage);
 
+/// \brief The bytes of ci.tbo or cigr.tbo holding plain `lines`, and the plain lines of such bytes.
+std::string ScrambledPersonal(const std::vector<std::string>& lines);
+std::vector<std::string> PlainPersonal(const std::string& stored);
+
 /// \brief A fresh folder under the system's temporary folder, removed with its content.
 class TempFolder {
   public:

@@ -74,21 +74,6 @@ void MakeFifo(const std::string& path) {
     ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << path;
 }
 
-// The plain lines of a personal index, as it is stored: scrambled, each ending in CR LF.
-std::vector<std::string> PlainLines(const std::string& stored) {
-    std::vector<std::string> lines;
-    for (const std::string& line : SplitLines(stored))
-        lines.push_back(DecodePersonalText(line));
-    return lines;
-}
-
-std::string StoredLines(const std::vector<std::string>& plain) {
-    std::string stored;
-    for (const std::string& line : plain)
-        stored += EncodePersonalText(line) + "\r\n";
-    return stored;
-}
-
 // An insert that replaces all three personal files when it goes through.
 const Args kInsert = {"insert",  "--english",     "gear",         "--greek",
                       "γρανάζι", "--description", "toothed wheel"};
@@ -331,12 +316,12 @@ TEST_F(CliInputsTest, FolderInPlaceOfTheStoresOwnFileRefusesChanges) {
 
 TEST_F(CliInputsTest, DamagedPersonalLinesAreSkippedAndRefuseChanges) {
     const std::string good = personal.Read("ci.tbo");
-    std::vector<std::string> lines = PlainLines(good);
+    std::vector<std::string> lines = test::PlainPersonal(good);
     ASSERT_EQ(lines.size(), 2u);
     // An anchor past the largest entry number, between the two good lines.
     lines.insert(lines.begin() + 1, "70000" + std::string("00004") + "broken" +
                                         std::string(74, ' ') + "00000001" + "00003" + "MECH");
-    personal.Write("ci.tbo", StoredLines(lines));
+    personal.Write("ci.tbo", test::ScrambledPersonal(lines));
     CliRun dump = Cli({"dump"});
     EXPECT_EQ(dump.status, 0) << dump.err;
     EXPECT_EQ(Entries(dump.out), kAllEntries);
