@@ -133,6 +133,8 @@ class TMainLex : public QWidget {
     void ApplyTables(EntryTables tables);
     void WatchPersonalFolder();
     void PersonalFilesChanged();
+    /// Warns once when the personal files could not be read whole.
+    void TellPersonalProblem();
     bool ReportStoreResult(const personal::StoreResult& result);
 
     // Preparing a lexicon release.
@@ -162,6 +164,7 @@ class TMainLex : public QWidget {
     std::vector<int> listSlots_;
     QFileSystemWatcher* personalWatcher_ = nullptr;  // the personal folder, for others' changes
     QTimer* settleTimer_ = nullptr;
+    std::string toldProblem_;  // what the user was last told kept their files from being read
     std::string searchMode_;
     SearchCriteria criteria_;
 

@@ -3,6 +3,7 @@
 // entries, found again by number.
 #include <QDir>
 #include <QFileSystemWatcher>
+#include <QMessageBox>
 #include <QTimer>
 
 #include "entries_list.h"
@@ -40,6 +41,23 @@ void TMainLex::ApplyTables(EntryTables tables) {
     // The entry in the pane is gone: its text and its edit commands go with it.
     if (shown != 0 && history_.currentSlot() == 0) ClearEntryPane();
     WatchPersonalFolder();
+    TellPersonalProblem();
+}
+
+void TMainLex::TellPersonalProblem() {
+    const std::string& problem = tables_.personalProblem;
+    if (problem == toldProblem_) return;
+    toldProblem_ = problem;
+    if (problem.empty()) return;
+    // Not modal: the user goes on reading; a change would be refused with the same reason.
+    auto* box = new QMessageBox(QMessageBox::Warning, "Orvan",
+                                Caption("Δεν διαβάστηκαν όλα τα λήμματά σας. Όσο τα αρχεία "
+                                        "τους είναι έτσι, δεν αλλάζουν."),
+                                QMessageBox::Ok, this);
+    box->setInformativeText(QString::fromLocal8Bit(problem.c_str()));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 void TMainLex::WatchPersonalFolder() {

@@ -1,6 +1,7 @@
 // The window while another program (a second window, orvan-cli) changes the same personal
 // folder: its edits act on the entry the user chose, found by number, and it notices the other
 // program's changes and keeps its list on the same entries.
+#include <QApplication>
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -133,6 +134,31 @@ TEST_F(SharedFolderTest, AnotherProgramsChangeIsReadAndTheListFollowsItsEntries)
     EXPECT_FALSE(c().DeleteEntry_Button->isEnabled());
     Search("gab");
     EXPECT_EQ(ListTexts(), (std::vector<QString>{"gabble *"}));
+}
+
+TEST_F(SharedFolderTest, DamagedFilesAreToldOfOnceAndShownAsFarAsTheyGo) {
+    const auto warnings = [] {
+        std::vector<QString> texts;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (box != nullptr && box->isVisible()) texts.push_back(box->informativeText());
+        }
+        return texts;
+    };
+    EXPECT_TRUE(warnings().empty());
+    // Another program, or a disk fault, leaves a line that cannot be read in the middle.
+    std::vector<std::string> lines = PlainPersonal(personal.Read("ci.tbo"));
+    lines.insert(lines.begin() + 1, "00001000x7");
+    personal.Write("ci.tbo", ScrambledPersonal(lines));
+    QTRY_COMPARE(warnings(), std::vector<QString>{"ci.tbo line 2 is damaged"});
+    Search("gas");
+    EXPECT_EQ(ListTexts(), (std::vector<QString>{"gas", "gasket *", "gasoline *"}));
+    // Reading the same files again tells nothing new.
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(widget)) box->close();
+    c().Button2->click();  // the hidden reload
+    QTest::qWait(50);
+    EXPECT_TRUE(warnings().empty());
 }
 
 }  // namespace
