@@ -1,6 +1,7 @@
 // The store when other programs use the same personal folder, when the tables are older than
 // the files, and when the folder holds what the store did not put there.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -213,6 +214,24 @@ TEST_F(StoreSafetyTest, ReplacedFilesKeepTheirPermissions) {
     ASSERT_EQ(::stat(personal.texts.c_str(), &texts), 0);
     EXPECT_EQ(english.st_mode & 07777, 0600u);
     EXPECT_EQ(texts.st_mode & 07777, 0640u);
+}
+
+TEST_F(StoreSafetyTest, AChangeMadeAsTheSuperuserLeavesTheFilesToTheirOwner) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only the superuser gives files away";
+    ASSERT_TRUE(Insert("beta", Cp("βήτα")).done());
+    for (const std::string* path :
+         {&personal.englishIndex, &personal.greekIndex, &personal.texts}) {
+        ASSERT_EQ(::chown(path->c_str(), 65534, 65534), 0);
+    }
+    fileSystem = &personal::DiskFiles();
+    ASSERT_TRUE(Insert("gamma", Cp("γάμμα")).done());
+    for (const std::string* path :
+         {&personal.englishIndex, &personal.greekIndex, &personal.texts}) {
+        struct stat info {};
+        ASSERT_EQ(::stat(path->c_str(), &info), 0);
+        EXPECT_EQ(info.st_uid, 65534u) << *path;
+        EXPECT_EQ(info.st_gid, 65534u) << *path;
+    }
 }
 
 // Hard links refused, as on a file system without them or for another owner's files.
