@@ -9,16 +9,17 @@ namespace orvan::personal {
 namespace {
 
 // Reads under the shared lock; a lock that cannot be had is named in the problem, and the files
-// are read all the same, since reading never harms them.
+// are read all the same, since reading never harms them. Unless `asTheyAre`, nothing is read
+// when an interrupted change is found (`needsRecovery`).
 PersonalIndexes ReadShared(const PersonalFiles& personal, StoreFileSystem& files,
-                           bool& needsRecovery) {
+                           bool& needsRecovery, bool asTheyAre = false) {
     const std::string folder = StoreFolder(personal);
     std::unique_ptr<FolderLock> lock;
     std::string lockProblem;
     try {
         lock = files.LockFolder(folder, LockMode::Shared);
         needsRecovery = NeedsRecovery(files, folder, Temporaries(personal));
-        if (needsRecovery) return {};
+        if (needsRecovery && !asTheyAre) return {};
     } catch (const StoreFileError& error) {
         needsRecovery = false;
         lockProblem = error.what();
@@ -45,7 +46,8 @@ PersonalIndexes ReadPersonalIndexesLocked(const PersonalFiles& personal, StoreFi
         }
     }
     // Shown as they are, but never the ground of a change.
-    PersonalIndexes indexes = ReadIndexes(files, personal);
+    bool needsRecovery = false;
+    PersonalIndexes indexes = ReadShared(personal, files, needsRecovery, true);
     indexes.problem =
         "the personal files could not be put back after an interrupted change (" +
         (unrecovered.empty() ? std::string("another program kept interrupting it") : unrecovered) +

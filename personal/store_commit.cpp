@@ -23,13 +23,10 @@ struct JournalLine {
     std::string name;
 };
 
-std::string JournalText(const std::vector<FileReplacement>& replacements,
-                        const std::vector<bool>& existed) {
+std::string JournalText(const std::vector<JournalLine>& journal) {
     std::string text;
-    for (size_t i = 0; i < replacements.size(); ++i) {
-        text += existed[i] ? "1 " : "0 ";
-        text += BaseName(replacements[i].target) + "\n";
-    }
+    for (const JournalLine& line : journal)
+        text += (line.existed ? "1 " : "0 ") + line.name + "\n";
     return text;
 }
 
@@ -100,17 +97,17 @@ void CommitReplacements(StoreFileSystem& files, const std::string& folder,
                         const std::vector<FileReplacement>& replacements) {
     const std::string journal = InFolder(folder, kJournalName);
     const std::string journalTemporary = journal + ".tmp";
-    std::vector<bool> existed;
+    std::vector<JournalLine> kept;  // one line for each target, once its old file is kept
     bool journalWritten = false;
     try {
         for (const FileReplacement& file : replacements) {
             files.WriteDurably(file.temporary, file.bytes, file.target);
         }
         for (const FileReplacement& file : replacements) {
-            existed.push_back(files.Exists(file.target));
-            if (existed.back()) KeepOld(files, file.target);
+            kept.push_back({files.Exists(file.target), BaseName(file.target)});
+            if (kept.back().existed) KeepOld(files, file.target);
         }
-        files.WriteDurably(journalTemporary, JournalText(replacements, existed));
+        files.WriteDurably(journalTemporary, JournalText(kept));
         files.Rename(journalTemporary, journal);
         files.SyncFolder(folder);
         journalWritten = true;
@@ -122,13 +119,13 @@ void CommitReplacements(StoreFileSystem& files, const std::string& folder,
     } catch (const StoreFileError&) {
         try {
             if (journalWritten) {
-                RollBack(files, folder, ReadJournal(JournalText(replacements, existed), journal));
+                RollBack(files, folder, kept);
                 files.SyncFolder(folder);
                 files.Remove(journal);
             }
             for (size_t i = 0; i < replacements.size(); ++i) {
                 files.Remove(replacements[i].temporary);
-                if (i < existed.size() && existed[i]) {
+                if (i < kept.size() && kept[i].existed) {
                     files.Remove(replacements[i].target + kOldSuffix);
                 }
             }
