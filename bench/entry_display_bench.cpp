@@ -3,9 +3,9 @@
 // does. Each iteration shows the next entry.
 #include <benchmark/benchmark.h>
 
-#include "entry_display.h"
-#include "rich_text_view.h"
-#include "tables.h"
+#include "lexicon/entry_display.h"
+#include "lexicon/tables.h"
+#include "richtext/rich_text_view.h"
 
 namespace {
 

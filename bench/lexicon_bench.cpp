@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "lexicon_fixture.h"
-#include "list_search.h"
-#include "tables.h"
+#include "lexicon/list_search.h"
+#include "lexicon/tables.h"
+#include "tests/support/lexicon_fixture.h"
 
 namespace {
 

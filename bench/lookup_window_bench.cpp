@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "entries_list.h"
-#include "main_window.h"
+#include "lookup/entries_list.h"
+#include "lookup/main_window.h"
 
 namespace {
 

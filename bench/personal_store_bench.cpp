@@ -7,10 +7,10 @@
 
 #include <memory>
 
-#include "lexicon_fixture.h"
-#include "merged_tables.h"
-#include "personal_store.h"
-#include "tables.h"
+#include "lexicon/tables.h"
+#include "personal/merged_tables.h"
+#include "personal/personal_store.h"
+#include "tests/support/lexicon_fixture.h"
 
 namespace {
 

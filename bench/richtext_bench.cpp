@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "plain_text.h"
-#include "rich_text_view.h"
+#include "richtext/plain_text.h"
+#include "richtext/rich_text_view.h"
 
 namespace {
 

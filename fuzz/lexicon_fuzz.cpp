@@ -6,12 +6,12 @@
 #include <filesystem>
 #include <string>
 
-#include "codecs.h"
-#include "line_formats.h"
-#include "list_search.h"
-#include "search_keys.h"
-#include "tables.h"
-#include "text_file.h"
+#include "lexicon/codecs.h"
+#include "lexicon/line_formats.h"
+#include "lexicon/list_search.h"
+#include "lexicon/search_keys.h"
+#include "lexicon/tables.h"
+#include "lexicon/text_file.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "document_builder.h"
-#include "plain_text.h"
+#include "richtext/document_builder.h"
+#include "richtext/plain_text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "codecs.h"
+#include "lexicon/codecs.h"
 
 #include <array>
 

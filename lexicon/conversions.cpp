@@ -1,9 +1,9 @@
-#include "conversions.h"
+#include "lexicon/conversions.h"
 
 #include <vector>
 
-#include "codecs.h"
-#include "text_file.h"
+#include "lexicon/codecs.h"
+#include "lexicon/text_file.h"
 
 namespace orvan {
 

@@ -1,10 +1,10 @@
-#include "description.h"
+#include "lexicon/description.h"
 
 #include <algorithm>
 
-#include "codecs.h"
-#include "line_formats.h"
-#include "text_file.h"
+#include "lexicon/codecs.h"
+#include "lexicon/line_formats.h"
+#include "lexicon/text_file.h"
 
 namespace orvan {
 

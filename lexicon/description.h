@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "lexicon_files.h"
-#include "tables.h"
+#include "lexicon/lexicon_files.h"
+#include "lexicon/tables.h"
 
 namespace orvan {
 

@@ -1,6 +1,6 @@
-#include "entry_display.h"
+#include "lexicon/entry_display.h"
 
-#include "description.h"
+#include "lexicon/description.h"
 
 namespace orvan {
 

@@ -12,10 +12,10 @@
 #include <optional>
 #include <unordered_map>
 
-#include "codecs.h"
-#include "line_formats.h"
-#include "tables.h"
-#include "text_file.h"
+#include "lexicon/codecs.h"
+#include "lexicon/line_formats.h"
+#include "lexicon/tables.h"
+#include "lexicon/text_file.h"
 
 namespace orvan {
 

@@ -1,4 +1,4 @@
-#include "lexicon_files.h"
+#include "lexicon/lexicon_files.h"
 
 namespace orvan {
 

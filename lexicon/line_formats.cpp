@@ -1,8 +1,8 @@
-#include "line_formats.h"
+#include "lexicon/line_formats.h"
 
 #include <limits>
 
-#include "search_keys.h"
+#include "lexicon/search_keys.h"
 
 namespace orvan {
 

@@ -1,6 +1,6 @@
-#include "list_search.h"
+#include "lexicon/list_search.h"
 
-#include "search_keys.h"
+#include "lexicon/search_keys.h"
 
 namespace orvan {
 

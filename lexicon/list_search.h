@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tables.h"
+#include "lexicon/tables.h"
 
 namespace orvan {
 

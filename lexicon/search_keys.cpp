@@ -1,4 +1,4 @@
-#include "search_keys.h"
+#include "lexicon/search_keys.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "settings.h"
+#include "lexicon/settings.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "text_file.h"
+#include "lexicon/text_file.h"
 
 namespace orvan {
 

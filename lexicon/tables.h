@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "lexicon_files.h"
+#include "lexicon/lexicon_files.h"
 
 namespace orvan {
 

@@ -5,12 +5,12 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include "code_pages.h"
-#include "entries_list.h"
-#include "entry_display.h"
-#include "figure_links.h"
-#include "main_window.h"
-#include "rich_text_view.h"
+#include "lexicon/entry_display.h"
+#include "lookup/entries_list.h"
+#include "lookup/figure_links.h"
+#include "lookup/main_window.h"
+#include "richtext/code_pages.h"
+#include "richtext/rich_text_view.h"
 
 namespace orvan::lookup {
 

@@ -1,4 +1,4 @@
-#include "edge_anchors.h"
+#include "lookup/edge_anchors.h"
 
 #include <QWidget>
 

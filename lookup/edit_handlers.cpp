@@ -5,13 +5,13 @@
 #include <QMessageBox>
 #include <QToolButton>
 
-#include "busy_cursor.h"
-#include "code_pages.h"
-#include "entries_list.h"
-#include "insert_entry_form.h"
-#include "main_window.h"
-#include "personal_store.h"
-#include "rich_text_view.h"
+#include "lookup/busy_cursor.h"
+#include "lookup/entries_list.h"
+#include "lookup/main_window.h"
+#include "personal/insert_entry_form.h"
+#include "personal/personal_store.h"
+#include "richtext/code_pages.h"
+#include "richtext/rich_text_view.h"
 
 namespace orvan::lookup {
 

@@ -1,4 +1,4 @@
-#include "entries_list.h"
+#include "lookup/entries_list.h"
 
 #include <QAbstractListModel>
 #include <QApplication>

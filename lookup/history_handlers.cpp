@@ -4,8 +4,8 @@
 #include <QMenu>
 #include <QToolButton>
 
-#include "code_pages.h"
-#include "main_window.h"
+#include "lookup/main_window.h"
+#include "richtext/code_pages.h"
 
 namespace orvan::lookup {
 

@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include "code_pages.h"
-#include "main_window.h"
-#include "search_keys.h"
+#include "lexicon/search_keys.h"
+#include "lookup/main_window.h"
+#include "richtext/code_pages.h"
 
 namespace orvan::lookup {
 

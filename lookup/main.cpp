@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QStyleFactory>
 
-#include "main_window.h"
+#include "lookup/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

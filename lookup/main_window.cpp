@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "lookup/main_window.h"
 
 #include <QComboBox>
 #include <QCursor>
@@ -15,13 +15,13 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "busy_cursor.h"
-#include "code_pages.h"
-#include "desktop_look.h"
-#include "entries_list.h"
-#include "rich_text_view.h"
-#include "select_custom_dir_form.h"
-#include "settings.h"
+#include "lexicon/settings.h"
+#include "lookup/busy_cursor.h"
+#include "lookup/entries_list.h"
+#include "platform/desktop_look.h"
+#include "richtext/code_pages.h"
+#include "richtext/rich_text_view.h"
+#include "setup/select_custom_dir_form.h"
 
 namespace orvan::lookup {
 

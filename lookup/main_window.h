@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "edge_anchors.h"
-#include "keyboard_layouts.h"
-#include "lexicon_files.h"
-#include "list_search.h"
-#include "navigation_history.h"
-#include "personal_store.h"
-#include "tables.h"
-#include "window_face.h"
+#include "lexicon/lexicon_files.h"
+#include "lexicon/list_search.h"
+#include "lexicon/tables.h"
+#include "lookup/edge_anchors.h"
+#include "lookup/navigation_history.h"
+#include "lookup/window_face.h"
+#include "personal/personal_store.h"
+#include "platform/keyboard_layouts.h"
 
 class QFileSystemWatcher;
 class QMenu;

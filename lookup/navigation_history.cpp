@@ -1,4 +1,4 @@
-#include "navigation_history.h"
+#include "lookup/navigation_history.h"
 
 #include <algorithm>
 

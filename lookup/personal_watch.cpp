@@ -6,10 +6,10 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "entries_list.h"
-#include "main_window.h"
-#include "merged_tables.h"
-#include "slot_remap.h"
+#include "lookup/entries_list.h"
+#include "lookup/main_window.h"
+#include "lookup/slot_remap.h"
+#include "personal/merged_tables.h"
 
 namespace orvan::lookup {
 

@@ -3,8 +3,8 @@
 // The buttons are never shown to the user.
 #include <QMessageBox>
 
-#include "conversions.h"
-#include "main_window.h"
+#include "lexicon/conversions.h"
+#include "lookup/main_window.h"
 
 namespace orvan::lookup {
 

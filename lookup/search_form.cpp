@@ -1,4 +1,4 @@
-#include "search_form.h"
+#include "lookup/search_form.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "code_pages.h"
-#include "window_face.h"
+#include "lookup/window_face.h"
+#include "richtext/code_pages.h"
 
 namespace orvan::lookup {
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "list_search.h"
+#include "lexicon/list_search.h"
 
 class QLineEdit;
 

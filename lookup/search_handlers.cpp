@@ -5,12 +5,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "busy_cursor.h"
-#include "code_pages.h"
-#include "entries_list.h"
-#include "main_window.h"
-#include "rich_text_view.h"
-#include "search_form.h"
+#include "lookup/busy_cursor.h"
+#include "lookup/entries_list.h"
+#include "lookup/main_window.h"
+#include "lookup/search_form.h"
+#include "richtext/code_pages.h"
+#include "richtext/rich_text_view.h"
 
 namespace orvan::lookup {
 

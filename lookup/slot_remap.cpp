@@ -1,4 +1,4 @@
-#include "slot_remap.h"
+#include "lookup/slot_remap.h"
 
 namespace orvan::lookup {
 

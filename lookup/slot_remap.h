@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "tables.h"
+#include "lexicon/tables.h"
 
 namespace orvan::lookup {
 

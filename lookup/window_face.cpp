@@ -1,4 +1,4 @@
-#include "window_face.h"
+#include "lookup/window_face.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "desktop_look.h"
-#include "entries_list.h"
-#include "rich_text_view.h"
+#include "lookup/entries_list.h"
+#include "platform/desktop_look.h"
+#include "richtext/rich_text_view.h"
 
 namespace orvan::lookup {
 

@@ -1,10 +1,10 @@
-#include "entry_placement.h"
+#include "personal/entry_placement.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "line_formats.h"
-#include "search_keys.h"
+#include "lexicon/line_formats.h"
+#include "lexicon/search_keys.h"
 
 namespace orvan::personal {
 

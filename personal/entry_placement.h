@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "store_contents.h"
-#include "tables.h"
+#include "lexicon/tables.h"
+#include "personal/store_contents.h"
 
 namespace orvan::personal {
 

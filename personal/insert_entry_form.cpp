@@ -1,4 +1,4 @@
-#include "insert_entry_form.h"
+#include "personal/insert_entry_form.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "code_pages.h"
-#include "desktop_look.h"
+#include "platform/desktop_look.h"
+#include "richtext/code_pages.h"
 
 namespace orvan::personal {
 

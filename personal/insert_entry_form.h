@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QStringList>
 
-#include "personal_store.h"
+#include "personal/personal_store.h"
 
 class QComboBox;
 class QLabel;

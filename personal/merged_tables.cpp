@@ -1,8 +1,8 @@
-#include "merged_tables.h"
+#include "personal/merged_tables.h"
 
-#include "personal_store.h"
-#include "store_commit.h"
-#include "store_contents.h"
+#include "personal/personal_store.h"
+#include "personal/store_commit.h"
+#include "personal/store_contents.h"
 
 namespace orvan::personal {
 

@@ -3,9 +3,9 @@
 // made by another program is seen half done, after putting back a change that was cut off.
 #pragma once
 
-#include "lexicon_files.h"
-#include "store_files.h"
-#include "tables.h"
+#include "lexicon/lexicon_files.h"
+#include "lexicon/tables.h"
+#include "personal/store_files.h"
 
 namespace orvan::personal {
 

@@ -1,14 +1,14 @@
-#include "personal_store.h"
+#include "personal/personal_store.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "codecs.h"
-#include "entry_placement.h"
-#include "line_formats.h"
-#include "search_keys.h"
-#include "store_commit.h"
-#include "store_contents.h"
+#include "lexicon/codecs.h"
+#include "lexicon/line_formats.h"
+#include "lexicon/search_keys.h"
+#include "personal/entry_placement.h"
+#include "personal/store_commit.h"
+#include "personal/store_contents.h"
 
 namespace orvan::personal {
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "lexicon_files.h"
-#include "store_files.h"
-#include "tables.h"
+#include "lexicon/lexicon_files.h"
+#include "lexicon/tables.h"
+#include "personal/store_files.h"
 
 namespace orvan::personal {
 

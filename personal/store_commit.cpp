@@ -1,8 +1,8 @@
-#include "store_commit.h"
+#include "personal/store_commit.h"
 
 #include <array>
 
-#include "text_file.h"
+#include "lexicon/text_file.h"
 
 namespace orvan::personal {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "store_files.h"
+#include "personal/store_files.h"
 
 namespace orvan::personal {
 

@@ -1,8 +1,8 @@
-#include "store_contents.h"
+#include "personal/store_contents.h"
 
-#include "codecs.h"
-#include "line_formats.h"
-#include "text_file.h"
+#include "lexicon/codecs.h"
+#include "lexicon/line_formats.h"
+#include "lexicon/text_file.h"
 
 namespace orvan::personal {
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "lexicon_files.h"
-#include "line_formats.h"
-#include "store_commit.h"
-#include "store_files.h"
-#include "tables.h"
+#include "lexicon/lexicon_files.h"
+#include "lexicon/line_formats.h"
+#include "lexicon/tables.h"
+#include "personal/store_commit.h"
+#include "personal/store_files.h"
 
 namespace orvan::personal {
 

@@ -1,4 +1,4 @@
-#include "store_files.h"
+#include "personal/store_files.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -10,7 +10,7 @@
 #include <cstring>
 #include <thread>
 
-#include "text_file.h"
+#include "lexicon/text_file.h"
 
 namespace orvan::personal {
 

@@ -1,4 +1,4 @@
-#include "desktop_look.h"
+#include "platform/desktop_look.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "keyboard_layouts.h"
+#include "platform/keyboard_layouts.h"
 
 // Qt's headers go before X11's, whose macros (Bool, Status) they must not see.
 // clang-format off

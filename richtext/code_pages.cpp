@@ -1,4 +1,4 @@
-#include "code_pages.h"
+#include "richtext/code_pages.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "document_builder.h"
+#include "richtext/document_builder.h"
 
 #include <QImage>
 #include <QTextTable>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "code_pages.h"
+#include "richtext/code_pages.h"
 
 namespace orvan::richtext {
 

@@ -8,7 +8,7 @@
 #include <QTextDocument>
 #include <string_view>
 
-#include "rtf_reader.h"
+#include "richtext/rtf_reader.h"
 
 namespace orvan::richtext {
 

@@ -1,6 +1,6 @@
-#include "plain_text.h"
+#include "richtext/plain_text.h"
 
-#include "code_pages.h"
+#include "richtext/code_pages.h"
 
 namespace orvan::richtext {
 

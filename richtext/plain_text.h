@@ -6,7 +6,7 @@
 #include <QString>
 #include <string_view>
 
-#include "rtf_reader.h"
+#include "richtext/rtf_reader.h"
 
 namespace orvan::richtext {
 

@@ -1,4 +1,4 @@
-#include "rich_text_view.h"
+#include "richtext/rich_text_view.h"
 
 #include <QFile>
 #include <QMimeData>
@@ -8,8 +8,8 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
-#include "document_builder.h"
-#include "rtf_writer.h"
+#include "richtext/document_builder.h"
+#include "richtext/rtf_writer.h"
 
 namespace orvan::richtext {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "rtf_reader.h"
+#include "richtext/rtf_reader.h"
 
 class QPrinter;
 

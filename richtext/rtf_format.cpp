@@ -1,4 +1,4 @@
-#include "rtf_format.h"
+#include "richtext/rtf_format.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "rtf_reader.h"
+#include "richtext/rtf_reader.h"
 
 #include <algorithm>
 
-#include "code_pages.h"
+#include "richtext/code_pages.h"
 
 namespace orvan::richtext {
 

@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "rtf_format.h"
-#include "rtf_tokenizer.h"
-#include "rtf_words.h"
+#include "richtext/rtf_format.h"
+#include "richtext/rtf_tokenizer.h"
+#include "richtext/rtf_words.h"
 
 namespace orvan::richtext {
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "code_pages.h"
-#include "rtf_reader.h"
+#include "richtext/code_pages.h"
+#include "richtext/rtf_reader.h"
 
 namespace orvan::richtext {
 

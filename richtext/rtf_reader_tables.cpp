@@ -1,6 +1,6 @@
 // The reader's handling of tables: cells and rows are gathered until the table ends, then sent
 // whole.
-#include "rtf_reader.h"
+#include "richtext/rtf_reader.h"
 
 namespace orvan::richtext {
 

@@ -1,4 +1,4 @@
-#include "rtf_tokenizer.h"
+#include "richtext/rtf_tokenizer.h"
 
 #include <cstring>
 #include <limits>

@@ -1,8 +1,8 @@
-#include "rtf_words.h"
+#include "richtext/rtf_words.h"
 
 #include <unordered_map>
 
-#include "rtf_format.h"
+#include "richtext/rtf_format.h"
 
 namespace orvan::richtext {
 

@@ -1,4 +1,4 @@
-#include "rtf_writer.h"
+#include "richtext/rtf_writer.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -11,8 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "code_pages.h"
-#include "document_builder.h"
+#include "richtext/code_pages.h"
+#include "richtext/document_builder.h"
 
 namespace orvan::richtext {
 

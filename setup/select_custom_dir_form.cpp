@@ -1,4 +1,4 @@
-#include "select_custom_dir_form.h"
+#include "setup/select_custom_dir_form.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -16,7 +16,7 @@
 #include <QTextCursor>
 #include <QTreeView>
 
-#include "desktop_look.h"
+#include "platform/desktop_look.h"
 
 namespace orvan::setup {
 

@@ -1,12 +1,12 @@
 // What choosing an entry shows: labels by language, the field, the edit commands by kind, and the
 // description body with its supplement.
-#include "entry_display.h"
+#include "lexicon/entry_display.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "lexicon_fixture.h"
+#include "tests/support/lexicon_fixture.h"
 
 namespace orvan {
 namespace {

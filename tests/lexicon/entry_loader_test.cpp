@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "codecs.h"
-#include "lexicon_fixture.h"
-#include "tables.h"
+#include "lexicon/codecs.h"
+#include "lexicon/tables.h"
+#include "tests/support/lexicon_fixture.h"
 
 namespace orvan {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <filesystem>
 
-#include "lexicon_fixture.h"
-#include "line_formats.h"
-#include "text_file.h"
+#include "lexicon/line_formats.h"
+#include "lexicon/text_file.h"
+#include "tests/support/lexicon_fixture.h"
 
 namespace orvan {
 namespace {

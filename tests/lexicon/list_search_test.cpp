@@ -1,8 +1,8 @@
-#include "list_search.h"
+#include "lexicon/list_search.h"
 
 #include <gtest/gtest.h>
 
-#include "lexicon_fixture.h"
+#include "tests/support/lexicon_fixture.h"
 
 namespace orvan {
 namespace {

@@ -1,8 +1,8 @@
-#include "search_keys.h"
+#include "lexicon/search_keys.h"
 
 #include <gtest/gtest.h>
 
-#include "lexicon_fixture.h"
+#include "tests/support/lexicon_fixture.h"
 
 namespace orvan {
 namespace {

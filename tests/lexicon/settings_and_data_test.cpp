@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <set>
 
-#include "codecs.h"
-#include "conversions.h"
-#include "description.h"
-#include "lexicon_fixture.h"
-#include "settings.h"
-#include "text_file.h"
+#include "lexicon/codecs.h"
+#include "lexicon/conversions.h"
+#include "lexicon/description.h"
+#include "lexicon/settings.h"
+#include "lexicon/text_file.h"
+#include "tests/support/lexicon_fixture.h"
 
 namespace orvan {
 namespace {

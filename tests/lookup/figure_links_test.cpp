@@ -1,4 +1,4 @@
-#include "figure_links.h"
+#include "lookup/figure_links.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The back and forward moves of the history, with a stand-in for the window that shows an item
 // again by recording it, as the window's display does.
-#include "navigation_history.h"
+#include "lookup/navigation_history.h"
 
 #include <gtest/gtest.h>
 

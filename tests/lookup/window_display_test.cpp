@@ -9,9 +9,9 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "entries_list.h"
-#include "rich_text_view.h"
-#include "window_fixture.h"
+#include "lookup/entries_list.h"
+#include "richtext/rich_text_view.h"
+#include "tests/lookup/window_fixture.h"
 
 namespace orvan::test {
 namespace {

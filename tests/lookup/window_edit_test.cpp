@@ -4,12 +4,12 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "entries_list.h"
-#include "insert_entry_form.h"
-#include "modal_answer.h"
-#include "rich_text_view.h"
-#include "text_file.h"
-#include "window_fixture.h"
+#include "lexicon/text_file.h"
+#include "lookup/entries_list.h"
+#include "personal/insert_entry_form.h"
+#include "richtext/rich_text_view.h"
+#include "tests/lookup/window_fixture.h"
+#include "tests/support/modal_answer.h"
 
 namespace orvan::test {
 namespace {

@@ -1,13 +1,13 @@
-#include "window_fixture.h"
+#include "tests/lookup/window_fixture.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <filesystem>
 
-#include "entries_list.h"
-#include "modal_answer.h"
-#include "settings.h"
+#include "lexicon/settings.h"
+#include "lookup/entries_list.h"
+#include "tests/support/modal_answer.h"
 
 namespace orvan::test {
 

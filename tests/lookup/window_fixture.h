@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "keyboard_layouts.h"
-#include "lexicon_fixture.h"
-#include "main_window.h"
+#include "lookup/main_window.h"
+#include "platform/keyboard_layouts.h"
+#include "tests/support/lexicon_fixture.h"
 
 /// Shows QStrings readably in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {

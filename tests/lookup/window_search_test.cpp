@@ -7,10 +7,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "entries_list.h"
-#include "modal_answer.h"
-#include "rich_text_view.h"
-#include "window_fixture.h"
+#include "lookup/entries_list.h"
+#include "richtext/rich_text_view.h"
+#include "tests/lookup/window_fixture.h"
+#include "tests/support/modal_answer.h"
 
 namespace orvan::test {
 namespace {

@@ -6,11 +6,11 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "merged_tables.h"
-#include "modal_answer.h"
-#include "personal_store.h"
-#include "rich_text_view.h"
-#include "window_fixture.h"
+#include "personal/merged_tables.h"
+#include "personal/personal_store.h"
+#include "richtext/rich_text_view.h"
+#include "tests/lookup/window_fixture.h"
+#include "tests/support/modal_answer.h"
 
 namespace orvan::test {
 namespace {

@@ -10,11 +10,11 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "edge_anchors.h"
-#include "entries_list.h"
-#include "modal_answer.h"
-#include "rich_text_view.h"
-#include "window_fixture.h"
+#include "lookup/edge_anchors.h"
+#include "lookup/entries_list.h"
+#include "richtext/rich_text_view.h"
+#include "tests/lookup/window_fixture.h"
+#include "tests/support/modal_answer.h"
 
 namespace orvan::test {
 namespace {

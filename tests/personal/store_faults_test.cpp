@@ -4,7 +4,7 @@
 // holds for a change worked out from tables older than the files.
 #include <filesystem>
 
-#include "store_fixture.h"
+#include "tests/personal/store_fixture.h"
 
 namespace orvan::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "store_fixture.h"
+#include "tests/personal/store_fixture.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <set>
 
-#include "codecs.h"
-#include "line_formats.h"
-#include "merged_tables.h"
-#include "search_keys.h"
-#include "text_file.h"
+#include "lexicon/codecs.h"
+#include "lexicon/line_formats.h"
+#include "lexicon/search_keys.h"
+#include "lexicon/text_file.h"
+#include "personal/merged_tables.h"
 
 namespace orvan::test {
 

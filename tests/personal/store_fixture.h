@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "lexicon_fixture.h"
-#include "personal_store.h"
-#include "tables.h"
+#include "lexicon/tables.h"
+#include "personal/personal_store.h"
+#include "tests/support/lexicon_fixture.h"
 
 namespace orvan::test {
 

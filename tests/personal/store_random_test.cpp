@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <random>
 
-#include "description.h"
-#include "store_fixture.h"
+#include "lexicon/description.h"
+#include "tests/personal/store_fixture.h"
 
 namespace orvan::test {
 namespace {

@@ -5,11 +5,11 @@
 
 #include <filesystem>
 
-#include "codecs.h"
-#include "merged_tables.h"
-#include "store_commit.h"
-#include "store_fixture.h"
-#include "text_file.h"
+#include "lexicon/codecs.h"
+#include "lexicon/text_file.h"
+#include "personal/merged_tables.h"
+#include "personal/store_commit.h"
+#include "tests/personal/store_fixture.h"
 
 namespace orvan::test {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <filesystem>
 
-#include "codecs.h"
-#include "description.h"
-#include "store_fixture.h"
-#include "text_file.h"
+#include "lexicon/codecs.h"
+#include "lexicon/description.h"
+#include "lexicon/text_file.h"
+#include "tests/personal/store_fixture.h"
 
 namespace orvan::test {
 namespace {

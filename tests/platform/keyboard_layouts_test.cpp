@@ -1,7 +1,7 @@
 // Choosing the layouts of the two languages, and the desktop's layouts: none offscreen, the XKB
 // groups on X11 (run under tests/e2e/with_xvfb.sh, whose server has the one layout English (US);
 // Xvfb does not take a second layout from setxkbmap).
-#include "keyboard_layouts.h"
+#include "platform/keyboard_layouts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Text between code page 1253 bytes and the screen.
-#include "code_pages.h"
+#include "richtext/code_pages.h"
 
 #include <gtest/gtest.h>
 

@@ -17,7 +17,7 @@
 #include <set>
 #include <string>
 
-#include "plain_text.h"
+#include "richtext/plain_text.h"
 
 namespace orvan::richtext {
 namespace {

@@ -14,9 +14,9 @@
 #include <filesystem>
 #include <random>
 
-#include "document_builder.h"
-#include "plain_text.h"
-#include "rtf_writer.h"
+#include "richtext/document_builder.h"
+#include "richtext/plain_text.h"
+#include "richtext/rtf_writer.h"
 
 namespace orvan::richtext {
 namespace {

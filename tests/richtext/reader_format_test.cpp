@@ -1,8 +1,8 @@
 // What the reader tells its outputs about fonts, colours and formats.
 #include <gtest/gtest.h>
 
-#include "recording_output.h"
-#include "rtf_reader.h"
+#include "richtext/rtf_reader.h"
+#include "tests/richtext/recording_output.h"
 
 namespace orvan::richtext {
 namespace {

@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "plain_text.h"
-#include "rtf_reader.h"
+#include "richtext/plain_text.h"
+#include "richtext/rtf_reader.h"
 
 namespace orvan::richtext {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "rtf_format.h"
+#include "richtext/rtf_format.h"
 
 namespace orvan::richtext::testing {
 

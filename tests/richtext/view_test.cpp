@@ -1,6 +1,6 @@
 // The rich-text view as the windows use it: loading, selection and its signal, mouse presses,
 // copying with formatting, printing.
-#include "rich_text_view.h"
+#include "richtext/rich_text_view.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 #include <QUrl>
 #include <string>
 
-#include "document_builder.h"
-#include "rtf_writer.h"
+#include "richtext/document_builder.h"
+#include "richtext/rtf_writer.h"
 
 namespace orvan::richtext {
 namespace {

@@ -12,9 +12,9 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "lexicon_fixture.h"
-#include "modal_answer.h"
-#include "select_custom_dir_form.h"
+#include "setup/select_custom_dir_form.h"
+#include "tests/support/lexicon_fixture.h"
+#include "tests/support/modal_answer.h"
 
 namespace orvan::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "lexicon_fixture.h"
+#include "tests/support/lexicon_fixture.h"
 
 #include <QString>
 #include <QStringDecoder>
@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "codecs.h"
-#include "text_file.h"
+#include "lexicon/codecs.h"
+#include "lexicon/text_file.h"
 
 namespace orvan::test {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "line_formats.h"
+#include "lexicon/line_formats.h"
 
 namespace orvan::test {
 

@@ -16,7 +16,7 @@
 #include <sstream>
 #include <thread>
 
-#include "lexicon_fixture.h"
+#include "tests/support/lexicon_fixture.h"
 
 extern char** environ;
 

@@ -1,11 +1,11 @@
-#include "cli_fixture.h"
+#include "tests/tools/cli_fixture.h"
 
 #include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
 
-#include "text_file.h"
+#include "lexicon/text_file.h"
 
 namespace orvan::test {
 

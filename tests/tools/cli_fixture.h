@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "lexicon_fixture.h"
+#include "tests/support/lexicon_fixture.h"
 
 namespace orvan::test {
 

@@ -15,9 +15,9 @@
 #include <map>
 #include <sstream>
 
-#include "cli_fixture.h"
-#include "codecs.h"
-#include "text_file.h"
+#include "lexicon/codecs.h"
+#include "lexicon/text_file.h"
+#include "tests/tools/cli_fixture.h"
 
 namespace orvan {
 namespace {

@@ -2,8 +2,8 @@
 // exit status.
 #include <gtest/gtest.h>
 
-#include "cli_fixture.h"
-#include "text_file.h"
+#include "lexicon/text_file.h"
+#include "tests/tools/cli_fixture.h"
 
 namespace orvan {
 namespace {

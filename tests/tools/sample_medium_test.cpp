@@ -1,11 +1,11 @@
 // The sample distribution medium the build makes: a lexicon the program can load and show.
 #include <gtest/gtest.h>
 
-#include "description.h"
-#include "lexicon_fixture.h"
-#include "search_keys.h"
-#include "tables.h"
-#include "text_file.h"
+#include "lexicon/description.h"
+#include "lexicon/search_keys.h"
+#include "lexicon/tables.h"
+#include "lexicon/text_file.h"
+#include "tests/support/lexicon_fixture.h"
 
 namespace orvan {
 namespace {

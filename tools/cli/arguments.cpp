@@ -1,4 +1,4 @@
-#include "arguments.h"
+#include "tools/cli/arguments.h"
 
 #include <algorithm>
 

@@ -1,18 +1,18 @@
-#include "commands.h"
+#include "tools/cli/commands.h"
 
 #include <QStringList>
 
-#include "conversions.h"
-#include "edit_commands.h"
-#include "entry_display.h"
-#include "line_formats.h"
-#include "list_search.h"
-#include "loaded_lexicon.h"
-#include "plain_text.h"
-#include "settings.h"
-#include "tables.h"
-#include "text_boundary.h"
-#include "text_file.h"
+#include "lexicon/conversions.h"
+#include "lexicon/entry_display.h"
+#include "lexicon/line_formats.h"
+#include "lexicon/list_search.h"
+#include "lexicon/settings.h"
+#include "lexicon/tables.h"
+#include "lexicon/text_file.h"
+#include "richtext/plain_text.h"
+#include "tools/cli/edit_commands.h"
+#include "tools/cli/loaded_lexicon.h"
+#include "tools/cli/text_boundary.h"
 
 namespace orvan::cli {
 

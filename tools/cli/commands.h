@@ -4,7 +4,7 @@
 #include <ostream>
 #include <stdexcept>
 
-#include "arguments.h"
+#include "tools/cli/arguments.h"
 
 namespace orvan::cli {
 

@@ -1,13 +1,13 @@
-#include "edit_commands.h"
+#include "tools/cli/edit_commands.h"
 
 #include <filesystem>
 
-#include "commands.h"
-#include "line_formats.h"
-#include "loaded_lexicon.h"
-#include "personal_store.h"
-#include "text_boundary.h"
-#include "text_file.h"
+#include "lexicon/line_formats.h"
+#include "lexicon/text_file.h"
+#include "personal/personal_store.h"
+#include "tools/cli/commands.h"
+#include "tools/cli/loaded_lexicon.h"
+#include "tools/cli/text_boundary.h"
 
 namespace orvan::cli {
 

@@ -1,15 +1,15 @@
-#include "loaded_lexicon.h"
+#include "tools/cli/loaded_lexicon.h"
 
 #include <QDir>
 #include <QStandardPaths>
 
 #include <iostream>
 
-#include "commands.h"
-#include "merged_tables.h"
-#include "settings.h"
-#include "text_boundary.h"
-#include "text_file.h"
+#include "lexicon/settings.h"
+#include "lexicon/text_file.h"
+#include "personal/merged_tables.h"
+#include "tools/cli/commands.h"
+#include "tools/cli/text_boundary.h"
 
 namespace orvan::cli {
 

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "arguments.h"
-#include "lexicon_files.h"
-#include "tables.h"
+#include "lexicon/lexicon_files.h"
+#include "lexicon/tables.h"
+#include "tools/cli/arguments.h"
 
 namespace orvan::cli {
 

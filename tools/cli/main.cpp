@@ -2,7 +2,7 @@
 
 #include <iostream>
 
-#include "commands.h"
+#include "tools/cli/commands.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "text_boundary.h"
+#include "tools/cli/text_boundary.h"
 
 #include <QByteArray>
 #include <QString>

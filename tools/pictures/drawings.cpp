@@ -1,4 +1,4 @@
-#include "drawings.h"
+#include "tools/pictures/drawings.h"
 
 #include <QFont>
 #include <QFontMetrics>

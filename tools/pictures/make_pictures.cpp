@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <iostream>
 
-#include "drawings.h"
+#include "tools/pictures/drawings.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

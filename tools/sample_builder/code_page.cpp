@@ -1,4 +1,4 @@
-#include "code_page.h"
+#include "tools/sample_builder/code_page.h"
 
 #include <QStringDecoder>
 

@@ -1,4 +1,4 @@
-#include "dictd.h"
+#include "tools/sample_builder/dictd.h"
 
 #include <zlib.h>
 

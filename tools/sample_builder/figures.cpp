@@ -1,4 +1,4 @@
-#include "figures.h"
+#include "tools/sample_builder/figures.h"
 
 #include <QImage>
 #include <QPainter>

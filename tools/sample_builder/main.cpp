@@ -8,11 +8,11 @@
 #include <QGuiApplication>
 #include <iostream>
 
-#include "dictd.h"
-#include "drawings.h"
-#include "figures.h"
-#include "sample_lexicon.h"
-#include "text_file.h"
+#include "lexicon/text_file.h"
+#include "tools/pictures/drawings.h"
+#include "tools/sample_builder/dictd.h"
+#include "tools/sample_builder/figures.h"
+#include "tools/sample_builder/sample_lexicon.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "sample_lexicon.h"
+#include "tools/sample_builder/sample_lexicon.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,10 +8,10 @@
 #include <set>
 #include <stdexcept>
 
-#include "code_page.h"
-#include "line_formats.h"
-#include "search_keys.h"
-#include "tables.h"
+#include "lexicon/line_formats.h"
+#include "lexicon/search_keys.h"
+#include "lexicon/tables.h"
+#include "tools/sample_builder/code_page.h"
 
 namespace orvan::sample {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "dictd.h"
+#include "tools/sample_builder/dictd.h"
 
 namespace orvan::sample {
 
