@@ -55,7 +55,7 @@ struct EditedLexicon {
 
     orvan::personal::StoreContext Context() { return {files, tables, &fields, personal}; }
 
-    int SlotOfKind(char kind, int from) const {
+    int SlotOfKind(orvan::EntryKind kind, int from) const {
         for (int slot = from; slot <= tables.entries.Count(); ++slot)
             if (tables.entries[slot].Kind == kind) return slot;
         return 0;
@@ -83,7 +83,7 @@ void InsertAndReload(benchmark::State& state) {
     state.counters["personal"] = static_cast<double>(lexicon.notes.size() + [&] {
         int own = 0;
         for (int slot = 1; slot <= lexicon.tables.entries.Count(); ++slot)
-            own += lexicon.tables.entries[slot].Kind == 'C';
+            own += lexicon.tables.entries[slot].Kind == orvan::EntryKind::Personal;
         return own;
     }());
 }
@@ -93,9 +93,10 @@ void UpdateAndReload(benchmark::State& state) {
     EditedLexicon& lexicon = Lexicon();
     int from = 1;
     for (auto _ : state) {
-        const int slot = lexicon.SlotOfKind('C', from);
+        const int slot = lexicon.SlotOfKind(orvan::EntryKind::Personal, from);
         from = slot + 1;
-        const orvan::personal::EntryRef target{lexicon.tables.entries[slot].Number, 'C'};
+        const orvan::personal::EntryRef target{lexicon.tables.entries[slot].Number,
+                                               orvan::EntryKind::Personal};
         if (!orvan::personal::UpdatePersonalEntry(lexicon.Context(), target, kEntry).done()) {
             state.SkipWithError("the update failed");
             return;
@@ -108,7 +109,7 @@ BENCHMARK(UpdateAndReload)->Unit(benchmark::kMillisecond)->Iterations(30);
 void DeleteAndReload(benchmark::State& state) {
     EditedLexicon& lexicon = Lexicon();
     for (auto _ : state) {
-        const int slot = lexicon.SlotOfKind('C', 1);
+        const int slot = lexicon.SlotOfKind(orvan::EntryKind::Personal, 1);
         const uint16_t number = lexicon.tables.entries[slot].Number;
         if (!orvan::personal::DeletePersonalEntry(lexicon.Context(), number).done()) {
             state.SkipWithError("the delete failed");

@@ -25,7 +25,7 @@ std::string ReadDescription(DescriptionStore store, const std::string& path, lon
 
 std::string ReadEntryDescription(const EntryRecord& entry, const LexiconFiles& files,
                                  const PersonalFiles& personal) {
-    if (entry.Kind == 'C') {
+    if (entry.Kind == EntryKind::Personal) {
         return ReadDescription(DescriptionStore::Personal, personal.texts, entry.DescPos,
                                entry.DescLen);
     }

@@ -32,16 +32,17 @@ EntryDisplay DescribeEntry(int slot, const EntryTables& tables, const FieldTable
     display.rendering = greekMode ? entry.Headword : greek;
     display.renderingHint = greekMode ? kEnglishRenderingHint : kGreekRenderingHint;
     display.fieldText = FieldText(fields, entry.FieldCode);
-    display.deleteEnabled = entry.Kind == 'C';
+    display.deleteEnabled = entry.Kind == EntryKind::Personal;
 
     const std::optional<std::string> description =
-        entry.Kind == 'C' ? TryReadDescription(DescriptionStore::Personal, personal.texts,
-                                               entry.DescPos, entry.DescLen)
-                          : TryReadDescription(DescriptionStore::Lexicon, files.descriptions,
-                                               entry.DescPos, entry.DescLen);
+        entry.Kind == EntryKind::Personal
+            ? TryReadDescription(DescriptionStore::Personal, personal.texts, entry.DescPos,
+                                 entry.DescLen)
+            : TryReadDescription(DescriptionStore::Lexicon, files.descriptions, entry.DescPos,
+                                 entry.DescLen);
     if (description) {
         const std::optional<std::string> supplement =
-            entry.Kind == 'A' && entry.NoteIndex >= 0 &&
+            entry.Kind == EntryKind::Annotated && entry.NoteIndex >= 0 &&
                     static_cast<size_t>(entry.NoteIndex) < notes.size()
                 ? TryReadSupplement(notes[static_cast<size_t>(entry.NoteIndex)], personal)
                 : std::nullopt;

@@ -134,7 +134,7 @@ class EnglishPass {
             }
             const int slot = entries_.Append(
                 EntryRecord{line->number, std::move(line->headword), line->descPos, line->descLen,
-                            'L', std::move(line->fieldCode), line->keyStart, 0, 0});
+                            EntryKind::Lexicon, std::move(line->fieldCode), line->keyStart, 0, 0});
             MergeAnchoredTo(personal, line->number, slot);
         }
         MergeLeftovers(personal);
@@ -156,7 +156,8 @@ class EnglishPass {
         std::unordered_map<uint16_t, int> lexiconSlots;
         if (personal.HasPending()) {
             for (int slot = entries_.Count(); slot >= 1; --slot) {
-                if (entries_[slot].Kind != 'C') lexiconSlots[entries_[slot].Number] = slot;
+                if (entries_[slot].Kind != EntryKind::Personal)
+                    lexiconSlots[entries_[slot].Number] = slot;
             }
         }
         while (personal.HasPending() && !entries_.Full()) {
@@ -178,12 +179,12 @@ class EnglishPass {
             if (lexiconSlot == 0) return;
             EntryRecord& record = entries_.at(lexiconSlot);
             notes_.push_back(line->location);
-            record.Kind = 'A';
+            record.Kind = EntryKind::Annotated;
             record.NoteIndex = static_cast<int32_t>(notes_.size() - 1);
             return;
         }
-        entries_.Append(EntryRecord{line->own, line->headword, line->textPos, line->textLen, 'C',
-                                    line->fieldCode, 1, 0, 0});
+        entries_.Append(EntryRecord{line->own, line->headword, line->textPos, line->textLen,
+                                    EntryKind::Personal, line->fieldCode, 1, 0, 0});
     }
 
     EntryTable& entries_;

@@ -49,7 +49,9 @@ void Walk(const EntryTable& entries, const GreekTable& greek, bool greekMode, Vi
 }
 
 bool PassesFilters(const EntryRecord& english, const FillRequest& request) {
-    if (request.personalOnly && english.Kind != 'C' && english.Kind != 'A') return false;
+    if (request.personalOnly && english.Kind != EntryKind::Personal &&
+        english.Kind != EntryKind::Annotated)
+        return false;
     return request.fieldCode.empty() || english.FieldCode == request.fieldCode;
 }
 
@@ -113,7 +115,7 @@ FillResult SearchMulti(const EntryTable& entries, const GreekTable& greek,
 }  // namespace
 
 std::string ListItemText(const std::string& headword, const EntryRecord& english) {
-    return english.Kind == 'C' ? headword + " *" : headword;
+    return english.Kind == EntryKind::Personal ? headword + " *" : headword;
 }
 
 FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::string_view entryText,

@@ -14,15 +14,26 @@ namespace orvan {
 inline constexpr int kTableCapacity = 40000;
 inline constexpr int kFieldCapacity = 59;
 
+/// What an English record is. The index files and orvan-cli write it as one letter.
+enum class EntryKind : uint8_t {
+    Lexicon,    // 'L': the publisher's entry
+    Personal,   // 'C': the user's own entry
+    Annotated,  // 'A': the publisher's entry with the user's supplement
+};
+
+/// The letter of a kind ('L', 'C' or 'A'), and the kind of a letter (nothing for another one).
+char KindLetter(EntryKind kind);
+std::optional<EntryKind> KindOfLetter(char letter);
+
 struct EntryRecord {
     uint16_t Number = 0;
     std::string Headword;
-    int32_t DescPos = 0;  // 'L'/'A': 0-based offset in data/lex.tbo; 'C': 1-based in clex.tbo
+    int32_t DescPos = 0;  // lexicon text: 0-based offset in data/lex.tbo; own: 1-based in clex.tbo
     int32_t DescLen = 0;
-    char Kind = '\0';  // 'L' lexicon, 'C' personal entry, 'A' lexicon entry with a supplement
+    EntryKind Kind = EntryKind::Lexicon;
     std::string FieldCode;
     uint8_t KeyStart = 0;
-    int32_t NoteIndex = 0;  // 'A' only: index into the NoteList
+    int32_t NoteIndex = 0;  // Annotated only: index into the NoteList
     uint16_t GreekSlot = 0;
 };
 

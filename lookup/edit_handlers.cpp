@@ -43,6 +43,9 @@ bool TMainLex::ReportStoreResult(const personal::StoreResult& result) {
         case personal::StoreStatus::Done:
         case personal::StoreStatus::NothingToDo:
             return result.done();
+        case personal::StoreStatus::FieldsMissing:
+            message = "Πρέπει να συμπληρωθούν το Αγγλικό Λήμμα και η Περιγραφή";
+            break;
         case personal::StoreStatus::DescriptionTooLong:
             message = "Η περιγραφή είναι πολύ μεγάλη.";
             break;
@@ -68,9 +71,7 @@ bool TMainLex::ReportStoreResult(const personal::StoreResult& result) {
     }
     QMessageBox box(QMessageBox::Warning, "Orvan", Caption(message), QMessageBox::Ok, this);
     // The reason names the file and the line, for whoever looks into them.
-    if (result.status == personal::StoreStatus::FileError) {
-        box.setInformativeText(QString::fromLocal8Bit(result.reason.c_str()));
-    }
+    box.setDetailedText(QString::fromLocal8Bit(result.reason.c_str()));
     box.exec();
     return false;
 }
@@ -85,7 +86,8 @@ bool TMainLex::PersonalFolderWritable() {
 
 void TMainLex::InsertEntry_ButtonClick() {
     if (!CheckPersonalFolder() || !PersonalFolderWritable()) return;
-    personal::TInsertEntryFrm editor("INSERT", '\0', FieldItems(), {}, this);
+    personal::TInsertEntryFrm editor(personal::EntryEditMode::Insert, EntryKind::Personal,
+                                     FieldItems(), {}, this);
     const bool confirmed = editor.exec() == QDialog::Accepted;
     activateWindow();
     if (!confirmed) return;
@@ -103,7 +105,7 @@ void TMainLex::ModifyEntry_ButtonClick() {
     const int row = c_.Entries_List->selectedRow();
     if (row < 0 || row >= static_cast<int>(listSlots_.size())) return;
     const int slot = listSlots_[static_cast<std::size_t>(row)];
-    const char kind = tables_.entries[slot].Kind;
+    const EntryKind kind = tables_.entries[slot].Kind;
     // The entry is held by its number: while a dialog is open, another program's change may
     // have the tables read again, and every slot move.
     const personal::EntryRef target{tables_.entries[slot].Number, kind};
@@ -111,16 +113,16 @@ void TMainLex::ModifyEntry_ButtonClick() {
 
     // What the editor starts with: the headwords as shown, the entry's science, its text.
     QString listed = c_.Entries_List->itemText(row);
-    if (kind == 'C') listed.chop(2);  // the " *" mark of the user's own entries
+    if (kind == EntryKind::Personal) listed.chop(2);  // the " *" mark of the user's own entries
     personal::PendingEntry entry;
     const QString rendering = c_.Trans_Text->text();
     entry.english = richtext::ToGreekCodePage(greekMode_ ? rendering : listed);
     entry.greek = richtext::ToGreekCodePage(greekMode_ ? listed : rendering);
     entry.fieldIndex = personal::FieldRowOf(FieldList(), tables_.entries[slot].FieldCode);
     const QString shown = c_.Description_Text->plainText();
-    if (kind == 'C') {
+    if (kind == EntryKind::Personal) {
         entry.description = personal::DescriptionFromEditor(WithoutLeadingBlanks(shown));
-    } else if (kind == 'A') {
+    } else if (kind == EntryKind::Annotated) {
         static const QString kMarker = Caption("Συμπλήρωση δική σας:");
         const qsizetype marker = shown.indexOf(kMarker);
         if (marker >= 0) {
@@ -129,7 +131,8 @@ void TMainLex::ModifyEntry_ButtonClick() {
         }
     }
 
-    personal::TInsertEntryFrm editor("UPDATE", kind, FieldItems(), entry, this);
+    personal::TInsertEntryFrm editor(personal::EntryEditMode::Update, kind, FieldItems(), entry,
+                                     this);
     const bool confirmed = editor.exec() == QDialog::Accepted;
     activateWindow();
     if (!confirmed) return;

@@ -36,7 +36,7 @@ long long GreekAnchor(const EntryTables& tables, const std::string& gkey, int ex
     }
     if (slot == 0) slot = 1;
     const auto personal = [&](int s) {
-        return tables.entries[tables.greek[s].EnglishSlot].Kind == 'C';
+        return tables.entries[tables.greek[s].EnglishSlot].Kind == EntryKind::Personal;
     };
     while (slot >= 1 && personal(slot))
         --slot;

@@ -63,7 +63,7 @@ long long TInsertEntryFrm::RoomLeft(const std::string& description) {
     return room < 0 ? -1 : room / 4;  // each character takes four bytes stored
 }
 
-TInsertEntryFrm::TInsertEntryFrm(const QString& editMode, char editKind,
+TInsertEntryFrm::TInsertEntryFrm(EntryEditMode editMode, EntryKind editKind,
                                  const QStringList& fieldItems, const PendingEntry& entry,
                                  QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -148,13 +148,13 @@ void TInsertEntryFrm::FormShow() {
     }
     InsertEntry_ShortCut->clear();
     InsertEntry_ShortCut->addItems(fieldItems_);
-    if (EditMode == "INSERT") {
+    if (EditMode == EntryEditMode::Insert) {
         InsertEntry_Text->clear();
         InsertEntry_Trans->clear();
         InsertEntry_Descr->clear();
         InsertEntry_ShortCut->setCurrentIndex(-1);
         InsertEntry_Text->setFocus();
-    } else if (EditMode == "UPDATE") {
+    } else {
         InsertEntry_Text->setText(richtext::FromGreekCodePage(entry_.english));
         InsertEntry_Trans->setText(richtext::FromGreekCodePage(entry_.greek));
         InsertEntry_Descr->setPlainText(DescriptionForEditor(entry_.description));
@@ -162,7 +162,7 @@ void TInsertEntryFrm::FormShow() {
             entry_.fieldIndex < InsertEntry_ShortCut->count() ? entry_.fieldIndex : -1);
         setWindowTitle(Text("Μεταβολή Λήμματος"));
         InsertOk_Button->setText("Ok");
-        if (EditKind == 'A' || EditKind == 'L') {
+        if (EditKind == EntryKind::Annotated || EditKind == EntryKind::Lexicon) {
             // Only the supplement of a lexicon entry can be written.
             InsertEntry_Text->setEnabled(false);
             InsertEntry_Trans->setEnabled(false);
@@ -173,15 +173,17 @@ void TInsertEntryFrm::FormShow() {
 }
 
 void TInsertEntryFrm::InsertOk_ButtonClick() {
-    if (InsertEntry_Text->text().isEmpty() || InsertEntry_Descr->toPlainText().isEmpty()) {
+    PendingEntry typed;
+    typed.english = richtext::ToGreekCodePage(InsertEntry_Text->text());
+    typed.greek = richtext::ToGreekCodePage(InsertEntry_Trans->text());
+    typed.fieldIndex = InsertEntry_ShortCut->currentIndex();
+    typed.description = DescriptionFromEditor(InsertEntry_Descr->toPlainText());
+    if (!EntryComplete(typed)) {
         QMessageBox::information(this, windowTitle(),
                                  Text("Πρέπει να συμπληρωθούν το Αγγλικό Λήμμα και η Περιγραφή"));
         return;
     }
-    entry_.english = richtext::ToGreekCodePage(InsertEntry_Text->text());
-    entry_.greek = richtext::ToGreekCodePage(InsertEntry_Trans->text());
-    entry_.fieldIndex = InsertEntry_ShortCut->currentIndex();
-    entry_.description = DescriptionFromEditor(InsertEntry_Descr->toPlainText());
+    entry_ = std::move(typed);
     accept();
 }
 

@@ -1,6 +1,6 @@
 // The entry editor: English and Greek headwords, the science field and the description of a
-// new entry ("INSERT") or of the entry being modified ("UPDATE"; for a lexicon entry only its
-// supplement can be written).
+// new entry or of the entry being modified (for a lexicon entry only its supplement can be
+// written).
 #pragma once
 
 #include <QDialog>
@@ -16,12 +16,15 @@ class QPushButton;
 
 namespace orvan::personal {
 
+/// What the editor is opened for: a new entry, or a change of the chosen one.
+enum class EntryEditMode { Insert, Update };
+
 class TInsertEntryFrm : public QDialog {
     Q_OBJECT
   public:
     /// `fieldItems` are the science list's items (" " and the field names); `entry` fills the
-    /// fields in "UPDATE" mode; `editKind` is the modified entry's kind.
-    TInsertEntryFrm(const QString& editMode, char editKind, const QStringList& fieldItems,
+    /// fields for an update; `editKind` is the modified entry's kind.
+    TInsertEntryFrm(EntryEditMode editMode, EntryKind editKind, const QStringList& fieldItems,
                     const PendingEntry& entry, QWidget* parent = nullptr);
 
     /// What the editor hands to the store once confirmed (code page 1253, lines in CR LF).
@@ -40,8 +43,8 @@ class TInsertEntryFrm : public QDialog {
     void InsertCancel_ButtonClick();
     void ShowRoomLeft();
 
-    QString EditMode;
-    char EditKind;
+    EntryEditMode EditMode;
+    EntryKind EditKind;
     QStringList fieldItems_;
     PendingEntry entry_;
     bool shown_ = false;

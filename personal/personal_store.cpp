@@ -69,7 +69,7 @@ void InsertEnglish(StoreContents& contents, const EntryTables& tables, const Pen
     const int predecessor =
         EnglishPredecessor(tables.entries, LatinSearchKey(entry.english, true), excluded);
     const long long anchor = tables.entries[predecessor].Number;
-    const bool afterOwn = tables.entries[predecessor].Kind == 'C';
+    const bool afterOwn = tables.entries[predecessor].Kind == EntryKind::Personal;
     const std::string fieldCode = FieldCodeOf(fields, entry.fieldIndex);
     const std::string scrambled = EncodePersonalText(text);
     const auto newLine = [&](long long lineAnchor) {
@@ -215,6 +215,17 @@ void RefuseLinkedFiles(const StoreContext& store) {
     }
 }
 
+// What a change did to the contents: whether cigr.tbo changed too, and the entry it wrote.
+struct ChangeMade {
+    bool greekChanged = false;
+    long long entryNumber = 0;
+};
+
+StoreResult Incomplete() {
+    return {StoreStatus::FieldsMissing,
+            "the English headword and the description must be filled in"};
+}
+
 StoreResult Failed(const StoreFileError& error) {
     if (dynamic_cast<const FolderReadOnly*>(&error)) return {StoreStatus::ReadOnly, error.what()};
     if (dynamic_cast<const FolderBusy*>(&error)) return {StoreStatus::FolderBusy, error.what()};
@@ -245,9 +256,10 @@ StoreResult Run(const StoreContext& store, Change change) {
             throw StoreFileError(tables.personalProblem +
                                  "; the personal files are left as they are");
         }
-        const bool withGreek = change(contents, tables);
-        CommitReplacements(store.files, folder, Replacements(contents, store.personal, withGreek));
-        return {};
+        const ChangeMade made = change(contents, tables);
+        CommitReplacements(store.files, folder,
+                           Replacements(contents, store.personal, made.greekChanged));
+        return {StoreStatus::Done, {}, made.entryNumber};
     } catch (const Refusal& refusal) {
         return refusal.result;
     } catch (const StoreFileError& error) {
@@ -278,21 +290,26 @@ std::string EscapeUserText(std::string_view text) {
     return out;
 }
 
+bool EntryComplete(const PendingEntry& entry) {
+    return !entry.english.empty() && !entry.description.empty();
+}
+
 StoreResult InsertPersonalEntry(const StoreContext& store, const PendingEntry& entry) {
+    if (!EntryComplete(entry)) return Incomplete();
     return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
         const bool withGreek = !entry.greek.empty();
         const long long number = NumberForNewEntry(tables, contents, withGreek, 0);
         const std::string text = StoredText(entry.description, contents);
         InsertEnglish(contents, tables, entry, store.fields, number, text, 0);
         if (withGreek) InsertGreek(contents, tables, entry.greek, number, 0);
-        return withGreek;
+        return ChangeMade{withGreek, number};
     });
 }
 
 StoreResult UpdatePersonalEntry(const StoreContext& store, EntryRef target,
                                 const PendingEntry& entry) {
-    if (entry.english.empty()) return {StoreStatus::NothingToDo, "the English headword is empty"};
-    if (target.kind == 'C') {
+    if (!EntryComplete(entry)) return Incomplete();
+    if (target.kind == EntryKind::Personal) {
         return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
             const int slot = TargetSlot(tables, target);
             if (!RemoveEntry(contents, target.number)) Changed(target.number);
@@ -302,14 +319,14 @@ StoreResult UpdatePersonalEntry(const StoreContext& store, EntryRef target,
             const std::string text = StoredText(entry.description, contents);
             InsertEnglish(contents, tables, entry, store.fields, number, text, slot);
             if (!entry.greek.empty()) InsertGreek(contents, tables, entry.greek, number, slot);
-            return true;
+            return ChangeMade{true, number};
         });
     }
-    if (target.kind == 'A' || target.kind == 'L') {
+    if (target.kind == EntryKind::Annotated || target.kind == EntryKind::Lexicon) {
         return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
             TargetSlot(tables, target);
             PutSupplement(contents, target.number, StoredText(entry.description, contents));
-            return false;
+            return ChangeMade{false, target.number};
         });
     }
     return {StoreStatus::NothingToDo, "the entry cannot be changed"};
@@ -318,11 +335,11 @@ StoreResult UpdatePersonalEntry(const StoreContext& store, EntryRef target,
 StoreResult DeletePersonalEntry(const StoreContext& store, long long number) {
     return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
         const int slot = SlotOfNumber(tables.entries, number);
-        if (slot != 0 && tables.entries[slot].Kind != 'C') {
+        if (slot != 0 && tables.entries[slot].Kind != EntryKind::Personal) {
             Refuse(StoreStatus::NothingToDo, "only the user's own entries can be deleted");
         }
         if (slot == 0 || !RemoveEntry(contents, number)) Changed(number);
-        return true;
+        return ChangeMade{true, 0};
     });
 }
 

@@ -27,7 +27,8 @@ struct PendingEntry {
 
 enum class StoreStatus {
     Done,
-    NothingToDo,         // the operation does not apply (an empty headword, not a 'C' entry)
+    NothingToDo,         // the operation does not apply (not the user's own entry)
+    FieldsMissing,       // the English headword or the description is empty
     DescriptionTooLong,  // the escaped text would not fit its 5-digit length column
     StoreFull,           // no room for another entry (40000 records, every entry number taken)
     EntryChanged,        // another program changed or deleted the entry meanwhile
@@ -39,8 +40,15 @@ enum class StoreStatus {
 struct StoreResult {
     StoreStatus status = StoreStatus::Done;
     std::string reason;  // in English, for the command line; names the file and line
+    /// Done: the number of the entry inserted or changed (a changed own entry gets a new one);
+    /// 0 for a deletion.
+    long long entryNumber = 0;
     bool done() const { return status == StoreStatus::Done; }
 };
+
+/// \brief Whether an entry has what every entry needs: an English headword and a description.
+/// Blanks count as filled.
+bool EntryComplete(const PendingEntry& entry);
 
 /// The longest escaped text a line can describe (TextLen has 5 digits).
 inline constexpr long long kMaxTextLength = 99999;
@@ -64,21 +72,21 @@ struct StoreContext {
     StoreFileSystem& files = DiskFiles();
 };
 
-/// \brief The entry an edit is for: its number, and its kind ('L', 'A' or 'C') as the user saw
-/// it. A table slot would not do: another program's change may move every entry.
+/// \brief The entry an edit is for: its number, and its kind as the user saw it. A table slot
+/// would not do: another program's change may move every entry.
 struct EntryRef {
     long long number = 0;
-    char kind = 'L';
+    EntryKind kind = EntryKind::Lexicon;
 };
 
-/// \brief Adds a personal entry after its alphabetical predecessor (English line) and, with a
-/// Greek headword, a Greek line in Greek order.
+/// \brief Adds a personal entry (FieldsMissing unless EntryComplete) after its alphabetical
+/// predecessor (English line) and, with a Greek headword, a Greek line in Greek order.
 StoreResult InsertPersonalEntry(const StoreContext& store, const PendingEntry& entry);
 
-/// \brief Changes the entry `target`: kind 'C' replaces the personal entry by the new one (a
-/// new number and place, in one step), 'A' replaces the supplement of the lexicon entry, 'L'
-/// adds one. Nothing to do when the English headword is empty; EntryChanged when the entry is
-/// gone or is no longer of the kind the user saw.
+/// \brief Changes the entry `target`: the user's own entry is replaced by the new one (a new
+/// number and place, in one step); a lexicon entry gets its supplement replaced or added.
+/// FieldsMissing unless EntryComplete; EntryChanged when the entry is gone or is no longer of the
+/// kind the user saw.
 StoreResult UpdatePersonalEntry(const StoreContext& store, EntryRef target,
                                 const PendingEntry& entry);
 

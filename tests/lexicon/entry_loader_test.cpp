@@ -46,7 +46,7 @@ TEST_F(EntryLoaderTest, WithoutPersonalFilesSlotKHoldsLineK) {
     ASSERT_EQ(tables.entries.Count(), 5);
     for (int slot = 1; slot <= 5; ++slot) {
         EXPECT_EQ(tables.entries[slot].Number, slot);
-        EXPECT_EQ(tables.entries[slot].Kind, 'L');
+        EXPECT_EQ(tables.entries[slot].Kind, EntryKind::Lexicon);
         EXPECT_EQ(tables.entries[slot].GreekSlot, slot);
         EXPECT_EQ(tables.greek[slot].EnglishSlot, slot);
     }
@@ -67,13 +67,13 @@ TEST_F(EntryLoaderTest, SupplementMarksItsEntryAndPersonalEntryFollowsItsAnchor)
               (std::vector<std::string>{"alpha", "beta", "beta prime", "beta second", "gamma",
                                         "delta", "epsilon"}));
     const EntryRecord& beta = tables.entries[2];
-    EXPECT_EQ(beta.Kind, 'A');
+    EXPECT_EQ(beta.Kind, EntryKind::Annotated);
     ASSERT_EQ(notes.size(), 1u);
     EXPECT_EQ(beta.NoteIndex, 0);
     EXPECT_EQ(notes[0], "0000000100006");
 
     const EntryRecord& mine = tables.entries[3];
-    EXPECT_EQ(mine.Kind, 'C');
+    EXPECT_EQ(mine.Kind, EntryKind::Personal);
     EXPECT_EQ(mine.Number, 6);
     EXPECT_EQ(mine.KeyStart, 1);
     EXPECT_EQ(mine.DescPos, 7);
@@ -128,7 +128,7 @@ TEST_F(EntryLoaderTest, LinesWaitingAtTheEndAreAppendedNotDropped) {
     EXPECT_EQ(Headwords(tables.entries),
               (std::vector<std::string>{"alpha", "beta", "gamma", "delta", "delta wing", "epsilon",
                                         "out of order", "after a lexicon update"}));
-    EXPECT_EQ(tables.entries[3].Kind, 'A');
+    EXPECT_EQ(tables.entries[3].Kind, EntryKind::Annotated);
     EXPECT_EQ(notes.size(), 1u);
     const GreekTable& greek = tables.greek;
     ASSERT_EQ(greek.Count(), 7);

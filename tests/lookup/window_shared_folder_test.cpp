@@ -58,7 +58,8 @@ class SharedFolderTest : public WindowTest {
             LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
         std::vector<std::string> words;
         for (int slot = 1; slot <= tables.entries.Count(); ++slot)
-            if (tables.entries[slot].Kind == 'C') words.push_back(tables.entries[slot].Headword);
+            if (tables.entries[slot].Kind == EntryKind::Personal)
+                words.push_back(tables.entries[slot].Headword);
         return words;
     }
 };

@@ -57,7 +57,7 @@ TEST_F(StartUpTest, LineTwoNamesThePersonalFolderWhoseEntriesAreMerged) {
     EXPECT_EQ(window->personalFiles().englishIndex, personal.Path() + "/ci.tbo");
     ASSERT_EQ(window->tables().entries.Count(), 2);
     EXPECT_EQ(window->tables().entries[2].Headword, "gasket");
-    EXPECT_EQ(window->tables().entries[2].Kind, 'C');
+    EXPECT_EQ(window->tables().entries[2].Kind, EntryKind::Personal);
 }
 
 TEST_F(StartUpTest, AFolderThatNoLongerExistsIsUsedAsItIsAtStartUp) {

@@ -150,12 +150,14 @@ TEST_F(StoreFaultTest, EveryOperationIsAllOrNothing) {
     Reload();
     const uint16_t kappa = tables.entries[Slot("kappa")].Number;
     FaultEveryCall("supplement", [kappa](const personal::StoreContext& store) {
-        return personal::UpdatePersonalEntry(store, {kappa, 'L'}, {"kappa", "", -1, "s"});
+        return personal::UpdatePersonalEntry(store, {kappa, EntryKind::Lexicon},
+                                             {"kappa", "", -1, "s"});
     });
     Reload();
     const uint16_t beta = tables.entries[Slot("beta")].Number;
     FaultEveryCall("update", [beta](const personal::StoreContext& store) {
-        return personal::UpdatePersonalEntry(store, {beta, 'C'}, {"zeta", "", 2, "z"});
+        return personal::UpdatePersonalEntry(store, {beta, EntryKind::Personal},
+                                             {"zeta", "", 2, "z"});
     });
     Reload();
     const uint16_t gamma = tables.entries[Slot("gamma")].Number;
@@ -178,7 +180,8 @@ TEST_F(StoreFaultTest, AChangeFromStaleTablesIsAllOrNothing) {
     });
     tables = stale;
     FaultEveryCall("update from stale tables", [beta](const personal::StoreContext& store) {
-        return personal::UpdatePersonalEntry(store, {beta, 'C'}, {"beta", "", -1, "new text"});
+        return personal::UpdatePersonalEntry(store, {beta, EntryKind::Personal},
+                                             {"beta", "", -1, "new text"});
     });
     Reload();
     ExpectInvariants();

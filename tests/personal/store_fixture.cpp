@@ -96,7 +96,8 @@ void StoreTest::ExpectInvariants() const {
     std::set<long long> owners;
     std::set<long long> lexiconNumbers;
     for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
-        if (tables.entries[slot].Kind != 'C') lexiconNumbers.insert(tables.entries[slot].Number);
+        if (tables.entries[slot].Kind != EntryKind::Personal)
+            lexiconNumbers.insert(tables.entries[slot].Number);
     }
     for (const std::string& line : EnglishLines()) {
         const auto anchor = ParseDecimal(Columns(line, 1, 5));

@@ -53,7 +53,7 @@ class RandomStoreTest : public StoreTest {
         std::vector<ModelEntry> entries;
         for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
             const EntryRecord& record = tables.entries[slot];
-            if (record.Kind != 'C') continue;
+            if (record.Kind != EntryKind::Personal) continue;
             std::string greek;
             for (int g = 1; g <= tables.greek.Count(); ++g) {
                 if (tables.greek[g].EnglishSlot == slot) greek += tables.greek[g].Headword;
@@ -69,7 +69,7 @@ class RandomStoreTest : public StoreTest {
         std::map<std::string, std::string> supplements;
         for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
             const EntryRecord& record = tables.entries[slot];
-            if (record.Kind == 'A') {
+            if (record.Kind == EntryKind::Annotated) {
                 supplements[record.Headword] = ReadSupplement(notes.at(record.NoteIndex), personal);
             }
         }
@@ -79,7 +79,8 @@ class RandomStoreTest : public StoreTest {
     int RandomSlotOfKind(std::mt19937& random, const std::string& kinds) {
         std::vector<int> slots;
         for (int slot = 1; slot <= tables.entries.Count(); ++slot)
-            if (kinds.find(tables.entries[slot].Kind) != std::string::npos) slots.push_back(slot);
+            if (kinds.find(KindLetter(tables.entries[slot].Kind)) != std::string::npos)
+                slots.push_back(slot);
         return slots.empty() ? 0 : slots[random() % slots.size()];
     }
 
@@ -117,9 +118,9 @@ TEST_F(RandomStoreTest, SequencesLeaveExactlyTheEntriesTheyShould) {
                 const int slot = RandomSlotOfKind(random, "C");
                 if (slot == 0) continue;
                 const ModelEntry old = ModelOf(slot);
-                ASSERT_TRUE(personal::UpdatePersonalEntry(Context(),
-                                                          {tables.entries[slot].Number, 'C'},
-                                                          {english, greek, field, description})
+                ASSERT_TRUE(personal::UpdatePersonalEntry(
+                                Context(), {tables.entries[slot].Number, EntryKind::Personal},
+                                {english, greek, field, description})
                                 .done());
                 Reload();
                 model.erase(std::find(model.begin(), model.end(), old));

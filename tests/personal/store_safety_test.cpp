@@ -24,7 +24,8 @@ class StoreSafetyTest : public StoreTest {
     std::vector<std::string> OwnHeadwords() const {
         std::vector<std::string> words;
         for (int slot = 1; slot <= tables.entries.Count(); ++slot)
-            if (tables.entries[slot].Kind == 'C') words.push_back(tables.entries[slot].Headword);
+            if (tables.entries[slot].Kind == EntryKind::Personal)
+                words.push_back(tables.entries[slot].Headword);
         return words;
     }
 };
@@ -55,12 +56,15 @@ TEST_F(StoreSafetyTest, AnEntryChangedOrDeletedElsewhereIsRefused) {
     const StoreSnapshot before = Snapshot();
     tables = old;
     // The user's window still shows beta as theirs and kappa without a supplement.
-    EXPECT_EQ(personal::UpdatePersonalEntry(Context(), {beta, 'C'}, {"beta", "", -1, "x"}).status,
-              StoreStatus::EntryChanged);
-    EXPECT_EQ(personal::DeletePersonalEntry(Context(), beta).status, StoreStatus::EntryChanged);
     EXPECT_EQ(
-        personal::UpdatePersonalEntry(Context(), {kappa, 'L'}, {"kappa", "", -1, "mine"}).status,
+        personal::UpdatePersonalEntry(Context(), {beta, EntryKind::Personal}, {"beta", "", -1, "x"})
+            .status,
         StoreStatus::EntryChanged);
+    EXPECT_EQ(personal::DeletePersonalEntry(Context(), beta).status, StoreStatus::EntryChanged);
+    EXPECT_EQ(personal::UpdatePersonalEntry(Context(), {kappa, EntryKind::Lexicon},
+                                            {"kappa", "", -1, "mine"})
+                  .status,
+              StoreStatus::EntryChanged);
     EXPECT_EQ(Snapshot(), before);
 }
 

@@ -33,7 +33,7 @@ TEST_F(StoreTest, TheFirstInsertCreatesTheFiles) {
     EXPECT_EQ(ReadWholeFile(personal.texts), EncodePersonalText("{\\f60\\fs22 \\'61\\'62}"));
     EXPECT_FALSE(std::filesystem::exists(personal.greekIndex));
     ASSERT_EQ(tables.entries[2].Headword, "beta");
-    EXPECT_EQ(tables.entries[2].Kind, 'C');
+    EXPECT_EQ(tables.entries[2].Kind, EntryKind::Personal);
     EXPECT_EQ(ReadEntryDescription(tables.entries[2], files, personal), "{\\f60\\fs22 \\'61\\'62}");
     ExpectInvariants();
 }
@@ -109,7 +109,7 @@ TEST_F(StoreTest, AGreekHeadwordAfterTheUsersOwnHangsFromTheLexiconSlotBelowThem
 TEST_F(StoreTest, SupplementsAreAddedAndReplaced) {
     ASSERT_TRUE(Insert("kilo").done());
     ASSERT_TRUE(Update("kappa", {"kappa", "", -1, "first"}).done());
-    EXPECT_EQ(tables.entries[Slot("kappa")].Kind, 'A');
+    EXPECT_EQ(tables.entries[Slot("kappa")].Kind, EntryKind::Annotated);
     // The supplement goes before the first line hanging from the same or a later entry.
     EXPECT_EQ(EnglishLines()[0].substr(0, 10), "0000300003");
     EXPECT_EQ(EnglishLines()[0].size(), 103u);
@@ -161,10 +161,15 @@ TEST_F(StoreTest, UpdatingAnEntryGivesItANewNumberAndPlace) {
     ExpectInvariants();
 }
 
-TEST_F(StoreTest, AnUpdateWithoutAHeadwordDoesNothing) {
+TEST_F(StoreTest, AnEntryWithoutHeadwordOrDescriptionIsRefused) {
     ASSERT_TRUE(Insert("beta").done());
     const StoreSnapshot before = Snapshot();
-    EXPECT_EQ(Update("beta", {"", "", -1, "x"}).status, StoreStatus::NothingToDo);
+    EXPECT_EQ(Update("beta", {"", "", -1, "x"}).status, StoreStatus::FieldsMissing);
+    EXPECT_EQ(Update("beta", {"beta", "", -1, ""}).status, StoreStatus::FieldsMissing);
+    EXPECT_EQ(Insert("", "", "text").status, StoreStatus::FieldsMissing);
+    EXPECT_EQ(Insert("gamma", "", "").status, StoreStatus::FieldsMissing);
+    // Blanks count as filled, as in the editor.
+    EXPECT_TRUE(personal::EntryComplete({" ", "", -1, " "}));
     EXPECT_EQ(Snapshot(), before);
 }
 
@@ -196,7 +201,7 @@ TEST_F(StoreTest, AFullTableTakesNoMoreEntries) {
         EntryRecord record;
         record.Number = static_cast<uint16_t>(i);
         record.Headword = "w" + std::to_string(i);
-        record.Kind = 'L';
+        record.Kind = EntryKind::Lexicon;
         record.KeyStart = 1;
         full.entries.Append(record);
     }

@@ -45,9 +45,9 @@ void Dump(const CommandLine& line, std::ostream& out) {
     const EntryTable& entries = lexicon.tables.entries;
     for (int slot = 1; slot <= entries.Count(); ++slot) {
         const EntryRecord& e = entries[slot];
-        out << "E\t" << slot << '\t' << e.Number << '\t' << e.Kind << '\t' << e.DescPos << '\t'
-            << e.DescLen << '\t' << int{e.KeyStart} << '\t' << e.NoteIndex << '\t' << e.GreekSlot
-            << '\t' << ToUtf8(e.FieldCode) << '\t' << ToUtf8(e.Headword) << '\n';
+        out << "E\t" << slot << '\t' << e.Number << '\t' << KindLetter(e.Kind) << '\t' << e.DescPos
+            << '\t' << e.DescLen << '\t' << int{e.KeyStart} << '\t' << e.NoteIndex << '\t'
+            << e.GreekSlot << '\t' << ToUtf8(e.FieldCode) << '\t' << ToUtf8(e.Headword) << '\n';
     }
     const GreekTable& greek = lexicon.tables.greek;
     for (int slot = 1; slot <= greek.Count(); ++slot) {

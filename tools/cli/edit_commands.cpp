@@ -82,7 +82,7 @@ void NeedPersonalFolder(const LoadedLexicon& lexicon) {
 
 // The editor refuses an entry without its English headword or its description.
 void CheckEditorFields(const personal::PendingEntry& entry) {
-    if (entry.english.empty() || entry.description.empty()) {
+    if (!personal::EntryComplete(entry)) {
         throw UsageError("the English headword and the description must be filled in");
     }
 }
@@ -135,7 +135,7 @@ void Update(const CommandLine& line, std::ostream& out) {
     entry.greek = lexicon.tables.greek[record.GreekSlot].Headword;
     entry.fieldIndex =
         personal::FieldRowOf(lexicon.fields ? &*lexicon.fields : nullptr, record.FieldCode);
-    if (record.Kind == 'C') {
+    if (record.Kind == EntryKind::Personal) {
         if (const auto english = arguments.Value("--english"))
             entry.english = CodePageArgument("--english", *english);
         if (const auto greek = arguments.Value("--greek"))
@@ -154,7 +154,7 @@ void Update(const CommandLine& line, std::ostream& out) {
 void Delete(const CommandLine& line, std::ostream& out) {
     const LoadedLexicon lexicon = Load(line);
     const int slot = SlotArgument(line, lexicon);
-    if (lexicon.tables.entries[slot].Kind != 'C') {
+    if (lexicon.tables.entries[slot].Kind != EntryKind::Personal) {
         throw DataError("slot " + std::to_string(slot) + " is not one of your own entries");
     }
     NeedPersonalFolder(lexicon);
