@@ -1,5 +1,7 @@
 #include "lexicon/lexicon_files.h"
 
+#include "lexicon/file_paths.h"
+
 namespace orvan {
 
 namespace {
@@ -23,16 +25,12 @@ LexiconFiles::LexiconFiles(std::string programFolder)
 
 PersonalFiles::PersonalFiles(const std::string& personalFolder) {
     if (personalFolder.empty()) return;
-    std::string folder = personalFolder;
-    while (folder.size() > 1 && folder.back() == '/')
-        folder.pop_back();
-    const std::string base = folder == "/" ? folder : folder + "/";
-    texts = base + "clex.tbo";
-    englishIndex = base + "ci.tbo";
-    greekIndex = base + "cigr.tbo";
-    tempTexts = base + "templex.tbo";
-    tempEnglishIndex = base + "tempi.tbo";
-    tempGreekIndex = base + "tempigr.tbo";
+    texts = PathInFolder(personalFolder, "clex.tbo");
+    englishIndex = PathInFolder(personalFolder, "ci.tbo");
+    greekIndex = PathInFolder(personalFolder, "cigr.tbo");
+    tempTexts = PathInFolder(personalFolder, "templex.tbo");
+    tempEnglishIndex = PathInFolder(personalFolder, "tempi.tbo");
+    tempGreekIndex = PathInFolder(personalFolder, "tempigr.tbo");
 }
 
 }  // namespace orvan

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "lexicon/search_keys.h"
+#include "lexicon/blanks.h"
 
 namespace orvan {
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "lexicon/blanks.h"
+
 namespace orvan {
 
 namespace {
@@ -16,9 +18,6 @@ constexpr unsigned char kSmallOmega = 0xF9;    // ω
 constexpr unsigned char kTonos = 0xB4;         // ΄
 constexpr unsigned char kBlank = ' ';
 
-bool IsControlOrBlank(unsigned char c) {
-    return c <= 32;
-}
 bool IsLatinLetter(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
@@ -66,25 +65,6 @@ bool IsLatinKeyMark(unsigned char c) {
 
 }  // namespace
 
-std::string_view TrimLeadingBlanks(std::string_view text) {
-    size_t start = 0;
-    while (start < text.size() && IsControlOrBlank(static_cast<unsigned char>(text[start]))) {
-        ++start;
-    }
-    return text.substr(start);
-}
-
-std::string_view TrimTrailingBlanks(std::string_view text) {
-    size_t end = text.size();
-    while (end > 0 && IsControlOrBlank(static_cast<unsigned char>(text[end - 1])))
-        --end;
-    return text.substr(0, end);
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    return TrimTrailingBlanks(TrimLeadingBlanks(text));
-}
-
 std::string GreekSearchKey(std::string_view text, bool dropLeadingDigits) {
     std::string key;
     key.reserve(text.size());
@@ -93,7 +73,7 @@ std::string GreekSearchKey(std::string_view text, bool dropLeadingDigits) {
         if (IsLatinLetter(c)) c = kBlank;
         if (dropLeadingDigits && key.empty() && IsDigit(c)) c = kBlank;
         c = kGreekKeyTable[c];
-        if (!IsControlOrBlank(c)) key.push_back(static_cast<char>(c));
+        if (!IsBlank(c)) key.push_back(static_cast<char>(c));
     }
     return key;
 }
@@ -105,7 +85,7 @@ std::string LatinSearchKey(std::string_view text, bool dropLeadingDigits) {
         unsigned char c = static_cast<unsigned char>(ch);
         if (IsLatinKeyMark(c)) c = kBlank;
         if (dropLeadingDigits && key.empty() && IsDigit(c)) c = kBlank;
-        if (IsControlOrBlank(c)) continue;
+        if (IsBlank(c)) continue;
         if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c - 'A' + 'a');
         key.push_back(static_cast<char>(c));
     }

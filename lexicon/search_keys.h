@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "lexicon/blanks.h"  // the search keys trim and drop blanks
+
 namespace orvan {
 
 /// \brief The key of a Greek text: capitals lowered, accents and diaeresis dropped, Latin
@@ -26,15 +28,6 @@ std::string LatinSearchKey(std::string_view text, bool dropLeadingDigits);
 /// \brief The key by which the entry list compares English text: leading characters of code 32
 /// or less removed, A-Z lowered, everything else as it is.
 std::string EnglishListKey(std::string_view text);
-
-/// \brief Text without its leading characters of code 32 or less.
-std::string_view TrimLeadingBlanks(std::string_view text);
-
-/// \brief Text without characters of code 32 or less at either end.
-std::string_view TrimBlanks(std::string_view text);
-
-/// \brief Text without characters of code 32 or less at its end.
-std::string_view TrimTrailingBlanks(std::string_view text);
 
 /// \brief Whether a byte is one of the 67 Greek letters that make the input language Greek:
 /// the small letters α-ω, ς, ά έ ή ί ό ύ ώ ϊ ϋ and the capitals Α-Ω, Ά Έ Ή Ί Ό Ύ Ώ Ϊ Ϋ.

@@ -1,16 +1,17 @@
 #include "lexicon/settings.h"
 
 #include <fcntl.h>
-#include <unistd.h>
 
+#include "lexicon/file_descriptor.h"
+#include "lexicon/file_paths.h"
 #include "lexicon/text_file.h"
 
 namespace orvan {
 
 namespace {
+// A file in one of the places searched; an empty folder is a place not known, with no file.
 std::string InFolder(const std::string& folder, const char* name) {
-    if (folder.empty()) return {};
-    return folder.back() == '/' ? folder + name : folder + "/" + name;
+    return folder.empty() ? std::string() : PathInFolder(folder, name);
 }
 }  // namespace
 
@@ -50,9 +51,8 @@ bool SettingsProbe::FolderExists(const std::string& path) const {
 }
 
 bool SettingsProbe::CreateEmptyFile(const std::string& path) const {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    return ::close(fd) == 0;
+    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    return file.valid() && file.Close();
 }
 
 std::string FindSettingsFile(const SettingsFolders& folders, const SettingsProbe& probe) {

@@ -76,8 +76,7 @@ struct StartUpSettings {
 StartUpSettings PrepareSettings(const SettingsFolders& folders, const SettingsProbe& probe);
 
 /// Whether line 2 of the settings file names a usable personal folder; when it does not, the
-/// folder dialog is asked in the mode that fits ("NULL" for no folder, "INVALID" for a folder
-/// that does not exist).
+/// folder dialog is asked in the mode that fits (no folder yet, or a folder that does not exist).
 enum class PersonalFolderState { Valid, Unset, Invalid };
 
 struct PersonalFolderCheck {

@@ -10,12 +10,19 @@
 #include <cstring>
 #include <random>
 
+#include "lexicon/file_descriptor.h"
+#include "lexicon/file_paths.h"
+
 namespace orvan {
 
 namespace {
 
 std::string Because(const std::string& what, const std::string& path, int error) {
     return what + " " + path + ": " + std::strerror(error);
+}
+
+WriteOutcome Failure(const std::string& what, const std::string& path) {
+    return {false, Because(what, path, errno), errno};
 }
 
 // Reads from `fd` until the end, or until more than `limit` bytes have come.
@@ -60,22 +67,17 @@ FileContents ReadRegularFile(const std::string& path, long long limit) {
         return {ReadStatus::NotAFile, {}, path + " is not a plain file"};
     }
     // Without O_NONBLOCK a FIFO put there since the look above would hold the open for ever.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!file.valid()) {
         if (errno == ENOENT) return {ReadStatus::Missing, {}, "there is no file " + path};
         return {ReadStatus::Failed, {}, Because("cannot open", path, errno)};
     }
     struct stat opened {};
-    FileContents contents;
-    if (::fstat(fd, &opened) != 0) {
-        contents = {ReadStatus::Failed, {}, Because("cannot open", path, errno)};
-    } else if (!S_ISREG(opened.st_mode)) {
-        contents = {ReadStatus::NotAFile, {}, path + " is not a plain file"};
-    } else {
-        contents = ReadOpenFile(fd, path, limit, static_cast<long long>(opened.st_size));
+    if (::fstat(file.get(), &opened) != 0) {
+        return {ReadStatus::Failed, {}, Because("cannot open", path, errno)};
     }
-    ::close(fd);
-    return contents;
+    if (!S_ISREG(opened.st_mode)) return {ReadStatus::NotAFile, {}, path + " is not a plain file"};
+    return ReadOpenFile(file.get(), path, limit, static_cast<long long>(opened.st_size));
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -87,30 +89,26 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 std::optional<std::string> ReadFileRange(const std::string& path, long long offset,
                                          long long count) {
     if (offset < 0 || count < 0 || !FileExists(path)) return std::nullopt;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat st {};
-    std::optional<std::string> bytes;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && offset <= st.st_size) {
-        const long long available = std::min<long long>(count, st.st_size - offset);
-        std::string out(static_cast<size_t>(available), '\0');
-        long long got = 0;
-        bool failed = false;
-        while (got < available) {
-            const ssize_t n = ::pread(fd, out.data() + got, static_cast<size_t>(available - got),
-                                      static_cast<off_t>(offset + got));
-            if (n < 0 && errno == EINTR) continue;
-            failed = n < 0;
-            if (n <= 0) break;
-            got += n;
-        }
-        // A file cut short while it was read gives what was there.
-        if (!failed) {
-            out.resize(static_cast<size_t>(got));
-            bytes = std::move(out);
-        }
+    if (!file.valid() || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        offset > st.st_size) {
+        return std::nullopt;
     }
-    ::close(fd);
+    const long long available = std::min<long long>(count, st.st_size - offset);
+    std::string bytes(static_cast<size_t>(available), '\0');
+    long long got = 0;
+    while (got < available) {
+        const ssize_t n =
+            ::pread(file.get(), bytes.data() + got, static_cast<size_t>(available - got),
+                    static_cast<off_t>(offset + got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) break;
+        got += n;
+    }
+    // A file cut short while it was read gives what was there.
+    bytes.resize(static_cast<size_t>(got));
     return bytes;
 }
 
@@ -166,29 +164,76 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
     return out;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    const size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::random_device random;
-    const std::string temp = folder + (folder.back() == '/' ? "" : "/") + "." + name + ".tmp" +
-                             std::to_string(random() % 1000000);
+std::string WithCrLfLineEnds(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            out += "\r\n";
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
 
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
+WriteOutcome WriteDurably(const std::string& path, std::string_view bytes,
+                          const std::string& likeFile, ExistingFile existing) {
+    const int ifExists = existing == ExistingFile::Replace ? O_TRUNC : O_EXCL;
+    FileDescriptor file(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | ifExists | O_CLOEXEC | O_NOFOLLOW, 0666));
+    if (!file.valid()) return Failure("cannot create", path);
+    struct stat like {};
+    if (!likeFile.empty() && ::stat(likeFile.c_str(), &like) == 0) {
+        // The owner can only be kept by a program that may give files away (else the group,
+        // where the user belongs to it); the permission bits always.
+        if (::fchown(file.get(), like.st_uid, like.st_gid) != 0) {
+            [[maybe_unused]] const int groupKept =
+                ::fchown(file.get(), static_cast<uid_t>(-1), like.st_gid);
+        }
+        if (::fchmod(file.get(), like.st_mode & 07777) != 0) {
+            return Failure("cannot set the permissions of", path);
+        }
+    }
     size_t written = 0;
     while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        const ssize_t n = ::write(file.get(), bytes.data() + written, bytes.size() - written);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
+        if (n == 0) errno = EIO;
+        if (n <= 0) return Failure("cannot write", path);
         written += static_cast<size_t>(n);
     }
-    const bool flushed = written == bytes.size() && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!flushed || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
+    if (::fsync(file.get()) != 0) return Failure("cannot flush", path);
+    if (!file.Close()) return Failure("cannot close", path);
+    return {true, {}, 0};
+}
+
+WriteOutcome SyncFolder(const std::string& folder) {
+    const std::string name = folder.empty() ? "." : folder;
+    const FileDescriptor opened(::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!opened.valid()) return Failure("cannot open", folder);
+    if (::fsync(opened.get()) != 0) return Failure("cannot flush", folder);
+    return {true, {}, 0};
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    if (path.empty() || path.back() == '/') return false;
+    std::random_device random;
+    const std::string temporary = PathInFolder(
+        FolderOf(path), "." + BaseName(path) + ".tmp" + std::to_string(random() % 1000000));
+    if (const WriteOutcome written = WriteDurably(temporary, bytes, path, ExistingFile::Refuse);
+        !written.done) {
+        // A temporary of that name already there belongs to another writer: it stays.
+        if (written.error != EEXIST) std::remove(temporary.c_str());
         return false;
     }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    // The new name is in place; flushing the folder makes it last through a power cut.
+    SyncFolder(FolderOf(path));
     return true;
 }
 

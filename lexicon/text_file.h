@@ -65,9 +65,41 @@ std::vector<std::string> SplitLines(std::string_view bytes);
 /// \brief Joins lines, each followed by CR LF, as every text file of the program is written.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 
-/// \brief Replaces `path` by `bytes` in one atomic step: the bytes go to a temporary file in the
-/// same folder, are flushed to disk, and the temporary is renamed over the old file. On failure
-/// the old file is left as it was and the temporary is removed; the result is false.
+/// \brief `text` with every line end (CR LF, LF or a lone CR) made CR LF, the line end the
+/// program's texts and files use.
+///
+///     WithCrLfLineEnds("a\nb\rc\r\n") == "a\r\nb\r\nc\r\n"
+std::string WithCrLfLineEnds(std::string_view text);
+
+/// \brief What writing a file came to: done, or why not (naming the file).
+struct WriteOutcome {
+    bool done = false;
+    std::string reason;
+    int error = 0;  // the system's error number
+};
+
+/// How WriteDurably treats a file already at its path.
+enum class ExistingFile {
+    Replace,  // truncated and written anew
+    Refuse,   // the write fails and the file is left alone
+};
+
+/// \brief Creates `path` (or truncates it, unless `existing` refuses), writes `bytes` and flushes
+/// them to the disk before it returns. A symbolic link at `path` is never followed. When
+/// `likeFile` names an existing file, the new file takes its permission bits and, where the
+/// program may give files away, its owner (else its group, where the user belongs to it).
+WriteOutcome WriteDurably(const std::string& path, std::string_view bytes,
+                          const std::string& likeFile = {},
+                          ExistingFile existing = ExistingFile::Replace);
+
+/// \brief Flushes a folder's entries (names created, renamed or removed) to the disk; an empty
+/// folder is the current one.
+WriteOutcome SyncFolder(const std::string& folder);
+
+/// \brief Replaces `path` by `bytes` in one atomic step: the bytes go to a new temporary file in
+/// the same folder, are flushed to disk, and the temporary is renamed over the old file, whose
+/// permission bits and owner the new one keeps. On failure the old file is left as it was and
+/// the temporary is removed; the result is false.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace orvan

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "lexicon/text_file.h"
 #include "platform/desktop_look.h"
 #include "richtext/code_pages.h"
 
@@ -47,9 +48,8 @@ QLabel* BoldLabel(QWidget* parent, const char* text, QPoint place) {
 
 std::string DescriptionFromEditor(const QString& text) {
     QString lines = text;
-    lines.replace("\r\n", "\n").replace('\r', '\n').replace(QChar::ParagraphSeparator, '\n');
-    lines.replace("\n", "\r\n");
-    return richtext::ToGreekCodePage(lines);
+    lines.replace(QChar::ParagraphSeparator, '\n');
+    return WithCrLfLineEnds(richtext::ToGreekCodePage(lines));
 }
 
 QString DescriptionForEditor(const std::string& description) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "lexicon/file_paths.h"
 #include "lexicon/text_file.h"
 
 namespace orvan::personal {
@@ -56,7 +57,7 @@ std::vector<JournalLine> ReadJournal(const std::string& text, const std::string&
 void RollBack(StoreFileSystem& files, const std::string& folder,
               const std::vector<JournalLine>& journal) {
     for (const JournalLine& line : journal) {
-        const std::string target = InFolder(folder, line.name);
+        const std::string target = PathInFolder(folder, line.name);
         const std::string old = target + kOldSuffix;
         if (line.existed) {
             if (files.Exists(old)) files.Rename(old, target);
@@ -83,11 +84,11 @@ void KeepOld(StoreFileSystem& files, const std::string& target) {
 // The names an interrupted change may leave behind.
 std::vector<std::string> Leftovers(const std::string& folder,
                                    const std::vector<std::string>& temporaries) {
-    const std::string journal = InFolder(folder, kJournalName);
+    const std::string journal = PathInFolder(folder, kJournalName);
     std::vector<std::string> names = {journal, journal + ".tmp"};
     names.insert(names.end(), temporaries.begin(), temporaries.end());
     for (const char* file : kStoreFiles)
-        names.push_back(InFolder(folder, file) + kOldSuffix);
+        names.push_back(PathInFolder(folder, file) + kOldSuffix);
     return names;
 }
 
@@ -95,7 +96,7 @@ std::vector<std::string> Leftovers(const std::string& folder,
 
 void CommitReplacements(StoreFileSystem& files, const std::string& folder,
                         const std::vector<FileReplacement>& replacements) {
-    const std::string journal = InFolder(folder, kJournalName);
+    const std::string journal = PathInFolder(folder, kJournalName);
     const std::string journalTemporary = journal + ".tmp";
     std::vector<JournalLine> kept;  // one line for each target, once its old file is kept
     bool journalWritten = false;
@@ -163,7 +164,7 @@ void RecoverStore(StoreFileSystem& files, const std::string& folder,
                                  "while it changes your entries; move it elsewhere");
         }
     }
-    const std::string journal = InFolder(folder, kJournalName);
+    const std::string journal = PathInFolder(folder, kJournalName);
     if (const auto text = files.Read(journal, kJournalLimit)) {
         RollBack(files, folder, ReadJournal(*text, journal));
         files.SyncFolder(folder);

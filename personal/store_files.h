@@ -87,10 +87,4 @@ StoreFileSystem& DiskFiles();
 /// write there): every change of the store would be refused.
 bool FolderWritable(const std::string& folder);
 
-/// \brief `name` in `folder`.
-std::string InFolder(const std::string& folder, const std::string& name);
-
-/// \brief The last part of a path.
-std::string BaseName(const std::string& path);
-
 }  // namespace orvan::personal

@@ -5,7 +5,8 @@
 #include <QStringDecoder>
 #include <map>
 #include <memory>
-#include <unordered_map>
+
+#include "lexicon/greek_code_page.h"
 
 namespace orvan::richtext {
 
@@ -61,8 +62,14 @@ bool IsMultiByte(int codePage) {
 
 using ByteTable = std::array<char16_t, 256>;
 
-ByteTable BuildTable(const char* name) {
+ByteTable BuildTable(int codePage) {
     ByteTable table{};
+    if (codePage == kGreekCodePage) {
+        for (int byte = 0; byte < 256; ++byte)
+            table[byte] = GreekCharacter(static_cast<unsigned char>(byte));
+        return table;
+    }
+    const char* name = CodecName(codePage);
     QStringDecoder decoder(name);
     for (int byte = 0; byte < 256; ++byte) {
         table[byte] = byte < 128 ? char16_t(byte) : u'\uFFFD';
@@ -80,7 +87,7 @@ const std::map<int, ByteTable>& Tables() {
         std::map<int, ByteTable> built;
         for (int page :
              {437, 850, 874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258, 10000})
-            built.emplace(page, BuildTable(CodecName(page)));
+            built.emplace(page, BuildTable(page));
         return built;
     }();
     return tables;
@@ -160,43 +167,12 @@ void AppendDecoded(int codePage, std::string_view bytes, std::u16string& out) {
     out.append(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()));
 }
 
-}  // namespace orvan::richtext
-
-namespace orvan::richtext {
-
-int EncodeGreekByte(char16_t character) {
-    if (character < 0x80) return character;
-    static const std::unordered_map<char16_t, int> bytes = [] {
-        std::unordered_map<char16_t, int> inverse;
-        const auto& table = *SingleByteTable(kGreekCodePage);
-        for (int byte = 0x80; byte < 256; ++byte)
-            if (table[byte] != u'\uFFFD') inverse.emplace(table[byte], byte);
-        return inverse;
-    }();
-    const auto found = bytes.find(character);
-    return found != bytes.end() ? found->second : -1;
-}
-
 QString FromGreekCodePage(std::string_view bytes) {
-    std::u16string text;
-    AppendDecoded(kGreekCodePage, bytes, text);
-    return ToQString(text);
+    return ToQString(GreekToUtf16(bytes));
 }
 
 std::string ToGreekCodePage(const QString& text) {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char32_t character = text.at(i).unicode();
-        // A pair of surrogates is one character outside the page.
-        if (QChar::isHighSurrogate(character) && i + 1 < text.size() &&
-            text.at(i + 1).isLowSurrogate()) {
-            ++i;
-        }
-        const int byte = EncodeGreekByte(static_cast<char16_t>(character));
-        bytes.push_back(byte >= 0 && byte != 0 ? static_cast<char>(byte) : '?');
-    }
-    return bytes;
+    return Utf16ToGreek(Utf16Of(text)).bytes;
 }
 
 }  // namespace orvan::richtext

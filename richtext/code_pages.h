@@ -1,5 +1,6 @@
 // The code pages RTF text is written in: which one a font's character set stands for, and the
-// decoding of escaped bytes through Qt's codecs.
+// decoding of escaped bytes through Qt's codecs (code page 1253 through the program's own rule,
+// lexicon/greek_code_page.h). Also the program's text at the screen's edge, as QString.
 #pragma once
 
 #include <QString>
@@ -30,10 +31,12 @@ inline QString ToQString(std::u16string_view text) {
     return QString(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size()));
 }
 
-/// \brief The code page 1253 byte of `character`, or -1 when the page cannot hold it.
-int EncodeGreekByte(char16_t character);
+/// \brief The UTF-16 units of `text`, valid while `text` is alive and unchanged.
+inline std::u16string_view Utf16Of(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size())};
+}
 
-/// \brief Code page 1253 bytes as shown on screen (through the same table as RTF text).
+/// \brief Code page 1253 bytes as shown on screen.
 QString FromGreekCodePage(std::string_view bytes);
 
 /// \brief Text typed or pasted by the user as code page 1253 bytes; a character the page cannot

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "lexicon/blanks.h"
 #include "richtext/code_pages.h"
 #include "richtext/rtf_reader.h"
 
@@ -18,13 +19,6 @@ int Twips(int parameter) {
 
 bool Flag(const RtfToken& token) {
     return !token.hasParameter || token.parameter != 0;
-}
-
-std::string TrimBlanks(std::string text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
 }
 
 // The target of a HYPERLINK field, unless it points inside the document (\l).

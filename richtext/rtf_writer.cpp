@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "lexicon/greek_code_page.h"
 #include "richtext/code_pages.h"
 #include "richtext/document_builder.h"
 
@@ -119,12 +120,11 @@ void AppendEscaped(std::string& out, const QString& text) {
             out += static_cast<char>(c);
             continue;
         }
-        const int byte = EncodeGreekByte(c);
-        if (byte >= 0) {
+        if (const auto byte = GreekByte(c)) {
             static constexpr char kHex[] = "0123456789abcdef";
             out += "\\'";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 15];
+            out += kHex[*byte >> 4];
+            out += kHex[*byte & 15];
         } else {
             out += "\\u" + Number(static_cast<std::int16_t>(c)) + "?";
         }

@@ -33,7 +33,7 @@ const char* const kInstallText =
     "θέλετε να εγκατασταθεί σε νέο φάκελο απλά πληκτρολογήστε τον στο χώρο από κάτω. Σας "
     "προτείνουμε να κρατήσετε το φάκελο που εμφανίζεται. Η διαδικασία της εγκατάστασης θα "
     "δημιουργήσει εικονίδιο για το λεξικό στην επιφάνεια εργασίας.";
-const char* const kNullText =
+const char* const kNoFolderText =
     "Για να επεξεργαστείτε λήμματα στο Orvan πρέπει να ορίσετε στον υπολογιστή σας το φάκελο "
     "μέσα στον οποίο θα αποθηκεύονται οι τροποποιήσεις.\r\n\r\nΓια δική σας ευκολία μπορείτε να "
     "κρατήσετε το φάκελο που προτείνεται παρακάτω.";
@@ -53,33 +53,53 @@ bool IsUserVolume(const QStorageInfo& volume) {
            !kSystemTypes.contains(QString::fromLatin1(volume.fileSystemType()));
 }
 
+// What the dialog says in a mode, and whether it shows the installation's picture (else the
+// notepad of the personal entries).
+struct Wording {
+    const char* caption;
+    const char* text;
+    bool installPicture;
+};
+
+Wording WordingOf(FolderDialogMode mode) {
+    switch (mode) {
+        case FolderDialogMode::Install:
+            return {"Επιλογή φακέλου για εγκατάσταση λεξικού", kInstallText, true};
+        case FolderDialogMode::NoPersonalFolder:
+            return {kPersonalCaption, kNoFolderText, false};
+        case FolderDialogMode::InvalidPersonalFolder:
+            break;
+    }
+    return {kPersonalCaption, kInvalidText, false};
+}
+
 QPixmap Picture(const char* name) {
     return QPixmap(QString(":/setup/pictures/%1.png").arg(QString::fromLatin1(name)));
 }
 
 }  // namespace
 
-TSelectCustomDirForm::TSelectCustomDirForm(const QString& dirMode, QWidget* parent)
+TSelectCustomDirForm::TSelectCustomDirForm(FolderDialogMode mode, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      DirMode(dirMode),
-      Image1(new QLabel(this)),
+      DirMode(mode),
+      Personal_Image(new QLabel(this)),
       MsgMemo(new QPlainTextEdit(this)),
       Dir_Edit(new QLineEdit(this)),
-      Label1(new QLabel(Text("Φάκελος"), this)),
-      BitBtn1(new QPushButton("OK", this)),
-      BitBtn2(new QPushButton(Text("Άκυρο"), this)),
-      DriveComboBox1(new QComboBox(this)),
-      DirectoryListBox1(new QTreeView(this)),
-      Image2(new QLabel(this)),
+      Folder_Label(new QLabel(Text("Φάκελος"), this)),
+      Ok_Button(new QPushButton("OK", this)),
+      Cancel_Button(new QPushButton(Text("Άκυρο"), this)),
+      Drive_Combo(new QComboBox(this)),
+      Folder_Tree(new QTreeView(this)),
+      Install_Image(new QLabel(this)),
       folders_(new QFileSystemModel(this)) {
     setObjectName("TSelectCustomDirForm");
     setWindowTitle(Text("Επιλογή Φακέλου για Επεξεργασμένα Λήμματα"));
     setFixedSize(477, 218);
     setFont(platform::SansFont(11, false, true));
     const auto place = platform::Place;
-    place(Image1, "Image1", {8, 16, 41, 33});
-    Image1->setPixmap(Picture("notepad"));
-    Image1->setAlignment(Qt::AlignCenter);
+    place(Personal_Image, "Personal_Image", {8, 16, 41, 33});
+    Personal_Image->setPixmap(Picture("notepad"));
+    Personal_Image->setAlignment(Qt::AlignCenter);
     place(MsgMemo, "MsgMemo", {48, 16, 233, 113});
     MsgMemo->setReadOnly(true);
     MsgMemo->setFrameShape(QFrame::NoFrame);
@@ -87,39 +107,39 @@ TSelectCustomDirForm::TSelectCustomDirForm(const QString& dirMode, QWidget* pare
     MsgMemo->viewport()->setAutoFillBackground(false);
     MsgMemo->setStyleSheet("QPlainTextEdit { background: transparent; }");
     place(Dir_Edit, "Dir_Edit", {64, 136, 209, 21});
-    place(Label1, "Label1", {8, 136, 45, 13});
-    Label1->adjustSize();
-    place(BitBtn1, "BitBtn1", {128, 176, 105, 25});
-    BitBtn1->setDefault(true);
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    place(BitBtn2, "BitBtn2", {256, 176, 105, 25});
-    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    BitBtn2->setAutoDefault(false);
-    place(DriveComboBox1, "DriveComboBox1", {288, 136, 177, 19});
-    DriveComboBox1->addItems(Roots());
-    place(DirectoryListBox1, "DirectoryListBox1", {288, 17, 177, 112});
+    place(Folder_Label, "Folder_Label", {8, 136, 45, 13});
+    Folder_Label->adjustSize();
+    place(Ok_Button, "Ok_Button", {128, 176, 105, 25});
+    Ok_Button->setDefault(true);
+    Ok_Button->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    place(Cancel_Button, "Cancel_Button", {256, 176, 105, 25});
+    Cancel_Button->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    Cancel_Button->setAutoDefault(false);
+    place(Drive_Combo, "Drive_Combo", {288, 136, 177, 19});
+    Drive_Combo->addItems(Roots());
+    place(Folder_Tree, "Folder_Tree", {288, 17, 177, 112});
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     folders_->setRootPath("/");
-    DirectoryListBox1->setModel(folders_);
+    Folder_Tree->setModel(folders_);
     for (int column = 1; column < folders_->columnCount(); ++column) {
-        DirectoryListBox1->hideColumn(column);
+        Folder_Tree->hideColumn(column);
     }
-    DirectoryListBox1->header()->hide();
-    place(Image2, "Image2", {8, 16, 49, 49});
-    Image2->setPixmap(Picture("setup"));
-    Image2->setAlignment(Qt::AlignCenter);
-    Image2->hide();
+    Folder_Tree->header()->hide();
+    place(Install_Image, "Install_Image", {8, 16, 49, 49});
+    Install_Image->setPixmap(Picture("setup"));
+    Install_Image->setAlignment(Qt::AlignCenter);
+    Install_Image->hide();
 
-    connect(BitBtn1, &QPushButton::clicked, this, &TSelectCustomDirForm::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-    connect(DriveComboBox1, &QComboBox::currentIndexChanged, this,
-            &TSelectCustomDirForm::DriveComboBox1Change);
-    connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &TSelectCustomDirForm::DirectoryListBox1Change);
-    setTabOrder(Dir_Edit, BitBtn1);
-    setTabOrder(BitBtn1, BitBtn2);
-    setTabOrder(BitBtn2, DriveComboBox1);
-    setTabOrder(DriveComboBox1, DirectoryListBox1);
+    connect(Ok_Button, &QPushButton::clicked, this, &TSelectCustomDirForm::Ok_ButtonClick);
+    connect(Cancel_Button, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Drive_Combo, &QComboBox::currentIndexChanged, this,
+            &TSelectCustomDirForm::Drive_ComboChange);
+    connect(Folder_Tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TSelectCustomDirForm::Folder_TreeChange);
+    setTabOrder(Dir_Edit, Ok_Button);
+    setTabOrder(Ok_Button, Cancel_Button);
+    setTabOrder(Cancel_Button, Drive_Combo);
+    setTabOrder(Drive_Combo, Folder_Tree);
 }
 
 QString TSelectCustomDirForm::folder() const {
@@ -149,50 +169,40 @@ void TSelectCustomDirForm::showEvent(QShowEvent* event) {
 
 void TSelectCustomDirForm::FormShow() {
     platform::CentreOver(this, parentWidget());
-    const char* text = nullptr;
-    if (DirMode == "INSTALL") {
-        setWindowTitle(Text("Επιλογή φακέλου για εγκατάσταση λεξικού"));
-        text = kInstallText;
-        Image2->show();
-        Image1->hide();
-    } else if (DirMode == "NULL" || DirMode == "INVALID") {
-        setWindowTitle(Text(kPersonalCaption));
-        text = DirMode == "NULL" ? kNullText : kInvalidText;
-        Image1->show();
-        Image2->hide();
-    }
-    if (text != nullptr) {
-        MsgMemo->setPlainText(Text(text));
-        // The explanation is centred, line by line.
-        QTextCursor cursor(MsgMemo->document());
-        cursor.select(QTextCursor::Document);
-        QTextBlockFormat centred;
-        centred.setAlignment(Qt::AlignHCenter);
-        cursor.mergeBlockFormat(centred);
-    }
+    const Wording wording = WordingOf(DirMode);
+    setWindowTitle(Text(wording.caption));
+    Install_Image->setVisible(wording.installPicture);
+    Personal_Image->setVisible(!wording.installPicture);
+    MsgMemo->setPlainText(Text(wording.text));
+    // The explanation is centred, line by line.
+    QTextCursor cursor(MsgMemo->document());
+    cursor.select(QTextCursor::Document);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.mergeBlockFormat(centred);
     // The browser starts at the home folder; the field offers the default folder.
-    DriveComboBox1->setCurrentIndex(1);
-    DriveComboBox1Change();
+    Drive_Combo->setCurrentIndex(1);
+    Drive_ComboChange();
     Dir_Edit->setText(DefaultFolder());
     Dir_Edit->setFocus();
 }
 
-void TSelectCustomDirForm::DriveComboBox1Change() {
-    const QString root = DriveComboBox1->currentText();
+void TSelectCustomDirForm::Drive_ComboChange() {
+    const QString root = Drive_Combo->currentText();
     if (root.isEmpty()) return;
     // The tree shows the chosen root's folders.
     const QModelIndex index = folders_->index(root);
-    DirectoryListBox1->setRootIndex(index);
-    DirectoryListBox1->setCurrentIndex(index);
+    Folder_Tree->setRootIndex(index);
+    Folder_Tree->setCurrentIndex(index);
     Dir_Edit->setText(root);
 }
 
-void TSelectCustomDirForm::DirectoryListBox1Change() {
-    const QModelIndex index = DirectoryListBox1->currentIndex();
+void TSelectCustomDirForm::Folder_TreeChange() {
+    const QModelIndex index = Folder_Tree->currentIndex();
     if (index.isValid()) Dir_Edit->setText(QDir::cleanPath(folders_->filePath(index)));
 }
 
-void TSelectCustomDirForm::BitBtn1Click() {
+void TSelectCustomDirForm::Ok_ButtonClick() {
     const QString path = Dir_Edit->text();
     if (path.isEmpty()) {
         accept();
@@ -207,7 +217,7 @@ void TSelectCustomDirForm::BitBtn1Click() {
             return;
         }
     }
-    if (DirMode != "INSTALL") {
+    if (DirMode != FolderDialogMode::Install) {
         accept();
         return;
     }

@@ -1,10 +1,12 @@
 // The folder choice dialog: the user names a folder on the local disks, for the personal entries
-// (modes "NULL": none chosen yet, "INVALID": the saved one is gone) or for the installation
-// ("INSTALL"). It only returns the folder, exactly as typed; its callers store it.
+// (none chosen yet, or the saved one is gone) or for the installation. It only returns the
+// folder, exactly as typed; its callers store it.
 #pragma once
 
 #include <QDialog>
 #include <functional>
+
+#include "setup/folder_dialog_mode.h"
 
 class QComboBox;
 class QFileSystemModel;
@@ -22,9 +24,9 @@ class TSelectCustomDirForm : public QDialog {
     /// Runs the installation into a folder; true when it ran to its end.
     using Installer = std::function<bool(const QString& folder)>;
 
-    TSelectCustomDirForm(const QString& dirMode, QWidget* parent = nullptr);
+    explicit TSelectCustomDirForm(FolderDialogMode mode, QWidget* parent = nullptr);
 
-    /// The installation run by OK in the mode "INSTALL".
+    /// The installation run by OK in the mode Install.
     void setInstaller(Installer installer) { installer_ = std::move(installer); }
 
     /// The folder as typed in the field.
@@ -40,23 +42,23 @@ class TSelectCustomDirForm : public QDialog {
 
   private:
     void FormShow();
-    void DriveComboBox1Change();
-    void DirectoryListBox1Change();
-    void BitBtn1Click();
+    void Drive_ComboChange();
+    void Folder_TreeChange();
+    void Ok_ButtonClick();
 
-    QString DirMode;
+    FolderDialogMode DirMode;
     Installer installer_;
     bool shown_ = false;
 
-    QLabel* Image1;
+    QLabel* Personal_Image;
     QPlainTextEdit* MsgMemo;
     QLineEdit* Dir_Edit;
-    QLabel* Label1;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
-    QComboBox* DriveComboBox1;
-    QTreeView* DirectoryListBox1;
-    QLabel* Image2;
+    QLabel* Folder_Label;
+    QPushButton* Ok_Button;
+    QPushButton* Cancel_Button;
+    QComboBox* Drive_Combo;
+    QTreeView* Folder_Tree;
+    QLabel* Install_Image;
     QFileSystemModel* folders_;
 };
 

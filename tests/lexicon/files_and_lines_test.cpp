@@ -1,8 +1,14 @@
-// Text lines, fixed-column formats and the atomic rewrite.
+// Text lines, blanks, paths, fixed-column formats, and the durable and atomic writes.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
+#include "lexicon/blanks.h"
+#include "lexicon/file_descriptor.h"
+#include "lexicon/file_paths.h"
 #include "lexicon/line_formats.h"
 #include "lexicon/text_file.h"
 #include "tests/support/lexicon_fixture.h"
@@ -18,6 +24,38 @@ TEST(TextLines, EndAtCrLfLfOrLoneCrAndStopAtTheEndOfFileMark) {
               (std::vector<std::string>{"a", "b"}));
     EXPECT_TRUE(SplitLines("").empty());
     EXPECT_EQ(JoinLinesCrLf({"a", "b"}), "a\r\nb\r\n");
+}
+
+TEST(LineEnds, EveryKindBecomesCrLfAndNothingElseChanges) {
+    EXPECT_EQ(WithCrLfLineEnds("a\nb\rc\r\nd"), "a\r\nb\r\nc\r\nd");
+    EXPECT_EQ(WithCrLfLineEnds("\r\r\n\n\r"), "\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(WithCrLfLineEnds("\n\r"), "\r\n\r\n");  // LF CR is two line ends
+    EXPECT_EQ(WithCrLfLineEnds(std::string("x\x1A\0y", 4)), std::string("x\x1A\0y", 4));
+    EXPECT_EQ(WithCrLfLineEnds(""), "");
+}
+
+TEST(Blanks, EveryControlCharacterAndTheSpaceAreTrimmed) {
+    EXPECT_EQ(TrimBlanks("\t engine \r\n"), "engine");
+    EXPECT_EQ(TrimBlanks(std::string_view("\0 a b\x1F", 6)), "a b");
+    EXPECT_EQ(TrimBlanks("   "), "");
+    EXPECT_EQ(TrimLeadingBlanks(" a "), "a ");
+    EXPECT_EQ(TrimTrailingBlanks(" a "), " a");
+    // Greek letters and the no-break space (0xA0) are text, not blanks.
+    EXPECT_EQ(TrimBlanks("\xA0\xE1 "), "\xA0\xE1");
+}
+
+TEST(Paths, OneSlashBetweenFolderAndName) {
+    EXPECT_EQ(PathInFolder("/home/ann", "ci.tbo"), "/home/ann/ci.tbo");
+    EXPECT_EQ(PathInFolder("/home/ann//", "ci.tbo"), "/home/ann/ci.tbo");
+    EXPECT_EQ(PathInFolder("/", "ci.tbo"), "/ci.tbo");
+    EXPECT_EQ(PathInFolder("//", "ci.tbo"), "/ci.tbo");
+    EXPECT_EQ(PathInFolder("", "ci.tbo"), "ci.tbo");
+    EXPECT_EQ(PathInFolder("rel", "ci.tbo"), "rel/ci.tbo");
+    EXPECT_EQ(BaseName("/home/ann/ci.tbo"), "ci.tbo");
+    EXPECT_EQ(BaseName("ci.tbo"), "ci.tbo");
+    EXPECT_EQ(FolderOf("/home/ann/ci.tbo"), "/home/ann");
+    EXPECT_EQ(FolderOf("/ci.tbo"), "/");
+    EXPECT_EQ(FolderOf("ci.tbo"), ".");
 }
 
 TEST(Decimal, AcceptsLeadingBlanksAndZerosOnly) {
@@ -108,6 +146,78 @@ TEST(AtomicWrite, ReplacesTheFileAndLeavesNoTemporary) {
 TEST(AtomicWrite, FailsWithoutTouchingAnythingWhenTheFolderIsMissing) {
     test::TempFolder folder;
     EXPECT_FALSE(WriteFileAtomically(folder.File("no/such/file"), "x"));
+    EXPECT_FALSE(WriteFileAtomically("", "x"));
+}
+
+mode_t PermissionsOf(const std::string& path) {
+    struct stat info {};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+    return info.st_mode & 07777;
+}
+
+TEST(AtomicWrite, TheNewFileKeepsThePermissionsOfTheOldOne) {
+    test::TempFolder folder;
+    const std::string path = folder.File("Orvan.ini");
+    folder.Write("Orvan.ini", "YES\r\n");
+    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+    ASSERT_TRUE(WriteFileAtomically(path, "NO\r\n"));
+    EXPECT_EQ(folder.Read("Orvan.ini"), "NO\r\n");
+    EXPECT_EQ(PermissionsOf(path), 0600u);
+}
+
+TEST(DurableWrite, ReplacesOrRefusesAnExistingFileAndTakesItsModelsPermissions) {
+    test::TempFolder folder;
+    folder.Write("model", "m");
+    ASSERT_EQ(::chmod(folder.File("model").c_str(), 0640), 0);
+    EXPECT_TRUE(WriteDurably(folder.File("new"), "abc", folder.File("model")).done);
+    EXPECT_EQ(folder.Read("new"), "abc");
+    EXPECT_EQ(PermissionsOf(folder.File("new")), 0640u);
+
+    EXPECT_TRUE(WriteDurably(folder.File("new"), "x").done);  // shorter: truncated
+    EXPECT_EQ(folder.Read("new"), "x");
+
+    const WriteOutcome refused = WriteDurably(folder.File("new"), "y", {}, ExistingFile::Refuse);
+    EXPECT_FALSE(refused.done);
+    EXPECT_EQ(refused.error, EEXIST);
+    EXPECT_NE(refused.reason.find("cannot create " + folder.File("new")), std::string::npos);
+    EXPECT_EQ(folder.Read("new"), "x");
+}
+
+TEST(DurableWrite, NeverWritesThroughASymbolicLink) {
+    test::TempFolder folder;
+    folder.Write("target", "kept");
+    std::filesystem::create_symlink(folder.File("target"), folder.File("link"));
+    EXPECT_FALSE(WriteDurably(folder.File("link"), "changed").done);
+    EXPECT_EQ(folder.Read("target"), "kept");
+    EXPECT_TRUE(SyncFolder(folder.Path()).done);
+    EXPECT_FALSE(SyncFolder(folder.File("target")).done);  // not a folder
+}
+
+bool IsOpen(int fd) {
+    return ::fcntl(fd, F_GETFD) != -1;
+}
+
+TEST(FileDescriptor, ClosesOnceWhenItGoesOrIsReplaced) {
+    test::TempFolder folder;
+    folder.Write("f", "x");
+    int first = -1;
+    {
+        FileDescriptor file(::open(folder.File("f").c_str(), O_RDONLY | O_CLOEXEC));
+        first = file.get();
+        ASSERT_TRUE(IsOpen(first));
+        FileDescriptor moved = std::move(file);
+        EXPECT_FALSE(file.valid());
+        EXPECT_TRUE(IsOpen(first));
+    }
+    EXPECT_FALSE(IsOpen(first));
+
+    FileDescriptor file(::open(folder.File("f").c_str(), O_RDONLY | O_CLOEXEC));
+    const int replaced = file.get();
+    file = FileDescriptor(::open(folder.File("f").c_str(), O_RDONLY | O_CLOEXEC));
+    EXPECT_FALSE(IsOpen(replaced));
+    EXPECT_TRUE(file.Close());
+    EXPECT_TRUE(file.Close());  // closing nothing
+    EXPECT_FALSE(file.valid());
 }
 
 TEST(FileRange, CutsAtTheEndAndRefusesOffsetsOutside) {

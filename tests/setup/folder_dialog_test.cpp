@@ -19,6 +19,7 @@
 namespace orvan::test {
 namespace {
 
+using setup::FolderDialogMode;
 using setup::TSelectCustomDirForm;
 
 QString Q(const char* utf8) {
@@ -32,14 +33,14 @@ class FolderDialogTest : public ::testing::Test {
     }
     ~FolderDialogTest() override { qputenv("HOME", previousHome_); }
 
-    std::unique_ptr<TSelectCustomDirForm> Open(const QString& mode) {
+    std::unique_ptr<TSelectCustomDirForm> Open(FolderDialogMode mode) {
         auto dialog = std::make_unique<TSelectCustomDirForm>(mode);
         dialog->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
         return dialog;
     }
     static QLineEdit* Field(QDialog* dialog) { return dialog->findChild<QLineEdit*>("Dir_Edit"); }
-    static void Ok(QDialog* dialog) { dialog->findChild<QPushButton*>("BitBtn1")->click(); }
+    static void Ok(QDialog* dialog) { dialog->findChild<QPushButton*>("Ok_Button")->click(); }
     static QString Memo(QDialog* dialog) {
         return dialog->findChild<QPlainTextEdit*>("MsgMemo")->toPlainText();
     }
@@ -51,32 +52,31 @@ class FolderDialogTest : public ::testing::Test {
 };
 
 TEST_F(FolderDialogTest, EachModeHasItsOwnWording) {
-    auto none = Open("NULL");
+    auto none = Open(FolderDialogMode::NoPersonalFolder);
     EXPECT_EQ(none->windowTitle(), Q("Επιλογή φακέλου για επεξεργασμένα λήμματα"));
     EXPECT_TRUE(Memo(none.get()).startsWith(Q("Για να επεξεργαστείτε λήμματα στο Orvan")));
     EXPECT_TRUE(Memo(none.get()).contains(Q("τροποποιήσεις.\n\nΓια δική σας ευκολία")));
-    EXPECT_TRUE(none->findChild<QLabel*>("Image1")->isVisible());
-    EXPECT_FALSE(none->findChild<QLabel*>("Image2")->isVisible());
+    EXPECT_TRUE(none->findChild<QLabel*>("Personal_Image")->isVisible());
+    EXPECT_FALSE(none->findChild<QLabel*>("Install_Image")->isVisible());
     EXPECT_EQ(none->size(), QSize(477, 218));
 
-    auto invalid = Open("INVALID");
+    auto invalid = Open(FolderDialogMode::InvalidPersonalFolder);
     EXPECT_EQ(invalid->windowTitle(), Q("Επιλογή φακέλου για επεξεργασμένα λήμματα"));
     EXPECT_TRUE(Memo(invalid.get()).startsWith(Q("Ο φάκελος που έχει οριστεί")));
+    EXPECT_TRUE(invalid->findChild<QLabel*>("Personal_Image")->isVisible());
 
-    auto install = Open("INSTALL");
+    auto install = Open(FolderDialogMode::Install);
     EXPECT_EQ(install->windowTitle(), Q("Επιλογή φακέλου για εγκατάσταση λεξικού"));
-    EXPECT_TRUE(install->findChild<QLabel*>("Image2")->isVisible());
-    EXPECT_FALSE(install->findChild<QLabel*>("Image1")->isVisible());
-
-    auto other = Open("other");
-    EXPECT_EQ(other->windowTitle(), Q("Επιλογή Φακέλου για Επεξεργασμένα Λήμματα"));
+    EXPECT_TRUE(Memo(install.get()).startsWith(Q("Παρακαλώ επιλέξτε το φάκελο")));
+    EXPECT_TRUE(install->findChild<QLabel*>("Install_Image")->isVisible());
+    EXPECT_FALSE(install->findChild<QLabel*>("Personal_Image")->isVisible());
 }
 
 TEST_F(FolderDialogTest, ItOffersTheOrvanFolderInHomeAndReturnsWhatIsTyped) {
-    auto dialog = Open("NULL");
+    auto dialog = Open(FolderDialogMode::NoPersonalFolder);
     EXPECT_EQ(Field(dialog.get())->text(), QString::fromStdString(home.Path()) + "/Orvan");
     EXPECT_EQ(QApplication::focusWidget(), Field(dialog.get()));
-    EXPECT_EQ(dialog->findChild<QComboBox*>("DriveComboBox1")->itemText(0), "/");
+    EXPECT_EQ(dialog->findChild<QComboBox*>("Drive_Combo")->itemText(0), "/");
     // A folder typed with a trailing slash comes back with it.
     const QString typed = QString::fromStdString(home.Path()) + "/";
     Field(dialog.get())->setText(typed);
@@ -86,7 +86,7 @@ TEST_F(FolderDialogTest, ItOffersTheOrvanFolderInHomeAndReturnsWhatIsTyped) {
 }
 
 TEST_F(FolderDialogTest, OkWithAnEmptyFieldClosesWithOk) {
-    auto dialog = Open("NULL");
+    auto dialog = Open(FolderDialogMode::NoPersonalFolder);
     Field(dialog.get())->clear();
     Ok(dialog.get());
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
@@ -94,7 +94,7 @@ TEST_F(FolderDialogTest, OkWithAnEmptyFieldClosesWithOk) {
 }
 
 TEST_F(FolderDialogTest, OkCreatesEveryMissingLevel) {
-    auto dialog = Open("NULL");
+    auto dialog = Open(FolderDialogMode::NoPersonalFolder);
     const QString deep = QString::fromStdString(home.Path()) + "/one/two/three";
     Field(dialog.get())->setText(deep);
     Ok(dialog.get());
@@ -104,7 +104,7 @@ TEST_F(FolderDialogTest, OkCreatesEveryMissingLevel) {
 
 TEST_F(FolderDialogTest, AFolderThatCannotBeCreatedKeepsTheDialogOpen) {
     home.Write("plain-file", "x");
-    auto dialog = Open("INVALID");
+    auto dialog = Open(FolderDialogMode::InvalidPersonalFolder);
     const QString impossible = QString::fromStdString(home.File("plain-file")) + "/sub";
     Field(dialog.get())->setText(impossible);
     QString message;
@@ -120,14 +120,14 @@ TEST_F(FolderDialogTest, AFolderThatCannotBeCreatedKeepsTheDialogOpen) {
 
 TEST_F(FolderDialogTest, BrowsingCopiesTheFolderIntoTheField) {
     QDir(QString::fromStdString(home.Path())).mkpath("Documents");
-    auto dialog = Open("NULL");
-    auto* tree = dialog->findChild<QTreeView*>("DirectoryListBox1");
+    auto dialog = Open(FolderDialogMode::NoPersonalFolder);
+    auto* tree = dialog->findChild<QTreeView*>("Folder_Tree");
     auto* model = tree->model();
     const QString documents = QString::fromStdString(home.File("Documents"));
     const QModelIndex index = static_cast<QFileSystemModel*>(model)->index(documents);
     tree->setCurrentIndex(index);
     EXPECT_EQ(Field(dialog.get())->text(), documents);
-    auto* roots = dialog->findChild<QComboBox*>("DriveComboBox1");
+    auto* roots = dialog->findChild<QComboBox*>("Drive_Combo");
     roots->setCurrentIndex(0);
     EXPECT_EQ(Field(dialog.get())->text(), "/");
 }
@@ -135,7 +135,7 @@ TEST_F(FolderDialogTest, BrowsingCopiesTheFolderIntoTheField) {
 TEST_F(FolderDialogTest, InstallModeRunsTheInstallationBeforeClosing) {
     const QString target = QString::fromStdString(home.File("install"));
     for (const bool ranToEnd : {true, false}) {
-        auto dialog = Open("INSTALL");
+        auto dialog = Open(FolderDialogMode::Install);
         QString installedInto;
         dialog->setInstaller([&](const QString& folder) {
             installedInto = folder;

@@ -1,20 +1,24 @@
-// Text crosses between the program (code page 1253 bytes) and the terminal (UTF-8) here only.
+// Text crosses between the program (code page 1253 bytes) and the terminal (UTF-8) here only,
+// by the program's one code page rule (lexicon/greek_code_page.h).
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "lexicon/greek_code_page.h"
+
 namespace orvan::cli {
 
-/// \brief Whether `bytes` are well-formed UTF-8.
-bool IsUtf8(std::string_view bytes);
+using orvan::IsUtf8;
 
-/// \brief UTF-8 text as code page 1253 bytes; nothing when a character has no place in the
-/// code page.
+/// \brief UTF-8 text as code page 1253 bytes; nothing when it is not UTF-8 or a character has
+/// no place in the code page: the terminal's text is refused rather than changed.
 std::optional<std::string> ToCodePage(std::string_view utf8);
 
-/// \brief Code page 1253 bytes as UTF-8; the code page's few unassigned bytes become U+FFFD.
-std::string ToUtf8(std::string_view codePage);
+/// \brief Code page 1253 bytes as UTF-8; the code page's two empty bytes become U+FFFD.
+inline std::string ToUtf8(std::string_view codePage) {
+    return GreekToUtf8(codePage);
+}
 
 }  // namespace orvan::cli

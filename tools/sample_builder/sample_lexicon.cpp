@@ -8,10 +8,11 @@
 #include <set>
 #include <stdexcept>
 
+#include "lexicon/greek_code_page.h"
 #include "lexicon/line_formats.h"
 #include "lexicon/search_keys.h"
 #include "lexicon/tables.h"
-#include "tools/sample_builder/code_page.h"
+#include "richtext/code_pages.h"
 
 namespace orvan::sample {
 
@@ -21,9 +22,11 @@ constexpr int kMaxReverseArticles = 8;
 constexpr size_t kMaxHeadword = 80;
 constexpr size_t kPrologueSize = 57601;
 
-const CodePage& Cp1253() {
-    static const CodePage codePage;
-    return codePage;
+// The code page bytes of a text; nothing when a character has no place in the page.
+std::optional<std::string> Cp1253(const QString& text) {
+    GreekBytes bytes = Utf16ToGreek(richtext::Utf16Of(text));
+    if (!bytes.complete) return std::nullopt;
+    return std::move(bytes.bytes);
 }
 
 QStringList ReadListFile(const QString& path) {
@@ -48,7 +51,7 @@ QString WithoutLatinAccents(const QString& text) {
 }
 
 std::optional<std::string> Headword(const QString& text) {
-    auto bytes = Cp1253().Encode(text);
+    auto bytes = Cp1253(text);
     if (!bytes || bytes->empty() || bytes->size() > kMaxHeadword) return std::nullopt;
     return bytes;
 }
@@ -75,7 +78,7 @@ std::string Rtf(const QString& text) {
     static const char* hex = "0123456789abcdef";
     std::string out;
     for (const QChar c : text) {
-        const auto byte = Cp1253().Byte(c);
+        const auto byte = GreekByte(c.unicode());
         if (!byte) {
             out += "\\u" + std::to_string(static_cast<int16_t>(c.unicode())) + "?";
         } else if (*byte == '\\' || *byte == '{' || *byte == '}') {
@@ -300,7 +303,7 @@ SampleSources BuildSampleSources(const std::vector<EnglishArticle>& englishGreek
     }
     sources.greekIndex = GreekIndex(entries);
     for (const auto& field : choices.fields) {
-        const auto name = Cp1253().Encode(field.name);
+        const auto name = Cp1253(field.name);
         if (!name) throw std::runtime_error("field name outside code page 1253");
         sources.fields.push_back(FormatFieldLine({field.code, *name}));
     }

@@ -1,0 +1,50 @@
+// Code page 1253, the program's one text encoding, and Unicode: the rule every edge (the
+// windows, orvan-cli, the sample builder) converts text through.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvan {
+
+/// What stands for a character the code page cannot hold.
+inline constexpr char kUnencodableMark = '?';
+
+/// \brief The character a code page 1253 byte stands for. Bytes 0-127 are ASCII; of the bytes
+/// the page leaves unassigned, 0xD2 and 0xFF give U+FFFD and those between 0x81 and 0x9F the C1
+/// control of the same number, as Windows' own conversion gives them.
+///
+///     GreekCharacter(0xE1) == u'α'
+char16_t GreekCharacter(unsigned char byte);
+
+/// \brief The byte of `character`, or nothing when the page has no place for it. U+0000 has
+/// none either: a zero byte would cut the text short in the files.
+///
+///     GreekByte(U'α') == 0xE1, GreekByte(U'ж') == std::nullopt
+std::optional<unsigned char> GreekByte(char32_t character);
+
+/// \brief Text turned into code page 1253 bytes.
+struct GreekBytes {
+    std::string bytes;     // each character the page cannot hold stands as kUnencodableMark
+    bool complete = true;  // false when any character had to be replaced
+};
+
+/// \brief UTF-16 text as code page 1253 bytes. A surrogate pair is one character (one mark);
+/// a lone surrogate is an unknown character.
+GreekBytes Utf16ToGreek(std::u16string_view text);
+
+/// \brief UTF-8 text as code page 1253 bytes; each malformed byte counts as an unknown character.
+GreekBytes Utf8ToGreek(std::string_view utf8);
+
+/// \brief Code page 1253 bytes as UTF-16 text, byte for unit.
+std::u16string GreekToUtf16(std::string_view bytes);
+
+/// \brief Code page 1253 bytes as UTF-8 text.
+std::string GreekToUtf8(std::string_view bytes);
+
+/// \brief Whether `bytes` are well-formed UTF-8: no overlong forms, no surrogates, nothing past
+/// U+10FFFF.
+bool IsUtf8(std::string_view bytes);
+
+}  // namespace orvan
