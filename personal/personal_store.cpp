@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "lexicon/blanks.h"
 #include "lexicon/codecs.h"
+#include "lexicon/file_paths.h"
 #include "lexicon/line_formats.h"
 #include "lexicon/search_keys.h"
 #include "personal/entry_placement.h"
@@ -35,12 +37,6 @@ std::string OneLine(std::string text) {
     return text;
 }
 
-std::string TrimBlanks(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // The stored form of a description, checked against the limits of the files.
 std::string StoredText(const std::string& description, const StoreContents& contents) {
     const std::string escaped = description.empty() ? "" : EscapeUserText(description);
@@ -65,7 +61,8 @@ std::string FieldCodeOf(const FieldTable* fields, int fieldIndex) {
 void InsertEnglish(StoreContents& contents, const EntryTables& tables, const PendingEntry& entry,
                    const FieldTable* fields, long long number, const std::string& text,
                    int excluded) {
-    const std::string headword = TrimBlanks(OneLine(entry.english));
+    // OneLine has turned control characters into blanks, which trimming then drops.
+    const std::string headword(TrimBlanks(OneLine(entry.english)));
     const int predecessor =
         EnglishPredecessor(tables.entries, LatinSearchKey(entry.english, true), excluded);
     const long long anchor = tables.entries[predecessor].Number;
@@ -120,26 +117,46 @@ void InsertGreek(StoreContents& contents, const EntryTables& tables, const std::
     contents.greek = std::move(lines);
 }
 
-// Removes the English line of entry `number`, its text and its Greek lines; false when it has
-// no line.
-bool RemoveEntry(StoreContents& contents, long long number) {
+// Drops the ci.tbo lines that `drop` picks (it is told how many it has picked so far) with their
+// texts, and packs the texts of the others anew; false when it picked none.
+template <typename Pick>
+bool DropEnglishLines(StoreContents& contents, Pick drop) {
     ContentsWriter writer;
-    bool removed = false;
+    int dropped = 0;
     for (size_t i = 0; i < contents.english.size(); ++i) {
         const std::string& line = contents.english[i];
         const PersonalIndexLine columns = ReadEnglishLine(line, i + 1);
-        if (!removed && !columns.IsSupplement() && columns.own == number) {
-            removed = true;
+        if (drop(columns, dropped)) {
+            ++dropped;
             continue;
         }
         writer.Add(line, TextOf(contents.texts, columns, i + 1));
     }
-    if (!removed) return false;
+    if (dropped == 0) return false;
     contents.english = writer.takeLines();
     contents.texts = writer.takeTexts();
+    return true;
+}
+
+// Removes the English line of entry `number`, its text and its Greek lines; false when it has
+// no line.
+bool RemoveEntry(StoreContents& contents, long long number) {
+    const bool removed =
+        DropEnglishLines(contents, [number](const PersonalIndexLine& columns, int dropped) {
+            return dropped == 0 && !columns.IsSupplement() && columns.own == number;
+        });
+    if (!removed) return false;
     std::erase_if(contents.greek,
                   [number](const std::string& line) { return GreekLineOwner(line) == number; });
     return true;
+}
+
+// Removes the supplement of lexicon entry `number` with its text; false when it has none. Every
+// supplement line of the entry goes: the loader would show a second one left behind.
+bool RemoveSupplement(StoreContents& contents, long long number) {
+    return DropEnglishLines(contents, [number](const PersonalIndexLine& columns, int) {
+        return columns.IsSupplement() && columns.anchor == number;
+    });
 }
 
 // Replaces the supplement of lexicon entry `number`, or adds it before the first line that
@@ -343,6 +360,16 @@ StoreResult DeletePersonalEntry(const StoreContext& store, long long number) {
     });
 }
 
+StoreResult DeleteSupplement(const StoreContext& store, long long number) {
+    return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
+        // Only an entry the tables show with a supplement: a window that shows another state
+        // than the files' must not remove what its user has not seen.
+        TargetSlot(tables, {number, EntryKind::Annotated});
+        if (!RemoveSupplement(contents, number)) Changed(number);
+        return ChangeMade{false, number};
+    });
+}
+
 int FieldRowOf(const FieldTable* fields, const std::string& code) {
     if (fields == nullptr || code.empty()) return -1;
     int row = -1;
@@ -369,9 +396,7 @@ StoreResult RecoverPersonalStore(const PersonalFiles& personal, StoreFileSystem&
 }
 
 std::string StoreFolder(const PersonalFiles& personal) {
-    const std::string& index = personal.englishIndex;
-    const size_t slash = index.rfind('/');
-    return slash == std::string::npos ? "." : index.substr(0, slash == 0 ? 1 : slash);
+    return FolderOf(personal.englishIndex);
 }
 
 }  // namespace orvan::personal

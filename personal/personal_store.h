@@ -40,8 +40,8 @@ enum class StoreStatus {
 struct StoreResult {
     StoreStatus status = StoreStatus::Done;
     std::string reason;  // in English, for the command line; names the file and line
-    /// Done: the number of the entry inserted or changed (a changed own entry gets a new one);
-    /// 0 for a deletion.
+    /// Done: the number of the entry inserted or changed (a changed own entry gets a new one,
+    /// an entry whose supplement was removed keeps its own); 0 for a deleted entry.
     long long entryNumber = 0;
     bool done() const { return status == StoreStatus::Done; }
 };
@@ -92,6 +92,11 @@ StoreResult UpdatePersonalEntry(const StoreContext& store, EntryRef target,
 
 /// \brief Removes the personal entry numbered `number` with its Greek lines.
 StoreResult DeletePersonalEntry(const StoreContext& store, long long number);
+
+/// \brief Removes the supplement of the lexicon entry numbered `number`, which becomes a plain
+/// lexicon entry again; every other line and text stays as it is. EntryChanged when the entry is
+/// gone or has no supplement. Done: `entryNumber` is `number`.
+StoreResult DeleteSupplement(const StoreContext& store, long long number);
 
 /// \brief The science-list row (1 to 59) whose Code equals `code`, the last one when several do;
 /// -1 for none, and for an empty code.

@@ -165,13 +165,19 @@ TEST_F(StoreFaultTest, EveryOperationIsAllOrNothing) {
         return personal::DeletePersonalEntry(store, gamma);
     });
     Reload();
+    FaultEveryCall("delete supplement", [kappa](const personal::StoreContext& store) {
+        return personal::DeleteSupplement(store, kappa);
+    });
+    Reload();
     ExpectInvariants();
 }
 
 TEST_F(StoreFaultTest, AChangeFromStaleTablesIsAllOrNothing) {
     ASSERT_TRUE(Insert("beta", Cp("βήτα")).done());
+    ASSERT_TRUE(Update("omega", {"omega", "", -1, "o"}).done());
     const EntryTables stale = tables;
     const uint16_t beta = tables.entries[Slot("beta")].Number;
+    const uint16_t omega = tables.entries[Slot("omega")].Number;
     // Another program adds an entry; these tables know nothing of it.
     ASSERT_TRUE(Insert("gamma", Cp("γάμμα")).done());
     tables = stale;
@@ -183,11 +189,17 @@ TEST_F(StoreFaultTest, AChangeFromStaleTablesIsAllOrNothing) {
         return personal::UpdatePersonalEntry(store, {beta, EntryKind::Personal},
                                              {"beta", "", -1, "new text"});
     });
+    tables = stale;
+    FaultEveryCall("supplement removed from stale tables",
+                   [omega](const personal::StoreContext& store) {
+                       return personal::DeleteSupplement(store, omega);
+                   });
     Reload();
     ExpectInvariants();
     EXPECT_NE(Slot("gamma"), 0);
     EXPECT_NE(Slot("delta2"), 0);
     EXPECT_NE(Slot("beta"), 0);
+    EXPECT_EQ(tables.entries[Slot("omega")].Kind, EntryKind::Lexicon);
 }
 
 }  // namespace

@@ -72,6 +72,13 @@ personal::StoreResult StoreTest::Delete(const std::string& headword) {
     return result;
 }
 
+personal::StoreResult StoreTest::DeleteSupplement(const std::string& headword) {
+    const auto result =
+        personal::DeleteSupplement(Context(), tables.entries[Slot(headword)].Number);
+    Reload();
+    return result;
+}
+
 int StoreTest::Slot(const std::string& headword) const {
     for (int slot = 1; slot <= tables.entries.Count(); ++slot)
         if (tables.entries[slot].Headword == headword) return slot;

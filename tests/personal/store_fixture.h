@@ -42,6 +42,7 @@ class StoreTest : public ::testing::Test {
                                  const std::string& description = "text", int field = -1);
     personal::StoreResult Update(const std::string& headword, const personal::PendingEntry& entry);
     personal::StoreResult Delete(const std::string& headword);
+    personal::StoreResult DeleteSupplement(const std::string& headword);
 
     int Slot(const std::string& headword) const;
     std::vector<std::string> EnglishLines() const;  // ci.tbo unscrambled

@@ -1,5 +1,6 @@
-// Thousands of seeded sequences of inserts, updates and deletes, each step checked against a
-// model of what the user's entries should be after it, and against the store's invariants.
+// Thousands of seeded sequences of inserts, updates, deletes and removed supplements, each step
+// checked against a model of what the user's entries should be after it, and against the store's
+// invariants.
 #include <algorithm>
 #include <filesystem>
 #include <random>
@@ -105,7 +106,7 @@ TEST_F(RandomStoreTest, SequencesLeaveExactlyTheEntriesTheyShould) {
         std::vector<ModelEntry> model;
         std::map<std::string, std::string> supplements;
         for (int step = 0; step < 8; ++step) {
-            const int choice = static_cast<int>(random() % 10);
+            const int choice = static_cast<int>(random() % 11);
             const int field = static_cast<int>(random() % 4) - 1;
             const std::string english = Word(random, false);
             const std::string greek = random() % 2 ? Word(random, true) : "";
@@ -134,7 +135,7 @@ TEST_F(RandomStoreTest, SequencesLeaveExactlyTheEntriesTheyShould) {
                                 .done());
                 Reload();
                 supplements[headword] = text;
-            } else {
+            } else if (choice < 10) {
                 const int slot = RandomSlotOfKind(random, "C");
                 if (slot == 0) continue;
                 const ModelEntry old = ModelOf(slot);
@@ -142,6 +143,18 @@ TEST_F(RandomStoreTest, SequencesLeaveExactlyTheEntriesTheyShould) {
                     personal::DeletePersonalEntry(Context(), tables.entries[slot].Number).done());
                 Reload();
                 model.erase(std::find(model.begin(), model.end(), old));
+            } else {
+                // Any entry: only one with a supplement has it removed, the others are refused.
+                const int slot = RandomSlotOfKind(random, "LAC");
+                const EntryRecord record = tables.entries[slot];
+                const auto result = personal::DeleteSupplement(Context(), record.Number);
+                Reload();
+                if (record.Kind == EntryKind::Annotated) {
+                    ASSERT_TRUE(result.done()) << result.reason;
+                    supplements.erase(record.Headword);
+                } else {
+                    ASSERT_EQ(result.status, personal::StoreStatus::EntryChanged);
+                }
             }
             std::sort(model.begin(), model.end());
             ASSERT_EQ(TableEntries(), model) << "seed " << seed << ", step " << step;

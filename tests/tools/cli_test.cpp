@@ -113,6 +113,48 @@ TEST_F(CliTest, UpdateKeepsWhatIsNotGivenAndDeleteRemovesOnlyOwnEntries) {
     EXPECT_EQ(Cli({"search", "gas"}).out, "1\tgas\n");
 }
 
+TEST_F(CliTest, DeleteNoteRemovesOnlyTheSupplementOfTheEntry) {
+    const std::string before = personal.Read("ci.tbo") + personal.Read("clex.tbo");
+    // A lexicon entry without a note, the user's own entry: refused, nothing changes.
+    const CliRun plain = Cli({"delete", "--note", "1"});
+    EXPECT_EQ(plain.status, 1);
+    EXPECT_EQ(plain.err, "orvan-cli: the entry in slot 1 has no note of yours\n");
+    EXPECT_EQ(Cli({"delete", "--note", "2"}).status, 1);
+    // Plain delete still takes only the user's own entries, not a note.
+    EXPECT_EQ(Cli({"delete", "3"}).status, 1);
+    EXPECT_EQ(Cli({"delete", "--note"}).status, 2);
+    EXPECT_EQ(personal.Read("ci.tbo") + personal.Read("clex.tbo"), before);
+
+    const CliRun removed = Cli({"delete", "--note", "3"});
+    EXPECT_EQ(removed.status, 0) << removed.err;
+    EXPECT_EQ(removed.out, "ok\n");
+    EXPECT_EQ(Cli({"show", "3"}).out, "the engine\nμηχανή\nΜηχανολογία\n  x\n");
+    EXPECT_EQ(Cli({"search", "--personal-only"}).out, "2\tgasket *\n");
+    EXPECT_EQ(Cli({"show", "2"}).out, "gasket\n\nΜηχανολογία\n  p\n");
+    EXPECT_EQ(Cli({"delete", "--note", "3"}).status, 1);
+}
+
+TEST_F(CliTest, AUsageErrorShowsEveryCommand) {
+    const CliRun run = Cli({"delete", "--bogus", "2"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err,
+              "orvan-cli: unknown option --bogus for delete\n"
+              "usage: orvan-cli [-C DIR] [--personal FOLDER] COMMAND [OPTIONS] [ARGS]\n"
+              "commands:\n"
+              "  dump\n"
+              "  search [--mode START|CONTAIN|END] [--field N] [--personal-only] [--greek-mode] "
+              "[TEXT]\n"
+              "  multi [--field N] [--start S] [--contain C] [--end E]\n"
+              "  show [--greek-mode] SLOT\n"
+              "  insert --english TEXT [--greek TEXT] [--field N]\n"
+              "         (--description TEXT | --description-file FILE)\n"
+              "  update SLOT [--english TEXT] [--greek TEXT] [--field N]\n"
+              "         (--description TEXT | --description-file FILE)\n"
+              "  delete [--note] SLOT\n"
+              "  prepare\n"
+              "  byte-range\n");
+}
+
 TEST_F(CliTest, EditsNeedTheirFieldsAndAPersonalFolder) {
     EXPECT_EQ(Cli({"insert", "--english", "gear"}).status, 2);
     EXPECT_EQ(Cli({"insert", "--description", "x"}).status, 2);

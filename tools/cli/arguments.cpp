@@ -36,9 +36,14 @@ std::optional<std::string> CommandArguments::OnlyPositional() const {
     return positional.front();
 }
 
+const Command* FindCommand(const std::vector<Command>& commands, const std::string& name) {
+    const auto found = std::find_if(commands.begin(), commands.end(),
+                                    [&](const Command& command) { return command.name == name; });
+    return found == commands.end() ? nullptr : &*found;
+}
+
 CommandLine ParseCommandLine(const std::vector<std::string>& args,
-                             const std::map<std::string, std::vector<std::string>>& valueOptions,
-                             const std::map<std::string, std::vector<std::string>>& flagOptions) {
+                             const std::vector<Command>& commands) {
     CommandLine line;
     size_t i = 0;
     const auto next = [&](const std::string& option) -> std::string {
@@ -59,9 +64,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args,
     }
     if (i == args.size()) throw UsageError("no command given");
     line.command = args[i++];
-    if (!valueOptions.contains(line.command)) throw UsageError("unknown command " + line.command);
-    const auto& takesValue = valueOptions.at(line.command);
-    const auto& takesFlag = flagOptions.at(line.command);
+    const Command* command = FindCommand(commands, line.command);
+    if (command == nullptr) throw UsageError("unknown command " + line.command);
+    const auto& takesValue = command->valueOptions;
+    const auto& takesFlag = command->flagOptions;
     bool onlyPositional = false;
     for (; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -78,6 +84,20 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args,
         }
     }
     return line;
+}
+
+std::string UsageText(const std::vector<Command>& commands) {
+    std::string text =
+        "usage: orvan-cli [-C DIR] [--personal FOLDER] COMMAND [OPTIONS] [ARGS]\n"
+        "commands:\n";
+    for (const Command& command : commands) {
+        text += "  " + command.name;
+        const std::string indent(command.name.size() + 3, ' ');
+        for (size_t i = 0; i < command.usage.size(); ++i)
+            text += (i == 0 ? " " : "\n" + indent) + command.usage[i];
+        text += '\n';
+    }
+    return text;
 }
 
 }  // namespace orvan::cli

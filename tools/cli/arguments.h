@@ -3,6 +3,7 @@
 
 #include <map>
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -37,10 +38,26 @@ struct CommandLine {
     CommandArguments arguments;
 };
 
-/// \brief Splits the command line; `valueOptions` and `flagOptions` name, per command, what it
+/// \brief One command: what the parser, the usage text and the dispatch all know of it.
+struct Command {
+    std::string name;
+    std::vector<std::string> valueOptions;  // options followed by a value
+    std::vector<std::string> flagOptions;   // options that stand alone
+    /// What follows the name in the usage text, a line each; further lines are set under the
+    /// first.
+    std::vector<std::string> usage;
+    void (*run)(const CommandLine& line, std::ostream& out);
+};
+
+/// \brief The command of `commands` named `name`, or nullptr.
+const Command* FindCommand(const std::vector<Command>& commands, const std::string& name);
+
+/// \brief Splits the command line for one of `commands`, taking only the options that command
 /// takes. Throws UsageError.
 CommandLine ParseCommandLine(const std::vector<std::string>& args,
-                             const std::map<std::string, std::vector<std::string>>& valueOptions,
-                             const std::map<std::string, std::vector<std::string>>& flagOptions);
+                             const std::vector<Command>& commands);
+
+/// \brief The usage text: the options before the command, then each command with its own.
+std::string UsageText(const std::vector<Command>& commands);
 
 }  // namespace orvan::cli

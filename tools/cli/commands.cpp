@@ -34,6 +34,7 @@ void PrintItems(const std::vector<ListItem>& items, std::ostream& out) {
 }
 
 void Dump(const CommandLine& line, std::ostream& out) {
+    if (!line.arguments.positional.empty()) throw UsageError("dump takes no arguments");
     const LoadedLexicon lexicon = Load(line);
     if (lexicon.fields) {
         for (int slot = 1; slot <= lexicon.fields->Count(); ++slot) {
@@ -62,14 +63,14 @@ void Dump(const CommandLine& line, std::ostream& out) {
 
 void Search(const CommandLine& line, std::ostream& out) {
     const CommandArguments& arguments = line.arguments;
-    const std::string mode = arguments.Value("--mode").value_or("START");
-    if (mode != "START" && mode != "CONTAIN" && mode != "END") {
+    const auto mode = SearchModeOfName(arguments.Value("--mode").value_or("START"));
+    if (mode != SearchMode::Start && mode != SearchMode::Contain && mode != SearchMode::End) {
         throw UsageError("--mode must be START, CONTAIN or END");
     }
     const std::string text = CodePageArgument("TEXT", arguments.OnlyPositional().value_or(""));
     const LoadedLexicon lexicon = Load(line);
     FillRequest request;
-    request.mode = mode;
+    request.mode = *mode;
     request.personalOnly = arguments.Has("--personal-only");
     request.fieldCode = FieldCodeOption(arguments, lexicon);
     PrintItems(FillList(lexicon.tables.entries, lexicon.tables.greek, text,
@@ -150,53 +151,43 @@ void ByteRangeCommand(const CommandLine& line, std::ostream& out) {
 
 }  // namespace
 
-const std::map<std::string, std::vector<std::string>>& CommandValueOptions() {
-    static const std::map<std::string, std::vector<std::string>> options{
-        {"dump", {}},
-        {"search", {"--mode", "--field"}},
-        {"multi", {"--field", "--start", "--contain", "--end"}},
-        {"prepare", {}},
-        {"byte-range", {}},
-        {"show", {}},
-        {"insert", {"--english", "--greek", "--field", "--description", "--description-file"}},
-        {"update", {"--english", "--greek", "--field", "--description", "--description-file"}},
-        {"delete", {}},
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands{
+        {"dump", {}, {}, {}, Dump},
+        {"search",
+         {"--mode", "--field"},
+         {"--personal-only", "--greek-mode"},
+         {"[--mode START|CONTAIN|END] [--field N] [--personal-only] [--greek-mode] [TEXT]"},
+         Search},
+        {"multi",
+         {"--field", "--start", "--contain", "--end"},
+         {},
+         {"[--field N] [--start S] [--contain C] [--end E]"},
+         Multi},
+        {"show", {}, {"--greek-mode"}, {"[--greek-mode] SLOT"}, Show},
+        {"insert",
+         {"--english", "--greek", "--field", "--description", "--description-file"},
+         {},
+         {"--english TEXT [--greek TEXT] [--field N]",
+          "(--description TEXT | --description-file FILE)"},
+         Insert},
+        {"update",
+         {"--english", "--greek", "--field", "--description", "--description-file"},
+         {},
+         {"SLOT [--english TEXT] [--greek TEXT] [--field N]",
+          "(--description TEXT | --description-file FILE)"},
+         Update},
+        {"delete", {}, {"--note"}, {"[--note] SLOT"}, Delete},
+        {"prepare", {}, {}, {}, Prepare},
+        {"byte-range", {}, {}, {}, ByteRangeCommand},
     };
-    return options;
-}
-
-const std::map<std::string, std::vector<std::string>>& CommandFlagOptions() {
-    static const std::map<std::string, std::vector<std::string>> flags{
-        {"dump", {}},       {"search", {"--personal-only", "--greek-mode"}},
-        {"multi", {}},      {"prepare", {}},
-        {"byte-range", {}}, {"show", {"--greek-mode"}},
-        {"insert", {}},     {"update", {}},
-        {"delete", {}},
-    };
-    return flags;
+    return commands;
 }
 
 void RunCommand(const CommandLine& line, std::ostream& out) {
-    if (line.command == "dump") {
-        if (!line.arguments.positional.empty()) throw UsageError("dump takes no arguments");
-        Dump(line, out);
-    } else if (line.command == "search") {
-        Search(line, out);
-    } else if (line.command == "multi") {
-        Multi(line, out);
-    } else if (line.command == "prepare") {
-        Prepare(line, out);
-    } else if (line.command == "show") {
-        Show(line, out);
-    } else if (line.command == "byte-range") {
-        ByteRangeCommand(line, out);
-    } else if (line.command == "insert") {
-        Insert(line, out);
-    } else if (line.command == "update") {
-        Update(line, out);
-    } else if (line.command == "delete") {
-        Delete(line, out);
-    }
+    const Command* command = FindCommand(Commands(), line.command);
+    if (command == nullptr) throw UsageError("unknown command " + line.command);
+    command->run(line, out);
 }
 
 }  // namespace orvan::cli

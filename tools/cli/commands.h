@@ -14,12 +14,12 @@ class DataError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-/// \brief Which options and flags each command takes.
-const std::map<std::string, std::vector<std::string>>& CommandValueOptions();
-const std::map<std::string, std::vector<std::string>>& CommandFlagOptions();
+/// \brief Every command, in the order of the usage text: its name, its options, its usage and
+/// what runs it. A command is added here and nowhere else.
+const std::vector<Command>& Commands();
 
-/// \brief Runs a parsed command line, writing its output to `out`. Throws UsageError or
-/// DataError.
+/// \brief Runs a command line parsed for Commands(), writing its output to `out`. Throws
+/// UsageError or DataError.
 void RunCommand(const CommandLine& line, std::ostream& out);
 
 }  // namespace orvan::cli

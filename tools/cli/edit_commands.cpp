@@ -13,22 +13,6 @@ namespace orvan::cli {
 
 namespace {
 
-// LF, CR LF and a lone CR all become CR LF, as the editor separates lines.
-std::string WithCrLf(const std::string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            out += "\r\n";
-        } else if (text[i] == '\n') {
-            out += "\r\n";
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 // A UTF-8 byte order mark, as some editors write at the start of a file.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -52,9 +36,9 @@ std::optional<std::string> DescriptionOption(const CommandArguments& arguments) 
     const auto text = arguments.Value("--description");
     const auto file = arguments.Value("--description-file");
     if (text && file) throw UsageError("give --description or --description-file, not both");
-    if (text) return WithCrLf(CodePageArgument("--description", *text));
+    if (text) return WithCrLfLineEnds(CodePageArgument("--description", *text));
     if (!file) return std::nullopt;
-    return WithCrLf(CodePageArgument("--description-file", DescriptionFile(*file)));
+    return WithCrLfLineEnds(CodePageArgument("--description-file", DescriptionFile(*file)));
 }
 
 int FieldRowOption(const CommandArguments& arguments, const LoadedLexicon& lexicon, int fallback) {
@@ -154,11 +138,18 @@ void Update(const CommandLine& line, std::ostream& out) {
 void Delete(const CommandLine& line, std::ostream& out) {
     const LoadedLexicon lexicon = Load(line);
     const int slot = SlotArgument(line, lexicon);
-    if (lexicon.tables.entries[slot].Kind != EntryKind::Personal) {
+    const EntryRecord& record = lexicon.tables.entries[slot];
+    // With --note, the user's supplement of a lexicon entry; else one of the user's own entries.
+    const bool note = line.arguments.Has("--note");
+    if (note && record.Kind != EntryKind::Annotated) {
+        throw DataError("the entry in slot " + std::to_string(slot) + " has no note of yours");
+    }
+    if (!note && record.Kind != EntryKind::Personal) {
         throw DataError("slot " + std::to_string(slot) + " is not one of your own entries");
     }
     NeedPersonalFolder(lexicon);
-    Check(personal::DeletePersonalEntry(Context(lexicon), lexicon.tables.entries[slot].Number));
+    Check(note ? personal::DeleteSupplement(Context(lexicon), record.Number)
+               : personal::DeletePersonalEntry(Context(lexicon), record.Number));
     out << "ok\n";
 }
 

@@ -1,5 +1,5 @@
 // The edit commands of orvan-cli: insert, update and delete the user's own entries, as the
-// lookup window's commands do once the editor is confirmed.
+// lookup window's commands do once the editor is confirmed, and remove a supplement.
 #pragma once
 
 #include <ostream>
