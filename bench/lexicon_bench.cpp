@@ -66,7 +66,7 @@ void Search(benchmark::State& state, const std::string& text, const char* mode) 
     orvan::NoteList notes;
     const orvan::EntryTables tables = Lexicon().Load(notes);
     orvan::FillRequest request;
-    request.mode = mode;
+    request.mode = *orvan::SearchModeOfName(mode);
     size_t items = 0;
     for (auto _ : state) {
         const orvan::FillResult result =

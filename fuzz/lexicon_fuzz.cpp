@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         orvan::LoadEntryTable(orvan::LexiconFiles(folder),
                               orvan::ReadPersonalIndexes(orvan::PersonalFiles(folder)), notes);
     orvan::FillRequest request;
-    request.mode = "CONTAIN";
+    request.mode = orvan::SearchMode::Contain;
     (void)orvan::FillList(tables.entries, tables.greek, "e", false, request);
     request.personalOnly = true;
     (void)orvan::FillList(tables.entries, tables.greek, "", true, request);

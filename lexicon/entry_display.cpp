@@ -32,7 +32,8 @@ EntryDisplay DescribeEntry(int slot, const EntryTables& tables, const FieldTable
     display.rendering = greekMode ? entry.Headword : greek;
     display.renderingHint = greekMode ? kEnglishRenderingHint : kGreekRenderingHint;
     display.fieldText = FieldText(fields, entry.FieldCode);
-    display.deleteEnabled = entry.Kind == EntryKind::Personal;
+    // The user's own entry can be deleted, and so can the user's supplement of a lexicon entry.
+    display.deleteEnabled = entry.Kind == EntryKind::Personal || entry.Kind == EntryKind::Annotated;
 
     const std::optional<std::string> description =
         entry.Kind == EntryKind::Personal

@@ -33,10 +33,11 @@ struct EntryDisplay {
     std::string renderingHint;
     std::string fieldText;
     bool modifyEnabled = true;
-    bool deleteEnabled = false;  // only the user's own entries ('C') can be deleted
+    bool deleteEnabled = false;  // the user's own entries, and the user's supplements
     /// The description body (the document's second line); nothing when the description cannot
     /// be read, and the pane is then emptied.
     std::optional<std::string> body;
+    bool operator==(const EntryDisplay&) const = default;
 };
 
 /// \brief The name of the science field `code` (the first of slots 1 to 59 whose Code equals it),

@@ -118,6 +118,43 @@ std::string ListItemText(const std::string& headword, const EntryRecord& english
     return english.Kind == EntryKind::Personal ? headword + " *" : headword;
 }
 
+namespace {
+
+constexpr std::pair<SearchMode, const char*> kModeNames[] = {
+    {SearchMode::Start, "START"}, {SearchMode::Contain, "CONTAIN"},   {SearchMode::End, "END"},
+    {SearchMode::Multi, "MULTI"}, {SearchMode::Specific, "SPECIFIC"},
+};
+
+// The text condition of the single-condition modes.
+std::optional<Condition> ConditionOf(SearchMode mode) {
+    switch (mode) {
+        case SearchMode::Start:
+            return Condition::Start;
+        case SearchMode::Contain:
+            return Condition::Contain;
+        case SearchMode::End:
+            return Condition::End;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+const char* SearchModeName(SearchMode mode) {
+    for (const auto& [each, name] : kModeNames) {
+        if (each == mode) return name;
+    }
+    return "";
+}
+
+std::optional<SearchMode> SearchModeOfName(std::string_view name) {
+    for (const auto& [mode, each] : kModeNames) {
+        if (each == name) return mode;
+    }
+    return std::nullopt;
+}
+
 FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::string_view entryText,
                     bool greekMode, const FillRequest& request) {
     FillResult result;
@@ -130,12 +167,9 @@ FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::str
 
     if (!text.empty()) {
         const std::string key = KeyIn(greekMode, text);
-        if (request.mode == "START" || request.mode == "CONTAIN" || request.mode == "END") {
-            const Condition condition = request.mode == "START"     ? Condition::Start
-                                        : request.mode == "CONTAIN" ? Condition::Contain
-                                                                    : Condition::End;
-            result.items = SearchOneCondition(entries, greek, greekMode, condition, key, request);
-        } else if (request.mode == "SPECIFIC") {
+        if (const auto condition = ConditionOf(request.mode)) {
+            result.items = SearchOneCondition(entries, greek, greekMode, *condition, key, request);
+        } else if (request.mode == SearchMode::Specific) {
             if (request.slot < 1 || request.slot > entries.Count()) return result;
             const EntryRecord& english = entries[request.slot];
             const std::string& headword =
@@ -148,13 +182,13 @@ FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::str
     }
 
     const auto any = [](const std::string&, const EntryRecord&) { return true; };
-    if (!request.fieldCode.empty() && request.mode != "MULTI") {
+    if (!request.fieldCode.empty() && request.mode != SearchMode::Multi) {
         result.items = Collect(entries, greek, greekMode, request, any);
     } else if (request.personalOnly) {
         FillRequest personalOnly = request;
         personalOnly.fieldCode.clear();
         result.items = Collect(entries, greek, greekMode, personalOnly, any);
-    } else if (request.mode == "MULTI") {
+    } else if (request.mode == SearchMode::Multi) {
         FillResult multi = SearchMulti(entries, greek, request);
         multi.entryText = result.entryText;
         return multi;
@@ -170,10 +204,10 @@ std::string FieldFilterCode(const FieldTable* fields, int selectedItem) {
 CriteriaDispatch DispatchSearchCriteria(const SearchCriteria& criteria) {
     const int filled = !criteria.start.empty() + !criteria.contain.empty() + !criteria.end.empty();
     if (filled == 0) return {};
-    if (filled > 1) return {true, "MULTI", ""};
-    if (!criteria.start.empty()) return {true, "START", criteria.start};
-    if (!criteria.contain.empty()) return {true, "CONTAIN", criteria.contain};
-    return {true, "END", criteria.end};
+    if (filled > 1) return {true, SearchMode::Multi, ""};
+    if (!criteria.start.empty()) return {true, SearchMode::Start, criteria.start};
+    if (!criteria.contain.empty()) return {true, SearchMode::Contain, criteria.contain};
+    return {true, SearchMode::End, criteria.end};
 }
 
 std::vector<ListItem> WholeLexiconItems(const EntryTable& entries) {

@@ -22,6 +22,15 @@ struct ListItem {
     bool operator==(const ListItem&) const = default;
 };
 
+/// How a fill matches headwords: from the start, anywhere, at the end, by the three criteria
+/// together, or one given entry (the history's way of showing an entry again).
+enum class SearchMode { Start, Contain, End, Multi, Specific };
+
+/// \brief The name of a mode as orvan-cli takes it ("START", "CONTAIN", "END", "MULTI",
+/// "SPECIFIC"), and the mode of a name, compared exactly (nothing for another name).
+const char* SearchModeName(SearchMode mode);
+std::optional<SearchMode> SearchModeOfName(std::string_view name);
+
 /// \brief The three texts of the search-criteria dialog, as typed.
 struct SearchCriteria {
     std::string start;
@@ -30,18 +39,18 @@ struct SearchCriteria {
 };
 
 struct FillRequest {
-    std::string mode;  // "START", "CONTAIN", "END", "MULTI" or "SPECIFIC", compared exactly
-    int slot = 0;      // "SPECIFIC": the English table slot to list
+    SearchMode mode = SearchMode::Start;
+    int slot = 0;  // Specific: the English table slot to list
     bool personalOnly = false;
     std::string fieldCode;    // the science filter (FieldFilterCode); empty for none
-    SearchCriteria criteria;  // "MULTI"
+    SearchCriteria criteria;  // Multi
 };
 
 struct FillResult {
     std::string entryText;         // the search field's text after the fill
     std::optional<bool> language;  // set when the fill chose the input language: true = Greek
     std::vector<ListItem> items;
-    bool showFirst = false;  // "SPECIFIC": the one item is selected and its entry shown
+    bool showFirst = false;  // Specific: the one item is selected and its entry shown
 };
 
 /// \brief Fills the entry list from the search field's text, in the current input language.
@@ -50,7 +59,8 @@ struct FillResult {
 /// (Greek when it is one of the 67 Greek letters). Each matching record gives an item in table
 /// order; personal entries carry " *".
 ///
-///     FillList(entries, greek, "semi", false, {.mode = "START"})  // English headwords from "semi"
+///     FillList(entries, greek, "semi", false, {.mode = SearchMode::Start})  // English headwords
+///     from "semi"
 FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::string_view entryText,
                     bool greekMode, const FillRequest& request);
 
@@ -59,11 +69,11 @@ FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::str
 std::string FieldFilterCode(const FieldTable* fields, int selectedItem);
 
 /// \brief What confirming the search-criteria dialog fills: a single criterion searches as if
-/// typed, in its own mode; two or three search with "MULTI" and an empty search field; none
+/// typed, in its own mode; two or three search with Multi and an empty search field; none
 /// fills nothing.
 struct CriteriaDispatch {
     bool fill = false;
-    std::string mode;
+    SearchMode mode = SearchMode::Start;
     std::string entryText;
 };
 CriteriaDispatch DispatchSearchCriteria(const SearchCriteria& criteria);

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QToolButton>
 
 #include "lexicon/entry_display.h"
@@ -22,13 +23,33 @@ constexpr int kLongHintMilliseconds = 10000;
 }  // namespace
 
 void TMainLex::Entries_ListClick() {
-    const int row = c_.Entries_List->selectedRow();
-    if (row < 0 || row >= static_cast<int>(listSlots_.size())) return;
-    const int slot = listSlots_[static_cast<std::size_t>(row)];
-    static const FieldTable kNoFields;
-    const EntryDisplay display = DescribeEntry(slot, tables_, fields_ ? *fields_ : kNoFields,
-                                               notes_, greekMode_, files_, personal_);
+    state_.choose(c_.Entries_List->selectedRow());
+    Render();
+}
 
+void TMainLex::DrawShownEntry() {
+    const int slot = state_.shownSlot();
+    if (slot == 0) {
+        shownDisplay_.reset();
+        ClearEntryPane();
+        return;
+    }
+    static const FieldTable kNoFields;
+    DrawEntry(DescribeEntry(slot, state_.tables(), fields_ ? *fields_ : kNoFields, notes_,
+                            state_.shownGreek(), files_, personal_));
+}
+
+void TMainLex::RefreshShownEntry() {
+    const int slot = state_.shownSlot();
+    if (slot == 0 || !shownDisplay_) return;
+    static const FieldTable kNoFields;
+    EntryDisplay display = DescribeEntry(slot, state_.tables(), fields_ ? *fields_ : kNoFields,
+                                         notes_, state_.shownGreek(), files_, personal_);
+    if (display != *shownDisplay_) DrawEntry(display);
+}
+
+void TMainLex::DrawEntry(const EntryDisplay& display) {
+    shownDisplay_ = display;
     c_.Entry_Label->setText(richtext::FromGreekCodePage(display.headwordLabel));
     c_.Trans_Text->setToolTip(richtext::FromGreekCodePage(display.renderingHint));
     c_.ModifyEntry_Button->setEnabled(display.modifyEnabled);
@@ -50,7 +71,6 @@ void TMainLex::Entries_ListClick() {
     } else {
         c_.Entries_List->setHint({}, longListHint_ ? kLongHintMilliseconds : -1);
     }
-    RecordShown(c_.Entries_List->itemText(row), slot);
 }
 
 void TMainLex::ShowDescription(const std::optional<std::string>& body) {
@@ -85,17 +105,16 @@ void TMainLex::Description_TextSelectionChange() {
     if (!link) return;
     if (*link != current && !wideningFigureLink_) {
         // Widening raises the selection event again; that inner run opens the figure, once.
-        wideningFigureLink_ = true;
+        const QScopedValueRollback widening(wideningFigureLink_, true);
         view->setSelection(link->start, link->length);
-        wideningFigureLink_ = false;
     }
     const char digit = FigureDigit(text, {view->selectionStart(), view->selectionLength()});
     if (c_.FigPanel->isVisible()) return;
 
-    const int row = c_.Entries_List->selectedRow();
-    if (row < 0 || row >= static_cast<int>(listSlots_.size())) return;
-    const int number = tables_.entries[listSlots_[static_cast<std::size_t>(row)]].Number;
-    const QPixmap picture(QString::fromStdString(startFolder_ + FigurePath(number, digit)));
+    const long long number = state_.shownNumber();
+    if (number == 0) return;
+    const QPixmap picture(
+        QString::fromStdString(startFolder_ + FigurePath(static_cast<int>(number), digit)));
     if (picture.isNull()) return;
 
     c_.FigImage->setPixmap(picture);

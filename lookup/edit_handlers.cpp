@@ -84,6 +84,21 @@ bool TMainLex::PersonalFolderWritable() {
     return false;
 }
 
+void TMainLex::ShowStoreResult(const personal::StoreResult& result,
+                               std::optional<Renumbering> renumbered) {
+    {
+        BusyCursor busy;
+        // Read again whatever happened: a refused change may have found the files changed by
+        // another program.
+        ReloadTables(result.done() ? renumbered : std::nullopt);
+        if (result.done() && result.entryNumber != 0) {
+            state_.showSaved(result.entryNumber);
+            Render();
+        }
+    }
+    ReportStoreResult(result);
+}
+
 void TMainLex::InsertEntry_ButtonClick() {
     if (!CheckPersonalFolder() || !PersonalFolderWritable()) return;
     personal::TInsertEntryFrm editor(personal::EntryEditMode::Insert, EntryKind::Personal,
@@ -95,30 +110,30 @@ void TMainLex::InsertEntry_ButtonClick() {
     {
         BusyCursor busy;
         result = personal::InsertPersonalEntry(Store(), editor.entry());
-        ClearEntryDisplay();
-        ReloadTables();
     }
-    ReportStoreResult(result);
+    ShowStoreResult(result);
 }
 
 void TMainLex::ModifyEntry_ButtonClick() {
-    const int row = c_.Entries_List->selectedRow();
-    if (row < 0 || row >= static_cast<int>(listSlots_.size())) return;
-    const int slot = listSlots_[static_cast<std::size_t>(row)];
-    const EntryKind kind = tables_.entries[slot].Kind;
+    const int row = state_.selectedRow();
+    const int slot = state_.slotOfRow(row);
+    if (slot == 0) return;
+    const EntryRecord& record = state_.tables().entries[slot];
+    const EntryKind kind = record.Kind;
     // The entry is held by its number: while a dialog is open, another program's change may
     // have the tables read again, and every slot move.
-    const personal::EntryRef target{tables_.entries[slot].Number, kind};
+    const personal::EntryRef target{record.Number, kind};
     if (!CheckPersonalFolder() || !PersonalFolderWritable()) return;
 
     // What the editor starts with: the headwords as shown, the entry's science, its text.
-    QString listed = c_.Entries_List->itemText(row);
+    QString listed = richtext::FromGreekCodePage(state_.list()[static_cast<std::size_t>(row)].text);
     if (kind == EntryKind::Personal) listed.chop(2);  // the " *" mark of the user's own entries
     personal::PendingEntry entry;
     const QString rendering = c_.Trans_Text->text();
-    entry.english = richtext::ToGreekCodePage(greekMode_ ? rendering : listed);
-    entry.greek = richtext::ToGreekCodePage(greekMode_ ? listed : rendering);
-    entry.fieldIndex = personal::FieldRowOf(FieldList(), tables_.entries[slot].FieldCode);
+    const bool greek = state_.shownGreek();
+    entry.english = richtext::ToGreekCodePage(greek ? rendering : listed);
+    entry.greek = richtext::ToGreekCodePage(greek ? listed : rendering);
+    entry.fieldIndex = personal::FieldRowOf(FieldList(), state_.tables().entries[slot].FieldCode);
     const QString shown = c_.Description_Text->plainText();
     if (kind == EntryKind::Personal) {
         entry.description = personal::DescriptionFromEditor(WithoutLeadingBlanks(shown));
@@ -140,16 +155,19 @@ void TMainLex::ModifyEntry_ButtonClick() {
     {
         BusyCursor busy;
         result = personal::UpdatePersonalEntry(Store(), target, editor.entry());
-        ClearEntryDisplay();
-        ReloadTables();
     }
-    ReportStoreResult(result);
+    ShowStoreResult(result, Renumbering{target.number, result.entryNumber});
 }
 
 void TMainLex::DeleteEntry_ButtonClick() {
-    const int row = c_.Entries_List->selectedRow();
-    if (row < 0 || row >= static_cast<int>(listSlots_.size())) return;
-    const uint16_t number = tables_.entries[listSlots_[static_cast<std::size_t>(row)]].Number;
+    const int slot = state_.slotOfRow(state_.selectedRow());
+    if (slot == 0) return;
+    const EntryRecord& record = state_.tables().entries[slot];
+    if (record.Kind == EntryKind::Annotated) {
+        DeleteNote(record.Number);
+        return;
+    }
+    const long long number = record.Number;
     if (QMessageBox::question(this, Caption("Επιβεβαίωση Διαγραφής"),
                               Caption("Να διαγραφεί το Λήμμα;"),
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
@@ -160,8 +178,24 @@ void TMainLex::DeleteEntry_ButtonClick() {
     {
         BusyCursor busy;
         result = personal::DeletePersonalEntry(Store(), number);
-        if (result.done()) ClearEntryPane();
-        // The deleted entry's item leaves the list; the others keep their entries.
+        // The deleted entry's item leaves the list and the history; the others keep theirs.
+        ReloadTables();
+    }
+    ReportStoreResult(result);
+}
+
+void TMainLex::DeleteNote(long long number) {
+    if (QMessageBox::question(this, Caption("Επιβεβαίωση Διαγραφής"),
+                              Caption("Να διαγραφεί η συμπλήρωσή σας;"),
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+        return;
+    }
+    if (!CheckPersonalFolder()) return;
+    personal::StoreResult result;
+    {
+        BusyCursor busy;
+        result = personal::DeleteSupplement(Store(), number);
+        // The entry stays, shown again without the supplement.
         ReloadTables();
     }
     ReportStoreResult(result);

@@ -5,6 +5,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
@@ -84,16 +85,14 @@ EntriesList::EntriesList(QWidget* parent) : QListView(parent), model_(new Entrie
 }
 
 void EntriesList::setItems(QStringList texts) {
-    selectingForProgram_ = true;
+    const QScopedValueRollback programSelects(selectingForProgram_, true);
     model_->setTexts(std::move(texts));
-    selectingForProgram_ = false;
 }
 
 void EntriesList::removeItem(int row) {
     if (row < 0 || row >= count()) return;
-    selectingForProgram_ = true;
+    const QScopedValueRollback programSelects(selectingForProgram_, true);
     model_->removeText(row);
-    selectingForProgram_ = false;
 }
 
 int EntriesList::count() const {
@@ -110,11 +109,10 @@ int EntriesList::selectedRow() const {
 }
 
 void EntriesList::selectRow(int row) {
-    selectingForProgram_ = true;
+    const QScopedValueRollback programSelects(selectingForProgram_, true);
     const QModelIndex index = model_->index(row);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    scrollTo(index);
-    selectingForProgram_ = false;
+    if (index.isValid()) scrollTo(index);
 }
 
 void EntriesList::setHint(const QString& hint, int showMilliseconds) {

@@ -1,6 +1,5 @@
 // Back and forward through the entries shown, by the two buttons and their pop-up lists.
 #include <QCursor>
-#include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
 
@@ -9,22 +8,14 @@
 
 namespace orvan::lookup {
 
-void TMainLex::RecordShown(const QString& caption, int slot) {
-    history_.record(richtext::ToGreekCodePage(caption), slot);
-}
-
-void TMainLex::ShowHistoryItem(const HistoryItem& item) {
-    c_.Entry_Text->setText(richtext::FromGreekCodePage(item.caption));
-    DetectInputLanguage();
-    FillList("SPECIFIC", item.slot, false);
-}
-
 void TMainLex::Prev_ButtonClick() {
-    history_.back([this](const HistoryItem& item) { ShowHistoryItem(item); });
+    state_.back();
+    Render();
 }
 
 void TMainLex::Next_ButtonClick() {
-    history_.forward([this](const HistoryItem& item) { ShowHistoryItem(item); });
+    state_.forward();
+    Render();
 }
 
 QPoint TMainLex::MenuPoint(const QWidget* button) const {
@@ -32,31 +23,33 @@ QPoint TMainLex::MenuPoint(const QWidget* button) const {
 }
 
 void TMainLex::PrevMenu_ButtonClick() {
-    PopUp(prevMenu_, history_.backItems(), true, MenuPoint(c_.Prev_Button));
+    PopUp(prevMenu_, state_.history().backItems(), true, MenuPoint(c_.Prev_Button));
 }
 
 void TMainLex::NextMenu_ButtonClick() {
-    PopUp(nextMenu_, history_.forwardItems(), false, MenuPoint(c_.Next_Button));
+    PopUp(nextMenu_, state_.history().forwardItems(), false, MenuPoint(c_.Next_Button));
 }
 
 void TMainLex::PopUp(QMenu* menu, const std::deque<HistoryItem>& items, bool back, QPoint at) {
     menu->clear();
-    for (std::size_t index = 0; index < items.size(); ++index) {
+    for (const HistoryItem& item : items) {
         // Captions are shown as they are: "&" is not an accelerator mark.
-        QString caption = richtext::FromGreekCodePage(items[index].caption);
+        QString caption = richtext::FromGreekCodePage(item.caption);
         caption.replace("&", "&&");
         QAction* action = menu->addAction(caption);
-        action->setData(static_cast<qulonglong>(items[index].id));
-        connect(action, &QAction::triggered, this, [this, back, id = items[index].id] {
-            const auto& list = back ? history_.backItems() : history_.forwardItems();
+        action->setData(static_cast<qulonglong>(item.id));
+        // The item is found again by its id: the lists may have changed since the menu opened.
+        connect(action, &QAction::triggered, this, [this, back, id = item.id] {
+            const auto& list =
+                back ? state_.history().backItems() : state_.history().forwardItems();
             for (std::size_t i = 0; i < list.size(); ++i) {
                 if (list[i].id != id) continue;
-                const auto show = [this](const HistoryItem& item) { ShowHistoryItem(item); };
                 if (back) {
-                    history_.chooseBack(i, show);
+                    state_.chooseBack(i);
                 } else {
-                    history_.chooseForward(i, show);
+                    state_.chooseForward(i);
                 }
+                Render();
                 return;
             }
         });

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include "lexicon/search_keys.h"
 #include "lookup/main_window.h"
 #include "richtext/code_pages.h"
 
@@ -18,32 +17,36 @@ void TMainLex::FindKeyboardLayouts() {
 }
 
 void TMainLex::ActivateInputLayout() {
-    layouts_->activate(greekMode_ ? languageLayouts_.greek : languageLayouts_.english);
+    layouts_->activate(state_.greekMode() ? languageLayouts_.greek : languageLayouts_.english);
 }
 
 void TMainLex::SetInputLanguage(bool greek) {
-    if (greek != greekMode_) {
-        greekMode_ = greek;
+    state_.setInputLanguage(greek);
+    Render();
+}
+
+void TMainLex::ShowInputLanguage(bool greek) {
+    if (flagGreek_ != greek) {
         // A missing flag leaves the button's picture as it was.
         const QString flag = ContentPath(greek ? "flaggr.bmp" : "flagen.bmp");
-        if (QFileInfo::exists(flag)) {
+        if (flagGreek_.has_value() && QFileInfo::exists(flag)) {
             const QPixmap picture(flag);
             if (!picture.isNull()) c_.Lang_Button->setIcon(QIcon(picture));
         }
+        flagGreek_ = greek;
     }
     ActivateInputLayout();
 }
 
 void TMainLex::DetectInputLanguage() {
-    const QString text = c_.Entry_Text->text();
-    if (text.isEmpty()) return;
-    SetInputLanguage(StartsWithGreekLetter(richtext::ToGreekCodePage(text.left(1))));
+    state_.detectInputLanguage(richtext::ToGreekCodePage(c_.Entry_Text->text().left(1)));
+    Render();
 }
 
 void TMainLex::Lang_ButtonClick() {
-    SetInputLanguage(!greekMode_);
+    state_.switchInputLanguage();
+    Render();
     c_.Entry_Text->setFocus();
-    c_.Entry_Text->clear();
 }
 
 }  // namespace orvan::lookup

@@ -72,12 +72,12 @@ void TMainLex::ConnectHandlers() {
     onClick(c_.PrevMenu_Button, &TMainLex::PrevMenu_ButtonClick);
     onClick(c_.NextMenu_Button, &TMainLex::NextMenu_ButtonClick);
     connect(c_.Exit_Button, &QAbstractButton::clicked, this, &QWidget::close);
-    onClick(c_.BitBtn2, &TMainLex::InsertEntry_ButtonClick);
+    onClick(c_.InsertEntry_Button, &TMainLex::InsertEntry_ButtonClick);
     onClick(c_.ModifyEntry_Button, &TMainLex::ModifyEntry_ButtonClick);
     onClick(c_.DeleteEntry_Button, &TMainLex::DeleteEntry_ButtonClick);
-    onClick(c_.Button1, &TMainLex::Button1Click);
-    onClick(c_.Button2, &TMainLex::Button2Click);
-    onClick(c_.Button3, &TMainLex::Button3Click);
+    onClick(c_.Convert_Button, &TMainLex::Convert_ButtonClick);
+    onClick(c_.Reload_Button, &TMainLex::Reload_ButtonClick);
+    onClick(c_.ByteRange_Button, &TMainLex::ByteRange_ButtonClick);
     connect(c_.Entries_List, &EntriesList::chosen, this, &TMainLex::Entries_ListClick);
     connect(c_.Description_Text, &richtext::RichTextView::mousePressed, this,
             [this](QPoint point, Qt::MouseButton) { Description_TextMouseDown(point); });
@@ -86,15 +86,14 @@ void TMainLex::ConnectHandlers() {
     // The forward list is also the right-click menu of its arrow button.
     c_.NextMenu_Button->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(c_.NextMenu_Button, &QWidget::customContextMenuRequested, this,
-            [this] { PopUp(nextMenu_, history_.forwardItems(), false, QCursor::pos()); });
+            [this] { PopUp(nextMenu_, state_.history().forwardItems(), false, QCursor::pos()); });
     c_.PrevMenu_Button->setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 void TMainLex::FormCreate() {
     startFolder_ = GetStartFolder();
     FindKeyboardLayouts();
-    greekMode_ = false;
-    ActivateInputLayout();
+    ShowInputLanguage(false);
 
     const SettingsFolders folders{StandardFolder(QStandardPaths::GenericConfigLocation),
                                   GetPersonalDocumentsFolder(),
@@ -133,7 +132,7 @@ void TMainLex::FormShow() {
     c_.Line_Image->setPixmap(QPixmap(ContentPath("orangeline.bmp")));
     LoadTables();
     ClearEntryDisplay();
-    searchMode_ = "START";
+    state_.setSearchMode(SearchMode::Start);
 }
 
 void TMainLex::LoadTables() {
@@ -162,7 +161,7 @@ void TMainLex::FollowEdges() {
         anchors_.follow(widget, Left | Top | Right);
     }
     for (QWidget* widget :
-         {c_.Help_Button, c_.CustomEntries_Button, c_.BitBtn2, c_.DeleteEntry_Button,
+         {c_.Help_Button, c_.CustomEntries_Button, c_.InsertEntry_Button, c_.DeleteEntry_Button,
           c_.ModifyEntry_Button, c_.Exit_Button, c_.Pin_Button}) {
         anchors_.follow(widget, Top | Right);
     }
@@ -195,6 +194,11 @@ void TMainLex::keyPressEvent(QKeyEvent* event) {
         c_.Fill_List_Button->click();
         return;
     }
+    // Escape closes an open figure, wherever the focus is.
+    if (event->key() == Qt::Key_Escape && c_.FigPanel->isVisible()) {
+        HideFigure();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 
@@ -202,9 +206,12 @@ bool TMainLex::eventFilter(QObject* watched, QEvent* event) {
     if (watched == c_.Entry_Text && event->type() == QEvent::KeyPress) {
         return Entry_TextKeyDown(static_cast<QKeyEvent*>(event)->key());
     }
-    if ((watched == c_.FigPanel && event->type() == QEvent::FocusOut) ||
+    const bool escape = event->type() == QEvent::KeyPress &&
+                        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    if ((watched == c_.FigPanel && (event->type() == QEvent::FocusOut || escape)) ||
         (watched == c_.FigImage && event->type() == QEvent::MouseButtonPress)) {
         HideFigure();
+        if (escape) return true;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -234,11 +241,11 @@ bool TMainLex::CheckPersonalFolder() {
             folder = check.folder;
             break;
         case PersonalFolderState::Unset:
-            known = AskPersonalFolder("NULL");
+            known = AskPersonalFolder(setup::FolderDialogMode::NoPersonalFolder);
             folder = personalFolder_;
             break;
         case PersonalFolderState::Invalid:
-            known = AskPersonalFolder("INVALID");
+            known = AskPersonalFolder(setup::FolderDialogMode::InvalidPersonalFolder);
             folder = personalFolder_;
             break;
     }
@@ -247,10 +254,10 @@ bool TMainLex::CheckPersonalFolder() {
     return known;
 }
 
-bool TMainLex::AskPersonalFolder(const std::string& mode) {
+bool TMainLex::AskPersonalFolder(setup::FolderDialogMode mode) {
     bool chosen = false;
     {
-        setup::TSelectCustomDirForm dialog(QString::fromStdString(mode), this);
+        setup::TSelectCustomDirForm dialog(mode, this);
         const bool confirmed = dialog.exec() == QDialog::Accepted;
         activateWindow();
         if (confirmed && !dialog.folder().isEmpty()) {
@@ -265,9 +272,8 @@ bool TMainLex::AskPersonalFolder(const std::string& mode) {
 }
 
 void TMainLex::ClearEntryDisplay() {
-    c_.Entries_List->clear();
-    listSlots_.clear();
-    ClearEntryPane();
+    state_.clearList();
+    Render();
 }
 
 void TMainLex::ClearEntryPane() {

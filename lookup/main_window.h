@@ -10,14 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "lexicon/entry_display.h"
 #include "lexicon/lexicon_files.h"
 #include "lexicon/list_search.h"
 #include "lexicon/tables.h"
 #include "lookup/edge_anchors.h"
-#include "lookup/navigation_history.h"
+#include "lookup/lookup_state.h"
 #include "lookup/window_face.h"
 #include "personal/personal_store.h"
 #include "platform/keyboard_layouts.h"
+#include "setup/folder_dialog_mode.h"
 
 class QFileSystemWatcher;
 class QMenu;
@@ -41,7 +43,7 @@ class TMainLex : public QWidget {
     static std::string GetStartFolder();
     static std::string GetPersonalDocumentsFolder();
     bool CheckPersonalFolder();
-    bool AskPersonalFolder(const std::string& mode);
+    bool AskPersonalFolder(setup::FolderDialogMode mode);
     void ClearEntryDisplay();
     /// Empties the entry pane (headword, rendering, science, description) and disables the edit
     /// commands, keeping the list.
@@ -54,8 +56,9 @@ class TMainLex : public QWidget {
     void SetInputLanguage(bool greek);
     void DetectInputLanguage();
 
-    // The entry list.
-    void FillList(const std::string& mode, int slot, bool personalOnly);
+    // The entry list: fills it from the search field's text; `number` names the entry of a
+    // Specific fill.
+    void FillList(SearchMode mode, long long number, bool personalOnly);
 
     // The entry pane.
     void Entries_ListClick();
@@ -67,11 +70,10 @@ class TMainLex : public QWidget {
     bool showStartScreen() const { return showStartScreen_; }
     const std::string& personalFolder() const { return personalFolder_; }
     const PersonalFiles& personalFiles() const { return personal_; }
-    bool greekMode() const { return greekMode_; }
-    const std::string& searchMode() const { return searchMode_; }
-    const std::vector<int>& listSlots() const { return listSlots_; }
-    const EntryTables& tables() const { return tables_; }
-    const NavigationHistory& history() const { return history_; }
+    const LookupState& state() const { return state_; }
+    bool greekMode() const { return state_.greekMode(); }
+    const EntryTables& tables() const { return state_.tables(); }
+    const NavigationHistory& history() const { return state_.history(); }
     const platform::LanguageLayouts& languageLayouts() const { return languageLayouts_; }
     QMenu* prevMenu() const { return prevMenu_; }
     QMenu* nextMenu() const { return nextMenu_; }
@@ -97,8 +99,17 @@ class TMainLex : public QWidget {
     void Search_ButtonClick();
     void WholeLex_ButtonClick();
     bool Entry_TextKeyDown(int key);
-    void ShowList(const std::vector<ListItem>& items);
-    void SelectAndShow(int row);
+    /// The science filter as the science list now chooses it.
+    std::string FieldCode() const;
+
+    // Drawing the lookup state: only what changed since it was last drawn.
+    void Render();
+    void DrawList();
+    void DrawShownEntry();
+    /// After the tables were read again: the entry shown is drawn again if what it shows changed.
+    void RefreshShownEntry();
+    void DrawEntry(const EntryDisplay& display);
+    void ShowInputLanguage(bool greek);
 
     // The entry pane and its figures.
     void Description_TextMouseDown(QPoint point);
@@ -106,8 +117,6 @@ class TMainLex : public QWidget {
     void HideFigure();
 
     // History.
-    void RecordShown(const QString& caption, int slot);
-    void ShowHistoryItem(const HistoryItem& item);
     void Prev_ButtonClick();
     void Next_ButtonClick();
     void PrevMenu_ButtonClick();
@@ -125,12 +134,18 @@ class TMainLex : public QWidget {
     QStringList FieldItems() const;
     /// The science list's table; nullptr when there is none.
     const FieldTable* FieldList() const { return fields_ ? &*fields_ : nullptr; }
-    personal::StoreContext Store() const { return {files_, tables_, FieldList(), personal_}; }
+    personal::StoreContext Store() const {
+        return {files_, state_.tables(), FieldList(), personal_};
+    }
+    /// After a saved change: the tables are read again and the saved entry shown.
+    void ShowStoreResult(const personal::StoreResult& result,
+                         std::optional<Renumbering> renumbered = std::nullopt);
+    void DeleteNote(long long number);
 
     // Reading the tables again, after our changes or another program's.
     bool PersonalFolderWritable();
-    void ReloadTables();
-    void ApplyTables(EntryTables tables);
+    void ReloadTables(std::optional<Renumbering> renumbered = std::nullopt);
+    void ApplyTables(EntryTables tables, std::optional<Renumbering> renumbered = std::nullopt);
     void WatchPersonalFolder();
     void PersonalFilesChanged();
     /// Warns once when the personal files could not be read whole.
@@ -138,9 +153,9 @@ class TMainLex : public QWidget {
     bool ReportStoreResult(const personal::StoreResult& result);
 
     // Preparing a lexicon release.
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
+    void Convert_ButtonClick();
+    void Reload_ButtonClick();
+    void ByteRange_ButtonClick();
     void ShowGeneralError(const QString& text);
     void LoadTables();
 
@@ -158,20 +173,19 @@ class TMainLex : public QWidget {
     // The tables and the list.
     LexiconFiles files_;
     std::optional<FieldTable> fields_;
-    EntryTables tables_;
     NoteList notes_;
     std::string rtfHeader_;
-    std::vector<int> listSlots_;
+    LookupState state_;
+    LookupState::Revisions drawn_;                   // the state as last drawn
+    std::optional<EntryDisplay> shownDisplay_;       // what the entry pane shows
     QFileSystemWatcher* personalWatcher_ = nullptr;  // the personal folder, for others' changes
     QTimer* settleTimer_ = nullptr;
     std::string toldProblem_;  // what the user was last told kept their files from being read
-    std::string searchMode_;
-    SearchCriteria criteria_;
 
     // Input language.
     std::unique_ptr<platform::KeyboardLayouts> layouts_;
     platform::LanguageLayouts languageLayouts_;
-    bool greekMode_ = false;
+    std::optional<bool> flagGreek_;  // the language the flag button shows
 
     // The entry pane.
     QPoint descriptionPress_;
@@ -179,7 +193,6 @@ class TMainLex : public QWidget {
     bool longListHint_ = false;
 
     // History.
-    NavigationHistory history_;
     QMenu* prevMenu_;
     QMenu* nextMenu_;
 };

@@ -4,16 +4,17 @@
 
 namespace orvan::lookup {
 
-void NavigationHistory::record(const std::string& caption, int slot) {
+void NavigationHistory::record(const std::string& caption, long long number) {
     if (!caption_.empty()) {
-        const auto same = std::find_if(back_.begin(), back_.end(),
-                                       [this](const HistoryItem& i) { return i.slot == slot_; });
+        const auto same = std::find_if(back_.begin(), back_.end(), [this](const HistoryItem& i) {
+            return i.number == number_;
+        });
         if (same != back_.end()) back_.erase(same);
-        back_.push_front(item(caption_, slot_));
+        back_.push_front(item(caption_, number_));
         if (back_.size() > kBackListLimit) back_.pop_back();
     }
     caption_ = caption;
-    slot_ = slot;
+    number_ = number;
 }
 
 void NavigationHistory::back(const ShowItem& show) {
@@ -21,7 +22,7 @@ void NavigationHistory::back(const ShowItem& show) {
     show(HistoryItem(back_.front()));
     // Showing has recorded the entry left behind on top of the back list.
     if (back_.empty()) return;
-    forward_.push_front(item(back_.front().caption, back_.front().slot));
+    forward_.push_front(item(back_.front().caption, back_.front().number));
     for (int i = 0; i < 2 && !back_.empty(); ++i)
         back_.pop_front();
 }
@@ -37,7 +38,7 @@ void NavigationHistory::chooseBack(std::size_t index, const ShowItem& show) {
     const HistoryItem chosen = back_[index];
     show(chosen);
     forward_.clear();
-    // Recording may already have taken it out, when its slot was the one left behind.
+    // Recording may already have taken it out, when it was the entry left behind.
     const auto still = std::find_if(back_.begin(), back_.end(),
                                     [&](const HistoryItem& i) { return i.id == chosen.id; });
     if (still != back_.end()) back_.erase(still);
@@ -49,15 +50,19 @@ void NavigationHistory::chooseForward(std::size_t index, const ShowItem& show) {
     forward_.clear();
 }
 
-void NavigationHistory::remapSlots(const std::function<int(int)>& newSlot) {
+void NavigationHistory::follow(const Follow& follow) {
     for (std::deque<HistoryItem>* items : {&back_, &forward_}) {
-        for (HistoryItem& item : *items)
-            item.slot = newSlot(item.slot);
-        std::erase_if(*items, [](const HistoryItem& item) { return item.slot == 0; });
+        std::deque<HistoryItem> kept;
+        for (const HistoryItem& each : *items) {
+            if (std::optional<HistoryItem> now = follow(each)) kept.push_back(std::move(*now));
+        }
+        *items = std::move(kept);
     }
     if (caption_.empty()) return;
-    slot_ = newSlot(slot_);
-    if (slot_ == 0) caption_.clear();  // the entry shown is gone: nothing to go back to
+    const std::optional<HistoryItem> shown = follow({caption_, number_, 0});
+    // The entry shown is gone: nothing to go back to.
+    caption_ = shown ? shown->caption : std::string();
+    number_ = shown ? shown->number : 0;
 }
 
 }  // namespace orvan::lookup

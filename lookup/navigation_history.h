@@ -7,15 +7,17 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace orvan::lookup {
 
 /// One remembered entry: its list text as the list showed it (code page 1253, " *" for a
-/// personal entry) and its EntryTable slot. `id` tells apart items with the same slot.
+/// personal entry) and its entry number, which names it across reloads of the tables. `id`
+/// tells apart items of the same entry.
 struct HistoryItem {
     std::string caption;
-    int slot = 0;
+    long long number = 0;
     std::uint64_t id = 0;
 };
 
@@ -29,7 +31,7 @@ class NavigationHistory {
 
     /// \brief Every display ends here with the shown entry: the entry shown before it moves to
     /// the top of the back list (an earlier item with its slot leaves the list).
-    void record(const std::string& caption, int slot);
+    void record(const std::string& caption, long long number);
 
     /// One step back: the entry left behind heads the forward list.
     void back(const ShowItem& show);
@@ -42,20 +44,28 @@ class NavigationHistory {
     /// The searches started by the user empty the forward list.
     void clearForward() { forward_.clear(); }
 
-    /// \brief After the tables were read again: every remembered slot becomes `newSlot` of it;
-    /// items whose entry is gone (new slot 0) leave the lists.
-    void remapSlots(const std::function<int(int)>& newSlot);
+    /// \brief After the tables were read again: `follow` tells each remembered item where its
+    /// entry is now (its number and caption), or nothing when it is gone; gone items leave the
+    /// lists, and when the entry shown is gone there is no entry shown last.
+    using Follow = std::function<std::optional<HistoryItem>(const HistoryItem&)>;
+    void follow(const Follow& follow);
+
+    /// \brief The entry shown last is shown again under `caption` (a saved change of it): no
+    /// step is recorded.
+    void renameCurrent(const std::string& caption) { caption_ = caption; }
 
     const std::deque<HistoryItem>& backItems() const { return back_; }
     const std::deque<HistoryItem>& forwardItems() const { return forward_; }
     const std::string& currentCaption() const { return caption_; }
-    int currentSlot() const { return slot_; }
+    long long currentNumber() const { return number_; }
 
   private:
-    HistoryItem item(const std::string& caption, int slot) { return {caption, slot, ++lastId_}; }
+    HistoryItem item(const std::string& caption, long long number) {
+        return {caption, number, ++lastId_};
+    }
 
     std::string caption_;
-    int slot_ = 0;
+    long long number_ = 0;
     std::deque<HistoryItem> back_;
     std::deque<HistoryItem> forward_;
     std::uint64_t lastId_ = 0;

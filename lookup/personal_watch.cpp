@@ -8,7 +8,6 @@
 
 #include "lookup/entries_list.h"
 #include "lookup/main_window.h"
-#include "lookup/slot_remap.h"
 #include "personal/merged_tables.h"
 
 namespace orvan::lookup {
@@ -20,32 +19,20 @@ constexpr int kSettleMilliseconds = 150;
 
 }  // namespace
 
-void TMainLex::ReloadTables() {
+void TMainLex::ReloadTables(std::optional<Renumbering> renumbered) {
     notes_.clear();
-    ApplyTables(personal::LoadMergedTables(files_, personal_, notes_));
+    ApplyTables(personal::LoadMergedTables(files_, personal_, notes_), renumbered);
 }
 
-void TMainLex::ApplyTables(EntryTables tables) {
-    const SlotRemap newSlot(tables_.entries, tables.entries);
-    const int shown = history_.currentSlot();
-    tables_ = std::move(tables);
-
-    for (int row = static_cast<int>(listSlots_.size()) - 1; row >= 0; --row) {
-        int& slot = listSlots_[static_cast<size_t>(row)];
-        slot = newSlot(slot);
-        if (slot != 0) continue;
-        c_.Entries_List->removeItem(row);
-        listSlots_.erase(listSlots_.begin() + row);
-    }
-    history_.remapSlots(newSlot);
-    // The entry in the pane is gone: its text and its edit commands go with it.
-    if (shown != 0 && history_.currentSlot() == 0) ClearEntryPane();
+void TMainLex::ApplyTables(EntryTables tables, std::optional<Renumbering> renumbered) {
+    state_.replaceTables(std::move(tables), renumbered);
+    Render();
     WatchPersonalFolder();
     TellPersonalProblem();
 }
 
 void TMainLex::TellPersonalProblem() {
-    const std::string& problem = tables_.personalProblem;
+    const std::string& problem = state_.tables().personalProblem;
     if (problem == toldProblem_) return;
     toldProblem_ = problem;
     if (problem.empty()) return;
@@ -81,7 +68,7 @@ void TMainLex::WatchPersonalFolder() {
 void TMainLex::PersonalFilesChanged() {
     PersonalIndexes indexes = personal::ReadPersonalIndexesLocked(personal_);
     // Our own changes, and files touched without a change of content, need nothing.
-    if (StampOf(indexes).Matches(tables_.personalStamp)) return;
+    if (StampOf(indexes).Matches(state_.tables().personalStamp)) return;
     notes_.clear();
     ApplyTables(LoadEntryTable(files_, indexes, notes_));
 }

@@ -8,7 +8,7 @@
 
 namespace orvan::lookup {
 
-void TMainLex::Button1Click() {
+void TMainLex::Convert_ButtonClick() {
     try {
         ConvertIndexFile(files_.plainEnglishIndex, files_.englishIndex);
         ConvertIndexFile(files_.plainGreekIndex, files_.greekIndex);
@@ -19,11 +19,11 @@ void TMainLex::Button1Click() {
     }
 }
 
-void TMainLex::Button2Click() {
+void TMainLex::Reload_ButtonClick() {
     ReloadTables();
 }
 
-void TMainLex::Button3Click() {
+void TMainLex::ByteRange_ButtonClick() {
     try {
         const ByteRange range = ByteRangeCheck(files_.plainGreekIndex);
         QMessageBox::information(this, "Orvan", QString::fromStdString(FormatByteRange(range)));

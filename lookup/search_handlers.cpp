@@ -10,55 +10,30 @@
 #include "lookup/main_window.h"
 #include "lookup/search_form.h"
 #include "richtext/code_pages.h"
-#include "richtext/rich_text_view.h"
 
 namespace orvan::lookup {
 
-void TMainLex::FillList(const std::string& mode, int slot, bool personalOnly) {
+std::string TMainLex::FieldCode() const {
+    return FieldFilterCode(FieldList(), c_.ShortCuts_Combo->currentIndex());
+}
+
+void TMainLex::FillList(SearchMode mode, long long number, bool personalOnly) {
     BusyCursor busy;
-    FillRequest request;
-    request.mode = mode;
-    request.slot = slot;
-    request.personalOnly = personalOnly;
-    request.fieldCode = FieldFilterCode(FieldList(), c_.ShortCuts_Combo->currentIndex());
-    request.criteria = criteria_;
-    const FillResult result =
-        orvan::FillList(tables_.entries, tables_.greek,
-                        richtext::ToGreekCodePage(c_.Entry_Text->text()), greekMode_, request);
-
-    c_.Entry_Text->setText(richtext::FromGreekCodePage(result.entryText));
-    if (result.language) SetInputLanguage(*result.language);
-    ClearEntryDisplay();
-    ShowList(result.items);
-    if (result.showFirst && !result.items.empty()) SelectAndShow(0);
-}
-
-void TMainLex::ShowList(const std::vector<ListItem>& items) {
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(items.size()));
-    listSlots_.clear();
-    listSlots_.reserve(items.size());
-    for (const ListItem& item : items) {
-        texts.append(richtext::FromGreekCodePage(item.text));
-        listSlots_.push_back(item.slot);
-    }
-    c_.Entries_List->setItems(std::move(texts));
-}
-
-void TMainLex::SelectAndShow(int row) {
-    c_.Entries_List->setFocus();
-    c_.Entries_List->selectRow(row);
-    Entries_ListClick();
+    state_.fill(richtext::ToGreekCodePage(c_.Entry_Text->text()), mode, personalOnly, FieldCode(),
+                number);
+    Render();
 }
 
 void TMainLex::Fill_List_ButtonClick() {
-    history_.clearForward();
-    FillList(searchMode_, 0, false);
+    BusyCursor busy;
+    state_.search(richtext::ToGreekCodePage(c_.Entry_Text->text()), false, FieldCode());
+    Render();
 }
 
 void TMainLex::CustomEntries_ButtonClick() {
-    history_.clearForward();
-    FillList(searchMode_, 0, true);
+    BusyCursor busy;
+    state_.search(richtext::ToGreekCodePage(c_.Entry_Text->text()), true, FieldCode());
+    Render();
 }
 
 void TMainLex::Search_ButtonClick() {
@@ -67,30 +42,22 @@ void TMainLex::Search_ButtonClick() {
     activateWindow();
     if (confirmed) {
         BusyCursor busy;
-        criteria_ = dialog.criteria();
-        history_.clearForward();
-        const CriteriaDispatch dispatch = DispatchSearchCriteria(criteria_);
-        if (dispatch.fill) {
-            c_.Entry_Text->setText(richtext::FromGreekCodePage(dispatch.entryText));
-            FillList(dispatch.mode, 0, false);
-        }
+        state_.searchByCriteria(dialog.criteria(), FieldCode());
+        Render();
     }
     c_.Entry_Text->setFocus();
 }
 
 void TMainLex::WholeLex_ButtonClick() {
     c_.Fill_List_Button->setFocus();
-    c_.Entries_List->clear();
-    listSlots_.clear();
-    c_.Entry_Text->clear();
-    c_.Description_Text->clear();
     BusyCursor busy;
-    ShowList(WholeLexiconItems(tables_.entries));
+    state_.listWholeLexicon();
+    Render();
 }
 
 bool TMainLex::Entry_TextKeyDown(int key) {
-    if (key != Qt::Key_Down || c_.Entries_List->count() == 0) return false;
-    SelectAndShow(0);
+    if (key != Qt::Key_Down || !state_.chooseFirst()) return false;
+    Render();
     return true;
 }
 

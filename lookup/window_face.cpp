@@ -103,7 +103,7 @@ LookupControls BuildLookupFace(QWidget* window) {
         PictureButton(window, "Paste_Button", {192, 2, 36, 39}, "paste", {24, 23}, "Επικόλληση");
     c.Print_Button = PictureButton(window, "Print_Button", {228, 2, 36, 39}, "print", {29, 23},
                                    "Εκτύπωση Λήμματος");
-    c.Label1 = TransparentLabel(window, "Label1", {272, 6}, "Επιλογή Επιστήμης");
+    c.ShortCuts_Label = TransparentLabel(window, "ShortCuts_Label", {272, 6}, "Επιλογή Επιστήμης");
     c.ShortCuts_Combo =
         Make<QComboBox>(window, "ShortCuts_Combo", {268, 20, 161, 21}, "Επιλογή Επιστήμης");
     c.ShortCuts_Combo->setMaxVisibleItems(12);
@@ -159,8 +159,8 @@ LookupControls BuildLookupFace(QWidget* window) {
     c.CustomEntries_Button =
         PictureButton(window, "CustomEntries_Button", {508, 51, 45, 39}, "custom-entries", {29, 22},
                       "Εμφάνιση Επεξεργασμένων Λημμάτων");
-    c.BitBtn2 = PictureButton(window, "BitBtn2", {508, 90, 45, 39}, "insert", {38, 23},
-                              "Εισαγωγή Νέου Λήμματος");
+    c.InsertEntry_Button = PictureButton(window, "InsertEntry_Button", {508, 90, 45, 39}, "insert",
+                                         {38, 23}, "Εισαγωγή Νέου Λήμματος");
     c.ModifyEntry_Button = PictureButton(window, "ModifyEntry_Button", {508, 129, 45, 39}, "modify",
                                          {35, 31}, "Επεξεργασία Λήμματος");
     c.DeleteEntry_Button = PictureButton(window, "DeleteEntry_Button", {508, 168, 45, 39}, "delete",
@@ -200,13 +200,14 @@ LookupControls BuildLookupFace(QWidget* window) {
     c.WholeLex_Button = Make<QPushButton>(window, "WholeLex_Button", {355, 291, 38, 22});
     c.WholeLex_Button->setText(Caption("Όλα τα Λήμματα"));
     c.WholeLex_Button->setFocusPolicy(Qt::NoFocus);
-    c.Button1 = Make<QPushButton>(window, "Button1", {280, 288, 65, 25});
-    c.Button1->setText("Button1");
-    c.Button2 = Make<QPushButton>(window, "Button2", {240, 288, 25, 25});
-    c.Button2->setText("L");
-    c.Button3 = Make<QPushButton>(window, "Button3", {192, 296, 49, 17});
-    c.Button3->setText("Button3");
-    for (QPushButton* hidden : {c.WholeLex_Button, c.Button1, c.Button2, c.Button3}) {
+    c.Convert_Button = Make<QPushButton>(window, "Convert_Button", {280, 288, 65, 25});
+    c.Convert_Button->setText("Button1");
+    c.Reload_Button = Make<QPushButton>(window, "Reload_Button", {240, 288, 25, 25});
+    c.Reload_Button->setText("L");
+    c.ByteRange_Button = Make<QPushButton>(window, "ByteRange_Button", {192, 296, 49, 17});
+    c.ByteRange_Button->setText("Button3");
+    for (QPushButton* hidden :
+         {c.WholeLex_Button, c.Convert_Button, c.Reload_Button, c.ByteRange_Button}) {
         hidden->hide();
     }
 
@@ -219,12 +220,12 @@ LookupControls BuildLookupFace(QWidget* window) {
 
     // The Tab order.
     QWidget* const order[] = {
-        c.Entry_Text,       c.Entries_List,       c.ShortCut_Text,      c.Trans_Text,
-        c.Description_Text, c.Lang_Button,        c.Prev_Button,        c.Next_Button,
-        c.Copy_Button,      c.Paste_Button,       c.Print_Button,       c.ShortCuts_Combo,
-        c.Search_Button,    c.DescrSearch_Button, c.Exit_Button,        c.CustomEntries_Button,
-        c.BitBtn2,          c.ModifyEntry_Button, c.DeleteEntry_Button, c.Pin_Button,
-        c.Help_Button,      c.Fill_List_Button};
+        c.Entry_Text,         c.Entries_List,       c.ShortCut_Text,      c.Trans_Text,
+        c.Description_Text,   c.Lang_Button,        c.Prev_Button,        c.Next_Button,
+        c.Copy_Button,        c.Paste_Button,       c.Print_Button,       c.ShortCuts_Combo,
+        c.Search_Button,      c.DescrSearch_Button, c.Exit_Button,        c.CustomEntries_Button,
+        c.InsertEntry_Button, c.ModifyEntry_Button, c.DeleteEntry_Button, c.Pin_Button,
+        c.Help_Button,        c.Fill_List_Button};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget::setTabOrder(order[i], order[i + 1]);
     }

@@ -37,7 +37,7 @@ struct LookupControls {
     QToolButton* Copy_Button;
     QToolButton* Paste_Button;
     QToolButton* Print_Button;
-    QLabel* Label1;
+    QLabel* ShortCuts_Label;
     QComboBox* ShortCuts_Combo;
     QToolButton* Search_Button;
     QToolButton* DescrSearch_Button;
@@ -53,7 +53,7 @@ struct LookupControls {
     QLineEdit* Trans_Text;
     richtext::RichTextView* Description_Text;
     QToolButton* CustomEntries_Button;
-    QToolButton* BitBtn2;
+    QToolButton* InsertEntry_Button;
     QToolButton* ModifyEntry_Button;
     QToolButton* DeleteEntry_Button;
     QToolButton* Pin_Button;
@@ -64,9 +64,9 @@ struct LookupControls {
     QFrame* FigPanel;
     QLabel* FigImage;
     QPushButton* WholeLex_Button;
-    QPushButton* Button1;
-    QPushButton* Button2;
-    QPushButton* Button3;
+    QPushButton* Convert_Button;
+    QPushButton* Reload_Button;
+    QPushButton* ByteRange_Button;
 };
 
 /// \brief Creates the controls on `window` (named after their roles, so tests find them by

@@ -77,7 +77,7 @@ TEST_F(EntryDisplayTest, EachKindReadsItsStoreAndEnablesItsCommands) {
     EXPECT_EQ(own.body, " \\f60\\fs22\\cf1  {mine}}}}");
 
     const EntryDisplay annotated = Describe("engine");
-    EXPECT_FALSE(annotated.deleteEnabled);
+    EXPECT_TRUE(annotated.deleteEnabled);  // the supplement can be removed
     EXPECT_EQ(annotated.body,
               std::string(" \\f60\\fs22\\cf1  {engine}") + kSupplementHeading + "{my note} }}}");
 }

@@ -37,7 +37,7 @@ class ListSearchTest : public ::testing::Test {
     FillResult Fill(const std::string& text, const std::string& mode, bool greekMode = false,
                     int field = 0, bool personalOnly = false) {
         FillRequest request;
-        request.mode = mode;
+        request.mode = *SearchModeOfName(mode);
         request.fieldCode = FieldFilterCode(&fields, field);
         request.personalOnly = personalOnly;
         return FillList(tables.entries, tables.greek, text, greekMode, request);
@@ -119,7 +119,7 @@ TEST_F(ListSearchTest, FiltersApplyToTextSearches) {
 
 TEST_F(ListSearchTest, SpecificListsOneEntryInTheInputLanguage) {
     FillRequest request;
-    request.mode = "SPECIFIC";
+    request.mode = SearchMode::Specific;
     request.slot = 5;
     FillResult english = FillList(tables.entries, tables.greek, "x", false, request);
     EXPECT_EQ(Shown(english), Texts{"gasket *"});
@@ -129,13 +129,14 @@ TEST_F(ListSearchTest, SpecificListsOneEntryInTheInputLanguage) {
     EXPECT_EQ(test::Utf8(greek.entryText), "παρέμβυσμα");
     request.slot = 99;
     EXPECT_TRUE(FillList(tables.entries, tables.greek, "x", false, request).items.empty());
-    request.mode = "start";  // modes are compared exactly
-    EXPECT_TRUE(FillList(tables.entries, tables.greek, "gas", false, request).items.empty());
+    // Mode names are compared exactly.
+    EXPECT_EQ(SearchModeOfName("start"), std::nullopt);
+    EXPECT_EQ(SearchModeOfName(SearchModeName(SearchMode::Specific)), SearchMode::Specific);
 }
 
 TEST_F(ListSearchTest, MultiReducesEachCriterionLikeTheSingleSearch) {
     FillRequest request;
-    request.mode = "MULTI";
+    request.mode = SearchMode::Multi;
     request.criteria = {"Gas", "", "KET"};
     FillResult result = FillList(tables.entries, tables.greek, "", false, request);
     EXPECT_EQ(result.language, false);
@@ -155,12 +156,12 @@ TEST_F(ListSearchTest, MultiReducesEachCriterionLikeTheSingleSearch) {
 TEST_F(ListSearchTest, CriteriaDialogDispatch) {
     EXPECT_FALSE(DispatchSearchCriteria({}).fill);
     const CriteriaDispatch contain = DispatchSearchCriteria({"", "gas", ""});
-    EXPECT_EQ(contain.mode, "CONTAIN");
+    EXPECT_EQ(contain.mode, SearchMode::Contain);
     EXPECT_EQ(contain.entryText, "gas");
-    EXPECT_EQ(DispatchSearchCriteria({"a", "", ""}).mode, "START");
-    EXPECT_EQ(DispatchSearchCriteria({"", "", "a"}).mode, "END");
+    EXPECT_EQ(DispatchSearchCriteria({"a", "", ""}).mode, SearchMode::Start);
+    EXPECT_EQ(DispatchSearchCriteria({"", "", "a"}).mode, SearchMode::End);
     const CriteriaDispatch multi = DispatchSearchCriteria({"a", "", "b"});
-    EXPECT_EQ(multi.mode, "MULTI");
+    EXPECT_EQ(multi.mode, SearchMode::Multi);
     EXPECT_EQ(multi.entryText, "");
 }
 
@@ -179,7 +180,7 @@ TEST(ListLimit, TheMatchAfterTheLimitIsNotListed) {
                                    "", 1, 0, 0});
     }
     FillRequest request;
-    request.mode = "START";
+    request.mode = SearchMode::Start;
     const FillResult result = FillList(entries, GreekTable{}, "w", false, request);
     EXPECT_EQ(result.items.size(), static_cast<size_t>(kListLimit));
     EXPECT_EQ(result.items.back().slot, kListLimit);

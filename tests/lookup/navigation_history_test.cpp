@@ -13,12 +13,12 @@ namespace {
 
 class NavigationHistoryTest : public ::testing::Test {
   protected:
-    void view(const std::string& caption) { history.record(caption, slots.at(caption)); }
+    void view(const std::string& caption) { history.record(caption, numbers.at(caption)); }
 
     NavigationHistory::ShowItem show() {
         return [this](const HistoryItem& item) {
             shown.push_back(item.caption);
-            history.record(item.caption, item.slot);
+            history.record(item.caption, item.number);
         };
     }
 
@@ -32,7 +32,7 @@ class NavigationHistoryTest : public ::testing::Test {
     std::vector<std::string> forward() const { return Captions(history.forwardItems()); }
 
     NavigationHistory history;
-    std::map<std::string, int> slots{{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}, {"mine *", 9}};
+    std::map<std::string, long long> numbers{{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}, {"mine *", 9}};
     std::vector<std::string> shown;
 };
 
@@ -105,7 +105,7 @@ TEST_F(NavigationHistoryTest, ChoosingFromTheListsJumpsAndEmptiesTheForwardList)
     EXPECT_TRUE(forward().empty());
 }
 
-TEST_F(NavigationHistoryTest, AChosenItemWithTheSlotLeftBehindIsRemovedOnce) {
+TEST_F(NavigationHistoryTest, AChosenItemOfTheEntryLeftBehindIsRemovedOnce) {
     view("A");
     view("B");
     view("A");
@@ -115,6 +115,32 @@ TEST_F(NavigationHistoryTest, AChosenItemWithTheSlotLeftBehindIsRemovedOnce) {
     history.chooseBack(1, show());
     EXPECT_EQ(history.currentCaption(), "B");
     EXPECT_EQ(back(), (std::vector<std::string>{"B", "A"}));
+}
+
+TEST_F(NavigationHistoryTest, FollowingEntriesDropsTheGoneAndRenamesTheMoved) {
+    for (const char* caption : {"A", "B", "C", "D"})
+        view(caption);
+    history.back(show());  // C shown; back: B, A; forward: D
+    // B is gone; A has a new number and caption; C, shown, stays.
+    history.follow([](const HistoryItem& item) -> std::optional<HistoryItem> {
+        if (item.caption == "B") return std::nullopt;
+        HistoryItem moved = item;
+        if (item.caption == "A") moved = {"A2", 11, item.id};
+        return moved;
+    });
+    EXPECT_EQ(back(), (std::vector<std::string>{"A2"}));
+    EXPECT_EQ(history.backItems().front().number, 11);
+    EXPECT_EQ(forward(), (std::vector<std::string>{"D"}));
+    EXPECT_EQ(history.currentCaption(), "C");
+
+    // The entry shown is gone: the next entry viewed adds nothing to the back list.
+    history.follow([](const HistoryItem& item) -> std::optional<HistoryItem> {
+        if (item.caption == "C") return std::nullopt;
+        return item;
+    });
+    EXPECT_EQ(history.currentCaption(), "");
+    view("D");
+    EXPECT_EQ(back(), (std::vector<std::string>{"A2"}));
 }
 
 }  // namespace

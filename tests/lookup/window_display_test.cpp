@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <QTextCursor>
 #include <QToolButton>
 
 #include "lookup/entries_list.h"
@@ -24,7 +25,7 @@ class DisplayTest : public WindowTest {
         const int lever = lexicon.AddEntry(
             "lever", RtfEscaped(Cp("{a bar [Σχήμα 1] and [Σχήμα 12] and [Σχήμα 3]}")), 1, "ODD");
         lexicon.AddGreek(lever, Cp("μοχλός"));
-        lexicon.AddPersonalEntry(lever, 3, "lever arm", "{my arm}");
+        lexicon.AddPersonalEntry(lever, 100, "lever arm", "{my arm}");
         lexicon.AddSupplement(engine, "{my note}");
         lexicon.AddField("MECH", Cp("Μηχανολογία"));
         for (int i = 0; i < 20; ++i)
@@ -72,7 +73,7 @@ TEST_F(DisplayTest, ALexiconEntryShowsItsHeadwordRenderingScienceAndDescription)
     EXPECT_EQ(c().Trans_Text->toolTip(), Q("Ελληνική Απόδοση"));
     EXPECT_EQ(c().ShortCut_Text->text(), Q("Μηχανολογία"));
     EXPECT_TRUE(c().ModifyEntry_Button->isEnabled());
-    EXPECT_FALSE(c().DeleteEntry_Button->isEnabled());
+    EXPECT_TRUE(c().DeleteEntry_Button->isEnabled());  // its supplement can be removed
     // An annotated entry: the description, the heading, then the user's supplement.
     EXPECT_EQ(Description(), Q("  engine motor \nΣυμπλήρωση δική σας: \nmy note "));
 }
@@ -124,6 +125,45 @@ TEST_F(DisplayTest, AFigureLinkOpensTheEntrysFigureNearThePress) {
     EXPECT_EQ(c().FigImage->pixmap().size(), QSize(50, 30));
     // A click on the picture hides it.
     QTest::mouseClick(c().FigImage, Qt::LeftButton);
+    EXPECT_FALSE(c().FigPanel->isVisible());
+}
+
+TEST_F(DisplayTest, AClickInTheListThatClosesTheFigureShowsTheClickedEntry) {
+    QDir().mkpath("content");
+    const int number = window->tables().entries[SlotOf("lever")].Number;
+    QPixmap figure(50, 30);
+    figure.fill(Qt::darkGreen);
+    ASSERT_TRUE(figure.save(QString("content/fig%1").arg(number) + "1.bmp"));
+    Search("lever");
+    ClickRow(0);
+    ASSERT_EQ(c().Entry_Label->text(), "lever");
+
+    // The user double-clicks the link's word, as one does.
+    richtext::RichTextView* view = c().Description_Text;
+    QTextCursor cursor(view->document());
+    cursor.setPosition(static_cast<int>(view->plainText().indexOf(Q("Σχήμα 1]"))) + 2);
+    const QPoint word = view->cursorRect(cursor).center();
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, word);
+    ASSERT_TRUE(c().FigPanel->isVisible());
+
+    ClickRow(1);
+    EXPECT_FALSE(c().FigPanel->isVisible());
+    EXPECT_EQ(c().Entry_Label->text(), "lever arm");
+    ClickRow(0);
+    EXPECT_EQ(c().Entry_Label->text(), "lever");
+}
+
+TEST_F(DisplayTest, EscapeClosesTheFigure) {
+    QDir().mkpath("content");
+    const int number = window->tables().entries[SlotOf("lever")].Number;
+    QPixmap figure(50, 30);
+    figure.fill(Qt::darkGreen);
+    ASSERT_TRUE(figure.save(QString("content/fig%1").arg(number) + "3.bmp"));
+    View("lever");
+    richtext::RichTextView* view = c().Description_Text;
+    view->setSelection(static_cast<int>(view->plainText().indexOf(Q("[Σχήμα 3]"))), 9);
+    ASSERT_TRUE(c().FigPanel->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(c().FigPanel->isVisible());
 }
 
@@ -262,14 +302,14 @@ TEST_F(PreparationTest, TheHiddenButtonsScrambleTheSourcesAndReportTheirRange) {
     program.Write("data/i_.tbo", Cp("00001word\r\n"));
     program.Write("data/igr_.tbo", "A\r\n");
     program.Write("data/lex_.tbo", "abc");
-    EXPECT_EQ(MessageFrom([&] { c().Button1->click(); }), "ok");
+    EXPECT_EQ(MessageFrom([&] { c().Convert_Button->click(); }), "ok");
     EXPECT_EQ(program.Read("data/lex.tbo").size(), 3u);
-    EXPECT_EQ(MessageFrom([&] { c().Button3->click(); }), "65  -  65");
+    EXPECT_EQ(MessageFrom([&] { c().ByteRange_Button->click(); }), "65  -  65");
 }
 
 TEST_F(PreparationTest, AMissingSourceReachesTheGeneralErrorMessage) {
     Open();
-    const QString message = MessageFrom([&] { c().Button3->click(); });
+    const QString message = MessageFrom([&] { c().ByteRange_Button->click(); });
     EXPECT_TRUE(message.contains("igr_.tbo")) << message.toStdString();
 }
 
@@ -278,7 +318,7 @@ TEST_F(PreparationTest, TheReloadButtonReadsTheTablesAgain) {
     Open();
     lexicon.AddEntry("two");
     lexicon.WriteLexicon(program.Path());
-    c().Button2->click();
+    c().Reload_Button->click();
     EXPECT_EQ(window->tables().entries.Count(), 2);
 }
 

@@ -68,14 +68,15 @@ TEST_F(EditTest, InsertingThroughTheEditorAddsTheEntry) {
         Confirm(editor);
     });
     Search("g");
-    c().BitBtn2->click();
+    c().InsertEntry_Button->click();
     EXPECT_EQ(caption, Q("Εισαγωγή Νέου Λήμματος"));
     EXPECT_EQ(button, Q("Εισαγωγή"));
-    // The list and the pane are emptied; the user searches again to see the entry.
-    EXPECT_TRUE(ListTexts().empty());
-    EXPECT_FALSE(c().ModifyEntry_Button->isEnabled());
-    View("gea");
+    // The saved entry is shown and selected, alone in the list.
     EXPECT_EQ(ListTexts(), std::vector<QString>{"gear *"});
+    EXPECT_EQ(c().Entries_List->selectedRow(), 0);
+    EXPECT_EQ(c().Entry_Text->text(), "gear");
+    EXPECT_EQ(c().Entry_Label->text(), "gear");
+    EXPECT_TRUE(c().DeleteEntry_Button->isEnabled());
     EXPECT_EQ(c().ShortCut_Text->text(), Q("Μηχανολογία"));
     EXPECT_EQ(c().Trans_Text->text(), Q("γρανάζι"));
     EXPECT_EQ(c().Description_Text->plainText(), "  toothed \nwheel");
@@ -93,7 +94,7 @@ TEST_F(EditTest, TheEditorWantsTheEnglishHeadwordAndTheDescription) {
         EXPECT_EQ(Line(editor, "InsertEntry_Text")->text(), "gear");
         editor->findChild<QPushButton*>("InsertCancel_Button")->click();
     });
-    c().BitBtn2->click();
+    c().InsertEntry_Button->click();
     EXPECT_EQ(message, Q("Πρέπει να συμπληρωθούν το Αγγλικό Λήμμα και η Περιγραφή"));
     EXPECT_EQ(PersonalIndex(), before);
 }
@@ -113,7 +114,7 @@ TEST_F(EditTest, TheEditorSaysHowMuchRoomIsLeftNearTheLimit) {
         tooLong = room->text();
         editor->findChild<QPushButton*>("InsertCancel_Button")->click();
     });
-    c().BitBtn2->click();
+    c().InsertEntry_Button->click();
     EXPECT_EQ(shortText, "");
     EXPECT_EQ(longText, Q("Χωρούν ακόμη 996 χαρακτήρες."));
     EXPECT_EQ(tooLong, Q("Η περιγραφή είναι πολύ μεγάλη."));
@@ -198,7 +199,7 @@ TEST_F(EditTest, DeletingKeepsEveryOtherItemOnItsEntry) {
     AnswerMessageBox(nullptr, QMessageBox::Yes);
     c().DeleteEntry_Button->click();
     EXPECT_EQ(ListTexts(), (std::vector<QString>{"gas", "gauge"}));
-    EXPECT_EQ(window->listSlots(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(ListSlots(), (std::vector<int>{1, 2}));
     EXPECT_EQ(c().Description_Text->plainText(), "");
     ClickRow(1);
     EXPECT_EQ(c().Entry_Label->text(), "gauge");
@@ -208,14 +209,14 @@ TEST_F(EditTest, DeletingKeepsEveryOtherItemOnItsEntry) {
 TEST_F(EditTest, DeletingInGreekKeepsTheListOnItsEntries) {
     // The Greek list of the entries whose Greek headword holds "ρ"; the user's entry goes.
     c().Entry_Text->setText(Q("ρ"));
-    window->FillList("CONTAIN", 0, false);
+    window->FillList(SearchMode::Contain, 0, false);
     ASSERT_TRUE(window->greekMode());
     ASSERT_EQ(ListTexts(), (std::vector<QString>{Q("αέριο"), Q("παρέμβυσμα *"), Q("μετρητής")}));
-    ASSERT_EQ(window->listSlots(), (std::vector<int>{1, 2, 3}));
+    ASSERT_EQ(ListSlots(), (std::vector<int>{1, 2, 3}));
     ClickRow(1);
     AnswerMessageBox(nullptr, QMessageBox::Yes);
     c().DeleteEntry_Button->click();
-    EXPECT_EQ(window->listSlots(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(ListSlots(), (std::vector<int>{1, 2}));
     ClickRow(1);
     EXPECT_EQ(c().Entry_Label->text(), Q("μετρητής"));
     EXPECT_EQ(c().Trans_Text->text(), "gauge");
@@ -246,7 +247,7 @@ TEST_F(EditWithoutFolderTest, WithoutAFolderTheCommandAsksAndStopsWhenRefused) {
         editorOpened = dialog->objectName() == "TInsertEntryFrm";
         static_cast<QDialog*>(dialog)->reject();
     });
-    c().BitBtn2->click();
+    c().InsertEntry_Button->click();
     EXPECT_FALSE(editorOpened);
 }
 
@@ -255,14 +256,14 @@ TEST_F(EditWithoutFolderTest, AFolderChosenOnTheWayTakesTheFirstEntry) {
     Open();
     const std::string chosen = home.Path() + "/Orvan";
     WhenModal([&](QWidget* dialog) {
-        dialog->findChild<QPushButton*>("BitBtn1")->click();  // the offered folder
+        dialog->findChild<QPushButton*>("Ok_Button")->click();  // the offered folder
         WhenModal([](QWidget* editor) {
             editor->findChild<QLineEdit*>("InsertEntry_Text")->setText("mine");
             editor->findChild<QPlainTextEdit*>("InsertEntry_Descr")->setPlainText("m");
             editor->findChild<QPushButton*>("InsertOk_Button")->click();
         });
     });
-    c().BitBtn2->click();
+    c().InsertEntry_Button->click();
     EXPECT_TRUE(FileExists(chosen + "/ci.tbo"));
     Search("mi");
     EXPECT_EQ(ListTexts(), std::vector<QString>{"mine *"});

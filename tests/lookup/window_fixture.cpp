@@ -87,6 +87,13 @@ std::vector<QString> WindowTest::ListTexts() const {
     return texts;
 }
 
+std::vector<int> WindowTest::ListSlots() const {
+    std::vector<int> listed;
+    for (int row = 0; row < static_cast<int>(window->state().list().size()); ++row)
+        listed.push_back(window->state().slotOfRow(row));
+    return listed;
+}
+
 void WindowTest::ClickRow(int row) {
     lookup::EntriesList* list = c().Entries_List;
     const QRect rect = list->visualRect(list->model()->index(row, 0));

@@ -69,6 +69,8 @@ class WindowTest : public ::testing::Test {
     /// Types and presses Enter.
     void Search(const QString& text);
     std::vector<QString> ListTexts() const;
+    /// The table slots of the entries the list holds.
+    std::vector<int> ListSlots() const;
     /// Clicks list row `row` with the mouse.
     void ClickRow(int row);
 

@@ -25,7 +25,7 @@ class SearchTest : public WindowTest {
         const int gas = lexicon.AddEntry("gas", "{gas}", 1, "CHEM");
         lexicon.AddGreek(gas, Cp("αέριο"));
         lexicon.AddEntry("the engine", "{x}", 5);
-        lexicon.AddPersonalEntry(gas, 4, "gasket", "{mine}");
+        lexicon.AddPersonalEntry(gas, 6, "gasket", "{mine}");
         lexicon.AddSupplement(engine, "{note}");
         lexicon.AddField("CHEM", Cp("Χημεία"));
         lexicon.AddField("MECH", Cp("Μηχανολογία"));
@@ -48,7 +48,7 @@ TEST_F(SearchTest, EnterSearchesTheBeginningsOfEnglishHeadwords) {
     Search("  ge");
     EXPECT_EQ(ListTexts(), std::vector<QString>{"gear"});
     EXPECT_EQ(c().Entry_Text->text(), "ge");
-    EXPECT_EQ(window->listSlots(), std::vector<int>{2});
+    EXPECT_EQ(ListSlots(), std::vector<int>{2});
     EXPECT_EQ(c().Entries_List->selectedRow(), -1);
     EXPECT_FALSE(window->greekMode());
     // "the engine" is keyed from its fifth character.
@@ -60,7 +60,7 @@ TEST_F(SearchTest, AGreekFirstLetterSearchesTheGreekHeadwords) {
     Search(Q("ΜΗΧ"));
     EXPECT_TRUE(window->greekMode());
     EXPECT_EQ(ListTexts(), std::vector<QString>{Q("μηχανή")});
-    EXPECT_EQ(window->listSlots(), std::vector<int>{1});
+    EXPECT_EQ(ListSlots(), std::vector<int>{1});
     EXPECT_EQ(activations.back(), 1);  // the Greek layout
     Search("g");
     EXPECT_FALSE(window->greekMode());
@@ -144,7 +144,7 @@ TEST_F(SearchTest, TheWholeLexiconViewListsEveryHeadwordUnmarked) {
     c().Entry_Text->setText("gear");
     c().WholeLex_Button->click();
     EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "gear", "gas", "gasket", "the engine"}));
-    EXPECT_EQ(window->listSlots(), (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(ListSlots(), (std::vector<int>{1, 2, 3, 4, 5}));
     EXPECT_EQ(c().Entry_Text->text(), "");
 }
 

@@ -48,7 +48,7 @@ class SharedFolderTest : public WindowTest {
     // What the list rows stand for now, by the numbers of their entries.
     std::vector<int> ListedNumbers() const {
         std::vector<int> numbers;
-        for (const int slot : window->listSlots())
+        for (const int slot : ListSlots())
             numbers.push_back(window->tables().entries[slot].Number);
         return numbers;
     }
@@ -157,7 +157,7 @@ TEST_F(SharedFolderTest, DamagedFilesAreToldOfOnceAndShownAsFarAsTheyGo) {
     // Reading the same files again tells nothing new.
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* box = qobject_cast<QMessageBox*>(widget)) box->close();
-    c().Button2->click();  // the hidden reload
+    c().Reload_Button->click();  // the hidden reload
     QTest::qWait(50);
     EXPECT_TRUE(warnings().empty());
 }

@@ -70,7 +70,7 @@ TEST_F(StartUpTest, AFolderThatNoLongerExistsIsUsedAsItIsAtStartUp) {
 TEST_F(StartUpTest, TheFirstShowingLoadsTheTablesAndAnotherDoesNot) {
     Open();
     EXPECT_EQ(window->tables().entries.Count(), 1);
-    EXPECT_EQ(window->searchMode(), "START");
+    EXPECT_EQ(window->state().searchMode(), SearchMode::Start);
     ASSERT_EQ(c().ShortCuts_Combo->count(), 2);
     EXPECT_EQ(c().ShortCuts_Combo->itemText(1), Q("Χημεία"));
     EXPECT_EQ(c().Entry_Label->text(), "");
@@ -145,7 +145,7 @@ TEST_F(StartUpTest, AChosenFolderIsSavedOnLineTwo) {
     const std::string chosen = home.Path() + "/my/entries";
     WhenModal([&chosen](QWidget* dialog) {
         dialog->findChild<QLineEdit*>("Dir_Edit")->setText(QString::fromStdString(chosen));
-        dialog->findChild<QPushButton*>("BitBtn1")->click();
+        dialog->findChild<QPushButton*>("Ok_Button")->click();
     });
     EXPECT_TRUE(window->CheckPersonalFolder());
     EXPECT_EQ(Settings(), "YES\r\n" + chosen + "\r\n");
@@ -157,9 +157,9 @@ TEST_F(StartUpTest, OkWithAnEmptyFolderChoosesNone) {
     Open();
     WhenModal([](QWidget* dialog) {
         dialog->findChild<QLineEdit*>("Dir_Edit")->clear();
-        dialog->findChild<QPushButton*>("BitBtn1")->click();
+        dialog->findChild<QPushButton*>("Ok_Button")->click();
     });
-    EXPECT_FALSE(window->AskPersonalFolder("NULL"));
+    EXPECT_FALSE(window->AskPersonalFolder(setup::FolderDialogMode::NoPersonalFolder));
     EXPECT_EQ(Settings(), "YES\r\n");
 }
 
@@ -167,7 +167,7 @@ TEST_F(StartUpTest, AskingForAFolderLeavesTheCurrentFolderAtTheStartFolder) {
     Open();
     QDir::setCurrent(QDir::tempPath());
     WhenModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
-    EXPECT_FALSE(window->AskPersonalFolder("NULL"));
+    EXPECT_FALSE(window->AskPersonalFolder(setup::FolderDialogMode::NoPersonalFolder));
     EXPECT_EQ(std::filesystem::current_path().string() + "/", window->startFolder());
 }
 
@@ -201,8 +201,8 @@ TEST_F(FaceTest, ControlsStandWhereTheyAreLaidOut) {
     EXPECT_EQ(c().Entry_Text->palette().color(QPalette::Base), QColor(250, 255, 255));
     for (QWidget* hidden :
          {static_cast<QWidget*>(c().FigPanel), static_cast<QWidget*>(c().WholeLex_Button),
-          static_cast<QWidget*>(c().Button1), static_cast<QWidget*>(c().Button2),
-          static_cast<QWidget*>(c().Button3)}) {
+          static_cast<QWidget*>(c().Convert_Button), static_cast<QWidget*>(c().Reload_Button),
+          static_cast<QWidget*>(c().ByteRange_Button)}) {
         EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
     }
     EXPECT_FALSE(c().Lang_Button->icon().isNull());
@@ -213,7 +213,7 @@ TEST_F(FaceTest, TabVisitsTheFieldsThenTheToolRowAndTheCommandColumn) {
         c().Entries_List,       c().ShortCut_Text, c().Trans_Text,           c().Description_Text,
         c().Lang_Button,        c().Prev_Button,   c().Next_Button,          c().Copy_Button,
         c().Paste_Button,       c().Print_Button,  c().ShortCuts_Combo,      c().Search_Button,
-        c().DescrSearch_Button, c().Exit_Button,   c().CustomEntries_Button, c().BitBtn2,
+        c().DescrSearch_Button, c().Exit_Button,   c().CustomEntries_Button, c().InsertEntry_Button,
         c().Pin_Button,         c().Help_Button,   c().Fill_List_Button,     c().Entry_Text};
     // The two edit buttons are disabled while no entry is shown, so Tab passes them by.
     c().Entry_Text->setFocus();

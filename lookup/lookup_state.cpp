@@ -1,0 +1,242 @@
+#include "lookup/lookup_state.h"
+
+#include <limits>
+
+#include "lexicon/search_keys.h"
+
+namespace orvan::lookup {
+
+namespace {
+
+constexpr std::size_t kNumberCount = std::numeric_limits<std::uint16_t>::max() + 1;
+
+}  // namespace
+
+void LookupState::replaceTables(EntryTables tables, std::optional<Renumbering> renumbered) {
+    tables_ = std::move(tables);
+    indexNumbers();
+    ++revisions_.tables;
+
+    // Where an entry is now: its number, or 0 when it is gone.
+    const auto now = [&](long long number) -> long long {
+        if (renumbered && number == renumbered->before) number = renumbered->after;
+        return slotOf(number) != 0 ? number : 0;
+    };
+
+    std::vector<ListedEntry> kept;
+    kept.reserve(list_.size());
+    int selected = -1;
+    bool listChanged = false;
+    for (std::size_t row = 0; row < list_.size(); ++row) {
+        const long long number = now(list_[row].number);
+        if (number == 0) {
+            listChanged = true;
+            continue;
+        }
+        if (static_cast<int>(row) == selectedRow_) selected = static_cast<int>(kept.size());
+        kept.push_back(list_[row]);
+        if (number != list_[row].number) {
+            kept.back() = {captionOf(number, listGreek_), number};
+            listChanged = true;
+        }
+    }
+    if (listChanged) {
+        list_ = std::move(kept);
+        selectedRow_ = selected;
+        ++revisions_.list;
+    }
+
+    if (shownNumber_ != 0) {
+        const long long number = now(shownNumber_);
+        if (number == 0) {
+            clearShown();
+        } else if (number != shownNumber_) {
+            shownNumber_ = number;
+            ++revisions_.shown;
+        }
+    }
+
+    history_.follow([&](const HistoryItem& item) -> std::optional<HistoryItem> {
+        const long long number = now(item.number);
+        if (number == 0) return std::nullopt;
+        HistoryItem moved = item;
+        if (number != item.number) {
+            // Shown again in the language its caption was written in.
+            moved.number = number;
+            moved.caption = captionOf(number, StartsWithGreekLetter(item.caption));
+        }
+        return moved;
+    });
+}
+
+int LookupState::slotOf(long long number) const {
+    if (number < 1 || number >= static_cast<long long>(slotOfNumber_.size())) return 0;
+    return slotOfNumber_[static_cast<std::size_t>(number)];
+}
+
+void LookupState::indexNumbers() {
+    slotOfNumber_.assign(kNumberCount, 0);
+    // Numbers are unique in a table; were one not, its first slot would count, as in a search.
+    for (int slot = tables_.entries.Count(); slot >= 1; --slot)
+        slotOfNumber_[tables_.entries[slot].Number] = slot;
+}
+
+std::string LookupState::captionOf(long long number, bool greek) const {
+    const EntryRecord& english = tables_.entries[slotOf(number)];
+    const std::string& greekHeadword = tables_.greek[english.GreekSlot].Headword;
+    // An entry without a Greek headword is written in English in either language.
+    return ListItemText(greek && !greekHeadword.empty() ? greekHeadword : english.Headword,
+                        english);
+}
+
+void LookupState::search(std::string_view typed, bool personalOnly, const std::string& fieldCode) {
+    history_.clearForward();
+    fill(typed, searchMode_, personalOnly, fieldCode);
+}
+
+void LookupState::searchByCriteria(const SearchCriteria& criteria, const std::string& fieldCode) {
+    criteria_ = criteria;
+    history_.clearForward();
+    const CriteriaDispatch dispatch = DispatchSearchCriteria(criteria_);
+    if (!dispatch.fill) return;
+    setEntryText(dispatch.entryText);
+    fill(dispatch.entryText, dispatch.mode, false, fieldCode);
+}
+
+void LookupState::fill(std::string_view typed, SearchMode mode, bool personalOnly,
+                       const std::string& fieldCode, long long number) {
+    FillRequest request;
+    request.mode = mode;
+    request.slot = slotOf(number);
+    request.personalOnly = personalOnly;
+    request.fieldCode = fieldCode;
+    request.criteria = criteria_;
+    showFilled(FillList(tables_.entries, tables_.greek, typed, greekMode_, request), true);
+}
+
+void LookupState::showFilled(FillResult result, bool recordShown) {
+    setEntryText(std::move(result.entryText));
+    if (result.language) setInputLanguage(*result.language);
+    clearList();
+    setList(std::move(result.items), greekMode_);
+    if (!result.showFirst || list_.empty()) return;
+    if (recordShown) {
+        choose(0);
+    } else {
+        show(0);
+        history_.renameCurrent(list_.front().text);
+    }
+}
+
+void LookupState::listWholeLexicon() {
+    setEntryText({});
+    clearList();
+    setList(WholeLexiconItems(tables_.entries), false);
+}
+
+void LookupState::setList(std::vector<ListItem> items, bool greek) {
+    list_.clear();
+    list_.reserve(items.size());
+    for (ListItem& item : items)
+        list_.push_back({std::move(item.text), tables_.entries[item.slot].Number});
+    listGreek_ = greek;
+    selectedRow_ = -1;
+    ++revisions_.list;
+}
+
+void LookupState::setEntryText(std::string text) {
+    entryText_ = std::move(text);
+    ++revisions_.entryText;
+}
+
+void LookupState::setInputLanguage(bool greek) {
+    greekMode_ = greek;
+    ++revisions_.language;
+}
+
+void LookupState::detectInputLanguage(std::string_view typed) {
+    if (!typed.empty()) setInputLanguage(StartsWithGreekLetter(typed.substr(0, 1)));
+}
+
+void LookupState::switchInputLanguage() {
+    setInputLanguage(!greekMode_);
+    setEntryText({});
+}
+
+int LookupState::slotOfRow(int row) const {
+    if (row < 0 || row >= static_cast<int>(list_.size())) return 0;
+    return slotOf(list_[static_cast<std::size_t>(row)].number);
+}
+
+void LookupState::choose(int row) {
+    if (row < 0 || row >= static_cast<int>(list_.size())) return;
+    show(row);
+    const ListedEntry& item = list_[static_cast<std::size_t>(row)];
+    history_.record(item.text, item.number);
+}
+
+void LookupState::show(int row) {
+    selectedRow_ = row;
+    shownNumber_ = list_[static_cast<std::size_t>(row)].number;
+    shownGreek_ = greekMode_;
+    ++revisions_.shown;
+}
+
+bool LookupState::chooseFirst() {
+    if (list_.empty()) return false;
+    choose(0);
+    return true;
+}
+
+void LookupState::clearShown() {
+    shownNumber_ = 0;
+    ++revisions_.shown;
+}
+
+void LookupState::clearList() {
+    list_.clear();
+    selectedRow_ = -1;
+    ++revisions_.list;
+    clearShown();
+}
+
+void LookupState::showSaved(long long number) {
+    if (slotOf(number) == 0) {
+        clearList();
+        return;
+    }
+    const std::string caption = captionOf(number, greekMode_);
+    if (history_.currentNumber() != number) {
+        showHistoryItem({caption, number, 0});
+        return;
+    }
+    // The entry shown last was changed: it is shown again in its place in the history.
+    FillRequest request;
+    request.mode = SearchMode::Specific;
+    request.slot = slotOf(number);
+    showFilled(FillList(tables_.entries, tables_.greek, caption, greekMode_, request), false);
+}
+
+void LookupState::showHistoryItem(const HistoryItem& item) {
+    setEntryText(item.caption);
+    detectInputLanguage(item.caption);
+    fill(item.caption, SearchMode::Specific, false, {}, item.number);
+}
+
+void LookupState::back() {
+    history_.back([this](const HistoryItem& item) { showHistoryItem(item); });
+}
+
+void LookupState::forward() {
+    history_.forward([this](const HistoryItem& item) { showHistoryItem(item); });
+}
+
+void LookupState::chooseBack(std::size_t index) {
+    history_.chooseBack(index, [this](const HistoryItem& item) { showHistoryItem(item); });
+}
+
+void LookupState::chooseForward(std::size_t index) {
+    history_.chooseForward(index, [this](const HistoryItem& item) { showHistoryItem(item); });
+}
+
+}  // namespace orvan::lookup

@@ -1,0 +1,137 @@
+// What the lookup window shows and remembers: the entry list, the search mode and criteria, the
+// input language, the text of the search field, the entry shown and the history of entries
+// viewed. Plain C++: the window draws this state and turns clicks and keys into its calls.
+//
+// Every entry is held by its entry number, never by a table slot: the tables are read again
+// after every change of the personal files, and that moves slots. After such a reload the list
+// and the history find their entries again by number; an entry that is gone leaves them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lexicon/list_search.h"
+#include "lexicon/tables.h"
+#include "lookup/navigation_history.h"
+
+namespace orvan::lookup {
+
+/// One item of the entry list: the text shown (code page 1253) and the entry behind it.
+struct ListedEntry {
+    std::string text;
+    long long number = 0;
+    bool operator==(const ListedEntry&) const = default;
+};
+
+/// An entry of the user's that a saved change gave a new number.
+struct Renumbering {
+    long long before = 0;
+    long long after = 0;
+};
+
+class LookupState {
+  public:
+    /// How many times each part of the state has changed, so that the window draws again only
+    /// what did. `language` counts every choice of the input language, even of the same one.
+    struct Revisions {
+        std::uint64_t list = 0, shown = 0, language = 0, entryText = 0, tables = 0;
+    };
+
+    // The tables.
+    const EntryTables& tables() const { return tables_; }
+    /// \brief Takes tables read again. The list, the entry shown and the history follow their
+    /// entries by number; with `renumbered`, the user's changed entry keeps its items under its
+    /// new number and caption.
+    void replaceTables(EntryTables tables, std::optional<Renumbering> renumbered = std::nullopt);
+    /// The slot of entry `number` in the current tables; 0 when there is none.
+    int slotOf(long long number) const;
+
+    // The search.
+    SearchMode searchMode() const { return searchMode_; }
+    void setSearchMode(SearchMode mode) { searchMode_ = mode; }
+    const SearchCriteria& criteria() const { return criteria_; }
+    /// The search field's text as the program last set it (code page 1253).
+    const std::string& entryText() const { return entryText_; }
+
+    /// The list as the search button (`personalOnly` false) or the personal-entries button fill
+    /// it from the typed text: the forward history is emptied first.
+    void search(std::string_view typed, bool personalOnly, const std::string& fieldCode);
+    /// The criteria dialog confirmed with `criteria`: one criterion searches as if typed, two or
+    /// three together; none leaves the list as it is.
+    void searchByCriteria(const SearchCriteria& criteria, const std::string& fieldCode);
+    /// \brief Fills the list by `mode` from `typed`; `number` names the entry of a Specific fill.
+    void fill(std::string_view typed, SearchMode mode, bool personalOnly,
+              const std::string& fieldCode, long long number = 0);
+    /// Every English headword, unmarked; the search field and the entry shown are emptied.
+    void listWholeLexicon();
+
+    // The input language: true for Greek.
+    bool greekMode() const { return greekMode_; }
+    void setInputLanguage(bool greek);
+    /// Chooses the language by the first letter of `typed`; nothing for an empty text.
+    void detectInputLanguage(std::string_view typed);
+    /// The language button: the other language, and an empty search field.
+    void switchInputLanguage();
+
+    // The list and the entry shown.
+    const std::vector<ListedEntry>& list() const { return list_; }
+    int selectedRow() const { return selectedRow_; }
+    /// The slot of the entry behind `row`; 0 for no such row.
+    int slotOfRow(int row) const;
+    /// The user chose `row`: it is selected, its entry shown and recorded in the history.
+    void choose(int row);
+    /// The Down key in the search field: the first item, when there is one.
+    bool chooseFirst();
+    /// Entry shown, by number; 0 for none.
+    long long shownNumber() const { return shownNumber_; }
+    int shownSlot() const { return slotOf(shownNumber_); }
+    /// Whether the entry was shown with Greek headwords.
+    bool shownGreek() const { return shownGreek_; }
+    /// The entry pane is emptied; the list stays.
+    void clearShown();
+    /// The list, its selection and the entry pane are emptied.
+    void clearList();
+    /// \brief A saved entry is shown and selected, alone in the list as a Specific fill has it.
+    /// When it is the entry shown last (a change of it), no history step is recorded.
+    void showSaved(long long number);
+
+    // The history.
+    const NavigationHistory& history() const { return history_; }
+    void back();
+    void forward();
+    void chooseBack(std::size_t index);
+    void chooseForward(std::size_t index);
+
+    const Revisions& revisions() const { return revisions_; }
+
+  private:
+    void showHistoryItem(const HistoryItem& item);
+    /// Takes a fill's list and search text; a Specific fill shows its entry, recorded in the
+    /// history or (`recordShown` false) in place of the entry shown last.
+    void showFilled(FillResult result, bool recordShown);
+    void show(int row);
+    void setList(std::vector<ListItem> items, bool greek);
+    void setEntryText(std::string text);
+    /// The list text of entry `number` in one language, as the list writes it.
+    std::string captionOf(long long number, bool greek) const;
+    void indexNumbers();
+
+    EntryTables tables_;
+    std::vector<int> slotOfNumber_;
+    SearchMode searchMode_ = SearchMode::Start;
+    SearchCriteria criteria_;
+    std::string entryText_;
+    bool greekMode_ = false;
+    std::vector<ListedEntry> list_;
+    bool listGreek_ = false;
+    int selectedRow_ = -1;
+    long long shownNumber_ = 0;
+    bool shownGreek_ = false;
+    NavigationHistory history_;
+    Revisions revisions_;
+};
+
+}  // namespace orvan::lookup

@@ -1,0 +1,66 @@
+#include "tests/lookup/lookup_state_fixture.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace orvan::lookup::test {
+
+WordTables::WordTables(std::vector<Word> words) : words_(std::move(words)) {
+    Sort();
+}
+
+void WordTables::Sort() {
+    std::stable_sort(words_.begin(), words_.end(), [](const Word& a, const Word& b) {
+        return std::tie(a.english, a.number) < std::tie(b.english, b.number);
+    });
+}
+
+EntryTables WordTables::Tables() const {
+    EntryTables tables;
+    for (const Word& word : words_) {
+        EntryRecord record;
+        record.Number = static_cast<uint16_t>(word.number);
+        record.Headword = word.english;
+        record.Kind = word.kind;
+        record.KeyStart = 1;
+        const int slot = tables.entries.Append(record);
+        if (word.greek.empty()) continue;
+        const int greekSlot = tables.greek.Append(
+            {static_cast<uint16_t>(word.number), word.greek, static_cast<uint16_t>(slot)});
+        tables.entries.at(slot).GreekSlot = static_cast<uint16_t>(greekSlot);
+    }
+    return tables;
+}
+
+long long WordTables::Insert(const std::string& english, const std::string& greek) {
+    const long long number = nextNumber_++;
+    words_.push_back({number, english, EntryKind::Personal, greek});
+    Sort();
+    return number;
+}
+
+long long WordTables::Change(long long number, const std::string& english) {
+    const Word* old = Find(number);
+    const std::string greek = old ? old->greek : std::string();
+    Remove(number);
+    return Insert(english, greek);
+}
+
+void WordTables::Annotate(long long number) {
+    for (Word& word : words_) {
+        if (word.number == number) word.kind = EntryKind::Annotated;
+    }
+}
+
+void WordTables::Remove(long long number) {
+    std::erase_if(words_, [number](const Word& word) { return word.number == number; });
+}
+
+const Word* WordTables::Find(long long number) const {
+    for (const Word& word : words_) {
+        if (word.number == number) return &word;
+    }
+    return nullptr;
+}
+
+}  // namespace orvan::lookup::test

@@ -1,0 +1,46 @@
+// Small tables for the lookup state's tests, built from a list of words kept in headword order,
+// with the edits the personal store makes: new entries get new numbers, a changed entry of the
+// user's gets a new number, a deleted one leaves.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "lexicon/tables.h"
+
+namespace orvan::lookup::test {
+
+struct Word {
+    long long number = 0;
+    std::string english;
+    EntryKind kind = EntryKind::Lexicon;
+    std::string greek;  // code page 1253; empty for none
+};
+
+class WordTables {
+  public:
+    explicit WordTables(std::vector<Word> words);
+
+    /// The tables as the loader would build them: English records in headword order, and a
+    /// Greek record for every word with a Greek headword.
+    EntryTables Tables() const;
+
+    /// Adds a word of the user's under a new number, and returns the number.
+    long long Insert(const std::string& english, const std::string& greek = "");
+    /// Replaces the user's word `number` by `english` under a new number, and returns it.
+    long long Change(long long number, const std::string& english);
+    /// A supplement added to a lexicon word.
+    void Annotate(long long number);
+    void Remove(long long number);
+
+    const std::vector<Word>& words() const { return words_; }
+    const Word* Find(long long number) const;
+
+  private:
+    void Sort();
+
+    std::vector<Word> words_;
+    long long nextNumber_ = 1000;
+};
+
+}  // namespace orvan::lookup::test
