@@ -19,9 +19,15 @@ void NavigationHistory::record(const std::string& caption, long long number) {
 
 void NavigationHistory::back(const ShowItem& show) {
     if (back_.empty()) return;
+    // When the entry shown last is gone (deleted), no entry is left behind.
+    const bool leaving = !caption_.empty();
     show(HistoryItem(back_.front()));
-    // Showing has recorded the entry left behind on top of the back list.
     if (back_.empty()) return;
+    if (!leaving) {
+        back_.pop_front();  // the entry now shown
+        return;
+    }
+    // Showing has recorded the entry left behind on top of the back list.
     forward_.push_front(item(back_.front().caption, back_.front().number));
     for (int i = 0; i < 2 && !back_.empty(); ++i)
         back_.pop_front();

@@ -137,6 +137,11 @@ class LookupStateRandomTest : public ::testing::Test {
             case 4:  // back
                 if (model.back.empty()) break;
                 state.back();
+                if (!model.current) {  // nothing left behind: the entry shown leaves the list
+                    ModelShow(model.back.front().entry);
+                    model.back.pop_front();
+                    break;
+                }
                 ModelShow(model.back.front().entry);
                 if (model.back.empty()) break;
                 model.forward.push_front(model.back.front());

@@ -110,6 +110,26 @@ TEST_F(LookupStateTest, DownShowsTheFirstItemOfAFilledList) {
     EXPECT_EQ(state.selectedRow(), 0);
 }
 
+TEST_F(LookupStateTest, EveryEntryShownIsRecordedAndComesBackUnderItsBareHeadword) {
+    View("zoo");
+    EXPECT_TRUE(Back().empty());  // the first entry adds nothing
+    View("mine");
+    View("zoo");
+    EXPECT_EQ(Back(), (Texts{"mine *", "zoo"}));
+    state.back();
+    EXPECT_EQ(state.entryText(), "mine");
+    EXPECT_EQ(ListTexts(), (Texts{"mine *"}));
+    // The older "zoo" was the entry left behind: it heads the forward list only.
+    EXPECT_TRUE(Back().empty());
+    EXPECT_EQ(Forward(), (Texts{"zoo"}));
+    state.forward();
+    EXPECT_EQ(Shown(), "zoo");
+    EXPECT_EQ(Back(), (Texts{"mine *"}));
+    state.back();
+    state.search("z", false, "");  // a new search empties the forward list
+    EXPECT_TRUE(Forward().empty());
+}
+
 TEST_F(LookupStateTest, HistoryJumpsListTheEntryAloneInItsLanguage) {
     View("zoo");
     View(Cp("μοχλ"));

@@ -139,8 +139,12 @@ TEST_F(NavigationHistoryTest, FollowingEntriesDropsTheGoneAndRenamesTheMoved) {
         return item;
     });
     EXPECT_EQ(history.currentCaption(), "");
-    view("D");
-    EXPECT_EQ(back(), (std::vector<std::string>{"A2"}));
+    // Back with no entry left behind: the entry shown leaves the back list, nothing goes
+    // forward but what was there.
+    history.back(show());
+    EXPECT_EQ(history.currentCaption(), "A2");
+    EXPECT_TRUE(back().empty());
+    EXPECT_EQ(forward(), (std::vector<std::string>{"D"}));
 }
 
 }  // namespace

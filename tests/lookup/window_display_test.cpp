@@ -188,15 +188,6 @@ TEST_F(DisplayTest, TheListCarriesTheEntryWhenThePaneHasNoRoom) {
     EXPECT_EQ(c().Entries_List->toolTip(), "");
 }
 
-TEST_F(DisplayTest, EveryEntryShownIsRecordedExceptTheFirst) {
-    View("engine");
-    EXPECT_TRUE(BackCaptions().empty());
-    View("lever a");
-    View("engine");
-    EXPECT_EQ(BackCaptions(), (std::vector<std::string>{"lever arm *", "engine"}));
-    EXPECT_EQ(window->history().currentCaption(), "engine");
-}
-
 TEST_F(DisplayTest, MovingThroughTheListWithTheKeysRecordsEachEntry) {
     Search("word");
     QTest::keyClick(c().Entry_Text, Qt::Key_Down);
@@ -204,57 +195,6 @@ TEST_F(DisplayTest, MovingThroughTheListWithTheKeysRecordsEachEntry) {
     QTest::keyClick(c().Entries_List, Qt::Key_Down);
     EXPECT_EQ(c().Entry_Label->text(), "word2");
     EXPECT_EQ(BackCaptions(), (std::vector<std::string>{"word1", "word0"}));
-}
-
-TEST_F(DisplayTest, BackThenForwardReturnsToTheSameEntryAndBackList) {
-    View("engine");
-    View("lever");
-    View("word1");
-    c().Prev_Button->click();
-    EXPECT_EQ(c().Entry_Label->text(), "lever");
-    EXPECT_EQ(c().Entry_Text->text(), "lever");
-    EXPECT_EQ(BackCaptions(), std::vector<std::string>{"engine"});
-    EXPECT_EQ(ForwardCaptions(), std::vector<std::string>{"word1"});
-    c().Next_Button->click();
-    EXPECT_EQ(c().Entry_Label->text(), "word1");
-    EXPECT_EQ(BackCaptions(), (std::vector<std::string>{"lever", "engine"}));
-    EXPECT_TRUE(ForwardCaptions().empty());
-}
-
-TEST_F(DisplayTest, ANewSearchEmptiesTheForwardList) {
-    View("engine");
-    View("lever");
-    View("word1");
-    c().Prev_Button->click();
-    c().Prev_Button->click();
-    EXPECT_EQ(ForwardCaptions().size(), 2u);
-    Search("w");
-    EXPECT_TRUE(ForwardCaptions().empty());
-}
-
-TEST_F(DisplayTest, APersonalEntryComesBackUnderItsBareHeadword) {
-    View("lever a");
-    View("engine");
-    c().Prev_Button->click();
-    EXPECT_EQ(c().Entry_Text->text(), "lever arm");
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"lever arm *"});
-}
-
-TEST_F(DisplayTest, AnEntryViewedInGreekComesBackInGreek) {
-    View(Q("μοχ"));
-    View("engine");
-    EXPECT_FALSE(window->greekMode());
-    c().Prev_Button->click();
-    EXPECT_TRUE(window->greekMode());
-    EXPECT_EQ(c().Entry_Label->text(), Q("μοχλός"));
-}
-
-TEST_F(DisplayTest, TheBackListHoldsFifteen) {
-    for (int i = 0; i < 17; ++i)
-        View(QString("word%1").arg(i));
-    EXPECT_EQ(BackCaptions().size(), 15u);
-    EXPECT_EQ(BackCaptions().front(), "word15");
-    EXPECT_EQ(BackCaptions().back(), "word1");
 }
 
 TEST_F(DisplayTest, ThePopUpListsOpenUnderTheirButtonsAndJump) {

@@ -222,6 +222,84 @@ TEST_F(EditTest, DeletingInGreekKeepsTheListOnItsEntries) {
     EXPECT_EQ(c().Trans_Text->text(), "gauge");
 }
 
+TEST_F(EditTest, BackAfterAnInsertShowsTheEntriesViewedBefore) {
+    View("gauge");
+    View("lever");
+    InEditor([&](QDialog* editor) {
+        Line(editor, "InsertEntry_Text")->setText("abacus");  // every later slot moves
+        Description(editor)->setPlainText("frame");
+        Confirm(editor);
+    });
+    c().InsertEntry_Button->click();
+    EXPECT_EQ(c().Entry_Label->text(), "abacus");
+    c().Prev_Button->click();
+    EXPECT_EQ(c().Entry_Label->text(), "lever");
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"lever"});
+    c().Prev_Button->click();
+    EXPECT_EQ(c().Entry_Label->text(), "gauge");
+    c().Next_Button->click();
+    EXPECT_EQ(c().Entry_Label->text(), "lever");
+}
+
+TEST_F(EditTest, BackAfterADeleteSkipsTheDeletedEntry) {
+    View("gauge");
+    View("gasket");
+    View("lever");
+    View("gasket");
+    AnswerMessageBox(nullptr, QMessageBox::Yes);
+    c().DeleteEntry_Button->click();
+    EXPECT_EQ(c().Entry_Label->text(), "");
+    EXPECT_TRUE(ListTexts().empty());
+    // The deleted entry left the history; no step leads to an empty pane.
+    const auto& back = window->history().backItems();
+    ASSERT_EQ(back.size(), 2u);
+    c().Prev_Button->click();
+    EXPECT_EQ(c().Entry_Label->text(), "lever");
+    c().Prev_Button->click();
+    EXPECT_EQ(c().Entry_Label->text(), "gauge");
+    EXPECT_TRUE(window->history().backItems().empty());
+}
+
+TEST_F(EditTest, AChangedEntryOfTheUsersComesBackUnderItsNewHeadword) {
+    View("gauge");
+    View("gasket");
+    InEditor([&](QDialog* editor) {
+        Line(editor, "InsertEntry_Text")->setText("washer");
+        Confirm(editor);
+    });
+    c().ModifyEntry_Button->click();
+    EXPECT_EQ(c().Entry_Label->text(), "washer");
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"washer *"});
+    c().Prev_Button->click();
+    EXPECT_EQ(c().Entry_Label->text(), "gauge");
+    ASSERT_EQ(window->history().forwardItems().size(), 1u);
+    EXPECT_EQ(window->history().forwardItems().front().caption, "washer *");
+    c().Next_Button->click();
+    EXPECT_EQ(c().Entry_Label->text(), "washer");
+    EXPECT_EQ(c().Description_Text->plainText(), "  seal");
+}
+
+TEST_F(EditTest, TheUsersNoteOnALexiconEntryCanBeRemoved) {
+    View("engine");
+    ASSERT_TRUE(c().DeleteEntry_Button->isEnabled());
+    const std::string before = PersonalIndex();
+    QString question;
+    AnswerMessageBox(&question, QMessageBox::No);
+    c().DeleteEntry_Button->click();
+    EXPECT_EQ(question, Q("Να διαγραφεί η συμπλήρωσή σας;"));
+    EXPECT_EQ(PersonalIndex(), before);
+
+    AnswerMessageBox(nullptr, QMessageBox::Yes);
+    c().DeleteEntry_Button->click();
+    // The entry stays, shown again without the note; the user's own entry is untouched.
+    EXPECT_EQ(c().Entry_Label->text(), "engine");
+    EXPECT_EQ(c().Description_Text->plainText(), "  motor");
+    EXPECT_FALSE(c().DeleteEntry_Button->isEnabled());
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"engine"});
+    View("gasket");
+    EXPECT_EQ(c().Description_Text->plainText(), "  seal");
+}
+
 TEST_F(EditTest, AFailedChangeIsReportedAndLeavesTheFiles) {
     WriteFileAtomically(personal.File("clex.tbo"), "");  // shorter than ci.tbo says
     const std::string before = PersonalIndex();
