@@ -1,0 +1,57 @@
+// What the lookup state costs on the sample medium (40000 entries): taking tables read again
+// after a change, with a long list and a full history to find again by number, and a search.
+#include <benchmark/benchmark.h>
+
+#include "lexicon/lexicon_files.h"
+#include "lookup/lookup_state.h"
+
+namespace {
+
+orvan::EntryTables MediumTables() {
+    orvan::NoteList notes;
+    return orvan::LoadEntryTable(orvan::LexiconFiles(ORVAN_MEDIUM_DIR), {}, notes);
+}
+
+// A state that has shown sixteen entries and lists every headword from "s".
+orvan::lookup::LookupState BusyState(const orvan::EntryTables& tables) {
+    orvan::lookup::LookupState state;
+    state.replaceTables(tables);
+    for (const char* word :
+         {"a", "b", "c", "d", "e", "f", "g", "h", "i", "l", "m", "n", "o", "p", "r", "t"}) {
+        state.search(word, false, "");
+        state.choose(0);
+    }
+    state.search("s", false, "");
+    return state;
+}
+
+void ReplaceTables(benchmark::State& bench) {
+    const orvan::EntryTables tables = MediumTables();
+    if (tables.entries.Count() < 40000) {
+        bench.SkipWithError("the sample medium is missing at " ORVAN_MEDIUM_DIR);
+        return;
+    }
+    orvan::lookup::LookupState state = BusyState(tables);
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        orvan::EntryTables copy = tables;
+        bench.ResumeTiming();
+        state.replaceTables(std::move(copy));
+    }
+    bench.counters["listed"] = static_cast<double>(state.list().size());
+    bench.counters["back"] = static_cast<double>(state.history().backItems().size());
+}
+BENCHMARK(ReplaceTables)->Unit(benchmark::kMillisecond);
+
+void SearchFromTheStateOfTheWindow(benchmark::State& bench) {
+    orvan::lookup::LookupState state = BusyState(MediumTables());
+    for (auto _ : bench) {
+        state.search("co", false, "");
+        benchmark::DoNotOptimize(state.list().size());
+    }
+}
+BENCHMARK(SearchFromTheStateOfTheWindow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
