@@ -4,6 +4,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
@@ -28,9 +29,8 @@ RichTextView::RichTextView(QWidget* parent) : QTextEdit(parent) {
 }
 
 bool RichTextView::loadRtf(std::string_view text) {
-    quiet_ = true;  // a new document is no selection change of the user's
+    const QScopedValueRollback quiet(quiet_, true);  // a new document is no change of the user's
     const bool rtf = LoadDocument(*document(), text);
-    quiet_ = false;
     verticalScrollBar()->setValue(0);
     return rtf;
 }
@@ -38,17 +38,15 @@ bool RichTextView::loadRtf(std::string_view text) {
 bool RichTextView::loadRtf(std::string_view prologue, std::string_view body) {
     if (!prologue_ || prologue_->source() != prologue)
         prologue_ = std::make_unique<RtfPrologue>(prologue);
-    quiet_ = true;  // a new document is no selection change of the user's
+    const QScopedValueRollback quiet(quiet_, true);  // a new document is no change of the user's
     const bool rtf = LoadDocument(*document(), *prologue_, body);
-    quiet_ = false;
     verticalScrollBar()->setValue(0);
     return rtf;
 }
 
 void RichTextView::loadPlainText(const QString& text) {
-    quiet_ = true;
+    const QScopedValueRollback quiet(quiet_, true);
     setPlainText(text);
-    quiet_ = false;
 }
 
 bool RichTextView::loadFile(const QString& path) {
@@ -85,9 +83,10 @@ void RichTextView::setSelection(int start, int length) {
     const int to = from + std::clamp(length, 0, end - from);
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
-    quiet_ = true;
-    setTextCursor(cursor);
-    quiet_ = false;
+    {
+        const QScopedValueRollback quiet(quiet_, true);
+        setTextCursor(cursor);
+    }
     emit selectionChange();
 }
 
