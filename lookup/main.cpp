@@ -4,6 +4,7 @@
 #include <QStyleFactory>
 
 #include "lookup/main_window.h"
+#include "platform/clipboard_handover.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName("Orvan");
     QApplication::setWindowIcon(QIcon(":/lookup/pictures/division-logo.png"));
     if (QStyle* style = QStyleFactory::create("Fusion")) QApplication::setStyle(style);
+    orvan::platform::HandOverClipboardAsPlainText(application);
     orvan::lookup::TMainLex window;
     window.show();
     return QApplication::exec();
