@@ -163,13 +163,12 @@ void TMainLex::DeleteEntry_ButtonClick() {
     const int slot = state_.slotOfRow(state_.selectedRow());
     if (slot == 0) return;
     const EntryRecord& record = state_.tables().entries[slot];
-    if (record.Kind == EntryKind::Annotated) {
-        DeleteNote(record.Number);
-        return;
-    }
+    // A lexicon entry's note goes; the entry stays, shown again without it. The user's own
+    // entry goes from the list and the history; the others keep their items.
+    const bool note = record.Kind == EntryKind::Annotated;
     const long long number = record.Number;
-    if (QMessageBox::question(this, Caption("Επιβεβαίωση Διαγραφής"),
-                              Caption("Να διαγραφεί το Λήμμα;"),
+    const char* question = note ? "Να διαγραφεί η συμπλήρωσή σας;" : "Να διαγραφεί το Λήμμα;";
+    if (QMessageBox::question(this, Caption("Επιβεβαίωση Διαγραφής"), Caption(question),
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
@@ -177,25 +176,8 @@ void TMainLex::DeleteEntry_ButtonClick() {
     personal::StoreResult result;
     {
         BusyCursor busy;
-        result = personal::DeletePersonalEntry(Store(), number);
-        // The deleted entry's item leaves the list and the history; the others keep theirs.
-        ReloadTables();
-    }
-    ReportStoreResult(result);
-}
-
-void TMainLex::DeleteNote(long long number) {
-    if (QMessageBox::question(this, Caption("Επιβεβαίωση Διαγραφής"),
-                              Caption("Να διαγραφεί η συμπλήρωσή σας;"),
-                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
-        return;
-    }
-    if (!CheckPersonalFolder()) return;
-    personal::StoreResult result;
-    {
-        BusyCursor busy;
-        result = personal::DeleteSupplement(Store(), number);
-        // The entry stays, shown again without the supplement.
+        result = note ? personal::DeleteSupplement(Store(), number)
+                      : personal::DeletePersonalEntry(Store(), number);
         ReloadTables();
     }
     ReportStoreResult(result);

@@ -140,7 +140,6 @@ class TMainLex : public QWidget {
     /// After a saved change: the tables are read again and the saved entry shown.
     void ShowStoreResult(const personal::StoreResult& result,
                          std::optional<Renumbering> renumbered = std::nullopt);
-    void DeleteNote(long long number);
 
     // Reading the tables again, after our changes or another program's.
     bool PersonalFolderWritable();

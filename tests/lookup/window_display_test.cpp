@@ -64,6 +64,15 @@ class DisplayTest : public WindowTest {
         return captions;
     }
     QString Description() const { return c().Description_Text->plainText(); }
+
+    // Draws the picture of figure `digit` of "lever" into content/.
+    bool SaveLeverFigure(char digit) const {
+        QDir().mkpath("content");
+        const int number = window->tables().entries[SlotOf("lever")].Number;
+        QPixmap figure(50, 30);
+        figure.fill(Qt::darkGreen);
+        return figure.save(QString("content/fig%1%2.bmp").arg(number).arg(digit));
+    }
 };
 
 TEST_F(DisplayTest, ALexiconEntryShowsItsHeadwordRenderingScienceAndDescription) {
@@ -105,11 +114,7 @@ TEST_F(DisplayTest, AnUnreadableDescriptionEmptiesThePane) {
 }
 
 TEST_F(DisplayTest, AFigureLinkOpensTheEntrysFigureNearThePress) {
-    QDir().mkpath("content");
-    const int number = window->tables().entries[SlotOf("lever")].Number;
-    QPixmap figure(50, 30);
-    figure.fill(Qt::darkGreen);
-    ASSERT_TRUE(figure.save(QString("content/fig%1").arg(number) + "2.bmp"));
+    ASSERT_TRUE(SaveLeverFigure('2'));
     View("lever");
 
     richtext::RichTextView* view = c().Description_Text;
@@ -129,11 +134,7 @@ TEST_F(DisplayTest, AFigureLinkOpensTheEntrysFigureNearThePress) {
 }
 
 TEST_F(DisplayTest, AClickInTheListThatClosesTheFigureShowsTheClickedEntry) {
-    QDir().mkpath("content");
-    const int number = window->tables().entries[SlotOf("lever")].Number;
-    QPixmap figure(50, 30);
-    figure.fill(Qt::darkGreen);
-    ASSERT_TRUE(figure.save(QString("content/fig%1").arg(number) + "1.bmp"));
+    ASSERT_TRUE(SaveLeverFigure('1'));
     Search("lever");
     ClickRow(0);
     ASSERT_EQ(c().Entry_Label->text(), "lever");
@@ -154,11 +155,7 @@ TEST_F(DisplayTest, AClickInTheListThatClosesTheFigureShowsTheClickedEntry) {
 }
 
 TEST_F(DisplayTest, EscapeClosesTheFigure) {
-    QDir().mkpath("content");
-    const int number = window->tables().entries[SlotOf("lever")].Number;
-    QPixmap figure(50, 30);
-    figure.fill(Qt::darkGreen);
-    ASSERT_TRUE(figure.save(QString("content/fig%1").arg(number) + "3.bmp"));
+    ASSERT_TRUE(SaveLeverFigure('3'));
     View("lever");
     richtext::RichTextView* view = c().Description_Text;
     view->setSelection(static_cast<int>(view->plainText().indexOf(Q("[Σχήμα 3]"))), 9);
