@@ -140,17 +140,26 @@ bool EntriesList::event(QEvent* event) {
     return QListView::event(event);
 }
 
+void EntriesList::mousePressEvent(QMouseEvent* event) {
+    pressing_ = event->button() == Qt::LeftButton;
+    QListView::mousePressEvent(event);
+}
+
 void EntriesList::mouseReleaseEvent(QMouseEvent* event) {
     QListView::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && selectedRow() >= 0 &&
-        indexAt(event->position().toPoint()).isValid()) {
-        emit chosen();
-    }
+    if (event->button() != Qt::LeftButton) return;
+    pressing_ = false;
+    if (selectedRow() >= 0 && indexAt(event->position().toPoint()).isValid()) emit chosen();
+}
+
+void EntriesList::keyPressEvent(QKeyEvent* event) {
+    pressing_ = false;  // a key moves the row by itself, whatever became of a press
+    QListView::keyPressEvent(event);
 }
 
 void EntriesList::currentRowChanged() {
     // A press moves the current row before the click is complete; the release tells then.
-    if (selectingForProgram_ || QApplication::mouseButtons() != Qt::NoButton) return;
+    if (selectingForProgram_ || pressing_) return;
     if (selectedRow() >= 0) emit chosen();
 }
 

@@ -39,13 +39,19 @@ class EntriesList : public QListView {
 
   protected:
     bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void currentRowChanged();
 
     EntriesModel* model_;
     bool selectingForProgram_ = false;
+    // A press in the list whose release has not come yet: the release tells the choice. Kept by
+    // the list itself, not read from the application's button state, which a press elsewhere
+    // (a double click that opened a figure) may leave behind.
+    bool pressing_ = false;
     int hintMilliseconds_ = -1;
 };
 

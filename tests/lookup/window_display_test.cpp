@@ -154,6 +154,18 @@ TEST_F(DisplayTest, AClickInTheListThatClosesTheFigureShowsTheClickedEntry) {
     EXPECT_EQ(c().Entry_Label->text(), "lever");
 }
 
+TEST_F(DisplayTest, APressWhoseReleaseWentElsewhereDoesNotStopTheList) {
+    Search("word");
+    lookup::EntriesList* list = c().Entries_List;
+    const QRect first = list->visualRect(list->model()->index(0, 0));
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, first.center());
+    // The release never comes to the list; the keys and the next click still choose.
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(c().Entry_Label->text(), "word1");
+    ClickRow(3);
+    EXPECT_EQ(c().Entry_Label->text(), "word3");
+}
+
 TEST_F(DisplayTest, EscapeClosesTheFigure) {
     ASSERT_TRUE(SaveLeverFigure('3'));
     View("lever");
