@@ -6,7 +6,7 @@
 #include <map>
 #include <memory>
 
-#include "lexicon/greek_code_page.h"
+#include "richtext/greek_code_page.h"
 
 namespace orvan::richtext {
 

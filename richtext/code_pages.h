@@ -1,6 +1,6 @@
 // The code pages RTF text is written in: which one a font's character set stands for, and the
 // decoding of escaped bytes through Qt's codecs (code page 1253 through the program's own rule,
-// lexicon/greek_code_page.h). Also the program's text at the screen's edge, as QString.
+// richtext/greek_code_page.h). Also the program's text at the screen's edge, as QString.
 #pragma once
 
 #include <QString>

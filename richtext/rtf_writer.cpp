@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "lexicon/greek_code_page.h"
+#include "richtext/greek_code_page.h"
 #include "richtext/code_pages.h"
 #include "richtext/document_builder.h"
 

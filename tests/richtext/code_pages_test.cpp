@@ -7,7 +7,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include "lexicon/greek_code_page.h"
+#include "richtext/greek_code_page.h"
 
 namespace orvan::richtext {
 namespace {

@@ -1,12 +1,12 @@
 // Text crosses between the program (code page 1253 bytes) and the terminal (UTF-8) here only,
-// by the program's one code page rule (lexicon/greek_code_page.h).
+// by the program's one code page rule (richtext/greek_code_page.h).
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "lexicon/greek_code_page.h"
+#include "richtext/greek_code_page.h"
 
 namespace orvan::cli {
 

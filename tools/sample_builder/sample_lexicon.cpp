@@ -8,7 +8,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "lexicon/greek_code_page.h"
+#include "richtext/greek_code_page.h"
 #include "lexicon/line_formats.h"
 #include "lexicon/search_keys.h"
 #include "lexicon/tables.h"

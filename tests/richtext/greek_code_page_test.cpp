@@ -1,5 +1,5 @@
 // Code page 1253 and Unicode: the one conversion every edge of the program goes through.
-#include "lexicon/greek_code_page.h"
+#include "richtext/greek_code_page.h"
 
 #include <gtest/gtest.h>
 

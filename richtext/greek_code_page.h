@@ -1,5 +1,7 @@
 // Code page 1253, the program's one text encoding, and Unicode: the rule every edge (the
-// windows, orvan-cli, the sample builder) converts text through.
+// windows, orvan-cli, the sample builder) converts text through. The page is Qt's converter's
+// (ICU's); this adds what the files need of it: which characters have a byte, and what stands
+// for those that have none.
 #pragma once
 
 #include <optional>
@@ -11,9 +13,8 @@ namespace orvan {
 /// What stands for a character the code page cannot hold.
 inline constexpr char kUnencodableMark = '?';
 
-/// \brief The character a code page 1253 byte stands for. Bytes 0-127 are ASCII; of the bytes
-/// the page leaves unassigned, 0xD2 and 0xFF give U+FFFD and those between 0x81 and 0x9F the C1
-/// control of the same number, as Windows' own conversion gives them.
+/// \brief The character a code page 1253 byte stands for, as Qt's converter decodes it (the
+/// bytes the page leaves unassigned give U+FFFD or a C1 control).
 ///
 ///     GreekCharacter(0xE1) == u'α'
 char16_t GreekCharacter(unsigned char byte);
