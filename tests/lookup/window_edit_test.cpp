@@ -308,10 +308,17 @@ TEST_F(EditTest, AFailedChangeIsReportedAndLeavesTheFiles) {
         Description(editor)->setPlainText("note");
         Confirm(editor);
     });
-    QString warning;
-    AnswerMessageBox(&warning);
+    QString warning, reason;
+    WhenModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        warning = box->text();
+        reason = box->detailedText();  // the store's reason, for whoever looks into the files
+        box->accept();
+    });
     c().ModifyEntry_Button->click();
     EXPECT_EQ(warning, Q("Η αλλαγή δεν αποθηκεύτηκε. Τα αρχεία σας έμειναν όπως ήταν."));
+    EXPECT_TRUE(reason.contains("clex.tbo")) << reason.toStdString();
     EXPECT_EQ(PersonalIndex(), before);
 }
 
