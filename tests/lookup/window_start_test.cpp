@@ -113,7 +113,7 @@ TEST_F(StartUpTest, WithoutALexiconTheWindowStillOpens) {
 
 TEST_F(StartUpTest, CheckingThePersonalFolder) {
     Open();
-    // Line 2 empty: the folder is asked for ("NULL"); cancelling chooses none.
+    // Line 2 empty: the folder is asked for; cancelling chooses none.
     QString caption;
     WhenModal([&caption](QWidget* dialog) {
         caption = dialog->windowTitle();
@@ -127,7 +127,7 @@ TEST_F(StartUpTest, CheckingThePersonalFolder) {
     home.Write(".config/Orvan.ini", "YES\r\n" + personal.Path() + "\r\n");
     EXPECT_TRUE(window->CheckPersonalFolder());
     EXPECT_EQ(window->personalFiles().greekIndex, personal.Path() + "/cigr.tbo");
-    // Line 2 names a folder that does not exist: asked for again ("INVALID").
+    // Line 2 names a folder that does not exist: asked for again.
     home.Write(".config/Orvan.ini", "YES\r\n/no/such/folder\r\n");
     QString text;
     WhenModal([&text](QWidget* dialog) {
