@@ -142,7 +142,7 @@ LookupControls BuildLookupFace(QWidget* window) {
     c.Entry_Label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     c.Entry_Label->setFont(SansFont(13, true));
     SetTextColour(c.Entry_Label, kTeal);
-    c.Label2 = TransparentLabel(window, "Label2", {220, 86}, "Επιστήμη");
+    c.ShortCut_Label = TransparentLabel(window, "ShortCut_Label", {220, 86}, "Επιστήμη");
     c.ShortCut_Text = DataField(window, "ShortCut_Text", {268, 84, 235, 21}, "Επιστήμη", true);
     SetTextColour(c.ShortCut_Text, kMaroon);
     c.Trans_Label = TransparentLabel(window, "Trans_Label", {220, 110}, "Απόδοση");

@@ -47,7 +47,7 @@ struct LookupControls {
     QPushButton* Fill_List_Button;
     EntriesList* Entries_List;
     QLabel* Entry_Label;
-    QLabel* Label2;
+    QLabel* ShortCut_Label;
     QLineEdit* ShortCut_Text;
     QLabel* Trans_Label;
     QLineEdit* Trans_Text;
