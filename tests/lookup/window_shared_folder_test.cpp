@@ -56,11 +56,7 @@ class SharedFolderTest : public WindowTest {
         NoteList notes;
         const EntryTables tables = personal::LoadMergedTables(
             LexiconFiles(program.Path()), PersonalFiles(personal.Path()), notes);
-        std::vector<std::string> words;
-        for (int slot = 1; slot <= tables.entries.Count(); ++slot)
-            if (tables.entries[slot].Kind == EntryKind::Personal)
-                words.push_back(tables.entries[slot].Headword);
-        return words;
+        return OwnHeadwords(tables);
     }
 };
 

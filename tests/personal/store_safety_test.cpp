@@ -21,13 +21,7 @@ class StoreSafetyTest : public StoreTest {
     uint16_t NumberOf(const std::string& headword) const {
         return tables.entries[Slot(headword)].Number;
     }
-    std::vector<std::string> OwnHeadwords() const {
-        std::vector<std::string> words;
-        for (int slot = 1; slot <= tables.entries.Count(); ++slot)
-            if (tables.entries[slot].Kind == EntryKind::Personal)
-                words.push_back(tables.entries[slot].Headword);
-        return words;
-    }
+    std::vector<std::string> OwnHeadwords() const { return test::OwnHeadwords(tables); }
 };
 
 TEST_F(StoreSafetyTest, ChangesFromOldTablesActOnTheEntryMeant) {

@@ -124,6 +124,14 @@ std::string ScrambledPersonal(const std::vector<std::string>& lines) {
     return out;
 }
 
+std::vector<std::string> OwnHeadwords(const EntryTables& tables) {
+    std::vector<std::string> words;
+    for (int slot = 1; slot <= tables.entries.Count(); ++slot)
+        if (tables.entries[slot].Kind == EntryKind::Personal)
+            words.push_back(tables.entries[slot].Headword);
+    return words;
+}
+
 std::vector<std::string> PlainPersonal(const std::string& stored) {
     std::vector<std::string> lines;
     for (const std::string& line : SplitLines(stored))

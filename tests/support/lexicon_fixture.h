@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lexicon/line_formats.h"
+#include "lexicon/tables.h"
 
 namespace orvan::test {
 
@@ -17,6 +18,9 @@ std::string Utf8(const std::string& codePage);
 /// \brief The bytes of ci.tbo or cigr.tbo holding plain `lines`, and the plain lines of such bytes.
 std::string ScrambledPersonal(const std::vector<std::string>& lines);
 std::vector<std::string> PlainPersonal(const std::string& stored);
+
+/// The headwords of the user's own entries, in table order.
+std::vector<std::string> OwnHeadwords(const EntryTables& tables);
 
 /// \brief A fresh folder under the system's temporary folder, removed with its content.
 class TempFolder {
