@@ -22,19 +22,6 @@ char KindLetter(EntryKind kind) {
     return 'L';
 }
 
-std::optional<EntryKind> KindOfLetter(char letter) {
-    switch (letter) {
-        case 'L':
-            return EntryKind::Lexicon;
-        case 'C':
-            return EntryKind::Personal;
-        case 'A':
-            return EntryKind::Annotated;
-        default:
-            return std::nullopt;
-    }
-}
-
 const FieldRecord& FieldTable::operator[](int slot) const {
     static const FieldRecord kEmpty{};
     return slot >= 1 && slot <= Count() ? fields_[static_cast<size_t>(slot) - 1] : kEmpty;

@@ -21,9 +21,8 @@ enum class EntryKind : uint8_t {
     Annotated,  // 'A': the publisher's entry with the user's supplement
 };
 
-/// The letter of a kind ('L', 'C' or 'A'), and the kind of a letter (nothing for another one).
+/// The letter of a kind: 'L', 'C' or 'A'.
 char KindLetter(EntryKind kind);
-std::optional<EntryKind> KindOfLetter(char letter);
 
 struct EntryRecord {
     uint16_t Number = 0;

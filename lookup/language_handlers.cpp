@@ -6,7 +6,6 @@
 #include <QToolButton>
 
 #include "lookup/main_window.h"
-#include "richtext/code_pages.h"
 
 namespace orvan::lookup {
 
@@ -36,11 +35,6 @@ void TMainLex::ShowInputLanguage(bool greek) {
         flagGreek_ = greek;
     }
     ActivateInputLayout();
-}
-
-void TMainLex::DetectInputLanguage() {
-    state_.detectInputLanguage(richtext::ToGreekCodePage(c_.Entry_Text->text().left(1)));
-    Render();
 }
 
 void TMainLex::Lang_ButtonClick() {

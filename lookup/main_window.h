@@ -54,7 +54,6 @@ class TMainLex : public QWidget {
     void FindKeyboardLayouts();
     void ActivateInputLayout();
     void SetInputLanguage(bool greek);
-    void DetectInputLanguage();
 
     // The entry list: fills it from the search field's text; `number` names the entry of a
     // Specific fill.

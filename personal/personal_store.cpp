@@ -339,14 +339,12 @@ StoreResult UpdatePersonalEntry(const StoreContext& store, EntryRef target,
             return ChangeMade{true, number};
         });
     }
-    if (target.kind == EntryKind::Annotated || target.kind == EntryKind::Lexicon) {
-        return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
-            TargetSlot(tables, target);
-            PutSupplement(contents, target.number, StoredText(entry.description, contents));
-            return ChangeMade{false, target.number};
-        });
-    }
-    return {StoreStatus::NothingToDo, "the entry cannot be changed"};
+    // A lexicon entry, with or without a supplement: its supplement is written.
+    return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
+        TargetSlot(tables, target);
+        PutSupplement(contents, target.number, StoredText(entry.description, contents));
+        return ChangeMade{false, target.number};
+    });
 }
 
 StoreResult DeletePersonalEntry(const StoreContext& store, long long number) {

@@ -224,7 +224,9 @@ class LookupStateRandomTest : public ::testing::Test {
             listed.push_back(nameOf.at(item.number));
         ASSERT_EQ(listed, list) << where;
         ASSERT_EQ(state.shownNumber() == 0 ? 0 : nameOf.at(state.shownNumber()), shown) << where;
-        if (shown != 0) ASSERT_EQ(state.shownSlot() != 0, true) << where;
+        if (shown != 0) {
+            ASSERT_NE(state.shownSlot(), 0) << where;
+        }
         const NavigationHistory& history = state.history();
         ASSERT_EQ(history.currentCaption(), model.current ? model.current->caption : "") << where;
         if (model.current) {

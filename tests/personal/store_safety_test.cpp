@@ -180,7 +180,8 @@ class ReadOnlyFiles : public UnflushedFiles {
   public:
     std::unique_ptr<personal::FolderLock> LockFolder(const std::string& folder,
                                                      personal::LockMode mode) override {
-        if (mode == personal::LockMode::Exclusive) throw personal::FolderReadOnly("read-only");
+        if (mode == personal::LockMode::Exclusive)
+            throw personal::FolderReadOnly(folder + " is read-only");
         return nullptr;
     }
     void WriteDurably(const std::string& path, std::string_view, const std::string&) override {
