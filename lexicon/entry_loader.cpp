@@ -14,6 +14,7 @@
 
 #include "lexicon/codecs.h"
 #include "lexicon/line_formats.h"
+#include "lexicon/search_keys.h"
 #include "lexicon/tables.h"
 #include "lexicon/text_file.h"
 
@@ -191,6 +192,47 @@ class EnglishPass {
     NoteList& notes_;
 };
 
+// The lexicon's Greek index, read whole before the merge: one English entry often has several
+// Greek lines, and where a personal line goes depends on the lines of its anchor still to come.
+struct GreekIndex {
+    std::vector<GreekIndexLine> lines;
+    bool endedEarly = false;  // a line could not be read; the lines before it are kept
+};
+
+GreekIndex ReadGreekIndex(std::string_view bytes, int capacity) {
+    GreekIndex index;
+    TextLines lines(bytes);
+    std::string_view raw;
+    for (int lineNumber = 1; static_cast<int>(index.lines.size()) < capacity && lines.Next(raw);
+         ++lineNumber) {
+        auto line = ParseGreekIndexLine(DecodeIndexLine(lineNumber, raw));
+        if (!line) {
+            index.endedEarly = true;
+            break;
+        }
+        index.lines.push_back(std::move(*line));
+    }
+    return index;
+}
+
+// For each line of the Greek index, the lowest key among the later lines with the same number,
+// if there are any.
+std::vector<std::optional<std::string>> LowestLaterKeys(const std::vector<GreekIndexLine>& lines) {
+    std::vector<std::optional<std::string>> later(lines.size());
+    std::unordered_map<uint16_t, std::string> lowest;
+    for (size_t i = lines.size(); i-- > 0;) {
+        const auto found = lowest.find(lines[i].number);
+        std::string key = GreekSearchKey(lines[i].headword, true);
+        if (found == lowest.end()) {
+            lowest.emplace(lines[i].number, std::move(key));
+            continue;
+        }
+        later[i] = found->second;
+        if (key < found->second) found->second = std::move(key);
+    }
+    return later;
+}
+
 class GreekPass {
   public:
     GreekPass(EntryTable& entries, GreekTable& greek)
@@ -198,23 +240,24 @@ class GreekPass {
 
     void Run(const std::string& indexPath, const std::optional<std::string>& personalBytes,
              ProblemNote& problems) {
-        const auto index = ReadWholeFile(indexPath);
-        if (!index) return;
+        const auto bytes = ReadWholeFile(indexPath);
+        if (!bytes) return;
+        const GreekIndex index = ReadGreekIndex(*bytes, kTableCapacity);
         PersonalLines personal(personalBytes, "cigr.tbo", problems);
         personal.Advance();
-        MergeAnchoredTo(personal, 0);
+        MergeAnchoredTo(personal, 0, std::nullopt);
 
-        TextLines lines(*index);
-        std::string_view raw;
-        for (int lineNumber = 1; !greek_.Full() && lines.Next(raw); ++lineNumber) {
-            auto line = ParseGreekIndexLine(DecodeIndexLine(lineNumber, raw));
-            if (!line) {
-                personal.NoteLeftOut("the lexicon's Greek index ends early");
-                return;
-            }
+        const auto laterKeys = personal.HasPending() ? LowestLaterKeys(index.lines)
+                                                     : std::vector<std::optional<std::string>>();
+        for (size_t i = 0; i < index.lines.size() && !greek_.Full(); ++i) {
+            const GreekIndexLine& line = index.lines[i];
             // Lexicon numbers follow the line order: the entry lies at or after slot N - 5.
-            Add(line->number, std::move(line->headword), line->number - 5);
-            MergeAnchoredTo(personal, line->number);
+            Add(line.number, line.headword, line.number - 5);
+            MergeAnchoredTo(personal, line.number, laterKeys.empty() ? std::nullopt : laterKeys[i]);
+        }
+        if (index.endedEarly) {
+            personal.NoteLeftOut("the lexicon's Greek index ends early");
+            return;
         }
         while (personal.HasPending() && !greek_.Full())
             MergeOne(personal);
@@ -222,9 +265,20 @@ class GreekPass {
     }
 
   private:
-    void MergeAnchoredTo(PersonalLines& personal, uint16_t number) {
-        while (personal.PendingAnchoredTo(number) && !greek_.Full())
+    // Merges the pending personal lines anchored to `number`, after the index line just added.
+    // A line whose anchor has a later index line that sorts at or before it waits for that
+    // line: it belongs after the last of its anchor's lines that does not sort after it.
+    void MergeAnchoredTo(PersonalLines& personal, uint16_t number,
+                         const std::optional<std::string>& lowestLaterKey) {
+        while (personal.PendingAnchoredTo(number) && !greek_.Full()) {
+            if (lowestLaterKey && *lowestLaterKey <= PendingKey(personal)) return;
             MergeOne(personal);
+        }
+    }
+
+    static std::string PendingKey(const PersonalLines& personal) {
+        const auto line = ParsePersonalGreekLine(personal.Pending());
+        return line ? GreekSearchKey(line->headword, true) : std::string();
     }
 
     void MergeOne(PersonalLines& personal) {

@@ -10,7 +10,7 @@ enum class Condition { Start, Contain, End };
 
 // The key a headword (or a typed text) is compared under in one language.
 std::string KeyIn(bool greek, std::string_view text) {
-    return greek ? GreekSearchKey(text, true) : EnglishListKey(text);
+    return greek ? GreekListKey(text) : EnglishListKey(text);
 }
 
 bool Holds(Condition condition, bool greek, const std::string& headwordKey, int keyStart,
@@ -18,9 +18,11 @@ bool Holds(Condition condition, bool greek, const std::string& headwordKey, int 
     const std::string_view t = headwordKey;
     switch (condition) {
         case Condition::Start: {
-            // English headwords are compared from their key start, past leading articles and
-            // marks; Greek headwords from their first letter.
-            const size_t from = greek ? 0 : static_cast<size_t>(std::max(keyStart, 1) - 1);
+            // Greek headwords are compared from their first letter; English ones from their key
+            // start (past a leading article or mark) and from their first letter, so that both
+            // "ball" and "the ball" find "the ball is in someone's court".
+            if (t.starts_with(key) || greek) return t.starts_with(key);
+            const size_t from = static_cast<size_t>(std::max(keyStart, 1) - 1);
             return from <= t.size() && t.substr(from).starts_with(key);
         }
         case Condition::Contain:

@@ -14,6 +14,8 @@ constexpr unsigned char kCapitalRho = 0xD1;    // Ρ
 constexpr unsigned char kCapitalSigma = 0xD3;  // Σ (0xD2 is unassigned)
 constexpr unsigned char kCapitalOmega = 0xD9;  // Ω
 constexpr unsigned char kSmallAlpha = 0xE1;    // α
+constexpr unsigned char kFinalSigma = 0xF2;    // ς
+constexpr unsigned char kSmallSigma = 0xF3;    // σ
 constexpr unsigned char kSmallOmega = 0xF9;    // ω
 constexpr unsigned char kTonos = 0xB4;         // ΄
 constexpr unsigned char kBlank = ' ';
@@ -96,6 +98,14 @@ std::string EnglishListKey(std::string_view text) {
     std::string key(TrimLeadingBlanks(text));
     for (char& c : key) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return key;
+}
+
+std::string GreekListKey(std::string_view text) {
+    std::string key = GreekSearchKey(text, true);
+    for (char& c : key) {
+        if (static_cast<unsigned char>(c) == kFinalSigma) c = static_cast<char>(kSmallSigma);
     }
     return key;
 }

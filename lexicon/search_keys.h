@@ -29,6 +29,13 @@ std::string LatinSearchKey(std::string_view text, bool dropLeadingDigits);
 /// or less removed, A-Z lowered, everything else as it is.
 std::string EnglishListKey(std::string_view text);
 
+/// \brief The key by which the entry list compares Greek text: GreekSearchKey with leading
+/// digits dropped, and the final sigma as σ, since a word typed in capitals ends in Σ and its
+/// headword in ς. (The stored order of Greek lines keeps GreekSearchKey as it is.)
+///
+///     GreekListKey("ΚΥΚΛΟΣ") == GreekListKey("κύκλος") == "κυκλοσ"
+std::string GreekListKey(std::string_view text);
+
 /// \brief Whether a byte is one of the 67 Greek letters that make the input language Greek:
 /// the small letters α-ω, ς, ά έ ή ί ό ύ ώ ϊ ϋ and the capitals Α-Ω, Ά Έ Ή Ί Ό Ύ Ώ Ϊ Ϋ.
 bool IsGreekLetter(unsigned char byte);

@@ -152,6 +152,73 @@ TEST_F(EntryLoaderTest, SeveralGreekHeadwordsLinkToOneEntryWhichKeepsTheLast) {
     EXPECT_EQ(tables.entries[1].GreekSlot, 0);
 }
 
+// Entry 1 has three Greek lines far apart in Greek order, as an entry with several renderings
+// has in a real lexicon.
+class GreekMergeTest : public EntryLoaderTest {
+  protected:
+    void SetUp() override {
+        for (const char* word : {"one", "two", "three"})
+            lexicon.AddEntry(word);
+        for (const auto& [number, word] : std::vector<std::pair<int, const char*>>{
+                 {1, "αβ"}, {2, "γάτα"}, {1, "δέντρο"}, {3, "ζώο"}, {1, "κύμα"}, {2, "μήλο"}}) {
+            lexicon.AddGreek(number, Cp(word));
+        }
+        lexicon.AddPersonalEntry(3, 4, "four");
+        lexicon.AddPersonalEntry(3, 5, "five");
+        lexicon.AddPersonalEntry(3, 6, "six");
+    }
+
+    std::vector<std::string> GreekHeadwords(const EntryTables& tables) {
+        std::vector<std::string> words;
+        for (int slot = 1; slot <= tables.greek.Count(); ++slot)
+            words.push_back(test::Utf8(tables.greek[slot].Headword));
+        return words;
+    }
+};
+
+TEST_F(GreekMergeTest, APersonalLineFollowsTheLastLineOfItsAnchorThatSortsBeforeIt) {
+    // Anchored to entry 1 each time, as the insert anchors a headword to the Greek line it
+    // follows: right after αβ, after δέντρο, and after κύμα.
+    lexicon.AddPersonalGreek(1, 4, Cp("άλφα"));
+    lexicon.AddPersonalGreek(1, 5, Cp("ελιά"));
+    lexicon.AddPersonalGreek(1, 6, Cp("λύκος"));
+    const EntryTables tables = Load();
+    EXPECT_EQ(GreekHeadwords(tables),
+              (std::vector<std::string>{"αβ", "άλφα", "γάτα", "δέντρο", "ελιά", "ζώο", "κύμα",
+                                        "λύκος", "μήλο"}));
+    // Each is linked both ways to its own entry.
+    for (int slot : {2, 5, 8}) {
+        const int english = tables.greek[slot].EnglishSlot;
+        ASSERT_NE(english, 0);
+        EXPECT_EQ(tables.entries[english].Kind, EntryKind::Personal);
+        EXPECT_EQ(tables.entries[english].GreekSlot, slot);
+    }
+}
+
+TEST_F(GreekMergeTest, LinesOfOneAnchorKeepTheirFileOrderAndAnEqualKeyWaits) {
+    // κύμα sorts at or before "κυμα": that personal line goes after the lexicon's κύμα.
+    lexicon.AddPersonalGreek(1, 4, Cp("εδώ"));
+    lexicon.AddPersonalGreek(1, 5, Cp("ΚΥΜΑ"));
+    lexicon.AddPersonalGreek(1, 6, Cp("ωμέγα"));
+    const EntryTables tables = Load();
+    EXPECT_EQ(GreekHeadwords(tables),
+              (std::vector<std::string>{"αβ", "γάτα", "δέντρο", "εδώ", "ζώο", "κύμα", "ΚΥΜΑ",
+                                        "ωμέγα", "μήλο"}));
+}
+
+TEST_F(EntryLoaderTest, WithOneGreekLineAnEntryPersonalLinesFollowItsAnchorAsBefore) {
+    AddFiveEntries();
+    lexicon.AddPersonalEntry(2, 6, "beta two");
+    lexicon.AddPersonalGreek(2, 6, Cp("λέξη2β"));
+    lexicon.AddPersonalEntry(4, 7, "delta two");
+    lexicon.AddPersonalGreek(4, 7, Cp("λέξη4β"));
+    const EntryTables tables = Load();
+    ASSERT_EQ(tables.greek.Count(), 7);
+    EXPECT_EQ(tables.greek[3].Number, 6);
+    EXPECT_EQ(tables.greek[6].Number, 7);
+    EXPECT_EQ(tables.greek[7].Number, 5);
+}
+
 TEST_F(EntryLoaderTest, MissingFilesGiveEmptyOrPartialTables) {
     AddFiveEntries();
     lexicon.WriteLexicon(program.Path());

@@ -59,15 +59,21 @@ class ListSearchTest : public ::testing::Test {
 
 using Texts = std::vector<std::string>;
 
-TEST_F(ListSearchTest, EnglishStartComparesFromTheKeyStartAfterLeadingBlanks) {
+TEST_F(ListSearchTest, EnglishStartComparesFromTheKeyStartOrTheFirstLetter) {
     const FillResult result = Fill("   SEMI", "START");
     EXPECT_EQ(result.entryText, "SEMI");
     EXPECT_EQ(result.language, false);
     EXPECT_EQ(Shown(result), Texts{"Semiconductor"});
     EXPECT_EQ(result.items[0].slot, 1);
     EXPECT_EQ(Shown(Fill("engine", "START")), Texts{"the engine"});
-    EXPECT_TRUE(Fill("the", "START").items.empty());
-    EXPECT_TRUE(Fill("o", "START").items.empty());  // key start beyond the headword
+    // The headword as it stands, article and all, finds it too.
+    EXPECT_EQ(Shown(Fill("the", "START")), Texts{"the engine"});
+    EXPECT_EQ(Shown(Fill("The eng", "START")), Texts{"the engine"});
+    EXPECT_TRUE(Fill("the engines", "START").items.empty());
+    EXPECT_TRUE(Fill("he eng", "START").items.empty());
+    // A key start beyond the headword leaves only its first letter to start from.
+    EXPECT_EQ(Shown(Fill("o", "START")), Texts{"odd"});
+    EXPECT_TRUE(Fill("d", "START").items.empty());
     EXPECT_EQ(Shown(Fill("dd", "END")), Texts{"odd"});
 }
 
@@ -92,9 +98,22 @@ TEST_F(ListSearchTest, GreekTextSearchesGreekHeadwordsWhateverItsCaseOrAccents) 
     EXPECT_EQ(Shown(Fill(Cp("κινητήρας"), "START")), Texts{"Κινητήρας"});
     EXPECT_EQ(Shown(Fill(Cp("αέρ"), "START")), Texts{"αέριο"});
     EXPECT_EQ(Shown(Fill(Cp("μβυσμα"), "CONTAIN")), Texts{"παρέμβυσμα *"});
-    // A typed final capital sigma reduces to σ, which does not end a headword written with ς.
-    EXPECT_TRUE(Fill(Cp("ΤΤΟΣ"), "END").items.empty());
-    EXPECT_EQ(Shown(Fill(Cp("ττός"), "END")), Texts{"περιττός"});
+}
+
+TEST_F(ListSearchTest, GreekSearchesTakeTheFinalSigmaForSigma) {
+    // A word typed in capitals ends in Σ; its headword in ς.
+    for (const char* mode : {"START", "CONTAIN", "END"}) {
+        EXPECT_EQ(Shown(Fill(Cp("ΠΕΡΙΤΤΟΣ"), mode)), Texts{"περιττός"}) << mode;
+        EXPECT_EQ(Shown(Fill(Cp("περιττός"), mode)), Texts{"περιττός"}) << mode;
+    }
+    EXPECT_EQ(Shown(Fill(Cp("ττοσ"), "END")), Texts{"περιττός"});
+    EXPECT_EQ(Shown(Fill(Cp("ημιαγωγοσ"), "START")), Texts{"ημιαγωγός"});
+    // ς inside a typed word matches σ inside a headword.
+    EXPECT_EQ(Shown(Fill(Cp("παρέμβυςμα"), "START")), Texts{"παρέμβυσμα *"});
+    FillRequest request;
+    request.mode = SearchMode::Multi;
+    request.criteria = {Cp("ΠΕΡ"), "", Cp("ΤΟΣ")};
+    EXPECT_EQ(Shown(FillList(tables.entries, tables.greek, "", false, request)), Texts{"περιττός"});
 }
 
 TEST_F(ListSearchTest, TextThatIsNotGreekSwitchesBackToEnglish) {
@@ -148,9 +167,13 @@ TEST_F(ListSearchTest, MultiReducesEachCriterionLikeTheSingleSearch) {
     EXPECT_EQ(result.language, true);
     EXPECT_EQ(Shown(result), Texts{"ηλεκτρονικό ταχυδρομείο"});
 
-    request.criteria = {"engine", "", "ine"};  // English start compares from the key start
-    EXPECT_EQ(Shown(FillList(tables.entries, tables.greek, "", false, request)),
-              Texts{"the engine"});
+    // English start compares from the key start and from the first letter.
+    for (const char* start : {"engine", "the e"}) {
+        request.criteria = {start, "", "ine"};
+        EXPECT_EQ(Shown(FillList(tables.entries, tables.greek, "", false, request)),
+                  Texts{"the engine"})
+            << start;
+    }
 }
 
 TEST_F(ListSearchTest, CriteriaDialogDispatch) {

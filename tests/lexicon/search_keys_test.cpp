@@ -39,6 +39,12 @@ TEST(EnglishListKey, DropsOnlyLeadingBlanksAndLowersAsciiLetters) {
     EXPECT_EQ(EnglishListKey(Cp("ΆB")), Cp("Άb"));
 }
 
+TEST(GreekListKey, TakesTheFinalSigmaForSigmaWhereTheStoredOrderKeepsIt) {
+    EXPECT_EQ(GreekListKey(Cp("ΚΥΚΛΟΣ")), Cp("κυκλοσ"));
+    EXPECT_EQ(GreekListKey(Cp("2 κύκλος")), Cp("κυκλοσ"));
+    EXPECT_EQ(GreekSearchKey(Cp("κύκλος"), true), Cp("κυκλος"));
+}
+
 TEST(GreekLetters, SixtySevenLettersCount) {
     int count = 0;
     for (int b = 0; b < 256; ++b)
