@@ -29,9 +29,13 @@ int EnglishPredecessor(const EntryTable& entries, const std::string& key, int ex
 }
 
 long long GreekAnchor(const EntryTables& tables, const std::string& gkey, int excluded) {
+    // A Greek line that renders no English entry (English slot 0) counts like any other.
+    const auto replaced = [&](int s) {
+        return excluded != 0 && tables.greek[s].EnglishSlot == excluded;
+    };
     int slot = tables.greek.Count();
-    while (slot >= 1 && (tables.greek[slot].EnglishSlot == excluded ||
-                         GreekSearchKey(tables.greek[slot].Headword, true) > gkey)) {
+    while (slot >= 1 &&
+           (replaced(slot) || GreekSearchKey(tables.greek[slot].Headword, true) > gkey)) {
         --slot;
     }
     if (slot == 0) slot = 1;

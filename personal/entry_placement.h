@@ -17,7 +17,7 @@ int EnglishPredecessor(const EntryTable& entries, const std::string& key, int ex
 
 /// \brief The Greek line's anchor for Greek search key `gkey`: the number of the Greek slot
 /// after which the headword belongs, passing down over the user's own entries to the lexicon
-/// slot they hang from. The Greek headwords of the `excluded` English slot do not count.
+/// slot they hang from. The Greek headwords of the `excluded` English slot (0: none) do not count.
 long long GreekAnchor(const EntryTables& tables, const std::string& gkey, int excluded);
 
 /// \brief The number of a new entry: one above the largest in use, or, when that would pass

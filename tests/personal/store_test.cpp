@@ -106,6 +106,37 @@ TEST_F(StoreTest, AGreekHeadwordAfterTheUsersOwnHangsFromTheLexiconSlotBelowThem
     ExpectInvariants();
 }
 
+TEST_F(StoreTest, AGreekLineThatRendersNoEntryStillAnchorsAHeadwordAfterIt) {
+    lexicon.AddGreek(9, Cp("ωωω"));  // entry 9 does not exist
+    lexicon.WriteLexicon(program.Path());
+    Reload();
+    ASSERT_TRUE(Insert("psi", Cp("ωωωα")).done());
+    ASSERT_EQ(GreekLines().size(), 1u);
+    EXPECT_EQ(GreekLines()[0].substr(0, 10), "0000900005");
+    const int greekSlot = tables.entries[Slot("psi")].GreekSlot;
+    EXPECT_EQ(greekSlot, tables.greek.Count());
+    EXPECT_EQ(tables.greek[greekSlot - 1].Headword, Cp("ωωω"));
+}
+
+TEST_F(StoreTest, AGreekHeadwordLandsAmongTheSeveralLinesOfOneEntry) {
+    // Entry 1 renders as άλφα and as ζάλφα, far apart in Greek order.
+    test::LexiconBuilder sorted;
+    const char* words[][2] = {
+        {"alpha", "άλφα"}, {"delta", "δέλτα"}, {"kappa", "κάππα"}, {"omega", "ωμέγα"}};
+    for (const auto& [english, greek] : words) {
+        const int number = sorted.AddEntry(english, std::string("{") + english + "}", 1, "PHYS");
+        sorted.AddGreek(number, Cp(greek));
+        if (number == 2) sorted.AddGreek(1, Cp("ζάλφα"));
+    }
+    sorted.WriteLexicon(program.Path());
+    Reload();
+    ASSERT_TRUE(Insert("eta", Cp("ήτα")).done());  // after ζάλφα: anchored to entry 1
+    EXPECT_EQ(GreekLines()[0].substr(0, 10), "0000100005");
+    const int greekSlot = tables.entries[Slot("eta")].GreekSlot;
+    EXPECT_EQ(tables.greek[greekSlot - 1].Headword, Cp("ζάλφα"));
+    EXPECT_EQ(tables.greek[greekSlot + 1].Headword, Cp("κάππα"));
+}
+
 TEST_F(StoreTest, SupplementsAreAddedAndReplaced) {
     ASSERT_TRUE(Insert("kilo").done());
     ASSERT_TRUE(Update("kappa", {"kappa", "", -1, "first"}).done());
