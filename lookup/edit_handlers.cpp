@@ -10,6 +10,7 @@
 #include "lookup/main_window.h"
 #include "personal/insert_entry_form.h"
 #include "personal/personal_store.h"
+#include "personal/store_messages.h"
 #include "richtext/code_pages.h"
 #include "richtext/rich_text_view.h"
 
@@ -38,42 +39,21 @@ QStringList TMainLex::FieldItems() const {
 }
 
 bool TMainLex::ReportStoreResult(const personal::StoreResult& result) {
-    const char* message = nullptr;
-    switch (result.status) {
-        case personal::StoreStatus::Done:
-        case personal::StoreStatus::NothingToDo:
-            return result.done();
-        case personal::StoreStatus::FieldsMissing:
-            message = "Πρέπει να συμπληρωθούν το Αγγλικό Λήμμα και η Περιγραφή";
-            break;
-        case personal::StoreStatus::DescriptionTooLong:
-            message = "Η περιγραφή είναι πολύ μεγάλη.";
-            break;
-        case personal::StoreStatus::StoreFull:
-            message = "Δεν χωρούν άλλα λήμματα.";
-            break;
-        case personal::StoreStatus::EntryChanged:
-            message = "Το λήμμα άλλαξε ή διαγράφηκε από άλλο πρόγραμμα.";
-            break;
-        case personal::StoreStatus::FolderBusy:
-            message =
-                "Άλλο πρόγραμμα αλλάζει αυτή τη στιγμή τα λήμματά σας. Η αλλαγή δεν "
-                "αποθηκεύτηκε· δοκιμάστε ξανά σε λίγο.";
-            break;
-        case personal::StoreStatus::ReadOnly:
-            message =
-                "Ο φάκελος των λημμάτων σας είναι μόνο για ανάγνωση. Η αλλαγή δεν "
-                "αποθηκεύτηκε.";
-            break;
-        case personal::StoreStatus::FileError:
-            message = "Η αλλαγή δεν αποθηκεύτηκε. Τα αρχεία σας έμειναν όπως ήταν.";
-            break;
-    }
+    const char* message = personal::StoreMessage(result.status);
+    if (message == nullptr) return result.done();
     QMessageBox box(QMessageBox::Warning, "Orvan", Caption(message), QMessageBox::Ok, this);
     // The reason names the file and the line, for whoever looks into them.
     box.setDetailedText(QString::fromLocal8Bit(result.reason.c_str()));
     box.exec();
     return false;
+}
+
+personal::EntryCheck TMainLex::EditorCheck(std::optional<personal::EntryRef> target) const {
+    // Against the tables as they are when the user confirms: another program's change may have
+    // had them read again while the editor was open.
+    return [this, target](const personal::PendingEntry& entry) {
+        return personal::CheckEntry(state_.tables(), target, entry);
+    };
 }
 
 bool TMainLex::PersonalFolderWritable() {
@@ -102,7 +82,7 @@ void TMainLex::ShowStoreResult(const personal::StoreResult& result,
 void TMainLex::InsertEntry_ButtonClick() {
     if (!CheckPersonalFolder() || !PersonalFolderWritable()) return;
     personal::TInsertEntryFrm editor(personal::EntryEditMode::Insert, EntryKind::Personal,
-                                     FieldItems(), {}, this);
+                                     FieldItems(), {}, EditorCheck(std::nullopt), this);
     const bool confirmed = editor.exec() == QDialog::Accepted;
     activateWindow();
     if (!confirmed) return;
@@ -147,7 +127,7 @@ void TMainLex::ModifyEntry_ButtonClick() {
     }
 
     personal::TInsertEntryFrm editor(personal::EntryEditMode::Update, kind, FieldItems(), entry,
-                                     this);
+                                     EditorCheck(target), this);
     const bool confirmed = editor.exec() == QDialog::Accepted;
     activateWindow();
     if (!confirmed) return;

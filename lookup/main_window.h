@@ -142,6 +142,7 @@ class TMainLex : public QWidget {
 
     // Reading the tables again, after our changes or another program's.
     bool PersonalFolderWritable();
+    personal::EntryCheck EditorCheck(std::optional<personal::EntryRef> target) const;
     void ReloadTables(std::optional<Renumbering> renumbered = std::nullopt);
     void ApplyTables(EntryTables tables, std::optional<Renumbering> renumbered = std::nullopt);
     void WatchPersonalFolder();

@@ -52,9 +52,9 @@ TSearchForm::TSearchForm(QWidget* parent)
 }
 
 SearchCriteria TSearchForm::criteria() const {
-    return {richtext::ToGreekCodePage(Start_Edit->text()),
-            richtext::ToGreekCodePage(Contain_edit->text()),
-            richtext::ToGreekCodePage(End_Edit->text())};
+    return {richtext::ToGreekSearchText(Start_Edit->text()),
+            richtext::ToGreekSearchText(Contain_edit->text()),
+            richtext::ToGreekSearchText(End_Edit->text())};
 }
 
 }  // namespace orvan::lookup

@@ -19,20 +19,20 @@ std::string TMainLex::FieldCode() const {
 
 void TMainLex::FillList(SearchMode mode, long long number, bool personalOnly) {
     BusyCursor busy;
-    state_.fill(richtext::ToGreekCodePage(c_.Entry_Text->text()), mode, personalOnly, FieldCode(),
+    state_.fill(richtext::ToGreekSearchText(c_.Entry_Text->text()), mode, personalOnly, FieldCode(),
                 number);
     Render();
 }
 
 void TMainLex::Fill_List_ButtonClick() {
     BusyCursor busy;
-    state_.search(richtext::ToGreekCodePage(c_.Entry_Text->text()), false, FieldCode());
+    state_.search(richtext::ToGreekSearchText(c_.Entry_Text->text()), false, FieldCode());
     Render();
 }
 
 void TMainLex::CustomEntries_ButtonClick() {
     BusyCursor busy;
-    state_.search(richtext::ToGreekCodePage(c_.Entry_Text->text()), true, FieldCode());
+    state_.search(richtext::ToGreekSearchText(c_.Entry_Text->text()), true, FieldCode());
     Render();
 }
 

@@ -9,8 +9,10 @@
 #include <QStyle>
 
 #include "lexicon/text_file.h"
+#include "personal/store_messages.h"
 #include "platform/desktop_look.h"
 #include "richtext/code_pages.h"
+#include "richtext/greek_code_page.h"
 
 namespace orvan::personal {
 
@@ -49,12 +51,11 @@ QLabel* BoldLabel(QWidget* parent, const char* text, QPoint place) {
 std::string DescriptionFromEditor(const QString& text) {
     QString lines = text;
     lines.replace(QChar::ParagraphSeparator, '\n');
-    return WithCrLfLineEnds(richtext::ToGreekCodePage(lines));
+    return WithCrLfLineEnds(lines.toStdString());
 }
 
 QString DescriptionForEditor(const std::string& description) {
-    QString text = richtext::FromGreekCodePage(description);
-    return text.replace("\r\n", "\n");
+    return QString::fromStdString(description).replace("\r\n", "\n");
 }
 
 long long TInsertEntryFrm::RoomLeft(const std::string& description) {
@@ -65,12 +66,13 @@ long long TInsertEntryFrm::RoomLeft(const std::string& description) {
 
 TInsertEntryFrm::TInsertEntryFrm(EntryEditMode editMode, EntryKind editKind,
                                  const QStringList& fieldItems, const PendingEntry& entry,
-                                 QWidget* parent)
+                                 EntryCheck check, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       EditMode(editMode),
       EditKind(editKind),
       fieldItems_(fieldItems),
       entry_(entry),
+      check_(std::move(check)),
       InsertEntry_Text(new QLineEdit(this)),
       InsertEntry_Trans(new QLineEdit(this)),
       InsertEntry_ShortCut(new QComboBox(this)),
@@ -174,17 +176,42 @@ void TInsertEntryFrm::FormShow() {
 
 void TInsertEntryFrm::InsertOk_ButtonClick() {
     PendingEntry typed;
-    typed.english = richtext::ToGreekCodePage(InsertEntry_Text->text());
-    typed.greek = richtext::ToGreekCodePage(InsertEntry_Trans->text());
+    if (!HeadwordFits(InsertEntry_Text, "Αγγλικό", typed.english) ||
+        !HeadwordFits(InsertEntry_Trans, "Ελληνικό", typed.greek)) {
+        return;
+    }
     typed.fieldIndex = InsertEntry_ShortCut->currentIndex();
     typed.description = DescriptionFromEditor(InsertEntry_Descr->toPlainText());
-    if (!EntryComplete(typed)) {
-        QMessageBox::information(this, windowTitle(),
-                                 Text("Πρέπει να συμπληρωθούν το Αγγλικό Λήμμα και η Περιγραφή"));
+    const StoreResult checked = check_ ? check_(typed)
+                                : EntryComplete(typed)
+                                    ? StoreResult{}
+                                    : StoreResult{StoreStatus::FieldsMissing, {}};
+    if (const char* message = StoreMessage(checked.status)) {
+        Refuse(Text(message));
         return;
     }
     entry_ = std::move(typed);
     accept();
+}
+
+// A headword goes into a code page 1253 field of the index files: a character the page lacks
+// would be stored as "?". The editor names such characters and stays open.
+bool TInsertEntryFrm::HeadwordFits(const QLineEdit* field, const char* language,
+                                   std::string& bytes) {
+    const QString text = field->text();
+    GreekBytes converted = Utf16ToGreek(richtext::Utf16Of(text));
+    if (converted.complete) {
+        bytes = std::move(converted.bytes);
+        return true;
+    }
+    Refuse(Text("Το %1 Λήμμα δεν μπορεί να περιέχει τους χαρακτήρες: %2")
+               .arg(Text(language),
+                    QString::fromStdString(CharactersWithoutByte(richtext::Utf16Of(text)))));
+    return false;
+}
+
+void TInsertEntryFrm::Refuse(const QString& message) {
+    QMessageBox::information(this, windowTitle(), message);
 }
 
 void TInsertEntryFrm::InsertCancel_ButtonClick() {

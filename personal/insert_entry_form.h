@@ -23,11 +23,14 @@ class TInsertEntryFrm : public QDialog {
     Q_OBJECT
   public:
     /// `fieldItems` are the science list's items (" " and the field names); `entry` fills the
-    /// fields for an update; `editKind` is the modified entry's kind.
+    /// fields for an update; `editKind` is the modified entry's kind. `check` is asked before the
+    /// editor closes: while it refuses the entry, the editor stays open with the text typed and
+    /// says why (without it, only a missing headword or description is refused).
     TInsertEntryFrm(EntryEditMode editMode, EntryKind editKind, const QStringList& fieldItems,
-                    const PendingEntry& entry, QWidget* parent = nullptr);
+                    const PendingEntry& entry, EntryCheck check = {}, QWidget* parent = nullptr);
 
-    /// What the editor hands to the store once confirmed (code page 1253, lines in CR LF).
+    /// What the editor hands to the store once confirmed (headwords in code page 1253, the
+    /// description in UTF-8 with its lines in CR LF).
     const PendingEntry& entry() const { return entry_; }
 
     /// Characters that still fit in the description (its stored form is limited); negative when
@@ -42,11 +45,14 @@ class TInsertEntryFrm : public QDialog {
     void InsertOk_ButtonClick();
     void InsertCancel_ButtonClick();
     void ShowRoomLeft();
+    bool HeadwordFits(const QLineEdit* field, const char* language, std::string& bytes);
+    void Refuse(const QString& message);
 
     EntryEditMode EditMode;
     EntryKind EditKind;
     QStringList fieldItems_;
     PendingEntry entry_;
+    EntryCheck check_;
     bool shown_ = false;
 
     QLineEdit* InsertEntry_Text;

@@ -37,14 +37,36 @@ std::string OneLine(std::string text) {
     return text;
 }
 
+// A stored text longer than its line can describe.
+std::optional<StoreResult> LengthRefusal(size_t escapedLength) {
+    if (static_cast<long long>(escapedLength) <= kMaxTextLength) return std::nullopt;
+    return StoreResult{StoreStatus::DescriptionTooLong,
+                       "the description takes " + std::to_string(escapedLength) +
+                           " bytes stored, more than " + std::to_string(kMaxTextLength)};
+}
+
+// No room in the tables for one more entry (and its Greek headword), once the `excluded` slot
+// (an entry being replaced; 0 for none) has left them.
+std::optional<StoreResult> RoomRefusal(const EntryTables& tables, bool withGreek, int excluded) {
+    int greekRecords = tables.greek.Count();
+    if (excluded > 0) {
+        for (int g = 1; g <= tables.greek.Count(); ++g)
+            greekRecords -= tables.greek[g].EnglishSlot == excluded;
+    }
+    const int records = tables.entries.Count() - (excluded > 0 ? 1 : 0);
+    if (records < kTableCapacity && (!withGreek || greekRecords < kTableCapacity))
+        return std::nullopt;
+    return StoreResult{StoreStatus::StoreFull, "the tables already hold 40000 records"};
+}
+
+void RefuseIf(std::optional<StoreResult> refusal) {
+    if (refusal) throw Refusal{std::move(*refusal)};
+}
+
 // The stored form of a description, checked against the limits of the files.
 std::string StoredText(const std::string& description, const StoreContents& contents) {
     const std::string escaped = description.empty() ? "" : EscapeUserText(description);
-    if (static_cast<long long>(escaped.size()) > kMaxTextLength) {
-        Refuse(StoreStatus::DescriptionTooLong,
-               "the description takes " + std::to_string(escaped.size()) +
-                   " bytes stored, more than " + std::to_string(kMaxTextLength));
-    }
+    RefuseIf(LengthRefusal(escaped.size()));
     if (static_cast<long long>(contents.texts.size() + escaped.size()) > kMaxStoreLength) {
         Refuse(StoreStatus::StoreFull,
                "clex.tbo would grow past " + std::to_string(kMaxStoreLength) + " bytes");
@@ -198,15 +220,7 @@ void PutSupplement(StoreContents& contents, long long number, const std::string&
 // The number a new entry takes, when the tables have room for one more record.
 long long NumberForNewEntry(const EntryTables& tables, const StoreContents& contents,
                             bool withGreek, int excluded) {
-    int greekRecords = tables.greek.Count();
-    if (excluded > 0) {
-        for (int g = 1; g <= tables.greek.Count(); ++g)
-            greekRecords -= tables.greek[g].EnglishSlot == excluded;
-    }
-    const int records = tables.entries.Count() - (excluded > 0 ? 1 : 0);
-    if (records >= kTableCapacity || (withGreek && greekRecords >= kTableCapacity)) {
-        Refuse(StoreStatus::StoreFull, "the tables already hold 40000 records");
-    }
+    RefuseIf(RoomRefusal(tables, withGreek, excluded));
     const auto number = NewEntryNumber(tables, contents, excluded);
     if (!number) Refuse(StoreStatus::StoreFull, "every entry number is taken");
     return *number;
@@ -288,27 +302,19 @@ StoreResult Run(const StoreContext& store, Change change) {
 
 }  // namespace
 
-std::string EscapeUserText(std::string_view text) {
-    static const char kHex[] = "0123456789ABCDEF";
-    std::string out = "{\\f60\\fs22 ";
-    out.reserve(out.size() + text.size() * 4 + 1);
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            out += " \\par ";
-            ++i;
-            continue;
-        }
-        const auto byte = static_cast<unsigned char>(text[i]);
-        out += "\\'";
-        out += kHex[byte >> 4];
-        out += kHex[byte & 15];
-    }
-    out += '}';
-    return out;
-}
-
 bool EntryComplete(const PendingEntry& entry) {
     return !entry.english.empty() && !entry.description.empty();
+}
+
+StoreResult CheckEntry(const EntryTables& tables, std::optional<EntryRef> target,
+                       const PendingEntry& entry) {
+    if (!EntryComplete(entry)) return Incomplete();
+    if (auto refusal = LengthRefusal(EscapeUserText(entry.description).size())) return *refusal;
+    const bool newEntry = !target || target->kind == EntryKind::Personal;
+    const int excluded = target ? SlotOfNumber(tables.entries, target->number) : 0;
+    if (auto refusal = RoomRefusal(tables, !entry.greek.empty(), excluded); refusal && newEntry)
+        return *refusal;
+    return {};
 }
 
 StoreResult InsertPersonalEntry(const StoreContext& store, const PendingEntry& entry) {

@@ -8,21 +8,25 @@
 // reloads the tables afterwards (merged_tables.h).
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "lexicon/lexicon_files.h"
 #include "lexicon/tables.h"
 #include "personal/store_files.h"
+#include "personal/user_text.h"
 
 namespace orvan::personal {
 
-/// What the entry editor hands to the store (code page 1253).
+/// What the entry editor hands to the store. The headwords go into fixed-width code page
+/// fields and are code page 1253; the description keeps every character the user typed.
 struct PendingEntry {
     std::string english;
     std::string greek;
     int fieldIndex = -1;      // the FieldTable row; 0 (the blank row) or -1 for no field
-    std::string description;  // plain text, lines separated by CR LF
+    std::string description;  // UTF-8 plain text, lines separated by CR LF
 };
 
 enum class StoreStatus {
@@ -50,16 +54,8 @@ struct StoreResult {
 /// Blanks count as filled.
 bool EntryComplete(const PendingEntry& entry);
 
-/// The longest escaped text a line can describe (TextLen has 5 digits).
-inline constexpr long long kMaxTextLength = 99999;
 /// clex.tbo cannot grow past what TextPos (8 digits) can address.
 inline constexpr long long kMaxStoreLength = 99999999;
-
-/// \brief The stored RTF form of the user's plain text: every byte as \'HH inside
-/// "{\f60\fs22 " and "}", each CR LF pair as " \par ".
-///
-///     EscapeUserText("ab") == "{\\f60\\fs22 \\'61\\'62}"
-std::string EscapeUserText(std::string_view text);
 
 /// \brief The personal folder's place and the tables the change is worked out against. The
 /// tables may be older than the files: under the folder's lock the store compares them with the
@@ -78,6 +74,17 @@ struct EntryRef {
     long long number = 0;
     EntryKind kind = EntryKind::Lexicon;
 };
+
+/// \brief What the store would refuse in `entry` that the tables tell without the files: an
+/// entry without its English headword or description, a description too long to store, no
+/// room for another entry. `target` is the entry being changed (nothing for a new entry). Done
+/// when none of these; the store checks them again, with the files, when it writes.
+StoreResult CheckEntry(const EntryTables& tables, std::optional<EntryRef> target,
+                       const PendingEntry& entry);
+
+/// What the store would refuse in an entry, as far as can be known before writing it (the
+/// entry editor asks it before it closes).
+using EntryCheck = std::function<StoreResult(const PendingEntry&)>;
 
 /// \brief Adds a personal entry (FieldsMissing unless EntryComplete) after its alphabetical
 /// predecessor (English line) and, with a Greek headword, a Greek line in Greek order.

@@ -175,4 +175,8 @@ std::string ToGreekCodePage(const QString& text) {
     return Utf16ToGreek(Utf16Of(text)).bytes;
 }
 
+std::string ToGreekSearchText(const QString& text) {
+    return Utf16ToGreekSearchText(Utf16Of(text)).bytes;
+}
+
 }  // namespace orvan::richtext

@@ -43,4 +43,8 @@ QString FromGreekCodePage(std::string_view bytes);
 /// hold becomes "?", as it would in a field of that code page.
 std::string ToGreekCodePage(const QString& text);
 
+/// \brief Text typed to search for as code page 1253 bytes: as ToGreekCodePage, but a Latin
+/// letter with diacritics the page lacks ("é") is searched by its base letter ("e").
+std::string ToGreekSearchText(const QString& text);
+
 }  // namespace orvan::richtext

@@ -3,6 +3,8 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringDecoder>
+#include <QStringList>
+#include <algorithm>
 #include <array>
 #include <unordered_map>
 
@@ -85,11 +87,61 @@ GreekBytes Utf16ToGreek(std::u16string_view text) {
     return out;
 }
 
+GreekBytes Utf16ToGreekSearchText(std::u16string_view text) {
+    GreekBytes out = Utf16ToGreek(text);
+    if (out.complete) return out;
+    // The characters come out one byte each, in order: each mark is looked at again.
+    const QString whole = FromUtf16(text);
+    std::size_t at = 0;
+    out.complete = true;
+    for (qsizetype i = 0; i < whole.size(); ++i, ++at) {
+        const bool pair = whole.at(i).isHighSurrogate() && i + 1 < whole.size() &&
+                          whole.at(i + 1).isLowSurrogate();
+        const QString character = whole.mid(i, pair ? 2 : 1);
+        if (pair) ++i;
+        if (out.bytes[at] != kUnencodableMark || GreekByte(character.at(0).unicode())) continue;
+        const QString parts = character.normalized(QString::NormalizationForm_D);
+        const QChar base = parts.at(0);
+        const bool latinWithMarks = parts.size() > 1 && base.unicode() < 0x80 && base.isLetter() &&
+                                    std::all_of(parts.begin() + 1, parts.end(), [](QChar mark) {
+                                        return mark.category() == QChar::Mark_NonSpacing;
+                                    });
+        if (latinWithMarks) {
+            out.bytes[at] = static_cast<char>(base.unicode());
+        } else {
+            out.complete = false;
+        }
+    }
+    return out;
+}
+
+std::string CharactersWithoutByte(std::u16string_view text) {
+    QStringList missing;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::size_t length = 1;
+        if (QChar::isHighSurrogate(text[i]) && i + 1 < text.size() &&
+            QChar::isLowSurrogate(text[i + 1])) {
+            length = 2;
+        }
+        const std::u16string_view character = text.substr(i, length);
+        i += length - 1;
+        if (Utf16ToGreek(character).complete) continue;
+        const QString shown = FromUtf16(character);
+        if (!missing.contains(shown)) missing << shown;
+    }
+    return missing.join(' ').toStdString();
+}
+
 GreekBytes Utf8ToGreek(std::string_view utf8) {
     bool wellFormed = true;
     GreekBytes out = Utf16ToGreek(Utf16Of(DecodeUtf8(utf8, wellFormed)));
     out.complete = out.complete && wellFormed;
     return out;
+}
+
+std::u16string Utf8ToUtf16(std::string_view utf8) {
+    bool wellFormed = true;
+    return std::u16string(Utf16Of(DecodeUtf8(utf8, wellFormed)));
 }
 
 std::u16string GreekToUtf16(std::string_view bytes) {

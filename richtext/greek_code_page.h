@@ -35,8 +35,24 @@ struct GreekBytes {
 /// a lone surrogate is an unknown character.
 GreekBytes Utf16ToGreek(std::u16string_view text);
 
+/// \brief Text to search for as code page 1253 bytes: a Latin letter with diacritics the page
+/// lacks counts as its base letter, as the lexicon writes its headwords; any other character
+/// without a byte stands as kUnencodableMark.
+///
+///     Utf16ToGreekSearchText(u"Café").bytes == "Cafe"
+GreekBytes Utf16ToGreekSearchText(std::u16string_view text);
+
+/// \brief The characters of `text` that the page cannot hold, each once, in the order they
+/// first appear, as UTF-8 separated by blanks: what a refusal names.
+///
+///     CharactersWithoutByte(u"café ∑ é") == "é ∑"
+std::string CharactersWithoutByte(std::u16string_view text);
+
 /// \brief UTF-8 text as code page 1253 bytes; each malformed byte counts as an unknown character.
 GreekBytes Utf8ToGreek(std::string_view utf8);
+
+/// \brief UTF-8 text as UTF-16; each malformed byte becomes U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view utf8);
 
 /// \brief Code page 1253 bytes as UTF-16 text, byte for unit.
 std::u16string GreekToUtf16(std::string_view bytes);

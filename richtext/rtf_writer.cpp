@@ -11,9 +11,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "richtext/greek_code_page.h"
 #include "richtext/code_pages.h"
 #include "richtext/document_builder.h"
+#include "richtext/greek_code_page.h"
 
 namespace orvan::richtext {
 

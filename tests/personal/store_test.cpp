@@ -7,6 +7,7 @@
 #include "lexicon/codecs.h"
 #include "lexicon/description.h"
 #include "lexicon/text_file.h"
+#include "richtext/plain_text.h"
 #include "tests/personal/store_fixture.h"
 
 namespace orvan::test {
@@ -19,9 +20,24 @@ TEST(EscapeUserText, EscapesEveryByteAndTurnsLineEndsIntoParagraphs) {
     EXPECT_EQ(EscapeUserText("ab"), "{\\f60\\fs22 \\'61\\'62}");
     EXPECT_EQ(EscapeUserText("a\r\nb"), "{\\f60\\fs22 \\'61 \\par \\'62}");
     EXPECT_EQ(EscapeUserText("a\r\nb").size(), 26u);
-    // A CR or LF alone stays escaped; Greek bytes in upper-case hex.
-    EXPECT_EQ(EscapeUserText("\n\r\xE1"), "{\\f60\\fs22 \\'0A\\'0D\\'E1}");
+    // A CR or LF alone stays escaped; Greek letters as their code page byte in upper-case hex.
+    EXPECT_EQ(EscapeUserText("\n\rα"), "{\\f60\\fs22 \\'0A\\'0D\\'E1}");
     EXPECT_EQ(EscapeUserText(""), "{\\f60\\fs22 }");
+}
+
+TEST(EscapeUserText, KeepsEveryCharacterTheCodePageLacksAsAUnicodeEscape) {
+    EXPECT_EQ(EscapeUserText("é"), "{\\f60\\fs22 \\u233?}");
+    // Units above 32767 are written as negative numbers, as RTF has them.
+    EXPECT_EQ(EscapeUserText("\xEF\xBF\xBD"), "{\\f60\\fs22 \\u-3?}");
+    // A character beyond U+FFFF takes its two UTF-16 units.
+    EXPECT_EQ(EscapeUserText("😀"), "{\\f60\\fs22 \\u-10179?\\u-8704?}");
+    // A malformed byte is kept as the replacement character, not as a byte of another page.
+    EXPECT_EQ(EscapeUserText("\xE1"), "{\\f60\\fs22 \\u-3?}");
+    // What is stored reads back as typed.
+    const std::string typed = "café naïve ∑ ≤ ü ß 😀 µ α\r\nβ";
+    EXPECT_EQ(
+        richtext::ExtractPlainText("{\\rtf1\\ansi\\ansicpg1253" + EscapeUserText(typed) + "}"),
+        QString::fromUtf8("café naïve ∑ ≤ ü ß 😀 µ α \nβ"));  // the blank before \\par
 }
 
 TEST_F(StoreTest, TheFirstInsertCreatesTheFiles) {
@@ -241,6 +257,38 @@ TEST_F(StoreTest, AFullTableTakesNoMoreEntries) {
     EXPECT_EQ(personal::InsertPersonalEntry(context, {"beta", "", -1, "b"}).status,
               StoreStatus::StoreFull);
     EXPECT_FALSE(std::filesystem::exists(personal.englishIndex));
+}
+
+TEST_F(StoreTest, TheEditorsCheckRefusesWhatTheStoreWouldBeforeAnythingIsWritten) {
+    using personal::CheckEntry;
+    using personal::EntryRef;
+    ASSERT_TRUE(Insert("beta", Cp("βήτα")).done());
+    const personal::PendingEntry fine{"gamma", Cp("γάμμα"), -1, "γράμμα"};
+    EXPECT_TRUE(CheckEntry(tables, std::nullopt, fine).done());
+    EXPECT_EQ(CheckEntry(tables, std::nullopt, {"", "", -1, "x"}).status,
+              StoreStatus::FieldsMissing);
+    EXPECT_EQ(CheckEntry(tables, std::nullopt, {"long", "", -1, std::string(24997, 'x')}).status,
+              StoreStatus::DescriptionTooLong);
+    std::string signs;
+    for (int i = 0; i < 14286; ++i)
+        signs += "≤";  // \u8804? takes 7 bytes stored
+    EXPECT_EQ(CheckEntry(tables, std::nullopt, {"long", "", -1, signs}).status,
+              StoreStatus::DescriptionTooLong);
+
+    // A full English table takes no new entry, but a note on a lexicon entry, or a changed own
+    // entry that takes the place of the old one, still fits.
+    EntryTables full = tables;
+    for (int number = 100; full.entries.Count() < kTableCapacity; ++number) {
+        EntryRecord record;
+        record.Number = static_cast<uint16_t>(number);
+        record.Headword = "w";
+        record.KeyStart = 1;
+        full.entries.Append(record);
+    }
+    EXPECT_EQ(CheckEntry(full, std::nullopt, fine).status, StoreStatus::StoreFull);
+    EXPECT_TRUE(CheckEntry(full, EntryRef{1, EntryKind::Lexicon}, fine).done());
+    const EntryRef own{tables.entries[Slot("beta")].Number, EntryKind::Personal};
+    EXPECT_TRUE(CheckEntry(full, own, fine).done());
 }
 
 TEST_F(StoreTest, DamagedFilesAreNotMadeWorse) {

@@ -154,8 +154,7 @@ TEST_F(CliInputsTest, DescriptionFileIsUtf8WithOrWithoutAByteOrderMark) {
     EXPECT_EQ(other.Read("clex.tbo"), personal.Read("clex.tbo"));
     EXPECT_EQ(other.Read("ci.tbo"), personal.Read("ci.tbo"));
 
-    // A byte order mark alone leaves no description; UTF-16 and characters code page 1253 has
-    // no place for are refused as usage errors.
+    // A byte order mark alone leaves no description; UTF-16 is refused as a usage error.
     home.Write("mark-only.txt", "\xEF\xBB\xBF");
     ExpectRefused(
         {"insert", "--english", "rotor", "--description-file", home.File("mark-only.txt")}, 2,
@@ -163,9 +162,20 @@ TEST_F(CliInputsTest, DescriptionFileIsUtf8WithOrWithoutAByteOrderMark) {
     home.Write("utf16.txt", std::string("\xFF\xFEg\0e\0a\0r\0", 10));
     ExpectRefused({"insert", "--english", "rotor", "--description-file", home.File("utf16.txt")}, 2,
                   "--description-file is not UTF-8 text");
-    home.Write("cjk.txt", "gear 中");
-    ExpectRefused({"insert", "--english", "rotor", "--description-file", home.File("cjk.txt")}, 2,
-                  "--description-file holds a character that code page 1253 cannot hold");
+}
+
+TEST_F(CliInputsTest, DescriptionsKeepEveryCharacterAndHeadwordsNameWhatTheyCannotHold) {
+    home.Write("signs.txt", "gear 中 ∑ ≤ ü ß 😀");
+    const CliRun inserted =
+        Cli({"insert", "--english", "rotor", "--description-file", home.File("signs.txt")});
+    ASSERT_EQ(inserted.status, 0) << inserted.err;
+    EXPECT_TRUE(Contains(Cli({"show", std::to_string(SlotOf("rotor"))}).out, "gear 中 ∑ ≤ ü ß 😀"));
+
+    // A headword goes into a code page field: what the page lacks is named, nothing is stored.
+    ExpectRefused({"insert", "--english", "café naïve", "--description", "x"}, 2,
+                  "--english holds characters that code page 1253 cannot hold: é ï");
+    ExpectRefused({"insert", "--english", "x", "--greek", "σ∑", "--description", "x"}, 2,
+                  "--greek holds characters that code page 1253 cannot hold: ∑");
 }
 
 TEST_F(CliInputsTest, LongDescriptionIsShownWhole) {

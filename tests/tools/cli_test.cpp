@@ -61,7 +61,7 @@ TEST_F(CliTest, UsageAndDataErrorsHaveTheirExitStatus) {
     EXPECT_EQ(Cli({"search", "--mode", "MIDDLE", "x"}).status, 2);
     EXPECT_EQ(Cli({"search", "--field", "3"}).status, 2);
     EXPECT_EQ(Cli({"search", "--field", "x"}).status, 2);
-    EXPECT_EQ(Cli({"search", "café"}).status, 2);  // é has no place in code page 1253
+    EXPECT_EQ(Cli({"search", "中"}).status, 2);  // 中 has no place in code page 1253
     EXPECT_EQ(Cli({"search", "a", "b"}).status, 2);
     EXPECT_EQ(Cli({"byte-range"}).status, 1);  // no plain Greek index here
     std::remove(program.File("data/i.tbo").c_str());
@@ -89,7 +89,7 @@ TEST_F(CliTest, InsertAddsAnEntryAsTheEditorWouldWithItsLinesSeparated) {
     const CliRun run = Cli({"insert", "--english", "gear", "--greek", "γρανάζι", "--field", "2",
                             "--description", "toothed\nwheel"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "ok\n");
+    EXPECT_EQ(run.out, "slot 4\n");
     // "gear" sorts after "the engine", keyed from "engine".
     EXPECT_EQ(Cli({"search", "ge"}).out, "4\tgear *\n");
     EXPECT_EQ(Cli({"show", "4"}).out, "gear\nγρανάζι\nΜηχανολογία\n  toothed \nwheel\n");
@@ -97,8 +97,16 @@ TEST_F(CliTest, InsertAddsAnEntryAsTheEditorWouldWithItsLinesSeparated) {
 }
 
 TEST_F(CliTest, UpdateKeepsWhatIsNotGivenAndDeleteRemovesOnlyOwnEntries) {
-    // The supplement of "the engine" (slot 3) is replaced; only the description counts.
-    EXPECT_EQ(Cli({"update", "3", "--english", "ignored", "--description", "new note"}).status, 0);
+    // The supplement of "the engine" (slot 3) is replaced; only the description counts, and the
+    // user is told so.
+    const CliRun note =
+        Cli({"update", "3", "--english", "ignored", "--field", "1", "--description", "new note"});
+    EXPECT_EQ(note.status, 0);
+    EXPECT_EQ(note.err,
+              "orvan-cli: --english is not used: of a lexicon entry only the description (your "
+              "note) is written\n"
+              "orvan-cli: --field is not used: of a lexicon entry only the description (your "
+              "note) is written\n");
     EXPECT_EQ(Cli({"show", "3"}).out,
               "the engine\nμηχανή\nΜηχανολογία\n  x \nΣυμπλήρωση δική σας: \nnew note \n");
     // "gasket" (slot 2) gets a new headword and keeps its field.
@@ -134,25 +142,45 @@ TEST_F(CliTest, DeleteNoteRemovesOnlyTheSupplementOfTheEntry) {
     EXPECT_EQ(Cli({"delete", "--note", "3"}).status, 1);
 }
 
-TEST_F(CliTest, AUsageErrorShowsEveryCommand) {
+TEST_F(CliTest, AUsageErrorShowsEveryCommandAndHelpShowsThemOnTheOutput) {
+    const std::string usage =
+        "usage: orvan-cli [-C DIR] [--personal FOLDER] COMMAND [OPTIONS] [ARGS]\n"
+        "       orvan-cli --help\n"
+        "commands:\n"
+        "  dump\n"
+        "  search [--mode START|CONTAIN|END] [--field N] [--personal-only] [--greek-mode] "
+        "[TEXT]\n"
+        "         (mode names in any letter case)\n"
+        "  multi [--field N] [--start S] [--contain C] [--end E]\n"
+        "  show [--greek-mode] SLOT\n"
+        "  insert --english TEXT [--greek TEXT] [--field N]\n"
+        "         (--description TEXT | --description-file FILE)\n"
+        "         prints \"slot N\": the new entry's slot in the tables read again\n"
+        "  update SLOT [--english TEXT] [--greek TEXT] [--field N]\n"
+        "         (--description TEXT | --description-file FILE)\n"
+        "         of a lexicon entry only the description (your note) is written\n"
+        "  delete [--note] SLOT\n"
+        "  prepare\n"
+        "  byte-range\n";
     const CliRun run = Cli({"delete", "--bogus", "2"});
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err,
-              "orvan-cli: unknown option --bogus for delete\n"
-              "usage: orvan-cli [-C DIR] [--personal FOLDER] COMMAND [OPTIONS] [ARGS]\n"
-              "commands:\n"
-              "  dump\n"
-              "  search [--mode START|CONTAIN|END] [--field N] [--personal-only] [--greek-mode] "
-              "[TEXT]\n"
-              "  multi [--field N] [--start S] [--contain C] [--end E]\n"
-              "  show [--greek-mode] SLOT\n"
-              "  insert --english TEXT [--greek TEXT] [--field N]\n"
-              "         (--description TEXT | --description-file FILE)\n"
-              "  update SLOT [--english TEXT] [--greek TEXT] [--field N]\n"
-              "         (--description TEXT | --description-file FILE)\n"
-              "  delete [--note] SLOT\n"
-              "  prepare\n"
-              "  byte-range\n");
+    EXPECT_EQ(run.err, "orvan-cli: unknown option --bogus for delete\n" + usage);
+    for (const test::Args& help :
+         {test::Args{"--help"}, test::Args{"-h"}, test::Args{"-C", "x", "-h"},
+          test::Args{"insert", "--english", "x", "--help"}}) {
+        const CliRun asked = Cli(help);
+        EXPECT_EQ(asked.status, 0) << help.back();
+        EXPECT_EQ(asked.out, usage);
+        EXPECT_EQ(asked.err, "");
+    }
+    // After "--" it is a word to search for.
+    EXPECT_EQ(Cli({"search", "--", "-h"}).out, "");
+}
+
+TEST_F(CliTest, ModeNamesAreTakenInAnyLetterCase) {
+    EXPECT_EQ(Cli({"search", "--mode", "contain", "ask"}).out, "2\tgasket *\n");
+    EXPECT_EQ(Cli({"search", "--mode", "End", "ket"}).out, "2\tgasket *\n");
+    EXPECT_EQ(Cli({"search", "--mode", "middle", "ket"}).status, 2);
 }
 
 TEST_F(CliTest, EditsNeedTheirFieldsAndAPersonalFolder) {

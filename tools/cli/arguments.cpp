@@ -5,6 +5,10 @@
 namespace orvan::cli {
 
 namespace {
+
+bool IsHelp(const std::string& arg) {
+    return arg == "--help" || arg == "-h";
+}
 bool Contains(const std::vector<std::string>& list, const std::string& item) {
     return std::find(list.begin(), list.end(), item) != list.end();
 }
@@ -56,6 +60,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args,
             line.programFolder = next(arg);
         } else if (arg == "--personal") {
             line.personalFolder = next(arg);
+        } else if (IsHelp(arg)) {
+            line.help = true;
+            return line;
         } else if (!arg.empty() && arg[0] == '-') {
             throw UsageError("unknown option " + arg);
         } else {
@@ -75,6 +82,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args,
             line.arguments.positional.push_back(arg);
         } else if (arg == "--") {
             onlyPositional = true;
+        } else if (IsHelp(arg)) {
+            line.help = true;
         } else if (Contains(takesValue, arg)) {
             line.arguments.values[arg] = next(arg);
         } else if (Contains(takesFlag, arg)) {
@@ -89,6 +98,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args,
 std::string UsageText(const std::vector<Command>& commands) {
     std::string text =
         "usage: orvan-cli [-C DIR] [--personal FOLDER] COMMAND [OPTIONS] [ARGS]\n"
+        "       orvan-cli --help\n"
         "commands:\n";
     for (const Command& command : commands) {
         text += "  " + command.name;

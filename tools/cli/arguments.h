@@ -36,6 +36,7 @@ struct CommandLine {
     std::optional<std::string> personalFolder;
     std::string command;
     CommandArguments arguments;
+    bool help = false;  // --help or -h: the usage is asked for, nothing is run
 };
 
 /// \brief One command: what the parser, the usage text and the dispatch all know of it.
@@ -53,7 +54,7 @@ struct Command {
 const Command* FindCommand(const std::vector<Command>& commands, const std::string& name);
 
 /// \brief Splits the command line for one of `commands`, taking only the options that command
-/// takes. Throws UsageError.
+/// takes; --help or -h in place of an option asks for the usage. Throws UsageError.
 CommandLine ParseCommandLine(const std::vector<std::string>& args,
                              const std::vector<Command>& commands);
 

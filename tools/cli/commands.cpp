@@ -1,6 +1,8 @@
 #include "tools/cli/commands.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <cctype>
 
 #include "lexicon/conversions.h"
 #include "lexicon/entry_display.h"
@@ -63,11 +65,15 @@ void Dump(const CommandLine& line, std::ostream& out) {
 
 void Search(const CommandLine& line, std::ostream& out) {
     const CommandArguments& arguments = line.arguments;
-    const auto mode = SearchModeOfName(arguments.Value("--mode").value_or("START"));
+    // Mode names are taken in any letter case.
+    std::string modeName = arguments.Value("--mode").value_or("START");
+    std::transform(modeName.begin(), modeName.end(), modeName.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const auto mode = SearchModeOfName(modeName);
     if (mode != SearchMode::Start && mode != SearchMode::Contain && mode != SearchMode::End) {
         throw UsageError("--mode must be START, CONTAIN or END");
     }
-    const std::string text = CodePageArgument("TEXT", arguments.OnlyPositional().value_or(""));
+    const std::string text = SearchArgument("TEXT", arguments.OnlyPositional().value_or(""));
     const LoadedLexicon lexicon = Load(line);
     FillRequest request;
     request.mode = *mode;
@@ -109,9 +115,9 @@ void Multi(const CommandLine& line, std::ostream& out) {
     const CommandArguments& arguments = line.arguments;
     if (!arguments.positional.empty()) throw UsageError("multi takes no TEXT");
     SearchCriteria criteria;
-    criteria.start = CodePageArgument("--start", arguments.Value("--start").value_or(""));
-    criteria.contain = CodePageArgument("--contain", arguments.Value("--contain").value_or(""));
-    criteria.end = CodePageArgument("--end", arguments.Value("--end").value_or(""));
+    criteria.start = SearchArgument("--start", arguments.Value("--start").value_or(""));
+    criteria.contain = SearchArgument("--contain", arguments.Value("--contain").value_or(""));
+    criteria.end = SearchArgument("--end", arguments.Value("--end").value_or(""));
     const LoadedLexicon lexicon = Load(line);
     const std::string fieldCode = FieldCodeOption(arguments, lexicon);
     const CriteriaDispatch dispatch = DispatchSearchCriteria(criteria);
@@ -157,7 +163,8 @@ const std::vector<Command>& Commands() {
         {"search",
          {"--mode", "--field"},
          {"--personal-only", "--greek-mode"},
-         {"[--mode START|CONTAIN|END] [--field N] [--personal-only] [--greek-mode] [TEXT]"},
+         {"[--mode START|CONTAIN|END] [--field N] [--personal-only] [--greek-mode] [TEXT]",
+          "(mode names in any letter case)"},
          Search},
         {"multi",
          {"--field", "--start", "--contain", "--end"},
@@ -169,13 +176,15 @@ const std::vector<Command>& Commands() {
          {"--english", "--greek", "--field", "--description", "--description-file"},
          {},
          {"--english TEXT [--greek TEXT] [--field N]",
-          "(--description TEXT | --description-file FILE)"},
+          "(--description TEXT | --description-file FILE)",
+          "prints \"slot N\": the new entry's slot in the tables read again"},
          Insert},
         {"update",
          {"--english", "--greek", "--field", "--description", "--description-file"},
          {},
          {"SLOT [--english TEXT] [--greek TEXT] [--field N]",
-          "(--description TEXT | --description-file FILE)"},
+          "(--description TEXT | --description-file FILE)",
+          "of a lexicon entry only the description (your note) is written"},
          Update},
         {"delete", {}, {"--note"}, {"[--note] SLOT"}, Delete},
         {"prepare", {}, {}, {}, Prepare},

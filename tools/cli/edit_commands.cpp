@@ -1,9 +1,11 @@
 #include "tools/cli/edit_commands.h"
 
 #include <filesystem>
+#include <iostream>
 
 #include "lexicon/line_formats.h"
 #include "lexicon/text_file.h"
+#include "personal/entry_placement.h"
 #include "personal/personal_store.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/loaded_lexicon.h"
@@ -36,9 +38,9 @@ std::optional<std::string> DescriptionOption(const CommandArguments& arguments) 
     const auto text = arguments.Value("--description");
     const auto file = arguments.Value("--description-file");
     if (text && file) throw UsageError("give --description or --description-file, not both");
-    if (text) return WithCrLfLineEnds(CodePageArgument("--description", *text));
+    if (text) return WithCrLfLineEnds(Utf8Argument("--description", *text));
     if (!file) return std::nullopt;
-    return WithCrLfLineEnds(CodePageArgument("--description-file", DescriptionFile(*file)));
+    return WithCrLfLineEnds(Utf8Argument("--description-file", DescriptionFile(*file)));
 }
 
 int FieldRowOption(const CommandArguments& arguments, const LoadedLexicon& lexicon, int fallback) {
@@ -104,8 +106,11 @@ void Insert(const CommandLine& line, std::ostream& out) {
     const LoadedLexicon lexicon = Load(line);
     entry.fieldIndex = FieldRowOption(arguments, lexicon, -1);
     NeedPersonalFolder(lexicon);
-    Check(personal::InsertPersonalEntry(Context(lexicon), entry));
-    out << "ok\n";
+    const personal::StoreResult result = personal::InsertPersonalEntry(Context(lexicon), entry);
+    Check(result);
+    // Where the new entry stands once the tables are read again, as `show` and `update` take it.
+    const LoadedLexicon reloaded = Load(line);
+    out << "slot " << personal::SlotOfNumber(reloaded.tables.entries, result.entryNumber) << '\n';
 }
 
 void Update(const CommandLine& line, std::ostream& out) {
@@ -119,7 +124,15 @@ void Update(const CommandLine& line, std::ostream& out) {
     entry.greek = lexicon.tables.greek[record.GreekSlot].Headword;
     entry.fieldIndex =
         personal::FieldRowOf(lexicon.fields ? &*lexicon.fields : nullptr, record.FieldCode);
-    if (record.Kind == EntryKind::Personal) {
+    if (record.Kind != EntryKind::Personal) {
+        for (const char* option : {"--english", "--greek", "--field"}) {
+            if (arguments.Value(option)) {
+                std::cerr << "orvan-cli: " << option
+                          << " is not used: of a lexicon entry only the description (your note) "
+                             "is written\n";
+            }
+        }
+    } else {
         if (const auto english = arguments.Value("--english"))
             entry.english = CodePageArgument("--english", *english);
         if (const auto greek = arguments.Value("--greek"))

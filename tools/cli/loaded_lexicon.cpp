@@ -48,8 +48,26 @@ LoadedLexicon Load(const CommandLine& line) {
 std::string CodePageArgument(const std::string& name, const std::string& utf8) {
     if (!IsUtf8(utf8)) throw UsageError(name + " is not UTF-8 text");
     auto bytes = ToCodePage(utf8);
-    if (!bytes) throw UsageError(name + " holds a character that code page 1253 cannot hold");
+    if (!bytes) {
+        throw UsageError(name + " holds characters that code page 1253 cannot hold: " +
+                         CharactersWithoutByte(Utf8ToUtf16(utf8)));
+    }
     return *bytes;
+}
+
+std::string SearchArgument(const std::string& name, const std::string& utf8) {
+    if (!IsUtf8(utf8)) throw UsageError(name + " is not UTF-8 text");
+    GreekBytes bytes = Utf16ToGreekSearchText(Utf8ToUtf16(utf8));
+    if (!bytes.complete) {
+        throw UsageError(name + " holds characters that code page 1253 cannot hold: " +
+                         CharactersWithoutByte(Utf8ToUtf16(utf8)));
+    }
+    return std::move(bytes.bytes);
+}
+
+std::string Utf8Argument(const std::string& name, std::string utf8) {
+    if (!IsUtf8(utf8)) throw UsageError(name + " is not UTF-8 text");
+    return utf8;
 }
 
 }  // namespace orvan::cli

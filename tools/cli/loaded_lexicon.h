@@ -33,4 +33,12 @@ LoadedLexicon Load(const CommandLine& line);
 /// or holds a character the code page cannot.
 std::string CodePageArgument(const std::string& name, const std::string& utf8);
 
+/// \brief A UTF-8 text to search for as code page 1253, a Latin letter with diacritics the page
+/// lacks taken as its base letter (as the window's search field does); a usage error as above.
+std::string SearchArgument(const std::string& name, const std::string& utf8);
+
+/// \brief A UTF-8 argument as it is (a description keeps every character); a usage error naming
+/// `name` when it is not UTF-8.
+std::string Utf8Argument(const std::string& name, std::string utf8);
+
 }  // namespace orvan::cli

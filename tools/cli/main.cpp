@@ -9,7 +9,11 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
         const CommandLine line = ParseCommandLine(args, Commands());
-        RunCommand(line, std::cout);
+        if (line.help) {
+            std::cout << UsageText(Commands());
+        } else {
+            RunCommand(line, std::cout);
+        }
         std::cout.flush();
         return std::cout ? 0 : 1;
     } catch (const UsageError& error) {
