@@ -118,9 +118,13 @@ class EnglishPass {
 
     // False when the lexicon's index could not be read whole: the Greek pass is then not made.
     bool Run(const std::string& indexPath, const std::optional<std::string>& personalBytes,
-             ProblemNote& problems) {
-        const auto index = ReadWholeFile(indexPath);
-        if (!index) return false;
+             ProblemNote& problems, std::string& lexiconProblem) {
+        FileContents contents = ReadRegularFile(indexPath);
+        if (!contents.read()) {
+            lexiconProblem = contents.reason;
+            return false;
+        }
+        const std::optional<std::string> index = std::move(contents.bytes);
         PersonalLines personal(personalBytes, "ci.tbo", problems);
         personal.Advance();
         MergeAnchoredTo(personal, 0, 0);
@@ -348,7 +352,8 @@ EntryTables LoadEntryTable(const LexiconFiles& files, const PersonalIndexes& per
     ProblemNote problems;
     problems.Note(personal.problem);
     tables.entries.Reserve(kTableCapacity);
-    if (EnglishPass(tables.entries, notes).Run(files.englishIndex, personal.english, problems)) {
+    if (EnglishPass(tables.entries, notes)
+            .Run(files.englishIndex, personal.english, problems, tables.lexiconProblem)) {
         tables.greek.Reserve(kTableCapacity);
         GreekPass(tables.entries, tables.greek).Run(files.greekIndex, personal.greek, problems);
     }

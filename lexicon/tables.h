@@ -135,6 +135,9 @@ struct EntryTables {
     /// line, bytes after an end-of-file mark, a full table), naming the file and line; empty
     /// when they were. Tables with a problem must not be the ground of a change of the files.
     std::string personalProblem;
+    /// Why the lexicon's English index (data/i.tbo) could not be read, naming the file; empty
+    /// when it was.
+    std::string lexiconProblem;
 };
 
 /// \brief Reads data/srt.tbo; nothing when it does not exist (the science list then has no

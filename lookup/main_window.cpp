@@ -9,9 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 
@@ -133,6 +135,23 @@ void TMainLex::FormShow() {
     LoadTables();
     ClearEntryDisplay();
     state_.setSearchMode(SearchMode::Start);
+    // Said once the window stands, so that the user sees what is missing it.
+    if (!state_.tables().lexiconProblem.empty() && !lexiconWarned_) {
+        lexiconWarned_ = true;
+        QTimer::singleShot(0, this, &TMainLex::WarnMissingLexicon);
+    }
+}
+
+void TMainLex::WarnMissingLexicon() {
+    const QString folder = QString::fromStdString(startFolder_);
+    QMessageBox box(QMessageBox::Warning, "Orvan",
+                    Caption("Δεν βρέθηκε το λεξικό στον φάκελο «%1»: το αρχείο data/i.tbo λείπει "
+                            "ή δεν διαβάζεται. Ξεκινήστε το πρόγραμμα από τον φάκελο του "
+                            "λεξικού.")
+                        .arg(QDir::toNativeSeparators(folder)),
+                    QMessageBox::Ok, this);
+    box.setDetailedText(QString::fromStdString(state_.tables().lexiconProblem));
+    box.exec();
 }
 
 void TMainLex::LoadTables() {

@@ -157,6 +157,7 @@ class TMainLex : public QWidget {
     void ByteRange_ButtonClick();
     void ShowGeneralError(const QString& text);
     void LoadTables();
+    void WarnMissingLexicon();
 
     LookupControls c_;
     EdgeAnchors anchors_;
@@ -174,6 +175,7 @@ class TMainLex : public QWidget {
     std::optional<FieldTable> fields_;
     NoteList notes_;
     std::string rtfHeader_;
+    bool lexiconWarned_ = false;  // the user was told the lexicon could not be read
     LookupState state_;
     LookupState::Revisions drawn_;                   // the state as last drawn
     std::optional<EntryDisplay> shownDisplay_;       // what the entry pane shows

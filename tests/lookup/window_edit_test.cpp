@@ -99,6 +99,108 @@ TEST_F(EditTest, TheEditorWantsTheEnglishHeadwordAndTheDescription) {
     EXPECT_EQ(PersonalIndex(), before);
 }
 
+TEST_F(EditTest, TheEditorKeepsWhatWasTypedOnEveryRefusalItCanForesee) {
+    const std::string before = PersonalIndex();
+    QStringList messages;
+    const auto confirmRefused = [&](QDialog* editor) {
+        QString message;
+        AnswerMessageBox(&message, QMessageBox::Ok, editor);
+        Confirm(editor);
+        messages << message;
+        EXPECT_TRUE(editor->isVisible()) << message.toStdString();
+    };
+    QString english, greek, description;
+    InEditor([&](QDialog* editor) {
+        Line(editor, "InsertEntry_Text")->setText(Q("café naïve"));
+        Line(editor, "InsertEntry_Trans")->setText(Q("καφές"));
+        Description(editor)->setPlainText(Q("∑ ≤ ü ß"));
+        confirmRefused(editor);
+        Line(editor, "InsertEntry_Text")->setText("cafe");
+        Line(editor, "InsertEntry_Trans")->setText(Q("καφές ≤"));
+        confirmRefused(editor);
+        Line(editor, "InsertEntry_Trans")->setText(Q("καφές"));
+        Description(editor)->setPlainText(QString(24997, 'x'));
+        confirmRefused(editor);
+        english = Line(editor, "InsertEntry_Text")->text();
+        greek = Line(editor, "InsertEntry_Trans")->text();
+        description = Description(editor)->toPlainText();
+        editor->findChild<QPushButton*>("InsertCancel_Button")->click();
+    });
+    c().InsertEntry_Button->click();
+    EXPECT_EQ(messages,
+              (QStringList{Q("Το Αγγλικό Λήμμα δεν μπορεί να περιέχει τους χαρακτήρες: é ï"),
+                           Q("Το Ελληνικό Λήμμα δεν μπορεί να περιέχει τους χαρακτήρες: ≤"),
+                           Q("Η περιγραφή είναι πολύ μεγάλη.")}));
+    EXPECT_EQ(english, "cafe");
+    EXPECT_EQ(greek, Q("καφές"));
+    EXPECT_EQ(description.size(), 24997);
+    EXPECT_EQ(PersonalIndex(), before);
+}
+
+TEST_F(EditTest, ADescriptionKeepsEveryCharacterTyped) {
+    InEditor([&](QDialog* editor) {
+        Line(editor, "InsertEntry_Text")->setText("sum");
+        Description(editor)->setPlainText(Q("∑ ≤ ü ß 😀 µ"));
+        Confirm(editor);
+    });
+    c().InsertEntry_Button->click();
+    EXPECT_EQ(c().Entry_Label->text(), "sum");
+    EXPECT_EQ(c().Description_Text->plainText(), Q("  ∑ ≤ ü ß 😀 µ"));
+    // And the editor opened on it to change it starts from the same characters.
+    QString shown;
+    InEditor([&](QDialog* editor) {
+        shown = Description(editor)->toPlainText();
+        editor->findChild<QPushButton*>("InsertCancel_Button")->click();
+    });
+    c().ModifyEntry_Button->click();
+    EXPECT_EQ(shown, Q("∑ ≤ ü ß 😀 µ"));
+}
+
+// The lexicon fills the English table but for one record: a note still fits, a new entry not.
+class FullTableEditTest : public EditTest {
+  protected:
+    void SetUp() override {
+        lexicon.AddEntry("engine", "{motor}");
+        lexicon.AddPersonalEntry(1, 2, "gasket", "{\\f60\\fs22 seal}");
+        for (int i = 3; i <= kTableCapacity; ++i)
+            lexicon.AddEntry("word" + std::to_string(i));
+        Open(true);
+    }
+};
+
+TEST_F(FullTableEditTest, ANewEntryIsRefusedWithTheEditorOpenAndANoteStillFits) {
+    ASSERT_EQ(window->tables().entries.Count(), kTableCapacity);
+    QString message, typed;
+    InEditor([&](QDialog* editor) {
+        Line(editor, "InsertEntry_Text")->setText("gear");
+        Description(editor)->setPlainText("toothed wheel");
+        AnswerMessageBox(&message, QMessageBox::Ok, editor);
+        Confirm(editor);
+        EXPECT_TRUE(editor->isVisible());
+        typed = Description(editor)->toPlainText();
+        editor->findChild<QPushButton*>("InsertCancel_Button")->click();
+    });
+    c().InsertEntry_Button->click();
+    EXPECT_EQ(message, Q("Δεν χωρούν άλλα λήμματα."));
+    EXPECT_EQ(typed, "toothed wheel");
+
+    // The user's own entry changed takes the place of the old one.
+    View("gasket");
+    InEditor([&](QDialog* editor) {
+        Description(editor)->setPlainText("a seal");
+        Confirm(editor);
+    });
+    c().ModifyEntry_Button->click();
+    EXPECT_EQ(c().Description_Text->plainText(), "  a seal");
+    View("engine");
+    InEditor([&](QDialog* editor) {
+        Description(editor)->setPlainText("my note");
+        Confirm(editor);
+    });
+    c().ModifyEntry_Button->click();
+    EXPECT_TRUE(c().Description_Text->plainText().contains("my note"));
+}
+
 TEST_F(EditTest, TheEditorSaysHowMuchRoomIsLeftNearTheLimit) {
     EXPECT_EQ(personal::TInsertEntryFrm::RoomLeft(""), 24996);
     EXPECT_EQ(personal::TInsertEntryFrm::RoomLeft(std::string(24996, 'x')), 0);

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 
@@ -102,13 +103,35 @@ TEST_F(StartUpTest, DecorationsComeFromTheContentFolder) {
     EXPECT_EQ(c().Line_Image->pixmap().size(), QSize(20, 10));
 }
 
-TEST_F(StartUpTest, WithoutALexiconTheWindowStillOpens) {
+TEST_F(StartUpTest, WithoutALexiconTheWindowOpensAndSaysWhereItLookedOnce) {
     window = std::make_unique<lookup::TMainLex>(
         std::make_unique<FakeLayouts>(layoutNames, &activations));
+    QString warning;
+    AnswerMessageBox(&warning);
     Show();
+    QTRY_VERIFY(!warning.isEmpty());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(warning.contains("data/i.tbo")) << warning.toStdString();
+    EXPECT_TRUE(warning.contains(QString::fromStdString(program.Path()))) << warning.toStdString();
     EXPECT_EQ(window->tables().entries.Count(), 0);
     Search("gas");
     EXPECT_TRUE(ListTexts().empty());
+
+    // Shown again (the lexicon is still missing, so the first showing's work runs again): the
+    // user has been told already.
+    window->hide();
+    int boxes = 0;
+    QTimer closer;  // closes, and counts, any box that would open
+    QObject::connect(&closer, &QTimer::timeout, [&boxes] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ++boxes;
+            modal->close();
+        }
+    });
+    closer.start(10);
+    Show();
+    QTest::qWait(100);
+    EXPECT_EQ(boxes, 0);
 }
 
 TEST_F(StartUpTest, CheckingThePersonalFolder) {
