@@ -5,6 +5,7 @@
 
 #include "lookup/main_window.h"
 #include "platform/clipboard_handover.h"
+#include "platform/greek_qt_texts.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -12,6 +13,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName("Orvan");
     QApplication::setWindowIcon(QIcon(":/lookup/pictures/division-logo.png"));
     if (QStyle* style = QStyleFactory::create("Fusion")) QApplication::setStyle(style);
+    // The standard buttons and dialogs (Yes/No, Cancel, the print and file dialogs) in Greek.
+    orvan::platform::InstallGreekQtTexts(application);
     orvan::platform::HandOverClipboardAsPlainText(application);
     orvan::lookup::TMainLex window;
     window.show();

@@ -7,6 +7,7 @@
 #include "lexicon/text_file.h"
 #include "lookup/entries_list.h"
 #include "personal/insert_entry_form.h"
+#include "platform/greek_qt_texts.h"
 #include "richtext/rich_text_view.h"
 #include "tests/lookup/window_fixture.h"
 #include "tests/support/modal_answer.h"
@@ -285,6 +286,26 @@ TEST_F(EditTest, CancellingTheEditorChangesNothing) {
         [](QDialog* editor) { editor->findChild<QPushButton*>("InsertCancel_Button")->click(); });
     c().ModifyEntry_Button->click();
     EXPECT_EQ(PersonalIndex(), before);
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"gasket *"});
+}
+
+TEST_F(EditTest, TheDeleteQuestionAnswersInGreek) {
+    platform::GreekStandardTexts greekTexts;  // as the program installs them at start-up
+    QCoreApplication::installTranslator(&greekTexts);
+    View("gasket");
+    QString title, yes, no;
+    WhenModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        yes = box->button(QMessageBox::Yes)->text();
+        no = box->button(QMessageBox::No)->text();
+        box->button(QMessageBox::No)->click();
+    });
+    c().DeleteEntry_Button->click();
+    EXPECT_EQ(title, Q("Επιβεβαίωση Διαγραφής"));
+    EXPECT_EQ(yes.remove('&'), Q("Ναι"));
+    EXPECT_EQ(no.remove('&'), Q("Όχι"));
     EXPECT_EQ(ListTexts(), std::vector<QString>{"gasket *"});
 }
 
