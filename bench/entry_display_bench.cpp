@@ -1,4 +1,4 @@
-// Speed of showing an entry on the sample medium (40000 entries): read and unscramble its
+// Speed of showing an entry on the sample medium (35000 entries): read and unscramble its
 // description, build the document and load it into the rich-text view, as choosing a list item
 // does. Each iteration shows the next entry.
 #include <benchmark/benchmark.h>

@@ -1,4 +1,4 @@
-// What the lookup state costs on the sample medium (40000 entries): taking tables read again
+// What the lookup state costs on the sample medium (35000 entries): taking tables read again
 // after a change, with a long list and a full history to find again by number, and a search.
 #include <benchmark/benchmark.h>
 
@@ -27,7 +27,7 @@ orvan::lookup::LookupState BusyState(const orvan::EntryTables& tables) {
 
 void ReplaceTables(benchmark::State& bench) {
     const orvan::EntryTables tables = MediumTables();
-    if (tables.entries.Count() < 40000) {
+    if (tables.entries.Count() == 0) {
         bench.SkipWithError("the sample medium is missing at " ORVAN_MEDIUM_DIR);
         return;
     }

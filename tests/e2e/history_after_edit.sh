@@ -21,15 +21,10 @@ fail() {
     exit 1
 }
 
-# The medium copy. The sample lexicon fills its tables to the last record, which leaves no room
-# for an entry of one's own: its last English entry goes (with any Greek headword rendering it)
-# and the copy is prepared again from its plain sources.
+# A copy of the medium as the start folder, so that nothing the program does there reaches the
+# build's medium.
 copy="$work/medium"
 cp -R "$medium" "$copy"
-last=$(LC_ALL=C tail -n 1 "$copy/data/i_.tbo" | cut -c1-5)
-LC_ALL=C sed -i '$d' "$copy/data/i_.tbo"
-LC_ALL=C sed -i "/^$last/d" "$copy/data/igr_.tbo"
-"$cli" -C "$copy" prepare >/dev/null
 
 # A home whose settings skip the start screen and name an empty personal folder.
 home="$work/home"
@@ -137,6 +132,9 @@ wait "$pid" 2>/dev/null || true
 pid=
 
 [ -s "$personal/ci.tbo" ] || fail "no ci.tbo in the personal folder"
+# The entry went to the personal folder only: the start folder is as it came off the medium.
+diff -rq "$medium" "$copy" >"$work/changed.txt" 2>&1 ||
+    fail "the program changed its start folder: $(cat "$work/changed.txt")"
 "$cli" -C "$copy" search --personal-only "$new_word" >"$work/found.txt" 2>&1 ||
     fail "orvan-cli search failed: $(cat "$work/found.txt")"
 # A row is the slot, a tab and the headword; the user's own entries are marked with " *".

@@ -4,15 +4,18 @@
 #include <QFile>
 #include <QHash>
 #include <algorithm>
+#include <cstddef>
 #include <map>
 #include <set>
 #include <stdexcept>
+#include <string_view>
+#include <tuple>
 
-#include "richtext/greek_code_page.h"
 #include "lexicon/line_formats.h"
 #include "lexicon/search_keys.h"
 #include "lexicon/tables.h"
 #include "richtext/code_pages.h"
+#include "richtext/greek_code_page.h"
 
 namespace orvan::sample {
 
@@ -95,15 +98,52 @@ std::string Rtf(const QString& text) {
     return out;
 }
 
+// Keeps the first `room` items by `rank` (lower ranks first). The rank that has room for only
+// part of its items gives them up evenly along `order` (alphabetical), so that it loses items
+// all through the alphabet rather than all of its end.
+template <typename Item, typename Rank, typename Order>
+void KeepFirstRanked(std::vector<Item>& items, size_t room, const Rank& rank, const Order& order) {
+    if (items.size() <= room) return;
+    std::sort(items.begin(), items.end(),
+              [&](const Item& a, const Item& b) { return rank(a) < rank(b); });
+    const auto boundary = rank(items[room]);
+    const auto tierBegin = std::partition_point(
+        items.begin(), items.end(), [&](const Item& item) { return rank(item) < boundary; });
+    const auto tierEnd = std::partition_point(
+        tierBegin, items.end(), [&](const Item& item) { return !(boundary < rank(item)); });
+    std::sort(tierBegin, tierEnd, order);
+    const size_t tier = static_cast<size_t>(tierEnd - tierBegin);
+    const size_t wanted = room - static_cast<size_t>(tierBegin - items.begin());
+    auto kept = tierBegin;
+    for (size_t i = 0; i < tier; ++i) {
+        // Exactly `wanted` of the `tier` items pass, spread evenly: item i passes when
+        // i * wanted / tier reaches the next whole number.
+        if ((i + 1) * wanted / tier == i * wanted / tier) continue;
+        if (kept != tierBegin + static_cast<std::ptrdiff_t>(i))
+            *kept = std::move(tierBegin[static_cast<std::ptrdiff_t>(i)]);
+        ++kept;
+    }
+    items.erase(kept, items.end());
+}
+
+// A Greek-English article an entry shows, and where the article names the entry's headword
+// among its English terms (0 for its first term).
+struct ReverseArticle {
+    const GreekArticle* article;
+    int place;
+};
+
 struct SampleEntry {
     std::string headword;
     int keyStart = 1;
     std::string sortKey;
     QString pronunciation;
     QStringList renderings;
-    std::vector<const GreekArticle*> reverse;
+    std::vector<ReverseArticle> reverse;
     std::string fieldCode;
     QString figureShape;
+    bool englishGreekHeadword = false;
+    bool leadsASense = false;  // the first English term of a Greek-English sense
     int number = 0;
 };
 
@@ -117,7 +157,7 @@ std::string Description(const SampleEntry& entry) {
     if (!entry.reverse.empty()) {
         if (!entry.renderings.isEmpty()) rtf += "\\par ";
         rtf += "{\\b " + Rtf("Από το ελληνοαγγλικό λεξικό:") + "}\\par ";
-        for (const GreekArticle* article : entry.reverse) {
+        for (const auto& [article, place] : entry.reverse) {
             rtf += "{\\b\\cf3 " + Rtf(article->headword) + "}";
             if (!article->pronunciation.isEmpty()) {
                 rtf += " {\\cf2 " + Rtf(article->pronunciation) + "}";
@@ -135,6 +175,8 @@ std::string Description(const SampleEntry& entry) {
     return rtf;
 }
 
+// Every English headword the two dictionaries give: the English-Greek headwords, then the
+// English terms of the Greek-English senses, each with what its description will show.
 std::vector<SampleEntry> CollectEnglishEntries(const std::vector<EnglishArticle>& englishGreek,
                                                const std::vector<GreekArticle>& greekEnglish) {
     std::vector<SampleEntry> entries;
@@ -143,7 +185,6 @@ std::vector<SampleEntry> CollectEnglishEntries(const std::vector<EnglishArticle>
         const QString plain = WithoutLatinAccents(term);
         const QString lower = plain.toLower();
         if (const auto it = byTerm.find(lower); it != byTerm.end()) return &entries[*it];
-        if (entries.size() >= static_cast<size_t>(kTableCapacity)) return nullptr;
         const auto headword = Headword(plain);
         if (!headword || LatinSearchKey(*headword, true).empty() ||
             StartsWithGreekLetter(*headword)) {
@@ -158,6 +199,7 @@ std::vector<SampleEntry> CollectEnglishEntries(const std::vector<EnglishArticle>
     for (const EnglishArticle& article : englishGreek) {
         SampleEntry* entry = entryFor(article.headword);
         if (entry == nullptr) continue;
+        entry->englishGreekHeadword = true;
         if (entry->pronunciation.isEmpty()) entry->pronunciation = article.pronunciation;
         for (const QString& rendering : article.renderings) {
             if (!entry->renderings.contains(rendering)) entry->renderings << rendering;
@@ -165,17 +207,25 @@ std::vector<SampleEntry> CollectEnglishEntries(const std::vector<EnglishArticle>
     }
     for (const GreekArticle& article : greekEnglish) {
         std::set<SampleEntry*> attached;
+        int place = 0;
         for (const GreekSense& sense : article.senses) {
             for (const QString& term : sense.terms) {
                 SampleEntry* entry = entryFor(term);
-                if (entry == nullptr || attached.contains(entry) ||
-                    entry->reverse.size() >= kMaxReverseArticles) {
+                const bool leads = &term == &sense.terms.front();
+                const int termPlace = place++;
+                if (entry == nullptr) continue;
+                entry->leadsASense = entry->leadsASense || leads;
+                if (attached.contains(entry) || entry->reverse.size() >= kMaxReverseArticles) {
                     continue;
                 }
                 attached.insert(entry);
-                entry->reverse.push_back(&article);
+                entry->reverse.push_back({&article, termPlace});
             }
         }
+    }
+    for (SampleEntry& entry : entries) {
+        entry.keyStart = KeyStartOf(entry.headword);
+        entry.sortKey = LatinSearchKey(entry.headword.substr(entry.keyStart - 1), true);
     }
     return entries;
 }
@@ -197,39 +247,91 @@ void AssignFieldsAndFigures(std::vector<SampleEntry>& entries, const SampleChoic
     }
 }
 
+// The words of a headword's alphabetical part ("to run" and "run" are one word).
+int KeyWords(const SampleEntry& entry) {
+    const std::string_view key = std::string_view(entry.headword).substr(entry.keyStart - 1);
+    return 1 + static_cast<int>(std::count(key.begin(), key.end(), ' '));
+}
+
+bool InAlphabeticalOrder(const SampleEntry& a, const SampleEntry& b) {
+    return std::tie(a.sortKey, a.headword) < std::tie(b.sortKey, b.headword);
+}
+
+// Keeps `room` entries at most, chosen in this order: the entries with a science field or a
+// figure; the English-Greek headwords; the Greek-English dictionary's other terms. Within each
+// of these, an entry whose description carries more (Greek renderings and Greek-English
+// articles) comes first, then a headword of fewer words, then the first term of a
+// Greek-English sense. The kept entries are left in alphabetical order.
+void KeepMostUseful(std::vector<SampleEntry>& entries, size_t room) {
+    const auto rank = [](const SampleEntry& entry) {
+        const int group = !entry.fieldCode.empty() || !entry.figureShape.isEmpty() ? 0
+                          : entry.englishGreekHeadword                             ? 1
+                                                                                   : 2;
+        const int carried = static_cast<int>(entry.renderings.size() + entry.reverse.size());
+        return std::make_tuple(group, -carried, KeyWords(entry), !entry.leadsASense);
+    };
+    KeepFirstRanked(entries, room, rank, InAlphabeticalOrder);
+    std::sort(entries.begin(), entries.end(), InAlphabeticalOrder);
+}
+
 struct GreekLine {
     std::string key;
     std::string headword;
     int number;
 };
 
-std::vector<std::string> GreekIndex(const std::vector<SampleEntry>& entries) {
-    // Renderings come first; headwords of the Greek-English dictionary fill what room is left.
-    std::vector<GreekLine> lines;
-    std::set<std::pair<std::string, int>> seen;
-    for (int pass = 0; pass < 2; ++pass) {
-        for (const SampleEntry& entry : entries) {
-            QStringList words = entry.renderings;
-            if (pass == 1) {
-                words.clear();
-                for (const GreekArticle* article : entry.reverse)
-                    words << article->headword;
-            }
-            for (const QString& word : words) {
-                if (lines.size() >= static_cast<size_t>(kTableCapacity)) break;
-                const auto headword = Headword(word.simplified());
-                if (!headword || !seen.insert({*headword, entry.number}).second) continue;
-                std::string key = GreekSearchKey(*headword, true);
-                if (key.empty()) continue;
-                lines.push_back({std::move(key), *headword, entry.number});
-            }
+bool InKeyOrder(const GreekLine& a, const GreekLine& b) {
+    return std::tie(a.key, a.headword, a.number) < std::tie(b.key, b.headword, b.number);
+}
+
+// The Greek index of the kept entries, each line linking a Greek headword to an English entry,
+// at most `room` lines chosen in this order: the renderings of the entries; one line for each
+// headword of a Greek-English article an entry shows that is no rendering yet (linked to the
+// entry of the article's first English term that is kept); every other link of a Greek-English
+// headword to an entry that shows its article.
+std::vector<std::string> GreekIndex(const std::vector<SampleEntry>& entries, size_t room) {
+    std::vector<std::pair<int, GreekLine>> lines;  // group, line
+    std::set<std::pair<std::string, int>> linked;
+    const auto add = [&](int group, const std::string& headword, int number) {
+        std::string key = GreekSearchKey(headword, true);
+        if (key.empty() || !linked.insert({headword, number}).second) return;
+        lines.push_back({group, {std::move(key), headword, number}});
+    };
+    for (const SampleEntry& entry : entries) {
+        for (const QString& rendering : entry.renderings) {
+            if (const auto headword = Headword(rendering.simplified()))
+                add(0, *headword, entry.number);
         }
     }
-    std::sort(lines.begin(), lines.end(), [](const GreekLine& a, const GreekLine& b) {
-        return std::tie(a.key, a.headword, a.number) < std::tie(b.key, b.headword, b.number);
-    });
+    std::set<std::string> renderings;
+    for (const auto& [group, line] : lines)
+        renderings.insert(line.headword);
+    // Each Greek-English headword that is no rendering, with its first link: the lowest place.
+    std::map<std::string, std::pair<int, int>> firstLinks;  // headword -> place, entry number
+    for (const SampleEntry& entry : entries) {
+        for (const auto& [article, place] : entry.reverse) {
+            const auto headword = Headword(article->headword.simplified());
+            if (!headword || renderings.contains(*headword)) continue;
+            const auto [it, added] = firstLinks.try_emplace(*headword, place, entry.number);
+            if (!added && place < it->second.first) it->second = {place, entry.number};
+        }
+    }
+    for (const auto& [headword, link] : firstLinks)
+        add(1, headword, link.second);
+    for (const SampleEntry& entry : entries) {
+        for (const auto& [article, place] : entry.reverse) {
+            if (const auto headword = Headword(article->headword.simplified()))
+                add(2, *headword, entry.number);
+        }
+    }
+    const auto inKeyOrder = [](const auto& a, const auto& b) {
+        return InKeyOrder(a.second, b.second);
+    };
+    KeepFirstRanked(
+        lines, room, [](const auto& line) { return line.first; }, inKeyOrder);
+    std::sort(lines.begin(), lines.end(), inKeyOrder);
     std::vector<std::string> index;
-    for (const GreekLine& line : lines) {
+    for (const auto& [group, line] : lines) {
         index.push_back(FormatGreekIndexLine({static_cast<uint16_t>(line.number), line.headword}));
     }
     return index;
@@ -272,16 +374,10 @@ std::string DescriptionPrologue() {
 
 SampleSources BuildSampleSources(const std::vector<EnglishArticle>& englishGreek,
                                  const std::vector<GreekArticle>& greekEnglish,
-                                 const SampleChoices& choices) {
+                                 const SampleChoices& choices, size_t room) {
     std::vector<SampleEntry> entries = CollectEnglishEntries(englishGreek, greekEnglish);
-    for (SampleEntry& entry : entries) {
-        entry.keyStart = KeyStartOf(entry.headword);
-        entry.sortKey = LatinSearchKey(entry.headword.substr(entry.keyStart - 1), true);
-    }
-    std::sort(entries.begin(), entries.end(), [](const SampleEntry& a, const SampleEntry& b) {
-        return std::tie(a.sortKey, a.headword) < std::tie(b.sortKey, b.headword);
-    });
     AssignFieldsAndFigures(entries, choices);
+    KeepMostUseful(entries, room);
 
     SampleSources sources;
     sources.descriptions = DescriptionPrologue();
@@ -301,7 +397,7 @@ SampleSources BuildSampleSources(const std::vector<EnglishArticle>& englishGreek
         if (!entry.figureShape.isEmpty())
             sources.figures.push_back({entry.number, entry.figureShape});
     }
-    sources.greekIndex = GreekIndex(entries);
+    sources.greekIndex = GreekIndex(entries, room);
     for (const auto& field : choices.fields) {
         const auto name = Cp1253(field.name);
         if (!name) throw std::runtime_error("field name outside code page 1253");

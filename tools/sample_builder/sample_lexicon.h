@@ -6,9 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "lexicon/tables.h"
 #include "tools/sample_builder/dictd.h"
 
 namespace orvan::sample {
+
+/// \brief The most records the sample puts in each of its tables (the English index and the
+/// Greek index). The tables hold kTableCapacity records, the lexicon's and the user's own
+/// entries together: what the sample leaves free is the room for the user's entries.
+inline constexpr int kSampleTableRecords = 35000;
+static_assert(kTableCapacity - kSampleTableRecords >= 5000,
+              "the sample must leave room for at least 5000 entries of the user's own");
 
 /// \brief What, besides the dictionaries, shapes the sample: the science fields with their term
 /// lists and the entries that carry a figure.
@@ -38,9 +46,14 @@ struct SampleSources {
     std::vector<FigureToDraw> figures;
 };
 
+/// \brief The sample's sources, each index at most `room` lines. Of all English headwords the
+/// dictionaries give, those kept are first the ones with a science field or a figure, then the
+/// English-Greek headwords, then the Greek-English dictionary's other terms, those whose
+/// descriptions carry most first; they are numbered in alphabetical order. The Greek index links
+/// renderings, then Greek-English headwords, to kept entries only.
 SampleSources BuildSampleSources(const std::vector<EnglishArticle>& englishGreek,
                                  const std::vector<GreekArticle>& greekEnglish,
-                                 const SampleChoices& choices);
+                                 const SampleChoices& choices, size_t room = kSampleTableRecords);
 
 /// \brief The 57601-byte prologue block that opens the description store: a font table whose
 /// font 60 is in the Greek character set and a colour table, leaving two groups open for the
