@@ -67,6 +67,19 @@ TEST_F(SearchTest, AGreekFirstLetterSearchesTheGreekHeadwords) {
     EXPECT_EQ(activations.back(), 0);
 }
 
+TEST_F(SearchTest, WhatIsTypedIsFoundAsTheHeadwordsAreWritten) {
+    // A letter with diacritics the lexicon's code page lacks is searched by its base letter.
+    Search(Q("géar"));
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"gear"});
+    EXPECT_EQ(c().Entry_Text->text(), "gear");
+    // The article and all, as the headword stands.
+    Search("the eng");
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"the engine"});
+    // Capitals end in Σ; the headword in ς.
+    Search(Q("ΟΔΟΝΤΩΤΟΣ"));
+    EXPECT_EQ(ListTexts(), std::vector<QString>{Q("οδοντωτός τροχός")});
+}
+
 TEST_F(SearchTest, DownShowsTheFirstItemOnlyWhenThereIsOne) {
     c().Entry_Text->setFocus();
     QTest::keyClick(c().Entry_Text, Qt::Key_Down);

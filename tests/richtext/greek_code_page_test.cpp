@@ -73,3 +73,26 @@ TEST(GreekCodePage, OnlyWellFormedUtf8IsUtf8) {
 
 }  // namespace
 }  // namespace orvan
+
+namespace orvan {
+namespace {
+
+TEST(GreekCodePage, SearchTextTakesLatinLettersWithDiacriticsAsTheirBaseLetter) {
+    EXPECT_EQ(Utf16ToGreekSearchText(u"Café naïve ÅNGSTRÖM").bytes, "Cafe naive ANGSTROM");
+    EXPECT_TRUE(Utf16ToGreekSearchText(u"Café").complete);
+    // Greek and what the page holds stay as they are; other characters are marked.
+    const GreekBytes mixed = Utf16ToGreekSearchText(u"ά é ∑ ß 😀 ?");
+    EXPECT_EQ(mixed.bytes, "\xDC e ? ? ? ?");
+    EXPECT_FALSE(mixed.complete);
+}
+
+TEST(GreekCodePage, CharactersWithoutAByteAreNamedOnceInOrder) {
+    EXPECT_EQ(CharactersWithoutByte(u"café ∑ é naïve 😀 α"), "é ∑ ï 😀");
+    EXPECT_EQ(CharactersWithoutByte(u"αβγ abc"), "");
+    EXPECT_EQ(Utf8ToUtf16("a\xFF"
+                          "β"),
+              u"a\uFFFDβ");
+}
+
+}  // namespace
+}  // namespace orvan
