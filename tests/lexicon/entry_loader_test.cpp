@@ -168,6 +168,15 @@ class GreekMergeTest : public EntryLoaderTest {
         lexicon.AddPersonalEntry(3, 6, "six");
     }
 
+    // Adds the Greek headwords of the user's entries 4, 5 and 6, each anchored to entry 1, and
+    // loads the tables.
+    EntryTables LoadWithOwnGreek(const std::vector<const char*>& words) {
+        int own = 4;
+        for (const char* word : words)
+            lexicon.AddPersonalGreek(1, own++, Cp(word));
+        return Load();
+    }
+
     std::vector<std::string> GreekHeadwords(const EntryTables& tables) {
         std::vector<std::string> words;
         for (int slot = 1; slot <= tables.greek.Count(); ++slot)
@@ -177,12 +186,9 @@ class GreekMergeTest : public EntryLoaderTest {
 };
 
 TEST_F(GreekMergeTest, APersonalLineFollowsTheLastLineOfItsAnchorThatSortsBeforeIt) {
-    // Anchored to entry 1 each time, as the insert anchors a headword to the Greek line it
-    // follows: right after αβ, after δέντρο, and after κύμα.
-    lexicon.AddPersonalGreek(1, 4, Cp("άλφα"));
-    lexicon.AddPersonalGreek(1, 5, Cp("ελιά"));
-    lexicon.AddPersonalGreek(1, 6, Cp("λύκος"));
-    const EntryTables tables = Load();
+    // As the insert anchors a headword to the Greek line it follows: right after αβ, after
+    // δέντρο, and after κύμα, all three lines of entry 1.
+    const EntryTables tables = LoadWithOwnGreek({"άλφα", "ελιά", "λύκος"});
     EXPECT_EQ(GreekHeadwords(tables),
               (std::vector<std::string>{"αβ", "άλφα", "γάτα", "δέντρο", "ελιά", "ζώο", "κύμα",
                                         "λύκος", "μήλο"}));
@@ -196,12 +202,8 @@ TEST_F(GreekMergeTest, APersonalLineFollowsTheLastLineOfItsAnchorThatSortsBefore
 }
 
 TEST_F(GreekMergeTest, LinesOfOneAnchorKeepTheirFileOrderAndAnEqualKeyWaits) {
-    // κύμα sorts at or before "κυμα": that personal line goes after the lexicon's κύμα.
-    lexicon.AddPersonalGreek(1, 4, Cp("εδώ"));
-    lexicon.AddPersonalGreek(1, 5, Cp("ΚΥΜΑ"));
-    lexicon.AddPersonalGreek(1, 6, Cp("ωμέγα"));
-    const EntryTables tables = Load();
-    EXPECT_EQ(GreekHeadwords(tables),
+    // κύμα sorts at or before "κυμα": that line goes after the lexicon's κύμα.
+    EXPECT_EQ(GreekHeadwords(LoadWithOwnGreek({"εδώ", "ΚΥΜΑ", "ωμέγα"})),
               (std::vector<std::string>{"αβ", "γάτα", "δέντρο", "εδώ", "ζώο", "κύμα", "ΚΥΜΑ",
                                         "ωμέγα", "μήλο"}));
 }
