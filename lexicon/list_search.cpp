@@ -21,7 +21,8 @@ bool Holds(Condition condition, bool greek, const std::string& headwordKey, int 
             // Greek headwords are compared from their first letter; English ones from their key
             // start (past a leading article or mark) and from their first letter, so that both
             // "ball" and "the ball" find "the ball is in someone's court".
-            if (t.starts_with(key) || greek) return t.starts_with(key);
+            if (t.starts_with(key)) return true;
+            if (greek) return false;
             const size_t from = static_cast<size_t>(std::max(keyStart, 1) - 1);
             return from <= t.size() && t.substr(from).starts_with(key);
         }

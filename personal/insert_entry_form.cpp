@@ -182,10 +182,7 @@ void TInsertEntryFrm::InsertOk_ButtonClick() {
     }
     typed.fieldIndex = InsertEntry_ShortCut->currentIndex();
     typed.description = DescriptionFromEditor(InsertEntry_Descr->toPlainText());
-    const StoreResult checked = check_ ? check_(typed)
-                                : EntryComplete(typed)
-                                    ? StoreResult{}
-                                    : StoreResult{StoreStatus::FieldsMissing, {}};
+    const StoreResult checked = check_(typed);
     if (const char* message = StoreMessage(checked.status)) {
         Refuse(Text(message));
         return;

@@ -25,9 +25,9 @@ class TInsertEntryFrm : public QDialog {
     /// `fieldItems` are the science list's items (" " and the field names); `entry` fills the
     /// fields for an update; `editKind` is the modified entry's kind. `check` is asked before the
     /// editor closes: while it refuses the entry, the editor stays open with the text typed and
-    /// says why (without it, only a missing headword or description is refused).
+    /// says why.
     TInsertEntryFrm(EntryEditMode editMode, EntryKind editKind, const QStringList& fieldItems,
-                    const PendingEntry& entry, EntryCheck check = {}, QWidget* parent = nullptr);
+                    const PendingEntry& entry, EntryCheck check, QWidget* parent = nullptr);
 
     /// What the editor hands to the store once confirmed (headwords in code page 1253, the
     /// description in UTF-8 with its lines in CR LF).
