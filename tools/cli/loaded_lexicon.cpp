@@ -45,24 +45,30 @@ LoadedLexicon Load(const CommandLine& line) {
     return lexicon;
 }
 
-std::string CodePageArgument(const std::string& name, const std::string& utf8) {
+namespace {
+
+// A UTF-8 argument turned into code page bytes by `convert`; a usage error naming `name` when it
+// is not UTF-8 or a character is left without a byte.
+template <typename Convert>
+std::string GreekArgument(const std::string& name, const std::string& utf8, Convert convert) {
     if (!IsUtf8(utf8)) throw UsageError(name + " is not UTF-8 text");
-    auto bytes = ToCodePage(utf8);
-    if (!bytes) {
+    const std::u16string text = Utf8ToUtf16(utf8);
+    GreekBytes bytes = convert(text);
+    if (!bytes.complete) {
         throw UsageError(name + " holds characters that code page 1253 cannot hold: " +
-                         CharactersWithoutByte(Utf8ToUtf16(utf8)));
+                         CharactersWithoutByte(text));
     }
-    return *bytes;
+    return std::move(bytes.bytes);
+}
+
+}  // namespace
+
+std::string CodePageArgument(const std::string& name, const std::string& utf8) {
+    return GreekArgument(name, utf8, Utf16ToGreek);
 }
 
 std::string SearchArgument(const std::string& name, const std::string& utf8) {
-    if (!IsUtf8(utf8)) throw UsageError(name + " is not UTF-8 text");
-    GreekBytes bytes = Utf16ToGreekSearchText(Utf8ToUtf16(utf8));
-    if (!bytes.complete) {
-        throw UsageError(name + " holds characters that code page 1253 cannot hold: " +
-                         CharactersWithoutByte(Utf8ToUtf16(utf8)));
-    }
-    return std::move(bytes.bytes);
+    return GreekArgument(name, utf8, Utf16ToGreekSearchText);
 }
 
 std::string Utf8Argument(const std::string& name, std::string utf8) {

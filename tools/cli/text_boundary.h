@@ -2,7 +2,6 @@
 // by the program's one code page rule (richtext/greek_code_page.h).
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,10 +10,6 @@
 namespace orvan::cli {
 
 using orvan::IsUtf8;
-
-/// \brief UTF-8 text as code page 1253 bytes; nothing when it is not UTF-8 or a character has
-/// no place in the code page: the terminal's text is refused rather than changed.
-std::optional<std::string> ToCodePage(std::string_view utf8);
 
 /// \brief Code page 1253 bytes as UTF-8; the code page's two empty bytes become U+FFFD.
 inline std::string ToUtf8(std::string_view codePage) {
