@@ -19,6 +19,7 @@
 
 #include "lexicon/settings.h"
 #include "lookup/busy_cursor.h"
+#include "lookup/dummy_form.h"
 #include "lookup/entries_list.h"
 #include "platform/desktop_look.h"
 #include "richtext/code_pages.h"
@@ -73,7 +74,15 @@ void TMainLex::ConnectHandlers() {
     onClick(c_.Next_Button, &TMainLex::Next_ButtonClick);
     onClick(c_.PrevMenu_Button, &TMainLex::PrevMenu_ButtonClick);
     onClick(c_.NextMenu_Button, &TMainLex::NextMenu_ButtonClick);
-    connect(c_.Exit_Button, &QAbstractButton::clicked, this, &QWidget::close);
+    onClick(c_.DescrSearch_Button, &TMainLex::DescrSearch_ButtonClick);
+    onClick(c_.Print_Button, &TMainLex::Print_ButtonClick);
+    onClick(c_.Copy_Button, &TMainLex::Copy_ButtonClick);
+    onClick(c_.Paste_Button, &TMainLex::Paste_ButtonClick);
+    onClick(c_.Pin_Button, &TMainLex::Pin_ButtonClick);
+    onClick(c_.Help_Button, &TMainLex::Help_ButtonClick);
+    onClick(c_.Exit_Button, &TMainLex::Exit_ButtonClick);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { TrackFocus(now); });
     onClick(c_.InsertEntry_Button, &TMainLex::InsertEntry_ButtonClick);
     onClick(c_.ModifyEntry_Button, &TMainLex::ModifyEntry_ButtonClick);
     onClick(c_.DeleteEntry_Button, &TMainLex::DeleteEntry_ButtonClick);

@@ -27,6 +27,12 @@ class QTimer;
 
 namespace orvan::lookup {
 
+class TDummyFrm;
+
+/// The field the user last worked in, which the copy command copies from. Entering any other
+/// control (a command button among them) leaves it as it was.
+enum class FocusField { None, EntryText, TransText, ShortCutText, DescriptionText, EntriesList };
+
 class TMainLex : public QWidget {
     Q_OBJECT
   public:
@@ -76,6 +82,9 @@ class TMainLex : public QWidget {
     const platform::LanguageLayouts& languageLayouts() const { return languageLayouts_; }
     QMenu* prevMenu() const { return prevMenu_; }
     QMenu* nextMenu() const { return nextMenu_; }
+    FocusField focusField() const { return focusField_; }
+    /// The hidden form whose view holds the document being printed.
+    TDummyFrm& dummyForm();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -151,6 +160,23 @@ class TMainLex : public QWidget {
     void TellPersonalProblem();
     bool ReportStoreResult(const personal::StoreResult& result);
 
+    // Full-text search in the descriptions.
+    void DescrSearch_ButtonClick();
+    /// Marks every occurrence of the full-text search's text in the shown description.
+    void HighlightFullTextHits();
+
+    // Printing the entry chosen in the list.
+    void Print_ButtonClick();
+
+    // Clipboard, focus and window commands.
+    void TrackFocus(QWidget* entered);
+    void Entry_TextEnter();
+    void Copy_ButtonClick();
+    void Paste_ButtonClick();
+    void Pin_ButtonClick();
+    void Help_ButtonClick();
+    void Exit_ButtonClick();
+
     // Preparing a lexicon release.
     void Convert_ButtonClick();
     void Reload_ButtonClick();
@@ -196,6 +222,10 @@ class TMainLex : public QWidget {
     // History.
     QMenu* prevMenu_;
     QMenu* nextMenu_;
+
+    // Window commands and printing.
+    FocusField focusField_ = FocusField::None;
+    std::unique_ptr<TDummyFrm> dummyForm_;
 };
 
 }  // namespace orvan::lookup
