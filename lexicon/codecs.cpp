@@ -52,11 +52,14 @@ std::string EncodeIndexLine(int lineNumber, std::string_view line) {
 std::string DecodeLexText(long long startPosition, std::string_view stored) {
     stored = UpToZero(stored);
     std::string out(stored.size(), '\0');
+    // The key is the position's last decimal digit, counted along rather than divided out.
+    int digit = static_cast<int>(startPosition % 10);
+    if (digit < 0) digit += 10;
     for (size_t i = 0; i < stored.size(); ++i) {
-        const long long q = startPosition + static_cast<long long>(i);
-        int d = static_cast<unsigned char>(stored[i]) - static_cast<int>(q % 10) - 28;
+        int d = static_cast<unsigned char>(stored[i]) - digit - 28;
         if (d < 10) d += 208;
         out[i] = static_cast<char>(static_cast<unsigned char>(d));
+        if (++digit == 10) digit = 0;
     }
     return out;
 }

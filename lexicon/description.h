@@ -3,7 +3,9 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "lexicon/file_descriptor.h"
 #include "lexicon/lexicon_files.h"
 #include "lexicon/tables.h"
 
@@ -12,6 +14,10 @@ namespace orvan {
 /// One read takes at most this many bytes: the most a 5-digit length column can give, so every
 /// text the files describe, the user's own included, is read whole.
 inline constexpr long long kDescriptionReadLimit = 99999;
+
+/// How much a DescriptionReader reads at once: the texts of a walk through the table lie one
+/// after another in their store.
+inline constexpr long long kDescriptionReadAhead = 1 << 20;
 
 enum class DescriptionStore {
     Lexicon,   // data/lex.tbo: 0-based offsets, scrambled by file position
@@ -29,6 +35,39 @@ std::string ReadDescription(DescriptionStore store, const std::string& path, lon
 /// position (a length that is not positive reads as an empty text).
 std::optional<std::string> TryReadDescription(DescriptionStore store, const std::string& path,
                                               long long position, long long length);
+
+/// \brief Reads many texts of one store through one open file: a block is read ahead, so that
+/// texts stored one after another, as a walk through the table reads them, cost one read per
+/// block rather than one open and one read each.
+///
+///     DescriptionReader lexicon(DescriptionStore::Lexicon, files.descriptions);
+///     if (!lexicon.open()) return;
+///     for (...) if (auto text = lexicon.read(entry.DescPos, entry.DescLen)) ...
+class DescriptionReader {
+  public:
+    /// Opens the store; each read from the file takes at least `readAhead` bytes when the
+    /// store holds them.
+    DescriptionReader(DescriptionStore store, const std::string& path,
+                      long long readAhead = kDescriptionReadAhead);
+
+    /// Whether the store could be opened.
+    bool open() const { return size_ >= 0; }
+    /// \brief The text at `position`, as TryReadDescription reads it from the file as it was
+    /// when it was opened.
+    std::optional<std::string> read(long long position, long long length);
+    /// \brief The supplement a NoteList item locates, as TryReadSupplement reads it.
+    std::optional<std::string> readSupplement(const std::string& noteItem);
+
+  private:
+    std::optional<std::string_view> bytes(long long offset, long long count);
+
+    DescriptionStore store_;
+    long long readAhead_;
+    FileDescriptor file_;
+    long long size_ = -1;
+    std::string block_;
+    long long blockStart_ = 0;
+};
 
 /// \brief The description of an entry: from the lexicon's store for 'L' and 'A', from clex.tbo
 /// for 'C'.

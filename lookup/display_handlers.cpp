@@ -59,6 +59,7 @@ void TMainLex::DrawEntry(const EntryDisplay& display) {
     c_.Trans_Text->setCursorPosition(0);
     c_.ShortCut_Text->setCursorPosition(0);
     ShowDescription(display.body);
+    HighlightFullTextHits();
     FixHeadwordLabels();
 
     // When the window leaves the pane no room, the list's tooltip carries the entry.

@@ -134,7 +134,14 @@ void LookupState::listWholeLexicon() {
     setList(WholeLexiconItems(tables_.entries), false);
 }
 
+void LookupState::listFullTextResults(std::vector<ListItem> results, std::u16string term) {
+    clearList();
+    setList(std::move(results), false);
+    fullTextTerm_ = std::move(term);
+}
+
 void LookupState::setList(std::vector<ListItem> items, bool greek) {
+    fullTextTerm_.clear();
     list_.clear();
     list_.reserve(items.size());
     for (ListItem& item : items)
@@ -194,6 +201,7 @@ void LookupState::clearShown() {
 }
 
 void LookupState::clearList() {
+    fullTextTerm_.clear();
     list_.clear();
     selectedRow_ = -1;
     ++revisions_.list;

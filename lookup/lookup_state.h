@@ -67,6 +67,13 @@ class LookupState {
               const std::string& fieldCode, long long number = 0);
     /// Every English headword, unmarked; the search field and the entry shown are emptied.
     void listWholeLexicon();
+    /// \brief The full-text search's finds fill the list as they are (English headwords in
+    /// table order); the list keeps `term`, so that an entry shown from it can mark where the
+    /// term occurs. The forward history stays.
+    void listFullTextResults(std::vector<ListItem> results, std::u16string term);
+    /// The text the list's entries were found by in their descriptions; empty when the list
+    /// comes from any other search.
+    const std::u16string& fullTextTerm() const { return fullTextTerm_; }
 
     // The input language: true for Greek.
     bool greekMode() const { return greekMode_; }
@@ -127,6 +134,7 @@ class LookupState {
     bool greekMode_ = false;
     std::vector<ListedEntry> list_;
     bool listGreek_ = false;
+    std::u16string fullTextTerm_;
     int selectedRow_ = -1;
     long long shownNumber_ = 0;
     bool shownGreek_ = false;

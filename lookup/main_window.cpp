@@ -309,6 +309,7 @@ void TMainLex::ClearEntryPane() {
     c_.Trans_Text->clear();
     c_.ShortCut_Text->clear();
     c_.Description_Text->clear();
+    c_.Description_Text->setExtraSelections({});
     c_.ModifyEntry_Button->setEnabled(false);
     c_.DeleteEntry_Button->setEnabled(false);
 }

@@ -83,6 +83,8 @@ class TMainLex : public QWidget {
     QMenu* prevMenu() const { return prevMenu_; }
     QMenu* nextMenu() const { return nextMenu_; }
     FocusField focusField() const { return focusField_; }
+    /// How long a full-text search runs before it shows its progress and can be stopped.
+    void setFullTextProgressDelay(int milliseconds) { fullTextProgressDelay_ = milliseconds; }
     /// The hidden form whose view holds the document being printed.
     TDummyFrm& dummyForm();
 
@@ -162,6 +164,7 @@ class TMainLex : public QWidget {
 
     // Full-text search in the descriptions.
     void DescrSearch_ButtonClick();
+    void RunFullTextSearch();
     /// Marks every occurrence of the full-text search's text in the shown description.
     void HighlightFullTextHits();
 
@@ -222,6 +225,8 @@ class TMainLex : public QWidget {
     // History.
     QMenu* prevMenu_;
     QMenu* nextMenu_;
+
+    int fullTextProgressDelay_ = 500;
 
     // Window commands and printing.
     FocusField focusField_ = FocusField::None;

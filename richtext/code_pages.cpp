@@ -55,11 +55,6 @@ const char* CodecName(int codePage) {
     }
 }
 
-bool IsMultiByte(int codePage) {
-    return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950 ||
-           codePage == 1361;
-}
-
 using ByteTable = std::array<char16_t, 256>;
 
 ByteTable BuildTable(int codePage) {
@@ -142,8 +137,22 @@ int CodePageForCharset(int charset, int documentCodePage) {
     }
 }
 
+bool IsMultiByteCodePage(int codePage) {
+    return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950 ||
+           codePage == 1361;
+}
+
+std::array<bool, 256> BytesThatMayDecodeTo(char16_t c) {
+    std::array<bool, 256> bytes{};
+    for (const auto& [page, table] : Tables()) {
+        for (std::size_t byte = 0; byte < table.size(); ++byte)
+            bytes[byte] = bytes[byte] || table[byte] == c;
+    }
+    return bytes;
+}
+
 const std::array<char16_t, 256>* SingleByteTable(int codePage) {
-    if (IsMultiByte(codePage)) return nullptr;
+    if (IsMultiByteCodePage(codePage)) return nullptr;
     const auto& tables = Tables();
     const auto found = tables.find(codePage);
     return found != tables.end() ? &found->second : &tables.at(kWesternCodePage);

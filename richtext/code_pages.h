@@ -22,6 +22,14 @@ int CodePageForCharset(int charset, int documentCodePage);
 /// multi-byte page (Japanese, Chinese, Korean). Unknown pages give the Western table.
 const std::array<char16_t, 256>* SingleByteTable(int codePage);
 
+/// \brief Whether `codePage` writes some characters as two bytes (Japanese, Chinese, Korean).
+bool IsMultiByteCodePage(int codePage);
+
+/// \brief The bytes that stand for `c` in at least one single-byte code page the reader knows
+/// (a page it does not know is read as Western): a byte outside this set shows `c` under no
+/// single-byte page.
+std::array<bool, 256> BytesThatMayDecodeTo(char16_t c);
+
 /// \brief Appends the UTF-16 text of `bytes` in `codePage` to `out`.
 void AppendDecoded(int codePage, std::string_view bytes, std::u16string& out);
 

@@ -14,13 +14,6 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 // The bytes that end a run of plain text.
 constexpr bool IsSpecial(unsigned char c) {
     return c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n';
@@ -115,8 +108,8 @@ RtfToken RtfTokenizer::readControl() {
         return token;
     }
     if (c == '\'') {
-        const int high = position_ + 2 < size ? HexValue(source_[position_ + 2]) : -1;
-        const int low = position_ + 3 < size ? HexValue(source_[position_ + 3]) : -1;
+        const int high = position_ + 2 < size ? RtfHexDigit(source_[position_ + 2]) : -1;
+        const int low = position_ + 3 < size ? RtfHexDigit(source_[position_ + 3]) : -1;
         if (high >= 0 && low >= 0) {
             position_ += 4;
             token.kind = RtfToken::Kind::HexByte;

@@ -30,6 +30,14 @@ struct RtfToken {
     std::size_t start = 0;  // where the token begins in the source
 };
 
+/// \brief The value of a hexadecimal digit of an escape (\'hh), -1 for any other character.
+inline int RtfHexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
 /// Control words are at most this long; the letters beyond it are passed over.
 inline constexpr std::size_t kMaxWordLength = 32;
 
@@ -44,6 +52,9 @@ class RtfTokenizer {
     std::string_view skipBytes(std::int64_t count);
 
     std::size_t position() const { return position_; }
+    /// Reads on from `position` (a caller that looks at plain text itself hands over at a
+    /// backslash).
+    void seek(std::size_t position) { position_ = position; }
     bool atEnd() const { return position_ >= source_.size(); }
 
   private:

@@ -304,4 +304,11 @@ RtfWordInfo LookUpWord(std::string_view name) {
     return found != words.end() ? found->second : RtfWordInfo{};
 }
 
+std::vector<std::string_view> WordsWhere(bool (*matches)(const RtfWordInfo& info)) {
+    std::vector<std::string_view> names;
+    for (const auto& [name, info] : Words())
+        if (matches(info)) names.push_back(name);
+    return names;
+}
+
 }  // namespace orvan::richtext

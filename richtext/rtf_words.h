@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace orvan::richtext {
 
@@ -102,5 +103,8 @@ inline constexpr char16_t kUnshownPicture = 0xFF;
 
 /// \brief What `name` (the letters of a control word) means to the reader.
 RtfWordInfo LookUpWord(std::string_view name);
+
+/// \brief The names of the words for which `matches` holds, in no particular order.
+std::vector<std::string_view> WordsWhere(bool (*matches)(const RtfWordInfo& info));
 
 }  // namespace orvan::richtext

@@ -142,6 +142,17 @@ TEST_F(CliTest, DeleteNoteRemovesOnlyTheSupplementOfTheEntry) {
     EXPECT_EQ(Cli({"delete", "--note", "3"}).status, 1);
 }
 
+TEST_F(CliTest, FullTextListsTheEntriesWhoseTextHoldsTheWord) {
+    // "x" is the text of both lexicon entries, "p" of the user's own, "s" of the note.
+    EXPECT_EQ(Cli({"fulltext", "x"}).out, "1\tgas\n3\tthe engine\n");
+    EXPECT_EQ(Cli({"fulltext", "  p"}).out, "2\tgasket *\n");
+    EXPECT_EQ(Cli({"fulltext", "s"}).out, "3\tthe engine\n");
+    EXPECT_EQ(Cli({"fulltext", "X"}).out, "");
+    EXPECT_EQ(Cli({"fulltext"}).status, 2);
+    // Without the personal folder only the lexicon's texts are searched.
+    EXPECT_EQ(Cli({"--personal", personal.Path() + "/none", "fulltext", "s"}).out, "");
+}
+
 TEST_F(CliTest, AUsageErrorShowsEveryCommandAndHelpShowsThemOnTheOutput) {
     const std::string usage =
         "usage: orvan-cli [-C DIR] [--personal FOLDER] COMMAND [OPTIONS] [ARGS]\n"
@@ -152,7 +163,10 @@ TEST_F(CliTest, AUsageErrorShowsEveryCommandAndHelpShowsThemOnTheOutput) {
         "[TEXT]\n"
         "         (mode names in any letter case)\n"
         "  multi [--field N] [--start S] [--contain C] [--end E]\n"
+        "  fulltext TEXT\n"
+        "           (the descriptions' text, exactly: case and accents count)\n"
         "  show [--greek-mode] SLOT\n"
+        "  print [--greek-mode] SLOT --pdf FILE\n"
         "  insert --english TEXT [--greek TEXT] [--field N]\n"
         "         (--description TEXT | --description-file FILE)\n"
         "         prints \"slot N\": the new entry's slot in the tables read again\n"

@@ -11,9 +11,12 @@
 #include "lexicon/settings.h"
 #include "lexicon/tables.h"
 #include "lexicon/text_file.h"
+#include "lookup/full_text_search.h"
+#include "richtext/greek_code_page.h"
 #include "richtext/plain_text.h"
 #include "tools/cli/edit_commands.h"
 #include "tools/cli/loaded_lexicon.h"
+#include "tools/cli/print_command.h"
 #include "tools/cli/text_boundary.h"
 
 namespace orvan::cli {
@@ -132,6 +135,17 @@ void Multi(const CommandLine& line, std::ostream& out) {
         out);
 }
 
+// The full-text search of the window, confirmed: every entry whose description shows TEXT.
+void FullText(const CommandLine& line, std::ostream& out) {
+    const auto text = line.arguments.OnlyPositional();
+    if (!text) throw UsageError("fulltext needs a TEXT");
+    const std::u16string typed = Utf8ToUtf16(Utf8Argument("TEXT", *text));
+    const LoadedLexicon lexicon = Load(line);
+    const lookup::FullTextSources sources{lexicon.tables, lexicon.notes, lexicon.files,
+                                          lexicon.personal, lexicon.rtfHeader};
+    PrintItems(lookup::SearchDescriptions(sources, typed), out);
+}
+
 void Prepare(const CommandLine& line, std::ostream& out) {
     if (!line.arguments.positional.empty()) throw UsageError("prepare takes no arguments");
     const LexiconFiles files(line.programFolder);
@@ -171,7 +185,13 @@ const std::vector<Command>& Commands() {
          {},
          {"[--field N] [--start S] [--contain C] [--end E]"},
          Multi},
+        {"fulltext",
+         {},
+         {},
+         {"TEXT", "(the descriptions' text, exactly: case and accents count)"},
+         FullText},
         {"show", {}, {"--greek-mode"}, {"[--greek-mode] SLOT"}, Show},
+        {"print", {"--pdf"}, {"--greek-mode"}, {"[--greek-mode] SLOT --pdf FILE"}, Print},
         {"insert",
          {"--english", "--greek", "--field", "--description", "--description-file"},
          {},

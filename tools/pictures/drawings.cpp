@@ -165,6 +165,22 @@ QImage DescriptionSearchPicture() {
     return image;
 }
 
+// The full-text search's question: a lexicon page under a magnifier, for its dialog.
+QImage FullTextQuestionPicture() {
+    QImage image = Blank(48, 48);
+    QPainter painter(&image);
+    Smooth(painter);
+    DrawPage(painter, QRectF(3.5, 2.5, 30, 38));
+    DrawMagnifier(painter, QPointF(30, 28), 10);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(kNavy);
+    painter.drawText(QRectF(20, 18, 20, 20), Qt::AlignCenter, QStringLiteral("?"));
+    return image;
+}
+
 QImage ExitPicture() {
     QImage image = Blank(27, 32);
     QPainter painter(&image);
@@ -381,6 +397,7 @@ std::vector<NamedPicture> WindowPictures() {
         {"print", PrintPicture()},
         {"search", SearchPicture()},
         {"description-search", DescriptionSearchPicture()},
+        {"fulltext-question", FullTextQuestionPicture()},
         {"exit", ExitPicture()},
         {"custom-entries", CustomEntriesPicture()},
         {"insert", InsertPicture()},

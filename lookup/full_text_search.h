@@ -1,0 +1,96 @@
+// The full-text search: every entry whose description, as the entry pane would show it, holds
+// the searched text. The lexicon's descriptions, the user's supplements and the user's own
+// entries are searched, in table order.
+//
+// Each description is read as plain text by the rich-text engine's extractor, behind the
+// lexicon's prologue read once, so the search never builds a document; the text it compares is
+// exactly the text the pane would show for that document.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lexicon/description.h"
+#include "lexicon/lexicon_files.h"
+#include "lexicon/list_search.h"
+#include "lexicon/tables.h"
+#include "richtext/rtf_reader.h"
+#include "richtext/shown_characters.h"
+
+namespace orvan::lookup {
+
+/// A search lists at most this many entries.
+inline constexpr std::size_t kFullTextResultLimit = 32000;
+
+/// What a full-text search reads: the tables, the supplements' locations and the stores.
+struct FullTextSources {
+    const EntryTables& tables;
+    const NoteList& notes;
+    const LexiconFiles& files;
+    const PersonalFiles& personal;
+    const std::string& rtfHeader;
+};
+
+/// \brief The searched text: the typed text without its leading characters of code 32 or less.
+std::u16string FullTextTerm(std::u16string_view typed);
+
+/// \brief The body of the document the search reads for an entry: the description's start, the
+/// lexicon's text (for lexicon entries), the user's supplement followed by a blank or the user's
+/// own text, then "}}}". Unlike the entry pane, the supplement has no heading.
+std::string FullTextBody(const std::string& lexiconText, const std::string& personalText,
+                         bool supplement);
+
+/// \brief A search, run a few entries at a time so that the window can show its progress and
+/// stop it; what was found so far stays found.
+///
+///     FullTextSearch search(sources, FullTextTerm(typed));
+///     while (search.step(1000)) progress(search.searched(), search.total());
+///     list(search.results());
+class FullTextSearch {
+  public:
+    FullTextSearch(const FullTextSources& sources, std::u16string term);
+
+    /// \brief Searches up to `count` more entries; false once the search is over: the table's
+    /// end, the result limit, or a lexicon store that cannot be opened.
+    bool step(int count);
+    bool finished() const { return finished_; }
+    /// Entries searched so far, and in all.
+    int searched() const { return next_ - 1; }
+    int total() const { return total_; }
+    /// Whether the user's supplements and own entries are searched (their store could be opened).
+    bool personalSearched() const { return personalOpen_; }
+    /// List items in table order: English headwords, " *" after the user's own.
+    const std::vector<ListItem>& results() const { return results_; }
+
+  private:
+    // Each thread of a step reads the stores through its own open files.
+    struct Stores {
+        DescriptionReader lexicon;
+        DescriptionReader personal;
+    };
+
+    /// The entries of slots `first` to `last` whose text holds the term.
+    std::vector<ListItem> search(Stores& stores, int first, int last) const;
+    /// The body of `entry`; a text that cannot be read is left out of it.
+    std::string body(Stores& stores, const EntryRecord& entry) const;
+    bool matches(std::string_view body) const;
+
+    const FullTextSources& sources_;
+    std::u16string term_;
+    richtext::RtfPrologue prologue_;
+    richtext::ShownCharacterProbe probe_;  // rules out most bodies before they are read
+    std::vector<Stores> stores_;           // one for each thread
+    bool personalOpen_ = false;
+    std::vector<ListItem> results_;
+    int next_ = 1;
+    int total_ = 0;
+    bool finished_ = false;
+};
+
+/// \brief The whole search at once.
+std::vector<ListItem> SearchDescriptions(const FullTextSources& sources, std::u16string_view typed);
+
+}  // namespace orvan::lookup

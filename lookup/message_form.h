@@ -1,0 +1,33 @@
+// The full-text search's confirmation: the search reads every description, so the user is
+// asked first. "Όχι" is the default and the cancel button: Enter and Escape both answer no.
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+class QTextEdit;
+
+namespace orvan::lookup {
+
+class TMessageForm : public QDialog {
+    Q_OBJECT
+  public:
+    /// What the dialog closes with.
+    static constexpr int kYes = 1;
+    static constexpr int kNo = 2;
+
+    explicit TMessageForm(QWidget* parent = nullptr);
+
+    /// Escape and the window manager's close answer no.
+    void reject() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QTextEdit* Message_Text;
+    QPushButton* Yes_Button;
+    QPushButton* No_Button;
+};
+
+}  // namespace orvan::lookup

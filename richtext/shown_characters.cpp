@@ -1,0 +1,160 @@
+#include "richtext/shown_characters.h"
+
+#include <QChar>
+#include <algorithm>
+#include <string>
+
+#include "richtext/code_pages.h"
+#include "richtext/plain_text.h"
+#include "richtext/rtf_tokenizer.h"
+#include "richtext/rtf_words.h"
+
+namespace orvan::richtext {
+
+namespace {
+
+// English letters from the rarest to the commonest: probing rare letters rules out more texts.
+constexpr std::string_view kLetterRarity = "qjzxkvbpygfwmucldrhsnioate";
+
+int Rarity(char16_t c) {
+    const char16_t lower = c >= u'A' && c <= u'Z' ? char16_t(c - u'A' + u'a') : c;
+    if (lower < 128) {
+        const std::size_t found = kLetterRarity.find(static_cast<char>(lower));
+        // Capitals are rarer than small letters; digits rarer still.
+        if (found == std::string_view::npos) return -1;
+        return static_cast<int>(found) - (c != lower ? 26 : 0);
+    }
+    return -2;  // letters of other scripts are rare in a text that mixes them with English
+}
+
+// Words that may make a body's bytes read through another code page or font table.
+bool ChangesCodePages(const RtfWordInfo& info) {
+    return info.word == RtfWord::AnsiCodePage || info.word == RtfWord::FontCharset ||
+           info.word == RtfWord::FontCodePage || info.word == RtfWord::FontTable;
+}
+
+bool Contains(const std::vector<std::string_view>& names, std::string_view name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// Whether the prologue leaves a two-byte code page within reach of the body: as the document's
+// page, or as the page of a font the body may choose.
+bool ReachesMultiByteCodePage(std::string_view prologue) {
+    RtfTokenizer tokens(prologue);
+    for (RtfToken token = tokens.next(); token.kind != RtfToken::Kind::End; token = tokens.next()) {
+        if (token.kind != RtfToken::Kind::Word || !token.hasParameter) continue;
+        const RtfWord word = LookUpWord(token.word).word;
+        if ((word == RtfWord::AnsiCodePage || word == RtfWord::FontCodePage) &&
+            IsMultiByteCodePage(token.parameter))
+            return true;
+        if (word == RtfWord::FontCharset &&
+            IsMultiByteCodePage(CodePageForCharset(token.parameter, kWesternCodePage)))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+ShownCharacterProbe::ShownCharacterProbe(std::u16string_view text, const RtfPrologue& prologue) {
+    const QString prologueShows = ExtractPlainText(prologue, "}");
+    const bool multiByte = ReachesMultiByteCodePage(prologue.source());
+    std::u16string candidates;
+    for (char16_t c : text) {
+        if (QChar::isSurrogate(c) || !QChar::isLetterOrNumber(c)) continue;
+        if (c >= 128 && multiByte) continue;
+        if (prologueShows.contains(QChar(c)) || candidates.find(c) != std::u16string::npos)
+            continue;
+        candidates.push_back(c);
+    }
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](char16_t a, char16_t b) { return Rarity(a) < Rarity(b); });
+    count_ = std::min(candidates.size(), kMaxProbed);
+    for (std::size_t k = 0; k < count_; ++k) {
+        const char16_t c = candidates[k];
+        probed_[k] = c;
+        const std::uint8_t bit = static_cast<std::uint8_t>(1u << k);
+        all_ |= bit;
+        beyondAscii_ = beyondAscii_ || c >= 128;
+        const std::array<bool, 256> bytes = BytesThatMayDecodeTo(c);
+        for (std::size_t byte = 0; byte < bytes.size(); ++byte)
+            if (bytes[byte]) byteMask_[byte] |= bit;
+    }
+    unicodeWords_ =
+        WordsWhere([](const RtfWordInfo& info) { return info.word == RtfWord::Unicode; });
+    binaryWords_ = WordsWhere([](const RtfWordInfo& info) { return info.word == RtfWord::Binary; });
+    if (beyondAscii_) codePageWords_ = WordsWhere(ChangesCodePages);
+    for (std::string_view name :
+         WordsWhere([](const RtfWordInfo& info) { return info.word == RtfWord::Character; })) {
+        if (const std::uint8_t match = matchOf(LookUpWord(name).character))
+            characterWords_.emplace_back(name, match);
+    }
+}
+
+std::uint8_t ShownCharacterProbe::matchOf(char16_t c) const {
+    std::uint8_t match = 0;
+    for (std::size_t k = 0; k < count_; ++k)
+        if (probed_[k] == c) match |= static_cast<std::uint8_t>(1u << k);
+    return match;
+}
+
+bool ShownCharacterProbe::mayShowAll(std::string_view body) const {
+    if (!active()) return true;
+    std::uint8_t seen = 0;
+    const auto seeBytes = [&](std::string_view bytes) {
+        for (char byte : bytes)
+            seen |= byteMask_[static_cast<unsigned char>(byte)];
+    };
+    // Plain text is looked at here byte by byte; at each backslash the tokenizer reads the
+    // control, so that words, escapes and symbols are read exactly as the reader reads them.
+    // Braces and line ends show nothing of a letter or digit, so they need no tokens.
+    RtfTokenizer tokens(body);
+    const std::size_t size = body.size();
+    std::size_t i = 0;
+    while (seen != all_) {
+        while (i < size && body[i] != '\\')
+            seen |= byteMask_[static_cast<unsigned char>(body[i++])];
+        if (i >= size) return seen == all_;
+        // Escapes, the commonest controls of a description, are read here directly.
+        if (i + 3 < size && body[i + 1] == '\'') {
+            const int high = RtfHexDigit(body[i + 2]);
+            const int low = RtfHexDigit(body[i + 3]);
+            if (high >= 0 && low >= 0) {
+                seen |= byteMask_[static_cast<unsigned char>(high * 16 + low)];
+                i += 4;
+                continue;
+            }
+        }
+        tokens.seek(i);
+        const RtfToken token = tokens.next();
+        i = tokens.position();
+        switch (token.kind) {
+            case RtfToken::Kind::Incomplete:
+                return true;  // whatever the reader makes of a cut token
+            case RtfToken::Kind::HexByte:
+                seen |= byteMask_[token.byte];
+                break;
+            case RtfToken::Kind::Symbol:
+                if (token.symbol == '\\' || token.symbol == '{' || token.symbol == '}')
+                    seen |= byteMask_[static_cast<unsigned char>(token.symbol)];
+                break;
+            case RtfToken::Kind::Word:
+                if (token.hasParameter && Contains(unicodeWords_, token.word)) {
+                    seen |= matchOf(static_cast<char16_t>(token.parameter & 0xFFFF));
+                } else if (token.hasParameter && Contains(binaryWords_, token.word)) {
+                    seeBytes(tokens.skipBytes(token.parameter));
+                    i = tokens.position();
+                } else if (Contains(codePageWords_, token.word)) {
+                    return true;
+                }
+                for (const auto& [name, match] : characterWords_)
+                    if (token.word == name) seen |= match;
+                break;
+            default:
+                break;
+        }
+    }
+    return true;
+}
+
+}  // namespace orvan::richtext

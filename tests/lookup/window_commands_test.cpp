@@ -1,0 +1,146 @@
+// The window's small commands: the field last worked in, copy, paste, pin, help and exit.
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTest>
+#include <QToolButton>
+#include <QUrl>
+#include <filesystem>
+#include <fstream>
+
+#include "lookup/entries_list.h"
+#include "richtext/rich_text_view.h"
+#include "tests/lookup/window_fixture.h"
+#include "tests/support/modal_answer.h"
+
+namespace orvan::test {
+namespace {
+
+using lookup::FocusField;
+
+class CommandsTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        const int engine = lexicon.AddEntry("engine", "{\\b engine} is {\\i bold}");
+        lexicon.AddGreek(engine, Cp("μηχανή"));
+        lexicon.AddPersonalEntry(engine, 6, "engine mine", "{my text}");
+        Open(true);
+        QApplication::clipboard()->clear();
+    }
+
+    static QString Clipboard() { return QApplication::clipboard()->text(); }
+};
+
+TEST_F(CommandsTest, CopyTakesFromTheFieldLastWorkedInNotFromTheButton) {
+    // Before any field was entered nothing is copied.
+    QApplication::clipboard()->setText("before");
+    c().Copy_Button->click();
+    EXPECT_EQ(Clipboard(), "before");
+
+    Search("eng");
+    ClickRow(0);
+    richtext::RichTextView* description = c().Description_Text;
+    description->setFocus();
+    EXPECT_EQ(window->focusField(), FocusField::DescriptionText);
+    description->setSelection(2, 6);
+    // Clicking the button moves the focus to it, and the description stays the field in use.
+    c().Copy_Button->setFocus();
+    EXPECT_EQ(window->focusField(), FocusField::DescriptionText);
+    c().Copy_Button->click();
+    EXPECT_EQ(Clipboard(), "engine");
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    EXPECT_TRUE(data->hasHtml());
+    EXPECT_TRUE(data->hasFormat("text/rtf"));
+    EXPECT_TRUE(QString::fromLatin1(data->data("text/rtf")).contains("\\b"));
+
+    // An empty selection copies nothing.
+    description->setSelection(0, 0);
+    c().Copy_Button->click();
+    EXPECT_EQ(Clipboard(), "engine");
+}
+
+TEST_F(CommandsTest, CopyFromTheListTakesTheItemAsShown) {
+    Search("eng");
+    c().Entries_List->setFocus();
+    EXPECT_EQ(window->focusField(), FocusField::EntriesList);
+    c().Copy_Button->click();
+    EXPECT_TRUE(Clipboard().isEmpty());  // no item chosen
+    ClickRow(1);
+    c().Copy_Button->click();
+    EXPECT_EQ(Clipboard(), "engine mine *");
+}
+
+TEST_F(CommandsTest, CopyFromTheRenderingTakesItsSelection) {
+    Search("eng");
+    ClickRow(0);
+    c().Trans_Text->setFocus();
+    EXPECT_EQ(window->focusField(), FocusField::TransText);
+    c().Trans_Text->setSelection(0, 3);
+    c().Copy_Button->click();
+    EXPECT_EQ(Clipboard(), Q("μηχ"));
+}
+
+TEST_F(CommandsTest, EnteringTheSearchFieldSelectsItAllAndPasteReplacesIt) {
+    Type("engine");
+    c().Entries_List->setFocus();
+    c().Entry_Text->setFocus();
+    EXPECT_EQ(window->focusField(), FocusField::EntryText);
+    EXPECT_EQ(c().Entry_Text->selectedText(), "engine");
+
+    QApplication::clipboard()->setText("gear");
+    c().Entry_Text->setSelection(0, 2);
+    c().Paste_Button->click();
+    EXPECT_EQ(c().Entry_Text->text(), "gear");
+    EXPECT_EQ(c().Entry_Text->selectedText(), "gear");
+    EXPECT_TRUE(c().Entry_Text->hasFocus());
+    // Pasting does not search.
+    EXPECT_TRUE(ListTexts().empty());
+}
+
+TEST_F(CommandsTest, PinTwiceReturnsTheWindowToNormal) {
+    c().Pin_Button->click();
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(c().Pin_Button->isChecked());
+    c().Pin_Button->click();
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(c().Pin_Button->isChecked());
+}
+
+// Takes the URLs the desktop is asked to open, in place of a browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+  public:
+    QList<QUrl> opened;
+  public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+TEST_F(CommandsTest, HelpOpensTheHelpDocumentOrSaysItIsMissing) {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    EXPECT_EQ(MessageFrom([&] { c().Help_Button->click(); }), Q("Το αρχείο βοήθειας δε βρέθηκε"));
+    EXPECT_TRUE(catcher.opened.isEmpty());
+
+    std::filesystem::create_directories(program.Path() + "/content");
+    std::ofstream(program.Path() + "/content/OrvanHelp.htm") << "<html></html>";
+    c().Help_Button->click();
+    QDesktopServices::unsetUrlHandler("file");
+    ASSERT_EQ(catcher.opened.size(), 1);
+    EXPECT_EQ(catcher.opened.front().toLocalFile(),
+              QString::fromStdString(program.Path() + "/content/OrvanHelp.htm"));
+}
+
+TEST_F(CommandsTest, ExitClosesTheWindow) {
+    c().Exit_Button->click();
+    EXPECT_FALSE(window->isVisible());
+}
+
+}  // namespace
+}  // namespace orvan::test
+
+#include "window_commands_test.moc"

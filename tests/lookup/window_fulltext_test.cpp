@@ -1,0 +1,165 @@
+// The full-text search through the window: its confirmation, its list, its progress and the
+// marks on a found entry.
+#include <QApplication>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "lookup/entries_list.h"
+#include "lookup/message_form.h"
+#include "richtext/rich_text_view.h"
+#include "tests/lookup/window_fixture.h"
+#include "tests/support/modal_answer.h"
+
+namespace orvan::test {
+namespace {
+
+class FullTextTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        const int engine =
+            lexicon.AddEntry("engine", "{\\b engine} drives the " + RtfEscaped(Cp("μηχανή")) +
+                                           "\\par torque torque");
+        lexicon.AddGreek(engine, Cp("μηχανή"));
+        const int gear = lexicon.AddEntry("gear", "{a wheel with teeth} \\par Torque");
+        lexicon.AddGreek(gear, Cp("γρανάζι"));
+        lexicon.AddEntry("gas", "{no such word here}");
+        lexicon.AddPersonalEntry(gear, 6, "gearbox", "{my own torque box}");
+        lexicon.AddSupplement(engine, "{noted carburettor}");
+        Open(true);
+    }
+
+    /// Presses the full-text button with `typed` in the search field and answers the
+    /// confirmation by clicking `button`, or with `key` when no button is named.
+    void RunSearch(const QString& typed, const char* button = "Yes_Button", int key = 0) {
+        c().Entry_Text->setText(typed);
+        WhenModal([button, key](QWidget* modal) {
+            ASSERT_NE(qobject_cast<lookup::TMessageForm*>(modal), nullptr);
+            if (key != 0)
+                QTest::keyClick(modal, static_cast<Qt::Key>(key));
+            else
+                modal->findChild<QPushButton*>(button)->click();
+        });
+        c().DescrSearch_Button->click();
+    }
+};
+
+TEST_F(FullTextTest, ConfirmedSearchListsEntriesWhoseTextHoldsTheWordInTableOrder) {
+    RunSearch("  torque");
+    EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "gearbox *"}));
+    // Leading blanks are dropped from the search field; nothing is chosen or shown.
+    EXPECT_EQ(c().Entry_Text->text(), "torque");
+    EXPECT_EQ(c().Entries_List->selectedRow(), -1);
+    EXPECT_TRUE(c().Description_Text->plainText().isEmpty());
+    EXPECT_EQ(window->focusWidget(), c().Entry_Text);
+
+    // Case counts, and only shown text is searched, the supplement's included.
+    RunSearch("Torque");
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"gear"});
+    RunSearch("carburettor");
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"engine"});
+    RunSearch("par");
+    EXPECT_TRUE(ListTexts().empty());
+    RunSearch(Q("μηχανή"));
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"engine"});
+    RunSearch(Q("μηχανη"));
+    EXPECT_TRUE(ListTexts().empty());
+}
+
+TEST_F(FullTextTest, AnsweringNoInAnyWayChangesNothing) {
+    Search("ge");
+    const std::vector<QString> before = ListTexts();
+    ASSERT_FALSE(before.empty());
+    RunSearch("torque", "No_Button");
+    EXPECT_EQ(ListTexts(), before);
+    RunSearch("torque", nullptr, Qt::Key_Escape);
+    EXPECT_EQ(ListTexts(), before);
+    RunSearch("torque", nullptr, Qt::Key_Return);
+    EXPECT_EQ(ListTexts(), before);
+    EXPECT_EQ(c().Entry_Text->text(), "torque");
+}
+
+TEST_F(FullTextTest, AnEmptySearchFieldAsksNothing) {
+    bool asked = false;
+    WhenModal([&asked](QWidget* modal) {
+        asked = true;
+        modal->close();
+    });
+    c().Entry_Text->clear();
+    c().DescrSearch_Button->click();
+    QTest::qWait(50);
+    EXPECT_FALSE(asked);
+    // A field of blanks is searched, and blanks alone are found nowhere.
+    RunSearch("   ");
+    EXPECT_TRUE(ListTexts().empty());
+}
+
+TEST_F(FullTextTest, GreekModeStillListsEnglishHeadwordsAndTheForwardHistoryStays) {
+    Search(Q("γρ"));
+    ASSERT_TRUE(window->greekMode());
+    ClickRow(0);
+    Search(Q("μη"));
+    ClickRow(0);
+    c().Prev_Button->click();
+    ASSERT_EQ(window->history().forwardItems().size(), 1u);
+    RunSearch("torque");
+    EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "gearbox *"}));
+    EXPECT_EQ(window->history().forwardItems().size(), 1u);
+    // A found entry is shown in the language of the window, as any entry is.
+    ClickRow(0);
+    EXPECT_EQ(c().Entry_Label->text(), Q("μηχανή"));
+}
+
+TEST_F(FullTextTest, AFoundEntryMarksEveryOccurrenceUntilTheNextHeadwordSearch) {
+    RunSearch("torque");
+    ClickRow(0);
+    const QList<QTextEdit::ExtraSelection> marks = c().Description_Text->extraSelections();
+    ASSERT_EQ(marks.size(), 2);
+    for (const QTextEdit::ExtraSelection& mark : marks)
+        EXPECT_EQ(mark.cursor.selectedText(), "torque");
+    // The marks are not the selection, which the figure links read.
+    EXPECT_FALSE(c().Description_Text->textCursor().hasSelection());
+
+    Search("ge");
+    ClickRow(0);
+    EXPECT_TRUE(c().Description_Text->extraSelections().isEmpty());
+}
+
+// Stops a full-text search as soon as its progress dialog shows.
+class StopWhenShown : public QObject {
+  public:
+    bool shown = false;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* progress = qobject_cast<QProgressDialog*>(watched);
+        if (progress != nullptr && event->type() == QEvent::Show) {
+            shown = true;
+            progress->cancel();
+        }
+        return false;
+    }
+};
+
+TEST_F(FullTextTest, ALongSearchShowsItsProgressAndStoppingKeepsWhatWasFound) {
+    // Many entries, each found, so that the search runs several steps.
+    for (int i = 0; i < 3000; ++i)
+        lexicon.AddEntry("term" + std::to_string(100000 + i), "{every torque}");
+    window.reset();
+    Open(true);
+    window->setFullTextProgressDelay(0);
+    StopWhenShown stopper;
+    qApp->installEventFilter(&stopper);
+    RunSearch("torque");
+    qApp->removeEventFilter(&stopper);
+    EXPECT_TRUE(stopper.shown);
+    const std::vector<QString> found = ListTexts();
+    ASSERT_FALSE(found.empty());
+    EXPECT_LT(found.size(), 3002u);
+    EXPECT_EQ(found.front(), "engine");
+}
+
+}  // namespace
+}  // namespace orvan::test

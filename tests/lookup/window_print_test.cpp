@@ -1,0 +1,143 @@
+// The print button: the platform's print dialog, sent to its PDF file printer, and the document
+// the hidden form's view then holds and prints.
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+#include "lexicon/entry_display.h"
+#include "lookup/dummy_form.h"
+#include "lookup/entries_list.h"
+#include "richtext/print_job.h"
+#include "richtext/rich_text_view.h"
+#include "tests/lookup/window_fixture.h"
+
+namespace orvan::test {
+namespace {
+
+// What a poppler tool says of `pdf`: its text (pdftotext) or its information (pdfinfo).
+QString PdfText(const QString& pdf, const QString& tool = "pdftotext") {
+    QProcess process;
+    QStringList arguments{"-enc", "UTF-8", pdf};
+    if (tool == "pdftotext") arguments << "-";
+    process.start(tool, arguments);
+    if (!process.waitForFinished(20000)) return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class PrintTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        const int engine = lexicon.AddEntry("engine", "{\\b engine} motor", 1, "MECH");
+        lexicon.AddGreek(engine, Cp("μηχανή"));
+        const int lever = lexicon.AddEntry("lever", "{a bar}", 1, "");
+        lexicon.AddGreek(lever, Cp("μοχλός"));
+        lexicon.AddField("MECH", Cp("Μηχανολογία"));
+        Open();
+    }
+
+    // Presses the print button. The print dialog, when one opens, prints to the PDF file `pdf`,
+    // or is cancelled when `pdf` is empty. Returns whether a dialog opened.
+    bool Print(const QString& pdf) {
+        bool opened = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || !dialog->isVisible()) return;
+            poll.stop();
+            opened = true;
+            if (pdf.isEmpty()) return dialog->reject();
+            auto* printers = dialog->findChild<QComboBox*>("printers");
+            auto* file = dialog->findChild<QLineEdit*>("filename");
+            if (printers == nullptr || file == nullptr) return dialog->reject();
+            printers->setCurrentIndex(printers->count() - 1);  // "Print to File (PDF)"
+            file->setText(pdf);
+            dialog->accept();
+        });
+        poll.start(10);
+        c().Print_Button->click();  // returns when the dialog and the printing are done
+        return opened;
+    }
+
+    QString Printed() const { return window->dummyForm().PrintText->plainText(); }
+    QString PdfPath(const char* name) const { return QString::fromStdString(home.Path()) + name; }
+};
+
+TEST_F(PrintTest, WithNoEntryChosenNoDialogOpens) {
+    Search("e");
+    ASSERT_EQ(c().Entries_List->selectedRow(), -1);
+    int dialogs = 0;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ++dialogs;
+            modal->close();
+        }
+    });
+    watch.start(10);
+    c().Print_Button->click();
+    QTest::qWait(200);
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_EQ(Printed(), "");
+}
+
+TEST_F(PrintTest, CancellingTheDialogPrintsNothingAndLeavesTheWindow) {
+    Search("engine");
+    ClickRow(0);
+    const QString shown = c().Description_Text->plainText();
+    EXPECT_TRUE(Print({}));
+    EXPECT_EQ(Printed(), "");
+    EXPECT_EQ(c().Description_Text->plainText(), shown);
+    EXPECT_EQ(c().Entries_List->selectedRow(), 0);
+}
+
+TEST_F(PrintTest, TheEntryPrintsToThePdfFilePrinterWithTitleLabelsAndDescription) {
+    Search("engine");
+    ClickRow(0);
+    const QString pdf = PdfPath("/engine.pdf");
+    ASSERT_TRUE(Print(pdf));
+    EXPECT_EQ(Printed(), Q(" Orvan \n\n\nΛήμμα: \tengine \n\nΑπόδοση: \tμηχανή \n\n"
+                           "Επιστήμη: \tΜηχανολογία \n\nΠεριγραφή: \t   engine motor"));
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "no pdftotext";
+    const QString text = PdfText(pdf).simplified();
+    EXPECT_TRUE(
+        text.contains(Q("Λήμμα: engine Απόδοση: μηχανή Επιστήμη: Μηχανολογία "
+                        "Περιγραφή: engine motor")))
+        << text.toStdString();
+    EXPECT_TRUE(PdfText(pdf, "pdfinfo").contains(Q("Title:           Lexicon: engine")));
+}
+
+TEST_F(PrintTest, InGreekModeTheGreekHeadwordComesFirstAndAnEmptyFieldStaysLabelled) {
+    Search(Q("ΜΟΧ"));
+    ASSERT_TRUE(window->greekMode());
+    ClickRow(0);
+    const QString pdf = PdfPath("/lever.pdf");
+    ASSERT_TRUE(Print(pdf));
+    EXPECT_EQ(Printed(), Q(" Orvan \n\n\nΛήμμα: \tμοχλός \n\nΑπόδοση: \tlever \n\n"
+                           "Επιστήμη: \t \n\nΠεριγραφή: \t   a bar"));
+    if (QStandardPaths::findExecutable("pdfinfo").isEmpty()) GTEST_SKIP() << "no pdfinfo";
+    // The job always carries the English headword.
+    EXPECT_TRUE(PdfText(pdf, "pdfinfo").contains(Q("Title:           Lexicon: lever")));
+}
+
+// orvan-cli's print command reads the description as the pane does, without a window: the RTF it
+// prints from is the pane's.
+TEST_F(PrintTest, TheDescriptionReadWithoutTheWindowSavesAsThePaneSaves) {
+    Search("engine");
+    ClickRow(0);
+    const LexiconFiles files(program.Path());
+    const std::optional<FieldTable> fields = LoadFieldTable(files);
+    const EntryDisplay display = DescribeEntry(window->state().slotOfRow(0), window->tables(),
+                                               *fields, {}, false, files, {});
+    ASSERT_TRUE(display.body);
+    EXPECT_EQ(richtext::SavedPaneRtf(DescriptionDocument(LoadRtfHeader(files), *display.body),
+                                     c().Description_Text->font()),
+              c().Description_Text->saveRtf());
+}
+
+}  // namespace
+}  // namespace orvan::test
