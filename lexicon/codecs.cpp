@@ -1,6 +1,8 @@
 #include "lexicon/codecs.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace orvan {
 
@@ -49,18 +51,57 @@ std::string EncodeIndexLine(int lineNumber, std::string_view line) {
     return MirrorSwap(lineNumber, line, -1);
 }
 
-std::string DecodeLexText(long long startPosition, std::string_view stored) {
-    stored = UpToZero(stored);
-    std::string out(stored.size(), '\0');
-    // The key is the position's last decimal digit, counted along rather than divided out.
-    int digit = static_cast<int>(startPosition % 10);
-    if (digit < 0) digit += 10;
-    for (size_t i = 0; i < stored.size(); ++i) {
-        int d = static_cast<unsigned char>(stored[i]) - digit - 28;
-        if (d < 10) d += 208;
-        out[i] = static_cast<char>(static_cast<unsigned char>(d));
-        if (++digit == 10) digit = 0;
+namespace {
+
+// One byte of data/lex.tbo unscrambled with its key (the position's last digit plus 28): bytes
+// below key + 10 wrap, standing for the plain bytes 218 to 255 less 208.
+unsigned char DecodeLexByte(unsigned char byte, unsigned char key) {
+    return static_cast<unsigned char>(byte - key + (byte < key + 10 ? 208 : 0));
+}
+
+// Sixteen bytes at a time, for the long texts of the description store.
+using Lanes = unsigned char __attribute__((vector_size(16)));
+
+// Keys repeat every ten bytes: from its start at digit d, a run of 80 keys (five runs of sixteen)
+// begins at kKeys[d], and serves a text 80 bytes at a time with no division.
+constexpr size_t kKeyRun = 80;
+struct KeyPattern {
+    unsigned char keys[kKeyRun + 10] = {};
+    constexpr KeyPattern() {
+        for (size_t j = 0; j < kKeyRun + 10; ++j)
+            keys[j] = static_cast<unsigned char>(j % 10 + 28);
     }
+};
+constexpr KeyPattern kKeys;
+
+}  // namespace
+
+void AppendDecodedLexText(long long startPosition, std::string_view stored, std::string& out) {
+    stored = UpToZero(stored);
+    const size_t start = out.size();
+    out.resize(start + stored.size());
+    unsigned char* target = reinterpret_cast<unsigned char*>(out.data() + start);
+    const unsigned char* source = reinterpret_cast<const unsigned char*>(stored.data());
+    const unsigned char* keys = kKeys.keys + startPosition % 10;
+    const size_t size = stored.size();
+    size_t done = 0;
+    for (; done + kKeyRun <= size; done += kKeyRun) {
+        for (size_t j = 0; j < kKeyRun; j += sizeof(Lanes)) {
+            Lanes bytes, keyLanes;
+            std::memcpy(&bytes, source + done + j, sizeof(Lanes));
+            std::memcpy(&keyLanes, keys + j, sizeof(Lanes));
+            const Lanes wraps = reinterpret_cast<Lanes>(bytes < keyLanes + 10);
+            const Lanes plain = bytes - keyLanes + (wraps & 208);
+            std::memcpy(target + done + j, &plain, sizeof(Lanes));
+        }
+    }
+    for (size_t j = 0; done + j < size; ++j)
+        target[done + j] = DecodeLexByte(source[done + j], keys[j]);
+}
+
+std::string DecodeLexText(long long startPosition, std::string_view stored) {
+    std::string out;
+    AppendDecodedLexText(startPosition, stored, out);
     return out;
 }
 

@@ -23,6 +23,8 @@ std::string EncodeIndexLine(int lineNumber, std::string_view line);
 /// `startPosition` (a piece at 0-based offset p starts at position p + 1). Restores plain bytes
 /// 10 to 217.
 std::string DecodeLexText(long long startPosition, std::string_view stored);
+/// \brief DecodeLexText, appending to `out` (for readers of many texts, which reuse one buffer).
+void AppendDecodedLexText(long long startPosition, std::string_view stored, std::string& out);
 
 /// \brief Scrambles plain description bytes for file position `startPosition` onwards.
 ///

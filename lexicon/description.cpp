@@ -63,12 +63,21 @@ std::optional<std::string_view> DescriptionReader::bytes(long long offset, long 
 }
 
 std::optional<std::string> DescriptionReader::read(long long position, long long length) {
-    if (length <= 0) return std::string();
+    std::string text;
+    if (!readInto(position, length, text)) return std::nullopt;
+    return text;
+}
+
+bool DescriptionReader::readInto(long long position, long long length, std::string& out) {
+    if (length <= 0) return true;
     const long long offset = store_ == DescriptionStore::Lexicon ? position : position - 1;
     const auto stored = bytes(offset, std::min(length, kDescriptionReadLimit));
-    if (!stored) return std::nullopt;
-    return store_ == DescriptionStore::Lexicon ? DecodeLexText(offset + 1, *stored)
-                                               : DecodePersonalText(*stored);
+    if (!stored) return false;
+    if (store_ == DescriptionStore::Lexicon)
+        AppendDecodedLexText(offset + 1, *stored, out);
+    else
+        out += DecodePersonalText(*stored);
+    return true;
 }
 
 std::optional<std::string> DescriptionReader::readSupplement(const std::string& noteItem) {

@@ -55,6 +55,9 @@ class DescriptionReader {
     /// \brief The text at `position`, as TryReadDescription reads it from the file as it was
     /// when it was opened.
     std::optional<std::string> read(long long position, long long length);
+    /// \brief The same text appended to `out`; false, and `out` as it was, when it cannot be
+    /// read.
+    bool readInto(long long position, long long length, std::string& out);
     /// \brief The supplement a NoteList item locates, as TryReadSupplement reads it.
     std::optional<std::string> readSupplement(const std::string& noteItem);
 

@@ -1,6 +1,8 @@
 #include "lookup/full_text_search.h"
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
 #include <thread>
 
 #include "lexicon/entry_display.h"
@@ -16,21 +18,12 @@ std::u16string FullTextTerm(std::u16string_view typed) {
     return std::u16string(typed.substr(start));
 }
 
-std::string FullTextBody(const std::string& lexiconText, const std::string& personalText,
-                         bool supplement) {
-    std::string body = kDescriptionBodyStart;
-    body.reserve(body.size() + lexiconText.size() + personalText.size() + 6);
-    body += lexiconText;
-    body += personalText;
-    if (supplement) body += ' ';
-    body += "}}}";
-    return body;
-}
-
 namespace {
 
 // Entries are searched by as many threads as there are processors, up to this many.
 constexpr unsigned kMaxThreads = 4;
+// Slots are handed to the threads this many at a time.
+constexpr int kSlotsPerRun = 256;
 
 }  // namespace
 
@@ -42,46 +35,49 @@ FullTextSearch::FullTextSearch(const FullTextSources& sources, std::u16string te
       total_(sources.tables.entries.Count()) {
     const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxThreads);
     for (unsigned i = 0; i < threads; ++i) {
-        stores_.push_back({DescriptionReader(DescriptionStore::Lexicon, sources.files.descriptions),
-                           DescriptionReader(DescriptionStore::Personal, sources.personal.texts)});
+        readings_.push_back(
+            {DescriptionReader(DescriptionStore::Lexicon, sources.files.descriptions),
+             DescriptionReader(DescriptionStore::Personal, sources.personal.texts),
+             {},
+             {}});
     }
-    personalOpen_ = stores_.front().personal.open();
+    personalOpen_ = readings_.front().personal.open();
     // Nothing is found in an empty text, as a lexicon that cannot be read finds nothing.
-    finished_ = term_.empty() || !stores_.front().lexicon.open();
+    finished_ = term_.empty() || !readings_.front().lexicon.open();
 }
 
-std::string FullTextSearch::body(Stores& stores, const EntryRecord& entry) const {
-    std::string lexiconText;
+void FullTextSearch::readBody(Reading& reading, const EntryRecord& entry) const {
+    std::string& body = reading.body;
+    body.assign(kDescriptionBodyStart);
     if (entry.Kind != EntryKind::Personal)
-        lexiconText = stores.lexicon.read(entry.DescPos, entry.DescLen).value_or(std::string());
-    std::string personalText;
-    const bool supplement = entry.Kind == EntryKind::Annotated && personalOpen_;
-    if (supplement) {
+        reading.lexicon.readInto(entry.DescPos, entry.DescLen, body);
+    if (personalOpen_ && entry.Kind == EntryKind::Annotated) {
         const NoteList& notes = sources_.notes;
         if (entry.NoteIndex >= 0 && static_cast<std::size_t>(entry.NoteIndex) < notes.size()) {
-            personalText =
-                stores.personal.readSupplement(notes[static_cast<std::size_t>(entry.NoteIndex)])
+            body +=
+                reading.personal.readSupplement(notes[static_cast<std::size_t>(entry.NoteIndex)])
                     .value_or(std::string());
         }
-    } else if (entry.Kind == EntryKind::Personal && personalOpen_) {
-        personalText = stores.personal.read(entry.DescPos, entry.DescLen).value_or(std::string());
+        body += ' ';
+    } else if (personalOpen_ && entry.Kind == EntryKind::Personal) {
+        reading.personal.readInto(entry.DescPos, entry.DescLen, body);
     }
-    return FullTextBody(lexiconText, personalText, supplement);
+    body += "}}}\r\n";
 }
 
-bool FullTextSearch::matches(std::string_view body) const {
-    if (!probe_.mayShowAll(body)) return false;
-    const QString text = richtext::ExtractPlainText(prologue_, std::string(body) + "\r\n");
-    return richtext::Utf16Of(text).find(term_) != std::u16string_view::npos;
+bool FullTextSearch::matches(Reading& reading) const {
+    if (!probe_.mayShowAll(reading.body)) return false;
+    richtext::ExtractPlainText(prologue_, reading.body, reading.shown);
+    return reading.shown.find(term_) != std::u16string::npos;
 }
 
-std::vector<ListItem> FullTextSearch::search(Stores& stores, int first, int last) const {
+std::vector<ListItem> FullTextSearch::search(Reading& reading, int first, int last) const {
     std::vector<ListItem> found;
     const EntryTable& entries = sources_.tables.entries;
     for (int slot = first; slot <= last; ++slot) {
         const EntryRecord& entry = entries[slot];
-        if (matches(body(stores, entry)))
-            found.push_back({ListItemText(entry.Headword, entry), slot});
+        readBody(reading, entry);
+        if (matches(reading)) found.push_back({ListItemText(entry.Headword, entry), slot});
     }
     return found;
 }
@@ -90,23 +86,23 @@ bool FullTextSearch::step(int count) {
     if (finished_ || count <= 0) return !finished_;
     const int first = next_;
     const int last = std::min(total_, next_ + count - 1);
-    // The slots are shared out in runs, one to each thread, and their finds joined in order.
-    const int parts = std::min(static_cast<int>(stores_.size()), last - first + 1);
-    std::vector<std::vector<ListItem>> found(static_cast<std::size_t>(parts));
+    // The slots are cut into runs that the threads take in turn as each finishes one, so that
+    // none waits long for another; the runs' finds are joined in table order.
+    const int runs = (last - first + kSlotsPerRun) / kSlotsPerRun;
+    std::vector<std::vector<ListItem>> found(static_cast<std::size_t>(runs));
+    std::atomic<int> nextRun{0};
+    const auto work = [&](Reading& reading) {
+        for (int run = nextRun++; run < runs; run = nextRun++) {
+            const int from = first + run * kSlotsPerRun;
+            found[static_cast<std::size_t>(run)] =
+                search(reading, from, std::min(last, from + kSlotsPerRun - 1));
+        }
+    };
     std::vector<std::thread> threads;
-    const int share = (last - first + parts) / parts;
-    for (int part = 0; part < parts; ++part) {
-        const int from = first + part * share;
-        const int to = std::min(last, from + share - 1);
-        const auto run = [this, part, from, to, &found] {
-            found[static_cast<std::size_t>(part)] =
-                search(stores_[static_cast<std::size_t>(part)], from, to);
-        };
-        if (part + 1 < parts)
-            threads.emplace_back(run);
-        else
-            run();
-    }
+    const std::size_t helpers = std::min(readings_.size(), static_cast<std::size_t>(runs)) - 1;
+    for (std::size_t t = 1; t <= helpers; ++t)
+        threads.emplace_back(work, std::ref(readings_[t]));
+    work(readings_.front());
     for (std::thread& thread : threads)
         thread.join();
     for (std::vector<ListItem>& items : found) {
@@ -123,7 +119,7 @@ bool FullTextSearch::step(int count) {
 std::vector<ListItem> SearchDescriptions(const FullTextSources& sources,
                                          std::u16string_view typed) {
     FullTextSearch search(sources, FullTextTerm(typed));
-    while (search.step(4096)) {
+    while (search.step(search.total())) {
     }
     return search.results();
 }

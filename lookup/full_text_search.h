@@ -37,12 +37,6 @@ struct FullTextSources {
 /// \brief The searched text: the typed text without its leading characters of code 32 or less.
 std::u16string FullTextTerm(std::u16string_view typed);
 
-/// \brief The body of the document the search reads for an entry: the description's start, the
-/// lexicon's text (for lexicon entries), the user's supplement followed by a blank or the user's
-/// own text, then "}}}". Unlike the entry pane, the supplement has no heading.
-std::string FullTextBody(const std::string& lexiconText, const std::string& personalText,
-                         bool supplement);
-
 /// \brief A search, run a few entries at a time so that the window can show its progress and
 /// stop it; what was found so far stays found.
 ///
@@ -66,23 +60,28 @@ class FullTextSearch {
     const std::vector<ListItem>& results() const { return results_; }
 
   private:
-    // Each thread of a step reads the stores through its own open files.
-    struct Stores {
+    // Each thread of a step reads the stores through its own open files, into its own buffers.
+    struct alignas(64) Reading {
         DescriptionReader lexicon;
         DescriptionReader personal;
+        std::string body;
+        std::u16string shown;
     };
 
     /// The entries of slots `first` to `last` whose text holds the term.
-    std::vector<ListItem> search(Stores& stores, int first, int last) const;
-    /// The body of `entry`; a text that cannot be read is left out of it.
-    std::string body(Stores& stores, const EntryRecord& entry) const;
-    bool matches(std::string_view body) const;
+    std::vector<ListItem> search(Reading& reading, int first, int last) const;
+    /// \brief The document's second line for `entry` into `reading.body`: the description's
+    /// start, the lexicon's text, the user's note followed by a blank or the user's own text,
+    /// "}}}" and the line end. Unlike the entry pane's, a note has no heading here. A text that
+    /// cannot be read is left out.
+    void readBody(Reading& reading, const EntryRecord& entry) const;
+    bool matches(Reading& reading) const;
 
     const FullTextSources& sources_;
     std::u16string term_;
     richtext::RtfPrologue prologue_;
     richtext::ShownCharacterProbe probe_;  // rules out most bodies before they are read
-    std::vector<Stores> stores_;           // one for each thread
+    std::vector<Reading> readings_;        // one for each thread
     bool personalOpen_ = false;
     std::vector<ListItem> results_;
     int next_ = 1;

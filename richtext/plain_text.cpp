@@ -10,6 +10,8 @@ namespace {
 // a table as a line end, its cells row by row each followed by a line end, then the next block.
 class PlainTextOutput final : public RtfOutput {
   public:
+    explicit PlainTextOutput(std::u16string& text) : text_(text) { text_.clear(); }
+
     void addText(std::u16string_view text, const RtfCharFormat&) override { append(text); }
     void addImage(const RtfImage&, const RtfCharFormat&) override { text_.push_back(u'\uFFFC'); }
     void endParagraph(const RtfParagraphFormat&) override { text_.push_back(u'\n'); }
@@ -48,7 +50,7 @@ class PlainTextOutput final : public RtfOutput {
         }
     }
 
-    std::u16string text_;
+    std::u16string& text_;
 };
 
 }  // namespace
@@ -73,16 +75,26 @@ QString PlainTextAsShown(std::string_view text) {
 
 QString ExtractPlainText(std::string_view text) {
     if (!IsRtf(text)) return PlainTextAsShown(text);
-    PlainTextOutput output;
+    std::u16string shown;
+    PlainTextOutput output(shown);
     ReadRtf(text, output);
     return output.text();
 }
 
 QString ExtractPlainText(const RtfPrologue& prologue, std::string_view body) {
-    if (!IsRtf(prologue.source())) return ExtractPlainText(prologue.source() + std::string(body));
-    PlainTextOutput output;
+    std::u16string shown;
+    ExtractPlainText(prologue, body, shown);
+    return ToQString(shown);
+}
+
+void ExtractPlainText(const RtfPrologue& prologue, std::string_view body, std::u16string& out) {
+    if (!IsRtf(prologue.source())) {
+        const QString shown = ExtractPlainText(prologue.source() + std::string(body));
+        out.assign(Utf16Of(shown));
+        return;
+    }
+    PlainTextOutput output(out);
     prologue.read(body, output);
-    return output.text();
 }
 
 }  // namespace orvan::richtext

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 #include <string_view>
 
 #include "richtext/rtf_reader.h"
@@ -16,6 +17,10 @@ QString ExtractPlainText(std::string_view text);
 
 /// \brief The plain text of the document made of `prologue` followed by `body`.
 QString ExtractPlainText(const RtfPrologue& prologue, std::string_view body);
+
+/// \brief The same text into `out`, replacing what it held (a reader of many documents reuses
+/// one buffer).
+void ExtractPlainText(const RtfPrologue& prologue, std::string_view body, std::u16string& out);
 
 /// \brief Plain text shown as such, with the view's line ends (CR LF, CR and LF each end a line).
 QString PlainTextAsShown(std::string_view text);

@@ -7,9 +7,6 @@ namespace orvan::richtext {
 
 namespace {
 
-bool IsLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -74,28 +71,20 @@ RtfToken RtfTokenizer::readControl() {
         return token;
     }
     const char c = source_[position_ + 1];
-    if (IsLetter(c)) {
-        std::size_t end = position_ + 1;
-        while (end < size && IsLetter(source_[end]))
-            ++end;
-        const std::size_t letters = end - (position_ + 1);
+    if (IsRtfLetter(c)) {
+        const RtfWordExtent extent = MeasureRtfWord(source_, position_);
+        const std::size_t letters = extent.lettersEnd - (position_ + 1);
         token.kind = RtfToken::Kind::Word;
         token.word =
             source_.substr(position_ + 1, letters < kMaxWordLength ? letters : kMaxWordLength);
-        bool negative = false;
-        if (end < size && source_[end] == '-' && end + 1 < size && IsDigit(source_[end + 1])) {
-            negative = true;
-            ++end;
-        }
-        if (end < size && IsDigit(source_[end])) {
+        if (extent.digitsEnd > extent.digitsStart) {
             // Parameters are 32-bit; longer digit strings saturate instead of overflowing.
             std::int64_t value = 0;
-            while (end < size && IsDigit(source_[end])) {
+            for (std::size_t i = extent.digitsStart; i < extent.digitsEnd; ++i) {
                 if (value <= std::numeric_limits<std::int32_t>::max())
-                    value = value * 10 + (source_[end] - '0');
-                ++end;
+                    value = value * 10 + (source_[i] - '0');
             }
-            if (negative) value = -value;
+            if (extent.negative) value = -value;
             if (value > std::numeric_limits<std::int32_t>::max())
                 value = std::numeric_limits<std::int32_t>::max();
             if (value < std::numeric_limits<std::int32_t>::min())
@@ -103,8 +92,7 @@ RtfToken RtfTokenizer::readControl() {
             token.hasParameter = true;
             token.parameter = static_cast<std::int32_t>(value);
         }
-        if (end < size && source_[end] == ' ') ++end;  // the delimiting blank belongs to the word
-        position_ = end;
+        position_ = extent.end;
         return token;
     }
     if (c == '\'') {
@@ -131,6 +119,26 @@ RtfToken RtfTokenizer::readControl() {
     token.kind = RtfToken::Kind::Symbol;
     token.symbol = c;
     return token;
+}
+
+RtfWordExtent MeasureRtfWord(std::string_view source, std::size_t position) {
+    const std::size_t size = source.size();
+    RtfWordExtent extent;
+    std::size_t end = position + 1;
+    while (end < size && IsRtfLetter(source[end]))
+        ++end;
+    extent.lettersEnd = end;
+    if (end < size && source[end] == '-' && end + 1 < size && IsDigit(source[end + 1])) {
+        extent.negative = true;
+        ++end;
+    }
+    extent.digitsStart = end;
+    while (end < size && IsDigit(source[end]))
+        ++end;
+    extent.digitsEnd = end;
+    if (end < size && source[end] == ' ') ++end;  // the delimiting blank belongs to the word
+    extent.end = end;
+    return extent;
 }
 
 std::string_view RtfTokenizer::skipBytes(std::int64_t count) {

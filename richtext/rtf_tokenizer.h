@@ -30,13 +30,43 @@ struct RtfToken {
     std::size_t start = 0;  // where the token begins in the source
 };
 
+/// \brief Whether `c` is a letter of a control word's name.
+inline bool IsRtfLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+/// The values of the hexadecimal digits of an escape (\'hh), by character; 16 for any other.
+struct RtfHexDigits {
+    unsigned char value[256] = {};
+    constexpr RtfHexDigits() {
+        for (int c = 0; c < 256; ++c) {
+            value[c] = c >= '0' && c <= '9'   ? static_cast<unsigned char>(c - '0')
+                       : c >= 'a' && c <= 'f' ? static_cast<unsigned char>(c - 'a' + 10)
+                       : c >= 'A' && c <= 'F' ? static_cast<unsigned char>(c - 'A' + 10)
+                                              : 16;
+        }
+    }
+};
+inline constexpr RtfHexDigits kRtfHexDigits;
+
 /// \brief The value of a hexadecimal digit of an escape (\'hh), -1 for any other character.
 inline int RtfHexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
+    const unsigned char value = kRtfHexDigits.value[static_cast<unsigned char>(c)];
+    return value < 16 ? value : -1;
 }
+
+/// Where the parts of a control word lie in the source: its letters, its parameter's digits
+/// (none when they are equal), and its end (past the blank that ends it, when one does).
+struct RtfWordExtent {
+    std::size_t lettersEnd = 0;
+    std::size_t digitsStart = 0;
+    std::size_t digitsEnd = 0;
+    std::size_t end = 0;
+    bool negative = false;
+};
+
+/// \brief The extent of the control word whose backslash is at `position` (a letter follows it).
+RtfWordExtent MeasureRtfWord(std::string_view source, std::size_t position);
 
 /// Control words are at most this long; the letters beyond it are passed over.
 inline constexpr std::size_t kMaxWordLength = 32;

@@ -33,6 +33,11 @@ bool ChangesCodePages(const RtfWordInfo& info) {
            info.word == RtfWord::FontCodePage || info.word == RtfWord::FontTable;
 }
 
+// A word's length as a bit, longer words sharing the last one.
+std::uint32_t ShapeBit(std::size_t length) {
+    return 1u << std::min<std::size_t>(length, 31);
+}
+
 bool Contains(const std::vector<std::string_view>& names, std::string_view name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
@@ -89,6 +94,14 @@ ShownCharacterProbe::ShownCharacterProbe(std::u16string_view text, const RtfProl
         if (const std::uint8_t match = matchOf(LookUpWord(name).character))
             characterWords_.emplace_back(name, match);
     }
+    const auto noteShape = [this](std::string_view name) {
+        wordShapes_[static_cast<unsigned char>(name.front())] |= ShapeBit(name.size());
+    };
+    for (const auto* names : {&unicodeWords_, &binaryWords_, &codePageWords_})
+        for (std::string_view name : *names)
+            noteShape(name);
+    for (const auto& [name, match] : characterWords_)
+        noteShape(name);
 }
 
 std::uint8_t ShownCharacterProbe::matchOf(char16_t c) const {
@@ -105,9 +118,9 @@ bool ShownCharacterProbe::mayShowAll(std::string_view body) const {
         for (char byte : bytes)
             seen |= byteMask_[static_cast<unsigned char>(byte)];
     };
-    // Plain text is looked at here byte by byte; at each backslash the tokenizer reads the
-    // control, so that words, escapes and symbols are read exactly as the reader reads them.
-    // Braces and line ends show nothing of a letter or digit, so they need no tokens.
+    // Plain text is looked at here byte by byte; at each backslash the control is read by the
+    // tokenizer's own rules, so that words and escapes are read exactly as the reader reads
+    // them. Braces, line ends and control symbols show no letter or digit.
     RtfTokenizer tokens(body);
     const std::size_t size = body.size();
     std::size_t i = 0;
@@ -117,11 +130,20 @@ bool ShownCharacterProbe::mayShowAll(std::string_view body) const {
         if (i >= size) return seen == all_;
         // Escapes, the commonest controls of a description, are read here directly.
         if (i + 3 < size && body[i + 1] == '\'') {
-            const int high = RtfHexDigit(body[i + 2]);
-            const int low = RtfHexDigit(body[i + 3]);
-            if (high >= 0 && low >= 0) {
-                seen |= byteMask_[static_cast<unsigned char>(high * 16 + low)];
+            const unsigned high = kRtfHexDigits.value[static_cast<unsigned char>(body[i + 2])];
+            const unsigned low = kRtfHexDigits.value[static_cast<unsigned char>(body[i + 3])];
+            if ((high | low) < 16) {
+                seen |= byteMask_[high * 16 + low];
                 i += 4;
+                continue;
+            }
+        }
+        // Words that matter to none of the probed characters are passed over unread.
+        if (i + 1 < size && IsRtfLetter(body[i + 1])) {
+            const RtfWordExtent word = MeasureRtfWord(body, i);
+            if (!(wordShapes_[static_cast<unsigned char>(body[i + 1])] &
+                  ShapeBit(word.lettersEnd - i - 1))) {
+                i = word.end;
                 continue;
             }
         }
@@ -133,10 +155,6 @@ bool ShownCharacterProbe::mayShowAll(std::string_view body) const {
                 return true;  // whatever the reader makes of a cut token
             case RtfToken::Kind::HexByte:
                 seen |= byteMask_[token.byte];
-                break;
-            case RtfToken::Kind::Symbol:
-                if (token.symbol == '\\' || token.symbol == '{' || token.symbol == '}')
-                    seen |= byteMask_[static_cast<unsigned char>(token.symbol)];
                 break;
             case RtfToken::Kind::Word:
                 if (token.hasParameter && Contains(unicodeWords_, token.word)) {

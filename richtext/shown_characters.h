@@ -42,6 +42,8 @@ class ShownCharacterProbe {
     // word with these few names is cheaper than looking every word up.
     std::vector<std::string_view> unicodeWords_, binaryWords_, codePageWords_;
     std::vector<std::pair<std::string_view, std::uint8_t>> characterWords_;  // with their bits
+    // For each first letter, a bit for each length (up to 31 letters) of these words.
+    std::array<std::uint32_t, 256> wordShapes_{};
 
     std::array<std::uint8_t, 256> byteMask_{};  // bit k: the byte may show probed character k
     std::array<char16_t, kMaxProbed> probed_{};

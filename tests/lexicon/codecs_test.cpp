@@ -53,6 +53,23 @@ TEST(LexTextCodec, RestoresBytesTenTo217AndMapsTabTo217) {
     EXPECT_EQ(DecodeLexText(5, EncodeLexText(5, "\t")), "\xD9");
 }
 
+TEST(LexTextCodec, LongTextsDecodeByteForByteAsTheRuleSays) {
+    // Every stored byte at every key, in a text long enough to be decoded many bytes at a time.
+    std::string stored;
+    for (int round = 0; round < 3; ++round)
+        stored += AllBytesFrom(1, 255);
+    for (long long start = 1; start <= 10; ++start) {
+        const std::string plain = DecodeLexText(start, stored);
+        ASSERT_EQ(plain.size(), stored.size());
+        for (size_t i = 0; i < stored.size(); ++i) {
+            const long long q = start + static_cast<long long>(i);
+            int d = static_cast<unsigned char>(stored[i]) - static_cast<int>(q % 10) - 28;
+            if (d < 10) d += 208;
+            ASSERT_EQ(static_cast<unsigned char>(plain[i]), d & 0xFF) << start << " " << i;
+        }
+    }
+}
+
 TEST(PersonalCodec, WorkedExampleAndRange) {
     EXPECT_EQ(EncodePersonalText("abc"), "\x80\x82\x84");
     const std::string plain = AllBytesFrom(32, 254);

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <set>
+#include <utility>
 
 #include "lexicon/codecs.h"
 #include "lexicon/conversions.h"
@@ -150,6 +151,39 @@ TEST(ReadDescription, BadPositionsAndLengthsGiveEmptyOrCutTexts) {
     EXPECT_EQ(ReadDescription(DescriptionStore::Lexicon, folder.File("none"), 0, 3), "");
     EXPECT_EQ(ReadSupplement("garbage", PersonalFiles(folder.Path())), "");
     EXPECT_EQ(ReadSupplement("0000000100003", PersonalFiles()), "");
+}
+
+TEST(ReadDescription, OneOpenReaderReadsAsEachSingleReadDoes) {
+    test::TempFolder folder;
+    std::string plain;
+    for (int i = 0; i < 400; ++i)
+        plain += "text " + std::to_string(i) + ";";
+    folder.Write("lex.tbo", EncodeLexText(1, plain));
+    const std::string path = folder.File("lex.tbo");
+    // A small read-ahead, so that texts fall inside, across and outside its blocks, forwards,
+    // backwards and past the end.
+    DescriptionReader reader(DescriptionStore::Lexicon, path, 64);
+    ASSERT_TRUE(reader.open());
+    const long long size = static_cast<long long>(plain.size());
+    for (const auto [position, length] : {std::pair{0LL, 10LL},
+                                          {5LL, 20LL},
+                                          {60LL, 10LL},
+                                          {3000LL, 200LL},
+                                          {2LL, 3LL},
+                                          {size - 4, 100LL},
+                                          {size, 5LL},
+                                          {size + 1, 5LL},
+                                          {100LL, 0LL}}) {
+        EXPECT_EQ(reader.read(position, length),
+                  TryReadDescription(DescriptionStore::Lexicon, path, position, length))
+            << position << " " << length;
+    }
+    std::string appended = "kept:";
+    EXPECT_TRUE(reader.readInto(0, 4, appended));
+    EXPECT_EQ(appended, "kept:text");
+    EXPECT_FALSE(reader.readInto(size + 1, 4, appended));
+    EXPECT_EQ(appended, "kept:text");
+    EXPECT_FALSE(DescriptionReader(DescriptionStore::Lexicon, folder.File("none")).open());
 }
 
 TEST(Conversions, ScrambleIndexLinesByLineNumberAndTheStoreByPosition) {
