@@ -3,9 +3,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "lookup/window_face.h"
@@ -20,7 +17,7 @@ constexpr int kTextWidth = 250;
 
 TMessageForm::TMessageForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      Message_Text(new QTextEdit(this)),
+      Message_Text(new QLabel(this)),
       Yes_Button(new QPushButton(Caption("Ναι"), this)),
       No_Button(new QPushButton(Caption("Όχι"), this)) {
     setObjectName("TMessageForm");
@@ -32,27 +29,15 @@ TMessageForm::TMessageForm(QWidget* parent)
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     Message_Text->setObjectName("Message_Text");
-    Message_Text->setReadOnly(true);
-    Message_Text->setFrameShape(QFrame::NoFrame);
-    Message_Text->setFocusPolicy(Qt::NoFocus);
-    Message_Text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Message_Text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Message_Text->viewport()->setAutoFillBackground(false);
-    Message_Text->setPlainText(
+    Message_Text->setAlignment(Qt::AlignCenter);
+    Message_Text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Message_Text->setMinimumWidth(kTextWidth);
+    Message_Text->setText(
         Caption("Η αναζήτηση στις περιγραφές του \n"
                 "Λεξικού ίσως πάρει μερικά λεπτά \n"
                 "για να ολοκληρωθεί.\n"
                 "\n"
                 "Να ξεκινήσει η αναζήτηση;"));
-    for (QTextBlock block = Message_Text->document()->begin(); block.isValid();
-         block = block.next()) {
-        QTextCursor cursor(block);
-        QTextBlockFormat format = cursor.blockFormat();
-        format.setAlignment(Qt::AlignHCenter);
-        cursor.setBlockFormat(format);
-    }
-    Message_Text->setFixedSize(kTextWidth,
-                               static_cast<int>(Message_Text->document()->size().height()) + 4);
 
     Yes_Button->setObjectName("Yes_Button");
     No_Button->setObjectName("No_Button");

@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
+class QLabel;
 class QPushButton;
-class QTextEdit;
 
 namespace orvan::lookup {
 
@@ -25,7 +25,7 @@ class TMessageForm : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    QTextEdit* Message_Text;
+    QLabel* Message_Text;  // read-only, borderless, centred
     QPushButton* Yes_Button;
     QPushButton* No_Button;
 };
