@@ -8,15 +8,8 @@ program=$1
 medium=$2
 artefacts=$3
 mkdir -p "$artefacts"
-home=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$home"' EXIT
-
-cd "$medium"
-HOME="$home" XDG_CONFIG_HOME="$home/.config" "$program" &
-pid=$!
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvan$' | head -n 1)
-[ -n "$window" ] || { echo "no window titled Orvan appeared" >&2; exit 1; }
+. "$(dirname "$0")/start_orvan.sh"
+start_orvan "$program" "$medium"
 [ "$(xdotool getwindowname "$window")" = "Orvan" ] || { echo "wrong title" >&2; exit 1; }
 xdotool windowfocus --sync "$window"
 sleep 0.5

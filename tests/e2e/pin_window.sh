@@ -7,15 +7,8 @@
 set -eu
 program=$1
 medium=$2
-home=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$home"' EXIT
-
-cd "$medium"
-HOME="$home" XDG_CONFIG_HOME="$home/.config" "$program" &
-pid=$!
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvan$' | head -n 1)
-[ -n "$window" ] || { echo "no window titled Orvan appeared" >&2; exit 1; }
+. "$(dirname "$0")/start_orvan.sh"
+start_orvan "$program" "$medium"
 sleep 0.5
 
 # The state the window asks for, after the window shows again.

@@ -91,18 +91,12 @@ void Search(const CommandLine& line, std::ostream& out) {
 // The entry display of the window for one slot: the headword label, the rendering, the field,
 // then the description pane's text, a line per paragraph.
 void Show(const CommandLine& line, std::ostream& out) {
-    const auto slotText = line.arguments.OnlyPositional();
-    if (!slotText) throw UsageError("show needs a SLOT");
-    const auto slot = ParseDecimal(*slotText);
-    if (!slot || slotText->empty())
-        throw UsageError("SLOT must be a number, not '" + *slotText + "'");
     const LoadedLexicon lexicon = Load(line);
-    if (*slot < 1 || *slot > lexicon.tables.entries.Count())
-        throw DataError("no entry in slot " + *slotText);
+    const int slot = SlotArgument(line, lexicon);
     const FieldTable noFields;
     const EntryDisplay display = DescribeEntry(
-        static_cast<int>(*slot), lexicon.tables, lexicon.fields ? *lexicon.fields : noFields,
-        lexicon.notes, line.arguments.Has("--greek-mode"), lexicon.files, lexicon.personal);
+        slot, lexicon.tables, lexicon.fields ? *lexicon.fields : noFields, lexicon.notes,
+        line.arguments.Has("--greek-mode"), lexicon.files, lexicon.personal);
     out << ToUtf8(display.headwordLabel) << '\n'
         << ToUtf8(display.rendering) << '\n'
         << ToUtf8(display.fieldText) << '\n';

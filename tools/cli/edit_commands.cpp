@@ -77,17 +77,6 @@ void Check(const personal::StoreResult& result) {
     if (!result.done()) throw DataError("nothing changed: " + result.reason);
 }
 
-int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon) {
-    const auto text = line.arguments.OnlyPositional();
-    if (!text) throw UsageError(line.command + " needs a SLOT");
-    const auto slot = ParseDecimal(*text);
-    if (!slot || text->empty()) throw UsageError("SLOT must be a number, not '" + *text + "'");
-    if (*slot < 1 || *slot > lexicon.tables.entries.Count()) {
-        throw DataError("no entry in slot " + *text);
-    }
-    return static_cast<int>(*slot);
-}
-
 personal::StoreContext Context(const LoadedLexicon& lexicon) {
     return {lexicon.files, lexicon.tables, lexicon.fields ? &*lexicon.fields : nullptr,
             lexicon.personal};

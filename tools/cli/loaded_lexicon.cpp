@@ -5,6 +5,7 @@
 
 #include <iostream>
 
+#include "lexicon/line_formats.h"
 #include "lexicon/settings.h"
 #include "lexicon/text_file.h"
 #include "personal/merged_tables.h"
@@ -74,6 +75,17 @@ std::string SearchArgument(const std::string& name, const std::string& utf8) {
 std::string Utf8Argument(const std::string& name, std::string utf8) {
     if (!IsUtf8(utf8)) throw UsageError(name + " is not UTF-8 text");
     return utf8;
+}
+
+int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon) {
+    const auto text = line.arguments.OnlyPositional();
+    if (!text) throw UsageError(line.command + " needs a SLOT");
+    const auto slot = ParseDecimal(*text);
+    if (!slot || text->empty()) throw UsageError("SLOT must be a number, not '" + *text + "'");
+    if (*slot < 1 || *slot > lexicon.tables.entries.Count()) {
+        throw DataError("no entry in slot " + *text);
+    }
+    return static_cast<int>(*slot);
 }
 
 }  // namespace orvan::cli

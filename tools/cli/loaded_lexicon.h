@@ -29,6 +29,10 @@ std::string PersonalFolderOf(const CommandLine& line);
 /// whole. Throws DataError when the folder holds no lexicon.
 LoadedLexicon Load(const CommandLine& line);
 
+/// \brief The command's one positional argument as a slot of the loaded table: a usage error
+/// when it is missing or not a number, a data error when no entry is in that slot.
+int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon);
+
 /// \brief A UTF-8 argument as code page 1253; a usage error naming `name` when it is not UTF-8
 /// or holds a character the code page cannot.
 std::string CodePageArgument(const std::string& name, const std::string& utf8);

@@ -42,20 +42,14 @@ std::unique_ptr<QApplication> WidgetApplication() {
 void Print(const CommandLine& line, std::ostream&) {
     const auto pdf = line.arguments.Value("--pdf");
     if (!pdf || pdf->empty()) throw UsageError("print needs --pdf FILE");
-    const auto slotText = line.arguments.OnlyPositional();
-    if (!slotText) throw UsageError("print needs a SLOT");
-    const auto slot = ParseDecimal(*slotText);
-    if (!slot || slotText->empty())
-        throw UsageError("SLOT must be a number, not '" + *slotText + "'");
     const LoadedLexicon lexicon = Load(line);
-    if (*slot < 1 || *slot > lexicon.tables.entries.Count())
-        throw DataError("no entry in slot " + *slotText);
+    const int slot = SlotArgument(line, lexicon);
     const bool greekMode = line.arguments.Has("--greek-mode");
     const FieldTable* fields = lexicon.fields ? &*lexicon.fields : nullptr;
     const FieldTable noFields;
     const EntryDisplay display =
-        DescribeEntry(static_cast<int>(*slot), lexicon.tables, fields ? *fields : noFields,
-                      lexicon.notes, greekMode, lexicon.files, lexicon.personal);
+        DescribeEntry(slot, lexicon.tables, fields ? *fields : noFields, lexicon.notes, greekMode,
+                      lexicon.files, lexicon.personal);
 
     const std::unique_ptr<QApplication> application = WidgetApplication();
     // The pane as the window shows this entry: emptied when its description cannot be read.
@@ -63,7 +57,7 @@ void Print(const CommandLine& line, std::ostream&) {
         display.body ? DescriptionDocument(lexicon.rtfHeader, *display.body) : std::string{},
         platform::SansFont(kDescriptionPanePixels));
     const richtext::PrintJob job =
-        richtext::PrintJobOf(static_cast<int>(*slot), lexicon.tables, fields, greekMode, paneRtf);
+        richtext::PrintJobOf(slot, lexicon.tables, fields, greekMode, paneRtf);
 
     const QString path = QFile::decodeName(QByteArray::fromStdString(*pdf));
     QPrinter printer;

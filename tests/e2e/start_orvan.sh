@@ -1,0 +1,14 @@
+# Read by the person-level scripts: starts the real program in a medium folder, with a home of
+# its own, and waits for its window. Sets `home` (removed when the script ends), `pid` and
+# `window`.
+# Usage: start_orvan PROGRAM MEDIUM_FOLDER
+start_orvan() {
+    home=$(mktemp -d)
+    pid=
+    trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$home"' EXIT
+    cd "$2"
+    HOME="$home" XDG_CONFIG_HOME="$home/.config" "$1" &
+    pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvan$' | head -n 1)
+    [ -n "$window" ] || { echo "no window titled Orvan appeared" >&2; exit 1; }
+}
