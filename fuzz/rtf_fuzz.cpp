@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the RTF reader and checks what must always hold: reading never
-// crashes or hangs, the plain-text extractor gives exactly the text of the built document, and a
-// document read after a prologue read once gives what reading it whole gives.
+// crashes or hangs, the plain-text extractor gives exactly the text of the built document, a
+// document read after a prologue read once gives what reading it whole gives, and the full-text
+// search's quick look never rules out a letter the text shows.
 #include <QGuiApplication>
 #include <QTextDocument>
 #include <cstdint>
@@ -9,6 +10,7 @@
 
 #include "richtext/document_builder.h"
 #include "richtext/plain_text.h"
+#include "richtext/shown_characters.h"
 
 namespace {
 
@@ -40,6 +42,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::size_t split = size == 0 ? 0 : data[0] * rtf.size() / 256;
     const orvan::richtext::RtfPrologue prologue(rtf.substr(0, split));
-    if (orvan::richtext::ExtractPlainText(prologue, rtf.substr(split)) != plain) std::abort();
+    const std::string body = rtf.substr(split);
+    if (orvan::richtext::ExtractPlainText(prologue, body) != plain) std::abort();
+
+    // Every letter or digit shown, alone and with the next ones, must pass the quick look.
+    std::u16string letters;
+    for (const QChar c : plain) {
+        if (c.isLetterOrNumber() && !c.isSurrogate()) letters.push_back(c.unicode());
+    }
+    for (std::size_t start = 0; start < letters.size() && start < 64; start += 3) {
+        const orvan::richtext::ShownCharacterProbe probe(letters.substr(start, 4), prologue);
+        if (!probe.mayShowAll(body)) std::abort();
+    }
     return 0;
 }

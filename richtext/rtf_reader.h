@@ -154,6 +154,9 @@ class RtfPrologue {
     explicit RtfPrologue(std::string_view prologue);
 
     const std::string& source() const { return source_; }
+    /// The end of the prologue that a body completes (a control word cut short), read again in
+    /// front of each body; empty when the prologue ends between tokens.
+    const std::string& openEnd() const { return openEnd_; }
     /// \brief Reads the document made of this prologue followed by `body`.
     void read(std::string_view body, RtfOutput& output) const;
 

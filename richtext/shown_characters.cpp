@@ -61,7 +61,8 @@ bool ReachesMultiByteCodePage(std::string_view prologue) {
 
 }  // namespace
 
-ShownCharacterProbe::ShownCharacterProbe(std::u16string_view text, const RtfPrologue& prologue) {
+ShownCharacterProbe::ShownCharacterProbe(std::u16string_view text, const RtfPrologue& prologue)
+    : openEnd_(prologue.openEnd()) {
     const QString prologueShows = ExtractPlainText(prologue, "}");
     const bool multiByte = ReachesMultiByteCodePage(prologue.source());
     std::u16string candidates;
@@ -113,6 +114,12 @@ std::uint8_t ShownCharacterProbe::matchOf(char16_t c) const {
 
 bool ShownCharacterProbe::mayShowAll(std::string_view body) const {
     if (!active()) return true;
+    // A prologue cut inside a token is completed by the body: the two are looked at as one.
+    if (!openEnd_.empty()) return mayShowAllJoined(openEnd_ + std::string(body));
+    return mayShowAllJoined(body);
+}
+
+bool ShownCharacterProbe::mayShowAllJoined(std::string_view body) const {
     std::uint8_t seen = 0;
     const auto seeBytes = [&](std::string_view bytes) {
         for (char byte : bytes)

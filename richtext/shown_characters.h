@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -36,7 +37,10 @@ class ShownCharacterProbe {
     bool mayShowAll(std::string_view body) const;
 
   private:
+    bool mayShowAllJoined(std::string_view body) const;
     std::uint8_t matchOf(char16_t c) const;
+
+    std::string openEnd_;  // the prologue's unfinished token, which each body completes
 
     // The words that matter to the look, found in the reader's word table once: comparing a
     // word with these few names is cheaper than looking every word up.

@@ -82,6 +82,9 @@ TEST(ShownCharacters, LeavesOutWhatItCannotDecide) {
     // What the prologue shows itself is in every document.
     const RtfPrologue showing("{\\rtf1\\ansi Title {{\r\n");
     EXPECT_EQ(ShownCharacterProbe(u"Tix", showing).probed(), u"x");
+    // A prologue cut inside a word is completed by the body.
+    const RtfPrologue cut("{\\rtf1 {\\u94");
+    EXPECT_TRUE(ShownCharacterProbe(u"α", cut).mayShowAll("5?}}}"));
     // Blanks and marks are not probed.
     EXPECT_FALSE(ShownCharacterProbe(u" -—", GreekPrologue()).active());
 }
