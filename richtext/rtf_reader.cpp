@@ -84,8 +84,18 @@ std::size_t RtfReader::read(std::string_view source, RtfOutput& output, bool hol
                 handleSymbol(token.symbol);
                 break;
             case RtfToken::Kind::HexByte: {
-                const char byte = static_cast<char>(token.byte);
-                handleBytes(std::string_view(&byte, 1));
+                // A run of escapes is one run of bytes, as a run of text is: the words of a
+                // text in another code page are written escape after escape.
+                escapedRun_.assign(1, static_cast<char>(token.byte));
+                for (std::size_t at = tokenizer.position();; at = tokenizer.position()) {
+                    const RtfToken next = tokenizer.next();
+                    if (next.kind != RtfToken::Kind::HexByte) {
+                        tokenizer.seek(at);
+                        break;
+                    }
+                    escapedRun_.push_back(static_cast<char>(next.byte));
+                }
+                handleBytes(escapedRun_);
                 break;
             }
             case RtfToken::Kind::Text:

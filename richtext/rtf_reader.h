@@ -140,6 +140,7 @@ class RtfReader {
     bool ended_ = false;
     RtfParagraphFormat endParagraphFormat_;
     std::u16string decoded_;  // scratch space for decoding
+    std::string escapedRun_;  // the bytes of escapes that follow one another
 };
 
 /// \brief Reads a whole RTF document into `output`.

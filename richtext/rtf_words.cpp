@@ -17,9 +17,24 @@ constexpr char16_t Family(RtfFont::Family family) {
 constexpr char16_t kPng = char16_t(RtfImage::Kind::Png);
 constexpr char16_t kJpeg = char16_t(RtfImage::Kind::Jpeg);
 
-const std::unordered_map<std::string_view, RtfWordInfo>& Words() {
-    static const std::unordered_map<std::string_view, RtfWordInfo> words = [] {
-        std::unordered_map<std::string_view, RtfWordInfo> map;
+// Every word is looked up, so the hash is cheap: control words are short and differ mostly in
+// their length and their first and last letters.
+struct WordHash {
+    std::size_t operator()(std::string_view name) const noexcept {
+        if (name.empty()) return 0;
+        const auto first = static_cast<unsigned char>(name.front());
+        const auto last = static_cast<unsigned char>(name.back());
+        const auto middle = static_cast<unsigned char>(name[name.size() / 2]);
+        return name.size() * 0x9E3779B1u ^ first * 0x85EBCA77u ^ last * 0xC2B2AE3Du ^
+               middle * 0x27D4EB2Fu;
+    }
+};
+
+using WordTable = std::unordered_map<std::string_view, RtfWordInfo, WordHash>;
+
+const WordTable& Words() {
+    static const WordTable words = [] {
+        WordTable map;
         // Destinations whose content is not part of the shown text.
         for (std::string_view name : {"annotation",
                                       "atnauthor",

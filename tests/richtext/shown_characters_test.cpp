@@ -67,7 +67,7 @@ TEST(ShownCharacters, FindsEveryWayALetterReachesTheScreen) {
     // The data of \bin is read as it stands.
     EXPECT_TRUE(MayShow(u"q", "\\bin1 q}}}"));
     // A cut token at the end may mean anything to the reader.
-    EXPECT_TRUE(MayShow(u"q", "text\\"));
+    EXPECT_TRUE(MayShow(u"α", "text\\"));
 }
 
 TEST(ShownCharacters, LeavesOutWhatItCannotDecide) {
@@ -155,7 +155,19 @@ std::string RandomBody(std::mt19937& random) {
                                           "-5",
                                           "\\par-5x",
                                           "\\u",
-                                          "\\'"};
+                                          "\\'",
+                                          "\\b1ab",
+                                          "\\fs22x7",
+                                          "\\'6",
+                                          "\\\\\\'61",
+                                          "\\u0098?",
+                                          "\\u97 ",
+                                          "\\ulnone q",
+                                          "\\'7a",
+                                          "\\'5A",
+                                          "e",
+                                          "\\\\",
+                                          "\\tab7"};
     std::uniform_int_distribution<std::size_t> pick(0, std::size(kPieces) - 1);
     std::uniform_int_distribution<int> length(1, 40);
     std::string body;
