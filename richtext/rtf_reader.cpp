@@ -306,7 +306,25 @@ RtfPrologue::RtfPrologue(std::string_view prologue) : source_(prologue) {
 }
 
 void RtfPrologue::read(std::string_view body, RtfOutput& output) const {
-    RtfReader reader = reader_;
+    // Each thread reads its bodies with one reader, set back to the prologue's state each time:
+    // its tables and buffers keep their room from one body to the next. A read begun while
+    // another is under way on the same thread takes a reader of its own.
+    thread_local RtfReader spare;
+    thread_local bool spareInUse = false;
+    if (spareInUse) {
+        RtfReader reader = reader_;
+        readWith(reader, body, output);
+        return;
+    }
+    spareInUse = true;
+    const struct Release {
+        ~Release() { spareInUse = false; }
+    } release;
+    spare = reader_;
+    readWith(spare, body, output);
+}
+
+void RtfPrologue::readWith(RtfReader& reader, std::string_view body, RtfOutput& output) const {
     output.useTables(reader.tables());
     for (const Shown& shown : shown_) {
         switch (shown.kind) {

@@ -162,6 +162,8 @@ class RtfPrologue {
     void read(std::string_view body, RtfOutput& output) const;
 
   private:
+    void readWith(RtfReader& reader, std::string_view body, RtfOutput& output) const;
+
     std::string source_;
     RtfReader reader_;
     std::string openEnd_;  // the unread end of the prologue, read again before each body
