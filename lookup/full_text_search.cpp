@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <functional>
+#include <exception>
 #include <thread>
 
 #include "lexicon/entry_display.h"
@@ -91,20 +91,28 @@ bool FullTextSearch::step(int count) {
     const int runs = (last - first + kSlotsPerRun) / kSlotsPerRun;
     std::vector<std::vector<ListItem>> found(static_cast<std::size_t>(runs));
     std::atomic<int> nextRun{0};
-    const auto work = [&](Reading& reading) {
-        for (int run = nextRun++; run < runs; run = nextRun++) {
-            const int from = first + run * kSlotsPerRun;
-            found[static_cast<std::size_t>(run)] =
-                search(reading, from, std::min(last, from + kSlotsPerRun - 1));
+    std::vector<std::exception_ptr> failures(readings_.size());
+    const auto work = [&](std::size_t thread) {
+        // A thread that fails stops taking runs; its failure is raised once all have joined.
+        try {
+            for (int run = nextRun++; run < runs; run = nextRun++) {
+                const int from = first + run * kSlotsPerRun;
+                found[static_cast<std::size_t>(run)] =
+                    search(readings_[thread], from, std::min(last, from + kSlotsPerRun - 1));
+            }
+        } catch (...) {
+            failures[thread] = std::current_exception();
         }
     };
     std::vector<std::thread> threads;
     const std::size_t helpers = std::min(readings_.size(), static_cast<std::size_t>(runs)) - 1;
-    for (std::size_t t = 1; t <= helpers; ++t)
-        threads.emplace_back(work, std::ref(readings_[t]));
-    work(readings_.front());
+    for (std::size_t thread = 1; thread <= helpers; ++thread)
+        threads.emplace_back(work, thread);
+    work(0);
     for (std::thread& thread : threads)
         thread.join();
+    for (const std::exception_ptr& failure : failures)
+        if (failure) std::rethrow_exception(failure);
     for (std::vector<ListItem>& items : found) {
         for (ListItem& item : items) {
             if (results_.size() >= kFullTextResultLimit) break;

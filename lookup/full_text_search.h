@@ -50,12 +50,9 @@ class FullTextSearch {
     /// \brief Searches up to `count` more entries; false once the search is over: the table's
     /// end, the result limit, or a lexicon store that cannot be opened.
     bool step(int count);
-    bool finished() const { return finished_; }
     /// Entries searched so far, and in all.
     int searched() const { return next_ - 1; }
     int total() const { return total_; }
-    /// Whether the user's supplements and own entries are searched (their store could be opened).
-    bool personalSearched() const { return personalOpen_; }
     /// List items in table order: English headwords, " *" after the user's own.
     const std::vector<ListItem>& results() const { return results_; }
 
@@ -77,12 +74,12 @@ class FullTextSearch {
     void readBody(Reading& reading, const EntryRecord& entry) const;
     bool matches(Reading& reading) const;
 
-    const FullTextSources& sources_;
+    FullTextSources sources_;
     std::u16string term_;
     richtext::RtfPrologue prologue_;
     richtext::ShownCharacterProbe probe_;  // rules out most bodies before they are read
     std::vector<Reading> readings_;        // one for each thread
-    bool personalOpen_ = false;
+    bool personalOpen_ = false;            // the user's notes and own entries are searched
     std::vector<ListItem> results_;
     int next_ = 1;
     int total_ = 0;
