@@ -165,15 +165,15 @@ TEST(ReadDescription, OneOpenReaderReadsAsEachSingleReadDoes) {
     DescriptionReader reader(DescriptionStore::Lexicon, path, 64);
     ASSERT_TRUE(reader.open());
     const long long size = static_cast<long long>(plain.size());
-    for (const auto [position, length] : {std::pair{0LL, 10LL},
-                                          {5LL, 20LL},
-                                          {60LL, 10LL},
-                                          {3000LL, 200LL},
-                                          {2LL, 3LL},
-                                          {size - 4, 100LL},
-                                          {size, 5LL},
-                                          {size + 1, 5LL},
-                                          {100LL, 0LL}}) {
+    for (const auto& [position, length] : {std::pair{0LL, 10LL},
+                                           {5LL, 20LL},
+                                           {60LL, 10LL},
+                                           {3000LL, 200LL},
+                                           {2LL, 3LL},
+                                           {size - 4, 100LL},
+                                           {size, 5LL},
+                                           {size + 1, 5LL},
+                                           {100LL, 0LL}}) {
         EXPECT_EQ(reader.read(position, length),
                   TryReadDescription(DescriptionStore::Lexicon, path, position, length))
             << position << " " << length;
