@@ -1,40 +1,30 @@
 #include "tools/cli/print_command.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QPrinter>
-#include <memory>
+#include <dlfcn.h>
+
+#include <filesystem>
 
 #include "lexicon/entry_display.h"
-#include "lexicon/line_formats.h"
-#include "platform/desktop_look.h"
-#include "richtext/print_job.h"
-#include "richtext/rich_text_view.h"
+#include "richtext/print_document.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/loaded_lexicon.h"
+#include "tools/cli/print_module.h"
 
 namespace orvan::cli {
 
 namespace {
 
-// The lookup window's description pane shows descriptions in the desktop's sans-serif at this
-// pixel size; the RTF it saves, which is printed, declares that font first.
-constexpr int kDescriptionPanePixels = 12;
-
-// The printer and the views are widgets: they need an application object, which the other
-// commands do without. Without a display named, the offscreen platform serves.
-std::unique_ptr<QApplication> WidgetApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
-            throw DataError("print needs a widget application");
-        return nullptr;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "orvan-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QApplication>(argc, argv);
+// The printing module beside this program, loaded once and kept.
+OrvanPrintPdf PrintModule() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::string path = (self.parent_path() / ORVAN_PRINT_MODULE).string();
+    void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (module == nullptr)
+        throw DataError(std::string("cannot load the printing module: ") + ::dlerror());
+    void* function = ::dlsym(module, ORVAN_PRINT_FUNCTION);
+    if (function == nullptr) throw DataError("the printing module " + path + " offers no printing");
+    return reinterpret_cast<OrvanPrintPdf>(function);
 }
 
 }  // namespace
@@ -50,22 +40,16 @@ void Print(const CommandLine& line, std::ostream&) {
     const EntryDisplay display =
         DescribeEntry(slot, lexicon.tables, fields ? *fields : noFields, lexicon.notes, greekMode,
                       lexicon.files, lexicon.personal);
-
-    const std::unique_ptr<QApplication> application = WidgetApplication();
     // The pane as the window shows this entry: emptied when its description cannot be read.
-    const std::string paneRtf = richtext::SavedPaneRtf(
-        display.body ? DescriptionDocument(lexicon.rtfHeader, *display.body) : std::string{},
-        platform::SansFont(kDescriptionPanePixels));
-    const richtext::PrintJob job =
-        richtext::PrintJobOf(slot, lexicon.tables, fields, greekMode, paneRtf);
-
-    const QString path = QFile::decodeName(QByteArray::fromStdString(*pdf));
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    richtext::RichTextView printText;
-    if (!richtext::PrintOn(printText, printer, job) || !QFileInfo(path).isFile())
-        throw DataError("cannot write " + *pdf);
+    const std::string paneDocument =
+        display.body ? DescriptionDocument(lexicon.rtfHeader, *display.body) : std::string{};
+    const richtext::PrintValues values =
+        richtext::PrintValuesOf(slot, lexicon.tables, fields, greekMode);
+    const std::string jobName = richtext::PrintJobName(lexicon.tables.entries[slot].Headword);
+    const int status = PrintModule()(paneDocument.data(), paneDocument.size(),
+                                     values.headword.c_str(), values.rendering.c_str(),
+                                     values.fieldName.c_str(), jobName.c_str(), pdf->c_str());
+    if (status != 0) throw DataError("cannot write " + *pdf);
 }
 
 }  // namespace orvan::cli
