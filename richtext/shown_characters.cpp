@@ -80,11 +80,15 @@ ShownCharacterProbe::ShownCharacterProbe(std::u16string_view text, const RtfProl
         const char16_t c = candidates[k];
         probed_[k] = c;
         const std::uint8_t bit = static_cast<std::uint8_t>(1u << k);
-        all_ |= bit;
         beyondAscii_ = beyondAscii_ || c >= 128;
         const std::array<bool, 256> bytes = BytesThatMayDecodeTo(c);
         for (std::size_t byte = 0; byte < bytes.size(); ++byte)
             if (bytes[byte]) byteMask_[byte] |= bit;
+    }
+    // The probed characters in the order the text has them, repeats included.
+    for (char16_t c : text) {
+        if (const std::uint8_t bit = matchOf(c); bit != 0 && order_.size() < kMaxOrder)
+            order_.push_back(bit);
     }
     unicodeWords_ =
         WordsWhere([](const RtfWordInfo& info) { return info.word == RtfWord::Unicode; });
@@ -120,10 +124,21 @@ bool ShownCharacterProbe::mayShowAll(std::string_view body) const {
 }
 
 bool ShownCharacterProbe::mayShowAllJoined(std::string_view body) const {
-    std::uint8_t seen = 0;
+    // The reader shows what a body holds in the order the body holds it, one character from
+    // each byte of text, escape or word: the probed characters must come in the text's order.
+    // `next` is the first of them not yet met.
+    std::size_t next = 0;
+    const std::size_t last = order_.size() - 1;
+    const auto see = [&](std::uint8_t bits) {
+        if ((bits & order_[next]) == 0) return false;
+        if (next == last) return true;
+        ++next;
+        return false;
+    };
     const auto seeBytes = [&](std::string_view bytes) {
         for (char byte : bytes)
-            seen |= byteMask_[static_cast<unsigned char>(byte)];
+            if (see(byteMask_[static_cast<unsigned char>(byte)])) return true;
+        return false;
     };
     // Plain text is looked at here byte by byte; at each backslash the control is read by the
     // tokenizer's own rules, so that words and escapes are read exactly as the reader reads
@@ -131,16 +146,16 @@ bool ShownCharacterProbe::mayShowAllJoined(std::string_view body) const {
     RtfTokenizer tokens(body);
     const std::size_t size = body.size();
     std::size_t i = 0;
-    while (seen != all_) {
+    while (true) {
         while (i < size && body[i] != '\\')
-            seen |= byteMask_[static_cast<unsigned char>(body[i++])];
-        if (i >= size) return seen == all_;
+            if (see(byteMask_[static_cast<unsigned char>(body[i++])])) return true;
+        if (i >= size) return false;
         // Escapes, the commonest controls of a description, are read here directly.
         if (i + 3 < size && body[i + 1] == '\'') {
             const unsigned high = kRtfHexDigits.value[static_cast<unsigned char>(body[i + 2])];
             const unsigned low = kRtfHexDigits.value[static_cast<unsigned char>(body[i + 3])];
             if ((high | low) < 16) {
-                seen |= byteMask_[high * 16 + low];
+                if (see(byteMask_[high * 16 + low])) return true;
                 i += 4;
                 continue;
             }
@@ -161,25 +176,24 @@ bool ShownCharacterProbe::mayShowAllJoined(std::string_view body) const {
             case RtfToken::Kind::Incomplete:
                 return true;  // whatever the reader makes of a cut token
             case RtfToken::Kind::HexByte:
-                seen |= byteMask_[token.byte];
+                if (see(byteMask_[token.byte])) return true;
                 break;
             case RtfToken::Kind::Word:
                 if (token.hasParameter && Contains(unicodeWords_, token.word)) {
-                    seen |= matchOf(static_cast<char16_t>(token.parameter & 0xFFFF));
+                    if (see(matchOf(static_cast<char16_t>(token.parameter & 0xFFFF)))) return true;
                 } else if (token.hasParameter && Contains(binaryWords_, token.word)) {
-                    seeBytes(tokens.skipBytes(token.parameter));
+                    if (seeBytes(tokens.skipBytes(token.parameter))) return true;
                     i = tokens.position();
                 } else if (Contains(codePageWords_, token.word)) {
                     return true;
                 }
                 for (const auto& [name, match] : characterWords_)
-                    if (token.word == name) seen |= match;
+                    if (token.word == name && see(match)) return true;
                 break;
             default:
                 break;
         }
     }
-    return true;
 }
 
 }  // namespace orvan::richtext

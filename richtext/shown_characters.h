@@ -25,15 +25,16 @@ class ShownCharacterProbe {
     static constexpr std::size_t kMaxProbed = 8;
 
     /// \brief Probes for the letters and digits of `text` that documents opened by `prologue`
-    /// can show only from their body: at most kMaxProbed of them, the rarer first.
+    /// can show only from their body (at most kMaxProbed different ones, the rarer first), in
+    /// the order `text` has them.
     ShownCharacterProbe(std::u16string_view text, const RtfPrologue& prologue);
 
     /// Whether any character is probed; when none is, every body may show the text.
     bool active() const { return count_ > 0; }
     std::u16string_view probed() const { return {probed_.data(), count_}; }
 
-    /// \brief False only when `body`, read after the prologue, cannot show every probed
-    /// character.
+    /// \brief False only when `body`, read after the prologue, cannot show the probed
+    /// characters in the order the text has them.
     bool mayShowAll(std::string_view body) const;
 
   private:
@@ -52,7 +53,9 @@ class ShownCharacterProbe {
     std::array<std::uint8_t, 256> byteMask_{};  // bit k: the byte may show probed character k
     std::array<char16_t, kMaxProbed> probed_{};
     std::size_t count_ = 0;
-    std::uint8_t all_ = 0;
+    // The bits of the probed characters in the order the text has them; at most this many.
+    static constexpr std::size_t kMaxOrder = 64;
+    std::vector<std::uint8_t> order_;
     // A probed character outside ASCII may come from a two-byte code page, which only words
     // that change the code page or the fonts can bring in.
     bool beyondAscii_ = false;

@@ -27,22 +27,21 @@ bool MayShow(const char16_t* text, std::string_view body,
     return ShownCharacterProbe(text, prologue).mayShowAll(body);
 }
 
-// Every letter and digit the reader shows for `body` must be reported as possible, alone and
-// together with the others.
+// Every letter and digit the reader shows for `body` must be reported as possible: alone, and
+// every piece of the shown text as it stands (blanks and marks included, repeats in order).
 void ExpectShownCharactersAllowed(const RtfPrologue& prologue, std::string_view body) {
     const QString shown = ExtractPlainText(prologue, body);
-    std::u16string letters;
-    for (QChar c : shown) {
-        if (c.isLetterOrNumber() && !c.isSurrogate() &&
-            letters.find(c.unicode()) == std::u16string::npos)
-            letters.push_back(c.unicode());
-    }
-    for (char16_t c : letters)
+    const std::u16string text(Utf16Of(shown));
+    for (char16_t c : text) {
+        if (!QChar::isLetterOrNumber(c) || QChar::isSurrogate(c)) continue;
         ASSERT_TRUE(ShownCharacterProbe(std::u16string(1, c), prologue).mayShowAll(body))
             << "U+" << std::hex << int(c) << " in " << body;
-    for (std::size_t start = 0; start < letters.size(); start += 5)
-        ASSERT_TRUE(ShownCharacterProbe(letters.substr(start, 8), prologue).mayShowAll(body))
-            << body;
+    }
+    for (std::size_t start = 0; start < text.size(); start += 3) {
+        const std::u16string piece = text.substr(start, 12);
+        ASSERT_TRUE(ShownCharacterProbe(piece, prologue).mayShowAll(body))
+            << QString::fromStdU16String(piece).toStdString() << " in " << body;
+    }
 }
 
 TEST(ShownCharacters, RulesOutBodiesThatCannotShowTheLetters) {
@@ -50,9 +49,13 @@ TEST(ShownCharacters, RulesOutBodiesThatCannotShowTheLetters) {
     // Letters of control words are not text; an escaped backslash makes them text.
     EXPECT_FALSE(MayShow(u"p", "\\par\\plain}}}"));
     EXPECT_TRUE(MayShow(u"p", "\\\\par}}}"));
-    // Every probed character must be possible.
+    // Every probed character must be possible, in the text's order.
     EXPECT_TRUE(MayShow(u"he", "hello}}}"));
     EXPECT_FALSE(MayShow(u"hex", "hello}}}"));
+    EXPECT_FALSE(MayShow(u"oh", "hello}}}"));
+    EXPECT_TRUE(MayShow(u"lol", "hello, world}}}"));
+    EXPECT_FALSE(MayShow(u"lol", "hello}}}"));
+    EXPECT_TRUE(MayShow(u"he l", "{\\b h}\\'65\\par{\\*\\x y}l}}}"));
 }
 
 TEST(ShownCharacters, FindsEveryWayALetterReachesTheScreen) {
