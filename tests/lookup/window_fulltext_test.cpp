@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -125,6 +126,23 @@ TEST_F(FullTextTest, AFoundEntryMarksEveryOccurrenceUntilTheNextHeadwordSearch) 
     Search("ge");
     ClickRow(0);
     EXPECT_TRUE(c().Description_Text->extraSelections().isEmpty());
+}
+
+TEST_F(FullTextTest, TheViewScrollsToTheFirstMarkFarDown) {
+    std::string longText;
+    for (int line = 0; line < 200; ++line)
+        longText += "line " + std::to_string(line) + " \\par ";
+    lexicon.AddEntry("lever", "{" + longText + "a fulcrum here}");
+    window.reset();
+    Open(true);
+    RunSearch("fulcrum");
+    ASSERT_EQ(ListTexts(), std::vector<QString>{"lever"});
+    ClickRow(0);
+    ASSERT_EQ(c().Description_Text->extraSelections().size(), 1);
+    EXPECT_GT(c().Description_Text->verticalScrollBar()->value(), 0);
+    const QRect hit =
+        c().Description_Text->cursorRect(c().Description_Text->extraSelections().front().cursor);
+    EXPECT_TRUE(c().Description_Text->viewport()->rect().contains(hit.center()));
 }
 
 // Stops a full-text search as soon as its progress dialog shows.
