@@ -455,6 +455,9 @@ QImage EnglishFlag() {
 
 QImage GreekFlag() {
     QImage image(43, 33, QImage::Format_RGB32);
+    // The stripes' antialiased edges blend with what lies beneath: start from white, not from
+    // the new image's uninitialised memory.
+    image.fill(Qt::white);
     QPainter painter(&image);
     Smooth(painter);
     const QColor blue(13, 94, 175);

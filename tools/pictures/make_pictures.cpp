@@ -1,10 +1,12 @@
-// Writes the pictures stored with the lookup window and with the folder choice dialog as PNG
-// files into the two folders given, from which they are committed as resources.
+// Writes the pictures stored with the lookup window and with the folder choice dialog (with the
+// start screen's small setup icon, install.png) as PNG files into the two folders given, from
+// which they are committed as resources.
 #include <QDir>
 #include <QGuiApplication>
 #include <iostream>
 
 #include "tools/pictures/drawings.h"
+#include "tools/pictures/start_screen_drawings.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -13,9 +15,13 @@ int main(int argc, char** argv) {
         std::cerr << "usage: orvan-make-pictures WINDOW_FOLDER DIALOG_FOLDER\n";
         return 2;
     }
+    // The dialog's folder also holds the start screen's small setup icon.
+    std::vector<orvan::pictures::NamedPicture> dialogPictures =
+        orvan::pictures::FolderDialogPictures();
+    dialogPictures.push_back({"install", orvan::pictures::InstallIcon()});
     const std::pair<const char*, std::vector<orvan::pictures::NamedPicture>> sets[] = {
         {argv[1], orvan::pictures::WindowPictures()},
-        {argv[2], orvan::pictures::FolderDialogPictures()},
+        {argv[2], dialogPictures},
     };
     for (const auto& [folderName, pictures] : sets) {
         const QDir folder(QString::fromLocal8Bit(folderName));

@@ -10,6 +10,7 @@
 
 #include "lexicon/text_file.h"
 #include "tools/pictures/drawings.h"
+#include "tools/pictures/start_screen_drawings.h"
 #include "tools/sample_builder/dictd.h"
 #include "tools/sample_builder/figures.h"
 #include "tools/sample_builder/sample_lexicon.h"
@@ -72,6 +73,19 @@ int main(int argc, char** argv) {
             if (!image.convertToFormat(QImage::Format_RGB888).save(path, "BMP")) {
                 throw std::runtime_error("cannot write " + path.toStdString());
             }
+        }
+        // The start screen's pictures: bitmaps without alpha, slides as JPEG, the icon as PNG.
+        for (const auto& picture : orvan::pictures::StartScreenPictures()) {
+            const QString path = medium.filePath("content/" + picture.fileName);
+            bool saved = false;
+            if (picture.fileName.endsWith(".bmp")) {
+                saved = picture.image.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
+            } else if (picture.fileName.endsWith(".jpg")) {
+                saved = picture.image.save(path, "JPG", 88);
+            } else if (picture.fileName.endsWith(".png")) {
+                saved = picture.image.save(path, "PNG");
+            }
+            if (!saved) throw std::runtime_error("cannot write " + path.toStdString());
         }
         std::cout << sources.englishIndex.size() << " English entries, "
                   << sources.greekIndex.size() << " Greek headwords, " << sources.fields.size()
