@@ -1,0 +1,39 @@
+// The script that removes an installed copy of the program: "uninst.sh", written into the
+// desktop folder and started detached just before the program quits, so that it can remove the
+// program's own files once the program has ended.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orvan::setup {
+
+inline constexpr const char* kUninstallScriptName = "uninst.sh";
+
+/// \brief What an installation put into its folder, as the uninstallation takes it away again.
+struct InstalledLayout {
+    std::string folder;                // the installation folder, absolute, no trailing "/"
+    std::vector<std::string> files;    // relative to `folder`: "orvan", "data/i.tbo", ...
+    std::vector<std::string> folders;  // relative to `folder`, in the order they were created
+};
+
+/// \brief `text` as one word of the POSIX shell: in single quotes, each single quote written as
+/// '\'' . Nothing inside (blanks, $, `, ;, a newline) is then read by the shell.
+///
+///     ShellQuoted("it's") == "'it'\\''s'"
+std::string ShellQuoted(const std::string& text);
+
+/// \brief The text of the uninstall script for `layout`, to be saved as `desktopFolder` + "/" +
+/// kUninstallScriptName. It removes the installed files, then the installed folders deepest
+/// first, each only when empty, then the installation folder only when empty; it changes to the
+/// desktop folder and does the same removals twice more (the program may still be ending the
+/// first time); finally it removes itself. Files of the user's (personal entries, anything not
+/// installed) are never removed, and no path can be read by the shell as anything but a path.
+///
+/// Empty (nothing to run) when the installation folder is not absolute, is the root, holds a NUL
+/// or has a "." or ".." part, or when the desktop folder is not absolute or holds a NUL. A listed
+/// file or folder that is empty, absolute, holds a NUL or has an empty, "." or ".." part could
+/// lead out of the installation folder: it is left out of the script.
+std::string UninstallScript(const InstalledLayout& layout, const std::string& desktopFolder);
+
+}  // namespace orvan::setup

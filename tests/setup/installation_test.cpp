@@ -1,0 +1,213 @@
+// Installing from the medium: the content list, the copies, what is written beside them, and
+// telling a copy on its medium from an installed one.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "lexicon/settings.h"
+#include "lexicon/text_file.h"
+#include "setup/content_list.h"
+#include "setup/desktop_entry.h"
+#include "setup/installation.h"
+#include "tests/support/lexicon_fixture.h"
+
+namespace orvan::test {
+namespace {
+
+namespace fs = std::filesystem;
+using setup::ContentStep;
+using setup::InstallResult;
+
+using Kind = ContentStep::Kind;
+
+std::vector<std::pair<Kind, std::string>> Steps(std::string_view list) {
+    std::vector<std::pair<Kind, std::string>> steps;
+    for (const ContentStep& step : setup::ReadContentList(list)) {
+        steps.emplace_back(step.kind, step.path);
+    }
+    return steps;
+}
+
+TEST(ContentList, SubfolderLinesReplaceThePrefixAndFileLinesFollowIt) {
+    EXPECT_EQ(Steps("first.bmp\r\n\r\nhelp\\\r\nx.png\r\nhelp\\small\\\r\ny.png\r\nmore\\\r\n"
+                    "z.png\r\n"),
+              (std::vector<std::pair<Kind, std::string>>{{Kind::File, "first.bmp"},
+                                                         {Kind::Folder, "help"},
+                                                         {Kind::File, "help/x.png"},
+                                                         {Kind::Folder, "help/small"},
+                                                         {Kind::File, "help/small/y.png"},
+                                                         {Kind::Folder, "more"},
+                                                         {Kind::File, "more/z.png"}}));
+}
+
+TEST(ContentList, LinesAreTakenAsTheyAreAndNamesDecodedFromTheCodePage) {
+    EXPECT_EQ(Steps(" a b.bmp \r\nsub/\r\n\xe1.rtf\r\n"),
+              (std::vector<std::pair<Kind, std::string>>{
+                  {Kind::File, " a b.bmp "}, {Kind::Folder, "sub"}, {Kind::File, "sub/α.rtf"}}));
+}
+
+TEST(ContentList, NothingOutsideTheContentFolderIsNamed) {
+    for (const char* line : {"..\\..\\etc\\passwd", "/etc/passwd", "\\etc\\x", "a\\\\b", "a\\.\\b",
+                             "..\\", "sub\\..\\..\\x"}) {
+        const auto steps = setup::ReadContentList(std::string(line) + "\r\n");
+        ASSERT_EQ(steps.size(), 1u) << line;
+        EXPECT_EQ(steps[0].path, "") << line;
+        EXPECT_EQ(steps[0].line, line);
+    }
+    // The files after an unusable subfolder line are refused with it.
+    const auto steps = setup::ReadContentList("..\\\r\nx.bmp\r\n");
+    ASSERT_EQ(steps.size(), 2u);
+    EXPECT_EQ(steps[1].path, "");
+}
+
+class InstallTest : public ::testing::Test {
+  protected:
+    InstallTest() {
+        medium.Write("orvan", "#!/bin/sh\n");
+        fs::create_directories(medium.Path() + "/data");
+        for (const char* file : setup::kLexiconFiles)
+            medium.Write(file, file);
+        fs::create_directories(medium.Path() + "/content/help/small");
+        for (const char* file :
+             {"content/a.bmp", "content/help/b.png", "content/help/small/c.png"}) {
+            medium.Write(file, file);
+        }
+        medium.Write("content/fil.tbo",
+                     "fil.tbo\r\na.bmp\r\nhelp\\\r\nb.png\r\nhelp\\small\\\r\n"
+                     "c.png\r\n");
+        // The medium is read-only: no write permission for anyone.
+        ::chmod(medium.File("orvan").c_str(), 0555);
+        ::chmod(medium.File("data/i.tbo").c_str(), 0444);
+        places.startFolder = medium.Path() + "/";
+        places.desktopFolder = home.Path() + "/Desktop";
+        places.applicationsFolder = home.Path() + "/.local/share/applications";
+        places.settingsPath = home.Path() + "/Orvan.ini";
+        home.Write("Orvan.ini", "NO\r\n");
+        fs::create_directories(target());
+    }
+    std::string target() const { return home.Path() + "/Orvan"; }
+    std::string installed(const std::string& name) const { return target() + "/" + name; }
+    static unsigned Mode(const std::string& path) {
+        struct stat status {};
+        return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 0777 : 01000;
+    }
+
+    TempFolder medium, home;
+    setup::InstallPlaces places;
+};
+
+TEST_F(InstallTest, CopiesTheProgramTheLexiconAndTheListedContent) {
+    const auto outcome = setup::InstallFiles(target(), places);
+    EXPECT_EQ(outcome.result, InstallResult::Succeeded);
+    EXPECT_TRUE(outcome.problems.empty());
+    for (const char* file :
+         {"orvan", "data/i.tbo", "data/igr.tbo", "data/srt.tbo", "data/lex.tbo", "content/fil.tbo",
+          "content/a.bmp", "content/help/b.png", "content/help/small/c.png"}) {
+        EXPECT_EQ(home.Read("Orvan/" + std::string(file)), medium.Read(file)) << file;
+    }
+    // The program becomes writable by its owner; the data keep their medium's permissions.
+    EXPECT_EQ(Mode(installed("orvan")), 0755u);
+    EXPECT_EQ(Mode(installed("data/i.tbo")), 0444u);
+    EXPECT_FALSE(setup::RunsFromMedium(target() + "/"));
+    EXPECT_TRUE(setup::RunsFromMedium(places.startFolder));
+
+    EXPECT_EQ(home.Read("Orvan.ini"), "YES\r\n" + target() + "\r\n");
+    for (const std::string& folder : {places.desktopFolder, places.applicationsFolder}) {
+        EXPECT_EQ(*ReadWholeFile(folder + "/Orvan.desktop"), setup::DesktopEntryText(target()));
+    }
+    // No temporary copies are left behind.
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::recursive_directory_iterator(target()))
+        ++entries;
+    EXPECT_EQ(entries, 13);
+}
+
+TEST_F(InstallTest, InstallingTwiceReplacesNothingAndSaysSo) {
+    ASSERT_EQ(setup::InstallFiles(target(), places).result, InstallResult::Succeeded);
+    home.Write("Orvan/data/i.tbo.mine", "x");
+    ::chmod(installed("data/lex.tbo").c_str(), 0644);
+    home.Write("Orvan/data/lex.tbo", "changed by the user");
+    fs::remove(places.desktopFolder + "/Orvan.desktop");
+    WriteSettings(places.settingsPath, "NO", "/elsewhere");
+
+    const auto outcome = setup::InstallFiles(target() + "/", places);
+    EXPECT_EQ(outcome.result, InstallResult::HadProblems);
+    // Every copy and folder failed: 9 files, 4 folders.
+    EXPECT_EQ(outcome.problems.size(), 13u);
+    EXPECT_EQ(home.Read("Orvan/data/lex.tbo"), "changed by the user");
+    // The desktop entry and the settings are written again, the folder without its "/".
+    EXPECT_TRUE(fs::exists(places.desktopFolder + "/Orvan.desktop"));
+    EXPECT_EQ(home.Read("Orvan.ini"), "YES\r\n" + target() + "\r\n");
+}
+
+TEST_F(InstallTest, WithoutAContentListTheContentFolderStaysEmpty) {
+    fs::remove(medium.File("content/fil.tbo"));
+    EXPECT_EQ(setup::InstallFiles(target(), places).result, InstallResult::Succeeded);
+    EXPECT_TRUE(fs::is_empty(installed("content")));
+    EXPECT_TRUE(fs::exists(installed("data/lex.tbo")));
+}
+
+TEST_F(InstallTest, AMissingListedFileIsAProblemAndTheRestIsCopied) {
+    medium.Write("content/fil.tbo", "gone.bmp\r\na.bmp\r\n..\\..\\outside\r\nhelp\\\r\nb.png\r\n");
+    const auto outcome = setup::InstallFiles(target(), places);
+    EXPECT_EQ(outcome.result, InstallResult::HadProblems);
+    ASSERT_EQ(outcome.problems.size(), 2u);
+    EXPECT_NE(outcome.problems[0].find("gone.bmp"), std::string::npos) << outcome.problems[0];
+    EXPECT_NE(outcome.problems[1].find("outside"), std::string::npos) << outcome.problems[1];
+    EXPECT_TRUE(fs::exists(installed("content/a.bmp")));
+    EXPECT_TRUE(fs::exists(installed("content/help/b.png")));
+    EXPECT_FALSE(fs::exists(home.Path() + "/outside"));
+}
+
+TEST_F(InstallTest, ADeeperFolderNeedsItsParentCreatedFirst) {
+    medium.Write("content/fil.tbo", "help\\small\\\r\nc.png\r\n");
+    const auto outcome = setup::InstallFiles(target(), places);
+    EXPECT_EQ(outcome.result, InstallResult::HadProblems);
+    EXPECT_FALSE(fs::exists(installed("content/help")));
+}
+
+TEST_F(InstallTest, AContentListThatCannotBeReadAbandonsBeforeTheSettings) {
+    fs::remove(medium.File("content/fil.tbo"));
+    fs::create_directories(medium.File("content/fil.tbo"));
+    const auto outcome = setup::InstallFiles(target(), places);
+    EXPECT_EQ(outcome.result, InstallResult::Abandoned);
+    EXPECT_FALSE(outcome.ranToEnd());
+    EXPECT_FALSE(outcome.problems.empty());
+    EXPECT_EQ(home.Read("Orvan.ini"), "NO\r\n");
+    EXPECT_FALSE(fs::exists(places.desktopFolder + "/Orvan.desktop"));
+    // What was copied before stays.
+    EXPECT_TRUE(fs::exists(installed("data/lex.tbo")));
+}
+
+TEST(InstallationFolder, OneTrailingSeparatorIsDropped) {
+    EXPECT_EQ(setup::InstallationFolder("/home/ann/Orvan/"), "/home/ann/Orvan");
+    EXPECT_EQ(setup::InstallationFolder("/home/ann/Orvan//"), "/home/ann/Orvan/");
+    EXPECT_EQ(setup::InstallationFolder("/home/ann/Orvan"), "/home/ann/Orvan");
+}
+
+TEST(RunsFromMedium, AnyWritePermissionMeansInstalledAndAMissingProgramMeansMedium) {
+    TempFolder folder;
+    EXPECT_TRUE(setup::RunsFromMedium(folder.Path() + "/"));
+    folder.Write("orvan", "x");
+    for (const auto& [mode, medium] : std::vector<std::pair<unsigned, bool>>{
+             {0555, true}, {0444, true}, {0755, false}, {0575, false}, {0557, false}}) {
+        ::chmod(folder.File("orvan").c_str(), mode);
+        EXPECT_EQ(setup::RunsFromMedium(folder.Path() + "/"), medium) << std::oct << mode;
+    }
+}
+
+TEST_F(InstallTest, TheInstalledLayoutIsWhatTheInstallationPutThere) {
+    ASSERT_EQ(setup::InstallFiles(target(), places).result, InstallResult::Succeeded);
+    const setup::InstalledLayout layout = setup::InstalledLayoutOf(target() + "/");
+    EXPECT_EQ(layout.folder, target());
+    EXPECT_EQ(layout.files,
+              (std::vector<std::string>{"orvan", "data/i.tbo", "data/igr.tbo", "data/srt.tbo",
+                                        "data/lex.tbo", "content/fil.tbo", "content/a.bmp",
+                                        "content/help/b.png", "content/help/small/c.png"}));
+    EXPECT_EQ(layout.folders,
+              (std::vector<std::string>{"content", "data", "content/help", "content/help/small"}));
+}
+
+}  // namespace
+}  // namespace orvan::test
