@@ -5,12 +5,12 @@
 #include <QMessageBox>
 #include <QToolButton>
 
-#include "lookup/busy_cursor.h"
 #include "lookup/entries_list.h"
 #include "lookup/main_window.h"
 #include "personal/insert_entry_form.h"
 #include "personal/personal_store.h"
 #include "personal/store_messages.h"
+#include "platform/busy_cursor.h"
 #include "richtext/code_pages.h"
 #include "richtext/rich_text_view.h"
 
@@ -67,7 +67,7 @@ bool TMainLex::PersonalFolderWritable() {
 void TMainLex::ShowStoreResult(const personal::StoreResult& result,
                                std::optional<Renumbering> renumbered) {
     {
-        BusyCursor busy;
+        platform::BusyCursor busy;
         // Read again whatever happened: a refused change may have found the files changed by
         // another program.
         ReloadTables(result.done() ? renumbered : std::nullopt);
@@ -88,7 +88,7 @@ void TMainLex::InsertEntry_ButtonClick() {
     if (!confirmed) return;
     personal::StoreResult result;
     {
-        BusyCursor busy;
+        platform::BusyCursor busy;
         result = personal::InsertPersonalEntry(Store(), editor.entry());
     }
     ShowStoreResult(result);
@@ -133,7 +133,7 @@ void TMainLex::ModifyEntry_ButtonClick() {
     if (!confirmed) return;
     personal::StoreResult result;
     {
-        BusyCursor busy;
+        platform::BusyCursor busy;
         result = personal::UpdatePersonalEntry(Store(), target, editor.entry());
     }
     ShowStoreResult(result, Renumbering{target.number, result.entryNumber});
@@ -155,7 +155,7 @@ void TMainLex::DeleteEntry_ButtonClick() {
     if (!CheckPersonalFolder()) return;
     personal::StoreResult result;
     {
-        BusyCursor busy;
+        platform::BusyCursor busy;
         result = note ? personal::DeleteSupplement(Store(), number)
                       : personal::DeletePersonalEntry(Store(), number);
         ReloadTables();

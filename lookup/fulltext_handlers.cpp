@@ -8,10 +8,10 @@
 #include <QTextDocument>
 #include <memory>
 
-#include "lookup/busy_cursor.h"
 #include "lookup/full_text_search.h"
 #include "lookup/main_window.h"
 #include "lookup/message_form.h"
+#include "platform/busy_cursor.h"
 #include "richtext/code_pages.h"
 #include "richtext/rich_text_view.h"
 
@@ -40,7 +40,7 @@ void TMainLex::DescrSearch_ButtonClick() {
 }
 
 void TMainLex::RunFullTextSearch() {
-    BusyCursor busy;
+    platform::BusyCursor busy;
     const std::u16string term = FullTextTerm(richtext::Utf16Of(c_.Entry_Text->text()));
     c_.Entry_Text->setText(richtext::ToQString(term));
     ClearEntryDisplay();

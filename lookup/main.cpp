@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
     orvan::platform::InstallGreekQtTexts(application);
     orvan::platform::HandOverClipboardAsPlainText(application);
     orvan::lookup::TMainLex window;
+    // The start screen's uninstallation has started: the program ends before its window shows.
+    if (window.quitRequested()) return 0;
     window.show();
     return QApplication::exec();
 }

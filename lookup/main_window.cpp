@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -18,9 +19,9 @@
 #include <filesystem>
 
 #include "lexicon/settings.h"
-#include "lookup/busy_cursor.h"
 #include "lookup/dummy_form.h"
 #include "lookup/entries_list.h"
+#include "platform/busy_cursor.h"
 #include "platform/desktop_look.h"
 #include "richtext/code_pages.h"
 #include "richtext/rich_text_view.h"
@@ -62,6 +63,11 @@ void TMainLex::ConnectHandlers() {
     c_.Entry_Text->installEventFilter(this);
     c_.FigPanel->installEventFilter(this);
     c_.FigImage->installEventFilter(this);
+    for (QWidget* opener :
+         {static_cast<QWidget*>(c_.CalderImage), static_cast<QWidget*>(c_.VelImage),
+          static_cast<QWidget*>(c_.Korvath_Label)}) {
+        opener->installEventFilter(this);
+    }
     const auto onClick = [this](QAbstractButton* button, void (TMainLex::*handler)()) {
         connect(button, &QAbstractButton::clicked, this, handler);
     };
@@ -113,6 +119,11 @@ void TMainLex::FormCreate() {
     settingsPath_ = settings.path;
     showStartScreen_ = settings.showStartScreen;
     if (!settings.personalFolder.empty()) personal_ = PersonalFiles(settings.personalFolder);
+    // The lookup window is not yet visible while the start screen runs.
+    if (showStartScreen_) {
+        OpenStartScreen(setup::Presentation::None, 0);
+        if (quitRequested_) return;
+    }
 
     const QColor background = platform::FieldBackground();
     for (QWidget* field :
@@ -164,7 +175,7 @@ void TMainLex::WarnMissingLexicon() {
 }
 
 void TMainLex::LoadTables() {
-    BusyCursor busy;
+    platform::BusyCursor busy;
     fields_ = LoadFieldTable(files_);
     c_.ShortCuts_Combo->clear();
     if (fields_) {
@@ -233,6 +244,12 @@ void TMainLex::keyPressEvent(QKeyEvent* event) {
 bool TMainLex::eventFilter(QObject* watched, QEvent* event) {
     if (watched == c_.Entry_Text && event->type() == QEvent::KeyPress) {
         return Entry_TextKeyDown(static_cast<QKeyEvent*>(event)->key());
+    }
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == c_.CalderImage) return CalderImageClick(), true;
+        if (watched == c_.VelImage) return VelImageClick(), true;
+        if (watched == c_.Korvath_Label) return Korvath_LabelClick(), true;
     }
     const bool escape = event->type() == QEvent::KeyPress &&
                         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;

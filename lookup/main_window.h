@@ -19,6 +19,7 @@
 #include "lookup/window_face.h"
 #include "personal/personal_store.h"
 #include "platform/keyboard_layouts.h"
+#include "setup/entry_form.h"
 #include "setup/folder_dialog_mode.h"
 
 class QFileSystemWatcher;
@@ -73,6 +74,8 @@ class TMainLex : public QWidget {
     const std::string& startFolder() const { return startFolder_; }
     const std::string& settingsPath() const { return settingsPath_; }
     bool showStartScreen() const { return showStartScreen_; }
+    /// Whether the program is to end at once (its uninstallation has started).
+    bool quitRequested() const { return quitRequested_; }
     const std::string& personalFolder() const { return personalFolder_; }
     const PersonalFiles& personalFiles() const { return personal_; }
     const LookupState& state() const { return state_; }
@@ -180,6 +183,12 @@ class TMainLex : public QWidget {
     void Help_ButtonClick();
     void Exit_ButtonClick();
 
+    // The start screen and its presentations.
+    void OpenStartScreen(setup::Presentation presentation, int calderPage);
+    void CalderImageClick();
+    void VelImageClick();
+    void Korvath_LabelClick();
+
     // Preparing a lexicon release.
     void Convert_ButtonClick();
     void Reload_ButtonClick();
@@ -198,6 +207,7 @@ class TMainLex : public QWidget {
     std::string personalFolder_;
     PersonalFiles personal_;
     bool shownBefore_ = false;
+    bool quitRequested_ = false;
 
     // The tables and the list.
     LexiconFiles files_;

@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "lookup/busy_cursor.h"
 #include "lookup/entries_list.h"
 #include "lookup/main_window.h"
 #include "lookup/search_form.h"
+#include "platform/busy_cursor.h"
 #include "richtext/code_pages.h"
 
 namespace orvan::lookup {
@@ -18,20 +18,20 @@ std::string TMainLex::FieldCode() const {
 }
 
 void TMainLex::FillList(SearchMode mode, long long number, bool personalOnly) {
-    BusyCursor busy;
+    platform::BusyCursor busy;
     state_.fill(richtext::ToGreekSearchText(c_.Entry_Text->text()), mode, personalOnly, FieldCode(),
                 number);
     Render();
 }
 
 void TMainLex::Fill_List_ButtonClick() {
-    BusyCursor busy;
+    platform::BusyCursor busy;
     state_.search(richtext::ToGreekSearchText(c_.Entry_Text->text()), false, FieldCode());
     Render();
 }
 
 void TMainLex::CustomEntries_ButtonClick() {
-    BusyCursor busy;
+    platform::BusyCursor busy;
     state_.search(richtext::ToGreekSearchText(c_.Entry_Text->text()), true, FieldCode());
     Render();
 }
@@ -41,7 +41,7 @@ void TMainLex::Search_ButtonClick() {
     const bool confirmed = dialog.exec() == QDialog::Accepted;
     activateWindow();
     if (confirmed) {
-        BusyCursor busy;
+        platform::BusyCursor busy;
         state_.searchByCriteria(dialog.criteria(), FieldCode());
         Render();
     }
@@ -50,7 +50,7 @@ void TMainLex::Search_ButtonClick() {
 
 void TMainLex::WholeLex_ButtonClick() {
     c_.Fill_List_Button->setFocus();
-    BusyCursor busy;
+    platform::BusyCursor busy;
     state_.listWholeLexicon();
     Render();
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "lexicon/settings.h"
+#include "lexicon/text_file.h"
 #include "lookup/entries_list.h"
 #include "tests/support/modal_answer.h"
 
@@ -49,6 +50,9 @@ void WindowTest::Create(bool withPersonal) {
     if (withPersonal) {
         lexicon.WritePersonal(personal.Path());
         WriteSettings(configFolder() + "/Orvan.ini", "NO", personal.Path());
+    }
+    if (quietStart && !FileExists(configFolder() + "/Orvan.ini")) {
+        WriteSettings(configFolder() + "/Orvan.ini", "NO", "");
     }
     window = std::make_unique<lookup::TMainLex>(
         std::make_unique<FakeLayouts>(layoutNames, &activations));

@@ -79,6 +79,10 @@ class WindowTest : public ::testing::Test {
 
     std::string configFolder() const { return home.Path() + "/.config"; }
 
+    /// When there is no settings file, the window is started with one that leaves the start
+    /// screen out; false starts it as on the first run.
+    bool quietStart = true;
+
     TempFolder program, home, personal;
     LexiconBuilder lexicon;
     std::vector<std::string> layoutNames{"English (US)", "Greek"};

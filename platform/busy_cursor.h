@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-namespace orvan::lookup {
+namespace orvan::platform {
 
 class BusyCursor {
   public:
@@ -13,4 +13,4 @@ class BusyCursor {
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-}  // namespace orvan::lookup
+}  // namespace orvan::platform

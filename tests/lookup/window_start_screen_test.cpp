@@ -1,0 +1,76 @@
+// The start screen as the lookup window opens it: at start-up while the settings ask for it,
+// and on the partner's or the publisher's presentation from the window's logos.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "tests/lookup/window_fixture.h"
+#include "tests/support/modal_answer.h"
+
+namespace orvan::test {
+namespace {
+
+/// What the start screen showed when it opened.
+struct Seen {
+    QString button, title, heading;
+    bool titleShown = false;
+};
+
+class StartScreenOpenersTest : public WindowTest {
+  protected:
+    void SetUp() override { Open(); }
+
+    /// Clicks `opener` and closes the start screen it opens, ticking the check box first when
+    /// `tick`; returns what the start screen showed.
+    Seen ClickAndClose(QWidget* opener, bool tick = false) {
+        Seen seen;
+        WhenModal([&seen, tick](QWidget* modal) {
+            ASSERT_EQ(modal->objectName(), "TEntryForm");
+            auto* close = modal->findChild<QPushButton*>("EntryClose_Button");
+            seen.button = close->text();
+            seen.title = modal->findChild<QLabel*>("CalderTitle")->text();
+            seen.titleShown = modal->findChild<QLabel*>("CalderTitle")->isVisible();
+            seen.heading = modal->findChild<QLabel*>("KorvTitle")->isVisible()
+                               ? modal->findChild<QLabel*>("KorvTitle")->text()
+                               : QString();
+            if (tick) modal->findChild<QCheckBox*>("HidePresCheckBox")->setChecked(true);
+            close->click();
+        });
+        QTest::mouseClick(opener, Qt::LeftButton, {}, {3, 3});
+        return seen;
+    }
+    std::string Settings() const { return home.Read(".config/Orvan.ini"); }
+};
+
+TEST_F(StartScreenOpenersTest, ThePartnersLogosOpenTheirPagesAndThePublishersNameItsTitles) {
+    Seen company = ClickAndClose(c().CalderImage);
+    EXPECT_EQ(company.button, Q("Επιστροφή"));
+    EXPECT_EQ(company.title, "Calder");
+    EXPECT_TRUE(company.titleShown);
+    Seen division = ClickAndClose(c().VelImage);
+    EXPECT_EQ(division.title, "Velmora");
+    Seen publisher = ClickAndClose(c().Korvath_Label);
+    EXPECT_EQ(publisher.button, Q("Επιστροφή"));
+    EXPECT_FALSE(publisher.titleShown);
+    EXPECT_EQ(publisher.heading, Q("Τίτλοι"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->quitRequested());
+}
+
+TEST_F(StartScreenOpenersTest, TheCheckBoxThereSwitchesTheStartScreenBackOn) {
+    ASSERT_EQ(Settings(), "NO\r\n");
+    ASSERT_FALSE(window->showStartScreen());
+    ClickAndClose(c().Korvath_Label, true);
+    EXPECT_TRUE(window->showStartScreen());
+    EXPECT_EQ(Settings(), "YES\r\n");
+    ClickAndClose(c().VelImage, true);
+    EXPECT_FALSE(window->showStartScreen());
+    EXPECT_EQ(Settings(), "NO\r\n");
+    // Without the tick nothing is written.
+    ClickAndClose(c().CalderImage);
+    EXPECT_EQ(Settings(), "NO\r\n");
+}
+
+}  // namespace
+}  // namespace orvan::test
