@@ -75,10 +75,6 @@ QLineEdit* DataField(QWidget* window, const char* name, QRect geometry, const ch
 
 }  // namespace
 
-QString Caption(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 LookupControls BuildLookupFace(QWidget* window) {
     window->setFont(SansFont(11, false, true));
     LookupControls c{};

@@ -2,6 +2,8 @@
 // window is laid out before any resize. The window's handlers give the controls their behaviour.
 #pragma once
 
+#include "platform/desktop_look.h"
+
 #include <QString>
 
 class QComboBox;
@@ -73,7 +75,6 @@ struct LookupControls {
 /// object name), with their geometry, look, hints and Tab order.
 LookupControls BuildLookupFace(QWidget* window);
 
-/// \brief A Greek text of the window (written in UTF-8 in the sources).
-QString Caption(const char* utf8);
+using platform::Caption;
 
 }  // namespace orvan::lookup

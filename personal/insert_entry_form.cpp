@@ -18,9 +18,7 @@ namespace orvan::personal {
 
 namespace {
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using platform::Caption;
 
 const QColor kTeal(0, 128, 128);
 const QColor kMaroon(128, 0, 0);
@@ -37,7 +35,7 @@ void Colour(QWidget* widget, const QColor& text, bool background) {
 }
 
 QLabel* BoldLabel(QWidget* parent, const char* text, QPoint place) {
-    auto* label = new QLabel(Text(text), parent);
+    auto* label = new QLabel(Caption(text), parent);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
@@ -77,11 +75,11 @@ TInsertEntryFrm::TInsertEntryFrm(EntryEditMode editMode, EntryKind editKind,
       InsertEntry_Trans(new QLineEdit(this)),
       InsertEntry_ShortCut(new QComboBox(this)),
       InsertEntry_Descr(new QPlainTextEdit(this)),
-      InsertOk_Button(new QPushButton(Text("Εισαγωγή"), this)),
-      InsertCancel_Button(new QPushButton(Text("Ακύρωση"), this)),
+      InsertOk_Button(new QPushButton(Caption("Εισαγωγή"), this)),
+      InsertCancel_Button(new QPushButton(Caption("Ακύρωση"), this)),
       RoomLeft_Label(new QLabel(this)) {
     setObjectName("TInsertEntryFrm");
-    setWindowTitle(Text("Εισαγωγή Νέου Λήμματος"));
+    setWindowTitle(Caption("Εισαγωγή Νέου Λήμματος"));
     setFixedSize(367, 233);
     setFont(platform::SansFont(11, false, true));
     const auto place = platform::Place;
@@ -162,7 +160,7 @@ void TInsertEntryFrm::FormShow() {
         InsertEntry_Descr->setPlainText(DescriptionForEditor(entry_.description));
         InsertEntry_ShortCut->setCurrentIndex(
             entry_.fieldIndex < InsertEntry_ShortCut->count() ? entry_.fieldIndex : -1);
-        setWindowTitle(Text("Μεταβολή Λήμματος"));
+        setWindowTitle(Caption("Μεταβολή Λήμματος"));
         InsertOk_Button->setText("Ok");
         if (EditKind == EntryKind::Annotated || EditKind == EntryKind::Lexicon) {
             // Only the supplement of a lexicon entry can be written.
@@ -184,7 +182,7 @@ void TInsertEntryFrm::InsertOk_ButtonClick() {
     typed.description = DescriptionFromEditor(InsertEntry_Descr->toPlainText());
     const StoreResult checked = check_(typed);
     if (const char* message = StoreMessage(checked.status)) {
-        Refuse(Text(message));
+        Refuse(Caption(message));
         return;
     }
     entry_ = std::move(typed);
@@ -201,8 +199,8 @@ bool TInsertEntryFrm::HeadwordFits(const QLineEdit* field, const char* language,
         bytes = std::move(converted.bytes);
         return true;
     }
-    Refuse(Text("Το %1 Λήμμα δεν μπορεί να περιέχει τους χαρακτήρες: %2")
-               .arg(Text(language),
+    Refuse(Caption("Το %1 Λήμμα δεν μπορεί να περιέχει τους χαρακτήρες: %2")
+               .arg(Caption(language),
                     QString::fromStdString(CharactersWithoutByte(richtext::Utf16Of(text)))));
     return false;
 }
@@ -225,8 +223,8 @@ void TInsertEntryFrm::ShowRoomLeft() {
         RoomLeft_Label->hide();
         return;
     }
-    RoomLeft_Label->setText(room >= 0 ? Text("Χωρούν ακόμη %1 χαρακτήρες.").arg(room)
-                                      : Text("Η περιγραφή είναι πολύ μεγάλη."));
+    RoomLeft_Label->setText(room >= 0 ? Caption("Χωρούν ακόμη %1 χαρακτήρες.").arg(room)
+                                      : Caption("Η περιγραφή είναι πολύ μεγάλη."));
     RoomLeft_Label->show();
 }
 

@@ -4,6 +4,10 @@
 
 namespace orvan::platform {
 
+QString Caption(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
 QFont SansFont(int pixelSize, bool bold, bool condensed) {
     QFont font("DejaVu Sans");
     font.setStyleHint(QFont::SansSerif);

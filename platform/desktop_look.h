@@ -5,10 +5,14 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QString>
 
 class QWidget;
 
 namespace orvan::platform {
+
+/// \brief A caption written in the source in UTF-8, as the windows show it.
+QString Caption(const char* utf8);
 
 /// \brief The desktop's sans-serif (DejaVu Sans) at `pixelSize`. The condensed cut keeps captions
 /// within places laid out for a narrower font.

@@ -21,9 +21,7 @@ namespace orvan::setup {
 
 namespace {
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using platform::Caption;
 
 const QColor kNavy(0, 0, 128);
 const QColor kTeal(0, 128, 128);
@@ -117,14 +115,14 @@ void TEntryForm::BuildFace() {
     EntryLineImage = picture("EntryLineImage", {0, 64, 652, 2});
     EntryLineImage->setScaledContents(true);
     KorvImage1 = picture("KorvImage1", {4, 6, 309, 57});
-    KorvImage1->setToolTip(Text("Παρουσίαση Εκδόσεων Korvath"));
+    KorvImage1->setToolTip(Caption("Παρουσίαση Εκδόσεων Korvath"));
     OnClick(KorvImage1, [this] { KorvathShow(); });
     CalderImage1 = picture("CalderImage1", {658, 2, 95, 81});
-    CalderImage1->setToolTip(Text(kPartnerHint));
+    CalderImage1->setToolTip(Caption(kPartnerHint));
     OnClick(CalderImage1, [this] { CalderImage1Click(); });
     CalderImage2 = picture("CalderImage2", {528, 34, 120, 20});
     CalderImage2->setScaledContents(true);
-    CalderImage2->setToolTip(Text(kPartnerHint));
+    CalderImage2->setToolTip(Caption(kPartnerHint));
     OnClick(CalderImage2, [this] { CalderImage2Click(); });
 
     CalderTitle = new QLabel(this);
@@ -167,7 +165,7 @@ void TEntryForm::BuildFace() {
     CalderRTF->setBackgroundColour(kPageBackground);
     CalderRTF->hide();
 
-    LexiconLabel = new QLabel(Text("Στοιχεία Λεξικού"), this);
+    LexiconLabel = new QLabel(Caption("Στοιχεία Λεξικού"), this);
     place(LexiconLabel, "LexiconLabel", {276, 420, 157, 25});
     LexiconLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     LexiconLabel->setFont(EmphasisFont(15, true, true));
@@ -177,16 +175,16 @@ void TEntryForm::BuildFace() {
     InstallImage = picture("InstallImage", {8, 418, 18, 18});
     InstallImage->setPixmap(QPixmap(":/setup/pictures/install.png"));
     InstallImage->adjustSize();
-    InstallImage->setToolTip(Text(kInstallHint));
+    InstallImage->setToolTip(Caption(kInstallHint));
     OnClick(InstallImage, [this] { InstallImageClick(); });
 
-    HidePresCheckBox = new QCheckBox(Text(kSwitchOff), this);
+    HidePresCheckBox = new QCheckBox(Caption(kSwitchOff), this);
     place(HidePresCheckBox, "HidePresCheckBox", {56, 420, 177, 17});
     SetBackground(HidePresCheckBox, kPageBackground);
     // The condensed cut keeps the longer caption within the box's place.
     HidePresCheckBox->setFont(platform::SansFont(11, false, true));
 
-    EntryClose_Button = new QPushButton(Text("Έναρξη Λεξικού"), this);
+    EntryClose_Button = new QPushButton(Caption("Έναρξη Λεξικού"), this);
     place(EntryClose_Button, "EntryClose_Button", {506, 416, 161, 25});
     EntryClose_Button->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     EntryClose_Button->setDefault(true);
@@ -212,7 +210,7 @@ void TEntryForm::showEvent(QShowEvent* event) {
 
 void TEntryForm::FormShow() {
     InstallMode = RunsFromMedium(context_.startFolder);
-    if (!InstallMode) InstallImage->setToolTip(Text(kUninstallHint));
+    if (!InstallMode) InstallImage->setToolTip(Caption(kUninstallHint));
     // Each picture only when its file is there and can be read.
     const std::pair<QLabel*, const char*> pictures[] = {
         {EntryImage, "background.bmp"},   {EntryLineImage, "orangeline.bmp"},
@@ -230,13 +228,13 @@ void TEntryForm::FormShow() {
         if (control == CalderImage1) control->resize(pixmap.size());
     }
     if (PresName == "CALDER") {
-        EntryClose_Button->setText(Text("Επιστροφή"));
+        EntryClose_Button->setText(Caption("Επιστροφή"));
         CalderShow();
     } else if (PresName == "KORVATH") {
-        EntryClose_Button->setText(Text("Επιστροφή"));
+        EntryClose_Button->setText(Caption("Επιστροφή"));
         KorvathShow();
     }
-    HidePresCheckBox->setText(Text(context_.showStartScreen ? kSwitchOff : kSwitchOn));
+    HidePresCheckBox->setText(Caption(context_.showStartScreen ? kSwitchOff : kSwitchOn));
 }
 
 void TEntryForm::EntryClose_ButtonClick() {

@@ -13,6 +13,7 @@
 #include "lexicon/settings.h"
 #include "lexicon/text_file.h"
 #include "platform/busy_cursor.h"
+#include "platform/desktop_look.h"
 #include "setup/confirm_uninstall_form.h"
 #include "setup/desktop_entry.h"
 #include "setup/entry_form.h"
@@ -24,9 +25,7 @@ namespace orvan::setup {
 
 namespace {
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using platform::Caption;
 
 std::string Folder(QStandardPaths::StandardLocation location) {
     return QFile::encodeName(QStandardPaths::writableLocation(location)).toStdString();
@@ -85,10 +84,11 @@ bool TEntryForm::RunInstallation(const QString& folder) {
                                    context_.settingsPath};
         outcome = InstallFiles(QFile::encodeName(folder).toStdString(), places);
     }
-    Inform(this,
-           Text(outcome.result == InstallResult::Succeeded ? "Η εγκατάσταση ολοκληρώθηκε επιτυχώς"
+    Inform(
+        this,
+        Caption(outcome.result == InstallResult::Succeeded ? "Η εγκατάσταση ολοκληρώθηκε επιτυχώς"
                                                            : "Η εγκατάσταση παρουσίασε προβλήματα"),
-           outcome.problems);
+        outcome.problems);
     return outcome.ranToEnd();
 }
 
@@ -131,7 +131,8 @@ void TEntryForm::UninstallBranch() {
 }
 
 void TEntryForm::TellUninstallProblem(const QString& reason) {
-    Inform(this, Text("Η διαδικασία απεγκατάστασης παρουσίασε προβλήματα"), {reason.toStdString()});
+    Inform(this, Caption("Η διαδικασία απεγκατάστασης παρουσίασε προβλήματα"),
+           {reason.toStdString()});
 }
 
 }  // namespace orvan::setup

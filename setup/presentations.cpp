@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <QTimer>
 
+#include "platform/desktop_look.h"
 #include "richtext/rich_text_view.h"
 #include "setup/content_pictures.h"
 #include "setup/entry_form.h"
@@ -14,9 +15,7 @@ namespace orvan::setup {
 
 namespace {
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using platform::Caption;
 
 // Loads a picture into `control` when its file can be read; false (the control keeps what it
 // showed) when it cannot.
@@ -102,7 +101,7 @@ void TEntryForm::KorvathShow() {
     for (int tag = 11; tag <= 15; ++tag)
         MenuImage(tag)->hide();
     KorvImage2->hide();
-    KorvTitle->setText(Text("Τίτλοι"));
+    KorvTitle->setText(Caption("Τίτλοι"));
     KorvTitle->show();
     PresImage->show();
     for (int tag = 1; tag <= 7; ++tag) {
@@ -146,7 +145,7 @@ void TEntryForm::LexiconLabelClick() {
     PresTimer->stop();
     CalderTitle->hide();
     PresImage->hide();
-    KorvTitle->setText(Text("Στοιχεία Λεξικού"));
+    KorvTitle->setText(Caption("Στοιχεία Λεξικού"));
     KorvTitle->show();
     for (int tag = 11; tag <= 15; ++tag)
         MenuImage(tag)->show();

@@ -22,9 +22,7 @@ namespace orvan::setup {
 
 namespace {
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using platform::Caption;
 
 const char* const kPersonalCaption = "Επιλογή φακέλου για επεξεργασμένα λήμματα";
 
@@ -85,15 +83,15 @@ TSelectCustomDirForm::TSelectCustomDirForm(FolderDialogMode mode, QWidget* paren
       Personal_Image(new QLabel(this)),
       MsgMemo(new QPlainTextEdit(this)),
       Dir_Edit(new QLineEdit(this)),
-      Folder_Label(new QLabel(Text("Φάκελος"), this)),
+      Folder_Label(new QLabel(Caption("Φάκελος"), this)),
       Ok_Button(new QPushButton("OK", this)),
-      Cancel_Button(new QPushButton(Text("Άκυρο"), this)),
+      Cancel_Button(new QPushButton(Caption("Άκυρο"), this)),
       Drive_Combo(new QComboBox(this)),
       Folder_Tree(new QTreeView(this)),
       Install_Image(new QLabel(this)),
       folders_(new QFileSystemModel(this)) {
     setObjectName("TSelectCustomDirForm");
-    setWindowTitle(Text("Επιλογή Φακέλου για Επεξεργασμένα Λήμματα"));
+    setWindowTitle(Caption("Επιλογή Φακέλου για Επεξεργασμένα Λήμματα"));
     setFixedSize(477, 218);
     setFont(platform::SansFont(11, false, true));
     const auto place = platform::Place;
@@ -170,10 +168,10 @@ void TSelectCustomDirForm::showEvent(QShowEvent* event) {
 void TSelectCustomDirForm::FormShow() {
     platform::CentreOver(this, parentWidget());
     const Wording wording = WordingOf(DirMode);
-    setWindowTitle(Text(wording.caption));
+    setWindowTitle(Caption(wording.caption));
     Install_Image->setVisible(wording.installPicture);
     Personal_Image->setVisible(!wording.installPicture);
-    MsgMemo->setPlainText(Text(wording.text));
+    MsgMemo->setPlainText(Caption(wording.text));
     // The explanation is centred, line by line.
     QTextCursor cursor(MsgMemo->document());
     cursor.select(QTextCursor::Document);
@@ -212,8 +210,8 @@ void TSelectCustomDirForm::Ok_ButtonClick() {
         QDir().mkpath(path);
         if (!QFileInfo(path).isDir()) {
             QMessageBox::information(this, windowTitle(),
-                                     Text("Παρουσιάστηκε πρόβλημα κατά τη δημιουργία του "
-                                          "φακέλου. Παρακαλώ επιλέξτε άλλο φάκελο"));
+                                     Caption("Παρουσιάστηκε πρόβλημα κατά τη δημιουργία του "
+                                             "φακέλου. Παρακαλώ επιλέξτε άλλο φάκελο"));
             return;
         }
     }
