@@ -17,19 +17,12 @@ namespace orvan::lookup {
 namespace {
 
 using platform::SansFont;
+using platform::SetTextColour;
 
 const QColor kTeal(0, 128, 128);
 const QColor kMaroon(128, 0, 0);
 const QColor kNavy(0, 0, 128);
 const QColor kSilver(192, 192, 192);
-
-void SetTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    widget->setPalette(palette);
-}
 
 template <typename Widget>
 Widget* Make(QWidget* window, const char* name, QRect geometry, const char* hint = nullptr) {

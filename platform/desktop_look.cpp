@@ -8,6 +8,14 @@ QString Caption(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
 QFont SansFont(int pixelSize, bool bold, bool condensed) {
     QFont font("DejaVu Sans");
     font.setStyleHint(QFont::SansSerif);

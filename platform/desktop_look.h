@@ -18,6 +18,9 @@ QString Caption(const char* utf8);
 /// within places laid out for a narrower font.
 QFont SansFont(int pixelSize, bool bold = false, bool condensed = false);
 
+/// \brief Gives `widget`'s text (as a label, a field or a button shows it) the colour `colour`.
+void SetTextColour(QWidget* widget, const QColor& colour);
+
 /// \brief The background of the data fields: red 250, green 255, blue 255.
 QColor FieldBackground();
 

@@ -22,6 +22,7 @@ namespace orvan::setup {
 namespace {
 
 using platform::Caption;
+using platform::SetTextColour;
 
 const QColor kNavy(0, 0, 128);
 const QColor kTeal(0, 128, 128);
@@ -33,12 +34,6 @@ const char* const kInstallHint = "Εγκατάσταση στο δίσκο";
 const char* const kUninstallHint = "Απεγκατάσταση από το δίσκο";
 const char* const kSwitchOff = "Απενεργοποίηση παρουσίασης";
 const char* const kSwitchOn = "Ενεργοποίηση παρουσίασης";
-
-void SetTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
 
 void SetBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
