@@ -55,9 +55,7 @@ TEntryForm::TEntryForm(StartScreenContext& context, Presentation presentation, i
                        QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       context_(context),
-      PresName(presentation == Presentation::Partner     ? "CALDER"
-               : presentation == Presentation::Publisher ? "KORVATH"
-                                                         : ""),
+      PresName(presentation),
       CalderPage(calderPage),
       PresTimer(new QTimer(this)),
       opening_(nullptr) {
@@ -222,10 +220,10 @@ void TEntryForm::FormShow() {
         // The division's logo takes the size of its picture.
         if (control == CalderImage1) control->resize(pixmap.size());
     }
-    if (PresName == "CALDER") {
+    if (PresName == Presentation::Partner) {
         EntryClose_Button->setText(Caption("Επιστροφή"));
         CalderShow();
-    } else if (PresName == "KORVATH") {
+    } else if (PresName == Presentation::Publisher) {
         EntryClose_Button->setText(Caption("Επιστροφή"));
         KorvathShow();
     }

@@ -94,7 +94,7 @@ class TEntryForm : public QDialog {
     void OnClick(QWidget* control, std::function<void()> handler);
 
     StartScreenContext& context_;
-    QString PresName;
+    Presentation PresName;
     int CalderPage;
     bool InstallMode = true;
     char SlideDigit = '1';
