@@ -17,12 +17,8 @@ namespace orvan {
 
 namespace {
 
-std::string Because(const std::string& what, const std::string& path, int error) {
-    return what + " " + path + ": " + std::strerror(error);
-}
-
 WriteOutcome Failure(const std::string& what, const std::string& path) {
-    return {false, Because(what, path, errno), errno};
+    return {false, FileErrorReason(what, path, errno), errno};
 }
 
 // Reads from `fd` until the end, or until more than `limit` bytes have come.
@@ -42,7 +38,7 @@ FileContents ReadOpenFile(int fd, const std::string& path, long long limit, long
         }
         const ssize_t n = ::read(fd, buffer, chunk);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return {ReadStatus::Failed, {}, Because("cannot read", path, errno)};
+        if (n < 0) return {ReadStatus::Failed, {}, FileErrorReason("cannot read", path, errno)};
         if (n == 0) break;
         contents.bytes.append(buffer, static_cast<size_t>(n));
     }
@@ -59,7 +55,7 @@ FileContents ReadRegularFile(const std::string& path, long long limit) {
     struct stat before {};
     if (path.empty() || ::stat(path.c_str(), &before) != 0) {
         if (!path.empty() && errno != ENOENT && errno != ENOTDIR) {
-            return {ReadStatus::Failed, {}, Because("cannot open", path, errno)};
+            return {ReadStatus::Failed, {}, FileErrorReason("cannot open", path, errno)};
         }
         return {ReadStatus::Missing, {}, "there is no file " + path};
     }
@@ -70,11 +66,11 @@ FileContents ReadRegularFile(const std::string& path, long long limit) {
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!file.valid()) {
         if (errno == ENOENT) return {ReadStatus::Missing, {}, "there is no file " + path};
-        return {ReadStatus::Failed, {}, Because("cannot open", path, errno)};
+        return {ReadStatus::Failed, {}, FileErrorReason("cannot open", path, errno)};
     }
     struct stat opened {};
     if (::fstat(file.get(), &opened) != 0) {
-        return {ReadStatus::Failed, {}, Because("cannot open", path, errno)};
+        return {ReadStatus::Failed, {}, FileErrorReason("cannot open", path, errno)};
     }
     if (!S_ISREG(opened.st_mode)) return {ReadStatus::NotAFile, {}, path + " is not a plain file"};
     return ReadOpenFile(file.get(), path, limit, static_cast<long long>(opened.st_size));
@@ -110,6 +106,10 @@ std::optional<std::string> ReadFileRange(const std::string& path, long long offs
     // A file cut short while it was read gives what was there.
     bytes.resize(static_cast<size_t>(got));
     return bytes;
+}
+
+std::string FileErrorReason(const std::string& what, const std::string& path, int error) {
+    return what + " " + path + ": " + std::strerror(error);
 }
 
 bool FileExists(const std::string& path) {

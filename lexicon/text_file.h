@@ -43,6 +43,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 std::optional<std::string> ReadFileRange(const std::string& path, long long offset,
                                          long long count);
 
+/// \brief What went wrong with a file, as the program tells it: "cannot create /a/b: No space left
+/// on device" for ("cannot create", "/a/b", ENOSPC).
+std::string FileErrorReason(const std::string& what, const std::string& path, int error);
+
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 

@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <thread>
 
 #include "lexicon/file_descriptor.h"
@@ -19,7 +18,7 @@ namespace orvan::personal {
 namespace {
 
 [[noreturn]] void Fail(const std::string& what, const std::string& path) {
-    throw StoreFileError(what + " " + path + ": " + std::strerror(errno));
+    throw StoreFileError(FileErrorReason(what, path, errno));
 }
 
 class FlockedFile : public FolderLock {

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <random>
 
 #include "lexicon/file_paths.h"
@@ -18,10 +17,6 @@
 namespace orvan::setup {
 
 namespace {
-
-std::string Because(const std::string& what, const std::string& path, int error) {
-    return what + " " + path + ": " + std::strerror(error);
-}
 
 // Puts the finished temporary at `to` unless something is there already, in one step.
 bool PlaceWithoutReplacing(const std::string& temporary, const std::string& to, int& error) {
@@ -45,7 +40,7 @@ bool PlaceWithoutReplacing(const std::string& temporary, const std::string& to, 
 // the original and appears whole or not at all. Empty when done, else the reason.
 std::string CopyWithoutReplacing(const std::string& from, const std::string& to) {
     struct stat existing {};
-    if (::lstat(to.c_str(), &existing) == 0) return Because("will not replace", to, EEXIST);
+    if (::lstat(to.c_str(), &existing) == 0) return FileErrorReason("will not replace", to, EEXIST);
     const FileContents source = ReadRegularFile(from);
     if (!source.read()) return source.reason;
     std::random_device random;
@@ -59,14 +54,15 @@ std::string CopyWithoutReplacing(const std::string& from, const std::string& to)
     int error = 0;
     if (!PlaceWithoutReplacing(temporary, to, error)) {
         ::unlink(temporary.c_str());
-        return Because("cannot create", to, error);
+        return FileErrorReason("cannot create", to, error);
     }
     SyncFolder(FolderOf(to));
     return {};
 }
 
 std::string CreateFolder(const std::string& path) {
-    if (::mkdir(path.c_str(), 0777) != 0) return Because("cannot create the folder", path, errno);
+    if (::mkdir(path.c_str(), 0777) != 0)
+        return FileErrorReason("cannot create the folder", path, errno);
     return {};
 }
 
