@@ -16,13 +16,12 @@ namespace orvan::lookup {
 
 namespace {
 
+using platform::kMaroon;
+using platform::kNavy;
+using platform::kSilver;
+using platform::kTeal;
 using platform::SansFont;
 using platform::SetTextColour;
-
-const QColor kTeal(0, 128, 128);
-const QColor kMaroon(128, 0, 0);
-const QColor kNavy(0, 0, 128);
-const QColor kSilver(192, 192, 192);
 
 template <typename Widget>
 Widget* Make(QWidget* window, const char* name, QRect geometry, const char* hint = nullptr) {

@@ -19,9 +19,8 @@ namespace orvan::personal {
 namespace {
 
 using platform::Caption;
-
-const QColor kTeal(0, 128, 128);
-const QColor kMaroon(128, 0, 0);
+using platform::kMaroon;
+using platform::kTeal;
 
 // Below this many characters of room the editor says how many are left.
 constexpr long long kRoomWarning = 2000;

@@ -11,6 +11,12 @@ class QWidget;
 
 namespace orvan::platform {
 
+// The named colours the windows were laid out with.
+inline constexpr QColor kNavy(0, 0, 128);
+inline constexpr QColor kTeal(0, 128, 128);
+inline constexpr QColor kMaroon(128, 0, 0);
+inline constexpr QColor kSilver(192, 192, 192);
+
 /// \brief A caption written in the source in UTF-8, as the windows show it.
 QString Caption(const char* utf8);
 

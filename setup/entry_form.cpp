@@ -22,10 +22,10 @@ namespace orvan::setup {
 namespace {
 
 using platform::Caption;
+using platform::kNavy;
+using platform::kTeal;
 using platform::SetTextColour;
 
-const QColor kNavy(0, 0, 128);
-const QColor kTeal(0, 128, 128);
 const QColor kPageBackground(214, 233, 255);
 const QColor kActiveBorder(212, 208, 200);
 
