@@ -57,7 +57,11 @@ TMainLex::TMainLex(std::unique_ptr<platform::KeyboardLayouts> layouts, QWidget* 
     FormCreate();
 }
 
-TMainLex::~TMainLex() = default;
+TMainLex::~TMainLex() {
+    // The children lose their focus while QWidget's destructor runs, when this window is no
+    // longer a TMainLex: the focus is no longer followed from here on.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 void TMainLex::ConnectHandlers() {
     c_.Entry_Text->installEventFilter(this);

@@ -24,5 +24,5 @@ if [ ${#missing[@]} -gt 0 ]; then
         "${missing[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVAN_WERROR="${ORVAN_WERROR:-OFF}"
 cmake --build build

@@ -3,9 +3,21 @@
 
 #include <QApplication>
 
+#include "tests/support/modal_answer.h"
+
+namespace {
+
+/// Each test ends with no answer to a dialog left waiting for the next one.
+class ModalPollerCleaner : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo&) override { orvan::test::ForgetUnansweredModals(); }
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ModalPollerCleaner);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds everything with clang under AddressSanitizer and UndefinedBehaviorSanitizer, warnings as
+# errors, in build-sanitize/, and runs the whole test suite there as an ordinary user, so that the
+# tests of folders the user may not write run instead of being skipped. Started as root, it makes
+# the user orvan-tester and runs itself as that user on a copy of the checkout in their home.
+# Needs scripts/setup.sh to have installed the packages first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ "$(id -u)" -eq 0 ]; then
+    tester=orvan-tester
+    id "$tester" >/dev/null 2>&1 || useradd --create-home --shell /bin/bash "$tester"
+    home=$(getent passwd "$tester" | cut -d: -f6)
+    copy="$home/orvan"
+    rm -rf "$copy"
+    runuser -u "$tester" -- mkdir -p "$copy"
+    # The checkout without its build trees; the RTF corpus beside it goes along for its test.
+    tar --exclude='./build*' -cf - . | runuser -u "$tester" -- tar -xf - -C "$copy"
+    if [ -d ../shared/rtf-corpus ]; then
+        runuser -u "$tester" -- mkdir -p "$home/shared"
+        tar -C ../shared -cf - rtf-corpus | runuser -u "$tester" -- tar -xf - -C "$home/shared"
+    fi
+    status=0
+    runuser -u "$tester" -- env -C "$copy" bash scripts/sanitize.sh || status=$?
+    # The artefacts of failed tests are wanted where the checkout is.
+    rm -rf build-sanitize-artefacts
+    [ -d "$copy/build-sanitize/e2e-artefacts" ] &&
+        cp -r "$copy/build-sanitize/e2e-artefacts" build-sanitize-artefacts
+    exit "$status"
+fi
+
+CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DORVAN_SANITIZE=ON -DORVAN_WERROR=ON -DORVAN_BUILD_BENCH=OFF
+cmake --build build-sanitize
+# Qt's own libraries are not instrumented; what they keep until the process ends is theirs.
+export ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1
+export LSAN_OPTIONS="suppressions=$PWD/scripts/sanitize-leaks.supp:print_suppressions=0"
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build-sanitize --output-on-failure -j 2 --timeout 900
