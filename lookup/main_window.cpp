@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -249,8 +248,8 @@ bool TMainLex::eventFilter(QObject* watched, QEvent* event) {
     if (watched == c_.Entry_Text && event->type() == QEvent::KeyPress) {
         return Entry_TextKeyDown(static_cast<QKeyEvent*>(event)->key());
     }
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    // A click, or Enter or Space on the focused logo.
+    if (platform::IsActivation(event)) {
         if (watched == c_.CalderImage) return CalderImageClick(), true;
         if (watched == c_.VelImage) return VelImageClick(), true;
         if (watched == c_.Korvath_Label) return Korvath_LabelClick(), true;

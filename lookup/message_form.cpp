@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "lookup/window_face.h"
+#include "platform/desktop_look.h"
 
 namespace orvan::lookup {
 
@@ -25,7 +26,7 @@ TMessageForm::TMessageForm(QWidget* parent)
 
     auto* picture = new QLabel(this);
     picture->setObjectName("Message_Image");
-    picture->setPixmap(QPixmap(":/lookup/pictures/fulltext-question.png"));
+    platform::ShowStoredPicture(picture, ":/lookup/pictures/fulltext-question.png");
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     Message_Text->setObjectName("Message_Text");

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,13 +30,17 @@ Widget* Make(QWidget* window, const char* name, QRect geometry, const char* hint
     return widget;
 }
 
+QString StoredPath(const char* picture) {
+    return QString(":/lookup/pictures/%1.png").arg(QString::fromLatin1(picture));
+}
+
 QToolButton* PictureButton(QWidget* window, const char* name, QRect geometry, const char* picture,
                            QSize pictureSize, const char* hint) {
     auto* button = Make<QToolButton>(window, name, geometry, hint);
-    button->setIcon(QIcon(QString(":/lookup/pictures/%1.png").arg(picture)));
+    button->setIcon(platform::StoredIcon(StoredPath(picture)));
     button->setIconSize(pictureSize);
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    button->setFocusPolicy(Qt::TabFocus);
+    platform::MakeKeyboardControl(button);
     return button;
 }
 
@@ -49,12 +52,14 @@ QLabel* TransparentLabel(QWidget* window, const char* name, QPoint place, const 
     return label;
 }
 
+// A clickable picture: the window runs its click on platform::IsActivation.
 QLabel* Picture(QWidget* window, const char* name, QRect geometry, const char* picture,
-                const char* hint = nullptr) {
+                const char* hint) {
     auto* label = Make<QLabel>(window, name, geometry, hint);
-    label->setPixmap(QPixmap(QString(":/lookup/pictures/%1.png").arg(picture)));
+    platform::ShowStoredPicture(label, StoredPath(picture));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setCursor(Qt::PointingHandCursor);
+    platform::MakeKeyboardControl(label);
     return label;
 }
 
@@ -161,7 +166,9 @@ LookupControls BuildLookupFace(QWidget* window) {
     c.Help_Button->setFont(SansFont(9));
 
     // The bottom edge.
-    c.VelImage = Picture(window, "VelImage", {4, 294, 33, 19}, "division-logo");
+    // The division's logo opens the partner's presentation as the company's does, and says so.
+    c.VelImage =
+        Picture(window, "VelImage", {4, 294, 33, 19}, "division-logo", "Παρουσίαση Calder Velmora");
     c.CalderImage = Picture(window, "CalderImage", {38, 295, 87, 20}, "company-logo",
                             "Παρουσίαση Calder Velmora");
     c.Korvath_Label =
@@ -171,6 +178,7 @@ LookupControls BuildLookupFace(QWidget* window) {
     c.Korvath_Label->setFont(SansFont(13, true));
     SetTextColour(c.Korvath_Label, kNavy);
     c.Korvath_Label->setCursor(Qt::PointingHandCursor);
+    platform::MakeKeyboardControl(c.Korvath_Label);
 
     // The figure panel and the buttons nobody sees.
     c.FigPanel = Make<QFrame>(window, "FigPanel", {224, 180, 301, 69});
@@ -199,21 +207,20 @@ LookupControls BuildLookupFace(QWidget* window) {
         hidden->hide();
     }
 
-    // Controls that Tab never visits.
-    c.PrevMenu_Button->setFocusPolicy(Qt::NoFocus);
-    c.NextMenu_Button->setFocusPolicy(Qt::NoFocus);
-    for (QLabel* picture : {c.Main_Image, c.Line_Image, c.VelImage, c.CalderImage}) {
+    // Decorations, which Tab never visits.
+    for (QLabel* picture : {c.Main_Image, c.Line_Image}) {
         picture->setFocusPolicy(Qt::NoFocus);
     }
 
     // The Tab order.
     QWidget* const order[] = {
-        c.Entry_Text,         c.Entries_List,       c.ShortCut_Text,      c.Trans_Text,
-        c.Description_Text,   c.Lang_Button,        c.Prev_Button,        c.Next_Button,
-        c.Copy_Button,        c.Paste_Button,       c.Print_Button,       c.ShortCuts_Combo,
-        c.Search_Button,      c.DescrSearch_Button, c.Exit_Button,        c.CustomEntries_Button,
-        c.InsertEntry_Button, c.ModifyEntry_Button, c.DeleteEntry_Button, c.Pin_Button,
-        c.Help_Button,        c.Fill_List_Button};
+        c.Entry_Text,         c.Entries_List,         c.ShortCut_Text,      c.Trans_Text,
+        c.Description_Text,   c.Lang_Button,          c.Prev_Button,        c.PrevMenu_Button,
+        c.Next_Button,        c.NextMenu_Button,      c.Copy_Button,        c.Paste_Button,
+        c.Print_Button,       c.ShortCuts_Combo,      c.Search_Button,      c.DescrSearch_Button,
+        c.Exit_Button,        c.CustomEntries_Button, c.InsertEntry_Button, c.ModifyEntry_Button,
+        c.DeleteEntry_Button, c.Pin_Button,           c.Help_Button,        c.VelImage,
+        c.CalderImage,        c.Korvath_Label,        c.Fill_List_Button};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget::setTabOrder(order[i], order[i + 1]);
     }

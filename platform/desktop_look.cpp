@@ -1,8 +1,75 @@
 #include "platform/desktop_look.h"
 
+#include <QAbstractButton>
+#include <QFile>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QWidget>
 
 namespace orvan::platform {
+
+namespace {
+
+// "name.png" -> "name@2x.png".
+QString AtTwice(const QString& path) {
+    const qsizetype dot = path.lastIndexOf('.');
+    return dot < 0 ? path + "@2x" : path.left(dot) + "@2x" + path.mid(dot);
+}
+
+bool IsEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Watches one keyboard control: keeps its accessible name on its hint, clicks a picture button
+// on Enter, and frames a focused picture or label, which draw no focus of their own.
+class KeyboardControl final : public QObject {
+  public:
+    explicit KeyboardControl(QWidget* control) : QObject(control) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* control = static_cast<QWidget*>(watched);
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        switch (event->type()) {
+            case QEvent::ToolTipChange:
+                control->setAccessibleName(control->toolTip());
+                break;
+            case QEvent::KeyPress: {
+                const auto* key = static_cast<const QKeyEvent*>(event);
+                if (button != nullptr && IsEnter(key->key()) && !key->isAutoRepeat()) {
+                    button->click();
+                    return true;
+                }
+                break;
+            }
+            case QEvent::FocusIn:
+            case QEvent::FocusOut:
+                control->update();
+                break;
+            case QEvent::Paint:
+                if (button == nullptr && control->hasFocus()) {
+                    // The control paints itself first (an event filter is not asked again), then
+                    // the frame goes over it.
+                    static_cast<QObject*>(control)->event(event);
+                    // A solid frame in the selection colour: the style's own focus frame is too
+                    // faint to find on a picture.
+                    QPainter painter(control);
+                    painter.setPen(QPen(control->palette().color(QPalette::Highlight), 2));
+                    painter.setBrush(Qt::NoBrush);
+                    painter.drawRect(QRectF(control->rect()).adjusted(1, 1, -1, -1));
+                    return true;
+                }
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+};
+
+}  // namespace
 
 QString Caption(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -39,6 +106,43 @@ void CentreOver(QWidget* dialog, const QWidget* over) {
     QRect frame = dialog->frameGeometry();
     frame.moveCenter(over->window()->frameGeometry().center());
     dialog->move(frame.topLeft());
+}
+
+QIcon StoredIcon(const QString& path) {
+    QIcon icon;
+    icon.addFile(path);
+    const QString twice = AtTwice(path);
+    if (QFile::exists(twice)) icon.addFile(twice);
+    return icon;
+}
+
+void ShowStoredPicture(QLabel* label, const QString& path) {
+    if (label->devicePixelRatioF() > 1) {
+        QPixmap twice(AtTwice(path));
+        if (!twice.isNull()) {
+            twice.setDevicePixelRatio(2);
+            label->setPixmap(twice);
+            return;
+        }
+    }
+    label->setPixmap(QPixmap(path));
+}
+
+void MakeKeyboardControl(QWidget* control) {
+    control->setFocusPolicy(Qt::TabFocus);
+    control->setAccessibleName(control->toolTip());
+    control->installEventFilter(new KeyboardControl(control));
+}
+
+bool IsActivation(const QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        return static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        return !key->isAutoRepeat() && (IsEnter(key->key()) || key->key() == Qt::Key_Space);
+    }
+    return false;
 }
 
 }  // namespace orvan::platform

@@ -26,7 +26,7 @@ TConfirmUninstallForm::TConfirmUninstallForm(QWidget* parent)
 
     const auto place = platform::Place;
     place(Setup_Image, "Setup_Image", {16, 12, 45, 45});
-    Setup_Image->setPixmap(QPixmap(":/setup/pictures/setup.png"));
+    platform::ShowStoredPicture(Setup_Image, ":/setup/pictures/setup.png");
     Setup_Image->setAlignment(Qt::AlignCenter);
     place(Yes_Button, "Yes_Button", {52, 104, 101, 25});
     Yes_Button->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPropertyAnimation>
 #include <QPushButton>
 #include <QScreen>
@@ -78,13 +77,14 @@ TEntryForm::~TEntryForm() = default;
 
 void TEntryForm::OnClick(QWidget* control, std::function<void()> handler) {
     control->setCursor(Qt::PointingHandCursor);
+    platform::MakeKeyboardControl(control);
     control->installEventFilter(this);
     clicks_[control] = std::move(handler);
 }
 
 bool TEntryForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    // A click, or Enter or Space on the focused picture or label.
+    if (platform::IsActivation(event)) {
         const auto click = clicks_.find(watched);
         if (click != clicks_.end()) {
             // A copy: the handler may close and destroy the window.
@@ -135,6 +135,7 @@ void TEntryForm::BuildFace() {
     for (int tag = 1; tag <= 7; ++tag) {
         QLabel* menu = picture(qPrintable(QString("MenuImage%1").arg(tag)),
                                {4, titleTops[tag - 1], 201, tag == 7 ? 49 : 37});
+        menu->setToolTip(Caption("Τίτλος %1").arg(tag));
         OnClick(menu, [this, tag] { KorvMenu(tag); });
         menu->hide();
         MenuImages[tag] = menu;
@@ -142,6 +143,7 @@ void TEntryForm::BuildFace() {
     for (int tag = 11; tag <= 15; ++tag) {
         QLabel* menu = picture(qPrintable(QString("MenuImage%1").arg(tag)),
                                {4, 104 + 24 * (tag - 11), 201, tag == 15 ? 26 : 25});
+        menu->setToolTip(Caption("Στοιχεία Λεξικού, σελίδα %1").arg(tag - 10));
         OnClick(menu, [this, tag] { LexiconMenu(tag); });
         menu->hide();
         MenuImages[tag] = menu;
@@ -163,10 +165,11 @@ void TEntryForm::BuildFace() {
     LexiconLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     LexiconLabel->setFont(EmphasisFont(15, true, true));
     SetTextColour(LexiconLabel, kTeal);
+    LexiconLabel->setToolTip(LexiconLabel->text());
     OnClick(LexiconLabel, [this] { LexiconLabelClick(); });
 
     InstallImage = picture("InstallImage", {8, 418, 18, 18});
-    InstallImage->setPixmap(QPixmap(":/setup/pictures/install.png"));
+    platform::ShowStoredPicture(InstallImage, ":/setup/pictures/install.png");
     InstallImage->adjustSize();
     InstallImage->setToolTip(Caption(kInstallHint));
     OnClick(InstallImage, [this] { InstallImageClick(); });

@@ -71,8 +71,8 @@ Wording WordingOf(FolderDialogMode mode) {
     return {kPersonalCaption, kInvalidText, false};
 }
 
-QPixmap Picture(const char* name) {
-    return QPixmap(QString(":/setup/pictures/%1.png").arg(QString::fromLatin1(name)));
+QString StoredPath(const char* name) {
+    return QString(":/setup/pictures/%1.png").arg(QString::fromLatin1(name));
 }
 
 }  // namespace
@@ -96,7 +96,7 @@ TSelectCustomDirForm::TSelectCustomDirForm(FolderDialogMode mode, QWidget* paren
     setFont(platform::SansFont(11, false, true));
     const auto place = platform::Place;
     place(Personal_Image, "Personal_Image", {8, 16, 41, 33});
-    Personal_Image->setPixmap(Picture("notepad"));
+    platform::ShowStoredPicture(Personal_Image, StoredPath("notepad"));
     Personal_Image->setAlignment(Qt::AlignCenter);
     place(MsgMemo, "MsgMemo", {48, 16, 233, 113});
     MsgMemo->setReadOnly(true);
@@ -124,7 +124,7 @@ TSelectCustomDirForm::TSelectCustomDirForm(FolderDialogMode mode, QWidget* paren
     }
     Folder_Tree->header()->hide();
     place(Install_Image, "Install_Image", {8, 16, 49, 49});
-    Install_Image->setPixmap(Picture("setup"));
+    platform::ShowStoredPicture(Install_Image, StoredPath("setup"));
     Install_Image->setAlignment(Qt::AlignCenter);
     Install_Image->hide();
 

@@ -261,12 +261,18 @@ TEST_F(FaceTest, ControlsStandWhereTheyAreLaidOut) {
 }
 
 TEST_F(FaceTest, TabVisitsTheFieldsThenTheToolRowAndTheCommandColumn) {
+    // The history's list buttons follow their arrows; the logos along the bottom edge follow the
+    // command column.
     const std::vector<QWidget*> expected = {
-        c().Entries_List,       c().ShortCut_Text, c().Trans_Text,           c().Description_Text,
-        c().Lang_Button,        c().Prev_Button,   c().Next_Button,          c().Copy_Button,
-        c().Paste_Button,       c().Print_Button,  c().ShortCuts_Combo,      c().Search_Button,
-        c().DescrSearch_Button, c().Exit_Button,   c().CustomEntries_Button, c().InsertEntry_Button,
-        c().Pin_Button,         c().Help_Button,   c().Fill_List_Button,     c().Entry_Text};
+        c().Entries_List,     c().ShortCut_Text,        c().Trans_Text,
+        c().Description_Text, c().Lang_Button,          c().Prev_Button,
+        c().PrevMenu_Button,  c().Next_Button,          c().NextMenu_Button,
+        c().Copy_Button,      c().Paste_Button,         c().Print_Button,
+        c().ShortCuts_Combo,  c().Search_Button,        c().DescrSearch_Button,
+        c().Exit_Button,      c().CustomEntries_Button, c().InsertEntry_Button,
+        c().Pin_Button,       c().Help_Button,          c().VelImage,
+        c().CalderImage,      c().Korvath_Label,        c().Fill_List_Button,
+        c().Entry_Text};
     // The two edit buttons are disabled while no entry is shown, so Tab passes them by.
     c().Entry_Text->setFocus();
     for (QWidget* next : expected) {

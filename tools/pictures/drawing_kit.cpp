@@ -27,8 +27,9 @@ QImage Canvas(int width, int height, const QColor& fill) {
     return image;
 }
 
-QImage Clear(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+QImage Clear(int width, int height, int scale) {
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     return image;
 }

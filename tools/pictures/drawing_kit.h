@@ -42,8 +42,9 @@ inline constexpr int kCaptionTop = 285;
 void Smooth(QPainter& painter);
 /// \brief An opaque picture filled with one colour.
 QImage Canvas(int width, int height, const QColor& fill);
-/// \brief A fully transparent picture to draw artwork on.
-QImage Clear(int width, int height);
+/// \brief A fully transparent picture to draw artwork on, of `width` x `height` points at `scale`
+/// pixels a point (a painter opened on it draws in points).
+QImage Clear(int width, int height, int scale = 1);
 /// \brief The artwork laid on the key colour that the start screen makes transparent; see the
 /// definition for how drawn pixels are kept out of the key colour.
 QImage OnKey(const QImage& art, const QColor& key);

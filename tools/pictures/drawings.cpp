@@ -16,8 +16,11 @@ const QColor kTeal(0, 128, 128);
 const QColor kPaper(255, 255, 250);
 const QColor kPaperEdge(96, 104, 120);
 
-QImage Blank(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+// A clear picture of `width` x `height` points at `scale` pixels a point: a painter opened on it
+// draws in points, so every drawing below comes out sharp at either scale.
+QImage Blank(int width, int height, int scale) {
+    QImage image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     return image;
 }
@@ -52,8 +55,8 @@ void DrawPage(QPainter& painter, const QRectF& box, bool lines = true) {
 }
 
 // A round glossy badge with a white arrow pointing left or right.
-QImage ArrowPicture(bool right) {
-    QImage image = Blank(33, 33);
+QImage ArrowPicture(bool right, int scale) {
+    QImage image = Blank(33, 33, scale);
     QPainter painter(&image);
     Smooth(painter);
     QRadialGradient glow(QPointF(12, 10), 22);
@@ -81,8 +84,8 @@ QImage ArrowPicture(bool right) {
     return image;
 }
 
-QImage MenuArrowPicture() {
-    QImage image = Blank(7, 4);
+QImage MenuArrowPicture(int scale) {
+    QImage image = Blank(7, 4, scale);
     QPainter painter(&image);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
@@ -90,8 +93,8 @@ QImage MenuArrowPicture() {
     return image;
 }
 
-QImage CopyPicture() {
-    QImage image = Blank(24, 23);
+QImage CopyPicture(int scale) {
+    QImage image = Blank(24, 23, scale);
     QPainter painter(&image);
     Smooth(painter);
     DrawPage(painter, QRectF(1.5, 1.5, 13, 15));
@@ -99,8 +102,8 @@ QImage CopyPicture() {
     return image;
 }
 
-QImage PastePicture() {
-    QImage image = Blank(24, 23);
+QImage PastePicture(int scale) {
+    QImage image = Blank(24, 23, scale);
     QPainter painter(&image);
     Smooth(painter);
     painter.setPen(QPen(QColor(110, 70, 30), 1));
@@ -112,8 +115,8 @@ QImage PastePicture() {
     return image;
 }
 
-QImage PrintPicture() {
-    QImage image = Blank(29, 23);
+QImage PrintPicture(int scale) {
+    QImage image = Blank(29, 23, scale);
     QPainter painter(&image);
     Smooth(painter);
     DrawPage(painter, QRectF(7.5, 0.5, 14, 9), false);
@@ -143,16 +146,16 @@ void DrawMagnifier(QPainter& painter, QPointF centre, qreal radius) {
     painter.drawEllipse(centre, radius, radius);
 }
 
-QImage SearchPicture() {
-    QImage image = Blank(24, 24);
+QImage SearchPicture(int scale) {
+    QImage image = Blank(24, 24, scale);
     QPainter painter(&image);
     Smooth(painter);
     DrawMagnifier(painter, QPointF(9.5, 9.5), 7);
     return image;
 }
 
-QImage DescriptionSearchPicture() {
-    QImage image = Blank(31, 19);
+QImage DescriptionSearchPicture(int scale) {
+    QImage image = Blank(31, 19, scale);
     QPainter painter(&image);
     Smooth(painter);
     painter.setPen(QPen(kPaperEdge, 1));
@@ -166,8 +169,8 @@ QImage DescriptionSearchPicture() {
 }
 
 // The full-text search's question: a lexicon page under a magnifier, for its dialog.
-QImage FullTextQuestionPicture() {
-    QImage image = Blank(48, 48);
+QImage FullTextQuestionPicture(int scale) {
+    QImage image = Blank(48, 48, scale);
     QPainter painter(&image);
     Smooth(painter);
     DrawPage(painter, QRectF(3.5, 2.5, 30, 38));
@@ -181,8 +184,8 @@ QImage FullTextQuestionPicture() {
     return image;
 }
 
-QImage ExitPicture() {
-    QImage image = Blank(27, 32);
+QImage ExitPicture(int scale) {
+    QImage image = Blank(27, 32, scale);
     QPainter painter(&image);
     Smooth(painter);
     painter.setPen(QPen(QColor(80, 50, 30), 1));
@@ -214,8 +217,8 @@ void DrawStar(QPainter& painter, QPointF centre, qreal radius) {
     painter.drawPolygon(star);
 }
 
-QImage CustomEntriesPicture() {
-    QImage image = Blank(29, 22);
+QImage CustomEntriesPicture(int scale) {
+    QImage image = Blank(29, 22, scale);
     QPainter painter(&image);
     Smooth(painter);
     DrawPage(painter, QRectF(3.5, 1.5, 15, 19));
@@ -223,8 +226,8 @@ QImage CustomEntriesPicture() {
     return image;
 }
 
-QImage InsertPicture() {
-    QImage image = Blank(38, 23);
+QImage InsertPicture(int scale) {
+    QImage image = Blank(38, 23, scale);
     QPainter painter(&image);
     Smooth(painter);
     DrawPage(painter, QRectF(6.5, 1.5, 16, 20));
@@ -237,8 +240,8 @@ QImage InsertPicture() {
     return image;
 }
 
-QImage ModifyPicture() {
-    QImage image = Blank(35, 31);
+QImage ModifyPicture(int scale) {
+    QImage image = Blank(35, 31, scale);
     QPainter painter(&image);
     Smooth(painter);
     DrawPage(painter, QRectF(4.5, 2.5, 19, 25));
@@ -254,8 +257,8 @@ QImage ModifyPicture() {
     return image;
 }
 
-QImage DeletePicture() {
-    QImage image = Blank(39, 23);
+QImage DeletePicture(int scale) {
+    QImage image = Blank(39, 23, scale);
     QPainter painter(&image);
     Smooth(painter);
     DrawPage(painter, QRectF(6.5, 1.5, 16, 20));
@@ -265,8 +268,8 @@ QImage DeletePicture() {
     return image;
 }
 
-QImage PinPicture() {
-    QImage image = Blank(13, 14);
+QImage PinPicture(int scale) {
+    QImage image = Blank(13, 14, scale);
     QPainter painter(&image);
     Smooth(painter);
     painter.setPen(QPen(QColor(90, 90, 90), 1.2));
@@ -278,8 +281,8 @@ QImage PinPicture() {
     return image;
 }
 
-QImage HelpPicture() {
-    QImage image = Blank(32, 32);
+QImage HelpPicture(int scale) {
+    QImage image = Blank(32, 32, scale);
     QPainter painter(&image);
     Smooth(painter);
     QRadialGradient glow(QPointF(12, 10), 24);
@@ -297,8 +300,8 @@ QImage HelpPicture() {
     return image;
 }
 
-QImage DivisionLogo() {
-    QImage image = Blank(27, 16);
+QImage DivisionLogo(int scale) {
+    QImage image = Blank(27, 16, scale);
     QPainter painter(&image);
     Smooth(painter);
     painter.setPen(Qt::NoPen);
@@ -310,8 +313,8 @@ QImage DivisionLogo() {
     return image;
 }
 
-QImage CompanyLogo() {
-    QImage image = Blank(80, 14);
+QImage CompanyLogo(int scale) {
+    QImage image = Blank(80, 14, scale);
     QPainter painter(&image);
     Smooth(painter);
     QFont font("DejaVu Sans");
@@ -328,8 +331,8 @@ QImage CompanyLogo() {
     return image;
 }
 
-QImage NotepadPicture() {
-    QImage image = Blank(29, 22);
+QImage NotepadPicture(int scale) {
+    QImage image = Blank(29, 22, scale);
     QPainter painter(&image);
     Smooth(painter);
     painter.setPen(QPen(kPaperEdge, 1));
@@ -351,8 +354,8 @@ QImage NotepadPicture() {
     return image;
 }
 
-QImage SetupPicture() {
-    QImage image = Blank(41, 41);
+QImage SetupPicture(int scale) {
+    QImage image = Blank(41, 41, scale);
     QPainter painter(&image);
     Smooth(painter);
     // The screen.
@@ -382,31 +385,31 @@ QImage SetupPicture() {
 
 }  // namespace
 
-std::vector<NamedPicture> FolderDialogPictures() {
-    return {{"notepad", NotepadPicture()}, {"setup", SetupPicture()}};
+std::vector<NamedPicture> FolderDialogPictures(int scale) {
+    return {{"notepad", NotepadPicture(scale)}, {"setup", SetupPicture(scale)}};
 }
 
-std::vector<NamedPicture> WindowPictures() {
+std::vector<NamedPicture> WindowPictures(int scale) {
     return {
-        {"language", EnglishFlag()},
-        {"previous", ArrowPicture(false)},
-        {"next", ArrowPicture(true)},
-        {"menu-arrow", MenuArrowPicture()},
-        {"copy", CopyPicture()},
-        {"paste", PastePicture()},
-        {"print", PrintPicture()},
-        {"search", SearchPicture()},
-        {"description-search", DescriptionSearchPicture()},
-        {"fulltext-question", FullTextQuestionPicture()},
-        {"exit", ExitPicture()},
-        {"custom-entries", CustomEntriesPicture()},
-        {"insert", InsertPicture()},
-        {"modify", ModifyPicture()},
-        {"delete", DeletePicture()},
-        {"pin", PinPicture()},
-        {"help", HelpPicture()},
-        {"division-logo", DivisionLogo()},
-        {"company-logo", CompanyLogo()},
+        {"language", EnglishFlag(scale)},
+        {"previous", ArrowPicture(false, scale)},
+        {"next", ArrowPicture(true, scale)},
+        {"menu-arrow", MenuArrowPicture(scale)},
+        {"copy", CopyPicture(scale)},
+        {"paste", PastePicture(scale)},
+        {"print", PrintPicture(scale)},
+        {"search", SearchPicture(scale)},
+        {"description-search", DescriptionSearchPicture(scale)},
+        {"fulltext-question", FullTextQuestionPicture(scale)},
+        {"exit", ExitPicture(scale)},
+        {"custom-entries", CustomEntriesPicture(scale)},
+        {"insert", InsertPicture(scale)},
+        {"modify", ModifyPicture(scale)},
+        {"delete", DeletePicture(scale)},
+        {"pin", PinPicture(scale)},
+        {"help", HelpPicture(scale)},
+        {"division-logo", DivisionLogo(scale)},
+        {"company-logo", CompanyLogo(scale)},
     };
 }
 
@@ -433,8 +436,9 @@ QImage RulePicture() {
     return image;
 }
 
-QImage EnglishFlag() {
-    QImage image(43, 33, QImage::Format_RGB32);
+QImage EnglishFlag(int scale) {
+    QImage image(43 * scale, 33 * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     QPainter painter(&image);
     Smooth(painter);
     painter.scale(43.0 / 60.0, 33.0 / 30.0);

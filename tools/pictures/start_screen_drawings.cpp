@@ -134,8 +134,8 @@ QImage ProgramIcon() {
     return image;
 }
 
-QImage SetupIcon() {
-    QImage image = Clear(18, 18);
+QImage SetupIcon(int scale) {
+    QImage image = Clear(18, 18, scale);
     QPainter painter(&image);
     Smooth(painter);
     // The monitor, with a downward arrow on its screen.
@@ -201,8 +201,8 @@ std::vector<ContentPicture> StartScreenPictures() {
     return pictures;
 }
 
-QImage InstallIcon() {
-    return SetupIcon();
+QImage InstallIcon(int scale) {
+    return SetupIcon(scale);
 }
 
 }  // namespace orvan::pictures

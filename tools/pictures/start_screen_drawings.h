@@ -18,7 +18,8 @@ struct ContentPicture {
 /// shows it, and the program's icon "orvan.png".
 std::vector<ContentPicture> StartScreenPictures();
 
-/// \brief The small setup icon stored with the start screen (18 x 18).
-QImage InstallIcon();
+/// \brief The small setup icon stored with the start screen (18 x 18 points), drawn at `scale`
+/// pixels a point.
+QImage InstallIcon(int scale = 1);
 
 }  // namespace orvan::pictures
