@@ -1,8 +1,10 @@
 // Speed of the rich-text engine on description-like RTF: plain-text extraction (what the full-text
 // search does for every entry) and loading a description into the view behind the lexicon's
-// 57601-byte prologue.
+// 57601-byte prologue; and loading hostile shapes (long runs of cells, rows, nesting, formatting
+// changes) of 8 KB to 512 KB, whose times must grow in proportion to their size.
 #include <benchmark/benchmark.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <string>
 
 #include "richtext/plain_text.h"
@@ -79,5 +81,89 @@ void LoadIntoViewReusedPrologue(benchmark::State& state) {
         view.loadRtf(prologue, body);
 }
 BENCHMARK(LoadIntoViewReusedPrologue)->Unit(benchmark::kMillisecond);
+
+// A document of about `size` bytes: `piece` again and again inside the document's group.
+std::string Repeated(std::string_view piece, std::size_t size) {
+    std::string document = "{\\rtf1 ";
+    while (document.size() + piece.size() < size)
+        document += piece;
+    return document + "}";
+}
+
+std::string CellsWithoutRows(std::size_t size) {
+    return Repeated("\\cell ", size);
+}
+
+std::string RowsOfFewCells(std::size_t size) {
+    return Repeated("\\trowd\\intbl a\\cell b\\cell c\\cell\\row ", size);
+}
+
+// A row of 500 cells, again and again.
+std::string WideRows(std::size_t size) {
+    std::string row = "\\trowd";
+    for (int cell = 0; cell < 500; ++cell)
+        row += "\\intbl w\\cell ";
+    return Repeated(row + "\\row ", size);
+}
+
+// Groups nested as deep as the reader follows them, again and again.
+std::string DeepNesting(std::size_t size) {
+    const int depth = orvan::richtext::kMaxGroupDepth - 1;
+    return Repeated(std::string(depth, '{') + "x" + std::string(depth, '}'), size);
+}
+
+std::string LongPlainRun(std::size_t size) {
+    return Repeated("word ", size);
+}
+
+// One word with nowhere to break a line.
+std::string LongUnbrokenWord(std::size_t size) {
+    return Repeated("xy", size);
+}
+
+// Bold on and off from one letter to the next, with nowhere to break a line.
+std::string FormattingChanges(std::size_t size) {
+    return Repeated("\\b x\\b0 y", size);
+}
+
+std::string ManyParagraphs(std::size_t size) {
+    return Repeated("line\\par ", size);
+}
+
+// Tables of one row with a paragraph between them.
+std::string ManySmallTables(std::size_t size) {
+    return Repeated("\\trowd\\intbl a\\cell b\\cell\\row\\pard x\\par ", size);
+}
+
+// Loads the document into a shown view and lays it out whole, as scrolling to its end would.
+void LoadShape(benchmark::State& state, std::string (*make)(std::size_t)) {
+    const std::string document = make(static_cast<std::size_t>(state.range(0)));
+    orvan::richtext::RichTextView view;
+    view.resize(600, 400);
+    view.show();
+    for (auto _ : state) {
+        view.loadRtf(document);
+        benchmark::DoNotOptimize(view.document()->documentLayout()->documentSize());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(document.size()));
+    state.SetComplexityN(state.range(0));
+}
+
+#define ORVAN_SHAPE_BENCHMARK(make)          \
+    BENCHMARK_CAPTURE(LoadShape, make, make) \
+        ->RangeMultiplier(4)                 \
+        ->Range(8 << 10, 512 << 10)          \
+        ->Complexity(benchmark::oN)          \
+        ->Unit(benchmark::kMillisecond)
+
+ORVAN_SHAPE_BENCHMARK(CellsWithoutRows);
+ORVAN_SHAPE_BENCHMARK(RowsOfFewCells);
+ORVAN_SHAPE_BENCHMARK(WideRows);
+ORVAN_SHAPE_BENCHMARK(DeepNesting);
+ORVAN_SHAPE_BENCHMARK(LongPlainRun);
+ORVAN_SHAPE_BENCHMARK(LongUnbrokenWord);
+ORVAN_SHAPE_BENCHMARK(FormattingChanges);
+ORVAN_SHAPE_BENCHMARK(ManyParagraphs);
+ORVAN_SHAPE_BENCHMARK(ManySmallTables);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "richtext/code_pages.h"
 
@@ -84,12 +85,50 @@ QColor ToColour(const RtfColour& colour) {
     return QColor(colour.red, colour.green, colour.blue);
 }
 
+// Extends `run`, the stretch without a blank that the text before `text` ends with, through
+// `text`; returns the longest stretch met on the way. No-break spaces do not count as blanks.
+std::size_t MeasureUnbroken(std::u16string_view text, std::size_t& run) {
+    std::size_t longest = run;
+    for (const char16_t c : text) {
+        if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\u2028' || c == u'\u2029')
+            run = 0;
+        else
+            longest = std::max(longest, ++run);
+    }
+    return longest;
+}
+
+// Sets the document's default tab distance (when given) and how it wraps lines: at word
+// boundaries, or anywhere when `longestUnbroken` is past kMaxUnbrokenRun. A document that wrapped
+// anywhere for an earlier text goes back to word boundaries. The option is set only when it
+// changes, since setting it lays the whole document out again.
+void SetTextOption(QTextDocument& document, std::optional<qreal> tabStop,
+                   std::size_t longestUnbroken) {
+    QTextOption option = document.defaultTextOption();
+    const qreal tabBefore = option.tabStopDistance();
+    const QTextOption::WrapMode wrapBefore = option.wrapMode();
+    if (tabStop) option.setTabStopDistance(*tabStop);
+    if (longestUnbroken > kMaxUnbrokenRun)
+        option.setWrapMode(QTextOption::WrapAnywhere);
+    else if (wrapBefore == QTextOption::WrapAnywhere)
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    if (option.tabStopDistance() != tabBefore || option.wrapMode() != wrapBefore)
+        document.setDefaultTextOption(option);
+}
+
 }  // namespace
 
+// The whole build is one edit: the document's layout (a view's) hears of the change once, at the
+// end, rather than laying out the paragraph or table again after every insertion.
 DocumentBuilder::DocumentBuilder(QTextDocument& document)
     : document_(document), cursor_(&document) {
     document_.clear();
     cursor_ = QTextCursor(&document_);
+    cursor_.beginEditBlock();
+}
+
+DocumentBuilder::~DocumentBuilder() {
+    cursor_.endEditBlock();
 }
 
 const QTextCharFormat& DocumentBuilder::charFormat(const RtfCharFormat& format) {
@@ -163,11 +202,17 @@ QTextBlockFormat DocumentBuilder::blockFormat(const RtfParagraphFormat& format) 
     return result;
 }
 
+void DocumentBuilder::measure(std::u16string_view text) {
+    longestUnbroken_ = std::max(longestUnbroken_, MeasureUnbroken(text, unbroken_));
+}
+
 void DocumentBuilder::addText(std::u16string_view text, const RtfCharFormat& format) {
+    measure(text);
     cursor_.insertText(ToQString(text), charFormat(format));
 }
 
 void DocumentBuilder::endParagraph(const RtfParagraphFormat& format) {
+    unbroken_ = 0;
     cursor_.setBlockFormat(blockFormat(format));
     // The new paragraph gets its own format when it ends; one that never ends (a table follows
     // it) keeps the default rather than the format of the paragraph before it.
@@ -182,6 +227,7 @@ void DocumentBuilder::addImage(const RtfImage& image, const RtfCharFormat& forma
 // its place in the text (shown empty), so that the text is the same whatever the picture holds.
 void DocumentBuilder::insertImage(QTextCursor& cursor, const RtfImage& image,
                                   const RtfCharFormat& format) {
+    measure(u"\uFFFC");
     QImage picture;
     picture.loadFromData(QByteArrayView(image.data.data(), qsizetype(image.data.size())),
                          image.kind == RtfImage::Kind::Png ? "PNG" : "JPEG");
@@ -203,10 +249,12 @@ void DocumentBuilder::insertImage(QTextCursor& cursor, const RtfImage& image,
 
 void DocumentBuilder::insertRuns(QTextCursor& cursor, const RtfParagraph& paragraph) {
     for (const RtfRun& run : paragraph.runs) {
-        if (run.image)
+        if (run.image) {
             insertImage(cursor, *run.image, run.format);
-        else
+        } else {
+            measure(run.text);
             cursor.insertText(ToQString(run.text), charFormat(run.format));
+        }
     }
 }
 
@@ -228,21 +276,21 @@ void DocumentBuilder::addTable(const RtfTable& table) {
             for (const RtfParagraph& paragraph : cells[static_cast<std::size_t>(column)]) {
                 if (!first) cell.insertBlock();
                 first = false;
+                unbroken_ = 0;
                 cell.setBlockFormat(blockFormat(paragraph.format));
                 insertRuns(cell, paragraph);
             }
         }
     }
     cursor_.movePosition(QTextCursor::End);
+    unbroken_ = 0;
 }
 
 void DocumentBuilder::finish(const RtfParagraphFormat& format) {
     cursor_.setBlockFormat(blockFormat(format));
-    if (tables_ != nullptr) {
-        QTextOption option = document_.defaultTextOption();
-        option.setTabStopDistance(tables_->defaultTabTwips / kTwipsPerPixel);
-        document_.setDefaultTextOption(option);
-    }
+    std::optional<qreal> tabStop;
+    if (tables_ != nullptr) tabStop = tables_->defaultTabTwips / kTwipsPerPixel;
+    SetTextOption(document_, tabStop, longestUnbroken_);
 }
 
 bool LoadDocument(QTextDocument& document, std::string_view text) {
@@ -250,6 +298,8 @@ bool LoadDocument(QTextDocument& document, std::string_view text) {
     if (!IsRtf(text)) {
         std::u16string decoded;
         AppendDecoded(kGreekCodePage, text, decoded);
+        std::size_t run = 0;
+        SetTextOption(document, std::nullopt, MeasureUnbroken(decoded, run));
         document.setPlainText(ToQString(decoded));
         return false;
     }

@@ -6,6 +6,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <cstddef>
 #include <string_view>
 
 #include "richtext/rtf_reader.h"
@@ -18,11 +19,19 @@ inline constexpr double kTwipsPerPixel = 15.0;
 /// Pictures are kept as image resources of the document under names with this scheme.
 inline constexpr char kPictureScheme[] = "rtf-picture";
 
+/// \brief A document with a longer stretch than this without a blank (a pasted code, a hostile
+/// document) wraps its lines anywhere rather than at word boundaries: wrapping such a stretch at
+/// word boundaries takes time growing with the square of its length.
+inline constexpr std::size_t kMaxUnbrokenRun = 2048;
+
 /// An RtfOutput that appends to a QTextDocument.
 class DocumentBuilder final : public RtfOutput {
   public:
     /// Empties `document` and builds into it.
     explicit DocumentBuilder(QTextDocument& document);
+    ~DocumentBuilder() override;
+    DocumentBuilder(const DocumentBuilder&) = delete;
+    DocumentBuilder& operator=(const DocumentBuilder&) = delete;
 
     void useTables(const RtfTables& tables) override { tables_ = &tables; }
     void addText(std::u16string_view text, const RtfCharFormat& format) override;
@@ -36,6 +45,7 @@ class DocumentBuilder final : public RtfOutput {
     QTextBlockFormat blockFormat(const RtfParagraphFormat& format) const;
     void insertRuns(QTextCursor& cursor, const RtfParagraph& paragraph);
     void insertImage(QTextCursor& cursor, const RtfImage& image, const RtfCharFormat& format);
+    void measure(std::u16string_view text);
 
     QTextDocument& document_;
     QTextCursor cursor_;
@@ -44,6 +54,8 @@ class DocumentBuilder final : public RtfOutput {
     QTextCharFormat lastCharFormat_;
     bool haveLastFormat_ = false;
     int pictureCount_ = 0;
+    std::size_t unbroken_ = 0;         // the stretch without a blank that the text ends with
+    std::size_t longestUnbroken_ = 0;  // the longest such stretch so far
 };
 
 /// \brief Loads `text` into `document`: as RTF when it begins with "{\rtf" (returns true),

@@ -22,8 +22,10 @@ namespace orvan::richtext {
 /// the text it is.
 bool IsRtf(std::string_view text);
 
-/// Tables with more cells than this (rows times the widest row) are sent as text.
+/// Tables with more cells than this (rows times the widest row), or with a row of more cells
+/// than kMaxTableColumns, are sent as text.
 inline constexpr std::size_t kMaxTableCells = 20000;
+inline constexpr std::size_t kMaxTableColumns = 256;
 
 /// Groups nested deeper than this share the state of the deepest one; their braces still count.
 inline constexpr int kMaxGroupDepth = 1024;

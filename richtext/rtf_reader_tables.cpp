@@ -48,7 +48,8 @@ bool RtfReader::tableOpen() const {
 void RtfReader::flushTable() {
     if (runInTable_) flushRun();
     closeRow();
-    if (table_.rows.size() * table_.columnCount() > kMaxTableCells)
+    const std::size_t columns = table_.columnCount();
+    if (columns > kMaxTableColumns || table_.rows.size() * columns > kMaxTableCells)
         sendTableAsText();
     else if (!table_.rows.empty())
         output_->addTable(table_);
@@ -56,7 +57,8 @@ void RtfReader::flushTable() {
 }
 
 // A table whose grid would be far larger than its text (one very long row among many short
-// ones) goes out as paragraphs instead: one per row, cells separated by tabs.
+// ones), or too wide for the view to lay out, goes out as paragraphs instead: one per row, cells
+// separated by tabs.
 void RtfReader::sendTableAsText() {
     output_->endParagraph(RtfParagraphFormat{});
     for (const RtfTable::Row& row : table_.rows) {

@@ -153,6 +153,73 @@ TEST(DocumentBuilder, TablesBecomeRealTables) {
     EXPECT_EQ(document.lastBlock().text(), u"after");
 }
 
+// A table of `rows` rows, each of a formatted cell, a cell of two paragraphs inside nested groups
+// and a short one, between two paragraphs.
+std::string MidSizedTable(int rows) {
+    std::string rtf = "{\\rtf1 before\\par ";
+    for (int row = 0; row < rows; ++row) {
+        const std::string n = std::to_string(row);
+        rtf += "\\trowd\\intbl {\\b bold " + n + "}\\cell\\intbl {{{{ deep " + n +
+               "\\par\\intbl second}}}}\\cell\\intbl {\\i x}\\cell\\row ";
+    }
+    return rtf + "\\pard after}";
+}
+
+TEST(DocumentBuilder, ADocumentIsBuiltInOneChangeThatAViewLaysOutOnce) {
+    QTextDocument document;
+    document.documentLayout();  // laid out as in a view
+    int changes = 0;
+    QObject::connect(&document, &QTextDocument::contentsChange, [&changes] { ++changes; });
+    const std::string rtf = MidSizedTable(40);
+    LoadDocument(document, rtf);
+    EXPECT_LE(changes, 3);  // emptied (in two steps), then filled: not once per cell or run
+
+    ASSERT_EQ(document.rootFrame()->childFrames().size(), 1);
+    const auto* table = qobject_cast<QTextTable*>(document.rootFrame()->childFrames().at(0));
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rows(), 40);
+    EXPECT_EQ(table->columns(), 3);
+    const QTextTableCell bold = table->cellAt(39, 0);
+    EXPECT_EQ(bold.firstCursorPosition().block().text(), u"bold 39");
+    EXPECT_EQ(bold.firstCursorPosition().block().begin().fragment().charFormat().fontWeight(),
+              QFont::Bold);
+    const QTextTableCell nested = table->cellAt(17, 1);
+    EXPECT_EQ(nested.firstCursorPosition().block().text(), u" deep 17");
+    EXPECT_EQ(nested.lastCursorPosition().block().text(), u"second");
+    EXPECT_EQ(document.lastBlock().text(), u"after");
+    EXPECT_EQ(ExtractPlainText(rtf), document.toPlainText());
+}
+
+TEST(DocumentBuilder, AStretchWithNowhereToBreakWrapsTheDocumentAnywhere) {
+    const auto wrapOf = [](QTextDocument& document, const std::string& text) {
+        LoadDocument(document, text);
+        return document.defaultTextOption().wrapMode();
+    };
+    QTextDocument document;
+    const QTextOption::WrapMode usual = document.defaultTextOption().wrapMode();
+    const std::string longest(kMaxUnbrokenRun, 'x');
+    EXPECT_EQ(wrapOf(document, "{\\rtf1 " + longest + "}"), usual);
+    // Formatting changes and no-break spaces do not end a stretch; what it holds is all shown.
+    std::string formatted = "{\\rtf1 ";
+    for (std::size_t i = 0; i < kMaxUnbrokenRun / 2; ++i)
+        formatted += "\\b x\\b0\\~";
+    EXPECT_EQ(wrapOf(document, formatted + "y}"), QTextOption::WrapAnywhere);
+    EXPECT_EQ(document.toPlainText().size(), qsizetype(kMaxUnbrokenRun + 1));
+    // The next document wraps at word boundaries again.
+    EXPECT_EQ(wrapOf(document, "{\\rtf1 short words}"), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // Blanks, paragraph ends and cells end a stretch.
+    const std::string half(kMaxUnbrokenRun / 2 + 1, 'x');
+    EXPECT_EQ(wrapOf(document, "{\\rtf1 " + half + " " + half + "\\par " + half +
+                                   "\\trowd\\intbl " + half + "\\cell\\intbl " + half +
+                                   "\\par\\intbl " + half + "\\cell\\row\\pard " + half + "}"),
+              QTextOption::WrapAtWordBoundaryOrAnywhere);
+    EXPECT_EQ(wrapOf(document, "{\\rtf1 " + longest + "\\tab x}"),
+              QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // Text that is not RTF follows the same rule.
+    EXPECT_EQ(wrapOf(document, longest + "x"), QTextOption::WrapAnywhere);
+    EXPECT_EQ(wrapOf(document, half + "\r\n" + half), QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
 QByteArray Encoded(const QImage& image, const char* format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -101,6 +101,31 @@ TEST(RtfReaderText, TablesGiveTheirCellsRowByRow) {
     EXPECT_EQ(Plain(table), u"before\n\nA\nB\nB2\n\nC\nD\nE\nafter");
 }
 
+TEST(RtfReaderText, ATableTooWideToLayOutIsKeptAsText) {
+    const auto row = [](std::size_t cells) {
+        std::string rtf = "{\\rtf1 \\trowd";
+        for (std::size_t cell = 0; cell < cells; ++cell)
+            rtf += "\\intbl c" + std::to_string(cell) + "\\cell";
+        return rtf + "\\row\\pard after}";
+    };
+    const auto shown = [](std::size_t cells, QChar between) {
+        QString text = QStringLiteral("\n");
+        for (std::size_t cell = 0; cell < cells; ++cell)
+            text += (cell > 0 ? QString(between) : QString()) + QStringLiteral("c%1").arg(cell);
+        return text + QStringLiteral("\nafter");
+    };
+    // As wide as a table may be: cells, each on its own line.
+    EXPECT_EQ(Plain(row(kMaxTableColumns)), shown(kMaxTableColumns, u'\n'));
+    // One cell more: the row is a paragraph with its cells separated by tabs, and nothing is lost.
+    EXPECT_EQ(Plain(row(kMaxTableColumns + 1)), shown(kMaxTableColumns + 1, u'\t'));
+    // Cells with no row at all make one long row.
+    std::string bare = "{\\rtf1 ";
+    for (int cell = 0; cell < 80000; ++cell)
+        bare += "\\cell ";
+    EXPECT_EQ(Plain(bare + "}"),
+              QStringLiteral("\n") + QString(79999, u'\t') + QStringLiteral("\n"));
+}
+
 TEST(RtfReaderText, MissingAndExtraBracesAndTextAfterTheEnd) {
     EXPECT_EQ(Plain("{\\rtf1 {\\b open {\\i deeper"), u"open deeper");
     EXPECT_EQ(Plain("{\\rtf1 {a}}}} b"), u"a");  // the document ends with its own group

@@ -1,9 +1,10 @@
 // The rich-text view as the windows use it: loading, selection and its signal, mouse presses,
-// copying with formatting, printing.
+// copying with formatting, printing, wrapping.
 #include "richtext/rich_text_view.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
@@ -11,7 +12,11 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <limits>
+
+#include "richtext/document_builder.h"
 
 namespace orvan::richtext {
 namespace {
@@ -104,6 +109,19 @@ TEST(RichTextView, PrintsTheDocumentAsOneNamedJob) {
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
     EXPECT_FALSE(view.print(nullptr, QStringLiteral("none")));
+}
+
+TEST(RichTextView, AVeryLongWordIsWrappedWithinTheView) {
+    RichTextView view;
+    view.resize(300, 200);
+    view.show();
+    view.loadRtf("{\\rtf1 " + std::string(3 * kMaxUnbrokenRun, 'x') + "}");
+    const QTextBlock block = view.document()->firstBlock();
+    view.document()->documentLayout()->blockBoundingRect(block);  // lays the block out
+    ASSERT_GT(block.layout()->lineCount(), 1);
+    for (int line = 0; line < block.layout()->lineCount(); ++line)
+        EXPECT_LE(block.layout()->lineAt(line).naturalTextWidth(), view.viewport()->width());
+    EXPECT_EQ(view.plainText().size(), qsizetype(3 * kMaxUnbrokenRun));
 }
 
 TEST(RichTextView, BackgroundColour) {
