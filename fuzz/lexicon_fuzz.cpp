@@ -1,11 +1,15 @@
-// Feeds arbitrary bytes to everything that reads the lexicon's and the user's files: the line
-// formats, the codecs, the search keys and a whole table load with a search over the result.
-#include <unistd.h>
-
+// Feeds arbitrary bytes to everything that reads the lexicon's and the user's index files: the
+// line formats, the codecs, the search keys, and a whole load of the four index files (i.tbo,
+// igr.tbo, ci.tbo, cigr.tbo, cut from the input at the file separator) with the user's entries
+// merged in, followed by searches over the result. Checks what the tables must always be:
+// within their capacity, every filled slot numbered, and each Greek record's English slot the
+// entry of its number.
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "fuzz/fuzz_files.h"
 #include "lexicon/codecs.h"
 #include "lexicon/line_formats.h"
 #include "lexicon/list_search.h"
@@ -15,44 +19,58 @@
 
 namespace {
 
-const std::string& Folder() {
-    static const std::string folder = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "orvan-fuzz-XXXXXX").string();
-        const char* made = ::mkdtemp(pattern.data());
-        std::filesystem::create_directories(std::string(made) + "/data");
-        return std::string(made);
-    }();
-    return folder;
+void CheckTables(const orvan::EntryTables& tables) {
+    const int entries = tables.entries.Count();
+    if (entries > orvan::kTableCapacity || tables.greek.Count() > orvan::kTableCapacity)
+        std::abort();
+    for (int slot = 1; slot <= entries; ++slot) {
+        const orvan::EntryRecord& entry = tables.entries[slot];
+        if (entry.Number == 0 || entry.GreekSlot > tables.greek.Count()) std::abort();
+    }
+    for (int slot = 1; slot <= tables.greek.Count(); ++slot) {
+        const orvan::GreekRecord& greek = tables.greek[slot];
+        if (greek.EnglishSlot > entries) std::abort();
+        if (greek.EnglishSlot != 0 && tables.entries[greek.EnglishSlot].Number != greek.Number)
+            std::abort();
+    }
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
+    int lineNumber = 0;
     for (const std::string& line : orvan::SplitLines(bytes)) {
-        (void)orvan::ParseIndexLine(orvan::DecodeIndexLine(7, line));
+        (void)orvan::ParseIndexLine(orvan::DecodeIndexLine(++lineNumber, line));
+        (void)orvan::ParseGreekIndexLine(orvan::DecodeIndexLine(lineNumber, line));
         (void)orvan::ParsePersonalIndexLine(orvan::DecodePersonalText(line));
         (void)orvan::ParsePersonalGreekLine(line);
-        (void)orvan::ParseFieldLine(line);
         (void)orvan::GreekSearchKey(line, true);
         (void)orvan::LatinSearchKey(line, true);
     }
 
-    // The same bytes as each of the four index files, split into quarters.
-    const size_t quarter = size / 4;
-    const std::string& folder = Folder();
-    orvan::WriteFileAtomically(folder + "/data/i.tbo", bytes.substr(0, quarter));
-    orvan::WriteFileAtomically(folder + "/data/igr.tbo", bytes.substr(quarter, quarter));
-    orvan::WriteFileAtomically(folder + "/ci.tbo", bytes.substr(2 * quarter, quarter));
-    orvan::WriteFileAtomically(folder + "/cigr.tbo", bytes.substr(3 * quarter));
+    static const std::string folder = [] {
+        const std::string made = orvan::fuzz::ScratchFolder();
+        std::filesystem::create_directories(made + "/data");
+        return made;
+    }();
+    const auto files = orvan::fuzz::SplitFiles(bytes, 4);
+    const orvan::LexiconFiles lexicon(folder);
+    const orvan::PersonalFiles personal(folder);
+    orvan::fuzz::PlaceInputFile(lexicon.englishIndex, files[0]);
+    orvan::fuzz::PlaceInputFile(lexicon.greekIndex, files[1]);
+    orvan::fuzz::PlaceInputFile(personal.englishIndex, files[2]);
+    orvan::fuzz::PlaceInputFile(personal.greekIndex, files[3]);
+
     orvan::NoteList notes;
     const orvan::EntryTables tables =
-        orvan::LoadEntryTable(orvan::LexiconFiles(folder),
-                              orvan::ReadPersonalIndexes(orvan::PersonalFiles(folder)), notes);
+        orvan::LoadEntryTable(lexicon, orvan::ReadPersonalIndexes(personal), notes);
+    CheckTables(tables);
     orvan::FillRequest request;
     request.mode = orvan::SearchMode::Contain;
     (void)orvan::FillList(tables.entries, tables.greek, "e", false, request);
+    request.mode = orvan::SearchMode::Start;
+    (void)orvan::FillList(tables.entries, tables.greek, "\xe1", true, request);
     request.personalOnly = true;
     (void)orvan::FillList(tables.entries, tables.greek, "", true, request);
     return 0;
