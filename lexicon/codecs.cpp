@@ -4,6 +4,10 @@
 #include <array>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace orvan {
 
 namespace {
@@ -24,43 +28,95 @@ std::array<int, 3> IndexLineKeys(int lineNumber) {
     return {k0, k1, k2};
 }
 
-// Mirrors positions 1..m-1 around the middle, shifting each by its key; `sign` is +1 to decode
-// and -1 to encode.
-std::string MirrorSwap(int lineNumber, std::string_view line, int sign) {
+#if defined(__SSE2__)
+// Sixteen bytes in reverse order, with the instructions every x86-64 processor has.
+__m128i Reversed(__m128i lanes) {
+    lanes = _mm_or_si128(_mm_slli_epi16(lanes, 8), _mm_srli_epi16(lanes, 8));
+    lanes = _mm_shufflehi_epi16(_mm_shufflelo_epi16(lanes, 0x1B), 0x1B);
+    return _mm_shuffle_epi32(lanes, 0x4E);
+}
+#endif
+
+// Mirrors positions 1..m-1 around the middle into `out`, shifting each by its key; `sign` is +1
+// to decode and -1 to encode.
+void MirrorSwap(int lineNumber, std::string_view line, int sign, std::string& out) {
     line = UpToZero(line);
-    std::string out(line);
+    out.resize(line.size());
     const auto keys = IndexLineKeys(lineNumber);
     const size_t h = line.size() / 2;
     const size_t m = 2 * h;
-    for (size_t i = 1, cycle = 1; i <= h; ++i, cycle = cycle == 2 ? 0 : cycle + 1) {
-        const int k = sign * keys[cycle];  // keys[i mod 3]
-        // 1-based positions i and m - i become 0-based indices i - 1 and m - i - 1.
-        out[i - 1] = static_cast<char>(static_cast<unsigned char>(line[m - i - 1]) + k);
-        out[m - i - 1] = static_cast<char>(static_cast<unsigned char>(line[i - 1]) + k);
+    const auto* in = reinterpret_cast<const unsigned char*>(line.data());
+    auto* target = reinterpret_cast<unsigned char*>(out.data());
+    // Position m (and m + 1 of an odd length) stays as it is: only 1..m-1 are mirrored.
+    for (size_t kept = m == 0 ? 0 : m - 1; kept < line.size(); ++kept)
+        target[kept] = in[kept];
+    size_t i = 1;
+#if defined(__SSE2__)
+    // The shift of 1-based position t is keys[t mod 3]: sixteen positions from i take theirs
+    // from pattern + i mod 3.
+    unsigned char pattern[18];
+    for (size_t t = 0; t < sizeof pattern; t += 3) {
+        pattern[t] = static_cast<unsigned char>(sign * keys[0]);
+        pattern[t + 1] = static_cast<unsigned char>(sign * keys[1]);
+        pattern[t + 2] = static_cast<unsigned char>(sign * keys[2]);
     }
-    return out;
+    // 1-based positions i and m - i swap, each shifted by position i's key: sixteen pairs at a
+    // time, the last sixteen ending at the middle (pairs done twice come out the same, as only
+    // `in` is read).
+    const auto swapSixteen = [&](size_t from) {
+        const auto load = [](const unsigned char* at) {
+            return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        };
+        const __m128i shift = load(pattern + from % 3);
+        const __m128i front = load(in + from - 1);      // positions from .. from + 15
+        const __m128i back = load(in + m - from - 16);  // positions m - from - 15 .. m - from
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(target + from - 1),
+                         _mm_add_epi8(Reversed(back), shift));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(target + m - from - 16),
+                         Reversed(_mm_add_epi8(front, shift)));
+    };
+    for (; i + 15 <= h; i += 16)
+        swapSixteen(i);
+    if (h >= 16 && i <= h) {
+        swapSixteen(h - 15);
+        i = h + 1;
+    }
+#endif
+    for (; i <= h; ++i) {
+        const auto k = static_cast<unsigned char>(sign * keys[i % 3]);
+        target[i - 1] = static_cast<unsigned char>(in[m - i - 1] + k);
+        target[m - i - 1] = static_cast<unsigned char>(in[i - 1] + k);
+    }
 }
 
 }  // namespace
 
+void DecodeIndexLineInto(int lineNumber, std::string_view line, std::string& out) {
+    MirrorSwap(lineNumber, line, +1, out);
+}
+
 std::string DecodeIndexLine(int lineNumber, std::string_view line) {
-    return MirrorSwap(lineNumber, line, +1);
+    std::string out;
+    MirrorSwap(lineNumber, line, +1, out);
+    return out;
 }
 
 std::string EncodeIndexLine(int lineNumber, std::string_view line) {
-    return MirrorSwap(lineNumber, line, -1);
+    std::string out;
+    MirrorSwap(lineNumber, line, -1, out);
+    return out;
 }
 
 namespace {
+
+// Sixteen bytes at a time, for the long texts of the description store.
+using Lanes = unsigned char __attribute__((vector_size(16)));
 
 // One byte of data/lex.tbo unscrambled with its key (the position's last digit plus 28): bytes
 // below key + 10 wrap, standing for the plain bytes 218 to 255 less 208.
 unsigned char DecodeLexByte(unsigned char byte, unsigned char key) {
     return static_cast<unsigned char>(byte - key + (byte < key + 10 ? 208 : 0));
 }
-
-// Sixteen bytes at a time, for the long texts of the description store.
-using Lanes = unsigned char __attribute__((vector_size(16)));
 
 // Keys repeat every ten bytes: from its start at digit d, a run of 80 keys (five runs of sixteen)
 // begins at kKeys[d], and serves a text 80 bytes at a time with no division.

@@ -15,6 +15,10 @@ namespace orvan {
 ///     DecodeIndexLine(1, "EDABAFG") == "ABCDEFG"
 std::string DecodeIndexLine(int lineNumber, std::string_view line);
 
+/// \brief DecodeIndexLine into `out`, replacing what it held (for readers of many lines, which
+/// reuse one buffer).
+void DecodeIndexLineInto(int lineNumber, std::string_view line, std::string& out);
+
 /// \brief Scrambles a plain index line as line `lineNumber` of its file; the exact inverse of
 /// DecodeIndexLine for every byte value.
 std::string EncodeIndexLine(int lineNumber, std::string_view line);

@@ -9,7 +9,11 @@
 // the lexicon index ends (their anchor came out of order, or names an entry that is gone) are
 // appended after the last record, so that no entry of the user's is ever left out.
 
+#include <algorithm>
+#include <cstring>
+#include <future>
 #include <optional>
+#include <system_error>
 #include <unordered_map>
 
 #include "lexicon/codecs.h"
@@ -119,20 +123,21 @@ class EnglishPass {
     // False when the lexicon's index could not be read whole: the Greek pass is then not made.
     bool Run(const std::string& indexPath, const std::optional<std::string>& personalBytes,
              ProblemNote& problems, std::string& lexiconProblem) {
-        FileContents contents = ReadRegularFile(indexPath);
-        if (!contents.read()) {
-            lexiconProblem = contents.reason;
+        const FileView index = ViewRegularFile(indexPath);
+        if (!index.read()) {
+            lexiconProblem = index.reason;
             return false;
         }
-        const std::optional<std::string> index = std::move(contents.bytes);
         PersonalLines personal(personalBytes, "ci.tbo", problems);
         personal.Advance();
         MergeAnchoredTo(personal, 0, 0);
 
-        TextLines lines(*index);
+        TextLines lines(index.bytes());
         std::string_view raw;
+        std::string decoded;  // one buffer for every line
         for (int lineNumber = 1; !entries_.Full() && lines.Next(raw); ++lineNumber) {
-            auto line = ParseIndexLine(DecodeIndexLine(lineNumber, raw));
+            DecodeIndexLineInto(lineNumber, raw, decoded);
+            auto line = ParseIndexLine(decoded);
             if (!line) {
                 personal.NoteLeftOut("the lexicon's index ends early");
                 return false;
@@ -203,13 +208,28 @@ struct GreekIndex {
     bool endedEarly = false;  // a line could not be read; the lines before it are kept
 };
 
+size_t CountLineFeeds(std::string_view bytes) {
+    size_t count = 0;
+    if (bytes.empty()) return count;
+    for (const char *at = bytes.data(), *end = at + bytes.size();
+         (at = static_cast<const char*>(std::memchr(at, '\n', static_cast<size_t>(end - at))));
+         ++at) {
+        ++count;
+    }
+    return count;
+}
+
 GreekIndex ReadGreekIndex(std::string_view bytes, int capacity) {
     GreekIndex index;
+    // Room for every line at once: the line feeds count them (a lone CR ending a line is rare).
+    index.lines.reserve(std::min(CountLineFeeds(bytes) + 1, static_cast<size_t>(capacity)));
     TextLines lines(bytes);
     std::string_view raw;
+    std::string decoded;  // one buffer for every line
     for (int lineNumber = 1; static_cast<int>(index.lines.size()) < capacity && lines.Next(raw);
          ++lineNumber) {
-        auto line = ParseGreekIndexLine(DecodeIndexLine(lineNumber, raw));
+        DecodeIndexLineInto(lineNumber, raw, decoded);
+        auto line = ParseGreekIndexLine(decoded);
         if (!line) {
             index.endedEarly = true;
             break;
@@ -217,6 +237,23 @@ GreekIndex ReadGreekIndex(std::string_view bytes, int capacity) {
         index.lines.push_back(std::move(*line));
     }
     return index;
+}
+
+// The Greek index file read and parsed; nothing when it cannot be read.
+std::optional<GreekIndex> ReadGreekIndexFile(const std::string& path) {
+    const FileView bytes = ViewRegularFile(path);
+    if (!bytes.read()) return std::nullopt;
+    return ReadGreekIndex(bytes.bytes(), kTableCapacity);
+}
+
+// The Greek index read by another thread while the English pass runs, as it depends on nothing
+// the English pass builds; read when asked for where no thread can be had.
+std::future<std::optional<GreekIndex>> ReadGreekIndexAside(const std::string& path) {
+    try {
+        return std::async(std::launch::async, ReadGreekIndexFile, path);
+    } catch (const std::system_error&) {
+        return std::async(std::launch::deferred, ReadGreekIndexFile, path);
+    }
 }
 
 // For each line of the Greek index, the lowest key among the later lines with the same number,
@@ -242,11 +279,10 @@ class GreekPass {
     GreekPass(EntryTable& entries, GreekTable& greek)
         : entries_(entries), greek_(greek), finder_(entries) {}
 
-    void Run(const std::string& indexPath, const std::optional<std::string>& personalBytes,
+    void Run(std::optional<GreekIndex> read, const std::optional<std::string>& personalBytes,
              ProblemNote& problems) {
-        const auto bytes = ReadWholeFile(indexPath);
-        if (!bytes) return;
-        const GreekIndex index = ReadGreekIndex(*bytes, kTableCapacity);
+        if (!read) return;
+        GreekIndex& index = *read;
         PersonalLines personal(personalBytes, "cigr.tbo", problems);
         personal.Advance();
         MergeAnchoredTo(personal, 0, std::nullopt);
@@ -254,9 +290,9 @@ class GreekPass {
         const auto laterKeys = personal.HasPending() ? LowestLaterKeys(index.lines)
                                                      : std::vector<std::optional<std::string>>();
         for (size_t i = 0; i < index.lines.size() && !greek_.Full(); ++i) {
-            const GreekIndexLine& line = index.lines[i];
+            GreekIndexLine& line = index.lines[i];
             // Lexicon numbers follow the line order: the entry lies at or after slot N - 5.
-            Add(line.number, line.headword, line.number - 5);
+            Add(line.number, std::move(line.headword), line.number - 5);
             MergeAnchoredTo(personal, line.number, laterKeys.empty() ? std::nullopt : laterKeys[i]);
         }
         if (index.endedEarly) {
@@ -352,10 +388,11 @@ EntryTables LoadEntryTable(const LexiconFiles& files, const PersonalIndexes& per
     ProblemNote problems;
     problems.Note(personal.problem);
     tables.entries.Reserve(kTableCapacity);
+    auto greekIndex = ReadGreekIndexAside(files.greekIndex);
     if (EnglishPass(tables.entries, notes)
             .Run(files.englishIndex, personal.english, problems, tables.lexiconProblem)) {
         tables.greek.Reserve(kTableCapacity);
-        GreekPass(tables.entries, tables.greek).Run(files.greekIndex, personal.greek, problems);
+        GreekPass(tables.entries, tables.greek).Run(greekIndex.get(), personal.greek, problems);
     }
     tables.personalProblem = problems.Take();
     return tables;

@@ -19,6 +19,15 @@ std::optional<long long> ParseDecimal(std::string_view field) {
     if (i < field.size() && (field[i] == '-' || field[i] == '+')) negative = field[i++] == '-';
     if (i == field.size()) return std::nullopt;
     long long value = 0;
+    // Up to nine digits cannot leave 32 bits: the files' fields, which have at most eight.
+    if (field.size() - i <= 9) {
+        for (; i < field.size(); ++i) {
+            const auto digit = static_cast<unsigned char>(field[i] - '0');
+            if (digit > 9) return std::nullopt;
+            value = value * 10 + digit;
+        }
+        return negative ? -value : value;
+    }
     for (; i < field.size(); ++i) {
         const char c = field[i];
         if (c < '0' || c > '9') return std::nullopt;
@@ -58,7 +67,12 @@ std::optional<uint16_t> EntryNumberAt(std::string_view line, size_t first) {
 }
 
 std::string HeadwordAt(std::string_view line, size_t first) {
-    return std::string(TrimTrailingBlanks(Columns(line, first, 80)));
+    std::string_view headword = Columns(line, first, 80);
+    // Most of the 80 columns are spaces: they go eight at a time before the trimming rule.
+    constexpr std::string_view kSpaces = "        ";
+    while (headword.size() >= kSpaces.size() && headword.ends_with(kSpaces))
+        headword.remove_suffix(kSpaces.size());
+    return std::string(TrimTrailingBlanks(headword));
 }
 
 }  // namespace

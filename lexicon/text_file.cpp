@@ -1,6 +1,7 @@
 #include "lexicon/text_file.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <random>
+#include <utility>
 
 #include "lexicon/file_descriptor.h"
 #include "lexicon/file_paths.h"
@@ -49,9 +51,9 @@ FileContents ReadOpenFile(int fd, const std::string& path, long long limit, long
     return contents;
 }
 
-}  // namespace
-
-FileContents ReadRegularFile(const std::string& path, long long limit) {
+// Opens a regular file for reading into `file` and `opened`; a contents with every status but
+// Read tells why it could not be.
+FileContents OpenRegularFile(const std::string& path, FileDescriptor& file, struct stat& opened) {
     struct stat before {};
     if (path.empty() || ::stat(path.c_str(), &before) != 0) {
         if (!path.empty() && errno != ENOENT && errno != ENOTDIR) {
@@ -63,17 +65,77 @@ FileContents ReadRegularFile(const std::string& path, long long limit) {
         return {ReadStatus::NotAFile, {}, path + " is not a plain file"};
     }
     // Without O_NONBLOCK a FIFO put there since the look above would hold the open for ever.
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    file = FileDescriptor(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!file.valid()) {
         if (errno == ENOENT) return {ReadStatus::Missing, {}, "there is no file " + path};
         return {ReadStatus::Failed, {}, FileErrorReason("cannot open", path, errno)};
     }
-    struct stat opened {};
     if (::fstat(file.get(), &opened) != 0) {
         return {ReadStatus::Failed, {}, FileErrorReason("cannot open", path, errno)};
     }
     if (!S_ISREG(opened.st_mode)) return {ReadStatus::NotAFile, {}, path + " is not a plain file"};
+    return {ReadStatus::Read, {}, {}};
+}
+
+}  // namespace
+
+FileContents ReadRegularFile(const std::string& path, long long limit) {
+    FileDescriptor file;
+    struct stat opened {};
+    FileContents contents = OpenRegularFile(path, file, opened);
+    if (!contents.read()) return contents;
     return ReadOpenFile(file.get(), path, limit, static_cast<long long>(opened.st_size));
+}
+
+FileView::FileView(FileView&& other) noexcept {
+    *this = std::move(other);
+}
+
+FileView& FileView::operator=(FileView&& other) noexcept {
+    if (this == &other) return *this;
+    if (mapping_ != nullptr) ::munmap(mapping_, size_);
+    status = other.status;
+    reason = std::move(other.reason);
+    mapping_ = std::exchange(other.mapping_, nullptr);
+    size_ = std::exchange(other.size_, 0);
+    copy_ = std::move(other.copy_);
+    return *this;
+}
+
+FileView::~FileView() {
+    if (mapping_ != nullptr) ::munmap(mapping_, size_);
+}
+
+std::string_view FileView::bytes() const {
+    if (mapping_ != nullptr) return {static_cast<const char*>(mapping_), size_};
+    return copy_;
+}
+
+FileView ViewRegularFile(const std::string& path) {
+    FileView view;
+    FileDescriptor file;
+    struct stat opened {};
+    FileContents contents = OpenRegularFile(path, file, opened);
+    if (contents.read() && opened.st_size > 0) {
+        // The pages are read in at once: one fault for the file instead of one per page.
+        void* mapping = ::mmap(nullptr, static_cast<size_t>(opened.st_size), PROT_READ,
+                               MAP_PRIVATE | MAP_POPULATE, file.get(), 0);
+        if (mapping != MAP_FAILED) {
+            view.status = ReadStatus::Read;
+            view.mapping_ = mapping;
+            view.size_ = static_cast<size_t>(opened.st_size);
+            return view;
+        }
+    }
+    // An empty file (which may be a special file that reads more), or no mapping to be had.
+    if (contents.read()) {
+        contents =
+            ReadOpenFile(file.get(), path, kNoSizeLimit, static_cast<long long>(opened.st_size));
+    }
+    view.status = contents.status;
+    view.reason = std::move(contents.reason);
+    view.copy_ = std::move(contents.bytes);
+    return view;
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {

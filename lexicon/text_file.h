@@ -34,6 +34,35 @@ inline constexpr long long kNoSizeLimit = -1;
 /// bytes (when a limit is given) is refused after reading at most `limit` + 1 bytes.
 FileContents ReadRegularFile(const std::string& path, long long limit = kNoSizeLimit);
 
+/// \brief A regular file's bytes, read-only: a private mapping of the file where the system
+/// gives one, else the bytes read into memory. For the lexicon's large index files, which are
+/// read once and only ever replaced whole (by renaming a new file over them): a mapping keeps
+/// the file as it was opened even when another is renamed over it meanwhile. Never view a file
+/// that is changed in place.
+class FileView {
+  public:
+    FileView() = default;
+    FileView(FileView&& other) noexcept;
+    FileView& operator=(FileView&& other) noexcept;
+    FileView(const FileView&) = delete;
+    FileView& operator=(const FileView&) = delete;
+    ~FileView();
+
+    ReadStatus status = ReadStatus::Missing;
+    std::string reason;  // as FileContents::reason
+    bool read() const { return status == ReadStatus::Read; }
+    std::string_view bytes() const;
+
+  private:
+    friend FileView ViewRegularFile(const std::string& path);
+    void* mapping_ = nullptr;
+    size_t size_ = 0;
+    std::string copy_;  // the bytes, where the file could not be mapped
+};
+
+/// \brief Views a regular file whole, as ReadRegularFile reads it (same statuses and reasons).
+FileView ViewRegularFile(const std::string& path);
+
 /// \brief The whole content of a regular file, or nothing when it cannot be opened or read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 

@@ -1,7 +1,8 @@
 // Code page 1253, the program's one text encoding, and Unicode: the rule every edge (the
-// windows, orvan-cli, the sample builder) converts text through. The page is Qt's converter's
-// (ICU's); this adds what the files need of it: which characters have a byte, and what stands
-// for those that have none.
+// windows, orvan-cli, the sample builder) converts text through. The page is the one Qt's
+// converter (ICU) has, held in a table so that the programs that need no other Qt start without
+// it (the tests compare it with Qt's converter); this adds what the files need of it: which
+// characters have a byte, and what stands for those that have none.
 #pragma once
 
 #include <optional>

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
+#include <QStringDecoder>
+#include <algorithm>
+#include <random>
+
 namespace orvan {
 namespace {
 
@@ -92,6 +97,92 @@ TEST(GreekCodePage, CharactersWithoutAByteAreNamedOnceInOrder) {
     EXPECT_EQ(Utf8ToUtf16("a\xFF"
                           "β"),
               u"a\uFFFDβ");
+}
+
+// The page and the Unicode rules are held in tables of the program's own, so that orvan-cli
+// starts without Qt; Qt's converter (ICU) and normalization are what they must agree with.
+
+QString QtOf(std::u16string_view text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
+
+TEST(GreekCodePageAsQt, EveryByteIsTheCharacterQtsConverterGives) {
+    QStringDecoder decoder("windows-1253");
+    ASSERT_TRUE(decoder.isValid());
+    for (int byte = 0; byte < 256; ++byte) {
+        const char raw = static_cast<char>(byte);
+        const QString qt = decoder.decode(QByteArrayView(&raw, 1));
+        decoder.resetState();
+        const char16_t expected = qt.size() == 1 ? qt.at(0).unicode() : u'\uFFFD';
+        EXPECT_EQ(GreekCharacter(static_cast<unsigned char>(byte)), expected) << "byte " << byte;
+        const std::string one(1, raw);
+        EXPECT_EQ(GreekToUtf8(one), QtOf(GreekToUtf16(one)).toUtf8().toStdString());
+    }
+}
+
+TEST(GreekCodePageAsQt, EveryCharacterOfTheBasicPlaneIsSearchedAsQtNormalizesIt) {
+    for (char32_t code = 0x80; code <= 0xFFFF; ++code) {
+        if (code >= 0xD800 && code <= 0xDFFF) continue;
+        const char16_t character = static_cast<char16_t>(code);
+        const GreekBytes searched = Utf16ToGreekSearchText(std::u16string_view(&character, 1));
+        // Qt's rule: a letter whose decomposition is an ASCII letter and non-spacing marks.
+        std::string expected(1, kUnencodableMark);
+        if (const auto byte = GreekByte(code)) {
+            expected[0] = static_cast<char>(*byte);
+        } else {
+            const QString parts =
+                QString(QChar(character)).normalized(QString::NormalizationForm_D);
+            const bool latin =
+                parts.size() > 1 && parts.at(0).unicode() < 0x80 && parts.at(0).isLetter() &&
+                std::all_of(parts.begin() + 1, parts.end(),
+                            [](QChar mark) { return mark.category() == QChar::Mark_NonSpacing; });
+            if (latin) expected[0] = static_cast<char>(parts.at(0).unicode());
+        }
+        ASSERT_EQ(searched.bytes, expected) << "U+" << std::hex << static_cast<int>(code);
+        EXPECT_EQ(searched.complete, expected[0] != kUnencodableMark);
+    }
+}
+
+TEST(GreekCodePageAsQt, Utf8IsDecodedAsQtsStatelessDecoderDecodesIt) {
+    // Well-formed and broken pieces, a byte order mark among them, in random order.
+    const std::string pieces[] = {"\xEF\xBB\xBF",
+                                  "\xC3\xA9",
+                                  "\xE2\x82\xAC",
+                                  "\xF0\x9F\x98\x80",
+                                  "\xED\xA0\x80",
+                                  "\xC0\x80",
+                                  "\xE0\x80\x80",
+                                  "\xF4\x90\x80\x80",
+                                  "\x80",
+                                  "\xC2",
+                                  "\xE2\x82",
+                                  "\xF0\x9F\x98",
+                                  "a",
+                                  "\xFF",
+                                  "\xEF\xBF\xBF",
+                                  "\xF5\x80\x80\x80"};
+    std::mt19937 random(1253);
+    for (int run = 0; run < 20000; ++run) {
+        std::string bytes;
+        for (int count = static_cast<int>(random() % 6); count > 0; --count) {
+            if (random() % 3 == 0) {
+                bytes += static_cast<char>(random() % 256);
+            } else {
+                bytes += pieces[random() % std::size(pieces)];
+            }
+        }
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString qt = decoder.decode(QByteArrayView(bytes.data(), bytes.size()));
+        ASSERT_EQ(QtOf(Utf8ToUtf16(bytes)), qt) << QByteArray::fromStdString(bytes).toHex().data();
+        ASSERT_EQ(IsUtf8(bytes), !decoder.hasError())
+            << QByteArray::fromStdString(bytes).toHex().data();
+    }
+}
+
+TEST(GreekCodePageAsQt, ALoneSurrogateIsNamedAsQtWritesIt) {
+    const std::u16string lone(1, char16_t{0xD800});
+    EXPECT_EQ(CharactersWithoutByte(lone + u" x"), QtOf(lone).toStdString());
 }
 
 }  // namespace

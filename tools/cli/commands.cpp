@@ -1,6 +1,5 @@
 #include "tools/cli/commands.h"
 
-#include <QStringList>
 #include <algorithm>
 #include <cctype>
 
@@ -11,13 +10,13 @@
 #include "lexicon/settings.h"
 #include "lexicon/tables.h"
 #include "lexicon/text_file.h"
-#include "lookup/full_text_search.h"
 #include "richtext/greek_code_page.h"
-#include "richtext/plain_text.h"
+#include "tools/cli/cli_module.h"
 #include "tools/cli/edit_commands.h"
 #include "tools/cli/loaded_lexicon.h"
 #include "tools/cli/print_command.h"
 #include "tools/cli/text_boundary.h"
+#include "tools/cli/text_module.h"
 
 namespace orvan::cli {
 
@@ -31,11 +30,6 @@ std::string FieldCodeOption(const CommandArguments& arguments, const LoadedLexic
                          std::to_string(items));
     }
     return FieldFilterCode(lexicon.fields ? &*lexicon.fields : nullptr, item);
-}
-
-void PrintItems(const std::vector<ListItem>& items, std::ostream& out) {
-    for (const ListItem& item : items)
-        out << item.slot << '\t' << ToUtf8(item.text) << '\n';
 }
 
 void Dump(const CommandLine& line, std::ostream& out) {
@@ -88,24 +82,21 @@ void Search(const CommandLine& line, std::ostream& out) {
                out);
 }
 
-// The entry display of the window for one slot: the headword label, the rendering, the field,
-// then the description pane's text, a line per paragraph.
-void Show(const CommandLine& line, std::ostream& out) {
-    const LoadedLexicon lexicon = Load(line);
-    const int slot = SlotArgument(line, lexicon);
-    const FieldTable noFields;
-    const EntryDisplay display = DescribeEntry(
-        slot, lexicon.tables, lexicon.fields ? *lexicon.fields : noFields, lexicon.notes,
-        line.arguments.Has("--greek-mode"), lexicon.files, lexicon.personal);
-    out << ToUtf8(display.headwordLabel) << '\n'
-        << ToUtf8(display.rendering) << '\n'
-        << ToUtf8(display.fieldText) << '\n';
-    if (!display.body) return;  // the description could not be read: the pane is empty
-    const QString shown =
-        richtext::ExtractPlainText(DescriptionDocument(lexicon.rtfHeader, *display.body));
-    if (shown.startsWith(QStringLiteral("{\\rtf1"))) return;  // not taken as RTF: emptied
-    for (const QString& paragraph : shown.split(u'\n'))
-        out << paragraph.toStdString() << '\n';
+// show and fulltext read the descriptions' rich text, which needs Qt: they run in the text
+// module, so that the other commands start without loading Qt.
+void InTextModule(const CommandLine& line, std::ostream& out) {
+    const auto run =
+        reinterpret_cast<OrvanTextCommand>(ModuleFunction(ORVAN_TEXT_MODULE, ORVAN_TEXT_FUNCTION));
+    std::string reason;
+    switch (run(&line, &out, &reason)) {
+        case OrvanTextOutcome::Done:
+            return;
+        case OrvanTextOutcome::UsageError:
+            throw UsageError(reason);
+        case OrvanTextOutcome::DataError:
+            break;
+    }
+    throw DataError(reason);
 }
 
 void Multi(const CommandLine& line, std::ostream& out) {
@@ -127,17 +118,6 @@ void Multi(const CommandLine& line, std::ostream& out) {
         FillList(lexicon.tables.entries, lexicon.tables.greek, dispatch.entryText, false, request)
             .items,
         out);
-}
-
-// The full-text search of the window, confirmed: every entry whose description shows TEXT.
-void FullText(const CommandLine& line, std::ostream& out) {
-    const auto text = line.arguments.OnlyPositional();
-    if (!text) throw UsageError("fulltext needs a TEXT");
-    const std::u16string typed = Utf8ToUtf16(Utf8Argument("TEXT", *text));
-    const LoadedLexicon lexicon = Load(line);
-    const lookup::FullTextSources sources{lexicon.tables, lexicon.notes, lexicon.files,
-                                          lexicon.personal, lexicon.rtfHeader};
-    PrintItems(lookup::SearchDescriptions(sources, typed), out);
 }
 
 void Prepare(const CommandLine& line, std::ostream& out) {
@@ -183,8 +163,8 @@ const std::vector<Command>& Commands() {
          {},
          {},
          {"TEXT", "(the descriptions' text, exactly: case and accents count)"},
-         FullText},
-        {"show", {}, {"--greek-mode"}, {"[--greek-mode] SLOT"}, Show},
+         InTextModule},
+        {"show", {}, {"--greek-mode"}, {"[--greek-mode] SLOT"}, InTextModule},
         {"print", {"--pdf"}, {"--greek-mode"}, {"[--greek-mode] SLOT --pdf FILE"}, Print},
         {"insert",
          {"--english", "--greek", "--field", "--description", "--description-file"},

@@ -1,8 +1,5 @@
 #include "tools/cli/loaded_lexicon.h"
 
-#include <QDir>
-#include <QStandardPaths>
-
 #include <iostream>
 
 #include "lexicon/line_formats.h"
@@ -10,24 +7,15 @@
 #include "lexicon/text_file.h"
 #include "personal/merged_tables.h"
 #include "tools/cli/commands.h"
+#include "tools/cli/standard_folders.h"
 #include "tools/cli/text_boundary.h"
 
 namespace orvan::cli {
 
-namespace {
-
-std::string FromStandardPath(QStandardPaths::StandardLocation location) {
-    return QStandardPaths::writableLocation(location).toStdString();
-}
-
-}  // namespace
-
 std::string PersonalFolderOf(const CommandLine& line) {
     if (line.personalFolder) return *line.personalFolder;
-    const SettingsFolders folders{FromStandardPath(QStandardPaths::GenericConfigLocation),
-                                  FromStandardPath(QStandardPaths::DocumentsLocation),
-                                  QDir::homePath().toStdString()};
-    const auto settings = ReadSettings(FindSettingsFile(folders, SettingsProbe{}));
+    const auto settings =
+        ReadSettings(FindSettingsFile(StandardSettingsFolders(), SettingsProbe{}));
     return settings ? settings->secondLine : std::string{};
 }
 
@@ -75,6 +63,11 @@ std::string SearchArgument(const std::string& name, const std::string& utf8) {
 std::string Utf8Argument(const std::string& name, std::string utf8) {
     if (!IsUtf8(utf8)) throw UsageError(name + " is not UTF-8 text");
     return utf8;
+}
+
+void PrintItems(const std::vector<ListItem>& items, std::ostream& out) {
+    for (const ListItem& item : items)
+        out << item.slot << '\t' << ToUtf8(item.text) << '\n';
 }
 
 int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "lexicon/lexicon_files.h"
+#include "lexicon/list_search.h"
 #include "lexicon/tables.h"
 #include "tools/cli/arguments.h"
 
@@ -32,6 +33,9 @@ LoadedLexicon Load(const CommandLine& line);
 /// \brief The command's one positional argument as a slot of the loaded table: a usage error
 /// when it is missing or not a number, a data error when no entry is in that slot.
 int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon);
+
+/// \brief Writes a list as the window fills it: a line per item, its slot and its text (UTF-8).
+void PrintItems(const std::vector<ListItem>& items, std::ostream& out);
 
 /// \brief A UTF-8 argument as code page 1253; a usage error naming `name` when it is not UTF-8
 /// or holds a character the code page cannot.

@@ -1,11 +1,8 @@
 #include "tools/cli/print_command.h"
 
-#include <dlfcn.h>
-
-#include <filesystem>
-
 #include "lexicon/entry_display.h"
 #include "richtext/print_document.h"
+#include "tools/cli/cli_module.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/loaded_lexicon.h"
 #include "tools/cli/print_module.h"
@@ -14,17 +11,10 @@ namespace orvan::cli {
 
 namespace {
 
-// The printing module beside this program, loaded once and kept.
+// The printing module, found beside this program or in ../lib/orvan/ from its folder.
 OrvanPrintPdf PrintModule() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::string path = (self.parent_path() / ORVAN_PRINT_MODULE).string();
-    void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (module == nullptr)
-        throw DataError(std::string("cannot load the printing module: ") + ::dlerror());
-    void* function = ::dlsym(module, ORVAN_PRINT_FUNCTION);
-    if (function == nullptr) throw DataError("the printing module " + path + " offers no printing");
-    return reinterpret_cast<OrvanPrintPdf>(function);
+    return reinterpret_cast<OrvanPrintPdf>(
+        ModuleFunction(ORVAN_PRINT_MODULE, ORVAN_PRINT_FUNCTION));
 }
 
 }  // namespace

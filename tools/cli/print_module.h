@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-/// The module's file name, found beside orvan-cli.
+/// The module's file name, found beside orvan-cli or in ../lib/orvan/ from its folder.
 #define ORVAN_PRINT_MODULE "orvan-cli-print.so"
 /// The name of the function the module offers.
 #define ORVAN_PRINT_FUNCTION "orvan_print_pdf"

@@ -1,0 +1,143 @@
+// A look-up as a user runs it from a terminal, the whole process: orvan-cli searching the sample
+// medium, beside the dict client asking a dictd server (started here, on the same FreeDict data)
+// for the same word; and the load of the tables alone, which the lookup window shares.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "lexicon/tables.h"
+#include "lexicon/text_file.h"
+
+extern char** environ;
+
+namespace {
+
+// Runs `argv` with its output thrown away and waits for it; its exit status, or -1.
+int RunQuietly(const std::vector<std::string>& argv) {
+    std::vector<char*> args;
+    for (const std::string& arg : argv)
+        args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    const int spawned = posix_spawnp(&child, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    if (spawned != 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
+void TimeProcess(benchmark::State& state, const std::vector<std::string>& argv) {
+    for (auto _ : state) {
+        if (RunQuietly(argv) != 0) {
+            state.SkipWithError("the command failed");
+            return;
+        }
+    }
+}
+
+void BM_OrvanCliSearch(benchmark::State& state) {
+    TimeProcess(state, {ORVAN_CLI_PATH, "-C", ORVAN_MEDIUM_DIR, "search", "engine"});
+}
+BENCHMARK(BM_OrvanCliSearch)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A dictd of its own on a free local port, serving the two FreeDict databases, for as long as
+// the program runs.
+class DictServer {
+  public:
+    DictServer() {
+        if (RunQuietly({"sh", "-c", "command -v dict && command -v dictd"}) != 0) {
+            why_ = "dict or dictd is not installed (apt-get install dict dictd)";
+            return;
+        }
+        port_ = FreePort();
+        folder_ = "/tmp/orvan-bench-dictd-" + std::to_string(::getpid());
+        RunQuietly({"mkdir", "-p", folder_});
+        ::chmod(folder_.c_str(), 0777);  // dictd writes its pid file as its own user
+        std::ofstream(folder_ + "/dictd.conf")
+            << "global {\n  listen_to 127.0.0.1\n  port " << port_ << "\n  pid_file " << folder_
+            << "/dictd.pid\n}\naccess { allow 127.0.0.1 }\n"
+            << "database fd-eng-ell { data " FREEDICT_DIR
+               "/freedict-eng-ell.dict.dz index " FREEDICT_DIR "/freedict-eng-ell.index }\n"
+            << "database fd-ell-eng { data " FREEDICT_DIR
+               "/freedict-ell-eng.dict.dz index " FREEDICT_DIR "/freedict-ell-eng.index }\n";
+        if (RunQuietly({"dictd", "-c", folder_ + "/dictd.conf", "--locale", "C.UTF-8"}) != 0) {
+            why_ = "dictd did not start";
+            return;
+        }
+        // The server answers once it has read its databases.
+        for (int tries = 0; tries < 50 && !Answers(); ++tries)
+            ::usleep(100000);
+        if (!Answers()) why_ = "dictd does not answer on port " + std::to_string(port_);
+    }
+    ~DictServer() {
+        std::ifstream pidFile(folder_ + "/dictd.pid");
+        pid_t pid = 0;
+        if (pidFile >> pid && pid > 0) ::kill(pid, SIGTERM);
+        if (!folder_.empty()) RunQuietly({"rm", "-rf", folder_});
+    }
+
+    const std::string& why() const { return why_; }
+    std::vector<std::string> Query(const std::string& word) const {
+        return {"dict", "-h", "127.0.0.1", "-p", std::to_string(port_), "-d", "fd-eng-ell", word};
+    }
+
+  private:
+    bool Answers() const { return RunQuietly(Query("engine")) == 0; }
+
+    static int FreePort() {
+        const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        ::bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        ::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
+        ::close(probe);
+        return ntohs(address.sin_port);
+    }
+
+    int port_ = 0;
+    std::string folder_;
+    std::string why_;
+};
+
+void BM_DictClientOfDictd(benchmark::State& state) {
+    static const DictServer server;
+    if (!server.why().empty()) {
+        state.SkipWithError(("dict side skipped: " + server.why()).c_str());
+        return;
+    }
+    TimeProcess(state, server.Query("engine"));
+}
+BENCHMARK(BM_DictClientOfDictd)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The tables alone, as the window builds them at its start and after every edit.
+void BM_LoadEntryTable(benchmark::State& state) {
+    const orvan::LexiconFiles files(ORVAN_MEDIUM_DIR);
+    for (auto _ : state) {
+        orvan::NoteList notes;
+        const orvan::EntryTables tables = orvan::LoadEntryTable(files, {}, notes);
+        benchmark::DoNotOptimize(tables.entries.Count());
+    }
+}
+BENCHMARK(BM_LoadEntryTable)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();

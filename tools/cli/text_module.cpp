@@ -1,0 +1,73 @@
+// show and fulltext: the entry display and the full-text search of the window, which read the
+// descriptions' rich text with Qt Core.
+#include "tools/cli/text_module.h"
+
+#include <QStringList>
+
+#include "lexicon/entry_display.h"
+#include "lookup/full_text_search.h"
+#include "richtext/greek_code_page.h"
+#include "richtext/plain_text.h"
+#include "tools/cli/commands.h"
+#include "tools/cli/loaded_lexicon.h"
+#include "tools/cli/text_boundary.h"
+
+namespace orvan::cli {
+
+namespace {
+
+// The entry display of the window for one slot: the headword label, the rendering, the field,
+// then the description pane's text, a line per paragraph.
+void Show(const CommandLine& line, std::ostream& out) {
+    const LoadedLexicon lexicon = Load(line);
+    const int slot = SlotArgument(line, lexicon);
+    const FieldTable noFields;
+    const EntryDisplay display = DescribeEntry(
+        slot, lexicon.tables, lexicon.fields ? *lexicon.fields : noFields, lexicon.notes,
+        line.arguments.Has("--greek-mode"), lexicon.files, lexicon.personal);
+    out << ToUtf8(display.headwordLabel) << '\n'
+        << ToUtf8(display.rendering) << '\n'
+        << ToUtf8(display.fieldText) << '\n';
+    if (!display.body) return;  // the description could not be read: the pane is empty
+    const QString shown =
+        richtext::ExtractPlainText(DescriptionDocument(lexicon.rtfHeader, *display.body));
+    if (shown.startsWith(QStringLiteral("{\\rtf1"))) return;  // not taken as RTF: emptied
+    for (const QString& paragraph : shown.split(u'\n'))
+        out << paragraph.toStdString() << '\n';
+}
+
+// The full-text search of the window, confirmed: every entry whose description shows TEXT.
+void FullText(const CommandLine& line, std::ostream& out) {
+    const auto text = line.arguments.OnlyPositional();
+    if (!text) throw UsageError("fulltext needs a TEXT");
+    const std::u16string typed = Utf8ToUtf16(Utf8Argument("TEXT", *text));
+    const LoadedLexicon lexicon = Load(line);
+    const lookup::FullTextSources sources{lexicon.tables, lexicon.notes, lexicon.files,
+                                          lexicon.personal, lexicon.rtfHeader};
+    PrintItems(lookup::SearchDescriptions(sources, typed), out);
+}
+
+}  // namespace
+
+}  // namespace orvan::cli
+
+extern "C" __attribute__((visibility("default"))) OrvanTextOutcome orvan_text_command(
+    const orvan::cli::CommandLine* line, std::ostream* out, std::string* reason) {
+    using namespace orvan::cli;
+    try {
+        if (line->command == "show") {
+            Show(*line, *out);
+        } else if (line->command == "fulltext") {
+            FullText(*line, *out);
+        } else {
+            throw UsageError("unknown command " + line->command);
+        }
+        return OrvanTextOutcome::Done;
+    } catch (const UsageError& error) {
+        *reason = error.what();
+        return OrvanTextOutcome::UsageError;
+    } catch (const std::exception& error) {
+        *reason = error.what();
+        return OrvanTextOutcome::DataError;
+    }
+}
