@@ -315,7 +315,9 @@ TEST_F(StoreTest, AnUnwritableFolderLeavesTheFilesAsTheyWere) {
         folder.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     const auto result = Insert("gamma");
     std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(result.status, StoreStatus::FileError);
+    // Told as a folder the user may not write, naming it, not as a damaged file.
+    EXPECT_EQ(result.status, StoreStatus::ReadOnly);
+    EXPECT_NE(result.reason.find(folder.Path()), std::string::npos) << result.reason;
     EXPECT_EQ(Snapshot(), before);
 }
 

@@ -95,7 +95,9 @@ TEST_F(StartScreenKeyboardTest, EveryClickablePictureIsNamedByItsHintAndVisitedB
         EXPECT_FALSE(label->toolTip().isEmpty()) << name;
         EXPECT_EQ(label->accessibleName(), label->toolTip()) << name;
         EXPECT_EQ(label->focusPolicy(), Qt::TabFocus) << name;
-        if (label->isVisible()) EXPECT_TRUE(visited.count(label)) << name << " not visited by Tab";
+        if (label->isVisible()) {
+            EXPECT_TRUE(visited.count(label)) << name << " not visited by Tab";
+        }
     }
     for (const char* decoration :
          {"EntryImage", "EntryLineImage", "PresImage", "ISBNImage", "KorvImage2"}) {
