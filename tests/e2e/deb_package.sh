@@ -24,16 +24,7 @@ if [ "${1:-}" = --on-display ]; then
     case "$program" in /*" "* | *[\"\'%\\]* | "") fail "unexpected Exec=$program" ;; esac
     pid=
     trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true' EXIT
-    window_named() {
-        timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1
-    }
-    wait_until() {
-        for _ in $(seq 200); do
-            if "$@"; then return 0; fi
-            sleep 0.1
-        done
-        return 1
-    }
+    . "$here/waits.sh"
     messages_shown() {
         [ "$(xdotool search --onlyvisible --name '^Orvan$' | wc -l)" -ge 2 ]
     }
