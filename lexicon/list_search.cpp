@@ -1,30 +1,37 @@
 #include "lexicon/list_search.h"
 
+#include <algorithm>
+
 #include "lexicon/search_keys.h"
 
 namespace orvan {
 
+std::string ListKeyIn(bool greek, std::string_view text) {
+    return greek ? GreekListKey(text) : EnglishListKey(text);
+}
+
+std::optional<size_t> SecondStartPlace(bool greek, size_t keyLength, int keyStart) {
+    // Greek headwords are compared from their first letter only; English ones also from their
+    // key start (past a leading article or mark), so that both "ball" and "the ball" find "the
+    // ball is in someone's court".
+    if (greek) return std::nullopt;
+    const size_t from = static_cast<size_t>(std::max(keyStart, 1) - 1);
+    if (from > keyLength) return std::nullopt;
+    return from;
+}
+
 namespace {
 
 enum class Condition { Start, Contain, End };
-
-// The key a headword (or a typed text) is compared under in one language.
-std::string KeyIn(bool greek, std::string_view text) {
-    return greek ? GreekListKey(text) : EnglishListKey(text);
-}
 
 bool Holds(Condition condition, bool greek, const std::string& headwordKey, int keyStart,
            const std::string& key) {
     const std::string_view t = headwordKey;
     switch (condition) {
         case Condition::Start: {
-            // Greek headwords are compared from their first letter; English ones from their key
-            // start (past a leading article or mark) and from their first letter, so that both
-            // "ball" and "the ball" find "the ball is in someone's court".
             if (t.starts_with(key)) return true;
-            if (greek) return false;
-            const size_t from = static_cast<size_t>(std::max(keyStart, 1) - 1);
-            return from <= t.size() && t.substr(from).starts_with(key);
+            const auto from = SecondStartPlace(greek, t.size(), keyStart);
+            return from && t.substr(*from).starts_with(key);
         }
         case Condition::Contain:
             return t.find(key) != std::string_view::npos;
@@ -77,7 +84,7 @@ std::vector<ListItem> SearchOneCondition(const EntryTable& entries, const GreekT
                                          const std::string& key, const FillRequest& request) {
     return Collect(entries, greek, greekMode, request,
                    [&](const std::string& headword, const EntryRecord& english) {
-                       return Holds(condition, greekMode, KeyIn(greekMode, headword),
+                       return Holds(condition, greekMode, ListKeyIn(greekMode, headword),
                                     english.KeyStart, key);
                    });
 }
@@ -96,15 +103,16 @@ FillResult SearchMulti(const EntryTable& entries, const GreekTable& greek,
         std::string key;
     };
     std::vector<Criterion> criteria;
-    if (!c.start.empty()) criteria.push_back({Condition::Start, KeyIn(greekMode, c.start)});
-    if (!c.contain.empty()) criteria.push_back({Condition::Contain, KeyIn(greekMode, c.contain)});
-    if (!c.end.empty()) criteria.push_back({Condition::End, KeyIn(greekMode, c.end)});
+    if (!c.start.empty()) criteria.push_back({Condition::Start, ListKeyIn(greekMode, c.start)});
+    if (!c.contain.empty())
+        criteria.push_back({Condition::Contain, ListKeyIn(greekMode, c.contain)});
+    if (!c.end.empty()) criteria.push_back({Condition::End, ListKeyIn(greekMode, c.end)});
     if (criteria.empty()) return result;
 
     result.items = Collect(
         entries, greek, greekMode, request,
         [&](const std::string& headword, const EntryRecord& english) {
-            const std::string t = KeyIn(greekMode, headword);
+            const std::string t = ListKeyIn(greekMode, headword);
             for (const Criterion& criterion : criteria) {
                 if (!Holds(criterion.condition, greekMode, t, english.KeyStart, criterion.key)) {
                     return false;
@@ -169,7 +177,7 @@ FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::str
     }
 
     if (!text.empty()) {
-        const std::string key = KeyIn(greekMode, text);
+        const std::string key = ListKeyIn(greekMode, text);
         if (const auto condition = ConditionOf(request.mode)) {
             result.items = SearchOneCondition(entries, greek, greekMode, *condition, key, request);
         } else if (request.mode == SearchMode::Specific) {

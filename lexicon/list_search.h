@@ -81,6 +81,15 @@ CriteriaDispatch DispatchSearchCriteria(const SearchCriteria& criteria);
 /// \brief Every English headword from slot 1, unmarked and unfiltered, up to the list limit.
 std::vector<ListItem> WholeLexiconItems(const EntryTable& entries);
 
+/// \brief The key a headword, or a typed text, is compared under in one language (Greek when
+/// `greek`): capitals, accents and a final sigma make no difference.
+std::string ListKeyIn(bool greek, std::string_view text);
+
+/// \brief Where, besides its first letter, the START search compares a headword's key of
+/// `keyLength` bytes from: an English headword's key start (its record's KeyStart, past a
+/// leading article or mark) when it lies within the key; nothing for a Greek headword.
+std::optional<size_t> SecondStartPlace(bool greek, size_t keyLength, int keyStart);
+
 /// \brief The list text of an English record: its headword, and " *" for a personal entry.
 std::string ListItemText(const std::string& headword, const EntryRecord& english);
 

@@ -28,13 +28,15 @@ void CliFixture::SetUp() {
     lexicon.WriteLexicon(program.Path());
     lexicon.WritePersonal(personal.Path());
     folder = personal.Path();
+    cacheHome = home.File("cache");
 }
 
 CliRun CliFixture::Cli(const Args& args, bool withPersonal) {
     // A run that hangs is ended by `timeout` and shows as status 124.
     std::string command = "HOME=" + Quoted(home.Path()) +
-                          " XDG_CONFIG_HOME=" + Quoted(home.File("config")) + " timeout 10 " +
-                          asUser + ORVAN_CLI_PATH + " -C " + Quoted(program.Path());
+                          " XDG_CONFIG_HOME=" + Quoted(home.File("config")) +
+                          " XDG_CACHE_HOME=" + Quoted(cacheHome) + " timeout 10 " + asUser +
+                          ORVAN_CLI_PATH + " -C " + Quoted(program.Path());
     if (withPersonal) command += " --personal " + Quoted(folder);
     for (const std::string& arg : args)
         command += " " + Quoted(arg);

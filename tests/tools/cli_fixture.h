@@ -31,8 +31,9 @@ class CliFixture : public ::testing::Test {
 
     TempFolder program, personal, home;
     LexiconBuilder lexicon;
-    std::string folder;  // the personal folder orvan-cli is given
-    std::string asUser;  // a command that runs orvan-cli as another user, or nothing
+    std::string folder;     // the personal folder orvan-cli is given
+    std::string asUser;     // a command that runs orvan-cli as another user, or nothing
+    std::string cacheHome;  // XDG_CACHE_HOME of the runs: the saved search index goes there
 };
 
 }  // namespace orvan::test

@@ -15,6 +15,7 @@
 #include "tools/cli/edit_commands.h"
 #include "tools/cli/loaded_lexicon.h"
 #include "tools/cli/print_command.h"
+#include "tools/cli/search_cache.h"
 #include "tools/cli/text_boundary.h"
 #include "tools/cli/text_module.h"
 
@@ -71,15 +72,27 @@ void Search(const CommandLine& line, std::ostream& out) {
         throw UsageError("--mode must be START, CONTAIN or END");
     }
     const std::string text = SearchArgument("TEXT", arguments.OnlyPositional().value_or(""));
+    const bool greekMode = arguments.Has("--greek-mode");
+    // The plain START search, the common look-up, is answered from the saved search index when
+    // there is one for the files as they are; otherwise the full load saves one.
+    std::optional<SearchCache> cache;
+    if (mode == SearchMode::Start && !arguments.Has("--personal-only") &&
+        !arguments.Value("--field")) {
+        cache.emplace(line);
+        if (const auto items = cache->Answer(text, greekMode)) {
+            PrintItems(*items, out);
+            return;
+        }
+    }
     const LoadedLexicon lexicon = Load(line);
     FillRequest request;
     request.mode = *mode;
     request.personalOnly = arguments.Has("--personal-only");
     request.fieldCode = FieldCodeOption(arguments, lexicon);
-    PrintItems(FillList(lexicon.tables.entries, lexicon.tables.greek, text,
-                        arguments.Has("--greek-mode"), request)
-                   .items,
-               out);
+    PrintItems(
+        FillList(lexicon.tables.entries, lexicon.tables.greek, text, greekMode, request).items,
+        out);
+    if (cache) cache->Save(lexicon);
 }
 
 // show and fulltext read the descriptions' rich text, which needs Qt: they run in the text

@@ -29,6 +29,12 @@ std::string ConfigFolder() {
     return config.empty() ? HomeFolder() + "/.config" : config;
 }
 
+std::string CacheFolder() {
+    // A relative $XDG_CACHE_HOME is not to be used (freedesktop's base folders rule).
+    const std::string cache = Environment("XDG_CACHE_HOME");
+    return (cache.starts_with('/') ? cache : HomeFolder() + "/.cache") + "/orvan";
+}
+
 std::string DocumentsFolder() {
     const auto bytes = ReadWholeFile(ConfigFolder() + "/user-dirs.dirs");
     std::string found;

@@ -14,6 +14,10 @@ std::string HomeFolder();
 /// \brief $XDG_CONFIG_HOME, else the home folder's ".config".
 std::string ConfigFolder();
 
+/// \brief The program's own cache folder: "orvan" in $XDG_CACHE_HOME (when it is an absolute
+/// path), else in the home folder's ".cache".
+std::string CacheFolder();
+
 /// \brief XDG_DOCUMENTS_DIR of the config folder's user-dirs.dirs (the last such line, "$HOME"
 /// at its start standing for the home folder), else the home folder's "Documents".
 std::string DocumentsFolder();

@@ -1,0 +1,57 @@
+// The saved search index: what the plain START search of the entry list needs, kept in one
+// compact file so that a look-up from a terminal answers without building the tables again.
+//
+// The index holds, for each language, every table slot's list text and English slot, each
+// headword's search key, and the places a START search compares the keys from, sorted by the
+// key text that follows them: the headwords a typed text begins are one run of that order,
+// found by binary search. The index also holds the identity of every file it was built from;
+// it answers only while each of those files is exactly as it was.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lexicon/list_search.h"
+#include "lexicon/tables.h"
+
+namespace orvan {
+
+/// \brief The identity of files as they are now, as bytes to compare: for each path (absolute),
+/// whether it is there and, when it is, its device, inode, size and modification and change
+/// times to the nanosecond. Equal identities mean no file was replaced or written meanwhile.
+std::string FilesIdentity(const std::vector<std::string>& paths);
+
+/// \brief The bytes of a search index built from `tables` (both languages), stamped with
+/// `identity` (the FilesIdentity of what the tables were loaded from).
+std::string BuildSearchIndex(const EntryTables& tables, std::string_view identity);
+
+/// \brief A saved search index read in place. It is outside data: Open refuses bytes that are
+/// not an index of this format, whose stamp is not `identity`, or whose language parts do not
+/// add up or fail their checksum; the search checks every offset it follows and gives nothing
+/// when one is out of place. The bytes must outlive the view.
+class SearchIndexView {
+  public:
+    static std::optional<SearchIndexView> Open(std::string_view bytes, std::string_view identity);
+
+    /// \brief What FillList lists for `entryText` in the START mode without filters, in
+    /// `greekMode` when the text does not choose the language itself; nothing when the index is
+    /// damaged.
+    std::optional<std::vector<ListItem>> StartSearch(std::string_view entryText,
+                                                     bool greekMode) const;
+
+  private:
+    // One language's part: the item, key and sorted-place arrays and the two text pools.
+    struct Part {
+        std::string_view bytes;
+        uint32_t items = 0, places = 0;
+        uint64_t checksum = 0;  // of the part's bytes, as written
+    };
+    std::optional<std::vector<ListItem>> SearchPart(const Part& part, std::string_view key) const;
+
+    Part parts_[2];  // English, Greek
+};
+
+}  // namespace orvan

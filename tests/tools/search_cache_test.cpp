@@ -1,0 +1,261 @@
+// The saved search index: its answers against the list search itself, and orvan-cli's use of it
+// (kept up with the files, never trusted when damaged, never needed).
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+#include "lexicon/list_search.h"
+#include "lexicon/search_index.h"
+#include "lexicon/tables.h"
+#include "lexicon/text_file.h"
+#include "tests/tools/cli_fixture.h"
+
+namespace orvan::test {
+namespace {
+
+constexpr std::string_view kIdentity = "the files as they were";
+
+// The texts a START search is tried with: every 1-, 2- and 3-byte start of every headword of
+// both tables, and texts typed otherwise (capitals, accents, blanks, a final sigma, nothing).
+std::set<std::string> TextsToTry(const EntryTables& tables, size_t longest) {
+    std::set<std::string> texts = {"",         " ",          "  eng",   "THE ENG", "the ",
+                                   Cp("ΚΎΚΛ"), Cp("κυκλος"), Cp("Σας"), Cp("ς"),   "'",
+                                   "-",        "zzzz",       Cp("ά"),   "THE",     "a "};
+    const auto add = [&](const std::string& headword) {
+        for (size_t length = 1; length <= std::min(longest, headword.size()); ++length)
+            texts.insert(headword.substr(0, length));
+    };
+    for (int slot = 1; slot <= tables.entries.Count(); ++slot)
+        add(tables.entries[slot].Headword);
+    for (int slot = 1; slot <= tables.greek.Count(); ++slot)
+        add(tables.greek[slot].Headword);
+    return texts;
+}
+
+// Every text of TextsToTry, searched in the saved index and by FillList, in both input languages.
+void ExpectSameAsListSearch(const EntryTables& tables, size_t longest) {
+    const std::string bytes = BuildSearchIndex(tables, kIdentity);
+    const auto view = SearchIndexView::Open(bytes, kIdentity);
+    ASSERT_TRUE(view);
+    for (const std::string& text : TextsToTry(tables, longest)) {
+        // The input language is the text's own unless it is empty.
+        for (const bool greekMode : text.empty() ? std::vector{false, true} : std::vector{false}) {
+            const auto items = view->StartSearch(text, greekMode);
+            ASSERT_TRUE(items) << text;
+            ASSERT_EQ(*items, FillList(tables.entries, tables.greek, text, greekMode, {}).items)
+                << "'" << text << "' greek mode " << greekMode;
+        }
+    }
+}
+
+class SearchIndexTest : public CliFixture {
+  protected:
+    EntryTables LoadTables() {
+        NoteList notes;
+        PersonalIndexes personalIndexes{ReadWholeFile(personal.File("ci.tbo")),
+                                        ReadWholeFile(personal.File("cigr.tbo")), ""};
+        return LoadEntryTable(LexiconFiles(program.Path()), personalIndexes, notes);
+    }
+};
+
+TEST_F(SearchIndexTest, AnswersAsTheListSearchWithArticlesOwnEntriesAndDuplicates) {
+    // Beside the fixture's "the engine" (key start past the article), gas and the own gasket:
+    // a headword twice, a key start past its key's end, two Greek headwords of one entry, and
+    // headwords found from two places at once.
+    const int ball = lexicon.AddEntry("the ball", "{x}", 5);
+    lexicon.AddGreek(ball, Cp("η μπάλα"));
+    lexicon.AddGreek(ball, Cp("Μπάλα"));
+    lexicon.AddEntry("the ball", "{x}", 5);
+    lexicon.AddEntry("ox", "{x}", 200);
+    lexicon.AddEntry("the the", "{x}", 5);
+    lexicon.AddEntry("a thesis", "{x}", 3);
+    lexicon.AddEntry("ÉCLAIR", "{x}", 1);
+    lexicon.AddPersonalGreek(1, 3, Cp("φλάντζα"));
+    lexicon.WriteLexicon(program.Path());
+    lexicon.WritePersonal(personal.Path());
+    const EntryTables tables = LoadTables();
+    ASSERT_TRUE(tables.personalProblem.empty()) << tables.personalProblem;
+    ExpectSameAsListSearch(tables, 100);
+}
+
+TEST_F(SearchIndexTest, StopsAtTheListLimitInTableOrder) {
+    for (int n = 0; n < kListLimit + 40; ++n)
+        lexicon.AddEntry("ab" + std::to_string(n));
+    lexicon.WriteLexicon(program.Path());
+    const EntryTables tables = LoadTables();
+    const std::string bytes = BuildSearchIndex(tables, kIdentity);
+    const auto view = SearchIndexView::Open(bytes, kIdentity);
+    ASSERT_TRUE(view);
+    const auto items = view->StartSearch("A", false);
+    ASSERT_TRUE(items);
+    EXPECT_EQ(items->size(), static_cast<size_t>(kListLimit));
+    EXPECT_EQ(*items, FillList(tables.entries, tables.greek, "A", false, {}).items);
+}
+
+#ifdef ORVAN_MEDIUM_DIR
+TEST(SearchIndexMediumTest, AnswersEveryShortStartOfTheSampleMediumAsTheListSearch) {
+    NoteList notes;
+    const EntryTables tables = LoadEntryTable(LexiconFiles(ORVAN_MEDIUM_DIR), {}, notes);
+    ASSERT_GT(tables.entries.Count(), 1000);
+    ExpectSameAsListSearch(tables, 3);
+}
+#endif
+
+TEST_F(SearchIndexTest, RefusesOrSurvivesEveryDamage) {
+    const EntryTables tables = LoadTables();
+    const std::string good = BuildSearchIndex(tables, kIdentity);
+    const auto expected = [&](const std::string& text) {
+        return FillList(tables.entries, tables.greek, text, false, {}).items;
+    };
+    // Another identity, a shorter or longer one: the files changed or it is another lexicon's.
+    EXPECT_FALSE(SearchIndexView::Open(good, "the files as they are"));
+    EXPECT_FALSE(SearchIndexView::Open(good, "the files"));
+    EXPECT_FALSE(SearchIndexView::Open("not an index at all", kIdentity));
+    EXPECT_FALSE(SearchIndexView::Open("", kIdentity));
+
+    // Whatever is damaged, a search either refuses or gives the right list, never another.
+    std::vector<std::string> damaged;
+    for (size_t length = 0; length < good.size(); length += 7)
+        damaged.push_back(good.substr(0, length));
+    for (size_t at = 0; at < good.size(); ++at) {
+        std::string flipped = good;
+        flipped[at] = static_cast<char>(flipped[at] ^ 0x5a);
+        damaged.push_back(flipped);
+    }
+    for (size_t at = 8; at + 8 <= 72; at += 8) {  // header numbers made huge
+        std::string wrong = good;
+        wrong.replace(at, 8, "\xff\xff\xff\x7f\xff\xff\xff\xff", 8);
+        damaged.push_back(wrong);
+    }
+    for (const std::string& bytes : damaged) {
+        const auto view = SearchIndexView::Open(bytes, kIdentity);
+        if (!view) continue;
+        for (const std::string& text : std::vector<std::string>{"g", "", Cp("μηχ"), "the"}) {
+            const auto items = view->StartSearch(text, false);
+            if (items) {
+                ASSERT_EQ(*items, expected(text)) << text;
+            }
+        }
+    }
+}
+
+// orvan-cli with its saved index: the runs' cache home, and the run of the same search without
+// one (a cache home that cannot be made, under a plain file).
+class SearchCacheTest : public CliFixture {
+  protected:
+    void SetUp() override {
+        CliFixture::SetUp();
+        home.Write("plain", "x");
+    }
+    // An index is saved only from files settled for two seconds.
+    static void WaitForSettledFiles() { ::usleep(2'100'000); }
+
+    std::string IndexFile() const {
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(cacheHome + "/orvan", error))
+            if (entry.path().extension() == ".idx") return entry.path().string();
+        return {};
+    }
+    ino_t IndexInode() const {
+        struct stat status {};
+        return ::stat(IndexFile().c_str(), &status) == 0 ? status.st_ino : 0;
+    }
+    CliRun Uncached(const Args& args) {
+        const std::string kept = cacheHome;
+        cacheHome = home.File("plain") + "/cache";
+        const CliRun run = Cli(args);
+        cacheHome = kept;
+        return run;
+    }
+    void ExpectAsUncached(const std::string& text) {
+        const CliRun cached = Cli({"search", text});
+        const CliRun uncached = Uncached({"search", text});
+        EXPECT_EQ(cached.status, 0) << text << cached.err;
+        EXPECT_EQ(cached.out, uncached.out) << text;
+        EXPECT_EQ(cached.err, uncached.err) << text;
+    }
+};
+
+TEST_F(SearchCacheTest, AnswersAsWithoutItAndFollowsEveryChangeOfItsFiles) {
+    WaitForSettledFiles();
+    ASSERT_EQ(Cli({"search", "g"}).status, 0);
+    ASSERT_NE(IndexFile(), "");
+    for (const std::string text :
+         {"g", "GAS", "gás", "eng", "the e", "μηχ", "ΜΗΧΑΝΉ", "", "  g", "x", "αέριο", "ΑΕΡΙΟΣ"}) {
+        ExpectAsUncached(text);
+    }
+    EXPECT_EQ(Cli({"search", "--greek-mode", ""}).out, "");
+
+    // An own entry inserted: listed at once, and the index saved again once the files settle.
+    const ino_t before = IndexInode();
+    ASSERT_EQ(Cli({"insert", "--english", "gasoline", "--description", "x"}).status, 0);
+    EXPECT_NE(Cli({"search", "gas"}).out.find("gasoline *"), std::string::npos);
+    WaitForSettledFiles();
+    ExpectAsUncached("gas");
+    EXPECT_NE(IndexInode(), before);
+    ExpectAsUncached("gas");
+
+    // The Greek index replaced by renaming another over it.
+    const ino_t saved = IndexInode();
+    const std::string greek = program.File("data/igr.tbo");
+    std::filesystem::copy_file(greek, greek + ".new");
+    std::filesystem::rename(greek + ".new", greek);
+    WaitForSettledFiles();
+    ExpectAsUncached("μηχ");
+    EXPECT_NE(IndexInode(), saved);
+    ExpectAsUncached("μηχ");
+}
+
+TEST_F(SearchCacheTest, IgnoresADamagedOrForeignIndexAndCanDoWithout) {
+    WaitForSettledFiles();
+    const std::string expected = Uncached({"search", "g"}).out;
+    ASSERT_NE(expected, "");
+    ASSERT_EQ(Cli({"search", "g"}).status, 0);
+    const std::string path = IndexFile();
+    ASSERT_NE(path, "");
+    const std::string good = ReadWholeFile(path).value();
+    std::string flipped = good;  // a bit of an English headword
+    flipped[good.find("gasket *")] ^= 1;
+    std::string wrongOffset = good;
+    wrongOffset.replace(24, 8, "\x00\x00\x00\x10\x00\x00\x00\x00", 8);
+    for (const std::string& bytes :
+         {good.substr(0, good.size() / 2), good.substr(0, 10), std::string(), flipped, wrongOffset,
+          std::string(good.size(), '\x7f'), BuildSearchIndex(EntryTables{}, "elsewhere")}) {
+        ASSERT_TRUE(WriteFileAtomically(path, bytes));
+        const CliRun run = Cli({"search", "g"});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, expected);
+        EXPECT_EQ(ReadWholeFile(path), good);  // and saved again, whole
+    }
+
+    // A cache home that cannot be made or written: the same answer, nothing said.
+    const CliRun without = Uncached({"search", "g"});
+    EXPECT_EQ(without.status, 0);
+    EXPECT_EQ(without.out, expected);
+    EXPECT_EQ(without.err, "");
+}
+
+TEST_F(SearchCacheTest, ProcessesSearchingAtOnceAllAnswerRight) {
+    WaitForSettledFiles();
+    const std::string expected = Uncached({"search", "g"}).out;
+    // Eight at once with no index (all save one), then eight at once reading it.
+    for (int round = 0; round < 2; ++round) {
+        std::string command;
+        for (int n = 0; n < 8; ++n) {
+            command += "HOME=" + Quoted(home.Path()) + " XDG_CACHE_HOME=" + Quoted(cacheHome) +
+                       " " + ORVAN_CLI_PATH + " -C " + Quoted(program.Path()) + " --personal " +
+                       Quoted(folder) + " search g >" + Quoted(home.File(std::to_string(n))) +
+                       " & ";
+        }
+        ASSERT_EQ(std::system((command + "wait").c_str()), 0);
+        for (int n = 0; n < 8; ++n)
+            EXPECT_EQ(home.Read(std::to_string(n)), expected) << round << " " << n;
+    }
+    EXPECT_NE(IndexFile(), "");
+}
+
+}  // namespace
+}  // namespace orvan::test

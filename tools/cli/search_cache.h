@@ -1,0 +1,42 @@
+// The saved search index of one lexicon folder and personal folder, as orvan-cli's search uses
+// it: the plain START search is answered from it while the index files it was built from are
+// exactly as they were; any other search, or any doubt, loads the tables as before.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lexicon/list_search.h"
+#include "lexicon/tables.h"
+#include "tools/cli/arguments.h"
+#include "tools/cli/loaded_lexicon.h"
+
+namespace orvan::cli {
+
+class SearchCache {
+  public:
+    /// Finds the saved index's place and takes the identity of the files it depends on, now.
+    explicit SearchCache(const CommandLine& line);
+
+    /// \brief The START search's items for `text` (code page 1253) from the saved index;
+    /// nothing when there is no usable index for the files as they are.
+    std::optional<std::vector<ListItem>> Answer(std::string_view text, bool greekMode) const;
+
+    /// \brief Saves the index of the tables of `lexicon`, loaded after this cache was made, when
+    /// they were read whole, from the same folders, and none of their files changed since; says
+    /// nothing when it cannot be saved.
+    void Save(const LoadedLexicon& lexicon) const;
+
+  private:
+    std::string IdentityNow() const;
+
+    std::string folder_, path_;  // the cache folder and the saved index in it
+    PersonalFiles personal_;
+    std::string folders_;              // the lexicon and personal folders, absolute
+    std::vector<std::string> inputs_;  // the files the tables (and their rules) come from
+    std::string identity_;             // their identity when this cache was made
+};
+
+}  // namespace orvan::cli
