@@ -125,7 +125,7 @@ std::string BuildPart(const std::vector<PartItem>& items, const std::vector<int>
 class PartReader {
   public:
     PartReader(std::string_view part, uint32_t items, uint32_t places)
-        : part_(part), items_(items), places_(places) {
+        : part_(part), items_(items) {
         textsAt_ = kPartHeaderLength + 12ull * items + 4ull * places;
         textsLength_ = Get32(part, 8);
         keysAt_ = textsAt_ + textsLength_;
@@ -172,7 +172,7 @@ class PartReader {
     }
 
     std::string_view part_;
-    uint32_t items_, places_;
+    uint32_t items_;
     size_t textsAt_ = 0, keysAt_ = 0, textsLength_ = 0, keysLength_ = 0;
     bool damaged_ = false;
 };
@@ -219,9 +219,13 @@ std::string BuildSearchIndex(const EntryTables& tables, std::string_view identit
                          ListKeyIn(true, record.Headword), record.EnglishSlot});
         greekKeyStarts.push_back(0);
     }
-    const std::string parts[2] = {BuildPart(english, englishKeyStarts, false),
-                                  BuildPart(greek, greekKeyStarts, true)};
+    return AssembleSearchIndex(identity, BuildPart(english, englishKeyStarts, false),
+                               BuildPart(greek, greekKeyStarts, true));
+}
 
+std::string AssembleSearchIndex(std::string_view identity, std::string_view englishPart,
+                                std::string_view greekPart) {
+    const std::string_view parts[2] = {englishPart, greekPart};
     std::string index(kMagic, sizeof kMagic);
     Put32(index, kVersion);
     Put32(index, kByteOrderMark);

@@ -28,6 +28,11 @@ std::string FilesIdentity(const std::vector<std::string>& paths);
 /// `identity` (the FilesIdentity of what the tables were loaded from).
 std::string BuildSearchIndex(const EntryTables& tables, std::string_view identity);
 
+/// \brief An index file from its two language parts as they are: the header, the stamp and the
+/// parts with their checksums. BuildSearchIndex ends with it.
+std::string AssembleSearchIndex(std::string_view identity, std::string_view englishPart,
+                                std::string_view greekPart);
+
 /// \brief A saved search index read in place. It is outside data: Open refuses bytes that are
 /// not an index of this format, whose stamp is not `identity`, or whose language parts do not
 /// add up or fail their checksum; the search checks every offset it follows and gives nothing

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang under ASan and UBSan and runs each of them for a
-# bounded time, ORVAN_FUZZ_SECONDS (20 by default: the eight targets take about three minutes).
+# bounded time, ORVAN_FUZZ_SECONDS (20 by default: the nine targets take about three minutes).
 # Each target starts from seeds made here from the sample medium of the normal build
 # (ORVAN_MEDIUM, build/medium by default; it is there once the tests have run) and from the
 # small seeds committed under fuzz/; without the medium the committed seeds alone are used.
@@ -16,7 +16,7 @@ medium=${ORVAN_MEDIUM:-build/medium}
 seconds=${ORVAN_FUZZ_SECONDS:-20}
 seeds=fuzz/seeds
 all_targets=(lexicon_fuzz fields_fuzz description_fuzz settings_fuzz content_list_fuzz store_fuzz
-             rtf_fuzz jpeg_fuzz)
+             search_index_fuzz rtf_fuzz jpeg_fuzz)
 targets=("${all_targets[@]}")
 if [ -n "${ORVAN_FUZZ_TARGETS:-}" ]; then read -r -a targets <<< "$ORVAN_FUZZ_TARGETS"; fi
 
@@ -94,6 +94,19 @@ join_files $personal/ci.tbo $personal/cigr.tbo $personal/clex.tbo > "$corpus/sto
 printf '1 ci.tbo\n0 cigr.tbo\n1 clex.tbo\n' > "$parts/journal"
 join_files - - - "$parts/journal" $personal/ci.tbo - $personal/clex.tbo $personal/ci.tbo \
     > "$corpus/store_fuzz/interrupted"
+
+# The saved search index: the committed one, and the one orvan-cli of the normal build saves
+# for the small lexicon (after a wait: an index is saved only from files that have settled).
+cp $seeds/search-index.idx "$corpus/search_index_fuzz/small"
+cli=${ORVAN_CLI:-build/tools/cli/orvan-cli}
+if [ -x "$cli" ]; then
+    mkdir -p "$parts/small/data"
+    cp $seeds/lexicon/i.tbo $seeds/lexicon/igr.tbo "$parts/small/data/"
+    sleep 2.2
+    HOME="$parts" XDG_CONFIG_HOME="$parts/config" XDG_CACHE_HOME="$parts/cache" \
+        "$cli" -C "$parts/small" search e > /dev/null 2>&1 || true
+    cp "$parts"/cache/orvan/*.idx "$corpus/search_index_fuzz/" 2>/dev/null || true
+fi
 
 # RTF: the documents of other programs, and the medium's own texts and descriptions (the plain
 # store data/lex_.tbo: the prologue's opening and the first entries).
