@@ -24,7 +24,7 @@ if [ "${1:-}" = --on-display ]; then
     case "$program" in /*" "* | *[\"\'%\\]* | "") fail "unexpected Exec=$program" ;; esac
     pid=
     trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true' EXIT
-    . "$here/waits.sh"
+    . "$here/person_steps.sh"
     messages_shown() {
         [ "$(xdotool search --onlyvisible --name '^Orvan$' | wc -l)" -ge 2 ]
     }
@@ -38,13 +38,8 @@ if [ "${1:-}" = --on-display ]; then
     sleep 1
     import -window "$screen" "$artefacts/deb_package_start_screen.png"
     # On the read-only medium the start screen's install picture asks for a folder.
-    xdotool mousemove --window "$screen" 16 426 click 1
-    dialog=$(window_named 'Επιλογή φακέλου για εγκατάσταση λεξικού')
-    [ -n "$dialog" ] || fail "the packaged medium did not offer installation"
-    xdotool windowfocus --sync "$dialog"
-    xdotool key ctrl+a
-    xdotool type --delay 20 "$home/Orvan"
-    xdotool key Return
+    install_through_start_screen "$screen" "$home/Orvan" ||
+        fail "the packaged medium did not offer installation"
     wait_until messages_shown || fail "the installation into the home did not say how it went"
     sleep 0.5
     import -window root "$artefacts/deb_package_installed.png"

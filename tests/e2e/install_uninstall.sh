@@ -29,7 +29,7 @@ fail() {
     echo "$*" >&2
     exit 1
 }
-. "$(dirname "$0")/waits.sh"
+. "$(dirname "$0")/person_steps.sh"
 settings_say() {
     [ "$(cat "$XDG_CONFIG_HOME/Orvan.ini" 2>/dev/null)" = "$(printf 'YES\r\n%s\r' "$1")" ]
 }
@@ -64,13 +64,7 @@ stop_program() {
 
 # Clicks the install picture, types the folder and confirms; answers the message at the end.
 install_into() {
-    xdotool mousemove --window "$screen" 16 426 click 1
-    dialog=$(window_named 'Επιλογή φακέλου για εγκατάσταση λεξικού')
-    [ -n "$dialog" ] || fail "the install picture did not ask for a folder"
-    xdotool windowfocus --sync "$dialog"
-    xdotool key ctrl+a
-    xdotool type --delay 20 "$1"
-    xdotool key Return
+    install_through_start_screen "$screen" "$1" || fail "the install picture did not ask for a folder"
     # Its message is a second window titled "Orvan", beside the start screen.
     wait_until message_shown || fail "the installation did not say how it went"
     sleep 0.5

@@ -1,0 +1,28 @@
+# What the person-level scripts do alike on their display: waiting for a window or a condition,
+# and installing from the start screen (sourced by them).
+
+# Waits (up to 20 s) for a visible window whose title matches; prints its id.
+window_named() {
+    timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1
+}
+
+# Waits (up to 20 s) until a command succeeds.
+wait_until() {
+    for _ in $(seq 200); do
+        if "$@"; then return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Clicks the install picture of the start screen SCREEN and, in the folder dialog it opens, types
+# FOLDER and confirms. Fails when no folder dialog opens.
+install_through_start_screen() {
+    xdotool mousemove --window "$1" 16 426 click 1
+    dialog=$(window_named 'Επιλογή φακέλου για εγκατάσταση λεξικού')
+    [ -n "$dialog" ] || return 1
+    xdotool windowfocus --sync "$dialog"
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$2"
+    xdotool key Return
+}
