@@ -6,11 +6,13 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <sstream>
@@ -227,9 +229,10 @@ class CliConcurrencyTest : public ::testing::Test {
         lexicon.WriteLexicon(program.Path());
     }
 
-    // One orvan-cli run to its end: exit status and standard output.
-    std::pair<int, std::string> Run(const Args& args) {
-        const pid_t pid = cli.Start(args, scratch.File("out"), scratch.File("err"));
+    // One orvan-cli run to its end, on the test's personal folder or with `on`'s: exit status and
+    // standard output.
+    std::pair<int, std::string> Run(const Args& args, const CliLauncher* on = nullptr) {
+        const pid_t pid = (on ? *on : cli).Start(args, scratch.File("out"), scratch.File("err"));
         int status = 0;
         if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return {-1, ""};
         return {ExitStatus(status), scratch.Read("out")};
@@ -313,6 +316,52 @@ TEST_F(CliConcurrencyTest, TwoWritersAndAReaderKeepEveryAcknowledgedEntryRight) 
     // The store still takes an entry afterwards.
     EXPECT_EQ(Run({"insert", "--english", "omega", "--description", "last"}).first, 0);
     EXPECT_EQ(DumpedTables(Run({"dump"}).second).Count("omega"), 1u);
+}
+
+// A script updates its entry by number while another program holds the personal folder's lock
+// and, under it, adds an entry that sorts first: the update waits, then changes that entry and
+// nothing else, though every slot from the start has moved.
+TEST_F(CliConcurrencyTest, UpdateByNumberWaitsForTheLockAndLandsOnItsEntry) {
+    ASSERT_EQ(
+        Run({"insert", "--english", "zebra crossing", "--greek", "διάβαση", "--description", "z"}),
+        std::pair(0, std::string("slot 6 entry 7\n")));
+    // The other program's files, worked out beforehand in a copy of the folder.
+    test::TempFolder other;
+    const std::vector<std::string> files{"ci.tbo", "cigr.tbo", "clex.tbo"};
+    for (const std::string& name : files)
+        std::filesystem::copy_file(personal.File(name), other.File(name));
+    const CliLauncher otherCli{program.Path(), other.Path(), home.Path()};
+    ASSERT_EQ(Run({"insert", "--english", "aardvark", "--description", "a"}, &otherCli).first, 0);
+
+    const int lock =
+        ::open(personal.File("orvan.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_GE(lock, 0);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+    const pid_t update = cli.Start({"update", "--entry", "7", "--description", "striped"},
+                                   scratch.File("update.out"), scratch.File("update.err"));
+    ASSERT_GT(update, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    int status = 0;
+    EXPECT_EQ(::waitpid(update, &status, WNOHANG), 0) << "the update did not wait for the lock";
+    for (const std::string& name : files) {
+        std::filesystem::copy_file(other.File(name), personal.File(name + ".new"));
+        std::filesystem::rename(personal.File(name + ".new"), personal.File(name));
+    }
+    ::close(lock);
+    ASSERT_EQ(::waitpid(update, &status, 0), update);
+    EXPECT_EQ(ExitStatus(status), 0) << scratch.Read("update.err");
+    EXPECT_EQ(scratch.Read("update.out"), "ok entry 9\n");
+
+    const DumpedTables tables(Run({"dump"}).second);
+    std::vector<std::string> entries;
+    for (const auto& [slot, headword] : tables.english)
+        entries.push_back(std::string(1, tables.kind.at(slot)) + " " + headword);
+    EXPECT_EQ(entries,
+              (std::vector<std::string>{"C aardvark", "L anchor", "L axle", "L bolt", "L gas",
+                                        "L lever", "C zebra crossing", "L zinc"}));
+    EXPECT_TRUE(GreekLinked(tables, {"zebra crossing", "διάβαση"}));
+    EXPECT_EQ(Run({"show", "--entry", "9"}).second, "zebra crossing\nδιάβαση\n\n  striped\n");
+    EXPECT_EQ(Run({"show", "--entry", "8"}).second, "aardvark\n\n\n  a\n");
 }
 
 }  // namespace

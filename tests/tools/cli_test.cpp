@@ -2,6 +2,8 @@
 // exit status.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "lexicon/text_file.h"
 #include "tests/tools/cli_fixture.h"
 
@@ -89,7 +91,7 @@ TEST_F(CliTest, InsertAddsAnEntryAsTheEditorWouldWithItsLinesSeparated) {
     const CliRun run = Cli({"insert", "--english", "gear", "--greek", "γρανάζι", "--field", "2",
                             "--description", "toothed\nwheel"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "slot 4\n");
+    EXPECT_EQ(run.out, "slot 4 entry 4\n");
     // "gear" sorts after "the engine", keyed from "engine".
     EXPECT_EQ(Cli({"search", "ge"}).out, "4\tgear *\n");
     EXPECT_EQ(Cli({"show", "4"}).out, "gear\nγρανάζι\nΜηχανολογία\n  toothed \nwheel\n");
@@ -158,24 +160,30 @@ TEST_F(CliTest, AUsageErrorShowsEveryCommandAndHelpShowsThemOnTheOutput) {
         "usage: orvan-cli [-C DIR] [--personal FOLDER] COMMAND [OPTIONS] [ARGS]\n"
         "       orvan-cli --help\n"
         "commands:\n"
-        "  dump\n"
-        "  search [--mode START|CONTAIN|END] [--field N] [--personal-only] [--greek-mode] "
-        "[TEXT]\n"
+        "  dump [--numbers]\n"
+        "       (with --numbers a G line gives its English entry's number too)\n"
+        "  search [--mode START|CONTAIN|END] [--field N] [--personal-only] [--greek-mode]\n"
+        "         [--numbers] [TEXT]\n"
         "         (mode names in any letter case)\n"
-        "  multi [--field N] [--start S] [--contain C] [--end E]\n"
-        "  fulltext TEXT\n"
+        "         (with --numbers each line gives the entry's number after its slot)\n"
+        "  multi [--field N] [--start S] [--contain C] [--end E] [--numbers]\n"
+        "  fulltext [--numbers] TEXT\n"
         "           (the descriptions' text, exactly: case and accents count)\n"
-        "  show [--greek-mode] SLOT\n"
-        "  print [--greek-mode] SLOT --pdf FILE\n"
+        "  show [--greek-mode] (SLOT | --entry NUMBER)\n"
+        "  print [--greek-mode] (SLOT | --entry NUMBER) --pdf FILE\n"
         "  insert --english TEXT [--greek TEXT] [--field N]\n"
         "         (--description TEXT | --description-file FILE)\n"
-        "         prints \"slot N\": the new entry's slot in the tables read again\n"
-        "  update SLOT [--english TEXT] [--greek TEXT] [--field N]\n"
-        "         (--description TEXT | --description-file FILE)\n"
-        "         of a lexicon entry only the description (your note) is written\n"
-        "  delete [--note] SLOT\n"
+        "         prints \"slot S entry N\": the new entry's slot in the tables read again, its "
+        "number\n"
+        "  update (SLOT | --entry NUMBER) [--expect HEADWORD] [--english TEXT] [--greek TEXT]\n"
+        "         [--field N] (--description TEXT | --description-file FILE)\n"
+        "         of a lexicon entry only the description (your note) is written;\n"
+        "         prints \"ok entry N\": the entry's number after the change\n"
+        "  delete [--note] (SLOT | --entry NUMBER) [--expect HEADWORD]\n"
         "  prepare\n"
-        "  byte-range\n";
+        "  byte-range\n"
+        "SLOT is an entry's place in the table: it moves with every insert and delete.\n"
+        "Scripts name entries by --entry NUMBER (search --numbers, insert, update print it).\n";
     const CliRun run = Cli({"delete", "--bogus", "2"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "orvan-cli: unknown option --bogus for delete\n" + usage);
@@ -215,6 +223,87 @@ TEST_F(CliTest, EditsNeedTheirFieldsAndAPersonalFolder) {
                   .status,
               0);
     EXPECT_TRUE(FileExists(fresh + "/ci.tbo"));
+}
+
+// The E and G lines of `dump` that do not name `headword`: what an edit of that entry must leave.
+std::string OtherEntries(const std::string& dump, const std::string& headword) {
+    std::string others;
+    std::istringstream lines(dump);
+    for (std::string line; std::getline(lines, line);) {
+        if ((line.starts_with("E\t") || line.starts_with("G\t")) &&
+            line.find(headword) == std::string::npos) {
+            others += line + '\n';
+        }
+    }
+    return others;
+}
+
+std::string PersonalFiles(const test::TempFolder& personal) {
+    return personal.Read("ci.tbo") + '|' + personal.Read("cigr.tbo") + '|' +
+           personal.Read("clex.tbo");
+}
+
+TEST_F(CliTest, AScriptKeepsItsEntryByNumberWhileAnotherSortsBeforeIt) {
+    const CliRun zebra = Cli({"insert", "--english", "zebra crossing x", "--description", "z"});
+    ASSERT_EQ(zebra.out, "slot 4 entry 4\n") << zebra.err;
+    ASSERT_EQ(Cli({"insert", "--english", "aardvark x", "--description", "a"}).out,
+              "slot 1 entry 5\n");
+    // Slot 4 now holds the lexicon entry "the engine", with the user's note.
+    const std::string before = Cli({"dump"}).out;
+    const std::string files = PersonalFiles(personal);
+    const CliRun stale =
+        Cli({"update", "4", "--expect", "zebra crossing x", "--description", "striped"});
+    EXPECT_EQ(stale.status, 1);
+    EXPECT_EQ(stale.err,
+              "orvan-cli: the entry in slot 4 is 'the engine', not 'zebra crossing x'\n");
+    EXPECT_EQ(Cli({"delete", "4", "--expect", "zebra crossing x"}).status, 1);
+    EXPECT_EQ(PersonalFiles(personal), files);
+
+    // By number: an own entry changed gets a new one, which the script goes on with.
+    const CliRun updated = Cli({"update", "--entry", "4", "--description", "striped"});
+    EXPECT_EQ(updated.status, 0) << updated.err;
+    EXPECT_EQ(updated.out, "ok entry 6\n");
+    EXPECT_EQ(Cli({"show", "--entry", "6"}).out, "zebra crossing x\n\n\n  striped\n");
+    EXPECT_EQ(OtherEntries(Cli({"dump"}).out, "zebra"), OtherEntries(before, "zebra"));
+    EXPECT_EQ(Cli({"show", "4"}).out,
+              "the engine\nμηχανή\nΜηχανολογία\n  x \nΣυμπλήρωση δική σας: \ns \n");
+    EXPECT_EQ(Cli({"update", "--entry", "4", "--description", "again"}).status, 1);
+
+    // A note keeps the number of its lexicon entry; --expect holds with --entry as well.
+    EXPECT_EQ(Cli({"update", "--entry", "2", "--expect", "the engine", "--description", "n"}).out,
+              "ok entry 2\n");
+    EXPECT_EQ(Cli({"delete", "--entry", "6", "--expect", "zebra crossing x"}).out, "ok\n");
+    EXPECT_EQ(OtherEntries(Cli({"dump"}).out, "zebra"), OtherEntries(before, "zebra"));
+    EXPECT_EQ(Cli({"search", "z"}).out, "");
+}
+
+TEST_F(CliTest, EntryOptionRefusesUnknownNumbersAndASlotBesideIt) {
+    const std::string files = PersonalFiles(personal);
+    const CliRun unknown = Cli({"update", "--entry", "77", "--description", "x"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_EQ(unknown.err, "orvan-cli: no entry has the number 77\n");
+    EXPECT_EQ(Cli({"show", "--entry", "77"}).status, 1);
+    EXPECT_EQ(Cli({"update", "2", "--entry", "3", "--description", "x"}).status, 2);
+    EXPECT_EQ(Cli({"show", "--entry", "three"}).status, 2);
+    const CliRun lexiconEntry = Cli({"delete", "--entry", "1"});
+    EXPECT_EQ(lexiconEntry.status, 1);
+    EXPECT_EQ(lexiconEntry.err, "orvan-cli: entry 1 is not one of your own entries\n");
+    const CliRun other = Cli({"delete", "--entry", "3", "--expect", "gaskets"});
+    EXPECT_EQ(other.status, 1);
+    EXPECT_EQ(other.err, "orvan-cli: entry 3 is 'gasket', not 'gaskets'\n");
+    EXPECT_EQ(PersonalFiles(personal), files);
+    EXPECT_EQ(Cli({"show", "--entry", "3"}).out, "gasket\n\nΜηχανολογία\n  p\n");
+}
+
+TEST_F(CliTest, NumbersAddTheEntryNumberAfterTheSlot) {
+    EXPECT_EQ(Cli({"search", "--numbers", "gas"}).out, "1\t1\tgas\n2\t3\tgasket *\n");
+    // A Greek headword's line gives its English entry.
+    EXPECT_EQ(Cli({"search", "--numbers", "--mode", "contain", "μηχ"}).out, "3\t2\tμηχανή\n");
+    EXPECT_EQ(Cli({"multi", "--numbers", "--contain", "engine"}).out, "3\t2\tthe engine\n");
+    EXPECT_EQ(Cli({"fulltext", "--numbers", "x"}).out, "1\t1\tgas\n3\t2\tthe engine\n");
+    const std::string dump = Cli({"dump", "--numbers"}).out;
+    EXPECT_NE(dump.find("G\t1\t1\t1\t1\tαέριο\nG\t2\t2\t3\t2\tμηχανή\n"), std::string::npos)
+        << dump;
 }
 
 }  // namespace

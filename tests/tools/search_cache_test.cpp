@@ -257,5 +257,15 @@ TEST_F(SearchCacheTest, ProcessesSearchingAtOnceAllAnswerRight) {
     EXPECT_NE(IndexFile(), "");
 }
 
+TEST_F(SearchCacheTest, NumbersAreListedBesideASavedIndexWhichStaysAsItWas) {
+    WaitForSettledFiles();
+    ASSERT_EQ(Cli({"search", "g"}).status, 0);
+    const ino_t saved = IndexInode();
+    ASSERT_NE(saved, 0u);
+    EXPECT_EQ(Cli({"search", "--numbers", "g"}).out, "1\t1\tgas\n2\t3\tgasket *\n");
+    EXPECT_EQ(IndexInode(), saved);
+    EXPECT_EQ(Cli({"search", "g"}).out, "1\tgas\n2\tgasket *\n");
+}
+
 }  // namespace
 }  // namespace orvan::test

@@ -107,7 +107,9 @@ std::string UsageText(const std::vector<Command>& commands) {
             text += (i == 0 ? " " : "\n" + indent) + command.usage[i];
         text += '\n';
     }
-    return text;
+    return text +
+           "SLOT is an entry's place in the table: it moves with every insert and delete.\n"
+           "Scripts name entries by --entry NUMBER (search --numbers, insert, update print it).\n";
 }
 
 }  // namespace orvan::cli

@@ -58,7 +58,8 @@ const Command* FindCommand(const std::vector<Command>& commands, const std::stri
 CommandLine ParseCommandLine(const std::vector<std::string>& args,
                              const std::vector<Command>& commands);
 
-/// \brief The usage text: the options before the command, then each command with its own.
+/// \brief The usage text: the options before the command, then each command with its own, then
+/// how scripts should name an entry.
 std::string UsageText(const std::vector<Command>& commands);
 
 }  // namespace orvan::cli

@@ -50,11 +50,15 @@ void Dump(const CommandLine& line, std::ostream& out) {
             << '\t' << e.DescLen << '\t' << int{e.KeyStart} << '\t' << e.NoteIndex << '\t'
             << e.GreekSlot << '\t' << ToUtf8(e.FieldCode) << '\t' << ToUtf8(e.Headword) << '\n';
     }
+    // With --numbers a Greek line also gives its English entry's number (0 for none), after the
+    // English slot, so that a script can follow the link past a reload.
+    const bool numbers = line.arguments.Has("--numbers");
     const GreekTable& greek = lexicon.tables.greek;
     for (int slot = 1; slot <= greek.Count(); ++slot) {
         const GreekRecord& g = greek[slot];
-        out << "G\t" << slot << '\t' << g.Number << '\t' << g.EnglishSlot << '\t'
-            << ToUtf8(g.Headword) << '\n';
+        out << "G\t" << slot << '\t' << g.Number << '\t' << g.EnglishSlot << '\t';
+        if (numbers) out << entries[g.EnglishSlot].Number << '\t';
+        out << ToUtf8(g.Headword) << '\n';
     }
     for (size_t index = 0; index < lexicon.notes.size(); ++index) {
         out << "N\t" << index << '\t' << ToUtf8(lexicon.notes[index]) << '\n';
@@ -74,10 +78,11 @@ void Search(const CommandLine& line, std::ostream& out) {
     const std::string text = SearchArgument("TEXT", arguments.OnlyPositional().value_or(""));
     const bool greekMode = arguments.Has("--greek-mode");
     // The plain START search, the common look-up, is answered from the saved search index when
-    // there is one for the files as they are; otherwise the full load saves one.
+    // there is one for the files as they are; otherwise the full load saves one. The index holds
+    // no entry numbers: a search with --numbers loads the tables and leaves the index alone.
     std::optional<SearchCache> cache;
     if (mode == SearchMode::Start && !arguments.Has("--personal-only") &&
-        !arguments.Value("--field")) {
+        !arguments.Value("--field") && !arguments.Has("--numbers")) {
         cache.emplace(line);
         if (const auto items = cache->Answer(text, greekMode)) {
             PrintItems(*items, out);
@@ -90,8 +95,8 @@ void Search(const CommandLine& line, std::ostream& out) {
     request.personalOnly = arguments.Has("--personal-only");
     request.fieldCode = FieldCodeOption(arguments, lexicon);
     PrintItems(
-        FillList(lexicon.tables.entries, lexicon.tables.greek, text, greekMode, request).items,
-        out);
+        FillList(lexicon.tables.entries, lexicon.tables.greek, text, greekMode, request).items, out,
+        NumbersOption(line, lexicon));
     if (cache) cache->Save(lexicon);
 }
 
@@ -130,7 +135,7 @@ void Multi(const CommandLine& line, std::ostream& out) {
     PrintItems(
         FillList(lexicon.tables.entries, lexicon.tables.greek, dispatch.entryText, false, request)
             .items,
-        out);
+        out, NumbersOption(line, lexicon));
 }
 
 void Prepare(const CommandLine& line, std::ostream& out) {
@@ -160,40 +165,59 @@ void ByteRangeCommand(const CommandLine& line, std::ostream& out) {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands{
-        {"dump", {}, {}, {}, Dump},
+        {"dump",
+         {},
+         {"--numbers"},
+         {"[--numbers]", "(with --numbers a G line gives its English entry's number too)"},
+         Dump},
         {"search",
          {"--mode", "--field"},
-         {"--personal-only", "--greek-mode"},
-         {"[--mode START|CONTAIN|END] [--field N] [--personal-only] [--greek-mode] [TEXT]",
-          "(mode names in any letter case)"},
+         {"--personal-only", "--greek-mode", "--numbers"},
+         {"[--mode START|CONTAIN|END] [--field N] [--personal-only] [--greek-mode]",
+          "[--numbers] [TEXT]", "(mode names in any letter case)",
+          "(with --numbers each line gives the entry's number after its slot)"},
          Search},
         {"multi",
          {"--field", "--start", "--contain", "--end"},
-         {},
-         {"[--field N] [--start S] [--contain C] [--end E]"},
+         {"--numbers"},
+         {"[--field N] [--start S] [--contain C] [--end E] [--numbers]"},
          Multi},
         {"fulltext",
          {},
-         {},
-         {"TEXT", "(the descriptions' text, exactly: case and accents count)"},
+         {"--numbers"},
+         {"[--numbers] TEXT", "(the descriptions' text, exactly: case and accents count)"},
          InTextModule},
-        {"show", {}, {"--greek-mode"}, {"[--greek-mode] SLOT"}, InTextModule},
-        {"print", {"--pdf"}, {"--greek-mode"}, {"[--greek-mode] SLOT --pdf FILE"}, Print},
+        {"show",
+         {"--entry"},
+         {"--greek-mode"},
+         {"[--greek-mode] (SLOT | --entry NUMBER)"},
+         InTextModule},
+        {"print",
+         {"--pdf", "--entry"},
+         {"--greek-mode"},
+         {"[--greek-mode] (SLOT | --entry NUMBER) --pdf FILE"},
+         Print},
         {"insert",
          {"--english", "--greek", "--field", "--description", "--description-file"},
          {},
          {"--english TEXT [--greek TEXT] [--field N]",
           "(--description TEXT | --description-file FILE)",
-          "prints \"slot N\": the new entry's slot in the tables read again"},
+          "prints \"slot S entry N\": the new entry's slot in the tables read again, its number"},
          Insert},
         {"update",
-         {"--english", "--greek", "--field", "--description", "--description-file"},
+         {"--entry", "--expect", "--english", "--greek", "--field", "--description",
+          "--description-file"},
          {},
-         {"SLOT [--english TEXT] [--greek TEXT] [--field N]",
-          "(--description TEXT | --description-file FILE)",
-          "of a lexicon entry only the description (your note) is written"},
+         {"(SLOT | --entry NUMBER) [--expect HEADWORD] [--english TEXT] [--greek TEXT]",
+          "[--field N] (--description TEXT | --description-file FILE)",
+          "of a lexicon entry only the description (your note) is written;",
+          "prints \"ok entry N\": the entry's number after the change"},
          Update},
-        {"delete", {}, {"--note"}, {"[--note] SLOT"}, Delete},
+        {"delete",
+         {"--entry", "--expect"},
+         {"--note"},
+         {"[--note] (SLOT | --entry NUMBER) [--expect HEADWORD]"},
+         Delete},
         {"prepare", {}, {}, {}, Prepare},
         {"byte-range", {}, {}, {}, ByteRangeCommand},
     };

@@ -73,8 +73,9 @@ void CheckEditorFields(const personal::PendingEntry& entry) {
     }
 }
 
-void Check(const personal::StoreResult& result) {
+const personal::StoreResult& Check(const personal::StoreResult& result) {
     if (!result.done()) throw DataError("nothing changed: " + result.reason);
+    return result;
 }
 
 personal::StoreContext Context(const LoadedLexicon& lexicon) {
@@ -95,11 +96,13 @@ void Insert(const CommandLine& line, std::ostream& out) {
     const LoadedLexicon lexicon = Load(line);
     entry.fieldIndex = FieldRowOption(arguments, lexicon, -1);
     NeedPersonalFolder(lexicon);
-    const personal::StoreResult result = personal::InsertPersonalEntry(Context(lexicon), entry);
-    Check(result);
-    // Where the new entry stands once the tables are read again, as `show` and `update` take it.
+    const personal::StoreResult result =
+        Check(personal::InsertPersonalEntry(Context(lexicon), entry));
+    // Where the new entry stands once the tables are read again, and its number, which stays
+    // with it while other entries come and go.
     const LoadedLexicon reloaded = Load(line);
-    out << "slot " << personal::SlotOfNumber(reloaded.tables.entries, result.entryNumber) << '\n';
+    out << "slot " << personal::SlotOfNumber(reloaded.tables.entries, result.entryNumber)
+        << " entry " << result.entryNumber << '\n';
 }
 
 void Update(const CommandLine& line, std::ostream& out) {
@@ -133,8 +136,11 @@ void Update(const CommandLine& line, std::ostream& out) {
     entry.description = *description;
     CheckEditorFields(entry);
     NeedPersonalFolder(lexicon);
-    Check(personal::UpdatePersonalEntry(Context(lexicon), {record.Number, record.Kind}, entry));
-    out << "ok\n";
+    // The store finds the entry by the number resolved here, in the files as they are under its
+    // lock. An own entry changed gets a new number; a lexicon entry keeps its own.
+    const personal::StoreResult result =
+        Check(personal::UpdatePersonalEntry(Context(lexicon), {record.Number, record.Kind}, entry));
+    out << "ok entry " << result.entryNumber << '\n';
 }
 
 void Delete(const CommandLine& line, std::ostream& out) {
@@ -144,10 +150,10 @@ void Delete(const CommandLine& line, std::ostream& out) {
     // With --note, the user's supplement of a lexicon entry; else one of the user's own entries.
     const bool note = line.arguments.Has("--note");
     if (note && record.Kind != EntryKind::Annotated) {
-        throw DataError("the entry in slot " + std::to_string(slot) + " has no note of yours");
+        throw DataError(EntryNamed(line, lexicon, slot) + " has no note of yours");
     }
     if (!note && record.Kind != EntryKind::Personal) {
-        throw DataError("slot " + std::to_string(slot) + " is not one of your own entries");
+        throw DataError(EntryNamed(line, lexicon, slot) + " is not one of your own entries");
     }
     NeedPersonalFolder(lexicon);
     Check(note ? personal::DeleteSupplement(Context(lexicon), record.Number)

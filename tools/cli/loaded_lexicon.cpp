@@ -5,6 +5,7 @@
 #include "lexicon/line_formats.h"
 #include "lexicon/settings.h"
 #include "lexicon/text_file.h"
+#include "personal/entry_placement.h"
 #include "personal/merged_tables.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/standard_folders.h"
@@ -65,20 +66,66 @@ std::string Utf8Argument(const std::string& name, std::string utf8) {
     return utf8;
 }
 
-void PrintItems(const std::vector<ListItem>& items, std::ostream& out) {
-    for (const ListItem& item : items)
-        out << item.slot << '\t' << ToUtf8(item.text) << '\n';
+void PrintItems(const std::vector<ListItem>& items, std::ostream& out, const EntryTable* numbers) {
+    for (const ListItem& item : items) {
+        out << item.slot << '\t';
+        if (numbers != nullptr) out << (*numbers)[item.slot].Number << '\t';
+        out << ToUtf8(item.text) << '\n';
+    }
 }
 
-int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon) {
+const EntryTable* NumbersOption(const CommandLine& line, const LoadedLexicon& lexicon) {
+    return line.arguments.Has("--numbers") ? &lexicon.tables.entries : nullptr;
+}
+
+namespace {
+
+// The slot of the entry numbered by --entry; a data error naming the number when no entry has it.
+int SlotOfEntryOption(const CommandArguments& arguments, const LoadedLexicon& lexicon) {
+    const int number = arguments.Number("--entry", 0);
+    const int slot = personal::SlotOfNumber(lexicon.tables.entries, number);
+    if (slot == 0) throw DataError("no entry has the number " + std::to_string(number));
+    return slot;
+}
+
+int SlotOfPositional(const CommandLine& line, const LoadedLexicon& lexicon) {
     const auto text = line.arguments.OnlyPositional();
-    if (!text) throw UsageError(line.command + " needs a SLOT");
+    if (!text) throw UsageError(line.command + " needs a SLOT or --entry NUMBER");
     const auto slot = ParseDecimal(*text);
     if (!slot || text->empty()) throw UsageError("SLOT must be a number, not '" + *text + "'");
     if (*slot < 1 || *slot > lexicon.tables.entries.Count()) {
         throw DataError("no entry in slot " + *text);
     }
     return static_cast<int>(*slot);
+}
+
+}  // namespace
+
+int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon) {
+    const CommandArguments& arguments = line.arguments;
+    const bool byNumber = arguments.Value("--entry").has_value();
+    if (byNumber && !arguments.positional.empty()) {
+        throw UsageError("give a SLOT or --entry NUMBER, not both");
+    }
+    const int slot =
+        byNumber ? SlotOfEntryOption(arguments, lexicon) : SlotOfPositional(line, lexicon);
+    // The headword the caller last saw there: a script that kept a slot across another
+    // program's insert or delete would otherwise change a neighbour.
+    if (const auto expected = arguments.Value("--expect")) {
+        const std::string& found = lexicon.tables.entries[slot].Headword;
+        if (found != CodePageArgument("--expect", *expected)) {
+            throw DataError(EntryNamed(line, lexicon, slot) + " is '" + ToUtf8(found) + "', not '" +
+                            *expected + "'");
+        }
+    }
+    return slot;
+}
+
+std::string EntryNamed(const CommandLine& line, const LoadedLexicon& lexicon, int slot) {
+    if (line.arguments.Value("--entry")) {
+        return "entry " + std::to_string(lexicon.tables.entries[slot].Number);
+    }
+    return "the entry in slot " + std::to_string(slot);
 }
 
 }  // namespace orvan::cli

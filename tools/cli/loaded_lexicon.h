@@ -30,12 +30,29 @@ std::string PersonalFolderOf(const CommandLine& line);
 /// whole. Throws DataError when the folder holds no lexicon.
 LoadedLexicon Load(const CommandLine& line);
 
-/// \brief The command's one positional argument as a slot of the loaded table: a usage error
-/// when it is missing or not a number, a data error when no entry is in that slot.
+/// \brief The slot in the loaded table of the entry the command names: by its SLOT (the one
+/// positional argument), which moves with every insert and delete, or by `--entry NUMBER`, its
+/// entry number, which does not. Giving both, neither, or either not as a number is a usage
+/// error; no entry in that slot or with that number is a data error. With `--expect HEADWORD`,
+/// a data error naming the headword found unless the entry's English headword is exactly
+/// HEADWORD.
+///
+///     orvan-cli update --entry 57 --description "..."   // entry 57, wherever it stands
+///     orvan-cli delete 12 --expect gasket                // slot 12, while it holds gasket
 int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon);
 
-/// \brief Writes a list as the window fills it: a line per item, its slot and its text (UTF-8).
-void PrintItems(const std::vector<ListItem>& items, std::ostream& out);
+/// \brief The entry of `slot` as the command line named it, for messages: "entry 57" when given
+/// with --entry, else "the entry in slot 12".
+std::string EntryNamed(const CommandLine& line, const LoadedLexicon& lexicon, int slot);
+
+/// \brief Writes a list as the window fills it: a line per item, its slot and its text (UTF-8);
+/// with `numbers`, the table the items' slots are of, the entry's number between the two.
+void PrintItems(const std::vector<ListItem>& items, std::ostream& out,
+                const EntryTable* numbers = nullptr);
+
+/// \brief The table to take the entry numbers of a list from: the loaded one when --numbers is
+/// given, else none.
+const EntryTable* NumbersOption(const CommandLine& line, const LoadedLexicon& lexicon);
 
 /// \brief A UTF-8 argument as code page 1253; a usage error naming `name` when it is not UTF-8
 /// or holds a character the code page cannot.

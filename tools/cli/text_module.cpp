@@ -44,7 +44,7 @@ void FullText(const CommandLine& line, std::ostream& out) {
     const LoadedLexicon lexicon = Load(line);
     const lookup::FullTextSources sources{lexicon.tables, lexicon.notes, lexicon.files,
                                           lexicon.personal, lexicon.rtfHeader};
-    PrintItems(lookup::SearchDescriptions(sources, typed), out);
+    PrintItems(lookup::SearchDescriptions(sources, typed), out, NumbersOption(line, lexicon));
 }
 
 }  // namespace
