@@ -45,7 +45,13 @@ void TMainLex::RunFullTextSearch() {
     c_.Entry_Text->setText(richtext::ToQString(term));
     ClearEntryDisplay();
 
-    const FullTextSources sources{state_.tables(), notes_, files_, personal_, rtfHeader_};
+    // While the progress dialog lets events through, another program's change waits, and the
+    // search reads a copy of the tables: its finds are named by the numbers of the tables it
+    // searched.
+    const ReloadHold hold(*this);
+    const EntryTables searched = state_.tables();
+    const NoteList notes = notes_;
+    const FullTextSources sources{searched, notes, files_, personal_, rtfHeader_};
     FullTextSearch search(sources, term);
     QElapsedTimer clock;
     clock.start();
@@ -69,7 +75,11 @@ void TMainLex::RunFullTextSearch() {
         // What was found before the user stopped the search stays found.
         if (progress->wasCanceled()) break;
     }
-    state_.listFullTextResults(search.results(), term);
+    std::vector<ListedEntry> found;
+    found.reserve(search.results().size());
+    for (const ListItem& item : search.results())
+        found.push_back({item.text, searched.entries[item.slot].Number});
+    state_.listFullTextResults(std::move(found), term);
     Render();
 }
 

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "lexicon/search_keys.h"
+#include "richtext/greek_code_page.h"
 
 namespace orvan::lookup {
 
@@ -94,6 +95,47 @@ void LookupState::search(std::string_view typed, bool personalOnly, const std::s
     fill(typed, searchMode_, personalOnly, fieldCode);
 }
 
+namespace {
+
+// The typed text without its leading characters of code 32 or less, as a search takes it.
+std::u16string_view WithoutLeadingBlanks(std::u16string_view typed) {
+    std::size_t start = 0;
+    while (start < typed.size() && typed[start] <= u' ')
+        ++start;
+    return typed.substr(start);
+}
+
+}  // namespace
+
+void LookupState::search(std::u16string_view typed, bool personalOnly,
+                         const std::string& fieldCode) {
+    history_.clearForward();
+    fill(typed, searchMode_, personalOnly, fieldCode);
+}
+
+void LookupState::fill(std::u16string_view typed, SearchMode mode, bool personalOnly,
+                       const std::string& fieldCode) {
+    const std::u16string_view trimmed = WithoutLeadingBlanks(typed);
+    fill(Utf16ToGreekSearchText(trimmed).bytes, mode, personalOnly, fieldCode);
+    keepTyped(trimmed, mode);
+}
+
+void LookupState::keepTyped(std::u16string_view trimmed, SearchMode mode) {
+    // A Specific fill puts its entry's headword in the field; every other keeps what was typed.
+    if (mode == SearchMode::Specific) return;
+    fieldText_.assign(trimmed);
+    unsearchable_ = CharactersWithoutByte(trimmed, true);
+    ++revisions_.entryText;
+}
+
+std::string LookupState::listStatus() const {
+    if (!unsearchable_.empty()) return "Κανένα λήμμα δεν έχει τους χαρακτήρες: " + unsearchable_;
+    if (!listSearched_) return {};
+    if (list_.empty()) return "Δεν βρέθηκαν λήμματα";
+    if (list_.size() == 1) return "1 λήμμα";
+    return std::to_string(list_.size()) + " λήμματα";
+}
+
 void LookupState::searchByCriteria(const SearchCriteria& criteria, const std::string& fieldCode) {
     criteria_ = criteria;
     history_.clearForward();
@@ -134,9 +176,12 @@ void LookupState::listWholeLexicon() {
     setList(WholeLexiconItems(tables_.entries), false);
 }
 
-void LookupState::listFullTextResults(std::vector<ListItem> results, std::u16string term) {
+void LookupState::listFullTextResults(std::vector<ListedEntry> results, std::u16string term) {
     clearList();
-    setList(std::move(results), false);
+    std::erase_if(results, [this](const ListedEntry& item) { return slotOf(item.number) == 0; });
+    list_ = std::move(results);
+    listGreek_ = false;
+    listSearched_ = true;
     fullTextTerm_ = std::move(term);
 }
 
@@ -147,12 +192,15 @@ void LookupState::setList(std::vector<ListItem> items, bool greek) {
     for (ListItem& item : items)
         list_.push_back({std::move(item.text), tables_.entries[item.slot].Number});
     listGreek_ = greek;
+    listSearched_ = true;
     selectedRow_ = -1;
     ++revisions_.list;
 }
 
 void LookupState::setEntryText(std::string text) {
     entryText_ = std::move(text);
+    fieldText_ = GreekToUtf16(entryText_);
+    unsearchable_.clear();
     ++revisions_.entryText;
 }
 
@@ -203,6 +251,7 @@ void LookupState::clearShown() {
 void LookupState::clearList() {
     fullTextTerm_.clear();
     list_.clear();
+    listSearched_ = false;
     selectedRow_ = -1;
     ++revisions_.list;
     clearShown();

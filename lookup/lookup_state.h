@@ -53,12 +53,25 @@ class LookupState {
     SearchMode searchMode() const { return searchMode_; }
     void setSearchMode(SearchMode mode) { searchMode_ = mode; }
     const SearchCriteria& criteria() const { return criteria_; }
-    /// The search field's text as the program last set it (code page 1253).
+    /// The text last searched for, or put in the search field by the program (code page 1253).
     const std::string& entryText() const { return entryText_; }
+    /// \brief The search field's text: after a search of the user's, what they typed (without
+    /// its leading blanks), not the key it was searched by; else what the program put there.
+    const std::u16string& fieldText() const { return fieldText_; }
 
     /// The list as the search button (`personalOnly` false) or the personal-entries button fill
     /// it from the typed text: the forward history is emptied first.
     void search(std::string_view typed, bool personalOnly, const std::string& fieldCode);
+    /// \brief The same from the text the user typed, as it stands: it is searched by its key in
+    /// the code page (é as e, capitals, accents and a final ς make no difference), and it stays
+    /// in the search field as typed.
+    void search(std::u16string_view typed, bool personalOnly, const std::string& fieldCode);
+    void fill(std::u16string_view typed, SearchMode mode, bool personalOnly,
+              const std::string& fieldCode);
+    /// \brief What the status line under the list says of the last search: how many entries
+    /// it found, that it found none, or which typed characters no headword can hold (UTF-8,
+    /// Greek); empty while the list holds no search's result.
+    std::string listStatus() const;
     /// The criteria dialog confirmed with `criteria`: one criterion searches as if typed, two or
     /// three together; none leaves the list as it is.
     void searchByCriteria(const SearchCriteria& criteria, const std::string& fieldCode);
@@ -68,9 +81,10 @@ class LookupState {
     /// Every English headword, unmarked; the search field and the entry shown are emptied.
     void listWholeLexicon();
     /// \brief The full-text search's finds fill the list as they are (English headwords in
-    /// table order); the list keeps `term`, so that an entry shown from it can mark where the
-    /// term occurs. The forward history stays.
-    void listFullTextResults(std::vector<ListItem> results, std::u16string term);
+    /// table order, each with the number it had in the tables searched); an entry that has left
+    /// the tables since is left out. The list keeps `term`, so that an entry shown from it can
+    /// mark where the term occurs. The forward history stays.
+    void listFullTextResults(std::vector<ListedEntry> results, std::u16string term);
     /// The text the list's entries were found by in their descriptions; empty when the list
     /// comes from any other search.
     const std::u16string& fullTextTerm() const { return fullTextTerm_; }
@@ -122,6 +136,8 @@ class LookupState {
     void show(int row);
     void setList(std::vector<ListItem> items, bool greek);
     void setEntryText(std::string text);
+    /// Keeps the typed text in the search field, and what a search by it cannot find.
+    void keepTyped(std::u16string_view trimmed, SearchMode mode);
     /// The list text of entry `number` in one language, as the list writes it.
     std::string captionOf(long long number, bool greek) const;
     void indexNumbers();
@@ -131,6 +147,9 @@ class LookupState {
     SearchMode searchMode_ = SearchMode::Start;
     SearchCriteria criteria_;
     std::string entryText_;
+    std::u16string fieldText_;
+    std::string unsearchable_;   // typed characters no headword can hold (UTF-8)
+    bool listSearched_ = false;  // the list holds a search's result, even an empty one
     bool greekMode_ = false;
     std::vector<ListedEntry> list_;
     bool listGreek_ = false;

@@ -210,6 +210,7 @@ void TMainLex::FollowEdges() {
     anchors_.follow(c_.CalderImage, Left | Bottom);
     anchors_.follow(c_.VelImage, Left | Bottom);
     anchors_.follow(c_.Korvath_Label, Right | Bottom);
+    anchors_.follow(c_.ListStatus_Label, Left | Right | Bottom);
     // Entry_Label follows the top only; its left edge and width come from FixHeadwordLabels.
 }
 

@@ -150,6 +150,8 @@ class TMainLex : public QWidget {
     personal::StoreContext Store() const {
         return {files_, state_.tables(), FieldList(), personal_};
     }
+    /// The editor's way of writing its text as a new entry of the user's.
+    personal::EntryCheck SaveAsNewEntry();
     /// After a saved change: the tables are read again and the saved entry shown.
     void ShowStoreResult(const personal::StoreResult& result,
                          std::optional<Renumbering> renumbered = std::nullopt);
@@ -161,6 +163,22 @@ class TMainLex : public QWidget {
     void ApplyTables(EntryTables tables, std::optional<Renumbering> renumbered = std::nullopt);
     void WatchPersonalFolder();
     void PersonalFilesChanged();
+    /// Reads the tables again now when another program changed the personal files.
+    void CatchUpWithPersonalFiles();
+
+    /// \brief While one is alive, another program's change of the personal files is not read:
+    /// the work under way (a full-text search, a print, an open editor or question) holds what
+    /// the tables are now. The change is read once the last hold ends.
+    class ReloadHold {
+      public:
+        explicit ReloadHold(TMainLex& window);
+        ~ReloadHold();
+        ReloadHold(const ReloadHold&) = delete;
+        ReloadHold& operator=(const ReloadHold&) = delete;
+
+      private:
+        TMainLex& window_;
+    };
     /// Warns once when the personal files could not be read whole.
     void TellPersonalProblem();
     bool ReportStoreResult(const personal::StoreResult& result);
@@ -220,7 +238,9 @@ class TMainLex : public QWidget {
     std::optional<EntryDisplay> shownDisplay_;       // what the entry pane shows
     QFileSystemWatcher* personalWatcher_ = nullptr;  // the personal folder, for others' changes
     QTimer* settleTimer_ = nullptr;
-    std::string toldProblem_;  // what the user was last told kept their files from being read
+    std::string toldProblem_;     // what the user was last told kept their files from being read
+    int reloadHolds_ = 0;         // ReloadHolds alive
+    bool reloadWaiting_ = false;  // another program's change waits for the holds to end
 
     // Input language.
     std::unique_ptr<platform::KeyboardLayouts> layouts_;

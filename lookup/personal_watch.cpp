@@ -65,7 +65,26 @@ void TMainLex::WatchPersonalFolder() {
     if (!folder.isEmpty() && QDir(folder).exists()) personalWatcher_->addPath(folder);
 }
 
+TMainLex::ReloadHold::ReloadHold(TMainLex& window) : window_(window) {
+    ++window_.reloadHolds_;
+}
+
+TMainLex::ReloadHold::~ReloadHold() {
+    if (--window_.reloadHolds_ > 0 || !window_.reloadWaiting_) return;
+    // Once the work that held it has returned to the event loop.
+    QTimer::singleShot(0, &window_, [window = &window_] { window->PersonalFilesChanged(); });
+}
+
 void TMainLex::PersonalFilesChanged() {
+    if (reloadHolds_ > 0) {
+        reloadWaiting_ = true;
+        return;
+    }
+    reloadWaiting_ = false;
+    CatchUpWithPersonalFiles();
+}
+
+void TMainLex::CatchUpWithPersonalFiles() {
     PersonalIndexes indexes = personal::ReadPersonalIndexesLocked(personal_);
     // Our own changes, and files touched without a change of content, need nothing.
     if (StampOf(indexes).Matches(state_.tables().personalStamp)) return;

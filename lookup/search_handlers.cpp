@@ -19,20 +19,24 @@ std::string TMainLex::FieldCode() const {
 
 void TMainLex::FillList(SearchMode mode, long long number, bool personalOnly) {
     platform::BusyCursor busy;
-    state_.fill(richtext::ToGreekSearchText(c_.Entry_Text->text()), mode, personalOnly, FieldCode(),
-                number);
+    if (mode == SearchMode::Specific) {
+        state_.fill(richtext::ToGreekSearchText(c_.Entry_Text->text()), mode, personalOnly,
+                    FieldCode(), number);
+    } else {
+        state_.fill(richtext::Utf16Of(c_.Entry_Text->text()), mode, personalOnly, FieldCode());
+    }
     Render();
 }
 
 void TMainLex::Fill_List_ButtonClick() {
     platform::BusyCursor busy;
-    state_.search(richtext::ToGreekSearchText(c_.Entry_Text->text()), false, FieldCode());
+    state_.search(richtext::Utf16Of(c_.Entry_Text->text()), false, FieldCode());
     Render();
 }
 
 void TMainLex::CustomEntries_ButtonClick() {
     platform::BusyCursor busy;
-    state_.search(richtext::ToGreekSearchText(c_.Entry_Text->text()), true, FieldCode());
+    state_.search(richtext::Utf16Of(c_.Entry_Text->text()), true, FieldCode());
     Render();
 }
 

@@ -128,6 +128,11 @@ LookupControls BuildLookupFace(QWidget* window) {
     c.Fill_List_Button->setFlat(true);
     c.Entries_List = Make<EntriesList>(window, "Entries_List", {2, 80, 211, 212});
     c.Entries_List->setFont(SansFont(15));
+    // What the last search found, in the free stretch of the bottom row below the list.
+    c.ListStatus_Label = Make<QLabel>(window, "ListStatus_Label", {130, 296, 272, 16});
+    c.ListStatus_Label->setFont(SansFont(11));
+    c.ListStatus_Label->setTextFormat(Qt::PlainText);
+    SetTextColour(c.ListStatus_Label, kNavy);
 
     // The entry pane.
     c.Entry_Label = Make<QLabel>(window, "Entry_Label", {495, 52, 5, 16});

@@ -48,6 +48,7 @@ struct LookupControls {
     QLineEdit* Entry_Text;
     QPushButton* Fill_List_Button;
     EntriesList* Entries_List;
+    QLabel* ListStatus_Label;
     QLabel* Entry_Label;
     QLabel* ShortCut_Label;
     QLineEdit* ShortCut_Text;

@@ -1,5 +1,6 @@
 // Drawing the lookup state: the search field, the language, the list and the entry pane, each
 // only when it changed since it was last drawn.
+#include <QLabel>
 #include <QLineEdit>
 
 #include "lookup/entries_list.h"
@@ -14,9 +15,14 @@ void TMainLex::Render() {
     drawn_ = now;
     if (now.language != drawn.language) ShowInputLanguage(state_.greekMode());
     if (now.entryText != drawn.entryText) {
-        c_.Entry_Text->setText(richtext::FromGreekCodePage(state_.entryText()));
+        const QString text = richtext::ToQString(state_.fieldText());
+        // What the user typed stays as it is, with the cursor where they left it.
+        if (c_.Entry_Text->text() != text) c_.Entry_Text->setText(text);
     }
     if (now.list != drawn.list) DrawList();
+    if (now.list != drawn.list || now.entryText != drawn.entryText) {
+        c_.ListStatus_Label->setText(QString::fromStdString(state_.listStatus()));
+    }
     if (now.shown != drawn.shown) {
         DrawShownEntry();
         c_.Entries_List->selectRow(state_.selectedRow());

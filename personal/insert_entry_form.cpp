@@ -10,6 +10,7 @@
 
 #include "lexicon/text_file.h"
 #include "personal/store_messages.h"
+#include "platform/busy_cursor.h"
 #include "platform/desktop_look.h"
 #include "richtext/code_pages.h"
 #include "richtext/greek_code_page.h"
@@ -21,9 +22,6 @@ namespace {
 using platform::Caption;
 using platform::kMaroon;
 using platform::kTeal;
-
-// Below this many characters of room the editor says how many are left.
-constexpr long long kRoomWarning = 2000;
 
 void Colour(QWidget* widget, const QColor& text, bool background) {
     QPalette palette = widget->palette();
@@ -55,21 +53,15 @@ QString DescriptionForEditor(const std::string& description) {
     return QString::fromStdString(description).replace("\r\n", "\n");
 }
 
-long long TInsertEntryFrm::RoomLeft(const std::string& description) {
-    const long long room =
-        kMaxTextLength - static_cast<long long>(EscapeUserText(description).size());
-    return room < 0 ? -1 : room / 4;  // each character takes four bytes stored
-}
-
 TInsertEntryFrm::TInsertEntryFrm(EntryEditMode editMode, EntryKind editKind,
                                  const QStringList& fieldItems, const PendingEntry& entry,
-                                 EntryCheck check, QWidget* parent)
+                                 EditorActions actions, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       EditMode(editMode),
       EditKind(editKind),
       fieldItems_(fieldItems),
       entry_(entry),
-      check_(std::move(check)),
+      actions_(std::move(actions)),
       InsertEntry_Text(new QLineEdit(this)),
       InsertEntry_Trans(new QLineEdit(this)),
       InsertEntry_ShortCut(new QComboBox(this)),
@@ -79,7 +71,7 @@ TInsertEntryFrm::TInsertEntryFrm(EntryEditMode editMode, EntryKind editKind,
       RoomLeft_Label(new QLabel(this)) {
     setObjectName("TInsertEntryFrm");
     setWindowTitle(Caption("Εισαγωγή Νέου Λήμματος"));
-    setFixedSize(367, 233);
+    setFixedSize(367, 249);
     setFont(platform::SansFont(11, false, true));
     const auto place = platform::Place;
     BoldLabel(this, "Λήμμα (Αγγλικά)", {8, 12});
@@ -100,20 +92,12 @@ TInsertEntryFrm::TInsertEntryFrm(EntryEditMode editMode, EntryKind editKind,
     fixed.setPixelSize(12);
     InsertEntry_Descr->setFont(fixed);
     InsertEntry_Descr->setTabChangesFocus(true);
-    place(RoomLeft_Label, "RoomLeft_Label", {8, 112, 100, 70});
-    RoomLeft_Label->setWordWrap(true);
-    RoomLeft_Label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Colour(RoomLeft_Label, kMaroon, false);
-    {
-        QPalette palette = RoomLeft_Label->palette();
-        palette.setColor(QPalette::WindowText, kMaroon);
-        RoomLeft_Label->setPalette(palette);
-    }
-    RoomLeft_Label->hide();
-    place(InsertOk_Button, "InsertOk_Button", {112, 192, 113, 25});
+    // Under the description, in the dialog's own colours: how many characters still fit.
+    place(RoomLeft_Label, "RoomLeft_Label", {112, 187, 242, 16});
+    place(InsertOk_Button, "InsertOk_Button", {112, 208, 113, 25});
     InsertOk_Button->setDefault(true);
     InsertOk_Button->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    place(InsertCancel_Button, "InsertCancel_Button", {244, 192, 113, 25});
+    place(InsertCancel_Button, "InsertCancel_Button", {244, 208, 113, 25});
     InsertCancel_Button->setAutoDefault(false);
 
     setTabOrder(InsertEntry_Text, InsertEntry_Trans);
@@ -126,6 +110,7 @@ TInsertEntryFrm::TInsertEntryFrm(EntryEditMode editMode, EntryKind editKind,
     connect(InsertCancel_Button, &QPushButton::clicked, this,
             &TInsertEntryFrm::InsertCancel_ButtonClick);
     connect(InsertEntry_Descr, &QPlainTextEdit::textChanged, this, &TInsertEntryFrm::ShowRoomLeft);
+    ShowRoomLeft();
 }
 
 void TInsertEntryFrm::showEvent(QShowEvent* event) {
@@ -179,13 +164,60 @@ void TInsertEntryFrm::InsertOk_ButtonClick() {
     }
     typed.fieldIndex = InsertEntry_ShortCut->currentIndex();
     typed.description = DescriptionFromEditor(InsertEntry_Descr->toPlainText());
-    const StoreResult checked = check_(typed);
-    if (const char* message = StoreMessage(checked.status)) {
-        Refuse(Caption(message));
+    if (actions_.check) {
+        const StoreResult checked = actions_.check(typed);
+        if (const std::string message = StoreMessage(checked.status); !message.empty()) {
+            Refuse(QString::fromStdString(message));
+            return;
+        }
+    }
+    StoreResult saved;
+    if (actions_.save) {
+        platform::BusyCursor busy;
+        saved = actions_.save(typed);
+    }
+    if (saved.status == StoreStatus::EntryChanged && actions_.saveAsNew) {
+        if (!OfferSaveAsNew(typed, saved)) return;
+    } else if (!saved.done() && saved.status != StoreStatus::NothingToDo) {
+        Refuse(QString::fromStdString(StoreMessage(saved.status)), saved);
         return;
+    } else {
+        result_ = saved;
     }
     entry_ = std::move(typed);
     accept();
+}
+
+bool TInsertEntryFrm::OfferSaveAsNew(const PendingEntry& typed, const StoreResult& refused) {
+    QMessageBox box(QMessageBox::Warning, windowTitle(),
+                    QString::fromStdString(StoreMessage(refused.status)), QMessageBox::NoButton,
+                    this);
+    box.setObjectName("EntryChangedBox");
+    box.setInformativeText(
+        Caption("Ό,τι γράψατε δεν χάνεται: μπορείτε να το αποθηκεύσετε ως νέο "
+                "λήμμα ή να συνεχίσετε την επεξεργασία."));
+    box.setDetailedText(QString::fromStdString(StoreDetails(refused)));
+    QPushButton* asNew = box.addButton(Caption("Αποθήκευση ως νέο λήμμα"), QMessageBox::AcceptRole);
+    QPushButton* back =
+        box.addButton(Caption("Επιστροφή στην επεξεργασία"), QMessageBox::RejectRole);
+    asNew->setObjectName("SaveAsNew_Button");
+    back->setObjectName("BackToEditing_Button");
+    box.setDefaultButton(back);
+    box.setEscapeButton(back);
+    box.exec();
+    if (box.clickedButton() != asNew) return false;
+    StoreResult saved;
+    {
+        platform::BusyCursor busy;
+        saved = actions_.saveAsNew(typed);
+    }
+    if (!saved.done()) {
+        Refuse(QString::fromStdString(StoreMessage(saved.status)), saved);
+        return false;
+    }
+    result_ = saved;
+    savedAsNew_ = true;
+    return true;
 }
 
 // A headword goes into a code page 1253 field of the index files: a character the page lacks
@@ -204,8 +236,10 @@ bool TInsertEntryFrm::HeadwordFits(const QLineEdit* field, const char* language,
     return false;
 }
 
-void TInsertEntryFrm::Refuse(const QString& message) {
-    QMessageBox::information(this, windowTitle(), message);
+void TInsertEntryFrm::Refuse(const QString& message, const StoreResult& result) {
+    QMessageBox box(QMessageBox::Information, windowTitle(), message, QMessageBox::Ok, this);
+    box.setDetailedText(QString::fromStdString(StoreDetails(result)));
+    box.exec();
 }
 
 void TInsertEntryFrm::InsertCancel_ButtonClick() {
@@ -217,14 +251,8 @@ void TInsertEntryFrm::InsertCancel_ButtonClick() {
 }
 
 void TInsertEntryFrm::ShowRoomLeft() {
-    const long long room = RoomLeft(DescriptionFromEditor(InsertEntry_Descr->toPlainText()));
-    if (room >= kRoomWarning) {
-        RoomLeft_Label->hide();
-        return;
-    }
-    RoomLeft_Label->setText(room >= 0 ? Caption("Χωρούν ακόμη %1 χαρακτήρες.").arg(room)
-                                      : Caption("Η περιγραφή είναι πολύ μεγάλη."));
-    RoomLeft_Label->show();
+    RoomLeft_Label->setText(QString::fromStdString(DescriptionRoomText(
+        DescriptionRoomLeft(DescriptionFromEditor(InsertEntry_Descr->toPlainText())))));
 }
 
 }  // namespace orvan::personal

@@ -19,23 +19,33 @@ namespace orvan::personal {
 /// What the editor is opened for: a new entry, or a change of the chosen one.
 enum class EntryEditMode { Insert, Update };
 
+/// What the editor does with what was typed, while it is still open: whatever is refused, the
+/// editor stays open with the text.
+struct EditorActions {
+    /// Asked first: what the store would refuse, known without the files.
+    EntryCheck check;
+    /// Writes the entry. Done closes the editor, and so does NothingToDo (nothing to write).
+    EntryCheck save;
+    /// Offered when `save` finds the entry changed or deleted by another program: the text is
+    /// written as a new entry of the user's.
+    EntryCheck saveAsNew;
+};
+
 class TInsertEntryFrm : public QDialog {
     Q_OBJECT
   public:
     /// `fieldItems` are the science list's items (" " and the field names); `entry` fills the
-    /// fields for an update; `editKind` is the modified entry's kind. `check` is asked before the
-    /// editor closes: while it refuses the entry, the editor stays open with the text typed and
-    /// says why.
+    /// fields for an update; `editKind` is the modified entry's kind.
     TInsertEntryFrm(EntryEditMode editMode, EntryKind editKind, const QStringList& fieldItems,
-                    const PendingEntry& entry, EntryCheck check, QWidget* parent = nullptr);
+                    const PendingEntry& entry, EditorActions actions, QWidget* parent = nullptr);
 
-    /// What the editor hands to the store once confirmed (headwords in code page 1253, the
+    /// What the editor handed to the store once confirmed (headwords in code page 1253, the
     /// description in UTF-8 with its lines in CR LF).
     const PendingEntry& entry() const { return entry_; }
-
-    /// Characters that still fit in the description (its stored form is limited); negative when
-    /// it is already too long.
-    static long long RoomLeft(const std::string& description);
+    /// What the store answered to the save that closed the editor.
+    const StoreResult& result() const { return result_; }
+    /// Whether that save wrote the text as a new entry, the entry edited being gone or changed.
+    bool savedAsNew() const { return savedAsNew_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -46,13 +56,18 @@ class TInsertEntryFrm : public QDialog {
     void InsertCancel_ButtonClick();
     void ShowRoomLeft();
     bool HeadwordFits(const QLineEdit* field, const char* language, std::string& bytes);
-    void Refuse(const QString& message);
+    /// After the entry was found changed or deleted elsewhere: true when the user chose to save
+    /// the text as a new entry and that was done.
+    bool OfferSaveAsNew(const PendingEntry& typed, const StoreResult& refused);
+    void Refuse(const QString& message, const StoreResult& result = {});
 
     EntryEditMode EditMode;
     EntryKind EditKind;
     QStringList fieldItems_;
     PendingEntry entry_;
-    EntryCheck check_;
+    EditorActions actions_;
+    StoreResult result_;
+    bool savedAsNew_ = false;
     bool shown_ = false;
 
     QLineEdit* InsertEntry_Text;

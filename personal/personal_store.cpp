@@ -26,8 +26,9 @@ struct Refusal {
 }
 
 [[noreturn]] void Changed(long long number) {
-    Refuse(StoreStatus::EntryChanged,
-           "entry " + std::to_string(number) + " was changed or deleted by another program");
+    throw Refusal{{StoreStatus::EntryChanged,
+                   "entry " + std::to_string(number) + " was changed or deleted by another program",
+                   number}};
 }
 
 // A headword goes on one line of a fixed-column file: control characters become blanks.
@@ -263,6 +264,11 @@ StoreResult Failed(const StoreFileError& error) {
     return {StoreStatus::FileError, error.what()};
 }
 
+StoreResult InFolder(StoreResult result, const std::string& folder) {
+    result.folder = folder;
+    return result;
+}
+
 // Runs `change` on the store's contents and commits what it leaves, as one step, under the
 // folder's exclusive lock. `change` works against tables that match the files as read here:
 // the caller's, or tables built from these files when another program has changed them.
@@ -292,11 +298,11 @@ StoreResult Run(const StoreContext& store, Change change) {
                            Replacements(contents, store.personal, made.greekChanged));
         return {StoreStatus::Done, {}, made.entryNumber};
     } catch (const Refusal& refusal) {
-        return refusal.result;
+        return InFolder(refusal.result, folder);
     } catch (const StoreFileError& error) {
-        return Failed(error);
+        return InFolder(Failed(error), folder);
     } catch (const std::bad_alloc&) {
-        return {StoreStatus::FileError, "out of memory"};
+        return InFolder({StoreStatus::FileError, "out of memory"}, folder);
     }
 }
 

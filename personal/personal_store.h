@@ -46,7 +46,10 @@ struct StoreResult {
     std::string reason;  // in English, for the command line; names the file and line
     /// Done: the number of the entry inserted or changed (a changed own entry gets a new one,
     /// an entry whose supplement was removed keeps its own); 0 for a deleted entry.
+    /// EntryChanged: the number of the entry that was changed or deleted.
     long long entryNumber = 0;
+    /// The personal folder, when the change was refused there.
+    std::string folder = {};
     bool done() const { return status == StoreStatus::Done; }
 };
 

@@ -1,16 +1,19 @@
 #include "personal/store_messages.h"
 
+#include "personal/user_text.h"
+
 namespace orvan::personal {
 
-const char* StoreMessage(StoreStatus status) {
+std::string StoreMessage(StoreStatus status) {
     switch (status) {
         case StoreStatus::Done:
         case StoreStatus::NothingToDo:
-            return nullptr;
+            return {};
         case StoreStatus::FieldsMissing:
             return "Πρέπει να συμπληρωθούν το Αγγλικό Λήμμα και η Περιγραφή";
         case StoreStatus::DescriptionTooLong:
-            return "Η περιγραφή είναι πολύ μεγάλη.";
+            return "Η περιγραφή είναι πολύ μεγάλη: χωρά έως " +
+                   std::to_string(kMaxDescriptionCharacters) + " χαρακτήρες.";
         case StoreStatus::StoreFull:
             return "Δεν χωρούν άλλα λήμματα.";
         case StoreStatus::EntryChanged:
@@ -24,7 +27,30 @@ const char* StoreMessage(StoreStatus status) {
         case StoreStatus::FileError:
             return "Η αλλαγή δεν αποθηκεύτηκε. Τα αρχεία σας έμειναν όπως ήταν.";
     }
-    return nullptr;
+    return {};
+}
+
+std::string StoreDetails(const StoreResult& result) {
+    switch (result.status) {
+        case StoreStatus::EntryChanged:
+            return result.entryNumber > 0
+                       ? "Αριθμός λήμματος: " + std::to_string(result.entryNumber)
+                       : std::string();
+        case StoreStatus::FolderBusy:
+        case StoreStatus::ReadOnly:
+        case StoreStatus::FileError:
+            return result.folder.empty() ? std::string()
+                                         : "Φάκελος των λημμάτων σας: " + result.folder;
+        default:
+            return {};
+    }
+}
+
+std::string DescriptionRoomText(long long room) {
+    if (room == 1) return "Χωρά ακόμη 1 χαρακτήρας.";
+    if (room >= 0) return "Χωρούν ακόμη " + std::to_string(room) + " χαρακτήρες.";
+    if (room == -1) return "Η περιγραφή ξεπερνά το όριο κατά 1 χαρακτήρα.";
+    return "Η περιγραφή ξεπερνά το όριο κατά " + std::to_string(-room) + " χαρακτήρες.";
 }
 
 }  // namespace orvan::personal

@@ -2,6 +2,7 @@
 // plain-text reader and every other RTF reader understand.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,5 +20,22 @@ inline constexpr long long kMaxTextLength = 99999;
 ///     EscapeUserText("ab") == "{\\f60\\fs22 \\'61\\'62}"
 ///     EscapeUserText("≤") == "{\\f60\\fs22 \\u8804?}"
 std::string EscapeUserText(std::string_view utf8);
+
+/// \brief The user's plain text back from its stored form: the exact inverse of
+/// EscapeUserText, and also plain characters written as they are (code page 1253), as texts
+/// made by other programs hold them. Nothing for a text in any other RTF shape (other control
+/// words, nested groups), which only an RTF reader can show.
+///
+///     UnescapeUserText("{\\f60\\fs22 \\'61 \\par \\'62}") == "a\r\nb"
+std::optional<std::string> UnescapeUserText(std::string_view stored);
+
+/// How many characters of the code page a description can hold: each takes four bytes stored,
+/// inside the 12 bytes of its group's start and end.
+inline constexpr long long kMaxDescriptionCharacters = (kMaxTextLength - 12) / 4;
+
+/// \brief How many more characters of the code page still fit in a description whose stored
+/// form `utf8` gives: 0 when it just fits, negative when it does not fit (minus how many must
+/// go, at the least). A character outside the code page takes more room, a line break less.
+long long DescriptionRoomLeft(std::string_view utf8);
 
 }  // namespace orvan::personal

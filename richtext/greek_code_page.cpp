@@ -218,6 +218,11 @@ void AppendUtf8(char32_t character, std::string& out) {
     }
 }
 
+// The character a surrogate pair stands for.
+char32_t PairedCharacter(char16_t high, char16_t low) {
+    return 0x10000 + ((static_cast<char32_t>(high) - 0xD800) << 10) + (low - 0xDC00);
+}
+
 // The length of the character at `i` of `text`: 2 for a surrogate pair, else 1.
 size_t CharacterLength(std::u16string_view text, size_t i) {
     return IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]) ? 2 : 1;
@@ -277,14 +282,15 @@ GreekBytes Utf16ToGreekSearchText(std::u16string_view text) {
     return out;
 }
 
-std::string CharactersWithoutByte(std::u16string_view text) {
+std::string CharactersWithoutByte(std::u16string_view text, bool searching) {
     std::vector<std::u16string_view> missing;
     std::string shown;
     for (size_t i = 0; i < text.size();) {
         const std::u16string_view character = text.substr(i, CharacterLength(text, i));
         i += character.size();
-        if (Utf16ToGreek(character).complete ||
-            std::find(missing.begin(), missing.end(), character) != missing.end()) {
+        const bool held = searching ? Utf16ToGreekSearchText(character).complete
+                                    : Utf16ToGreek(character).complete;
+        if (held || std::find(missing.begin(), missing.end(), character) != missing.end()) {
             continue;
         }
         if (!missing.empty()) shown += ' ';
@@ -294,10 +300,9 @@ std::string CharactersWithoutByte(std::u16string_view text) {
             (IsHighSurrogate(character[0]) || IsLowSurrogate(character[0]))) {
             shown += '?';
         } else {
-            AppendUtf8(character.size() == 2
-                           ? 0x10000 + ((character[0] - 0xD800) << 10) + (character[1] - 0xDC00)
-                           : character[0],
-                       shown);
+            AppendUtf8(
+                character.size() == 2 ? PairedCharacter(character[0], character[1]) : character[0],
+                shown);
         }
     }
     return shown;
@@ -313,6 +318,23 @@ GreekBytes Utf8ToGreek(std::string_view utf8) {
 std::u16string Utf8ToUtf16(std::string_view utf8) {
     bool wellFormed = true;
     return DecodeUtf8(utf8, wellFormed);
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = CharacterLength(text, i);
+        char32_t character = text[i];
+        if (length == 2) {
+            character = PairedCharacter(text[i], text[i + 1]);
+        } else if (IsHighSurrogate(text[i]) || IsLowSurrogate(text[i])) {
+            character = 0xFFFD;
+        }
+        AppendUtf8(character, out);
+        i += length;
+    }
+    return out;
 }
 
 std::u16string GreekToUtf16(std::string_view bytes) {

@@ -44,16 +44,21 @@ GreekBytes Utf16ToGreek(std::u16string_view text);
 GreekBytes Utf16ToGreekSearchText(std::u16string_view text);
 
 /// \brief The characters of `text` that the page cannot hold, each once, in the order they
-/// first appear, as UTF-8 separated by blanks: what a refusal names.
+/// first appear, as UTF-8 separated by blanks: what a refusal names. With `searching`, only
+/// those that even a search cannot take (Utf16ToGreekSearchText takes é as e).
 ///
 ///     CharactersWithoutByte(u"café ∑ é") == "é ∑"
-std::string CharactersWithoutByte(std::u16string_view text);
+///     CharactersWithoutByte(u"café ∑ é", true) == "∑"
+std::string CharactersWithoutByte(std::u16string_view text, bool searching = false);
 
 /// \brief UTF-8 text as code page 1253 bytes; each malformed byte counts as an unknown character.
 GreekBytes Utf8ToGreek(std::string_view utf8);
 
 /// \brief UTF-8 text as UTF-16; each malformed byte becomes U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view utf8);
+
+/// \brief UTF-16 text as UTF-8; a lone surrogate becomes U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view text);
 
 /// \brief Code page 1253 bytes as UTF-16 text, byte for unit.
 std::u16string GreekToUtf16(std::string_view bytes);

@@ -21,23 +21,8 @@ fail() {
     exit 1
 }
 
-# A copy of the medium as the start folder, so that nothing the program does there reaches the
-# build's medium.
-copy="$work/medium"
-cp -R "$medium" "$copy"
-
-# A home whose settings skip the start screen and name an empty personal folder.
-home="$work/home"
-personal="$work/personal"
-mkdir -p "$home/.config" "$personal"
-printf 'NO\r\n%s\r\n' "$personal" >"$home/.config/Orvan.ini"
-export HOME="$home" XDG_CONFIG_HOME="$home/.config"
-
-cd "$copy"
-"$program" &
-pid=$!
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvan$' | head -n 1)
+. "$(dirname "$0")/person_steps.sh"
+start_on_copy "$program" "$medium"
 [ -n "$window" ] || fail "no window titled Orvan appeared"
 xdotool windowfocus --sync "$window"
 sleep 0.5
@@ -102,7 +87,7 @@ xdotool key Tab Tab Tab
 xdotool type --delay 40 "a small tile of a mosaic"
 sleep 0.3
 import -window root "${shots}_editor.png"
-xdotool mousemove --window "$editor" 168 204 click 1   # "Εισαγωγή"
+xdotool mousemove --window "$editor" 168 220 click 1   # "Εισαγωγή"
 sleep 1.5
 if xdotool search --onlyvisible --name 'Νέου Λήμματος' >/dev/null 2>&1; then
     import -window root "${shots}_editor_left_open.png"

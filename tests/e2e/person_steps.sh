@@ -1,5 +1,6 @@
 # What the person-level scripts do alike on their display: waiting for a window or a condition,
-# and installing from the start screen (sourced by them).
+# starting the program on a copy of the medium with a personal folder, and installing from the
+# start screen (sourced by them).
 
 # Waits (up to 20 s) for a visible window whose title matches; prints its id.
 window_named() {
@@ -25,4 +26,21 @@ install_through_start_screen() {
     xdotool key ctrl+a
     xdotool type --delay 20 "$2"
     xdotool key Return
+}
+
+# Starts PROGRAM on a copy of the medium MEDIUM in the folder $work, with a home whose settings
+# skip the start screen and name an empty personal folder, so that nothing the program does
+# reaches the build's medium or the real home. Sets copy, personal, pid and window (empty when no
+# window came) and leaves the script in the copy.
+start_on_copy() {
+    copy="$work/medium"
+    cp -R "$2" "$copy"
+    personal="$work/personal"
+    mkdir -p "$work/home/.config" "$personal"
+    printf 'NO\r\n%s\r\n' "$personal" >"$work/home/.config/Orvan.ini"
+    export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
+    cd "$copy"
+    "$1" &
+    pid=$!
+    window=$(window_named '^Orvan$')
 }

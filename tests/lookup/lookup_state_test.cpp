@@ -244,5 +244,43 @@ TEST_F(LookupStateTest, TheWholeLexiconListsEveryHeadwordUnmarked) {
     EXPECT_EQ(state.shownNumber(), 0);
 }
 
+TEST_F(LookupStateTest, TheSearchFieldKeepsWhatWasTypedAndTheStatusSaysWhatWasFound) {
+    EXPECT_EQ(state.listStatus(), "");  // nothing searched yet
+    state.search(u"  LÉv", false, "");  // searched as "lev"
+    EXPECT_EQ(ListTexts(), (Texts{"lever", "leverage"}));
+    EXPECT_EQ(state.fieldText(), u"LÉv");
+    EXPECT_EQ(state.listStatus(), "2 λήμματα");
+    state.search(u"zoo", false, "");
+    EXPECT_EQ(state.listStatus(), "1 λήμμα");
+    state.search(u"lex", false, "");
+    EXPECT_EQ(state.listStatus(), "Δεν βρέθηκαν λήμματα");
+
+    // A character no headword can hold is named; what the code page holds (€) is searched.
+    state.search(u"café €5 😀", false, "");
+    EXPECT_EQ(state.fieldText(), u"café €5 😀");
+    EXPECT_TRUE(state.list().empty());
+    EXPECT_EQ(state.listStatus(), "Κανένα λήμμα δεν έχει τους χαρακτήρες: 😀");
+
+    // The history puts the entry's headword in the field.
+    View("lever");
+    View("zone");
+    state.back();
+    EXPECT_EQ(state.fieldText(), u"lever");
+    EXPECT_EQ(state.listStatus(), "1 λήμμα");
+}
+
+TEST_F(LookupStateTest, FullTextFindsKeepTheNumbersOfTheTablesSearched) {
+    // Found in the tables as they were; another program's insert is read before they are listed.
+    const std::vector<ListedEntry> found{{"lever", 2}, {"mine *", 4}, {"zone", 5}};
+    words.Insert("aardvark");
+    words.Remove(4);
+    Reload();
+    state.listFullTextResults(found, u"x");
+    EXPECT_EQ(ListTexts(), (Texts{"lever", "zone"}));
+    state.choose(1);
+    EXPECT_EQ(Shown(), "zone");
+    EXPECT_EQ(state.listStatus(), "2 λήμματα");
+}
+
 }  // namespace
 }  // namespace orvan::lookup

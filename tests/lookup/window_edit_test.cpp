@@ -131,7 +131,7 @@ TEST_F(EditTest, TheEditorKeepsWhatWasTypedOnEveryRefusalItCanForesee) {
     EXPECT_EQ(messages,
               (QStringList{Q("Το Αγγλικό Λήμμα δεν μπορεί να περιέχει τους χαρακτήρες: é ï"),
                            Q("Το Ελληνικό Λήμμα δεν μπορεί να περιέχει τους χαρακτήρες: ≤"),
-                           Q("Η περιγραφή είναι πολύ μεγάλη.")}));
+                           Q("Η περιγραφή είναι πολύ μεγάλη: χωρά έως 24996 χαρακτήρες.")}));
     EXPECT_EQ(english, "cafe");
     EXPECT_EQ(greek, Q("καφές"));
     EXPECT_EQ(description.size(), 24997);
@@ -202,25 +202,24 @@ TEST_F(FullTableEditTest, ANewEntryIsRefusedWithTheEditorOpenAndANoteStillFits) 
     EXPECT_TRUE(c().Description_Text->plainText().contains("my note"));
 }
 
-TEST_F(EditTest, TheEditorSaysHowMuchRoomIsLeftNearTheLimit) {
-    EXPECT_EQ(personal::TInsertEntryFrm::RoomLeft(""), 24996);
-    EXPECT_EQ(personal::TInsertEntryFrm::RoomLeft(std::string(24996, 'x')), 0);
-    EXPECT_LT(personal::TInsertEntryFrm::RoomLeft(std::string(24997, 'x')), 0);
-    QString shortText, longText, tooLong;
+TEST_F(EditTest, TheEditorSaysHowMuchRoomIsLeftAsTheUserTypes) {
+    QString empty, shortText, tooLong;
+    bool visible = false;
     InEditor([&](QDialog* editor) {
         auto* room = editor->findChild<QLabel*>("RoomLeft_Label");
-        Description(editor)->setPlainText("short");
-        shortText = room->isVisible() ? room->text() : QString();
-        Description(editor)->setPlainText(QString(24000, 'x'));
-        longText = room->isVisible() ? room->text() : QString();
-        Description(editor)->setPlainText(QString(25000, 'x'));
+        visible = room->isVisible();
+        empty = room->text();
+        Description(editor)->setPlainText(Q("short ≤"));  // ≤ takes the room of 7 bytes stored
+        shortText = room->text();
+        Description(editor)->setPlainText(QString(24999, 'x'));
         tooLong = room->text();
         editor->findChild<QPushButton*>("InsertCancel_Button")->click();
     });
     c().InsertEntry_Button->click();
-    EXPECT_EQ(shortText, "");
-    EXPECT_EQ(longText, Q("Χωρούν ακόμη 996 χαρακτήρες."));
-    EXPECT_EQ(tooLong, Q("Η περιγραφή είναι πολύ μεγάλη."));
+    EXPECT_TRUE(visible);
+    EXPECT_EQ(empty, Q("Χωρούν ακόμη 24996 χαρακτήρες."));
+    EXPECT_EQ(shortText, Q("Χωρούν ακόμη 24989 χαρακτήρες."));
+    EXPECT_EQ(tooLong, Q("Η περιγραφή ξεπερνά το όριο κατά 3 χαρακτήρες."));
 }
 
 TEST_F(EditTest, ModifyingALexiconEntryAddsASupplement) {
@@ -251,7 +250,7 @@ TEST_F(EditTest, ModifyingAnAnnotatedEntryEditsOnlyItsSupplement) {
         Confirm(editor);
     });
     c().ModifyEntry_Button->click();
-    EXPECT_EQ(offered, "my note ");
+    EXPECT_EQ(offered, "my note");
     View("engine");
     EXPECT_TRUE(c().Description_Text->plainText().endsWith(Q("σας: \nbetter note ")));
 }
@@ -423,25 +422,23 @@ TEST_F(EditTest, TheUsersNoteOnALexiconEntryCanBeRemoved) {
     EXPECT_EQ(c().Description_Text->plainText(), "  seal");
 }
 
-TEST_F(EditTest, AFailedChangeIsReportedAndLeavesTheFiles) {
+TEST_F(EditTest, AFailedChangeIsReportedInGreekWithTheEditorOpenAndLeavesTheFiles) {
     WriteFileAtomically(personal.File("clex.tbo"), "");  // shorter than ci.tbo says
     const std::string before = PersonalIndex();
     View("lever");
-    InEditor([](QDialog* editor) {
+    QString warning, details, kept;
+    InEditor([&](QDialog* editor) {
         Description(editor)->setPlainText("note");
+        AnswerMessageBox(&warning, QMessageBox::Ok, editor, &details);
         Confirm(editor);
-    });
-    QString warning, reason;
-    WhenModal([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        warning = box->text();
-        reason = box->detailedText();  // the store's reason, for whoever looks into the files
-        box->accept();
+        kept = Description(editor)->toPlainText();
+        editor->reject();
     });
     c().ModifyEntry_Button->click();
     EXPECT_EQ(warning, Q("Η αλλαγή δεν αποθηκεύτηκε. Τα αρχεία σας έμειναν όπως ήταν."));
-    EXPECT_TRUE(reason.contains("clex.tbo")) << reason.toStdString();
+    EXPECT_EQ(details, Q("Φάκελος των λημμάτων σας: ") +
+                           QString::fromStdString(personal::StoreFolder(window->personalFiles())));
+    EXPECT_EQ(kept, "note");
     EXPECT_EQ(PersonalIndex(), before);
 }
 

@@ -8,6 +8,7 @@
 #include "lexicon/settings.h"
 #include "lexicon/text_file.h"
 #include "lookup/entries_list.h"
+#include "personal/merged_tables.h"
 #include "tests/support/modal_answer.h"
 
 namespace orvan::test {
@@ -102,6 +103,34 @@ void WindowTest::ClickRow(int row) {
     lookup::EntriesList* list = c().Entries_List;
     const QRect rect = list->visualRect(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+void WindowTest::ElsewhereChange(
+    const std::function<personal::StoreResult(const personal::StoreContext&)>& change) {
+    const LexiconFiles files(program.Path());
+    const PersonalFiles folder(personal.Path());
+    NoteList notes;
+    const EntryTables tables = personal::LoadMergedTables(files, folder, notes);
+    ASSERT_TRUE(change(personal::StoreContext{files, tables, nullptr, folder}).done());
+}
+
+void WindowTest::ElsewhereInsert(const std::string& english) {
+    ElsewhereChange([&](const personal::StoreContext& store) {
+        return personal::InsertPersonalEntry(store, {english, "", -1, "x"});
+    });
+}
+
+void WindowTest::ElsewhereDelete(long long number) {
+    ElsewhereChange([&](const personal::StoreContext& store) {
+        return personal::DeletePersonalEntry(store, number);
+    });
+}
+
+std::vector<std::string> WindowTest::PersonalHeadwords() const {
+    NoteList notes;
+    const EntryTables tables = personal::LoadMergedTables(LexiconFiles(program.Path()),
+                                                          PersonalFiles(personal.Path()), notes);
+    return OwnHeadwords(tables);
 }
 
 QString WindowTest::MessageFrom(const std::function<void()>& action) {

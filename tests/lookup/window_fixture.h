@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "lookup/main_window.h"
+#include "personal/personal_store.h"
 #include "platform/keyboard_layouts.h"
 #include "tests/support/lexicon_fixture.h"
 
@@ -78,6 +79,15 @@ class WindowTest : public ::testing::Test {
     QString MessageFrom(const std::function<void()>& action);
 
     std::string configFolder() const { return home.Path() + "/.config"; }
+
+    // Another program's change of the personal folder: its own load of the files, its own
+    // store call.
+    void ElsewhereChange(
+        const std::function<personal::StoreResult(const personal::StoreContext&)>& change);
+    void ElsewhereInsert(const std::string& english);
+    void ElsewhereDelete(long long number);
+    /// The English headwords of the user's own entries, as the files hold them now.
+    std::vector<std::string> PersonalHeadwords() const;
 
     /// When there is no settings file, the window is started with one that leaves the start
     /// screen out; false starts it as on the first run.

@@ -94,6 +94,8 @@ TEST(GreekCodePage, SearchTextTakesLatinLettersWithDiacriticsAsTheirBaseLetter) 
 TEST(GreekCodePage, CharactersWithoutAByteAreNamedOnceInOrder) {
     EXPECT_EQ(CharactersWithoutByte(u"café ∑ é naïve 😀 α"), "é ∑ ï 😀");
     EXPECT_EQ(CharactersWithoutByte(u"αβγ abc"), "");
+    // A search takes é and ï as their base letters: only what no headword can hold is named.
+    EXPECT_EQ(CharactersWithoutByte(u"café ∑ é naïve 😀 α", true), "∑ 😀");
     EXPECT_EQ(Utf8ToUtf16("a\xFF"
                           "β"),
               u"a\uFFFDβ");

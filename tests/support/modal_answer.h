@@ -36,14 +36,16 @@ inline void ForgetUnansweredModals() {
         delete poll;
 }
 
-/// \brief Answers the next message box with `button`, keeping its text in `text`.
+/// \brief Answers the next message box with `button`, keeping its text in `text` and its
+/// details in `details`.
 inline void AnswerMessageBox(QString* text, QMessageBox::StandardButton button = QMessageBox::Ok,
-                             QWidget* except = nullptr) {
+                             QWidget* except = nullptr, QString* details = nullptr) {
     WhenModal(
-        [text, button](QWidget* modal) {
+        [text, button, details](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             if (box == nullptr) return;
             if (text != nullptr) *text = box->text();
+            if (details != nullptr) *details = box->detailedText();
             if (QAbstractButton* answer = box->button(button)) {
                 answer->click();
             } else {

@@ -1,0 +1,99 @@
+#!/bin/sh
+# A person changes their own entry found by the full-text search in Greek: on a copy of the sample
+# medium, adds "cafe creme" / "καφές κρέμα" through the editor, switches the flag to Greek,
+# searches the descriptions for a word of its description, chooses it, opens the editor with the
+# pencil and presses Ok without changing anything. The editor must have shown both headwords as
+# stored (a screenshot is kept), and the personal files must be exactly as before the Ok.
+# Run on a display of its own (with_xvfb.sh).
+# Usage: edit_after_greek_fulltext.sh ORVAN MEDIUM_FOLDER ARTEFACT_FOLDER ORVAN_CLI
+set -eu
+mkdir -p "$3"
+program=$(realpath "$1")
+medium=$(realpath "$2")
+artefacts=$(realpath "$3")
+cli=$(realpath "$4")
+. "$(dirname "$0")/person_steps.sh"
+work=$(mktemp -d)
+pid=
+trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+shots="$artefacts/edit_after_greek_fulltext"
+
+fail() {
+    echo "$*" >&2
+    import -window root "${shots}_failed.png" 2>/dev/null || true
+    exit 1
+}
+
+start_on_copy "$program" "$medium"
+[ -n "$window" ] || fail "no window titled Orvan appeared"
+xdotool windowfocus --sync "$window"
+sleep 0.5
+
+click() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep "${4:-1}"
+}
+
+# The new entry, through the insert button and the editor.
+click "$window" 530 110
+editor=$(window_named 'Νέου Λήμματος')
+[ -n "$editor" ] || fail "the entry editor did not open"
+xdotool windowfocus --sync "$editor"
+sleep 0.3
+xdotool type --delay 40 "cafe creme"
+xdotool key Tab
+xdotool type --delay 60 "καφές κρέμα"
+xdotool key Tab Tab
+xdotool type --delay 40 "a frothy cappuccinolike drink"
+sleep 0.3
+click "$editor" 168 220 1.5 # "Εισαγωγή"
+xdotool search --onlyvisible --name 'Νέου Λήμματος' >/dev/null 2>&1 &&
+    fail "the entry editor is still open after Εισαγωγή"
+
+"$cli" -C "$copy" search --personal-only cafe >"$work/found.txt" 2>&1 ||
+    fail "orvan-cli search failed: $(cat "$work/found.txt")"
+slot=$(awk -F '\t' '$2 == "cafe creme *" { print $1 }' "$work/found.txt")
+[ -n "$slot" ] || fail "the new entry is not in the personal folder: $(cat "$work/found.txt")"
+"$cli" -C "$copy" show "$slot" >"$work/before.txt"
+grep -q 'καφές κρέμα' "$work/before.txt" || fail "the Greek headword was not saved: $(cat "$work/before.txt")"
+
+# The flag: Greek. Then the full-text search for a word of the description, answered "Ναι".
+click "$window" 28 21
+click "$window" 100 63 0.3
+xdotool key ctrl+a
+xdotool type --delay 40 cappuccinolike
+click "$window" 486 21 0.3
+question=$(window_named 'Αναζήτηση στις Περιγραφές')
+[ -n "$question" ] || fail "the full-text search did not ask first"
+sleep 0.3
+xdotool key --window "$question" shift+Tab space
+sleep 2
+xdotool key Down # the first entry found, "cafe creme *"
+sleep 1
+import -window "$window" "${shots}_found.png"
+
+stored() { cat "$personal/ci.tbo" "$personal/cigr.tbo" "$personal/clex.tbo" | md5sum; }
+before=$(stored)
+
+# The pencil, and Ok with nothing changed.
+click "$window" 530 148
+editor=$(window_named 'Μεταβολή Λήμματος')
+[ -n "$editor" ] || fail "the editor did not open on the entry found"
+sleep 0.5
+import -window root "${shots}_editor.png"
+click "$editor" 168 220 1.5 # "Ok"
+xdotool search --onlyvisible --name 'Μεταβολή Λήμματος' >/dev/null 2>&1 &&
+    fail "the editor is still open after Ok"
+[ "$(xdotool search --onlyvisible --name '^Orvan$' | wc -l)" -eq 1 ] ||
+    fail "a message box came up after Ok"
+import -window "$window" "${shots}_after.png"
+
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=
+
+[ "$(stored)" = "$before" ] || fail "Ok without a change rewrote the personal files"
+"$cli" -C "$copy" show "$slot" >"$work/after.txt"
+cmp -s "$work/before.txt" "$work/after.txt" ||
+    fail "the entry changed: $(diff "$work/before.txt" "$work/after.txt")"
+echo "the entry kept both headwords; screenshots: ${shots}_*.png"

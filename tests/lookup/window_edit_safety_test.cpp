@@ -1,0 +1,229 @@
+// What the user writes through the window is never lost, changed behind their back or sent to
+// another entry: the editor starts from the stored entry whatever the window shows, a refused
+// save keeps the text, the search field keeps what was typed, Enter never deletes, and a reload
+// waits for the full-text search.
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QTest>
+#include <QToolButton>
+
+#include "lookup/entries_list.h"
+#include "lookup/message_form.h"
+#include "richtext/rich_text_view.h"
+#include "tests/lookup/window_fixture.h"
+#include "tests/support/modal_answer.h"
+
+namespace orvan::test {
+namespace {
+
+class EditSafetyTest : public WindowTest {
+  protected:
+    // The user's entry "cafe creme": a number above every lexicon entry's, however many.
+    static constexpr int kCafeCreme = 9000;
+
+    void SetUp() override {
+        const int cafe = lexicon.AddEntry("cafe", "{coffee house}", 1, "CHEM");
+        lexicon.AddGreek(cafe, Cp("καφενείο"));
+        lexicon.AddPersonalEntry(cafe, kCafeCreme, "cafe creme", "{\\f60\\fs22 frothy coffee}",
+                                 "MECH");
+        lexicon.AddPersonalGreek(cafe, kCafeCreme, Cp("καφές κρέμα"));
+        const int engine = lexicon.AddEntry("engine", "{motor}", 1, "MECH");
+        lexicon.AddGreek(engine, Cp("μηχανή"));
+        lexicon.AddSupplement(engine, "{\\f60\\fs22 my note}");
+        lexicon.AddEntry("lever", "{bar}");
+        lexicon.AddField("CHEM", Cp("Χημεία"));
+        lexicon.AddField("MECH", Cp("Μηχανολογία"));
+        Open(true);
+    }
+
+    struct Offered {
+        QString english, greek, description;
+        int field = -2;
+    };
+    // Opens the editor on the entry shown, keeps what it offers and closes it with OK (or, with
+    // `then`, does that instead).
+    Offered OpenEditor(const std::function<void(QDialog*)>& then = {}) {
+        Offered offered;
+        WhenModal([&](QWidget* modal) {
+            auto* editor = qobject_cast<QDialog*>(modal);
+            ASSERT_NE(editor, nullptr);
+            offered.english = editor->findChild<QLineEdit*>("InsertEntry_Text")->text();
+            offered.greek = editor->findChild<QLineEdit*>("InsertEntry_Trans")->text();
+            offered.description = Description(editor)->toPlainText();
+            offered.field = editor->findChild<QComboBox*>("InsertEntry_ShortCut")->currentIndex();
+            if (then) {
+                then(editor);
+            } else {
+                editor->findChild<QPushButton*>("InsertOk_Button")->click();
+            }
+        });
+        c().ModifyEntry_Button->click();
+        return offered;
+    }
+    static QPlainTextEdit* Description(QDialog* editor) {
+        return editor->findChild<QPlainTextEdit*>("InsertEntry_Descr");
+    }
+    std::string Files() const {
+        return personal.Read("ci.tbo") + "|" + personal.Read("cigr.tbo") + "|" +
+               personal.Read("clex.tbo");
+    }
+    void FullTextSearch(const QString& text) {
+        c().Entry_Text->setText(text);
+        WhenModal([](QWidget* modal) {
+            ASSERT_NE(qobject_cast<lookup::TMessageForm*>(modal), nullptr);
+            modal->findChild<QPushButton*>("Yes_Button")->click();
+        });
+        c().DescrSearch_Button->click();
+    }
+};
+
+TEST_F(EditSafetyTest, AGreekFullTextFindOpensTheStoredEntryAndAnUnchangedSaveWritesNothing) {
+    c().Lang_Button->click();  // Greek
+    FullTextSearch("frothy");
+    ASSERT_EQ(ListTexts(), std::vector<QString>{"cafe creme *"});
+    ClickRow(0);
+    const std::size_t steps = window->history().backItems().size();
+    const std::string before = Files();
+    const Offered offered = OpenEditor();
+    EXPECT_EQ(offered.english, "cafe creme");
+    EXPECT_EQ(offered.greek, Q("καφές κρέμα"));
+    EXPECT_EQ(offered.description, "frothy coffee");
+    EXPECT_EQ(offered.field, 2);
+    EXPECT_EQ(Files(), before);
+    EXPECT_EQ(window->history().backItems().size(), steps);
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"cafe creme *"});
+}
+
+TEST_F(EditSafetyTest, TheBackListAndAChangeElsewhereFillTheEditorFromTheFiles) {
+    Search(Q("καφές"));  // the Greek list, which shows the Greek headword
+    ClickRow(0);
+    Search("lever");
+    ClickRow(0);
+    c().Prev_Button->click();
+    ASSERT_EQ(window->state().shownNumber(), kCafeCreme);
+    Offered offered = OpenEditor([](QDialog* editor) { editor->reject(); });
+    EXPECT_EQ(offered.english, "cafe creme");
+    EXPECT_EQ(offered.greek, Q("καφές κρέμα"));
+
+    // Another program rewrites the note shown; no event is handled before the pencil.
+    Search("engine");
+    ClickRow(0);
+    const long long engine = window->state().shownNumber();
+    ElsewhereChange([&](const personal::StoreContext& store) {
+        return personal::UpdatePersonalEntry(store, {engine, EntryKind::Annotated},
+                                             {"engine", "", -1, "their note"});
+    });
+    offered = OpenEditor([](QDialog* editor) { editor->reject(); });
+    EXPECT_EQ(offered.description, "their note");
+}
+
+TEST_F(EditSafetyTest, AConflictKeepsTheTextAndSavesItAsANewEntry) {
+    Search("cafe c");
+    ClickRow(0);
+    QString warning, details, kept;
+    bool stillOpen = false;
+    OpenEditor([&](QDialog* editor) {
+        ElsewhereDelete(kCafeCreme);
+        Description(editor)->setPlainText("my own words");
+        // First the box is closed, as Escape does: back to editing, with the text.
+        AnswerMessageBox(&warning, QMessageBox::NoButton, editor, &details);
+        editor->findChild<QPushButton*>("InsertOk_Button")->click();
+        stillOpen = editor->isVisible();
+        kept = Description(editor)->toPlainText();
+        // Then as a new entry.
+        WhenModal(
+            [](QWidget* modal) { modal->findChild<QPushButton*>("SaveAsNew_Button")->click(); },
+            editor);
+        editor->findChild<QPushButton*>("InsertOk_Button")->click();
+    });
+    EXPECT_EQ(warning, Q("Το λήμμα άλλαξε ή διαγράφηκε από άλλο πρόγραμμα."));
+    EXPECT_EQ(details, Q("Αριθμός λήμματος: 9000"));
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(kept, "my own words");
+    EXPECT_EQ(PersonalHeadwords(), std::vector<std::string>{"cafe creme"});
+    EXPECT_EQ(ListTexts(), std::vector<QString>{"cafe creme *"});
+    EXPECT_EQ(c().Description_Text->plainText().trimmed(), "my own words");
+}
+
+TEST_F(EditSafetyTest, TheSearchFieldKeepsWhatWasTypedAndSaysWhatNoHeadwordHolds) {
+    c().Entry_Text->setFocus();
+    QTest::sendKeyEvent(QTest::Click, c().Entry_Text, Qt::Key_unknown, Q("café €5 😀"),
+                        Qt::NoModifier);
+    QTest::keyClick(c().Entry_Text, Qt::Key_Return);
+    EXPECT_EQ(c().Entry_Text->text(), Q("café €5 😀"));
+    EXPECT_TRUE(ListTexts().empty());
+    EXPECT_EQ(c().ListStatus_Label->text(), Q("Κανένα λήμμα δεν έχει τους χαρακτήρες: 😀"));
+
+    Search(Q("CAFÉ"));  // searched as "cafe"
+    EXPECT_EQ(c().Entry_Text->text(), Q("CAFÉ"));
+    EXPECT_EQ(ListTexts(), (std::vector<QString>{"cafe", "cafe creme *"}));
+    EXPECT_EQ(c().ListStatus_Label->text(), Q("2 λήμματα"));
+    Search("zzz");
+    EXPECT_EQ(c().ListStatus_Label->text(), Q("Δεν βρέθηκαν λήμματα"));
+}
+
+TEST_F(EditSafetyTest, EnterOrEscapeOnTheDeleteQuestionKeepsTheEntryAndTheNote) {
+    const std::string before = Files();
+    for (const char* headword : {"cafe creme", "engine"}) {
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            Search(headword);
+            ClickRow(0);
+            WhenModal([key](QWidget* modal) { QTest::keyClick(modal, key); });
+            c().DeleteEntry_Button->click();
+            EXPECT_EQ(Files(), before) << headword;
+        }
+    }
+}
+
+// Another program inserts an entry that sorts first (every slot moves) while the full-text
+// search's progress dialog is up, and events are handled for a while.
+class InsertWhileSearching : public QObject {
+  public:
+    bool done = false;
+    std::function<void()> insert;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!done && qobject_cast<QProgressDialog*>(watched) && event->type() == QEvent::Show) {
+            done = true;
+            insert();
+            QTest::qWait(800);
+        }
+        return false;
+    }
+};
+
+TEST_F(EditSafetyTest, AReloadWaitsForTheFullTextSearchAndEveryRowKeepsItsEntry) {
+    for (int i = 0; i < 3000; ++i)
+        lexicon.AddEntry("term" + std::to_string(100000 + i), "{frothy}");
+    window.reset();
+    Open(true);
+    window->setFullTextProgressDelay(0);
+    InsertWhileSearching inserter;
+    inserter.insert = [this] { ElsewhereInsert("aardvark"); };
+    qApp->installEventFilter(&inserter);
+    FullTextSearch("frothy");
+    qApp->removeEventFilter(&inserter);
+    ASSERT_TRUE(inserter.done);
+    QTRY_COMPARE(window->tables().entries.Count(), 3000 + 5);  // the insert is read afterwards
+
+    const lookup::LookupState& state = window->state();
+    ASSERT_EQ(state.list().size(), 3001u);
+    for (int row = 0; row < static_cast<int>(state.list().size()); ++row) {
+        const EntryRecord& entry = window->tables().entries[state.slotOfRow(row)];
+        ASSERT_EQ(state.list()[static_cast<std::size_t>(row)].text,
+                  ListItemText(entry.Headword, entry))
+            << row;
+    }
+    ASSERT_EQ(ListTexts().front(), "cafe creme *");
+    ClickRow(0);
+    AnswerMessageBox(nullptr, QMessageBox::Yes);
+    c().DeleteEntry_Button->click();
+    EXPECT_EQ(PersonalHeadwords(), std::vector<std::string>{"aardvark"});
+}
+
+}  // namespace
+}  // namespace orvan::test
