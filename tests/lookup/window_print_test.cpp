@@ -2,11 +2,14 @@
 // the hidden form's view then holds and prints.
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 
 #include "lexicon/entry_display.h"
@@ -36,6 +39,8 @@ class PrintTest : public WindowTest {
         lexicon.AddGreek(engine, Cp("μηχανή"));
         const int lever = lexicon.AddEntry("lever", "{a bar}", 1, "");
         lexicon.AddGreek(lever, Cp("μοχλός"));
+        triangle_ = lexicon.AddEntry("triangle", RtfEscaped(Cp("{a shape [Σχήμα 1]}")), 1, "");
+        lexicon.AddGreek(triangle_, Cp("τρίγωνο"));
         lexicon.AddField("MECH", Cp("Μηχανολογία"));
         Open();
     }
@@ -65,6 +70,8 @@ class PrintTest : public WindowTest {
 
     QString Printed() const { return window->dummyForm().PrintText->plainText(); }
     QString PdfPath(const char* name) const { return QString::fromStdString(home.Path()) + name; }
+
+    int triangle_ = 0;
 };
 
 TEST_F(PrintTest, WithNoEntryChosenNoDialogOpens) {
@@ -122,6 +129,22 @@ TEST_F(PrintTest, InGreekModeTheGreekHeadwordComesFirstAndAnEmptyFieldStaysLabel
     if (QStandardPaths::findExecutable("pdfinfo").isEmpty()) GTEST_SKIP() << "no pdfinfo";
     // The job always carries the English headword.
     EXPECT_TRUE(PdfText(pdf, "pdfinfo").contains(Q("Title:           Lexicon: lever")));
+}
+
+TEST_F(PrintTest, TheFigureALinkOpensIsPrintedAfterTheLinksParagraph) {
+    // The start folder is the current one.
+    QDir().mkpath("content");
+    QPixmap figure(50, 30);
+    figure.fill(Qt::darkGreen);
+    ASSERT_TRUE(figure.save(QString("content/fig%1%2.bmp").arg(triangle_).arg(1)));
+    Search("triangle");
+    ClickRow(0);
+    ASSERT_TRUE(Print(PdfPath("/triangle.pdf")));
+    EXPECT_TRUE(Printed().endsWith(Q("a shape [Σχήμα 1]\n") + QChar::ObjectReplacementCharacter))
+        << Printed().toStdString();
+    const QTextBlock last = window->dummyForm().PrintText->document()->lastBlock();
+    const QTextImageFormat image = last.begin().fragment().charFormat().toImageFormat();
+    EXPECT_EQ(QSizeF(image.width(), image.height()), QSizeF(50, 30));
 }
 
 // orvan-cli's print command reads the description as the pane does, without a window: the RTF it

@@ -1,14 +1,17 @@
 // orvan-cli print: the entry's print document written to a PDF file without a display, read
-// back with poppler's pdftotext and pdfinfo.
+// back with poppler's pdftotext, pdfinfo and pdfimages.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <sstream>
 #include <utility>
 #include <vector>
 
+#include "lexicon/text_file.h"
 #include "tests/tools/cli_fixture.h"
 
 namespace orvan {
@@ -16,21 +19,47 @@ namespace {
 
 using test::CliRun;
 
+// What `command` writes on its standard output.
+std::string Output(const std::string& command) {
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
+    std::string text;
+    for (int c; pipe && (c = std::fgetc(pipe.get())) != EOF;)
+        text += static_cast<char>(c);
+    return text;
+}
+
 // What a poppler tool writes for `pdf`, spaces and line ends collapsed to single blanks.
 std::string Poppler(const std::string& tool, const std::string& pdf) {
     const std::string command = tool + " -enc UTF-8 " + test::Quoted(pdf) +
                                 (tool == "pdftotext" ? " -" : "") + " 2>/dev/null";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
     std::string text;
-    for (int c; pipe && (c = std::fgetc(pipe.get())) != EOF;) {
+    for (const char c : Output(command)) {
         const bool blank = c == ' ' || c == '\n' || c == '\t' || c == '\f';
         if (!blank) {
-            text += static_cast<char>(c);
+            text += c;
         } else if (!text.empty() && text.back() != ' ') {
             text += ' ';
         }
     }
     return text;
+}
+
+using PictureSize = std::pair<int, int>;
+
+// The pixel sizes of the pictures in `pdf`, as pdfimages lists them.
+std::vector<PictureSize> PdfPictures(const std::string& pdf) {
+    std::istringstream lines(Output("pdfimages -list " + test::Quoted(pdf) + " 2>/dev/null"));
+    std::vector<PictureSize> sizes;
+    std::string line;
+    // Past the column names and the rule under them: page, num, type, width, height, ...
+    for (int row = 0; std::getline(lines, line); ++row) {
+        std::istringstream columns(line);
+        std::string page, number, type;
+        PictureSize size;
+        if (row >= 2 && columns >> page >> number >> type >> size.first >> size.second)
+            sizes.push_back(size);
+    }
+    return sizes;
 }
 
 class CliPrintTest : public test::CliFixture {
@@ -84,6 +113,43 @@ TEST_F(CliPrintTest, ArgumentAndFileErrorsHaveTheirExitStatus) {
     EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos) << unwritable.err;
     EXPECT_FALSE(std::filesystem::exists(Pdf("a.pdf")));
 }
+
+#ifdef ORVAN_MEDIUM_DIR
+// The sample medium's "triangle" and "circle" link to their drawn figures: the page printed for
+// each carries the link and the figure's picture, whole.
+TEST_F(CliPrintTest, TheSampleMediumsEntriesPrintTheFiguresTheyLinkTo) {
+    if (std::system("command -v pdfimages >/dev/null") != 0) GTEST_SKIP() << "no pdfimages";
+    // "E", slot, number, ..., headword: the medium without personal entries.
+    const CliRun dump = Cli({"-C", ORVAN_MEDIUM_DIR, "dump"}, false);
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    for (const std::string word : {"triangle", "circle"}) {
+        const std::size_t end = dump.out.find("\t" + word + "\n");
+        ASSERT_NE(end, std::string::npos) << word;
+        std::istringstream line(dump.out.substr(dump.out.rfind("\nE\t", end) + 3));
+        std::string slot, number;
+        ASSERT_TRUE(line >> slot >> number);
+        // The picture's size, from its BMP header.
+        const std::string bmp =
+            ReadWholeFile(std::string(ORVAN_MEDIUM_DIR) + "/content/fig" + number + "1.bmp")
+                .value_or("");
+        ASSERT_GE(bmp.size(), 26u) << word;
+        // Little-endian; a negative height is a picture stored top row first.
+        const auto header = [&](std::size_t at) {
+            std::uint32_t value = 0;
+            for (std::size_t i = 4; i-- > 0;)
+                value = value << 8 | static_cast<unsigned char>(bmp[at + i]);
+            return std::abs(static_cast<std::int32_t>(value));
+        };
+
+        const std::string pdf = Pdf((word + ".pdf").c_str());
+        const CliRun run = Cli({"-C", ORVAN_MEDIUM_DIR, "print", slot, "--pdf", pdf}, false);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(Poppler("pdftotext", pdf).find("[Σχήμα 1]"), std::string::npos) << word;
+        const std::vector<PictureSize> figure{{header(18), header(22)}};
+        EXPECT_EQ(PdfPictures(pdf), figure) << word;
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace orvan

@@ -36,9 +36,11 @@ void Print(const CommandLine& line, std::ostream&) {
     const richtext::PrintValues values =
         richtext::PrintValuesOf(slot, lexicon.tables, fields, greekMode);
     const std::string jobName = richtext::PrintJobName(lexicon.tables.entries[slot].Headword);
-    const int status = PrintModule()(paneDocument.data(), paneDocument.size(),
-                                     values.headword.c_str(), values.rendering.c_str(),
-                                     values.fieldName.c_str(), jobName.c_str(), pdf->c_str());
+    // The figures come from the program folder, as the window opens them.
+    const int status = PrintModule()(
+        paneDocument.data(), paneDocument.size(), values.headword.c_str(), values.rendering.c_str(),
+        values.fieldName.c_str(), jobName.c_str(), lexicon.files.folder.c_str(),
+        lexicon.tables.entries[slot].Number, pdf->c_str());
     if (status != 0) throw DataError("cannot write " + *pdf);
 }
 

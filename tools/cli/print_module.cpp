@@ -30,7 +30,7 @@ std::unique_ptr<QApplication> WidgetApplication() {
 
 int PrintPdf(const char* paneDocument, std::size_t paneDocumentSize, const char* headword,
              const char* rendering, const char* fieldName, const char* jobName,
-             const char* pdfPath) {
+             const char* figureFolder, long long entryNumber, const char* pdfPath) {
     const std::unique_ptr<QApplication> application = WidgetApplication();
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return 1;
     using namespace orvan::richtext;
@@ -42,17 +42,20 @@ int PrintPdf(const char* paneDocument, std::size_t paneDocumentSize, const char*
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     RichTextView printText;
-    return PrintOn(printText, printer, job) && QFileInfo(path).isFile() ? 0 : 1;
+    return PrintOn(printText, printer, job, {figureFolder, entryNumber}) && QFileInfo(path).isFile()
+               ? 0
+               : 1;
 }
 
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) int orvan_print_pdf(
     const char* paneDocument, std::size_t paneDocumentSize, const char* headword,
-    const char* rendering, const char* fieldName, const char* jobName, const char* pdfPath) {
+    const char* rendering, const char* fieldName, const char* jobName, const char* figureFolder,
+    long long entryNumber, const char* pdfPath) {
     try {
         return PrintPdf(paneDocument, paneDocumentSize, headword, rendering, fieldName, jobName,
-                        pdfPath);
+                        figureFolder, entryNumber, pdfPath);
     } catch (...) {
         return 1;
     }

@@ -13,10 +13,13 @@
 extern "C" {
 
 /// \brief Writes to the PDF file `pdfPath` what the print button prints while the description
-/// pane shows `paneDocument` (its two lines; empty for an empty pane): the labels carry
-/// `headword`, `rendering` and `fieldName`, and the job is named `jobName`. Texts are code page
-/// 1253, the path is as the system spells it. Returns 0 when the file was written.
+/// pane shows `paneDocument` (its two lines; empty for an empty pane) of the entry numbered
+/// `entryNumber`: the labels carry `headword`, `rendering` and `fieldName`, the job is named
+/// `jobName`, and the figures its links open are read from `figureFolder` (the program folder,
+/// with its trailing "/"). Texts are code page 1253, the paths are as the system spells them.
+/// Returns 0 when the file was written.
 using OrvanPrintPdf = int (*)(const char* paneDocument, std::size_t paneDocumentSize,
                               const char* headword, const char* rendering, const char* fieldName,
-                              const char* jobName, const char* pdfPath);
+                              const char* jobName, const char* figureFolder, long long entryNumber,
+                              const char* pdfPath);
 }
