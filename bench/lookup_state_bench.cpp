@@ -1,5 +1,6 @@
 // What the lookup state costs on the sample medium (35000 entries): taking tables read again
-// after a change, with a long list and a full history to find again by number, and a search.
+// after a change, with a long list and a full history to find again by number, a search, and the
+// copy of the tables a full-text search takes.
 #include <benchmark/benchmark.h>
 
 #include "lexicon/lexicon_files.h"
@@ -51,6 +52,27 @@ void SearchFromTheStateOfTheWindow(benchmark::State& bench) {
     }
 }
 BENCHMARK(SearchFromTheStateOfTheWindow)->Unit(benchmark::kMillisecond);
+
+// The search as the window runs it: from the text as typed, folded to its key, kept as typed.
+void SearchFromTheTypedText(benchmark::State& bench) {
+    orvan::lookup::LookupState state = BusyState(MediumTables());
+    for (auto _ : bench) {
+        state.search(u"Co", false, "");
+        benchmark::DoNotOptimize(state.listStatus());
+    }
+}
+BENCHMARK(SearchFromTheTypedText)->Unit(benchmark::kMillisecond);
+
+// The copy of the tables a full-text search works on, so that a reload meanwhile cannot move
+// its finds.
+void CopyTablesForTheFullTextSearch(benchmark::State& bench) {
+    const orvan::EntryTables tables = MediumTables();
+    for (auto _ : bench) {
+        orvan::EntryTables copy = tables;
+        benchmark::DoNotOptimize(copy.entries.Count());
+    }
+}
+BENCHMARK(CopyTablesForTheFullTextSearch)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
