@@ -7,7 +7,6 @@ namespace orvan::lookup {
 namespace {
 
 constexpr std::u16string_view kFigureWord = u"Σχήμα";
-constexpr std::u16string_view kFigureLink = u"[Σχήμα";
 
 }  // namespace
 

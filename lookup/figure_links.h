@@ -9,6 +9,9 @@
 
 namespace orvan::lookup {
 
+/// How every figure link begins.
+inline constexpr std::u16string_view kFigureLink = u"[Σχήμα";
+
 struct TextSelection {
     int start = 0;
     int length = 0;

@@ -23,7 +23,6 @@ namespace orvan::richtext {
 
 namespace {
 
-constexpr char16_t kFigureLink[] = u"[Σχήμα";
 // QTextDocument::print lays an unpaginated document out inside margins of 2 cm, counted in the
 // document's pixels, and gives a printer without any margins these (millimetres).
 constexpr double kPrintedMarginCm = 2.0;
@@ -73,7 +72,7 @@ std::vector<LinkedFigure> LinkedFigures(const QTextDocument& document,
     const QString raw = document.toRawText();
     const std::u16string_view text(reinterpret_cast<const char16_t*>(raw.utf16()),
                                    static_cast<std::size_t>(raw.size()));
-    const QString link = QString::fromUtf16(kFigureLink);
+    const QString link = ToQString(lookup::kFigureLink);
     for (qsizetype at = raw.indexOf(link); at >= 0; at = raw.indexOf(link, at + link.size())) {
         const auto widened =
             lookup::WidenFigureLink(text, {static_cast<int>(at), static_cast<int>(link.size())});
