@@ -5,7 +5,8 @@
 // Checks what the store promises: an interrupted change is put back (every file the journal
 // names as it was before the change, nothing of the change left over), a change that is
 // refused leaves the files exactly as they were, and a change that is made leaves files that
-// read back whole, every line's text inside clex.tbo.
+// read back whole, every line's text inside clex.tbo. Every entry read back for the editor gives
+// a text that is stored again exactly as it was read.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -22,6 +23,8 @@
 #include "personal/personal_store.h"
 #include "personal/store_commit.h"
 #include "personal/store_contents.h"
+#include "personal/stored_entry.h"
+#include "personal/user_text.h"
 
 namespace {
 
@@ -162,6 +165,20 @@ void CheckWritten(const Folders& folders) {
     }
 }
 
+// What the editor starts from, for every entry of the user's and every note: a text read as the
+// editor writes them is the exact inverse of its stored form.
+void CheckEditorTexts(const Folders& folders, const orvan::EntryTables& tables,
+                      const orvan::NoteList& notes) {
+    for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
+        const auto stored = personal::StoredEntryOf(tables, notes, nullptr, folders.personal,
+                                                    tables.entries[slot].Number);
+        if (!stored) std::abort();
+        const std::string& text = stored->entry.description;
+        if (!stored->otherRtf && personal::UnescapeUserText(personal::EscapeUserText(text)) != text)
+            std::abort();
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -181,6 +198,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (size_t i = 3; i < folders.inputFiles.size(); ++i)
             if (std::filesystem::exists(folders.inputFiles[i])) std::abort();
     }
+    CheckEditorTexts(folders, tables, notes);
     orvan::FieldTable fields;
     fields.Append({"MATH", "\xcc\xe1\xe8\xe7\xec\xe1\xf4\xe9\xea\xdc"});
     const personal::StoreContext store{folders.lexicon, tables, &fields, folders.personal};
