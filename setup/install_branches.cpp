@@ -101,7 +101,13 @@ void TEntryForm::UninstallBranch() {
     activateWindow();
     if (!confirmed) return;
 
-    const InstalledLayout layout = InstalledLayoutOf(context_.startFolder);
+    std::string unknown;
+    const InstalledLayout layout = InstalledLayoutOf(context_.startFolder, unknown);
+    if (!unknown.empty()) {
+        // Without knowing what was installed, nothing is removed, not even the desktop entries.
+        TellUninstallProblem(QString::fromLocal8Bit(unknown.c_str()));
+        return;
+    }
     const std::string desktop = Folder(QStandardPaths::DesktopLocation);
     RemoveOwnDesktopEntry(desktop, layout.folder);
     RemoveOwnDesktopEntry(Folder(QStandardPaths::ApplicationsLocation), layout.folder);

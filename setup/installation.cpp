@@ -13,6 +13,8 @@
 #include "lexicon/text_file.h"
 #include "setup/content_list.h"
 #include "setup/desktop_entry.h"
+#include "setup/installed_list.h"
+#include "setup/sha256.h"
 
 namespace orvan::setup {
 
@@ -37,8 +39,10 @@ bool PlaceWithoutReplacing(const std::string& temporary, const std::string& to, 
 }
 
 // Copies `from` to `to`, never replacing a file at `to`. The copy keeps the permission bits of
-// the original and appears whole or not at all. Empty when done, else the reason.
-std::string CopyWithoutReplacing(const std::string& from, const std::string& to) {
+// the original and appears whole or not at all. Empty when done, with the copy's size and
+// SHA-256 in `made`; else the reason.
+std::string CopyWithoutReplacing(const std::string& from, const std::string& to,
+                                 InstalledFile& made) {
     struct stat existing {};
     if (::lstat(to.c_str(), &existing) == 0) return FileErrorReason("will not replace", to, EEXIST);
     const FileContents source = ReadRegularFile(from);
@@ -57,6 +61,8 @@ std::string CopyWithoutReplacing(const std::string& from, const std::string& to)
         return FileErrorReason("cannot create", to, error);
     }
     SyncFolder(FolderOf(to));
+    made.size = source.bytes.size();
+    made.sha256 = Sha256Hex(source.bytes);
     return {};
 }
 
@@ -72,11 +78,41 @@ class Installation {
         : source_(std::move(source)), target_(std::move(target)) {}
 
     void copy(const std::string& relative) {
-        note(
-            CopyWithoutReplacing(PathInFolder(source_, relative), PathInFolder(target_, relative)));
+        InstalledFile made;
+        made.path = relative;
+        std::string problem = CopyWithoutReplacing(PathInFolder(source_, relative),
+                                                   PathInFolder(target_, relative), made);
+        if (problem.empty()) made_.AddFile(std::move(made));
+        note(std::move(problem));
     }
     void createFolder(const std::string& relative) {
-        note(CreateFolder(PathInFolder(target_, relative)));
+        std::string problem = CreateFolder(PathInFolder(target_, relative));
+        if (problem.empty()) made_.AddFolder(relative);
+        note(std::move(problem));
+    }
+    // Adds what this installation made to the folder's list, after what earlier installations
+    // into it made, so that uninstalling removes all of it and nothing else. A file of another
+    // kind at the list's name is the user's and stays.
+    void writeList() {
+        const std::string path = PathInFolder(target_, kInstalledListName);
+        InstalledList list;
+        const FileContents earlier = ReadRegularFile(path);
+        if (earlier.read()) {
+            std::optional<InstalledList> read = ReadInstalledList(earlier.bytes);
+            if (!read) {
+                note(FileErrorReason("will not replace", path, EEXIST));
+                return;
+            }
+            list = std::move(*read);
+        } else if (earlier.status != ReadStatus::Missing) {
+            note(earlier.reason);
+            return;
+        }
+        for (const std::string& folder : made_.folders)
+            list.AddFolder(folder);
+        for (const InstalledFile& file : made_.files)
+            list.AddFile(file);
+        if (!WriteFileAtomically(path, InstalledListText(list))) note("cannot write " + path);
     }
     void note(std::string problem) {
         if (!problem.empty()) outcome_.problems.push_back(std::move(problem));
@@ -94,6 +130,7 @@ class Installation {
 
   private:
     std::string source_, target_;
+    InstalledList made_;
     InstallOutcome outcome_;
 };
 
@@ -140,9 +177,10 @@ InstallOutcome InstallFiles(const std::string& typed, const InstallPlaces& place
     for (const char* file : kLexiconFiles)
         installation.copy(file);
     std::string reason;
-    if (!InstallContent(installation, places.startFolder, reason)) {
-        return installation.abandon(reason);
-    }
+    const bool contentRead = InstallContent(installation, places.startFolder, reason);
+    // Even an abandoned installation lists what it made: uninstalling takes that away too.
+    installation.writeList();
+    if (!contentRead) return installation.abandon(reason);
     for (const std::string& into : {places.desktopFolder, places.applicationsFolder}) {
         if (!into.empty() && !WriteDesktopEntry(into, folder)) {
             installation.note("cannot write the desktop entry " +
@@ -161,10 +199,28 @@ bool RunsFromMedium(const std::string& startFolder) {
     return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-InstalledLayout InstalledLayoutOf(const std::string& folder) {
+InstalledLayout InstalledLayoutOf(const std::string& folder, std::string& problem) {
     InstalledLayout layout;
     layout.folder =
         folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
+    const std::string listPath = PathInFolder(layout.folder, kInstalledListName);
+    const FileContents listed = ReadRegularFile(listPath);
+    if (listed.read()) {
+        std::optional<InstalledList> list = ReadInstalledList(listed.bytes);
+        if (!list) {
+            problem = "not a list of installed files: " + listPath;
+            return layout;
+        }
+        layout.checkedFiles = std::move(list->files);
+        layout.folders = std::move(list->folders);
+        layout.list = kInstalledListName;
+        return layout;
+    }
+    if (listed.status != ReadStatus::Missing) {
+        problem = listed.reason;
+        return layout;
+    }
+    // Installed before the program kept a list: the names an installation makes.
     layout.files.push_back(kProgramFile);
     layout.folders = {"content", "data"};
     for (const char* file : kLexiconFiles)

@@ -43,10 +43,12 @@ std::string InstallationFolder(const std::string& typed);
 
 /// \brief Installs from `places.startFolder` into InstallationFolder(`typed`), which exists:
 /// copies the program (then writable by its owner), creates content/ and data/, copies the
-/// four lexicon files and every file the content list names, writes the desktop entry on the
-/// desktop and in the applications folder, and writes "YES" and the folder into the settings.
-/// A copy never replaces a file already there; each copy or folder that fails is a problem and
-/// the installation goes on. Only a content list that exists but cannot be read abandons it.
+/// four lexicon files and every file the content list names, adds what it made to the folder's
+/// list of installed files (installed_list.h; also when abandoned), writes the desktop entry on
+/// the desktop and in the applications folder, and writes "YES" and the folder into the
+/// settings. A copy never replaces a file already there; each copy or folder that fails is a
+/// problem and the installation goes on. Only a content list that exists but cannot be read
+/// abandons it.
 InstallOutcome InstallFiles(const std::string& typed, const InstallPlaces& places);
 
 /// \brief Whether the program in `startFolder` runs from its medium, where it offers to install
@@ -54,9 +56,12 @@ InstallOutcome InstallFiles(const std::string& typed, const InstallPlaces& place
 /// file is writable by its owner, and offers to uninstall.
 bool RunsFromMedium(const std::string& startFolder);
 
-/// \brief What an installation put into `folder` (its program, lexicon files, content files and
-/// the folders it created), as far as the installed content list tells; what the user put there
-/// is not in it.
-InstalledLayout InstalledLayoutOf(const std::string& folder);
+/// \brief What the installations into `folder` put there, as its list of installed files
+/// (installed_list.h) tells: the files, to be removed only while they hold what was installed,
+/// the folders they created, and the list itself. A folder installed before the program kept
+/// that list gives the names an installation makes there (the program, the lexicon files, the
+/// installed content list's files and folders). A list that cannot be read, or a file of another
+/// kind at its name, gives nothing to remove and the reason in `problem`.
+InstalledLayout InstalledLayoutOf(const std::string& folder, std::string& problem);
 
 }  // namespace orvan::setup

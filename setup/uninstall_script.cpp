@@ -54,17 +54,40 @@ size_t Depth(const std::string& relative) {
     return static_cast<size_t>(std::count(relative.begin(), relative.end(), '/')) + 1;
 }
 
+// Defines remove_installed PATH SIZE SHA256: removes PATH only while it is a regular file (not a
+// link) of SIZE bytes whose SHA-256 is SHA256, so that a file the user put there or changed stays.
+// A missing sha256sum or wc leaves the file, never removes it.
+constexpr const char* kRemoveInstalled =
+    "remove_installed() {\n"
+    "    [ -f \"$1\" ] && [ ! -h \"$1\" ] || return 0\n"
+    "    size=$(wc -c <\"$1\") && [ \"$size\" -eq \"$2\" ] 2>/dev/null || return 0\n"
+    "    sum=$(sha256sum <\"$1\") && [ \"${sum%% *}\" = \"$3\" ] || return 0\n"
+    "    rm -f -- \"$1\" 2>/dev/null\n"
+    "}\n";
+
+struct Removals {
+    std::vector<std::string> files;
+    std::vector<InstalledFile> checkedFiles;
+    std::vector<std::string> foldersDeepestFirst;
+    std::string list;
+};
+
 // One round of removals: the files, the folders deepest first (the latest created first among
-// folders of one depth), then the installation folder. rmdir takes a folder only when it is
-// empty, so a folder holding anything of the user's stays with it. Errors are expected (the
-// second and third rounds find everything gone) and go nowhere.
-std::string RemovalRound(const std::string& folder, const std::vector<std::string>& files,
-                         const std::vector<std::string>& foldersDeepestFirst) {
+// folders of one depth), the list, then the installation folder. rmdir takes a folder only when
+// it is empty, so a folder holding anything of the user's stays with it. Errors are expected
+// (the second and third rounds find everything gone) and go nowhere.
+std::string RemovalRound(const std::string& folder, const Removals& removals) {
     std::string round;
-    for (const std::string& file : files)
+    for (const std::string& file : removals.files)
         round += "rm -f -- " + ShellQuoted(PathInFolder(folder, file)) + " 2>/dev/null\n";
-    for (const std::string& sub : foldersDeepestFirst)
+    for (const InstalledFile& file : removals.checkedFiles) {
+        round += "remove_installed " + ShellQuoted(PathInFolder(folder, file.path)) + " " +
+                 std::to_string(file.size) + " " + ShellQuoted(file.sha256) + "\n";
+    }
+    for (const std::string& sub : removals.foldersDeepestFirst)
         round += "rmdir -- " + ShellQuoted(PathInFolder(folder, sub)) + " 2>/dev/null\n";
+    if (!removals.list.empty())
+        round += "rm -f -- " + ShellQuoted(PathInFolder(folder, removals.list)) + " 2>/dev/null\n";
     round += "rmdir -- " + ShellQuoted(folder) + " 2>/dev/null\n";
     return round;
 }
@@ -92,20 +115,26 @@ std::string UninstallScript(const InstalledLayout& layout, const std::string& de
         return {};
     }
 
-    std::vector<std::string> files;
-    std::copy_if(layout.files.begin(), layout.files.end(), std::back_inserter(files), StaysInside);
-    std::vector<std::string> folders;
+    Removals removals;
+    std::copy_if(layout.files.begin(), layout.files.end(), std::back_inserter(removals.files),
+                 StaysInside);
+    std::copy_if(layout.checkedFiles.begin(), layout.checkedFiles.end(),
+                 std::back_inserter(removals.checkedFiles),
+                 [](const InstalledFile& file) { return StaysInside(file.path); });
+    std::vector<std::string>& folders = removals.foldersDeepestFirst;
     std::copy_if(layout.folders.rbegin(), layout.folders.rend(), std::back_inserter(folders),
                  StaysInside);
     // Reversed above, so a stable sort by depth keeps the latest created first within a depth.
     std::stable_sort(
         folders.begin(), folders.end(),
         [](const std::string& a, const std::string& b) { return Depth(a) > Depth(b); });
+    if (StaysInside(layout.list)) removals.list = layout.list;
 
-    const std::string round = RemovalRound(folder, files, folders);
+    const std::string round = RemovalRound(folder, removals);
     std::string script = "#!/bin/sh\n";
     script += "# Removes the installed copy of Orvan. Errors are passed over on purpose: the\n";
     script += "# program may still be ending, and whatever is gone already need not go again.\n";
+    if (!removals.checkedFiles.empty()) script += kRemoveInstalled;
     script += round;
     // Out of the installation folder, so that nothing keeps it in use.
     script += "cd -- " + ShellQuoted(desktopFolder) + " 2>/dev/null\n";

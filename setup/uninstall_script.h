@@ -3,6 +3,7 @@
 // program's own files once the program has ended.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,11 +11,26 @@ namespace orvan::setup {
 
 inline constexpr const char* kUninstallScriptName = "uninst.sh";
 
+/// \brief A file an installation made, and what it held then.
+struct InstalledFile {
+    std::string path;  // relative to the installation folder: "orvan", "data/i.tbo", ...
+    std::uint64_t size = 0;
+    std::string sha256;  // 64 lower-case hexadecimal digits
+};
+
 /// \brief What an installation put into its folder, as the uninstallation takes it away again.
 struct InstalledLayout {
-    std::string folder;                // the installation folder, absolute, no trailing "/"
-    std::vector<std::string> files;    // relative to `folder`: "orvan", "data/i.tbo", ...
+    std::string folder;  // the installation folder, absolute, no trailing "/"
+    /// Removed whatever they hold: the installation kept no list of what it made, and these are
+    /// the names it would have made.
+    std::vector<std::string> files;
     std::vector<std::string> folders;  // relative to `folder`, in the order they were created
+    /// Removed only while each is still a regular file of the size and SHA-256 it was made with:
+    /// a file the user put there before, or changed since, stays.
+    std::vector<InstalledFile> checkedFiles = {};
+    /// The installation's list of what it made, relative; removed after the folders; empty for
+    /// none.
+    std::string list = {};
 };
 
 /// \brief `text` as one word of the POSIX shell: in single quotes, each single quote written as
@@ -24,8 +40,9 @@ struct InstalledLayout {
 std::string ShellQuoted(const std::string& text);
 
 /// \brief The text of the uninstall script for `layout`, to be saved as `desktopFolder` + "/" +
-/// kUninstallScriptName. It removes the installed files, then the installed folders deepest
-/// first, each only when empty, then the installation folder only when empty; it changes to the
+/// kUninstallScriptName. It removes the installed files (the checked ones only while they still
+/// match, with `sha256sum`), then the installed folders deepest first, each only when empty,
+/// then the list, then the installation folder only when empty; it changes to the
 /// desktop folder and does the same removals twice more (the program may still be ending the
 /// first time); finally it removes itself. Files of the user's (personal entries, anything not
 /// installed) are never removed, and no path can be read by the shell as anything but a path.

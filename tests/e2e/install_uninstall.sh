@@ -4,7 +4,8 @@
 # folder that also holds the user's own entries, once into a folder whose name a shell would
 # misread. Checks the installed files, their permissions, the desktop entries, the settings, that
 # a second installation into the same folder replaces nothing, that the installed copy offers
-# uninstallation, and that the uninstallation removes exactly what was installed.
+# uninstallation, and that the uninstallation removes exactly what was installed and is still as
+# installed: a lexicon file the user changed stays (in the first round).
 # Run on a display of its own (with_xvfb.sh).
 # Usage: install_uninstall.sh MEDIUM_FOLDER ARTEFACT_FOLDER
 set -eu
@@ -122,6 +123,11 @@ one_round() {
     install_into "$target" "$3_again"
     [ "$(cat "$target/data/lex.tbo")" = changed ] || fail "a second installation replaced a file"
     stop_program
+    [ -f "$target/installed.lst" ] || fail "the installation left no list of what it installed"
+    if [ "$keep_own" = no ]; then
+        # Put back as installed, the file is the installation's again.
+        cp "$disc/data/lex.tbo" "$target/data/lex.tbo"
+    fi
 
     # The installed copy, started as its desktop entry says, offers uninstallation.
     folder=$(entry_value Path "$desktop/Orvan.desktop")
@@ -148,8 +154,9 @@ one_round() {
         fail "a desktop entry stayed"
     if [ "$keep_own" = yes ]; then
         left=$(cd "$target" && find . | sort | tr '\n' ' ')
-        [ "$left" = ". ./ci.tbo ./cigr.tbo ./clex.tbo ./content ./content/mine.txt " ] ||
+        [ "$left" = ". ./ci.tbo ./cigr.tbo ./clex.tbo ./content ./content/mine.txt ./data ./data/lex.tbo " ] ||
             fail "after uninstalling, $target holds: $left"
+        [ "$(cat "$target/data/lex.tbo")" = changed ] || fail "the user's change was lost"
         rm -rf "$target"
     else
         [ ! -e "$target" ] || fail "$target stayed: $(cd "$target" && find .)"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "lexicon/settings.h"
@@ -10,6 +11,9 @@
 #include "setup/content_list.h"
 #include "setup/desktop_entry.h"
 #include "setup/installation.h"
+#include "setup/installed_list.h"
+#include "setup/uninstall_script.h"
+#include "tests/setup/shell_run.h"
 #include "tests/support/lexicon_fixture.h"
 
 namespace orvan::test {
@@ -93,6 +97,27 @@ class InstallTest : public ::testing::Test {
         return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 0777 : 01000;
     }
 
+    // Uninstalls the copy in target() as the program does: the script for what the folder's
+    // list names, saved on the desktop and run by /bin/sh to its end.
+    void Uninstall() const {
+        std::string problem;
+        const setup::InstalledLayout layout = setup::InstalledLayoutOf(target() + "/", problem);
+        ASSERT_EQ(problem, "");
+        const std::string script = places.desktopFolder + "/" + setup::kUninstallScriptName;
+        ASSERT_TRUE(
+            WriteFileAtomically(script, setup::UninstallScript(layout, places.desktopFolder)));
+        ASSERT_EQ(RunShellScript(script, home.Path()), 0);
+        EXPECT_FALSE(fs::exists(script));
+    }
+    // What is left in target(), relative, sorted.
+    std::vector<std::string> Left() const {
+        std::vector<std::string> left;
+        for (const auto& entry : fs::recursive_directory_iterator(target()))
+            left.push_back(entry.path().lexically_relative(target()).string());
+        std::sort(left.begin(), left.end());
+        return left;
+    }
+
     TempFolder medium, home;
     setup::InstallPlaces places;
 };
@@ -120,7 +145,7 @@ TEST_F(InstallTest, CopiesTheProgramTheLexiconAndTheListedContent) {
     int entries = 0;
     for ([[maybe_unused]] const auto& entry : fs::recursive_directory_iterator(target()))
         ++entries;
-    EXPECT_EQ(entries, 13);
+    EXPECT_EQ(entries, 14);  // with the list of what was installed
 }
 
 TEST_F(InstallTest, InstallingTwiceReplacesNothingAndSaysSo) {
@@ -197,9 +222,59 @@ TEST(RunsFromMedium, AnyWritePermissionMeansInstalledAndAMissingProgramMeansMedi
     }
 }
 
-TEST_F(InstallTest, TheInstalledLayoutIsWhatTheInstallationPutThere) {
+// The reproduction of a folder that held the user's own files before the installation: the
+// installation refuses to replace them, and uninstalling must not take them either.
+TEST_F(InstallTest, UninstallingRemovesOnlyWhatTheInstallationMadeAndTheUserLeftAsItWas) {
+    const std::string odd = "it's $(touch pwned) b.png";
+    medium.Write("content/help/" + odd, "odd name");
+    medium.Write("content/01.jpg", "the medium's picture");
+    medium.Write("content/fil.tbo", "fil.tbo\r\n01.jpg\r\na.bmp\r\nhelp\\\r\nb.png\r\n" + odd +
+                                        "\r\nhelp\\small\\\r\nc.png\r\n");
+    home.Write("Orvan/orvan", "the user's program");
+    home.Write("Orvan/data/srt.tbo", "the user's sort table");
+    home.Write("Orvan/content/01.jpg", "the user's picture");
+    ASSERT_EQ(setup::InstallFiles(target(), places).result, InstallResult::HadProblems);
+    EXPECT_EQ(home.Read("Orvan/content/help/" + odd), "odd name");
+    // Since installing, the user changed one installed file (its size kept) and put a link to a
+    // file of the same bytes in place of another.
+    home.Write("Orvan/data/lex.tbo", "data/LEX.tbo");
+    fs::remove(installed("content/a.bmp"));
+    fs::create_symlink(medium.File("content/a.bmp"), installed("content/a.bmp"));
+
+    Uninstall();
+    EXPECT_EQ(Left(), (std::vector<std::string>{"content", "content/01.jpg", "content/a.bmp",
+                                                "data", "data/lex.tbo", "data/srt.tbo", "orvan"}));
+    EXPECT_EQ(home.Read("Orvan/orvan"), "the user's program");
+    EXPECT_EQ(home.Read("Orvan/data/srt.tbo"), "the user's sort table");
+    EXPECT_EQ(home.Read("Orvan/content/01.jpg"), "the user's picture");
+    EXPECT_EQ(home.Read("Orvan/data/lex.tbo"), "data/LEX.tbo");
+    EXPECT_TRUE(fs::is_symlink(installed("content/a.bmp")));
+    EXPECT_EQ(medium.Read("content/a.bmp"), "content/a.bmp");
+    EXPECT_FALSE(fs::exists(home.Path() + "/pwned"));
+}
+
+// What a content list names at uninstalling has nothing to do with what was installed: here the
+// installed content has no list of its own, and the medium's list changed twice.
+TEST_F(InstallTest, UninstallingRemovesWhatEveryInstallationIntoTheFolderMade) {
+    medium.Write("content/fil.tbo", "a.bmp\r\nhelp\\\r\nb.png\r\n");
     ASSERT_EQ(setup::InstallFiles(target(), places).result, InstallResult::Succeeded);
-    const setup::InstalledLayout layout = setup::InstalledLayoutOf(target() + "/");
+    // A second installation into the folder adds what it makes to what the first made.
+    medium.Write("content/fil.tbo", "help\\\r\nhelp\\small\\\r\nc.png\r\n");
+    ASSERT_EQ(setup::InstallFiles(target(), places).result, InstallResult::HadProblems);
+    ASSERT_TRUE(fs::exists(installed("content/help/small/c.png")));
+    medium.Write("content/fil.tbo", "other.bmp\r\n");
+    home.Write("Orvan/ci.tbo", "the user's own entries");
+
+    Uninstall();
+    EXPECT_EQ(Left(), std::vector<std::string>{"ci.tbo"});
+}
+
+TEST_F(InstallTest, WithoutItsListAnInstallationIsTakenToHoldWhatTheContentListNames) {
+    ASSERT_EQ(setup::InstallFiles(target(), places).result, InstallResult::Succeeded);
+    fs::remove(installed(setup::kInstalledListName));
+    std::string problem;
+    const setup::InstalledLayout layout = setup::InstalledLayoutOf(target() + "/", problem);
+    EXPECT_EQ(problem, "");
     EXPECT_EQ(layout.folder, target());
     EXPECT_EQ(layout.files,
               (std::vector<std::string>{"orvan", "data/i.tbo", "data/igr.tbo", "data/srt.tbo",
@@ -207,6 +282,26 @@ TEST_F(InstallTest, TheInstalledLayoutIsWhatTheInstallationPutThere) {
                                         "content/help/b.png", "content/help/small/c.png"}));
     EXPECT_EQ(layout.folders,
               (std::vector<std::string>{"content", "data", "content/help", "content/help/small"}));
+    // These go whatever they hold, as they always did.
+    EXPECT_TRUE(layout.checkedFiles.empty());
+    home.Write("Orvan/data/lex.tbo", "changed by the user");
+    Uninstall();
+    EXPECT_FALSE(fs::exists(target()));
+}
+
+TEST_F(InstallTest, AFileOfTheUsersAtTheListsNameStaysAndThenNothingIsRemoved) {
+    home.Write("Orvan/installed.lst", "the user's own list\n");
+    const auto outcome = setup::InstallFiles(target(), places);
+    EXPECT_EQ(outcome.result, InstallResult::HadProblems);
+    ASSERT_EQ(outcome.problems.size(), 1u);
+    EXPECT_NE(outcome.problems[0].find("installed.lst"), std::string::npos);
+    EXPECT_EQ(home.Read("Orvan/installed.lst"), "the user's own list\n");
+
+    std::string problem;
+    const setup::InstalledLayout layout = setup::InstalledLayoutOf(target(), problem);
+    EXPECT_NE(problem.find("installed.lst"), std::string::npos) << problem;
+    EXPECT_TRUE(layout.files.empty() && layout.checkedFiles.empty() && layout.folders.empty());
+    EXPECT_EQ(layout.list, "");
 }
 
 }  // namespace

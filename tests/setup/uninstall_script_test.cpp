@@ -2,7 +2,6 @@
 // what it leaves to the user, and that no name is ever read by the shell as a command.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -10,7 +9,9 @@
 #include <memory>
 
 #include "lexicon/text_file.h"
+#include "setup/sha256.h"
 #include "setup/uninstall_script.h"
+#include "tests/setup/shell_run.h"
 #include "tests/support/lexicon_fixture.h"
 
 namespace orvan::test {
@@ -30,21 +31,6 @@ bool Exists(const std::string& path) {
     std::error_code ignored;
     return std::filesystem::symlink_status(path, ignored).type() !=
            std::filesystem::file_type::not_found;
-}
-
-// Runs `/bin/sh script` in `workFolder` and waits for it; its exit status, -1 when it could not
-// run.
-int RunScript(const std::string& script, const std::string& workFolder) {
-    const pid_t pid = ::fork();
-    if (pid < 0) return -1;
-    if (pid == 0) {
-        if (::chdir(workFolder.c_str()) != 0) ::_exit(126);
-        ::execl("/bin/sh", "sh", script.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    int status = 0;
-    if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-    return WEXITSTATUS(status);
 }
 
 // An installation as the program lays it out, in a folder with a hostile name, beside a folder
@@ -81,7 +67,7 @@ class UninstallScriptRun : public ::testing::Test {
         ASSERT_FALSE(script.empty());
         const std::string path = desktop + "/" + setup::kUninstallScriptName;
         ASSERT_TRUE(WriteFileAtomically(path, script));
-        ASSERT_EQ(RunScript(path, work), 0);
+        ASSERT_EQ(RunShellScript(path, work), 0);
         EXPECT_FALSE(Exists(path));
     }
 
@@ -132,6 +118,10 @@ TEST_F(UninstallScriptRun, PathsLeadingOutOfTheInstallationAreLeftOut) {
     layout.folders.insert(layout.folders.end(),
                           {"..", "../empty-victim", "content/../../empty-victim", ".",
                            temp.File("empty-victim"), "content/."});
+    // Even when it holds exactly what the list says.
+    layout.checkedFiles = {{"../victim", 7, setup::Sha256Hex("outside")},
+                           {temp.File("victim"), 7, setup::Sha256Hex("outside")}};
+    layout.list = "../victim";
     const std::string script = UninstallScript(layout, desktop);
     EXPECT_EQ(script.find("victim"), std::string::npos);
     EXPECT_EQ(script.find("/./"), std::string::npos);
