@@ -3,6 +3,7 @@
 // safely), and once with its parts stamped again with checksums that fit, so that the fuzzer
 // reaches the search's own checks of every count, offset and key behind them.
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -10,8 +11,6 @@
 #include "lexicon/search_index.h"
 
 namespace {
-
-constexpr size_t kHeaderLength = 72;  // as the index writes it: magic, version, counts, parts
 
 uint64_t Get64(std::string_view bytes, size_t at) {
     uint64_t value = 0;
@@ -41,12 +40,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     // The stamp is taken from the file itself, as though the files it names were still as they
     // were: that is the one case in which the program reads an index.
-    const std::string_view identity = Within(input, kHeaderLength, Get64(input, 16));
+    const std::string_view identity =
+        Within(input, orvan::kSearchIndexHeaderLength, Get64(input, 16));
+    (void)orvan::SearchIndexLength(input, identity);
     if (const auto index = orvan::SearchIndexView::Open(input, identity)) SearchAll(*index, input);
 
     const std::string repaired =
         orvan::AssembleSearchIndex(identity, Within(input, Get64(input, 24), Get64(input, 40)),
                                    Within(input, Get64(input, 32), Get64(input, 48)));
+    // The length an index's header gives is always that of the index as it was written.
+    if (orvan::SearchIndexLength(repaired, identity) != repaired.size()) std::abort();
     if (const auto index = orvan::SearchIndexView::Open(repaired, identity)) {
         SearchAll(*index, input);
     }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "lexicon/codecs.h"
+#include "lexicon/tables.h"
 #include "lexicon/text_file.h"
 
 namespace orvan {
@@ -19,22 +20,30 @@ void WriteTarget(const std::string& path, const std::string& bytes) {
     if (!WriteFileAtomically(path, bytes)) throw PreparationError("cannot write " + path);
 }
 
-}  // namespace
-
-void ConvertIndexFile(const std::string& source, const std::string& target) {
+// A plain index file scrambled; refused when it holds more records than a table, whose loader
+// would leave the rest out.
+std::string ScrambledIndex(const std::string& source) {
     const std::string plain = ReadSource(source);
     std::string scrambled;
     scrambled.reserve(plain.size() + plain.size() / 64);
     TextLines lines(plain);
-    int lineNumber = 0;
+    long long lineNumber = 0;
     for (std::string_view line; lines.Next(line);) {
-        scrambled += EncodeIndexLine(++lineNumber, line);
+        if (++lineNumber > kTableCapacity) break;
+        scrambled += EncodeIndexLine(static_cast<int>(lineNumber), line);
         scrambled += "\r\n";
     }
-    WriteTarget(target, scrambled);
+    if (lineNumber > kTableCapacity) {
+        for (std::string_view line; lines.Next(line);)
+            ++lineNumber;
+        throw PreparationError(source + " holds " + std::to_string(lineNumber) +
+                               " records, more than the " + std::to_string(kTableCapacity) +
+                               " a table holds");
+    }
+    return scrambled;
 }
 
-void ConvertLexiconFile(const std::string& source, const std::string& target) {
+std::string ScrambledLexicon(const std::string& source) {
     const std::string plain = ReadSource(source);
     // Byte by byte, so that a zero byte in the source does not end the conversion.
     std::string scrambled(plain.size(), '\0');
@@ -42,7 +51,26 @@ void ConvertLexiconFile(const std::string& source, const std::string& target) {
         scrambled[i] = static_cast<char>(
             EncodeLexByte(static_cast<long long>(i) + 1, static_cast<unsigned char>(plain[i])));
     }
-    WriteTarget(target, scrambled);
+    return scrambled;
+}
+
+}  // namespace
+
+void ConvertIndexFile(const std::string& source, const std::string& target) {
+    WriteTarget(target, ScrambledIndex(source));
+}
+
+void ConvertLexiconFile(const std::string& source, const std::string& target) {
+    WriteTarget(target, ScrambledLexicon(source));
+}
+
+void PrepareLexicon(const LexiconFiles& files) {
+    const std::string english = ScrambledIndex(files.plainEnglishIndex);
+    const std::string greek = ScrambledIndex(files.plainGreekIndex);
+    const std::string descriptions = ScrambledLexicon(files.plainDescriptions);
+    WriteTarget(files.englishIndex, english);
+    WriteTarget(files.greekIndex, greek);
+    WriteTarget(files.descriptions, descriptions);
 }
 
 ByteRange ByteRangeCheck(const std::string& path) {

@@ -89,6 +89,25 @@ class PersonalLines {
     std::optional<uint16_t> anchor_;
 };
 
+// The number of lines `lines` still holds.
+size_t CountLines(TextLines lines) {
+    size_t count = 0;
+    for (std::string_view line; lines.Next(line);)
+        ++count;
+    return count;
+}
+
+// Names in `leftOut` the lines of a lexicon index of `count` lines from `firstLeftOut` on, when
+// a full table kept them out: the user is told, as no search will find them.
+void NoteLinesLeftOut(const std::string& path, size_t firstLeftOut, size_t count,
+                      std::string& leftOut) {
+    if (count < firstLeftOut) return;
+    if (!leftOut.empty()) leftOut += "; ";
+    leftOut += path + " has " + std::to_string(count) + " lines; a table holds " +
+               std::to_string(kTableCapacity) + " entries: lines from " +
+               std::to_string(firstLeftOut) + " on are not shown";
+}
+
 // Finds the slot of an entry number in the English table: the first slot at or after `from`
 // whose record has that number, or 0; the same result as walking the table upward from `from`.
 // Slots of one number are chained in ascending order, so a look-up costs one step for a
@@ -122,7 +141,7 @@ class EnglishPass {
 
     // False when the lexicon's index could not be read whole: the Greek pass is then not made.
     bool Run(const std::string& indexPath, const std::optional<std::string>& personalBytes,
-             ProblemNote& problems, std::string& lexiconProblem) {
+             ProblemNote& problems, std::string& lexiconProblem, std::string& leftOut) {
         const FileView index = ViewRegularFile(indexPath);
         if (!index.read()) {
             lexiconProblem = index.reason;
@@ -135,7 +154,8 @@ class EnglishPass {
         TextLines lines(index.bytes());
         std::string_view raw;
         std::string decoded;  // one buffer for every line
-        for (int lineNumber = 1; !entries_.Full() && lines.Next(raw); ++lineNumber) {
+        int lineNumber = 1;
+        for (; !entries_.Full() && lines.Next(raw); ++lineNumber) {
             DecodeIndexLineInto(lineNumber, raw, decoded);
             auto line = ParseIndexLine(decoded);
             if (!line) {
@@ -147,6 +167,8 @@ class EnglishPass {
                             EntryKind::Lexicon, std::move(line->fieldCode), line->keyStart, 0, 0});
             MergeAnchoredTo(personal, line->number, slot);
         }
+        NoteLinesLeftOut(indexPath, static_cast<size_t>(lineNumber),
+                         static_cast<size_t>(lineNumber - 1) + CountLines(lines), leftOut);
         MergeLeftovers(personal);
         personal.NoteLeftOut("the table is full");
         return true;
@@ -206,6 +228,7 @@ class EnglishPass {
 struct GreekIndex {
     std::vector<GreekIndexLine> lines;
     bool endedEarly = false;  // a line could not be read; the lines before it are kept
+    size_t linesInFile = 0;   // unless it ended early: every line, those past the capacity too
 };
 
 size_t CountLineFeeds(std::string_view bytes) {
@@ -236,6 +259,7 @@ GreekIndex ReadGreekIndex(std::string_view bytes, int capacity) {
         }
         index.lines.push_back(std::move(*line));
     }
+    if (!index.endedEarly) index.linesInFile = index.lines.size() + CountLines(lines);
     return index;
 }
 
@@ -279,8 +303,9 @@ class GreekPass {
     GreekPass(EntryTable& entries, GreekTable& greek)
         : entries_(entries), greek_(greek), finder_(entries) {}
 
-    void Run(std::optional<GreekIndex> read, const std::optional<std::string>& personalBytes,
-             ProblemNote& problems) {
+    void Run(const std::string& indexPath, std::optional<GreekIndex> read,
+             const std::optional<std::string>& personalBytes, ProblemNote& problems,
+             std::string& leftOut) {
         if (!read) return;
         GreekIndex& index = *read;
         PersonalLines personal(personalBytes, "cigr.tbo", problems);
@@ -289,7 +314,8 @@ class GreekPass {
 
         const auto laterKeys = personal.HasPending() ? LowestLaterKeys(index.lines)
                                                      : std::vector<std::optional<std::string>>();
-        for (size_t i = 0; i < index.lines.size() && !greek_.Full(); ++i) {
+        size_t i = 0;
+        for (; i < index.lines.size() && !greek_.Full(); ++i) {
             GreekIndexLine& line = index.lines[i];
             // Lexicon numbers follow the line order: the entry lies at or after slot N - 5.
             Add(line.number, std::move(line.headword), line.number - 5);
@@ -299,6 +325,7 @@ class GreekPass {
             personal.NoteLeftOut("the lexicon's Greek index ends early");
             return;
         }
+        NoteLinesLeftOut(indexPath, i + 1, index.linesInFile, leftOut);
         while (personal.HasPending() && !greek_.Full())
             MergeOne(personal);
         personal.NoteLeftOut("the Greek table is full");
@@ -390,9 +417,12 @@ EntryTables LoadEntryTable(const LexiconFiles& files, const PersonalIndexes& per
     tables.entries.Reserve(kTableCapacity);
     auto greekIndex = ReadGreekIndexAside(files.greekIndex);
     if (EnglishPass(tables.entries, notes)
-            .Run(files.englishIndex, personal.english, problems, tables.lexiconProblem)) {
+            .Run(files.englishIndex, personal.english, problems, tables.lexiconProblem,
+                 tables.lexiconLeftOut)) {
         tables.greek.Reserve(kTableCapacity);
-        GreekPass(tables.entries, tables.greek).Run(greekIndex.get(), personal.greek, problems);
+        GreekPass(tables.entries, tables.greek)
+            .Run(files.greekIndex, greekIndex.get(), personal.greek, problems,
+                 tables.lexiconLeftOut);
     }
     tables.personalProblem = problems.Take();
     return tables;

@@ -6,6 +6,7 @@
 #include <bit>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 
 #include "lexicon/blanks.h"
 #include "lexicon/search_keys.h"
@@ -22,7 +23,7 @@ constexpr uint32_t kVersion = 1;
 constexpr uint32_t kByteOrderMark = 0x01020304;
 constexpr size_t kIdentityLengthAt = 16;
 constexpr size_t kPartOffsetAt = 24, kPartLengthAt = 40, kPartChecksumAt = 56;
-constexpr size_t kHeaderLength = 72;
+constexpr size_t kHeaderLength = kSearchIndexHeaderLength;
 
 // A part begins with its counts: items (one per table slot), places (sorted), and the lengths of
 // the text pool (the list texts) and the key pool (the headwords' search keys). Then come the
@@ -241,15 +242,38 @@ std::string AssembleSearchIndex(std::string_view identity, std::string_view engl
     return index;
 }
 
+namespace {
+
+// Whether `bytes` begin with the header of an index of this format and the stamp `identity`.
+bool StartsAsIndexOf(std::string_view bytes, std::string_view identity) {
+    return bytes.size() >= kHeaderLength && std::memcmp(bytes.data(), kMagic, sizeof kMagic) == 0 &&
+           Get32(bytes, 8) == kVersion && Get32(bytes, 12) == kByteOrderMark &&
+           Get64(bytes, kIdentityLengthAt) == identity.size() &&
+           bytes.size() - kHeaderLength >= identity.size() &&
+           bytes.substr(kHeaderLength, identity.size()) == identity;
+}
+
+}  // namespace
+
+std::optional<uint64_t> SearchIndexLength(std::string_view head, std::string_view identity) {
+    if (!StartsAsIndexOf(head, identity)) return std::nullopt;
+    // The parts follow the stamp, English then Greek, as AssembleSearchIndex writes them; each
+    // length is checked before it is added, so that no sum can wrap.
+    uint64_t length = kHeaderLength + identity.size();
+    for (int language = 0; language < 2; ++language) {
+        const uint64_t partLength = Get64(head, kPartLengthAt + 8 * language);
+        if (Get64(head, kPartOffsetAt + 8 * language) != length ||
+            partLength > std::numeric_limits<uint64_t>::max() - length) {
+            return std::nullopt;
+        }
+        length += partLength;
+    }
+    return length;
+}
+
 std::optional<SearchIndexView> SearchIndexView::Open(std::string_view bytes,
                                                      std::string_view identity) {
-    if (bytes.size() < kHeaderLength || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0 ||
-        Get32(bytes, 8) != kVersion || Get32(bytes, 12) != kByteOrderMark ||
-        Get64(bytes, kIdentityLengthAt) != identity.size() ||
-        bytes.size() - kHeaderLength < identity.size() ||
-        bytes.substr(kHeaderLength, identity.size()) != identity) {
-        return std::nullopt;
-    }
+    if (!StartsAsIndexOf(bytes, identity)) return std::nullopt;
     SearchIndexView view;
     for (int language = 0; language < 2; ++language) {
         const uint64_t offset = Get64(bytes, kPartOffsetAt + 8 * language);

@@ -33,6 +33,16 @@ std::string BuildSearchIndex(const EntryTables& tables, std::string_view identit
 std::string AssembleSearchIndex(std::string_view identity, std::string_view englishPart,
                                 std::string_view greekPart);
 
+/// The bytes an index file begins with: its format, the length of its stamp and where its two
+/// language parts lie. The stamp follows them.
+inline constexpr size_t kSearchIndexHeaderLength = 72;
+
+/// \brief The length an index file stamped with `identity` has, as its first bytes (`head`:
+/// the header and the stamp) say; nothing when they are not those of an index of this format
+/// stamped with `identity`, or do not add up. A file of another length is damaged: checked
+/// before the file is read in, it keeps a damaged one from ever being read whole.
+std::optional<uint64_t> SearchIndexLength(std::string_view head, std::string_view identity);
+
 /// \brief A saved search index read in place. It is outside data: Open refuses bytes that are
 /// not an index of this format, whose stamp is not `identity`, or whose language parts do not
 /// add up or fail their checksum; the search checks every offset it follows and gives nothing

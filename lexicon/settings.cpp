@@ -15,11 +15,12 @@ std::string InFolder(const std::string& folder, const char* name) {
 }
 }  // namespace
 
-std::optional<SettingsContents> ReadSettings(const std::string& path) {
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes) return std::nullopt;
+std::optional<SettingsContents> ReadSettings(const std::string& path, std::string* problem) {
+    const FileContents file = ReadRegularFile(path, kSettingsFileLimit);
+    if (problem != nullptr) *problem = file.problem();
+    if (!file.read()) return std::nullopt;
     SettingsContents contents;
-    TextLines lines(*bytes);
+    TextLines lines(file.bytes);
     std::string_view line;
     if (lines.Next(line)) contents.firstLine = line;
     if (lines.Next(line)) contents.secondLine = line;
@@ -39,7 +40,10 @@ bool WriteSettings(const std::string& path, const std::string& firstLine,
     const std::string second = !folder.empty() ? folder : old.secondLine;
     std::vector<std::string> lines{first};
     if (!second.empty()) lines.push_back(second);
-    return WriteFileAtomically(path, JoinLinesCrLf(lines));
+    const std::string bytes = JoinLinesCrLf(lines);
+    // A file that ReadSettings refuses would lose what it says: the old one stays instead.
+    if (static_cast<long long>(bytes.size()) > kSettingsFileLimit) return false;
+    return WriteFileAtomically(path, bytes);
 }
 
 bool SettingsProbe::FileExists(const std::string& path) const {

@@ -12,21 +12,29 @@ namespace orvan {
 inline constexpr const char* kSettingsFileName = "Orvan.ini";
 inline constexpr const char* kWriteProbeFileName = "Orvan.txt";
 
+/// The longest settings file read: its two lines fit many times over. A longer one is not
+/// read at all, as though it could not be.
+inline constexpr long long kSettingsFileLimit = 64 * 1024;
+
 struct SettingsContents {
     std::string firstLine;   // empty when missing
     std::string secondLine;  // empty when missing
 };
 
-/// \brief The two lines of a settings file; nothing when it does not exist or cannot be read.
-std::optional<SettingsContents> ReadSettings(const std::string& path);
+/// \brief The two lines of a settings file; nothing when it does not exist, cannot be read or
+/// is longer than kSettingsFileLimit. When `problem` is given, it is set to why a file that is
+/// there was not read (naming the file), and emptied otherwise.
+std::optional<SettingsContents> ReadSettings(const std::string& path,
+                                             std::string* problem = nullptr);
 
 /// \brief Whether the start screen opens: anything but exactly "NO" on line 1 says yes.
 bool ShowsStartScreen(const SettingsContents& settings);
 
 /// \brief Rewrites the settings file, keeping each line the caller leaves empty: line 1 is
 /// `firstLine`, else the old line 1, else "YES"; line 2 is `folder`, else the old line 2, else
-/// absent. The file is replaced in one atomic step; false when it could not be written (the
-/// old file then stays as it was).
+/// absent (an old file that ReadSettings does not read has no lines to keep). The file is
+/// replaced in one atomic step; false when it could not be written, or would be longer than
+/// ReadSettings reads (the old file then stays as it was).
 bool WriteSettings(const std::string& path, const std::string& firstLine,
                    const std::string& folder);
 

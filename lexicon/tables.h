@@ -138,6 +138,10 @@ struct EntryTables {
     /// Why the lexicon's English index (data/i.tbo) could not be read, naming the file; empty
     /// when it was.
     std::string lexiconProblem;
+    /// Which lines of the lexicon's indexes (data/i.tbo, data/igr.tbo) are not in the tables
+    /// because their table was full: the file, its number of lines, the table's capacity and the
+    /// first line left out; empty when every line found room. The lines before it are loaded.
+    std::string lexiconLeftOut;
 };
 
 /// \brief Reads data/srt.tbo; nothing when it does not exist (the science list then has no
@@ -147,7 +151,8 @@ std::optional<FieldTable> LoadFieldTable(const LexiconFiles& files);
 /// \brief Builds the English and Greek tables from the lexicon's indexes, merging the user's
 /// personal indexes into them, and appends the supplements' locations to `notes`. Never fails:
 /// a missing lexicon file or a malformed lexicon line ends the load silently, keeping what was
-/// built; a damaged personal line is passed over and named in `personalProblem`.
+/// built; lexicon lines past a full table are named in `lexiconLeftOut`; a damaged personal line
+/// is passed over and named in `personalProblem`.
 EntryTables LoadEntryTable(const LexiconFiles& files, const PersonalIndexes& personal,
                            NoteList& notes);
 

@@ -77,6 +77,26 @@ FileContents OpenRegularFile(const std::string& path, FileDescriptor& file, stru
     return {ReadStatus::Read, {}, {}};
 }
 
+// Reads `bytes.size()` bytes of `fd` from `offset` on, fewer where the file ends first (`bytes`
+// is cut to what was read); false on a read error, errno telling it.
+bool ReadAt(int fd, long long offset, std::string& bytes) {
+    size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::pread(fd, bytes.data() + got, bytes.size() - got,
+                                  static_cast<off_t>(offset + static_cast<long long>(got)));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    bytes.resize(got);
+    return true;
+}
+
+// The temporaries of WriteFileAtomically: "." + the file's name + ".tmp" + up to six digits.
+constexpr std::string_view kTemporaryMark = ".tmp";
+constexpr size_t kTemporaryDigits = 6;
+
 }  // namespace
 
 FileContents ReadRegularFile(const std::string& path, long long limit) {
@@ -112,10 +132,25 @@ std::string_view FileView::bytes() const {
 }
 
 FileView ViewRegularFile(const std::string& path) {
+    return ViewCheckedFile(path, 0, {});
+}
+
+FileView ViewCheckedFile(const std::string& path, size_t headLength,
+                         const std::function<bool(std::string_view, long long)>& accept) {
     FileView view;
     FileDescriptor file;
     struct stat opened {};
     FileContents contents = OpenRegularFile(path, file, opened);
+    if (contents.read() && accept) {
+        std::string head(static_cast<size_t>(std::min<long long>(static_cast<long long>(headLength),
+                                                                 opened.st_size)),
+                         '\0');
+        if (!ReadAt(file.get(), 0, head)) {
+            contents = {ReadStatus::Failed, {}, FileErrorReason("cannot read", path, errno)};
+        } else if (!accept(head, static_cast<long long>(opened.st_size))) {
+            contents = {ReadStatus::Failed, {}, path + " is not the file its first bytes describe"};
+        }
+    }
     if (contents.read() && opened.st_size > 0) {
         // The pages are read in at once: one fault for the file instead of one per page.
         void* mapping = ::mmap(nullptr, static_cast<size_t>(opened.st_size), PROT_READ,
@@ -155,18 +190,8 @@ std::optional<std::string> ReadFileRange(const std::string& path, long long offs
     }
     const long long available = std::min<long long>(count, st.st_size - offset);
     std::string bytes(static_cast<size_t>(available), '\0');
-    long long got = 0;
-    while (got < available) {
-        const ssize_t n =
-            ::pread(file.get(), bytes.data() + got, static_cast<size_t>(available - got),
-                    static_cast<off_t>(offset + got));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return std::nullopt;
-        if (n == 0) break;
-        got += n;
-    }
     // A file cut short while it was read gives what was there.
-    bytes.resize(static_cast<size_t>(got));
+    if (!ReadAt(file.get(), offset, bytes)) return std::nullopt;
     return bytes;
 }
 
@@ -282,8 +307,9 @@ WriteOutcome SyncFolder(const std::string& folder) {
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (path.empty() || path.back() == '/') return false;
     std::random_device random;
-    const std::string temporary = PathInFolder(
-        FolderOf(path), "." + BaseName(path) + ".tmp" + std::to_string(random() % 1000000));
+    const std::string temporary =
+        PathInFolder(FolderOf(path), "." + BaseName(path) + std::string(kTemporaryMark) +
+                                         std::to_string(random() % 1'000'000));
     if (const WriteOutcome written = WriteDurably(temporary, bytes, path, ExistingFile::Refuse);
         !written.done) {
         // A temporary of that name already there belongs to another writer: it stays.
@@ -297,6 +323,17 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     // The new name is in place; flushing the folder makes it last through a power cut.
     SyncFolder(FolderOf(path));
     return true;
+}
+
+std::optional<std::string> AtomicTemporaryTarget(std::string_view name) {
+    const size_t mark = name.rfind(kTemporaryMark);
+    if (!name.starts_with('.') || mark == std::string_view::npos || mark < 2) return std::nullopt;
+    const std::string_view digits = name.substr(mark + kTemporaryMark.size());
+    if (digits.empty() || digits.size() > kTemporaryDigits ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    return std::string(name.substr(1, mark - 1));
 }
 
 }  // namespace orvan

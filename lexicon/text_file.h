@@ -1,6 +1,7 @@
 // Byte-level file access shared by every reader and writer of the lexicon's files.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,10 @@ struct FileContents {
     std::string bytes;
     std::string reason;  // for every status but Read: what went wrong, naming the file
     bool read() const { return status == ReadStatus::Read; }
+    /// Why a file that is there was not read; empty when it was read or is not there at all.
+    std::string problem() const {
+        return read() || status == ReadStatus::Missing ? std::string() : reason;
+    }
 };
 
 inline constexpr long long kNoSizeLimit = -1;
@@ -54,7 +59,8 @@ class FileView {
     std::string_view bytes() const;
 
   private:
-    friend FileView ViewRegularFile(const std::string& path);
+    friend FileView ViewCheckedFile(const std::string& path, size_t headLength,
+                                    const std::function<bool(std::string_view, long long)>& accept);
     void* mapping_ = nullptr;
     size_t size_ = 0;
     std::string copy_;  // the bytes, where the file could not be mapped
@@ -62,6 +68,17 @@ class FileView {
 
 /// \brief Views a regular file whole, as ReadRegularFile reads it (same statuses and reasons).
 FileView ViewRegularFile(const std::string& path);
+
+/// \brief Views a regular file as ViewRegularFile does, but only once `accept` has approved its
+/// first `headLength` bytes (all of a shorter file) and its length in bytes: before that nothing
+/// past the head is read or mapped. A file refused has the status Failed. For files that say in
+/// their first bytes how long they are, so that a damaged one is never read in whole.
+///
+///     ViewCheckedFile(path, 72, [](std::string_view head, long long length) {
+///         return LengthItStates(head) == length;
+///     });
+FileView ViewCheckedFile(const std::string& path, size_t headLength,
+                         const std::function<bool(std::string_view, long long)>& accept);
 
 /// \brief The whole content of a regular file, or nothing when it cannot be opened or read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
@@ -132,7 +149,15 @@ WriteOutcome SyncFolder(const std::string& folder);
 /// \brief Replaces `path` by `bytes` in one atomic step: the bytes go to a new temporary file in
 /// the same folder, are flushed to disk, and the temporary is renamed over the old file, whose
 /// permission bits and owner the new one keeps. On failure the old file is left as it was and
-/// the temporary is removed; the result is false.
+/// the temporary is removed; the result is false. The temporary is named after the file, as
+/// AtomicTemporaryTarget reads it: a writer killed before its rename leaves it behind.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+/// \brief The name of the file that a temporary of WriteFileAtomically, named `name`, was to
+/// replace; nothing for a name of any other form.
+///
+///     AtomicTemporaryTarget(".Orvan.ini.tmp123456") == "Orvan.ini"
+///     AtomicTemporaryTarget("Orvan.ini") == std::nullopt
+std::optional<std::string> AtomicTemporaryTarget(std::string_view name);
 
 }  // namespace orvan

@@ -288,6 +288,17 @@ TEST_F(EntryLoaderTest, TablesStopFillingAtTheirCapacity) {
     EXPECT_EQ(tables.entries.Count(), kTableCapacity);
     EXPECT_EQ(tables.greek.Count(), kTableCapacity);
     EXPECT_EQ(tables.entries[kTableCapacity].Headword, "w39999");
+    // Named, as no search finds them: the lexicon's lines past the capacity, and the user's.
+    const LexiconFiles files(program.Path());
+    EXPECT_EQ(tables.lexiconLeftOut,
+              files.englishIndex +
+                  " has 40001 lines; a table holds 40000 entries: lines from 40001 on are not "
+                  "shown; " +
+                  files.greekIndex +
+                  " has 40001 lines; a table holds 40000 entries: lines from 40001 on are not "
+                  "shown");
+    EXPECT_EQ(tables.personalProblem, "ci.tbo from line 1 on is not shown: the table is full");
+    EXPECT_EQ(tables.lexiconProblem, "");
 }
 
 TEST(FieldTableLoad, ReadsNamesInLineOrderAndNothingWithoutTheFile) {

@@ -9,6 +9,7 @@
 #include "lexicon/conversions.h"
 #include "lexicon/description.h"
 #include "lexicon/settings.h"
+#include "lexicon/tables.h"
 #include "lexicon/text_file.h"
 #include "tests/support/lexicon_fixture.h"
 
@@ -34,6 +35,12 @@ TEST(WriteSettings, KeepsTheLinesTheCallerLeavesEmpty) {
 
     EXPECT_FALSE(WriteSettings("", "YES", ""));
     EXPECT_FALSE(WriteSettings(folder.File("gone/Orvan.ini"), "YES", ""));
+
+    // Kept with a CR LF, a line 1 that just fits would make a file too long to read back.
+    const std::string longLine(kSettingsFileLimit - 1, 'Y');
+    folder.Write("Orvan.ini", longLine + "\n");
+    EXPECT_FALSE(WriteSettings(path, "", "/x"));
+    EXPECT_EQ(folder.Read("Orvan.ini"), longLine + "\n");
 }
 
 TEST(ReadSettings, OnlyExactlyNoSuppressesTheStartScreen) {
@@ -46,6 +53,31 @@ TEST(ReadSettings, OnlyExactlyNoSuppressesTheStartScreen) {
     }
     folder.Write("Orvan.ini", "YES\n/data/personal");
     EXPECT_EQ(ReadSettings(folder.File("Orvan.ini"))->secondLine, "/data/personal");
+}
+
+TEST(ReadSettings, AFileLongerThanTheLimitIsNotReadAndTheStartUpGoesOnWithout) {
+    test::TempFolder folder;
+    const std::string path = folder.File("Orvan.ini");
+    const std::string lines = "NO\r\n" + folder.Path() + "\r\n";
+    std::string problem = "stale";
+    folder.Write("Orvan.ini", lines + std::string(kSettingsFileLimit - lines.size(), ' '));
+    EXPECT_EQ(ReadSettings(path, &problem)->secondLine, folder.Path());
+    EXPECT_EQ(problem, "");
+
+    folder.Write("Orvan.ini", lines + std::string(kSettingsFileLimit + 1 - lines.size(), ' '));
+    EXPECT_FALSE(ReadSettings(path, &problem));
+    EXPECT_EQ(problem, path + " is longer than 65536 bytes");
+    // As a file that cannot be read: the defaults, and the file left as it is.
+    const StartUpSettings settings = PrepareSettings({folder.Path(), "", ""}, SettingsProbe());
+    EXPECT_EQ(settings.path, path);
+    EXPECT_TRUE(settings.showStartScreen);
+    EXPECT_EQ(settings.personalFolder, "");
+    EXPECT_EQ(CheckPersonalFolderSetting(path, SettingsProbe()).state, PersonalFolderState::Unset);
+    EXPECT_EQ(folder.Read("Orvan.ini").size(), static_cast<size_t>(kSettingsFileLimit + 1));
+
+    std::remove(path.c_str());
+    EXPECT_FALSE(ReadSettings(path, &problem));
+    EXPECT_EQ(problem, "");  // no file is no problem
 }
 
 // A file system of names, for the settings search.
@@ -209,6 +241,28 @@ TEST(Conversions, ScrambleIndexLinesByLineNumberAndTheStoreByPosition) {
     EXPECT_EQ(folder.Read("empty.tbo"), "");
     EXPECT_THROW(ConvertIndexFile(folder.File("missing"), folder.File("x")), PreparationError);
     EXPECT_THROW(ConvertLexiconFile(folder.File("i_.tbo"), folder.File("no/x")), PreparationError);
+}
+
+TEST(Conversions, AnIndexOfMoreRecordsThanATableIsRefusedAndNothingWritten) {
+    test::TempFolder folder;
+    std::string lines;
+    for (int n = 1; n <= kTableCapacity; ++n)
+        lines += "line\r\n";
+    folder.Write("i_.tbo", lines);
+    ConvertIndexFile(folder.File("i_.tbo"), folder.File("i.tbo"));
+    EXPECT_EQ(SplitLines(folder.Read("i.tbo")).size(), static_cast<size_t>(kTableCapacity));
+
+    folder.Write("i_.tbo", lines + "one more");
+    folder.Write("i.tbo", "as it was");
+    try {
+        ConvertIndexFile(folder.File("i_.tbo"), folder.File("i.tbo"));
+        ADD_FAILURE() << "converted";
+    } catch (const PreparationError& error) {
+        EXPECT_EQ(
+            std::string(error.what()),
+            folder.File("i_.tbo") + " holds 40001 records, more than the 40000 a table holds");
+    }
+    EXPECT_EQ(folder.Read("i.tbo"), "as it was");
 }
 
 TEST(Conversions, ByteRangeComparesEveryByteWithBothEnds) {

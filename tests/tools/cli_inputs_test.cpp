@@ -1,7 +1,8 @@
 // orvan-cli given awkward inputs: description files that are not plain files, too long or not in
 // UTF-8; personal folders that are read-only, hold what an interrupted change leaves behind,
-// damaged lines, symbolic links or files with permissions of their own. Look-ups go on with what
-// can be read; a change is refused with a message and leaves every personal file as it was.
+// damaged lines, symbolic links or files with permissions of their own; settings files and
+// folder lists far too long; lexicons of more records than a table holds. Look-ups go on with
+// what can be read; a change is refused with a message and leaves every file as it was.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -16,8 +17,12 @@
 #include <sstream>
 
 #include "lexicon/codecs.h"
+#include "lexicon/line_formats.h"
+#include "lexicon/settings.h"
+#include "lexicon/tables.h"
 #include "lexicon/text_file.h"
 #include "tests/tools/cli_fixture.h"
+#include "tools/cli/standard_folders.h"
 
 namespace orvan {
 namespace {
@@ -379,6 +384,67 @@ TEST_F(CliInputsTest, InsertKeepsPermissionsAndRefusesSymbolicLinks) {
     const auto elsewhere = FolderState(outer.File("elsewhere"));
     ExpectRefused(kInsert, 1, outer.File("personal/ci.tbo") + " is a symbolic link");
     EXPECT_EQ(FolderState(outer.File("elsewhere")), elsewhere);
+}
+
+// A settings file or folder list far longer than any the program writes is not read (nor more
+// than the limit of it): the look-up goes on as though it were not there, and says so once.
+TEST_F(CliInputsTest, OverlongSettingsFileAndFolderListAreRefusedAndTheSearchStillAnswers) {
+    const std::string settings = home.File("config/Orvan.ini");
+    const std::string list = home.File("config/user-dirs.dirs");
+    home.Write("config/Orvan.ini", "NO\r\n" + personal.Path() + "\r\n");
+    home.Write("config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n");
+    // 2 GiB each, sparse: nothing of it on the disk.
+    fs::resize_file(settings, 2ull << 30);
+    fs::resize_file(list, 2ull << 30);
+    const CliRun refused = Cli({"search", "gas"}, false);
+    EXPECT_EQ(refused.status, 0) << refused.err;
+    EXPECT_EQ(refused.out, "1\tgas\n");  // no personal folder, so not the own gasket
+    for (const std::string& path : {settings, list}) {
+        const std::string said = path + " is longer than 65536 bytes";
+        EXPECT_TRUE(Contains(refused.err, said)) << refused.err;
+        EXPECT_FALSE(Contains(refused.err.substr(refused.err.find(said) + 1), said))
+            << "said twice: " << refused.err;
+    }
+
+    // At the limit both are read.
+    fs::resize_file(settings, kSettingsFileLimit);
+    fs::resize_file(list, cli::kUserFolderListLimit);
+    const CliRun read = Cli({"search", "gas"}, false);
+    EXPECT_EQ(read.out, "1\tgas\n2\tgasket *\n");
+    EXPECT_EQ(read.err, "");
+}
+
+// A source with more records than a table holds is refused, every file left as it was: loaded,
+// the records past the table's capacity would never be found. An index that holds them all the
+// same is loaded as far as the table goes, and the rest is named.
+TEST_F(CliInputsTest, MoreRecordsThanATableHoldsAreNeverPreparedAndNamedWhenLoaded) {
+    std::string tooMany, one = FormatIndexLine({1, "plain", 57601, 3, 1, ""}) + "\r\n";
+    for (int n = 1; n <= kTableCapacity + 1; ++n)
+        tooMany += FormatIndexLine({static_cast<uint16_t>(n), "w", 57601, 3, 1, ""}) + "\r\n";
+    program.Write("data/lex_.tbo", test::LexiconBuilder::Prologue() + "{y}");
+    for (const auto& [english, greek] : {std::pair(tooMany, one), std::pair(one, tooMany)}) {
+        program.Write("data/i_.tbo", english);
+        program.Write("data/igr_.tbo", greek);
+        const auto before = FolderState(program.File("data"));
+        const CliRun run = Cli({"prepare"});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        const std::string source = program.File(english == one ? "data/igr_.tbo" : "data/i_.tbo");
+        EXPECT_EQ(run.err, "orvan-cli: " + source +
+                               " holds 40001 records, more than the 40000 a table holds\n");
+        EXPECT_EQ(FolderState(program.File("data")), before);
+    }
+
+    test::LexiconBuilder big;
+    for (int n = 1; n <= kTableCapacity + 1; ++n)
+        big.AddEntry("w" + std::to_string(n));
+    big.WriteLexicon(program.Path());
+    const CliRun run = Cli({"search", "w4000"}, false);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "4000\tw4000\n40000\tw40000\n");  // not w40001, the line left out
+    EXPECT_EQ(run.err, "orvan-cli: the lexicon is not all shown: " + program.File("data/i.tbo") +
+                           " has 40001 lines; a table holds 40000 entries: lines from 40001 on "
+                           "are not shown\n");
 }
 
 }  // namespace

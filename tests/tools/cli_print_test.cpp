@@ -47,7 +47,7 @@ std::string Poppler(const std::string& tool, const std::string& pdf) {
 using PictureSize = std::pair<int, int>;
 
 // The pixel sizes of the pictures in `pdf`, as pdfimages lists them.
-std::vector<PictureSize> PdfPictures(const std::string& pdf) {
+[[maybe_unused]] std::vector<PictureSize> PdfPictures(const std::string& pdf) {
     std::istringstream lines(Output("pdfimages -list " + test::Quoted(pdf) + " 2>/dev/null"));
     std::vector<PictureSize> sizes;
     std::string line;

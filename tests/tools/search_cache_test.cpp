@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -115,6 +116,11 @@ TEST_F(SearchIndexTest, RefusesOrSurvivesEveryDamage) {
     EXPECT_FALSE(SearchIndexView::Open(good, "the files"));
     EXPECT_FALSE(SearchIndexView::Open("not an index at all", kIdentity));
     EXPECT_FALSE(SearchIndexView::Open("", kIdentity));
+    // The length its header and stamp alone tell, before the rest is read.
+    const std::string_view head(good.data(), kSearchIndexHeaderLength + kIdentity.size());
+    EXPECT_EQ(SearchIndexLength(head, kIdentity), good.size());
+    EXPECT_FALSE(SearchIndexLength(head, "the files as they are"));
+    EXPECT_FALSE(SearchIndexLength(head.substr(0, head.size() - 1), kIdentity));
 
     // Whatever is damaged, a search either refuses or gives the right list, never another.
     std::vector<std::string> damaged;
@@ -131,6 +137,10 @@ TEST_F(SearchIndexTest, RefusesOrSurvivesEveryDamage) {
         damaged.push_back(wrong);
     }
     for (const std::string& bytes : damaged) {
+        // What its header says of its length holds for no file cut short or with a wrong count.
+        if (bytes.size() != good.size() || bytes.compare(16, 40, good, 16, 40) != 0) {
+            EXPECT_NE(SearchIndexLength(bytes, kIdentity), bytes.size());
+        }
         const auto view = SearchIndexView::Open(bytes, kIdentity);
         if (!view) continue;
         for (const std::string& text : std::vector<std::string>{"g", "", Cp("μηχ"), "the"}) {
@@ -236,6 +246,51 @@ TEST_F(SearchCacheTest, IgnoresADamagedOrForeignIndexAndCanDoWithout) {
     EXPECT_EQ(without.status, 0);
     EXPECT_EQ(without.out, expected);
     EXPECT_EQ(without.err, "");
+}
+
+TEST_F(SearchCacheTest, AnIndexOfAnotherLengthThanItsHeaderSaysIsNotUsedAndOldTemporariesGo) {
+    WaitForSettledFiles();
+    const std::string expected = Uncached({"search", "g"}).out;
+    ASSERT_EQ(Cli({"search", "g"}).status, 0);
+    const std::string path = IndexFile();
+    ASSERT_NE(path, "");
+    const std::string good = ReadWholeFile(path).value();
+    // Longer than it says, by bytes no search reads or by 8 GiB that are not on the disk: the
+    // search answers from the tables and saves the index again, whole.
+    for (const uintmax_t length : {good.size() + 1, uintmax_t{8} << 30}) {
+        std::filesystem::resize_file(path, length);
+        const CliRun run = Cli({"search", "g"});
+        EXPECT_EQ(run.status, 0) << length;
+        EXPECT_EQ(run.out, expected) << length;
+        EXPECT_EQ(ReadWholeFile(path), good) << length;
+    }
+
+    // Savers stopped before their rename left temporaries: those over a minute old go with the
+    // next save, a fresh one (a saver at work) and every file of another name stay.
+    const std::string index = std::filesystem::path(path).filename().string();
+    const std::string stale = "." + index + ".tmp12", fresh = "." + index + ".tmp34";
+    const std::vector<std::string> others = {".search-0123456789ABCDEF.idx.tmp5",
+                                             "." + index + ".tmpx",
+                                             "." + index + ".tmp1234567",
+                                             index + ".tmp5",
+                                             ".notes.txt.tmp5",
+                                             "notes.txt"};
+    const std::string folder = cacheHome + "/orvan";
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2);
+    for (const std::string& name : others) {
+        ASSERT_TRUE(WriteFileAtomically(folder + "/" + name, "x"));
+        std::filesystem::last_write_time(folder + "/" + name, old);
+    }
+    ASSERT_TRUE(WriteFileAtomically(folder + "/" + stale, "x"));
+    std::filesystem::last_write_time(folder + "/" + stale, old);
+    ASSERT_TRUE(WriteFileAtomically(folder + "/" + fresh, "x"));
+    std::filesystem::resize_file(path, good.size() - 1);  // so that the search saves again
+    ASSERT_EQ(Cli({"search", "g"}).out, expected);
+    EXPECT_FALSE(std::filesystem::exists(folder + "/" + stale));
+    EXPECT_TRUE(std::filesystem::exists(folder + "/" + fresh));
+    for (const std::string& name : others)
+        EXPECT_TRUE(std::filesystem::exists(folder + "/" + name)) << name;
+    EXPECT_EQ(ReadWholeFile(path), good);
 }
 
 TEST_F(SearchCacheTest, ProcessesSearchingAtOnceAllAnswerRight) {

@@ -80,16 +80,17 @@ void Search(const CommandLine& line, std::ostream& out) {
     // The plain START search, the common look-up, is answered from the saved search index when
     // there is one for the files as they are; otherwise the full load saves one. The index holds
     // no entry numbers: a search with --numbers loads the tables and leaves the index alone.
+    const std::string personalFolder = PersonalFolderOf(line);
     std::optional<SearchCache> cache;
     if (mode == SearchMode::Start && !arguments.Has("--personal-only") &&
         !arguments.Value("--field") && !arguments.Has("--numbers")) {
-        cache.emplace(line);
+        cache.emplace(line, personalFolder);
         if (const auto items = cache->Answer(text, greekMode)) {
             PrintItems(*items, out);
             return;
         }
     }
-    const LoadedLexicon lexicon = Load(line);
+    const LoadedLexicon lexicon = Load(line, personalFolder);
     FillRequest request;
     request.mode = *mode;
     request.personalOnly = arguments.Has("--personal-only");
@@ -142,9 +143,7 @@ void Prepare(const CommandLine& line, std::ostream& out) {
     if (!line.arguments.positional.empty()) throw UsageError("prepare takes no arguments");
     const LexiconFiles files(line.programFolder);
     try {
-        ConvertIndexFile(files.plainEnglishIndex, files.englishIndex);
-        ConvertIndexFile(files.plainGreekIndex, files.greekIndex);
-        ConvertLexiconFile(files.plainDescriptions, files.descriptions);
+        PrepareLexicon(files);
     } catch (const PreparationError& error) {
         throw DataError(error.what());
     }

@@ -15,21 +15,42 @@ namespace orvan::cli {
 
 std::string PersonalFolderOf(const CommandLine& line) {
     if (line.personalFolder) return *line.personalFolder;
+    // Either file refused leaves the search as though it were not there.
+    std::string listProblem, settingsProblem;
+    const SettingsFolders folders = StandardSettingsFolders(&listProblem);
     const auto settings =
-        ReadSettings(FindSettingsFile(StandardSettingsFolders(), SettingsProbe{}));
+        ReadSettings(FindSettingsFile(folders, SettingsProbe{}), &settingsProblem);
+    if (!listProblem.empty()) {
+        std::cerr << "orvan-cli: the list of your folders is not read: " << listProblem << '\n';
+    }
+    if (!settingsProblem.empty()) {
+        std::cerr << "orvan-cli: the settings file is not read, so no personal folder is used: "
+                  << settingsProblem << '\n';
+    }
     return settings ? settings->secondLine : std::string{};
 }
 
 LoadedLexicon Load(const CommandLine& line) {
+    return Load(line, PersonalFolderOf(line));
+}
+
+LoadedLexicon Load(const CommandLine& line, const std::string& personalFolder) {
     LexiconFiles files(line.programFolder);
     if (!FileExists(files.englishIndex)) throw DataError("no lexicon at " + files.englishIndex);
-    PersonalFiles personal(PersonalFolderOf(line));
+    PersonalFiles personal(personalFolder);
     LoadedLexicon lexicon{files, personal, LoadFieldTable(files), {}, {}, {}};
     lexicon.tables = personal::LoadMergedTables(files, personal, lexicon.notes);
     lexicon.rtfHeader = LoadRtfHeader(files);
     // The look-ups go on with what could be read; a change would be refused.
-    if (!lexicon.tables.personalProblem.empty()) {
-        std::cerr << "orvan-cli: your entries are not all shown: " << lexicon.tables.personalProblem
+    const EntryTables& tables = lexicon.tables;
+    if (!tables.lexiconProblem.empty()) {
+        std::cerr << "orvan-cli: the lexicon is not read: " << tables.lexiconProblem << '\n';
+    }
+    if (!tables.lexiconLeftOut.empty()) {
+        std::cerr << "orvan-cli: the lexicon is not all shown: " << tables.lexiconLeftOut << '\n';
+    }
+    if (!tables.personalProblem.empty()) {
+        std::cerr << "orvan-cli: your entries are not all shown: " << tables.personalProblem
                   << '\n';
     }
     return lexicon;

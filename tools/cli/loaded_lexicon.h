@@ -22,13 +22,19 @@ struct LoadedLexicon {
 };
 
 /// \brief The personal folder: --personal, else line 2 of the settings file found where the
-/// window finds it; empty for none.
+/// window finds it; empty for none. Says on the error stream when the settings file or the
+/// user's folder list is there but was not read (too long, unreadable): there is then no
+/// personal folder from it.
 std::string PersonalFolderOf(const CommandLine& line);
 
 /// \brief Loads the program folder's lexicon with the personal entries merged in, as the window
-/// does (merged_tables.h); says on the error stream when the personal files could not be read
-/// whole. Throws DataError when the folder holds no lexicon.
+/// does (merged_tables.h); says on the error stream when the lexicon or the personal files could
+/// not be read whole. Throws DataError when the folder holds no lexicon.
 LoadedLexicon Load(const CommandLine& line);
+
+/// \brief Load with the personal folder already found by PersonalFolderOf, for a command that
+/// needs it before the load (and says what it says once).
+LoadedLexicon Load(const CommandLine& line, const std::string& personalFolder);
 
 /// \brief The slot in the loaded table of the entry the command names: by its SLOT (the one
 /// positional argument), which moves with every insert and delete, or by `--entry NUMBER`, its

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <ctime>
 #include <filesystem>
 
@@ -30,16 +31,53 @@ std::string Absolute(const std::string& path) {
     return error ? path : absolute.lexically_normal().string();
 }
 
-// The saved index's name: a 64-bit FNV-1a hash of the two folders, in hexadecimal.
+// The saved index's name: "search-", a 64-bit FNV-1a hash of the two folders in hexadecimal,
+// ".idx".
+constexpr std::string_view kIndexPrefix = "search-", kIndexSuffix = ".idx";
+constexpr std::string_view kHexDigits = "0123456789abcdef";
+constexpr size_t kHashDigits = 16;
+
 std::string IndexName(std::string_view folders) {
     uint64_t hash = 0xcbf29ce484222325ull;
     for (const char c : folders)
         hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
-    static const char kDigits[] = "0123456789abcdef";
-    std::string name = "search-";
+    std::string name(kIndexPrefix);
     for (int shift = 60; shift >= 0; shift -= 4)
-        name += kDigits[(hash >> shift) & 15];
-    return name + ".idx";
+        name += kHexDigits[(hash >> shift) & 15];
+    return name + std::string(kIndexSuffix);
+}
+
+// Whether `name` is one that IndexName gives.
+bool IsIndexName(std::string_view name) {
+    if (name.size() != kIndexPrefix.size() + kHashDigits + kIndexSuffix.size() ||
+        !name.starts_with(kIndexPrefix) || !name.ends_with(kIndexSuffix)) {
+        return false;
+    }
+    const std::string_view hash = name.substr(kIndexPrefix.size(), kHashDigits);
+    return hash.find_first_not_of(kHexDigits) == std::string_view::npos;
+}
+
+// A saver still at work has written its temporary within this time; one older was left by a
+// saver stopped before its rename (killed, or the disk full), and nothing will rename it.
+constexpr auto kAbandonedAfter = std::chrono::minutes(1);
+
+// Removes the abandoned temporaries of saved indexes from the cache folder: plain files whose
+// name is a temporary's of an index name, last written over a minute ago. Nothing else there is
+// touched.
+void RemoveAbandonedTemporaries(const std::string& folder) {
+    namespace fs = std::filesystem;
+    const auto now = fs::file_time_type::clock::now();
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const auto target = AtomicTemporaryTarget(entry->path().filename().string());
+        if (!target || !IsIndexName(*target)) continue;
+        std::error_code fileError;
+        if (entry->symlink_status(fileError).type() != fs::file_type::regular) continue;
+        const auto written = entry->last_write_time(fileError);
+        if (fileError || now - written < kAbandonedAfter) continue;
+        fs::remove(entry->path(), fileError);
+    }
 }
 
 long long Nanoseconds(const timespec& time) {
@@ -61,7 +99,8 @@ bool Settled(const std::vector<std::string>& paths) {
 
 }  // namespace
 
-SearchCache::SearchCache(const CommandLine& line) : personal_(PersonalFolderOf(line)) {
+SearchCache::SearchCache(const CommandLine& line, const std::string& personalFolder)
+    : personal_(personalFolder) {
     const LexiconFiles files(line.programFolder);
     // The program itself is one of the inputs: another build may key the headwords otherwise.
     inputs_ = {"/proc/self/exe", Absolute(files.englishIndex), Absolute(files.greekIndex)};
@@ -89,7 +128,14 @@ std::optional<std::vector<ListItem>> SearchCache::Answer(std::string_view text,
                                 personal::Temporaries(personal_))) {
         return std::nullopt;
     }
-    const FileView view = ViewRegularFile(path_);
+    // The file's length is checked against its header before it is read in: a damaged file
+    // may be of any length.
+    const FileView view =
+        ViewCheckedFile(path_, kSearchIndexHeaderLength + identity_.size(),
+                        [this](std::string_view head, long long length) {
+                            const auto expected = SearchIndexLength(head, identity_);
+                            return expected && *expected == static_cast<uint64_t>(length);
+                        });
     if (!view.read()) return std::nullopt;
     const auto index = SearchIndexView::Open(view.bytes(), identity_);
     if (!index) return std::nullopt;
@@ -97,11 +143,12 @@ std::optional<std::vector<ListItem>> SearchCache::Answer(std::string_view text,
 }
 
 void SearchCache::Save(const LoadedLexicon& lexicon) const {
-    // Tables with a problem are not what the files hold; files changed during the load, or
-    // another personal folder named meanwhile by the settings file, may not be what was read.
+    // Tables with a problem are not what the files hold, and their problem is to be told at
+    // every search; files changed during the load, or tables of another personal folder, may
+    // not be what was read.
     const EntryTables& tables = lexicon.tables;
     if (!tables.personalProblem.empty() || !tables.lexiconProblem.empty() ||
-        lexicon.personal.englishIndex != personal_.englishIndex ||
+        !tables.lexiconLeftOut.empty() || lexicon.personal.englishIndex != personal_.englishIndex ||
         lexicon.personal.greekIndex != personal_.greekIndex) {
         return;
     }
@@ -110,6 +157,7 @@ void SearchCache::Save(const LoadedLexicon& lexicon) const {
         std::error_code error;
         std::filesystem::create_directories(folder_, error);
         if (error || ::access(folder_.c_str(), W_OK) != 0) return;
+        RemoveAbandonedTemporaries(folder_);
         // Only a speed-up: when it cannot be written, the next search loads the tables again.
         WriteFileAtomically(path_, BuildSearchIndex(tables, identity_));
     } catch (const std::exception&) {

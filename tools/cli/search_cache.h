@@ -17,8 +17,9 @@ namespace orvan::cli {
 
 class SearchCache {
   public:
-    /// Finds the saved index's place and takes the identity of the files it depends on, now.
-    explicit SearchCache(const CommandLine& line);
+    /// Finds the saved index's place and takes the identity of the files it depends on, now;
+    /// `personalFolder` as PersonalFolderOf gives it.
+    SearchCache(const CommandLine& line, const std::string& personalFolder);
 
     /// \brief The START search's items for `text` (code page 1253) from the saved index;
     /// nothing when there is no usable index for the files as they are.
@@ -26,7 +27,8 @@ class SearchCache {
 
     /// \brief Saves the index of the tables of `lexicon`, loaded after this cache was made, when
     /// they were read whole, from the same folders, and none of their files changed since; says
-    /// nothing when it cannot be saved.
+    /// nothing when it cannot be saved. Removes what earlier savers left in the cache folder
+    /// when they were stopped before their index was in place.
     void Save(const LoadedLexicon& lexicon) const;
 
   private:

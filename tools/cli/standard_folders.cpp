@@ -35,11 +35,13 @@ std::string CacheFolder() {
     return (cache.starts_with('/') ? cache : HomeFolder() + "/.cache") + "/orvan";
 }
 
-std::string DocumentsFolder() {
-    const auto bytes = ReadWholeFile(ConfigFolder() + "/user-dirs.dirs");
+std::string DocumentsFolder(std::string* problem) {
+    const FileContents list =
+        ReadRegularFile(ConfigFolder() + "/user-dirs.dirs", kUserFolderListLimit);
+    if (problem != nullptr) *problem = list.problem();
     std::string found;
     bool any = false;
-    TextLines lines(bytes ? std::string_view(*bytes) : std::string_view{});
+    TextLines lines(list.bytes);
     constexpr std::string_view kKey = "XDG_DOCUMENTS_DIR=";
     for (std::string_view line; lines.Next(line);) {
         // The key is the text between the first "XDG_" and the last "_DIR=" of the line.
@@ -59,8 +61,8 @@ std::string DocumentsFolder() {
     return any ? found : HomeFolder() + "/Documents";
 }
 
-SettingsFolders StandardSettingsFolders() {
-    return {ConfigFolder(), DocumentsFolder(), HomeFolder()};
+SettingsFolders StandardSettingsFolders(std::string* problem) {
+    return {ConfigFolder(), DocumentsFolder(problem), HomeFolder()};
 }
 
 }  // namespace orvan::cli

@@ -18,11 +18,18 @@ std::string ConfigFolder();
 /// path), else in the home folder's ".cache".
 std::string CacheFolder();
 
-/// \brief XDG_DOCUMENTS_DIR of the config folder's user-dirs.dirs (the last such line, "$HOME"
-/// at its start standing for the home folder), else the home folder's "Documents".
-std::string DocumentsFolder();
+/// The longest user-dirs.dirs read: a few lines of folders fit many times over. A longer one is
+/// not read at all, as though there were none.
+inline constexpr long long kUserFolderListLimit = 64 * 1024;
 
-/// \brief The three folders the settings file is looked for in.
-SettingsFolders StandardSettingsFolders();
+/// \brief XDG_DOCUMENTS_DIR of the config folder's user-dirs.dirs (the last such line, "$HOME"
+/// at its start standing for the home folder), else the home folder's "Documents". When
+/// `problem` is given, it is set to why a user-dirs.dirs that is there was not read (naming the
+/// file), and emptied otherwise.
+std::string DocumentsFolder(std::string* problem = nullptr);
+
+/// \brief The three folders the settings file is looked for in; `problem` as for
+/// DocumentsFolder.
+SettingsFolders StandardSettingsFolders(std::string* problem = nullptr);
 
 }  // namespace orvan::cli
