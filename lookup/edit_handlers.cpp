@@ -83,7 +83,7 @@ personal::EntryCheck TMainLex::SaveAsNewEntry() {
 }
 
 void TMainLex::InsertEntry_ButtonClick() {
-    if (!CheckPersonalFolder() || !PersonalFolderWritable()) return;
+    if (!TablesWhole() || !CheckPersonalFolder() || !PersonalFolderWritable()) return;
     const ReloadHold hold(*this);
     personal::TInsertEntryFrm editor(personal::EntryEditMode::Insert, EntryKind::Personal,
                                      FieldItems(), {},
@@ -103,6 +103,7 @@ void TMainLex::ModifyEntry_ButtonClick() {
     // The editor starts from the entry as the files hold it now, whatever the list, the pane or
     // the language show of it.
     CatchUpWithPersonalFiles();
+    if (!TablesWhole()) return;
     const std::optional<personal::StoredEntry> stored =
         personal::StoredEntryOf(state_.tables(), notes_, FieldList(), personal_, number);
     if (!stored) {
@@ -155,7 +156,7 @@ void TMainLex::DeleteEntry_ButtonClick() {
                               QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
-    if (!CheckPersonalFolder()) return;
+    if (!TablesWhole() || !CheckPersonalFolder()) return;
     personal::StoreResult result;
     {
         platform::BusyCursor busy;

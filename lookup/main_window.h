@@ -179,8 +179,19 @@ class TMainLex : public QWidget {
       private:
         TMainLex& window_;
     };
-    /// Warns once when the personal files could not be read whole.
+    /// What kept the tables from being read whole: the user's message (Greek, UTF-8) and the
+    /// reason naming the file; empty when they were read whole.
+    struct LoadProblem {
+        const char* message = "";
+        std::string details;
+    };
+    LoadProblem CurrentLoadProblem() const;
+    /// Warns once when the lexicon, the science list or the personal files could not be read
+    /// whole.
     void TellPersonalProblem();
+    /// Whether a change may be worked out from the tables: not while they were read only in
+    /// part (what they left out would be written as removed); the user is told why.
+    bool TablesWhole();
     bool ReportStoreResult(const personal::StoreResult& result);
 
     // Full-text search in the descriptions.

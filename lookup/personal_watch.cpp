@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "lexicon/text_file.h"
 #include "lookup/entries_list.h"
 #include "lookup/main_window.h"
 #include "personal/merged_tables.h"
@@ -16,6 +17,10 @@ namespace {
 
 // A change of the files renames several of them: one reload once they are all in place.
 constexpr int kSettleMilliseconds = 150;
+
+constexpr const char* kLexiconNotWhole =
+    "Δεν διαβάστηκαν ολόκληρα τα αρχεία του λεξικού. Όσο είναι έτσι, τα λήμματά σας δεν "
+    "αλλάζουν.";
 
 }  // namespace
 
@@ -31,20 +36,48 @@ void TMainLex::ApplyTables(EntryTables tables, std::optional<Renumbering> renumb
     TellPersonalProblem();
 }
 
+TMainLex::LoadProblem TMainLex::CurrentLoadProblem() const {
+    const EntryTables& tables = state_.tables();
+    if (!tables.lexiconLeftOut.empty()) return {kLexiconNotWhole, tables.lexiconLeftOut};
+    if (!fields_ && FileExists(files_.fields)) {
+        return {
+            "Δεν διαβάστηκε ο κατάλογος των επιστημών. Όσο είναι έτσι, τα λήμματά σας δεν "
+            "αλλάζουν.",
+            files_.fields + " could not be read"};
+    }
+    if (!tables.personalProblem.empty()) {
+        return {
+            "Δεν διαβάστηκαν όλα τα λήμματά σας. Όσο τα αρχεία τους είναι έτσι, δεν "
+            "αλλάζουν.",
+            tables.personalProblem};
+    }
+    return {};
+}
+
 void TMainLex::TellPersonalProblem() {
-    const std::string& problem = state_.tables().personalProblem;
-    if (problem == toldProblem_) return;
-    toldProblem_ = problem;
-    if (problem.empty()) return;
+    const LoadProblem problem = CurrentLoadProblem();
+    if (problem.details == toldProblem_) return;
+    toldProblem_ = problem.details;
+    if (problem.details.empty()) return;
     // Not modal: the user goes on reading; a change would be refused with the same reason.
-    auto* box = new QMessageBox(QMessageBox::Warning, "Orvan",
-                                Caption("Δεν διαβάστηκαν όλα τα λήμματά σας. Όσο τα αρχεία "
-                                        "τους είναι έτσι, δεν αλλάζουν."),
+    auto* box = new QMessageBox(QMessageBox::Warning, "Orvan", Caption(problem.message),
                                 QMessageBox::Ok, this);
-    box->setInformativeText(QString::fromLocal8Bit(problem.c_str()));
+    box->setInformativeText(QString::fromLocal8Bit(problem.details.c_str()));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();
+}
+
+bool TMainLex::TablesWhole() {
+    // A lexicon that could not be read at all was told of when the window opened.
+    const std::string& unread = state_.tables().lexiconProblem;
+    const LoadProblem problem =
+        unread.empty() ? CurrentLoadProblem() : LoadProblem{kLexiconNotWhole, unread};
+    if (problem.details.empty()) return true;
+    QMessageBox box(QMessageBox::Warning, "Orvan", Caption(problem.message), QMessageBox::Ok, this);
+    box.setInformativeText(QString::fromLocal8Bit(problem.details.c_str()));
+    box.exec();
+    return false;
 }
 
 void TMainLex::WatchPersonalFolder() {

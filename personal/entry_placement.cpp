@@ -47,8 +47,11 @@ long long GreekAnchor(const EntryTables& tables, const std::string& gkey, int ex
     return tables.greek[slot].Number;
 }
 
-std::optional<long long> NewEntryNumber(const EntryTables& tables, const StoreContents& contents,
-                                        int excluded) {
+namespace {
+
+// Which numbers the tables (but the `excluded` slot) and the personal files use.
+std::vector<bool> NumbersInUse(const EntryTables& tables, const StoreContents& contents,
+                               int excluded) {
     std::vector<bool> used(kLargestEntryNumber + 1, false);
     used[0] = true;  // 0 ends a table
     for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
@@ -61,13 +64,30 @@ std::optional<long long> NewEntryNumber(const EntryTables& tables, const StoreCo
             if (own && IsEntryNumber(*own)) used[static_cast<size_t>(*own)] = true;
         }
     }
+    return used;
+}
+
+long long Largest(const std::vector<bool>& used) {
     const auto largest = std::find(used.rbegin(), used.rend(), true);
-    const long long above = static_cast<long long>(used.rend() - largest);
-    if (above <= kLargestEntryNumber) return above;
-    // Numbers only tell entries apart: once the top is reached, a gap serves as well.
-    const auto gap = std::find(used.begin(), used.end(), false);
-    if (gap == used.end()) return std::nullopt;
-    return static_cast<long long>(gap - used.begin());
+    return static_cast<long long>(used.rend() - largest) - 1;
+}
+
+}  // namespace
+
+std::optional<long long> NewEntryNumber(const EntryTables& tables, const StoreContents& contents,
+                                        int excluded) {
+    const std::vector<bool> used = NumbersInUse(tables, contents, excluded);
+    const long long last =
+        std::clamp<long long>(contents.lastNumber.value_or(Largest(used)), 0, kLargestEntryNumber);
+    for (long long number = last + 1; number <= kLargestEntryNumber; ++number)
+        if (!used[static_cast<size_t>(number)]) return number;
+    for (long long number = 1; number <= last; ++number)
+        if (!used[static_cast<size_t>(number)]) return number;
+    return std::nullopt;
+}
+
+long long LargestNumberInUse(const EntryTables& tables, const StoreContents& contents) {
+    return Largest(NumbersInUse(tables, contents, 0));
 }
 
 int SlotOfNumber(const EntryTable& entries, long long number) {

@@ -20,11 +20,16 @@ int EnglishPredecessor(const EntryTable& entries, const std::string& key, int ex
 /// slot they hang from. The Greek headwords of the `excluded` English slot (0: none) do not count.
 long long GreekAnchor(const EntryTables& tables, const std::string& gkey, int excluded);
 
-/// \brief The number of a new entry: one above the largest in use, or, when that would pass
-/// 65535, the smallest that no entry uses. Numbers in use are those of the tables (but the
-/// `excluded` slot's) and those the personal files hold. Nothing when every number is taken.
+/// \brief The number of a new entry: the first number after the last one handed out
+/// (`contents.lastNumber`, else the largest in use) that no entry uses, going round to 1 past
+/// 65535, so that a number comes back only once every other has been used. Numbers in use are
+/// those of the tables (but the `excluded` slot's) and those the personal files hold. Nothing
+/// when every number is taken.
 std::optional<long long> NewEntryNumber(const EntryTables& tables, const StoreContents& contents,
                                         int excluded);
+
+/// \brief The largest entry number the tables or the personal files hold; 0 for none.
+long long LargestNumberInUse(const EntryTables& tables, const StoreContents& contents);
 
 /// \brief The slot of the entry numbered `number`; 0 when no entry has it.
 int SlotOfNumber(const EntryTable& entries, long long number);

@@ -81,16 +81,15 @@ std::string FieldCodeOf(const FieldTable* fields, int fieldIndex) {
 }
 
 // Adds the English line of a new personal entry and its text.
-void InsertEnglish(StoreContents& contents, const EntryTables& tables, const PendingEntry& entry,
-                   const FieldTable* fields, long long number, const std::string& text,
+void InsertEnglish(StoreContents& contents, const EntryTables& tables, const std::string& english,
+                   const std::string& fieldCode, long long number, const std::string& text,
                    int excluded) {
     // OneLine has turned control characters into blanks, which trimming then drops.
-    const std::string headword(TrimBlanks(OneLine(entry.english)));
+    const std::string headword(TrimBlanks(OneLine(english)));
     const int predecessor =
-        EnglishPredecessor(tables.entries, LatinSearchKey(entry.english, true), excluded);
+        EnglishPredecessor(tables.entries, LatinSearchKey(english, true), excluded);
     const long long anchor = tables.entries[predecessor].Number;
     const bool afterOwn = tables.entries[predecessor].Kind == EntryKind::Personal;
-    const std::string fieldCode = FieldCodeOf(fields, entry.fieldIndex);
     const std::string scrambled = EncodePersonalText(text);
     const auto newLine = [&](long long lineAnchor) {
         return EnglishLine(lineAnchor, number, headword, 0, static_cast<long long>(text.size()),
@@ -218,12 +217,14 @@ void PutSupplement(StoreContents& contents, long long number, const std::string&
     contents.texts = writer.takeTexts();
 }
 
-// The number a new entry takes, when the tables have room for one more record.
-long long NumberForNewEntry(const EntryTables& tables, const StoreContents& contents,
-                            bool withGreek, int excluded) {
+// The number a new entry takes, when the tables have room for one more record; it is kept as
+// the last one handed out.
+long long HandOutNumber(const EntryTables& tables, StoreContents& contents, bool withGreek,
+                        int excluded) {
     RefuseIf(RoomRefusal(tables, withGreek, excluded));
     const auto number = NewEntryNumber(tables, contents, excluded);
     if (!number) Refuse(StoreStatus::StoreFull, "every entry number is taken");
+    contents.lastNumber = *number;
     return *number;
 }
 
@@ -253,6 +254,17 @@ struct ChangeMade {
     long long entryNumber = 0;
 };
 
+// A headword is stored trimmed, its control characters as blanks: one of only those is none.
+bool HasHeadword(const std::string& english) {
+    return !TrimBlanks(OneLine(english)).empty();
+}
+
+// The Greek headword the entry in `slot` has; empty for none.
+std::string GreekHeadwordOf(const EntryTables& tables, int slot) {
+    const int greek = tables.entries[slot].GreekSlot;
+    return greek > 0 && greek <= tables.greek.Count() ? tables.greek[greek].Headword : "";
+}
+
 StoreResult Incomplete() {
     return {StoreStatus::FieldsMissing,
             "the English headword and the description must be filled in"};
@@ -276,6 +288,13 @@ template <typename Change>
 StoreResult Run(const StoreContext& store, Change change) {
     if (!store.personal.Known()) return {StoreStatus::FileError, "no personal folder is known"};
     const std::string folder = StoreFolder(store.personal);
+    // What the user saw came from a load that left something out: what they confirm may be
+    // missing it too, and would be written as if they had removed it.
+    if (const std::string problem = LoadProblemOf(store.tables); !problem.empty()) {
+        return InFolder({StoreStatus::FileError,
+                         "the entries were not read whole (" + problem + "); nothing changed"},
+                        folder);
+    }
     try {
         const auto lock = store.files.LockFolder(folder, LockMode::Exclusive);
         RefuseLinkedFiles(store);
@@ -293,6 +312,9 @@ StoreResult Run(const StoreContext& store, Change change) {
             throw StoreFileError(tables.personalProblem +
                                  "; the personal files are left as they are");
         }
+        // Every change keeps the last number handed out: a folder without cnum.tbo gets it
+        // from the numbers in use before the change (a deleted entry's among them).
+        if (!contents.lastNumber) contents.lastNumber = LargestNumberInUse(tables, contents);
         const ChangeMade made = change(contents, tables);
         CommitReplacements(store.files, folder,
                            Replacements(contents, store.personal, made.greekChanged));
@@ -308,8 +330,16 @@ StoreResult Run(const StoreContext& store, Change change) {
 
 }  // namespace
 
+std::string LoadProblemOf(const EntryTables& tables) {
+    for (const std::string* problem :
+         {&tables.lexiconProblem, &tables.lexiconLeftOut, &tables.personalProblem}) {
+        if (!problem->empty()) return *problem;
+    }
+    return {};
+}
+
 bool EntryComplete(const PendingEntry& entry) {
-    return !entry.english.empty() && !entry.description.empty();
+    return HasHeadword(entry.english) && !entry.description.empty();
 }
 
 StoreResult CheckEntry(const EntryTables& tables, std::optional<EntryRef> target,
@@ -327,9 +357,10 @@ StoreResult InsertPersonalEntry(const StoreContext& store, const PendingEntry& e
     if (!EntryComplete(entry)) return Incomplete();
     return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
         const bool withGreek = !entry.greek.empty();
-        const long long number = NumberForNewEntry(tables, contents, withGreek, 0);
+        const long long number = HandOutNumber(tables, contents, withGreek, 0);
         const std::string text = StoredText(entry.description, contents);
-        InsertEnglish(contents, tables, entry, store.fields, number, text, 0);
+        InsertEnglish(contents, tables, entry.english, FieldCodeOf(store.fields, entry.fieldIndex),
+                      number, text, 0);
         if (withGreek) InsertGreek(contents, tables, entry.greek, number, 0);
         return ChangeMade{withGreek, number};
     });
@@ -337,24 +368,36 @@ StoreResult InsertPersonalEntry(const StoreContext& store, const PendingEntry& e
 
 StoreResult UpdatePersonalEntry(const StoreContext& store, EntryRef target,
                                 const PendingEntry& entry) {
-    if (!EntryComplete(entry)) return Incomplete();
+    return ChangeEntry(store, target,
+                       {entry.english, entry.greek, entry.fieldIndex, entry.description});
+}
+
+StoreResult ChangeEntry(const StoreContext& store, EntryRef target, const EntryChange& change) {
+    if (change.description.empty() || (change.english && !HasHeadword(*change.english)))
+        return Incomplete();
     if (target.kind == EntryKind::Personal) {
         return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
             const int slot = TargetSlot(tables, target);
+            // What the change leaves as it is comes from the files as they are now.
+            const EntryRecord& record = tables.entries[slot];
+            const std::string english = change.english.value_or(record.Headword);
+            const std::string greek = change.greek ? *change.greek : GreekHeadwordOf(tables, slot);
+            const std::string fieldCode = change.fieldIndex
+                                              ? FieldCodeOf(store.fields, *change.fieldIndex)
+                                              : record.FieldCode;
             if (!RemoveEntry(contents, target.number)) Changed(target.number);
             // The new entry is placed as in the tables without the old one.
-            const long long number =
-                NumberForNewEntry(tables, contents, !entry.greek.empty(), slot);
-            const std::string text = StoredText(entry.description, contents);
-            InsertEnglish(contents, tables, entry, store.fields, number, text, slot);
-            if (!entry.greek.empty()) InsertGreek(contents, tables, entry.greek, number, slot);
+            const long long number = HandOutNumber(tables, contents, !greek.empty(), slot);
+            const std::string text = StoredText(change.description, contents);
+            InsertEnglish(contents, tables, english, fieldCode, number, text, slot);
+            if (!greek.empty()) InsertGreek(contents, tables, greek, number, slot);
             return ChangeMade{true, number};
         });
     }
     // A lexicon entry, with or without a supplement: its supplement is written.
     return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
         TargetSlot(tables, target);
-        PutSupplement(contents, target.number, StoredText(entry.description, contents));
+        PutSupplement(contents, target.number, StoredText(change.description, contents));
         return ChangeMade{false, target.number};
     });
 }

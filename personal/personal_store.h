@@ -53,8 +53,14 @@ struct StoreResult {
     bool done() const { return status == StoreStatus::Done; }
 };
 
-/// \brief Whether an entry has what every entry needs: an English headword and a description.
-/// Blanks count as filled.
+/// \brief What kept `tables` from being loaded whole (the lexicon's index files or the user's
+/// files, in English, naming the file); empty when they were. The store makes no change worked
+/// out from tables that were not.
+std::string LoadProblemOf(const EntryTables& tables);
+
+/// \brief Whether an entry has what every entry needs: an English headword (one of blanks and
+/// control characters alone is none: it would be stored empty) and a description (where blanks
+/// count as filled).
 bool EntryComplete(const PendingEntry& entry);
 
 /// clex.tbo cannot grow past what TextPos (8 digits) can address.
@@ -99,6 +105,19 @@ StoreResult InsertPersonalEntry(const StoreContext& store, const PendingEntry& e
 /// kind the user saw.
 StoreResult UpdatePersonalEntry(const StoreContext& store, EntryRef target,
                                 const PendingEntry& entry);
+
+/// \brief Some parts of an entry changed. Every part not given stays as the files hold it when
+/// the change is made, read under the folder's lock, never as the caller's tables (perhaps read
+/// only in part) show it. The description, the user's text or note, is always given.
+struct EntryChange {
+    std::optional<std::string> english;
+    std::optional<std::string> greek;
+    std::optional<int> fieldIndex;
+    std::string description;
+};
+
+/// \brief UpdatePersonalEntry with only the parts `change` gives; the others are kept.
+StoreResult ChangeEntry(const StoreContext& store, EntryRef target, const EntryChange& change);
 
 /// \brief Removes the personal entry numbered `number` with its Greek lines.
 StoreResult DeletePersonalEntry(const StoreContext& store, long long number);

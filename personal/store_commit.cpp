@@ -9,7 +9,8 @@ namespace orvan::personal {
 
 namespace {
 
-constexpr std::array<const char*, 3> kStoreFiles = {"ci.tbo", "cigr.tbo", "clex.tbo"};
+constexpr std::array<const char*, 4> kStoreFiles = {"ci.tbo", "cigr.tbo", "clex.tbo",
+                                                    kNumberMarkName};
 constexpr long long kJournalLimit = 4096;
 
 bool IsStoreFile(const std::string& name) {

@@ -42,6 +42,12 @@ bool NeedsRecovery(StoreFileSystem& files, const std::string& folder,
 void RecoverStore(StoreFileSystem& files, const std::string& folder,
                   const std::vector<std::string>& temporaries);
 
+/// The file that keeps the last entry number handed out, so that no number is ever handed out
+/// twice in a folder: a stale change that names a deleted entry by its number must not find a
+/// newer entry under it. Its temporary while a change is committed.
+inline constexpr const char* kNumberMarkName = "cnum.tbo";
+inline constexpr const char* kNumberMarkTemporary = "tempnum.tbo";
+
 /// The journal's and the kept old files' names.
 inline constexpr const char* kJournalName = "store.journal";
 inline constexpr const char* kOldSuffix = ".old";

@@ -1,6 +1,8 @@
 #include "personal/store_contents.h"
 
+#include "lexicon/blanks.h"
 #include "lexicon/codecs.h"
+#include "lexicon/file_paths.h"
 #include "lexicon/line_formats.h"
 #include "lexicon/text_file.h"
 
@@ -30,6 +32,19 @@ std::optional<long long> Number(const std::string& line, size_t first, size_t wi
     return ParseDecimal(Columns(line, first, width));
 }
 
+// cnum.tbo: the number and a line end. Anything else counts as no mark.
+std::optional<long long> LastNumber(const std::optional<std::string>& bytes) {
+    if (!bytes) return std::nullopt;
+    const std::string_view text = TrimBlanks(*bytes);
+    const auto number = ParseDecimal(text);
+    if (text.empty() || !number || !IsEntryNumber(*number)) return std::nullopt;
+    return number;
+}
+
+std::string MarkPath(const PersonalFiles& personal, const char* name) {
+    return PathInFolder(FolderOf(personal.englishIndex), name);
+}
+
 }  // namespace
 
 StoreContents ReadContents(StoreFileSystem& files, const PersonalFiles& personal) {
@@ -39,6 +54,7 @@ StoreContents ReadContents(StoreFileSystem& files, const PersonalFiles& personal
     contents.english = DecodedLines(contents.indexes.english);
     contents.greek = DecodedLines(contents.indexes.greek);
     contents.texts = files.Read(personal.texts, kTextsLimit).value_or("");
+    contents.lastNumber = LastNumber(files.Read(MarkPath(personal, kNumberMarkName), 64));
     return contents;
 }
 
@@ -55,7 +71,8 @@ PersonalIndexes ReadIndexes(StoreFileSystem& files, const PersonalFiles& persona
 }
 
 std::vector<std::string> Temporaries(const PersonalFiles& personal) {
-    return {personal.tempEnglishIndex, personal.tempGreekIndex, personal.tempTexts};
+    return {personal.tempEnglishIndex, personal.tempGreekIndex, personal.tempTexts,
+            MarkPath(personal, kNumberMarkTemporary)};
 }
 
 std::vector<FileReplacement> Replacements(const StoreContents& contents,
@@ -67,6 +84,11 @@ std::vector<FileReplacement> Replacements(const StoreContents& contents,
     if (withGreek) {
         files.push_back(
             {personal.greekIndex, personal.tempGreekIndex, EncodedLines(contents.greek)});
+    }
+    if (contents.lastNumber) {
+        files.push_back({MarkPath(personal, kNumberMarkName),
+                         MarkPath(personal, kNumberMarkTemporary),
+                         std::to_string(*contents.lastNumber) + "\n"});
     }
     return files;
 }

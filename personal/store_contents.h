@@ -19,6 +19,9 @@ struct StoreContents {
     std::vector<std::string> english;  // ci.tbo, one plain line each
     std::vector<std::string> greek;    // cigr.tbo
     std::string texts;                 // clex.tbo, scrambled as stored
+    /// The last entry number the store handed out (cnum.tbo); nothing when the file is missing
+    /// or damaged, and then worked out again from the numbers in use.
+    std::optional<long long> lastNumber;
 };
 
 /// \brief Reads the three files (a missing file reads as empty). Throws StoreFileError.
@@ -31,7 +34,8 @@ PersonalIndexes ReadIndexes(StoreFileSystem& files, const PersonalFiles& persona
 /// \brief The temporaries of a change: tempi.tbo, tempigr.tbo and templex.tbo.
 std::vector<std::string> Temporaries(const PersonalFiles& personal);
 
-/// \brief The files to write for `contents`: ci.tbo and clex.tbo, and cigr.tbo when `withGreek`.
+/// \brief The files to write for `contents`: ci.tbo and clex.tbo, cigr.tbo when `withGreek`,
+/// and cnum.tbo when the contents know the last number handed out.
 std::vector<FileReplacement> Replacements(const StoreContents& contents,
                                           const PersonalFiles& personal, bool withGreek);
 

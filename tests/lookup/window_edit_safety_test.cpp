@@ -178,6 +178,22 @@ TEST_F(EditSafetyTest, EnterOrEscapeOnTheDeleteQuestionKeepsTheEntryAndTheNote) 
     }
 }
 
+TEST_F(EditSafetyTest, NoChangeIsMadeWhileTheEntriesWereReadInPart) {
+    std::vector<std::string> lines = PlainPersonal(personal.Read("ci.tbo"));
+    lines.insert(lines.begin(), "00001000x7");  // a line that cannot be read
+    personal.Write("ci.tbo", ScrambledPersonal(lines));
+    QTRY_VERIFY(!window->tables().personalProblem.empty());
+    const std::string before = Files();
+    const QString told =
+        Q("Δεν διαβάστηκαν όλα τα λήμματά σας. Όσο τα αρχεία τους είναι έτσι, "
+          "δεν αλλάζουν.");
+    EXPECT_EQ(MessageFrom([this] { c().InsertEntry_Button->click(); }), told);
+    Search("engine");
+    ClickRow(0);
+    EXPECT_EQ(MessageFrom([this] { c().ModifyEntry_Button->click(); }), told);
+    EXPECT_EQ(Files(), before);
+}
+
 // Another program inserts an entry that sorts first (every slot moves) while the full-text
 // search's progress dialog is up, and events are handled for a while.
 class InsertWhileSearching : public QObject {

@@ -4,6 +4,8 @@
 // holds for a change worked out from tables older than the files.
 #include <filesystem>
 
+#include "personal/merged_tables.h"
+#include "personal/store_commit.h"
 #include "tests/personal/store_fixture.h"
 
 namespace orvan::test {
@@ -133,7 +135,7 @@ class StoreFaultTest : public StoreTest {
         for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
             const std::string name = entry.path().filename();
             EXPECT_TRUE(name == "ci.tbo" || name == "cigr.tbo" || name == "clex.tbo" ||
-                        name == personal::kLockName)
+                        name == personal::kNumberMarkName || name == personal::kLockName)
                 << where << ": left behind " << name;
         }
     }
@@ -200,6 +202,45 @@ TEST_F(StoreFaultTest, AChangeFromStaleTablesIsAllOrNothing) {
     EXPECT_NE(Slot("delta2"), 0);
     EXPECT_NE(Slot("beta"), 0);
     EXPECT_EQ(tables.entries[Slot("omega")].Kind, EntryKind::Lexicon);
+}
+
+// A read that fails while the tables are loaded leaves them without what it would have read;
+// no change is worked out from them, whatever it changes.
+TEST_F(StoreFaultTest, NoChangeIsMadeFromALoadThatFailedAnyRead) {
+    ASSERT_TRUE(Insert("beta", Cp("βήτα"), "b", 2).done());
+    ASSERT_TRUE(Update("alpha", {"alpha", "", -1, "note"}).done());
+    const long long beta = tables.entries[Slot("beta")].Number;
+    const long long alpha = tables.entries[Slot("alpha")].Number;
+    const StoreSnapshot before = Snapshot();
+    personal::EntryChange text;
+    text.description = "changed";
+    personal::EntryChange greek = text;
+    greek.greek = Cp("γάμμα");
+    const std::vector<std::pair<std::string, Operation>> changes = {
+        {"own entry",
+         [&](const personal::StoreContext& store) {
+             return personal::ChangeEntry(store, {beta, EntryKind::Personal}, text);
+         }},
+        {"note",
+         [&](const personal::StoreContext& store) {
+             return personal::ChangeEntry(store, {alpha, EntryKind::Annotated}, text);
+         }},
+        {"Greek rendering", [&](const personal::StoreContext& store) {
+             return personal::ChangeEntry(store, {beta, EntryKind::Personal}, greek);
+         }}};
+    for (const auto& [name, change] : changes) {
+        for (int k = 1;; ++k) {
+            FaultyFiles faulty(k, FaultyFiles::Mode::Fail);
+            NoteList loadedNotes;
+            const EntryTables loaded =
+                personal::LoadMergedTables(files, personal, loadedNotes, faulty);
+            if (!faulty.faulted()) break;  // every read of the load has had its turn
+            UnflushedFiles plain;
+            EXPECT_FALSE(change({files, loaded, &fields, personal, plain}).done())
+                << name << ", read " << k;
+            EXPECT_EQ(Snapshot(), before) << name << ", read " << k;
+        }
+    }
 }
 
 }  // namespace

@@ -82,8 +82,15 @@ TEST_F(StoreSafetyTest, ALoadThatCouldNotReadTheFilesIsNoGroundForAChange) {
     EXPECT_EQ(tables.personalProblem,
               "cannot read " + personal.englishIndex + ": Input/output error");
     EXPECT_TRUE(OwnHeadwords().empty());
-    // The error has passed by the time of the change: it is worked out from the files.
+    // The error has passed by the time of the change, yet what the user saw left "beta" out:
+    // no change is made from it. Once the files are read whole, it is.
     flaky.failing = false;
+    const StoreSnapshot before = Snapshot();
+    const auto refused = personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"});
+    EXPECT_EQ(refused.status, StoreStatus::FileError);
+    EXPECT_NE(refused.reason.find("Input/output error"), std::string::npos) << refused.reason;
+    EXPECT_EQ(Snapshot(), before);
+    Reload();
     ASSERT_TRUE(personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"}).done());
     Reload();
     EXPECT_EQ(OwnHeadwords(), (std::vector<std::string>{"beta", "gamma"}));
@@ -109,7 +116,7 @@ TEST_F(StoreSafetyTest, DamagedFilesAreShownAsFarAsTheyGoAndLeftAsTheyAre) {
         const StoreSnapshot before = Snapshot();
         const auto result = personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"});
         EXPECT_EQ(result.status, StoreStatus::FileError);
-        EXPECT_TRUE(result.reason.starts_with(problem)) << result.reason;
+        EXPECT_NE(result.reason.find(problem), std::string::npos) << result.reason;
         EXPECT_EQ(Snapshot(), before);
     }
     // Past the damaged line the load goes on; past an end mark there is nothing to read.
@@ -166,12 +173,14 @@ TEST_F(StoreSafetyTest, OnlyTheStoresOwnFilesAreEverPutBackOrRemoved) {
     std::filesystem::remove(folder.File("store.journal"));
     for (const char* inTheWay : {"store.journal", "tempi.tbo", "ci.tbo.old"}) {
         std::filesystem::create_directory(folder.File(inTheWay));
+        Reload();
         const auto result = Insert("gamma");
         EXPECT_EQ(result.status, StoreStatus::FileError) << inTheWay;
         EXPECT_NE(result.reason.find(inTheWay), std::string::npos) << result.reason;
         EXPECT_EQ(Snapshot(), before) << inTheWay;
         std::filesystem::remove(folder.File(inTheWay));
     }
+    Reload();
     EXPECT_TRUE(Insert("gamma").done());
 }
 

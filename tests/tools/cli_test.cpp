@@ -10,6 +10,7 @@
 namespace orvan {
 namespace {
 
+using test::Args;
 using test::CliRun;
 using test::Cp;
 
@@ -121,6 +122,22 @@ TEST_F(CliTest, UpdateKeepsWhatIsNotGivenAndDeleteRemovesOnlyOwnEntries) {
     EXPECT_EQ(personal.Read("ci.tbo"), before);
     EXPECT_EQ(Cli({"delete", "3"}).status, 0);
     EXPECT_EQ(Cli({"search", "gas"}).out, "1\tgas\n");
+}
+
+TEST_F(CliTest, NoChangeIsMadeFromEntriesReadInPart) {
+    // A line of cigr.tbo that cannot be read: the Greek renderings are not all loaded, and an
+    // edit from that load would write them as removed.
+    personal.Write("cigr.tbo", personal.Read("cigr.tbo") + "damaged\r\n");
+    const std::string files =
+        personal.Read("ci.tbo") + personal.Read("cigr.tbo") + personal.Read("clex.tbo");
+    for (const Args& edit : {Args{"update", "2", "--description", "seal"}, Args{"delete", "2"},
+                             Args{"insert", "--english", "gear", "--description", "wheel"}}) {
+        const CliRun run = Cli(edit);
+        EXPECT_EQ(run.status, 1) << edit.front();
+        EXPECT_NE(run.err.find("not read whole"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(personal.Read("ci.tbo") + personal.Read("cigr.tbo") + personal.Read("clex.tbo"),
+              files);
 }
 
 TEST_F(CliTest, DeleteNoteRemovesOnlyTheSupplementOfTheEntry) {

@@ -78,6 +78,19 @@ const personal::StoreResult& Check(const personal::StoreResult& result) {
     return result;
 }
 
+// No change is worked out from a load that had a problem: what it left out (an entry, a Greek
+// rendering, a science) would be written as if the user had removed it.
+void NeedWholeLoad(const LoadedLexicon& lexicon) {
+    std::string problem = personal::LoadProblemOf(lexicon.tables);
+    if (problem.empty() && !lexicon.fields && FileExists(lexicon.files.fields)) {
+        problem = lexicon.files.fields + " could not be read";
+    }
+    if (!problem.empty()) {
+        throw DataError("nothing changed: the entries were not read whole (" + problem +
+                        "); no change is made from them");
+    }
+}
+
 personal::StoreContext Context(const LoadedLexicon& lexicon) {
     return {lexicon.files, lexicon.tables, lexicon.fields ? &*lexicon.fields : nullptr,
             lexicon.personal};
@@ -94,6 +107,7 @@ void Insert(const CommandLine& line, std::ostream& out) {
     entry.description = DescriptionOption(arguments).value_or("");
     CheckEditorFields(entry);
     const LoadedLexicon lexicon = Load(line);
+    NeedWholeLoad(lexicon);
     entry.fieldIndex = FieldRowOption(arguments, lexicon, -1);
     NeedPersonalFolder(lexicon);
     const personal::StoreResult result =
@@ -108,14 +122,11 @@ void Insert(const CommandLine& line, std::ostream& out) {
 void Update(const CommandLine& line, std::ostream& out) {
     const CommandArguments& arguments = line.arguments;
     const LoadedLexicon lexicon = Load(line);
+    NeedWholeLoad(lexicon);
     const int slot = SlotArgument(line, lexicon);
     const EntryRecord& record = lexicon.tables.entries[slot];
-    // What the modify command puts in the editor, changed by the options given.
-    personal::PendingEntry entry;
-    entry.english = record.Headword;
-    entry.greek = lexicon.tables.greek[record.GreekSlot].Headword;
-    entry.fieldIndex =
-        personal::FieldRowOf(lexicon.fields ? &*lexicon.fields : nullptr, record.FieldCode);
+    // Only what the options give changes; the store keeps the rest as the files hold it.
+    personal::EntryChange change;
     if (record.Kind != EntryKind::Personal) {
         for (const char* option : {"--english", "--greek", "--field"}) {
             if (arguments.Value(option)) {
@@ -126,25 +137,26 @@ void Update(const CommandLine& line, std::ostream& out) {
         }
     } else {
         if (const auto english = arguments.Value("--english"))
-            entry.english = CodePageArgument("--english", *english);
+            change.english = CodePageArgument("--english", *english);
         if (const auto greek = arguments.Value("--greek"))
-            entry.greek = CodePageArgument("--greek", *greek);
-        entry.fieldIndex = FieldRowOption(arguments, lexicon, entry.fieldIndex);
+            change.greek = CodePageArgument("--greek", *greek);
+        if (arguments.Value("--field")) change.fieldIndex = FieldRowOption(arguments, lexicon, -1);
     }
     const auto description = DescriptionOption(arguments);
     if (!description) throw UsageError("update needs --description or --description-file");
-    entry.description = *description;
-    CheckEditorFields(entry);
+    change.description = *description;
+    CheckEditorFields({change.english.value_or(record.Headword), "", -1, change.description});
     NeedPersonalFolder(lexicon);
     // The store finds the entry by the number resolved here, in the files as they are under its
     // lock. An own entry changed gets a new number; a lexicon entry keeps its own.
     const personal::StoreResult result =
-        Check(personal::UpdatePersonalEntry(Context(lexicon), {record.Number, record.Kind}, entry));
+        Check(personal::ChangeEntry(Context(lexicon), {record.Number, record.Kind}, change));
     out << "ok entry " << result.entryNumber << '\n';
 }
 
 void Delete(const CommandLine& line, std::ostream& out) {
     const LoadedLexicon lexicon = Load(line);
+    NeedWholeLoad(lexicon);
     const int slot = SlotArgument(line, lexicon);
     const EntryRecord& record = lexicon.tables.entries[slot];
     // With --note, the user's supplement of a lexicon entry; else one of the user's own entries.
