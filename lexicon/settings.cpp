@@ -27,6 +27,17 @@ std::optional<SettingsContents> ReadSettings(const std::string& path, std::strin
     return contents;
 }
 
+std::string PersonalFolderLineProblem(std::string_view line) {
+    if (line.find('\0') != std::string_view::npos) {
+        return "line 2 of the settings file is damaged: it holds a NUL byte";
+    }
+    if (!line.empty() && line.front() != '/') {
+        return "line 2 of the settings file names the folder \"" + std::string(line) +
+               "\", which does not start from the root folder";
+    }
+    return {};
+}
+
 bool ShowsStartScreen(const SettingsContents& settings) {
     return settings.firstLine != "NO";
 }
@@ -101,7 +112,10 @@ PersonalFolderCheck CheckPersonalFolderSetting(const std::string& settingsPath,
     const auto contents =
         probe.FileExists(settingsPath) ? ReadSettings(settingsPath) : std::nullopt;
     if (!contents || contents->secondLine.empty()) return {PersonalFolderState::Unset, {}};
-    if (!probe.FolderExists(contents->secondLine)) return {PersonalFolderState::Invalid, {}};
+    if (!PersonalFolderLineProblem(contents->secondLine).empty() ||
+        !probe.FolderExists(contents->secondLine)) {
+        return {PersonalFolderState::Invalid, {}};
+    }
     return {PersonalFolderState::Valid, contents->secondLine};
 }
 

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace orvan {
 
@@ -92,8 +93,17 @@ struct PersonalFolderCheck {
     std::string folder;  // the valid folder
 };
 
+/// \brief Why line 2 of the settings file cannot name the personal folder (in English): it holds
+/// a NUL byte (a damaged line), or names a folder relative to wherever the program happens to
+/// start. Empty for a line that can (an empty line included).
+///
+///     PersonalFolderLineProblem("/home/ann/Orvan") == ""
+///     PersonalFolderLineProblem("Orvan") != ""
+std::string PersonalFolderLineProblem(std::string_view line);
+
 /// \brief Reads line 2 of the settings file at `settingsPath`: a missing file or an empty line is
-/// Unset, a line naming an existing folder Valid, any other line Invalid.
+/// Unset, a line naming an existing folder Valid, any other line (one that
+/// PersonalFolderLineProblem refuses among them) Invalid.
 PersonalFolderCheck CheckPersonalFolderSetting(const std::string& settingsPath,
                                                const SettingsProbe& probe);
 

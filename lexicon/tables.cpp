@@ -46,6 +46,11 @@ std::optional<FieldTable> LoadFieldTable(const LexiconFiles& files) {
     return table;
 }
 
+std::string FieldTableProblem(const LexiconFiles& files, const std::optional<FieldTable>& loaded) {
+    if (loaded || !FileExists(files.fields)) return {};
+    return files.fields + " could not be read";
+}
+
 std::string LoadRtfHeader(const LexiconFiles& files) {
     const auto block = ReadFileRange(files.descriptions, 0, kPrologueSize);
     if (!block) return {};

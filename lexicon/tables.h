@@ -148,6 +148,10 @@ struct EntryTables {
 /// items at all). Fills at most 59 fields.
 std::optional<FieldTable> LoadFieldTable(const LexiconFiles& files);
 
+/// \brief Why the science list is not `loaded` although its file is there (in English, naming
+/// the file): a load problem like the others. Empty when it was loaded, or there is none.
+std::string FieldTableProblem(const LexiconFiles& files, const std::optional<FieldTable>& loaded);
+
 /// \brief Builds the English and Greek tables from the lexicon's indexes, merging the user's
 /// personal indexes into them, and appends the supplements' locations to `notes`. Never fails:
 /// a missing lexicon file or a malformed lexicon line ends the load silently, keeping what was

@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "lexicon/text_file.h"
 #include "lookup/entries_list.h"
 #include "lookup/main_window.h"
 #include "personal/merged_tables.h"
@@ -39,11 +38,11 @@ void TMainLex::ApplyTables(EntryTables tables, std::optional<Renumbering> renumb
 TMainLex::LoadProblem TMainLex::CurrentLoadProblem() const {
     const EntryTables& tables = state_.tables();
     if (!tables.lexiconLeftOut.empty()) return {kLexiconNotWhole, tables.lexiconLeftOut};
-    if (!fields_ && FileExists(files_.fields)) {
+    if (std::string fields = FieldTableProblem(files_, fields_); !fields.empty()) {
         return {
             "Δεν διαβάστηκε ο κατάλογος των επιστημών. Όσο είναι έτσι, τα λήμματά σας δεν "
             "αλλάζουν.",
-            files_.fields + " could not be read"};
+            std::move(fields)};
     }
     if (!tables.personalProblem.empty()) {
         return {

@@ -10,9 +10,8 @@ namespace orvan::lookup {
 
 void TMainLex::Convert_ButtonClick() {
     try {
-        ConvertIndexFile(files_.plainEnglishIndex, files_.englishIndex);
-        ConvertIndexFile(files_.plainGreekIndex, files_.greekIndex);
-        ConvertLexiconFile(files_.plainDescriptions, files_.descriptions);
+        // Every source is read and checked before any distribution file is written.
+        PrepareLexicon(files_);
         QMessageBox::information(this, "Orvan", "ok");
     } catch (const PreparationError& error) {
         ShowGeneralError(QString::fromLocal8Bit(error.what()));

@@ -149,6 +149,14 @@ TEST(CheckPersonalFolderSetting, TellsAValidFolderFromNoneAndFromAMissingOne) {
     const PersonalFolderCheck valid = CheckPersonalFolderSetting(path, disk);
     EXPECT_EQ(valid.state, PersonalFolderState::Valid);
     EXPECT_EQ(valid.folder, folder.Path());
+    // A folder named from wherever the program starts, or a line damaged by a NUL byte, is not
+    // used even when it names a folder that is there: the folder dialog asks again.
+    for (const std::string& line : {std::string("."), folder.Path() + std::string("\0x", 2)}) {
+        folder.Write("Orvan.ini", "NO\r\n" + line + "\r\n");
+        EXPECT_EQ(CheckPersonalFolderSetting(path, disk).state, PersonalFolderState::Invalid);
+        EXPECT_NE(PersonalFolderLineProblem(line), "");
+    }
+    EXPECT_EQ(PersonalFolderLineProblem(folder.Path()), "");
 }
 
 TEST(ReadDescription, ReadsEachStoreWithItsOwnCodec) {

@@ -268,6 +268,40 @@ TEST_F(CliInputsTest, ReadOnlyFolderIsReadButNeverChanged) {
     }
 }
 
+TEST_F(CliInputsTest, AScienceListThatCannotBeReadIsToldAndNoChangeIsMade) {
+    const std::string fields = program.File("data/srt.tbo");
+    if (::geteuid() == 0) {
+        // Root reads any file: orvan-cli runs as "nobody", who may read everything but the list
+        // and write the personal folder.
+        for (const test::TempFolder* temp : {&program, &personal, &home}) {
+            fs::permissions(temp->Path(), fs::perms(0777));
+            for (const auto& entry : fs::recursive_directory_iterator(temp->Path()))
+                fs::permissions(entry.path(), fs::perms(entry.is_directory() ? 0777 : 0666));
+        }
+        asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    }
+    fs::permissions(fields, fs::perms::none);
+    const CliRun search = Cli({"search", "gas"});
+    fs::permissions(fields, fs::perms(0644));
+    EXPECT_EQ(search.status, 0);
+    EXPECT_TRUE(Contains(search.err, "the science list is not read: " + fields)) << search.err;
+    fs::permissions(fields, fs::perms::none);
+    // An update from this load would write the entry without its science.
+    ExpectRefused({"update", "2", "--description", "seal"}, 1, "could not be read");
+    fs::permissions(fields, fs::perms(0644));
+}
+
+TEST_F(CliInputsTest, ARelativeOrDamagedPersonalFolderInTheSettingsIsNotUsed) {
+    for (const std::string& line : {std::string("Orvan"), std::string("/tmp/a\0b", 8)}) {
+        home.Write("config/Orvan.ini", "NO\r\n" + line + "\r\n");
+        const CliRun insert = Cli(kInsert, false);
+        EXPECT_EQ(insert.status, 1);
+        EXPECT_TRUE(Contains(insert.err, "no personal folder is used: line 2 of the settings"))
+            << insert.err;
+        EXPECT_FALSE(fs::exists(fs::current_path() / "Orvan"));
+    }
+}
+
 TEST_F(CliInputsTest, FilesLeftByAnotherUserCanStillBeChanged) {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to leave files of another user";
     // An edit made as root (under sudo) left root's files, lock file included, in a folder the

@@ -82,9 +82,7 @@ const personal::StoreResult& Check(const personal::StoreResult& result) {
 // rendering, a science) would be written as if the user had removed it.
 void NeedWholeLoad(const LoadedLexicon& lexicon) {
     std::string problem = personal::LoadProblemOf(lexicon.tables);
-    if (problem.empty() && !lexicon.fields && FileExists(lexicon.files.fields)) {
-        problem = lexicon.files.fields + " could not be read";
-    }
+    if (problem.empty()) problem = FieldTableProblem(lexicon.files, lexicon.fields);
     if (!problem.empty()) {
         throw DataError("nothing changed: the entries were not read whole (" + problem +
                         "); no change is made from them");

@@ -27,7 +27,13 @@ std::string PersonalFolderOf(const CommandLine& line) {
         std::cerr << "orvan-cli: the settings file is not read, so no personal folder is used: "
                   << settingsProblem << '\n';
     }
-    return settings ? settings->secondLine : std::string{};
+    if (!settings) return {};
+    if (const std::string problem = PersonalFolderLineProblem(settings->secondLine);
+        !problem.empty()) {
+        std::cerr << "orvan-cli: no personal folder is used: " << problem << '\n';
+        return {};
+    }
+    return settings->secondLine;
 }
 
 LoadedLexicon Load(const CommandLine& line) {
@@ -48,6 +54,9 @@ LoadedLexicon Load(const CommandLine& line, const std::string& personalFolder) {
     }
     if (!tables.lexiconLeftOut.empty()) {
         std::cerr << "orvan-cli: the lexicon is not all shown: " << tables.lexiconLeftOut << '\n';
+    }
+    if (const std::string problem = FieldTableProblem(files, lexicon.fields); !problem.empty()) {
+        std::cerr << "orvan-cli: the science list is not read: " << problem << '\n';
     }
     if (!tables.personalProblem.empty()) {
         std::cerr << "orvan-cli: your entries are not all shown: " << tables.personalProblem
