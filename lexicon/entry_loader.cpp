@@ -412,6 +412,7 @@ EntryTables LoadEntryTable(const LexiconFiles& files, const PersonalIndexes& per
                            NoteList& notes) {
     EntryTables tables;
     tables.personalStamp = StampOf(personal);
+    tables.personalTexts = personal.texts;
     ProblemNote problems;
     problems.Note(personal.problem);
     tables.entries.Reserve(kTableCapacity);

@@ -51,6 +51,12 @@ std::string FieldTableProblem(const LexiconFiles& files, const std::optional<Fie
     return files.fields + " could not be read";
 }
 
+PersonalFiles ReadingFiles(const PersonalFiles& personal, const EntryTables& tables) {
+    PersonalFiles reading = personal;
+    if (!tables.personalTexts.empty()) reading.texts = tables.personalTexts;
+    return reading;
+}
+
 std::string LoadRtfHeader(const LexiconFiles& files) {
     const auto block = ReadFileRange(files.descriptions, 0, kPrologueSize);
     if (!block) return {};

@@ -103,6 +103,9 @@ struct PersonalIndexes {
     std::optional<std::string> english;  // ci.tbo as stored; nothing when it is not there
     std::optional<std::string> greek;    // cigr.tbo
     std::string problem;  // why a file that is there could not be read; empty when both were
+    /// Where the texts of these lines are, when not in clex.tbo (the kept old clex.tbo of an
+    /// interrupted change that could not be put back); empty for clex.tbo.
+    std::string texts = {};
 };
 
 /// The longest ci.tbo or cigr.tbo read: 40000 lines of the longest kind fit well within it.
@@ -142,7 +145,13 @@ struct EntryTables {
     /// because their table was full: the file, its number of lines, the table's capacity and the
     /// first line left out; empty when every line found room. The lines before it are loaded.
     std::string lexiconLeftOut;
+    /// Where the user's texts of these tables are read from when not clex.tbo (PersonalIndexes's
+    /// `texts`); empty for clex.tbo. ReadingFiles puts it in the personal paths.
+    std::string personalTexts;
 };
+
+/// \brief `personal` with the texts file the tables' user's texts are read from.
+PersonalFiles ReadingFiles(const PersonalFiles& personal, const EntryTables& tables);
 
 /// \brief Reads data/srt.tbo; nothing when it does not exist (the science list then has no
 /// items at all). Fills at most 59 fields.

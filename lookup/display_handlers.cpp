@@ -36,15 +36,16 @@ void TMainLex::DrawShownEntry() {
     }
     static const FieldTable kNoFields;
     DrawEntry(DescribeEntry(slot, state_.tables(), fields_ ? *fields_ : kNoFields, notes_,
-                            state_.shownGreek(), files_, personal_));
+                            state_.shownGreek(), files_, ReadingFiles(personal_, state_.tables())));
 }
 
 void TMainLex::RefreshShownEntry() {
     const int slot = state_.shownSlot();
     if (slot == 0 || !shownDisplay_) return;
     static const FieldTable kNoFields;
-    EntryDisplay display = DescribeEntry(slot, state_.tables(), fields_ ? *fields_ : kNoFields,
-                                         notes_, state_.shownGreek(), files_, personal_);
+    EntryDisplay display =
+        DescribeEntry(slot, state_.tables(), fields_ ? *fields_ : kNoFields, notes_,
+                      state_.shownGreek(), files_, ReadingFiles(personal_, state_.tables()));
     if (display != *shownDisplay_) DrawEntry(display);
 }
 

@@ -51,7 +51,8 @@ void TMainLex::RunFullTextSearch() {
     const ReloadHold hold(*this);
     const EntryTables searched = state_.tables();
     const NoteList notes = notes_;
-    const FullTextSources sources{searched, notes, files_, personal_, rtfHeader_};
+    const PersonalFiles reading = ReadingFiles(personal_, searched);
+    const FullTextSources sources{searched, notes, files_, reading, rtfHeader_};
     FullTextSearch search(sources, term);
     QElapsedTimer clock;
     clock.start();

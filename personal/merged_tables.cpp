@@ -1,5 +1,7 @@
 #include "personal/merged_tables.h"
 
+#include "lexicon/file_paths.h"
+
 #include "personal/personal_store.h"
 #include "personal/store_commit.h"
 #include "personal/store_contents.h"
@@ -29,6 +31,35 @@ PersonalIndexes ReadShared(const PersonalFiles& personal, StoreFileSystem& files
     return indexes;
 }
 
+// The index files as they were before the interrupted change the journal names, and where
+// their texts are; the files as they are when there is no journal to tell.
+PersonalIndexes ReadBeforeChange(const PersonalFiles& personal, StoreFileSystem& files) {
+    const std::string folder = StoreFolder(personal);
+    const auto before = FilesBeforeChange(files, folder);
+    if (!before) {
+        bool needsRecovery = false;
+        return ReadShared(personal, files, needsRecovery, true);
+    }
+    // Each file: its path before the change, or nothing when it did not exist.
+    const auto path = [&](const std::string& file) -> std::optional<std::string> {
+        const auto named = before->find(BaseName(file));
+        return named == before->end() ? std::optional(file) : named->second;
+    };
+    PersonalIndexes indexes;
+    try {
+        if (const auto english = path(personal.englishIndex))
+            indexes.english = files.Read(*english, kPersonalIndexLimit);
+        if (const auto greek = path(personal.greekIndex))
+            indexes.greek = files.Read(*greek, kPersonalIndexLimit);
+    } catch (const StoreFileError& error) {
+        indexes.problem = error.what();
+    }
+    // A texts file that did not exist reads as empty, as a missing clex.tbo does.
+    indexes.texts = path(personal.texts).value_or(personal.texts + kOldSuffix);
+    if (indexes.texts == personal.texts) indexes.texts.clear();
+    return indexes;
+}
+
 }  // namespace
 
 PersonalIndexes ReadPersonalIndexesLocked(const PersonalFiles& personal, StoreFileSystem& files) {
@@ -45,13 +76,14 @@ PersonalIndexes ReadPersonalIndexesLocked(const PersonalFiles& personal, StoreFi
             break;
         }
     }
-    // Shown as they are, but never the ground of a change.
-    bool needsRecovery = false;
-    PersonalIndexes indexes = ReadShared(personal, files, needsRecovery, true);
+    // Shown as they were before the change when the journal tells how (its kept old files are
+    // whole), else as they are; never the ground of a change.
+    PersonalIndexes indexes = ReadBeforeChange(personal, files);
     indexes.problem =
         "the personal files could not be put back after an interrupted change (" +
         (unrecovered.empty() ? std::string("another program kept interrupting it") : unrecovered) +
-        ")";
+        "); they are shown as they were before it, and are put back where the folder can be "
+        "written";
     return indexes;
 }
 

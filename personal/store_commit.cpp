@@ -147,6 +147,28 @@ void CommitReplacements(StoreFileSystem& files, const std::string& folder,
     }
 }
 
+std::optional<std::map<std::string, std::optional<std::string>>> FilesBeforeChange(
+    StoreFileSystem& files, const std::string& folder) {
+    const std::string journal = PathInFolder(folder, kJournalName);
+    try {
+        const auto text = files.Read(journal, kJournalLimit);
+        if (!text) return std::nullopt;
+        std::map<std::string, std::optional<std::string>> before;
+        for (const JournalLine& line : ReadJournal(*text, journal)) {
+            const std::string target = PathInFolder(folder, line.name);
+            const std::string old = target + kOldSuffix;
+            if (line.existed) {
+                before[line.name] = files.Exists(old) ? old : target;
+            } else {
+                before[line.name] = std::nullopt;
+            }
+        }
+        return before;
+    } catch (const StoreFileError&) {
+        return std::nullopt;
+    }
+}
+
 bool NeedsRecovery(StoreFileSystem& files, const std::string& folder,
                    const std::vector<std::string>& temporaries) {
     for (const std::string& name : Leftovers(folder, temporaries))

@@ -10,6 +10,8 @@
 // the files half replaced or puts back a change that is still being made.
 #pragma once
 
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +43,14 @@ bool NeedsRecovery(StoreFileSystem& files, const std::string& folder,
 /// of these files belongs, throws StoreFileError naming it, and nothing is changed.
 void RecoverStore(StoreFileSystem& files, const std::string& folder,
                   const std::vector<std::string>& temporaries);
+
+/// \brief Where each file an interrupted change replaced is as it was before the change, by the
+/// journal in `folder`: its kept old file (or the file itself when that is already back), or
+/// nothing when it did not exist. A file the journal does not name was not replaced. Nothing
+/// when there is no journal, or one that is not the store's. Reads; changes nothing: for a
+/// folder where the change cannot be put back.
+std::optional<std::map<std::string, std::optional<std::string>>> FilesBeforeChange(
+    StoreFileSystem& files, const std::string& folder);
 
 /// The file that keeps the last entry number handed out, so that no number is ever handed out
 /// twice in a folder: a stale change that names a deleted entry by its number must not find a

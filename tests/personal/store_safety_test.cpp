@@ -6,9 +6,11 @@
 #include <filesystem>
 
 #include "lexicon/codecs.h"
+#include "lexicon/description.h"
 #include "lexicon/text_file.h"
 #include "personal/merged_tables.h"
 #include "personal/store_commit.h"
+#include "personal/user_text.h"
 #include "tests/personal/store_fixture.h"
 
 namespace orvan::test {
@@ -208,6 +210,34 @@ TEST_F(StoreSafetyTest, AReadOnlyFolderIsReadButNotChanged) {
     EXPECT_TRUE(tables.personalProblem.empty());
     EXPECT_EQ(personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"}).status,
               StoreStatus::ReadOnly);
+}
+
+TEST_F(StoreSafetyTest, AReadOnlyFolderWithAnInterruptedChangeIsShownAsBeforeIt) {
+    ASSERT_TRUE(Insert("cccc", "", "text of cccc").done());
+    ASSERT_TRUE(Insert("eeee", "", "text of eeee").done());
+    const std::string oldIndex = folder.Read("ci.tbo"), oldTexts = folder.Read("clex.tbo");
+    ASSERT_TRUE(Insert("dddd", "", "text of dddd").done());
+    // An insert of "dddd" cut off after ci.tbo took its new contents, before clex.tbo did; then
+    // the folder became read-only (a stick mounted read-only, a backup copy).
+    folder.Write("ci.tbo.old", oldIndex);
+    folder.Write("clex.tbo.old", oldTexts);
+    folder.Write("templex.tbo", folder.Read("clex.tbo"));
+    folder.Write("clex.tbo", oldTexts);
+    folder.Write("store.journal", "1 ci.tbo\n1 clex.tbo\n");
+    ReadOnlyFiles readOnly;
+    fileSystem = &readOnly;
+    Reload();
+    EXPECT_EQ(OwnHeadwords(), (std::vector<std::string>{"cccc", "eeee"}));
+    EXPECT_NE(tables.personalProblem.find("shown as they were before it"), std::string::npos)
+        << tables.personalProblem;
+    const PersonalFiles reading = ReadingFiles(personal, tables);
+    for (const char* headword : {"cccc", "eeee"}) {
+        EXPECT_EQ(personal::UnescapeUserText(
+                      ReadEntryDescription(tables.entries[Slot(headword)], files, reading)),
+                  std::string("text of ") + headword);
+    }
+    EXPECT_EQ(personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"}).status,
+              StoreStatus::FileError);
 }
 
 TEST_F(StoreSafetyTest, ReplacedFilesKeepTheirPermissions) {

@@ -46,6 +46,8 @@ LoadedLexicon Load(const CommandLine& line, const std::string& personalFolder) {
     PersonalFiles personal(personalFolder);
     LoadedLexicon lexicon{files, personal, LoadFieldTable(files), {}, {}, {}};
     lexicon.tables = personal::LoadMergedTables(files, personal, lexicon.notes);
+    // Texts kept from before an interrupted change: read from there (no change is made then).
+    lexicon.personal = ReadingFiles(personal, lexicon.tables);
     lexicon.rtfHeader = LoadRtfHeader(files);
     // The look-ups go on with what could be read; a change would be refused.
     const EntryTables& tables = lexicon.tables;
