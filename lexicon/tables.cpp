@@ -35,10 +35,12 @@ std::vector<std::string> FieldTable::ListItems() const {
 }
 
 std::optional<FieldTable> LoadFieldTable(const LexiconFiles& files) {
-    const auto bytes = ReadWholeFile(files.fields);
-    if (!bytes) return std::nullopt;
+    // 59 lines of a code and a name fit many times over; a larger file is not a science list.
+    constexpr long long kFieldFileLimit = 64 * 1024;
+    const FileContents file = ReadRegularFile(files.fields, kFieldFileLimit);
+    if (!file.read()) return std::nullopt;
     FieldTable table;
-    TextLines lines(*bytes);
+    TextLines lines(file.bytes);
     for (std::string_view line; table.Count() < kFieldCapacity && lines.Next(line);) {
         FieldLine field = ParseFieldLine(line);
         table.Append(FieldRecord{std::move(field.code), std::move(field.name)});

@@ -154,7 +154,8 @@ struct EntryTables {
 PersonalFiles ReadingFiles(const PersonalFiles& personal, const EntryTables& tables);
 
 /// \brief Reads data/srt.tbo; nothing when it does not exist (the science list then has no
-/// items at all). Fills at most 59 fields.
+/// items at all), and when it cannot be read or is longer than 64 KiB (FieldTableProblem says
+/// so). Fills at most 59 fields.
 std::optional<FieldTable> LoadFieldTable(const LexiconFiles& files);
 
 /// \brief Why the science list is not `loaded` although its file is there (in English, naming

@@ -302,6 +302,44 @@ TEST_F(CliInputsTest, ARelativeOrDamagedPersonalFolderInTheSettingsIsNotUsed) {
     }
 }
 
+TEST_F(CliInputsTest, AReadOnlyFolderWithAnInterruptedChangeShowsTheEntriesAsBeforeIt) {
+    ASSERT_EQ(Cli({"insert", "--english", "cccc", "--description", "text of cccc"}).status, 0);
+    ASSERT_EQ(Cli({"insert", "--english", "eeee", "--description", "text of eeee"}).status, 0);
+    const std::string oldIndex = personal.Read("ci.tbo"), oldTexts = personal.Read("clex.tbo");
+    ASSERT_EQ(Cli({"insert", "--english", "dddd", "--description", "text of dddd"}).status, 0);
+    // The insert of "dddd" cut off after ci.tbo took its new contents, before clex.tbo did.
+    personal.Write("ci.tbo.old", oldIndex);
+    personal.Write("clex.tbo.old", oldTexts);
+    personal.Write("templex.tbo", personal.Read("clex.tbo"));
+    personal.Write("clex.tbo", oldTexts);
+    personal.Write("store.journal", "1 ci.tbo\n1 clex.tbo\n");
+    if (::geteuid() == 0) {
+        for (const test::TempFolder* temp : {&program, &personal, &home}) {
+            fs::permissions(temp->Path(), fs::perms(0755));
+            for (const auto& entry : fs::recursive_directory_iterator(temp->Path()))
+                fs::permissions(entry.path(), fs::perms(entry.is_directory() ? 0755 : 0644));
+        }
+        asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    } else {
+        fs::permissions(personal.Path(), fs::perms(0555));
+    }
+    const auto before = FolderState(folder);
+    const CliRun search = Cli({"search", "--personal-only", ""});
+    EXPECT_EQ(search.status, 0);
+    EXPECT_TRUE(Contains(search.err, "shown as they were before it")) << search.err;
+    std::istringstream rows(search.out);
+    std::map<std::string, std::string> slots;
+    for (std::string slot, text; std::getline(rows, slot, '\t') && std::getline(rows, text);)
+        slots[text] = slot;
+    EXPECT_FALSE(slots.contains("dddd *")) << search.out;
+    for (const std::string& headword : {std::string("cccc"), std::string("eeee")}) {
+        ASSERT_TRUE(slots.contains(headword + " *")) << search.out;
+        const CliRun show = Cli({"show", slots[headword + " *"]});
+        EXPECT_TRUE(Contains(show.out, "text of " + headword)) << show.out;
+    }
+    EXPECT_EQ(FolderState(folder), before);
+}
+
 TEST_F(CliInputsTest, FilesLeftByAnotherUserCanStillBeChanged) {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to leave files of another user";
     // An edit made as root (under sudo) left root's files, lock file included, in a folder the
