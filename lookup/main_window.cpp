@@ -121,7 +121,11 @@ void TMainLex::FormCreate() {
     const StartUpSettings settings = PrepareSettings(folders, SettingsProbe());
     settingsPath_ = settings.path;
     showStartScreen_ = settings.showStartScreen;
-    if (!settings.personalFolder.empty()) personal_ = PersonalFiles(settings.personalFolder);
+    // A folder not named from the root, or a damaged line, names no folder: the first edit asks.
+    if (!settings.personalFolder.empty() &&
+        PersonalFolderLineProblem(settings.personalFolder).empty()) {
+        personal_ = PersonalFiles(settings.personalFolder);
+    }
     // The lookup window is not yet visible while the start screen runs.
     if (showStartScreen_) {
         OpenStartScreen(setup::Presentation::None, 0);
