@@ -90,6 +90,18 @@ class CliInputsTest : public test::CliFixture {
     // A test may leave the personal folder read-only; the temporary folders must still go.
     void TearDown() override { ::chmod(personal.Path().c_str(), 0700); }
 
+    // Runs orvan-cli as "nobody" from here on (root reads and writes anything): every file of
+    // the test's folders readable by all, and the folders writable by all when `writable`.
+    void RunAsNobody(bool writable) {
+        const auto folderMode = fs::perms(writable ? 0777 : 0755);
+        for (const test::TempFolder* temp : {&program, &personal, &home}) {
+            fs::permissions(temp->Path(), folderMode);
+            for (const auto& entry : fs::recursive_directory_iterator(temp->Path()))
+                fs::permissions(entry.path(), entry.is_directory() ? folderMode : fs::perms(0644));
+        }
+        asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    }
+
     // Runs a change that must be refused with `status` and a message holding `message`, and
     // checks that the personal folder is as it was.
     void ExpectRefused(const Args& args, int status, const std::string& message) {
@@ -228,13 +240,7 @@ TEST_F(CliInputsTest, ReadOnlyFolderIsReadButNeverChanged) {
     if (root) {
         // Root writes into any folder: orvan-cli runs as "nobody", who may read everything here
         // and write nothing in the personal folder, which root owns.
-        for (const test::TempFolder* temp : {&program, &personal, &home}) {
-            fs::permissions(temp->Path(), fs::perms(0755));
-            for (const auto& entry : fs::recursive_directory_iterator(temp->Path())) {
-                fs::permissions(entry.path(), fs::perms(entry.is_directory() ? 0755 : 0644));
-            }
-        }
-        asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+        RunAsNobody(false);
     } else {
         fs::permissions(personal.Path(), fs::perms(0555));
     }
@@ -273,12 +279,7 @@ TEST_F(CliInputsTest, AScienceListThatCannotBeReadIsToldAndNoChangeIsMade) {
     if (::geteuid() == 0) {
         // Root reads any file: orvan-cli runs as "nobody", who may read everything but the list
         // and write the personal folder.
-        for (const test::TempFolder* temp : {&program, &personal, &home}) {
-            fs::permissions(temp->Path(), fs::perms(0777));
-            for (const auto& entry : fs::recursive_directory_iterator(temp->Path()))
-                fs::permissions(entry.path(), fs::perms(entry.is_directory() ? 0777 : 0666));
-        }
-        asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+        RunAsNobody(true);
     }
     fs::permissions(fields, fs::perms::none);
     const CliRun search = Cli({"search", "gas"});
@@ -314,12 +315,7 @@ TEST_F(CliInputsTest, AReadOnlyFolderWithAnInterruptedChangeShowsTheEntriesAsBef
     personal.Write("clex.tbo", oldTexts);
     personal.Write("store.journal", "1 ci.tbo\n1 clex.tbo\n");
     if (::geteuid() == 0) {
-        for (const test::TempFolder* temp : {&program, &personal, &home}) {
-            fs::permissions(temp->Path(), fs::perms(0755));
-            for (const auto& entry : fs::recursive_directory_iterator(temp->Path()))
-                fs::permissions(entry.path(), fs::perms(entry.is_directory() ? 0755 : 0644));
-        }
-        asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+        RunAsNobody(false);
     } else {
         fs::permissions(personal.Path(), fs::perms(0555));
     }
