@@ -97,7 +97,7 @@ StartUpSettings PrepareSettings(const SettingsFolders& folders, const SettingsPr
     StartUpSettings settings;
     settings.path = location.path;
     if (location.exists) {
-        if (const auto contents = ReadSettings(location.path)) {
+        if (const auto contents = ReadSettings(location.path, &settings.problem)) {
             settings.showStartScreen = ShowsStartScreen(*contents);
             settings.personalFolder = contents->secondLine;
         }

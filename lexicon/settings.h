@@ -77,6 +77,7 @@ struct StartUpSettings {
     std::string path;  // the settings file
     bool showStartScreen = true;
     std::string personalFolder;  // line 2 as written, not tested; empty for none
+    std::string problem = {};    // why the file found could not be read, naming it; else empty
 };
 
 /// \brief Finds the settings file (LocateSettingsFile) and reads it; when there is none, creates

@@ -120,6 +120,7 @@ void TMainLex::FormCreate() {
                                   StandardFolder(QStandardPaths::HomeLocation)};
     const StartUpSettings settings = PrepareSettings(folders, SettingsProbe());
     settingsPath_ = settings.path;
+    settingsProblem_ = settings.problem;
     showStartScreen_ = settings.showStartScreen;
     // A folder not named from the root, or a damaged line, names no folder: the first edit asks.
     if (!settings.personalFolder.empty() &&
@@ -166,6 +167,19 @@ void TMainLex::FormShow() {
     if (!state_.tables().lexiconProblem.empty() && !lexiconWarned_) {
         lexiconWarned_ = true;
         QTimer::singleShot(0, this, &TMainLex::WarnMissingLexicon);
+    }
+    if (!settingsProblem_.empty()) {
+        // Not modal: the program works with its first settings meanwhile.
+        auto* box = new QMessageBox(QMessageBox::Warning, "Orvan",
+                                    Caption("Το αρχείο ρυθμίσεων δεν διαβάστηκε· το Orvan ξεκίνησε "
+                                            "με τις αρχικές ρυθμίσεις."),
+                                    QMessageBox::Ok, this);
+        box->setObjectName("SettingsProblemBox");
+        box->setInformativeText(QString::fromLocal8Bit(settingsProblem_.c_str()));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        box->show();
+        settingsProblem_.clear();
     }
 }
 

@@ -232,6 +232,7 @@ class TMainLex : public QWidget {
     // Start-up, settings and folders.
     std::string startFolder_;
     std::string settingsPath_;
+    std::string settingsProblem_;  // why the settings file was not read, until the user is told
     bool showStartScreen_ = true;
     std::string personalFolder_;
     PersonalFiles personal_;

@@ -72,6 +72,7 @@ TEST(ReadSettings, AFileLongerThanTheLimitIsNotReadAndTheStartUpGoesOnWithout) {
     EXPECT_EQ(settings.path, path);
     EXPECT_TRUE(settings.showStartScreen);
     EXPECT_EQ(settings.personalFolder, "");
+    EXPECT_EQ(settings.problem, path + " is longer than 65536 bytes");  // for the window to tell
     EXPECT_EQ(CheckPersonalFolderSetting(path, SettingsProbe()).state, PersonalFolderState::Unset);
     EXPECT_EQ(folder.Read("Orvan.ini").size(), static_cast<size_t>(kSettingsFileLimit + 1));
 

@@ -97,6 +97,19 @@ TEST_F(StartUpTest, AFolderThatNoLongerExistsIsUsedAsItIsAtStartUp) {
     EXPECT_EQ(window->tables().entries.Count(), 1);
 }
 
+TEST_F(StartUpTest, ASettingsFileTooLongToReadIsToldAndLeftAsItIs) {
+    const std::string huge = "NO\r\n" + personal.Path() + "\r\n" + std::string(70000, ' ');
+    home.Write(".config/Orvan.ini", huge);
+    Open();
+    auto* box = window->findChild<QMessageBox*>("SettingsProblemBox");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(box->informativeText().contains("is longer than 65536 bytes"));
+    EXPECT_EQ(StartScreensClosed(), 1);  // the first settings: the start screen opens
+    EXPECT_FALSE(window->personalFiles().Known());
+    EXPECT_EQ(Settings(), huge);
+}
+
 TEST_F(StartUpTest, TheFirstShowingLoadsTheTablesAndAnotherDoesNot) {
     Open();
     EXPECT_EQ(window->tables().entries.Count(), 1);
