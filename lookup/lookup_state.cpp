@@ -11,6 +11,14 @@ namespace {
 
 constexpr std::size_t kNumberCount = std::numeric_limits<std::uint16_t>::max() + 1;
 
+// The typed text without its leading characters of code 32 or less, as a search takes it.
+std::u16string_view WithoutLeadingBlanks(std::u16string_view typed) {
+    std::size_t start = 0;
+    while (start < typed.size() && typed[start] <= u' ')
+        ++start;
+    return typed.substr(start);
+}
+
 }  // namespace
 
 void LookupState::replaceTables(EntryTables tables, std::optional<Renumbering> renumbered) {
@@ -95,18 +103,6 @@ void LookupState::search(std::string_view typed, bool personalOnly, const std::s
     fill(typed, searchMode_, personalOnly, fieldCode);
 }
 
-namespace {
-
-// The typed text without its leading characters of code 32 or less, as a search takes it.
-std::u16string_view WithoutLeadingBlanks(std::u16string_view typed) {
-    std::size_t start = 0;
-    while (start < typed.size() && typed[start] <= u' ')
-        ++start;
-    return typed.substr(start);
-}
-
-}  // namespace
-
 void LookupState::search(std::u16string_view typed, bool personalOnly,
                          const std::string& fieldCode) {
     history_.clearForward();
@@ -136,13 +132,16 @@ std::string LookupState::listStatus() const {
     return std::to_string(list_.size()) + " λήμματα";
 }
 
-void LookupState::searchByCriteria(const SearchCriteria& criteria, const std::string& fieldCode) {
+void LookupState::searchByCriteria(const SearchCriteria& criteria, const std::string& fieldCode,
+                                   std::u16string_view typed) {
     criteria_ = criteria;
     history_.clearForward();
     const CriteriaDispatch dispatch = DispatchSearchCriteria(criteria_);
     if (!dispatch.fill) return;
     setEntryText(dispatch.entryText);
     fill(dispatch.entryText, dispatch.mode, false, fieldCode);
+    if (dispatch.mode != SearchMode::Multi && !typed.empty())
+        keepTyped(WithoutLeadingBlanks(typed), dispatch.mode);
 }
 
 void LookupState::fill(std::string_view typed, SearchMode mode, bool personalOnly,

@@ -73,8 +73,10 @@ class LookupState {
     /// Greek); empty while the list holds no search's result.
     std::string listStatus() const;
     /// The criteria dialog confirmed with `criteria`: one criterion searches as if typed, two or
-    /// three together; none leaves the list as it is.
-    void searchByCriteria(const SearchCriteria& criteria, const std::string& fieldCode);
+    /// three together; none leaves the list as it is. `typed` is the one criterion as the user
+    /// typed it, which the search field then shows (empty: the criterion as searched).
+    void searchByCriteria(const SearchCriteria& criteria, const std::string& fieldCode,
+                          std::u16string_view typed = {});
     /// \brief Fills the list by `mode` from `typed`; `number` names the entry of a Specific fill.
     void fill(std::string_view typed, SearchMode mode, bool personalOnly,
               const std::string& fieldCode, long long number = 0);

@@ -57,4 +57,14 @@ SearchCriteria TSearchForm::criteria() const {
             richtext::ToGreekSearchText(End_Edit->text())};
 }
 
+std::u16string TSearchForm::typedCriterion() const {
+    std::u16string typed;
+    for (const QLineEdit* field : {Start_Edit, Contain_edit, End_Edit}) {
+        if (field->text().isEmpty()) continue;
+        if (!typed.empty()) return {};
+        typed = richtext::Utf16Of(field->text());
+    }
+    return typed;
+}
+
 }  // namespace orvan::lookup

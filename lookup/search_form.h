@@ -17,6 +17,8 @@ class TSearchForm : public QDialog {
 
     /// The three fields as typed, in code page 1253.
     SearchCriteria criteria() const;
+    /// The one criterion filled in, as typed; empty when none or several are.
+    std::u16string typedCriterion() const;
 
   private:
     QLineEdit* Start_Edit;

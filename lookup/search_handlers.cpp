@@ -46,7 +46,7 @@ void TMainLex::Search_ButtonClick() {
     activateWindow();
     if (confirmed) {
         platform::BusyCursor busy;
-        state_.searchByCriteria(dialog.criteria(), FieldCode());
+        state_.searchByCriteria(dialog.criteria(), FieldCode(), dialog.typedCriterion());
         Render();
     }
     c_.Entry_Text->setFocus();

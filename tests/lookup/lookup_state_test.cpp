@@ -261,6 +261,11 @@ TEST_F(LookupStateTest, TheSearchFieldKeepsWhatWasTypedAndTheStatusSaysWhatWasFo
     EXPECT_TRUE(state.list().empty());
     EXPECT_EQ(state.listStatus(), "Κανένα λήμμα δεν έχει τους χαρακτήρες: 😀");
 
+    // One criterion of the criteria dialog shows as typed too.
+    state.searchByCriteria({"", "LEV", ""}, "", u"LÉV");
+    EXPECT_EQ(ListTexts(), (Texts{"lever", "leverage"}));
+    EXPECT_EQ(state.fieldText(), u"LÉV");
+
     // The history puts the entry's headword in the field.
     View("lever");
     View("zone");
