@@ -30,12 +30,12 @@ class EditSafetyTest : public WindowTest {
         lexicon.AddPersonalEntry(cafe, kCafeCreme, "cafe creme", "{\\f60\\fs22 frothy coffee}",
                                  "MECH");
         lexicon.AddPersonalGreek(cafe, kCafeCreme, Cp("καφές κρέμα"));
-        const int engine = lexicon.AddEntry("engine", "{motor}", 1, "MECH");
-        lexicon.AddGreek(engine, Cp("μηχανή"));
-        lexicon.AddSupplement(engine, "{\\f60\\fs22 my note}");
-        lexicon.AddEntry("lever", "{bar}");
         lexicon.AddField("CHEM", Cp("Χημεία"));
         lexicon.AddField("MECH", Cp("Μηχανολογία"));
+        lexicon.AddEntry("lathe", "{a machine tool}");
+        const int rotor = lexicon.AddEntry("rotor", "{spins}", 1, "MECH");
+        lexicon.AddGreek(rotor, Cp("ρότορας"));
+        lexicon.AddSupplement(rotor, "{\\f60\\fs22 my note}");
         Open(true);
     }
 
@@ -100,7 +100,7 @@ TEST_F(EditSafetyTest, AGreekFullTextFindOpensTheStoredEntryAndAnUnchangedSaveWr
 TEST_F(EditSafetyTest, TheBackListAndAChangeElsewhereFillTheEditorFromTheFiles) {
     Search(Q("καφές"));  // the Greek list, which shows the Greek headword
     ClickRow(0);
-    Search("lever");
+    Search("lathe");
     ClickRow(0);
     c().Prev_Button->click();
     ASSERT_EQ(window->state().shownNumber(), kCafeCreme);
@@ -109,12 +109,12 @@ TEST_F(EditSafetyTest, TheBackListAndAChangeElsewhereFillTheEditorFromTheFiles) 
     EXPECT_EQ(offered.greek, Q("καφές κρέμα"));
 
     // Another program rewrites the note shown; no event is handled before the pencil.
-    Search("engine");
+    Search("rotor");
     ClickRow(0);
-    const long long engine = window->state().shownNumber();
+    const long long rotor = window->state().shownNumber();
     ElsewhereChange([&](const personal::StoreContext& store) {
-        return personal::UpdatePersonalEntry(store, {engine, EntryKind::Annotated},
-                                             {"engine", "", -1, "their note"});
+        return personal::UpdatePersonalEntry(store, {rotor, EntryKind::Annotated},
+                                             {"rotor", "", -1, "their note"});
     });
     offered = OpenEditor([](QDialog* editor) { editor->reject(); });
     EXPECT_EQ(offered.description, "their note");
@@ -167,7 +167,7 @@ TEST_F(EditSafetyTest, TheSearchFieldKeepsWhatWasTypedAndSaysWhatNoHeadwordHolds
 
 TEST_F(EditSafetyTest, EnterOrEscapeOnTheDeleteQuestionKeepsTheEntryAndTheNote) {
     const std::string before = Files();
-    for (const char* headword : {"cafe creme", "engine"}) {
+    for (const char* headword : {"cafe creme", "rotor"}) {
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
             Search(headword);
             ClickRow(0);
@@ -188,7 +188,7 @@ TEST_F(EditSafetyTest, NoChangeIsMadeWhileTheEntriesWereReadInPart) {
         Q("Δεν διαβάστηκαν όλα τα λήμματά σας. Όσο τα αρχεία τους είναι έτσι, "
           "δεν αλλάζουν.");
     EXPECT_EQ(MessageFrom([this] { c().InsertEntry_Button->click(); }), told);
-    Search("engine");
+    Search("rotor");
     ClickRow(0);
     EXPECT_EQ(MessageFrom([this] { c().ModifyEntry_Button->click(); }), told);
     EXPECT_EQ(Files(), before);
