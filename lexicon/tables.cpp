@@ -53,6 +53,11 @@ std::string FieldTableProblem(const LexiconFiles& files, const std::optional<Fie
     return files.fields + " could not be read";
 }
 
+std::string GreekHeadwordOf(const EntryTables& tables, int slot) {
+    const int greek = tables.entries[slot].GreekSlot;
+    return greek > 0 && greek <= tables.greek.Count() ? tables.greek[greek].Headword : "";
+}
+
 PersonalFiles ReadingFiles(const PersonalFiles& personal, const EntryTables& tables) {
     PersonalFiles reading = personal;
     if (!tables.personalTexts.empty()) reading.texts = tables.personalTexts;

@@ -150,6 +150,9 @@ struct EntryTables {
     std::string personalTexts;
 };
 
+/// \brief The Greek headword the English entry in `slot` links to; empty for none.
+std::string GreekHeadwordOf(const EntryTables& tables, int slot);
+
 /// \brief `personal` with the texts file the tables' user's texts are read from.
 PersonalFiles ReadingFiles(const PersonalFiles& personal, const EntryTables& tables);
 

@@ -113,9 +113,9 @@ void TMainLex::ModifyEntry_ButtonClick() {
     personal::PendingEntry entry = stored->entry;
     if (stored->otherRtf) {
         // Written by another program in a shape of its own: as the pane shows it.
-        const std::string body = kDescriptionBodyStart + *stored->otherRtf + "}}}\r\n";
         entry.description = personal::DescriptionFromEditor(WithoutLeadingBlanks(
-            richtext::ExtractPlainText(richtext::RtfPrologue(rtfHeader_ + "\r\n"), body)));
+            richtext::ExtractPlainText(richtext::RtfPrologue(rtfHeader_ + "\r\n"),
+                                       DescriptionBody(*stored->otherRtf, std::nullopt) + "\r\n")));
     }
     const personal::EntryRef target = stored->ref;
     personal::EditorActions actions{

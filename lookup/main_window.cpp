@@ -169,16 +169,12 @@ void TMainLex::FormShow() {
         QTimer::singleShot(0, this, &TMainLex::WarnMissingLexicon);
     }
     if (!settingsProblem_.empty()) {
-        // Not modal: the program works with its first settings meanwhile.
-        auto* box = new QMessageBox(QMessageBox::Warning, "Orvan",
-                                    Caption("Το αρχείο ρυθμίσεων δεν διαβάστηκε· το Orvan ξεκίνησε "
-                                            "με τις αρχικές ρυθμίσεις."),
-                                    QMessageBox::Ok, this);
-        box->setObjectName("SettingsProblemBox");
-        box->setInformativeText(QString::fromLocal8Bit(settingsProblem_.c_str()));
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setWindowModality(Qt::NonModal);
-        box->show();
+        // The program works with its first settings meanwhile.
+        WarnAside(
+            "Το αρχείο ρυθμίσεων δεν διαβάστηκε· το Orvan ξεκίνησε με τις αρχικές "
+            "ρυθμίσεις.",
+            settingsProblem_)
+            ->setObjectName("SettingsProblemBox");
         settingsProblem_.clear();
     }
 }

@@ -24,6 +24,7 @@
 
 class QFileSystemWatcher;
 class QMenu;
+class QMessageBox;
 class QTimer;
 
 namespace orvan::lookup {
@@ -189,6 +190,9 @@ class TMainLex : public QWidget {
     /// Warns once when the lexicon, the science list or the personal files could not be read
     /// whole.
     void TellPersonalProblem();
+    /// \brief A warning (`message`, Greek UTF-8, with `details`) that stays open beside the
+    /// window while the user goes on; it deletes itself when closed.
+    QMessageBox* WarnAside(const char* message, const std::string& details);
     /// Whether a change may be worked out from the tables: not while they were read only in
     /// part (what they left out would be written as removed); the user is told why.
     bool TablesWhole();

@@ -58,13 +58,18 @@ void TMainLex::TellPersonalProblem() {
     if (problem.details == toldProblem_) return;
     toldProblem_ = problem.details;
     if (problem.details.empty()) return;
-    // Not modal: the user goes on reading; a change would be refused with the same reason.
-    auto* box = new QMessageBox(QMessageBox::Warning, "Orvan", Caption(problem.message),
-                                QMessageBox::Ok, this);
-    box->setInformativeText(QString::fromLocal8Bit(problem.details.c_str()));
+    // The user goes on reading; a change would be refused with the same reason.
+    WarnAside(problem.message, problem.details);
+}
+
+QMessageBox* TMainLex::WarnAside(const char* message, const std::string& details) {
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, "Orvan", Caption(message), QMessageBox::Ok, this);
+    box->setInformativeText(QString::fromLocal8Bit(details.c_str()));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();
+    return box;
 }
 
 bool TMainLex::TablesWhole() {

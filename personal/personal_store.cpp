@@ -259,12 +259,6 @@ bool HasHeadword(const std::string& english) {
     return !TrimBlanks(OneLine(english)).empty();
 }
 
-// The Greek headword the entry in `slot` has; empty for none.
-std::string GreekHeadwordOf(const EntryTables& tables, int slot) {
-    const int greek = tables.entries[slot].GreekSlot;
-    return greek > 0 && greek <= tables.greek.Count() ? tables.greek[greek].Headword : "";
-}
-
 StoreResult Incomplete() {
     return {StoreStatus::FieldsMissing,
             "the English headword and the description must be filled in"};
@@ -276,24 +270,16 @@ StoreResult Failed(const StoreFileError& error) {
     return {StoreStatus::FileError, error.what()};
 }
 
-StoreResult InFolder(StoreResult result, const std::string& folder) {
-    result.folder = folder;
-    return result;
-}
-
-// Runs `change` on the store's contents and commits what it leaves, as one step, under the
-// folder's exclusive lock. `change` works against tables that match the files as read here:
-// the caller's, or tables built from these files when another program has changed them.
+// Runs `change` on the store's contents in `folder` and commits what it leaves, as one step,
+// under the folder's exclusive lock. `change` works against tables that match the files as read
+// here: the caller's, or tables built from these files when another program has changed them.
 template <typename Change>
-StoreResult Run(const StoreContext& store, Change change) {
-    if (!store.personal.Known()) return {StoreStatus::FileError, "no personal folder is known"};
-    const std::string folder = StoreFolder(store.personal);
+StoreResult RunInFolder(const StoreContext& store, const std::string& folder, Change change) {
     // What the user saw came from a load that left something out: what they confirm may be
     // missing it too, and would be written as if they had removed it.
     if (const std::string problem = LoadProblemOf(store.tables); !problem.empty()) {
-        return InFolder({StoreStatus::FileError,
-                         "the entries were not read whole (" + problem + "); nothing changed"},
-                        folder);
+        return {StoreStatus::FileError,
+                "the entries were not read whole (" + problem + "); nothing changed"};
     }
     try {
         const auto lock = store.files.LockFolder(folder, LockMode::Exclusive);
@@ -320,12 +306,22 @@ StoreResult Run(const StoreContext& store, Change change) {
                            Replacements(contents, store.personal, made.greekChanged));
         return {StoreStatus::Done, {}, made.entryNumber};
     } catch (const Refusal& refusal) {
-        return InFolder(refusal.result, folder);
+        return refusal.result;
     } catch (const StoreFileError& error) {
-        return InFolder(Failed(error), folder);
+        return Failed(error);
     } catch (const std::bad_alloc&) {
-        return InFolder({StoreStatus::FileError, "out of memory"}, folder);
+        return {StoreStatus::FileError, "out of memory"};
     }
+}
+
+template <typename Change>
+StoreResult Run(const StoreContext& store, Change change) {
+    if (!store.personal.Known()) return {StoreStatus::FileError, "no personal folder is known"};
+    const std::string folder = StoreFolder(store.personal);
+    StoreResult result = RunInFolder(store, folder, change);
+    // A change not made names the folder it was refused in, for the user's message.
+    if (!result.done()) result.folder = folder;
+    return result;
 }
 
 }  // namespace

@@ -36,8 +36,7 @@ std::optional<StoredEntry> StoredEntryOf(const EntryTables& tables, const NoteLi
     StoredEntry stored;
     stored.ref = {record.Number, record.Kind};
     stored.entry.english = record.Headword;
-    if (record.GreekSlot > 0 && record.GreekSlot <= tables.greek.Count())
-        stored.entry.greek = tables.greek[record.GreekSlot].Headword;
+    stored.entry.greek = GreekHeadwordOf(tables, slot);
     stored.entry.fieldIndex = FieldRowOf(fields, record.FieldCode);
     const std::string text = StoredText(record, notes, personal);
     if (auto plain = UnescapeUserText(text)) {
