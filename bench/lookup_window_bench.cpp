@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "lookup/entries_list.h"
-#include "lookup/main_window.h"
+#include "lookup/lookup_window.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ class MediumFolder {
     QString previous_;
 };
 
-std::unique_ptr<orvan::lookup::TMainLex> OpenWindow() {
-    auto window = std::make_unique<orvan::lookup::TMainLex>();
+std::unique_ptr<orvan::lookup::LookupWindow> OpenWindow() {
+    auto window = std::make_unique<orvan::lookup::LookupWindow>();
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get())) return nullptr;
     return window;
@@ -59,16 +59,16 @@ void ShowEntryInWindow(benchmark::State& state) {
         return;
     }
     const orvan::lookup::LookupControls& c = window->controls();
-    c.WholeLex_Button->click();
-    const int rows = c.Entries_List->count();
+    c.wholeLexiconButton->click();
+    const int rows = c.entriesList->count();
     if (rows == 0) {
         state.SkipWithError("the sample medium is missing at " ORVAN_MEDIUM_DIR);
         return;
     }
     int row = 0;
     for (auto _ : state) {
-        c.Entries_List->selectRow(row);
-        window->Entries_ListClick();
+        c.entriesList->selectRow(row);
+        window->onEntriesListClicked();
         row = (row + 1) % rows;
     }
 }

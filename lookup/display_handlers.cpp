@@ -9,7 +9,7 @@
 #include "lexicon/entry_display.h"
 #include "lookup/entries_list.h"
 #include "lookup/figure_links.h"
-#include "lookup/main_window.h"
+#include "lookup/lookup_window.h"
 #include "richtext/code_pages.h"
 #include "richtext/rich_text_view.h"
 
@@ -22,80 +22,77 @@ constexpr int kLongHintMilliseconds = 10000;
 
 }  // namespace
 
-void TMainLex::Entries_ListClick() {
-    state_.choose(c_.Entries_List->selectedRow());
-    Render();
+void LookupWindow::onEntriesListClicked() {
+    state_.choose(c_.entriesList->selectedRow());
+    render();
 }
 
-void TMainLex::DrawShownEntry() {
+void LookupWindow::drawShownEntry() {
     const int slot = state_.shownSlot();
     if (slot == 0) {
         shownDisplay_.reset();
-        ClearEntryPane();
+        clearEntryPane();
         return;
     }
-    static const FieldTable kNoFields;
-    DrawEntry(DescribeEntry(slot, state_.tables(), fields_ ? *fields_ : kNoFields, notes_,
-                            state_.shownGreek(), files_, ReadingFiles(personal_, state_.tables())));
+    drawEntry(state_.describeShown());
 }
 
-void TMainLex::RefreshShownEntry() {
+void LookupWindow::refreshShownEntry() {
     const int slot = state_.shownSlot();
     if (slot == 0 || !shownDisplay_) return;
-    static const FieldTable kNoFields;
-    EntryDisplay display =
-        DescribeEntry(slot, state_.tables(), fields_ ? *fields_ : kNoFields, notes_,
-                      state_.shownGreek(), files_, ReadingFiles(personal_, state_.tables()));
-    if (display != *shownDisplay_) DrawEntry(display);
+    EntryDisplay display = state_.describeShown();
+    if (display != *shownDisplay_) drawEntry(display);
 }
 
-void TMainLex::DrawEntry(const EntryDisplay& display) {
+void LookupWindow::drawEntry(const EntryDisplay& display) {
     shownDisplay_ = display;
-    c_.Entry_Label->setText(richtext::FromGreekCodePage(display.headwordLabel));
-    c_.Trans_Text->setToolTip(richtext::FromGreekCodePage(display.renderingHint));
-    c_.ModifyEntry_Button->setEnabled(display.modifyEnabled);
-    c_.DeleteEntry_Button->setEnabled(display.deleteEnabled);
-    c_.Trans_Text->setText(richtext::FromGreekCodePage(display.rendering));
-    c_.ShortCut_Text->setText(richtext::FromGreekCodePage(display.fieldText));
-    c_.Trans_Text->setCursorPosition(0);
-    c_.ShortCut_Text->setCursorPosition(0);
-    ShowDescription(display.body);
-    HighlightFullTextHits();
-    FixHeadwordLabels();
+    c_.headwordLabel->setText(richtext::FromGreekCodePage(display.headwordLabel));
+    c_.renderingField->setToolTip(richtext::FromGreekCodePage(display.renderingHint));
+    c_.modifyEntryButton->setEnabled(display.modifyEnabled);
+    c_.deleteEntryButton->setEnabled(display.deleteEnabled);
+    c_.renderingField->setText(richtext::FromGreekCodePage(display.rendering));
+    c_.scienceField->setText(richtext::FromGreekCodePage(display.fieldText));
+    c_.renderingField->setCursorPosition(0);
+    c_.scienceField->setCursorPosition(0);
+    showDescription(display.body);
+    highlightFullTextHits();
+    fixHeadwordLabels();
 
     // When the window leaves the pane no room, the list's tooltip carries the entry.
-    if (c_.Description_Text->width() == 0 || c_.Description_Text->height() == 0) {
+    if (c_.descriptionView->width() == 0 || c_.descriptionView->height() == 0) {
         longListHint_ = true;
-        c_.Entries_List->setHint(c_.Trans_Text->text() + Caption(",  Επιστήμη:") +
-                                     c_.ShortCut_Text->text() + ",  " +
-                                     c_.Description_Text->plainText(),
-                                 kLongHintMilliseconds);
+        c_.entriesList->setHint(c_.renderingField->text() + tr(",  Επιστήμη:") +
+                                    c_.scienceField->text() + ",  " +
+                                    c_.descriptionView->plainText(),
+                                kLongHintMilliseconds);
     } else {
-        c_.Entries_List->setHint({}, longListHint_ ? kLongHintMilliseconds : -1);
+        c_.entriesList->setHint({}, longListHint_ ? kLongHintMilliseconds : -1);
     }
 }
 
-void TMainLex::ShowDescription(const std::optional<std::string>& body) {
+void LookupWindow::showDescription(const std::optional<std::string>& body) {
     // A description that cannot be read leaves the pane empty rather than showing the previous
     // entry's text under this entry's headword.
     if (!body) {
-        c_.Description_Text->clear();
+        c_.descriptionView->clear();
         return;
     }
-    const bool rtf = c_.Description_Text->loadRtf(rtfHeader_ + "\r\n", *body + "\r\n");
-    if (!rtf || c_.Description_Text->plainText().startsWith(QStringLiteral("{\\rtf1"))) {
-        c_.Description_Text->clear();
+    const bool rtf =
+        c_.descriptionView->loadRtf(state_.lexicon().rtfHeader + "\r\n", *body + "\r\n");
+    if (!rtf || c_.descriptionView->plainText().startsWith(QStringLiteral("{\\rtf1"))) {
+        c_.descriptionView->clear();
     }
 }
 
-void TMainLex::Description_TextMouseDown(QPoint point) {
+void LookupWindow::onDescriptionPressed(QPoint point) {
     descriptionPress_ = point;
 }
 
-void TMainLex::Description_TextSelectionChange() {
-    richtext::RichTextView* view = c_.Description_Text;
+void LookupWindow::onDescriptionSelectionChanged() {
+    richtext::RichTextView* view = c_.descriptionView;
     const QString selected = view->selectedText();
-    static const QString kWord = Caption("Σχήμα");
+    // The word of the lexicon's own figure links, part of the descriptions, not of the window.
+    static const QString kWord = QString::fromUtf8("Σχήμα");
     static const QString kLink = "[" + kWord;
     if (selected != kWord && !selected.contains(kLink)) return;
 
@@ -111,7 +108,7 @@ void TMainLex::Description_TextSelectionChange() {
         view->setSelection(link->start, link->length);
     }
     const char digit = FigureDigit(text, {view->selectionStart(), view->selectionLength()});
-    if (c_.FigPanel->isVisible()) return;
+    if (c_.figurePanel->isVisible()) return;
 
     const long long number = state_.shownNumber();
     if (number == 0) return;
@@ -119,21 +116,22 @@ void TMainLex::Description_TextSelectionChange() {
         QString::fromStdString(startFolder_ + FigurePath(static_cast<int>(number), digit)));
     if (picture.isNull()) return;
 
-    c_.FigImage->setPixmap(picture);
-    c_.FigImage->resize(picture.size());
-    c_.FigPanel->resize(picture.width() + 4, picture.height() + 4);
-    const QRect pane = c_.Description_Text->geometry();
+    c_.figureImage->setPixmap(picture);
+    c_.figureImage->resize(picture.size());
+    c_.figurePanel->resize(picture.width() + 4, picture.height() + 4);
+    const QRect pane = c_.descriptionView->geometry();
     const QSize outer = frameGeometry().size();
-    c_.FigPanel->move(
-        PlaceFigurePanel(pane.x() + descriptionPress_.x(), c_.FigPanel->width(), outer.width()),
-        PlaceFigurePanel(pane.y() + descriptionPress_.y(), c_.FigPanel->height(), outer.height()));
-    c_.FigPanel->show();
-    c_.FigPanel->raise();
-    c_.FigPanel->setFocus();
+    c_.figurePanel->move(
+        PlaceFigurePanel(pane.x() + descriptionPress_.x(), c_.figurePanel->width(), outer.width()),
+        PlaceFigurePanel(pane.y() + descriptionPress_.y(), c_.figurePanel->height(),
+                         outer.height()));
+    c_.figurePanel->show();
+    c_.figurePanel->raise();
+    c_.figurePanel->setFocus();
 }
 
-void TMainLex::HideFigure() {
-    c_.FigPanel->hide();
+void LookupWindow::hideFigure() {
+    c_.figurePanel->hide();
 }
 
 }  // namespace orvan::lookup

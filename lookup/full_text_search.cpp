@@ -11,6 +11,10 @@
 
 namespace orvan::lookup {
 
+FullTextSources FullTextSourcesOf(const LoadedLexicon& lexicon) {
+    return {lexicon.tables, lexicon.notes, lexicon.files, lexicon.reading, lexicon.rtfHeader};
+}
+
 std::u16string FullTextTerm(std::u16string_view typed) {
     std::size_t start = 0;
     while (start < typed.size() && typed[start] <= u' ')

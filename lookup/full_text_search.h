@@ -16,6 +16,7 @@
 #include "lexicon/description.h"
 #include "lexicon/lexicon_files.h"
 #include "lexicon/list_search.h"
+#include "lexicon/loaded_lexicon.h"
 #include "lexicon/tables.h"
 #include "richtext/rtf_reader.h"
 #include "richtext/shown_characters.h"
@@ -33,6 +34,9 @@ struct FullTextSources {
     const PersonalFiles& personal;
     const std::string& rtfHeader;
 };
+
+/// \brief What a search of one whole load reads.
+FullTextSources FullTextSourcesOf(const LoadedLexicon& lexicon);
 
 /// \brief The searched text: the typed text without its leading characters of code 32 or less.
 std::u16string FullTextTerm(std::u16string_view typed);

@@ -1,16 +1,13 @@
 // The full-text search of every description: its confirmation, its progress when it runs long,
 // and the marks on a found entry where the searched text occurs.
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QProgressDialog>
 #include <QScrollBar>
 #include <QTextDocument>
-#include <memory>
 
+#include "lookup/full_text_question_dialog.h"
+#include "lookup/full_text_run.h"
 #include "lookup/full_text_search.h"
-#include "lookup/main_window.h"
-#include "lookup/message_form.h"
+#include "lookup/lookup_window.h"
 #include "platform/busy_cursor.h"
 #include "richtext/code_pages.h"
 #include "richtext/rich_text_view.h"
@@ -19,73 +16,38 @@ namespace orvan::lookup {
 
 namespace {
 
-// How many entries are read between two looks at the progress dialog.
-constexpr int kEntriesPerStep = 1024;
-
 // The colour that marks the searched text in a found entry.
 const QColor kHitColour(255, 226, 96);
 
 }  // namespace
 
-void TMainLex::DescrSearch_ButtonClick() {
-    if (c_.Entry_Text->text().isEmpty()) return;
-    int answer = TMessageForm::kNo;
+void LookupWindow::onFullTextSearchClicked() {
+    if (c_.searchField->text().isEmpty()) return;
+    int answer = FullTextQuestionDialog::kNo;
     {
-        TMessageForm dialog(this);
+        FullTextQuestionDialog dialog(this);
         answer = dialog.exec();
     }
     activateWindow();
-    if (answer == TMessageForm::kYes) RunFullTextSearch();
-    c_.Entry_Text->setFocus();
+    if (answer == FullTextQuestionDialog::kYes) runFullTextSearch();
+    c_.searchField->setFocus();
 }
 
-void TMainLex::RunFullTextSearch() {
+void LookupWindow::runFullTextSearch() {
     platform::BusyCursor busy;
-    const std::u16string term = FullTextTerm(richtext::Utf16Of(c_.Entry_Text->text()));
-    c_.Entry_Text->setText(richtext::ToQString(term));
-    ClearEntryDisplay();
-
-    // While the progress dialog lets events through, another program's change waits, and the
-    // search reads a copy of the tables: its finds are named by the numbers of the tables it
-    // searched.
-    const ReloadHold hold(*this);
-    const EntryTables searched = state_.tables();
-    const NoteList notes = notes_;
-    const PersonalFiles reading = ReadingFiles(personal_, searched);
-    const FullTextSources sources{searched, notes, files_, reading, rtfHeader_};
-    FullTextSearch search(sources, term);
-    QElapsedTimer clock;
-    clock.start();
-    std::unique_ptr<QProgressDialog> progress;
-    while (search.step(kEntriesPerStep)) {
-        if (!progress && clock.elapsed() >= fullTextProgressDelay_) {
-            progress =
-                std::make_unique<QProgressDialog>(Caption("Αναζήτηση στις περιγραφές του Λεξικού…"),
-                                                  Caption("Διακοπή"), 0, search.total(), this);
-            progress->setObjectName("FullTextProgress");
-            progress->setWindowTitle(Caption("Αναζήτηση στις Περιγραφές"));
-            progress->setWindowModality(Qt::WindowModal);
-            progress->setMinimumDuration(0);
-            progress->setAutoClose(false);
-            progress->setAutoReset(false);
-            progress->show();
-        }
-        if (!progress) continue;
-        progress->setValue(search.searched());
-        QCoreApplication::processEvents();
-        // What was found before the user stopped the search stays found.
-        if (progress->wasCanceled()) break;
-    }
-    std::vector<ListedEntry> found;
-    found.reserve(search.results().size());
-    for (const ListItem& item : search.results())
-        found.push_back({item.text, searched.entries[item.slot].Number});
+    const std::u16string term = FullTextTerm(richtext::Utf16Of(c_.searchField->text()));
+    c_.searchField->setText(richtext::ToQString(term));
+    clearEntryDisplay();
+    // The search reads the load of this moment while the window may read the files again; its
+    // finds are found again by number in the load the window then holds.
+    std::vector<ListedEntry> found =
+        RunFullTextSearch(state_.snapshot(), term, this, fullTextProgressDelay_);
     state_.listFullTextResults(std::move(found), term);
-    Render();
+    render();
 }
 
-void TMainLex::HighlightFullTextHits() {
-    richtext::RichTextView* view = c_.Description_Text;
+void LookupWindow::highlightFullTextHits() {
+    richtext::RichTextView* view = c_.descriptionView;
     QList<QTextEdit::ExtraSelection> marks;
     const std::u16string& term = state_.fullTextTerm();
     if (!term.empty() && state_.selectedRow() >= 0) {

@@ -3,34 +3,35 @@
 #include <QMenu>
 #include <QToolButton>
 
-#include "lookup/main_window.h"
+#include "lookup/lookup_window.h"
 #include "richtext/code_pages.h"
 
 namespace orvan::lookup {
 
-void TMainLex::Prev_ButtonClick() {
+void LookupWindow::onBackClicked() {
     state_.back();
-    Render();
+    render();
 }
 
-void TMainLex::Next_ButtonClick() {
+void LookupWindow::onForwardClicked() {
     state_.forward();
-    Render();
+    render();
 }
 
-QPoint TMainLex::MenuPoint(const QWidget* button) const {
+QPoint LookupWindow::menuPoint(const QWidget* button) const {
     return frameGeometry().topLeft() + QPoint(button->x() + 4, button->y() + button->height() + 22);
 }
 
-void TMainLex::PrevMenu_ButtonClick() {
-    PopUp(prevMenu_, state_.history().backItems(), true, MenuPoint(c_.Prev_Button));
+void LookupWindow::onBackMenuClicked() {
+    popUpHistory(prevMenu_, state_.history().backItems(), true, menuPoint(c_.backButton));
 }
 
-void TMainLex::NextMenu_ButtonClick() {
-    PopUp(nextMenu_, state_.history().forwardItems(), false, MenuPoint(c_.Next_Button));
+void LookupWindow::onForwardMenuClicked() {
+    popUpHistory(nextMenu_, state_.history().forwardItems(), false, menuPoint(c_.forwardButton));
 }
 
-void TMainLex::PopUp(QMenu* menu, const std::deque<HistoryItem>& items, bool back, QPoint at) {
+void LookupWindow::popUpHistory(QMenu* menu, const std::deque<HistoryItem>& items, bool back,
+                                QPoint at) {
     menu->clear();
     for (const HistoryItem& item : items) {
         // Captions are shown as they are: "&" is not an accelerator mark.
@@ -49,7 +50,7 @@ void TMainLex::PopUp(QMenu* menu, const std::deque<HistoryItem>& items, bool bac
                 } else {
                     state_.chooseForward(i);
                 }
-                Render();
+                render();
                 return;
             }
         });

@@ -5,42 +5,42 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include "lookup/main_window.h"
+#include "lookup/lookup_window.h"
 
 namespace orvan::lookup {
 
-void TMainLex::FindKeyboardLayouts() {
+void LookupWindow::findKeyboardLayouts() {
     const std::vector<std::string> names = layouts_->names();
     if (names.empty()) return;
     languageLayouts_ = platform::ChooseLanguageLayouts(names);
 }
 
-void TMainLex::ActivateInputLayout() {
+void LookupWindow::activateInputLayout() {
     layouts_->activate(state_.greekMode() ? languageLayouts_.greek : languageLayouts_.english);
 }
 
-void TMainLex::SetInputLanguage(bool greek) {
+void LookupWindow::setInputLanguage(bool greek) {
     state_.setInputLanguage(greek);
-    Render();
+    render();
 }
 
-void TMainLex::ShowInputLanguage(bool greek) {
+void LookupWindow::showInputLanguage(bool greek) {
     if (flagGreek_ != greek) {
         // A missing flag leaves the button's picture as it was.
-        const QString flag = ContentPath(greek ? "flaggr.bmp" : "flagen.bmp");
+        const QString flag = contentPath(greek ? "flaggr.bmp" : "flagen.bmp");
         if (flagGreek_.has_value() && QFileInfo::exists(flag)) {
             const QPixmap picture(flag);
-            if (!picture.isNull()) c_.Lang_Button->setIcon(QIcon(picture));
+            if (!picture.isNull()) c_.languageButton->setIcon(QIcon(picture));
         }
         flagGreek_ = greek;
     }
-    ActivateInputLayout();
+    activateInputLayout();
 }
 
-void TMainLex::Lang_ButtonClick() {
+void LookupWindow::onLanguageClicked() {
     state_.switchInputLanguage();
-    Render();
-    c_.Entry_Text->setFocus();
+    render();
+    c_.searchField->setFocus();
 }
 
 }  // namespace orvan::lookup

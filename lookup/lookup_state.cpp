@@ -21,8 +21,17 @@ std::u16string_view WithoutLeadingBlanks(std::u16string_view typed) {
 
 }  // namespace
 
+LookupState::LookupState() : lexicon_(std::make_shared<const LoadedLexicon>()) {}
+
 void LookupState::replaceTables(EntryTables tables, std::optional<Renumbering> renumbered) {
-    tables_ = std::move(tables);
+    LoadedLexicon lexicon = *lexicon_;
+    lexicon.tables = std::move(tables);
+    replaceLexicon(std::move(lexicon), renumbered);
+}
+
+void LookupState::replaceLexicon(LoadedLexicon lexicon, std::optional<Renumbering> renumbered) {
+    lexicon.generation = lexicon_->generation + 1;
+    lexicon_ = std::make_shared<const LoadedLexicon>(std::move(lexicon));
     indexNumbers();
     ++revisions_.tables;
 
@@ -86,13 +95,19 @@ int LookupState::slotOf(long long number) const {
 void LookupState::indexNumbers() {
     slotOfNumber_.assign(kNumberCount, 0);
     // Numbers are unique in a table; were one not, its first slot would count, as in a search.
-    for (int slot = tables_.entries.Count(); slot >= 1; --slot)
-        slotOfNumber_[tables_.entries[slot].Number] = slot;
+    for (int slot = tables().entries.Count(); slot >= 1; --slot)
+        slotOfNumber_[tables().entries[slot].Number] = slot;
+}
+
+EntryDisplay LookupState::describeShown() const {
+    const LoadedLexicon& loaded = lexicon();
+    return DescribeEntry(shownSlot(), loaded.tables, loaded.fieldList(), loaded.notes, shownGreek_,
+                         loaded.files, loaded.reading);
 }
 
 std::string LookupState::captionOf(long long number, bool greek) const {
-    const EntryRecord& english = tables_.entries[slotOf(number)];
-    const std::string& greekHeadword = tables_.greek[english.GreekSlot].Headword;
+    const EntryRecord& english = tables().entries[slotOf(number)];
+    const std::string& greekHeadword = tables().greek[english.GreekSlot].Headword;
     // An entry without a Greek headword is written in English in either language.
     return ListItemText(greek && !greekHeadword.empty() ? greekHeadword : english.Headword,
                         english);
@@ -124,12 +139,10 @@ void LookupState::keepTyped(std::u16string_view trimmed, SearchMode mode) {
     ++revisions_.entryText;
 }
 
-std::string LookupState::listStatus() const {
-    if (!unsearchable_.empty()) return "Κανένα λήμμα δεν έχει τους χαρακτήρες: " + unsearchable_;
+ListStatus LookupState::listStatus() const {
+    if (!unsearchable_.empty()) return {ListStatus::Kind::Unsearchable, 0, unsearchable_};
     if (!listSearched_) return {};
-    if (list_.empty()) return "Δεν βρέθηκαν λήμματα";
-    if (list_.size() == 1) return "1 λήμμα";
-    return std::to_string(list_.size()) + " λήμματα";
+    return {ListStatus::Kind::Found, list_.size(), {}};
 }
 
 void LookupState::searchByCriteria(const SearchCriteria& criteria, const std::string& fieldCode,
@@ -152,7 +165,7 @@ void LookupState::fill(std::string_view typed, SearchMode mode, bool personalOnl
     request.personalOnly = personalOnly;
     request.fieldCode = fieldCode;
     request.criteria = criteria_;
-    showFilled(FillList(tables_.entries, tables_.greek, typed, greekMode_, request), true);
+    showFilled(FillList(tables().entries, tables().greek, typed, greekMode_, request), true);
 }
 
 void LookupState::showFilled(FillResult result, bool recordShown) {
@@ -172,12 +185,16 @@ void LookupState::showFilled(FillResult result, bool recordShown) {
 void LookupState::listWholeLexicon() {
     setEntryText({});
     clearList();
-    setList(WholeLexiconItems(tables_.entries), false);
+    setList(WholeLexiconItems(tables().entries), false);
 }
 
 void LookupState::listFullTextResults(std::vector<ListedEntry> results, std::u16string term) {
     clearList();
+    // Found in the load searched: each find is shown as the current load has it, and one that
+    // has left it is not listed.
     std::erase_if(results, [this](const ListedEntry& item) { return slotOf(item.number) == 0; });
+    for (ListedEntry& item : results)
+        item.text = captionOf(item.number, false);
     list_ = std::move(results);
     listGreek_ = false;
     listSearched_ = true;
@@ -189,7 +206,7 @@ void LookupState::setList(std::vector<ListItem> items, bool greek) {
     list_.clear();
     list_.reserve(items.size());
     for (ListItem& item : items)
-        list_.push_back({std::move(item.text), tables_.entries[item.slot].Number});
+        list_.push_back({std::move(item.text), tables().entries[item.slot].Number});
     listGreek_ = greek;
     listSearched_ = true;
     selectedRow_ = -1;
@@ -270,7 +287,7 @@ void LookupState::showSaved(long long number) {
     FillRequest request;
     request.mode = SearchMode::Specific;
     request.slot = slotOf(number);
-    showFilled(FillList(tables_.entries, tables_.greek, caption, greekMode_, request), false);
+    showFilled(FillList(tables().entries, tables().greek, caption, greekMode_, request), false);
 }
 
 void LookupState::showHistoryItem(const HistoryItem& item) {

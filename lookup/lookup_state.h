@@ -13,7 +13,9 @@
 #include <string_view>
 #include <vector>
 
+#include "lexicon/entry_display.h"
 #include "lexicon/list_search.h"
+#include "lexicon/loaded_lexicon.h"
 #include "lexicon/tables.h"
 #include "lookup/navigation_history.h"
 
@@ -24,6 +26,15 @@ struct ListedEntry {
     std::string text;
     long long number = 0;
     bool operator==(const ListedEntry&) const = default;
+};
+
+/// What the last search found, for the status line under the list.
+struct ListStatus {
+    enum class Kind { None, Found, Unsearchable };
+    Kind kind = Kind::None;
+    std::size_t count = 0;     // Found: how many entries
+    std::string unsearchable;  // Unsearchable: the typed characters no headword can hold (UTF-8)
+    bool operator==(const ListStatus&) const = default;
 };
 
 /// An entry of the user's that a saved change gave a new number.
@@ -40,11 +51,20 @@ class LookupState {
         std::uint64_t list = 0, shown = 0, language = 0, entryText = 0, tables = 0;
     };
 
-    // The tables.
-    const EntryTables& tables() const { return tables_; }
-    /// \brief Takes tables read again. The list, the entry shown and the history follow their
-    /// entries by number; with `renumbered`, the user's changed entry keeps its items under its
-    /// new number and caption.
+    LookupState();
+
+    // The loaded lexicon: one whole load, replaced whole.
+    const LoadedLexicon& lexicon() const { return *lexicon_; }
+    const EntryTables& tables() const { return lexicon_->tables; }
+    /// \brief The load as it is now, for work that goes on while it may be replaced (a full-text
+    /// search, a print): what it reads never changes under it.
+    LexiconSnapshot snapshot() const { return lexicon_; }
+    /// \brief Takes a new load. The list, the entry shown and the history follow their entries
+    /// by number; with `renumbered`, the user's changed entry keeps its items under its new
+    /// number and caption. The load's generation is set to follow the one it replaces.
+    void replaceLexicon(LoadedLexicon lexicon,
+                        std::optional<Renumbering> renumbered = std::nullopt);
+    /// \brief Takes tables read again, everything else of the load kept as it was.
     void replaceTables(EntryTables tables, std::optional<Renumbering> renumbered = std::nullopt);
     /// The slot of entry `number` in the current tables; 0 when there is none.
     int slotOf(long long number) const;
@@ -69,9 +89,9 @@ class LookupState {
     void fill(std::u16string_view typed, SearchMode mode, bool personalOnly,
               const std::string& fieldCode);
     /// \brief What the status line under the list says of the last search: how many entries
-    /// it found, that it found none, or which typed characters no headword can hold (UTF-8,
-    /// Greek); empty while the list holds no search's result.
-    std::string listStatus() const;
+    /// it found (none, one or more), or which typed characters no headword can hold; nothing
+    /// while the list holds no search's result. The window words it.
+    ListStatus listStatus() const;
     /// The criteria dialog confirmed with `criteria`: one criterion searches as if typed, two or
     /// three together; none leaves the list as it is. `typed` is the one criterion as the user
     /// typed it, which the search field then shows (empty: the criterion as searched).
@@ -113,6 +133,8 @@ class LookupState {
     int shownSlot() const { return slotOf(shownNumber_); }
     /// Whether the entry was shown with Greek headwords.
     bool shownGreek() const { return shownGreek_; }
+    /// What the entry pane shows of the entry shown, read from the current load.
+    EntryDisplay describeShown() const;
     /// The entry pane is emptied; the list stays.
     void clearShown();
     /// The list, its selection and the entry pane are emptied.
@@ -144,7 +166,7 @@ class LookupState {
     std::string captionOf(long long number, bool greek) const;
     void indexNumbers();
 
-    EntryTables tables_;
+    LexiconSnapshot lexicon_;
     std::vector<int> slotOfNumber_;
     SearchMode searchMode_ = SearchMode::Start;
     SearchCriteria criteria_;

@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QStyleFactory>
 
-#include "lookup/main_window.h"
+#include "lookup/lookup_window.h"
 #include "platform/clipboard_handover.h"
 #include "platform/greek_qt_texts.h"
 
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     // The standard buttons and dialogs (Yes/No, Cancel, the print and file dialogs) in Greek.
     orvan::platform::InstallGreekQtTexts(application);
     orvan::platform::HandOverClipboardAsPlainText(application);
-    orvan::lookup::TMainLex window;
+    orvan::lookup::LookupWindow window;
     // The start screen's uninstallation has started: the program ends before its window shows.
     if (window.quitRequested()) return 0;
     window.show();

@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "lookup/entries_list.h"
-#include "lookup/main_window.h"
+#include "lookup/lookup_window.h"
 #include "personal/merged_tables.h"
 
 namespace orvan::lookup {
@@ -17,54 +17,52 @@ namespace {
 // A change of the files renames several of them: one reload once they are all in place.
 constexpr int kSettleMilliseconds = 150;
 
-constexpr const char* kLexiconNotWhole =
+constexpr const char* kLexiconNotWhole = QT_TRANSLATE_NOOP(
+    "orvan::lookup::LookupWindow",
     "Δεν διαβάστηκαν ολόκληρα τα αρχεία του λεξικού. Όσο είναι έτσι, τα λήμματά σας δεν "
-    "αλλάζουν.";
+    "αλλάζουν.");
 
 }  // namespace
 
-void TMainLex::ReloadTables(std::optional<Renumbering> renumbered) {
-    notes_.clear();
-    ApplyTables(personal::LoadMergedTables(files_, personal_, notes_), renumbered);
+void LookupWindow::reloadTables(std::optional<Renumbering> renumbered) {
+    applyLexicon(personal::LoadLexicon(files_, personal_), renumbered);
 }
 
-void TMainLex::ApplyTables(EntryTables tables, std::optional<Renumbering> renumbered) {
-    state_.replaceTables(std::move(tables), renumbered);
-    Render();
-    WatchPersonalFolder();
-    TellPersonalProblem();
+void LookupWindow::applyLexicon(LoadedLexicon lexicon, std::optional<Renumbering> renumbered) {
+    state_.replaceLexicon(std::move(lexicon), renumbered);
+    render();
+    watchPersonalFolder();
+    tellLoadProblem();
 }
 
-TMainLex::LoadProblem TMainLex::CurrentLoadProblem() const {
+LookupWindow::LoadProblem LookupWindow::currentLoadProblem() const {
     const EntryTables& tables = state_.tables();
     if (!tables.lexiconLeftOut.empty()) return {kLexiconNotWhole, tables.lexiconLeftOut};
-    if (std::string fields = FieldTableProblem(files_, fields_); !fields.empty()) {
+    if (std::string fields = FieldTableProblem(files_, state_.lexicon().fields); !fields.empty()) {
         return {
-            "Δεν διαβάστηκε ο κατάλογος των επιστημών. Όσο είναι έτσι, τα λήμματά σας δεν "
-            "αλλάζουν.",
+            QT_TR_NOOP("Δεν διαβάστηκε ο κατάλογος των επιστημών. Όσο είναι έτσι, τα λήμματά σας "
+                       "δεν αλλάζουν."),
             std::move(fields)};
     }
     if (!tables.personalProblem.empty()) {
-        return {
-            "Δεν διαβάστηκαν όλα τα λήμματά σας. Όσο τα αρχεία τους είναι έτσι, δεν "
-            "αλλάζουν.",
-            tables.personalProblem};
+        return {QT_TR_NOOP("Δεν διαβάστηκαν όλα τα λήμματά σας. Όσο τα αρχεία τους είναι έτσι, δεν "
+                           "αλλάζουν."),
+                tables.personalProblem};
     }
     return {};
 }
 
-void TMainLex::TellPersonalProblem() {
-    const LoadProblem problem = CurrentLoadProblem();
+void LookupWindow::tellLoadProblem() {
+    const LoadProblem problem = currentLoadProblem();
     if (problem.details == toldProblem_) return;
     toldProblem_ = problem.details;
     if (problem.details.empty()) return;
     // The user goes on reading; a change would be refused with the same reason.
-    WarnAside(problem.message, problem.details);
+    warnAside(tr(problem.message), problem.details);
 }
 
-QMessageBox* TMainLex::WarnAside(const char* message, const std::string& details) {
-    auto* box =
-        new QMessageBox(QMessageBox::Warning, "Orvan", Caption(message), QMessageBox::Ok, this);
+QMessageBox* LookupWindow::warnAside(const QString& message, const std::string& details) {
+    auto* box = new QMessageBox(QMessageBox::Warning, "Orvan", message, QMessageBox::Ok, this);
     box->setInformativeText(QString::fromLocal8Bit(details.c_str()));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
@@ -72,19 +70,19 @@ QMessageBox* TMainLex::WarnAside(const char* message, const std::string& details
     return box;
 }
 
-bool TMainLex::TablesWhole() {
+bool LookupWindow::tablesWhole() {
     // A lexicon that could not be read at all was told of when the window opened.
     const std::string& unread = state_.tables().lexiconProblem;
     const LoadProblem problem =
-        unread.empty() ? CurrentLoadProblem() : LoadProblem{kLexiconNotWhole, unread};
+        unread.empty() ? currentLoadProblem() : LoadProblem{kLexiconNotWhole, unread};
     if (problem.details.empty()) return true;
-    QMessageBox box(QMessageBox::Warning, "Orvan", Caption(problem.message), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, "Orvan", tr(problem.message), QMessageBox::Ok, this);
     box.setInformativeText(QString::fromLocal8Bit(problem.details.c_str()));
     box.exec();
     return false;
 }
 
-void TMainLex::WatchPersonalFolder() {
+void LookupWindow::watchPersonalFolder() {
     if (personalWatcher_ == nullptr) {
         personalWatcher_ = new QFileSystemWatcher(this);
         settleTimer_ = new QTimer(this);
@@ -92,7 +90,7 @@ void TMainLex::WatchPersonalFolder() {
         settleTimer_->setInterval(kSettleMilliseconds);
         connect(personalWatcher_, &QFileSystemWatcher::directoryChanged, settleTimer_,
                 qOverload<>(&QTimer::start));
-        connect(settleTimer_, &QTimer::timeout, this, [this] { PersonalFilesChanged(); });
+        connect(settleTimer_, &QTimer::timeout, this, [this] { onPersonalFilesChanged(); });
     }
     const QString folder =
         personal_.Known() ? QFile::decodeName(personal::StoreFolder(personal_).c_str()) : QString();
@@ -102,31 +100,30 @@ void TMainLex::WatchPersonalFolder() {
     if (!folder.isEmpty() && QDir(folder).exists()) personalWatcher_->addPath(folder);
 }
 
-TMainLex::ReloadHold::ReloadHold(TMainLex& window) : window_(window) {
-    ++window_.reloadHolds_;
-}
-
-TMainLex::ReloadHold::~ReloadHold() {
-    if (--window_.reloadHolds_ > 0 || !window_.reloadWaiting_) return;
+void LookupWindow::holdReloads(bool hold) {
+    if (hold) {
+        ++reloadHolds_;
+        return;
+    }
+    if (--reloadHolds_ > 0 || !reloadWaiting_) return;
     // Once the work that held it has returned to the event loop.
-    QTimer::singleShot(0, &window_, [window = &window_] { window->PersonalFilesChanged(); });
+    QTimer::singleShot(0, this, [this] { onPersonalFilesChanged(); });
 }
 
-void TMainLex::PersonalFilesChanged() {
+void LookupWindow::onPersonalFilesChanged() {
     if (reloadHolds_ > 0) {
         reloadWaiting_ = true;
         return;
     }
     reloadWaiting_ = false;
-    CatchUpWithPersonalFiles();
+    catchUpWithPersonalFiles();
 }
 
-void TMainLex::CatchUpWithPersonalFiles() {
+void LookupWindow::catchUpWithPersonalFiles() {
     PersonalIndexes indexes = personal::ReadPersonalIndexesLocked(personal_);
     // Our own changes, and files touched without a change of content, need nothing.
     if (StampOf(indexes).Matches(state_.tables().personalStamp)) return;
-    notes_.clear();
-    ApplyTables(LoadEntryTable(files_, indexes, notes_));
+    applyLexicon(personal::LoadLexicon(files_, personal_, indexes));
 }
 
 }  // namespace orvan::lookup

@@ -5,63 +5,63 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "lookup/criteria_search_dialog.h"
 #include "lookup/entries_list.h"
-#include "lookup/main_window.h"
-#include "lookup/search_form.h"
+#include "lookup/lookup_window.h"
 #include "platform/busy_cursor.h"
 #include "richtext/code_pages.h"
 
 namespace orvan::lookup {
 
-std::string TMainLex::FieldCode() const {
-    return FieldFilterCode(FieldList(), c_.ShortCuts_Combo->currentIndex());
+std::string LookupWindow::fieldFilter() const {
+    return FieldFilterCode(state_.lexicon().fieldTable(), c_.fieldFilterCombo->currentIndex());
 }
 
-void TMainLex::FillList(SearchMode mode, long long number, bool personalOnly) {
+void LookupWindow::fillList(SearchMode mode, long long number, bool personalOnly) {
     platform::BusyCursor busy;
     if (mode == SearchMode::Specific) {
-        state_.fill(richtext::ToGreekSearchText(c_.Entry_Text->text()), mode, personalOnly,
-                    FieldCode(), number);
+        state_.fill(richtext::ToGreekSearchText(c_.searchField->text()), mode, personalOnly,
+                    fieldFilter(), number);
     } else {
-        state_.fill(richtext::Utf16Of(c_.Entry_Text->text()), mode, personalOnly, FieldCode());
+        state_.fill(richtext::Utf16Of(c_.searchField->text()), mode, personalOnly, fieldFilter());
     }
-    Render();
+    render();
 }
 
-void TMainLex::Fill_List_ButtonClick() {
+void LookupWindow::onFillListClicked() {
     platform::BusyCursor busy;
-    state_.search(richtext::Utf16Of(c_.Entry_Text->text()), false, FieldCode());
-    Render();
+    state_.search(richtext::Utf16Of(c_.searchField->text()), false, fieldFilter());
+    render();
 }
 
-void TMainLex::CustomEntries_ButtonClick() {
+void LookupWindow::onOwnEntriesClicked() {
     platform::BusyCursor busy;
-    state_.search(richtext::Utf16Of(c_.Entry_Text->text()), true, FieldCode());
-    Render();
+    state_.search(richtext::Utf16Of(c_.searchField->text()), true, fieldFilter());
+    render();
 }
 
-void TMainLex::Search_ButtonClick() {
-    TSearchForm dialog(this);
+void LookupWindow::onCriteriaSearchClicked() {
+    CriteriaSearchDialog dialog(this);
     const bool confirmed = dialog.exec() == QDialog::Accepted;
     activateWindow();
     if (confirmed) {
         platform::BusyCursor busy;
-        state_.searchByCriteria(dialog.criteria(), FieldCode(), dialog.typedCriterion());
-        Render();
+        state_.searchByCriteria(dialog.criteria(), fieldFilter(), dialog.typedCriterion());
+        render();
     }
-    c_.Entry_Text->setFocus();
+    c_.searchField->setFocus();
 }
 
-void TMainLex::WholeLex_ButtonClick() {
-    c_.Fill_List_Button->setFocus();
+void LookupWindow::onWholeLexiconClicked() {
+    c_.fillListButton->setFocus();
     platform::BusyCursor busy;
     state_.listWholeLexicon();
-    Render();
+    render();
 }
 
-bool TMainLex::Entry_TextKeyDown(int key) {
+bool LookupWindow::onSearchFieldKey(int key) {
     if (key != Qt::Key_Down || !state_.chooseFirst()) return false;
-    Render();
+    render();
     return true;
 }
 

@@ -2,15 +2,15 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "lookup/main_window.h"
+#include "lookup/lookup_window.h"
 
 namespace orvan::lookup {
 
-void TMainLex::OpenStartScreen(setup::Presentation presentation, int calderPage) {
+void LookupWindow::openStartScreen(setup::Presentation presentation, int partnerPage) {
     setup::StartScreenContext context{startFolder_, settingsPath_, showStartScreen_,
                                       personalFolder_, false};
     {
-        setup::TEntryForm form(context, presentation, calderPage, this);
+        setup::StartScreen form(context, presentation, partnerPage, this);
         form.exec();
     }
     showStartScreen_ = context.showStartScreen;
@@ -23,16 +23,16 @@ void TMainLex::OpenStartScreen(setup::Presentation presentation, int calderPage)
     }
 }
 
-void TMainLex::CalderImageClick() {
-    OpenStartScreen(setup::Presentation::Partner, setup::kCompanyPage);
+void LookupWindow::onPartnerLogoClicked() {
+    openStartScreen(setup::Presentation::Partner, setup::kCompanyPage);
 }
 
-void TMainLex::VelImageClick() {
-    OpenStartScreen(setup::Presentation::Partner, setup::kDivisionPage);
+void LookupWindow::onPartnerDivisionLogoClicked() {
+    openStartScreen(setup::Presentation::Partner, setup::kDivisionPage);
 }
 
-void TMainLex::Korvath_LabelClick() {
-    OpenStartScreen(setup::Presentation::Publisher, 0);
+void LookupWindow::onPublisherClicked() {
+    openStartScreen(setup::Presentation::Publisher, 0);
 }
 
 }  // namespace orvan::lookup

@@ -1,5 +1,6 @@
-// The window's small commands: copying from the field last worked in, pasting into the search
-// field, keeping the window on top, the help document and leaving the program.
+// The window's commands: copying from the field last worked in, pasting into the search field,
+// printing, keeping the window on top, the help document and leaving the program; the edit
+// buttons are forwarded to the editing.
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -10,9 +11,10 @@
 #include <QToolButton>
 #include <QUrl>
 
-#include "lookup/dummy_form.h"
 #include "lookup/entries_list.h"
-#include "lookup/main_window.h"
+#include "lookup/entry_printing.h"
+#include "lookup/lookup_window.h"
+#include "lookup/print_surface.h"
 #include "richtext/rich_text_view.h"
 
 namespace orvan::lookup {
@@ -25,55 +27,55 @@ void CopyText(const QString& text) {
 
 }  // namespace
 
-TDummyFrm& TMainLex::dummyForm() {
-    if (!dummyForm_) dummyForm_ = std::make_unique<TDummyFrm>();
-    return *dummyForm_;
+PrintSurface& LookupWindow::printSurface() {
+    if (!printSurface_) printSurface_ = std::make_unique<PrintSurface>();
+    return *printSurface_;
 }
 
-void TMainLex::TrackFocus(QWidget* entered) {
+void LookupWindow::trackFocus(QWidget* entered) {
     if (entered == nullptr) return;
     const std::pair<QWidget*, FocusField> fields[] = {
-        {c_.Entry_Text, FocusField::EntryText},
-        {c_.Trans_Text, FocusField::TransText},
-        {c_.ShortCut_Text, FocusField::ShortCutText},
-        {c_.Description_Text, FocusField::DescriptionText},
-        {c_.Entries_List, FocusField::EntriesList},
+        {c_.searchField, FocusField::EntryText},
+        {c_.renderingField, FocusField::TransText},
+        {c_.scienceField, FocusField::ShortCutText},
+        {c_.descriptionView, FocusField::DescriptionText},
+        {c_.entriesList, FocusField::EntriesList},
     };
     for (const auto& [widget, field] : fields) {
         if (entered != widget && !widget->isAncestorOf(entered)) continue;
         focusField_ = field;
-        if (field == FocusField::EntryText) Entry_TextEnter();
+        if (field == FocusField::EntryText) onSearchFieldEntered();
         return;
     }
 }
 
-void TMainLex::Entry_TextEnter() {
+void LookupWindow::onSearchFieldEntered() {
     // Typing replaces the whole search text. A click that gave the focus would place the caret
     // after this, so the selection is made once the click is through.
-    c_.Entry_Text->selectAll();
-    QTimer::singleShot(0, c_.Entry_Text, [field = c_.Entry_Text] {
+    c_.searchField->selectAll();
+    QTimer::singleShot(0, c_.searchField, [field = c_.searchField] {
         if (field->hasFocus()) field->selectAll();
     });
 }
 
-void TMainLex::Copy_ButtonClick() {
+void LookupWindow::onCopyClicked() {
     switch (focusField_) {
         case FocusField::EntryText:
-            CopyText(c_.Entry_Text->selectedText());
+            CopyText(c_.searchField->selectedText());
             break;
         case FocusField::TransText:
-            CopyText(c_.Trans_Text->selectedText());
+            CopyText(c_.renderingField->selectedText());
             break;
         case FocusField::ShortCutText:
-            CopyText(c_.ShortCut_Text->selectedText());
+            CopyText(c_.scienceField->selectedText());
             break;
         case FocusField::DescriptionText:
             // The view offers its selection as rich text, HTML and plain text.
-            if (c_.Description_Text->textCursor().hasSelection()) c_.Description_Text->copy();
+            if (c_.descriptionView->textCursor().hasSelection()) c_.descriptionView->copy();
             break;
         case FocusField::EntriesList: {
-            const int row = c_.Entries_List->selectedRow();
-            if (row >= 0) CopyText(c_.Entries_List->itemText(row));
+            const int row = c_.entriesList->selectedRow();
+            if (row >= 0) CopyText(c_.entriesList->itemText(row));
             break;
         }
         case FocusField::None:
@@ -81,14 +83,14 @@ void TMainLex::Copy_ButtonClick() {
     }
 }
 
-void TMainLex::Paste_ButtonClick() {
-    c_.Entry_Text->clear();
-    c_.Entry_Text->paste();
-    c_.Entry_Text->setFocus();
-    Entry_TextEnter();
+void LookupWindow::onPasteClicked() {
+    c_.searchField->clear();
+    c_.searchField->paste();
+    c_.searchField->setFocus();
+    onSearchFieldEntered();
 }
 
-void TMainLex::Pin_ButtonClick() {
+void LookupWindow::onPinClicked() {
     const bool onTop = !windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     // Changing a window's flags takes it off the screen; it comes back where it was.
     const QRect place = geometry();
@@ -99,19 +101,44 @@ void TMainLex::Pin_ButtonClick() {
         show();
         activateWindow();
     }
-    c_.Pin_Button->setChecked(onTop);
+    c_.pinButton->setChecked(onTop);
 }
 
-void TMainLex::Help_ButtonClick() {
-    const QString path = ContentPath("OrvanHelp.htm");
+void LookupWindow::onHelpClicked() {
+    const QString path = contentPath("OrvanHelp.htm");
     if (QFileInfo(path).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
-    QMessageBox box(QMessageBox::Warning, Caption("Πρόβλημα"),
-                    Caption("Το αρχείο βοήθειας δε βρέθηκε"), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, tr("Πρόβλημα"), tr("Το αρχείο βοήθειας δε βρέθηκε"),
+                    QMessageBox::Ok, this);
     box.exec();
 }
 
-void TMainLex::Exit_ButtonClick() {
+void LookupWindow::onExitClicked() {
     close();
+}
+
+void LookupWindow::onPrintClicked() {
+    // Taken now from the load of this moment: the print dialog lets events through, and the
+    // window may read the files again meanwhile without changing what is printed.
+    const std::optional<EntryPrint> print =
+        PrintOfChosenEntry(state_, c_.descriptionView->font(), startFolder_);
+    if (print) PrintWithDialog(*print, this, *printSurface().view);
+}
+
+void LookupWindow::onInsertEntryClicked() {
+    editing_.insertEntry();
+}
+
+void LookupWindow::onModifyEntryClicked() {
+    editing_.modifyEntry(state_.selectedRow());
+}
+
+void LookupWindow::onDeleteEntryClicked() {
+    editing_.deleteEntry(state_.selectedRow());
+}
+
+void LookupWindow::showSaved(long long number) {
+    state_.showSaved(number);
+    render();
 }
 
 }  // namespace orvan::lookup

@@ -76,163 +76,156 @@ LookupControls BuildLookupFace(QWidget* window) {
     window->setFont(SansFont(11, false, true));
     LookupControls c{};
 
-    c.Main_Image = Make<QLabel>(window, "Main_Image", {0, 0, kFirstWidth, kFirstHeight});
-    c.Main_Image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    c.backgroundImage = Make<QLabel>(window, "backgroundImage", {0, 0, kFirstWidth, kFirstHeight});
+    c.backgroundImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // The tool row.
-    c.Lang_Button = PictureButton(window, "Lang_Button", {4, 2, 49, 39}, "language", {43, 33},
-                                  "Επιλογή Γλώσσας");
-    c.Prev_Button = PictureButton(window, "Prev_Button", {56, 2, 36, 39}, "previous", {33, 33},
-                                  "Προηγούμενο Λήμμα");
-    c.PrevMenu_Button = PictureButton(window, "PrevMenu_Button", {92, 2, 13, 39}, "menu-arrow",
-                                      {7, 4}, "Λίστα Προηγουμένων Λημμάτων");
-    c.Next_Button =
-        PictureButton(window, "Next_Button", {104, 2, 36, 39}, "next", {33, 33}, "Επόμενο Λήμμα");
-    c.NextMenu_Button = PictureButton(window, "NextMenu_Button", {140, 2, 13, 39}, "menu-arrow",
-                                      {7, 4}, "Λίστα Επομένων Λημμάτων");
-    c.Copy_Button =
-        PictureButton(window, "Copy_Button", {156, 2, 36, 39}, "copy", {24, 23}, "Αντιγραφή");
-    c.Paste_Button =
-        PictureButton(window, "Paste_Button", {192, 2, 36, 39}, "paste", {24, 23}, "Επικόλληση");
-    c.Print_Button = PictureButton(window, "Print_Button", {228, 2, 36, 39}, "print", {29, 23},
-                                   "Εκτύπωση Λήμματος");
-    c.ShortCuts_Label = TransparentLabel(window, "ShortCuts_Label", {272, 6}, "Επιλογή Επιστήμης");
-    c.ShortCuts_Combo =
-        Make<QComboBox>(window, "ShortCuts_Combo", {268, 20, 161, 21}, "Επιλογή Επιστήμης");
-    c.ShortCuts_Combo->setMaxVisibleItems(12);
-    c.ShortCuts_Combo->setEditable(false);
+    c.languageButton = PictureButton(window, "languageButton", {4, 2, 49, 39}, "language", {43, 33},
+                                     "Επιλογή Γλώσσας");
+    c.backButton = PictureButton(window, "backButton", {56, 2, 36, 39}, "previous", {33, 33},
+                                 "Προηγούμενο Λήμμα");
+    c.backMenuButton = PictureButton(window, "backMenuButton", {92, 2, 13, 39}, "menu-arrow",
+                                     {7, 4}, "Λίστα Προηγουμένων Λημμάτων");
+    c.forwardButton =
+        PictureButton(window, "forwardButton", {104, 2, 36, 39}, "next", {33, 33}, "Επόμενο Λήμμα");
+    c.forwardMenuButton = PictureButton(window, "forwardMenuButton", {140, 2, 13, 39}, "menu-arrow",
+                                        {7, 4}, "Λίστα Επομένων Λημμάτων");
+    c.copyButton =
+        PictureButton(window, "copyButton", {156, 2, 36, 39}, "copy", {24, 23}, "Αντιγραφή");
+    c.pasteButton =
+        PictureButton(window, "pasteButton", {192, 2, 36, 39}, "paste", {24, 23}, "Επικόλληση");
+    c.printButton = PictureButton(window, "printButton", {228, 2, 36, 39}, "print", {29, 23},
+                                  "Εκτύπωση Λήμματος");
+    c.fieldFilterLabel =
+        TransparentLabel(window, "fieldFilterLabel", {272, 6}, "Επιλογή Επιστήμης");
+    c.fieldFilterCombo =
+        Make<QComboBox>(window, "fieldFilterCombo", {268, 20, 161, 21}, "Επιλογή Επιστήμης");
+    c.fieldFilterCombo->setMaxVisibleItems(12);
+    c.fieldFilterCombo->setEditable(false);
     {
-        QPalette palette = c.ShortCuts_Combo->palette();
+        QPalette palette = c.fieldFilterCombo->palette();
         palette.setColor(QPalette::Button, kSilver);
         palette.setColor(QPalette::Base, kSilver);
         palette.setColor(QPalette::ButtonText, kMaroon);
         palette.setColor(QPalette::Text, kMaroon);
-        c.ShortCuts_Combo->setPalette(palette);
+        c.fieldFilterCombo->setPalette(palette);
     }
-    c.Search_Button =
-        PictureButton(window, "Search_Button", {432, 2, 36, 39}, "search", {24, 24}, "Αναζητήσεις");
-    c.DescrSearch_Button =
-        PictureButton(window, "DescrSearch_Button", {468, 2, 36, 39}, "description-search",
+    c.criteriaSearchButton = PictureButton(window, "criteriaSearchButton", {432, 2, 36, 39},
+                                           "search", {24, 24}, "Αναζητήσεις");
+    c.fullTextSearchButton =
+        PictureButton(window, "fullTextSearchButton", {468, 2, 36, 39}, "description-search",
                       {31, 19}, "Αναζήτηση στο περιεχόμενο του λεξικού");
-    c.Exit_Button =
-        PictureButton(window, "Exit_Button", {508, 2, 45, 39}, "exit", {27, 32}, "Εξοδος");
-    c.Line_Image = Make<QLabel>(window, "Line_Image", {0, 44, 560, 2});
-    c.Line_Image->setScaledContents(true);
+    c.exitButton =
+        PictureButton(window, "exitButton", {508, 2, 45, 39}, "exit", {27, 32}, "Εξοδος");
+    c.ruleImage = Make<QLabel>(window, "ruleImage", {0, 44, 560, 2});
+    c.ruleImage->setScaledContents(true);
 
     // The search column.
-    c.Entry_Text = DataField(window, "Entry_Text", {2, 51, 211, 24}, "Λήμμα προς Αναζήτηση", false);
-    c.Entry_Text->setFont(SansFont(15, true));
-    SetTextColour(c.Entry_Text, kTeal);
-    c.Fill_List_Button = Make<QPushButton>(window, "Fill_List_Button", {164, 65, 1, 1});
-    c.Fill_List_Button->setFocusPolicy(Qt::TabFocus);
-    c.Fill_List_Button->setFlat(true);
-    c.Entries_List = Make<EntriesList>(window, "Entries_List", {2, 80, 211, 212});
-    c.Entries_List->setFont(SansFont(15));
+    c.searchField =
+        DataField(window, "searchField", {2, 51, 211, 24}, "Λήμμα προς Αναζήτηση", false);
+    c.searchField->setFont(SansFont(15, true));
+    SetTextColour(c.searchField, kTeal);
+    c.fillListButton = Make<QPushButton>(window, "fillListButton", {164, 65, 1, 1});
+    c.fillListButton->setFocusPolicy(Qt::TabFocus);
+    c.fillListButton->setFlat(true);
+    c.entriesList = Make<EntriesList>(window, "entriesList", {2, 80, 211, 212});
+    c.entriesList->setFont(SansFont(15));
     // What the last search found, in the free stretch of the bottom row below the list.
-    c.ListStatus_Label = Make<QLabel>(window, "ListStatus_Label", {130, 296, 272, 16});
-    c.ListStatus_Label->setFont(SansFont(11));
-    c.ListStatus_Label->setTextFormat(Qt::PlainText);
-    SetTextColour(c.ListStatus_Label, kNavy);
+    c.listStatusLabel = Make<QLabel>(window, "listStatusLabel", {130, 296, 272, 16});
+    c.listStatusLabel->setFont(SansFont(11));
+    c.listStatusLabel->setTextFormat(Qt::PlainText);
+    SetTextColour(c.listStatusLabel, kNavy);
 
     // The entry pane.
-    c.Entry_Label = Make<QLabel>(window, "Entry_Label", {495, 52, 5, 16});
-    c.Entry_Label->setText(".");
-    c.Entry_Label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    c.Entry_Label->setFont(SansFont(13, true));
-    SetTextColour(c.Entry_Label, kTeal);
-    c.ShortCut_Label = TransparentLabel(window, "ShortCut_Label", {220, 86}, "Επιστήμη");
-    c.ShortCut_Text = DataField(window, "ShortCut_Text", {268, 84, 235, 21}, "Επιστήμη", true);
-    SetTextColour(c.ShortCut_Text, kMaroon);
-    c.Trans_Label = TransparentLabel(window, "Trans_Label", {220, 110}, "Απόδοση");
-    c.Trans_Label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    c.Trans_Text = DataField(window, "Trans_Text", {268, 108, 235, 21}, "Απόδοση", true);
-    c.Trans_Text->setFont(SansFont(11, true));
-    SetTextColour(c.Trans_Text, kTeal);
-    c.Description_Text =
-        Make<richtext::RichTextView>(window, "Description_Text", {216, 132, 287, 160}, "Περιγραφή");
-    c.Description_Text->setFont(SansFont(12));
-    c.Description_Text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    c.headwordLabel = Make<QLabel>(window, "headwordLabel", {495, 52, 5, 16});
+    c.headwordLabel->setText(".");
+    c.headwordLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    c.headwordLabel->setFont(SansFont(13, true));
+    SetTextColour(c.headwordLabel, kTeal);
+    c.scienceLabel = TransparentLabel(window, "scienceLabel", {220, 86}, "Επιστήμη");
+    c.scienceField = DataField(window, "scienceField", {268, 84, 235, 21}, "Επιστήμη", true);
+    SetTextColour(c.scienceField, kMaroon);
+    c.renderingLabel = TransparentLabel(window, "renderingLabel", {220, 110}, "Απόδοση");
+    c.renderingLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    c.renderingField = DataField(window, "renderingField", {268, 108, 235, 21}, "Απόδοση", true);
+    c.renderingField->setFont(SansFont(11, true));
+    SetTextColour(c.renderingField, kTeal);
+    c.descriptionView =
+        Make<richtext::RichTextView>(window, "descriptionView", {216, 132, 287, 160}, "Περιγραφή");
+    c.descriptionView->setFont(SansFont(12));
+    c.descriptionView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     // The command column.
-    c.CustomEntries_Button =
-        PictureButton(window, "CustomEntries_Button", {508, 51, 45, 39}, "custom-entries", {29, 22},
+    c.ownEntriesButton =
+        PictureButton(window, "ownEntriesButton", {508, 51, 45, 39}, "custom-entries", {29, 22},
                       "Εμφάνιση Επεξεργασμένων Λημμάτων");
-    c.InsertEntry_Button = PictureButton(window, "InsertEntry_Button", {508, 90, 45, 39}, "insert",
-                                         {38, 23}, "Εισαγωγή Νέου Λήμματος");
-    c.ModifyEntry_Button = PictureButton(window, "ModifyEntry_Button", {508, 129, 45, 39}, "modify",
-                                         {35, 31}, "Επεξεργασία Λήμματος");
-    c.DeleteEntry_Button = PictureButton(window, "DeleteEntry_Button", {508, 168, 45, 39}, "delete",
-                                         {39, 23}, "Διαγραφή Λήμματος");
-    c.Pin_Button = PictureButton(window, "Pin_Button", {518, 220, 25, 22}, "pin", {13, 14},
-                                 "Παραμονή στην κορυφή");
-    c.Pin_Button->setCheckable(true);
-    c.Help_Button =
-        PictureButton(window, "Help_Button", {508, 253, 45, 39}, "help", {32, 32}, "Βοήθεια");
-    c.Help_Button->setFont(SansFont(9));
+    c.insertEntryButton = PictureButton(window, "insertEntryButton", {508, 90, 45, 39}, "insert",
+                                        {38, 23}, "Εισαγωγή Νέου Λήμματος");
+    c.modifyEntryButton = PictureButton(window, "modifyEntryButton", {508, 129, 45, 39}, "modify",
+                                        {35, 31}, "Επεξεργασία Λήμματος");
+    c.deleteEntryButton = PictureButton(window, "deleteEntryButton", {508, 168, 45, 39}, "delete",
+                                        {39, 23}, "Διαγραφή Λήμματος");
+    c.pinButton = PictureButton(window, "pinButton", {518, 220, 25, 22}, "pin", {13, 14},
+                                "Παραμονή στην κορυφή");
+    c.pinButton->setCheckable(true);
+    c.helpButton =
+        PictureButton(window, "helpButton", {508, 253, 45, 39}, "help", {32, 32}, "Βοήθεια");
+    c.helpButton->setFont(SansFont(9));
 
     // The bottom edge.
     // The division's logo opens the partner's presentation as the company's does, and says so.
-    c.VelImage =
-        Picture(window, "VelImage", {4, 294, 33, 19}, "division-logo", "Παρουσίαση Calder Velmora");
-    c.CalderImage = Picture(window, "CalderImage", {38, 295, 87, 20}, "company-logo",
+    c.partnerDivisionLogo = Picture(window, "partnerDivisionLogo", {4, 294, 33, 19},
+                                    "division-logo", "Παρουσίαση Calder Velmora");
+    c.partnerLogo = Picture(window, "partnerLogo", {38, 295, 87, 20}, "company-logo",
                             "Παρουσίαση Calder Velmora");
-    c.Korvath_Label =
-        Make<QLabel>(window, "Korvath_Label", {407, 295, 143, 16}, "Παρουσίαση Εκδόσεων Korvath");
-    c.Korvath_Label->setText(Caption("ΕΚΔΟΣΕΙΣ KORVATH"));
-    c.Korvath_Label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    c.Korvath_Label->setFont(SansFont(13, true));
-    SetTextColour(c.Korvath_Label, kNavy);
-    c.Korvath_Label->setCursor(Qt::PointingHandCursor);
-    platform::MakeKeyboardControl(c.Korvath_Label);
+    c.publisherLabel =
+        Make<QLabel>(window, "publisherLabel", {407, 295, 143, 16}, "Παρουσίαση Εκδόσεων Korvath");
+    c.publisherLabel->setText(Caption("ΕΚΔΟΣΕΙΣ KORVATH"));
+    c.publisherLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    c.publisherLabel->setFont(SansFont(13, true));
+    SetTextColour(c.publisherLabel, kNavy);
+    c.publisherLabel->setCursor(Qt::PointingHandCursor);
+    platform::MakeKeyboardControl(c.publisherLabel);
 
     // The figure panel and the buttons nobody sees.
-    c.FigPanel = Make<QFrame>(window, "FigPanel", {224, 180, 301, 69});
-    c.FigPanel->setAutoFillBackground(true);
+    c.figurePanel = Make<QFrame>(window, "figurePanel", {224, 180, 301, 69});
+    c.figurePanel->setAutoFillBackground(true);
     {
-        QPalette palette = c.FigPanel->palette();
+        QPalette palette = c.figurePanel->palette();
         palette.setColor(QPalette::Window, Qt::black);
-        c.FigPanel->setPalette(palette);
+        c.figurePanel->setPalette(palette);
     }
-    c.FigPanel->setFocusPolicy(Qt::ClickFocus);
-    c.FigPanel->hide();
-    c.FigImage = new QLabel(c.FigPanel);
-    c.FigImage->setObjectName("FigImage");
-    c.FigImage->move(2, 2);
-    c.WholeLex_Button = Make<QPushButton>(window, "WholeLex_Button", {355, 291, 38, 22});
-    c.WholeLex_Button->setText(Caption("Όλα τα Λήμματα"));
-    c.WholeLex_Button->setFocusPolicy(Qt::NoFocus);
-    c.Convert_Button = Make<QPushButton>(window, "Convert_Button", {280, 288, 65, 25});
-    c.Convert_Button->setText("Button1");
-    c.Reload_Button = Make<QPushButton>(window, "Reload_Button", {240, 288, 25, 25});
-    c.Reload_Button->setText("L");
-    c.ByteRange_Button = Make<QPushButton>(window, "ByteRange_Button", {192, 296, 49, 17});
-    c.ByteRange_Button->setText("Button3");
-    for (QPushButton* hidden :
-         {c.WholeLex_Button, c.Convert_Button, c.Reload_Button, c.ByteRange_Button}) {
-        hidden->hide();
-    }
+    c.figurePanel->setFocusPolicy(Qt::ClickFocus);
+    c.figurePanel->hide();
+    c.figureImage = new QLabel(c.figurePanel);
+    c.figureImage->setObjectName("figureImage");
+    c.figureImage->move(2, 2);
+    c.wholeLexiconButton = Make<QPushButton>(window, "wholeLexiconButton", {355, 291, 38, 22});
+    c.wholeLexiconButton->setText(Caption("Όλα τα Λήμματα"));
+    c.wholeLexiconButton->setFocusPolicy(Qt::NoFocus);
+    c.wholeLexiconButton->hide();
 
     // Decorations, which Tab never visits.
-    for (QLabel* picture : {c.Main_Image, c.Line_Image}) {
+    for (QLabel* picture : {c.backgroundImage, c.ruleImage}) {
         picture->setFocusPolicy(Qt::NoFocus);
     }
 
     // The Tab order.
     QWidget* const order[] = {
-        c.Entry_Text,         c.Entries_List,         c.ShortCut_Text,      c.Trans_Text,
-        c.Description_Text,   c.Lang_Button,          c.Prev_Button,        c.PrevMenu_Button,
-        c.Next_Button,        c.NextMenu_Button,      c.Copy_Button,        c.Paste_Button,
-        c.Print_Button,       c.ShortCuts_Combo,      c.Search_Button,      c.DescrSearch_Button,
-        c.Exit_Button,        c.CustomEntries_Button, c.InsertEntry_Button, c.ModifyEntry_Button,
-        c.DeleteEntry_Button, c.Pin_Button,           c.Help_Button,        c.VelImage,
-        c.CalderImage,        c.Korvath_Label,        c.Fill_List_Button};
+        c.searchField,       c.entriesList,       c.scienceField,         c.renderingField,
+        c.descriptionView,   c.languageButton,    c.backButton,           c.backMenuButton,
+        c.forwardButton,     c.forwardMenuButton, c.copyButton,           c.pasteButton,
+        c.printButton,       c.fieldFilterCombo,  c.criteriaSearchButton, c.fullTextSearchButton,
+        c.exitButton,        c.ownEntriesButton,  c.insertEntryButton,    c.modifyEntryButton,
+        c.deleteEntryButton, c.pinButton,         c.helpButton,           c.partnerDivisionLogo,
+        c.partnerLogo,       c.publisherLabel,    c.fillListButton};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget::setTabOrder(order[i], order[i + 1]);
     }
 
     // The background lies under everything, the figure panel over everything.
-    c.Main_Image->lower();
-    c.FigPanel->raise();
+    c.backgroundImage->lower();
+    c.figurePanel->raise();
     return c;
 }
 

@@ -4,43 +4,58 @@
 #include <QLineEdit>
 
 #include "lookup/entries_list.h"
-#include "lookup/main_window.h"
+#include "lookup/lookup_window.h"
 #include "richtext/code_pages.h"
 
 namespace orvan::lookup {
 
-void TMainLex::Render() {
+QString LookupWindow::listStatusText(const ListStatus& status) const {
+    switch (status.kind) {
+        case ListStatus::Kind::None:
+            return {};
+        case ListStatus::Kind::Unsearchable:
+            return tr("Κανένα λήμμα δεν έχει τους χαρακτήρες: %1")
+                .arg(QString::fromStdString(status.unsearchable));
+        case ListStatus::Kind::Found:
+            break;
+    }
+    if (status.count == 0) return tr("Δεν βρέθηκαν λήμματα");
+    if (status.count == 1) return tr("1 λήμμα");
+    return tr("%1 λήμματα").arg(status.count);
+}
+
+void LookupWindow::render() {
     const LookupState::Revisions now = state_.revisions();
     const LookupState::Revisions drawn = drawn_;
     drawn_ = now;
-    if (now.language != drawn.language) ShowInputLanguage(state_.greekMode());
+    if (now.language != drawn.language) showInputLanguage(state_.greekMode());
     if (now.entryText != drawn.entryText) {
         const QString text = richtext::ToQString(state_.fieldText());
         // What the user typed stays as it is, with the cursor where they left it.
-        if (c_.Entry_Text->text() != text) c_.Entry_Text->setText(text);
+        if (c_.searchField->text() != text) c_.searchField->setText(text);
     }
-    if (now.list != drawn.list) DrawList();
+    if (now.list != drawn.list) drawList();
     if (now.list != drawn.list || now.entryText != drawn.entryText) {
-        c_.ListStatus_Label->setText(QString::fromStdString(state_.listStatus()));
+        c_.listStatusLabel->setText(listStatusText(state_.listStatus()));
     }
     if (now.shown != drawn.shown) {
-        DrawShownEntry();
-        c_.Entries_List->selectRow(state_.selectedRow());
+        drawShownEntry();
+        c_.entriesList->selectRow(state_.selectedRow());
         // An entry shown by the program (the history, the Down key, a saved entry) is chosen
         // in the list, which takes the keys from there on.
-        if (state_.selectedRow() >= 0) c_.Entries_List->setFocus();
+        if (state_.selectedRow() >= 0) c_.entriesList->setFocus();
     } else if (now.tables != drawn.tables) {
-        RefreshShownEntry();
+        refreshShownEntry();
     }
 }
 
-void TMainLex::DrawList() {
+void LookupWindow::drawList() {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(state_.list().size()));
     for (const ListedEntry& item : state_.list())
         texts.append(richtext::FromGreekCodePage(item.text));
-    c_.Entries_List->setItems(std::move(texts));
-    c_.Entries_List->selectRow(state_.selectedRow());
+    c_.entriesList->setItems(std::move(texts));
+    c_.entriesList->selectRow(state_.selectedRow());
 }
 
 }  // namespace orvan::lookup

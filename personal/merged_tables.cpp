@@ -92,4 +92,33 @@ EntryTables LoadMergedTables(const LexiconFiles& lexicon, const PersonalFiles& p
     return LoadEntryTable(lexicon, ReadPersonalIndexesLocked(personal, files), notes);
 }
 
+namespace {
+
+// The parts of a load that do not depend on the personal indexes.
+LoadedLexicon CompleteLoad(const LexiconFiles& lexicon, const PersonalFiles& personal,
+                           LoadedLexicon loaded) {
+    loaded.files = lexicon;
+    loaded.personal = personal;
+    loaded.reading = ReadingFiles(personal, loaded.tables);
+    loaded.fields = LoadFieldTable(lexicon);
+    loaded.rtfHeader = LoadRtfHeader(lexicon);
+    return loaded;
+}
+
+}  // namespace
+
+LoadedLexicon LoadLexicon(const LexiconFiles& lexicon, const PersonalFiles& personal,
+                          StoreFileSystem& files) {
+    LoadedLexicon loaded;
+    loaded.tables = LoadMergedTables(lexicon, personal, loaded.notes, files);
+    return CompleteLoad(lexicon, personal, std::move(loaded));
+}
+
+LoadedLexicon LoadLexicon(const LexiconFiles& lexicon, const PersonalFiles& personal,
+                          const PersonalIndexes& indexes) {
+    LoadedLexicon loaded;
+    loaded.tables = LoadEntryTable(lexicon, indexes, loaded.notes);
+    return CompleteLoad(lexicon, personal, std::move(loaded));
+}
+
 }  // namespace orvan::personal

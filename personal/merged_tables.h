@@ -4,6 +4,7 @@
 #pragma once
 
 #include "lexicon/lexicon_files.h"
+#include "lexicon/loaded_lexicon.h"
 #include "lexicon/tables.h"
 #include "personal/store_files.h"
 
@@ -20,5 +21,15 @@ PersonalIndexes ReadPersonalIndexesLocked(const PersonalFiles& personal,
 /// supplements' locations are appended to `notes`.
 EntryTables LoadMergedTables(const LexiconFiles& lexicon, const PersonalFiles& personal,
                              NoteList& notes, StoreFileSystem& files = DiskFiles());
+
+/// \brief One whole load: the merged tables as above, the supplements' locations, the science
+/// list, the RTF prologue, and where the user's texts are read from.
+LoadedLexicon LoadLexicon(const LexiconFiles& lexicon, const PersonalFiles& personal,
+                          StoreFileSystem& files = DiskFiles());
+
+/// \brief A load from personal index files already read (`indexes`), for a reader that read
+/// them itself under the folder's lock.
+LoadedLexicon LoadLexicon(const LexiconFiles& lexicon, const PersonalFiles& personal,
+                          const PersonalIndexes& indexes);
 
 }  // namespace orvan::personal

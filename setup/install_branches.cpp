@@ -14,11 +14,11 @@
 #include "lexicon/text_file.h"
 #include "platform/busy_cursor.h"
 #include "platform/desktop_look.h"
-#include "setup/confirm_uninstall_form.h"
+#include "setup/uninstall_question_dialog.h"
 #include "setup/desktop_entry.h"
-#include "setup/entry_form.h"
+#include "setup/start_screen.h"
 #include "setup/installation.h"
-#include "setup/select_custom_dir_form.h"
+#include "setup/folder_choice_dialog.h"
 #include "setup/uninstall_script.h"
 
 namespace orvan::setup {
@@ -51,18 +51,18 @@ void RemoveOwnDesktopEntry(const std::string& folder, const std::string& program
 
 }  // namespace
 
-void TEntryForm::InstallImageClick() {
-    if (InstallMode) {
-        InstallBranch();
+void StartScreen::onInstallClicked() {
+    if (installMode_) {
+        installBranch();
     } else {
-        UninstallBranch();
+        uninstallBranch();
     }
     QDir::setCurrent(QString::fromStdString(context_.startFolder));
 }
 
-void TEntryForm::InstallBranch() {
-    TSelectCustomDirForm dialog(FolderDialogMode::Install, this);
-    dialog.setInstaller([this](const QString& folder) { return RunInstallation(folder); });
+void StartScreen::installBranch() {
+    FolderChoiceDialog dialog(FolderDialogMode::Install, this);
+    dialog.setInstaller([this](const QString& folder) { return runInstallation(folder); });
     const bool installed = dialog.exec() == QDialog::Accepted;
     activateWindow();
     if (installed && !dialog.folder().isEmpty()) {
@@ -74,7 +74,7 @@ void TEntryForm::InstallBranch() {
     }
 }
 
-bool TEntryForm::RunInstallation(const QString& folder) {
+bool StartScreen::runInstallation(const QString& folder) {
     InstallOutcome outcome;
     {
         platform::BusyCursor busy;
@@ -92,10 +92,10 @@ bool TEntryForm::RunInstallation(const QString& folder) {
     return outcome.ranToEnd();
 }
 
-void TEntryForm::UninstallBranch() {
+void StartScreen::uninstallBranch() {
     bool confirmed = false;
     {
-        TConfirmUninstallForm confirm(this);
+        UninstallQuestionDialog confirm(this);
         confirmed = confirm.exec() == QDialog::Accepted;
     }
     activateWindow();
@@ -105,7 +105,7 @@ void TEntryForm::UninstallBranch() {
     const InstalledLayout layout = InstalledLayoutOf(context_.startFolder, unknown);
     if (!unknown.empty()) {
         // Without knowing what was installed, nothing is removed, not even the desktop entries.
-        TellUninstallProblem(QString::fromLocal8Bit(unknown.c_str()));
+        tellUninstallProblem(QString::fromLocal8Bit(unknown.c_str()));
         return;
     }
     const std::string desktop = Folder(QStandardPaths::DesktopLocation);
@@ -114,21 +114,21 @@ void TEntryForm::UninstallBranch() {
 
     const std::string script = UninstallScript(layout, desktop);
     if (script.empty()) {
-        TellUninstallProblem("the installation folder cannot be removed safely: " +
+        tellUninstallProblem("the installation folder cannot be removed safely: " +
                              QString::fromLocal8Bit(layout.folder.c_str()));
         return;
     }
     const std::string scriptPath = PathInFolder(desktop, kUninstallScriptName);
     if (!QDir().mkpath(QFile::decodeName(desktop.c_str())) ||
         !WriteFileAtomically(scriptPath, script) || ::chmod(scriptPath.c_str(), 0700) != 0) {
-        TellUninstallProblem("cannot write " + QString::fromLocal8Bit(scriptPath.c_str()));
+        tellUninstallProblem("cannot write " + QString::fromLocal8Bit(scriptPath.c_str()));
         return;
     }
     // The script runs on in a session of its own once the program has ended.
     if (!QProcess::startDetached("setsid", {"-f", "/bin/sh", QFile::decodeName(scriptPath.c_str())},
                                  QFile::decodeName(desktop.c_str()))) {
         std::remove(scriptPath.c_str());
-        TellUninstallProblem("cannot start " + QString::fromLocal8Bit(scriptPath.c_str()));
+        tellUninstallProblem("cannot start " + QString::fromLocal8Bit(scriptPath.c_str()));
         return;
     }
     context_.quitRequested = true;
@@ -136,7 +136,7 @@ void TEntryForm::UninstallBranch() {
     QCoreApplication::quit();
 }
 
-void TEntryForm::TellUninstallProblem(const QString& reason) {
+void StartScreen::tellUninstallProblem(const QString& reason) {
     Inform(this, Caption("Η διαδικασία απεγκατάστασης παρουσίασε προβλήματα"),
            {reason.toStdString()});
 }

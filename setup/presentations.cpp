@@ -9,7 +9,7 @@
 #include "platform/desktop_look.h"
 #include "richtext/rich_text_view.h"
 #include "setup/content_pictures.h"
-#include "setup/entry_form.h"
+#include "setup/start_screen.h"
 
 namespace orvan::setup {
 
@@ -36,134 +36,134 @@ bool LoadPage(richtext::RichTextView* view, const QString& path) {
 
 }  // namespace
 
-QLabel* TEntryForm::MenuImage(int tag) const {
-    const auto found = MenuImages.find(tag);
-    return found == MenuImages.end() ? nullptr : found->second;
+QLabel* StartScreen::menuImage(int tag) const {
+    const auto found = menuImages_.find(tag);
+    return found == menuImages_.end() ? nullptr : found->second;
 }
 
-void TEntryForm::OpenTextPage(const QRect& from, const QRect& to) {
+void StartScreen::openTextPage(const QRect& from, const QRect& to) {
     opening_->stop();
-    CalderRTF->show();
+    partnerText_->show();
     if (openingDuration_ <= 0) {
-        CalderRTF->setGeometry(to);
+        partnerText_->setGeometry(to);
         return;
     }
-    CalderRTF->setGeometry(from);
+    partnerText_->setGeometry(from);
     opening_->setDuration(openingDuration_);
     opening_->setStartValue(from);
     opening_->setEndValue(to);
     opening_->start();
 }
 
-void TEntryForm::CalderImage1Click() {
-    CalderPage = kDivisionPage;
-    CalderShow();
+void StartScreen::onDivisionLogoClicked() {
+    partnerPage_ = kDivisionPage;
+    showPartner();
 }
 
-void TEntryForm::CalderImage2Click() {
-    CalderPage = kCompanyPage;
-    CalderShow();
+void StartScreen::onCompanyLogoClicked() {
+    partnerPage_ = kCompanyPage;
+    showPartner();
 }
 
-void TEntryForm::CalderShow() {
-    ISBNImage->hide();
-    KorvTitle->hide();
-    for (const auto& [tag, menu] : MenuImages)
+void StartScreen::showPartner() {
+    isbnImage_->hide();
+    publisherTitle_->hide();
+    for (const auto& [tag, menu] : menuImages_)
         menu->hide();
-    KorvImage2->hide();
-    CalderTitle->show();
-    PresImage->show();
-    PresImage->move(480, PresImage->y());
-    PresImage->setScaledContents(true);
-    CalderRTF->clear();
-    const bool division = CalderPage == kDivisionPage;
-    SlideDigit = division ? '1' : '7';
-    CalderTitle->setText(division ? "Velmora" : "Calder");
-    LoadPicture(PresImage, ContentPath(QString("0%1.jpg").arg(QChar(SlideDigit))));
-    PresTimer->start();
+    publisherPicture_->hide();
+    partnerTitle_->show();
+    presentationImage_->show();
+    presentationImage_->move(480, presentationImage_->y());
+    presentationImage_->setScaledContents(true);
+    partnerText_->clear();
+    const bool division = partnerPage_ == kDivisionPage;
+    slideDigit_ = division ? '1' : '7';
+    partnerTitle_->setText(division ? "Velmora" : "Calder");
+    LoadPicture(presentationImage_, contentPath(QString("0%1.jpg").arg(QChar(slideDigit_))));
+    slideTimer_->start();
     // The text page opens from its middle.
-    OpenTextPage({250, 104, 0, 285}, {40, 104, 420, 285});
-    LoadPage(CalderRTF, ContentPath(division ? "veltext.rtf" : "caldertext.rtf"));
+    openTextPage({250, 104, 0, 285}, {40, 104, 420, 285});
+    LoadPage(partnerText_, contentPath(division ? "veltext.rtf" : "caldertext.rtf"));
 }
 
-void TEntryForm::ToggleImage() {
-    ++SlideDigit;
-    if (CalderPage == kDivisionPage && SlideDigit == '7') SlideDigit = '1';
-    if (CalderPage != kDivisionPage && SlideDigit > '9') SlideDigit = '7';
+void StartScreen::toggleImage() {
+    ++slideDigit_;
+    if (partnerPage_ == kDivisionPage && slideDigit_ == '7') slideDigit_ = '1';
+    if (partnerPage_ != kDivisionPage && slideDigit_ > '9') slideDigit_ = '7';
     // A slide that is missing or cannot be read leaves the last one for another period.
-    LoadPicture(PresImage, ContentPath(QString("0%1.jpg").arg(QChar(SlideDigit))));
+    LoadPicture(presentationImage_, contentPath(QString("0%1.jpg").arg(QChar(slideDigit_))));
 }
 
-void TEntryForm::KorvathShow() {
-    PresTimer->stop();
-    ISBNImage->hide();
-    CalderTitle->hide();
+void StartScreen::showPublisher() {
+    slideTimer_->stop();
+    isbnImage_->hide();
+    partnerTitle_->hide();
     for (int tag = 11; tag <= 15; ++tag)
-        MenuImage(tag)->hide();
-    KorvImage2->hide();
-    KorvTitle->setText(Caption("Τίτλοι"));
-    KorvTitle->show();
-    PresImage->show();
+        menuImage(tag)->hide();
+    publisherPicture_->hide();
+    publisherTitle_->setText(Caption("Τίτλοι"));
+    publisherTitle_->show();
+    presentationImage_->show();
     for (int tag = 1; tag <= 7; ++tag) {
-        MenuImage(tag)->show();
-        LoadPicture(MenuImage(tag), ContentPath(QString("menu%1.bmp").arg(tag)), true);
+        menuImage(tag)->show();
+        LoadPicture(menuImage(tag), contentPath(QString("menu%1.bmp").arg(tag)), true);
     }
-    PresImage->move(495, PresImage->y());
-    LoadPicture(PresImage, ContentPath("exofilo34.bmp"));
-    CalderRTF->clear();
-    OpenTextPage({349, 84, 0, 321}, {208, 84, 282, 321});
-    MenuSelection = 0;
-    KorvMenu(1);
+    presentationImage_->move(495, presentationImage_->y());
+    LoadPicture(presentationImage_, contentPath("exofilo34.bmp"));
+    partnerText_->clear();
+    openTextPage({349, 84, 0, 321}, {208, 84, 282, 321});
+    menuSelection_ = 0;
+    onPublisherMenu(1);
 }
 
-bool TEntryForm::SelectMenu(int tag, int firstTag, int lastTag, bool withTitlePicture) {
-    if (tag == MenuSelection) return true;
+bool StartScreen::selectMenu(int tag, int firstTag, int lastTag, bool withTitlePicture) {
+    if (tag == menuSelection_) return true;
     // The selected look; then the previous selection's normal look.
-    if (!LoadPicture(MenuImage(tag), ContentPath(QString("menu%1c.bmp").arg(tag)), true)) {
+    if (!LoadPicture(menuImage(tag), contentPath(QString("menu%1c.bmp").arg(tag)), true)) {
         return false;
     }
-    if (MenuSelection >= firstTag && MenuSelection <= lastTag &&
-        !LoadPicture(MenuImage(MenuSelection),
-                     ContentPath(QString("menu%1.bmp").arg(MenuSelection)), true)) {
+    if (menuSelection_ >= firstTag && menuSelection_ <= lastTag &&
+        !LoadPicture(menuImage(menuSelection_),
+                     contentPath(QString("menu%1.bmp").arg(menuSelection_)), true)) {
         return false;
     }
-    if (!LoadPage(CalderRTF, ContentPath(QString("korv%1.rtf").arg(tag)))) return false;
-    if (withTitlePicture && !LoadPicture(PresImage, ContentPath(QString("korv%1.bmp").arg(tag)))) {
+    if (!LoadPage(partnerText_, contentPath(QString("korv%1.rtf").arg(tag)))) return false;
+    if (withTitlePicture && !LoadPicture(presentationImage_, contentPath(QString("korv%1.bmp").arg(tag)))) {
         return false;
     }
     return true;
 }
 
-void TEntryForm::KorvMenu(int tag) {
-    if (SelectMenu(tag, 1, 7, true)) MenuSelection = tag;
+void StartScreen::onPublisherMenu(int tag) {
+    if (selectMenu(tag, 1, 7, true)) menuSelection_ = tag;
 }
 
-void TEntryForm::LexiconLabelClick() {
-    ISBNImage->hide();
+void StartScreen::onLexiconClicked() {
+    isbnImage_->hide();
     for (int tag = 1; tag <= 7; ++tag)
-        MenuImage(tag)->hide();
-    PresTimer->stop();
-    CalderTitle->hide();
-    PresImage->hide();
-    KorvTitle->setText(Caption("Στοιχεία Λεξικού"));
-    KorvTitle->show();
+        menuImage(tag)->hide();
+    slideTimer_->stop();
+    partnerTitle_->hide();
+    presentationImage_->hide();
+    publisherTitle_->setText(Caption("Στοιχεία Λεξικού"));
+    publisherTitle_->show();
     for (int tag = 11; tag <= 15; ++tag)
-        MenuImage(tag)->show();
-    KorvImage2->show();
+        menuImage(tag)->show();
+    publisherPicture_->show();
     // These pictures are needed: a missing one ends the presentation here.
     for (int tag = 11; tag <= 15; ++tag) {
-        if (!LoadPicture(MenuImage(tag), ContentPath(QString("menu%1.bmp").arg(tag)), true)) {
+        if (!LoadPicture(menuImage(tag), contentPath(QString("menu%1.bmp").arg(tag)), true)) {
             return;
         }
     }
-    CalderRTF->clear();
-    OpenTextPage({208, 246, 530, 0}, {208, 84, 530, 324});
-    MenuSelection = 0;
-    LexiconMenu(11);
+    partnerText_->clear();
+    openTextPage({208, 246, 530, 0}, {208, 84, 530, 324});
+    menuSelection_ = 0;
+    onLexiconMenu(11);
 }
 
-void TEntryForm::LexiconMenu(int tag) {
-    if (SelectMenu(tag, 11, 15, false)) MenuSelection = tag;
+void StartScreen::onLexiconMenu(int tag) {
+    if (selectMenu(tag, 11, 15, false)) menuSelection_ = tag;
 }
 
 }  // namespace orvan::setup

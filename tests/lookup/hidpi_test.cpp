@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QTest>
 
-#include "lookup/message_form.h"
-#include "setup/confirm_uninstall_form.h"
-#include "setup/entry_form.h"
-#include "setup/select_custom_dir_form.h"
+#include "lookup/full_text_question_dialog.h"
+#include "setup/uninstall_question_dialog.h"
+#include "setup/start_screen.h"
+#include "setup/folder_choice_dialog.h"
 #include "tests/lookup/window_fixture.h"
 
 namespace orvan::test {
@@ -40,8 +40,8 @@ class HiDpiTest : public WindowTest {
 TEST_F(HiDpiTest, ThePictureButtonsShowTheirDrawingsAtTwiceTheSize) {
     ASSERT_EQ(window->devicePixelRatioF(), 2.0) << "QT_SCALE_FACTOR=2 did not take";
     const std::pair<QToolButton*, const char*> buttons[] = {
-        {c().Lang_Button, "language"}, {c().Prev_Button, "previous"}, {c().Copy_Button, "copy"},
-        {c().Exit_Button, "exit"},     {c().Pin_Button, "pin"},       {c().Help_Button, "help"},
+        {c().languageButton, "language"}, {c().backButton, "previous"}, {c().copyButton, "copy"},
+        {c().exitButton, "exit"},     {c().pinButton, "pin"},       {c().helpButton, "help"},
     };
     for (const auto& [button, picture] : buttons) {
         const QString path = QString(":/lookup/pictures/%1@2x.png").arg(picture);
@@ -50,30 +50,30 @@ TEST_F(HiDpiTest, ThePictureButtonsShowTheirDrawingsAtTwiceTheSize) {
         // The drawing itself, not the plain picture enlarged.
         EXPECT_EQ(Premultiplied(shown.toImage()), Premultiplied(QImage(path))) << picture;
     }
-    ExpectTwiceDrawing(c().VelImage, ":/lookup/pictures/division-logo.png");
-    ExpectTwiceDrawing(c().CalderImage, ":/lookup/pictures/company-logo.png");
+    ExpectTwiceDrawing(c().partnerDivisionLogo, ":/lookup/pictures/division-logo.png");
+    ExpectTwiceDrawing(c().partnerLogo, ":/lookup/pictures/company-logo.png");
     // Places and sizes stay in points.
-    EXPECT_EQ(c().Lang_Button->geometry(), QRect(4, 2, 49, 39));
-    EXPECT_EQ(c().Lang_Button->iconSize(), QSize(43, 33));
+    EXPECT_EQ(c().languageButton->geometry(), QRect(4, 2, 49, 39));
+    EXPECT_EQ(c().languageButton->iconSize(), QSize(43, 33));
     EXPECT_EQ(window->size(), QSize(lookup::kFirstWidth, lookup::kFirstHeight));
 }
 
 TEST_F(HiDpiTest, TheDialogsAndTheStartScreenShowTheirDrawingsAtTwiceTheSize) {
-    lookup::TMessageForm message(window.get());
-    ExpectTwiceDrawing(message.findChild<QLabel*>("Message_Image"),
+    lookup::FullTextQuestionDialog message(window.get());
+    ExpectTwiceDrawing(message.findChild<QLabel*>("messageImage"),
                        ":/lookup/pictures/fulltext-question.png");
-    setup::TSelectCustomDirForm folder(setup::FolderDialogMode::Install, window.get());
-    ExpectTwiceDrawing(folder.findChild<QLabel*>("Personal_Image"), ":/setup/pictures/notepad.png");
-    ExpectTwiceDrawing(folder.findChild<QLabel*>("Install_Image"), ":/setup/pictures/setup.png");
-    setup::TConfirmUninstallForm confirm(window.get());
-    ExpectTwiceDrawing(confirm.findChild<QLabel*>("Setup_Image"), ":/setup/pictures/setup.png");
+    setup::FolderChoiceDialog folder(setup::FolderDialogMode::Install, window.get());
+    ExpectTwiceDrawing(folder.findChild<QLabel*>("personalImage"), ":/setup/pictures/notepad.png");
+    ExpectTwiceDrawing(folder.findChild<QLabel*>("installImage"), ":/setup/pictures/setup.png");
+    setup::UninstallQuestionDialog confirm(window.get());
+    ExpectTwiceDrawing(confirm.findChild<QLabel*>("setupImage"), ":/setup/pictures/setup.png");
 
     setup::StartScreenContext context;
     context.startFolder = program.Path() + "/";
-    setup::TEntryForm start(context, setup::Presentation::None, 0, window.get());
+    setup::StartScreen start(context, setup::Presentation::None, 0, window.get());
     start.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&start));
-    auto* install = start.findChild<QLabel*>("InstallImage");
+    auto* install = start.findChild<QLabel*>("installImage");
     ExpectTwiceDrawing(install, ":/setup/pictures/install.png");
     EXPECT_EQ(install->size(), QSize(18, 18));
     EXPECT_EQ(start.size(), QSize(750, 455));

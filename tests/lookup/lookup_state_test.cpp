@@ -245,21 +245,22 @@ TEST_F(LookupStateTest, TheWholeLexiconListsEveryHeadwordUnmarked) {
 }
 
 TEST_F(LookupStateTest, TheSearchFieldKeepsWhatWasTypedAndTheStatusSaysWhatWasFound) {
-    EXPECT_EQ(state.listStatus(), "");  // nothing searched yet
-    state.search(u"  LÉv", false, "");  // searched as "lev"
+    using Kind = lookup::ListStatus::Kind;
+    EXPECT_EQ(state.listStatus().kind, Kind::None);  // nothing searched yet
+    state.search(u"  LÉv", false, "");               // searched as "lev"
     EXPECT_EQ(ListTexts(), (Texts{"lever", "leverage"}));
     EXPECT_EQ(state.fieldText(), u"LÉv");
-    EXPECT_EQ(state.listStatus(), "2 λήμματα");
+    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Found, 2, {}}));
     state.search(u"zoo", false, "");
-    EXPECT_EQ(state.listStatus(), "1 λήμμα");
+    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Found, 1, {}}));
     state.search(u"lex", false, "");
-    EXPECT_EQ(state.listStatus(), "Δεν βρέθηκαν λήμματα");
+    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Found, 0, {}}));
 
     // A character no headword can hold is named; what the code page holds (€) is searched.
     state.search(u"café €5 😀", false, "");
     EXPECT_EQ(state.fieldText(), u"café €5 😀");
     EXPECT_TRUE(state.list().empty());
-    EXPECT_EQ(state.listStatus(), "Κανένα λήμμα δεν έχει τους χαρακτήρες: 😀");
+    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Unsearchable, 0, "😀"}));
 
     // One criterion of the criteria dialog shows as typed too.
     state.searchByCriteria({"", "LEV", ""}, "", u"LÉV");
@@ -271,11 +272,12 @@ TEST_F(LookupStateTest, TheSearchFieldKeepsWhatWasTypedAndTheStatusSaysWhatWasFo
     View("zone");
     state.back();
     EXPECT_EQ(state.fieldText(), u"lever");
-    EXPECT_EQ(state.listStatus(), "1 λήμμα");
+    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Found, 1, {}}));
 }
 
 TEST_F(LookupStateTest, FullTextFindsKeepTheNumbersOfTheTablesSearched) {
     // Found in the tables as they were; another program's insert is read before they are listed.
+    using Kind = lookup::ListStatus::Kind;
     const std::vector<ListedEntry> found{{"lever", 2}, {"mine *", 4}, {"zone", 5}};
     words.Insert("aardvark");
     words.Remove(4);
@@ -284,7 +286,7 @@ TEST_F(LookupStateTest, FullTextFindsKeepTheNumbersOfTheTablesSearched) {
     EXPECT_EQ(ListTexts(), (Texts{"lever", "zone"}));
     state.choose(1);
     EXPECT_EQ(Shown(), "zone");
-    EXPECT_EQ(state.listStatus(), "2 λήμματα");
+    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Found, 2, {}}));
 }
 
 }  // namespace

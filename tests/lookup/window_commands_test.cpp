@@ -37,19 +37,19 @@ class CommandsTest : public WindowTest {
 TEST_F(CommandsTest, CopyTakesFromTheFieldLastWorkedInNotFromTheButton) {
     // Before any field was entered nothing is copied.
     QApplication::clipboard()->setText("before");
-    c().Copy_Button->click();
+    c().copyButton->click();
     EXPECT_EQ(Clipboard(), "before");
 
     Search("eng");
     ClickRow(0);
-    richtext::RichTextView* description = c().Description_Text;
+    richtext::RichTextView* description = c().descriptionView;
     description->setFocus();
     EXPECT_EQ(window->focusField(), FocusField::DescriptionText);
     description->setSelection(2, 6);
     // Clicking the button moves the focus to it, and the description stays the field in use.
-    c().Copy_Button->setFocus();
+    c().copyButton->setFocus();
     EXPECT_EQ(window->focusField(), FocusField::DescriptionText);
-    c().Copy_Button->click();
+    c().copyButton->click();
     EXPECT_EQ(Clipboard(), "engine");
     const QMimeData* data = QApplication::clipboard()->mimeData();
     EXPECT_TRUE(data->hasHtml());
@@ -58,57 +58,57 @@ TEST_F(CommandsTest, CopyTakesFromTheFieldLastWorkedInNotFromTheButton) {
 
     // An empty selection copies nothing.
     description->setSelection(0, 0);
-    c().Copy_Button->click();
+    c().copyButton->click();
     EXPECT_EQ(Clipboard(), "engine");
 }
 
 TEST_F(CommandsTest, CopyFromTheListTakesTheItemAsShown) {
     Search("eng");
-    c().Entries_List->setFocus();
+    c().entriesList->setFocus();
     EXPECT_EQ(window->focusField(), FocusField::EntriesList);
-    c().Copy_Button->click();
+    c().copyButton->click();
     EXPECT_TRUE(Clipboard().isEmpty());  // no item chosen
     ClickRow(1);
-    c().Copy_Button->click();
+    c().copyButton->click();
     EXPECT_EQ(Clipboard(), "engine mine *");
 }
 
 TEST_F(CommandsTest, CopyFromTheRenderingTakesItsSelection) {
     Search("eng");
     ClickRow(0);
-    c().Trans_Text->setFocus();
+    c().renderingField->setFocus();
     EXPECT_EQ(window->focusField(), FocusField::TransText);
-    c().Trans_Text->setSelection(0, 3);
-    c().Copy_Button->click();
+    c().renderingField->setSelection(0, 3);
+    c().copyButton->click();
     EXPECT_EQ(Clipboard(), Q("μηχ"));
 }
 
 TEST_F(CommandsTest, EnteringTheSearchFieldSelectsItAllAndPasteReplacesIt) {
     Type("engine");
-    c().Entries_List->setFocus();
-    c().Entry_Text->setFocus();
+    c().entriesList->setFocus();
+    c().searchField->setFocus();
     EXPECT_EQ(window->focusField(), FocusField::EntryText);
-    EXPECT_EQ(c().Entry_Text->selectedText(), "engine");
+    EXPECT_EQ(c().searchField->selectedText(), "engine");
 
     QApplication::clipboard()->setText("gear");
-    c().Entry_Text->setSelection(0, 2);
-    c().Paste_Button->click();
-    EXPECT_EQ(c().Entry_Text->text(), "gear");
-    EXPECT_EQ(c().Entry_Text->selectedText(), "gear");
-    EXPECT_TRUE(c().Entry_Text->hasFocus());
+    c().searchField->setSelection(0, 2);
+    c().pasteButton->click();
+    EXPECT_EQ(c().searchField->text(), "gear");
+    EXPECT_EQ(c().searchField->selectedText(), "gear");
+    EXPECT_TRUE(c().searchField->hasFocus());
     // Pasting does not search.
     EXPECT_TRUE(ListTexts().empty());
 }
 
 TEST_F(CommandsTest, PinTwiceReturnsTheWindowToNormal) {
-    c().Pin_Button->click();
+    c().pinButton->click();
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(c().Pin_Button->isChecked());
-    c().Pin_Button->click();
+    EXPECT_TRUE(c().pinButton->isChecked());
+    c().pinButton->click();
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(c().Pin_Button->isChecked());
+    EXPECT_FALSE(c().pinButton->isChecked());
 }
 
 // Takes the URLs the desktop is asked to open, in place of a browser.
@@ -123,12 +123,12 @@ class UrlCatcher : public QObject {
 TEST_F(CommandsTest, HelpOpensTheHelpDocumentOrSaysItIsMissing) {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("file", &catcher, "open");
-    EXPECT_EQ(MessageFrom([&] { c().Help_Button->click(); }), Q("Το αρχείο βοήθειας δε βρέθηκε"));
+    EXPECT_EQ(MessageFrom([&] { c().helpButton->click(); }), Q("Το αρχείο βοήθειας δε βρέθηκε"));
     EXPECT_TRUE(catcher.opened.isEmpty());
 
     std::filesystem::create_directories(program.Path() + "/content");
     std::ofstream(program.Path() + "/content/OrvanHelp.htm") << "<html></html>";
-    c().Help_Button->click();
+    c().helpButton->click();
     QDesktopServices::unsetUrlHandler("file");
     ASSERT_EQ(catcher.opened.size(), 1);
     EXPECT_EQ(catcher.opened.front().toLocalFile(),
@@ -136,7 +136,7 @@ TEST_F(CommandsTest, HelpOpensTheHelpDocumentOrSaysItIsMissing) {
 }
 
 TEST_F(CommandsTest, ExitClosesTheWindow) {
-    c().Exit_Button->click();
+    c().exitButton->click();
     EXPECT_FALSE(window->isVisible());
 }
 

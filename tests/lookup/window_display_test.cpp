@@ -63,7 +63,7 @@ class DisplayTest : public WindowTest {
             captions.push_back(item.caption);
         return captions;
     }
-    QString Description() const { return c().Description_Text->plainText(); }
+    QString Description() const { return c().descriptionView->plainText(); }
 
     // Draws the picture of figure `digit` of "lever" into content/.
     bool SaveLeverFigure(char digit) const {
@@ -77,31 +77,31 @@ class DisplayTest : public WindowTest {
 
 TEST_F(DisplayTest, ALexiconEntryShowsItsHeadwordRenderingScienceAndDescription) {
     View("engine");
-    EXPECT_EQ(c().Entry_Label->text(), "engine");
-    EXPECT_EQ(c().Trans_Text->text(), Q("μηχανή"));
-    EXPECT_EQ(c().Trans_Text->toolTip(), Q("Ελληνική Απόδοση"));
-    EXPECT_EQ(c().ShortCut_Text->text(), Q("Μηχανολογία"));
-    EXPECT_TRUE(c().ModifyEntry_Button->isEnabled());
-    EXPECT_TRUE(c().DeleteEntry_Button->isEnabled());  // its supplement can be removed
+    EXPECT_EQ(c().headwordLabel->text(), "engine");
+    EXPECT_EQ(c().renderingField->text(), Q("μηχανή"));
+    EXPECT_EQ(c().renderingField->toolTip(), Q("Ελληνική Απόδοση"));
+    EXPECT_EQ(c().scienceField->text(), Q("Μηχανολογία"));
+    EXPECT_TRUE(c().modifyEntryButton->isEnabled());
+    EXPECT_TRUE(c().deleteEntryButton->isEnabled());  // its supplement can be removed
     // An annotated entry: the description, the heading, then the user's supplement.
     EXPECT_EQ(Description(), Q("  engine motor \nΣυμπλήρωση δική σας: \nmy note "));
 }
 
 TEST_F(DisplayTest, APersonalEntryCanBeDeletedAndAnUnknownScienceShowsItsCode) {
     View("lever a");
-    EXPECT_EQ(c().Entries_List->itemText(0), "lever arm *");
-    EXPECT_TRUE(c().DeleteEntry_Button->isEnabled());
+    EXPECT_EQ(c().entriesList->itemText(0), "lever arm *");
+    EXPECT_TRUE(c().deleteEntryButton->isEnabled());
     EXPECT_TRUE(Description().contains("my arm"));
     View("lever");
-    EXPECT_EQ(c().ShortCut_Text->text(), "ODD");
-    EXPECT_FALSE(c().DeleteEntry_Button->isEnabled());
+    EXPECT_EQ(c().scienceField->text(), "ODD");
+    EXPECT_FALSE(c().deleteEntryButton->isEnabled());
 }
 
 TEST_F(DisplayTest, InGreekTheHeadwordsSwapPlaces) {
     View(Q("μηχ"));
-    EXPECT_EQ(c().Entry_Label->text(), Q("μηχανή"));
-    EXPECT_EQ(c().Trans_Text->text(), "engine");
-    EXPECT_EQ(c().Trans_Text->toolTip(), Q("Αγγλική Απόδοση"));
+    EXPECT_EQ(c().headwordLabel->text(), Q("μηχανή"));
+    EXPECT_EQ(c().renderingField->text(), "engine");
+    EXPECT_EQ(c().renderingField->toolTip(), Q("Αγγλική Απόδοση"));
 }
 
 TEST_F(DisplayTest, AnUnreadableDescriptionEmptiesThePane) {
@@ -109,7 +109,7 @@ TEST_F(DisplayTest, AnUnreadableDescriptionEmptiesThePane) {
     ASSERT_FALSE(Description().isEmpty());
     ASSERT_TRUE(QFile::remove(QString::fromStdString(personal.File("clex.tbo"))));
     View("lever a");
-    EXPECT_EQ(c().Entry_Label->text(), "lever arm");
+    EXPECT_EQ(c().headwordLabel->text(), "lever arm");
     EXPECT_EQ(Description(), "");
 }
 
@@ -117,71 +117,71 @@ TEST_F(DisplayTest, AFigureLinkOpensTheEntrysFigureNearThePress) {
     ASSERT_TRUE(SaveLeverFigure('2'));
     View("lever");
 
-    richtext::RichTextView* view = c().Description_Text;
+    richtext::RichTextView* view = c().descriptionView;
     const QString text = view->plainText();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(30, 10));
     // Selecting "Σχήμα" in "[Σχήμα 12]" widens to the whole link; the digit before "]" is 2.
     const int word = static_cast<int>(text.indexOf(Q("Σχήμα 12")));
     view->setSelection(word, 5);
     EXPECT_EQ(view->selectedText(), Q("[Σχήμα 12]"));
-    ASSERT_TRUE(c().FigPanel->isVisible());
-    EXPECT_EQ(c().FigPanel->size(), QSize(54, 34));
-    EXPECT_EQ(c().FigPanel->pos(), QPoint(216 + 30, 132 + 10));
-    EXPECT_EQ(c().FigImage->pixmap().size(), QSize(50, 30));
+    ASSERT_TRUE(c().figurePanel->isVisible());
+    EXPECT_EQ(c().figurePanel->size(), QSize(54, 34));
+    EXPECT_EQ(c().figurePanel->pos(), QPoint(216 + 30, 132 + 10));
+    EXPECT_EQ(c().figureImage->pixmap().size(), QSize(50, 30));
     // A click on the picture hides it.
-    QTest::mouseClick(c().FigImage, Qt::LeftButton);
-    EXPECT_FALSE(c().FigPanel->isVisible());
+    QTest::mouseClick(c().figureImage, Qt::LeftButton);
+    EXPECT_FALSE(c().figurePanel->isVisible());
 }
 
 TEST_F(DisplayTest, AClickInTheListThatClosesTheFigureShowsTheClickedEntry) {
     ASSERT_TRUE(SaveLeverFigure('1'));
     Search("lever");
     ClickRow(0);
-    ASSERT_EQ(c().Entry_Label->text(), "lever");
+    ASSERT_EQ(c().headwordLabel->text(), "lever");
 
     // The user double-clicks the link's word, as one does.
-    richtext::RichTextView* view = c().Description_Text;
+    richtext::RichTextView* view = c().descriptionView;
     QTextCursor cursor(view->document());
     cursor.setPosition(static_cast<int>(view->plainText().indexOf(Q("Σχήμα 1]"))) + 2);
     const QPoint word = view->cursorRect(cursor).center();
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, word);
-    ASSERT_TRUE(c().FigPanel->isVisible());
+    ASSERT_TRUE(c().figurePanel->isVisible());
 
     ClickRow(1);
-    EXPECT_FALSE(c().FigPanel->isVisible());
-    EXPECT_EQ(c().Entry_Label->text(), "lever arm");
+    EXPECT_FALSE(c().figurePanel->isVisible());
+    EXPECT_EQ(c().headwordLabel->text(), "lever arm");
     ClickRow(0);
-    EXPECT_EQ(c().Entry_Label->text(), "lever");
+    EXPECT_EQ(c().headwordLabel->text(), "lever");
 }
 
 TEST_F(DisplayTest, APressWhoseReleaseWentElsewhereDoesNotStopTheList) {
     Search("word");
-    lookup::EntriesList* list = c().Entries_List;
+    lookup::EntriesList* list = c().entriesList;
     const QRect first = list->visualRect(list->model()->index(0, 0));
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, first.center());
     // The release never comes to the list; the keys and the next click still choose.
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(c().Entry_Label->text(), "word1");
+    EXPECT_EQ(c().headwordLabel->text(), "word1");
     ClickRow(3);
-    EXPECT_EQ(c().Entry_Label->text(), "word3");
+    EXPECT_EQ(c().headwordLabel->text(), "word3");
 }
 
 TEST_F(DisplayTest, EscapeClosesTheFigure) {
     ASSERT_TRUE(SaveLeverFigure('3'));
     View("lever");
-    richtext::RichTextView* view = c().Description_Text;
+    richtext::RichTextView* view = c().descriptionView;
     view->setSelection(static_cast<int>(view->plainText().indexOf(Q("[Σχήμα 3]"))), 9);
-    ASSERT_TRUE(c().FigPanel->isVisible());
+    ASSERT_TRUE(c().figurePanel->isVisible());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_FALSE(c().FigPanel->isVisible());
+    EXPECT_FALSE(c().figurePanel->isVisible());
 }
 
 TEST_F(DisplayTest, AFigureLinkWithoutItsPictureOpensNothing) {
     View("lever");
-    richtext::RichTextView* view = c().Description_Text;
+    richtext::RichTextView* view = c().descriptionView;
     const int link = static_cast<int>(view->plainText().indexOf(Q("[Σχήμα 3]")));
     view->setSelection(link, 9);
-    EXPECT_FALSE(c().FigPanel->isVisible());
+    EXPECT_FALSE(c().figurePanel->isVisible());
     // An ordinary selection changes nothing.
     view->setSelection(0, 3);
     EXPECT_EQ(view->selectionLength(), 3);
@@ -190,19 +190,19 @@ TEST_F(DisplayTest, AFigureLinkWithoutItsPictureOpensNothing) {
 TEST_F(DisplayTest, TheListCarriesTheEntryWhenThePaneHasNoRoom) {
     window->resize(lookup::kMinimumWidth, lookup::kMinimumHeight);
     View("engine");
-    ASSERT_EQ(c().Description_Text->height(), 0);
-    EXPECT_TRUE(c().Entries_List->toolTip().startsWith(Q("μηχανή,  Επιστήμη:Μηχανολογία,  ")));
+    ASSERT_EQ(c().descriptionView->height(), 0);
+    EXPECT_TRUE(c().entriesList->toolTip().startsWith(Q("μηχανή,  Επιστήμη:Μηχανολογία,  ")));
     window->resize(lookup::kFirstWidth, lookup::kFirstHeight);
     View("engine");
-    EXPECT_EQ(c().Entries_List->toolTip(), "");
+    EXPECT_EQ(c().entriesList->toolTip(), "");
 }
 
 TEST_F(DisplayTest, MovingThroughTheListWithTheKeysRecordsEachEntry) {
     Search("word");
-    QTest::keyClick(c().Entry_Text, Qt::Key_Down);
-    QTest::keyClick(c().Entries_List, Qt::Key_Down);
-    QTest::keyClick(c().Entries_List, Qt::Key_Down);
-    EXPECT_EQ(c().Entry_Label->text(), "word2");
+    QTest::keyClick(c().searchField, Qt::Key_Down);
+    QTest::keyClick(c().entriesList, Qt::Key_Down);
+    QTest::keyClick(c().entriesList, Qt::Key_Down);
+    EXPECT_EQ(c().headwordLabel->text(), "word2");
     EXPECT_EQ(BackCaptions(), (std::vector<std::string>{"word1", "word0"}));
 }
 
@@ -210,65 +210,38 @@ TEST_F(DisplayTest, ThePopUpListsOpenUnderTheirButtonsAndJump) {
     View("engine");
     View("lever");
     View("word1");
-    c().PrevMenu_Button->click();
+    c().backMenuButton->click();
     QMenu* back = window->prevMenu();
     ASSERT_TRUE(back->isVisible());
     EXPECT_EQ(Captions(back), (std::vector<QString>{"lever", "engine"}));
     EXPECT_EQ(back->pos(), window->frameGeometry().topLeft() + QPoint(56 + 4, 2 + 39 + 22));
     back->actions().at(1)->trigger();
     back->hide();
-    EXPECT_EQ(c().Entry_Label->text(), "engine");
+    EXPECT_EQ(c().headwordLabel->text(), "engine");
     EXPECT_EQ(BackCaptions(), (std::vector<std::string>{"word1", "lever"}));
     EXPECT_TRUE(ForwardCaptions().empty());
 
-    c().Prev_Button->click();
-    c().NextMenu_Button->click();
+    c().backButton->click();
+    c().forwardMenuButton->click();
     QMenu* forward = window->nextMenu();
     ASSERT_TRUE(forward->isVisible());
     EXPECT_EQ(Captions(forward), std::vector<QString>{"engine"});
     forward->hide();
     // The forward list is also the arrow button's right-click menu.
-    emit c().NextMenu_Button->customContextMenuRequested({});
+    emit c().forwardMenuButton->customContextMenuRequested({});
     EXPECT_TRUE(forward->isVisible());
     forward->actions().at(0)->trigger();
     forward->hide();
-    EXPECT_EQ(c().Entry_Label->text(), "engine");
+    EXPECT_EQ(c().headwordLabel->text(), "engine");
     EXPECT_TRUE(ForwardCaptions().empty());
 }
 
 TEST_F(DisplayTest, AnEmptyHistoryOpensNoList) {
-    c().PrevMenu_Button->click();
-    c().Prev_Button->click();
-    c().Next_Button->click();
+    c().backMenuButton->click();
+    c().backButton->click();
+    c().forwardButton->click();
     EXPECT_FALSE(window->prevMenu()->isVisible());
-    EXPECT_EQ(c().Entry_Label->text(), "");
-}
-
-class PreparationTest : public WindowTest {};
-
-TEST_F(PreparationTest, TheHiddenButtonsScrambleTheSourcesAndReportTheirRange) {
-    Open();
-    program.Write("data/i_.tbo", Cp("00001word\r\n"));
-    program.Write("data/igr_.tbo", "A\r\n");
-    program.Write("data/lex_.tbo", "abc");
-    EXPECT_EQ(MessageFrom([&] { c().Convert_Button->click(); }), "ok");
-    EXPECT_EQ(program.Read("data/lex.tbo").size(), 3u);
-    EXPECT_EQ(MessageFrom([&] { c().ByteRange_Button->click(); }), "65  -  65");
-}
-
-TEST_F(PreparationTest, AMissingSourceReachesTheGeneralErrorMessage) {
-    Open();
-    const QString message = MessageFrom([&] { c().ByteRange_Button->click(); });
-    EXPECT_TRUE(message.contains("igr_.tbo")) << message.toStdString();
-}
-
-TEST_F(PreparationTest, TheReloadButtonReadsTheTablesAgain) {
-    lexicon.AddEntry("one");
-    Open();
-    lexicon.AddEntry("two");
-    lexicon.WriteLexicon(program.Path());
-    c().Reload_Button->click();
-    EXPECT_EQ(window->tables().entries.Count(), 2);
+    EXPECT_EQ(c().headwordLabel->text(), "");
 }
 
 }  // namespace

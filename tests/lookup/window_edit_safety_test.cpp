@@ -1,17 +1,22 @@
 // What the user writes through the window is never lost, changed behind their back or sent to
 // another entry: the editor starts from the stored entry whatever the window shows, a refused
 // save keeps the text, the search field keeps what was typed, Enter never deletes, and a reload
-// waits for the full-text search.
+// during a full-text search or a print leaves what they show on its entries.
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
 #include <QProgressDialog>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "lookup/entries_list.h"
-#include "lookup/message_form.h"
+#include "lookup/full_text_question_dialog.h"
+#include "lookup/print_surface.h"
 #include "richtext/rich_text_view.h"
 #include "tests/lookup/window_fixture.h"
 #include "tests/support/modal_answer.h"
@@ -50,38 +55,38 @@ class EditSafetyTest : public WindowTest {
         WhenModal([&](QWidget* modal) {
             auto* editor = qobject_cast<QDialog*>(modal);
             ASSERT_NE(editor, nullptr);
-            offered.english = editor->findChild<QLineEdit*>("InsertEntry_Text")->text();
-            offered.greek = editor->findChild<QLineEdit*>("InsertEntry_Trans")->text();
+            offered.english = editor->findChild<QLineEdit*>("englishField")->text();
+            offered.greek = editor->findChild<QLineEdit*>("greekField")->text();
             offered.description = Description(editor)->toPlainText();
-            offered.field = editor->findChild<QComboBox*>("InsertEntry_ShortCut")->currentIndex();
+            offered.field = editor->findChild<QComboBox*>("fieldCombo")->currentIndex();
             if (then) {
                 then(editor);
             } else {
-                editor->findChild<QPushButton*>("InsertOk_Button")->click();
+                editor->findChild<QPushButton*>("okButton")->click();
             }
         });
-        c().ModifyEntry_Button->click();
+        c().modifyEntryButton->click();
         return offered;
     }
     static QPlainTextEdit* Description(QDialog* editor) {
-        return editor->findChild<QPlainTextEdit*>("InsertEntry_Descr");
+        return editor->findChild<QPlainTextEdit*>("descriptionEdit");
     }
     std::string Files() const {
         return personal.Read("ci.tbo") + "|" + personal.Read("cigr.tbo") + "|" +
                personal.Read("clex.tbo");
     }
     void FullTextSearch(const QString& text) {
-        c().Entry_Text->setText(text);
+        c().searchField->setText(text);
         WhenModal([](QWidget* modal) {
-            ASSERT_NE(qobject_cast<lookup::TMessageForm*>(modal), nullptr);
-            modal->findChild<QPushButton*>("Yes_Button")->click();
+            ASSERT_NE(qobject_cast<lookup::FullTextQuestionDialog*>(modal), nullptr);
+            modal->findChild<QPushButton*>("yesButton")->click();
         });
-        c().DescrSearch_Button->click();
+        c().fullTextSearchButton->click();
     }
 };
 
 TEST_F(EditSafetyTest, AGreekFullTextFindOpensTheStoredEntryAndAnUnchangedSaveWritesNothing) {
-    c().Lang_Button->click();  // Greek
+    c().languageButton->click();  // Greek
     FullTextSearch("frothy");
     ASSERT_EQ(ListTexts(), std::vector<QString>{"cafe creme *"});
     ClickRow(0);
@@ -102,7 +107,7 @@ TEST_F(EditSafetyTest, TheBackListAndAChangeElsewhereFillTheEditorFromTheFiles) 
     ClickRow(0);
     Search("lathe");
     ClickRow(0);
-    c().Prev_Button->click();
+    c().backButton->click();
     ASSERT_EQ(window->state().shownNumber(), kCafeCreme);
     Offered offered = OpenEditor([](QDialog* editor) { editor->reject(); });
     EXPECT_EQ(offered.english, "cafe creme");
@@ -130,14 +135,14 @@ TEST_F(EditSafetyTest, AConflictKeepsTheTextAndSavesItAsANewEntry) {
         Description(editor)->setPlainText("my own words");
         // First the box is closed, as Escape does: back to editing, with the text.
         AnswerMessageBox(&warning, QMessageBox::NoButton, editor, &details);
-        editor->findChild<QPushButton*>("InsertOk_Button")->click();
+        editor->findChild<QPushButton*>("okButton")->click();
         stillOpen = editor->isVisible();
         kept = Description(editor)->toPlainText();
         // Then as a new entry.
         WhenModal(
-            [](QWidget* modal) { modal->findChild<QPushButton*>("SaveAsNew_Button")->click(); },
+            [](QWidget* modal) { modal->findChild<QPushButton*>("saveAsNewButton")->click(); },
             editor);
-        editor->findChild<QPushButton*>("InsertOk_Button")->click();
+        editor->findChild<QPushButton*>("okButton")->click();
     });
     EXPECT_EQ(warning, Q("Το λήμμα άλλαξε ή διαγράφηκε από άλλο πρόγραμμα."));
     EXPECT_EQ(details, Q("Αριθμός λήμματος: 9000"));
@@ -145,24 +150,24 @@ TEST_F(EditSafetyTest, AConflictKeepsTheTextAndSavesItAsANewEntry) {
     EXPECT_EQ(kept, "my own words");
     EXPECT_EQ(PersonalHeadwords(), std::vector<std::string>{"cafe creme"});
     EXPECT_EQ(ListTexts(), std::vector<QString>{"cafe creme *"});
-    EXPECT_EQ(c().Description_Text->plainText().trimmed(), "my own words");
+    EXPECT_EQ(c().descriptionView->plainText().trimmed(), "my own words");
 }
 
 TEST_F(EditSafetyTest, TheSearchFieldKeepsWhatWasTypedAndSaysWhatNoHeadwordHolds) {
-    c().Entry_Text->setFocus();
-    QTest::sendKeyEvent(QTest::Click, c().Entry_Text, Qt::Key_unknown, Q("café €5 😀"),
+    c().searchField->setFocus();
+    QTest::sendKeyEvent(QTest::Click, c().searchField, Qt::Key_unknown, Q("café €5 😀"),
                         Qt::NoModifier);
-    QTest::keyClick(c().Entry_Text, Qt::Key_Return);
-    EXPECT_EQ(c().Entry_Text->text(), Q("café €5 😀"));
+    QTest::keyClick(c().searchField, Qt::Key_Return);
+    EXPECT_EQ(c().searchField->text(), Q("café €5 😀"));
     EXPECT_TRUE(ListTexts().empty());
-    EXPECT_EQ(c().ListStatus_Label->text(), Q("Κανένα λήμμα δεν έχει τους χαρακτήρες: 😀"));
+    EXPECT_EQ(c().listStatusLabel->text(), Q("Κανένα λήμμα δεν έχει τους χαρακτήρες: 😀"));
 
     Search(Q("CAFÉ"));  // searched as "cafe"
-    EXPECT_EQ(c().Entry_Text->text(), Q("CAFÉ"));
+    EXPECT_EQ(c().searchField->text(), Q("CAFÉ"));
     EXPECT_EQ(ListTexts(), (std::vector<QString>{"cafe", "cafe creme *"}));
-    EXPECT_EQ(c().ListStatus_Label->text(), Q("2 λήμματα"));
+    EXPECT_EQ(c().listStatusLabel->text(), Q("2 λήμματα"));
     Search("zzz");
-    EXPECT_EQ(c().ListStatus_Label->text(), Q("Δεν βρέθηκαν λήμματα"));
+    EXPECT_EQ(c().listStatusLabel->text(), Q("Δεν βρέθηκαν λήμματα"));
 }
 
 TEST_F(EditSafetyTest, EnterOrEscapeOnTheDeleteQuestionKeepsTheEntryAndTheNote) {
@@ -172,7 +177,7 @@ TEST_F(EditSafetyTest, EnterOrEscapeOnTheDeleteQuestionKeepsTheEntryAndTheNote) 
             Search(headword);
             ClickRow(0);
             WhenModal([key](QWidget* modal) { QTest::keyClick(modal, key); });
-            c().DeleteEntry_Button->click();
+            c().deleteEntryButton->click();
             EXPECT_EQ(Files(), before) << headword;
         }
     }
@@ -187,32 +192,38 @@ TEST_F(EditSafetyTest, NoChangeIsMadeWhileTheEntriesWereReadInPart) {
     const QString told =
         Q("Δεν διαβάστηκαν όλα τα λήμματά σας. Όσο τα αρχεία τους είναι έτσι, "
           "δεν αλλάζουν.");
-    EXPECT_EQ(MessageFrom([this] { c().InsertEntry_Button->click(); }), told);
+    EXPECT_EQ(MessageFrom([this] { c().insertEntryButton->click(); }), told);
     Search("rotor");
     ClickRow(0);
-    EXPECT_EQ(MessageFrom([this] { c().ModifyEntry_Button->click(); }), told);
+    EXPECT_EQ(MessageFrom([this] { c().modifyEntryButton->click(); }), told);
     EXPECT_EQ(Files(), before);
 }
 
 // Another program inserts an entry that sorts first (every slot moves) while the full-text
-// search's progress dialog is up, and events are handled for a while.
+// search's progress dialog is up, and events are handled until the window has read it.
 class InsertWhileSearching : public QObject {
   public:
     bool done = false;
+    bool readMeanwhile = false;
     std::function<void()> insert;
+    std::function<bool()> read;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (!done && qobject_cast<QProgressDialog*>(watched) && event->type() == QEvent::Show) {
             done = true;
             insert();
-            QTest::qWait(800);
+            QElapsedTimer clock;
+            clock.start();
+            while (!read() && clock.elapsed() < 5000)
+                QTest::qWait(20);
+            readMeanwhile = read();
         }
         return false;
     }
 };
 
-TEST_F(EditSafetyTest, AReloadWaitsForTheFullTextSearchAndEveryRowKeepsItsEntry) {
+TEST_F(EditSafetyTest, AReloadDuringTheFullTextSearchLeavesEveryRowOnItsEntry) {
     for (int i = 0; i < 3000; ++i)
         lexicon.AddEntry("term" + std::to_string(100000 + i), "{frothy}");
     window.reset();
@@ -220,11 +231,13 @@ TEST_F(EditSafetyTest, AReloadWaitsForTheFullTextSearchAndEveryRowKeepsItsEntry)
     window->setFullTextProgressDelay(0);
     InsertWhileSearching inserter;
     inserter.insert = [this] { ElsewhereInsert("aardvark"); };
+    inserter.read = [this] { return window->tables().entries.Count() == 3000 + 5; };
     qApp->installEventFilter(&inserter);
     FullTextSearch("frothy");
     qApp->removeEventFilter(&inserter);
     ASSERT_TRUE(inserter.done);
-    QTRY_COMPARE(window->tables().entries.Count(), 3000 + 5);  // the insert is read afterwards
+    // The window read the insert while the search went on through the load it started with.
+    EXPECT_TRUE(inserter.readMeanwhile);
 
     const lookup::LookupState& state = window->state();
     ASSERT_EQ(state.list().size(), 3001u);
@@ -236,9 +249,43 @@ TEST_F(EditSafetyTest, AReloadWaitsForTheFullTextSearchAndEveryRowKeepsItsEntry)
     }
     ASSERT_EQ(ListTexts().front(), "cafe creme *");
     ClickRow(0);
+    EXPECT_EQ(c().headwordLabel->text(), "cafe creme");
     AnswerMessageBox(nullptr, QMessageBox::Yes);
-    c().DeleteEntry_Button->click();
+    c().deleteEntryButton->click();
     EXPECT_EQ(PersonalHeadwords(), std::vector<std::string>{"aardvark"});
+}
+
+TEST_F(EditSafetyTest, AReloadWhileThePrintDialogIsOpenPrintsTheChosenEntry) {
+    Search("rotor");
+    ClickRow(0);
+    const QString pdf = QString::fromStdString(home.Path()) + "rotor.pdf";
+    const int before = window->tables().entries.Count();
+    bool opened = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return;
+        poll.stop();
+        opened = true;
+        // Every slot moves under the open dialog, and the window reads the files again.
+        ElsewhereInsert("aardvark");
+        QTRY_VERIFY(!window->state().list().empty() &&
+                    window->tables().entries[window->state().slotOfRow(0)].Headword == "rotor" &&
+                    window->tables().entries.Count() == before + 1);
+        auto* printers = dialog->findChild<QComboBox*>("printers");
+        auto* file = dialog->findChild<QLineEdit*>("filename");
+        if (printers == nullptr || file == nullptr) return dialog->reject();
+        printers->setCurrentIndex(printers->count() - 1);  // "Print to File (PDF)"
+        file->setText(pdf);
+        dialog->accept();
+    });
+    poll.start(10);
+    c().printButton->click();
+    ASSERT_TRUE(opened);
+    const QString printed = window->printSurface().view->plainText();
+    EXPECT_TRUE(printed.contains("rotor")) << printed.toStdString();
+    EXPECT_FALSE(printed.contains("aardvark")) << printed.toStdString();
+    EXPECT_TRUE(QFileInfo(pdf).size() > 0);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include "lexicon/text_file.h"
 #include "lookup/entries_list.h"
-#include "personal/insert_entry_form.h"
+#include "personal/entry_editor_dialog.h"
 #include "platform/greek_qt_texts.h"
 #include "richtext/rich_text_view.h"
 #include "tests/lookup/window_fixture.h"
@@ -45,10 +45,10 @@ class EditTest : public WindowTest {
         return editor->findChild<QLineEdit*>(name);
     }
     static QPlainTextEdit* Description(QDialog* editor) {
-        return editor->findChild<QPlainTextEdit*>("InsertEntry_Descr");
+        return editor->findChild<QPlainTextEdit*>("descriptionEdit");
     }
     static void Confirm(QDialog* editor) {
-        editor->findChild<QPushButton*>("InsertOk_Button")->click();
+        editor->findChild<QPushButton*>("okButton")->click();
     }
     void View(const QString& text, int row = 0) {
         Search(text);
@@ -61,41 +61,41 @@ TEST_F(EditTest, InsertingThroughTheEditorAddsTheEntry) {
     QString caption, button;
     InEditor([&](QDialog* editor) {
         caption = editor->windowTitle();
-        button = editor->findChild<QPushButton*>("InsertOk_Button")->text();
-        Line(editor, "InsertEntry_Text")->setText("gear");
-        Line(editor, "InsertEntry_Trans")->setText(Q("γρανάζι"));
-        editor->findChild<QComboBox*>("InsertEntry_ShortCut")->setCurrentIndex(2);
+        button = editor->findChild<QPushButton*>("okButton")->text();
+        Line(editor, "englishField")->setText("gear");
+        Line(editor, "greekField")->setText(Q("γρανάζι"));
+        editor->findChild<QComboBox*>("fieldCombo")->setCurrentIndex(2);
         Description(editor)->setPlainText("toothed\nwheel");
         Confirm(editor);
     });
     Search("g");
-    c().InsertEntry_Button->click();
+    c().insertEntryButton->click();
     EXPECT_EQ(caption, Q("Εισαγωγή Νέου Λήμματος"));
     EXPECT_EQ(button, Q("Εισαγωγή"));
     // The saved entry is shown and selected, alone in the list.
     EXPECT_EQ(ListTexts(), std::vector<QString>{"gear *"});
-    EXPECT_EQ(c().Entries_List->selectedRow(), 0);
-    EXPECT_EQ(c().Entry_Text->text(), "gear");
-    EXPECT_EQ(c().Entry_Label->text(), "gear");
-    EXPECT_TRUE(c().DeleteEntry_Button->isEnabled());
-    EXPECT_EQ(c().ShortCut_Text->text(), Q("Μηχανολογία"));
-    EXPECT_EQ(c().Trans_Text->text(), Q("γρανάζι"));
-    EXPECT_EQ(c().Description_Text->plainText(), "  toothed \nwheel");
-    EXPECT_TRUE(c().DeleteEntry_Button->isEnabled());
+    EXPECT_EQ(c().entriesList->selectedRow(), 0);
+    EXPECT_EQ(c().searchField->text(), "gear");
+    EXPECT_EQ(c().headwordLabel->text(), "gear");
+    EXPECT_TRUE(c().deleteEntryButton->isEnabled());
+    EXPECT_EQ(c().scienceField->text(), Q("Μηχανολογία"));
+    EXPECT_EQ(c().renderingField->text(), Q("γρανάζι"));
+    EXPECT_EQ(c().descriptionView->plainText(), "  toothed \nwheel");
+    EXPECT_TRUE(c().deleteEntryButton->isEnabled());
 }
 
 TEST_F(EditTest, TheEditorWantsTheEnglishHeadwordAndTheDescription) {
     const std::string before = PersonalIndex();
     QString message;
     InEditor([&](QDialog* editor) {
-        Line(editor, "InsertEntry_Text")->setText("gear");
+        Line(editor, "englishField")->setText("gear");
         AnswerMessageBox(&message, QMessageBox::Ok, editor);
         Confirm(editor);
         EXPECT_TRUE(editor->isVisible());
-        EXPECT_EQ(Line(editor, "InsertEntry_Text")->text(), "gear");
-        editor->findChild<QPushButton*>("InsertCancel_Button")->click();
+        EXPECT_EQ(Line(editor, "englishField")->text(), "gear");
+        editor->findChild<QPushButton*>("cancelButton")->click();
     });
-    c().InsertEntry_Button->click();
+    c().insertEntryButton->click();
     EXPECT_EQ(message, Q("Πρέπει να συμπληρωθούν το Αγγλικό Λήμμα και η Περιγραφή"));
     EXPECT_EQ(PersonalIndex(), before);
 }
@@ -112,22 +112,22 @@ TEST_F(EditTest, TheEditorKeepsWhatWasTypedOnEveryRefusalItCanForesee) {
     };
     QString english, greek, description;
     InEditor([&](QDialog* editor) {
-        Line(editor, "InsertEntry_Text")->setText(Q("café naïve"));
-        Line(editor, "InsertEntry_Trans")->setText(Q("καφές"));
+        Line(editor, "englishField")->setText(Q("café naïve"));
+        Line(editor, "greekField")->setText(Q("καφές"));
         Description(editor)->setPlainText(Q("∑ ≤ ü ß"));
         confirmRefused(editor);
-        Line(editor, "InsertEntry_Text")->setText("cafe");
-        Line(editor, "InsertEntry_Trans")->setText(Q("καφές ≤"));
+        Line(editor, "englishField")->setText("cafe");
+        Line(editor, "greekField")->setText(Q("καφές ≤"));
         confirmRefused(editor);
-        Line(editor, "InsertEntry_Trans")->setText(Q("καφές"));
+        Line(editor, "greekField")->setText(Q("καφές"));
         Description(editor)->setPlainText(QString(24997, 'x'));
         confirmRefused(editor);
-        english = Line(editor, "InsertEntry_Text")->text();
-        greek = Line(editor, "InsertEntry_Trans")->text();
+        english = Line(editor, "englishField")->text();
+        greek = Line(editor, "greekField")->text();
         description = Description(editor)->toPlainText();
-        editor->findChild<QPushButton*>("InsertCancel_Button")->click();
+        editor->findChild<QPushButton*>("cancelButton")->click();
     });
-    c().InsertEntry_Button->click();
+    c().insertEntryButton->click();
     EXPECT_EQ(messages,
               (QStringList{Q("Το Αγγλικό Λήμμα δεν μπορεί να περιέχει τους χαρακτήρες: é ï"),
                            Q("Το Ελληνικό Λήμμα δεν μπορεί να περιέχει τους χαρακτήρες: ≤"),
@@ -140,20 +140,20 @@ TEST_F(EditTest, TheEditorKeepsWhatWasTypedOnEveryRefusalItCanForesee) {
 
 TEST_F(EditTest, ADescriptionKeepsEveryCharacterTyped) {
     InEditor([&](QDialog* editor) {
-        Line(editor, "InsertEntry_Text")->setText("sum");
+        Line(editor, "englishField")->setText("sum");
         Description(editor)->setPlainText(Q("∑ ≤ ü ß 😀 µ"));
         Confirm(editor);
     });
-    c().InsertEntry_Button->click();
-    EXPECT_EQ(c().Entry_Label->text(), "sum");
-    EXPECT_EQ(c().Description_Text->plainText(), Q("  ∑ ≤ ü ß 😀 µ"));
+    c().insertEntryButton->click();
+    EXPECT_EQ(c().headwordLabel->text(), "sum");
+    EXPECT_EQ(c().descriptionView->plainText(), Q("  ∑ ≤ ü ß 😀 µ"));
     // And the editor opened on it to change it starts from the same characters.
     QString shown;
     InEditor([&](QDialog* editor) {
         shown = Description(editor)->toPlainText();
-        editor->findChild<QPushButton*>("InsertCancel_Button")->click();
+        editor->findChild<QPushButton*>("cancelButton")->click();
     });
-    c().ModifyEntry_Button->click();
+    c().modifyEntryButton->click();
     EXPECT_EQ(shown, Q("∑ ≤ ü ß 😀 µ"));
 }
 
@@ -173,15 +173,15 @@ TEST_F(FullTableEditTest, ANewEntryIsRefusedWithTheEditorOpenAndANoteStillFits) 
     ASSERT_EQ(window->tables().entries.Count(), kTableCapacity);
     QString message, typed;
     InEditor([&](QDialog* editor) {
-        Line(editor, "InsertEntry_Text")->setText("gear");
+        Line(editor, "englishField")->setText("gear");
         Description(editor)->setPlainText("toothed wheel");
         AnswerMessageBox(&message, QMessageBox::Ok, editor);
         Confirm(editor);
         EXPECT_TRUE(editor->isVisible());
         typed = Description(editor)->toPlainText();
-        editor->findChild<QPushButton*>("InsertCancel_Button")->click();
+        editor->findChild<QPushButton*>("cancelButton")->click();
     });
-    c().InsertEntry_Button->click();
+    c().insertEntryButton->click();
     EXPECT_EQ(message, Q("Δεν χωρούν άλλα λήμματα."));
     EXPECT_EQ(typed, "toothed wheel");
 
@@ -191,31 +191,31 @@ TEST_F(FullTableEditTest, ANewEntryIsRefusedWithTheEditorOpenAndANoteStillFits) 
         Description(editor)->setPlainText("a seal");
         Confirm(editor);
     });
-    c().ModifyEntry_Button->click();
-    EXPECT_EQ(c().Description_Text->plainText(), "  a seal");
+    c().modifyEntryButton->click();
+    EXPECT_EQ(c().descriptionView->plainText(), "  a seal");
     View("engine");
     InEditor([&](QDialog* editor) {
         Description(editor)->setPlainText("my note");
         Confirm(editor);
     });
-    c().ModifyEntry_Button->click();
-    EXPECT_TRUE(c().Description_Text->plainText().contains("my note"));
+    c().modifyEntryButton->click();
+    EXPECT_TRUE(c().descriptionView->plainText().contains("my note"));
 }
 
 TEST_F(EditTest, TheEditorSaysHowMuchRoomIsLeftAsTheUserTypes) {
     QString empty, shortText, tooLong;
     bool visible = false;
     InEditor([&](QDialog* editor) {
-        auto* room = editor->findChild<QLabel*>("RoomLeft_Label");
+        auto* room = editor->findChild<QLabel*>("roomLeftLabel");
         visible = room->isVisible();
         empty = room->text();
         Description(editor)->setPlainText(Q("short ≤"));  // ≤ takes the room of 7 bytes stored
         shortText = room->text();
         Description(editor)->setPlainText(QString(24999, 'x'));
         tooLong = room->text();
-        editor->findChild<QPushButton*>("InsertCancel_Button")->click();
+        editor->findChild<QPushButton*>("cancelButton")->click();
     });
-    c().InsertEntry_Button->click();
+    c().insertEntryButton->click();
     EXPECT_TRUE(visible);
     EXPECT_EQ(empty, Q("Χωρούν ακόμη 24996 χαρακτήρες."));
     EXPECT_EQ(shortText, Q("Χωρούν ακόμη 24989 χαρακτήρες."));
@@ -226,19 +226,19 @@ TEST_F(EditTest, ModifyingALexiconEntryAddsASupplement) {
     View("lever");
     InEditor([&](QDialog* editor) {
         EXPECT_EQ(editor->windowTitle(), Q("Μεταβολή Λήμματος"));
-        EXPECT_EQ(editor->findChild<QPushButton*>("InsertOk_Button")->text(), "Ok");
-        EXPECT_FALSE(Line(editor, "InsertEntry_Text")->isEnabled());
-        EXPECT_FALSE(Line(editor, "InsertEntry_Trans")->isEnabled());
-        EXPECT_FALSE(editor->findChild<QComboBox*>("InsertEntry_ShortCut")->isEnabled());
-        EXPECT_EQ(Line(editor, "InsertEntry_Text")->text(), "lever");
+        EXPECT_EQ(editor->findChild<QPushButton*>("okButton")->text(), "Ok");
+        EXPECT_FALSE(Line(editor, "englishField")->isEnabled());
+        EXPECT_FALSE(Line(editor, "greekField")->isEnabled());
+        EXPECT_FALSE(editor->findChild<QComboBox*>("fieldCombo")->isEnabled());
+        EXPECT_EQ(Line(editor, "englishField")->text(), "lever");
         EXPECT_EQ(Description(editor)->toPlainText(), "");
         Description(editor)->setPlainText(Q("δική μου σημείωση"));
         Confirm(editor);
     });
-    c().ModifyEntry_Button->click();
+    c().modifyEntryButton->click();
     View("lever");
     EXPECT_TRUE(
-        c().Description_Text->plainText().endsWith(Q("Συμπλήρωση δική σας: \nδική μου σημείωση ")));
+        c().descriptionView->plainText().endsWith(Q("Συμπλήρωση δική σας: \nδική μου σημείωση ")));
 }
 
 TEST_F(EditTest, ModifyingAnAnnotatedEntryEditsOnlyItsSupplement) {
@@ -249,10 +249,10 @@ TEST_F(EditTest, ModifyingAnAnnotatedEntryEditsOnlyItsSupplement) {
         Description(editor)->setPlainText("better note");
         Confirm(editor);
     });
-    c().ModifyEntry_Button->click();
+    c().modifyEntryButton->click();
     EXPECT_EQ(offered, "my note");
     View("engine");
-    EXPECT_TRUE(c().Description_Text->plainText().endsWith(Q("σας: \nbetter note ")));
+    EXPECT_TRUE(c().descriptionView->plainText().endsWith(Q("σας: \nbetter note ")));
 }
 
 TEST_F(EditTest, ModifyingTheUsersEntryInGreekTakesTheHeadwordsAsShown) {
@@ -261,29 +261,29 @@ TEST_F(EditTest, ModifyingTheUsersEntryInGreekTakesTheHeadwordsAsShown) {
     QString english, greek, description;
     int field = -2;
     InEditor([&](QDialog* editor) {
-        english = Line(editor, "InsertEntry_Text")->text();
-        greek = Line(editor, "InsertEntry_Trans")->text();
+        english = Line(editor, "englishField")->text();
+        greek = Line(editor, "greekField")->text();
         description = Description(editor)->toPlainText();
-        field = editor->findChild<QComboBox*>("InsertEntry_ShortCut")->currentIndex();
-        Line(editor, "InsertEntry_Text")->setText("gaskets");
+        field = editor->findChild<QComboBox*>("fieldCombo")->currentIndex();
+        Line(editor, "englishField")->setText("gaskets");
         Confirm(editor);
     });
-    c().ModifyEntry_Button->click();
+    c().modifyEntryButton->click();
     EXPECT_EQ(english, "gasket");
     EXPECT_EQ(greek, Q("παρέμβυσμα"));
     EXPECT_EQ(description, "seal");
     EXPECT_EQ(field, 2);
     View("gask");
     EXPECT_EQ(ListTexts(), std::vector<QString>{"gaskets *"});
-    EXPECT_EQ(c().Description_Text->plainText(), "  seal");
+    EXPECT_EQ(c().descriptionView->plainText(), "  seal");
 }
 
 TEST_F(EditTest, CancellingTheEditorChangesNothing) {
     View("gasket");
     const std::string before = PersonalIndex();
     InEditor(
-        [](QDialog* editor) { editor->findChild<QPushButton*>("InsertCancel_Button")->click(); });
-    c().ModifyEntry_Button->click();
+        [](QDialog* editor) { editor->findChild<QPushButton*>("cancelButton")->click(); });
+    c().modifyEntryButton->click();
     EXPECT_EQ(PersonalIndex(), before);
     EXPECT_EQ(ListTexts(), std::vector<QString>{"gasket *"});
 }
@@ -301,7 +301,7 @@ TEST_F(EditTest, TheDeleteQuestionAnswersInGreek) {
         no = box->button(QMessageBox::No)->text();
         box->button(QMessageBox::No)->click();
     });
-    c().DeleteEntry_Button->click();
+    c().deleteEntryButton->click();
     EXPECT_EQ(title, Q("Επιβεβαίωση Διαγραφής"));
     EXPECT_EQ(yes.remove('&'), Q("Ναι"));
     EXPECT_EQ(no.remove('&'), Q("Όχι"));
@@ -314,53 +314,53 @@ TEST_F(EditTest, DeletingKeepsEveryOtherItemOnItsEntry) {
     ClickRow(1);
     QString question;
     AnswerMessageBox(&question, QMessageBox::No);
-    c().DeleteEntry_Button->click();
+    c().deleteEntryButton->click();
     EXPECT_EQ(question, Q("Να διαγραφεί το Λήμμα;"));
     EXPECT_EQ(ListTexts().size(), 3u);
 
     AnswerMessageBox(nullptr, QMessageBox::Yes);
-    c().DeleteEntry_Button->click();
+    c().deleteEntryButton->click();
     EXPECT_EQ(ListTexts(), (std::vector<QString>{"gas", "gauge"}));
     EXPECT_EQ(ListSlots(), (std::vector<int>{1, 2}));
-    EXPECT_EQ(c().Description_Text->plainText(), "");
+    EXPECT_EQ(c().descriptionView->plainText(), "");
     ClickRow(1);
-    EXPECT_EQ(c().Entry_Label->text(), "gauge");
-    EXPECT_EQ(c().Trans_Text->text(), Q("μετρητής"));
+    EXPECT_EQ(c().headwordLabel->text(), "gauge");
+    EXPECT_EQ(c().renderingField->text(), Q("μετρητής"));
 }
 
 TEST_F(EditTest, DeletingInGreekKeepsTheListOnItsEntries) {
     // The Greek list of the entries whose Greek headword holds "ρ"; the user's entry goes.
-    c().Entry_Text->setText(Q("ρ"));
-    window->FillList(SearchMode::Contain, 0, false);
+    c().searchField->setText(Q("ρ"));
+    window->fillList(SearchMode::Contain, 0, false);
     ASSERT_TRUE(window->greekMode());
     ASSERT_EQ(ListTexts(), (std::vector<QString>{Q("αέριο"), Q("παρέμβυσμα *"), Q("μετρητής")}));
     ASSERT_EQ(ListSlots(), (std::vector<int>{1, 2, 3}));
     ClickRow(1);
     AnswerMessageBox(nullptr, QMessageBox::Yes);
-    c().DeleteEntry_Button->click();
+    c().deleteEntryButton->click();
     EXPECT_EQ(ListSlots(), (std::vector<int>{1, 2}));
     ClickRow(1);
-    EXPECT_EQ(c().Entry_Label->text(), Q("μετρητής"));
-    EXPECT_EQ(c().Trans_Text->text(), "gauge");
+    EXPECT_EQ(c().headwordLabel->text(), Q("μετρητής"));
+    EXPECT_EQ(c().renderingField->text(), "gauge");
 }
 
 TEST_F(EditTest, BackAfterAnInsertShowsTheEntriesViewedBefore) {
     View("gauge");
     View("lever");
     InEditor([&](QDialog* editor) {
-        Line(editor, "InsertEntry_Text")->setText("abacus");  // every later slot moves
+        Line(editor, "englishField")->setText("abacus");  // every later slot moves
         Description(editor)->setPlainText("frame");
         Confirm(editor);
     });
-    c().InsertEntry_Button->click();
-    EXPECT_EQ(c().Entry_Label->text(), "abacus");
-    c().Prev_Button->click();
-    EXPECT_EQ(c().Entry_Label->text(), "lever");
+    c().insertEntryButton->click();
+    EXPECT_EQ(c().headwordLabel->text(), "abacus");
+    c().backButton->click();
+    EXPECT_EQ(c().headwordLabel->text(), "lever");
     EXPECT_EQ(ListTexts(), std::vector<QString>{"lever"});
-    c().Prev_Button->click();
-    EXPECT_EQ(c().Entry_Label->text(), "gauge");
-    c().Next_Button->click();
-    EXPECT_EQ(c().Entry_Label->text(), "lever");
+    c().backButton->click();
+    EXPECT_EQ(c().headwordLabel->text(), "gauge");
+    c().forwardButton->click();
+    EXPECT_EQ(c().headwordLabel->text(), "lever");
 }
 
 TEST_F(EditTest, BackAfterADeleteSkipsTheDeletedEntry) {
@@ -369,16 +369,16 @@ TEST_F(EditTest, BackAfterADeleteSkipsTheDeletedEntry) {
     View("lever");
     View("gasket");
     AnswerMessageBox(nullptr, QMessageBox::Yes);
-    c().DeleteEntry_Button->click();
-    EXPECT_EQ(c().Entry_Label->text(), "");
+    c().deleteEntryButton->click();
+    EXPECT_EQ(c().headwordLabel->text(), "");
     EXPECT_TRUE(ListTexts().empty());
     // The deleted entry left the history; no step leads to an empty pane.
     const auto& back = window->history().backItems();
     ASSERT_EQ(back.size(), 2u);
-    c().Prev_Button->click();
-    EXPECT_EQ(c().Entry_Label->text(), "lever");
-    c().Prev_Button->click();
-    EXPECT_EQ(c().Entry_Label->text(), "gauge");
+    c().backButton->click();
+    EXPECT_EQ(c().headwordLabel->text(), "lever");
+    c().backButton->click();
+    EXPECT_EQ(c().headwordLabel->text(), "gauge");
     EXPECT_TRUE(window->history().backItems().empty());
 }
 
@@ -386,40 +386,40 @@ TEST_F(EditTest, AChangedEntryOfTheUsersComesBackUnderItsNewHeadword) {
     View("gauge");
     View("gasket");
     InEditor([&](QDialog* editor) {
-        Line(editor, "InsertEntry_Text")->setText("washer");
+        Line(editor, "englishField")->setText("washer");
         Confirm(editor);
     });
-    c().ModifyEntry_Button->click();
-    EXPECT_EQ(c().Entry_Label->text(), "washer");
+    c().modifyEntryButton->click();
+    EXPECT_EQ(c().headwordLabel->text(), "washer");
     EXPECT_EQ(ListTexts(), std::vector<QString>{"washer *"});
-    c().Prev_Button->click();
-    EXPECT_EQ(c().Entry_Label->text(), "gauge");
+    c().backButton->click();
+    EXPECT_EQ(c().headwordLabel->text(), "gauge");
     ASSERT_EQ(window->history().forwardItems().size(), 1u);
     EXPECT_EQ(window->history().forwardItems().front().caption, "washer *");
-    c().Next_Button->click();
-    EXPECT_EQ(c().Entry_Label->text(), "washer");
-    EXPECT_EQ(c().Description_Text->plainText(), "  seal");
+    c().forwardButton->click();
+    EXPECT_EQ(c().headwordLabel->text(), "washer");
+    EXPECT_EQ(c().descriptionView->plainText(), "  seal");
 }
 
 TEST_F(EditTest, TheUsersNoteOnALexiconEntryCanBeRemoved) {
     View("engine");
-    ASSERT_TRUE(c().DeleteEntry_Button->isEnabled());
+    ASSERT_TRUE(c().deleteEntryButton->isEnabled());
     const std::string before = PersonalIndex();
     QString question;
     AnswerMessageBox(&question, QMessageBox::No);
-    c().DeleteEntry_Button->click();
+    c().deleteEntryButton->click();
     EXPECT_EQ(question, Q("Να διαγραφεί η συμπλήρωσή σας;"));
     EXPECT_EQ(PersonalIndex(), before);
 
     AnswerMessageBox(nullptr, QMessageBox::Yes);
-    c().DeleteEntry_Button->click();
+    c().deleteEntryButton->click();
     // The entry stays, shown again without the note; the user's own entry is untouched.
-    EXPECT_EQ(c().Entry_Label->text(), "engine");
-    EXPECT_EQ(c().Description_Text->plainText(), "  motor");
-    EXPECT_FALSE(c().DeleteEntry_Button->isEnabled());
+    EXPECT_EQ(c().headwordLabel->text(), "engine");
+    EXPECT_EQ(c().descriptionView->plainText(), "  motor");
+    EXPECT_FALSE(c().deleteEntryButton->isEnabled());
     EXPECT_EQ(ListTexts(), std::vector<QString>{"engine"});
     View("gasket");
-    EXPECT_EQ(c().Description_Text->plainText(), "  seal");
+    EXPECT_EQ(c().descriptionView->plainText(), "  seal");
 }
 
 TEST_F(EditTest, AFailedChangeIsReportedInGreekWithTheEditorOpenAndLeavesTheFiles) {
@@ -434,7 +434,7 @@ TEST_F(EditTest, AFailedChangeIsReportedInGreekWithTheEditorOpenAndLeavesTheFile
         kept = Description(editor)->toPlainText();
         editor->reject();
     });
-    c().ModifyEntry_Button->click();
+    c().modifyEntryButton->click();
     EXPECT_EQ(warning, Q("Η αλλαγή δεν αποθηκεύτηκε. Τα αρχεία σας έμειναν όπως ήταν."));
     EXPECT_EQ(details, Q("Φάκελος των λημμάτων σας: ") +
                            QString::fromStdString(personal::StoreFolder(window->personalFiles())));
@@ -449,10 +449,10 @@ TEST_F(EditWithoutFolderTest, WithoutAFolderTheCommandAsksAndStopsWhenRefused) {
     Open();
     bool editorOpened = false;
     WhenModal([&editorOpened](QWidget* dialog) {
-        editorOpened = dialog->objectName() == "TInsertEntryFrm";
+        editorOpened = dialog->objectName() == "EntryEditorDialog";
         static_cast<QDialog*>(dialog)->reject();
     });
-    c().InsertEntry_Button->click();
+    c().insertEntryButton->click();
     EXPECT_FALSE(editorOpened);
 }
 
@@ -461,14 +461,14 @@ TEST_F(EditWithoutFolderTest, AFolderChosenOnTheWayTakesTheFirstEntry) {
     Open();
     const std::string chosen = home.Path() + "/Orvan";
     WhenModal([&](QWidget* dialog) {
-        dialog->findChild<QPushButton*>("Ok_Button")->click();  // the offered folder
+        dialog->findChild<QPushButton*>("okButton")->click();  // the offered folder
         WhenModal([](QWidget* editor) {
-            editor->findChild<QLineEdit*>("InsertEntry_Text")->setText("mine");
-            editor->findChild<QPlainTextEdit*>("InsertEntry_Descr")->setPlainText("m");
-            editor->findChild<QPushButton*>("InsertOk_Button")->click();
+            editor->findChild<QLineEdit*>("englishField")->setText("mine");
+            editor->findChild<QPlainTextEdit*>("descriptionEdit")->setPlainText("m");
+            editor->findChild<QPushButton*>("okButton")->click();
         });
     });
-    c().InsertEntry_Button->click();
+    c().insertEntryButton->click();
     EXPECT_TRUE(FileExists(chosen + "/ci.tbo"));
     Search("mi");
     EXPECT_EQ(ListTexts(), std::vector<QString>{"mine *"});

@@ -55,7 +55,7 @@ void WindowTest::Create(bool withPersonal) {
     if (quietStart && !FileExists(configFolder() + "/Orvan.ini")) {
         WriteSettings(configFolder() + "/Orvan.ini", "NO", "");
     }
-    window = std::make_unique<lookup::TMainLex>(
+    window = std::make_unique<lookup::LookupWindow>(
         std::make_unique<FakeLayouts>(layoutNames, &activations));
 }
 
@@ -71,23 +71,23 @@ void WindowTest::Open(bool withPersonal) {
 }
 
 void WindowTest::Type(const QString& text) {
-    c().Entry_Text->setFocus();
+    c().searchField->setFocus();
     for (const QChar character : text) {
-        QTest::sendKeyEvent(QTest::Click, c().Entry_Text, Qt::Key_unknown, QString(character),
+        QTest::sendKeyEvent(QTest::Click, c().searchField, Qt::Key_unknown, QString(character),
                             Qt::NoModifier);
     }
 }
 
 void WindowTest::Search(const QString& text) {
-    c().Entry_Text->clear();
+    c().searchField->clear();
     Type(text);
-    QTest::keyClick(c().Entry_Text, Qt::Key_Return);
+    QTest::keyClick(c().searchField, Qt::Key_Return);
 }
 
 std::vector<QString> WindowTest::ListTexts() const {
     std::vector<QString> texts;
-    for (int row = 0; row < c().Entries_List->count(); ++row) {
-        texts.push_back(c().Entries_List->itemText(row));
+    for (int row = 0; row < c().entriesList->count(); ++row) {
+        texts.push_back(c().entriesList->itemText(row));
     }
     return texts;
 }
@@ -100,7 +100,7 @@ std::vector<int> WindowTest::ListSlots() const {
 }
 
 void WindowTest::ClickRow(int row) {
-    lookup::EntriesList* list = c().Entries_List;
+    lookup::EntriesList* list = c().entriesList;
     const QRect rect = list->visualRect(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
 }

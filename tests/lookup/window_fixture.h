@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "lookup/main_window.h"
+#include "lookup/lookup_window.h"
 #include "personal/personal_store.h"
 #include "platform/keyboard_layouts.h"
 #include "tests/support/lexicon_fixture.h"
@@ -97,7 +97,7 @@ class WindowTest : public ::testing::Test {
     LexiconBuilder lexicon;
     std::vector<std::string> layoutNames{"English (US)", "Greek"};
     std::vector<int> activations;
-    std::unique_ptr<lookup::TMainLex> window;
+    std::unique_ptr<lookup::LookupWindow> window;
 
   private:
     std::string previousFolder_;

@@ -9,7 +9,7 @@
 #include <QToolButton>
 
 #include "lookup/entries_list.h"
-#include "lookup/message_form.h"
+#include "lookup/full_text_question_dialog.h"
 #include "richtext/rich_text_view.h"
 #include "tests/lookup/window_fixture.h"
 #include "tests/support/modal_answer.h"
@@ -34,16 +34,16 @@ class FullTextTest : public WindowTest {
 
     /// Presses the full-text button with `typed` in the search field and answers the
     /// confirmation by clicking `button`, or with `key` when no button is named.
-    void RunSearch(const QString& typed, const char* button = "Yes_Button", int key = 0) {
-        c().Entry_Text->setText(typed);
+    void RunSearch(const QString& typed, const char* button = "yesButton", int key = 0) {
+        c().searchField->setText(typed);
         WhenModal([button, key](QWidget* modal) {
-            ASSERT_NE(qobject_cast<lookup::TMessageForm*>(modal), nullptr);
+            ASSERT_NE(qobject_cast<lookup::FullTextQuestionDialog*>(modal), nullptr);
             if (key != 0)
                 QTest::keyClick(modal, static_cast<Qt::Key>(key));
             else
                 modal->findChild<QPushButton*>(button)->click();
         });
-        c().DescrSearch_Button->click();
+        c().fullTextSearchButton->click();
     }
 };
 
@@ -51,10 +51,10 @@ TEST_F(FullTextTest, ConfirmedSearchListsEntriesWhoseTextHoldsTheWordInTableOrde
     RunSearch("  torque");
     EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "gearbox *"}));
     // Leading blanks are dropped from the search field; nothing is chosen or shown.
-    EXPECT_EQ(c().Entry_Text->text(), "torque");
-    EXPECT_EQ(c().Entries_List->selectedRow(), -1);
-    EXPECT_TRUE(c().Description_Text->plainText().isEmpty());
-    EXPECT_EQ(window->focusWidget(), c().Entry_Text);
+    EXPECT_EQ(c().searchField->text(), "torque");
+    EXPECT_EQ(c().entriesList->selectedRow(), -1);
+    EXPECT_TRUE(c().descriptionView->plainText().isEmpty());
+    EXPECT_EQ(window->focusWidget(), c().searchField);
 
     // Case counts, and only shown text is searched, the supplement's included.
     RunSearch("Torque");
@@ -73,13 +73,13 @@ TEST_F(FullTextTest, AnsweringNoInAnyWayChangesNothing) {
     Search("ge");
     const std::vector<QString> before = ListTexts();
     ASSERT_FALSE(before.empty());
-    RunSearch("torque", "No_Button");
+    RunSearch("torque", "noButton");
     EXPECT_EQ(ListTexts(), before);
     RunSearch("torque", nullptr, Qt::Key_Escape);
     EXPECT_EQ(ListTexts(), before);
     RunSearch("torque", nullptr, Qt::Key_Return);
     EXPECT_EQ(ListTexts(), before);
-    EXPECT_EQ(c().Entry_Text->text(), "torque");
+    EXPECT_EQ(c().searchField->text(), "torque");
 }
 
 TEST_F(FullTextTest, AnEmptySearchFieldAsksNothing) {
@@ -88,8 +88,8 @@ TEST_F(FullTextTest, AnEmptySearchFieldAsksNothing) {
         asked = true;
         modal->close();
     });
-    c().Entry_Text->clear();
-    c().DescrSearch_Button->click();
+    c().searchField->clear();
+    c().fullTextSearchButton->click();
     QTest::qWait(50);
     EXPECT_FALSE(asked);
     // A field of blanks is searched, and blanks alone are found nowhere.
@@ -103,29 +103,29 @@ TEST_F(FullTextTest, GreekModeStillListsEnglishHeadwordsAndTheForwardHistoryStay
     ClickRow(0);
     Search(Q("μη"));
     ClickRow(0);
-    c().Prev_Button->click();
+    c().backButton->click();
     ASSERT_EQ(window->history().forwardItems().size(), 1u);
     RunSearch("torque");
     EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "gearbox *"}));
     EXPECT_EQ(window->history().forwardItems().size(), 1u);
     // A found entry is shown in the language of the window, as any entry is.
     ClickRow(0);
-    EXPECT_EQ(c().Entry_Label->text(), Q("μηχανή"));
+    EXPECT_EQ(c().headwordLabel->text(), Q("μηχανή"));
 }
 
 TEST_F(FullTextTest, AFoundEntryMarksEveryOccurrenceUntilTheNextHeadwordSearch) {
     RunSearch("torque");
     ClickRow(0);
-    const QList<QTextEdit::ExtraSelection> marks = c().Description_Text->extraSelections();
+    const QList<QTextEdit::ExtraSelection> marks = c().descriptionView->extraSelections();
     ASSERT_EQ(marks.size(), 2);
     for (const QTextEdit::ExtraSelection& mark : marks)
         EXPECT_EQ(mark.cursor.selectedText(), "torque");
     // The marks are not the selection, which the figure links read.
-    EXPECT_FALSE(c().Description_Text->textCursor().hasSelection());
+    EXPECT_FALSE(c().descriptionView->textCursor().hasSelection());
 
     Search("ge");
     ClickRow(0);
-    EXPECT_TRUE(c().Description_Text->extraSelections().isEmpty());
+    EXPECT_TRUE(c().descriptionView->extraSelections().isEmpty());
 }
 
 TEST_F(FullTextTest, TheViewScrollsToTheFirstMarkFarDown) {
@@ -138,11 +138,11 @@ TEST_F(FullTextTest, TheViewScrollsToTheFirstMarkFarDown) {
     RunSearch("fulcrum");
     ASSERT_EQ(ListTexts(), std::vector<QString>{"lever"});
     ClickRow(0);
-    ASSERT_EQ(c().Description_Text->extraSelections().size(), 1);
-    EXPECT_GT(c().Description_Text->verticalScrollBar()->value(), 0);
+    ASSERT_EQ(c().descriptionView->extraSelections().size(), 1);
+    EXPECT_GT(c().descriptionView->verticalScrollBar()->value(), 0);
     const QRect hit =
-        c().Description_Text->cursorRect(c().Description_Text->extraSelections().front().cursor);
-    EXPECT_TRUE(c().Description_Text->viewport()->rect().contains(hit.center()));
+        c().descriptionView->cursorRect(c().descriptionView->extraSelections().front().cursor);
+    EXPECT_TRUE(c().descriptionView->viewport()->rect().contains(hit.center()));
 }
 
 // Stops a full-text search as soon as its progress dialog shows.

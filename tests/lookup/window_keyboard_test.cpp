@@ -26,9 +26,9 @@ class KeyboardTest : public WindowTest {
         std::vector<QWidget*> controls;
         for (QToolButton* button : window->findChildren<QToolButton*>())
             controls.push_back(button);
-        controls.push_back(c().VelImage);
-        controls.push_back(c().CalderImage);
-        controls.push_back(c().Korvath_Label);
+        controls.push_back(c().partnerDivisionLogo);
+        controls.push_back(c().partnerLogo);
+        controls.push_back(c().publisherLabel);
         return controls;
     }
 
@@ -37,10 +37,10 @@ class KeyboardTest : public WindowTest {
     QString OpenWithKey(QWidget* control, Qt::Key key) {
         QString shown;
         WhenModal([&shown](QWidget* modal) {
-            auto* title = modal->findChild<QLabel*>("CalderTitle");
-            auto* heading = modal->findChild<QLabel*>("KorvTitle");
+            auto* title = modal->findChild<QLabel*>("partnerTitle");
+            auto* heading = modal->findChild<QLabel*>("publisherTitle");
             shown = title->isVisible() ? title->text() : heading->text();
-            modal->findChild<QPushButton*>("EntryClose_Button")->click();
+            modal->findChild<QPushButton*>("closeButton")->click();
         });
         // The window is active again after the start screen an earlier key opened.
         window->activateWindow();
@@ -56,7 +56,7 @@ TEST_F(KeyboardTest, EveryPictureControlIsNamedByItsHintAndVisitedByTab) {
     Search("e");
     ClickRow(0);  // an entry is shown: the edit buttons are enabled
     std::set<QWidget*> visited;
-    c().Entry_Text->setFocus();
+    c().searchField->setFocus();
     for (int press = 0; press < 40; ++press) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.insert(QApplication::focusWidget());
@@ -71,8 +71,8 @@ TEST_F(KeyboardTest, EveryPictureControlIsNamedByItsHintAndVisitedByTab) {
         }
     }
     // The background and the rule are decorations.
-    EXPECT_EQ(c().Main_Image->focusPolicy(), Qt::NoFocus);
-    EXPECT_EQ(c().Line_Image->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(c().backgroundImage->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(c().ruleImage->focusPolicy(), Qt::NoFocus);
 }
 
 TEST_F(KeyboardTest, SpaceEnterAndReturnClickAPictureButton) {
@@ -80,22 +80,22 @@ TEST_F(KeyboardTest, SpaceEnterAndReturnClickAPictureButton) {
     // default button.
     bool greek = window->greekMode();
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-        c().Lang_Button->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(c().Lang_Button, key);
+        c().languageButton->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(c().languageButton, key);
         greek = !greek;
         EXPECT_EQ(window->greekMode(), greek) << key;
     }
 
-    c().Pin_Button->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(c().Pin_Button, Qt::Key_Return);
-    EXPECT_TRUE(c().Pin_Button->isChecked());
+    c().pinButton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(c().pinButton, Qt::Key_Return);
+    EXPECT_TRUE(c().pinButton->isChecked());
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 TEST_F(KeyboardTest, EnterOrSpaceOnALogoOpensItsPresentation) {
-    EXPECT_EQ(OpenWithKey(c().VelImage, Qt::Key_Return), "Velmora");
-    EXPECT_EQ(OpenWithKey(c().CalderImage, Qt::Key_Space), "Calder");
-    EXPECT_EQ(OpenWithKey(c().Korvath_Label, Qt::Key_Enter), Q("Τίτλοι"));
+    EXPECT_EQ(OpenWithKey(c().partnerDivisionLogo, Qt::Key_Return), "Velmora");
+    EXPECT_EQ(OpenWithKey(c().partnerLogo, Qt::Key_Space), "Calder");
+    EXPECT_EQ(OpenWithKey(c().publisherLabel, Qt::Key_Enter), Q("Τίτλοι"));
     EXPECT_TRUE(window->isVisible());
 }
 

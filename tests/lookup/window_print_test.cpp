@@ -13,7 +13,7 @@
 #include <QTimer>
 
 #include "lexicon/entry_display.h"
-#include "lookup/dummy_form.h"
+#include "lookup/print_surface.h"
 #include "lookup/entries_list.h"
 #include "richtext/print_job.h"
 #include "richtext/rich_text_view.h"
@@ -64,11 +64,11 @@ class PrintTest : public WindowTest {
             dialog->accept();
         });
         poll.start(10);
-        c().Print_Button->click();  // returns when the dialog and the printing are done
+        c().printButton->click();  // returns when the dialog and the printing are done
         return opened;
     }
 
-    QString Printed() const { return window->dummyForm().PrintText->plainText(); }
+    QString Printed() const { return window->printSurface().view->plainText(); }
     QString PdfPath(const char* name) const { return QString::fromStdString(home.Path()) + name; }
 
     int triangle_ = 0;
@@ -76,7 +76,7 @@ class PrintTest : public WindowTest {
 
 TEST_F(PrintTest, WithNoEntryChosenNoDialogOpens) {
     Search("e");
-    ASSERT_EQ(c().Entries_List->selectedRow(), -1);
+    ASSERT_EQ(c().entriesList->selectedRow(), -1);
     int dialogs = 0;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -86,7 +86,7 @@ TEST_F(PrintTest, WithNoEntryChosenNoDialogOpens) {
         }
     });
     watch.start(10);
-    c().Print_Button->click();
+    c().printButton->click();
     QTest::qWait(200);
     EXPECT_EQ(dialogs, 0);
     EXPECT_EQ(Printed(), "");
@@ -95,11 +95,11 @@ TEST_F(PrintTest, WithNoEntryChosenNoDialogOpens) {
 TEST_F(PrintTest, CancellingTheDialogPrintsNothingAndLeavesTheWindow) {
     Search("engine");
     ClickRow(0);
-    const QString shown = c().Description_Text->plainText();
+    const QString shown = c().descriptionView->plainText();
     EXPECT_TRUE(Print({}));
     EXPECT_EQ(Printed(), "");
-    EXPECT_EQ(c().Description_Text->plainText(), shown);
-    EXPECT_EQ(c().Entries_List->selectedRow(), 0);
+    EXPECT_EQ(c().descriptionView->plainText(), shown);
+    EXPECT_EQ(c().entriesList->selectedRow(), 0);
 }
 
 TEST_F(PrintTest, TheEntryPrintsToThePdfFilePrinterWithTitleLabelsAndDescription) {
@@ -142,7 +142,7 @@ TEST_F(PrintTest, TheFigureALinkOpensIsPrintedAfterTheLinksParagraph) {
     ASSERT_TRUE(Print(PdfPath("/triangle.pdf")));
     EXPECT_TRUE(Printed().endsWith(Q("a shape [Σχήμα 1]\n") + QChar::ObjectReplacementCharacter))
         << Printed().toStdString();
-    const QTextBlock last = window->dummyForm().PrintText->document()->lastBlock();
+    const QTextBlock last = window->printSurface().view->document()->lastBlock();
     const QTextImageFormat image = last.begin().fragment().charFormat().toImageFormat();
     EXPECT_EQ(QSizeF(image.width(), image.height()), QSizeF(50, 30));
 }
@@ -158,8 +158,8 @@ TEST_F(PrintTest, TheDescriptionReadWithoutTheWindowSavesAsThePaneSaves) {
                                                *fields, {}, false, files, {});
     ASSERT_TRUE(display.body);
     EXPECT_EQ(richtext::SavedPaneRtf(DescriptionDocument(LoadRtfHeader(files), *display.body),
-                                     c().Description_Text->font()),
-              c().Description_Text->saveRtf());
+                                     c().descriptionView->font()),
+              c().descriptionView->saveRtf());
 }
 
 }  // namespace

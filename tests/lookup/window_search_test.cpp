@@ -38,18 +38,18 @@ class SearchTest : public WindowTest {
             auto* dialog = qobject_cast<QDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
             fill(dialog);
-            dialog->findChild<QPushButton*>(ok ? "OK_Button" : "Cancel_Button")->click();
+            dialog->findChild<QPushButton*>(ok ? "okButton" : "cancelButton")->click();
         });
-        c().Search_Button->click();
+        c().criteriaSearchButton->click();
     }
 };
 
 TEST_F(SearchTest, EnterSearchesTheBeginningsOfEnglishHeadwords) {
     Search("  ge");
     EXPECT_EQ(ListTexts(), std::vector<QString>{"gear"});
-    EXPECT_EQ(c().Entry_Text->text(), "ge");
+    EXPECT_EQ(c().searchField->text(), "ge");
     EXPECT_EQ(ListSlots(), std::vector<int>{2});
-    EXPECT_EQ(c().Entries_List->selectedRow(), -1);
+    EXPECT_EQ(c().entriesList->selectedRow(), -1);
     EXPECT_FALSE(window->greekMode());
     // "the engine" is keyed from its fifth character.
     Search("eng");
@@ -71,7 +71,7 @@ TEST_F(SearchTest, WhatIsTypedIsFoundAsTheHeadwordsAreWritten) {
     // A letter with diacritics the lexicon's code page lacks is searched by its base letter.
     Search(Q("géar"));
     EXPECT_EQ(ListTexts(), std::vector<QString>{"gear"});
-    EXPECT_EQ(c().Entry_Text->text(), Q("géar"));  // the field keeps what was typed
+    EXPECT_EQ(c().searchField->text(), Q("géar"));  // the field keeps what was typed
     // The article and all, as the headword stands.
     Search("the eng");
     EXPECT_EQ(ListTexts(), std::vector<QString>{"the engine"});
@@ -81,63 +81,63 @@ TEST_F(SearchTest, WhatIsTypedIsFoundAsTheHeadwordsAreWritten) {
 }
 
 TEST_F(SearchTest, DownShowsTheFirstItemOnlyWhenThereIsOne) {
-    c().Entry_Text->setFocus();
-    QTest::keyClick(c().Entry_Text, Qt::Key_Down);
-    EXPECT_EQ(c().Entry_Label->text(), "");
+    c().searchField->setFocus();
+    QTest::keyClick(c().searchField, Qt::Key_Down);
+    EXPECT_EQ(c().headwordLabel->text(), "");
     Search("g");
-    QTest::keyClick(c().Entry_Text, Qt::Key_Down);
-    EXPECT_EQ(QApplication::focusWidget(), c().Entries_List);
-    EXPECT_EQ(c().Entries_List->selectedRow(), 0);
-    EXPECT_EQ(c().Entry_Label->text(), "gear");
+    QTest::keyClick(c().searchField, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), c().entriesList);
+    EXPECT_EQ(c().entriesList->selectedRow(), 0);
+    EXPECT_EQ(c().headwordLabel->text(), "gear");
 }
 
 TEST_F(SearchTest, TheScienceFilterAppliesAtTheNextSearch) {
-    c().ShortCuts_Combo->setCurrentIndex(2);  // Μηχανολογία
+    c().fieldFilterCombo->setCurrentIndex(2);  // Μηχανολογία
     EXPECT_TRUE(ListTexts().empty());
     Search("g");
     EXPECT_EQ(ListTexts(), std::vector<QString>{"gear"});
     // With an empty search field the whole science is listed.
     Search("");
     EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "gear"}));
-    c().ShortCuts_Combo->setCurrentIndex(0);
+    c().fieldFilterCombo->setCurrentIndex(0);
     Search("");
     EXPECT_TRUE(ListTexts().empty());
-    EXPECT_FALSE(c().ModifyEntry_Button->isEnabled());
+    EXPECT_FALSE(c().modifyEntryButton->isEnabled());
 }
 
 TEST_F(SearchTest, ThePersonalEntriesButtonListsTheUsersEntriesAndSupplements) {
-    c().CustomEntries_Button->click();
+    c().ownEntriesButton->click();
     EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "gasket *"}));
     Search("");  // Enter alone lists nothing
     EXPECT_TRUE(ListTexts().empty());
-    c().Entry_Text->setText("gas");
-    c().CustomEntries_Button->click();
+    c().searchField->setText("gas");
+    c().ownEntriesButton->click();
     EXPECT_EQ(ListTexts(), std::vector<QString>{"gasket *"});
 }
 
 TEST_F(SearchTest, TheDialogWithOneCriterionSearchesAsIfItWereTyped) {
-    InDialog([](QDialog* dialog) { dialog->findChild<QLineEdit*>("Contain_edit")->setText("ea"); },
+    InDialog([](QDialog* dialog) { dialog->findChild<QLineEdit*>("containsField")->setText("ea"); },
              true);
-    EXPECT_EQ(c().Entry_Text->text(), "ea");
+    EXPECT_EQ(c().searchField->text(), "ea");
     EXPECT_EQ(ListTexts(), std::vector<QString>{"gear"});
-    EXPECT_EQ(window->focusWidget(), c().Entry_Text);
+    EXPECT_EQ(window->focusWidget(), c().searchField);
 }
 
 TEST_F(SearchTest, TheDialogWithTwoCriteriaSearchesThemAll) {
     InDialog(
         [](QDialog* dialog) {
-            dialog->findChild<QLineEdit*>("Start_Edit")->setText("g");
-            dialog->findChild<QLineEdit*>("End_Edit")->setText("s");
+            dialog->findChild<QLineEdit*>("startField")->setText("g");
+            dialog->findChild<QLineEdit*>("endField")->setText("s");
         },
         true);
-    EXPECT_EQ(c().Entry_Text->text(), "");
+    EXPECT_EQ(c().searchField->text(), "");
     EXPECT_EQ(ListTexts(), std::vector<QString>{"gas"});
 }
 
 TEST_F(SearchTest, CancellingOrConfirmingAnEmptyDialogKeepsTheList) {
     Search("g");
     const std::vector<QString> before = ListTexts();
-    InDialog([](QDialog* dialog) { dialog->findChild<QLineEdit*>("Start_Edit")->setText("e"); },
+    InDialog([](QDialog* dialog) { dialog->findChild<QLineEdit*>("startField")->setText("e"); },
              false);
     EXPECT_EQ(ListTexts(), before);
     InDialog([](QDialog*) {}, true);
@@ -148,29 +148,29 @@ TEST_F(SearchTest, TheDialogIsCaptionedInGreek) {
     InDialog(
         [](QDialog* dialog) {
             EXPECT_EQ(dialog->windowTitle(), Q("Κριτήρια Αναζήτησης Λημμάτων"));
-            EXPECT_EQ(dialog->findChild<QPushButton*>("Cancel_Button")->text(), Q("Άκυρο"));
+            EXPECT_EQ(dialog->findChild<QPushButton*>("cancelButton")->text(), Q("Άκυρο"));
         },
         false);
 }
 
 TEST_F(SearchTest, TheWholeLexiconViewListsEveryHeadwordUnmarked) {
-    c().Entry_Text->setText("gear");
-    c().WholeLex_Button->click();
+    c().searchField->setText("gear");
+    c().wholeLexiconButton->click();
     EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "gear", "gas", "gasket", "the engine"}));
     EXPECT_EQ(ListSlots(), (std::vector<int>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(c().Entry_Text->text(), "");
+    EXPECT_EQ(c().searchField->text(), "");
 }
 
 TEST_F(SearchTest, TheLanguageButtonSwitchesAndEmptiesTheSearchField) {
-    c().Entry_Text->setText("gas");
-    const qint64 englishFlag = c().Lang_Button->icon().cacheKey();
-    c().Lang_Button->click();
+    c().searchField->setText("gas");
+    const qint64 englishFlag = c().languageButton->icon().cacheKey();
+    c().languageButton->click();
     EXPECT_TRUE(window->greekMode());
-    EXPECT_EQ(c().Entry_Text->text(), "");
-    EXPECT_EQ(QApplication::focusWidget(), c().Entry_Text);
+    EXPECT_EQ(c().searchField->text(), "");
+    EXPECT_EQ(QApplication::focusWidget(), c().searchField);
     // Without content/flaggr.bmp the button keeps its picture.
-    EXPECT_EQ(c().Lang_Button->icon().cacheKey(), englishFlag);
-    c().Lang_Button->click();
+    EXPECT_EQ(c().languageButton->icon().cacheKey(), englishFlag);
+    c().languageButton->click();
     EXPECT_FALSE(window->greekMode());
     EXPECT_EQ(activations, (std::vector<int>{0, 1, 0}));
 }
@@ -180,9 +180,9 @@ TEST_F(SearchTest, TheFlagsComeFromTheContentFolder) {
     QPixmap flag(43, 33);
     flag.fill(Qt::blue);
     ASSERT_TRUE(flag.save("content/flaggr.bmp"));
-    const qint64 before = c().Lang_Button->icon().cacheKey();
-    window->SetInputLanguage(true);
-    EXPECT_NE(c().Lang_Button->icon().cacheKey(), before);
+    const qint64 before = c().languageButton->icon().cacheKey();
+    window->setInputLanguage(true);
+    EXPECT_NE(c().languageButton->icon().cacheKey(), before);
 }
 
 TEST_F(SearchTest, LayoutsAreFoundWhateverTheirOrder) {

@@ -26,15 +26,15 @@ class StartScreenOpenersTest : public WindowTest {
     Seen ClickAndClose(QWidget* opener, bool tick = false) {
         Seen seen;
         WhenModal([&seen, tick](QWidget* modal) {
-            ASSERT_EQ(modal->objectName(), "TEntryForm");
-            auto* close = modal->findChild<QPushButton*>("EntryClose_Button");
+            ASSERT_EQ(modal->objectName(), "StartScreen");
+            auto* close = modal->findChild<QPushButton*>("closeButton");
             seen.button = close->text();
-            seen.title = modal->findChild<QLabel*>("CalderTitle")->text();
-            seen.titleShown = modal->findChild<QLabel*>("CalderTitle")->isVisible();
-            seen.heading = modal->findChild<QLabel*>("KorvTitle")->isVisible()
-                               ? modal->findChild<QLabel*>("KorvTitle")->text()
+            seen.title = modal->findChild<QLabel*>("partnerTitle")->text();
+            seen.titleShown = modal->findChild<QLabel*>("partnerTitle")->isVisible();
+            seen.heading = modal->findChild<QLabel*>("publisherTitle")->isVisible()
+                               ? modal->findChild<QLabel*>("publisherTitle")->text()
                                : QString();
-            if (tick) modal->findChild<QCheckBox*>("HidePresCheckBox")->setChecked(true);
+            if (tick) modal->findChild<QCheckBox*>("hideCheckBox")->setChecked(true);
             close->click();
         });
         QTest::mouseClick(opener, Qt::LeftButton, {}, {3, 3});
@@ -44,13 +44,13 @@ class StartScreenOpenersTest : public WindowTest {
 };
 
 TEST_F(StartScreenOpenersTest, ThePartnersLogosOpenTheirPagesAndThePublishersNameItsTitles) {
-    Seen company = ClickAndClose(c().CalderImage);
+    Seen company = ClickAndClose(c().partnerLogo);
     EXPECT_EQ(company.button, Q("Επιστροφή"));
     EXPECT_EQ(company.title, "Calder");
     EXPECT_TRUE(company.titleShown);
-    Seen division = ClickAndClose(c().VelImage);
+    Seen division = ClickAndClose(c().partnerDivisionLogo);
     EXPECT_EQ(division.title, "Velmora");
-    Seen publisher = ClickAndClose(c().Korvath_Label);
+    Seen publisher = ClickAndClose(c().publisherLabel);
     EXPECT_EQ(publisher.button, Q("Επιστροφή"));
     EXPECT_FALSE(publisher.titleShown);
     EXPECT_EQ(publisher.heading, Q("Τίτλοι"));
@@ -61,14 +61,14 @@ TEST_F(StartScreenOpenersTest, ThePartnersLogosOpenTheirPagesAndThePublishersNam
 TEST_F(StartScreenOpenersTest, TheCheckBoxThereSwitchesTheStartScreenBackOn) {
     ASSERT_EQ(Settings(), "NO\r\n");
     ASSERT_FALSE(window->showStartScreen());
-    ClickAndClose(c().Korvath_Label, true);
+    ClickAndClose(c().publisherLabel, true);
     EXPECT_TRUE(window->showStartScreen());
     EXPECT_EQ(Settings(), "YES\r\n");
-    ClickAndClose(c().VelImage, true);
+    ClickAndClose(c().partnerDivisionLogo, true);
     EXPECT_FALSE(window->showStartScreen());
     EXPECT_EQ(Settings(), "NO\r\n");
     // Without the tick nothing is written.
-    ClickAndClose(c().CalderImage);
+    ClickAndClose(c().partnerLogo);
     EXPECT_EQ(Settings(), "NO\r\n");
 }
 

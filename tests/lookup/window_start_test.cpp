@@ -42,9 +42,9 @@ class StartUpTest : public WindowTest {
             closer_ = std::make_unique<QTimer>();
             QObject::connect(closer_.get(), &QTimer::timeout, [this] {
                 QWidget* modal = QApplication::activeModalWidget();
-                if (modal == nullptr || modal->objectName() != "TEntryForm") return;
+                if (modal == nullptr || modal->objectName() != "StartScreen") return;
                 ++closed_;
-                modal->findChild<QPushButton*>("EntryClose_Button")->click();
+                modal->findChild<QPushButton*>("closeButton")->click();
             });
             closer_->start(10);
         }
@@ -114,11 +114,11 @@ TEST_F(StartUpTest, TheFirstShowingLoadsTheTablesAndAnotherDoesNot) {
     Open();
     EXPECT_EQ(window->tables().entries.Count(), 1);
     EXPECT_EQ(window->state().searchMode(), SearchMode::Start);
-    ASSERT_EQ(c().ShortCuts_Combo->count(), 2);
-    EXPECT_EQ(c().ShortCuts_Combo->itemText(1), Q("Χημεία"));
-    EXPECT_EQ(c().Entry_Label->text(), "");
-    EXPECT_FALSE(c().ModifyEntry_Button->isEnabled());
-    EXPECT_FALSE(c().DeleteEntry_Button->isEnabled());
+    ASSERT_EQ(c().fieldFilterCombo->count(), 2);
+    EXPECT_EQ(c().fieldFilterCombo->itemText(1), Q("Χημεία"));
+    EXPECT_EQ(c().headwordLabel->text(), "");
+    EXPECT_FALSE(c().modifyEntryButton->isEnabled());
+    EXPECT_FALSE(c().deleteEntryButton->isEnabled());
 
     lexicon.AddEntry("helium");
     lexicon.WriteLexicon(program.Path());
@@ -131,7 +131,7 @@ TEST_F(StartUpTest, MissingDecorationsDoNotKeepTheDictionaryEmpty) {
     Open();
     EXPECT_FALSE(QFile::exists("content/backmain.bmp"));
     EXPECT_EQ(window->tables().entries.Count(), 1);
-    EXPECT_TRUE(c().Main_Image->pixmap().isNull());
+    EXPECT_TRUE(c().backgroundImage->pixmap().isNull());
 }
 
 TEST_F(StartUpTest, DecorationsComeFromTheContentFolder) {
@@ -141,12 +141,12 @@ TEST_F(StartUpTest, DecorationsComeFromTheContentFolder) {
     ASSERT_TRUE(picture.save("content/backmain.bmp"));
     ASSERT_TRUE(picture.save("content/orangeline.bmp"));
     Open();
-    EXPECT_EQ(c().Main_Image->pixmap().size(), QSize(20, 10));
-    EXPECT_EQ(c().Line_Image->pixmap().size(), QSize(20, 10));
+    EXPECT_EQ(c().backgroundImage->pixmap().size(), QSize(20, 10));
+    EXPECT_EQ(c().ruleImage->pixmap().size(), QSize(20, 10));
 }
 
 TEST_F(StartUpTest, WithoutALexiconTheWindowOpensAndSaysWhereItLookedOnce) {
-    window = std::make_unique<lookup::TMainLex>(
+    window = std::make_unique<lookup::LookupWindow>(
         std::make_unique<FakeLayouts>(layoutNames, &activations));
     QString warning;
     AnswerMessageBox(&warning);
@@ -184,22 +184,22 @@ TEST_F(StartUpTest, CheckingThePersonalFolder) {
         caption = dialog->windowTitle();
         static_cast<QDialog*>(dialog)->reject();
     });
-    EXPECT_FALSE(window->CheckPersonalFolder());
+    EXPECT_FALSE(window->checkPersonalFolder());
     EXPECT_EQ(caption, Q("Επιλογή φακέλου για επεξεργασμένα λήμματα"));
     EXPECT_FALSE(window->personalFiles().Known());
     EXPECT_EQ(Settings(), "YES\r\n");
     // Line 2 names an existing folder: nothing is asked.
     home.Write(".config/Orvan.ini", "YES\r\n" + personal.Path() + "\r\n");
-    EXPECT_TRUE(window->CheckPersonalFolder());
+    EXPECT_TRUE(window->checkPersonalFolder());
     EXPECT_EQ(window->personalFiles().greekIndex, personal.Path() + "/cigr.tbo");
     // Line 2 names a folder that does not exist: asked for again.
     home.Write(".config/Orvan.ini", "YES\r\n/no/such/folder\r\n");
     QString text;
     WhenModal([&text](QWidget* dialog) {
-        text = dialog->findChild<QPlainTextEdit*>("MsgMemo")->toPlainText();
+        text = dialog->findChild<QPlainTextEdit*>("messageText")->toPlainText();
         static_cast<QDialog*>(dialog)->reject();
     });
-    EXPECT_FALSE(window->CheckPersonalFolder());
+    EXPECT_FALSE(window->checkPersonalFolder());
     EXPECT_TRUE(text.startsWith(Q("Ο φάκελος που έχει οριστεί"))) << text.toStdString();
     EXPECT_FALSE(window->personalFiles().Known());
     EXPECT_EQ(Settings(), "YES\r\n/no/such/folder\r\n");
@@ -209,10 +209,10 @@ TEST_F(StartUpTest, AChosenFolderIsSavedOnLineTwo) {
     Open();
     const std::string chosen = home.Path() + "/my/entries";
     WhenModal([&chosen](QWidget* dialog) {
-        dialog->findChild<QLineEdit*>("Dir_Edit")->setText(QString::fromStdString(chosen));
-        dialog->findChild<QPushButton*>("Ok_Button")->click();
+        dialog->findChild<QLineEdit*>("folderEdit")->setText(QString::fromStdString(chosen));
+        dialog->findChild<QPushButton*>("okButton")->click();
     });
-    EXPECT_TRUE(window->CheckPersonalFolder());
+    EXPECT_TRUE(window->checkPersonalFolder());
     EXPECT_EQ(Settings(), "YES\r\n" + chosen + "\r\n");
     EXPECT_EQ(window->personalFolder(), chosen);
     EXPECT_EQ(window->personalFiles().texts, chosen + "/clex.tbo");
@@ -221,10 +221,10 @@ TEST_F(StartUpTest, AChosenFolderIsSavedOnLineTwo) {
 TEST_F(StartUpTest, OkWithAnEmptyFolderChoosesNone) {
     Open();
     WhenModal([](QWidget* dialog) {
-        dialog->findChild<QLineEdit*>("Dir_Edit")->clear();
-        dialog->findChild<QPushButton*>("Ok_Button")->click();
+        dialog->findChild<QLineEdit*>("folderEdit")->clear();
+        dialog->findChild<QPushButton*>("okButton")->click();
     });
-    EXPECT_FALSE(window->AskPersonalFolder(setup::FolderDialogMode::NoPersonalFolder));
+    EXPECT_FALSE(window->askPersonalFolder(setup::FolderDialogMode::NoPersonalFolder));
     EXPECT_EQ(Settings(), "YES\r\n");
 }
 
@@ -232,7 +232,7 @@ TEST_F(StartUpTest, AskingForAFolderLeavesTheCurrentFolderAtTheStartFolder) {
     Open();
     QDir::setCurrent(QDir::tempPath());
     WhenModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
-    EXPECT_FALSE(window->AskPersonalFolder(setup::FolderDialogMode::NoPersonalFolder));
+    EXPECT_FALSE(window->askPersonalFolder(setup::FolderDialogMode::NoPersonalFolder));
     EXPECT_EQ(std::filesystem::current_path().string() + "/", window->startFolder());
 }
 
@@ -249,45 +249,43 @@ TEST_F(FaceTest, TheWindowIsTitledAndSized) {
 }
 
 TEST_F(FaceTest, ControlsStandWhereTheyAreLaidOut) {
-    EXPECT_EQ(c().Entry_Text->geometry(), QRect(2, 51, 211, 24));
-    EXPECT_EQ(c().Exit_Button->geometry(), QRect(508, 2, 45, 39));
-    EXPECT_EQ(c().Fill_List_Button->geometry(), QRect(164, 65, 1, 1));
+    EXPECT_EQ(c().searchField->geometry(), QRect(2, 51, 211, 24));
+    EXPECT_EQ(c().exitButton->geometry(), QRect(508, 2, 45, 39));
+    EXPECT_EQ(c().fillListButton->geometry(), QRect(164, 65, 1, 1));
     // The description ends where the list's last whole row does.
-    EXPECT_EQ(c().Description_Text->geometry().topLeft(), QPoint(216, 132));
-    EXPECT_EQ(c().Description_Text->width(), 287);
-    EXPECT_EQ(c().Description_Text->geometry().bottom(), c().Entries_List->geometry().bottom());
-    EXPECT_GE(c().Entries_List->height(), 212 - 4);
+    EXPECT_EQ(c().descriptionView->geometry().topLeft(), QPoint(216, 132));
+    EXPECT_EQ(c().descriptionView->width(), 287);
+    EXPECT_EQ(c().descriptionView->geometry().bottom(), c().entriesList->geometry().bottom());
+    EXPECT_GE(c().entriesList->height(), 212 - 4);
     // The headword label spans the pane.
-    EXPECT_EQ(c().Entry_Label->geometry(), QRect(216, 52, 287, 28));
-    EXPECT_EQ(c().Lang_Button->iconSize(), QSize(43, 33));
-    EXPECT_EQ(c().Entry_Text->toolTip(), Q("Λήμμα προς Αναζήτηση"));
-    EXPECT_EQ(c().Exit_Button->toolTip(), Q("Εξοδος"));
-    EXPECT_EQ(c().Korvath_Label->text(), Q("ΕΚΔΟΣΕΙΣ KORVATH"));
-    EXPECT_EQ(c().Entry_Text->palette().color(QPalette::Base), QColor(250, 255, 255));
+    EXPECT_EQ(c().headwordLabel->geometry(), QRect(216, 52, 287, 28));
+    EXPECT_EQ(c().languageButton->iconSize(), QSize(43, 33));
+    EXPECT_EQ(c().searchField->toolTip(), Q("Λήμμα προς Αναζήτηση"));
+    EXPECT_EQ(c().exitButton->toolTip(), Q("Εξοδος"));
+    EXPECT_EQ(c().publisherLabel->text(), Q("ΕΚΔΟΣΕΙΣ KORVATH"));
+    EXPECT_EQ(c().searchField->palette().color(QPalette::Base), QColor(250, 255, 255));
     for (QWidget* hidden :
-         {static_cast<QWidget*>(c().FigPanel), static_cast<QWidget*>(c().WholeLex_Button),
-          static_cast<QWidget*>(c().Convert_Button), static_cast<QWidget*>(c().Reload_Button),
-          static_cast<QWidget*>(c().ByteRange_Button)}) {
+         {static_cast<QWidget*>(c().figurePanel), static_cast<QWidget*>(c().wholeLexiconButton)}) {
         EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
     }
-    EXPECT_FALSE(c().Lang_Button->icon().isNull());
+    EXPECT_FALSE(c().languageButton->icon().isNull());
 }
 
 TEST_F(FaceTest, TabVisitsTheFieldsThenTheToolRowAndTheCommandColumn) {
     // The history's list buttons follow their arrows; the logos along the bottom edge follow the
     // command column.
     const std::vector<QWidget*> expected = {
-        c().Entries_List,     c().ShortCut_Text,        c().Trans_Text,
-        c().Description_Text, c().Lang_Button,          c().Prev_Button,
-        c().PrevMenu_Button,  c().Next_Button,          c().NextMenu_Button,
-        c().Copy_Button,      c().Paste_Button,         c().Print_Button,
-        c().ShortCuts_Combo,  c().Search_Button,        c().DescrSearch_Button,
-        c().Exit_Button,      c().CustomEntries_Button, c().InsertEntry_Button,
-        c().Pin_Button,       c().Help_Button,          c().VelImage,
-        c().CalderImage,      c().Korvath_Label,        c().Fill_List_Button,
-        c().Entry_Text};
+        c().entriesList,     c().scienceField,        c().renderingField,
+        c().descriptionView, c().languageButton,          c().backButton,
+        c().backMenuButton,  c().forwardButton,          c().forwardMenuButton,
+        c().copyButton,      c().pasteButton,         c().printButton,
+        c().fieldFilterCombo,  c().criteriaSearchButton,        c().fullTextSearchButton,
+        c().exitButton,      c().ownEntriesButton, c().insertEntryButton,
+        c().pinButton,       c().helpButton,          c().partnerDivisionLogo,
+        c().partnerLogo,      c().publisherLabel,        c().fillListButton,
+        c().searchField};
     // The two edit buttons are disabled while no entry is shown, so Tab passes them by.
-    c().Entry_Text->setFocus();
+    c().searchField->setFocus();
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), next)
@@ -298,25 +296,25 @@ TEST_F(FaceTest, TabVisitsTheFieldsThenTheToolRowAndTheCommandColumn) {
 
 TEST_F(FaceTest, ControlsFollowTheirEdges) {
     window->resize(lookup::kFirstWidth + 100, lookup::kFirstHeight + 64);
-    EXPECT_EQ(c().Exit_Button->geometry(), QRect(608, 2, 45, 39));
-    EXPECT_EQ(c().Trans_Text->geometry(), QRect(268, 108, 335, 21));
-    EXPECT_EQ(c().Entry_Text->geometry(), QRect(2, 51, 211, 24));
-    EXPECT_EQ(c().Korvath_Label->geometry(), QRect(507, 359, 143, 16));
-    EXPECT_EQ(c().VelImage->geometry(), QRect(4, 358, 33, 19));
+    EXPECT_EQ(c().exitButton->geometry(), QRect(608, 2, 45, 39));
+    EXPECT_EQ(c().renderingField->geometry(), QRect(268, 108, 335, 21));
+    EXPECT_EQ(c().searchField->geometry(), QRect(2, 51, 211, 24));
+    EXPECT_EQ(c().publisherLabel->geometry(), QRect(507, 359, 143, 16));
+    EXPECT_EQ(c().partnerDivisionLogo->geometry(), QRect(4, 358, 33, 19));
     // The list shows whole rows, and the description ends where the list does.
-    const QRect list = c().Entries_List->geometry();
-    EXPECT_EQ((list.height() - 2 * c().Entries_List->frameWidth()) % EntriesList::kRowHeight, 0);
+    const QRect list = c().entriesList->geometry();
+    EXPECT_EQ((list.height() - 2 * c().entriesList->frameWidth()) % EntriesList::kRowHeight, 0);
     EXPECT_LE(list.height(), 212 + 64);
-    EXPECT_EQ(c().Description_Text->geometry().bottom(), list.bottom());
-    EXPECT_EQ(c().Entry_Label->width(), c().Description_Text->width());
+    EXPECT_EQ(c().descriptionView->geometry().bottom(), list.bottom());
+    EXPECT_EQ(c().headwordLabel->width(), c().descriptionView->width());
 }
 
 TEST_F(FaceTest, TheBackgroundIsStretchedOnlyInALargeWindow) {
     window->resize(751, 300);
-    EXPECT_TRUE(c().Main_Image->hasScaledContents());
+    EXPECT_TRUE(c().backgroundImage->hasScaledContents());
     window->resize(750, 485);
-    EXPECT_FALSE(c().Main_Image->hasScaledContents());
-    EXPECT_EQ(c().Main_Image->size(), QSize(750, 485));
+    EXPECT_FALSE(c().backgroundImage->hasScaledContents());
+    EXPECT_EQ(c().backgroundImage->size(), QSize(750, 485));
 }
 
 TEST(FollowEdges, GrowsWhatFollowsOppositeEdgesAndMovesWhatFollowsTheFarOne) {

@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "setup/select_custom_dir_form.h"
+#include "setup/folder_choice_dialog.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/modal_answer.h"
 
@@ -20,7 +20,7 @@ namespace orvan::test {
 namespace {
 
 using setup::FolderDialogMode;
-using setup::TSelectCustomDirForm;
+using setup::FolderChoiceDialog;
 
 QString Q(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -33,16 +33,16 @@ class FolderDialogTest : public ::testing::Test {
     }
     ~FolderDialogTest() override { qputenv("HOME", previousHome_); }
 
-    std::unique_ptr<TSelectCustomDirForm> Open(FolderDialogMode mode) {
-        auto dialog = std::make_unique<TSelectCustomDirForm>(mode);
+    std::unique_ptr<FolderChoiceDialog> Open(FolderDialogMode mode) {
+        auto dialog = std::make_unique<FolderChoiceDialog>(mode);
         dialog->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
         return dialog;
     }
-    static QLineEdit* Field(QDialog* dialog) { return dialog->findChild<QLineEdit*>("Dir_Edit"); }
-    static void Ok(QDialog* dialog) { dialog->findChild<QPushButton*>("Ok_Button")->click(); }
+    static QLineEdit* Field(QDialog* dialog) { return dialog->findChild<QLineEdit*>("folderEdit"); }
+    static void Ok(QDialog* dialog) { dialog->findChild<QPushButton*>("okButton")->click(); }
     static QString Memo(QDialog* dialog) {
-        return dialog->findChild<QPlainTextEdit*>("MsgMemo")->toPlainText();
+        return dialog->findChild<QPlainTextEdit*>("messageText")->toPlainText();
     }
 
     TempFolder home;
@@ -56,27 +56,27 @@ TEST_F(FolderDialogTest, EachModeHasItsOwnWording) {
     EXPECT_EQ(none->windowTitle(), Q("Επιλογή φακέλου για επεξεργασμένα λήμματα"));
     EXPECT_TRUE(Memo(none.get()).startsWith(Q("Για να επεξεργαστείτε λήμματα στο Orvan")));
     EXPECT_TRUE(Memo(none.get()).contains(Q("τροποποιήσεις.\n\nΓια δική σας ευκολία")));
-    EXPECT_TRUE(none->findChild<QLabel*>("Personal_Image")->isVisible());
-    EXPECT_FALSE(none->findChild<QLabel*>("Install_Image")->isVisible());
+    EXPECT_TRUE(none->findChild<QLabel*>("personalImage")->isVisible());
+    EXPECT_FALSE(none->findChild<QLabel*>("installImage")->isVisible());
     EXPECT_EQ(none->size(), QSize(477, 218));
 
     auto invalid = Open(FolderDialogMode::InvalidPersonalFolder);
     EXPECT_EQ(invalid->windowTitle(), Q("Επιλογή φακέλου για επεξεργασμένα λήμματα"));
     EXPECT_TRUE(Memo(invalid.get()).startsWith(Q("Ο φάκελος που έχει οριστεί")));
-    EXPECT_TRUE(invalid->findChild<QLabel*>("Personal_Image")->isVisible());
+    EXPECT_TRUE(invalid->findChild<QLabel*>("personalImage")->isVisible());
 
     auto install = Open(FolderDialogMode::Install);
     EXPECT_EQ(install->windowTitle(), Q("Επιλογή φακέλου για εγκατάσταση λεξικού"));
     EXPECT_TRUE(Memo(install.get()).startsWith(Q("Παρακαλώ επιλέξτε το φάκελο")));
-    EXPECT_TRUE(install->findChild<QLabel*>("Install_Image")->isVisible());
-    EXPECT_FALSE(install->findChild<QLabel*>("Personal_Image")->isVisible());
+    EXPECT_TRUE(install->findChild<QLabel*>("installImage")->isVisible());
+    EXPECT_FALSE(install->findChild<QLabel*>("personalImage")->isVisible());
 }
 
 TEST_F(FolderDialogTest, ItOffersTheOrvanFolderInHomeAndReturnsWhatIsTyped) {
     auto dialog = Open(FolderDialogMode::NoPersonalFolder);
     EXPECT_EQ(Field(dialog.get())->text(), QString::fromStdString(home.Path()) + "/Orvan");
     EXPECT_EQ(QApplication::focusWidget(), Field(dialog.get()));
-    EXPECT_EQ(dialog->findChild<QComboBox*>("Drive_Combo")->itemText(0), "/");
+    EXPECT_EQ(dialog->findChild<QComboBox*>("rootCombo")->itemText(0), "/");
     // A folder typed with a trailing slash comes back with it.
     const QString typed = QString::fromStdString(home.Path()) + "/";
     Field(dialog.get())->setText(typed);
@@ -121,13 +121,13 @@ TEST_F(FolderDialogTest, AFolderThatCannotBeCreatedKeepsTheDialogOpen) {
 TEST_F(FolderDialogTest, BrowsingCopiesTheFolderIntoTheField) {
     QDir(QString::fromStdString(home.Path())).mkpath("Documents");
     auto dialog = Open(FolderDialogMode::NoPersonalFolder);
-    auto* tree = dialog->findChild<QTreeView*>("Folder_Tree");
+    auto* tree = dialog->findChild<QTreeView*>("folderTree");
     auto* model = tree->model();
     const QString documents = QString::fromStdString(home.File("Documents"));
     const QModelIndex index = static_cast<QFileSystemModel*>(model)->index(documents);
     tree->setCurrentIndex(index);
     EXPECT_EQ(Field(dialog.get())->text(), documents);
-    auto* roots = dialog->findChild<QComboBox*>("Drive_Combo");
+    auto* roots = dialog->findChild<QComboBox*>("rootCombo");
     roots->setCurrentIndex(0);
     EXPECT_EQ(Field(dialog.get())->text(), "/");
 }

@@ -11,7 +11,7 @@
 #include <filesystem>
 
 #include "setup/desktop_entry.h"
-#include "setup/entry_form.h"
+#include "setup/start_screen.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/modal_answer.h"
 
@@ -20,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using setup::Presentation;
-using setup::TEntryForm;
+using setup::StartScreen;
 
 QString Q(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -47,27 +47,27 @@ class InstallPictureTest : public ::testing::Test {
     }
     void Open(unsigned programMode) {
         ::chmod(program.File("orvan").c_str(), programMode);
-        form = std::make_unique<TEntryForm>(context, Presentation::None, 0);
+        form = std::make_unique<StartScreen>(context, Presentation::None, 0);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     void ClickInstallPicture() {
-        QTest::mouseClick(form->findChild<QLabel*>("InstallImage"), Qt::LeftButton, {}, {4, 4});
+        QTest::mouseClick(form->findChild<QLabel*>("installImage"), Qt::LeftButton, {}, {4, 4});
     }
     /// Types `folder` into the folder dialog and confirms it; keeps the message that follows.
     void InstallInto(const QString& folder, QString* message) {
         WhenModal([folder, message](QWidget* dialog) {
-            ASSERT_EQ(dialog->objectName(), "TSelectCustomDirForm");
-            dialog->findChild<QLineEdit*>("Dir_Edit")->setText(folder);
+            ASSERT_EQ(dialog->objectName(), "FolderChoiceDialog");
+            dialog->findChild<QLineEdit*>("folderEdit")->setText(folder);
             AnswerMessageBox(message, QMessageBox::Ok, dialog);
-            dialog->findChild<QPushButton*>("Ok_Button")->click();
+            dialog->findChild<QPushButton*>("okButton")->click();
         });
         ClickInstallPicture();
     }
 
     TempFolder program, home;
     setup::StartScreenContext context;
-    std::unique_ptr<TEntryForm> form;
+    std::unique_ptr<StartScreen> form;
 
   private:
     QByteArray previousHome_, previousData_;
@@ -97,8 +97,8 @@ TEST_F(InstallPictureTest, AnInstalledCopyAsksFirstAndNoLeavesEverything) {
     Open(0755);
     EXPECT_FALSE(form->installMode());
     WhenModal([](QWidget* dialog) {
-        ASSERT_EQ(dialog->objectName(), "TConfirmUninstallForm");
-        dialog->findChild<QPushButton*>("No_Button")->click();
+        ASSERT_EQ(dialog->objectName(), "UninstallQuestionDialog");
+        dialog->findChild<QPushButton*>("noButton")->click();
     });
     ClickInstallPicture();
     EXPECT_TRUE(form->isVisible());
@@ -113,7 +113,7 @@ TEST_F(InstallPictureTest, ADesktopThatCannotTakeTheScriptIsSaidAndTheProgramGoe
     QString message;
     WhenModal([&message](QWidget* dialog) {
         AnswerMessageBox(&message, QMessageBox::Ok, dialog);
-        dialog->findChild<QPushButton*>("Yes_Button")->click();
+        dialog->findChild<QPushButton*>("yesButton")->click();
     });
     ClickInstallPicture();
     EXPECT_EQ(message, Q("Η διαδικασία απεγκατάστασης παρουσίασε προβλήματα"));
@@ -129,7 +129,7 @@ TEST_F(InstallPictureTest, YesStartsTheScriptAndEndsTheProgram) {
     ASSERT_TRUE(setup::WriteDesktopEntry(applications, home.Path() + "/Other"));
     program.Write("ci.tbo", "the user's own entries");
     Open(0755);
-    WhenModal([](QWidget* dialog) { dialog->findChild<QPushButton*>("Yes_Button")->click(); });
+    WhenModal([](QWidget* dialog) { dialog->findChild<QPushButton*>("yesButton")->click(); });
     ClickInstallPicture();
     EXPECT_TRUE(context.quitRequested);
     EXPECT_FALSE(form->isVisible());

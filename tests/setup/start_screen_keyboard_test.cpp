@@ -12,14 +12,14 @@
 #include <QTest>
 #include <set>
 
-#include "setup/entry_form.h"
+#include "setup/start_screen.h"
 #include "tests/support/lexicon_fixture.h"
 
 namespace orvan::test {
 namespace {
 
 using setup::Presentation;
-using setup::TEntryForm;
+using setup::StartScreen;
 
 class StartScreenKeyboardTest : public ::testing::Test {
   protected:
@@ -46,7 +46,7 @@ class StartScreenKeyboardTest : public ::testing::Test {
         return QString::fromStdString(program.Path()) + "/content/" + name;
     }
     void Open(Presentation presentation) {
-        form = std::make_unique<TEntryForm>(context, presentation, 0);
+        form = std::make_unique<StartScreen>(context, presentation, 0);
         form->setOpeningDuration(0);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -77,7 +77,7 @@ class StartScreenKeyboardTest : public ::testing::Test {
 
     TempFolder program;
     setup::StartScreenContext context;
-    std::unique_ptr<TEntryForm> form;
+    std::unique_ptr<StartScreen> form;
 };
 
 TEST_F(StartScreenKeyboardTest, EveryClickablePictureIsNamedByItsHintAndVisitedByTab) {
@@ -100,7 +100,7 @@ TEST_F(StartScreenKeyboardTest, EveryClickablePictureIsNamedByItsHintAndVisitedB
         }
     }
     for (const char* decoration :
-         {"EntryImage", "EntryLineImage", "PresImage", "ISBNImage", "KorvImage2"}) {
+         {"coverImage", "coverRuleImage", "presentationImage", "isbnImage", "publisherPicture"}) {
         EXPECT_EQ(Find(decoration)->focusPolicy(), Qt::NoFocus) << decoration;
         EXPECT_FALSE(visited.count(Find(decoration))) << decoration;
     }
@@ -108,31 +108,31 @@ TEST_F(StartScreenKeyboardTest, EveryClickablePictureIsNamedByItsHintAndVisitedB
 
 TEST_F(StartScreenKeyboardTest, EnterReturnAndSpaceRunTheClickAndLeaveTheWindowOpen) {
     Open(Presentation::None);
-    Press(Find("CalderImage2"), Qt::Key_Space);
-    EXPECT_EQ(form->calderPage(), setup::kCompanyPage);
-    EXPECT_EQ(Find("CalderTitle")->text(), "Calder");
-    Press(Find("CalderImage1"), Qt::Key_Return);
-    EXPECT_EQ(Find("CalderTitle")->text(), "Velmora");
-    Press(Find("LexiconLabel"), Qt::Key_Enter);
-    EXPECT_EQ(Find("KorvTitle")->text(), QString::fromUtf8("Στοιχεία Λεξικού"));
+    Press(Find("companyLogo"), Qt::Key_Space);
+    EXPECT_EQ(form->partnerPage(), setup::kCompanyPage);
+    EXPECT_EQ(Find("partnerTitle")->text(), "Calder");
+    Press(Find("divisionLogo"), Qt::Key_Return);
+    EXPECT_EQ(Find("partnerTitle")->text(), "Velmora");
+    Press(Find("lexiconLabel"), Qt::Key_Enter);
+    EXPECT_EQ(Find("publisherTitle")->text(), QString::fromUtf8("Στοιχεία Λεξικού"));
     EXPECT_EQ(form->menuSelection(), 11);
-    Press(Find("MenuImage13"), Qt::Key_Return);
+    Press(Find("menuImage13"), Qt::Key_Return);
     EXPECT_EQ(form->menuSelection(), 13);
-    Press(Find("KorvImage1"), Qt::Key_Space);
+    Press(Find("publisherLogo"), Qt::Key_Space);
     EXPECT_EQ(form->menuSelection(), 1);
     // The keys ran the pictures, not the default button, which closes the window.
     EXPECT_TRUE(form->isVisible());
     // A held key runs a picture once.
-    Find("MenuImage3")->setFocus(Qt::TabFocusReason);
-    QTest::keyPress(Find("MenuImage3"), Qt::Key_Space);
+    Find("menuImage3")->setFocus(Qt::TabFocusReason);
+    QTest::keyPress(Find("menuImage3"), Qt::Key_Space);
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
-    QApplication::sendEvent(Find("MenuImage2"), &repeat);
+    QApplication::sendEvent(Find("menuImage2"), &repeat);
     EXPECT_EQ(form->menuSelection(), 3);
 }
 
 TEST_F(StartScreenKeyboardTest, AFocusedPictureIsFramed) {
     Open(Presentation::None);
-    QLabel* install = Find("InstallImage");
+    QLabel* install = Find("installImage");
     const QColor frame = install->palette().color(QPalette::Highlight);
     const auto edge = [install] {
         const QImage shown = install->grab().toImage();
@@ -145,13 +145,13 @@ TEST_F(StartScreenKeyboardTest, AFocusedPictureIsFramed) {
 
 TEST_F(StartScreenKeyboardTest, TheInstallPicturesNameFollowsItsHint) {
     Open(Presentation::None);
-    EXPECT_EQ(Find("InstallImage")->accessibleName(), QString::fromUtf8("Εγκατάσταση στο δίσκο"));
+    EXPECT_EQ(Find("installImage")->accessibleName(), QString::fromUtf8("Εγκατάσταση στο δίσκο"));
     form.reset();
     // An installed copy: the program may be written, the picture uninstalls.
     program.Write("orvan", "x");
     ::chmod(program.File("orvan").c_str(), 0755);
     Open(Presentation::None);
-    EXPECT_EQ(Find("InstallImage")->accessibleName(),
+    EXPECT_EQ(Find("installImage")->accessibleName(),
               QString::fromUtf8("Απεγκατάσταση από το δίσκο"));
 }
 

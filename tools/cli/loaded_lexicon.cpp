@@ -43,12 +43,8 @@ LoadedLexicon Load(const CommandLine& line) {
 LoadedLexicon Load(const CommandLine& line, const std::string& personalFolder) {
     LexiconFiles files(line.programFolder);
     if (!FileExists(files.englishIndex)) throw DataError("no lexicon at " + files.englishIndex);
-    PersonalFiles personal(personalFolder);
-    LoadedLexicon lexicon{files, personal, LoadFieldTable(files), {}, {}, {}};
-    lexicon.tables = personal::LoadMergedTables(files, personal, lexicon.notes);
-    // Texts kept from before an interrupted change: read from there (no change is made then).
-    lexicon.personal = ReadingFiles(personal, lexicon.tables);
-    lexicon.rtfHeader = LoadRtfHeader(files);
+    // Texts kept from before an interrupted change are read from there (no change is made then).
+    LoadedLexicon lexicon = personal::LoadLexicon(files, PersonalFiles(personalFolder));
     // The look-ups go on with what could be read; a change would be refused.
     const EntryTables& tables = lexicon.tables;
     if (!tables.lexiconProblem.empty()) {

@@ -7,19 +7,13 @@
 
 #include "lexicon/lexicon_files.h"
 #include "lexicon/list_search.h"
+#include "lexicon/loaded_lexicon.h"
 #include "lexicon/tables.h"
 #include "tools/cli/arguments.h"
 
 namespace orvan::cli {
 
-struct LoadedLexicon {
-    LexiconFiles files;
-    PersonalFiles personal;
-    std::optional<FieldTable> fields;
-    NoteList notes;
-    EntryTables tables;
-    std::string rtfHeader;
-};
+using orvan::LoadedLexicon;
 
 /// \brief The personal folder: --personal, else line 2 of the settings file found where the
 /// window finds it; empty for none. Says on the error stream when the settings file or the

@@ -29,7 +29,7 @@ void Print(const CommandLine& line, std::ostream&) {
     const FieldTable noFields;
     const EntryDisplay display =
         DescribeEntry(slot, lexicon.tables, fields ? *fields : noFields, lexicon.notes, greekMode,
-                      lexicon.files, lexicon.personal);
+                      lexicon.files, lexicon.reading);
     // The pane as the window shows this entry: emptied when its description cannot be read.
     const std::string paneDocument =
         display.body ? DescriptionDocument(lexicon.rtfHeader, *display.body) : std::string{};

@@ -24,7 +24,7 @@ void Show(const CommandLine& line, std::ostream& out) {
     const FieldTable noFields;
     const EntryDisplay display = DescribeEntry(
         slot, lexicon.tables, lexicon.fields ? *lexicon.fields : noFields, lexicon.notes,
-        line.arguments.Has("--greek-mode"), lexicon.files, lexicon.personal);
+        line.arguments.Has("--greek-mode"), lexicon.files, lexicon.reading);
     out << ToUtf8(display.headwordLabel) << '\n'
         << ToUtf8(display.rendering) << '\n'
         << ToUtf8(display.fieldText) << '\n';
@@ -42,8 +42,7 @@ void FullText(const CommandLine& line, std::ostream& out) {
     if (!text) throw UsageError("fulltext needs a TEXT");
     const std::u16string typed = Utf8ToUtf16(Utf8Argument("TEXT", *text));
     const LoadedLexicon lexicon = Load(line);
-    const lookup::FullTextSources sources{lexicon.tables, lexicon.notes, lexicon.files,
-                                          lexicon.personal, lexicon.rtfHeader};
+    const lookup::FullTextSources sources = lookup::FullTextSourcesOf(lexicon);
     PrintItems(lookup::SearchDescriptions(sources, typed), out, NumbersOption(line, lexicon));
 }
 

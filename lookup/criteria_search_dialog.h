@@ -10,10 +10,10 @@ class QLineEdit;
 
 namespace orvan::lookup {
 
-class TSearchForm : public QDialog {
+class CriteriaSearchDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit TSearchForm(QWidget* parent = nullptr);
+    explicit CriteriaSearchDialog(QWidget* parent = nullptr);
 
     /// The three fields as typed, in code page 1253.
     SearchCriteria criteria() const;
@@ -21,9 +21,9 @@ class TSearchForm : public QDialog {
     std::u16string typedCriterion() const;
 
   private:
-    QLineEdit* Start_Edit;
-    QLineEdit* Contain_edit;
-    QLineEdit* End_Edit;
+    QLineEdit* startField_;
+    QLineEdit* containsField_;
+    QLineEdit* endField_;
 };
 
 }  // namespace orvan::lookup

@@ -1,4 +1,4 @@
-#include "lookup/search_form.h"
+#include "lookup/criteria_search_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -12,16 +12,16 @@
 
 namespace orvan::lookup {
 
-TSearchForm::TSearchForm(QWidget* parent)
+CriteriaSearchDialog::CriteriaSearchDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      Start_Edit(new QLineEdit(this)),
-      Contain_edit(new QLineEdit(this)),
-      End_Edit(new QLineEdit(this)) {
-    setObjectName("TSearchForm");
+      startField_(new QLineEdit(this)),
+      containsField_(new QLineEdit(this)),
+      endField_(new QLineEdit(this)) {
+    setObjectName("CriteriaSearchDialog");
     setWindowTitle(Caption("Κριτήρια Αναζήτησης Λημμάτων"));
-    Start_Edit->setObjectName("Start_Edit");
-    Contain_edit->setObjectName("Contain_edit");
-    End_Edit->setObjectName("End_Edit");
+    startField_->setObjectName("startField");
+    containsField_->setObjectName("containsField");
+    endField_->setObjectName("endField");
 
     auto* heading = new QLabel(Caption("Αναζήτηση των Λημμάτων που:"), this);
     QFont bold = heading->font();
@@ -29,18 +29,18 @@ TSearchForm::TSearchForm(QWidget* parent)
     heading->setFont(bold);
 
     auto* fields = new QFormLayout;
-    fields->addRow(Caption("Αρχίζουν με:"), Start_Edit);
-    fields->addRow(Caption("Περιέχουν:"), Contain_edit);
-    fields->addRow(Caption("Καταλήγουν σε:"), End_Edit);
-    for (QLineEdit* edit : {Start_Edit, Contain_edit, End_Edit})
+    fields->addRow(Caption("Αρχίζουν με:"), startField_);
+    fields->addRow(Caption("Περιέχουν:"), containsField_);
+    fields->addRow(Caption("Καταλήγουν σε:"), endField_);
+    for (QLineEdit* edit : {startField_, containsField_, endField_})
         edit->setMinimumWidth(220);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-    ok->setObjectName("OK_Button");
+    ok->setObjectName("okButton");
     ok->setDefault(true);
     QPushButton* cancel = buttons->addButton(Caption("Άκυρο"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName("Cancel_Button");
+    cancel->setObjectName("cancelButton");
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -51,15 +51,15 @@ TSearchForm::TSearchForm(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-SearchCriteria TSearchForm::criteria() const {
-    return {richtext::ToGreekSearchText(Start_Edit->text()),
-            richtext::ToGreekSearchText(Contain_edit->text()),
-            richtext::ToGreekSearchText(End_Edit->text())};
+SearchCriteria CriteriaSearchDialog::criteria() const {
+    return {richtext::ToGreekSearchText(startField_->text()),
+            richtext::ToGreekSearchText(containsField_->text()),
+            richtext::ToGreekSearchText(endField_->text())};
 }
 
-std::u16string TSearchForm::typedCriterion() const {
+std::u16string CriteriaSearchDialog::typedCriterion() const {
     std::u16string typed;
-    for (const QLineEdit* field : {Start_Edit, Contain_edit, End_Edit}) {
+    for (const QLineEdit* field : {startField_, containsField_, endField_}) {
         if (field->text().isEmpty()) continue;
         if (!typed.empty()) return {};
         typed = richtext::Utf16Of(field->text());

@@ -1,4 +1,4 @@
-#include "setup/select_custom_dir_form.h"
+#include "setup/folder_choice_dialog.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -77,78 +77,78 @@ QString StoredPath(const char* name) {
 
 }  // namespace
 
-TSelectCustomDirForm::TSelectCustomDirForm(FolderDialogMode mode, QWidget* parent)
+FolderChoiceDialog::FolderChoiceDialog(FolderDialogMode mode, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      DirMode(mode),
-      Personal_Image(new QLabel(this)),
-      MsgMemo(new QPlainTextEdit(this)),
-      Dir_Edit(new QLineEdit(this)),
-      Folder_Label(new QLabel(Caption("Φάκελος"), this)),
-      Ok_Button(new QPushButton("OK", this)),
-      Cancel_Button(new QPushButton(Caption("Άκυρο"), this)),
-      Drive_Combo(new QComboBox(this)),
-      Folder_Tree(new QTreeView(this)),
-      Install_Image(new QLabel(this)),
+      mode_(mode),
+      personalImage_(new QLabel(this)),
+      messageText_(new QPlainTextEdit(this)),
+      folderEdit_(new QLineEdit(this)),
+      folderLabel_(new QLabel(Caption("Φάκελος"), this)),
+      okButton_(new QPushButton("OK", this)),
+      cancelButton_(new QPushButton(Caption("Άκυρο"), this)),
+      rootCombo_(new QComboBox(this)),
+      folderTree_(new QTreeView(this)),
+      installImage_(new QLabel(this)),
       folders_(new QFileSystemModel(this)) {
-    setObjectName("TSelectCustomDirForm");
+    setObjectName("FolderChoiceDialog");
     setWindowTitle(Caption("Επιλογή Φακέλου για Επεξεργασμένα Λήμματα"));
     setFixedSize(477, 218);
     setFont(platform::SansFont(11, false, true));
     const auto place = platform::Place;
-    place(Personal_Image, "Personal_Image", {8, 16, 41, 33});
-    platform::ShowStoredPicture(Personal_Image, StoredPath("notepad"));
-    Personal_Image->setAlignment(Qt::AlignCenter);
-    place(MsgMemo, "MsgMemo", {48, 16, 233, 113});
-    MsgMemo->setReadOnly(true);
-    MsgMemo->setFrameShape(QFrame::NoFrame);
-    MsgMemo->setFocusPolicy(Qt::NoFocus);
-    MsgMemo->viewport()->setAutoFillBackground(false);
-    MsgMemo->setStyleSheet("QPlainTextEdit { background: transparent; }");
-    place(Dir_Edit, "Dir_Edit", {64, 136, 209, 21});
-    place(Folder_Label, "Folder_Label", {8, 136, 45, 13});
-    Folder_Label->adjustSize();
-    place(Ok_Button, "Ok_Button", {128, 176, 105, 25});
-    Ok_Button->setDefault(true);
-    Ok_Button->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    place(Cancel_Button, "Cancel_Button", {256, 176, 105, 25});
-    Cancel_Button->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    Cancel_Button->setAutoDefault(false);
-    place(Drive_Combo, "Drive_Combo", {288, 136, 177, 19});
-    Drive_Combo->addItems(Roots());
-    place(Folder_Tree, "Folder_Tree", {288, 17, 177, 112});
+    place(personalImage_, "personalImage", {8, 16, 41, 33});
+    platform::ShowStoredPicture(personalImage_, StoredPath("notepad"));
+    personalImage_->setAlignment(Qt::AlignCenter);
+    place(messageText_, "messageText", {48, 16, 233, 113});
+    messageText_->setReadOnly(true);
+    messageText_->setFrameShape(QFrame::NoFrame);
+    messageText_->setFocusPolicy(Qt::NoFocus);
+    messageText_->viewport()->setAutoFillBackground(false);
+    messageText_->setStyleSheet("QPlainTextEdit { background: transparent; }");
+    place(folderEdit_, "folderEdit", {64, 136, 209, 21});
+    place(folderLabel_, "folderLabel", {8, 136, 45, 13});
+    folderLabel_->adjustSize();
+    place(okButton_, "okButton", {128, 176, 105, 25});
+    okButton_->setDefault(true);
+    okButton_->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    place(cancelButton_, "cancelButton", {256, 176, 105, 25});
+    cancelButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    cancelButton_->setAutoDefault(false);
+    place(rootCombo_, "rootCombo", {288, 136, 177, 19});
+    rootCombo_->addItems(roots());
+    place(folderTree_, "folderTree", {288, 17, 177, 112});
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     folders_->setRootPath("/");
-    Folder_Tree->setModel(folders_);
+    folderTree_->setModel(folders_);
     for (int column = 1; column < folders_->columnCount(); ++column) {
-        Folder_Tree->hideColumn(column);
+        folderTree_->hideColumn(column);
     }
-    Folder_Tree->header()->hide();
-    place(Install_Image, "Install_Image", {8, 16, 49, 49});
-    platform::ShowStoredPicture(Install_Image, StoredPath("setup"));
-    Install_Image->setAlignment(Qt::AlignCenter);
-    Install_Image->hide();
+    folderTree_->header()->hide();
+    place(installImage_, "installImage", {8, 16, 49, 49});
+    platform::ShowStoredPicture(installImage_, StoredPath("setup"));
+    installImage_->setAlignment(Qt::AlignCenter);
+    installImage_->hide();
 
-    connect(Ok_Button, &QPushButton::clicked, this, &TSelectCustomDirForm::Ok_ButtonClick);
-    connect(Cancel_Button, &QPushButton::clicked, this, &QDialog::reject);
-    connect(Drive_Combo, &QComboBox::currentIndexChanged, this,
-            &TSelectCustomDirForm::Drive_ComboChange);
-    connect(Folder_Tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &TSelectCustomDirForm::Folder_TreeChange);
-    setTabOrder(Dir_Edit, Ok_Button);
-    setTabOrder(Ok_Button, Cancel_Button);
-    setTabOrder(Cancel_Button, Drive_Combo);
-    setTabOrder(Drive_Combo, Folder_Tree);
+    connect(okButton_, &QPushButton::clicked, this, &FolderChoiceDialog::onOkClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(rootCombo_, &QComboBox::currentIndexChanged, this,
+            &FolderChoiceDialog::onRootChanged);
+    connect(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &FolderChoiceDialog::onFolderChosen);
+    setTabOrder(folderEdit_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
+    setTabOrder(cancelButton_, rootCombo_);
+    setTabOrder(rootCombo_, folderTree_);
 }
 
-QString TSelectCustomDirForm::folder() const {
-    return Dir_Edit->text();
+QString FolderChoiceDialog::folder() const {
+    return folderEdit_->text();
 }
 
-QString TSelectCustomDirForm::DefaultFolder() {
+QString FolderChoiceDialog::defaultFolder() {
     return QDir::homePath() + "/Orvan";
 }
 
-QStringList TSelectCustomDirForm::Roots() {
+QStringList FolderChoiceDialog::roots() {
     QStringList roots = {"/", QDir::homePath()};
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         const QString root = volume.rootPath();
@@ -157,51 +157,51 @@ QStringList TSelectCustomDirForm::Roots() {
     return roots;
 }
 
-void TSelectCustomDirForm::showEvent(QShowEvent* event) {
+void FolderChoiceDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!shown_) {
         shown_ = true;
-        FormShow();
+        onFirstShow();
     }
 }
 
-void TSelectCustomDirForm::FormShow() {
+void FolderChoiceDialog::onFirstShow() {
     platform::CentreOver(this, parentWidget());
-    const Wording wording = WordingOf(DirMode);
+    const Wording wording = WordingOf(mode_);
     setWindowTitle(Caption(wording.caption));
-    Install_Image->setVisible(wording.installPicture);
-    Personal_Image->setVisible(!wording.installPicture);
-    MsgMemo->setPlainText(Caption(wording.text));
+    installImage_->setVisible(wording.installPicture);
+    personalImage_->setVisible(!wording.installPicture);
+    messageText_->setPlainText(Caption(wording.text));
     // The explanation is centred, line by line.
-    QTextCursor cursor(MsgMemo->document());
+    QTextCursor cursor(messageText_->document());
     cursor.select(QTextCursor::Document);
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
     cursor.mergeBlockFormat(centred);
     // The browser starts at the home folder; the field offers the default folder.
-    Drive_Combo->setCurrentIndex(1);
-    Drive_ComboChange();
-    Dir_Edit->setText(DefaultFolder());
-    Dir_Edit->setFocus();
+    rootCombo_->setCurrentIndex(1);
+    onRootChanged();
+    folderEdit_->setText(defaultFolder());
+    folderEdit_->setFocus();
 }
 
-void TSelectCustomDirForm::Drive_ComboChange() {
-    const QString root = Drive_Combo->currentText();
+void FolderChoiceDialog::onRootChanged() {
+    const QString root = rootCombo_->currentText();
     if (root.isEmpty()) return;
     // The tree shows the chosen root's folders.
     const QModelIndex index = folders_->index(root);
-    Folder_Tree->setRootIndex(index);
-    Folder_Tree->setCurrentIndex(index);
-    Dir_Edit->setText(root);
+    folderTree_->setRootIndex(index);
+    folderTree_->setCurrentIndex(index);
+    folderEdit_->setText(root);
 }
 
-void TSelectCustomDirForm::Folder_TreeChange() {
-    const QModelIndex index = Folder_Tree->currentIndex();
-    if (index.isValid()) Dir_Edit->setText(QDir::cleanPath(folders_->filePath(index)));
+void FolderChoiceDialog::onFolderChosen() {
+    const QModelIndex index = folderTree_->currentIndex();
+    if (index.isValid()) folderEdit_->setText(QDir::cleanPath(folders_->filePath(index)));
 }
 
-void TSelectCustomDirForm::Ok_ButtonClick() {
-    const QString path = Dir_Edit->text();
+void FolderChoiceDialog::onOkClicked() {
+    const QString path = folderEdit_->text();
     if (path.isEmpty()) {
         accept();
         return;
@@ -215,7 +215,7 @@ void TSelectCustomDirForm::Ok_ButtonClick() {
             return;
         }
     }
-    if (DirMode != FolderDialogMode::Install) {
+    if (mode_ != FolderDialogMode::Install) {
         accept();
         return;
     }

@@ -1,4 +1,4 @@
-#include "lookup/message_form.h"
+#include "lookup/full_text_question_dialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,44 +16,44 @@ constexpr int kTextWidth = 250;
 
 }  // namespace
 
-TMessageForm::TMessageForm(QWidget* parent)
+FullTextQuestionDialog::FullTextQuestionDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      Message_Text(new QLabel(this)),
-      Yes_Button(new QPushButton(Caption("Ναι"), this)),
-      No_Button(new QPushButton(Caption("Όχι"), this)) {
-    setObjectName("TMessageForm");
+      messageText_(new QLabel(this)),
+      yesButton_(new QPushButton(Caption("Ναι"), this)),
+      noButton_(new QPushButton(Caption("Όχι"), this)) {
+    setObjectName("FullTextQuestionDialog");
     setWindowTitle(Caption("Αναζήτηση στις Περιγραφές"));
 
     auto* picture = new QLabel(this);
-    picture->setObjectName("Message_Image");
+    picture->setObjectName("messageImage");
     platform::ShowStoredPicture(picture, ":/lookup/pictures/fulltext-question.png");
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    Message_Text->setObjectName("Message_Text");
-    Message_Text->setAlignment(Qt::AlignCenter);
-    Message_Text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Message_Text->setMinimumWidth(kTextWidth);
-    Message_Text->setText(
+    messageText_->setObjectName("messageText");
+    messageText_->setAlignment(Qt::AlignCenter);
+    messageText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    messageText_->setMinimumWidth(kTextWidth);
+    messageText_->setText(
         Caption("Η αναζήτηση στις περιγραφές του \n"
                 "Λεξικού ίσως πάρει μερικά λεπτά \n"
                 "για να ολοκληρωθεί.\n"
                 "\n"
                 "Να ξεκινήσει η αναζήτηση;"));
 
-    Yes_Button->setObjectName("Yes_Button");
-    No_Button->setObjectName("No_Button");
-    Yes_Button->setAutoDefault(false);
-    No_Button->setDefault(true);
-    connect(Yes_Button, &QPushButton::clicked, this, [this] { done(kYes); });
-    connect(No_Button, &QPushButton::clicked, this, [this] { done(kNo); });
+    yesButton_->setObjectName("yesButton");
+    noButton_->setObjectName("noButton");
+    yesButton_->setAutoDefault(false);
+    noButton_->setDefault(true);
+    connect(yesButton_, &QPushButton::clicked, this, [this] { done(kYes); });
+    connect(noButton_, &QPushButton::clicked, this, [this] { done(kNo); });
 
     auto* message = new QHBoxLayout;
     message->addWidget(picture);
-    message->addWidget(Message_Text);
+    message->addWidget(messageText_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Yes_Button);
-    buttons->addWidget(No_Button);
+    buttons->addWidget(yesButton_);
+    buttons->addWidget(noButton_);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(message);
@@ -61,11 +61,11 @@ TMessageForm::TMessageForm(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TMessageForm::reject() {
+void FullTextQuestionDialog::reject() {
     done(kNo);
 }
 
-void TMessageForm::showEvent(QShowEvent* event) {
+void FullTextQuestionDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Centred on the window it asks for.
     if (const QWidget* owner = parentWidget()) {
@@ -73,7 +73,7 @@ void TMessageForm::showEvent(QShowEvent* event) {
         frame.moveCenter(owner->frameGeometry().center());
         move(frame.topLeft());
     }
-    No_Button->setFocus();
+    noButton_->setFocus();
 }
 
 }  // namespace orvan::lookup

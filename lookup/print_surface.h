@@ -9,11 +9,11 @@ class RichTextView;
 
 namespace orvan::lookup {
 
-class TDummyFrm : public QWidget {
+class PrintSurface : public QWidget {
   public:
-    TDummyFrm();
+    PrintSurface();
 
-    richtext::RichTextView* PrintText;
+    richtext::RichTextView* view;
 };
 
 }  // namespace orvan::lookup

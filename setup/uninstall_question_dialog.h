@@ -9,19 +9,19 @@ class QPushButton;
 
 namespace orvan::setup {
 
-class TConfirmUninstallForm : public QDialog {
+class UninstallQuestionDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit TConfirmUninstallForm(QWidget* parent = nullptr);
+    explicit UninstallQuestionDialog(QWidget* parent = nullptr);
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
-    QLabel* Setup_Image;
-    QPushButton* Yes_Button;
-    QPushButton* No_Button;
-    QPlainTextEdit* Question_Text;
+    QLabel* setupImage_;
+    QPushButton* yesButton_;
+    QPushButton* noButton_;
+    QPlainTextEdit* questionText_;
 };
 
 }  // namespace orvan::setup

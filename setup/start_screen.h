@@ -42,83 +42,83 @@ struct StartScreenContext {
 inline constexpr int kDivisionPage = 1;
 inline constexpr int kCompanyPage = 2;
 
-class TEntryForm : public QDialog {
+class StartScreen : public QDialog {
     Q_OBJECT
   public:
-    TEntryForm(StartScreenContext& context, Presentation presentation, int calderPage,
+    StartScreen(StartScreenContext& context, Presentation presentation, int partnerPage,
                QWidget* parent = nullptr);
-    ~TEntryForm() override;
+    ~StartScreen() override;
 
     /// How long the text page takes to open; 0 opens it at once.
     void setOpeningDuration(int milliseconds) { openingDuration_ = milliseconds; }
 
     /// The slide timer's tick: the next slide of the partner's page.
-    void ToggleImage();
+    void toggleImage();
 
-    bool installMode() const { return InstallMode; }
-    int calderPage() const { return CalderPage; }
-    char slideDigit() const { return SlideDigit; }
-    int menuSelection() const { return MenuSelection; }
+    bool installMode() const { return installMode_; }
+    int partnerPage() const { return partnerPage_; }
+    char slideDigit() const { return slideDigit_; }
+    int menuSelection() const { return menuSelection_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void BuildFace();
-    void FormShow();
-    void FormClose();
-    void CalderImage1Click();
-    void CalderImage2Click();
-    void CalderShow();
-    void KorvathShow();
-    void KorvMenu(int tag);
-    void LexiconLabelClick();
-    void LexiconMenu(int tag);
-    void EntryClose_ButtonClick();
-    void InstallImageClick();
-    void InstallBranch();
-    void UninstallBranch();
+    void buildFace();
+    void onFirstShow();
+    void onClose();
+    void onDivisionLogoClicked();
+    void onCompanyLogoClicked();
+    void showPartner();
+    void showPublisher();
+    void onPublisherMenu(int tag);
+    void onLexiconClicked();
+    void onLexiconMenu(int tag);
+    void onCloseClicked();
+    void onInstallClicked();
+    void installBranch();
+    void uninstallBranch();
     /// Runs the installation into the folder typed in the folder dialog; false when abandoned.
-    bool RunInstallation(const QString& folder);
+    bool runInstallation(const QString& folder);
     /// Says what stopped the uninstallation.
-    void TellUninstallProblem(const QString& reason);
+    void tellUninstallProblem(const QString& reason);
 
     /// Opens the text page from `from` to `to`, which it ends at.
-    void OpenTextPage(const QRect& from, const QRect& to);
+    void openTextPage(const QRect& from, const QRect& to);
     /// Selects menu picture `tag`, restoring the previous selection's look; false when a file
     /// it needs is missing, which ends the handler.
-    bool SelectMenu(int tag, int firstTag, int lastTag, bool withTitlePicture);
-    QLabel* MenuImage(int tag) const;
-    QString ContentPath(const QString& name) const;
-    void OnClick(QWidget* control, std::function<void()> handler);
+    bool selectMenu(int tag, int firstTag, int lastTag, bool withTitlePicture);
+    QLabel* menuImage(int tag) const;
+    QString contentPath(const QString& name) const;
+    void onClick(QWidget* control, std::function<void()> handler);
 
     StartScreenContext& context_;
-    Presentation PresName;
-    int CalderPage;
-    bool InstallMode = true;
-    char SlideDigit = '1';
-    int MenuSelection = 0;
+    Presentation presentation_;
+    int partnerPage_;
+    bool installMode_ = true;
+    char slideDigit_ = '1';
+    int menuSelection_ = 0;
     int openingDuration_ = 250;
     std::map<QObject*, std::function<void()>> clicks_;
 
-    QLabel* EntryImage;
-    QLabel* EntryLineImage;
-    QLabel* KorvImage1;
-    QLabel* CalderImage1;
-    QLabel* CalderImage2;
-    QLabel* CalderTitle;
-    QLabel* KorvTitle;
-    std::map<int, QLabel*> MenuImages;  // tags 1 to 7 and 11 to 15
-    QLabel* PresImage;
-    QLabel* ISBNImage;
-    QLabel* KorvImage2;
-    richtext::RichTextView* CalderRTF;
-    QLabel* LexiconLabel;
-    QLabel* InstallImage;
-    QCheckBox* HidePresCheckBox;
-    QPushButton* EntryClose_Button;
-    QTimer* PresTimer;
+    QLabel* coverImage_;
+    QLabel* coverRuleImage_;
+    QLabel* publisherLogo_;
+    QLabel* divisionLogo_;
+    QLabel* companyLogo_;
+    QLabel* partnerTitle_;
+    QLabel* publisherTitle_;
+    std::map<int, QLabel*> menuImages_;  // tags 1 to 7 and 11 to 15
+    QLabel* presentationImage_;
+    QLabel* isbnImage_;
+    QLabel* publisherPicture_;
+    richtext::RichTextView* partnerText_;
+    QLabel* lexiconLabel_;
+    QLabel* installImage_;
+    QCheckBox* hideCheckBox_;
+    QPushButton* closeButton_;
+    QTimer* slideTimer_;
     QPropertyAnimation* opening_;
     bool shown_ = false;
 };

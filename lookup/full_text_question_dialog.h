@@ -9,14 +9,14 @@ class QPushButton;
 
 namespace orvan::lookup {
 
-class TMessageForm : public QDialog {
+class FullTextQuestionDialog : public QDialog {
     Q_OBJECT
   public:
     /// What the dialog closes with.
     static constexpr int kYes = 1;
     static constexpr int kNo = 2;
 
-    explicit TMessageForm(QWidget* parent = nullptr);
+    explicit FullTextQuestionDialog(QWidget* parent = nullptr);
 
     /// Escape and the window manager's close answer no.
     void reject() override;
@@ -25,9 +25,9 @@ class TMessageForm : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    QLabel* Message_Text;  // read-only, borderless, centred
-    QPushButton* Yes_Button;
-    QPushButton* No_Button;
+    QLabel* messageText_;  // read-only, borderless, centred
+    QPushButton* yesButton_;
+    QPushButton* noButton_;
 };
 
 }  // namespace orvan::lookup

@@ -31,12 +31,12 @@ struct EditorActions {
     EntryCheck saveAsNew;
 };
 
-class TInsertEntryFrm : public QDialog {
+class EntryEditorDialog : public QDialog {
     Q_OBJECT
   public:
     /// `fieldItems` are the science list's items (" " and the field names); `entry` fills the
     /// fields for an update; `editKind` is the modified entry's kind.
-    TInsertEntryFrm(EntryEditMode editMode, EntryKind editKind, const QStringList& fieldItems,
+    EntryEditorDialog(EntryEditMode editMode, EntryKind editKind, const QStringList& fieldItems,
                     const PendingEntry& entry, EditorActions actions, QWidget* parent = nullptr);
 
     /// What the editor handed to the store once confirmed (headwords in code page 1253, the
@@ -51,18 +51,18 @@ class TInsertEntryFrm : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void FormShow();
-    void InsertOk_ButtonClick();
-    void InsertCancel_ButtonClick();
-    void ShowRoomLeft();
-    bool HeadwordFits(const QLineEdit* field, const char* language, std::string& bytes);
+    void onFirstShow();
+    void onOkClicked();
+    void onCancelClicked();
+    void showRoomLeft();
+    bool headwordFits(const QLineEdit* field, const char* language, std::string& bytes);
     /// After the entry was found changed or deleted elsewhere: true when the user chose to save
     /// the text as a new entry and that was done.
-    bool OfferSaveAsNew(const PendingEntry& typed, const StoreResult& refused);
-    void Refuse(const QString& message, const StoreResult& result = {});
+    bool offerSaveAsNew(const PendingEntry& typed, const StoreResult& refused);
+    void refuse(const QString& message, const StoreResult& result = {});
 
-    EntryEditMode EditMode;
-    EntryKind EditKind;
+    EntryEditMode editMode_;
+    EntryKind editKind_;
     QStringList fieldItems_;
     PendingEntry entry_;
     EditorActions actions_;
@@ -70,13 +70,13 @@ class TInsertEntryFrm : public QDialog {
     bool savedAsNew_ = false;
     bool shown_ = false;
 
-    QLineEdit* InsertEntry_Text;
-    QLineEdit* InsertEntry_Trans;
-    QComboBox* InsertEntry_ShortCut;
-    QPlainTextEdit* InsertEntry_Descr;
-    QPushButton* InsertOk_Button;
-    QPushButton* InsertCancel_Button;
-    QLabel* RoomLeft_Label;
+    QLineEdit* englishField_;
+    QLineEdit* greekField_;
+    QComboBox* fieldCombo_;
+    QPlainTextEdit* descriptionEdit_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
+    QLabel* roomLeftLabel_;
 };
 
 /// The editor's plain text with its line breaks as CR LF, and back.

@@ -15,8 +15,8 @@
 
 #include "lexicon/settings.h"
 #include "richtext/rich_text_view.h"
-#include "setup/confirm_uninstall_form.h"
-#include "setup/entry_form.h"
+#include "setup/uninstall_question_dialog.h"
+#include "setup/start_screen.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/modal_answer.h"
 
@@ -24,7 +24,7 @@ namespace orvan::test {
 namespace {
 
 using setup::Presentation;
-using setup::TEntryForm;
+using setup::StartScreen;
 
 QString Q(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -77,7 +77,7 @@ class StartScreenTest : public ::testing::Test {
     }
 
     void Open(Presentation presentation = Presentation::None, int page = 0) {
-        form = std::make_unique<TEntryForm>(context, presentation, page);
+        form = std::make_unique<StartScreen>(context, presentation, page);
         form->setOpeningDuration(0);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -88,7 +88,7 @@ class StartScreenTest : public ::testing::Test {
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
-    QLabel* Menu(int tag) const { return Find(QString("MenuImage%1").arg(tag)); }
+    QLabel* Menu(int tag) const { return Find(QString("menuImage%1").arg(tag)); }
     /// Which picture a control shows, by its colour.
     static QColor Shown(const QLabel* control) {
         const QImage image = control->pixmap().toImage();
@@ -98,34 +98,34 @@ class StartScreenTest : public ::testing::Test {
         return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12 &&
                std::abs(a.blue() - b.blue()) < 12;
     }
-    QString Text() const { return Find<richtext::RichTextView>("CalderRTF")->plainText(); }
+    QString Text() const { return Find<richtext::RichTextView>("partnerText")->plainText(); }
     void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, {}, {2, 2}); }
 
     TempFolder program, config;
     setup::StartScreenContext context;
-    std::unique_ptr<TEntryForm> form;
+    std::unique_ptr<StartScreen> form;
 };
 
 TEST_F(StartScreenTest, WithoutContentTheDefaultFaceShowsOnlyItsControls) {
     Open();
     EXPECT_EQ(form->windowTitle(), "Orvan");
     EXPECT_EQ(form->size(), QSize(750, 455));
-    EXPECT_EQ(Find<QPushButton>("EntryClose_Button")->text(), Q("Έναρξη Λεξικού"));
-    EXPECT_EQ(Find<QCheckBox>("HidePresCheckBox")->text(), Q("Απενεργοποίηση παρουσίασης"));
-    EXPECT_FALSE(Find<QCheckBox>("HidePresCheckBox")->isChecked());
-    for (const char* shown : {"EntryImage", "PresImage", "ISBNImage", "LexiconLabel",
-                              "InstallImage", "KorvImage1", "CalderImage1", "CalderImage2"}) {
+    EXPECT_EQ(Find<QPushButton>("closeButton")->text(), Q("Έναρξη Λεξικού"));
+    EXPECT_EQ(Find<QCheckBox>("hideCheckBox")->text(), Q("Απενεργοποίηση παρουσίασης"));
+    EXPECT_FALSE(Find<QCheckBox>("hideCheckBox")->isChecked());
+    for (const char* shown : {"coverImage", "presentationImage", "isbnImage", "lexiconLabel",
+                              "installImage", "publisherLogo", "divisionLogo", "companyLogo"}) {
         EXPECT_TRUE(Find(shown)->isVisible()) << shown;
     }
     for (const char* hidden :
-         {"CalderTitle", "KorvTitle", "KorvImage2", "MenuImage1", "MenuImage11"}) {
+         {"partnerTitle", "publisherTitle", "publisherPicture", "menuImage1", "menuImage11"}) {
         EXPECT_FALSE(Find(hidden)->isVisible()) << hidden;
     }
-    EXPECT_FALSE(Find<richtext::RichTextView>("CalderRTF")->isVisible());
-    EXPECT_TRUE(Find("EntryImage")->pixmap().isNull());
-    EXPECT_FALSE(Find("InstallImage")->pixmap().isNull());
-    EXPECT_EQ(Find("InstallImage")->size(), QSize(18, 18));
-    EXPECT_FALSE(Find<QTimer>("PresTimer")->isActive());
+    EXPECT_FALSE(Find<richtext::RichTextView>("partnerText")->isVisible());
+    EXPECT_TRUE(Find("coverImage")->pixmap().isNull());
+    EXPECT_FALSE(Find("installImage")->pixmap().isNull());
+    EXPECT_EQ(Find("installImage")->size(), QSize(18, 18));
+    EXPECT_FALSE(Find<QTimer>("slideTimer")->isActive());
 }
 
 TEST_F(StartScreenTest, ThePicturesComeFromTheContentFolderTheLogosOnATransparentGround) {
@@ -135,17 +135,17 @@ TEST_F(StartScreenTest, ThePicturesComeFromTheContentFolderTheLogosOnATransparen
     QDir(QString::fromStdString(program.Path())).mkpath("content");
     program.Write("content/isbn.bmp", "BM damaged");
     Open();
-    EXPECT_TRUE(Near(Shown(Find("EntryImage")), ColourOf(1)));
-    EXPECT_TRUE(Near(Shown(Find("PresImage")), ColourOf(3)));
+    EXPECT_TRUE(Near(Shown(Find("coverImage")), ColourOf(1)));
+    EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(3)));
     // A logo drawn all in its ground colour leaves nothing to see.
-    EXPECT_FALSE(Find("CalderImage1")->pixmap().mask().isNull());
-    EXPECT_TRUE(Find("ISBNImage")->pixmap().isNull());
+    EXPECT_FALSE(Find("divisionLogo")->pixmap().mask().isNull());
+    EXPECT_TRUE(Find("isbnImage")->pixmap().isNull());
 }
 
 TEST_F(StartScreenTest, TheProgramsPermissionsChooseInstallOrUninstall) {
     Open();
     EXPECT_TRUE(form->installMode());
-    EXPECT_EQ(Find("InstallImage")->toolTip(), Q("Εγκατάσταση στο δίσκο"));
+    EXPECT_EQ(Find("installImage")->toolTip(), Q("Εγκατάσταση στο δίσκο"));
     form.reset();
     program.Write("orvan", "x");
     ::chmod(program.File("orvan").c_str(), 0555);
@@ -155,44 +155,44 @@ TEST_F(StartScreenTest, TheProgramsPermissionsChooseInstallOrUninstall) {
     ::chmod(program.File("orvan").c_str(), 0755);
     Open();
     EXPECT_FALSE(form->installMode());
-    EXPECT_EQ(Find("InstallImage")->toolTip(), Q("Απεγκατάσταση από το δίσκο"));
+    EXPECT_EQ(Find("installImage")->toolTip(), Q("Απεγκατάσταση από το δίσκο"));
 }
 
 TEST_F(StartScreenTest, ThePartnersPagesShowTheirSlidesAndText) {
     AllContent();
     Open(Presentation::Partner, setup::kDivisionPage);
-    EXPECT_EQ(Find<QPushButton>("EntryClose_Button")->text(), Q("Επιστροφή"));
-    EXPECT_EQ(Find("CalderTitle")->text(), "Velmora");
-    EXPECT_TRUE(Find("CalderTitle")->isVisible());
-    EXPECT_FALSE(Find("ISBNImage")->isVisible());
-    EXPECT_EQ(Find("PresImage")->x(), 480);
-    EXPECT_TRUE(Find("PresImage")->hasScaledContents());
-    EXPECT_EQ(Find<richtext::RichTextView>("CalderRTF")->geometry(), QRect(40, 104, 420, 285));
+    EXPECT_EQ(Find<QPushButton>("closeButton")->text(), Q("Επιστροφή"));
+    EXPECT_EQ(Find("partnerTitle")->text(), "Velmora");
+    EXPECT_TRUE(Find("partnerTitle")->isVisible());
+    EXPECT_FALSE(Find("isbnImage")->isVisible());
+    EXPECT_EQ(Find("presentationImage")->x(), 480);
+    EXPECT_TRUE(Find("presentationImage")->hasScaledContents());
+    EXPECT_EQ(Find<richtext::RichTextView>("partnerText")->geometry(), QRect(40, 104, 420, 285));
     EXPECT_EQ(Text(), "Velmora page");
-    EXPECT_TRUE(Find<QTimer>("PresTimer")->isActive());
-    EXPECT_EQ(Find<QTimer>("PresTimer")->interval(), 5000);
+    EXPECT_TRUE(Find<QTimer>("slideTimer")->isActive());
+    EXPECT_EQ(Find<QTimer>("slideTimer")->interval(), 5000);
 
     std::string digits(1, form->slideDigit());
     for (int tick = 0; tick < 7; ++tick) {
-        form->ToggleImage();
+        form->toggleImage();
         digits += form->slideDigit();
-        EXPECT_TRUE(Near(Shown(Find("PresImage")), ColourOf(form->slideDigit() - '0')));
+        EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(form->slideDigit() - '0')));
     }
     EXPECT_EQ(digits, "12345612");
 
-    Click(Find("CalderImage2"));
-    EXPECT_EQ(Find("CalderTitle")->text(), "Calder");
+    Click(Find("companyLogo"));
+    EXPECT_EQ(Find("partnerTitle")->text(), "Calder");
     EXPECT_EQ(Text(), "Calder page");
     digits = std::string(1, form->slideDigit());
     for (int tick = 0; tick < 4; ++tick) {
-        form->ToggleImage();
+        form->toggleImage();
         digits += form->slideDigit();
     }
     EXPECT_EQ(digits, "78978");
     // Back on the division's page the slides start again at the first.
-    Click(Find("CalderImage1"));
+    Click(Find("divisionLogo"));
     EXPECT_EQ(form->slideDigit(), '1');
-    EXPECT_TRUE(Near(Shown(Find("PresImage")), ColourOf(1)));
+    EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(1)));
 }
 
 TEST_F(StartScreenTest, AMissingOrDamagedSlideKeepsThePictureForAnotherPeriod) {
@@ -203,46 +203,46 @@ TEST_F(StartScreenTest, AMissingOrDamagedSlideKeepsThePictureForAnotherPeriod) {
     damaged.resize(damaged.size() / 2);
     damaged.close();
     Open(Presentation::Partner, setup::kDivisionPage);
-    form->ToggleImage();
+    form->toggleImage();
     EXPECT_EQ(form->slideDigit(), '2');
-    EXPECT_TRUE(Near(Shown(Find("PresImage")), ColourOf(1)));
-    form->ToggleImage();
+    EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(1)));
+    form->toggleImage();
     EXPECT_EQ(form->slideDigit(), '3');
-    EXPECT_TRUE(Near(Shown(Find("PresImage")), ColourOf(1)));
-    form->ToggleImage();
-    EXPECT_TRUE(Near(Shown(Find("PresImage")), ColourOf(4)));
+    EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(1)));
+    form->toggleImage();
+    EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(4)));
 }
 
 TEST_F(StartScreenTest, WithoutContentAPartnersPageShowsItsTitleAndAnEmptyPage) {
     Open(Presentation::Partner, setup::kCompanyPage);
-    EXPECT_EQ(Find("CalderTitle")->text(), "Calder");
-    EXPECT_TRUE(Find<richtext::RichTextView>("CalderRTF")->isVisible());
+    EXPECT_EQ(Find("partnerTitle")->text(), "Calder");
+    EXPECT_TRUE(Find<richtext::RichTextView>("partnerText")->isVisible());
     EXPECT_EQ(Text(), "");
-    form->ToggleImage();
+    form->toggleImage();
     EXPECT_EQ(form->slideDigit(), '8');
 }
 
 TEST_F(StartScreenTest, ThePublishersTitlesSelectOneAtATime) {
     AllContent();
     Open(Presentation::Publisher);
-    EXPECT_EQ(Find("KorvTitle")->text(), Q("Τίτλοι"));
+    EXPECT_EQ(Find("publisherTitle")->text(), Q("Τίτλοι"));
     for (int tag = 1; tag <= 7; ++tag)
         EXPECT_TRUE(Menu(tag)->isVisible()) << tag;
     EXPECT_EQ(Menu(7)->height(), 49);
-    EXPECT_FALSE(Find<QTimer>("PresTimer")->isActive());
-    EXPECT_EQ(Find("PresImage")->x(), 495);
-    EXPECT_EQ(Find<richtext::RichTextView>("CalderRTF")->geometry(), QRect(208, 84, 282, 321));
+    EXPECT_FALSE(Find<QTimer>("slideTimer")->isActive());
+    EXPECT_EQ(Find("presentationImage")->x(), 495);
+    EXPECT_EQ(Find<richtext::RichTextView>("partnerText")->geometry(), QRect(208, 84, 282, 321));
     EXPECT_EQ(form->menuSelection(), 1);
     EXPECT_TRUE(Near(Shown(Menu(1)), ColourOf(201)));
     EXPECT_EQ(Text(), "page 1");
-    EXPECT_TRUE(Near(Shown(Find("PresImage")), ColourOf(301)));
+    EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(301)));
 
     Click(Menu(3));
     EXPECT_EQ(form->menuSelection(), 3);
     EXPECT_TRUE(Near(Shown(Menu(3)), ColourOf(203)));
     EXPECT_TRUE(Near(Shown(Menu(1)), ColourOf(101)));
     EXPECT_EQ(Text(), "page 3");
-    EXPECT_TRUE(Near(Shown(Find("PresImage")), ColourOf(303)));
+    EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(303)));
 
     // A second click on the selected title reads nothing again.
     Page("korv3.rtf", "changed");
@@ -254,22 +254,22 @@ TEST_F(StartScreenTest, ThePublishersTitlesSelectOneAtATime) {
     Click(Menu(5));
     EXPECT_EQ(form->menuSelection(), 3);
     EXPECT_EQ(Text(), "page 5");
-    EXPECT_TRUE(Near(Shown(Find("PresImage")), ColourOf(303)));
+    EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(303)));
 }
 
 TEST_F(StartScreenTest, TheDictionaryDetailsOpenWideBesideTheSmallCover) {
     AllContent();
     Open(Presentation::Partner, setup::kDivisionPage);
-    Click(Find("LexiconLabel"));
-    EXPECT_EQ(Find("KorvTitle")->text(), Q("Στοιχεία Λεξικού"));
-    EXPECT_FALSE(Find<QTimer>("PresTimer")->isActive());
-    EXPECT_FALSE(Find("PresImage")->isVisible());
-    EXPECT_FALSE(Find("CalderTitle")->isVisible());
-    EXPECT_TRUE(Find("KorvImage2")->isVisible());
+    Click(Find("lexiconLabel"));
+    EXPECT_EQ(Find("publisherTitle")->text(), Q("Στοιχεία Λεξικού"));
+    EXPECT_FALSE(Find<QTimer>("slideTimer")->isActive());
+    EXPECT_FALSE(Find("presentationImage")->isVisible());
+    EXPECT_FALSE(Find("partnerTitle")->isVisible());
+    EXPECT_TRUE(Find("publisherPicture")->isVisible());
     EXPECT_FALSE(Menu(1)->isVisible());
     for (int tag = 11; tag <= 15; ++tag)
         EXPECT_TRUE(Menu(tag)->isVisible()) << tag;
-    EXPECT_EQ(Find<richtext::RichTextView>("CalderRTF")->geometry(), QRect(208, 84, 530, 324));
+    EXPECT_EQ(Find<richtext::RichTextView>("partnerText")->geometry(), QRect(208, 84, 530, 324));
     EXPECT_EQ(form->menuSelection(), 11);
     EXPECT_EQ(Text(), "page 11");
     Click(Menu(14));
@@ -279,43 +279,43 @@ TEST_F(StartScreenTest, TheDictionaryDetailsOpenWideBesideTheSmallCover) {
     EXPECT_EQ(Text(), "page 14");
 
     // Then the publisher's titles: the details' selection is not theirs to restore.
-    Click(Find("KorvImage1"));
+    Click(Find("publisherLogo"));
     EXPECT_EQ(form->menuSelection(), 1);
     EXPECT_FALSE(Menu(14)->isVisible());
-    EXPECT_TRUE(Find("PresImage")->isVisible());
+    EXPECT_TRUE(Find("presentationImage")->isVisible());
 }
 
 TEST_F(StartScreenTest, AMissingDetailsMenuPictureEndsTheDetailsThere) {
     AllContent();
     QFile::remove(Content("menu13.bmp"));
     Open();
-    Click(Find("LexiconLabel"));
+    Click(Find("lexiconLabel"));
     EXPECT_TRUE(Menu(11)->isVisible());
-    EXPECT_FALSE(Find<richtext::RichTextView>("CalderRTF")->isVisible());
+    EXPECT_FALSE(Find<richtext::RichTextView>("partnerText")->isVisible());
     EXPECT_EQ(form->menuSelection(), 0);
 }
 
 TEST_F(StartScreenTest, TheCheckBoxSwitchesThePresentationOffAndOnAgain) {
     Open();
-    Find<QCheckBox>("HidePresCheckBox")->setChecked(true);
-    Find<QPushButton>("EntryClose_Button")->click();
+    Find<QCheckBox>("hideCheckBox")->setChecked(true);
+    Find<QPushButton>("closeButton")->click();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->result(), QDialog::Rejected);
     EXPECT_FALSE(context.showStartScreen);
     EXPECT_EQ(config.Read("Orvan.ini"), "NO\r\n/home/ann/Orvan\r\n");
 
     Open(Presentation::Publisher);
-    EXPECT_EQ(Find<QCheckBox>("HidePresCheckBox")->text(), Q("Ενεργοποίηση παρουσίασης"));
-    EXPECT_FALSE(Find<QCheckBox>("HidePresCheckBox")->isChecked());
-    Find<QCheckBox>("HidePresCheckBox")->setChecked(true);
-    Find<QPushButton>("EntryClose_Button")->click();
+    EXPECT_EQ(Find<QCheckBox>("hideCheckBox")->text(), Q("Ενεργοποίηση παρουσίασης"));
+    EXPECT_FALSE(Find<QCheckBox>("hideCheckBox")->isChecked());
+    Find<QCheckBox>("hideCheckBox")->setChecked(true);
+    Find<QPushButton>("closeButton")->click();
     EXPECT_TRUE(context.showStartScreen);
     EXPECT_EQ(config.Read("Orvan.ini"), "YES\r\n/home/ann/Orvan\r\n");
 
     // Unticked, the button writes nothing.
     config.Write("Orvan.ini", "other\r\n");
     Open();
-    Find<QPushButton>("EntryClose_Button")->click();
+    Find<QPushButton>("closeButton")->click();
     EXPECT_EQ(config.Read("Orvan.ini"), "other\r\n");
     EXPECT_TRUE(context.showStartScreen);
 }
@@ -323,8 +323,8 @@ TEST_F(StartScreenTest, TheCheckBoxSwitchesThePresentationOffAndOnAgain) {
 TEST_F(StartScreenTest, WithoutASettingsFileTheCheckBoxWritesNo) {
     std::filesystem::remove(context.settingsPath);
     Open();
-    Find<QCheckBox>("HidePresCheckBox")->setChecked(true);
-    Find<QPushButton>("EntryClose_Button")->click();
+    Find<QCheckBox>("hideCheckBox")->setChecked(true);
+    Find<QPushButton>("closeButton")->click();
     EXPECT_FALSE(context.showStartScreen);
     EXPECT_EQ(config.Read("Orvan.ini"), "NO\r\n");
 }
@@ -333,22 +333,22 @@ TEST_F(StartScreenTest, ClosingTheWindowStopsTheSlides) {
     AllContent();
     Open(Presentation::Partner, setup::kDivisionPage);
     form->close();
-    EXPECT_FALSE(Find<QTimer>("PresTimer")->isActive());
+    EXPECT_FALSE(Find<QTimer>("slideTimer")->isActive());
 }
 
 TEST(ConfirmUninstall, AsksInItsOwnWordsAndAnswersYesOrNo) {
-    setup::TConfirmUninstallForm form;
+    setup::UninstallQuestionDialog form;
     EXPECT_EQ(form.windowTitle(), Q("Απεγκατάσταση Λεξικού"));
     EXPECT_EQ(form.size(), QSize(323, 141));
-    EXPECT_EQ(form.findChild<QPlainTextEdit*>("Question_Text")->toPlainText(),
+    EXPECT_EQ(form.findChild<QPlainTextEdit*>("questionText")->toPlainText(),
               Q("Πρόκειται να απεγκατασταθεί \nτο Orvan\nαπό το σκληρό σας δίσκο. \n\n"
                 "Να συνεχιστεί η διαδικασία;"));
-    EXPECT_FALSE(form.findChild<QLabel*>("Setup_Image")->pixmap().isNull());
+    EXPECT_FALSE(form.findChild<QLabel*>("setupImage")->pixmap().isNull());
     WhenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     EXPECT_EQ(form.exec(), QDialog::Rejected);
     WhenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
     EXPECT_EQ(form.exec(), QDialog::Accepted);
-    WhenModal([](QWidget* dialog) { dialog->findChild<QPushButton*>("No_Button")->click(); });
+    WhenModal([](QWidget* dialog) { dialog->findChild<QPushButton*>("noButton")->click(); });
     EXPECT_EQ(form.exec(), QDialog::Rejected);
 }
 

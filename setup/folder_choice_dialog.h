@@ -18,13 +18,13 @@ class QTreeView;
 
 namespace orvan::setup {
 
-class TSelectCustomDirForm : public QDialog {
+class FolderChoiceDialog : public QDialog {
     Q_OBJECT
   public:
     /// Runs the installation into a folder; true when it ran to its end.
     using Installer = std::function<bool(const QString& folder)>;
 
-    explicit TSelectCustomDirForm(FolderDialogMode mode, QWidget* parent = nullptr);
+    explicit FolderChoiceDialog(FolderDialogMode mode, QWidget* parent = nullptr);
 
     /// The installation run by OK in the mode Install.
     void setInstaller(Installer installer) { installer_ = std::move(installer); }
@@ -33,32 +33,32 @@ class TSelectCustomDirForm : public QDialog {
     QString folder() const;
 
     /// The folder offered when the dialog opens: the home folder + "/Orvan".
-    static QString DefaultFolder();
+    static QString defaultFolder();
     /// The roots offered in the drive list: "/", the home folder and the mounted volumes.
-    static QStringList Roots();
+    static QStringList roots();
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
-    void FormShow();
-    void Drive_ComboChange();
-    void Folder_TreeChange();
-    void Ok_ButtonClick();
+    void onFirstShow();
+    void onRootChanged();
+    void onFolderChosen();
+    void onOkClicked();
 
-    FolderDialogMode DirMode;
+    FolderDialogMode mode_;
     Installer installer_;
     bool shown_ = false;
 
-    QLabel* Personal_Image;
-    QPlainTextEdit* MsgMemo;
-    QLineEdit* Dir_Edit;
-    QLabel* Folder_Label;
-    QPushButton* Ok_Button;
-    QPushButton* Cancel_Button;
-    QComboBox* Drive_Combo;
-    QTreeView* Folder_Tree;
-    QLabel* Install_Image;
+    QLabel* personalImage_;
+    QPlainTextEdit* messageText_;
+    QLineEdit* folderEdit_;
+    QLabel* folderLabel_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
+    QComboBox* rootCombo_;
+    QTreeView* folderTree_;
+    QLabel* installImage_;
     QFileSystemModel* folders_;
 };
 

@@ -15,12 +15,13 @@
 #include "lexicon/list_search.h"
 #include "lexicon/tables.h"
 #include "lookup/edge_anchors.h"
+#include "lookup/entry_editing.h"
 #include "lookup/lookup_state.h"
 #include "lookup/window_face.h"
 #include "personal/personal_store.h"
 #include "platform/keyboard_layouts.h"
-#include "setup/entry_form.h"
 #include "setup/folder_dialog_mode.h"
+#include "setup/start_screen.h"
 
 class QFileSystemWatcher;
 class QMenu;
@@ -29,47 +30,47 @@ class QTimer;
 
 namespace orvan::lookup {
 
-class TDummyFrm;
+class PrintSurface;
 
 /// The field the user last worked in, which the copy command copies from. Entering any other
 /// control (a command button among them) leaves it as it was.
 enum class FocusField { None, EntryText, TransText, ShortCutText, DescriptionText, EntriesList };
 
-class TMainLex : public QWidget {
+class LookupWindow : public QWidget, private EntryEditing::Host {
     Q_OBJECT
   public:
     /// Prepares the window (settings, keyboard layouts, colours); the tables are loaded when it
     /// is first shown. Data paths are relative to the current folder at this moment.
-    explicit TMainLex(
+    explicit LookupWindow(
         std::unique_ptr<platform::KeyboardLayouts> layouts = platform::DesktopKeyboardLayouts(),
         QWidget* parent = nullptr);
-    ~TMainLex() override;
+    ~LookupWindow() override;
 
     const LookupControls& controls() const { return c_; }
 
     // Start-up, settings and folders.
-    static std::string GetStartFolder();
-    static std::string GetPersonalDocumentsFolder();
-    bool CheckPersonalFolder();
-    bool AskPersonalFolder(setup::FolderDialogMode mode);
-    void ClearEntryDisplay();
+    static std::string findStartFolder();
+    static std::string documentsFolder();
+    bool checkPersonalFolder() override;
+    bool askPersonalFolder(setup::FolderDialogMode mode);
+    void clearEntryDisplay();
     /// Empties the entry pane (headword, rendering, science, description) and disables the edit
     /// commands, keeping the list.
-    void ClearEntryPane();
-    void FixHeadwordLabels();
+    void clearEntryPane();
+    void fixHeadwordLabels();
 
     // Input language.
-    void FindKeyboardLayouts();
-    void ActivateInputLayout();
-    void SetInputLanguage(bool greek);
+    void findKeyboardLayouts();
+    void activateInputLayout();
+    void setInputLanguage(bool greek);
 
     // The entry list: fills it from the search field's text; `number` names the entry of a
     // Specific fill.
-    void FillList(SearchMode mode, long long number, bool personalOnly);
+    void fillList(SearchMode mode, long long number, bool personalOnly);
 
     // The entry pane.
-    void Entries_ListClick();
-    void ShowDescription(const std::optional<std::string>& body);
+    void onEntriesListClicked();
+    void showDescription(const std::optional<std::string>& body);
 
     // What the window knows, for the forms and commands that work with it.
     const std::string& startFolder() const { return startFolder_; }
@@ -78,7 +79,7 @@ class TMainLex : public QWidget {
     /// Whether the program is to end at once (its uninstallation has started).
     bool quitRequested() const { return quitRequested_; }
     const std::string& personalFolder() const { return personalFolder_; }
-    const PersonalFiles& personalFiles() const { return personal_; }
+    const PersonalFiles& personalFiles() const override { return personal_; }
     const LookupState& state() const { return state_; }
     bool greekMode() const { return state_.greekMode(); }
     const EntryTables& tables() const { return state_.tables(); }
@@ -90,7 +91,7 @@ class TMainLex : public QWidget {
     /// How long a full-text search runs before it shows its progress and can be stopped.
     void setFullTextProgressDelay(int milliseconds) { fullTextProgressDelay_ = milliseconds; }
     /// The hidden form whose view holds the document being printed.
-    TDummyFrm& dummyForm();
+    PrintSurface& printSurface();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -99,136 +100,111 @@ class TMainLex : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void FormCreate();
-    void FormShow();
-    void FormResize();
-    void ConnectHandlers();
-    void FollowEdges();
-    void SetPersonalFolder(const std::string& folder);
-    QString ContentPath(const char* name) const;
+    void setUp();
+    void onFirstShow();
+    void followResize();
+    void connectHandlers();
+    void followEdges();
+    void setPersonalFolder(const std::string& folder);
+    QString contentPath(const char* name) const;
 
     // The entry list.
-    void Fill_List_ButtonClick();
-    void CustomEntries_ButtonClick();
-    void Search_ButtonClick();
-    void WholeLex_ButtonClick();
-    bool Entry_TextKeyDown(int key);
+    void onFillListClicked();
+    void onOwnEntriesClicked();
+    void onCriteriaSearchClicked();
+    void onWholeLexiconClicked();
+    bool onSearchFieldKey(int key);
     /// The science filter as the science list now chooses it.
-    std::string FieldCode() const;
+    std::string fieldFilter() const;
 
     // Drawing the lookup state: only what changed since it was last drawn.
-    void Render();
-    void DrawList();
-    void DrawShownEntry();
+    void render();
+    /// The status line's words for `status`.
+    QString listStatusText(const ListStatus& status) const;
+    void drawList();
+    void drawShownEntry();
     /// After the tables were read again: the entry shown is drawn again if what it shows changed.
-    void RefreshShownEntry();
-    void DrawEntry(const EntryDisplay& display);
-    void ShowInputLanguage(bool greek);
+    void refreshShownEntry();
+    void drawEntry(const EntryDisplay& display);
+    void showInputLanguage(bool greek);
 
     // The entry pane and its figures.
-    void Description_TextMouseDown(QPoint point);
-    void Description_TextSelectionChange();
-    void HideFigure();
+    void onDescriptionPressed(QPoint point);
+    void onDescriptionSelectionChanged();
+    void hideFigure();
 
     // History.
-    void Prev_ButtonClick();
-    void Next_ButtonClick();
-    void PrevMenu_ButtonClick();
-    void NextMenu_ButtonClick();
-    QPoint MenuPoint(const QWidget* button) const;
-    void PopUp(QMenu* menu, const std::deque<HistoryItem>& items, bool back, QPoint at);
+    void onBackClicked();
+    void onForwardClicked();
+    void onBackMenuClicked();
+    void onForwardMenuClicked();
+    QPoint menuPoint(const QWidget* button) const;
+    void popUpHistory(QMenu* menu, const std::deque<HistoryItem>& items, bool back, QPoint at);
 
     // Input language.
-    void Lang_ButtonClick();
+    void onLanguageClicked();
 
     // The user's own entries.
-    void InsertEntry_ButtonClick();
-    void ModifyEntry_ButtonClick();
-    void DeleteEntry_ButtonClick();
-    QStringList FieldItems() const;
-    /// The science list's table; nullptr when there is none.
-    const FieldTable* FieldList() const { return fields_ ? &*fields_ : nullptr; }
-    personal::StoreContext Store() const {
-        return {files_, state_.tables(), FieldList(), personal_};
-    }
-    /// The editor's way of writing its text as a new entry of the user's.
-    personal::EntryCheck SaveAsNewEntry();
-    /// After a saved change: the tables are read again and the saved entry shown.
-    void ShowStoreResult(const personal::StoreResult& result,
-                         std::optional<Renumbering> renumbered = std::nullopt);
+    void onInsertEntryClicked();
+    void onModifyEntryClicked();
+    void onDeleteEntryClicked();
+
+    // What the editing needs of the window.
+    const LookupState& lookupState() const override { return state_; }
+    const LexiconFiles& lexiconFiles() const override { return files_; }
+    void showSaved(long long number) override;
+    void holdReloads(bool hold) override;
 
     // Reading the tables again, after our changes or another program's.
-    bool PersonalFolderWritable();
-    personal::EntryCheck EditorCheck(std::optional<personal::EntryRef> target) const;
-    void ReloadTables(std::optional<Renumbering> renumbered = std::nullopt);
-    void ApplyTables(EntryTables tables, std::optional<Renumbering> renumbered = std::nullopt);
-    void WatchPersonalFolder();
-    void PersonalFilesChanged();
+    void reloadTables(std::optional<Renumbering> renumbered = std::nullopt) override;
+    void applyLexicon(LoadedLexicon lexicon, std::optional<Renumbering> renumbered = std::nullopt);
+    void watchPersonalFolder();
+    void onPersonalFilesChanged();
     /// Reads the tables again now when another program changed the personal files.
-    void CatchUpWithPersonalFiles();
-
-    /// \brief While one is alive, another program's change of the personal files is not read:
-    /// the work under way (a full-text search, a print, an open editor or question) holds what
-    /// the tables are now. The change is read once the last hold ends.
-    class ReloadHold {
-      public:
-        explicit ReloadHold(TMainLex& window);
-        ~ReloadHold();
-        ReloadHold(const ReloadHold&) = delete;
-        ReloadHold& operator=(const ReloadHold&) = delete;
-
-      private:
-        TMainLex& window_;
-    };
-    /// What kept the tables from being read whole: the user's message (Greek, UTF-8) and the
+    void catchUpWithPersonalFiles() override;
+    /// What kept the tables from being read whole: the user's message (untranslated) and the
     /// reason naming the file; empty when they were read whole.
     struct LoadProblem {
         const char* message = "";
         std::string details;
     };
-    LoadProblem CurrentLoadProblem() const;
+    LoadProblem currentLoadProblem() const;
     /// Warns once when the lexicon, the science list or the personal files could not be read
     /// whole.
-    void TellPersonalProblem();
-    /// \brief A warning (`message`, Greek UTF-8, with `details`) that stays open beside the
+    void tellLoadProblem();
+    /// \brief A warning (`message`, with `details`) that stays open beside the
     /// window while the user goes on; it deletes itself when closed.
-    QMessageBox* WarnAside(const char* message, const std::string& details);
+    QMessageBox* warnAside(const QString& message, const std::string& details);
     /// Whether a change may be worked out from the tables: not while they were read only in
     /// part (what they left out would be written as removed); the user is told why.
-    bool TablesWhole();
-    bool ReportStoreResult(const personal::StoreResult& result);
+    bool tablesWhole() override;
 
     // Full-text search in the descriptions.
-    void DescrSearch_ButtonClick();
-    void RunFullTextSearch();
+    void onFullTextSearchClicked();
+    void runFullTextSearch();
     /// Marks every occurrence of the full-text search's text in the shown description.
-    void HighlightFullTextHits();
+    void highlightFullTextHits();
 
     // Printing the entry chosen in the list.
-    void Print_ButtonClick();
+    void onPrintClicked();
 
     // Clipboard, focus and window commands.
-    void TrackFocus(QWidget* entered);
-    void Entry_TextEnter();
-    void Copy_ButtonClick();
-    void Paste_ButtonClick();
-    void Pin_ButtonClick();
-    void Help_ButtonClick();
-    void Exit_ButtonClick();
+    void trackFocus(QWidget* entered);
+    void onSearchFieldEntered();
+    void onCopyClicked();
+    void onPasteClicked();
+    void onPinClicked();
+    void onHelpClicked();
+    void onExitClicked();
 
     // The start screen and its presentations.
-    void OpenStartScreen(setup::Presentation presentation, int calderPage);
-    void CalderImageClick();
-    void VelImageClick();
-    void Korvath_LabelClick();
+    void openStartScreen(setup::Presentation presentation, int partnerPage);
+    void onPartnerLogoClicked();
+    void onPartnerDivisionLogoClicked();
+    void onPublisherClicked();
 
-    // Preparing a lexicon release.
-    void Convert_ButtonClick();
-    void Reload_ButtonClick();
-    void ByteRange_ButtonClick();
-    void ShowGeneralError(const QString& text);
-    void LoadTables();
-    void WarnMissingLexicon();
+    void loadTables();
+    void warnMissingLexicon();
 
     LookupControls c_;
     EdgeAnchors anchors_;
@@ -245,9 +221,6 @@ class TMainLex : public QWidget {
 
     // The tables and the list.
     LexiconFiles files_;
-    std::optional<FieldTable> fields_;
-    NoteList notes_;
-    std::string rtfHeader_;
     bool lexiconWarned_ = false;  // the user was told the lexicon could not be read
     LookupState state_;
     LookupState::Revisions drawn_;                   // the state as last drawn
@@ -255,7 +228,7 @@ class TMainLex : public QWidget {
     QFileSystemWatcher* personalWatcher_ = nullptr;  // the personal folder, for others' changes
     QTimer* settleTimer_ = nullptr;
     std::string toldProblem_;     // what the user was last told kept their files from being read
-    int reloadHolds_ = 0;         // ReloadHolds alive
+    int reloadHolds_ = 0;         // holds of the editing alive
     bool reloadWaiting_ = false;  // another program's change waits for the holds to end
 
     // Input language.
@@ -276,7 +249,8 @@ class TMainLex : public QWidget {
 
     // Window commands and printing.
     FocusField focusField_ = FocusField::None;
-    std::unique_ptr<TDummyFrm> dummyForm_;
+    EntryEditing editing_{*this, this};
+    std::unique_ptr<PrintSurface> printSurface_;
 };
 
 }  // namespace orvan::lookup

@@ -1,4 +1,4 @@
-#include "personal/insert_entry_form.h"
+#include "personal/entry_editor_dialog.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -53,121 +53,121 @@ QString DescriptionForEditor(const std::string& description) {
     return QString::fromStdString(description).replace("\r\n", "\n");
 }
 
-TInsertEntryFrm::TInsertEntryFrm(EntryEditMode editMode, EntryKind editKind,
+EntryEditorDialog::EntryEditorDialog(EntryEditMode editMode, EntryKind editKind,
                                  const QStringList& fieldItems, const PendingEntry& entry,
                                  EditorActions actions, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      EditMode(editMode),
-      EditKind(editKind),
+      editMode_(editMode),
+      editKind_(editKind),
       fieldItems_(fieldItems),
       entry_(entry),
       actions_(std::move(actions)),
-      InsertEntry_Text(new QLineEdit(this)),
-      InsertEntry_Trans(new QLineEdit(this)),
-      InsertEntry_ShortCut(new QComboBox(this)),
-      InsertEntry_Descr(new QPlainTextEdit(this)),
-      InsertOk_Button(new QPushButton(Caption("Εισαγωγή"), this)),
-      InsertCancel_Button(new QPushButton(Caption("Ακύρωση"), this)),
-      RoomLeft_Label(new QLabel(this)) {
-    setObjectName("TInsertEntryFrm");
+      englishField_(new QLineEdit(this)),
+      greekField_(new QLineEdit(this)),
+      fieldCombo_(new QComboBox(this)),
+      descriptionEdit_(new QPlainTextEdit(this)),
+      okButton_(new QPushButton(Caption("Εισαγωγή"), this)),
+      cancelButton_(new QPushButton(Caption("Ακύρωση"), this)),
+      roomLeftLabel_(new QLabel(this)) {
+    setObjectName("EntryEditorDialog");
     setWindowTitle(Caption("Εισαγωγή Νέου Λήμματος"));
     setFixedSize(367, 249);
     setFont(platform::SansFont(11, false, true));
     const auto place = platform::Place;
     BoldLabel(this, "Λήμμα (Αγγλικά)", {8, 12});
-    place(InsertEntry_Text, "InsertEntry_Text", {112, 8, 242, 21});
-    InsertEntry_Text->setMaxLength(80);
-    Colour(InsertEntry_Text, kTeal, false);
+    place(englishField_, "englishField", {112, 8, 242, 21});
+    englishField_->setMaxLength(80);
+    Colour(englishField_, kTeal, false);
     BoldLabel(this, "Λήμμα (Ελληνικά)", {8, 36});
-    place(InsertEntry_Trans, "InsertEntry_Trans", {112, 32, 242, 21});
-    InsertEntry_Trans->setMaxLength(80);
-    Colour(InsertEntry_Trans, kTeal, false);
+    place(greekField_, "greekField", {112, 32, 242, 21});
+    greekField_->setMaxLength(80);
+    Colour(greekField_, kTeal, false);
     BoldLabel(this, "Επιστήμη", {8, 60});
-    place(InsertEntry_ShortCut, "InsertEntry_ShortCut", {112, 56, 242, 21});
-    Colour(InsertEntry_ShortCut, kMaroon, false);
+    place(fieldCombo_, "fieldCombo", {112, 56, 242, 21});
+    Colour(fieldCombo_, kMaroon, false);
     BoldLabel(this, "Περιγραφή", {8, 92});
-    place(InsertEntry_Descr, "InsertEntry_Descr", {112, 80, 242, 105});
+    place(descriptionEdit_, "descriptionEdit", {112, 80, 242, 105});
     QFont fixed("DejaVu Sans Mono");
     fixed.setStyleHint(QFont::Monospace);
     fixed.setPixelSize(12);
-    InsertEntry_Descr->setFont(fixed);
-    InsertEntry_Descr->setTabChangesFocus(true);
+    descriptionEdit_->setFont(fixed);
+    descriptionEdit_->setTabChangesFocus(true);
     // Under the description, in the dialog's own colours: how many characters still fit.
-    place(RoomLeft_Label, "RoomLeft_Label", {112, 187, 242, 16});
-    place(InsertOk_Button, "InsertOk_Button", {112, 208, 113, 25});
-    InsertOk_Button->setDefault(true);
-    InsertOk_Button->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    place(InsertCancel_Button, "InsertCancel_Button", {244, 208, 113, 25});
-    InsertCancel_Button->setAutoDefault(false);
+    place(roomLeftLabel_, "roomLeftLabel", {112, 187, 242, 16});
+    place(okButton_, "okButton", {112, 208, 113, 25});
+    okButton_->setDefault(true);
+    okButton_->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    place(cancelButton_, "cancelButton", {244, 208, 113, 25});
+    cancelButton_->setAutoDefault(false);
 
-    setTabOrder(InsertEntry_Text, InsertEntry_Trans);
-    setTabOrder(InsertEntry_Trans, InsertEntry_ShortCut);
-    setTabOrder(InsertEntry_ShortCut, InsertEntry_Descr);
-    setTabOrder(InsertEntry_Descr, InsertCancel_Button);
-    setTabOrder(InsertCancel_Button, InsertOk_Button);
+    setTabOrder(englishField_, greekField_);
+    setTabOrder(greekField_, fieldCombo_);
+    setTabOrder(fieldCombo_, descriptionEdit_);
+    setTabOrder(descriptionEdit_, cancelButton_);
+    setTabOrder(cancelButton_, okButton_);
 
-    connect(InsertOk_Button, &QPushButton::clicked, this, &TInsertEntryFrm::InsertOk_ButtonClick);
-    connect(InsertCancel_Button, &QPushButton::clicked, this,
-            &TInsertEntryFrm::InsertCancel_ButtonClick);
-    connect(InsertEntry_Descr, &QPlainTextEdit::textChanged, this, &TInsertEntryFrm::ShowRoomLeft);
-    ShowRoomLeft();
+    connect(okButton_, &QPushButton::clicked, this, &EntryEditorDialog::onOkClicked);
+    connect(cancelButton_, &QPushButton::clicked, this,
+            &EntryEditorDialog::onCancelClicked);
+    connect(descriptionEdit_, &QPlainTextEdit::textChanged, this, &EntryEditorDialog::showRoomLeft);
+    showRoomLeft();
 }
 
-void TInsertEntryFrm::showEvent(QShowEvent* event) {
+void EntryEditorDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!shown_) {
         shown_ = true;
-        FormShow();
+        onFirstShow();
     }
 }
 
-void TInsertEntryFrm::FormShow() {
+void EntryEditorDialog::onFirstShow() {
     platform::CentreOver(this, parentWidget());
     for (QWidget* field :
-         {static_cast<QWidget*>(InsertEntry_Text), static_cast<QWidget*>(InsertEntry_Trans),
-          static_cast<QWidget*>(InsertEntry_Descr)}) {
+         {static_cast<QWidget*>(englishField_), static_cast<QWidget*>(greekField_),
+          static_cast<QWidget*>(descriptionEdit_)}) {
         QPalette palette = field->palette();
         palette.setColor(QPalette::Base, platform::FieldBackground());
         field->setPalette(palette);
     }
-    InsertEntry_ShortCut->clear();
-    InsertEntry_ShortCut->addItems(fieldItems_);
-    if (EditMode == EntryEditMode::Insert) {
-        InsertEntry_Text->clear();
-        InsertEntry_Trans->clear();
-        InsertEntry_Descr->clear();
-        InsertEntry_ShortCut->setCurrentIndex(-1);
-        InsertEntry_Text->setFocus();
+    fieldCombo_->clear();
+    fieldCombo_->addItems(fieldItems_);
+    if (editMode_ == EntryEditMode::Insert) {
+        englishField_->clear();
+        greekField_->clear();
+        descriptionEdit_->clear();
+        fieldCombo_->setCurrentIndex(-1);
+        englishField_->setFocus();
     } else {
-        InsertEntry_Text->setText(richtext::FromGreekCodePage(entry_.english));
-        InsertEntry_Trans->setText(richtext::FromGreekCodePage(entry_.greek));
-        InsertEntry_Descr->setPlainText(DescriptionForEditor(entry_.description));
-        InsertEntry_ShortCut->setCurrentIndex(
-            entry_.fieldIndex < InsertEntry_ShortCut->count() ? entry_.fieldIndex : -1);
+        englishField_->setText(richtext::FromGreekCodePage(entry_.english));
+        greekField_->setText(richtext::FromGreekCodePage(entry_.greek));
+        descriptionEdit_->setPlainText(DescriptionForEditor(entry_.description));
+        fieldCombo_->setCurrentIndex(
+            entry_.fieldIndex < fieldCombo_->count() ? entry_.fieldIndex : -1);
         setWindowTitle(Caption("Μεταβολή Λήμματος"));
-        InsertOk_Button->setText("Ok");
-        if (EditKind == EntryKind::Annotated || EditKind == EntryKind::Lexicon) {
+        okButton_->setText("Ok");
+        if (editKind_ == EntryKind::Annotated || editKind_ == EntryKind::Lexicon) {
             // Only the supplement of a lexicon entry can be written.
-            InsertEntry_Text->setEnabled(false);
-            InsertEntry_Trans->setEnabled(false);
-            InsertEntry_ShortCut->setEnabled(false);
+            englishField_->setEnabled(false);
+            greekField_->setEnabled(false);
+            fieldCombo_->setEnabled(false);
         }
-        InsertEntry_Descr->setFocus();
+        descriptionEdit_->setFocus();
     }
 }
 
-void TInsertEntryFrm::InsertOk_ButtonClick() {
+void EntryEditorDialog::onOkClicked() {
     PendingEntry typed;
-    if (!HeadwordFits(InsertEntry_Text, "Αγγλικό", typed.english) ||
-        !HeadwordFits(InsertEntry_Trans, "Ελληνικό", typed.greek)) {
+    if (!headwordFits(englishField_, "Αγγλικό", typed.english) ||
+        !headwordFits(greekField_, "Ελληνικό", typed.greek)) {
         return;
     }
-    typed.fieldIndex = InsertEntry_ShortCut->currentIndex();
-    typed.description = DescriptionFromEditor(InsertEntry_Descr->toPlainText());
+    typed.fieldIndex = fieldCombo_->currentIndex();
+    typed.description = DescriptionFromEditor(descriptionEdit_->toPlainText());
     if (actions_.check) {
         const StoreResult checked = actions_.check(typed);
         if (const std::string message = StoreMessage(checked.status); !message.empty()) {
-            Refuse(QString::fromStdString(message));
+            refuse(QString::fromStdString(message));
             return;
         }
     }
@@ -177,9 +177,9 @@ void TInsertEntryFrm::InsertOk_ButtonClick() {
         saved = actions_.save(typed);
     }
     if (saved.status == StoreStatus::EntryChanged && actions_.saveAsNew) {
-        if (!OfferSaveAsNew(typed, saved)) return;
+        if (!offerSaveAsNew(typed, saved)) return;
     } else if (!saved.done() && saved.status != StoreStatus::NothingToDo) {
-        Refuse(QString::fromStdString(StoreMessage(saved.status)), saved);
+        refuse(QString::fromStdString(StoreMessage(saved.status)), saved);
         return;
     } else {
         result_ = saved;
@@ -188,7 +188,7 @@ void TInsertEntryFrm::InsertOk_ButtonClick() {
     accept();
 }
 
-bool TInsertEntryFrm::OfferSaveAsNew(const PendingEntry& typed, const StoreResult& refused) {
+bool EntryEditorDialog::offerSaveAsNew(const PendingEntry& typed, const StoreResult& refused) {
     QMessageBox box(QMessageBox::Warning, windowTitle(),
                     QString::fromStdString(StoreMessage(refused.status)), QMessageBox::NoButton,
                     this);
@@ -200,8 +200,8 @@ bool TInsertEntryFrm::OfferSaveAsNew(const PendingEntry& typed, const StoreResul
     QPushButton* asNew = box.addButton(Caption("Αποθήκευση ως νέο λήμμα"), QMessageBox::AcceptRole);
     QPushButton* back =
         box.addButton(Caption("Επιστροφή στην επεξεργασία"), QMessageBox::RejectRole);
-    asNew->setObjectName("SaveAsNew_Button");
-    back->setObjectName("BackToEditing_Button");
+    asNew->setObjectName("saveAsNewButton");
+    back->setObjectName("backToEditingButton");
     box.setDefaultButton(back);
     box.setEscapeButton(back);
     box.exec();
@@ -212,7 +212,7 @@ bool TInsertEntryFrm::OfferSaveAsNew(const PendingEntry& typed, const StoreResul
         saved = actions_.saveAsNew(typed);
     }
     if (!saved.done()) {
-        Refuse(QString::fromStdString(StoreMessage(saved.status)), saved);
+        refuse(QString::fromStdString(StoreMessage(saved.status)), saved);
         return false;
     }
     result_ = saved;
@@ -222,7 +222,7 @@ bool TInsertEntryFrm::OfferSaveAsNew(const PendingEntry& typed, const StoreResul
 
 // A headword goes into a code page 1253 field of the index files: a character the page lacks
 // would be stored as "?". The editor names such characters and stays open.
-bool TInsertEntryFrm::HeadwordFits(const QLineEdit* field, const char* language,
+bool EntryEditorDialog::headwordFits(const QLineEdit* field, const char* language,
                                    std::string& bytes) {
     const QString text = field->text();
     GreekBytes converted = Utf16ToGreek(richtext::Utf16Of(text));
@@ -230,29 +230,29 @@ bool TInsertEntryFrm::HeadwordFits(const QLineEdit* field, const char* language,
         bytes = std::move(converted.bytes);
         return true;
     }
-    Refuse(Caption("Το %1 Λήμμα δεν μπορεί να περιέχει τους χαρακτήρες: %2")
+    refuse(Caption("Το %1 Λήμμα δεν μπορεί να περιέχει τους χαρακτήρες: %2")
                .arg(Caption(language),
                     QString::fromStdString(CharactersWithoutByte(richtext::Utf16Of(text)))));
     return false;
 }
 
-void TInsertEntryFrm::Refuse(const QString& message, const StoreResult& result) {
+void EntryEditorDialog::refuse(const QString& message, const StoreResult& result) {
     QMessageBox box(QMessageBox::Information, windowTitle(), message, QMessageBox::Ok, this);
     box.setDetailedText(QString::fromStdString(StoreDetails(result)));
     box.exec();
 }
 
-void TInsertEntryFrm::InsertCancel_ButtonClick() {
-    InsertEntry_Text->clear();
-    InsertEntry_Trans->clear();
-    InsertEntry_Descr->clear();
-    InsertEntry_ShortCut->setCurrentIndex(-1);
+void EntryEditorDialog::onCancelClicked() {
+    englishField_->clear();
+    greekField_->clear();
+    descriptionEdit_->clear();
+    fieldCombo_->setCurrentIndex(-1);
     reject();
 }
 
-void TInsertEntryFrm::ShowRoomLeft() {
-    RoomLeft_Label->setText(QString::fromStdString(DescriptionRoomText(
-        DescriptionRoomLeft(DescriptionFromEditor(InsertEntry_Descr->toPlainText())))));
+void EntryEditorDialog::showRoomLeft() {
+    roomLeftLabel_->setText(QString::fromStdString(DescriptionRoomText(
+        DescriptionRoomLeft(DescriptionFromEditor(descriptionEdit_->toPlainText())))));
 }
 
 }  // namespace orvan::personal

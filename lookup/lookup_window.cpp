@@ -1,0 +1,351 @@
+#include "lookup/lookup_window.h"
+
+#include <QComboBox>
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QToolButton>
+#include <filesystem>
+
+#include "lexicon/settings.h"
+#include "lookup/entries_list.h"
+#include "lookup/print_surface.h"
+#include "platform/busy_cursor.h"
+#include "platform/desktop_look.h"
+#include "richtext/code_pages.h"
+#include "richtext/rich_text_view.h"
+#include "setup/folder_choice_dialog.h"
+
+namespace orvan::lookup {
+
+namespace {
+
+std::string StandardFolder(QStandardPaths::StandardLocation location) {
+    return QStandardPaths::writableLocation(location).toStdString();
+}
+
+// The background is stretched only in a window larger than the picture is drawn for.
+constexpr int kStretchWidth = 750;
+constexpr int kStretchHeight = 485;
+
+}  // namespace
+
+LookupWindow::LookupWindow(std::unique_ptr<platform::KeyboardLayouts> layouts, QWidget* parent)
+    : QWidget(parent),
+      c_(BuildLookupFace(this)),
+      anchors_(QSize(kFirstWidth, kFirstHeight)),
+      files_(findStartFolder()),
+      layouts_(std::move(layouts)),
+      prevMenu_(new QMenu(this)),
+      nextMenu_(new QMenu(this)) {
+    setWindowTitle("Orvan");
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    resize(kFirstWidth, kFirstHeight);
+    followEdges();
+    connectHandlers();
+    setUp();
+}
+
+LookupWindow::~LookupWindow() {
+    // The children lose their focus while QWidget's destructor runs, when this window is no
+    // longer a LookupWindow: the focus is no longer followed from here on.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
+void LookupWindow::connectHandlers() {
+    c_.searchField->installEventFilter(this);
+    c_.figurePanel->installEventFilter(this);
+    c_.figureImage->installEventFilter(this);
+    for (QWidget* opener :
+         {static_cast<QWidget*>(c_.partnerLogo), static_cast<QWidget*>(c_.partnerDivisionLogo),
+          static_cast<QWidget*>(c_.publisherLabel)}) {
+        opener->installEventFilter(this);
+    }
+    const auto onClick = [this](QAbstractButton* button, void (LookupWindow::*handler)()) {
+        connect(button, &QAbstractButton::clicked, this, handler);
+    };
+    onClick(c_.fillListButton, &LookupWindow::onFillListClicked);
+    onClick(c_.ownEntriesButton, &LookupWindow::onOwnEntriesClicked);
+    onClick(c_.criteriaSearchButton, &LookupWindow::onCriteriaSearchClicked);
+    onClick(c_.wholeLexiconButton, &LookupWindow::onWholeLexiconClicked);
+    onClick(c_.languageButton, &LookupWindow::onLanguageClicked);
+    onClick(c_.backButton, &LookupWindow::onBackClicked);
+    onClick(c_.forwardButton, &LookupWindow::onForwardClicked);
+    onClick(c_.backMenuButton, &LookupWindow::onBackMenuClicked);
+    onClick(c_.forwardMenuButton, &LookupWindow::onForwardMenuClicked);
+    onClick(c_.fullTextSearchButton, &LookupWindow::onFullTextSearchClicked);
+    onClick(c_.printButton, &LookupWindow::onPrintClicked);
+    onClick(c_.copyButton, &LookupWindow::onCopyClicked);
+    onClick(c_.pasteButton, &LookupWindow::onPasteClicked);
+    onClick(c_.pinButton, &LookupWindow::onPinClicked);
+    onClick(c_.helpButton, &LookupWindow::onHelpClicked);
+    onClick(c_.exitButton, &LookupWindow::onExitClicked);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { trackFocus(now); });
+    onClick(c_.insertEntryButton, &LookupWindow::onInsertEntryClicked);
+    onClick(c_.modifyEntryButton, &LookupWindow::onModifyEntryClicked);
+    onClick(c_.deleteEntryButton, &LookupWindow::onDeleteEntryClicked);
+    connect(c_.entriesList, &EntriesList::chosen, this, &LookupWindow::onEntriesListClicked);
+    connect(c_.descriptionView, &richtext::RichTextView::mousePressed, this,
+            [this](QPoint point, Qt::MouseButton) { onDescriptionPressed(point); });
+    connect(c_.descriptionView, &richtext::RichTextView::selectionChange, this,
+            &LookupWindow::onDescriptionSelectionChanged);
+    // The forward list is also the right-click menu of its arrow button.
+    c_.forwardMenuButton->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(c_.forwardMenuButton, &QWidget::customContextMenuRequested, this, [this] {
+        popUpHistory(nextMenu_, state_.history().forwardItems(), false, QCursor::pos());
+    });
+    c_.backMenuButton->setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void LookupWindow::setUp() {
+    startFolder_ = findStartFolder();
+    findKeyboardLayouts();
+    showInputLanguage(false);
+
+    const SettingsFolders folders{StandardFolder(QStandardPaths::GenericConfigLocation),
+                                  documentsFolder(), StandardFolder(QStandardPaths::HomeLocation)};
+    const StartUpSettings settings = PrepareSettings(folders, SettingsProbe());
+    settingsPath_ = settings.path;
+    settingsProblem_ = settings.problem;
+    showStartScreen_ = settings.showStartScreen;
+    // A folder not named from the root, or a damaged line, names no folder: the first edit asks.
+    if (!settings.personalFolder.empty() &&
+        PersonalFolderLineProblem(settings.personalFolder).empty()) {
+        personal_ = PersonalFiles(settings.personalFolder);
+    }
+    // The lookup window is not yet visible while the start screen runs.
+    if (showStartScreen_) {
+        openStartScreen(setup::Presentation::None, 0);
+        if (quitRequested_) return;
+    }
+
+    const QColor background = platform::FieldBackground();
+    for (QWidget* field :
+         {static_cast<QWidget*>(c_.searchField), static_cast<QWidget*>(c_.entriesList),
+          static_cast<QWidget*>(c_.renderingField), static_cast<QWidget*>(c_.scienceField)}) {
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Base, background);
+        field->setPalette(palette);
+    }
+    c_.descriptionView->setBackgroundColour(background);
+}
+
+void LookupWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (state_.lexicon().generation == 0) onFirstShow();
+}
+
+void LookupWindow::onFirstShow() {
+    setWindowTitle("Orvan");
+    resize(kFirstWidth, kFirstHeight);
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    // A missing decoration leaves its place empty; the dictionary is loaded all the same.
+    c_.backgroundImage->setPixmap(QPixmap(contentPath("backmain.bmp")));
+    c_.ruleImage->setPixmap(QPixmap(contentPath("orangeline.bmp")));
+    loadTables();
+    clearEntryDisplay();
+    state_.setSearchMode(SearchMode::Start);
+    // Said once the window stands, so that the user sees what is missing it.
+    if (!state_.tables().lexiconProblem.empty() && !lexiconWarned_) {
+        lexiconWarned_ = true;
+        QTimer::singleShot(0, this, &LookupWindow::warnMissingLexicon);
+    }
+    if (!settingsProblem_.empty()) {
+        // The program works with its first settings meanwhile.
+        warnAside(tr("Το αρχείο ρυθμίσεων δεν διαβάστηκε· το Orvan ξεκίνησε με τις αρχικές "
+                     "ρυθμίσεις."),
+                  settingsProblem_)
+            ->setObjectName("SettingsProblemBox");
+        settingsProblem_.clear();
+    }
+}
+
+void LookupWindow::warnMissingLexicon() {
+    const QString folder = QString::fromStdString(startFolder_);
+    QMessageBox box(QMessageBox::Warning, "Orvan",
+                    tr("Δεν βρέθηκε το λεξικό στον φάκελο «%1»: το αρχείο data/i.tbo λείπει "
+                       "ή δεν διαβάζεται. Ξεκινήστε το πρόγραμμα από τον φάκελο του "
+                       "λεξικού.")
+                        .arg(QDir::toNativeSeparators(folder)),
+                    QMessageBox::Ok, this);
+    box.setDetailedText(QString::fromStdString(state_.tables().lexiconProblem));
+    box.exec();
+}
+
+void LookupWindow::loadTables() {
+    platform::BusyCursor busy;
+    reloadTables();
+    c_.fieldFilterCombo->clear();
+    for (const std::string& item : state_.lexicon().fieldList().ListItems()) {
+        c_.fieldFilterCombo->addItem(richtext::FromGreekCodePage(item));
+    }
+}
+
+void LookupWindow::followEdges() {
+    anchors_.follow(c_.backgroundImage, Left | Top | Right | Bottom);
+    anchors_.follow(c_.descriptionView, Left | Top | Right | Bottom);
+    anchors_.follow(c_.entriesList, Left | Top | Bottom, [this](const QRect& rect) {
+        return QRect(rect.topLeft(),
+                     QSize(rect.width(), c_.entriesList->wholeRowsHeight(rect.height())));
+    });
+    for (QWidget* widget :
+         {static_cast<QWidget*>(c_.renderingField), static_cast<QWidget*>(c_.scienceField),
+          static_cast<QWidget*>(c_.ruleImage)}) {
+        anchors_.follow(widget, Left | Top | Right);
+    }
+    for (QWidget* widget :
+         {c_.helpButton, c_.ownEntriesButton, c_.insertEntryButton, c_.deleteEntryButton,
+          c_.modifyEntryButton, c_.exitButton, c_.pinButton}) {
+        anchors_.follow(widget, Top | Right);
+    }
+    anchors_.follow(c_.partnerLogo, Left | Bottom);
+    anchors_.follow(c_.partnerDivisionLogo, Left | Bottom);
+    anchors_.follow(c_.publisherLabel, Right | Bottom);
+    anchors_.follow(c_.listStatusLabel, Left | Right | Bottom);
+    // headwordLabel follows the top only; its left edge and width come from fixHeadwordLabels.
+}
+
+void LookupWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    anchors_.place(size());
+    followResize();
+}
+
+void LookupWindow::followResize() {
+    c_.backgroundImage->setScaledContents(width() > kStretchWidth || height() > kStretchHeight);
+    const QRect list = c_.entriesList->geometry();
+    QRect description = c_.descriptionView->geometry();
+    if (description.bottom() != list.bottom()) {
+        description.setHeight(std::max(0, list.y() + list.height() - description.y()));
+        c_.descriptionView->setGeometry(description);
+    }
+    fixHeadwordLabels();
+}
+
+void LookupWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter anywhere that does not take it itself presses the default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        c_.fillListButton->click();
+        return;
+    }
+    // Escape closes an open figure, wherever the focus is.
+    if (event->key() == Qt::Key_Escape && c_.figurePanel->isVisible()) {
+        hideFigure();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool LookupWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == c_.searchField && event->type() == QEvent::KeyPress) {
+        return onSearchFieldKey(static_cast<QKeyEvent*>(event)->key());
+    }
+    // A click, or Enter or Space on the focused logo.
+    if (platform::IsActivation(event)) {
+        if (watched == c_.partnerLogo) return onPartnerLogoClicked(), true;
+        if (watched == c_.partnerDivisionLogo) return onPartnerDivisionLogoClicked(), true;
+        if (watched == c_.publisherLabel) return onPublisherClicked(), true;
+    }
+    const bool escape = event->type() == QEvent::KeyPress &&
+                        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    if ((watched == c_.figurePanel && (event->type() == QEvent::FocusOut || escape)) ||
+        (watched == c_.figureImage && event->type() == QEvent::MouseButtonPress)) {
+        hideFigure();
+        if (escape) return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::string LookupWindow::findStartFolder() {
+    std::error_code error;
+    std::string folder = std::filesystem::current_path(error).string();
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+std::string LookupWindow::documentsFolder() {
+    return StandardFolder(QStandardPaths::DocumentsLocation);
+}
+
+QString LookupWindow::contentPath(const char* name) const {
+    return QString::fromStdString(startFolder_) + "content/" + QString::fromLatin1(name);
+}
+
+bool LookupWindow::checkPersonalFolder() {
+    const PersonalFolderCheck check = CheckPersonalFolderSetting(settingsPath_, SettingsProbe());
+    bool known = false;
+    std::string folder;
+    switch (check.state) {
+        case PersonalFolderState::Valid:
+            known = true;
+            folder = check.folder;
+            break;
+        case PersonalFolderState::Unset:
+            known = askPersonalFolder(setup::FolderDialogMode::NoPersonalFolder);
+            folder = personalFolder_;
+            break;
+        case PersonalFolderState::Invalid:
+            known = askPersonalFolder(setup::FolderDialogMode::InvalidPersonalFolder);
+            folder = personalFolder_;
+            break;
+    }
+    personal_ = known ? PersonalFiles(folder) : PersonalFiles();
+    watchPersonalFolder();
+    return known;
+}
+
+bool LookupWindow::askPersonalFolder(setup::FolderDialogMode mode) {
+    bool chosen = false;
+    {
+        setup::FolderChoiceDialog dialog(mode, this);
+        const bool confirmed = dialog.exec() == QDialog::Accepted;
+        activateWindow();
+        if (confirmed && !dialog.folder().isEmpty()) {
+            personalFolder_ = QFile::encodeName(dialog.folder()).toStdString();
+            WriteSettings(settingsPath_, "", personalFolder_);
+            chosen = true;
+        }
+    }
+    // Data paths are relative to the start folder, whatever the dialog browsed.
+    QDir::setCurrent(QString::fromStdString(startFolder_));
+    return chosen;
+}
+
+void LookupWindow::clearEntryDisplay() {
+    state_.clearList();
+    render();
+}
+
+void LookupWindow::clearEntryPane() {
+    c_.headwordLabel->setText({});
+    c_.renderingField->clear();
+    c_.scienceField->clear();
+    c_.descriptionView->clear();
+    c_.descriptionView->setExtraSelections({});
+    c_.modifyEntryButton->setEnabled(false);
+    c_.deleteEntryButton->setEnabled(false);
+}
+
+void LookupWindow::fixHeadwordLabels() {
+    const QRect description = c_.descriptionView->geometry();
+    c_.headwordLabel->setGeometry(description.x(), c_.headwordLabel->y(), description.width(), 28);
+    c_.renderingLabel->setGeometry(description.x(), c_.renderingLabel->y(), description.width(),
+                                   32);
+}
+
+}  // namespace orvan::lookup
