@@ -6,6 +6,7 @@
 #include <QStyle>
 
 #include "platform/desktop_look.h"
+#include "resources/stored_pictures.h"
 
 namespace orvan::setup {
 
@@ -26,7 +27,7 @@ TConfirmUninstallForm::TConfirmUninstallForm(QWidget* parent)
 
     const auto place = platform::Place;
     place(Setup_Image, "Setup_Image", {16, 12, 45, 45});
-    platform::ShowStoredPicture(Setup_Image, ":/setup/pictures/setup.png");
+    platform::ShowStoredPicture(Setup_Image, assets::IconPath("installation"), "setup");
     Setup_Image->setAlignment(Qt::AlignCenter);
     place(Yes_Button, "Yes_Button", {52, 104, 101, 25});
     Yes_Button->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));

@@ -12,6 +12,7 @@
 
 #include "lexicon/settings.h"
 #include "platform/desktop_look.h"
+#include "resources/stored_pictures.h"
 #include "richtext/rich_text_view.h"
 #include "setup/content_pictures.h"
 #include "setup/installation.h"
@@ -169,7 +170,7 @@ void TEntryForm::BuildFace() {
     OnClick(LexiconLabel, [this] { LexiconLabelClick(); });
 
     InstallImage = picture("InstallImage", {8, 418, 18, 18});
-    platform::ShowStoredPicture(InstallImage, ":/setup/pictures/install.png");
+    platform::ShowStoredPicture(InstallImage, assets::IconPath("installation"), "install");
     InstallImage->adjustSize();
     InstallImage->setToolTip(Caption(kInstallHint));
     OnClick(InstallImage, [this] { InstallImageClick(); });

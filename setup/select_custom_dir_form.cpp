@@ -17,6 +17,7 @@
 #include <QTreeView>
 
 #include "platform/desktop_look.h"
+#include "resources/stored_pictures.h"
 
 namespace orvan::setup {
 
@@ -72,7 +73,7 @@ Wording WordingOf(FolderDialogMode mode) {
 }
 
 QString StoredPath(const char* name) {
-    return QString(":/setup/pictures/%1.png").arg(QString::fromLatin1(name));
+    return assets::IconPath(QString::fromLatin1(name));
 }
 
 }  // namespace
@@ -124,7 +125,7 @@ TSelectCustomDirForm::TSelectCustomDirForm(FolderDialogMode mode, QWidget* paren
     }
     Folder_Tree->header()->hide();
     place(Install_Image, "Install_Image", {8, 16, 49, 49});
-    platform::ShowStoredPicture(Install_Image, StoredPath("setup"));
+    platform::ShowStoredPicture(Install_Image, StoredPath("installation"), "setup");
     Install_Image->setAlignment(Qt::AlignCenter);
     Install_Image->hide();
 
