@@ -7,6 +7,7 @@
 
 #include "lookup/window_face.h"
 #include "platform/desktop_look.h"
+#include "resources/stored_pictures.h"
 
 namespace orvan::lookup {
 
@@ -26,7 +27,7 @@ FullTextQuestionDialog::FullTextQuestionDialog(QWidget* parent)
 
     auto* picture = new QLabel(this);
     picture->setObjectName("messageImage");
-    platform::ShowStoredPicture(picture, ":/lookup/pictures/fulltext-question.png");
+    platform::ShowStoredPicture(picture, assets::IconPath("fulltext-question"));
     picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     messageText_->setObjectName("messageText");

@@ -6,12 +6,13 @@
 #include "lookup/lookup_window.h"
 #include "platform/clipboard_handover.h"
 #include "platform/greek_qt_texts.h"
+#include "resources/stored_pictures.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Orvan");
     QApplication::setApplicationDisplayName("Orvan");
-    QApplication::setWindowIcon(QIcon(":/lookup/pictures/division-logo.png"));
+    QApplication::setWindowIcon(QIcon(orvan::assets::ProgramIconPath()));
     if (QStyle* style = QStyleFactory::create("Fusion")) QApplication::setStyle(style);
     // The standard buttons and dialogs (Yes/No, Cancel, the print and file dialogs) in Greek.
     orvan::platform::InstallGreekQtTexts(application);

@@ -9,6 +9,7 @@
 
 #include "lookup/entries_list.h"
 #include "platform/desktop_look.h"
+#include "resources/stored_pictures.h"
 #include "richtext/rich_text_view.h"
 
 namespace orvan::lookup {
@@ -30,8 +31,10 @@ Widget* Make(QWidget* window, const char* name, QRect geometry, const char* hint
     return widget;
 }
 
+// The button pictures are among the icons, the window's two logos among the logos.
 QString StoredPath(const char* picture) {
-    return QString(":/lookup/pictures/%1.png").arg(QString::fromLatin1(picture));
+    const QString name = QString::fromLatin1(picture);
+    return name.endsWith("-logo") ? assets::LogoPath(name) : assets::IconPath(name);
 }
 
 QToolButton* PictureButton(QWidget* window, const char* name, QRect geometry, const char* picture,

@@ -1,23 +1,17 @@
 #include "platform/desktop_look.h"
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QWidget>
 
 namespace orvan::platform {
 
 namespace {
-
-// "name.png" -> "name@2x.png".
-QString AtTwice(const QString& path) {
-    const qsizetype dot = path.lastIndexOf('.');
-    return dot < 0 ? path + "@2x" : path.left(dot) + "@2x" + path.mid(dot);
-}
 
 bool IsEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -109,23 +103,34 @@ void CentreOver(QWidget* dialog, const QWidget* over) {
 }
 
 QIcon StoredIcon(const QString& path) {
-    QIcon icon;
-    icon.addFile(path);
-    const QString twice = AtTwice(path);
-    if (QFile::exists(twice)) icon.addFile(twice);
-    return icon;
+    // Qt's SVG icon engine draws the picture at each size and pixel ratio asked for.
+    return QIcon(path);
 }
 
-void ShowStoredPicture(QLabel* label, const QString& path) {
-    if (label->devicePixelRatioF() > 1) {
-        QPixmap twice(AtTwice(path));
-        if (!twice.isNull()) {
-            twice.setDevicePixelRatio(2);
-            label->setPixmap(twice);
-            return;
-        }
+QImage StoredPicture(const QString& path, qreal pixelRatio, const QString& element) {
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid()) return {};
+    QRectF bounds(QPointF(0, 0), renderer.defaultSize());
+    if (!element.isEmpty()) {
+        if (!renderer.elementExists(element)) return {};
+        bounds = renderer.transformForElement(element).mapRect(renderer.boundsOnElement(element));
     }
-    label->setPixmap(QPixmap(path));
+    const QSize pixels = (bounds.size() * pixelRatio).toSize();
+    if (pixels.isEmpty()) return {};
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    if (element.isEmpty())
+        renderer.render(&painter);
+    else
+        renderer.render(&painter, element, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    painter.end();
+    image.setDevicePixelRatio(pixelRatio);
+    return image;
+}
+
+void ShowStoredPicture(QLabel* label, const QString& path, const QString& element) {
+    label->setPixmap(QPixmap::fromImage(StoredPicture(path, label->devicePixelRatioF(), element)));
 }
 
 void MakeKeyboardControl(QWidget* control) {

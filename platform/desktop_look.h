@@ -10,6 +10,7 @@
 
 class QEvent;
 class QIcon;
+class QImage;
 class QLabel;
 class QWidget;
 
@@ -40,14 +41,18 @@ void Place(QWidget* control, const char* name, const QRect& geometry);
 /// \brief Moves `dialog` so that its frame is centred over `over`'s window.
 void CentreOver(QWidget* dialog, const QWidget* over);
 
-/// \brief The picture stored with the program at `path` (":/folder/name.png") together with its
-/// drawing at twice the size, "name@2x.png" beside it, which a screen of device pixel ratio 2
-/// shows: `button->setIcon(StoredIcon(":/lookup/pictures/copy.png"))`.
+/// \brief The SVG picture stored with the program at `path`, drawn afresh at every size and
+/// screen fineness it is shown at: `button->setIcon(StoredIcon(":/icons/copy.svg"))`.
 QIcon StoredIcon(const QString& path);
 
-/// \brief Shows the stored picture at `path` on `label`, at the same size in points: its "@2x"
-/// drawing when the label stands on a screen finer than a pixel a point, else the plain one.
-void ShowStoredPicture(QLabel* label, const QString& path);
+/// \brief The SVG picture at `path` drawn at its own size in points, at `pixelRatio` pixels a
+/// point; with `element`, only the group of that id, at the size of its bounds (a file may hold
+/// several pictures that share parts). A null image when the file or the group is missing.
+QImage StoredPicture(const QString& path, qreal pixelRatio, const QString& element = {});
+
+/// \brief Shows the stored SVG picture at `path` (or its group `element`) on `label` at its own
+/// size in points, drawn at the fineness of the screen the label stands on.
+void ShowStoredPicture(QLabel* label, const QString& path, const QString& element = {});
 
 /// \brief Makes the clickable picture or label `control` a control for the keyboard too: Tab
 /// visits it, a focus frame shows on it while it has the focus, and its accessible name is its

@@ -17,6 +17,7 @@
 #include <QTreeView>
 
 #include "platform/desktop_look.h"
+#include "resources/stored_pictures.h"
 
 namespace orvan::setup {
 
@@ -72,7 +73,7 @@ Wording WordingOf(FolderDialogMode mode) {
 }
 
 QString StoredPath(const char* name) {
-    return QString(":/setup/pictures/%1.png").arg(QString::fromLatin1(name));
+    return assets::IconPath(QString::fromLatin1(name));
 }
 
 }  // namespace
@@ -124,7 +125,7 @@ FolderChoiceDialog::FolderChoiceDialog(FolderDialogMode mode, QWidget* parent)
     }
     folderTree_->header()->hide();
     place(installImage_, "installImage", {8, 16, 49, 49});
-    platform::ShowStoredPicture(installImage_, StoredPath("setup"));
+    platform::ShowStoredPicture(installImage_, StoredPath("installation"), "setup");
     installImage_->setAlignment(Qt::AlignCenter);
     installImage_->hide();
 

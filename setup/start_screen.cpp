@@ -12,6 +12,7 @@
 
 #include "lexicon/settings.h"
 #include "platform/desktop_look.h"
+#include "resources/stored_pictures.h"
 #include "richtext/rich_text_view.h"
 #include "setup/content_pictures.h"
 #include "setup/installation.h"
@@ -169,7 +170,7 @@ void StartScreen::buildFace() {
     onClick(lexiconLabel_, [this] { onLexiconClicked(); });
 
     installImage_ = picture("installImage", {8, 418, 18, 18});
-    platform::ShowStoredPicture(installImage_, ":/setup/pictures/install.png");
+    platform::ShowStoredPicture(installImage_, assets::IconPath("installation"), "install");
     installImage_->adjustSize();
     installImage_->setToolTip(Caption(kInstallHint));
     onClick(installImage_, [this] { onInstallClicked(); });

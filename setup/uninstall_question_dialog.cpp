@@ -6,6 +6,7 @@
 #include <QStyle>
 
 #include "platform/desktop_look.h"
+#include "resources/stored_pictures.h"
 
 namespace orvan::setup {
 
@@ -26,7 +27,7 @@ UninstallQuestionDialog::UninstallQuestionDialog(QWidget* parent)
 
     const auto place = platform::Place;
     place(setupImage_, "setupImage", {16, 12, 45, 45});
-    platform::ShowStoredPicture(setupImage_, ":/setup/pictures/setup.png");
+    platform::ShowStoredPicture(setupImage_, assets::IconPath("installation"), "setup");
     setupImage_->setAlignment(Qt::AlignCenter);
     place(yesButton_, "yesButton", {52, 104, 101, 25});
     yesButton_->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));

@@ -1,11 +1,13 @@
 // The window, its dialogs and the start screen on a screen of two pixels a point: the pictures
-// stored with the program are shown from their drawings at twice the size, at the same size in
-// points, and the controls keep their places in points.
+// stored with the program are drawn from their SVG files at twice the size, shown at the same size
+// in points, and the controls keep their places in points.
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
 
 #include "lookup/full_text_question_dialog.h"
+#include "platform/desktop_look.h"
+#include "resources/stored_pictures.h"
 #include "setup/uninstall_question_dialog.h"
 #include "setup/start_screen.h"
 #include "setup/folder_choice_dialog.h"
@@ -18,15 +20,17 @@ QImage Premultiplied(const QImage& image) {
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-/// The label shows the stored picture `path`'s "@2x" drawing at the size of the plain one.
-void ExpectTwiceDrawing(const QLabel* label, const QString& path) {
+/// The label shows the stored SVG picture `path` (or its group `element`) at `points`, drawn at
+/// two pixels a point.
+void ExpectTwiceDrawing(const QLabel* label, const QString& path, QSize points,
+                        const QString& element = {}) {
     const std::string name = label->objectName().toStdString();
     const QPixmap shown = label->pixmap();
     EXPECT_EQ(shown.devicePixelRatio(), 2.0) << name;
-    EXPECT_EQ(shown.deviceIndependentSize().toSize(), QImage(path).size()) << name;
-    QString twice = path;
-    twice.replace(".png", "@2x.png");
-    EXPECT_EQ(Premultiplied(shown.toImage()), Premultiplied(QImage(twice))) << name;
+    EXPECT_EQ(shown.deviceIndependentSize().toSize(), points) << name;
+    EXPECT_EQ(Premultiplied(shown.toImage()),
+              Premultiplied(platform::StoredPicture(path, 2, element)))
+        << name;
 }
 
 class HiDpiTest : public WindowTest {
@@ -44,14 +48,15 @@ TEST_F(HiDpiTest, ThePictureButtonsShowTheirDrawingsAtTwiceTheSize) {
         {c().exitButton, "exit"},     {c().pinButton, "pin"},       {c().helpButton, "help"},
     };
     for (const auto& [button, picture] : buttons) {
-        const QString path = QString(":/lookup/pictures/%1@2x.png").arg(picture);
+        const QString path = assets::IconPath(QString::fromLatin1(picture));
         const QPixmap shown = button->icon().pixmap(button->iconSize(), 2.0);
         EXPECT_EQ(shown.size(), button->iconSize() * 2) << picture;
-        // The drawing itself, not the plain picture enlarged.
-        EXPECT_EQ(Premultiplied(shown.toImage()), Premultiplied(QImage(path))) << picture;
+        // The drawing itself at twice the size, not the plain picture enlarged.
+        EXPECT_EQ(Premultiplied(shown.toImage()), Premultiplied(platform::StoredPicture(path, 2)))
+            << picture;
     }
-    ExpectTwiceDrawing(c().partnerDivisionLogo, ":/lookup/pictures/division-logo.png");
-    ExpectTwiceDrawing(c().partnerLogo, ":/lookup/pictures/company-logo.png");
+    ExpectTwiceDrawing(c().partnerDivisionLogo, assets::LogoPath("division-logo"), {27, 16});
+    ExpectTwiceDrawing(c().partnerLogo, assets::LogoPath("company-logo"), {80, 14});
     // Places and sizes stay in points.
     EXPECT_EQ(c().languageButton->geometry(), QRect(4, 2, 49, 39));
     EXPECT_EQ(c().languageButton->iconSize(), QSize(43, 33));
@@ -61,12 +66,14 @@ TEST_F(HiDpiTest, ThePictureButtonsShowTheirDrawingsAtTwiceTheSize) {
 TEST_F(HiDpiTest, TheDialogsAndTheStartScreenShowTheirDrawingsAtTwiceTheSize) {
     lookup::FullTextQuestionDialog message(window.get());
     ExpectTwiceDrawing(message.findChild<QLabel*>("messageImage"),
-                       ":/lookup/pictures/fulltext-question.png");
+                       assets::IconPath("fulltext-question"), {48, 48});
     setup::FolderChoiceDialog folder(setup::FolderDialogMode::Install, window.get());
-    ExpectTwiceDrawing(folder.findChild<QLabel*>("personalImage"), ":/setup/pictures/notepad.png");
-    ExpectTwiceDrawing(folder.findChild<QLabel*>("installImage"), ":/setup/pictures/setup.png");
+    const QString installation = assets::IconPath("installation");
+    ExpectTwiceDrawing(folder.findChild<QLabel*>("personalImage"), assets::IconPath("notepad"),
+                       {29, 22});
+    ExpectTwiceDrawing(folder.findChild<QLabel*>("installImage"), installation, {41, 41}, "setup");
     setup::UninstallQuestionDialog confirm(window.get());
-    ExpectTwiceDrawing(confirm.findChild<QLabel*>("setupImage"), ":/setup/pictures/setup.png");
+    ExpectTwiceDrawing(confirm.findChild<QLabel*>("setupImage"), installation, {41, 41}, "setup");
 
     setup::StartScreenContext context;
     context.startFolder = program.Path() + "/";
@@ -74,7 +81,7 @@ TEST_F(HiDpiTest, TheDialogsAndTheStartScreenShowTheirDrawingsAtTwiceTheSize) {
     start.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&start));
     auto* install = start.findChild<QLabel*>("installImage");
-    ExpectTwiceDrawing(install, ":/setup/pictures/install.png");
+    ExpectTwiceDrawing(install, installation, {18, 18}, "install");
     EXPECT_EQ(install->size(), QSize(18, 18));
     EXPECT_EQ(start.size(), QSize(750, 455));
 }

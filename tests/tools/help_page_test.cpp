@@ -19,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kContent = fs::path(ORVAN_MEDIUM_DIR) / "content";
-const fs::path kWindowPictures = fs::path(ORVAN_SOURCE_DIR) / "lookup" / "pictures";
+const fs::path kWindowPictures = fs::path(ORVAN_SOURCE_DIR) / "resources" / "icons";
 
 std::optional<std::string> ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -234,7 +234,7 @@ TEST_F(HelpPageTest, EveryPictureButtonIsExplainedByItsHintBesideItsPicture) {
     }
     for (const PictureButton& button : kPictureButtons) {
         const std::string hint = std::string("«") + button.hint + "»";
-        const std::string picture = std::string("src=\"help/") + button.picture + ".png\"";
+        const std::string picture = std::string("src=\"help/") + button.picture + ".svg\"";
         const bool beside = std::any_of(rows.begin(), rows.end(), [&](const std::string& row) {
             return row.find(hint) != std::string::npos && row.find(picture) != std::string::npos;
         });

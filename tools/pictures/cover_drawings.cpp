@@ -144,7 +144,7 @@ void DrawCover(QPainter& painter, QSizeF size, const CoverLook& look) {
     pubFont = Fit(pubFont, publisher, w - emblem - 2 * margin);
     const qreal total = emblem + band * 0.2 + Advance(pubFont, publisher);
     const qreal left = (w - total) / 2;
-    DrawKorvathEmblem(painter, QRectF(left, field + (band - emblem) / 2 + 1, emblem, emblem));
+    DrawPublisherEmblem(painter, QRectF(left, field + (band - emblem) / 2 + 1, emblem, emblem));
     Text(painter, QRectF(left + emblem + band * 0.2, field + 1, w, band),
          Qt::AlignLeft | Qt::AlignVCenter, publisher, pubFont, kNavy);
 }

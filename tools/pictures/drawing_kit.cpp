@@ -177,7 +177,7 @@ qreal MeshPhase(qreal driverPhase, int driverTeeth, qreal direction, int drivenT
 // Emblems
 
 // The publisher's emblem: an open book on a navy tile with an orange bookmark.
-void DrawKorvathEmblem(QPainter& painter, const QRectF& box, bool onDark) {
+void DrawPublisherEmblem(QPainter& painter, const QRectF& box, bool onDark) {
     const qreal s = std::min(box.width(), box.height());
     const QRectF tile(box.center().x() - s / 2, box.center().y() - s / 2, s, s);
     QLinearGradient navy(tile.topLeft(), tile.bottomRight());

@@ -79,7 +79,7 @@ qreal MeshPhase(qreal driverPhase, int driverTeeth, qreal direction, int drivenT
 
 /// \brief The publisher's emblem: an open book on a navy tile with an orange bookmark; onDark
 /// adds a light edge round the tile.
-void DrawKorvathEmblem(QPainter& painter, const QRectF& box, bool onDark = false);
+void DrawPublisherEmblem(QPainter& painter, const QRectF& box, bool onDark = false);
 
 }  // namespace orvan::pictures::kit
 
@@ -88,8 +88,8 @@ namespace orvan::pictures::pieces {
 
 // logo_drawings.cpp
 QImage PublisherLogo();
-QImage DivisionLogo95();
-QImage CompanyWordmark();
+QImage DivisionLogo();
+QImage CompanyLogo();
 QImage DetailsPicture();
 
 // cover_drawings.cpp

@@ -18,7 +18,7 @@ using namespace kit;
 namespace {
 
 // The division's emblem: the teal V with the orange dot of the window's small logo, larger.
-void DrawVelmoraEmblem(QPainter& painter, const QRectF& box) {
+void DrawDivisionEmblem(QPainter& painter, const QRectF& box) {
     const qreal w = box.width();
     const qreal h = box.height();
     auto at = [&](qreal x, qreal y) { return QPointF(box.left() + x * w, box.top() + y * h); };
@@ -41,7 +41,7 @@ void DrawVelmoraEmblem(QPainter& painter, const QRectF& box) {
 }
 
 // The company's mark: a navy disc with a white C and a teal dot.
-void DrawCalderMark(QPainter& painter, QPointF centre, qreal radius) {
+void DrawCompanyMark(QPainter& painter, QPointF centre, qreal radius) {
     QRadialGradient disc(centre - QPointF(radius * 0.4, radius * 0.4), radius * 1.6);
     disc.setColorAt(0, QColor(60, 96, 168));
     disc.setColorAt(1, kNavy);
@@ -113,7 +113,7 @@ QImage PublisherLogo() {
     QImage image = Clear(309, 57);
     QPainter painter(&image);
     Smooth(painter);
-    DrawKorvathEmblem(painter, QRectF(3, 3, 48, 48));
+    DrawPublisherEmblem(painter, QRectF(3, 3, 48, 48));
     const QString name = QStringLiteral("ΕΚΔΟΣΕΙΣ KORVATH");
     QFont font = Sans(25, true);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0.5);
@@ -128,12 +128,12 @@ QImage PublisherLogo() {
     return OnKey(image, kTopTone);
 }
 
-QImage DivisionLogo95() {
+QImage DivisionLogo() {
     QImage image = Clear(95, 81);
     QPainter painter(&image);
     Smooth(painter);
     // The window shows 92 of the 95 columns: keep the artwork within the first 90.
-    DrawVelmoraEmblem(painter, QRectF(24, 4, 42, 38));
+    DrawDivisionEmblem(painter, QRectF(24, 4, 42, 38));
     const QString name = QStringLiteral("Velmora");
     const QFont font = Fit(Sans(19, true), name, 86);
     Text(painter, QRectF(0, 43, 90, 22), Qt::AlignCenter, name, font, kNavy);
@@ -146,11 +146,11 @@ QImage DivisionLogo95() {
     return OnKey(image, kTopTone);
 }
 
-QImage CompanyWordmark() {
+QImage CompanyLogo() {
     QImage image = Clear(120, 20);
     QPainter painter(&image);
     Smooth(painter);
-    DrawCalderMark(painter, QPointF(10.5, 9.5), 8.5);
+    DrawCompanyMark(painter, QPointF(10.5, 9.5), 8.5);
     const QString name = QStringLiteral("Calder");
     QFont font = Sans(17, true);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);

@@ -1,6 +1,6 @@
 // The pictures of the start screen and of the sample medium's presentations: the start screen's
 // background, logos, covers and book details, the slides, the menu pictures and the title
-// pictures, and the installed program's icon.
+// pictures.
 #pragma once
 
 #include <QImage>
@@ -15,11 +15,7 @@ struct ContentPicture {
 };
 
 /// \brief Every picture the start screen reads from the content folder, at the size its control
-/// shows it, and the program's icon "orvan.png".
+/// shows it (the program's icon "orvan.png" is drawn from its SVG by the sample builder).
 std::vector<ContentPicture> StartScreenPictures();
-
-/// \brief The small setup icon stored with the start screen (18 x 18 points), drawn at `scale`
-/// pixels a point.
-QImage InstallIcon(int scale = 1);
 
 }  // namespace orvan::pictures

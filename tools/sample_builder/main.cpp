@@ -6,11 +6,13 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
 #include <iostream>
 
 #include "lexicon/text_file.h"
-#include "tools/pictures/drawings.h"
-#include "tools/pictures/start_screen_drawings.h"
+#include "resources/stored_pictures.h"
 #include "tools/sample_builder/dictd.h"
 #include "tools/sample_builder/figures.h"
 #include "tools/sample_builder/sample_lexicon.h"
@@ -20,6 +22,52 @@ namespace {
 void Write(const QString& path, const std::string& bytes) {
     if (!orvan::WriteFileAtomically(path.toStdString(), bytes)) {
         throw std::runtime_error("cannot write " + path.toStdString());
+    }
+}
+
+// The stored SVG picture at `path` drawn at its own size on an opaque white ground (white, so
+// that the edges of an opaque picture blend as they would on paper).
+QImage SvgOnWhite(const QString& path) {
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid()) throw std::runtime_error("cannot read " + path.toStdString());
+    QImage image(renderer.defaultSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}
+
+// The SVG picture drawn at `size` on a clear ground, for the program's icon.
+QImage SvgClear(const QString& path, QSize size) {
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid()) throw std::runtime_error("cannot read " + path.toStdString());
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}
+
+// Writes the medium's content pictures from the committed PNG files of `pictures` (drawn by
+// orvan-make-pictures): the slides, named by two digits, as JPEG, every other one as a bitmap
+// without alpha, each under the name the program opens.
+void WritePictures(const QDir& pictures, const QDir& content) {
+    const QStringList names = pictures.entryList({"*.png"}, QDir::Files, QDir::Name);
+    if (names.isEmpty())
+        throw std::runtime_error("no pictures in " + pictures.path().toStdString());
+    static const QRegularExpression slide("^\\d\\d\\.png$");
+    for (const QString& name : names) {
+        const QImage image(pictures.filePath(name));
+        if (image.isNull()) throw std::runtime_error("cannot read " + name.toStdString());
+        const QString stem = name.chopped(4);
+        bool saved = false;
+        if (slide.match(name).hasMatch()) {
+            saved = image.save(content.filePath(stem + ".jpg"), "JPG", 88);
+        } else {
+            saved = image.convertToFormat(QImage::Format_RGB888)
+                        .save(content.filePath(stem + ".bmp"), "BMP");
+        }
+        if (!saved) throw std::runtime_error("cannot write " + stem.toStdString());
     }
 }
 
@@ -62,31 +110,17 @@ int main(int argc, char** argv) {
                 throw std::runtime_error("cannot draw " + path.toStdString());
             }
         }
-        const std::pair<const char*, QImage> windowPictures[] = {
-            {"content/backmain.bmp", orvan::pictures::BackgroundPicture()},
-            {"content/orangeline.bmp", orvan::pictures::RulePicture()},
-            {"content/flagen.bmp", orvan::pictures::EnglishFlag()},
-            {"content/flaggr.bmp", orvan::pictures::GreekFlag()},
-        };
-        for (const auto& [name, image] : windowPictures) {
-            const QString path = medium.filePath(name);
-            if (!image.convertToFormat(QImage::Format_RGB888).save(path, "BMP")) {
-                throw std::runtime_error("cannot write " + path.toStdString());
-            }
-        }
-        // The start screen's pictures: bitmaps without alpha, slides as JPEG, the icon as PNG.
-        for (const auto& picture : orvan::pictures::StartScreenPictures()) {
-            const QString path = medium.filePath("content/" + picture.fileName);
-            bool saved = false;
-            if (picture.fileName.endsWith(".bmp")) {
-                saved = picture.image.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
-            } else if (picture.fileName.endsWith(".jpg")) {
-                saved = picture.image.save(path, "JPG", 88);
-            } else if (picture.fileName.endsWith(".png")) {
-                saved = picture.image.save(path, "PNG");
-            }
-            if (!saved) throw std::runtime_error("cannot write " + path.toStdString());
-        }
+        // The content folder's drawn pictures, the English flag from the language button's
+        // picture, and the program's icon (which the desktop entry names) from its SVG.
+        WritePictures(QDir(args[5] + "/pictures"), QDir(medium.filePath("content")));
+        const QString flag = medium.filePath("content/flagen.bmp");
+        if (!SvgOnWhite(orvan::assets::IconPath("language"))
+                 .convertToFormat(QImage::Format_RGB888)
+                 .save(flag, "BMP"))
+            throw std::runtime_error("cannot write " + flag.toStdString());
+        const QString icon = medium.filePath("content/orvan.png");
+        if (!SvgClear(orvan::assets::ProgramIconPath(), QSize(48, 48)).save(icon, "PNG"))
+            throw std::runtime_error("cannot write " + icon.toStdString());
         std::cout << sources.englishIndex.size() << " English entries, "
                   << sources.greekIndex.size() << " Greek headwords, " << sources.fields.size()
                   << " science fields, " << sources.figures.size() << " figures\n";
