@@ -16,6 +16,34 @@ wait_until() {
     return 1
 }
 
+# Waits (up to 10 s) until the window WINDOW (an id, or root) has stopped changing: two pictures
+# of it taken a tenth of a second apart are the same. For the steps whose only sign of having
+# been handled is what the window shows. A window that is gone has nothing more to show.
+window_settles() {
+    settle=$(mktemp -d)
+    if ! import -window "$1" "$settle/last.png" 2>/dev/null; then
+        rm -rf "$settle"
+        return 0
+    fi
+    for _ in $(seq 100); do
+        sleep 0.1
+        import -window "$1" "$settle/now.png" 2>/dev/null || break
+        if [ "$(compare -metric AE "$settle/last.png" "$settle/now.png" null: 2>&1)" = 0 ]; then
+            rm -rf "$settle"
+            return 0
+        fi
+        mv "$settle/now.png" "$settle/last.png"
+    done
+    rm -rf "$settle"
+    # Gone meanwhile, or still changing after 10 s: the step's own check says which.
+    return 0
+}
+
+# Whether no visible window's title matches.
+no_window_named() {
+    ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1
+}
+
 # Clicks the install picture of the start screen SCREEN and, in the folder dialog it opens, types
 # FOLDER and confirms. Fails when no folder dialog opens.
 install_through_start_screen() {
