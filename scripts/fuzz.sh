@@ -20,8 +20,8 @@ all_targets=(lexicon_fuzz fields_fuzz description_fuzz settings_fuzz content_lis
 targets=("${all_targets[@]}")
 if [ -n "${ORVAN_FUZZ_TARGETS:-}" ]; then read -r -a targets <<< "$ORVAN_FUZZ_TARGETS"; fi
 
-CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DORVAN_BUILD_FUZZ=ON -DORVAN_BUILD_TESTS=OFF -DORVAN_BUILD_SAMPLE=OFF
+# The preset "fuzz" (CMakePresets.json), in the folder asked for.
+cmake --preset fuzz -B "$build"
 cmake --build "$build" --target "${targets[@]}"
 
 # The files of one input, joined by the separator the targets cut them at (fuzz/fuzz_files.h);

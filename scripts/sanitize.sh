@@ -29,11 +29,10 @@ if [ "$(id -u)" -eq 0 ]; then
     exit "$status"
 fi
 
-CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DORVAN_SANITIZE=ON -DORVAN_WERROR=ON -DORVAN_BUILD_BENCH=OFF
-cmake --build build-sanitize
-# Qt's own libraries are not instrumented; what they keep until the process ends is theirs.
-export ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1
-export LSAN_OPTIONS="suppressions=$PWD/scripts/sanitize-leaks.supp:print_suppressions=0"
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir build-sanitize --output-on-failure -j 2 --timeout 900
+# The preset "sanitize" (CMakePresets.json) builds with clang, the sanitizers and warnings as errors.
+cmake --preset sanitize
+cmake --build --preset sanitize
+# The test preset sets the sanitizers' options: every finding ends its test; Qt's own libraries
+# are not instrumented, so what they keep until the process ends is theirs
+# (scripts/sanitize-leaks.supp).
+ctest --preset sanitize
