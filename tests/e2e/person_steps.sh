@@ -18,25 +18,28 @@ wait_until() {
 
 # Waits (up to 10 s) until the window WINDOW (an id, or root) has stopped changing: two pictures
 # of it taken a tenth of a second apart are the same. For the steps whose only sign of having
-# been handled is what the window shows. A window that is gone has nothing more to show.
+# been handled is what the window shows. A window that is gone or hidden has nothing more to
+# show (and a picture of it would wait for it to show again).
 window_settles() {
     settle=$(mktemp -d)
-    if ! import -window "$1" "$settle/last.png" 2>/dev/null; then
-        rm -rf "$settle"
-        return 0
-    fi
+    last=
     for _ in $(seq 100); do
-        sleep 0.1
-        import -window "$1" "$settle/now.png" 2>/dev/null || break
-        if [ "$(compare -metric AE "$settle/last.png" "$settle/now.png" null: 2>&1)" = 0 ]; then
-            rm -rf "$settle"
-            return 0
+        shown "$1" && timeout 5 import -window "$1" "$settle/now.png" 2>/dev/null || break
+        if [ -n "$last" ] &&
+            [ "$(compare -metric AE "$settle/last.png" "$settle/now.png" null: 2>&1)" = 0 ]; then
+            break
         fi
         mv "$settle/now.png" "$settle/last.png"
+        last=1
+        sleep 0.1
     done
     rm -rf "$settle"
-    # Gone meanwhile, or still changing after 10 s: the step's own check says which.
+    # Settled, gone, or still changing after 10 s: the step's own check says which.
     return 0
+}
+# Whether the window WINDOW (an id, or root) is on the screen.
+shown() {
+    [ "$1" = root ] || xwininfo -id "$1" 2>/dev/null | grep -q IsViewable
 }
 
 # Whether no visible window's title matches.
