@@ -20,8 +20,8 @@ all_targets=(lexicon_fuzz fields_fuzz description_fuzz settings_fuzz content_lis
 targets=("${all_targets[@]}")
 if [ -n "${ORVAN_FUZZ_TARGETS:-}" ]; then read -r -a targets <<< "$ORVAN_FUZZ_TARGETS"; fi
 
-CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DORVAN_BUILD_FUZZ=ON -DORVAN_BUILD_TESTS=OFF -DORVAN_BUILD_SAMPLE=OFF
+# The preset "fuzz" (CMakePresets.json), in the folder asked for.
+cmake --preset fuzz -B "$build"
 cmake --build "$build" --target "${targets[@]}"
 
 # The files of one input, joined by the separator the targets cut them at (fuzz/fuzz_files.h);
@@ -110,7 +110,7 @@ fi
 
 # RTF: the documents of other programs, and the medium's own texts and descriptions (the plain
 # store data/lex_.tbo: the prologue's opening and the first entries).
-if [ -d ../shared/rtf-corpus/pandoc ]; then cp ../shared/rtf-corpus/pandoc/*.rtf "$corpus/rtf_fuzz/"; fi
+cp tests/data/rtf-corpus/pandoc/*.rtf "$corpus/rtf_fuzz/"
 if [ $have_medium = 1 ]; then
     cp "$medium"/content/*.rtf "$corpus/rtf_fuzz/" 2>/dev/null || true
     head -c 4000 "$medium/data/lex_.tbo" > "$corpus/rtf_fuzz/prologue"

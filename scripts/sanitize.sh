@@ -12,17 +12,14 @@ if [ "$(id -u)" -eq 0 ]; then
     id "$tester" >/dev/null 2>&1 || useradd --create-home --shell /bin/bash "$tester"
     home=$(getent passwd "$tester" | cut -d: -f6)
     copy="$home/orvan"
-    # What an earlier run left goes first; the corpus copy and some test folders are read-only.
+    # What an earlier run left goes first (some test folders are read-only; older runs also
+    # copied a shared folder beside the checkout).
     for old in "$copy" "$home/shared"; do
         [ ! -e "$old" ] || { chmod -R u+w "$old" && rm -rf "$old"; }
     done
     runuser -u "$tester" -- mkdir -p "$copy"
-    # The checkout without its build trees; the RTF corpus beside it goes along for its test.
+    # The checkout without its build trees (the RTF corpus is in its test data).
     tar --exclude='./build*' -cf - . | runuser -u "$tester" -- tar -xf - -C "$copy"
-    if [ -d ../shared/rtf-corpus ]; then
-        runuser -u "$tester" -- mkdir -p "$home/shared"
-        tar -C ../shared -cf - rtf-corpus | runuser -u "$tester" -- tar -xf - -C "$home/shared"
-    fi
     status=0
     runuser -u "$tester" -- env -C "$copy" bash scripts/sanitize.sh || status=$?
     # The artefacts of failed tests are wanted where the checkout is.
@@ -32,11 +29,10 @@ if [ "$(id -u)" -eq 0 ]; then
     exit "$status"
 fi
 
-CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DORVAN_SANITIZE=ON -DORVAN_WERROR=ON -DORVAN_BUILD_BENCH=OFF
-cmake --build build-sanitize
-# Qt's own libraries are not instrumented; what they keep until the process ends is theirs.
-export ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1
-export LSAN_OPTIONS="suppressions=$PWD/scripts/sanitize-leaks.supp:print_suppressions=0"
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir build-sanitize --output-on-failure -j 2 --timeout 900
+# The preset "sanitize" (CMakePresets.json) builds with clang, the sanitizers and warnings as errors.
+cmake --preset sanitize
+cmake --build --preset sanitize
+# The test preset sets the sanitizers' options: every finding ends its test; Qt's own libraries
+# are not instrumented, so what they keep until the process ends is theirs
+# (scripts/sanitize-leaks.supp).
+ctest --preset sanitize

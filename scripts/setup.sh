@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what Orvan needs to build, test and run on Debian 12, then configures and builds it
-# (the sample lexicon included) in build/.
+# (the sample lexicon included) in build/, with the preset "dev" (CMakePresets.json).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,5 +24,5 @@ if [ ${#missing[@]} -gt 0 ]; then
         "${missing[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVAN_WERROR="${ORVAN_WERROR:-OFF}"
-cmake --build build
+cmake --preset dev -DORVAN_WERROR="${ORVAN_WERROR:-OFF}"
+cmake --build --preset dev

@@ -3,4 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-ctest --test-dir build --output-on-failure -j 2
+ctest --preset dev

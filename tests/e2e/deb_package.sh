@@ -35,13 +35,13 @@ if [ "${1:-}" = --on-display ]; then
     screen=$(window_named '^Orvan$')
     [ -n "$screen" ] || fail "the program started as its desktop entry says showed no window"
     xdotool windowfocus --sync "$screen"
-    sleep 1
+    window_settles "$screen"
     import -window "$screen" "$artefacts/deb_package_start_screen.png"
     # On the read-only medium the start screen's install picture asks for a folder.
     install_through_start_screen "$screen" "$home/Orvan" ||
         fail "the packaged medium did not offer installation"
     wait_until messages_shown || fail "the installation into the home did not say how it went"
-    sleep 0.5
+    window_settles root
     import -window root "$artefacts/deb_package_installed.png"
     xdotool key Return
     [ -x "$home/Orvan/orvan" ] && [ "$(stat -c %a "$home/Orvan/orvan")" = 755 ] &&

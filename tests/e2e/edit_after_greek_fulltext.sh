@@ -27,11 +27,11 @@ fail() {
 start_on_copy "$program" "$medium"
 [ -n "$window" ] || fail "no window titled Orvan appeared"
 xdotool windowfocus --sync "$window"
-sleep 0.5
+window_settles "$window"
 
 click() {
     xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep "${4:-1}"
+    window_settles "$1"
 }
 
 # The new entry, through the insert button and the editor.
@@ -39,14 +39,15 @@ click "$window" 530 110
 editor=$(window_named 'Νέου Λήμματος')
 [ -n "$editor" ] || fail "the entry editor did not open"
 xdotool windowfocus --sync "$editor"
-sleep 0.3
+window_settles "$editor"
 xdotool type --delay 40 "cafe creme"
 xdotool key Tab
 xdotool type --delay 60 "καφές κρέμα"
 xdotool key Tab Tab
 xdotool type --delay 40 "a frothy cappuccinolike drink"
-sleep 0.3
-click "$editor" 168 220 1.5 # "Εισαγωγή"
+window_settles "$editor"
+click "$editor" 168 220 # "Εισαγωγή"
+wait_until no_window_named 'Νέου Λήμματος' || true
 xdotool search --onlyvisible --name 'Νέου Λήμματος' >/dev/null 2>&1 &&
     fail "the entry editor is still open after Εισαγωγή"
 
@@ -59,17 +60,19 @@ grep -q 'καφές κρέμα' "$work/before.txt" || fail "the Greek headword w
 
 # The flag: Greek. Then the full-text search for a word of the description, answered "Ναι".
 click "$window" 28 21
-click "$window" 100 63 0.3
+click "$window" 100 63
 xdotool key ctrl+a
 xdotool type --delay 40 cappuccinolike
-click "$window" 486 21 0.3
+xdotool mousemove --window "$window" 486 21 click 1
 question=$(window_named 'Αναζήτηση στις Περιγραφές')
 [ -n "$question" ] || fail "the full-text search did not ask first"
-sleep 0.3
+window_settles "$question"
 xdotool key --window "$question" shift+Tab space
-sleep 2
+# The question, then the search's progress, both titled so, go; the list shows what was found.
+wait_until no_window_named 'Αναζήτηση στις Περιγραφές' || true
+window_settles "$window"
 xdotool key Down # the first entry found, "cafe creme *"
-sleep 1
+window_settles "$window"
 import -window "$window" "${shots}_found.png"
 
 stored() { cat "$personal/ci.tbo" "$personal/cigr.tbo" "$personal/clex.tbo" | md5sum; }
@@ -79,9 +82,11 @@ before=$(stored)
 click "$window" 530 148
 editor=$(window_named 'Μεταβολή Λήμματος')
 [ -n "$editor" ] || fail "the editor did not open on the entry found"
-sleep 0.5
+window_settles "$editor"
 import -window root "${shots}_editor.png"
-click "$editor" 168 220 1.5 # "Ok"
+click "$editor" 168 220 # "Ok"
+wait_until no_window_named 'Μεταβολή Λήμματος' || true
+window_settles "$window"
 xdotool search --onlyvisible --name 'Μεταβολή Λήμματος' >/dev/null 2>&1 &&
     fail "the editor is still open after Ok"
 [ "$(xdotool search --onlyvisible --name '^Orvan$' | wc -l)" -eq 1 ] ||

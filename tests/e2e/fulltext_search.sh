@@ -12,23 +12,7 @@ mkdir -p "$artefacts"
 . "$(dirname "$0")/start_orvan.sh"
 start_orvan "$program" "$medium"
 xdotool windowfocus --sync "$window"
-sleep 0.5
-
-xdotool type --delay 40 engine
-# The magnifier with the page, fifth picture button of the tool row.
-xdotool mousemove --window "$window" 486 21 click 1
-question=$(timeout 10 xdotool search --sync --onlyvisible --name 'Αναζήτηση στις Περιγραφές' |
-    head -n 1)
-[ -n "$question" ] || { echo "the full-text search did not ask first" >&2; exit 1; }
-sleep 0.3
-import -window "$question" "$artefacts/fulltext_question.png"
-# "Όχι" has the focus; the button before it is "Ναι".
-xdotool key --window "$question" shift+Tab space
-sleep 1.5
-xdotool key Down
-sleep 1
-shot="$artefacts/fulltext_search.png"
-import -window "$window" "$shot"
+window_settles "$window"
 
 # The share of pixels in a part of the window (WIDTHxHEIGHT+X+Y) that have the marks' colour.
 marked() {
@@ -40,6 +24,34 @@ ink() {
 }
 list_row=140x14+4+82
 description=300x220+220+136
+
+xdotool type --delay 40 engine
+# The magnifier with the page, fifth picture button of the tool row.
+xdotool mousemove --window "$window" 486 21 click 1
+question=$(timeout 10 xdotool search --sync --onlyvisible --name 'Αναζήτηση στις Περιγραφές' |
+    head -n 1)
+[ -n "$question" ] || { echo "the full-text search did not ask first" >&2; exit 1; }
+window_settles "$question"
+import -window "$question" "$artefacts/fulltext_question.png"
+# "Όχι" has the focus; the button before it is "Ναι".
+xdotool key --window "$question" shift+Tab space
+shot="$artefacts/fulltext_search.png"
+# Whether the window shows text in its first list row, and a marked word in the description.
+list_filled() {
+    import -window "$window" "$shot" &&
+        awk -v a="$(ink "$shot" "$list_row")" 'BEGIN { exit !(a > 0.01) }'
+}
+word_marked() {
+    import -window "$window" "$shot" &&
+        awk -v a="$(marked "$shot" "$description")" 'BEGIN { exit !(a > 0.001) }'
+}
+wait_until no_window_named 'Αναζήτηση στις Περιγραφές' || true
+wait_until list_filled || true
+xdotool key Down
+wait_until word_marked || true
+window_settles "$window"
+import -window "$window" "$shot"
+
 status=0
 rows=$(ink "$shot" "$list_row")
 share=$(marked "$shot" "$description")

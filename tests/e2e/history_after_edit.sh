@@ -25,7 +25,7 @@ fail() {
 start_on_copy "$program" "$medium"
 [ -n "$window" ] || fail "no window titled Orvan appeared"
 xdotool windowfocus --sync "$window"
-sleep 0.5
+window_settles "$window"
 
 headword=287x28+216+52   # the headword label over the entry pane
 shots="$artefacts/history_after_edit"
@@ -34,7 +34,7 @@ shots="$artefacts/history_after_edit"
 shoot() {
     # The pointer goes out of the window, so that no tooltip lies over what is compared.
     xdotool mousemove 5 5
-    sleep 0.3
+    window_settles "$window"
     import -window "$window" "${shots}_$1.png"
     convert "${shots}_$1.png" -crop "$headword" +repage "$work/label_$1.png"
 }
@@ -53,17 +53,17 @@ other_label() {
 # Looks up a word as a person does: into the search field, Enter, Down to show the first row.
 look_up() {
     xdotool mousemove --window "$window" 100 63 click 1
-    sleep 0.3
+    window_settles "$window"
     xdotool key ctrl+a
     xdotool type --delay 40 "$1"
     xdotool key Return
-    sleep 0.5
+    window_settles "$window"
     xdotool key Down
-    sleep 1
+    window_settles "$window"
 }
 click() {
     xdotool mousemove --window "$window" "$1" "$2" click 1
-    sleep 1
+    window_settles "$window"
 }
 
 shoot start
@@ -81,14 +81,15 @@ click 530 110
 editor=$(timeout 10 xdotool search --sync --onlyvisible --name 'Νέου Λήμματος' | head -n 1)
 [ -n "$editor" ] || fail "the entry editor did not open"
 xdotool windowfocus --sync "$editor"
-sleep 0.3
+window_settles "$editor"
 xdotool type --delay 40 "$new_word"
 xdotool key Tab Tab Tab
 xdotool type --delay 40 "a small tile of a mosaic"
-sleep 0.3
+window_settles "$editor"
 import -window root "${shots}_editor.png"
 xdotool mousemove --window "$editor" 168 220 click 1   # "Εισαγωγή"
-sleep 1.5
+wait_until no_window_named 'Νέου Λήμματος' || true
+window_settles "$window"
 if xdotool search --onlyvisible --name 'Νέου Λήμματος' >/dev/null 2>&1; then
     import -window root "${shots}_editor_left_open.png"
     fail "the entry editor is still open after Εισαγωγή"

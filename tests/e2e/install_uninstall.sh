@@ -55,7 +55,7 @@ start_in() {
     screen=$(window_named '^Orvan$')
     [ -n "$screen" ] || fail "no start screen appeared in $1"
     xdotool windowfocus --sync "$screen"
-    sleep 0.5
+    window_settles "$screen"
 }
 stop_program() {
     kill "$pid" 2>/dev/null || true
@@ -68,7 +68,7 @@ install_into() {
     install_through_start_screen "$screen" "$1" || fail "the install picture did not ask for a folder"
     # Its message is a second window titled "Orvan", beside the start screen.
     wait_until message_shown || fail "the installation did not say how it went"
-    sleep 0.5
+    window_settles root
     import -window root "$artefacts/install_$2.png"
     xdotool key Return
     wait_until sh -c "! xdotool search --onlyvisible --name 'εγκατάσταση λεξικού' >/dev/null" ||
@@ -141,7 +141,7 @@ one_round() {
     xdotool mousemove --window "$screen" 16 426 click 1
     confirm=$(window_named 'Απεγκατάσταση Λεξικού')
     [ -n "$confirm" ] || fail "the installed copy did not offer uninstallation"
-    sleep 0.5
+    window_settles "$confirm"
     import -window root "$artefacts/uninstall_$3.png"
     xdotool windowfocus --sync "$confirm" 2>/dev/null || true
     xdotool key Return

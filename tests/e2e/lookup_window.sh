@@ -12,7 +12,7 @@ mkdir -p "$artefacts"
 start_orvan "$program" "$medium"
 [ "$(xdotool getwindowname "$window")" = "Orvan" ] || { echo "wrong title" >&2; exit 1; }
 xdotool windowfocus --sync "$window"
-sleep 0.5
+window_settles "$window"
 
 # The share of dark pixels (text) in a part of the window: WIDTHxHEIGHT+X+Y.
 ink() {
@@ -20,17 +20,28 @@ ink() {
 }
 import -window "$window" "$artefacts/lookup_window_start.png"
 
-xdotool type --delay 40 engine
-xdotool key Return
-sleep 0.5
-xdotool key Down
-sleep 1
-shot="$artefacts/lookup_window.png"
-import -window "$window" "$shot"
-
 list_row=140x14+4+82          # the first row of the entry list
 headword=280x20+220+54        # the headword label over the pane
 description=260x140+220+136   # the description, inside its scroll bar
+shot="$artefacts/lookup_window.png"
+# Whether the window now shows more text than at the start in every part named.
+shows_text() {
+    import -window "$window" "$shot" || return 1
+    for part in "$@"; do
+        before=$(ink "$artefacts/lookup_window_start.png" "$part")
+        after=$(ink "$shot" "$part")
+        awk -v a="$after" -v b="$before" 'BEGIN { exit !(a > b + 0.01) }' || return 1
+    done
+}
+
+xdotool type --delay 40 engine
+xdotool key Return
+wait_until shows_text "$list_row" || true
+xdotool key Down
+wait_until shows_text "$headword" "$description" || true
+window_settles "$window"
+import -window "$window" "$shot"
+
 status=0
 for part in "$list_row" "$headword" "$description"; do
     before=$(ink "$artefacts/lookup_window_start.png" "$part")

@@ -16,6 +16,37 @@ wait_until() {
     return 1
 }
 
+# Waits (up to 10 s) until the window WINDOW (an id, or root) has stopped changing: two pictures
+# of it taken a tenth of a second apart are the same. For the steps whose only sign of having
+# been handled is what the window shows. A window that is gone or hidden has nothing more to
+# show (and a picture of it would wait for it to show again).
+window_settles() {
+    settle=$(mktemp -d)
+    last=
+    for _ in $(seq 100); do
+        shown "$1" && timeout 5 import -window "$1" "$settle/now.png" 2>/dev/null || break
+        if [ -n "$last" ] &&
+            [ "$(compare -metric AE "$settle/last.png" "$settle/now.png" null: 2>&1)" = 0 ]; then
+            break
+        fi
+        mv "$settle/now.png" "$settle/last.png"
+        last=1
+        sleep 0.1
+    done
+    rm -rf "$settle"
+    # Settled, gone, or still changing after 10 s: the step's own check says which.
+    return 0
+}
+# Whether the window WINDOW (an id, or root) is on the screen.
+shown() {
+    [ "$1" = root ] || xwininfo -id "$1" 2>/dev/null | grep -q IsViewable
+}
+
+# Whether no visible window's title matches.
+no_window_named() {
+    ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1
+}
+
 # Clicks the install picture of the start screen SCREEN and, in the folder dialog it opens, types
 # FOLDER and confirms. Fails when no folder dialog opens.
 install_through_start_screen() {

@@ -3,6 +3,7 @@
 # `window`. The start screen is left out (the settings say "NO") unless START_SCREEN=1, when
 # `window` is the start screen.
 # Usage: start_orvan PROGRAM MEDIUM_FOLDER
+. "$(dirname "$0")/person_steps.sh"
 start_orvan() {
     home=$(mktemp -d)
     pid=

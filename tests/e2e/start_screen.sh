@@ -15,14 +15,14 @@ START_SCREEN=1
 start_orvan "$program" "$medium"
 screen=$window
 xdotool windowfocus --sync "$screen"
-sleep 1
+window_settles "$screen"
 
 shot() {
     import -window "$screen" "$artefacts/start_screen_$1.png"
 }
 click() {
     xdotool mousemove --window "$screen" "$1" "$2" click 1
-    sleep 1
+    window_settles "$screen"
 }
 # How different two screenshots are (0 the same, 1 all different).
 difference() {
@@ -41,7 +41,13 @@ click 588 44        # the company's logo
 shot company
 click 700 40        # the division's logo
 shot division
-sleep 5.5           # one slide period
+# The slide moves on by itself (one slide period is 5.5 s): at most 20 s.
+slide_moved() {
+    shot division_next
+    [ "$(difference division division_next)" -gt 2000 ]
+}
+wait_until slide_moved || true
+window_settles "$screen"
 shot division_next
 click 150 32        # the publisher's logo
 shot titles
@@ -65,7 +71,7 @@ click 586 428
 lookup=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvan$' | head -n 1)
 [ -n "$lookup" ] && [ "$lookup" != "$screen" ] ||
     { echo "the lookup window did not follow the start screen" >&2; status=1; }
-sleep 1
+[ -z "$lookup" ] || window_settles "$lookup"
 [ -z "$lookup" ] || import -window "$lookup" "$artefacts/start_screen_then_lookup.png"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
