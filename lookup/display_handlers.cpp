@@ -8,9 +8,10 @@
 
 #include "lexicon/entry_display.h"
 #include "lookup/entries_list.h"
-#include "lookup/figure_links.h"
+#include "lexicon/figure_links.h"
 #include "lookup/lookup_window.h"
 #include "richtext/code_pages.h"
+#include "richtext/plain_text.h"
 #include "richtext/rich_text_view.h"
 
 namespace orvan::lookup {
@@ -61,10 +62,15 @@ void LookupWindow::drawEntry(const EntryDisplay& display) {
     // When the window leaves the pane no room, the list's tooltip carries the entry.
     if (c_.descriptionView->width() == 0 || c_.descriptionView->height() == 0) {
         longListHint_ = true;
-        c_.entriesList->setHint(c_.renderingField->text() + tr(",  Επιστήμη:") +
-                                    c_.scienceField->text() + ",  " +
-                                    c_.descriptionView->plainText(),
-                                kLongHintMilliseconds);
+        const QString description =
+            display.body ? richtext::ExtractPlainText(
+                               richtext::RtfPrologue(state_.lexicon().rtfHeader + "\r\n"),
+                               *display.body + "\r\n")
+                         : QString();
+        c_.entriesList->setHint(
+            richtext::FromGreekCodePage(display.rendering) + tr(",  Επιστήμη:") +
+                richtext::FromGreekCodePage(display.fieldText) + ",  " + description,
+            kLongHintMilliseconds);
     } else {
         c_.entriesList->setHint({}, longListHint_ ? kLongHintMilliseconds : -1);
     }

@@ -13,7 +13,7 @@
 #include <cmath>
 #include <vector>
 
-#include "lookup/figure_links.h"
+#include "lexicon/figure_links.h"
 #include "richtext/code_pages.h"
 #include "richtext/document_builder.h"
 #include "richtext/rich_text_view.h"
@@ -72,14 +72,14 @@ std::vector<LinkedFigure> LinkedFigures(const QTextDocument& document,
     const QString raw = document.toRawText();
     const std::u16string_view text(reinterpret_cast<const char16_t*>(raw.utf16()),
                                    static_cast<std::size_t>(raw.size()));
-    const QString link = ToQString(lookup::kFigureLink);
+    const QString link = ToQString(kFigureLink);
     for (qsizetype at = raw.indexOf(link); at >= 0; at = raw.indexOf(link, at + link.size())) {
         const auto widened =
-            lookup::WidenFigureLink(text, {static_cast<int>(at), static_cast<int>(link.size())});
+            WidenFigureLink(text, {static_cast<int>(at), static_cast<int>(link.size())});
         if (!widened) continue;
-        const char digit = lookup::FigureDigit(text, *widened);
+        const char digit = FigureDigit(text, *widened);
         const QString path = QString::fromStdString(
-            figures.folder + lookup::FigurePath(static_cast<int>(figures.entryNumber), digit));
+            figures.folder + FigurePath(static_cast<int>(figures.entryNumber), digit));
         const QTextBlock block = document.findBlock(static_cast<int>(at));
         const bool again = std::any_of(found.begin(), found.end(), [&](const LinkedFigure& f) {
             return f.block == block && f.path == path;

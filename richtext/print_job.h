@@ -32,7 +32,7 @@ struct FigureSource {
 std::string SavedPaneRtf(std::string_view document, const QFont& paneFont);
 
 /// \brief Puts the picture of every figure link of `document` that the entry pane opens
-/// ("[Σχήμα n]", lookup/figure_links.h) in a paragraph of its own after the link's paragraph:
+/// ("[Σχήμα n]", lexicon/figure_links.h) in a paragraph of its own after the link's paragraph:
 /// the file `figures.folder` + FigurePath(entry number, digit), as an image resource of the
 /// document, at its own size or scaled down, keeping its shape, to fit `room` (never scaled up).
 /// A figure linked twice from one paragraph is put there once; a link whose file is missing or

@@ -1,8 +1,8 @@
-#include "lookup/figure_links.h"
+#include "lexicon/figure_links.h"
 
 #include <algorithm>
 
-namespace orvan::lookup {
+namespace orvan {
 
 namespace {
 
@@ -49,4 +49,4 @@ int PlaceFigurePanel(int pressed, int panelSize, int windowSize) {
     return pressed + panelSize + 40 < windowSize ? pressed : windowSize - panelSize - 40;
 }
 
-}  // namespace orvan::lookup
+}  // namespace orvan

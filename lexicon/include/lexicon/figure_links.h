@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvan::lookup {
+namespace orvan {
 
 /// How every figure link begins.
 inline constexpr std::u16string_view kFigureLink = u"[Σχήμα";
@@ -37,4 +37,4 @@ std::string FigurePath(int entryNumber, char digit);
 /// inside it.
 int PlaceFigurePanel(int pressed, int panelSize, int windowSize);
 
-}  // namespace orvan::lookup
+}  // namespace orvan

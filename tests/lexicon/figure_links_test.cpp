@@ -1,8 +1,8 @@
-#include "lookup/figure_links.h"
+#include "lexicon/figure_links.h"
 
 #include <gtest/gtest.h>
 
-namespace orvan::lookup {
+namespace orvan {
 namespace {
 
 constexpr std::u16string_view kText = u"see [Σχήμα 3] and [Σχήμα 12] or [Σχήμα 10].";
@@ -45,4 +45,4 @@ TEST(FigureLinks, ThePanelKeepsFortyPixelsInsideTheWindow) {
 }
 
 }  // namespace
-}  // namespace orvan::lookup
+}  // namespace orvan
