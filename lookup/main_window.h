@@ -245,7 +245,7 @@ class TMainLex : public QWidget {
 
     // The tables and the list.
     LexiconFiles files_;
-    std::optional<FieldTable> fields_;
+    Result<FieldTable> fields_;
     NoteList notes_;
     std::string rtfHeader_;
     bool lexiconWarned_ = false;  // the user was told the lexicon could not be read

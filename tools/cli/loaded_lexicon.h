@@ -15,7 +15,7 @@ namespace orvan::cli {
 struct LoadedLexicon {
     LexiconFiles files;
     PersonalFiles personal;
-    std::optional<FieldTable> fields;
+    Result<FieldTable> fields;
     NoteList notes;
     EntryTables tables;
     std::string rtfHeader;
