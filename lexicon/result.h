@@ -92,6 +92,14 @@ class BadResultAccess : public std::exception {
     Error error_;
 };
 
+template <class T>
+class Result;
+
+template <class T>
+inline constexpr bool kIsResult = false;
+template <class T>
+inline constexpr bool kIsResult<Result<T> > = true;
+
 /// \brief A value of T, or the Error that kept it from being made.
 template <class T>
 class Result {
@@ -133,8 +141,8 @@ class Result {
         return result.has_value() ? *result == *other : result.error() == other.error();
     }
     template <class U>
-    requires(!std::is_same_v<std::remove_cvref_t<U>, Failure>) friend bool operator==(
-        const Result& result, const U& value) {
+    requires(!std::is_same_v<std::remove_cvref_t<U>, Failure> && !kIsResult<U>) friend bool
+    operator==(const Result& result, const U& value) {
         return result.has_value() && *result == value;
     }
     friend bool operator==(const Result& result, const Failure& failure) {
