@@ -83,32 +83,23 @@ using Files = std::vector<std::optional<std::string>>;
 
 // The three files as putting back the interrupted change the input holds must leave them: each
 // file the journal names as its kept old file says it was before the change, or gone when the
-// journal says it did not exist. Nothing when the journal is not one the store writes (a line
-// other than "1 name" or "0 name" of one of the three files, a file named twice) or a folder
-// stands where a file belongs: the store then leaves everything as it is, or refuses.
+// journal says it did not exist. Nothing when the journal is not one the store reads (the
+// store's own parser refuses it, or it is longer than any the store reads) or a folder stands
+// where a file belongs: the store then leaves everything as it is, or refuses.
 std::optional<Files> ExpectedAfterRecovery(const Files& given) {
     for (const auto& file : given)
         if (file == orvan::fuzz::kFolderMark) return std::nullopt;
     Files expected(given.begin(), given.begin() + 3);
     if (!given[3]) return expected;
-    if (given[3]->size() > 4096) return std::nullopt;  // longer than any journal the store reads
+    if (static_cast<long long>(given[3]->size()) > personal::kJournalLimit) return std::nullopt;
+    const auto journal = personal::ParseJournal(*given[3], personal::kJournalName);
+    if (!journal) return std::nullopt;
     const std::vector<std::string> names = {"ci.tbo", "cigr.tbo", "clex.tbo"};
-    std::vector<bool> named(3, false);
-    size_t start = 0;
-    const std::string& journal = *given[3];
-    while (start < journal.size()) {
-        size_t end = journal.find('\n', start);
-        if (end == std::string::npos) end = journal.size();
-        const std::string line = journal.substr(start, end - start);
-        start = end + 1;
-        if (line.empty()) continue;
-        if (line.size() <= 2 || (line[0] != '0' && line[0] != '1') || line[1] != ' ')
-            return std::nullopt;
-        const auto found = std::find(names.begin(), names.end(), line.substr(2));
-        if (found == names.end() || named[found - names.begin()]) return std::nullopt;
+    for (const personal::JournalLine& line : *journal) {
+        const auto found = std::find(names.begin(), names.end(), line.name);
+        if (found == names.end()) continue;  // the number mark, which the input does not give
         const size_t file = static_cast<size_t>(found - names.begin());
-        named[file] = true;
-        if (line[0] == '0') {
+        if (!line.existed) {
             expected[file] = std::nullopt;
         } else if (given[4 + file]) {
             expected[file] = given[4 + file];

@@ -11,13 +11,15 @@ namespace orvan {
 namespace {
 
 std::string ReadSource(const std::string& path) {
-    auto bytes = ReadWholeFile(path);
-    if (!bytes) throw PreparationError("cannot read " + path);
+    Result<std::string> bytes = ReadWholeFile(path);
+    if (!bytes) throw PreparationError("cannot read " + path + ": " + bytes.error().reason());
     return std::move(*bytes);
 }
 
 void WriteTarget(const std::string& path, const std::string& bytes) {
-    if (!WriteFileAtomically(path, bytes)) throw PreparationError("cannot write " + path);
+    if (const Result<void> written = WriteFileAtomically(path, bytes); !written) {
+        throw PreparationError("cannot write " + path + ": " + written.error().reason());
+    }
 }
 
 // A plain index file scrambled; refused when it holds more records than a table, whose loader

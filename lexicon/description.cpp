@@ -12,8 +12,8 @@
 
 namespace orvan {
 
-std::optional<std::string> TryReadDescription(DescriptionStore store, const std::string& path,
-                                              long long position, long long length) {
+Result<std::string> TryReadDescription(DescriptionStore store, const std::string& path,
+                                       long long position, long long length) {
     return DescriptionReader(store, path, 0).read(position, length);
 }
 
@@ -24,66 +24,71 @@ std::string ReadDescription(DescriptionStore store, const std::string& path, lon
 
 DescriptionReader::DescriptionReader(DescriptionStore store, const std::string& path,
                                      long long readAhead)
-    : store_(store), readAhead_(readAhead) {
-    if (!FileExists(path)) return;
+    : store_(store), path_(path), readAhead_(readAhead) {
+    if (!FileExists(path)) {
+        openError_ = {ErrorCode::Missing, path, ENOENT, "there is no file " + path};
+        return;
+    }
     file_ = FileDescriptor(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat st {};
-    if (file_.valid() && ::fstat(file_.get(), &st) == 0 && S_ISREG(st.st_mode)) {
+    if (!file_.valid() || ::fstat(file_.get(), &st) != 0) {
+        openError_ = SystemError(ErrorCode::ReadFailed, "cannot open", path, errno);
+    } else if (!S_ISREG(st.st_mode)) {
+        openError_ = {ErrorCode::NotAFile, path, 0, path + " is not a plain file"};
+    } else {
         size_ = st.st_size;
     }
 }
 
-std::optional<std::string_view> DescriptionReader::bytes(long long offset, long long count) {
-    if (!open() || offset < 0 || offset > size_) return std::nullopt;
+Result<std::string_view> DescriptionReader::bytes(long long offset, long long count) {
+    if (!open()) return Failure(openError_);
+    if (offset < 0 || offset > size_) {
+        return Failure(Error{ErrorCode::Damaged, path_, 0,
+                             path_ + " holds no text at byte " + std::to_string(offset)});
+    }
     count = std::min(count, size_ - offset);
     const long long blockEnd = blockStart_ + static_cast<long long>(block_.size());
     if (offset < blockStart_ || offset + count > blockEnd) {
-        const long long wanted = std::min(std::max(count, readAhead_), size_ - offset);
-        block_.resize(static_cast<size_t>(wanted));
+        block_.resize(static_cast<size_t>(std::min(std::max(count, readAhead_), size_ - offset)));
         blockStart_ = offset;
-        long long got = 0;
-        while (got < wanted) {
-            const ssize_t n =
-                ::pread(file_.get(), block_.data() + got, static_cast<size_t>(wanted - got),
-                        static_cast<off_t>(offset + got));
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) {
-                block_.clear();
-                return std::nullopt;
-            }
-            if (n == 0) break;
-            got += n;
-        }
         // A file cut short since it was opened gives what is there.
-        block_.resize(static_cast<size_t>(got));
-        count = std::min(count, got);
+        if (Result<void> read = ReadFileAt(file_.get(), path_, offset, block_); !read) {
+            block_.clear();
+            return Failure(std::move(read).error());
+        }
+        count = std::min(count, static_cast<long long>(block_.size()));
     }
     return std::string_view(block_).substr(static_cast<size_t>(offset - blockStart_),
                                            static_cast<size_t>(count));
 }
 
-std::optional<std::string> DescriptionReader::read(long long position, long long length) {
+Result<std::string> DescriptionReader::read(long long position, long long length) {
     std::string text;
-    if (!readInto(position, length, text)) return std::nullopt;
+    if (Result<void> done = readInto(position, length, text); !done) {
+        return Failure(std::move(done).error());
+    }
     return text;
 }
 
-bool DescriptionReader::readInto(long long position, long long length, std::string& out) {
-    if (length <= 0) return true;
+Result<void> DescriptionReader::readInto(long long position, long long length, std::string& out) {
+    if (length <= 0) return {};
     const long long offset = store_ == DescriptionStore::Lexicon ? position : position - 1;
-    const auto stored = bytes(offset, std::min(length, kDescriptionReadLimit));
-    if (!stored) return false;
+    const Result<std::string_view> stored = bytes(offset, std::min(length, kDescriptionReadLimit));
+    if (!stored) return Failure(stored.error());
     if (store_ == DescriptionStore::Lexicon)
         AppendDecodedLexText(offset + 1, *stored, out);
     else
         out += DecodePersonalText(*stored);
-    return true;
+    return {};
 }
 
-std::optional<std::string> DescriptionReader::readSupplement(const std::string& noteItem) {
+Result<std::string> DescriptionReader::readSupplement(const std::string& noteItem) {
     const auto position = ParseDecimal(Columns(noteItem, 1, 8));
     const auto length = ParseDecimal(Columns(noteItem, 9, 5));
-    if (!position || !length) return std::nullopt;
+    if (!position || !length) {
+        return Failure(Error{ErrorCode::Damaged, path_, 0,
+                             "the note \"" + noteItem + "\" does not locate a text in " + path_});
+    }
     return read(*position, *length);
 }
 
@@ -97,8 +102,7 @@ std::string ReadEntryDescription(const EntryRecord& entry, const LexiconFiles& f
                            entry.DescLen);
 }
 
-std::optional<std::string> TryReadSupplement(const std::string& noteItem,
-                                             const PersonalFiles& personal) {
+Result<std::string> TryReadSupplement(const std::string& noteItem, const PersonalFiles& personal) {
     return DescriptionReader(DescriptionStore::Personal, personal.texts, 0)
         .readSupplement(noteItem);
 }

@@ -35,18 +35,20 @@ EntryDisplay DescribeEntry(int slot, const EntryTables& tables, const FieldTable
     // The user's own entry can be deleted, and so can the user's supplement of a lexicon entry.
     display.deleteEnabled = entry.Kind == EntryKind::Personal || entry.Kind == EntryKind::Annotated;
 
-    const std::optional<std::string> description =
+    const Result<std::string> description =
         entry.Kind == EntryKind::Personal
             ? TryReadDescription(DescriptionStore::Personal, personal.texts, entry.DescPos,
                                  entry.DescLen)
             : TryReadDescription(DescriptionStore::Lexicon, files.descriptions, entry.DescPos,
                                  entry.DescLen);
     if (description) {
-        const std::optional<std::string> supplement =
-            entry.Kind == EntryKind::Annotated && entry.NoteIndex >= 0 &&
-                    static_cast<size_t>(entry.NoteIndex) < notes.size()
-                ? TryReadSupplement(notes[static_cast<size_t>(entry.NoteIndex)], personal)
-                : std::nullopt;
+        std::optional<std::string> supplement;
+        if (entry.Kind == EntryKind::Annotated && entry.NoteIndex >= 0 &&
+            static_cast<size_t>(entry.NoteIndex) < notes.size()) {
+            if (auto read =
+                    TryReadSupplement(notes[static_cast<size_t>(entry.NoteIndex)], personal))
+                supplement = std::move(*read);
+        }
         display.body = DescriptionBody(*description, supplement);
     }
     return display;

@@ -142,16 +142,16 @@ class EnglishPass {
     // False when the lexicon's index could not be read whole: the Greek pass is then not made.
     bool Run(const std::string& indexPath, const std::optional<std::string>& personalBytes,
              ProblemNote& problems, std::string& lexiconProblem, std::string& leftOut) {
-        const FileView index = ViewRegularFile(indexPath);
-        if (!index.read()) {
-            lexiconProblem = index.reason;
+        const Result<FileView> index = ViewRegularFile(indexPath);
+        if (!index) {
+            lexiconProblem = index.error().message;
             return false;
         }
         PersonalLines personal(personalBytes, "ci.tbo", problems);
         personal.Advance();
         MergeAnchoredTo(personal, 0, 0);
 
-        TextLines lines(index.bytes());
+        TextLines lines(index->bytes());
         std::string_view raw;
         std::string decoded;  // one buffer for every line
         int lineNumber = 1;
@@ -265,9 +265,9 @@ GreekIndex ReadGreekIndex(std::string_view bytes, int capacity) {
 
 // The Greek index file read and parsed; nothing when it cannot be read.
 std::optional<GreekIndex> ReadGreekIndexFile(const std::string& path) {
-    const FileView bytes = ViewRegularFile(path);
-    if (!bytes.read()) return std::nullopt;
-    return ReadGreekIndex(bytes.bytes(), kTableCapacity);
+    const Result<FileView> bytes = ViewRegularFile(path);
+    if (!bytes) return std::nullopt;
+    return ReadGreekIndex(bytes->bytes(), kTableCapacity);
 }
 
 // The Greek index read by another thread while the English pass runs, as it depends on nothing
@@ -376,11 +376,11 @@ PersonalIndexes ReadPersonalIndexes(const PersonalFiles& personal) {
     PersonalIndexes indexes;
     if (!personal.Known()) return indexes;
     const auto read = [&indexes](const std::string& path, std::optional<std::string>& bytes) {
-        FileContents contents = ReadRegularFile(path, kPersonalIndexLimit);
-        if (contents.read()) {
-            bytes = std::move(contents.bytes);
-        } else if (contents.status != ReadStatus::Missing && indexes.problem.empty()) {
-            indexes.problem = contents.reason;
+        Result<std::string> contents = ReadRegularFile(path, kPersonalIndexLimit);
+        if (contents) {
+            bytes = std::move(*contents);
+        } else if (indexes.problem.empty()) {
+            indexes.problem = ProblemOf(contents);
         }
     };
     read(personal.englishIndex, indexes.english);

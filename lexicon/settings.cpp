@@ -16,11 +16,11 @@ std::string InFolder(const std::string& folder, const char* name) {
 }  // namespace
 
 std::optional<SettingsContents> ReadSettings(const std::string& path, std::string* problem) {
-    const FileContents file = ReadRegularFile(path, kSettingsFileLimit);
-    if (problem != nullptr) *problem = file.problem();
-    if (!file.read()) return std::nullopt;
+    const Result<std::string> file = ReadRegularFile(path, kSettingsFileLimit);
+    if (problem != nullptr) *problem = ProblemOf(file);
+    if (!file) return std::nullopt;
     SettingsContents contents;
-    TextLines lines(file.bytes);
+    TextLines lines(*file);
     std::string_view line;
     if (lines.Next(line)) contents.firstLine = line;
     if (lines.Next(line)) contents.secondLine = line;
@@ -42,9 +42,10 @@ bool ShowsStartScreen(const SettingsContents& settings) {
     return settings.firstLine != "NO";
 }
 
-bool WriteSettings(const std::string& path, const std::string& firstLine,
-                   const std::string& folder) {
-    if (path.empty()) return false;
+Result<void> WriteSettings(const std::string& path, const std::string& firstLine,
+                           const std::string& folder) {
+    if (path.empty())
+        return Failure(Error{ErrorCode::Refused, path, 0, "no settings file is known"});
     const SettingsContents old = ReadSettings(path).value_or(SettingsContents{});
     std::string first = !firstLine.empty() ? firstLine : old.firstLine;
     if (first.empty()) first = "YES";
@@ -53,7 +54,11 @@ bool WriteSettings(const std::string& path, const std::string& firstLine,
     if (!second.empty()) lines.push_back(second);
     const std::string bytes = JoinLinesCrLf(lines);
     // A file that ReadSettings refuses would lose what it says: the old one stays instead.
-    if (static_cast<long long>(bytes.size()) > kSettingsFileLimit) return false;
+    if (static_cast<long long>(bytes.size()) > kSettingsFileLimit) {
+        return Failure(Error{
+            ErrorCode::TooLarge, path, 0,
+            "the settings would be longer than " + std::to_string(kSettingsFileLimit) + " bytes"});
+    }
     return WriteFileAtomically(path, bytes);
 }
 

@@ -34,13 +34,13 @@ std::vector<std::string> FieldTable::ListItems() const {
     return items;
 }
 
-std::optional<FieldTable> LoadFieldTable(const LexiconFiles& files) {
+Result<FieldTable> LoadFieldTable(const LexiconFiles& files) {
     // 59 lines of a code and a name fit many times over; a larger file is not a science list.
     constexpr long long kFieldFileLimit = 64 * 1024;
-    const FileContents file = ReadRegularFile(files.fields, kFieldFileLimit);
-    if (!file.read()) return std::nullopt;
+    const Result<std::string> file = ReadRegularFile(files.fields, kFieldFileLimit);
+    if (!file) return Failure(file.error());
     FieldTable table;
-    TextLines lines(file.bytes);
+    TextLines lines(*file);
     for (std::string_view line; table.Count() < kFieldCapacity && lines.Next(line);) {
         FieldLine field = ParseFieldLine(line);
         table.Append(FieldRecord{std::move(field.code), std::move(field.name)});
@@ -48,9 +48,9 @@ std::optional<FieldTable> LoadFieldTable(const LexiconFiles& files) {
     return table;
 }
 
-std::string FieldTableProblem(const LexiconFiles& files, const std::optional<FieldTable>& loaded) {
-    if (loaded || !FileExists(files.fields)) return {};
-    return files.fields + " could not be read";
+std::string FieldTableProblem(const LexiconFiles& files, const Result<FieldTable>& loaded) {
+    if (loaded || loaded.error().code == ErrorCode::Missing) return {};
+    return files.fields + " could not be read: " + loaded.error().reason();
 }
 
 std::string GreekHeadwordOf(const EntryTables& tables, int slot) {
@@ -65,7 +65,7 @@ PersonalFiles ReadingFiles(const PersonalFiles& personal, const EntryTables& tab
 }
 
 std::string LoadRtfHeader(const LexiconFiles& files) {
-    const auto block = ReadFileRange(files.descriptions, 0, kPrologueSize);
+    const Result<std::string> block = ReadFileRange(files.descriptions, 0, kPrologueSize);
     if (!block) return {};
     return "{" + DecodeLexText(1, *block);
 }

@@ -19,78 +19,67 @@ namespace orvan {
 
 namespace {
 
-WriteOutcome Failure(const std::string& what, const std::string& path) {
-    return {false, FileErrorReason(what, path, errno), errno};
+Failure SystemFailure(ErrorCode code, const std::string& what, const std::string& path) {
+    return Failure(SystemError(code, what, path, errno));
+}
+
+Failure MissingFile(const std::string& path) {
+    return Failure(Error{ErrorCode::Missing, path, ENOENT, "there is no file " + path});
+}
+
+Failure NotAPlainFile(const std::string& path) {
+    return Failure(Error{ErrorCode::NotAFile, path, 0, path + " is not a plain file"});
 }
 
 // Reads from `fd` until the end, or until more than `limit` bytes have come.
-FileContents ReadOpenFile(int fd, const std::string& path, long long limit, long long sizeHint) {
-    FileContents contents{ReadStatus::Read, {}, {}};
+Result<std::string> ReadOpenFile(int fd, const std::string& path, long long limit,
+                                 long long sizeHint) {
+    std::string bytes;
     const long long wanted = limit < 0 ? -1 : limit + 1;
     if (sizeHint > 0) {
-        contents.bytes.reserve(
-            static_cast<size_t>(wanted < 0 ? sizeHint : std::min(sizeHint, wanted)));
+        bytes.reserve(static_cast<size_t>(wanted < 0 ? sizeHint : std::min(sizeHint, wanted)));
     }
     char buffer[65536];
-    while (wanted < 0 || static_cast<long long>(contents.bytes.size()) < wanted) {
+    while (wanted < 0 || static_cast<long long>(bytes.size()) < wanted) {
         size_t chunk = sizeof buffer;
         if (wanted >= 0) {
             chunk = static_cast<size_t>(
-                std::min<long long>(chunk, wanted - static_cast<long long>(contents.bytes.size())));
+                std::min<long long>(chunk, wanted - static_cast<long long>(bytes.size())));
         }
         const ssize_t n = ::read(fd, buffer, chunk);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return {ReadStatus::Failed, {}, FileErrorReason("cannot read", path, errno)};
+        if (n < 0) return SystemFailure(ErrorCode::ReadFailed, "cannot read", path);
         if (n == 0) break;
-        contents.bytes.append(buffer, static_cast<size_t>(n));
+        bytes.append(buffer, static_cast<size_t>(n));
     }
-    if (limit >= 0 && static_cast<long long>(contents.bytes.size()) > limit) {
-        return {
-            ReadStatus::TooLarge, {}, path + " is longer than " + std::to_string(limit) + " bytes"};
+    if (limit >= 0 && static_cast<long long>(bytes.size()) > limit) {
+        return Failure(Error{ErrorCode::TooLarge, path, 0,
+                             path + " is longer than " + std::to_string(limit) + " bytes"});
     }
-    return contents;
+    return bytes;
 }
 
-// Opens a regular file for reading into `file` and `opened`; a contents with every status but
-// Read tells why it could not be.
-FileContents OpenRegularFile(const std::string& path, FileDescriptor& file, struct stat& opened) {
+// Opens a regular file for reading into `file` and `opened`.
+Result<void> OpenRegularFile(const std::string& path, FileDescriptor& file, struct stat& opened) {
     struct stat before {};
     if (path.empty() || ::stat(path.c_str(), &before) != 0) {
         if (!path.empty() && errno != ENOENT && errno != ENOTDIR) {
-            return {ReadStatus::Failed, {}, FileErrorReason("cannot open", path, errno)};
+            return SystemFailure(ErrorCode::ReadFailed, "cannot open", path);
         }
-        return {ReadStatus::Missing, {}, "there is no file " + path};
+        return MissingFile(path);
     }
-    if (!S_ISREG(before.st_mode)) {
-        return {ReadStatus::NotAFile, {}, path + " is not a plain file"};
-    }
+    if (!S_ISREG(before.st_mode)) return NotAPlainFile(path);
     // Without O_NONBLOCK a FIFO put there since the look above would hold the open for ever.
     file = FileDescriptor(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!file.valid()) {
-        if (errno == ENOENT) return {ReadStatus::Missing, {}, "there is no file " + path};
-        return {ReadStatus::Failed, {}, FileErrorReason("cannot open", path, errno)};
+        if (errno == ENOENT) return MissingFile(path);
+        return SystemFailure(ErrorCode::ReadFailed, "cannot open", path);
     }
     if (::fstat(file.get(), &opened) != 0) {
-        return {ReadStatus::Failed, {}, FileErrorReason("cannot open", path, errno)};
+        return SystemFailure(ErrorCode::ReadFailed, "cannot open", path);
     }
-    if (!S_ISREG(opened.st_mode)) return {ReadStatus::NotAFile, {}, path + " is not a plain file"};
-    return {ReadStatus::Read, {}, {}};
-}
-
-// Reads `bytes.size()` bytes of `fd` from `offset` on, fewer where the file ends first (`bytes`
-// is cut to what was read); false on a read error, errno telling it.
-bool ReadAt(int fd, long long offset, std::string& bytes) {
-    size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::pread(fd, bytes.data() + got, bytes.size() - got,
-                                  static_cast<off_t>(offset + static_cast<long long>(got)));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) break;
-        got += static_cast<size_t>(n);
-    }
-    bytes.resize(got);
-    return true;
+    if (!S_ISREG(opened.st_mode)) return NotAPlainFile(path);
+    return {};
 }
 
 // The temporaries of WriteFileAtomically: "." + the file's name + ".tmp" + up to six digits.
@@ -99,12 +88,17 @@ constexpr size_t kTemporaryDigits = 6;
 
 }  // namespace
 
-FileContents ReadRegularFile(const std::string& path, long long limit) {
+Result<std::string> ReadRegularFile(const std::string& path, long long limit) {
     FileDescriptor file;
     struct stat opened {};
-    FileContents contents = OpenRegularFile(path, file, opened);
-    if (!contents.read()) return contents;
+    if (Result<void> open = OpenRegularFile(path, file, opened); !open) {
+        return Failure(std::move(open).error());
+    }
     return ReadOpenFile(file.get(), path, limit, static_cast<long long>(opened.st_size));
+}
+
+std::string ProblemOf(const Result<std::string>& read) {
+    return read || read.error().code == ErrorCode::Missing ? std::string() : read.error().message;
 }
 
 FileView::FileView(FileView&& other) noexcept {
@@ -114,8 +108,6 @@ FileView::FileView(FileView&& other) noexcept {
 FileView& FileView::operator=(FileView&& other) noexcept {
     if (this == &other) return *this;
     if (mapping_ != nullptr) ::munmap(mapping_, size_);
-    status = other.status;
-    reason = std::move(other.reason);
     mapping_ = std::exchange(other.mapping_, nullptr);
     size_ = std::exchange(other.size_, 0);
     copy_ = std::move(other.copy_);
@@ -131,72 +123,92 @@ std::string_view FileView::bytes() const {
     return copy_;
 }
 
-FileView ViewRegularFile(const std::string& path) {
+Result<FileView> ViewRegularFile(const std::string& path) {
     return ViewCheckedFile(path, 0, {});
 }
 
-FileView ViewCheckedFile(const std::string& path, size_t headLength,
-                         const std::function<bool(std::string_view, long long)>& accept) {
-    FileView view;
+Result<FileView> ViewCheckedFile(const std::string& path, size_t headLength,
+                                 const std::function<bool(std::string_view, long long)>& accept) {
     FileDescriptor file;
     struct stat opened {};
-    FileContents contents = OpenRegularFile(path, file, opened);
-    if (contents.read() && accept) {
+    if (Result<void> open = OpenRegularFile(path, file, opened); !open) {
+        return Failure(std::move(open).error());
+    }
+    if (accept) {
         std::string head(static_cast<size_t>(std::min<long long>(static_cast<long long>(headLength),
                                                                  opened.st_size)),
                          '\0');
-        if (!ReadAt(file.get(), 0, head)) {
-            contents = {ReadStatus::Failed, {}, FileErrorReason("cannot read", path, errno)};
-        } else if (!accept(head, static_cast<long long>(opened.st_size))) {
-            contents = {ReadStatus::Failed, {}, path + " is not the file its first bytes describe"};
+        if (Result<void> read = ReadFileAt(file.get(), path, 0, head); !read) {
+            return Failure(std::move(read).error());
+        }
+        if (!accept(head, static_cast<long long>(opened.st_size))) {
+            return Failure(Error{ErrorCode::Damaged, path, 0,
+                                 path + " is not the file its first bytes describe"});
         }
     }
-    if (contents.read() && opened.st_size > 0) {
+    FileView view;
+    if (opened.st_size > 0) {
         // The pages are read in at once: one fault for the file instead of one per page.
         void* mapping = ::mmap(nullptr, static_cast<size_t>(opened.st_size), PROT_READ,
                                MAP_PRIVATE | MAP_POPULATE, file.get(), 0);
         if (mapping != MAP_FAILED) {
-            view.status = ReadStatus::Read;
             view.mapping_ = mapping;
             view.size_ = static_cast<size_t>(opened.st_size);
             return view;
         }
     }
     // An empty file (which may be a special file that reads more), or no mapping to be had.
-    if (contents.read()) {
-        contents =
-            ReadOpenFile(file.get(), path, kNoSizeLimit, static_cast<long long>(opened.st_size));
-    }
-    view.status = contents.status;
-    view.reason = std::move(contents.reason);
-    view.copy_ = std::move(contents.bytes);
+    Result<std::string> bytes =
+        ReadOpenFile(file.get(), path, kNoSizeLimit, static_cast<long long>(opened.st_size));
+    if (!bytes) return Failure(std::move(bytes).error());
+    view.copy_ = std::move(*bytes);
     return view;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    FileContents contents = ReadRegularFile(path);
-    if (!contents.read()) return std::nullopt;
-    return std::move(contents.bytes);
+Result<std::string> ReadWholeFile(const std::string& path) {
+    return ReadRegularFile(path);
 }
 
-std::optional<std::string> ReadFileRange(const std::string& path, long long offset,
-                                         long long count) {
-    if (offset < 0 || count < 0 || !FileExists(path)) return std::nullopt;
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat st {};
-    if (!file.valid() || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        offset > st.st_size) {
-        return std::nullopt;
+Result<std::string> ReadFileRange(const std::string& path, long long offset, long long count) {
+    if (offset < 0 || count < 0) {
+        return Failure(Error{ErrorCode::Refused, path, 0,
+                             "cannot read " + path + " at " + std::to_string(offset) + " for " +
+                                 std::to_string(count) + " bytes"});
     }
-    const long long available = std::min<long long>(count, st.st_size - offset);
+    FileDescriptor file;
+    struct stat opened {};
+    if (Result<void> open = OpenRegularFile(path, file, opened); !open) {
+        return Failure(std::move(open).error());
+    }
+    if (offset > opened.st_size) {
+        return Failure(Error{ErrorCode::Damaged, path, 0,
+                             path + " ends before byte " + std::to_string(offset)});
+    }
+    const long long available = std::min<long long>(count, opened.st_size - offset);
     std::string bytes(static_cast<size_t>(available), '\0');
     // A file cut short while it was read gives what was there.
-    if (!ReadAt(file.get(), offset, bytes)) return std::nullopt;
+    if (Result<void> read = ReadFileAt(file.get(), path, offset, bytes); !read) {
+        return Failure(std::move(read).error());
+    }
     return bytes;
 }
 
+Result<void> ReadFileAt(int fd, const std::string& path, long long offset, std::string& bytes) {
+    size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::pread(fd, bytes.data() + got, bytes.size() - got,
+                                  static_cast<off_t>(offset + static_cast<long long>(got)));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return SystemFailure(ErrorCode::ReadFailed, "cannot read", path);
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    bytes.resize(got);
+    return {};
+}
+
 std::string FileErrorReason(const std::string& what, const std::string& path, int error) {
-    return what + " " + path + ": " + std::strerror(error);
+    return SystemError(ErrorCode::ReadFailed, what, path, error).message;
 }
 
 bool FileExists(const std::string& path) {
@@ -265,12 +277,12 @@ std::string WithCrLfLineEnds(std::string_view text) {
     return out;
 }
 
-WriteOutcome WriteDurably(const std::string& path, std::string_view bytes,
+Result<void> WriteDurably(const std::string& path, std::string_view bytes,
                           const std::string& likeFile, ExistingFile existing) {
     const int ifExists = existing == ExistingFile::Replace ? O_TRUNC : O_EXCL;
     FileDescriptor file(
         ::open(path.c_str(), O_WRONLY | O_CREAT | ifExists | O_CLOEXEC | O_NOFOLLOW, 0666));
-    if (!file.valid()) return Failure("cannot create", path);
+    if (!file.valid()) return SystemFailure(ErrorCode::WriteFailed, "cannot create", path);
     struct stat like {};
     if (!likeFile.empty() && ::stat(likeFile.c_str(), &like) == 0) {
         // The owner can only be kept by a program that may give files away (else the group,
@@ -280,7 +292,7 @@ WriteOutcome WriteDurably(const std::string& path, std::string_view bytes,
                 ::fchown(file.get(), static_cast<uid_t>(-1), like.st_gid);
         }
         if (::fchmod(file.get(), like.st_mode & 07777) != 0) {
-            return Failure("cannot set the permissions of", path);
+            return SystemFailure(ErrorCode::WriteFailed, "cannot set the permissions of", path);
         }
     }
     size_t written = 0;
@@ -288,41 +300,49 @@ WriteOutcome WriteDurably(const std::string& path, std::string_view bytes,
         const ssize_t n = ::write(file.get(), bytes.data() + written, bytes.size() - written);
         if (n < 0 && errno == EINTR) continue;
         if (n == 0) errno = EIO;
-        if (n <= 0) return Failure("cannot write", path);
+        if (n <= 0) return SystemFailure(ErrorCode::WriteFailed, "cannot write", path);
         written += static_cast<size_t>(n);
     }
-    if (::fsync(file.get()) != 0) return Failure("cannot flush", path);
-    if (!file.Close()) return Failure("cannot close", path);
-    return {true, {}, 0};
+    if (::fsync(file.get()) != 0)
+        return SystemFailure(ErrorCode::WriteFailed, "cannot flush", path);
+    if (!file.Close()) return SystemFailure(ErrorCode::WriteFailed, "cannot close", path);
+    return {};
 }
 
-WriteOutcome SyncFolder(const std::string& folder) {
+Result<void> SyncFolder(const std::string& folder) {
     const std::string name = folder.empty() ? "." : folder;
     const FileDescriptor opened(::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!opened.valid()) return Failure("cannot open", folder);
-    if (::fsync(opened.get()) != 0) return Failure("cannot flush", folder);
-    return {true, {}, 0};
+    if (!opened.valid()) return SystemFailure(ErrorCode::WriteFailed, "cannot open", folder);
+    if (::fsync(opened.get()) != 0) {
+        return SystemFailure(ErrorCode::WriteFailed, "cannot flush", folder);
+    }
+    return {};
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    if (path.empty() || path.back() == '/') return false;
+Result<void> WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    if (path.empty() || path.back() == '/') {
+        return Failure(Error{ErrorCode::Refused, path, EISDIR,
+                             "cannot write \"" + path + "\": it names no file"});
+    }
     std::random_device random;
     const std::string temporary =
         PathInFolder(FolderOf(path), "." + BaseName(path) + std::string(kTemporaryMark) +
                                          std::to_string(random() % 1'000'000));
-    if (const WriteOutcome written = WriteDurably(temporary, bytes, path, ExistingFile::Refuse);
-        !written.done) {
+    if (Result<void> written = WriteDurably(temporary, bytes, path, ExistingFile::Refuse);
+        !written) {
         // A temporary of that name already there belongs to another writer: it stays.
-        if (written.error != EEXIST) std::remove(temporary.c_str());
-        return false;
+        const int error = written.error().errorNumber;
+        if (error != EEXIST) std::remove(temporary.c_str());
+        return Failure(SystemError(ErrorCode::WriteFailed, "cannot write", path, error));
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        const Failure failed = SystemFailure(ErrorCode::WriteFailed, "cannot replace", path);
         std::remove(temporary.c_str());
-        return false;
+        return failed;
     }
     // The new name is in place; flushing the folder makes it last through a power cut.
-    SyncFolder(FolderOf(path));
-    return true;
+    (void)SyncFolder(FolderOf(path));
+    return {};
 }
 
 std::optional<std::string> AtomicTemporaryTarget(std::string_view name) {

@@ -265,9 +265,10 @@ StoreResult Incomplete() {
 }
 
 StoreResult Failed(const StoreFileError& error) {
-    if (dynamic_cast<const FolderReadOnly*>(&error)) return {StoreStatus::ReadOnly, error.what()};
-    if (dynamic_cast<const FolderBusy*>(&error)) return {StoreStatus::FolderBusy, error.what()};
-    return {StoreStatus::FileError, error.what()};
+    StoreStatus status = StoreStatus::FileError;
+    if (dynamic_cast<const FolderReadOnly*>(&error)) status = StoreStatus::ReadOnly;
+    if (dynamic_cast<const FolderBusy*>(&error)) status = StoreStatus::FolderBusy;
+    return {status, error.what(), 0, {}, error.error()};
 }
 
 // Runs `change` on the store's contents in `folder` and commits what it leaves, as one step,

@@ -1,5 +1,6 @@
 #include "personal/store_commit.h"
 
+#include <algorithm>
 #include <array>
 
 #include "lexicon/file_paths.h"
@@ -11,19 +12,12 @@ namespace {
 
 constexpr std::array<const char*, 4> kStoreFiles = {"ci.tbo", "cigr.tbo", "clex.tbo",
                                                     kNumberMarkName};
-constexpr long long kJournalLimit = 4096;
 
-bool IsStoreFile(const std::string& name) {
+bool IsStoreFile(std::string_view name) {
     for (const char* file : kStoreFiles)
         if (name == file) return true;
     return false;
 }
-
-// One line of the journal: a replaced file and whether it existed before the change.
-struct JournalLine {
-    bool existed = false;
-    std::string name;
-};
 
 std::string JournalText(const std::vector<JournalLine>& journal) {
     std::string text;
@@ -32,26 +26,12 @@ std::string JournalText(const std::vector<JournalLine>& journal) {
     return text;
 }
 
-// The journal's lines, "1 name" or "0 name". A journal that names anything but the store's own
-// files was not written by the store: acting on it could remove any file of the folder.
+// The journal's lines, as ParseJournal reads them; a journal the store did not write abandons
+// what was to be done with it.
 std::vector<JournalLine> ReadJournal(const std::string& text, const std::string& path) {
-    std::vector<JournalLine> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        const std::string line = text.substr(start, end - start);
-        start = end + 1;
-        if (line.empty()) continue;
-        const std::string name = line.size() > 2 ? line.substr(2) : std::string();
-        if ((line[0] != '0' && line[0] != '1') || line[1] != ' ' || !IsStoreFile(name)) {
-            throw StoreFileError(path + " names \"" + line +
-                                 "\", which is not one of the personal files; it was left as it "
-                                 "is, and so were the files");
-        }
-        lines.push_back({line[0] == '1', name});
-    }
-    return lines;
+    Result<std::vector<JournalLine>> lines = ParseJournal(text, path);
+    if (!lines) throw StoreFileError(std::move(lines).error());
+    return std::move(*lines);
 }
 
 // Puts back the old file of each replaced target; a target that did not exist is removed.
@@ -94,6 +74,30 @@ std::vector<std::string> Leftovers(const std::string& folder,
 }
 
 }  // namespace
+
+Result<std::vector<JournalLine>> ParseJournal(std::string_view text, const std::string& path) {
+    const auto refused = [&path](std::string_view line, const char* why) {
+        return Failure(Error{ErrorCode::Refused, path, 0,
+                             path + " names \"" + std::string(line) + "\", which " + why +
+                                 "; it was left as it is, and so were the files"});
+    };
+    std::vector<JournalLine> lines;
+    while (!text.empty()) {
+        const size_t end = std::min(text.find('\n'), text.size());
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.empty()) continue;
+        const std::string_view name = line.size() > 2 ? line.substr(2) : std::string_view();
+        if ((line[0] != '0' && line[0] != '1') || line.size() < 2 || line[1] != ' ' ||
+            !IsStoreFile(name)) {
+            return refused(line, "is not one of the personal files");
+        }
+        for (const JournalLine& earlier : lines)
+            if (earlier.name == name) return refused(line, "is a personal file named before");
+        lines.push_back({line[0] == '1', std::string(name)});
+    }
+    return lines;
+}
 
 void CommitReplacements(StoreFileSystem& files, const std::string& folder,
                         const std::vector<FileReplacement>& replacements) {

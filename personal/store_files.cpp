@@ -18,7 +18,7 @@ namespace orvan::personal {
 namespace {
 
 [[noreturn]] void Fail(const std::string& what, const std::string& path) {
-    throw StoreFileError(FileErrorReason(what, path, errno));
+    throw StoreFileError(SystemError(ErrorCode::WriteFailed, what, path, errno));
 }
 
 class FlockedFile : public FolderLock {
@@ -44,11 +44,11 @@ FileDescriptor OpenLockFile(const std::string& folder, LockMode mode) {
     Fail("cannot open", path);
 }
 
-void ThrowUnlessDone(const WriteOutcome& outcome) {
-    if (!outcome.done) throw StoreFileError(outcome.reason);
-}
-
 }  // namespace
+
+void ThrowUnlessDone(const Result<void>& done) {
+    if (!done) throw StoreFileError(done.error());
+}
 
 bool FolderWritable(const std::string& folder) {
     return ::access(folder.c_str(), W_OK) == 0 || (errno != EROFS && errno != EACCES);
@@ -81,18 +81,10 @@ std::unique_ptr<FolderLock> StoreFileSystem::LockFolder(const std::string& folde
 }
 
 std::optional<std::string> StoreFileSystem::Read(const std::string& path, long long limit) {
-    FileContents contents = ReadRegularFile(path, limit);
-    switch (contents.status) {
-        case ReadStatus::Read:
-            return std::move(contents.bytes);
-        case ReadStatus::Missing:
-            return std::nullopt;
-        case ReadStatus::NotAFile:
-        case ReadStatus::TooLarge:
-        case ReadStatus::Failed:
-            break;
-    }
-    throw StoreFileError(contents.reason);
+    Result<std::string> contents = ReadRegularFile(path, limit);
+    if (contents) return std::move(*contents);
+    if (contents.error().code == ErrorCode::Missing) return std::nullopt;
+    throw StoreFileError(std::move(contents).error());
 }
 
 FileKind StoreFileSystem::KindOf(const std::string& path) {

@@ -38,9 +38,18 @@ std::string StoreDetails(const StoreResult& result) {
                        : std::string();
         case StoreStatus::FolderBusy:
         case StoreStatus::ReadOnly:
-        case StoreStatus::FileError:
-            return result.folder.empty() ? std::string()
-                                         : "Φάκελος των λημμάτων σας: " + result.folder;
+        case StoreStatus::FileError: {
+            std::string details = result.folder.empty()
+                                      ? std::string()
+                                      : "Φάκελος των λημμάτων σας: " + result.folder;
+            // A file the system refused: which one, and the system's words for why.
+            if (!result.error.path.empty() && result.error.errorNumber != 0) {
+                if (!details.empty()) details += "\n";
+                details +=
+                    "Αρχείο: " + result.error.path + "\nΑιτία: " + result.error.systemReason();
+            }
+            return details;
+        }
         default:
             return {};
     }

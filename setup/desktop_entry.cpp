@@ -95,21 +95,37 @@ std::string DesktopEntryText(const std::string& programFolder) {
     return text;
 }
 
-bool WriteDesktopEntry(const std::string& intoFolder, const std::string& programFolder) {
+Result<void> WriteDesktopEntry(const std::string& intoFolder, const std::string& programFolder) {
     // A NUL would cut the folder's name short; a relative folder would start the program
     // wherever the desktop happens to be.
     if (intoFolder.empty() || programFolder.empty() || programFolder.front() != '/' ||
         programFolder.find('\0') != std::string::npos ||
         intoFolder.find('\0') != std::string::npos) {
-        return false;
+        return Failure(Error{ErrorCode::Refused, intoFolder, 0,
+                             "no desktop entry starts the program from \"" + programFolder +
+                                 "\" in \"" + intoFolder + "\""});
     }
     std::error_code error;
     std::filesystem::create_directories(intoFolder, error);
-    if (error || !FolderExists(intoFolder)) return false;
+    if (error) {
+        return Failure(SystemError(ErrorCode::WriteFailed, "cannot create the folder", intoFolder,
+                                   error.value()));
+    }
+    if (!FolderExists(intoFolder)) {
+        return Failure(
+            SystemError(ErrorCode::WriteFailed, "cannot create the folder", intoFolder, ENOTDIR));
+    }
     const std::string path = PathInFolder(intoFolder, kDesktopEntryName);
-    if (!WriteFileAtomically(path, DesktopEntryText(programFolder))) return false;
+    if (Result<void> written = WriteFileAtomically(path, DesktopEntryText(programFolder));
+        !written) {
+        return written;
+    }
     // Desktops start only entries marked executable from the desktop folder.
-    return ::chmod(path.c_str(), 0755) == 0;
+    if (::chmod(path.c_str(), 0755) != 0) {
+        return Failure(
+            SystemError(ErrorCode::WriteFailed, "cannot mark as a program", path, errno));
+    }
+    return {};
 }
 
 }  // namespace orvan::setup

@@ -119,9 +119,8 @@ void StartScreen::uninstallBranch() {
         return;
     }
     const std::string scriptPath = PathInFolder(desktop, kUninstallScriptName);
-    if (!QDir().mkpath(QFile::decodeName(desktop.c_str())) ||
-        !WriteFileAtomically(scriptPath, script) || ::chmod(scriptPath.c_str(), 0700) != 0) {
-        tellUninstallProblem("cannot write " + QString::fromLocal8Bit(scriptPath.c_str()));
+    if (const Result<void> written = WriteUninstallScript(desktop, script); !written) {
+        tellUninstallProblem(QString::fromLocal8Bit(written.error().message.c_str()));
         return;
     }
     // The script runs on in a session of its own once the program has ended.

@@ -21,54 +21,51 @@ namespace orvan::setup {
 namespace {
 
 // Puts the finished temporary at `to` unless something is there already, in one step.
-bool PlaceWithoutReplacing(const std::string& temporary, const std::string& to, int& error) {
+Result<void> PlaceWithoutReplacing(const std::string& temporary, const std::string& to) {
     if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
-        return true;
-    }
-    if (errno != EINVAL && errno != ENOSYS) {
-        error = errno;
-        return false;
+        return {};
     }
     // A file system that cannot refuse in the rename itself: a hard link refuses the same way.
-    if (::link(temporary.c_str(), to.c_str()) != 0) {
-        error = errno;
-        return false;
+    if ((errno != EINVAL && errno != ENOSYS) || ::link(temporary.c_str(), to.c_str()) != 0) {
+        return Failure(SystemError(ErrorCode::WriteFailed, "cannot create", to, errno));
     }
     ::unlink(temporary.c_str());
-    return true;
-}
-
-// Copies `from` to `to`, never replacing a file at `to`. The copy keeps the permission bits of
-// the original and appears whole or not at all. Empty when done, with the copy's size and
-// SHA-256 in `made`; else the reason.
-std::string CopyWithoutReplacing(const std::string& from, const std::string& to,
-                                 InstalledFile& made) {
-    struct stat existing {};
-    if (::lstat(to.c_str(), &existing) == 0) return FileErrorReason("will not replace", to, EEXIST);
-    const FileContents source = ReadRegularFile(from);
-    if (!source.read()) return source.reason;
-    std::random_device random;
-    const std::string temporary = PathInFolder(
-        FolderOf(to), "." + BaseName(to) + ".copy" + std::to_string(random() % 1000000));
-    const WriteOutcome written = WriteDurably(temporary, source.bytes, from, ExistingFile::Refuse);
-    if (!written.done) {
-        if (written.error != EEXIST) ::unlink(temporary.c_str());
-        return written.reason;
-    }
-    int error = 0;
-    if (!PlaceWithoutReplacing(temporary, to, error)) {
-        ::unlink(temporary.c_str());
-        return FileErrorReason("cannot create", to, error);
-    }
-    SyncFolder(FolderOf(to));
-    made.size = source.bytes.size();
-    made.sha256 = Sha256Hex(source.bytes);
     return {};
 }
 
-std::string CreateFolder(const std::string& path) {
-    if (::mkdir(path.c_str(), 0777) != 0)
-        return FileErrorReason("cannot create the folder", path, errno);
+// Copies `from` to `to`, never replacing a file at `to`. The copy keeps the permission bits of
+// the original and appears whole or not at all. Done: the copy's size and SHA-256 in `made`.
+Result<void> CopyWithoutReplacing(const std::string& from, const std::string& to,
+                                  InstalledFile& made) {
+    struct stat existing {};
+    if (::lstat(to.c_str(), &existing) == 0) {
+        return Failure(SystemError(ErrorCode::Refused, "will not replace", to, EEXIST));
+    }
+    const Result<std::string> source = ReadRegularFile(from);
+    if (!source) return Failure(source.error());
+    std::random_device random;
+    const std::string temporary = PathInFolder(
+        FolderOf(to), "." + BaseName(to) + ".copy" + std::to_string(random() % 1000000));
+    if (Result<void> written = WriteDurably(temporary, *source, from, ExistingFile::Refuse);
+        !written) {
+        if (written.error().errorNumber != EEXIST) ::unlink(temporary.c_str());
+        return written;
+    }
+    if (Result<void> placed = PlaceWithoutReplacing(temporary, to); !placed) {
+        ::unlink(temporary.c_str());
+        return placed;
+    }
+    (void)SyncFolder(FolderOf(to));
+    made.size = source->size();
+    made.sha256 = Sha256Hex(*source);
+    return {};
+}
+
+Result<void> CreateFolder(const std::string& path) {
+    if (::mkdir(path.c_str(), 0777) != 0) {
+        return Failure(
+            SystemError(ErrorCode::WriteFailed, "cannot create the folder", path, errno));
+    }
     return {};
 }
 
@@ -80,15 +77,15 @@ class Installation {
     void copy(const std::string& relative) {
         InstalledFile made;
         made.path = relative;
-        std::string problem = CopyWithoutReplacing(PathInFolder(source_, relative),
-                                                   PathInFolder(target_, relative), made);
-        if (problem.empty()) made_.AddFile(std::move(made));
-        note(std::move(problem));
+        const Result<void> copied = CopyWithoutReplacing(PathInFolder(source_, relative),
+                                                         PathInFolder(target_, relative), made);
+        if (copied) made_.AddFile(std::move(made));
+        note(copied);
     }
     void createFolder(const std::string& relative) {
-        std::string problem = CreateFolder(PathInFolder(target_, relative));
-        if (problem.empty()) made_.AddFolder(relative);
-        note(std::move(problem));
+        const Result<void> created = CreateFolder(PathInFolder(target_, relative));
+        if (created) made_.AddFolder(relative);
+        note(created);
     }
     // Adds what this installation made to the folder's list, after what earlier installations
     // into it made, so that uninstalling removes all of it and nothing else. A file of another
@@ -96,26 +93,32 @@ class Installation {
     void writeList() {
         const std::string path = PathInFolder(target_, kInstalledListName);
         InstalledList list;
-        const FileContents earlier = ReadRegularFile(path);
-        if (earlier.read()) {
-            std::optional<InstalledList> read = ReadInstalledList(earlier.bytes);
+        const Result<std::string> earlier = ReadRegularFile(path);
+        if (earlier) {
+            std::optional<InstalledList> read = ReadInstalledList(*earlier);
             if (!read) {
                 note(FileErrorReason("will not replace", path, EEXIST));
                 return;
             }
             list = std::move(*read);
-        } else if (earlier.status != ReadStatus::Missing) {
-            note(earlier.reason);
+        } else if (earlier.error().code != ErrorCode::Missing) {
+            note(earlier.error().message);
             return;
         }
         for (const std::string& folder : made_.folders)
             list.AddFolder(folder);
         for (const InstalledFile& file : made_.files)
             list.AddFile(file);
-        if (!WriteFileAtomically(path, InstalledListText(list))) note("cannot write " + path);
+        if (const Result<void> written = WriteFileAtomically(path, InstalledListText(list));
+            !written) {
+            note("cannot write " + path + ": " + written.error().reason());
+        }
     }
     void note(std::string problem) {
         if (!problem.empty()) outcome_.problems.push_back(std::move(problem));
+    }
+    void note(const Result<void>& done) {
+        if (!done) note(done.error().message);
     }
     InstallOutcome finish() {
         outcome_.result =
@@ -137,13 +140,13 @@ class Installation {
 // The content folder's part of the installation; false when the list cannot be read.
 bool InstallContent(Installation& installation, const std::string& startFolder,
                     std::string& reason) {
-    const FileContents list = ReadRegularFile(PathInFolder(startFolder, kContentListPath));
-    if (list.status == ReadStatus::Missing) return true;
-    if (!list.read()) {
-        reason = list.reason;
+    const Result<std::string> list = ReadRegularFile(PathInFolder(startFolder, kContentListPath));
+    if (!list && list.error().code == ErrorCode::Missing) return true;
+    if (!list) {
+        reason = list.error().message;
         return false;
     }
-    for (const ContentStep& step : ReadContentList(list.bytes)) {
+    for (const ContentStep& step : ReadContentList(*list)) {
         if (step.path.empty()) {
             installation.note("the content list names a place outside the content folder: " +
                               step.line);
@@ -182,13 +185,17 @@ InstallOutcome InstallFiles(const std::string& typed, const InstallPlaces& place
     installation.writeList();
     if (!contentRead) return installation.abandon(reason);
     for (const std::string& into : {places.desktopFolder, places.applicationsFolder}) {
-        if (!into.empty() && !WriteDesktopEntry(into, folder)) {
+        if (into.empty()) continue;
+        if (const Result<void> written = WriteDesktopEntry(into, folder); !written) {
             installation.note("cannot write the desktop entry " +
-                              PathInFolder(into, kDesktopEntryName));
+                              PathInFolder(into, kDesktopEntryName) + ": " +
+                              written.error().reason());
         }
     }
-    if (!places.settingsPath.empty() && !WriteSettings(places.settingsPath, "YES", folder)) {
-        installation.note("cannot write the settings file " + places.settingsPath);
+    if (places.settingsPath.empty()) return installation.finish();
+    if (const Result<void> written = WriteSettings(places.settingsPath, "YES", folder); !written) {
+        installation.note("cannot write the settings file " + places.settingsPath + ": " +
+                          written.error().reason());
     }
     return installation.finish();
 }
@@ -204,9 +211,9 @@ InstalledLayout InstalledLayoutOf(const std::string& folder, std::string& proble
     layout.folder =
         folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
     const std::string listPath = PathInFolder(layout.folder, kInstalledListName);
-    const FileContents listed = ReadRegularFile(listPath);
-    if (listed.read()) {
-        std::optional<InstalledList> list = ReadInstalledList(listed.bytes);
+    const Result<std::string> listed = ReadRegularFile(listPath);
+    if (listed) {
+        std::optional<InstalledList> list = ReadInstalledList(*listed);
         if (!list) {
             problem = "not a list of installed files: " + listPath;
             return layout;
@@ -216,8 +223,8 @@ InstalledLayout InstalledLayoutOf(const std::string& folder, std::string& proble
         layout.list = kInstalledListName;
         return layout;
     }
-    if (listed.status != ReadStatus::Missing) {
-        problem = listed.reason;
+    if (listed.error().code != ErrorCode::Missing) {
+        problem = listed.error().message;
         return layout;
     }
     // Installed before the program kept a list: the names an installation makes.

@@ -1,10 +1,16 @@
 #include "setup/uninstall_script.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <filesystem>
 #include <iterator>
 #include <string_view>
+#include <system_error>
 
 #include "lexicon/file_paths.h"
+#include "lexicon/text_file.h"
 
 namespace orvan::setup {
 
@@ -143,6 +149,21 @@ std::string UninstallScript(const InstalledLayout& layout, const std::string& de
     script += "rm -f -- " + ShellQuoted(PathInFolder(desktopFolder, kUninstallScriptName)) +
               " 2>/dev/null\n";
     return script;
+}
+
+Result<void> WriteUninstallScript(const std::string& desktopFolder, const std::string& script) {
+    const std::string path = PathInFolder(desktopFolder, kUninstallScriptName);
+    const auto failed = [&path](int errorNumber) {
+        return Failure(SystemError(ErrorCode::WriteFailed, "cannot write", path, errorNumber));
+    };
+    std::error_code error;
+    std::filesystem::create_directories(desktopFolder, error);
+    if (error) return failed(error.value());
+    if (Result<void> written = WriteFileAtomically(path, script); !written) {
+        return failed(written.error().errorNumber != 0 ? written.error().errorNumber : EIO);
+    }
+    if (::chmod(path.c_str(), 0700) != 0) return failed(errno);
+    return {};
 }
 
 }  // namespace orvan::setup

@@ -169,17 +169,19 @@ TEST(DurableWrite, ReplacesOrRefusesAnExistingFileAndTakesItsModelsPermissions) 
     test::TempFolder folder;
     folder.Write("model", "m");
     ASSERT_EQ(::chmod(folder.File("model").c_str(), 0640), 0);
-    EXPECT_TRUE(WriteDurably(folder.File("new"), "abc", folder.File("model")).done);
+    EXPECT_TRUE(WriteDurably(folder.File("new"), "abc", folder.File("model")));
     EXPECT_EQ(folder.Read("new"), "abc");
     EXPECT_EQ(PermissionsOf(folder.File("new")), 0640u);
 
-    EXPECT_TRUE(WriteDurably(folder.File("new"), "x").done);  // shorter: truncated
+    EXPECT_TRUE(WriteDurably(folder.File("new"), "x"));  // shorter: truncated
     EXPECT_EQ(folder.Read("new"), "x");
 
-    const WriteOutcome refused = WriteDurably(folder.File("new"), "y", {}, ExistingFile::Refuse);
-    EXPECT_FALSE(refused.done);
-    EXPECT_EQ(refused.error, EEXIST);
-    EXPECT_NE(refused.reason.find("cannot create " + folder.File("new")), std::string::npos);
+    const Result<void> refused = WriteDurably(folder.File("new"), "y", {}, ExistingFile::Refuse);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().errorNumber, EEXIST);
+    EXPECT_EQ(refused.error().path, folder.File("new"));
+    EXPECT_NE(refused.error().message.find("cannot create " + folder.File("new")),
+              std::string::npos);
     EXPECT_EQ(folder.Read("new"), "x");
 }
 
@@ -187,10 +189,10 @@ TEST(DurableWrite, NeverWritesThroughASymbolicLink) {
     test::TempFolder folder;
     folder.Write("target", "kept");
     std::filesystem::create_symlink(folder.File("target"), folder.File("link"));
-    EXPECT_FALSE(WriteDurably(folder.File("link"), "changed").done);
+    EXPECT_FALSE(WriteDurably(folder.File("link"), "changed"));
     EXPECT_EQ(folder.Read("target"), "kept");
-    EXPECT_TRUE(SyncFolder(folder.Path()).done);
-    EXPECT_FALSE(SyncFolder(folder.File("target")).done);  // not a folder
+    EXPECT_TRUE(SyncFolder(folder.Path()));
+    EXPECT_FALSE(SyncFolder(folder.File("target")));  // not a folder
 }
 
 bool IsOpen(int fd) {

@@ -153,7 +153,7 @@ TEST_F(PrintTest, TheDescriptionReadWithoutTheWindowSavesAsThePaneSaves) {
     Search("engine");
     ClickRow(0);
     const LexiconFiles files(program.Path());
-    const std::optional<FieldTable> fields = LoadFieldTable(files);
+    const Result<FieldTable> fields = LoadFieldTable(files);
     const EntryDisplay display = DescribeEntry(window->state().slotOfRow(0), window->tables(),
                                                *fields, {}, false, files, {});
     ASSERT_TRUE(display.body);

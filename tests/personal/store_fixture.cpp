@@ -93,8 +93,8 @@ std::vector<std::string> StoreTest::GreekLines() const {
 }
 
 StoreSnapshot StoreTest::Snapshot() const {
-    return {ReadWholeFile(personal.englishIndex), ReadWholeFile(personal.greekIndex),
-            ReadWholeFile(personal.texts)};
+    return {FileBytes(personal.englishIndex), FileBytes(personal.greekIndex),
+            FileBytes(personal.texts)};
 }
 
 void StoreTest::ExpectInvariants() const {

@@ -198,7 +198,7 @@ TEST(WriteDesktopEntry, CreatesTheFolderAndReplacesAnOldEntryWithAnExecutableOne
 
     ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
     const mode_t previousMask = ::umask(077);
-    const bool written = WriteDesktopEntry(into, "/opt/Orvan 2");
+    const Result<void> written = WriteDesktopEntry(into, "/opt/Orvan 2");
     ::umask(previousMask);
     ASSERT_TRUE(written);
     EXPECT_EQ(ReadWholeFile(path), DesktopEntryText("/opt/Orvan 2"));

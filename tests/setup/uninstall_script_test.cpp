@@ -4,7 +4,9 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -173,6 +175,21 @@ TEST(UninstallScript, RefusesAnInstallationFolderItCannotKeepWithin) {
     EXPECT_NE(UninstallScript({"/opt/orvan/", files, {}}, "/home/ann/Desktop")
                   .find("rmdir -- '/opt/orvan' "),
               std::string::npos);
+}
+
+TEST(UninstallScript, IsWrittenExecutableOrTheReasonIsToldNamingIt) {
+    TempFolder home;
+    const std::string desktop = home.File("Desktop");
+    ASSERT_TRUE(setup::WriteUninstallScript(desktop, "echo\n"));
+    EXPECT_EQ(home.Read("Desktop/uninst.sh"), "echo\n");
+    EXPECT_EQ(std::filesystem::status(desktop + "/uninst.sh").permissions(),
+              std::filesystem::perms::owner_all);
+
+    home.Write("file", "");
+    const Result<void> refused = setup::WriteUninstallScript(home.File("file/Desktop"), "echo\n");
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().message,
+              "cannot write " + home.File("file/Desktop/uninst.sh") + ": " + strerror(ENOTDIR));
 }
 
 // What `sh -c 'printf %s "$1"' sh WORD` gives for the quoted word: the word the shell read.

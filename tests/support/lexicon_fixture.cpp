@@ -12,6 +12,12 @@
 
 namespace orvan::test {
 
+std::optional<std::string> FileBytes(const std::string& path) {
+    Result<std::string> bytes = ReadWholeFile(path);
+    if (!bytes) return std::nullopt;
+    return std::move(*bytes);
+}
+
 std::string Cp(const std::string& utf8) {
     QStringEncoder encoder("windows-1253");
     return QByteArray(encoder.encode(QString::fromUtf8(utf8))).toStdString();

@@ -2,6 +2,7 @@
 // temporary folder that also serves as HOME.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ std::string Utf8(const std::string& codePage);
 /// \brief The bytes of ci.tbo or cigr.tbo holding plain `lines`, and the plain lines of such bytes.
 std::string ScrambledPersonal(const std::vector<std::string>& lines);
 std::vector<std::string> PlainPersonal(const std::string& stored);
+
+/// \brief A file's bytes; nothing when it cannot be read.
+std::optional<std::string> FileBytes(const std::string& path);
 
 /// The headwords of the user's own entries, in table order.
 std::vector<std::string> OwnHeadwords(const EntryTables& tables);

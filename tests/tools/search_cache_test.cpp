@@ -56,8 +56,8 @@ class SearchIndexTest : public CliFixture {
   protected:
     EntryTables LoadTables() {
         NoteList notes;
-        PersonalIndexes personalIndexes{ReadWholeFile(personal.File("ci.tbo")),
-                                        ReadWholeFile(personal.File("cigr.tbo")), ""};
+        PersonalIndexes personalIndexes{test::FileBytes(personal.File("ci.tbo")),
+                                        test::FileBytes(personal.File("cigr.tbo")), ""};
         return LoadEntryTable(LexiconFiles(program.Path()), personalIndexes, notes);
     }
 };

@@ -23,14 +23,14 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 std::string DescriptionFile(const std::string& path) {
     const long long limit =
         personal::kMaxTextLength + static_cast<long long>(kByteOrderMark.size());
-    FileContents contents = ReadRegularFile(path, limit);
-    if (contents.status == ReadStatus::TooLarge) {
+    Result<std::string> contents = ReadRegularFile(path, limit);
+    if (!contents && contents.error().code == ErrorCode::TooLarge) {
         throw DataError(path + " is longer than any description that fits (" +
                         std::to_string(personal::kMaxTextLength) + " bytes stored)");
     }
-    if (!contents.read()) throw DataError("cannot read the description: " + contents.reason);
-    if (contents.bytes.starts_with(kByteOrderMark)) contents.bytes.erase(0, kByteOrderMark.size());
-    return std::move(contents.bytes);
+    if (!contents) throw DataError("cannot read the description: " + contents.error().message);
+    if (contents->starts_with(kByteOrderMark)) contents->erase(0, kByteOrderMark.size());
+    return std::move(*contents);
 }
 
 // The description of --description or --description-file; nothing when neither is given.

@@ -130,14 +130,14 @@ std::optional<std::vector<ListItem>> SearchCache::Answer(std::string_view text,
     }
     // The file's length is checked against its header before it is read in: a damaged file
     // may be of any length.
-    const FileView view =
+    const Result<FileView> view =
         ViewCheckedFile(path_, kSearchIndexHeaderLength + identity_.size(),
                         [this](std::string_view head, long long length) {
                             const auto expected = SearchIndexLength(head, identity_);
                             return expected && *expected == static_cast<uint64_t>(length);
                         });
-    if (!view.read()) return std::nullopt;
-    const auto index = SearchIndexView::Open(view.bytes(), identity_);
+    if (!view) return std::nullopt;
+    const auto index = SearchIndexView::Open(view->bytes(), identity_);
     if (!index) return std::nullopt;
     return index->StartSearch(text, greekMode);
 }

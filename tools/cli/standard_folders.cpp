@@ -36,12 +36,13 @@ std::string CacheFolder() {
 }
 
 std::string DocumentsFolder(std::string* problem) {
-    const FileContents list =
+    const Result<std::string> list =
         ReadRegularFile(ConfigFolder() + "/user-dirs.dirs", kUserFolderListLimit);
-    if (problem != nullptr) *problem = list.problem();
+    if (problem != nullptr) *problem = ProblemOf(list);
     std::string found;
     bool any = false;
-    TextLines lines(list.bytes);
+    const std::string bytes = list.value_or("");
+    TextLines lines(bytes);
     constexpr std::string_view kKey = "XDG_DOCUMENTS_DIR=";
     for (std::string_view line; lines.Next(line);) {
         // The key is the text between the first "XDG_" and the last "_DIR=" of the line.

@@ -7,6 +7,7 @@
 
 #include "lexicon/file_descriptor.h"
 #include "lexicon/lexicon_files.h"
+#include "lexicon/result.h"
 #include "lexicon/tables.h"
 
 namespace orvan {
@@ -31,10 +32,10 @@ enum class DescriptionStore {
 std::string ReadDescription(DescriptionStore store, const std::string& path, long long position,
                             long long length);
 
-/// \brief Like ReadDescription, but nothing when the store cannot be opened or read at that
-/// position (a length that is not positive reads as an empty text).
-std::optional<std::string> TryReadDescription(DescriptionStore store, const std::string& path,
-                                              long long position, long long length);
+/// \brief Like ReadDescription, but an error, naming the store and the reason, when it cannot be
+/// opened or read at that position (a length that is not positive reads as an empty text).
+Result<std::string> TryReadDescription(DescriptionStore store, const std::string& path,
+                                       long long position, long long length);
 
 /// \brief Reads many texts of one store through one open file: a block is read ahead, so that
 /// texts stored one after another, as a walk through the table reads them, cost one read per
@@ -52,19 +53,23 @@ class DescriptionReader {
 
     /// Whether the store could be opened.
     bool open() const { return size_ >= 0; }
+    /// Why the store could not be opened.
+    const Error& openError() const { return openError_; }
     /// \brief The text at `position`, as TryReadDescription reads it from the file as it was
     /// when it was opened.
-    std::optional<std::string> read(long long position, long long length);
-    /// \brief The same text appended to `out`; false, and `out` as it was, when it cannot be
-    /// read.
-    bool readInto(long long position, long long length, std::string& out);
+    Result<std::string> read(long long position, long long length);
+    /// \brief The same text appended to `out`; an error, and `out` as it was, when it cannot
+    /// be read.
+    Result<void> readInto(long long position, long long length, std::string& out);
     /// \brief The supplement a NoteList item locates, as TryReadSupplement reads it.
-    std::optional<std::string> readSupplement(const std::string& noteItem);
+    Result<std::string> readSupplement(const std::string& noteItem);
 
   private:
-    std::optional<std::string_view> bytes(long long offset, long long count);
+    Result<std::string_view> bytes(long long offset, long long count);
 
     DescriptionStore store_;
+    std::string path_;
+    Error openError_;
     long long readAhead_;
     FileDescriptor file_;
     long long size_ = -1;
@@ -77,10 +82,9 @@ class DescriptionReader {
 std::string ReadEntryDescription(const EntryRecord& entry, const LexiconFiles& files,
                                  const PersonalFiles& personal);
 
-/// \brief The supplement a NoteList item locates; nothing when the item is malformed or the
-/// text cannot be read.
-std::optional<std::string> TryReadSupplement(const std::string& noteItem,
-                                             const PersonalFiles& personal);
+/// \brief The supplement a NoteList item locates; an error when the item is malformed (Damaged)
+/// or the text cannot be read.
+Result<std::string> TryReadSupplement(const std::string& noteItem, const PersonalFiles& personal);
 
 /// \brief The supplement text a NoteList item locates ("PPPPPPPPLLLLL"); empty when the item is
 /// malformed.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "lexicon/lexicon_files.h"
+#include "lexicon/result.h"
 #include "lexicon/tables.h"
 
 namespace orvan {
@@ -19,7 +20,7 @@ struct LoadedLexicon {
     /// Where the user's texts of these tables are read from: `personal`, or the kept old texts
     /// of a change that was cut off (ReadingFiles).
     PersonalFiles reading;
-    std::optional<FieldTable> fields;
+    Result<FieldTable> fields;  // the science list, or why it was not read
     NoteList notes;
     EntryTables tables;
     std::string rtfHeader;  // "{" and the descriptions' prologue; empty without a store

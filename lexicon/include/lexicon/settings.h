@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "lexicon/result.h"
+
 namespace orvan {
 
 inline constexpr const char* kSettingsFileName = "Orvan.ini";
@@ -34,10 +36,11 @@ bool ShowsStartScreen(const SettingsContents& settings);
 /// \brief Rewrites the settings file, keeping each line the caller leaves empty: line 1 is
 /// `firstLine`, else the old line 1, else "YES"; line 2 is `folder`, else the old line 2, else
 /// absent (an old file that ReadSettings does not read has no lines to keep). The file is
-/// replaced in one atomic step; false when it could not be written, or would be longer than
-/// ReadSettings reads (the old file then stays as it was).
-bool WriteSettings(const std::string& path, const std::string& firstLine,
-                   const std::string& folder);
+/// replaced in one atomic step; an error when it could not be written (naming the file and the
+/// system's reason), or would be longer than ReadSettings reads (TooLarge; the old file then
+/// stays as it was).
+Result<void> WriteSettings(const std::string& path, const std::string& firstLine,
+                           const std::string& folder);
 
 /// \brief The three places searched for the settings file, in order: the user's configuration
 /// folder, the documents folder, the home folder. An empty folder is not searched.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "lexicon/lexicon_files.h"
+#include "lexicon/result.h"
 
 namespace orvan {
 
@@ -156,14 +157,17 @@ std::string GreekHeadwordOf(const EntryTables& tables, int slot);
 /// \brief `personal` with the texts file the tables' user's texts are read from.
 PersonalFiles ReadingFiles(const PersonalFiles& personal, const EntryTables& tables);
 
-/// \brief Reads data/srt.tbo; nothing when it does not exist (the science list then has no
-/// items at all), and when it cannot be read or is longer than 64 KiB (FieldTableProblem says
-/// so). Fills at most 59 fields.
-std::optional<FieldTable> LoadFieldTable(const LexiconFiles& files);
+/// \brief Reads data/srt.tbo; an error when it does not exist (Missing: the science list then
+/// has no items at all), and when it cannot be read or is longer than 64 KiB (FieldTableProblem
+/// says so). Fills at most 59 fields.
+Result<FieldTable> LoadFieldTable(const LexiconFiles& files);
 
 /// \brief Why the science list is not `loaded` although its file is there (in English, naming
-/// the file): a load problem like the others. Empty when it was loaded, or there is none.
-std::string FieldTableProblem(const LexiconFiles& files, const std::optional<FieldTable>& loaded);
+/// the file and the reason): a load problem like the others. Empty when it was loaded, or there
+/// is none.
+///
+///     FieldTableProblem(files, loaded) == "/cd/data/srt.tbo could not be read: Permission denied"
+std::string FieldTableProblem(const LexiconFiles& files, const Result<FieldTable>& loaded);
 
 /// \brief Builds the English and Greek tables from the lexicon's indexes, merging the user's
 /// personal indexes into them, and appends the supplements' locations to `notes`. Never fails:

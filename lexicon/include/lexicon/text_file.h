@@ -7,37 +7,24 @@
 #include <string_view>
 #include <vector>
 
+#include "lexicon/result.h"
+
 namespace orvan {
 
 /// The end-of-file mark of the original platform's text files: a line reader stops at it.
 inline constexpr char kEndOfFileMark = 26;
 
-/// How reading a file ended.
-enum class ReadStatus {
-    Read,      // the bytes are there
-    Missing,   // no such file
-    NotAFile,  // a folder, a FIFO, a device: never opened for reading, so never waited on
-    TooLarge,  // longer than the limit given; nothing past the limit was read
-    Failed,    // it could not be opened or read
-};
-
-/// \brief What reading a file gave: its bytes, or why there are none.
-struct FileContents {
-    ReadStatus status = ReadStatus::Missing;
-    std::string bytes;
-    std::string reason;  // for every status but Read: what went wrong, naming the file
-    bool read() const { return status == ReadStatus::Read; }
-    /// Why a file that is there was not read; empty when it was read or is not there at all.
-    std::string problem() const {
-        return read() || status == ReadStatus::Missing ? std::string() : reason;
-    }
-};
-
 inline constexpr long long kNoSizeLimit = -1;
 
-/// \brief Reads a regular file whole, following symbolic links. A file longer than `limit`
-/// bytes (when a limit is given) is refused after reading at most `limit` + 1 bytes.
-FileContents ReadRegularFile(const std::string& path, long long limit = kNoSizeLimit);
+/// \brief Reads a regular file whole, following symbolic links. The error's code tells why
+/// there are no bytes: Missing (no such file), NotAFile (a folder, a FIFO, a device: never
+/// opened, so never waited on), TooLarge (longer than `limit` bytes, when a limit is given:
+/// refused after reading at most `limit` + 1 bytes) or ReadFailed (the system's reason).
+Result<std::string> ReadRegularFile(const std::string& path, long long limit = kNoSizeLimit);
+
+/// \brief Why a file that is there could not be read, naming it; empty when it was read or is
+/// not there at all.
+std::string ProblemOf(const Result<std::string>& read);
 
 /// \brief A regular file's bytes, read-only: a private mapping of the file where the system
 /// gives one, else the bytes read into memory. For the lexicon's large index files, which are
@@ -53,41 +40,42 @@ class FileView {
     FileView& operator=(const FileView&) = delete;
     ~FileView();
 
-    ReadStatus status = ReadStatus::Missing;
-    std::string reason;  // as FileContents::reason
-    bool read() const { return status == ReadStatus::Read; }
     std::string_view bytes() const;
 
   private:
-    friend FileView ViewCheckedFile(const std::string& path, size_t headLength,
-                                    const std::function<bool(std::string_view, long long)>& accept);
+    friend Result<FileView> ViewCheckedFile(
+        const std::string& path, size_t headLength,
+        const std::function<bool(std::string_view, long long)>& accept);
     void* mapping_ = nullptr;
     size_t size_ = 0;
     std::string copy_;  // the bytes, where the file could not be mapped
 };
 
-/// \brief Views a regular file whole, as ReadRegularFile reads it (same statuses and reasons).
-FileView ViewRegularFile(const std::string& path);
+/// \brief Views a regular file whole, as ReadRegularFile reads it (the same errors).
+Result<FileView> ViewRegularFile(const std::string& path);
 
 /// \brief Views a regular file as ViewRegularFile does, but only once `accept` has approved its
 /// first `headLength` bytes (all of a shorter file) and its length in bytes: before that nothing
-/// past the head is read or mapped. A file refused has the status Failed. For files that say in
+/// past the head is read or mapped. A file refused is Damaged. For files that say in
 /// their first bytes how long they are, so that a damaged one is never read in whole.
 ///
 ///     ViewCheckedFile(path, 72, [](std::string_view head, long long length) {
 ///         return LengthItStates(head) == length;
 ///     });
-FileView ViewCheckedFile(const std::string& path, size_t headLength,
-                         const std::function<bool(std::string_view, long long)>& accept);
+Result<FileView> ViewCheckedFile(const std::string& path, size_t headLength,
+                                 const std::function<bool(std::string_view, long long)>& accept);
 
-/// \brief The whole content of a regular file, or nothing when it cannot be opened or read.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+/// \brief The whole content of a regular file (ReadRegularFile without a limit).
+Result<std::string> ReadWholeFile(const std::string& path);
 
-/// \brief At most `count` bytes of a regular file starting at the 0-based `offset`; nothing when
-/// the file cannot be opened, the offset is negative or lies past the end. A read that reaches the
-/// end of the file returns the bytes up to the end.
-std::optional<std::string> ReadFileRange(const std::string& path, long long offset,
-                                         long long count);
+/// \brief At most `count` bytes of a regular file starting at the 0-based `offset`; an error
+/// when the file cannot be opened or read, the offset is negative (Refused) or lies past the end
+/// (Damaged). A read that reaches the end of the file returns the bytes up to the end.
+Result<std::string> ReadFileRange(const std::string& path, long long offset, long long count);
+
+/// \brief Reads `bytes.size()` bytes of the open file `fd` (which is `path`) from `offset` on,
+/// fewer where the file ends first: `bytes` is cut to what was read.
+Result<void> ReadFileAt(int fd, const std::string& path, long long offset, std::string& bytes);
 
 /// \brief What went wrong with a file, as the program tells it: "cannot create /a/b: No space left
 /// on device" for ("cannot create", "/a/b", ENOSPC).
@@ -121,13 +109,6 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 ///     WithCrLfLineEnds("a\nb\rc\r\n") == "a\r\nb\r\nc\r\n"
 std::string WithCrLfLineEnds(std::string_view text);
 
-/// \brief What writing a file came to: done, or why not (naming the file).
-struct WriteOutcome {
-    bool done = false;
-    std::string reason;
-    int error = 0;  // the system's error number
-};
-
 /// How WriteDurably treats a file already at its path.
 enum class ExistingFile {
     Replace,  // truncated and written anew
@@ -138,20 +119,22 @@ enum class ExistingFile {
 /// them to the disk before it returns. A symbolic link at `path` is never followed. When
 /// `likeFile` names an existing file, the new file takes its permission bits and, where the
 /// program may give files away, its owner (else its group, where the user belongs to it).
-WriteOutcome WriteDurably(const std::string& path, std::string_view bytes,
+/// The error (WriteFailed) names the step that failed, the file and the system's reason.
+Result<void> WriteDurably(const std::string& path, std::string_view bytes,
                           const std::string& likeFile = {},
                           ExistingFile existing = ExistingFile::Replace);
 
 /// \brief Flushes a folder's entries (names created, renamed or removed) to the disk; an empty
 /// folder is the current one.
-WriteOutcome SyncFolder(const std::string& folder);
+Result<void> SyncFolder(const std::string& folder);
 
 /// \brief Replaces `path` by `bytes` in one atomic step: the bytes go to a new temporary file in
 /// the same folder, are flushed to disk, and the temporary is renamed over the old file, whose
 /// permission bits and owner the new one keeps. On failure the old file is left as it was and
-/// the temporary is removed; the result is false. The temporary is named after the file, as
-/// AtomicTemporaryTarget reads it: a writer killed before its rename leaves it behind.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+/// the temporary is removed; the error names the file and the system's reason. The temporary is
+/// named after the file, as AtomicTemporaryTarget reads it: a writer killed before its rename
+/// leaves it behind.
+Result<void> WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 /// \brief The name of the file that a temporary of WriteFileAtomically, named `name`, was to
 /// replace; nothing for a name of any other form.

@@ -50,6 +50,8 @@ struct StoreResult {
     long long entryNumber = 0;
     /// The personal folder, when the change was refused there.
     std::string folder = {};
+    /// FolderBusy, ReadOnly, FileError: the file and the system's reason, where they are known.
+    Error error = {};
     bool done() const { return status == StoreStatus::Done; }
 };
 

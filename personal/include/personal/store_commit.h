@@ -13,7 +13,10 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "lexicon/result.h"
 
 #include "personal/store_files.h"
 
@@ -61,5 +64,24 @@ inline constexpr const char* kNumberMarkTemporary = "tempnum.tbo";
 /// The journal's and the kept old files' names.
 inline constexpr const char* kJournalName = "store.journal";
 inline constexpr const char* kOldSuffix = ".old";
+/// No journal the store writes is longer; a longer one is not read.
+inline constexpr long long kJournalLimit = 4096;
+
+/// \brief One line of the journal: a replaced file of the store and whether it existed before
+/// the change.
+struct JournalLine {
+    bool existed = false;
+    std::string name;
+    bool operator==(const JournalLine&) const = default;
+};
+
+/// \brief The journal `text` (read from `path`) line by line: "1 name" or "0 name", each line
+/// ended by LF, empty lines passed over. Refused, naming the line, when a line is of another
+/// form or names anything but one of the store's own files, or a file named before: the store
+/// did not write that journal, and acting on it could remove any file of the folder or put an
+/// old file back and then remove it.
+///
+///     ParseJournal("1 ci.tbo\n0 clex.tbo\n", path) == {{true, "ci.tbo"}, {false, "clex.tbo"}}
+Result<std::vector<JournalLine>> ParseJournal(std::string_view text, const std::string& path);
 
 }  // namespace orvan::personal

@@ -9,13 +9,23 @@
 #include <string>
 #include <string_view>
 
+#include "lexicon/result.h"
+
 namespace orvan::personal {
 
 /// \brief A file of the store could not be read or written, or the folder is not as the store
-/// needs it; the message names the file and the reason.
+/// needs it: it abandons the change, which is rolled back. The message names the file and the
+/// reason; error() tells them apart (the file, the system's error number).
 class StoreFileError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit StoreFileError(Error error)
+        : std::runtime_error(error.message), error_(std::move(error)) {}
+    explicit StoreFileError(const std::string& message)
+        : StoreFileError(Error{ErrorCode::Damaged, {}, 0, message}) {}
+    const Error& error() const { return error_; }
+
+  private:
+    Error error_;
 };
 
 /// \brief The personal folder cannot be written (a read-only disk or folder).
@@ -23,6 +33,9 @@ class FolderReadOnly : public StoreFileError {
   public:
     using StoreFileError::StoreFileError;
 };
+
+/// \brief Throws StoreFileError for a result that holds an error.
+void ThrowUnlessDone(const Result<void>& done);
 
 /// \brief Another program held the personal folder's lock for longer than we wait.
 class FolderBusy : public StoreFileError {

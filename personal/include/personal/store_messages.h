@@ -12,8 +12,8 @@ namespace orvan::personal {
 /// which need none.
 std::string StoreMessage(StoreStatus status);
 
-/// \brief What the message's details add (UTF-8, in Greek): the entry or the folder concerned;
-/// empty when there is nothing to add.
+/// \brief What the message's details add (UTF-8, in Greek): the entry or the folder concerned,
+/// and the file the system refused with the system's reason; empty when there is nothing to add.
 ///
 ///     StoreDetails({StoreStatus::EntryChanged, "...", 35002}) == "Αριθμός λήμματος: 35002"
 std::string StoreDetails(const StoreResult& result);

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "lexicon/result.h"
+
 namespace orvan::setup {
 
 inline constexpr const char* kDesktopEntryName = "Orvan.desktop";
@@ -16,7 +18,7 @@ std::string DesktopEntryText(const std::string& programFolder);
 
 /// \brief Writes DesktopEntryText(programFolder) as `intoFolder` + "/Orvan.desktop", mode 0755,
 /// through a temporary file renamed over any old entry; `intoFolder` is created when missing.
-/// False when it could not be written.
-bool WriteDesktopEntry(const std::string& intoFolder, const std::string& programFolder);
+/// The error names the file or folder that could not be written and the system's reason.
+Result<void> WriteDesktopEntry(const std::string& intoFolder, const std::string& programFolder);
 
 }  // namespace orvan::setup

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "lexicon/result.h"
+
 namespace orvan::setup {
 
 inline constexpr const char* kUninstallScriptName = "uninst.sh";
@@ -52,5 +54,10 @@ std::string ShellQuoted(const std::string& text);
 /// file or folder that is empty, absolute, holds a NUL or has an empty, "." or ".." part could
 /// lead out of the installation folder: it is left out of the script.
 std::string UninstallScript(const InstalledLayout& layout, const std::string& desktopFolder);
+
+/// \brief Writes `script` as `desktopFolder` + "/" + kUninstallScriptName, executable by its
+/// owner alone, creating the folder when it is missing. The error says "cannot write" the
+/// script, with the system's reason.
+Result<void> WriteUninstallScript(const std::string& desktopFolder, const std::string& script);
 
 }  // namespace orvan::setup
