@@ -66,6 +66,7 @@ void ExpectLooksAsKept(QWidget* widget, const char* name) {
                << ")";
     }
     const int differing = DifferingPixels(drawn, expected);
+    ::testing::Test::RecordProperty(std::string(name) + "-differing", differing);
     if (differing > kMostDiffering) drawn.save(seen);
     EXPECT_LE(differing, kMostDiffering) << name << " (see " << seen.toStdString() << ")";
 }
