@@ -100,6 +100,15 @@ TEST_F(ScreensTest, TheWindowLooksAsLaidOutAtItsFirstSizeAndGrowsByItsRules) {
     ExpectLooksAsKept(window.get(), "lookup-window-800x500");
 }
 
+TEST_F(ScreensTest, AControlTwoPixelsOffItsPlaceIsSeen) {
+    const QImage kept(KeptPath("lookup-window"));
+    ASSERT_FALSE(kept.isNull());
+    c().modifyEntryButton->move(c().modifyEntryButton->pos() + QPoint(2, 0));
+    EXPECT_GT(DifferingPixels(window->grab().toImage(), kept), kMostDiffering);
+    c().modifyEntryButton->move(c().modifyEntryButton->pos() - QPoint(2, 0));
+    EXPECT_LE(DifferingPixels(window->grab().toImage(), kept), kMostDiffering);
+}
+
 TEST_F(ScreensTest, TheDialogsLookAsLaidOut) {
     lookup::CriteriaSearchDialog criteria(window.get());
     ExpectDialogLooksAsKept(&criteria, "criteria-search-dialog");
