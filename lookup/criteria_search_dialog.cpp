@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "lookup/window_face.h"
 #include "richtext/code_pages.h"
 
 namespace orvan::lookup {
@@ -18,28 +17,28 @@ CriteriaSearchDialog::CriteriaSearchDialog(QWidget* parent)
       containsField_(new QLineEdit(this)),
       endField_(new QLineEdit(this)) {
     setObjectName("CriteriaSearchDialog");
-    setWindowTitle(Caption("Κριτήρια Αναζήτησης Λημμάτων"));
+    setWindowTitle(tr("Κριτήρια Αναζήτησης Λημμάτων"));
     startField_->setObjectName("startField");
     containsField_->setObjectName("containsField");
     endField_->setObjectName("endField");
 
-    auto* heading = new QLabel(Caption("Αναζήτηση των Λημμάτων που:"), this);
+    auto* heading = new QLabel(tr("Αναζήτηση των Λημμάτων που:"), this);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
 
     auto* fields = new QFormLayout;
-    fields->addRow(Caption("Αρχίζουν με:"), startField_);
-    fields->addRow(Caption("Περιέχουν:"), containsField_);
-    fields->addRow(Caption("Καταλήγουν σε:"), endField_);
+    fields->addRow(tr("Αρχίζουν με:"), startField_);
+    fields->addRow(tr("Περιέχουν:"), containsField_);
+    fields->addRow(tr("Καταλήγουν σε:"), endField_);
     for (QLineEdit* edit : {startField_, containsField_, endField_})
         edit->setMinimumWidth(220);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName("okButton");
     ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(Caption("Άκυρο"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("Άκυρο"), QDialogButtonBox::RejectRole);
     cancel->setObjectName("cancelButton");
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

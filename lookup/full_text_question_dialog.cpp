@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "lookup/window_face.h"
 #include "platform/desktop_look.h"
 #include "resources/stored_pictures.h"
 
@@ -20,10 +19,10 @@ constexpr int kTextWidth = 250;
 FullTextQuestionDialog::FullTextQuestionDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       messageText_(new QLabel(this)),
-      yesButton_(new QPushButton(Caption("Ναι"), this)),
-      noButton_(new QPushButton(Caption("Όχι"), this)) {
+      yesButton_(new QPushButton(tr("Ναι"), this)),
+      noButton_(new QPushButton(tr("Όχι"), this)) {
     setObjectName("FullTextQuestionDialog");
-    setWindowTitle(Caption("Αναζήτηση στις Περιγραφές"));
+    setWindowTitle(tr("Αναζήτηση στις Περιγραφές"));
 
     auto* picture = new QLabel(this);
     picture->setObjectName("messageImage");
@@ -35,11 +34,11 @@ FullTextQuestionDialog::FullTextQuestionDialog(QWidget* parent)
     messageText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     messageText_->setMinimumWidth(kTextWidth);
     messageText_->setText(
-        Caption("Η αναζήτηση στις περιγραφές του \n"
-                "Λεξικού ίσως πάρει μερικά λεπτά \n"
-                "για να ολοκληρωθεί.\n"
-                "\n"
-                "Να ξεκινήσει η αναζήτηση;"));
+        tr("Η αναζήτηση στις περιγραφές του \n"
+           "Λεξικού ίσως πάρει μερικά λεπτά \n"
+           "για να ολοκληρωθεί.\n"
+           "\n"
+           "Να ξεκινήσει η αναζήτηση;"));
 
     yesButton_->setObjectName("yesButton");
     noButton_->setObjectName("noButton");

@@ -18,6 +18,7 @@
 #include <filesystem>
 
 #include "lexicon/settings.h"
+#include "lookup/edge_layout.h"
 #include "lookup/entries_list.h"
 #include "lookup/print_surface.h"
 #include "platform/busy_cursor.h"
@@ -43,7 +44,6 @@ constexpr int kStretchHeight = 485;
 LookupWindow::LookupWindow(std::unique_ptr<platform::KeyboardLayouts> layouts, QWidget* parent)
     : QWidget(parent),
       c_(BuildLookupFace(this)),
-      anchors_(QSize(kFirstWidth, kFirstHeight)),
       files_(findStartFolder()),
       layouts_(std::move(layouts)),
       prevMenu_(new QMenu(this)),
@@ -197,43 +197,48 @@ void LookupWindow::loadTables() {
 }
 
 void LookupWindow::followEdges() {
-    anchors_.follow(c_.backgroundImage, Left | Top | Right | Bottom);
-    anchors_.follow(c_.descriptionView, Left | Top | Right | Bottom);
-    anchors_.follow(c_.entriesList, Left | Top | Bottom, [this](const QRect& rect) {
+    constexpr Qt::Edges kAllEdges = Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge;
+    auto* layout = new EdgeLayout(this, QSize(kFirstWidth, kFirstHeight),
+                                  QSize(kMinimumWidth, kMinimumHeight));
+    layout->addWidget(c_.backgroundImage, kAllEdges);
+    // The list shows whole rows only.
+    layout->addWidget(
+        c_.entriesList, Qt::LeftEdge | Qt::TopEdge | Qt::BottomEdge, [this](const QRect& rect) {
+            return QRect(rect.topLeft(),
+                         QSize(rect.width(), c_.entriesList->wholeRowsHeight(rect.height())));
+        });
+    // The description ends where the list's last whole row does.
+    layout->addWidget(c_.descriptionView, kAllEdges, [this](const QRect& rect) {
+        const QRect list = c_.entriesList->geometry();
         return QRect(rect.topLeft(),
-                     QSize(rect.width(), c_.entriesList->wholeRowsHeight(rect.height())));
+                     QSize(rect.width(), std::max(0, list.y() + list.height() - rect.y())));
     });
     for (QWidget* widget :
          {static_cast<QWidget*>(c_.renderingField), static_cast<QWidget*>(c_.scienceField),
           static_cast<QWidget*>(c_.ruleImage)}) {
-        anchors_.follow(widget, Left | Top | Right);
+        layout->addWidget(widget, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);
     }
     for (QWidget* widget :
          {c_.helpButton, c_.ownEntriesButton, c_.insertEntryButton, c_.deleteEntryButton,
           c_.modifyEntryButton, c_.exitButton, c_.pinButton}) {
-        anchors_.follow(widget, Top | Right);
+        layout->addWidget(widget, Qt::TopEdge | Qt::RightEdge);
     }
-    anchors_.follow(c_.partnerLogo, Left | Bottom);
-    anchors_.follow(c_.partnerDivisionLogo, Left | Bottom);
-    anchors_.follow(c_.publisherLabel, Right | Bottom);
-    anchors_.follow(c_.listStatusLabel, Left | Right | Bottom);
-    // headwordLabel follows the top only; its left edge and width come from fixHeadwordLabels.
+    layout->addWidget(c_.partnerLogo, Qt::LeftEdge | Qt::BottomEdge);
+    layout->addWidget(c_.partnerDivisionLogo, Qt::LeftEdge | Qt::BottomEdge);
+    layout->addWidget(c_.publisherLabel, Qt::RightEdge | Qt::BottomEdge);
+    layout->addWidget(c_.listStatusLabel, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+    // The rest keep their places from the top left corner; the headword labels span the
+    // description (fixHeadwordLabels, once the layout has placed it).
 }
 
 void LookupWindow::resizeEvent(QResizeEvent* event) {
+    // The layout has placed the controls for the new size before this runs.
     QWidget::resizeEvent(event);
-    anchors_.place(size());
     followResize();
 }
 
 void LookupWindow::followResize() {
     c_.backgroundImage->setScaledContents(width() > kStretchWidth || height() > kStretchHeight);
-    const QRect list = c_.entriesList->geometry();
-    QRect description = c_.descriptionView->geometry();
-    if (description.bottom() != list.bottom()) {
-        description.setHeight(std::max(0, list.y() + list.height() - description.y()));
-        c_.descriptionView->setGeometry(description);
-    }
     fixHeadwordLabels();
 }
 

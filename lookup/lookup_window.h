@@ -14,7 +14,6 @@
 #include "lexicon/lexicon_files.h"
 #include "lexicon/list_search.h"
 #include "lexicon/tables.h"
-#include "lookup/edge_anchors.h"
 #include "lookup/entry_editing.h"
 #include "lookup/lookup_state.h"
 #include "lookup/window_face.h"
@@ -207,7 +206,6 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     void warnMissingLexicon();
 
     LookupControls c_;
-    EdgeAnchors anchors_;
 
     // Start-up, settings and folders.
     std::string startFolder_;

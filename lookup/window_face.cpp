@@ -1,6 +1,7 @@
 #include "lookup/window_face.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,11 +24,17 @@ using platform::kTeal;
 using platform::SansFont;
 using platform::SetTextColour;
 
+// The window's texts are written in Greek in the source and translated in the window's context;
+// the helpers below take them as QT_TRANSLATE_NOOP marks them.
+QString Text(const char* source) {
+    return QCoreApplication::translate("Orvan::LookupWindow", source);
+}
+
 template <typename Widget>
 Widget* Make(QWidget* window, const char* name, QRect geometry, const char* hint = nullptr) {
     auto* widget = new Widget(window);
     platform::Place(widget, name, geometry);
-    if (hint != nullptr) widget->setToolTip(Caption(hint));
+    if (hint != nullptr) widget->setToolTip(Text(hint));
     return widget;
 }
 
@@ -48,7 +55,7 @@ QToolButton* PictureButton(QWidget* window, const char* name, QRect geometry, co
 }
 
 QLabel* TransparentLabel(QWidget* window, const char* name, QPoint place, const char* text) {
-    auto* label = new QLabel(Caption(text), window);
+    auto* label = new QLabel(Text(text), window);
     label->setObjectName(QString::fromLatin1(name));
     label->move(place);
     label->adjustSize();
@@ -84,25 +91,29 @@ LookupControls BuildLookupFace(QWidget* window) {
 
     // The tool row.
     c.languageButton = PictureButton(window, "languageButton", {4, 2, 49, 39}, "language", {43, 33},
-                                     "Επιλογή Γλώσσας");
+                                     QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Επιλογή Γλώσσας"));
     c.backButton = PictureButton(window, "backButton", {56, 2, 36, 39}, "previous", {33, 33},
-                                 "Προηγούμενο Λήμμα");
-    c.backMenuButton = PictureButton(window, "backMenuButton", {92, 2, 13, 39}, "menu-arrow",
-                                     {7, 4}, "Λίστα Προηγουμένων Λημμάτων");
-    c.forwardButton =
-        PictureButton(window, "forwardButton", {104, 2, 36, 39}, "next", {33, 33}, "Επόμενο Λήμμα");
-    c.forwardMenuButton = PictureButton(window, "forwardMenuButton", {140, 2, 13, 39}, "menu-arrow",
-                                        {7, 4}, "Λίστα Επομένων Λημμάτων");
-    c.copyButton =
-        PictureButton(window, "copyButton", {156, 2, 36, 39}, "copy", {24, 23}, "Αντιγραφή");
-    c.pasteButton =
-        PictureButton(window, "pasteButton", {192, 2, 36, 39}, "paste", {24, 23}, "Επικόλληση");
+                                 QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Προηγούμενο Λήμμα"));
+    c.backMenuButton =
+        PictureButton(window, "backMenuButton", {92, 2, 13, 39}, "menu-arrow", {7, 4},
+                      QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Λίστα Προηγουμένων Λημμάτων"));
+    c.forwardButton = PictureButton(window, "forwardButton", {104, 2, 36, 39}, "next", {33, 33},
+                                    QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Επόμενο Λήμμα"));
+    c.forwardMenuButton =
+        PictureButton(window, "forwardMenuButton", {140, 2, 13, 39}, "menu-arrow", {7, 4},
+                      QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Λίστα Επομένων Λημμάτων"));
+    c.copyButton = PictureButton(window, "copyButton", {156, 2, 36, 39}, "copy", {24, 23},
+                                 QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Αντιγραφή"));
+    c.pasteButton = PictureButton(window, "pasteButton", {192, 2, 36, 39}, "paste", {24, 23},
+                                  QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Επικόλληση"));
     c.printButton = PictureButton(window, "printButton", {228, 2, 36, 39}, "print", {29, 23},
-                                  "Εκτύπωση Λήμματος");
+                                  QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Εκτύπωση Λήμματος"));
     c.fieldFilterLabel =
-        TransparentLabel(window, "fieldFilterLabel", {272, 6}, "Επιλογή Επιστήμης");
+        TransparentLabel(window, "fieldFilterLabel", {272, 6},
+                         QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Επιλογή Επιστήμης"));
     c.fieldFilterCombo =
-        Make<QComboBox>(window, "fieldFilterCombo", {268, 20, 161, 21}, "Επιλογή Επιστήμης");
+        Make<QComboBox>(window, "fieldFilterCombo", {268, 20, 161, 21},
+                        QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Επιλογή Επιστήμης"));
     c.fieldFilterCombo->setMaxVisibleItems(12);
     c.fieldFilterCombo->setEditable(false);
     {
@@ -113,19 +124,21 @@ LookupControls BuildLookupFace(QWidget* window) {
         palette.setColor(QPalette::Text, kMaroon);
         c.fieldFilterCombo->setPalette(palette);
     }
-    c.criteriaSearchButton = PictureButton(window, "criteriaSearchButton", {432, 2, 36, 39},
-                                           "search", {24, 24}, "Αναζητήσεις");
-    c.fullTextSearchButton =
-        PictureButton(window, "fullTextSearchButton", {468, 2, 36, 39}, "description-search",
-                      {31, 19}, "Αναζήτηση στο περιεχόμενο του λεξικού");
-    c.exitButton =
-        PictureButton(window, "exitButton", {508, 2, 45, 39}, "exit", {27, 32}, "Εξοδος");
+    c.criteriaSearchButton =
+        PictureButton(window, "criteriaSearchButton", {432, 2, 36, 39}, "search", {24, 24},
+                      QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Αναζητήσεις"));
+    c.fullTextSearchButton = PictureButton(
+        window, "fullTextSearchButton", {468, 2, 36, 39}, "description-search", {31, 19},
+        QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Αναζήτηση στο περιεχόμενο του λεξικού"));
+    c.exitButton = PictureButton(window, "exitButton", {508, 2, 45, 39}, "exit", {27, 32},
+                                 QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Εξοδος"));
     c.ruleImage = Make<QLabel>(window, "ruleImage", {0, 44, 560, 2});
     c.ruleImage->setScaledContents(true);
 
     // The search column.
     c.searchField =
-        DataField(window, "searchField", {2, 51, 211, 24}, "Λήμμα προς Αναζήτηση", false);
+        DataField(window, "searchField", {2, 51, 211, 24},
+                  QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Λήμμα προς Αναζήτηση"), false);
     c.searchField->setFont(SansFont(15, true));
     SetTextColour(c.searchField, kTeal);
     c.fillListButton = Make<QPushButton>(window, "fillListButton", {164, 65, 1, 1});
@@ -145,45 +158,55 @@ LookupControls BuildLookupFace(QWidget* window) {
     c.headwordLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     c.headwordLabel->setFont(SansFont(13, true));
     SetTextColour(c.headwordLabel, kTeal);
-    c.scienceLabel = TransparentLabel(window, "scienceLabel", {220, 86}, "Επιστήμη");
-    c.scienceField = DataField(window, "scienceField", {268, 84, 235, 21}, "Επιστήμη", true);
+    c.scienceLabel = TransparentLabel(window, "scienceLabel", {220, 86},
+                                      QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Επιστήμη"));
+    c.scienceField = DataField(window, "scienceField", {268, 84, 235, 21},
+                               QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Επιστήμη"), true);
     SetTextColour(c.scienceField, kMaroon);
-    c.renderingLabel = TransparentLabel(window, "renderingLabel", {220, 110}, "Απόδοση");
+    c.renderingLabel = TransparentLabel(window, "renderingLabel", {220, 110},
+                                        QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Απόδοση"));
     c.renderingLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    c.renderingField = DataField(window, "renderingField", {268, 108, 235, 21}, "Απόδοση", true);
+    c.renderingField = DataField(window, "renderingField", {268, 108, 235, 21},
+                                 QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Απόδοση"), true);
     c.renderingField->setFont(SansFont(11, true));
     SetTextColour(c.renderingField, kTeal);
     c.descriptionView =
-        Make<richtext::RichTextView>(window, "descriptionView", {216, 132, 287, 160}, "Περιγραφή");
+        Make<richtext::RichTextView>(window, "descriptionView", {216, 132, 287, 160},
+                                     QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Περιγραφή"));
     c.descriptionView->setFont(SansFont(12));
     c.descriptionView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     // The command column.
     c.ownEntriesButton =
         PictureButton(window, "ownEntriesButton", {508, 51, 45, 39}, "custom-entries", {29, 22},
-                      "Εμφάνιση Επεξεργασμένων Λημμάτων");
-    c.insertEntryButton = PictureButton(window, "insertEntryButton", {508, 90, 45, 39}, "insert",
-                                        {38, 23}, "Εισαγωγή Νέου Λήμματος");
-    c.modifyEntryButton = PictureButton(window, "modifyEntryButton", {508, 129, 45, 39}, "modify",
-                                        {35, 31}, "Επεξεργασία Λήμματος");
-    c.deleteEntryButton = PictureButton(window, "deleteEntryButton", {508, 168, 45, 39}, "delete",
-                                        {39, 23}, "Διαγραφή Λήμματος");
+                      QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Εμφάνιση Επεξεργασμένων Λημμάτων"));
+    c.insertEntryButton =
+        PictureButton(window, "insertEntryButton", {508, 90, 45, 39}, "insert", {38, 23},
+                      QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Εισαγωγή Νέου Λήμματος"));
+    c.modifyEntryButton =
+        PictureButton(window, "modifyEntryButton", {508, 129, 45, 39}, "modify", {35, 31},
+                      QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Επεξεργασία Λήμματος"));
+    c.deleteEntryButton =
+        PictureButton(window, "deleteEntryButton", {508, 168, 45, 39}, "delete", {39, 23},
+                      QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Διαγραφή Λήμματος"));
     c.pinButton = PictureButton(window, "pinButton", {518, 220, 25, 22}, "pin", {13, 14},
-                                "Παραμονή στην κορυφή");
+                                QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Παραμονή στην κορυφή"));
     c.pinButton->setCheckable(true);
-    c.helpButton =
-        PictureButton(window, "helpButton", {508, 253, 45, 39}, "help", {32, 32}, "Βοήθεια");
+    c.helpButton = PictureButton(window, "helpButton", {508, 253, 45, 39}, "help", {32, 32},
+                                 QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Βοήθεια"));
     c.helpButton->setFont(SansFont(9));
 
     // The bottom edge.
     // The division's logo opens the partner's presentation as the company's does, and says so.
-    c.partnerDivisionLogo = Picture(window, "partnerDivisionLogo", {4, 294, 33, 19},
-                                    "division-logo", "Παρουσίαση Calder Velmora");
+    c.partnerDivisionLogo =
+        Picture(window, "partnerDivisionLogo", {4, 294, 33, 19}, "division-logo",
+                QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Παρουσίαση Calder Velmora"));
     c.partnerLogo = Picture(window, "partnerLogo", {38, 295, 87, 20}, "company-logo",
-                            "Παρουσίαση Calder Velmora");
+                            QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Παρουσίαση Calder Velmora"));
     c.publisherLabel =
-        Make<QLabel>(window, "publisherLabel", {407, 295, 143, 16}, "Παρουσίαση Εκδόσεων Korvath");
-    c.publisherLabel->setText(Caption("ΕΚΔΟΣΕΙΣ KORVATH"));
+        Make<QLabel>(window, "publisherLabel", {407, 295, 143, 16},
+                     QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Παρουσίαση Εκδόσεων Korvath"));
+    c.publisherLabel->setText(Text(QT_TRANSLATE_NOOP("Orvan::LookupWindow", "ΕΚΔΟΣΕΙΣ KORVATH")));
     c.publisherLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
     c.publisherLabel->setFont(SansFont(13, true));
     SetTextColour(c.publisherLabel, kNavy);
@@ -204,7 +227,7 @@ LookupControls BuildLookupFace(QWidget* window) {
     c.figureImage->setObjectName("figureImage");
     c.figureImage->move(2, 2);
     c.wholeLexiconButton = Make<QPushButton>(window, "wholeLexiconButton", {355, 291, 38, 22});
-    c.wholeLexiconButton->setText(Caption("Όλα τα Λήμματα"));
+    c.wholeLexiconButton->setText(Text(QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Όλα τα Λήμματα")));
     c.wholeLexiconButton->setFocusPolicy(Qt::NoFocus);
     c.wholeLexiconButton->hide();
 

@@ -73,6 +73,4 @@ struct LookupControls {
 /// object name), with their geometry, look, hints and Tab order.
 LookupControls BuildLookupFace(QWidget* window);
 
-using platform::Caption;
-
 }  // namespace orvan::lookup

@@ -1,12 +1,17 @@
 #include "personal/entry_editor_dialog.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QVBoxLayout>
+#include <iterator>
+#include <utility>
 
 #include "lexicon/text_file.h"
 #include "personal/store_messages.h"
@@ -19,7 +24,6 @@ namespace orvan::personal {
 
 namespace {
 
-using platform::Caption;
 using platform::kMaroon;
 using platform::kTeal;
 
@@ -31,13 +35,14 @@ void Colour(QWidget* widget, const QColor& text, bool background) {
     widget->setPalette(palette);
 }
 
-QLabel* BoldLabel(QWidget* parent, const char* text, QPoint place) {
-    auto* label = new QLabel(Caption(text), parent);
+// A caption of the form's left column, in bold, level with the text of the field beside it
+// (`drop` pixels below the field's top).
+QLabel* BoldLabel(QWidget* parent, const QString& text, int drop) {
+    auto* label = new QLabel(text, parent);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
-    label->move(place);
-    label->adjustSize();
+    label->setContentsMargins(0, drop, 0, 0);
     return label;
 }
 
@@ -54,8 +59,8 @@ QString DescriptionForEditor(const std::string& description) {
 }
 
 EntryEditorDialog::EntryEditorDialog(EntryEditMode editMode, EntryKind editKind,
-                                 const QStringList& fieldItems, const PendingEntry& entry,
-                                 EditorActions actions, QWidget* parent)
+                                     const QStringList& fieldItems, const PendingEntry& entry,
+                                     EditorActions actions, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       editMode_(editMode),
       editKind_(editKind),
@@ -66,39 +71,84 @@ EntryEditorDialog::EntryEditorDialog(EntryEditMode editMode, EntryKind editKind,
       greekField_(new QLineEdit(this)),
       fieldCombo_(new QComboBox(this)),
       descriptionEdit_(new QPlainTextEdit(this)),
-      okButton_(new QPushButton(Caption("Εισαγωγή"), this)),
-      cancelButton_(new QPushButton(Caption("Ακύρωση"), this)),
+      okButton_(new QPushButton(tr("Εισαγωγή"), this)),
+      cancelButton_(new QPushButton(tr("Ακύρωση"), this)),
       roomLeftLabel_(new QLabel(this)) {
     setObjectName("EntryEditorDialog");
-    setWindowTitle(Caption("Εισαγωγή Νέου Λήμματος"));
-    setFixedSize(367, 249);
+    setWindowTitle(tr("Εισαγωγή Νέου Λήμματος"));
     setFont(platform::SansFont(11, false, true));
-    const auto place = platform::Place;
-    BoldLabel(this, "Λήμμα (Αγγλικά)", {8, 12});
-    place(englishField_, "englishField", {112, 8, 242, 21});
+    englishField_->setObjectName("englishField");
     englishField_->setMaxLength(80);
     Colour(englishField_, kTeal, false);
-    BoldLabel(this, "Λήμμα (Ελληνικά)", {8, 36});
-    place(greekField_, "greekField", {112, 32, 242, 21});
+    greekField_->setObjectName("greekField");
     greekField_->setMaxLength(80);
     Colour(greekField_, kTeal, false);
-    BoldLabel(this, "Επιστήμη", {8, 60});
-    place(fieldCombo_, "fieldCombo", {112, 56, 242, 21});
+    fieldCombo_->setObjectName("fieldCombo");
     Colour(fieldCombo_, kMaroon, false);
-    BoldLabel(this, "Περιγραφή", {8, 92});
-    place(descriptionEdit_, "descriptionEdit", {112, 80, 242, 105});
+    descriptionEdit_->setObjectName("descriptionEdit");
     QFont fixed("DejaVu Sans Mono");
     fixed.setStyleHint(QFont::Monospace);
     fixed.setPixelSize(12);
     descriptionEdit_->setFont(fixed);
     descriptionEdit_->setTabChangesFocus(true);
-    // Under the description, in the dialog's own colours: how many characters still fit.
-    place(roomLeftLabel_, "roomLeftLabel", {112, 187, 242, 16});
-    place(okButton_, "okButton", {112, 208, 113, 25});
+    roomLeftLabel_->setObjectName("roomLeftLabel");
+    okButton_->setObjectName("okButton");
     okButton_->setDefault(true);
     okButton_->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    place(cancelButton_, "cancelButton", {244, 208, 113, 25});
+    cancelButton_->setObjectName("cancelButton");
     cancelButton_->setAutoDefault(false);
+
+    // The fields in one column of one width, their captions in a column to their left; under
+    // the description, in the dialog's own colours, how many characters still fit; then the
+    // two buttons under the fields. The dialog keeps its size.
+    constexpr int kCaptionWidth = 104;
+    constexpr int kFieldWidth = 242;
+    constexpr int kFieldHeight = 21;
+    englishField_->setFixedSize(kFieldWidth, kFieldHeight);
+    greekField_->setFixedSize(kFieldWidth, kFieldHeight);
+    fieldCombo_->setFixedSize(kFieldWidth, kFieldHeight);
+    descriptionEdit_->setFixedSize(kFieldWidth, 105);
+    roomLeftLabel_->setFixedSize(kFieldWidth, 16);
+    okButton_->setFixedSize(113, 25);
+    cancelButton_->setFixedSize(113, 25);
+
+    auto* form = new QGridLayout;
+    form->setContentsMargins(0, 0, 0, 0);
+    form->setHorizontalSpacing(0);
+    form->setVerticalSpacing(3);
+    form->setColumnMinimumWidth(0, kCaptionWidth);
+    form->setColumnStretch(2, 1);
+    const std::pair<QLabel*, QWidget*> rows[] = {
+        {BoldLabel(this, tr("Λήμμα (Αγγλικά)"), 4), englishField_},
+        {BoldLabel(this, tr("Λήμμα (Ελληνικά)"), 4), greekField_},
+        {BoldLabel(this, tr("Επιστήμη"), 4), fieldCombo_},
+        {BoldLabel(this, tr("Περιγραφή"), 12), descriptionEdit_},
+    };
+    for (int row = 0; row < static_cast<int>(std::size(rows)); ++row) {
+        form->addWidget(rows[row].first, row, 0, Qt::AlignLeft | Qt::AlignTop);
+        form->addWidget(rows[row].second, row, 1, Qt::AlignLeft | Qt::AlignTop);
+    }
+    auto* roomLeft = new QHBoxLayout;
+    roomLeft->setSpacing(0);
+    roomLeft->addSpacing(kCaptionWidth);
+    roomLeft->addWidget(roomLeftLabel_);
+    roomLeft->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(0);
+    buttons->addSpacing(kCaptionWidth);
+    buttons->addWidget(okButton_);
+    buttons->addSpacing(19);
+    buttons->addWidget(cancelButton_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 10, 16);
+    layout->setSpacing(0);
+    layout->addLayout(form);
+    layout->addSpacing(2);
+    layout->addLayout(roomLeft);
+    layout->addSpacing(5);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder(englishField_, greekField_);
     setTabOrder(greekField_, fieldCombo_);
@@ -107,8 +157,7 @@ EntryEditorDialog::EntryEditorDialog(EntryEditMode editMode, EntryKind editKind,
     setTabOrder(cancelButton_, okButton_);
 
     connect(okButton_, &QPushButton::clicked, this, &EntryEditorDialog::onOkClicked);
-    connect(cancelButton_, &QPushButton::clicked, this,
-            &EntryEditorDialog::onCancelClicked);
+    connect(cancelButton_, &QPushButton::clicked, this, &EntryEditorDialog::onCancelClicked);
     connect(descriptionEdit_, &QPlainTextEdit::textChanged, this, &EntryEditorDialog::showRoomLeft);
     showRoomLeft();
 }
@@ -123,9 +172,8 @@ void EntryEditorDialog::showEvent(QShowEvent* event) {
 
 void EntryEditorDialog::onFirstShow() {
     platform::CentreOver(this, parentWidget());
-    for (QWidget* field :
-         {static_cast<QWidget*>(englishField_), static_cast<QWidget*>(greekField_),
-          static_cast<QWidget*>(descriptionEdit_)}) {
+    for (QWidget* field : {static_cast<QWidget*>(englishField_), static_cast<QWidget*>(greekField_),
+                           static_cast<QWidget*>(descriptionEdit_)}) {
         QPalette palette = field->palette();
         palette.setColor(QPalette::Base, platform::FieldBackground());
         field->setPalette(palette);
@@ -142,10 +190,10 @@ void EntryEditorDialog::onFirstShow() {
         englishField_->setText(richtext::FromGreekCodePage(entry_.english));
         greekField_->setText(richtext::FromGreekCodePage(entry_.greek));
         descriptionEdit_->setPlainText(DescriptionForEditor(entry_.description));
-        fieldCombo_->setCurrentIndex(
-            entry_.fieldIndex < fieldCombo_->count() ? entry_.fieldIndex : -1);
-        setWindowTitle(Caption("Μεταβολή Λήμματος"));
-        okButton_->setText("Ok");
+        fieldCombo_->setCurrentIndex(entry_.fieldIndex < fieldCombo_->count() ? entry_.fieldIndex
+                                                                              : -1);
+        setWindowTitle(tr("Μεταβολή Λήμματος"));
+        okButton_->setText(tr("Ok"));
         if (editKind_ == EntryKind::Annotated || editKind_ == EntryKind::Lexicon) {
             // Only the supplement of a lexicon entry can be written.
             englishField_->setEnabled(false);
@@ -158,8 +206,8 @@ void EntryEditorDialog::onFirstShow() {
 
 void EntryEditorDialog::onOkClicked() {
     PendingEntry typed;
-    if (!headwordFits(englishField_, "Αγγλικό", typed.english) ||
-        !headwordFits(greekField_, "Ελληνικό", typed.greek)) {
+    if (!headwordFits(englishField_, tr("Αγγλικό"), typed.english) ||
+        !headwordFits(greekField_, tr("Ελληνικό"), typed.greek)) {
         return;
     }
     typed.fieldIndex = fieldCombo_->currentIndex();
@@ -194,12 +242,11 @@ bool EntryEditorDialog::offerSaveAsNew(const PendingEntry& typed, const StoreRes
                     this);
     box.setObjectName("EntryChangedBox");
     box.setInformativeText(
-        Caption("Ό,τι γράψατε δεν χάνεται: μπορείτε να το αποθηκεύσετε ως νέο "
-                "λήμμα ή να συνεχίσετε την επεξεργασία."));
+        tr("Ό,τι γράψατε δεν χάνεται: μπορείτε να το αποθηκεύσετε ως νέο "
+           "λήμμα ή να συνεχίσετε την επεξεργασία."));
     box.setDetailedText(QString::fromStdString(StoreDetails(refused)));
-    QPushButton* asNew = box.addButton(Caption("Αποθήκευση ως νέο λήμμα"), QMessageBox::AcceptRole);
-    QPushButton* back =
-        box.addButton(Caption("Επιστροφή στην επεξεργασία"), QMessageBox::RejectRole);
+    QPushButton* asNew = box.addButton(tr("Αποθήκευση ως νέο λήμμα"), QMessageBox::AcceptRole);
+    QPushButton* back = box.addButton(tr("Επιστροφή στην επεξεργασία"), QMessageBox::RejectRole);
     asNew->setObjectName("saveAsNewButton");
     back->setObjectName("backToEditingButton");
     box.setDefaultButton(back);
@@ -222,17 +269,17 @@ bool EntryEditorDialog::offerSaveAsNew(const PendingEntry& typed, const StoreRes
 
 // A headword goes into a code page 1253 field of the index files: a character the page lacks
 // would be stored as "?". The editor names such characters and stays open.
-bool EntryEditorDialog::headwordFits(const QLineEdit* field, const char* language,
-                                   std::string& bytes) {
+bool EntryEditorDialog::headwordFits(const QLineEdit* field, const QString& language,
+                                     std::string& bytes) {
     const QString text = field->text();
     GreekBytes converted = Utf16ToGreek(richtext::Utf16Of(text));
     if (converted.complete) {
         bytes = std::move(converted.bytes);
         return true;
     }
-    refuse(Caption("Το %1 Λήμμα δεν μπορεί να περιέχει τους χαρακτήρες: %2")
-               .arg(Caption(language),
-                    QString::fromStdString(CharactersWithoutByte(richtext::Utf16Of(text)))));
+    refuse(
+        tr("Το %1 Λήμμα δεν μπορεί να περιέχει τους χαρακτήρες: %2")
+            .arg(language, QString::fromStdString(CharactersWithoutByte(richtext::Utf16Of(text)))));
     return false;
 }
 

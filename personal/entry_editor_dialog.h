@@ -37,7 +37,7 @@ class EntryEditorDialog : public QDialog {
     /// `fieldItems` are the science list's items (" " and the field names); `entry` fills the
     /// fields for an update; `editKind` is the modified entry's kind.
     EntryEditorDialog(EntryEditMode editMode, EntryKind editKind, const QStringList& fieldItems,
-                    const PendingEntry& entry, EditorActions actions, QWidget* parent = nullptr);
+                      const PendingEntry& entry, EditorActions actions, QWidget* parent = nullptr);
 
     /// What the editor handed to the store once confirmed (headwords in code page 1253, the
     /// description in UTF-8 with its lines in CR LF).
@@ -55,7 +55,7 @@ class EntryEditorDialog : public QDialog {
     void onOkClicked();
     void onCancelClicked();
     void showRoomLeft();
-    bool headwordFits(const QLineEdit* field, const char* language, std::string& bytes);
+    bool headwordFits(const QLineEdit* field, const QString& language, std::string& bytes);
     /// After the entry was found changed or deleted elsewhere: true when the user chose to save
     /// the text as a new entry and that was done.
     bool offerSaveAsNew(const PendingEntry& typed, const StoreResult& refused);

@@ -11,7 +11,7 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "lookup/edge_anchors.h"
+#include "lookup/edge_layout.h"
 #include "lookup/entries_list.h"
 #include "richtext/rich_text_view.h"
 #include "tests/lookup/window_fixture.h"
@@ -275,14 +275,14 @@ TEST_F(FaceTest, TabVisitsTheFieldsThenTheToolRowAndTheCommandColumn) {
     // The history's list buttons follow their arrows; the logos along the bottom edge follow the
     // command column.
     const std::vector<QWidget*> expected = {
-        c().entriesList,     c().scienceField,        c().renderingField,
-        c().descriptionView, c().languageButton,          c().backButton,
-        c().backMenuButton,  c().forwardButton,          c().forwardMenuButton,
-        c().copyButton,      c().pasteButton,         c().printButton,
-        c().fieldFilterCombo,  c().criteriaSearchButton,        c().fullTextSearchButton,
-        c().exitButton,      c().ownEntriesButton, c().insertEntryButton,
-        c().pinButton,       c().helpButton,          c().partnerDivisionLogo,
-        c().partnerLogo,      c().publisherLabel,        c().fillListButton,
+        c().entriesList,      c().scienceField,         c().renderingField,
+        c().descriptionView,  c().languageButton,       c().backButton,
+        c().backMenuButton,   c().forwardButton,        c().forwardMenuButton,
+        c().copyButton,       c().pasteButton,          c().printButton,
+        c().fieldFilterCombo, c().criteriaSearchButton, c().fullTextSearchButton,
+        c().exitButton,       c().ownEntriesButton,     c().insertEntryButton,
+        c().pinButton,        c().helpButton,           c().partnerDivisionLogo,
+        c().partnerLogo,      c().publisherLabel,       c().fillListButton,
         c().searchField};
     // The two edit buttons are disabled while no entry is shown, so Tab passes them by.
     c().searchField->setFocus();
@@ -317,15 +317,21 @@ TEST_F(FaceTest, TheBackgroundIsStretchedOnlyInALargeWindow) {
     EXPECT_EQ(c().backgroundImage->size(), QSize(750, 485));
 }
 
-TEST(FollowEdges, GrowsWhatFollowsOppositeEdgesAndMovesWhatFollowsTheFarOne) {
+TEST(EdgeLayout, GrowsWhatFollowsOppositeEdgesAndMovesWhatFollowsTheFarOne) {
     const QSize designed(100, 100), larger(150, 120);
     const QRect rect(10, 20, 30, 40);
-    using namespace lookup;
-    EXPECT_EQ(lookup::FollowEdges(rect, designed, larger, Left | Top), rect);
-    EXPECT_EQ(lookup::FollowEdges(rect, designed, larger, Left | Top | Right | Bottom),
+    using lookup::EdgeLayout;
+    EXPECT_EQ(EdgeLayout::follow(rect, designed, larger, Qt::LeftEdge | Qt::TopEdge), rect);
+    EXPECT_EQ(EdgeLayout::follow(rect, designed, larger,
+                                 Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge),
               QRect(10, 20, 80, 60));
-    EXPECT_EQ(lookup::FollowEdges(rect, designed, larger, Right | Bottom), QRect(60, 40, 30, 40));
-    EXPECT_EQ(lookup::FollowEdges(rect, designed, QSize(20, 20), Left | Right).width(), 0);
+    EXPECT_EQ(EdgeLayout::follow(rect, designed, larger, Qt::RightEdge | Qt::BottomEdge),
+              QRect(60, 40, 30, 40));
+    EXPECT_EQ(
+        EdgeLayout::follow(rect, designed, QSize(20, 20), Qt::LeftEdge | Qt::RightEdge).width(), 0);
+    // Following neither edge keeps the centre at the same share of the area.
+    EXPECT_EQ(EdgeLayout::follow(rect, designed, QSize(200, 100), {}).center().x(),
+              2 * rect.center().x() + 1);
 }
 
 }  // namespace

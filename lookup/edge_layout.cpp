@@ -1,0 +1,98 @@
+#include "lookup/edge_layout.h"
+
+#include <QWidget>
+#include <algorithm>
+#include <utility>
+
+namespace orvan::lookup {
+
+namespace {
+
+// One axis: the start and length of a control between the area's two edges on that axis.
+std::pair<int, int> Follow(int start, int length, int designedSpan, int span, bool first,
+                           bool second) {
+    const int grown = span - designedSpan;
+    if (first && second) return {start, std::max(0, length + grown)};
+    if (second) return {start + grown, length};
+    if (first) return {start, length};
+    const int centre = designedSpan > 0 ? (2 * start + length) * span / (2 * designedSpan) : 0;
+    return {centre - length / 2, length};
+}
+
+}  // namespace
+
+EdgeLayout::EdgeLayout(QWidget* window, QSize designedSize, QSize minimumSize)
+    : QLayout(window), designedSize_(designedSize), minimumSize_(minimumSize) {
+    setContentsMargins(0, 0, 0, 0);
+}
+
+EdgeLayout::~EdgeLayout() {
+    for (const Place& place : places_)
+        delete place.item;
+}
+
+QRect EdgeLayout::follow(const QRect& designed, QSize designedSize, QSize size, Qt::Edges edges) {
+    const auto [x, width] =
+        Follow(designed.x(), designed.width(), designedSize.width(), size.width(),
+               edges.testFlag(Qt::LeftEdge), edges.testFlag(Qt::RightEdge));
+    const auto [y, height] =
+        Follow(designed.y(), designed.height(), designedSize.height(), size.height(),
+               edges.testFlag(Qt::TopEdge), edges.testFlag(Qt::BottomEdge));
+    return {x, y, width, height};
+}
+
+void EdgeLayout::addWidget(QWidget* widget, Qt::Edges edges, Fit fit) {
+    addChildWidget(widget);
+    places_.push_back({new QWidgetItem(widget), widget->geometry(), edges, std::move(fit)});
+    invalidate();
+}
+
+void EdgeLayout::addItem(QLayoutItem* item) {
+    places_.push_back({item, item->geometry(), Qt::LeftEdge | Qt::TopEdge, {}});
+    invalidate();
+}
+
+QLayoutItem* EdgeLayout::itemAt(int index) const {
+    return index >= 0 && index < count() ? places_[static_cast<std::size_t>(index)].item : nullptr;
+}
+
+QLayoutItem* EdgeLayout::takeAt(int index) {
+    if (index < 0 || index >= count()) return nullptr;
+    QLayoutItem* item = places_[static_cast<std::size_t>(index)].item;
+    places_.erase(places_.begin() + index);
+    invalidate();
+    return item;
+}
+
+int EdgeLayout::count() const {
+    return static_cast<int>(places_.size());
+}
+
+QSize EdgeLayout::sizeHint() const {
+    return designedSize_;
+}
+
+QSize EdgeLayout::minimumSize() const {
+    return minimumSize_;
+}
+
+Qt::Orientations EdgeLayout::expandingDirections() const {
+    return Qt::Horizontal | Qt::Vertical;
+}
+
+void EdgeLayout::setGeometry(const QRect& rect) {
+    QLayout::setGeometry(rect);
+    for (const Place& place : places_) {
+        QRect placed = follow(place.designed, designedSize_, rect.size(), place.edges)
+                           .translated(rect.topLeft());
+        if (place.fit) placed = place.fit(placed);
+        // A widget takes exactly the place its rules give it, whatever its own size limits.
+        if (QWidget* widget = place.item->widget()) {
+            widget->setGeometry(placed);
+        } else {
+            place.item->setGeometry(placed);
+        }
+    }
+}
+
+}  // namespace orvan::lookup

@@ -1,0 +1,59 @@
+// The lookup window's layout: each control keeps the place it was laid out at in the window's
+// first size, and follows the edges of the window it is bound to when the window grows or
+// shrinks. A control bound to two opposite edges grows and shrinks with the window; one bound to
+// the far edge only moves with it; one bound to neither keeps its centre at the same share of
+// the window.
+#pragma once
+
+#include <QLayout>
+#include <QRect>
+#include <QSize>
+#include <functional>
+#include <vector>
+
+namespace orvan::lookup {
+
+class EdgeLayout : public QLayout {
+  public:
+    /// Adjusts a control's rectangle once it has followed its edges (to whole rows of a list, or
+    /// to a control placed before it).
+    using Fit = std::function<QRect(const QRect&)>;
+
+    /// Lays out `window`, whose controls stand where they belong at `designedSize`; the window
+    /// becomes no smaller than `minimumSize`.
+    EdgeLayout(QWidget* window, QSize designedSize, QSize minimumSize);
+    ~EdgeLayout() override;
+
+    /// \brief Lays out `widget` from where it stands now, following `edges`, then `fit`.
+    /// Controls are placed in the order they were added, so a fit may read the geometry of one
+    /// added before.
+    void addWidget(QWidget* widget, Qt::Edges edges, Fit fit = {});
+    using QLayout::addWidget;
+
+    /// \brief The rectangle a control laid out at `designed` in an area of `designedSize` takes
+    /// in an area of `size`, following `edges`.
+    static QRect follow(const QRect& designed, QSize designedSize, QSize size, Qt::Edges edges);
+
+    /// An item added without edges stays at its place from the top left corner.
+    void addItem(QLayoutItem* item) override;
+    QLayoutItem* itemAt(int index) const override;
+    QLayoutItem* takeAt(int index) override;
+    int count() const override;
+    QSize sizeHint() const override;
+    QSize minimumSize() const override;
+    Qt::Orientations expandingDirections() const override;
+    void setGeometry(const QRect& rect) override;
+
+  private:
+    struct Place {
+        QLayoutItem* item;
+        QRect designed;
+        Qt::Edges edges;
+        Fit fit;
+    };
+    QSize designedSize_;
+    QSize minimumSize_;
+    std::vector<Place> places_;
+};
+
+}  // namespace orvan::lookup
