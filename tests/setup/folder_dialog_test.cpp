@@ -19,8 +19,8 @@
 namespace orvan::test {
 namespace {
 
-using setup::FolderDialogMode;
 using setup::FolderChoiceDialog;
+using setup::FolderDialogMode;
 
 QString Q(const char* utf8) {
     return QString::fromUtf8(utf8);
