@@ -49,7 +49,8 @@ int DifferentPixels(const QImage& a, const QImage& b) {
 
 /// Grabs `window` as shown now and compares it with the kept picture `name`.
 void ExpectLooksAsKept(QWidget* window, const QString& name) {
-    QApplication::processEvents();
+    // The text pages lay themselves out in later turns of the event loop.
+    QTest::qWait(300);
     const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     if (Recording()) {
         QDir().mkpath(QStringLiteral(ORVAN_SCREENS_DIR));
