@@ -17,30 +17,34 @@
 #include <QTreeView>
 
 #include "platform/desktop_look.h"
+#include "platform/dialog_face.h"
 #include "resources/stored_pictures.h"
+#include "setup/places_layout.h"
 
 namespace orvan::setup {
 
 namespace {
 
-using platform::Caption;
+const char* const kPersonalCaption = QT_TRANSLATE_NOOP("orvan::setup::FolderChoiceDialog",
+                                                       "Επιλογή φακέλου για επεξεργασμένα λήμματα");
 
-const char* const kPersonalCaption = "Επιλογή φακέλου για επεξεργασμένα λήμματα";
-
-const char* const kInstallText =
+const char* const kInstallText = QT_TRANSLATE_NOOP(
+    "orvan::setup::FolderChoiceDialog",
     "Παρακαλώ επιλέξτε το φάκελο του δίσκου σας στον οποίο θα εγκατασταθεί το λεξικό. Άμα "
     "θέλετε να εγκατασταθεί σε νέο φάκελο απλά πληκτρολογήστε τον στο χώρο από κάτω. Σας "
     "προτείνουμε να κρατήσετε το φάκελο που εμφανίζεται. Η διαδικασία της εγκατάστασης θα "
-    "δημιουργήσει εικονίδιο για το λεξικό στην επιφάνεια εργασίας.";
-const char* const kNoFolderText =
+    "δημιουργήσει εικονίδιο για το λεξικό στην επιφάνεια εργασίας.");
+const char* const kNoFolderText = QT_TRANSLATE_NOOP(
+    "orvan::setup::FolderChoiceDialog",
     "Για να επεξεργαστείτε λήμματα στο Orvan πρέπει να ορίσετε στον υπολογιστή σας το φάκελο "
     "μέσα στον οποίο θα αποθηκεύονται οι τροποποιήσεις.\r\n\r\nΓια δική σας ευκολία μπορείτε να "
-    "κρατήσετε το φάκελο που προτείνεται παρακάτω.";
-const char* const kInvalidText =
+    "κρατήσετε το φάκελο που προτείνεται παρακάτω.");
+const char* const kInvalidText = QT_TRANSLATE_NOOP(
+    "orvan::setup::FolderChoiceDialog",
     "Ο φάκελος που έχει οριστεί για την αποθήκευση των επεξεργασμένων λημμάτων δεν είναι "
     "έγκυρος. Αν υπάρχουν ήδη επεξεργασμένα λήμματα πρέπει να ορίσετε το φάκελο που τα περιέχει "
     "ώστε το λεξικό να τα βρει. Αν δεν υπάρχουν τότε πρέπει να ορίσετε το φάκελο μέσα στον "
-    "οποίο θα αποθηκεύονται αυτά που θα δημιουργήσετε.";
+    "οποίο θα αποθηκεύονται αυτά που θα δημιουργήσετε.");
 
 // File systems that hold no user folders.
 bool IsUserVolume(const QStorageInfo& volume) {
@@ -53,7 +57,7 @@ bool IsUserVolume(const QStorageInfo& volume) {
 }
 
 // What the dialog says in a mode, and whether it shows the installation's picture (else the
-// notepad of the personal entries).
+// notepad of the personal entries). The texts are translated where the dialog shows them.
 struct Wording {
     const char* caption;
     const char* text;
@@ -63,7 +67,9 @@ struct Wording {
 Wording WordingOf(FolderDialogMode mode) {
     switch (mode) {
         case FolderDialogMode::Install:
-            return {"Επιλογή φακέλου για εγκατάσταση λεξικού", kInstallText, true};
+            return {QT_TRANSLATE_NOOP("orvan::setup::FolderChoiceDialog",
+                                      "Επιλογή φακέλου για εγκατάσταση λεξικού"),
+                    kInstallText, true};
         case FolderDialogMode::NoPersonalFolder:
             return {kPersonalCaption, kNoFolderText, false};
         case FolderDialogMode::InvalidPersonalFolder:
@@ -84,39 +90,47 @@ FolderChoiceDialog::FolderChoiceDialog(FolderDialogMode mode, QWidget* parent)
       personalImage_(new QLabel(this)),
       messageText_(new QPlainTextEdit(this)),
       folderEdit_(new QLineEdit(this)),
-      folderLabel_(new QLabel(Caption("Φάκελος"), this)),
+      folderLabel_(new QLabel(tr("Φάκελος"), this)),
       okButton_(new QPushButton("OK", this)),
-      cancelButton_(new QPushButton(Caption("Άκυρο"), this)),
+      cancelButton_(new QPushButton(tr("Άκυρο"), this)),
       rootCombo_(new QComboBox(this)),
       folderTree_(new QTreeView(this)),
       installImage_(new QLabel(this)),
       folders_(new QFileSystemModel(this)) {
     setObjectName("FolderChoiceDialog");
-    setWindowTitle(Caption("Επιλογή Φακέλου για Επεξεργασμένα Λήμματα"));
-    setFixedSize(477, 218);
+    setWindowTitle(tr("Επιλογή Φακέλου για Επεξεργασμένα Λήμματα"));
+    // Larger, the folder tree takes the room; the field, the buttons and the drive list keep
+    // to the bottom.
+    const QSize defaultSize(477, 218);
+    setMinimumSize(defaultSize);
+    resize(defaultSize);
     setFont(platform::SansFont(11, false, true));
-    const auto place = platform::Place;
-    place(personalImage_, "personalImage", {8, 16, 41, 33});
+    auto* places = new PlacesLayout(this, defaultSize);
+    using Growth = PlacesLayout::Growth;
+    places->addPlaced(personalImage_, "personalImage", {8, 16, 41, 33});
     platform::ShowStoredPicture(personalImage_, StoredPath("notepad"));
     personalImage_->setAlignment(Qt::AlignCenter);
-    place(messageText_, "messageText", {48, 16, 233, 113});
+    places->addPlaced(messageText_, "messageText", {48, 16, 233, 113});
     messageText_->setReadOnly(true);
     messageText_->setFrameShape(QFrame::NoFrame);
     messageText_->setFocusPolicy(Qt::NoFocus);
     messageText_->viewport()->setAutoFillBackground(false);
     messageText_->setStyleSheet("QPlainTextEdit { background: transparent; }");
-    place(folderEdit_, "folderEdit", {64, 136, 209, 21});
-    place(folderLabel_, "folderLabel", {8, 136, 45, 13});
-    folderLabel_->adjustSize();
-    place(okButton_, "okButton", {128, 176, 105, 25});
+    places->addPlaced(folderEdit_, "folderEdit", {64, 136, 209, 21}, Growth::FollowsBottom);
+    // The label takes the size of its caption.
+    places->addPlaced(folderLabel_, "folderLabel", {QPoint(8, 136), folderLabel_->sizeHint()},
+                      Growth::FollowsBottom);
+    places->addPlaced(okButton_, "okButton", {128, 176, 105, 25}, Growth::FollowsBottom);
     okButton_->setDefault(true);
     okButton_->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    place(cancelButton_, "cancelButton", {256, 176, 105, 25});
+    places->addPlaced(cancelButton_, "cancelButton", {256, 176, 105, 25}, Growth::FollowsBottom);
     cancelButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     cancelButton_->setAutoDefault(false);
-    place(rootCombo_, "rootCombo", {288, 136, 177, 19});
+    places->addPlaced(rootCombo_, "rootCombo", {288, 136, 177, 19},
+                      Growth::FollowsBottom | Growth::Widens);
     rootCombo_->addItems(roots());
-    place(folderTree_, "folderTree", {288, 17, 177, 112});
+    places->addPlaced(folderTree_, "folderTree", {288, 17, 177, 112},
+                      Growth::Widens | Growth::GrowsTaller);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     folders_->setRootPath("/");
     folderTree_->setModel(folders_);
@@ -124,21 +138,23 @@ FolderChoiceDialog::FolderChoiceDialog(FolderDialogMode mode, QWidget* parent)
         folderTree_->hideColumn(column);
     }
     folderTree_->header()->hide();
-    place(installImage_, "installImage", {8, 16, 49, 49});
+    places->addPlaced(installImage_, "installImage", {8, 16, 49, 49});
     platform::ShowStoredPicture(installImage_, StoredPath("installation"), "setup");
     installImage_->setAlignment(Qt::AlignCenter);
     installImage_->hide();
 
     connect(okButton_, &QPushButton::clicked, this, &FolderChoiceDialog::onOkClicked);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(rootCombo_, &QComboBox::currentIndexChanged, this,
-            &FolderChoiceDialog::onRootChanged);
+    connect(rootCombo_, &QComboBox::currentIndexChanged, this, &FolderChoiceDialog::onRootChanged);
     connect(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &FolderChoiceDialog::onFolderChosen);
     setTabOrder(folderEdit_, okButton_);
     setTabOrder(okButton_, cancelButton_);
     setTabOrder(cancelButton_, rootCombo_);
     setTabOrder(rootCombo_, folderTree_);
+    platform::DialogFace face;
+    face.firstShow = [this] { onFirstShow(); };
+    platform::GiveDialogFace(this, std::move(face));
 }
 
 QString FolderChoiceDialog::folder() const {
@@ -158,21 +174,12 @@ QStringList FolderChoiceDialog::roots() {
     return roots;
 }
 
-void FolderChoiceDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!shown_) {
-        shown_ = true;
-        onFirstShow();
-    }
-}
-
 void FolderChoiceDialog::onFirstShow() {
-    platform::CentreOver(this, parentWidget());
     const Wording wording = WordingOf(mode_);
-    setWindowTitle(Caption(wording.caption));
+    setWindowTitle(tr(wording.caption));
     installImage_->setVisible(wording.installPicture);
     personalImage_->setVisible(!wording.installPicture);
-    messageText_->setPlainText(Caption(wording.text));
+    messageText_->setPlainText(tr(wording.text));
     // The explanation is centred, line by line.
     QTextCursor cursor(messageText_->document());
     cursor.select(QTextCursor::Document);
@@ -211,8 +218,8 @@ void FolderChoiceDialog::onOkClicked() {
         QDir().mkpath(path);
         if (!QFileInfo(path).isDir()) {
             QMessageBox::information(this, windowTitle(),
-                                     Caption("Παρουσιάστηκε πρόβλημα κατά τη δημιουργία του "
-                                             "φακέλου. Παρακαλώ επιλέξτε άλλο φάκελο"));
+                                     tr("Παρουσιάστηκε πρόβλημα κατά τη δημιουργία του "
+                                        "φακέλου. Παρακαλώ επιλέξτε άλλο φάκελο"));
             return;
         }
     }

@@ -37,9 +37,6 @@ class FolderChoiceDialog : public QDialog {
     /// The roots offered in the drive list: "/", the home folder and the mounted volumes.
     static QStringList roots();
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
     void onFirstShow();
     void onRootChanged();
@@ -48,7 +45,6 @@ class FolderChoiceDialog : public QDialog {
 
     FolderDialogMode mode_;
     Installer installer_;
-    bool shown_ = false;
 
     QLabel* personalImage_;
     QPlainTextEdit* messageText_;

@@ -1,21 +1,19 @@
-// The start screen's three presentations: the partner's pages with their slides, the
-// publisher's titles, and the dictionary's details.
+// The start screen's three presentations as it renders them: the partner's pages with their
+// slides, the publisher's titles, and the dictionary's details.
 #include <QFileInfo>
 #include <QLabel>
-#include <QPropertyAnimation>
 #include <QTextCursor>
 #include <QTimer>
+#include <QVariantAnimation>
 
-#include "platform/desktop_look.h"
 #include "richtext/rich_text_view.h"
 #include "setup/content_pictures.h"
+#include "setup/places_layout.h"
 #include "setup/start_screen.h"
 
 namespace orvan::setup {
 
 namespace {
-
-using platform::Caption;
 
 // Loads a picture into `control` when its file can be read; false (the control keeps what it
 // showed) when it cannot.
@@ -45,24 +43,44 @@ void StartScreen::openTextPage(const QRect& from, const QRect& to) {
     opening_->stop();
     partnerText_->show();
     if (openingDuration_ <= 0) {
-        partnerText_->setGeometry(to);
+        places_->setPlace(partnerText_, to);
         return;
     }
-    partnerText_->setGeometry(from);
+    places_->setPlace(partnerText_, from);
     opening_->setDuration(openingDuration_);
     opening_->setStartValue(from);
     opening_->setEndValue(to);
     opening_->start();
 }
 
+void StartScreen::movePresentationImage(int x) {
+    QRect place = places_->place(presentationImage_);
+    place.moveLeft(x);
+    places_->setPlace(presentationImage_, place);
+}
+
 void StartScreen::onDivisionLogoClicked() {
-    partnerPage_ = kDivisionPage;
+    state_.showPartner(kDivisionPage);
     showPartner();
 }
 
 void StartScreen::onCompanyLogoClicked() {
-    partnerPage_ = kCompanyPage;
+    state_.showPartner(kCompanyPage);
     showPartner();
+}
+
+void StartScreen::onPublisherLogoClicked() {
+    state_.showPublisher();
+    showPublisher();
+}
+
+void StartScreen::onLexiconLabelClicked() {
+    state_.showDetails();
+    showDetails();
+}
+
+void StartScreen::onMenuClicked(int tag) {
+    selectMenu(tag);
 }
 
 void StartScreen::showPartner() {
@@ -73,97 +91,81 @@ void StartScreen::showPartner() {
     publisherPicture_->hide();
     partnerTitle_->show();
     presentationImage_->show();
-    presentationImage_->move(480, presentationImage_->y());
+    movePresentationImage(480);
     presentationImage_->setScaledContents(true);
     partnerText_->clear();
-    const bool division = partnerPage_ == kDivisionPage;
-    slideDigit_ = division ? '1' : '7';
-    partnerTitle_->setText(division ? "Velmora" : "Calder");
-    LoadPicture(presentationImage_, contentPath(QString("0%1.jpg").arg(QChar(slideDigit_))));
+    partnerTitle_->setText(state_.partnerPage() == kDivisionPage ? QStringLiteral("Velmora")
+                                                                 : QStringLiteral("Calder"));
+    LoadPicture(presentationImage_, contentPath(state_.slideFile()));
     slideTimer_->start();
     // The text page opens from its middle.
     openTextPage({250, 104, 0, 285}, {40, 104, 420, 285});
-    LoadPage(partnerText_, contentPath(division ? "veltext.rtf" : "caldertext.rtf"));
+    LoadPage(partnerText_, contentPath(state_.partnerPageFile()));
 }
 
-void StartScreen::toggleImage() {
-    ++slideDigit_;
-    if (partnerPage_ == kDivisionPage && slideDigit_ == '7') slideDigit_ = '1';
-    if (partnerPage_ != kDivisionPage && slideDigit_ > '9') slideDigit_ = '7';
+void StartScreen::showNextSlide() {
+    state_.nextSlide();
     // A slide that is missing or cannot be read leaves the last one for another period.
-    LoadPicture(presentationImage_, contentPath(QString("0%1.jpg").arg(QChar(slideDigit_))));
+    LoadPicture(presentationImage_, contentPath(state_.slideFile()));
 }
 
 void StartScreen::showPublisher() {
     slideTimer_->stop();
     isbnImage_->hide();
     partnerTitle_->hide();
-    for (int tag = 11; tag <= 15; ++tag)
+    for (int tag = kDetailsMenu.first; tag <= kDetailsMenu.last; ++tag)
         menuImage(tag)->hide();
     publisherPicture_->hide();
-    publisherTitle_->setText(Caption("Τίτλοι"));
+    publisherTitle_->setText(tr("Τίτλοι"));
     publisherTitle_->show();
     presentationImage_->show();
-    for (int tag = 1; tag <= 7; ++tag) {
+    for (int tag = kTitleMenu.first; tag <= kTitleMenu.last; ++tag) {
         menuImage(tag)->show();
-        LoadPicture(menuImage(tag), contentPath(QString("menu%1.bmp").arg(tag)), true);
+        LoadPicture(menuImage(tag), contentPath(PresentationState::menuPicture(tag, false)), true);
     }
-    presentationImage_->move(495, presentationImage_->y());
-    LoadPicture(presentationImage_, contentPath("exofilo34.bmp"));
+    movePresentationImage(495);
+    LoadPicture(presentationImage_, contentPath(QStringLiteral("exofilo34.bmp")));
     partnerText_->clear();
     openTextPage({349, 84, 0, 321}, {208, 84, 282, 321});
-    menuSelection_ = 0;
-    onPublisherMenu(1);
+    selectMenu(kTitleMenu.first);
 }
 
-bool StartScreen::selectMenu(int tag, int firstTag, int lastTag, bool withTitlePicture) {
-    if (tag == menuSelection_) return true;
-    // The selected look; then the previous selection's normal look.
-    if (!LoadPicture(menuImage(tag), contentPath(QString("menu%1c.bmp").arg(tag)), true)) {
-        return false;
-    }
-    if (menuSelection_ >= firstTag && menuSelection_ <= lastTag &&
-        !LoadPicture(menuImage(menuSelection_),
-                     contentPath(QString("menu%1.bmp").arg(menuSelection_)), true)) {
-        return false;
-    }
-    if (!LoadPage(partnerText_, contentPath(QString("korv%1.rtf").arg(tag)))) return false;
-    if (withTitlePicture && !LoadPicture(presentationImage_, contentPath(QString("korv%1.bmp").arg(tag)))) {
-        return false;
-    }
-    return true;
-}
-
-void StartScreen::onPublisherMenu(int tag) {
-    if (selectMenu(tag, 1, 7, true)) menuSelection_ = tag;
-}
-
-void StartScreen::onLexiconClicked() {
+void StartScreen::showDetails() {
     isbnImage_->hide();
-    for (int tag = 1; tag <= 7; ++tag)
+    for (int tag = kTitleMenu.first; tag <= kTitleMenu.last; ++tag)
         menuImage(tag)->hide();
     slideTimer_->stop();
     partnerTitle_->hide();
     presentationImage_->hide();
-    publisherTitle_->setText(Caption("Στοιχεία Λεξικού"));
+    publisherTitle_->setText(tr("Στοιχεία Λεξικού"));
     publisherTitle_->show();
-    for (int tag = 11; tag <= 15; ++tag)
+    for (int tag = kDetailsMenu.first; tag <= kDetailsMenu.last; ++tag)
         menuImage(tag)->show();
     publisherPicture_->show();
     // These pictures are needed: a missing one ends the presentation here.
-    for (int tag = 11; tag <= 15; ++tag) {
-        if (!LoadPicture(menuImage(tag), contentPath(QString("menu%1.bmp").arg(tag)), true)) {
+    for (int tag = kDetailsMenu.first; tag <= kDetailsMenu.last; ++tag) {
+        if (!LoadPicture(menuImage(tag), contentPath(PresentationState::menuPicture(tag, false)),
+                         true)) {
             return;
         }
     }
     partnerText_->clear();
     openTextPage({208, 246, 530, 0}, {208, 84, 530, 324});
-    menuSelection_ = 0;
-    onLexiconMenu(11);
+    selectMenu(kDetailsMenu.first);
 }
 
-void StartScreen::onLexiconMenu(int tag) {
-    if (selectMenu(tag, 11, 15, false)) menuSelection_ = tag;
+void StartScreen::selectMenu(int tag) {
+    const std::optional<MenuChange> change = state_.menuChange(tag);
+    if (!change) return;
+    // The selected look; then the previous selection's normal look; the page; the title's cover.
+    if (!LoadPicture(menuImage(tag), contentPath(change->selectedPicture), true)) return;
+    if (change->previousTag &&
+        !LoadPicture(menuImage(*change->previousTag), contentPath(change->previousPicture), true)) {
+        return;
+    }
+    if (!LoadPage(partnerText_, contentPath(change->page))) return;
+    if (change->picture && !LoadPicture(presentationImage_, contentPath(*change->picture))) return;
+    state_.select(tag);
 }
 
 }  // namespace orvan::setup

@@ -1,39 +1,34 @@
 #include "setup/start_screen.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QLabel>
-#include <QPropertyAnimation>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QTimer>
+#include <QVariantAnimation>
 
-#include "lexicon/settings.h"
 #include "platform/desktop_look.h"
+#include "platform/dialog_face.h"
 #include "resources/stored_pictures.h"
 #include "richtext/rich_text_view.h"
 #include "setup/content_pictures.h"
+#include "setup/install_flow.h"
+#include "setup/install_flow_dialogs.h"
 #include "setup/installation.h"
+#include "setup/places_layout.h"
 
 namespace orvan::setup {
 
 namespace {
 
-using platform::Caption;
 using platform::kNavy;
 using platform::kTeal;
 using platform::SetTextColour;
 
 const QColor kPageBackground(214, 233, 255);
 const QColor kActiveBorder(212, 208, 200);
-
-const char* const kPartnerHint = "Παρουσίαση Calder Velmora";
-const char* const kInstallHint = "Εγκατάσταση στο δίσκο";
-const char* const kUninstallHint = "Απεγκατάσταση από το δίσκο";
-const char* const kSwitchOff = "Απενεργοποίηση παρουσίασης";
-const char* const kSwitchOn = "Ενεργοποίηση παρουσίασης";
+constexpr QSize kDefaultSize(750, 455);
 
 void SetBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -52,26 +47,32 @@ QFont EmphasisFont(int pixelSize, bool italic, bool underline) {
 }  // namespace
 
 StartScreen::StartScreen(StartScreenContext& context, Presentation presentation, int partnerPage,
-                       QWidget* parent)
+                         QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       context_(context),
-      presentation_(presentation),
-      partnerPage_(partnerPage),
+      state_(presentation, partnerPage),
+      places_(new PlacesLayout(this, kDefaultSize)),
       slideTimer_(new QTimer(this)),
-      opening_(nullptr) {
+      opening_(new QVariantAnimation(this)) {
     setObjectName("StartScreen");
     setWindowTitle("Orvan");
-    setFixedSize(750, 455);
+    setFixedSize(kDefaultSize);
     setFont(platform::SansFont(11));
     SetBackground(this, kActiveBorder);
     buildFace();
-    opening_ = new QPropertyAnimation(partnerText_, "geometry", this);
     opening_->setEasingCurve(QEasingCurve::OutCubic);
+    connect(opening_, &QVariantAnimation::valueChanged, this,
+            [this](const QVariant& place) { places_->setPlace(partnerText_, place.toRect()); });
     slideTimer_->setObjectName("slideTimer");
     slideTimer_->setInterval(5000);
-    connect(slideTimer_, &QTimer::timeout, this, &StartScreen::toggleImage);
-    // However the window closes (its button, Escape, the window manager).
-    connect(this, &QDialog::finished, this, &StartScreen::onClose);
+    connect(slideTimer_, &QTimer::timeout, this, &StartScreen::showNextSlide);
+    // However the window closes (its button, Escape, the window manager), the slides stop.
+    connect(this, &QDialog::finished, slideTimer_, &QTimer::stop);
+    platform::DialogFace face;
+    face.placing = platform::DialogFace::Placing::ScreenCentre;
+    face.firstShow = [this] { onFirstShow(); };
+    face.focus = closeButton_;
+    platform::GiveDialogFace(this, std::move(face));
 }
 
 StartScreen::~StartScreen() = default;
@@ -98,34 +99,34 @@ bool StartScreen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void StartScreen::buildFace() {
-    const auto place = platform::Place;
-    const auto picture = [this, place](const char* name, QRect geometry) {
+    const auto picture = [this](const char* name, QRect place) {
         auto* label = new QLabel(this);
-        place(label, name, geometry);
+        places_->addPlaced(label, name, place);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     };
+    const QString partnerHint = tr("Παρουσίαση Calder Velmora");
     coverImage_ = picture("coverImage", {0, 0, 749, 453});
     coverRuleImage_ = picture("coverRuleImage", {0, 64, 652, 2});
     coverRuleImage_->setScaledContents(true);
     publisherLogo_ = picture("publisherLogo", {4, 6, 309, 57});
-    publisherLogo_->setToolTip(Caption("Παρουσίαση Εκδόσεων Korvath"));
-    onClick(publisherLogo_, [this] { showPublisher(); });
+    publisherLogo_->setToolTip(tr("Παρουσίαση Εκδόσεων Korvath"));
+    onClick(publisherLogo_, [this] { onPublisherLogoClicked(); });
     divisionLogo_ = picture("divisionLogo", {658, 2, 95, 81});
-    divisionLogo_->setToolTip(Caption(kPartnerHint));
+    divisionLogo_->setToolTip(partnerHint);
     onClick(divisionLogo_, [this] { onDivisionLogoClicked(); });
     companyLogo_ = picture("companyLogo", {528, 34, 120, 20});
     companyLogo_->setScaledContents(true);
-    companyLogo_->setToolTip(Caption(kPartnerHint));
+    companyLogo_->setToolTip(partnerHint);
     onClick(companyLogo_, [this] { onCompanyLogoClicked(); });
 
     partnerTitle_ = new QLabel(this);
-    place(partnerTitle_, "partnerTitle", {40, 76, 300, 20});
+    places_->addPlaced(partnerTitle_, "partnerTitle", {40, 76, 300, 20});
     partnerTitle_->setFont(EmphasisFont(16, true, true));
     SetTextColour(partnerTitle_, kNavy);
     partnerTitle_->hide();
     publisherTitle_ = new QLabel(this);
-    place(publisherTitle_, "publisherTitle", {4, 88, 201, 16});
+    places_->addPlaced(publisherTitle_, "publisherTitle", {4, 88, 201, 16});
     publisherTitle_->setFont(platform::SansFont(13, true));
     publisherTitle_->setAlignment(Qt::AlignCenter);
     SetTextColour(publisherTitle_, Qt::white);
@@ -133,19 +134,19 @@ void StartScreen::buildFace() {
     publisherTitle_->hide();
 
     const int titleTops[] = {104, 140, 176, 212, 248, 284, 320};
-    for (int tag = 1; tag <= 7; ++tag) {
+    for (int tag = kTitleMenu.first; tag <= kTitleMenu.last; ++tag) {
         QLabel* menu = picture(qPrintable(QString("menuImage%1").arg(tag)),
                                {4, titleTops[tag - 1], 201, tag == 7 ? 49 : 37});
-        menu->setToolTip(Caption("Τίτλος %1").arg(tag));
-        onClick(menu, [this, tag] { onPublisherMenu(tag); });
+        menu->setToolTip(tr("Τίτλος %1").arg(tag));
+        onClick(menu, [this, tag] { onMenuClicked(tag); });
         menu->hide();
         menuImages_[tag] = menu;
     }
-    for (int tag = 11; tag <= 15; ++tag) {
+    for (int tag = kDetailsMenu.first; tag <= kDetailsMenu.last; ++tag) {
         QLabel* menu = picture(qPrintable(QString("menuImage%1").arg(tag)),
                                {4, 104 + 24 * (tag - 11), 201, tag == 15 ? 26 : 25});
-        menu->setToolTip(Caption("Στοιχεία Λεξικού, σελίδα %1").arg(tag - 10));
-        onClick(menu, [this, tag] { onLexiconMenu(tag); });
+        menu->setToolTip(tr("Στοιχεία Λεξικού, σελίδα %1").arg(tag - 10));
+        onClick(menu, [this, tag] { onMenuClicked(tag); });
         menu->hide();
         menuImages_[tag] = menu;
     }
@@ -156,33 +157,35 @@ void StartScreen::buildFace() {
     publisherPicture_->hide();
 
     partnerText_ = new richtext::RichTextView(this);
-    place(partnerText_, "partnerText", {244, 120, 216, 285});
+    places_->addPlaced(partnerText_, "partnerText", {244, 120, 216, 285});
     partnerText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     partnerText_->setBackgroundColour(kPageBackground);
     partnerText_->hide();
 
-    lexiconLabel_ = new QLabel(Caption("Στοιχεία Λεξικού"), this);
-    place(lexiconLabel_, "lexiconLabel", {276, 420, 157, 25});
+    lexiconLabel_ = new QLabel(tr("Στοιχεία Λεξικού"), this);
+    places_->addPlaced(lexiconLabel_, "lexiconLabel", {276, 420, 157, 25});
     lexiconLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lexiconLabel_->setFont(EmphasisFont(15, true, true));
     SetTextColour(lexiconLabel_, kTeal);
     lexiconLabel_->setToolTip(lexiconLabel_->text());
-    onClick(lexiconLabel_, [this] { onLexiconClicked(); });
+    onClick(lexiconLabel_, [this] { onLexiconLabelClicked(); });
 
-    installImage_ = picture("installImage", {8, 418, 18, 18});
+    installImage_ = new QLabel(this);
+    installImage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     platform::ShowStoredPicture(installImage_, assets::IconPath("installation"), "install");
-    installImage_->adjustSize();
-    installImage_->setToolTip(Caption(kInstallHint));
+    // The install picture takes the size of its picture.
+    places_->addPlaced(installImage_, "installImage", {QPoint(8, 418), installImage_->sizeHint()});
+    installImage_->setToolTip(tr("Εγκατάσταση στο δίσκο"));
     onClick(installImage_, [this] { onInstallClicked(); });
 
-    hideCheckBox_ = new QCheckBox(Caption(kSwitchOff), this);
-    place(hideCheckBox_, "hideCheckBox", {56, 420, 177, 17});
+    hideCheckBox_ = new QCheckBox(tr("Απενεργοποίηση παρουσίασης"), this);
+    places_->addPlaced(hideCheckBox_, "hideCheckBox", {56, 420, 177, 17});
     SetBackground(hideCheckBox_, kPageBackground);
     // The condensed cut keeps the longer caption within the box's place.
     hideCheckBox_->setFont(platform::SansFont(11, false, true));
 
-    closeButton_ = new QPushButton(Caption("Έναρξη Λεξικού"), this);
-    place(closeButton_, "closeButton", {506, 416, 161, 25});
+    closeButton_ = new QPushButton(tr("Έναρξη Λεξικού"), this);
+    places_->addPlaced(closeButton_, "closeButton", {506, 416, 161, 25});
     closeButton_->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     closeButton_->setDefault(true);
     connect(closeButton_, &QPushButton::clicked, this, &StartScreen::onCloseClicked);
@@ -192,64 +195,63 @@ QString StartScreen::contentPath(const QString& name) const {
     return QString::fromStdString(context_.startFolder) + "content/" + name;
 }
 
-void StartScreen::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (shown_) return;
-    shown_ = true;
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    onFirstShow();
-    closeButton_->setFocus();
+QString StartScreen::contentPath(const std::string& name) const {
+    return contentPath(QString::fromStdString(name));
 }
 
 void StartScreen::onFirstShow() {
     installMode_ = RunsFromMedium(context_.startFolder);
-    if (!installMode_) installImage_->setToolTip(Caption(kUninstallHint));
+    if (!installMode_) installImage_->setToolTip(tr("Απεγκατάσταση από το δίσκο"));
     // Each picture only when its file is there and can be read.
     const std::pair<QLabel*, const char*> pictures[] = {
         {coverImage_, "background.bmp"},   {coverRuleImage_, "orangeline.bmp"},
-        {publisherLogo_, "entrykorv.bmp"},    {divisionLogo_, "vel.bmp"},
-        {companyLogo_, "calderlogo.bmp"}, {presentationImage_, "exofilo34.bmp"},
+        {publisherLogo_, "entrykorv.bmp"}, {divisionLogo_, "vel.bmp"},
+        {companyLogo_, "calderlogo.bmp"},  {presentationImage_, "exofilo34.bmp"},
         {isbnImage_, "isbn.bmp"},          {publisherPicture_, "exofilosmall.bmp"},
     };
     for (const auto& [control, file] : pictures) {
-        QPixmap pixmap = ReadContentPicture(contentPath(file));
+        QPixmap pixmap = ReadContentPicture(contentPath(QString::fromLatin1(file)));
         if (pixmap.isNull()) continue;
         const bool transparent = control == publisherLogo_ || control == divisionLogo_ ||
                                  control == companyLogo_ || control == isbnImage_;
         control->setPixmap(transparent ? WithTransparentGround(pixmap) : pixmap);
         // The division's logo takes the size of its picture.
-        if (control == divisionLogo_) control->resize(pixmap.size());
+        if (control == divisionLogo_) {
+            places_->setPlace(divisionLogo_,
+                              {places_->place(divisionLogo_).topLeft(), pixmap.size()});
+        }
     }
-    if (presentation_ == Presentation::Partner) {
-        closeButton_->setText(Caption("Επιστροφή"));
-        showPartner();
-    } else if (presentation_ == Presentation::Publisher) {
-        closeButton_->setText(Caption("Επιστροφή"));
-        showPublisher();
+    if (state_.openedOnPresentation()) closeButton_->setText(tr("Επιστροφή"));
+    switch (state_.presentation()) {
+        case Presentation::Partner:
+            showPartner();
+            break;
+        case Presentation::Publisher:
+            showPublisher();
+            break;
+        case Presentation::Details:
+            showDetails();
+            break;
+        case Presentation::None:
+            break;
     }
-    hideCheckBox_->setText(Caption(context_.showStartScreen ? kSwitchOff : kSwitchOn));
+    hideCheckBox_->setText(context_.showStartScreen ? tr("Απενεργοποίηση παρουσίασης")
+                                                    : tr("Ενεργοποίηση παρουσίασης"));
 }
 
 void StartScreen::onCloseClicked() {
-    if (hideCheckBox_->isChecked()) {
-        const std::string& settings = context_.settingsPath;
-        if (!settings.empty() && QFileInfo::exists(QString::fromStdString(settings))) {
-            WriteSettings(settings, context_.showStartScreen ? "NO" : "YES", "");
-            context_.showStartScreen = !context_.showStartScreen;
-        } else {
-            context_.showStartScreen = false;
-            if (!settings.empty()) WriteSettings(settings, "NO", "");
-        }
-    }
+    if (hideCheckBox_->isChecked()) SwitchStartScreen(context_);
     reject();
 }
 
-void StartScreen::onClose() {
-    slideTimer_->stop();
+void StartScreen::onInstallClicked() {
+    InstallFlowDialogs dialogs(this);
+    InstallFlow flow(context_, InstallFlowDialogs::desktopFolders(), dialogs);
+    if (flow.run()) {
+        // The uninstallation has started: the program ends.
+        reject();
+        QCoreApplication::quit();
+    }
 }
 
 }  // namespace orvan::setup

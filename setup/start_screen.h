@@ -2,19 +2,22 @@
 // presentations (the partner's two pages with their slides, the publisher's titles, the
 // dictionary's details). From it the user starts the dictionary, switches the start screen off
 // or on for later starts, and installs the program from its medium or uninstalls it.
+// The window renders a PresentationState and forwards the clicks to it; the install picture
+// runs an InstallFlow.
 #pragma once
 
 #include <QDialog>
 #include <QRect>
 #include <functional>
 #include <map>
-#include <string>
+
+#include "setup/presentation_state.h"
 
 class QCheckBox;
 class QLabel;
-class QPropertyAnimation;
 class QPushButton;
 class QTimer;
+class QVariantAnimation;
 
 namespace orvan::richtext {
 class RichTextView;
@@ -22,86 +25,60 @@ class RichTextView;
 
 namespace orvan::setup {
 
-/// Which presentation the start screen opens on.
-enum class Presentation {
-    None,       // the default face, at start-up
-    Partner,    // the partner's pages (the division or the company), from the partner's logos
-    Publisher,  // the publisher's titles, from the publisher's name
-};
-
-/// What the start screen shares with the program: read when it opens, changed by it.
-struct StartScreenContext {
-    std::string startFolder;   // the program's folder, ending in "/"; data paths are relative to it
-    std::string settingsPath;  // the settings file; empty when there is none
-    bool showStartScreen = true;
-    std::string personalFolder;  // the installation folder, once an installation chose it
-    bool quitRequested = false;  // the uninstallation has started: the program ends now
-};
-
-/// The pages of the partner's presentation.
-inline constexpr int kDivisionPage = 1;
-inline constexpr int kCompanyPage = 2;
+class PlacesLayout;
 
 class StartScreen : public QDialog {
     Q_OBJECT
   public:
     StartScreen(StartScreenContext& context, Presentation presentation, int partnerPage,
-               QWidget* parent = nullptr);
+                QWidget* parent = nullptr);
     ~StartScreen() override;
 
     /// How long the text page takes to open; 0 opens it at once.
     void setOpeningDuration(int milliseconds) { openingDuration_ = milliseconds; }
 
     /// The slide timer's tick: the next slide of the partner's page.
-    void toggleImage();
+    void showNextSlide();
 
     bool installMode() const { return installMode_; }
-    int partnerPage() const { return partnerPage_; }
-    char slideDigit() const { return slideDigit_; }
-    int menuSelection() const { return menuSelection_; }
+    const PresentationState& presentation() const { return state_; }
 
   protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildFace();
     void onFirstShow();
-    void onClose();
     void onDivisionLogoClicked();
     void onCompanyLogoClicked();
-    void showPartner();
-    void showPublisher();
-    void onPublisherMenu(int tag);
-    void onLexiconClicked();
-    void onLexiconMenu(int tag);
+    void onPublisherLogoClicked();
+    void onLexiconLabelClicked();
+    void onMenuClicked(int tag);
     void onCloseClicked();
     void onInstallClicked();
-    void installBranch();
-    void uninstallBranch();
-    /// Runs the installation into the folder typed in the folder dialog; false when abandoned.
-    bool runInstallation(const QString& folder);
-    /// Says what stopped the uninstallation.
-    void tellUninstallProblem(const QString& reason);
 
+    /// Renders the presentation the state shows now.
+    void showPartner();
+    void showPublisher();
+    void showDetails();
+    /// Reads what selecting `tag` needs, in order, and selects it when all was read.
+    void selectMenu(int tag);
     /// Opens the text page from `from` to `to`, which it ends at.
     void openTextPage(const QRect& from, const QRect& to);
-    /// Selects menu picture `tag`, restoring the previous selection's look; false when a file
-    /// it needs is missing, which ends the handler.
-    bool selectMenu(int tag, int firstTag, int lastTag, bool withTitlePicture);
+    /// Moves the presentation picture to the left edge `x`.
+    void movePresentationImage(int x);
     QLabel* menuImage(int tag) const;
     QString contentPath(const QString& name) const;
+    QString contentPath(const std::string& name) const;
     void onClick(QWidget* control, std::function<void()> handler);
 
     StartScreenContext& context_;
-    Presentation presentation_;
-    int partnerPage_;
+    PresentationState state_;
     bool installMode_ = true;
-    char slideDigit_ = '1';
-    int menuSelection_ = 0;
     int openingDuration_ = 250;
     std::map<QObject*, std::function<void()>> clicks_;
 
+    PlacesLayout* places_;
     QLabel* coverImage_;
     QLabel* coverRuleImage_;
     QLabel* publisherLogo_;
@@ -109,7 +86,7 @@ class StartScreen : public QDialog {
     QLabel* companyLogo_;
     QLabel* partnerTitle_;
     QLabel* publisherTitle_;
-    std::map<int, QLabel*> menuImages_;  // tags 1 to 7 and 11 to 15
+    std::map<int, QLabel*> menuImages_;  // the titles' and the details' entries, by tag
     QLabel* presentationImage_;
     QLabel* isbnImage_;
     QLabel* publisherPicture_;
@@ -119,8 +96,7 @@ class StartScreen : public QDialog {
     QCheckBox* hideCheckBox_;
     QPushButton* closeButton_;
     QTimer* slideTimer_;
-    QPropertyAnimation* opening_;
-    bool shown_ = false;
+    QVariantAnimation* opening_;
 };
 
 }  // namespace orvan::setup

@@ -6,56 +6,57 @@
 #include <QStyle>
 
 #include "platform/desktop_look.h"
+#include "platform/dialog_face.h"
 #include "resources/stored_pictures.h"
+#include "setup/places_layout.h"
 
 namespace orvan::setup {
 
 UninstallQuestionDialog::UninstallQuestionDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       setupImage_(new QLabel(this)),
-      yesButton_(new QPushButton(QString::fromUtf8("Ναι"), this)),
-      noButton_(new QPushButton(QString::fromUtf8("Όχι"), this)),
+      yesButton_(new QPushButton(tr("Ναι"), this)),
+      noButton_(new QPushButton(tr("Όχι"), this)),
       questionText_(new QPlainTextEdit(this)) {
     setObjectName("UninstallQuestionDialog");
-    setWindowTitle(QString::fromUtf8("Απεγκατάσταση Λεξικού"));
-    setFixedSize(323, 141);
+    setWindowTitle(tr("Απεγκατάσταση Λεξικού"));
+    const QSize defaultSize(323, 141);
+    setFixedSize(defaultSize);
     setFont(platform::SansFont(11));
     QPalette black = palette();
     black.setColor(QPalette::WindowText, Qt::black);
     black.setColor(QPalette::Text, Qt::black);
     setPalette(black);
 
-    const auto place = platform::Place;
-    place(setupImage_, "setupImage", {16, 12, 45, 45});
+    auto* places = new PlacesLayout(this, defaultSize);
+    places->addPlaced(setupImage_, "setupImage", {16, 12, 45, 45});
     platform::ShowStoredPicture(setupImage_, assets::IconPath("installation"), "setup");
     setupImage_->setAlignment(Qt::AlignCenter);
-    place(yesButton_, "yesButton", {52, 104, 101, 25});
+    places->addPlaced(yesButton_, "yesButton", {52, 104, 101, 25});
     yesButton_->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));
     yesButton_->setDefault(true);
-    place(noButton_, "noButton", {180, 104, 101, 25});
+    places->addPlaced(noButton_, "noButton", {180, 104, 101, 25});
     noButton_->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
     noButton_->setAutoDefault(false);
-    place(questionText_, "questionText", {72, 16, 241, 81});
+    places->addPlaced(questionText_, "questionText", {72, 16, 241, 81});
     questionText_->setReadOnly(true);
     questionText_->setFrameShape(QFrame::NoFrame);
     questionText_->setFocusPolicy(Qt::NoFocus);
     questionText_->setFont(platform::SansFont(11, true));
     questionText_->setStyleSheet("QPlainTextEdit { background: transparent; }");
     questionText_->setPlainText(
-        QString::fromUtf8("Πρόκειται να απεγκατασταθεί \n"
-                          "το Orvan\n"
-                          "από το σκληρό σας δίσκο. \n"
-                          "\n"
-                          "Να συνεχιστεί η διαδικασία;"));
+        tr("Πρόκειται να απεγκατασταθεί \n"
+           "το Orvan\n"
+           "από το σκληρό σας δίσκο. \n"
+           "\n"
+           "Να συνεχιστεί η διαδικασία;"));
     // Yes is OK, No and Escape are Cancel.
     connect(yesButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(noButton_, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void UninstallQuestionDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    platform::CentreOver(this, parentWidget());
-    yesButton_->setFocus();
+    platform::DialogFace face;
+    face.placeEveryShow = true;
+    face.focus = yesButton_;
+    platform::GiveDialogFace(this, std::move(face));
 }
 
 }  // namespace orvan::setup

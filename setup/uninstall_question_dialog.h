@@ -14,9 +14,6 @@ class UninstallQuestionDialog : public QDialog {
   public:
     explicit UninstallQuestionDialog(QWidget* parent = nullptr);
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
     QLabel* setupImage_;
     QPushButton* yesButton_;

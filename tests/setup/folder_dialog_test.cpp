@@ -2,6 +2,7 @@
 // and the folders its OK button creates.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
@@ -19,8 +20,8 @@
 namespace orvan::test {
 namespace {
 
-using setup::FolderDialogMode;
 using setup::FolderChoiceDialog;
+using setup::FolderDialogMode;
 
 QString Q(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -146,6 +147,28 @@ TEST_F(FolderDialogTest, InstallModeRunsTheInstallationBeforeClosing) {
         EXPECT_EQ(installedInto, target);
         EXPECT_EQ(dialog->result(), ranToEnd ? QDialog::Accepted : QDialog::Rejected);
     }
+}
+
+TEST_F(FolderDialogTest, LargerTheTreeTakesTheRoomAndTheFieldAndButtonsKeepToTheBottom) {
+    auto dialog = Open(FolderDialogMode::NoPersonalFolder);
+    EXPECT_EQ(dialog->minimumSize(), QSize(477, 218));
+    const auto place = [&dialog](const char* name) {
+        return dialog->findChild<QWidget*>(name)->geometry();
+    };
+    EXPECT_EQ(place("folderTree"), QRect(288, 17, 177, 112));
+    EXPECT_EQ(place("okButton"), QRect(128, 176, 105, 25));
+    dialog->resize(577, 268);
+    QApplication::processEvents();
+    EXPECT_EQ(place("folderTree"), QRect(288, 17, 277, 162));
+    EXPECT_EQ(place("rootCombo"), QRect(288, 186, 277, 19));
+    EXPECT_EQ(place("folderEdit"), QRect(64, 186, 209, 21));
+    EXPECT_EQ(place("okButton"), QRect(128, 226, 105, 25));
+    EXPECT_EQ(place("messageText"), QRect(48, 16, 233, 113));
+    // Smaller than its default size it does not go.
+    dialog->resize(300, 100);
+    QApplication::processEvents();
+    EXPECT_EQ(dialog->size(), QSize(477, 218));
+    EXPECT_EQ(place("folderTree"), QRect(288, 17, 177, 112));
 }
 
 }  // namespace

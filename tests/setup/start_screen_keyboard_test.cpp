@@ -109,17 +109,17 @@ TEST_F(StartScreenKeyboardTest, EveryClickablePictureIsNamedByItsHintAndVisitedB
 TEST_F(StartScreenKeyboardTest, EnterReturnAndSpaceRunTheClickAndLeaveTheWindowOpen) {
     Open(Presentation::None);
     Press(Find("companyLogo"), Qt::Key_Space);
-    EXPECT_EQ(form->partnerPage(), setup::kCompanyPage);
+    EXPECT_EQ(form->presentation().partnerPage(), setup::kCompanyPage);
     EXPECT_EQ(Find("partnerTitle")->text(), "Calder");
     Press(Find("divisionLogo"), Qt::Key_Return);
     EXPECT_EQ(Find("partnerTitle")->text(), "Velmora");
     Press(Find("lexiconLabel"), Qt::Key_Enter);
     EXPECT_EQ(Find("publisherTitle")->text(), QString::fromUtf8("Στοιχεία Λεξικού"));
-    EXPECT_EQ(form->menuSelection(), 11);
+    EXPECT_EQ(form->presentation().menuSelection(), 11);
     Press(Find("menuImage13"), Qt::Key_Return);
-    EXPECT_EQ(form->menuSelection(), 13);
+    EXPECT_EQ(form->presentation().menuSelection(), 13);
     Press(Find("publisherLogo"), Qt::Key_Space);
-    EXPECT_EQ(form->menuSelection(), 1);
+    EXPECT_EQ(form->presentation().menuSelection(), 1);
     // The keys ran the pictures, not the default button, which closes the window.
     EXPECT_TRUE(form->isVisible());
     // A held key runs a picture once.
@@ -127,7 +127,7 @@ TEST_F(StartScreenKeyboardTest, EnterReturnAndSpaceRunTheClickAndLeaveTheWindowO
     QTest::keyPress(Find("menuImage3"), Qt::Key_Space);
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
     QApplication::sendEvent(Find("menuImage2"), &repeat);
-    EXPECT_EQ(form->menuSelection(), 3);
+    EXPECT_EQ(form->presentation().menuSelection(), 3);
 }
 
 TEST_F(StartScreenKeyboardTest, AFocusedPictureIsFramed) {

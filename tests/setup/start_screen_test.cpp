@@ -15,8 +15,8 @@
 
 #include "lexicon/settings.h"
 #include "richtext/rich_text_view.h"
-#include "setup/uninstall_question_dialog.h"
 #include "setup/start_screen.h"
+#include "setup/uninstall_question_dialog.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/modal_answer.h"
 
@@ -172,26 +172,26 @@ TEST_F(StartScreenTest, ThePartnersPagesShowTheirSlidesAndText) {
     EXPECT_TRUE(Find<QTimer>("slideTimer")->isActive());
     EXPECT_EQ(Find<QTimer>("slideTimer")->interval(), 5000);
 
-    std::string digits(1, form->slideDigit());
+    std::string digits = std::to_string(form->presentation().slide());
     for (int tick = 0; tick < 7; ++tick) {
-        form->toggleImage();
-        digits += form->slideDigit();
-        EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(form->slideDigit() - '0')));
+        form->showNextSlide();
+        digits += std::to_string(form->presentation().slide());
+        EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(form->presentation().slide())));
     }
     EXPECT_EQ(digits, "12345612");
 
     Click(Find("companyLogo"));
     EXPECT_EQ(Find("partnerTitle")->text(), "Calder");
     EXPECT_EQ(Text(), "Calder page");
-    digits = std::string(1, form->slideDigit());
+    digits = std::to_string(form->presentation().slide());
     for (int tick = 0; tick < 4; ++tick) {
-        form->toggleImage();
-        digits += form->slideDigit();
+        form->showNextSlide();
+        digits += std::to_string(form->presentation().slide());
     }
     EXPECT_EQ(digits, "78978");
     // Back on the division's page the slides start again at the first.
     Click(Find("divisionLogo"));
-    EXPECT_EQ(form->slideDigit(), '1');
+    EXPECT_EQ(form->presentation().slide(), 1);
     EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(1)));
 }
 
@@ -203,13 +203,13 @@ TEST_F(StartScreenTest, AMissingOrDamagedSlideKeepsThePictureForAnotherPeriod) {
     damaged.resize(damaged.size() / 2);
     damaged.close();
     Open(Presentation::Partner, setup::kDivisionPage);
-    form->toggleImage();
-    EXPECT_EQ(form->slideDigit(), '2');
+    form->showNextSlide();
+    EXPECT_EQ(form->presentation().slide(), 2);
     EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(1)));
-    form->toggleImage();
-    EXPECT_EQ(form->slideDigit(), '3');
+    form->showNextSlide();
+    EXPECT_EQ(form->presentation().slide(), 3);
     EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(1)));
-    form->toggleImage();
+    form->showNextSlide();
     EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(4)));
 }
 
@@ -218,8 +218,8 @@ TEST_F(StartScreenTest, WithoutContentAPartnersPageShowsItsTitleAndAnEmptyPage) 
     EXPECT_EQ(Find("partnerTitle")->text(), "Calder");
     EXPECT_TRUE(Find<richtext::RichTextView>("partnerText")->isVisible());
     EXPECT_EQ(Text(), "");
-    form->toggleImage();
-    EXPECT_EQ(form->slideDigit(), '8');
+    form->showNextSlide();
+    EXPECT_EQ(form->presentation().slide(), 8);
 }
 
 TEST_F(StartScreenTest, ThePublishersTitlesSelectOneAtATime) {
@@ -232,13 +232,13 @@ TEST_F(StartScreenTest, ThePublishersTitlesSelectOneAtATime) {
     EXPECT_FALSE(Find<QTimer>("slideTimer")->isActive());
     EXPECT_EQ(Find("presentationImage")->x(), 495);
     EXPECT_EQ(Find<richtext::RichTextView>("partnerText")->geometry(), QRect(208, 84, 282, 321));
-    EXPECT_EQ(form->menuSelection(), 1);
+    EXPECT_EQ(form->presentation().menuSelection(), 1);
     EXPECT_TRUE(Near(Shown(Menu(1)), ColourOf(201)));
     EXPECT_EQ(Text(), "page 1");
     EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(301)));
 
     Click(Menu(3));
-    EXPECT_EQ(form->menuSelection(), 3);
+    EXPECT_EQ(form->presentation().menuSelection(), 3);
     EXPECT_TRUE(Near(Shown(Menu(3)), ColourOf(203)));
     EXPECT_TRUE(Near(Shown(Menu(1)), ColourOf(101)));
     EXPECT_EQ(Text(), "page 3");
@@ -252,7 +252,7 @@ TEST_F(StartScreenTest, ThePublishersTitlesSelectOneAtATime) {
     // A title whose picture is missing ends there: its page is read, the selection stays.
     QFile::remove(Content("korv5.bmp"));
     Click(Menu(5));
-    EXPECT_EQ(form->menuSelection(), 3);
+    EXPECT_EQ(form->presentation().menuSelection(), 3);
     EXPECT_EQ(Text(), "page 5");
     EXPECT_TRUE(Near(Shown(Find("presentationImage")), ColourOf(303)));
 }
@@ -270,17 +270,17 @@ TEST_F(StartScreenTest, TheDictionaryDetailsOpenWideBesideTheSmallCover) {
     for (int tag = 11; tag <= 15; ++tag)
         EXPECT_TRUE(Menu(tag)->isVisible()) << tag;
     EXPECT_EQ(Find<richtext::RichTextView>("partnerText")->geometry(), QRect(208, 84, 530, 324));
-    EXPECT_EQ(form->menuSelection(), 11);
+    EXPECT_EQ(form->presentation().menuSelection(), 11);
     EXPECT_EQ(Text(), "page 11");
     Click(Menu(14));
-    EXPECT_EQ(form->menuSelection(), 14);
+    EXPECT_EQ(form->presentation().menuSelection(), 14);
     EXPECT_TRUE(Near(Shown(Menu(11)), ColourOf(111)));
     EXPECT_TRUE(Near(Shown(Menu(14)), ColourOf(214)));
     EXPECT_EQ(Text(), "page 14");
 
     // Then the publisher's titles: the details' selection is not theirs to restore.
     Click(Find("publisherLogo"));
-    EXPECT_EQ(form->menuSelection(), 1);
+    EXPECT_EQ(form->presentation().menuSelection(), 1);
     EXPECT_FALSE(Menu(14)->isVisible());
     EXPECT_TRUE(Find("presentationImage")->isVisible());
 }
@@ -292,7 +292,7 @@ TEST_F(StartScreenTest, AMissingDetailsMenuPictureEndsTheDetailsThere) {
     Click(Find("lexiconLabel"));
     EXPECT_TRUE(Menu(11)->isVisible());
     EXPECT_FALSE(Find<richtext::RichTextView>("partnerText")->isVisible());
-    EXPECT_EQ(form->menuSelection(), 0);
+    EXPECT_EQ(form->presentation().menuSelection(), 0);
 }
 
 TEST_F(StartScreenTest, TheCheckBoxSwitchesThePresentationOffAndOnAgain) {
