@@ -12,6 +12,7 @@
 #include "personal/store_messages.h"
 #include "platform/busy_cursor.h"
 #include "platform/desktop_look.h"
+#include "platform/interface_language.h"
 #include "richtext/code_pages.h"
 #include "richtext/greek_code_page.h"
 
@@ -166,8 +167,9 @@ void EntryEditorDialog::onOkClicked() {
     typed.description = DescriptionFromEditor(descriptionEdit_->toPlainText());
     if (actions_.check) {
         const StoreResult checked = actions_.check(typed);
-        if (const std::string message = StoreMessage(checked.status); !message.empty()) {
-            refuse(QString::fromStdString(message));
+        if (const QString message = platform::Translated(StoreMessageText(checked.status));
+            !message.isEmpty()) {
+            refuse(message);
             return;
         }
     }
@@ -179,7 +181,7 @@ void EntryEditorDialog::onOkClicked() {
     if (saved.status == StoreStatus::EntryChanged && actions_.saveAsNew) {
         if (!offerSaveAsNew(typed, saved)) return;
     } else if (!saved.done() && saved.status != StoreStatus::NothingToDo) {
-        refuse(QString::fromStdString(StoreMessage(saved.status)), saved);
+        refuse(platform::Translated(StoreMessageText(saved.status)), saved);
         return;
     } else {
         result_ = saved;
@@ -190,13 +192,13 @@ void EntryEditorDialog::onOkClicked() {
 
 bool EntryEditorDialog::offerSaveAsNew(const PendingEntry& typed, const StoreResult& refused) {
     QMessageBox box(QMessageBox::Warning, windowTitle(),
-                    QString::fromStdString(StoreMessage(refused.status)), QMessageBox::NoButton,
+                    platform::Translated(StoreMessageText(refused.status)), QMessageBox::NoButton,
                     this);
     box.setObjectName("EntryChangedBox");
     box.setInformativeText(
         Caption("Ό,τι γράψατε δεν χάνεται: μπορείτε να το αποθηκεύσετε ως νέο "
                 "λήμμα ή να συνεχίσετε την επεξεργασία."));
-    box.setDetailedText(QString::fromStdString(StoreDetails(refused)));
+    box.setDetailedText(platform::Translated(StoreDetailsText(refused)));
     QPushButton* asNew = box.addButton(Caption("Αποθήκευση ως νέο λήμμα"), QMessageBox::AcceptRole);
     QPushButton* back =
         box.addButton(Caption("Επιστροφή στην επεξεργασία"), QMessageBox::RejectRole);
@@ -212,7 +214,7 @@ bool EntryEditorDialog::offerSaveAsNew(const PendingEntry& typed, const StoreRes
         saved = actions_.saveAsNew(typed);
     }
     if (!saved.done()) {
-        refuse(QString::fromStdString(StoreMessage(saved.status)), saved);
+        refuse(platform::Translated(StoreMessageText(saved.status)), saved);
         return false;
     }
     result_ = saved;
@@ -238,7 +240,7 @@ bool EntryEditorDialog::headwordFits(const QLineEdit* field, const char* languag
 
 void EntryEditorDialog::refuse(const QString& message, const StoreResult& result) {
     QMessageBox box(QMessageBox::Information, windowTitle(), message, QMessageBox::Ok, this);
-    box.setDetailedText(QString::fromStdString(StoreDetails(result)));
+    box.setDetailedText(platform::Translated(StoreDetailsText(result)));
     box.exec();
 }
 
@@ -251,7 +253,7 @@ void EntryEditorDialog::onCancelClicked() {
 }
 
 void EntryEditorDialog::showRoomLeft() {
-    roomLeftLabel_->setText(QString::fromStdString(DescriptionRoomText(
+    roomLeftLabel_->setText(platform::Translated(DescriptionRoomMessage(
         DescriptionRoomLeft(DescriptionFromEditor(descriptionEdit_->toPlainText())))));
 }
 
