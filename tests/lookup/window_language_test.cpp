@@ -58,9 +58,11 @@ TEST_F(LanguageTest, EnglishUnderEn) {
     EXPECT_EQ(c().listStatusLabel->text(), "No entries found");
     EXPECT_EQ(YesButtonText(), "&Yes");
     // A text of the plain C++ core, translated at the window's edge with its argument.
-    EXPECT_EQ(platform::Translated(
-                  {QT_TRANSLATE_NOOP("Orvan::PersonalStore", "Αριθμός λήμματος: %1"), {"35002"}}),
-              "Entry number: 35002");
+    EXPECT_EQ(
+        platform::Translated({"Orvan::PersonalStore",
+                              QT_TRANSLATE_NOOP("Orvan::PersonalStore", "Αριθμός λήμματος: %1"),
+                              {"35002"}}),
+        "Entry number: 35002");
 }
 
 TEST_F(LanguageTest, GreekUnderEl) {
@@ -68,9 +70,11 @@ TEST_F(LanguageTest, GreekUnderEl) {
     Search("zzz");
     EXPECT_EQ(c().listStatusLabel->text(), Q("Δεν βρέθηκαν λήμματα"));
     EXPECT_EQ(YesButtonText(), Q("&Ναι"));
-    EXPECT_EQ(platform::Translated(
-                  {QT_TRANSLATE_NOOP("Orvan::PersonalStore", "Αριθμός λήμματος: %1"), {"35002"}}),
-              Q("Αριθμός λήμματος: 35002"));
+    EXPECT_EQ(
+        platform::Translated({"Orvan::PersonalStore",
+                              QT_TRANSLATE_NOOP("Orvan::PersonalStore", "Αριθμός λήμματος: %1"),
+                              {"35002"}}),
+        Q("Αριθμός λήμματος: 35002"));
 }
 
 }  // namespace

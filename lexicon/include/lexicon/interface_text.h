@@ -3,7 +3,8 @@
 // %1, %2, ... The window translates it (QCoreApplication::translate(context, source)) and puts
 // the arguments in; GreekText puts them into the Greek source as it stands.
 //
-//     InterfaceText{QT_TRANSLATE_NOOP("Orvan::PersonalStore", "Αριθμός λήμματος: %1"), {"35002"}}
+//     InterfaceText{"Orvan::PersonalStore",
+//                   QT_TRANSLATE_NOOP("Orvan::PersonalStore", "Αριθμός λήμματος: %1"), {"35002"}}
 #pragma once
 
 #include <string>
