@@ -8,6 +8,7 @@
 #include "personal/store_messages.h"
 #include "personal/stored_entry.h"
 #include "platform/busy_cursor.h"
+#include "platform/interface_language.h"
 #include "richtext/code_pages.h"
 #include "richtext/plain_text.h"
 
@@ -51,11 +52,10 @@ personal::StoreContext EntryEditing::storeContext() const {
 }
 
 bool EntryEditing::report(const personal::StoreResult& result) {
-    const std::string message = personal::StoreMessage(result.status);
-    if (message.empty()) return result.done();
-    QMessageBox box(QMessageBox::Warning, "Orvan", QString::fromStdString(message), QMessageBox::Ok,
-                    parent_);
-    box.setDetailedText(QString::fromStdString(personal::StoreDetails(result)));
+    const QString message = platform::Translated(personal::StoreMessageText(result.status));
+    if (message.isEmpty()) return result.done();
+    QMessageBox box(QMessageBox::Warning, "Orvan", message, QMessageBox::Ok, parent_);
+    box.setDetailedText(platform::Translated(personal::StoreDetailsText(result)));
     box.exec();
     return false;
 }

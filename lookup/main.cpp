@@ -1,11 +1,13 @@
 // The program entry: the lookup window on the lexicon in the current folder.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QStyleFactory>
 
 #include "lookup/lookup_window.h"
 #include "platform/clipboard_handover.h"
-#include "platform/greek_qt_texts.h"
+#include "platform/interface_language.h"
 #include "resources/stored_pictures.h"
 
 int main(int argc, char** argv) {
@@ -14,12 +16,21 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName("Orvan");
     QApplication::setWindowIcon(QIcon(orvan::assets::ProgramIconPath()));
     if (QStyle* style = QStyleFactory::create("Fusion")) QApplication::setStyle(style);
-    // The standard buttons and dialogs (Yes/No, Cancel, the print and file dialogs) in Greek.
-    orvan::platform::InstallGreekQtTexts(application);
-    orvan::platform::HandOverClipboardAsPlainText(application);
+    // The interface in Greek or English (--language=, ORVAN_LANGUAGE, the person's choice, the
+    // desktop's language), before the first window is made.
+    namespace platform = orvan::platform;
+    const QString languageSettings = platform::LanguageSettingsPath();
+    platform::InstallInterfaceLanguage(
+        application, platform::ResolveLanguage(
+                         platform::ChosenLanguage(QApplication::arguments(), languageSettings),
+                         QLocale::system()));
+    platform::HandOverClipboardAsPlainText(application);
     orvan::lookup::LookupWindow window;
     // The start screen's uninstallation has started: the program ends before its window shows.
     if (window.quitRequested()) return 0;
+    // The help button's right-click menu chooses the interface's language.
+    if (auto* help = window.findChild<QAbstractButton*>("helpButton"))
+        platform::OfferLanguageChoice(help, languageSettings);
     window.show();
     return QApplication::exec();
 }

@@ -17,6 +17,7 @@
 #include "personal/store_messages.h"
 #include "platform/busy_cursor.h"
 #include "platform/desktop_look.h"
+#include "platform/interface_language.h"
 #include "richtext/code_pages.h"
 #include "richtext/greek_code_page.h"
 
@@ -214,8 +215,9 @@ void EntryEditorDialog::onOkClicked() {
     typed.description = DescriptionFromEditor(descriptionEdit_->toPlainText());
     if (actions_.check) {
         const StoreResult checked = actions_.check(typed);
-        if (const std::string message = StoreMessage(checked.status); !message.empty()) {
-            refuse(QString::fromStdString(message));
+        if (const QString message = platform::Translated(StoreMessageText(checked.status));
+            !message.isEmpty()) {
+            refuse(message);
             return;
         }
     }
@@ -227,7 +229,7 @@ void EntryEditorDialog::onOkClicked() {
     if (saved.status == StoreStatus::EntryChanged && actions_.saveAsNew) {
         if (!offerSaveAsNew(typed, saved)) return;
     } else if (!saved.done() && saved.status != StoreStatus::NothingToDo) {
-        refuse(QString::fromStdString(StoreMessage(saved.status)), saved);
+        refuse(platform::Translated(StoreMessageText(saved.status)), saved);
         return;
     } else {
         result_ = saved;
@@ -238,13 +240,13 @@ void EntryEditorDialog::onOkClicked() {
 
 bool EntryEditorDialog::offerSaveAsNew(const PendingEntry& typed, const StoreResult& refused) {
     QMessageBox box(QMessageBox::Warning, windowTitle(),
-                    QString::fromStdString(StoreMessage(refused.status)), QMessageBox::NoButton,
+                    platform::Translated(StoreMessageText(refused.status)), QMessageBox::NoButton,
                     this);
     box.setObjectName("EntryChangedBox");
     box.setInformativeText(
         tr("Ό,τι γράψατε δεν χάνεται: μπορείτε να το αποθηκεύσετε ως νέο "
            "λήμμα ή να συνεχίσετε την επεξεργασία."));
-    box.setDetailedText(QString::fromStdString(StoreDetails(refused)));
+    box.setDetailedText(platform::Translated(StoreDetailsText(refused)));
     QPushButton* asNew = box.addButton(tr("Αποθήκευση ως νέο λήμμα"), QMessageBox::AcceptRole);
     QPushButton* back = box.addButton(tr("Επιστροφή στην επεξεργασία"), QMessageBox::RejectRole);
     asNew->setObjectName("saveAsNewButton");
@@ -259,7 +261,7 @@ bool EntryEditorDialog::offerSaveAsNew(const PendingEntry& typed, const StoreRes
         saved = actions_.saveAsNew(typed);
     }
     if (!saved.done()) {
-        refuse(QString::fromStdString(StoreMessage(saved.status)), saved);
+        refuse(platform::Translated(StoreMessageText(saved.status)), saved);
         return false;
     }
     result_ = saved;
@@ -285,7 +287,7 @@ bool EntryEditorDialog::headwordFits(const QLineEdit* field, const QString& lang
 
 void EntryEditorDialog::refuse(const QString& message, const StoreResult& result) {
     QMessageBox box(QMessageBox::Information, windowTitle(), message, QMessageBox::Ok, this);
-    box.setDetailedText(QString::fromStdString(StoreDetails(result)));
+    box.setDetailedText(platform::Translated(StoreDetailsText(result)));
     box.exec();
 }
 
@@ -298,7 +300,7 @@ void EntryEditorDialog::onCancelClicked() {
 }
 
 void EntryEditorDialog::showRoomLeft() {
-    roomLeftLabel_->setText(QString::fromStdString(DescriptionRoomText(
+    roomLeftLabel_->setText(platform::Translated(DescriptionRoomMessage(
         DescriptionRoomLeft(DescriptionFromEditor(descriptionEdit_->toPlainText())))));
 }
 

@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-    build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev
+    build-essential cmake ninja-build qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
+    qt6-tools-dev-tools python3 libgtest-dev libgmock-dev
     libjpeg62-turbo-dev libx11-dev libxtst-dev zlib1g-dev xvfb xauth xdotool x11-xkb-utils
     x11-utils desktop-file-utils appstream man-db
     imagemagick poppler-utils fonts-dejavu-core libbenchmark-dev clang libclang-rt-14-dev

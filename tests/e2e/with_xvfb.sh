@@ -12,5 +12,7 @@ for _ in $(seq 100); do
 done
 [ -s "$number_file" ] || { echo "Xvfb did not start" >&2; exit 1; }
 DISPLAY=":$(cat "$number_file")"
-export DISPLAY
+# The program's Greek interface, whatever the desktop's language.
+ORVAN_LANGUAGE=el
+export DISPLAY ORVAN_LANGUAGE
 QT_QPA_PLATFORM=xcb "$@"

@@ -3,11 +3,12 @@
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTranslator>
 
 #include "lexicon/text_file.h"
 #include "lookup/entries_list.h"
 #include "personal/entry_editor_dialog.h"
-#include "platform/greek_qt_texts.h"
+#include "platform/interface_language.h"
 #include "richtext/rich_text_view.h"
 #include "tests/lookup/window_fixture.h"
 #include "tests/support/modal_answer.h"
@@ -289,7 +290,8 @@ TEST_F(EditTest, CancellingTheEditorChangesNothing) {
 }
 
 TEST_F(EditTest, TheDeleteQuestionAnswersInGreek) {
-    platform::GreekStandardTexts greekTexts;  // as the program installs them at start-up
+    QTranslator greekTexts;  // as the program installs them at start-up
+    ASSERT_TRUE(platform::LoadProgramTranslation(greekTexts, "qtbase_el"));
     QCoreApplication::installTranslator(&greekTexts);
     View("gasket");
     QString title, yes, no;

@@ -1,6 +1,6 @@
 // Qt's own texts in Greek: in real message boxes, text-field menus, the file dialog and the print
 // dialogs, and Qt's own Greek translation answering first where a system has one.
-#include "platform/greek_qt_texts.h"
+#include "platform/interface_language.h"
 
 #include <gtest/gtest.h>
 
@@ -25,6 +25,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtEndian>
 
 #include <memory>
@@ -177,14 +179,14 @@ TEST_F(GreekQtTexts, PrintDialogsSpeakGreek) {
 }
 
 TEST_F(GreekQtTexts, UnknownTextsAreLeftToQt) {
-    GreekStandardTexts texts;
+    QTranslator texts;
+    ASSERT_TRUE(LoadProgramTranslation(texts, "qtbase_el"));
     EXPECT_TRUE(texts.translate("QPlatformTheme", "Frobnicate").isNull());
     EXPECT_TRUE(texts.translate("QNoSuchWidget", "Cancel").isNull());  // known text, other context
     EXPECT_TRUE(texts.translate("QPlatformTheme", "Cancel ").isNull());
-    EXPECT_TRUE(texts.translate(nullptr, "Cancel").isNull());
     EXPECT_EQ(Tr("QPlatformTheme", "Frobnicate"), "Frobnicate");
-    // Plural forms and disambiguations read the same.
-    EXPECT_EQ(texts.translate("QFileSystemModel", "Type", "All other platforms", 2), "Τύπος");
+    // A disambiguation Qt gives finds the text without one.
+    EXPECT_EQ(texts.translate("QFileSystemModel", "Type", "All other platforms"), "Τύπος");
 }
 
 // A translation file as Qt's own are made, holding one text.
@@ -249,6 +251,32 @@ std::multiset<QString> Placeholders(const QString& text) {
     return found;
 }
 
+struct StandardText {
+    std::string context, source, greek;
+    bool finished = true;
+};
+
+// Every message of translations/qtbase_el.ts.
+std::vector<StandardText> GreekQtTextTable() {
+    QFile file(ORVAN_SOURCE_DIR "/translations/qtbase_el.ts");
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    std::vector<StandardText> texts;
+    std::string context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == u"name") context = xml.readElementText().toStdString();
+        if (xml.name() == u"message") texts.push_back({context, {}, {}});
+        if (xml.name() == u"source") texts.back().source = xml.readElementText().toStdString();
+        if (xml.name() == u"translation") {
+            texts.back().finished = xml.attributes().value("type").isEmpty();
+            texts.back().greek = xml.readElementText().toStdString();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return texts;
+}
+
 TEST(GreekQtTextTable, EveryTextIsQtsOwnAndKeepsMnemonicAndPlaceholders) {
     QByteArray qtLibraries;
     const QString folder = QLibraryInfo::path(QLibraryInfo::LibrariesPath);
@@ -256,26 +284,31 @@ TEST(GreekQtTextTable, EveryTextIsQtsOwnAndKeepsMnemonicAndPlaceholders) {
         QFile library(QString("%1/libQt6%2.so.6").arg(folder, name));
         if (library.open(QIODevice::ReadOnly)) qtLibraries += library.readAll();
     }
+    const std::vector<StandardText> table = GreekQtTextTable();
+    QTranslator compiled;
+    ASSERT_TRUE(LoadProgramTranslation(compiled, "qtbase_el"));
+    EXPECT_GT(table.size(), 200u);
     std::set<std::pair<std::string, std::string>> keys;
-    for (const auto table : {GreekWidgetTexts(), GreekPrintTexts()}) {
-        for (const StandardText& text : table) {
-            SCOPED_TRACE(std::string(text.context) + " / " + text.source);
-            EXPECT_TRUE(keys.insert({text.context, text.source}).second) << "twice in the table";
-            if (!qtLibraries.isEmpty()) {
-                EXPECT_TRUE(qtLibraries.contains(QByteArray(text.context) + '\0'));
-                EXPECT_TRUE(qtLibraries.contains(QByteArray(text.source) + '\0'));
-            }
-            const QString source = QString::fromUtf8(text.source);
-            const QString greek = QString::fromUtf8(text.greek);
-            EXPECT_NE(greek, source);
-            EXPECT_EQ(greek.count('&'), source.count('&')) << text.greek;
-            const qsizetype mark = greek.indexOf('&');
-            if (mark >= 0) {
-                ASSERT_LT(mark + 1, greek.size());
-                EXPECT_FALSE(IsAccented(greek[mark + 1])) << text.greek;
-            }
-            EXPECT_EQ(Placeholders(greek), Placeholders(source)) << text.greek;
+    for (const StandardText& text : table) {
+        SCOPED_TRACE(text.context + " / " + text.source);
+        EXPECT_TRUE(text.finished);
+        EXPECT_TRUE(keys.insert({text.context, text.source}).second) << "twice in the table";
+        if (!qtLibraries.isEmpty()) {
+            EXPECT_TRUE(qtLibraries.contains(QByteArray::fromStdString(text.context) + '\0'));
+            EXPECT_TRUE(qtLibraries.contains(QByteArray::fromStdString(text.source) + '\0'));
         }
+        const QString source = QString::fromStdString(text.source);
+        const QString greek = QString::fromStdString(text.greek);
+        EXPECT_NE(greek, source);
+        EXPECT_EQ(greek.count('&'), source.count('&')) << text.greek;
+        const qsizetype mark = greek.indexOf('&');
+        if (mark >= 0) {
+            ASSERT_LT(mark + 1, greek.size());
+            EXPECT_FALSE(IsAccented(greek[mark + 1])) << text.greek;
+        }
+        EXPECT_EQ(Placeholders(greek), Placeholders(source)) << text.greek;
+        // The compiled translation answers with the same Greek.
+        EXPECT_EQ(compiled.translate(text.context.c_str(), text.source.c_str()), greek);
     }
 }
 
