@@ -11,18 +11,16 @@ namespace orvan::lookup {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("FullTextRun", text);
-}
-
 // How many entries are read between two looks at the progress dialog.
 constexpr int kEntriesPerStep = 1024;
 
 std::unique_ptr<QProgressDialog> ProgressDialog(QWidget* parent, int total) {
-    auto progress = std::make_unique<QProgressDialog>(Tr("Αναζήτηση στις περιγραφές του Λεξικού…"),
-                                                      Tr("Διακοπή"), 0, total, parent);
+    auto progress = std::make_unique<QProgressDialog>(
+        QCoreApplication::translate("FullTextRun", "Αναζήτηση στις περιγραφές του Λεξικού…"),
+        QCoreApplication::translate("FullTextRun", "Διακοπή"), 0, total, parent);
     progress->setObjectName("FullTextProgress");
-    progress->setWindowTitle(Tr("Αναζήτηση στις Περιγραφές"));
+    progress->setWindowTitle(
+        QCoreApplication::translate("FullTextRun", "Αναζήτηση στις Περιγραφές"));
     progress->setWindowModality(Qt::WindowModal);
     progress->setMinimumDuration(0);
     progress->setAutoClose(false);

@@ -27,7 +27,7 @@ using platform::SetTextColour;
 // The window's texts are written in Greek in the source and translated in the window's context;
 // the helpers below take them as QT_TRANSLATE_NOOP marks them.
 QString Text(const char* source) {
-    return QCoreApplication::translate("Orvan::LookupWindow", source);
+    return QCoreApplication::translate("orvan::lookup::LookupWindow", source);
 }
 
 template <typename Widget>
@@ -90,30 +90,34 @@ LookupControls BuildLookupFace(QWidget* window) {
     c.backgroundImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // The tool row.
-    c.languageButton = PictureButton(window, "languageButton", {4, 2, 49, 39}, "language", {43, 33},
-                                     QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Επιλογή Γλώσσας"));
-    c.backButton = PictureButton(window, "backButton", {56, 2, 36, 39}, "previous", {33, 33},
-                                 QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Προηγούμενο Λήμμα"));
-    c.backMenuButton =
-        PictureButton(window, "backMenuButton", {92, 2, 13, 39}, "menu-arrow", {7, 4},
-                      QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Λίστα Προηγουμένων Λημμάτων"));
-    c.forwardButton = PictureButton(window, "forwardButton", {104, 2, 36, 39}, "next", {33, 33},
-                                    QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Επόμενο Λήμμα"));
+    c.languageButton =
+        PictureButton(window, "languageButton", {4, 2, 49, 39}, "language", {43, 33},
+                      QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Επιλογή Γλώσσας"));
+    c.backButton =
+        PictureButton(window, "backButton", {56, 2, 36, 39}, "previous", {33, 33},
+                      QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Προηγούμενο Λήμμα"));
+    c.backMenuButton = PictureButton(
+        window, "backMenuButton", {92, 2, 13, 39}, "menu-arrow", {7, 4},
+        QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Λίστα Προηγουμένων Λημμάτων"));
+    c.forwardButton =
+        PictureButton(window, "forwardButton", {104, 2, 36, 39}, "next", {33, 33},
+                      QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Επόμενο Λήμμα"));
     c.forwardMenuButton =
         PictureButton(window, "forwardMenuButton", {140, 2, 13, 39}, "menu-arrow", {7, 4},
-                      QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Λίστα Επομένων Λημμάτων"));
+                      QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Λίστα Επομένων Λημμάτων"));
     c.copyButton = PictureButton(window, "copyButton", {156, 2, 36, 39}, "copy", {24, 23},
-                                 QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Αντιγραφή"));
+                                 QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Αντιγραφή"));
     c.pasteButton = PictureButton(window, "pasteButton", {192, 2, 36, 39}, "paste", {24, 23},
-                                  QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Επικόλληση"));
-    c.printButton = PictureButton(window, "printButton", {228, 2, 36, 39}, "print", {29, 23},
-                                  QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Εκτύπωση Λήμματος"));
+                                  QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Επικόλληση"));
+    c.printButton =
+        PictureButton(window, "printButton", {228, 2, 36, 39}, "print", {29, 23},
+                      QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Εκτύπωση Λήμματος"));
     c.fieldFilterLabel =
         TransparentLabel(window, "fieldFilterLabel", {272, 6},
-                         QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Επιλογή Επιστήμης"));
+                         QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Επιλογή Επιστήμης"));
     c.fieldFilterCombo =
         Make<QComboBox>(window, "fieldFilterCombo", {268, 20, 161, 21},
-                        QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Επιλογή Επιστήμης"));
+                        QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Επιλογή Επιστήμης"));
     c.fieldFilterCombo->setMaxVisibleItems(12);
     c.fieldFilterCombo->setEditable(false);
     {
@@ -126,19 +130,19 @@ LookupControls BuildLookupFace(QWidget* window) {
     }
     c.criteriaSearchButton =
         PictureButton(window, "criteriaSearchButton", {432, 2, 36, 39}, "search", {24, 24},
-                      QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Αναζητήσεις"));
+                      QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Αναζητήσεις"));
     c.fullTextSearchButton = PictureButton(
         window, "fullTextSearchButton", {468, 2, 36, 39}, "description-search", {31, 19},
-        QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Αναζήτηση στο περιεχόμενο του λεξικού"));
+        QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Αναζήτηση στο περιεχόμενο του λεξικού"));
     c.exitButton = PictureButton(window, "exitButton", {508, 2, 45, 39}, "exit", {27, 32},
-                                 QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Εξοδος"));
+                                 QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Εξοδος"));
     c.ruleImage = Make<QLabel>(window, "ruleImage", {0, 44, 560, 2});
     c.ruleImage->setScaledContents(true);
 
     // The search column.
     c.searchField =
         DataField(window, "searchField", {2, 51, 211, 24},
-                  QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Λήμμα προς Αναζήτηση"), false);
+                  QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Λήμμα προς Αναζήτηση"), false);
     c.searchField->setFont(SansFont(15, true));
     SetTextColour(c.searchField, kTeal);
     c.fillListButton = Make<QPushButton>(window, "fillListButton", {164, 65, 1, 1});
@@ -159,54 +163,58 @@ LookupControls BuildLookupFace(QWidget* window) {
     c.headwordLabel->setFont(SansFont(13, true));
     SetTextColour(c.headwordLabel, kTeal);
     c.scienceLabel = TransparentLabel(window, "scienceLabel", {220, 86},
-                                      QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Επιστήμη"));
+                                      QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Επιστήμη"));
     c.scienceField = DataField(window, "scienceField", {268, 84, 235, 21},
-                               QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Επιστήμη"), true);
+                               QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Επιστήμη"), true);
     SetTextColour(c.scienceField, kMaroon);
-    c.renderingLabel = TransparentLabel(window, "renderingLabel", {220, 110},
-                                        QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Απόδοση"));
+    c.renderingLabel =
+        TransparentLabel(window, "renderingLabel", {220, 110},
+                         QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Απόδοση"));
     c.renderingLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     c.renderingField = DataField(window, "renderingField", {268, 108, 235, 21},
-                                 QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Απόδοση"), true);
+                                 QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Απόδοση"), true);
     c.renderingField->setFont(SansFont(11, true));
     SetTextColour(c.renderingField, kTeal);
     c.descriptionView =
         Make<richtext::RichTextView>(window, "descriptionView", {216, 132, 287, 160},
-                                     QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Περιγραφή"));
+                                     QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Περιγραφή"));
     c.descriptionView->setFont(SansFont(12));
     c.descriptionView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     // The command column.
-    c.ownEntriesButton =
-        PictureButton(window, "ownEntriesButton", {508, 51, 45, 39}, "custom-entries", {29, 22},
-                      QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Εμφάνιση Επεξεργασμένων Λημμάτων"));
+    c.ownEntriesButton = PictureButton(
+        window, "ownEntriesButton", {508, 51, 45, 39}, "custom-entries", {29, 22},
+        QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Εμφάνιση Επεξεργασμένων Λημμάτων"));
     c.insertEntryButton =
         PictureButton(window, "insertEntryButton", {508, 90, 45, 39}, "insert", {38, 23},
-                      QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Εισαγωγή Νέου Λήμματος"));
+                      QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Εισαγωγή Νέου Λήμματος"));
     c.modifyEntryButton =
         PictureButton(window, "modifyEntryButton", {508, 129, 45, 39}, "modify", {35, 31},
-                      QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Επεξεργασία Λήμματος"));
+                      QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Επεξεργασία Λήμματος"));
     c.deleteEntryButton =
         PictureButton(window, "deleteEntryButton", {508, 168, 45, 39}, "delete", {39, 23},
-                      QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Διαγραφή Λήμματος"));
-    c.pinButton = PictureButton(window, "pinButton", {518, 220, 25, 22}, "pin", {13, 14},
-                                QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Παραμονή στην κορυφή"));
+                      QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Διαγραφή Λήμματος"));
+    c.pinButton =
+        PictureButton(window, "pinButton", {518, 220, 25, 22}, "pin", {13, 14},
+                      QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Παραμονή στην κορυφή"));
     c.pinButton->setCheckable(true);
     c.helpButton = PictureButton(window, "helpButton", {508, 253, 45, 39}, "help", {32, 32},
-                                 QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Βοήθεια"));
+                                 QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Βοήθεια"));
     c.helpButton->setFont(SansFont(9));
 
     // The bottom edge.
     // The division's logo opens the partner's presentation as the company's does, and says so.
     c.partnerDivisionLogo =
         Picture(window, "partnerDivisionLogo", {4, 294, 33, 19}, "division-logo",
-                QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Παρουσίαση Calder Velmora"));
-    c.partnerLogo = Picture(window, "partnerLogo", {38, 295, 87, 20}, "company-logo",
-                            QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Παρουσίαση Calder Velmora"));
-    c.publisherLabel =
-        Make<QLabel>(window, "publisherLabel", {407, 295, 143, 16},
-                     QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Παρουσίαση Εκδόσεων Korvath"));
-    c.publisherLabel->setText(Text(QT_TRANSLATE_NOOP("Orvan::LookupWindow", "ΕΚΔΟΣΕΙΣ KORVATH")));
+                QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Παρουσίαση Calder Velmora"));
+    c.partnerLogo =
+        Picture(window, "partnerLogo", {38, 295, 87, 20}, "company-logo",
+                QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Παρουσίαση Calder Velmora"));
+    c.publisherLabel = Make<QLabel>(
+        window, "publisherLabel", {407, 295, 143, 16},
+        QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Παρουσίαση Εκδόσεων Korvath"));
+    c.publisherLabel->setText(
+        Text(QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "ΕΚΔΟΣΕΙΣ KORVATH")));
     c.publisherLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
     c.publisherLabel->setFont(SansFont(13, true));
     SetTextColour(c.publisherLabel, kNavy);
@@ -227,7 +235,8 @@ LookupControls BuildLookupFace(QWidget* window) {
     c.figureImage->setObjectName("figureImage");
     c.figureImage->move(2, 2);
     c.wholeLexiconButton = Make<QPushButton>(window, "wholeLexiconButton", {355, 291, 38, 22});
-    c.wholeLexiconButton->setText(Text(QT_TRANSLATE_NOOP("Orvan::LookupWindow", "Όλα τα Λήμματα")));
+    c.wholeLexiconButton->setText(
+        Text(QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Όλα τα Λήμματα")));
     c.wholeLexiconButton->setFocusPolicy(Qt::NoFocus);
     c.wholeLexiconButton->hide();
 

@@ -65,10 +65,6 @@ class KeyboardControl final : public QObject {
 
 }  // namespace
 
-QString Caption(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 void SetTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Text, colour);

@@ -22,9 +22,6 @@ inline constexpr QColor kTeal(0, 128, 128);
 inline constexpr QColor kMaroon(128, 0, 0);
 inline constexpr QColor kSilver(192, 192, 192);
 
-/// \brief A caption written in the source in UTF-8, as the windows show it.
-QString Caption(const char* utf8);
-
 /// \brief The desktop's sans-serif (DejaVu Sans) at `pixelSize`. The condensed cut keeps captions
 /// within places laid out for a narrower font.
 QFont SansFont(int pixelSize, bool bold = false, bool condensed = false);

@@ -33,6 +33,16 @@ def read_table(path):
     return table
 
 
+def text_of(element):
+    """The text of a .ts element, with the characters lupdate writes as <byte value="xd"/>."""
+    parts = [element.text or ""]
+    for child in element:
+        if child.tag == "byte":
+            parts.append(chr(int(child.get("value").lstrip("x"), 16)))
+        parts.append(child.tail or "")
+    return "".join(parts)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--table", type=pathlib.Path, default=ROOT / "translations/english.tsv")
@@ -50,14 +60,17 @@ def main():
             translation = message.find("translation")
             if translation.get("type") in ("obsolete", "vanished"):
                 continue
-            source = message.findtext("source")
+            source = text_of(message.find("source"))
             english = table.get(source)
             if english is None:
                 translation.set("type", "unfinished")
                 problems.append(f"no English for {context.findtext('name')}: {source!r}")
                 continue
-            if arguments.check and (translation.text != english or "type" in translation.attrib):
+            if arguments.check and (translation.text != english.replace("\r\n", "\n")
+                                    or "type" in translation.attrib):
                 problems.append(f"not filled in yet: {source!r}")
+            # A carriage return would not survive as XML text; the line ends stay.
+            english = english.replace("\r\n", "\n")
             translation.text = english
             translation.attrib.pop("type", None)
             filled += 1
@@ -65,7 +78,7 @@ def main():
         print(problem, file=sys.stderr)
     if arguments.check:
         return 1 if problems else 0
-    ElementTree.indent(tree, space="    ")
+    # No re-indenting: a source holding <byte/> elements would take the indent into its text.
     body = ElementTree.tostring(tree.getroot(), encoding="unicode")
     arguments.ts.write_text('<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n' + body + "\n",
                             encoding="utf-8")
