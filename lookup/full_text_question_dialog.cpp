@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "platform/desktop_look.h"
+#include "platform/dialog_face.h"
 #include "resources/stored_pictures.h"
 
 namespace orvan::lookup {
@@ -59,21 +60,16 @@ FullTextQuestionDialog::FullTextQuestionDialog(QWidget* parent)
     layout->addLayout(message);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Centred on the window it asks for at every show, with the focus on "No".
+    platform::DialogFace face;
+    face.placeEveryShow = true;
+    face.focus = noButton_;
+    platform::GiveDialogFace(this, std::move(face));
 }
 
 void FullTextQuestionDialog::reject() {
     done(kNo);
-}
-
-void FullTextQuestionDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // Centred on the window it asks for.
-    if (const QWidget* owner = parentWidget()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(owner->frameGeometry().center());
-        move(frame.topLeft());
-    }
-    noButton_->setFocus();
 }
 
 }  // namespace orvan::lookup

@@ -21,9 +21,6 @@ class FullTextQuestionDialog : public QDialog {
     /// Escape and the window manager's close answer no.
     void reject() override;
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
     QLabel* messageText_;  // read-only, borderless, centred
     QPushButton* yesButton_;

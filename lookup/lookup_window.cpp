@@ -18,11 +18,11 @@
 #include <filesystem>
 
 #include "lexicon/settings.h"
-#include "lookup/edge_layout.h"
 #include "lookup/entries_list.h"
 #include "lookup/print_surface.h"
 #include "platform/busy_cursor.h"
 #include "platform/desktop_look.h"
+#include "platform/edge_layout.h"
 #include "richtext/code_pages.h"
 #include "richtext/rich_text_view.h"
 #include "setup/folder_choice_dialog.h"
@@ -198,8 +198,8 @@ void LookupWindow::loadTables() {
 
 void LookupWindow::followEdges() {
     constexpr Qt::Edges kAllEdges = Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge;
-    auto* layout = new EdgeLayout(this, QSize(kFirstWidth, kFirstHeight),
-                                  QSize(kMinimumWidth, kMinimumHeight));
+    auto* layout = new platform::EdgeLayout(this, QSize(kFirstWidth, kFirstHeight),
+                                            QSize(kMinimumWidth, kMinimumHeight));
     layout->addWidget(c_.backgroundImage, kAllEdges);
     // The list shows whole rows only.
     layout->addWidget(

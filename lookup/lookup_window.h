@@ -214,7 +214,6 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     bool showStartScreen_ = true;
     std::string personalFolder_;
     PersonalFiles personal_;
-    bool shownBefore_ = false;
     bool quitRequested_ = false;
 
     // The tables and the list.

@@ -17,6 +17,7 @@
 #include "personal/store_messages.h"
 #include "platform/busy_cursor.h"
 #include "platform/desktop_look.h"
+#include "platform/dialog_face.h"
 #include "platform/interface_language.h"
 #include "richtext/code_pages.h"
 #include "richtext/greek_code_page.h"
@@ -161,18 +162,14 @@ EntryEditorDialog::EntryEditorDialog(EntryEditMode editMode, EntryKind editKind,
     connect(cancelButton_, &QPushButton::clicked, this, &EntryEditorDialog::onCancelClicked);
     connect(descriptionEdit_, &QPlainTextEdit::textChanged, this, &EntryEditorDialog::showRoomLeft);
     showRoomLeft();
-}
 
-void EntryEditorDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!shown_) {
-        shown_ = true;
-        onFirstShow();
-    }
+    // Centred over the window on its first show, which fills the fields.
+    platform::DialogFace face;
+    face.firstShow = [this] { onFirstShow(); };
+    platform::GiveDialogFace(this, std::move(face));
 }
 
 void EntryEditorDialog::onFirstShow() {
-    platform::CentreOver(this, parentWidget());
     for (QWidget* field : {static_cast<QWidget*>(englishField_), static_cast<QWidget*>(greekField_),
                            static_cast<QWidget*>(descriptionEdit_)}) {
         QPalette palette = field->palette();

@@ -47,9 +47,6 @@ class EntryEditorDialog : public QDialog {
     /// Whether that save wrote the text as a new entry, the entry edited being gone or changed.
     bool savedAsNew() const { return savedAsNew_; }
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
     void onFirstShow();
     void onOkClicked();
@@ -68,7 +65,6 @@ class EntryEditorDialog : public QDialog {
     EditorActions actions_;
     StoreResult result_;
     bool savedAsNew_ = false;
-    bool shown_ = false;
 
     QLineEdit* englishField_;
     QLineEdit* greekField_;

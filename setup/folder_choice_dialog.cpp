@@ -18,8 +18,8 @@
 
 #include "platform/desktop_look.h"
 #include "platform/dialog_face.h"
+#include "platform/edge_layout.h"
 #include "resources/stored_pictures.h"
-#include "setup/places_layout.h"
 
 namespace orvan::setup {
 
@@ -105,8 +105,7 @@ FolderChoiceDialog::FolderChoiceDialog(FolderDialogMode mode, QWidget* parent)
     setMinimumSize(defaultSize);
     resize(defaultSize);
     setFont(platform::SansFont(11, false, true));
-    auto* places = new PlacesLayout(this, defaultSize);
-    using Growth = PlacesLayout::Growth;
+    auto* places = new platform::EdgeLayout(this, defaultSize, defaultSize);
     places->addPlaced(personalImage_, "personalImage", {8, 16, 41, 33});
     platform::ShowStoredPicture(personalImage_, StoredPath("notepad"));
     personalImage_->setAlignment(Qt::AlignCenter);
@@ -116,21 +115,22 @@ FolderChoiceDialog::FolderChoiceDialog(FolderDialogMode mode, QWidget* parent)
     messageText_->setFocusPolicy(Qt::NoFocus);
     messageText_->viewport()->setAutoFillBackground(false);
     messageText_->setStyleSheet("QPlainTextEdit { background: transparent; }");
-    places->addPlaced(folderEdit_, "folderEdit", {64, 136, 209, 21}, Growth::FollowsBottom);
+    places->addPlaced(folderEdit_, "folderEdit", {64, 136, 209, 21}, Qt::LeftEdge | Qt::BottomEdge);
     // The label takes the size of its caption.
     places->addPlaced(folderLabel_, "folderLabel", {QPoint(8, 136), folderLabel_->sizeHint()},
-                      Growth::FollowsBottom);
-    places->addPlaced(okButton_, "okButton", {128, 176, 105, 25}, Growth::FollowsBottom);
+                      Qt::LeftEdge | Qt::BottomEdge);
+    places->addPlaced(okButton_, "okButton", {128, 176, 105, 25}, Qt::LeftEdge | Qt::BottomEdge);
     okButton_->setDefault(true);
     okButton_->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    places->addPlaced(cancelButton_, "cancelButton", {256, 176, 105, 25}, Growth::FollowsBottom);
+    places->addPlaced(cancelButton_, "cancelButton", {256, 176, 105, 25},
+                      Qt::LeftEdge | Qt::BottomEdge);
     cancelButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     cancelButton_->setAutoDefault(false);
     places->addPlaced(rootCombo_, "rootCombo", {288, 136, 177, 19},
-                      Growth::FollowsBottom | Growth::Widens);
+                      Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
     rootCombo_->addItems(roots());
     places->addPlaced(folderTree_, "folderTree", {288, 17, 177, 112},
-                      Growth::Widens | Growth::GrowsTaller);
+                      Qt::LeftEdge | Qt::RightEdge | Qt::TopEdge | Qt::BottomEdge);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     folders_->setRootPath("/");
     folderTree_->setModel(folders_);

@@ -6,9 +6,9 @@
 #include <QTimer>
 #include <QVariantAnimation>
 
+#include "platform/edge_layout.h"
 #include "richtext/rich_text_view.h"
 #include "setup/content_pictures.h"
-#include "setup/places_layout.h"
 #include "setup/start_screen.h"
 
 namespace orvan::setup {

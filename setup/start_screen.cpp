@@ -10,13 +10,13 @@
 
 #include "platform/desktop_look.h"
 #include "platform/dialog_face.h"
+#include "platform/edge_layout.h"
 #include "resources/stored_pictures.h"
 #include "richtext/rich_text_view.h"
 #include "setup/content_pictures.h"
 #include "setup/install_flow.h"
 #include "setup/install_flow_dialogs.h"
 #include "setup/installation.h"
-#include "setup/places_layout.h"
 
 namespace orvan::setup {
 
@@ -51,7 +51,7 @@ StartScreen::StartScreen(StartScreenContext& context, Presentation presentation,
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       context_(context),
       state_(presentation, partnerPage),
-      places_(new PlacesLayout(this, kDefaultSize)),
+      places_(new platform::EdgeLayout(this, kDefaultSize, kDefaultSize)),
       slideTimer_(new QTimer(this)),
       opening_(new QVariantAnimation(this)) {
     setObjectName("StartScreen");

@@ -23,9 +23,11 @@ namespace orvan::richtext {
 class RichTextView;
 }
 
-namespace orvan::setup {
+namespace orvan::platform {
+class EdgeLayout;
+}  // namespace orvan::platform
 
-class PlacesLayout;
+namespace orvan::setup {
 
 class StartScreen : public QDialog {
     Q_OBJECT
@@ -78,7 +80,7 @@ class StartScreen : public QDialog {
     int openingDuration_ = 250;
     std::map<QObject*, std::function<void()>> clicks_;
 
-    PlacesLayout* places_;
+    platform::EdgeLayout* places_;
     QLabel* coverImage_;
     QLabel* coverRuleImage_;
     QLabel* publisherLogo_;

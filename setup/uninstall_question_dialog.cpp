@@ -7,8 +7,8 @@
 
 #include "platform/desktop_look.h"
 #include "platform/dialog_face.h"
+#include "platform/edge_layout.h"
 #include "resources/stored_pictures.h"
-#include "setup/places_layout.h"
 
 namespace orvan::setup {
 
@@ -28,7 +28,7 @@ UninstallQuestionDialog::UninstallQuestionDialog(QWidget* parent)
     black.setColor(QPalette::Text, Qt::black);
     setPalette(black);
 
-    auto* places = new PlacesLayout(this, defaultSize);
+    auto* places = new platform::EdgeLayout(this, defaultSize, defaultSize);
     places->addPlaced(setupImage_, "setupImage", {16, 12, 45, 45});
     platform::ShowStoredPicture(setupImage_, assets::IconPath("installation"), "setup");
     setupImage_->setAlignment(Qt::AlignCenter);

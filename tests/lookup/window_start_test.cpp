@@ -11,8 +11,8 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "lookup/edge_layout.h"
 #include "lookup/entries_list.h"
+#include "platform/edge_layout.h"
 #include "richtext/rich_text_view.h"
 #include "tests/lookup/window_fixture.h"
 #include "tests/support/modal_answer.h"
@@ -320,7 +320,7 @@ TEST_F(FaceTest, TheBackgroundIsStretchedOnlyInALargeWindow) {
 TEST(EdgeLayout, GrowsWhatFollowsOppositeEdgesAndMovesWhatFollowsTheFarOne) {
     const QSize designed(100, 100), larger(150, 120);
     const QRect rect(10, 20, 30, 40);
-    using lookup::EdgeLayout;
+    using platform::EdgeLayout;
     EXPECT_EQ(EdgeLayout::follow(rect, designed, larger, Qt::LeftEdge | Qt::TopEdge), rect);
     EXPECT_EQ(EdgeLayout::follow(rect, designed, larger,
                                  Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge),

@@ -1,10 +1,10 @@
-#include "lookup/edge_layout.h"
+#include "platform/edge_layout.h"
 
 #include <QWidget>
 #include <algorithm>
 #include <utility>
 
-namespace orvan::lookup {
+namespace orvan::platform {
 
 namespace {
 
@@ -47,6 +47,30 @@ void EdgeLayout::addWidget(QWidget* widget, Qt::Edges edges, Fit fit) {
     invalidate();
 }
 
+void EdgeLayout::addPlaced(QWidget* widget, const char* name, const QRect& place, Qt::Edges edges) {
+    widget->setObjectName(QString::fromLatin1(name));
+    addChildWidget(widget);
+    places_.push_back({new QWidgetItem(widget), place, edges, {}});
+    invalidate();
+    lay(places_.back(), geometry().isValid() ? geometry() : QRect({}, designedSize_));
+}
+
+void EdgeLayout::setPlace(QWidget* widget, const QRect& place) {
+    for (Place& placed : places_) {
+        if (placed.item->widget() != widget) continue;
+        placed.designed = place;
+        lay(placed, geometry().isValid() ? geometry() : QRect({}, designedSize_));
+        return;
+    }
+}
+
+QRect EdgeLayout::place(const QWidget* widget) const {
+    for (const Place& placed : places_) {
+        if (placed.item->widget() == widget) return placed.designed;
+    }
+    return {};
+}
+
 void EdgeLayout::addItem(QLayoutItem* item) {
     places_.push_back({item, item->geometry(), Qt::LeftEdge | Qt::TopEdge, {}});
     invalidate();
@@ -80,19 +104,22 @@ Qt::Orientations EdgeLayout::expandingDirections() const {
     return Qt::Horizontal | Qt::Vertical;
 }
 
-void EdgeLayout::setGeometry(const QRect& rect) {
-    QLayout::setGeometry(rect);
-    for (const Place& place : places_) {
-        QRect placed = follow(place.designed, designedSize_, rect.size(), place.edges)
-                           .translated(rect.topLeft());
-        if (place.fit) placed = place.fit(placed);
-        // A widget takes exactly the place its rules give it, whatever its own size limits.
-        if (QWidget* widget = place.item->widget()) {
-            widget->setGeometry(placed);
-        } else {
-            place.item->setGeometry(placed);
-        }
+void EdgeLayout::lay(const Place& place, const QRect& rect) const {
+    QRect placed =
+        follow(place.designed, designedSize_, rect.size(), place.edges).translated(rect.topLeft());
+    if (place.fit) placed = place.fit(placed);
+    // A widget takes exactly the place its rules give it, whatever its own size limits.
+    if (QWidget* widget = place.item->widget()) {
+        widget->setGeometry(placed);
+    } else {
+        place.item->setGeometry(placed);
     }
 }
 
-}  // namespace orvan::lookup
+void EdgeLayout::setGeometry(const QRect& rect) {
+    QLayout::setGeometry(rect);
+    for (const Place& place : places_)
+        lay(place, rect);
+}
+
+}  // namespace orvan::platform

@@ -1,8 +1,8 @@
-// The lookup window's layout: each control keeps the place it was laid out at in the window's
-// first size, and follows the edges of the window it is bound to when the window grows or
-// shrinks. A control bound to two opposite edges grows and shrinks with the window; one bound to
-// the far edge only moves with it; one bound to neither keeps its centre at the same share of
-// the window.
+// The windows' layout: each control keeps the place it was laid out at in the window's first
+// size, and follows the edges of the window it is bound to when the window grows or shrinks. A
+// control bound to two opposite edges grows and shrinks with the window; one bound to the far
+// edge only moves with it; one bound to neither keeps its centre at the same share of the
+// window. Controls may overlap (the start screen's pictures lie on its cover).
 #pragma once
 
 #include <QLayout>
@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-namespace orvan::lookup {
+namespace orvan::platform {
 
 class EdgeLayout : public QLayout {
   public:
@@ -29,6 +29,15 @@ class EdgeLayout : public QLayout {
     /// added before.
     void addWidget(QWidget* widget, Qt::Edges edges, Fit fit = {});
     using QLayout::addWidget;
+
+    /// \brief Names `widget` (tests find it by that name) and lays it out at `place` in the
+    /// first size, following `edges`.
+    void addPlaced(QWidget* widget, const char* name, const QRect& place,
+                   Qt::Edges edges = Qt::LeftEdge | Qt::TopEdge);
+    /// Moves `widget` to `place` (in the first size), at once.
+    void setPlace(QWidget* widget, const QRect& place);
+    /// Where `widget` stands in the first size; an empty rectangle for a widget not here.
+    QRect place(const QWidget* widget) const;
 
     /// \brief The rectangle a control laid out at `designed` in an area of `designedSize` takes
     /// in an area of `size`, following `edges`.
@@ -53,7 +62,10 @@ class EdgeLayout : public QLayout {
     };
     QSize designedSize_;
     QSize minimumSize_;
+    /// Puts `place`'s widget where its rules put it in `rect`.
+    void lay(const Place& place, const QRect& rect) const;
+
     std::vector<Place> places_;
 };
 
-}  // namespace orvan::lookup
+}  // namespace orvan::platform
