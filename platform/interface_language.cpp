@@ -143,7 +143,9 @@ void OfferLanguageChoice(QWidget* control, const QString& settingsPath) {
         {LanguageChoice::Desktop,
          QCoreApplication::translate("Orvan::Language", "Όπως η επιφάνεια εργασίας")},
     };
-    for (const auto& [choice, text] : choices) {
+    for (const auto& [listed, text] : choices) {
+        // A copy for the handler: a structured binding cannot be captured by every compiler.
+        const LanguageChoice choice = listed;
         QAction* action = menu->addAction(text);
         action->setCheckable(true);
         action->setData(LanguageChoiceKey(choice));
