@@ -7,8 +7,8 @@
 #include <QToolButton>
 
 #include "lexicon/entry_display.h"
-#include "lookup/entries_list.h"
 #include "lexicon/figure_links.h"
+#include "lookup/entries_list.h"
 #include "lookup/lookup_window.h"
 #include "richtext/code_pages.h"
 #include "richtext/plain_text.h"
@@ -17,6 +17,13 @@
 namespace orvan::lookup {
 
 namespace {
+
+// The rendering field's hints as the lexicon's rules word them (kEnglishRenderingHint,
+// kGreekRenderingHint), marked here for the translations.
+[[maybe_unused]] constexpr const char* kRenderingHints[] = {
+    QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Αγγλική Απόδοση"),
+    QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Ελληνική Απόδοση"),
+};
 
 // How long the list's tooltip stays up once it carries the entry for a pane with no room.
 constexpr int kLongHintMilliseconds = 10000;
@@ -48,7 +55,9 @@ void LookupWindow::refreshShownEntry() {
 void LookupWindow::drawEntry(const EntryDisplay& display) {
     shownDisplay_ = display;
     c_.headwordLabel->setText(richtext::FromGreekCodePage(display.headwordLabel));
-    c_.renderingField->setToolTip(richtext::FromGreekCodePage(display.renderingHint));
+    // The hint names the rendering's language, in the interface's language.
+    c_.renderingField->setToolTip(
+        tr(richtext::FromGreekCodePage(display.renderingHint).toUtf8().constData()));
     c_.modifyEntryButton->setEnabled(display.modifyEnabled);
     c_.deleteEntryButton->setEnabled(display.deleteEnabled);
     c_.renderingField->setText(richtext::FromGreekCodePage(display.rendering));

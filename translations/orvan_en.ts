@@ -327,6 +327,14 @@ Start the search?</translation>
         <source>Όλα τα Λήμματα</source>
         <translation>All Entries</translation>
     </message>
+    <message>
+        <source>Αγγλική Απόδοση</source>
+        <translation>English Translation</translation>
+    </message>
+    <message>
+        <source>Ελληνική Απόδοση</source>
+        <translation>Greek Translation</translation>
+    </message>
 </context>
 <context>
     <name>orvan::personal::EntryEditorDialog</name>

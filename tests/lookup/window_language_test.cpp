@@ -39,6 +39,7 @@ class LanguageTest : public WindowTest {
             platform::ChosenLanguage(QApplication::arguments(), platform::LanguageSettingsPath());
         platform::InstallInterfaceLanguage(
             *qApp, platform::ResolveLanguage(choice, QLocale::system()), qtFolder_.path());
+        lexicon.AddEntry("engine", "{a motor}");
         Open();
     }
 
@@ -57,6 +58,12 @@ TEST_F(LanguageTest, EnglishUnderEn) {
     Search("zzz");
     EXPECT_EQ(c().listStatusLabel->text(), "No entries found");
     EXPECT_EQ(YesButtonText(), "&Yes");
+    // The window's own captions and hints.
+    EXPECT_EQ(c().searchField->toolTip(), "Entry to Look Up");
+    EXPECT_EQ(c().exitButton->toolTip(), "Exit");
+    Search("eng");
+    ClickRow(0);
+    EXPECT_EQ(c().renderingField->toolTip(), "Greek Translation");
     // A text of the plain C++ core, translated at the window's edge with its argument.
     EXPECT_EQ(
         platform::Translated({"Orvan::PersonalStore",
@@ -70,6 +77,10 @@ TEST_F(LanguageTest, GreekUnderEl) {
     Search("zzz");
     EXPECT_EQ(c().listStatusLabel->text(), Q("Δεν βρέθηκαν λήμματα"));
     EXPECT_EQ(YesButtonText(), Q("&Ναι"));
+    EXPECT_EQ(c().searchField->toolTip(), Q("Λήμμα προς Αναζήτηση"));
+    Search("eng");
+    ClickRow(0);
+    EXPECT_EQ(c().renderingField->toolTip(), Q("Ελληνική Απόδοση"));
     EXPECT_EQ(
         platform::Translated({"Orvan::PersonalStore",
                               QT_TRANSLATE_NOOP("Orvan::PersonalStore", "Αριθμός λήμματος: %1"),
