@@ -8,9 +8,9 @@
 #include "lookup/full_text_question_dialog.h"
 #include "platform/desktop_look.h"
 #include "resources/stored_pictures.h"
-#include "setup/uninstall_question_dialog.h"
-#include "setup/start_screen.h"
 #include "setup/folder_choice_dialog.h"
+#include "setup/start_screen.h"
+#include "setup/uninstall_question_dialog.h"
 #include "tests/lookup/window_fixture.h"
 
 namespace orvan::test {
@@ -45,7 +45,7 @@ TEST_F(HiDpiTest, ThePictureButtonsShowTheirDrawingsAtTwiceTheSize) {
     ASSERT_EQ(window->devicePixelRatioF(), 2.0) << "QT_SCALE_FACTOR=2 did not take";
     const std::pair<QToolButton*, const char*> buttons[] = {
         {c().languageButton, "language"}, {c().backButton, "previous"}, {c().copyButton, "copy"},
-        {c().exitButton, "exit"},     {c().pinButton, "pin"},       {c().helpButton, "help"},
+        {c().exitButton, "exit"},         {c().pinButton, "pin"},       {c().helpButton, "help"},
     };
     for (const auto& [button, picture] : buttons) {
         const QString path = assets::IconPath(QString::fromLatin1(picture));

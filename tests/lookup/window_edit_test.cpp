@@ -48,9 +48,7 @@ class EditTest : public WindowTest {
     static QPlainTextEdit* Description(QDialog* editor) {
         return editor->findChild<QPlainTextEdit*>("descriptionEdit");
     }
-    static void Confirm(QDialog* editor) {
-        editor->findChild<QPushButton*>("okButton")->click();
-    }
+    static void Confirm(QDialog* editor) { editor->findChild<QPushButton*>("okButton")->click(); }
     void View(const QString& text, int row = 0) {
         Search(text);
         ClickRow(row);
@@ -282,8 +280,7 @@ TEST_F(EditTest, ModifyingTheUsersEntryInGreekTakesTheHeadwordsAsShown) {
 TEST_F(EditTest, CancellingTheEditorChangesNothing) {
     View("gasket");
     const std::string before = PersonalIndex();
-    InEditor(
-        [](QDialog* editor) { editor->findChild<QPushButton*>("cancelButton")->click(); });
+    InEditor([](QDialog* editor) { editor->findChild<QPushButton*>("cancelButton")->click(); });
     c().modifyEntryButton->click();
     EXPECT_EQ(PersonalIndex(), before);
     EXPECT_EQ(ListTexts(), std::vector<QString>{"gasket *"});

@@ -13,8 +13,8 @@
 #include <QTimer>
 
 #include "lexicon/entry_display.h"
-#include "lookup/print_surface.h"
 #include "lookup/entries_list.h"
+#include "lookup/print_surface.h"
 #include "richtext/print_job.h"
 #include "richtext/rich_text_view.h"
 #include "tests/lookup/window_fixture.h"
