@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
 #include "lexicon/settings.h"
@@ -131,6 +133,28 @@ std::vector<std::string> WindowTest::PersonalHeadwords() const {
     const EntryTables tables = personal::LoadMergedTables(LexiconFiles(program.Path()),
                                                           PersonalFiles(personal.Path()), notes);
     return OwnHeadwords(tables);
+}
+
+bool WindowTest::PrintToPdf(const QString& pdf, const std::function<void()>& whileOpen) {
+    bool opened = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return;
+        poll.stop();
+        opened = true;
+        if (whileOpen) whileOpen();
+        if (pdf.isEmpty()) return dialog->reject();
+        auto* printers = dialog->findChild<QComboBox*>("printers");
+        auto* file = dialog->findChild<QLineEdit*>("filename");
+        if (printers == nullptr || file == nullptr) return dialog->reject();
+        printers->setCurrentIndex(printers->count() - 1);  // "Print to File (PDF)"
+        file->setText(pdf);
+        dialog->accept();
+    });
+    poll.start(10);
+    c().printButton->click();  // returns when the dialog and the printing are done
+    return opened;
 }
 
 QString WindowTest::MessageFrom(const std::function<void()>& action) {

@@ -75,6 +75,11 @@ class WindowTest : public ::testing::Test {
     /// Clicks list row `row` with the mouse.
     void ClickRow(int row);
 
+    /// \brief Presses the print button. The print dialog, when one opens, runs `whileOpen`, then
+    /// prints to the PDF file `pdf`, or is cancelled when `pdf` is empty. Returns whether a
+    /// dialog opened.
+    bool PrintToPdf(const QString& pdf, const std::function<void()>& whileOpen = {});
+
     /// Runs `action` and answers the message box it opens; returns the box's text.
     QString MessageFrom(const std::function<void()>& action);
 

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QPrintDialog>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -47,26 +46,7 @@ class PrintTest : public WindowTest {
 
     // Presses the print button. The print dialog, when one opens, prints to the PDF file `pdf`,
     // or is cancelled when `pdf` is empty. Returns whether a dialog opened.
-    bool Print(const QString& pdf) {
-        bool opened = false;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr || !dialog->isVisible()) return;
-            poll.stop();
-            opened = true;
-            if (pdf.isEmpty()) return dialog->reject();
-            auto* printers = dialog->findChild<QComboBox*>("printers");
-            auto* file = dialog->findChild<QLineEdit*>("filename");
-            if (printers == nullptr || file == nullptr) return dialog->reject();
-            printers->setCurrentIndex(printers->count() - 1);  // "Print to File (PDF)"
-            file->setText(pdf);
-            dialog->accept();
-        });
-        poll.start(10);
-        c().printButton->click();  // returns when the dialog and the printing are done
-        return opened;
-    }
+    bool Print(const QString& pdf) { return PrintToPdf(pdf); }
 
     QString Printed() const { return window->printSurface().view->plainText(); }
     QString PdfPath(const char* name) const { return QString::fromStdString(home.Path()) + name; }
