@@ -21,6 +21,7 @@
 #include "personal/personal_store.h"
 #include "platform/keyboard_layouts.h"
 #include "tests/support/lexicon_fixture.h"
+#include "tests/support/qt_text.h"
 
 /// Shows QStrings readably in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -45,11 +46,6 @@ class FakeLayouts : public platform::KeyboardLayouts {
     std::vector<std::string> names_;
     std::vector<int>* activations_;
 };
-
-/// UTF-8 test text as the window shows it.
-inline QString Q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 class WindowTest : public ::testing::Test {
   protected:

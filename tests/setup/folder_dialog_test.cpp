@@ -16,16 +16,13 @@
 #include "setup/folder_choice_dialog.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/modal_answer.h"
+#include "tests/support/qt_text.h"
 
 namespace orvan::test {
 namespace {
 
 using setup::FolderChoiceDialog;
 using setup::FolderDialogMode;
-
-QString Q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 class FolderDialogTest : public ::testing::Test {
   protected:

@@ -14,6 +14,7 @@
 #include "setup/start_screen.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/modal_answer.h"
+#include "tests/support/qt_text.h"
 
 namespace orvan::test {
 namespace {
@@ -21,10 +22,6 @@ namespace {
 namespace fs = std::filesystem;
 using setup::Presentation;
 using setup::StartScreen;
-
-QString Q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 class InstallPictureTest : public ::testing::Test {
   protected:

@@ -19,16 +19,13 @@
 #include "setup/uninstall_question_dialog.h"
 #include "tests/support/lexicon_fixture.h"
 #include "tests/support/modal_answer.h"
+#include "tests/support/qt_text.h"
 
 namespace orvan::test {
 namespace {
 
 using setup::Presentation;
 using setup::StartScreen;
-
-QString Q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 // A picture whose colour tells which file it came from.
 QColor ColourOf(int n) {
