@@ -17,14 +17,14 @@ void ShowEntry(benchmark::State& state) {
         orvan::LoadEntryTable(files, orvan::ReadPersonalIndexes(personal), notes);
     const orvan::FieldTable fields = orvan::LoadFieldTable(files).value_or(orvan::FieldTable{});
     const std::string header = orvan::LoadRtfHeader(files);
-    if (tables.entries.Count() == 0) {
+    if (tables.entries.count() == 0) {
         state.SkipWithError("no sample medium at " ORVAN_MEDIUM_DIR);
         return;
     }
     orvan::richtext::RichTextView view;
     int slot = 0;
     for (auto _ : state) {
-        slot = slot % tables.entries.Count() + 1;
+        slot = slot % tables.entries.count() + 1;
         const orvan::EntryDisplay display =
             orvan::DescribeEntry(slot, tables, fields, notes, false, files, personal);
         view.loadRtf(header + "\r\n", display.body.value_or("") + "\r\n");

@@ -56,12 +56,12 @@ void BM_DocumentPerEntry(benchmark::State& state) {
     std::size_t found = 0;
     for (auto _ : state) {
         found = 0;
-        for (int slot = 1; slot <= sample.tables.entries.Count(); ++slot) {
+        for (int slot = 1; slot <= sample.tables.entries.count(); ++slot) {
             const orvan::EntryRecord& entry = sample.tables.entries[slot];
             const std::string body =
                 orvan::kDescriptionBodyStart +
                 orvan::ReadDescription(orvan::DescriptionStore::Lexicon, sample.files.descriptions,
-                                       entry.DescPos, entry.DescLen) +
+                                       entry.descPos, entry.descLen) +
                 "}}}";
             view.clear();
             view.loadRtf(sample.header + "\r\n" + body + "\r\n");

@@ -56,8 +56,8 @@ void BM_LoadEntryTable(benchmark::State& state) {
     }
     orvan::NoteList notes;
     const orvan::EntryTables tables = lexicon.Load(notes);
-    state.counters["english"] = tables.entries.Count();
-    state.counters["greek"] = tables.greek.Count();
+    state.counters["english"] = tables.entries.count();
+    state.counters["greek"] = tables.greek.count();
     state.counters["supplements"] = static_cast<double>(notes.size());
 }
 BENCHMARK(BM_LoadEntryTable)->Unit(benchmark::kMillisecond);

@@ -28,7 +28,7 @@ orvan::lookup::LookupState BusyState(const orvan::EntryTables& tables) {
 
 void ReplaceTables(benchmark::State& bench) {
     const orvan::EntryTables tables = MediumTables();
-    if (tables.entries.Count() == 0) {
+    if (tables.entries.count() == 0) {
         bench.SkipWithError("the sample medium is missing at " ORVAN_MEDIUM_DIR);
         return;
     }
@@ -69,7 +69,7 @@ void CopyTablesForTheFullTextSearch(benchmark::State& bench) {
     const orvan::EntryTables tables = MediumTables();
     for (auto _ : bench) {
         orvan::EntryTables copy = tables;
-        benchmark::DoNotOptimize(copy.entries.Count());
+        benchmark::DoNotOptimize(copy.entries.count());
     }
 }
 BENCHMARK(CopyTablesForTheFullTextSearch)->Unit(benchmark::kMillisecond);

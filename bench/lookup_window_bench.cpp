@@ -39,7 +39,7 @@ void StartToWindowShown(benchmark::State& state) {
     const MediumFolder medium;
     for (auto _ : state) {
         auto window = OpenWindow();
-        if (!window || window->tables().entries.Count() == 0) {
+        if (!window || window->tables().entries.count() == 0) {
             state.SkipWithError("the sample medium is missing at " ORVAN_MEDIUM_DIR);
             return;
         }

@@ -56,8 +56,8 @@ struct EditedLexicon {
     orvan::personal::StoreContext Context() { return {files, tables, &fields, personal}; }
 
     int SlotOfKind(orvan::EntryKind kind, int from) const {
-        for (int slot = from; slot <= tables.entries.Count(); ++slot)
-            if (tables.entries[slot].Kind == kind) return slot;
+        for (int slot = from; slot <= tables.entries.count(); ++slot)
+            if (tables.entries[slot].kind == kind) return slot;
         return 0;
     }
 };
@@ -79,11 +79,11 @@ void InsertAndReload(benchmark::State& state) {
         }
         lexicon.Reload();
     }
-    state.counters["records"] = lexicon.tables.entries.Count();
+    state.counters["records"] = lexicon.tables.entries.count();
     state.counters["personal"] = static_cast<double>(lexicon.notes.size() + [&] {
         int own = 0;
-        for (int slot = 1; slot <= lexicon.tables.entries.Count(); ++slot)
-            own += lexicon.tables.entries[slot].Kind == orvan::EntryKind::Personal;
+        for (int slot = 1; slot <= lexicon.tables.entries.count(); ++slot)
+            own += lexicon.tables.entries[slot].kind == orvan::EntryKind::Personal;
         return own;
     }());
 }
@@ -95,7 +95,7 @@ void UpdateAndReload(benchmark::State& state) {
     for (auto _ : state) {
         const int slot = lexicon.SlotOfKind(orvan::EntryKind::Personal, from);
         from = slot + 1;
-        const orvan::personal::EntryRef target{lexicon.tables.entries[slot].Number,
+        const orvan::personal::EntryRef target{lexicon.tables.entries[slot].number,
                                                orvan::EntryKind::Personal};
         if (!orvan::personal::UpdatePersonalEntry(lexicon.Context(), target, kEntry).done()) {
             state.SkipWithError("the update failed");
@@ -110,7 +110,7 @@ void DeleteAndReload(benchmark::State& state) {
     EditedLexicon& lexicon = Lexicon();
     for (auto _ : state) {
         const int slot = lexicon.SlotOfKind(orvan::EntryKind::Personal, 1);
-        const uint16_t number = lexicon.tables.entries[slot].Number;
+        const uint16_t number = lexicon.tables.entries[slot].number;
         if (!orvan::personal::DeletePersonalEntry(lexicon.Context(), number).done()) {
             state.SkipWithError("the delete failed");
             return;

@@ -133,7 +133,7 @@ void BM_LoadEntryTable(benchmark::State& state) {
     for (auto _ : state) {
         orvan::NoteList notes;
         const orvan::EntryTables tables = orvan::LoadEntryTable(files, {}, notes);
-        benchmark::DoNotOptimize(tables.entries.Count());
+        benchmark::DoNotOptimize(tables.entries.count());
     }
 }
 BENCHMARK(BM_LoadEntryTable)->Unit(benchmark::kMillisecond)->UseRealTime();

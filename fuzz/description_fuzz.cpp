@@ -72,9 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             CheckRead(DescriptionStore::Personal, personal.texts, personalAhead, personalSmall,
                       *read);
             orvan::EntryRecord entry;
-            entry.DescPos = static_cast<int32_t>(read->position);
-            entry.DescLen = static_cast<int32_t>(read->length);
-            entry.Kind =
+            entry.descPos = static_cast<int32_t>(read->position);
+            entry.descLen = static_cast<int32_t>(read->length);
+            entry.kind =
                 read->position % 2 ? orvan::EntryKind::Personal : orvan::EntryKind::Lexicon;
             (void)orvan::ReadEntryDescription(entry, lexicon, personal);
         }

@@ -28,16 +28,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     orvan::fuzz::PlaceFile(files.fields, std::string(reinterpret_cast<const char*>(data), size));
 
     const auto table = orvan::LoadFieldTable(files);
-    if (!table || table->Count() > orvan::kFieldCapacity) std::abort();
-    const auto items = table->ListItems();
-    if (items.size() != static_cast<size_t>(table->Count()) + 1 || items[0] != " ") std::abort();
-    for (int slot = 1; slot <= table->Count(); ++slot) {
+    if (!table || table->count() > orvan::kFieldCapacity) std::abort();
+    const auto items = table->listItems();
+    if (items.size() != static_cast<size_t>(table->count()) + 1 || items[0] != " ") std::abort();
+    for (int slot = 1; slot <= table->count(); ++slot) {
         const orvan::FieldRecord& field = (*table)[slot];
-        if (field.Code.size() > 13 || field.Name.size() > 120) std::abort();
-        if (!Trimmed(field.Code) || !Trimmed(field.Name)) std::abort();
+        if (field.code.size() > 13 || field.name.size() > 120) std::abort();
+        if (!Trimmed(field.code) || !Trimmed(field.name)) std::abort();
         const orvan::FieldLine again =
-            orvan::ParseFieldLine(orvan::FormatFieldLine({field.Code, field.Name}));
-        if (again.code != field.Code || again.name != field.Name) std::abort();
+            orvan::ParseFieldLine(orvan::FormatFieldLine({field.code, field.name}));
+        if (again.code != field.code || again.name != field.name) std::abort();
     }
     return 0;
 }

@@ -20,17 +20,17 @@
 namespace {
 
 void CheckTables(const orvan::EntryTables& tables) {
-    const int entries = tables.entries.Count();
-    if (entries > orvan::kTableCapacity || tables.greek.Count() > orvan::kTableCapacity)
+    const int entries = tables.entries.count();
+    if (entries > orvan::kTableCapacity || tables.greek.count() > orvan::kTableCapacity)
         std::abort();
     for (int slot = 1; slot <= entries; ++slot) {
         const orvan::EntryRecord& entry = tables.entries[slot];
-        if (entry.Number == 0 || entry.GreekSlot > tables.greek.Count()) std::abort();
+        if (entry.number == 0 || entry.greekSlot > tables.greek.count()) std::abort();
     }
-    for (int slot = 1; slot <= tables.greek.Count(); ++slot) {
+    for (int slot = 1; slot <= tables.greek.count(); ++slot) {
         const orvan::GreekRecord& greek = tables.greek[slot];
-        if (greek.EnglishSlot > entries) std::abort();
-        if (greek.EnglishSlot != 0 && tables.entries[greek.EnglishSlot].Number != greek.Number)
+        if (greek.englishSlot > entries) std::abort();
+        if (greek.englishSlot != 0 && tables.entries[greek.englishSlot].number != greek.number)
             std::abort();
     }
 }

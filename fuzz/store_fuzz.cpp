@@ -115,8 +115,8 @@ Files StoreFiles(const orvan::PersonalFiles& files) {
 
 // The first entry of `kind` in the tables; 0 for none.
 long long FirstOfKind(const orvan::EntryTables& tables, orvan::EntryKind kind) {
-    for (int slot = 1; slot <= tables.entries.Count(); ++slot)
-        if (tables.entries[slot].Kind == kind) return tables.entries[slot].Number;
+    for (int slot = 1; slot <= tables.entries.count(); ++slot)
+        if (tables.entries[slot].kind == kind) return tables.entries[slot].number;
     return 0;
 }
 
@@ -143,7 +143,7 @@ void CheckWritten(const Folders& folders) {
     orvan::NoteList notes;
     const orvan::EntryTables tables =
         personal::LoadMergedTables(folders.lexicon, folders.personal, notes);
-    if (!tables.personalProblem.empty()) std::abort();
+    if (tables.personalProblem) std::abort();
     const personal::StoreContents contents =
         personal::ReadContents(personal::DiskFiles(), folders.personal);
     for (size_t i = 0; i < contents.english.size(); ++i) {
@@ -160,9 +160,9 @@ void CheckWritten(const Folders& folders) {
 // editor writes them is the exact inverse of its stored form.
 void CheckEditorTexts(const Folders& folders, const orvan::EntryTables& tables,
                       const orvan::NoteList& notes) {
-    for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
+    for (int slot = 1; slot <= tables.entries.count(); ++slot) {
         const auto stored = personal::StoredEntryOf(tables, notes, nullptr, folders.personal,
-                                                    tables.entries[slot].Number);
+                                                    tables.entries[slot].number);
         if (!stored) std::abort();
         const std::string& text = stored->entry.description;
         if (!stored->otherRtf && personal::UnescapeUserText(personal::EscapeUserText(text)) != text)
@@ -191,7 +191,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     CheckEditorTexts(folders, tables, notes);
     orvan::FieldTable fields;
-    fields.Append({"MATH", "\xcc\xe1\xe8\xe7\xec\xe1\xf4\xe9\xea\xdc"});
+    fields.append({"MATH", "\xcc\xe1\xe8\xe7\xec\xe1\xf4\xe9\xea\xdc"});
     const personal::StoreContext store{folders.lexicon, tables, &fields, folders.personal};
 
     const auto before = StoreFiles(folders.personal);

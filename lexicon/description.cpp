@@ -94,12 +94,12 @@ Result<std::string> DescriptionReader::readSupplement(const std::string& noteIte
 
 std::string ReadEntryDescription(const EntryRecord& entry, const LexiconFiles& files,
                                  const PersonalFiles& personal) {
-    if (entry.Kind == EntryKind::Personal) {
-        return ReadDescription(DescriptionStore::Personal, personal.texts, entry.DescPos,
-                               entry.DescLen);
+    if (entry.kind == EntryKind::Personal) {
+        return ReadDescription(DescriptionStore::Personal, personal.texts, entry.descPos,
+                               entry.descLen);
     }
-    return ReadDescription(DescriptionStore::Lexicon, files.descriptions, entry.DescPos,
-                           entry.DescLen);
+    return ReadDescription(DescriptionStore::Lexicon, files.descriptions, entry.descPos,
+                           entry.descLen);
 }
 
 Result<std::string> TryReadSupplement(const std::string& noteItem, const PersonalFiles& personal) {

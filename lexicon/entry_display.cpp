@@ -1,20 +1,25 @@
 #include "lexicon/entry_display.h"
 
 #include "lexicon/description.h"
+#include "lexicon/rtf_escape.h"
 
 namespace orvan {
 
 std::string FieldText(const FieldTable& fields, const std::string& code) {
     if (code.empty()) return {};
-    for (int slot = 1; slot <= fields.Count(); ++slot)
-        if (fields[slot].Code == code) return fields[slot].Name;
+    for (int slot = 1; slot <= fields.count(); ++slot)
+        if (fields[slot].code == code) return fields[slot].name;
     return code;
 }
 
 std::string DescriptionBody(const std::string& description,
-                            const std::optional<std::string>& supplement) {
+                            const std::optional<std::string>& supplement,
+                            const DocumentHeadings& headings) {
     std::string body = kDescriptionBodyStart + description;
-    if (supplement) body += kSupplementHeading + *supplement + " ";
+    if (supplement) {
+        body += " \\par {\\b\\i\\f60 " + EscapeAllBytes(headings.supplement) + "} \\par {\\b0 ";
+        body += *supplement + " ";
+    }
     return body + "}}}";
 }
 
@@ -24,32 +29,32 @@ std::string DescriptionDocument(const std::string& rtfHeader, const std::string&
 
 EntryDisplay DescribeEntry(int slot, const EntryTables& tables, const FieldTable& fields,
                            const NoteList& notes, bool greekMode, const LexiconFiles& files,
-                           const PersonalFiles& personal) {
+                           const PersonalFiles& personal, const DocumentHeadings& headings) {
     const EntryRecord& entry = tables.entries[slot];
-    const std::string& greek = tables.greek[entry.GreekSlot].Headword;
+    const std::string& greek = tables.greek[entry.greekSlot].headword;
     EntryDisplay display;
-    display.headwordLabel = greekMode ? greek : entry.Headword;
-    display.rendering = greekMode ? entry.Headword : greek;
+    display.headwordLabel = greekMode ? greek : entry.headword;
+    display.rendering = greekMode ? entry.headword : greek;
     display.renderingHint = greekMode ? kEnglishRenderingHint : kGreekRenderingHint;
-    display.fieldText = FieldText(fields, entry.FieldCode);
+    display.fieldText = FieldText(fields, entry.fieldCode);
     // The user's own entry can be deleted, and so can the user's supplement of a lexicon entry.
-    display.deleteEnabled = entry.Kind == EntryKind::Personal || entry.Kind == EntryKind::Annotated;
+    display.deleteEnabled = entry.kind == EntryKind::Personal || entry.kind == EntryKind::Annotated;
 
     const Result<std::string> description =
-        entry.Kind == EntryKind::Personal
-            ? TryReadDescription(DescriptionStore::Personal, personal.texts, entry.DescPos,
-                                 entry.DescLen)
-            : TryReadDescription(DescriptionStore::Lexicon, files.descriptions, entry.DescPos,
-                                 entry.DescLen);
+        entry.kind == EntryKind::Personal
+            ? TryReadDescription(DescriptionStore::Personal, personal.texts, entry.descPos,
+                                 entry.descLen)
+            : TryReadDescription(DescriptionStore::Lexicon, files.descriptions, entry.descPos,
+                                 entry.descLen);
     if (description) {
         std::optional<std::string> supplement;
-        if (entry.Kind == EntryKind::Annotated && entry.NoteIndex >= 0 &&
-            static_cast<size_t>(entry.NoteIndex) < notes.size()) {
+        if (entry.kind == EntryKind::Annotated && entry.noteIndex >= 0 &&
+            static_cast<size_t>(entry.noteIndex) < notes.size()) {
             if (auto read =
-                    TryReadSupplement(notes[static_cast<size_t>(entry.NoteIndex)], personal))
+                    TryReadSupplement(notes[static_cast<size_t>(entry.noteIndex)], personal))
                 supplement = std::move(*read);
         }
-        display.body = DescriptionBody(*description, supplement);
+        display.body = DescriptionBody(*description, supplement, headings);
     }
     return display;
 }

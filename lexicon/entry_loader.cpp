@@ -30,13 +30,17 @@ namespace {
 // the user needs to find the file and line.
 class ProblemNote {
   public:
-    void Note(std::string problem) {
-        if (first_.empty()) first_ = std::move(problem);
+    void Note(const std::optional<Error>& problem) {
+        if (!first_) first_ = problem;
     }
-    std::string Take() { return std::move(first_); }
+    // A line of the files that cannot be merged: the message names the file and the line.
+    void NoteDamaged(std::string message) {
+        Note(Error{ErrorCode::Damaged, {}, 0, std::move(message)});
+    }
+    std::optional<Error> Take() { return std::move(first_); }
 
   private:
-    std::string first_;
+    std::optional<Error> first_;
 };
 
 // The lines of ci.tbo or cigr.tbo, one pending at a time, unscrambled. A line whose anchor is
@@ -50,8 +54,9 @@ class PersonalLines {
         if (!bytes) return;
         const size_t mark = bytes->find(kEndOfFileMark);
         if (mark != std::string::npos && mark + 1 < bytes->size()) {
-            problems_.Note(std::string(name_) + " holds data after an end-of-file mark (byte " +
-                           std::to_string(mark + 1) + ")");
+            problems_.NoteDamaged(std::string(name_) +
+                                  " holds data after an end-of-file mark (byte " +
+                                  std::to_string(mark + 1) + ")");
         }
     }
 
@@ -71,13 +76,14 @@ class PersonalLines {
     const std::string& Pending() const { return *pending_; }
 
     void NoteDamaged() {
-        problems_.Note(std::string(name_) + " line " + std::to_string(lineNumber_) + " is damaged");
+        problems_.NoteDamaged(std::string(name_) + " line " + std::to_string(lineNumber_) +
+                              " is damaged");
     }
     // Lines still pending when their table is full or the lexicon's index ended early.
     void NoteLeftOut(const char* why) {
         if (!pending_) return;
-        problems_.Note(std::string(name_) + " from line " + std::to_string(lineNumber_) +
-                       " on is not shown: " + why);
+        problems_.NoteDamaged(std::string(name_) + " from line " + std::to_string(lineNumber_) +
+                              " on is not shown: " + why);
     }
 
   private:
@@ -100,12 +106,15 @@ size_t CountLines(TextLines lines) {
 // Names in `leftOut` the lines of a lexicon index of `count` lines from `firstLeftOut` on, when
 // a full table kept them out: the user is told, as no search will find them.
 void NoteLinesLeftOut(const std::string& path, size_t firstLeftOut, size_t count,
-                      std::string& leftOut) {
+                      std::optional<Error>& leftOut) {
     if (count < firstLeftOut) return;
-    if (!leftOut.empty()) leftOut += "; ";
-    leftOut += path + " has " + std::to_string(count) + " lines; a table holds " +
-               std::to_string(kTableCapacity) + " entries: lines from " +
-               std::to_string(firstLeftOut) + " on are not shown";
+    const std::string message = path + " has " + std::to_string(count) + " lines; a table holds " +
+                                std::to_string(kTableCapacity) + " entries: lines from " +
+                                std::to_string(firstLeftOut) + " on are not shown";
+    if (leftOut)
+        leftOut->message += "; " + message;
+    else
+        leftOut = Error{ErrorCode::TooLarge, path, 0, message};
 }
 
 // Finds the slot of an entry number in the English table: the first slot at or after `from`
@@ -115,9 +124,9 @@ void NoteLinesLeftOut(const std::string& path, size_t firstLeftOut, size_t count
 class EntrySlotFinder {
   public:
     explicit EntrySlotFinder(const EntryTable& entries)
-        : first_(65536, 0), next_(static_cast<size_t>(entries.Count()) + 1, 0) {
-        for (int slot = entries.Count(); slot >= 1; --slot) {
-            const uint16_t number = entries[slot].Number;
+        : first_(65536, 0), next_(static_cast<size_t>(entries.count()) + 1, 0) {
+        for (int slot = entries.count(); slot >= 1; --slot) {
+            const uint16_t number = entries[slot].number;
             next_[slot] = first_[number];
             first_[number] = slot;
         }
@@ -141,10 +150,11 @@ class EnglishPass {
 
     // False when the lexicon's index could not be read whole: the Greek pass is then not made.
     bool Run(const std::string& indexPath, const std::optional<std::string>& personalBytes,
-             ProblemNote& problems, std::string& lexiconProblem, std::string& leftOut) {
+             ProblemNote& problems, std::optional<Error>& lexiconProblem,
+             std::optional<Error>& leftOut) {
         const Result<FileView> index = ViewRegularFile(indexPath);
         if (!index) {
-            lexiconProblem = index.error().message;
+            lexiconProblem = index.error();
             return false;
         }
         PersonalLines personal(personalBytes, "ci.tbo", problems);
@@ -155,14 +165,14 @@ class EnglishPass {
         std::string_view raw;
         std::string decoded;  // one buffer for every line
         int lineNumber = 1;
-        for (; !entries_.Full() && lines.Next(raw); ++lineNumber) {
+        for (; !entries_.full() && lines.Next(raw); ++lineNumber) {
             DecodeIndexLineInto(lineNumber, raw, decoded);
             auto line = ParseIndexLine(decoded);
             if (!line) {
                 personal.NoteLeftOut("the lexicon's index ends early");
                 return false;
             }
-            const int slot = entries_.Append(
+            const int slot = entries_.append(
                 EntryRecord{line->number, std::move(line->headword), line->descPos, line->descLen,
                             EntryKind::Lexicon, std::move(line->fieldCode), line->keyStart, 0, 0});
             MergeAnchoredTo(personal, line->number, slot);
@@ -178,7 +188,7 @@ class EnglishPass {
     // Merges the pending personal lines anchored to `number`, whose lexicon record (if any)
     // sits in `lexiconSlot`.
     void MergeAnchoredTo(PersonalLines& personal, uint16_t number, int lexiconSlot) {
-        while (personal.PendingAnchoredTo(number) && !entries_.Full()) {
+        while (personal.PendingAnchoredTo(number) && !entries_.full()) {
             Merge(personal, lexiconSlot);
             personal.Advance();
         }
@@ -187,12 +197,12 @@ class EnglishPass {
     void MergeLeftovers(PersonalLines& personal) {
         std::unordered_map<uint16_t, int> lexiconSlots;
         if (personal.HasPending()) {
-            for (int slot = entries_.Count(); slot >= 1; --slot) {
-                if (entries_[slot].Kind != EntryKind::Personal)
-                    lexiconSlots[entries_[slot].Number] = slot;
+            for (int slot = entries_.count(); slot >= 1; --slot) {
+                if (entries_[slot].kind != EntryKind::Personal)
+                    lexiconSlots[entries_[slot].number] = slot;
             }
         }
-        while (personal.HasPending() && !entries_.Full()) {
+        while (personal.HasPending() && !entries_.full()) {
             const auto anchor = ParsePersonalAnchor(personal.Pending());
             const auto found = lexiconSlots.find(*anchor);
             Merge(personal, found == lexiconSlots.end() ? 0 : found->second);
@@ -211,11 +221,11 @@ class EnglishPass {
             if (lexiconSlot == 0) return;
             EntryRecord& record = entries_.at(lexiconSlot);
             notes_.push_back(line->location);
-            record.Kind = EntryKind::Annotated;
-            record.NoteIndex = static_cast<int32_t>(notes_.size() - 1);
+            record.kind = EntryKind::Annotated;
+            record.noteIndex = static_cast<int32_t>(notes_.size() - 1);
             return;
         }
-        entries_.Append(EntryRecord{line->own, line->headword, line->textPos, line->textLen,
+        entries_.append(EntryRecord{line->own, line->headword, line->textPos, line->textLen,
                                     EntryKind::Personal, line->fieldCode, 1, 0, 0});
     }
 
@@ -305,7 +315,7 @@ class GreekPass {
 
     void Run(const std::string& indexPath, std::optional<GreekIndex> read,
              const std::optional<std::string>& personalBytes, ProblemNote& problems,
-             std::string& leftOut) {
+             std::optional<Error>& leftOut) {
         if (!read) return;
         GreekIndex& index = *read;
         PersonalLines personal(personalBytes, "cigr.tbo", problems);
@@ -315,7 +325,7 @@ class GreekPass {
         const auto laterKeys = personal.HasPending() ? LowestLaterKeys(index.lines)
                                                      : std::vector<std::optional<std::string>>();
         size_t i = 0;
-        for (; i < index.lines.size() && !greek_.Full(); ++i) {
+        for (; i < index.lines.size() && !greek_.full(); ++i) {
             GreekIndexLine& line = index.lines[i];
             // Lexicon numbers follow the line order: the entry lies at or after slot N - 5.
             Add(line.number, std::move(line.headword), line.number - 5);
@@ -326,7 +336,7 @@ class GreekPass {
             return;
         }
         NoteLinesLeftOut(indexPath, i + 1, index.linesInFile, leftOut);
-        while (personal.HasPending() && !greek_.Full())
+        while (personal.HasPending() && !greek_.full())
             MergeOne(personal);
         personal.NoteLeftOut("the Greek table is full");
     }
@@ -337,7 +347,7 @@ class GreekPass {
     // line: it belongs after the last of its anchor's lines that does not sort after it.
     void MergeAnchoredTo(PersonalLines& personal, uint16_t number,
                          const std::optional<std::string>& lowestLaterKey) {
-        while (personal.PendingAnchoredTo(number) && !greek_.Full()) {
+        while (personal.PendingAnchoredTo(number) && !greek_.full()) {
             if (lowestLaterKey && *lowestLaterKey <= PendingKey(personal)) return;
             MergeOne(personal);
         }
@@ -358,11 +368,11 @@ class GreekPass {
     }
 
     void Add(uint16_t number, std::string headword, int searchFrom) {
-        const int slot = greek_.Append(GreekRecord{number, std::move(headword), 0});
+        const int slot = greek_.append(GreekRecord{number, std::move(headword), 0});
         const int english = finder_.Find(number, searchFrom);
         if (english == 0) return;
-        greek_.at(slot).EnglishSlot = static_cast<uint16_t>(english);
-        entries_.at(english).GreekSlot = static_cast<uint16_t>(slot);
+        greek_.at(slot).englishSlot = static_cast<uint16_t>(english);
+        entries_.at(english).greekSlot = static_cast<uint16_t>(slot);
     }
 
     EntryTable& entries_;
@@ -374,13 +384,13 @@ class GreekPass {
 
 PersonalIndexes ReadPersonalIndexes(const PersonalFiles& personal) {
     PersonalIndexes indexes;
-    if (!personal.Known()) return indexes;
+    if (!personal.known()) return indexes;
     const auto read = [&indexes](const std::string& path, std::optional<std::string>& bytes) {
         Result<std::string> contents = ReadRegularFile(path, kPersonalIndexLimit);
         if (contents) {
             bytes = std::move(*contents);
-        } else if (indexes.problem.empty()) {
-            indexes.problem = ProblemOf(contents);
+        } else if (!indexes.problem && contents.error().code != ErrorCode::Missing) {
+            indexes.problem = contents.error();
         }
     };
     read(personal.englishIndex, indexes.english);
@@ -388,7 +398,7 @@ PersonalIndexes ReadPersonalIndexes(const PersonalFiles& personal) {
     return indexes;
 }
 
-bool PersonalStamp::Matches(const PersonalStamp& other) const {
+bool PersonalStamp::matches(const PersonalStamp& other) const {
     return readWhole && other.readWhole && hasEnglish == other.hasEnglish &&
            hasGreek == other.hasGreek && englishSize == other.englishSize &&
            greekSize == other.greekSize && englishHash == other.englishHash &&
@@ -398,7 +408,7 @@ bool PersonalStamp::Matches(const PersonalStamp& other) const {
 PersonalStamp StampOf(const PersonalIndexes& indexes) {
     const std::hash<std::string_view> hash;
     PersonalStamp stamp;
-    stamp.readWhole = indexes.problem.empty();
+    stamp.readWhole = !indexes.problem;
     stamp.hasEnglish = indexes.english.has_value();
     stamp.hasGreek = indexes.greek.has_value();
     stamp.englishSize = indexes.english ? indexes.english->size() : 0;
@@ -415,12 +425,12 @@ EntryTables LoadEntryTable(const LexiconFiles& files, const PersonalIndexes& per
     tables.personalTexts = personal.texts;
     ProblemNote problems;
     problems.Note(personal.problem);
-    tables.entries.Reserve(kTableCapacity);
+    tables.entries.reserve(kTableCapacity);
     auto greekIndex = ReadGreekIndexAside(files.greekIndex);
     if (EnglishPass(tables.entries, notes)
             .Run(files.englishIndex, personal.english, problems, tables.lexiconProblem,
                  tables.lexiconLeftOut)) {
-        tables.greek.Reserve(kTableCapacity);
+        tables.greek.reserve(kTableCapacity);
         GreekPass(tables.entries, tables.greek)
             .Run(files.greekIndex, greekIndex.get(), personal.greek, problems,
                  tables.lexiconLeftOut);

@@ -47,22 +47,22 @@ template <typename Visit>
 void Walk(const EntryTable& entries, const GreekTable& greek, bool greekMode, Visit visit) {
     int listed = 0;
     if (greekMode) {
-        for (int slot = 1; slot <= greek.Count() && listed < kListLimit; ++slot) {
+        for (int slot = 1; slot <= greek.count() && listed < kListLimit; ++slot) {
             const GreekRecord& record = greek[slot];
-            listed += visit(record.Headword, entries[record.EnglishSlot], record.EnglishSlot);
+            listed += visit(record.headword, entries[record.englishSlot], record.englishSlot);
         }
     } else {
-        for (int slot = 1; slot <= entries.Count() && listed < kListLimit; ++slot) {
-            listed += visit(entries[slot].Headword, entries[slot], slot);
+        for (int slot = 1; slot <= entries.count() && listed < kListLimit; ++slot) {
+            listed += visit(entries[slot].headword, entries[slot], slot);
         }
     }
 }
 
 bool PassesFilters(const EntryRecord& english, const FillRequest& request) {
-    if (request.personalOnly && english.Kind != EntryKind::Personal &&
-        english.Kind != EntryKind::Annotated)
+    if (request.personalOnly && english.kind != EntryKind::Personal &&
+        english.kind != EntryKind::Annotated)
         return false;
-    return request.fieldCode.empty() || english.FieldCode == request.fieldCode;
+    return request.fieldCode.empty() || english.fieldCode == request.fieldCode;
 }
 
 // Lists every record of the input language's table that passes the filters and `matches`.
@@ -85,7 +85,7 @@ std::vector<ListItem> SearchOneCondition(const EntryTable& entries, const GreekT
     return Collect(entries, greek, greekMode, request,
                    [&](const std::string& headword, const EntryRecord& english) {
                        return Holds(condition, greekMode, ListKeyIn(greekMode, headword),
-                                    english.KeyStart, key);
+                                    english.keyStart, key);
                    });
 }
 
@@ -114,7 +114,7 @@ FillResult SearchMulti(const EntryTable& entries, const GreekTable& greek,
         [&](const std::string& headword, const EntryRecord& english) {
             const std::string t = ListKeyIn(greekMode, headword);
             for (const Criterion& criterion : criteria) {
-                if (!Holds(criterion.condition, greekMode, t, english.KeyStart, criterion.key)) {
+                if (!Holds(criterion.condition, greekMode, t, english.keyStart, criterion.key)) {
                     return false;
                 }
             }
@@ -126,7 +126,7 @@ FillResult SearchMulti(const EntryTable& entries, const GreekTable& greek,
 }  // namespace
 
 std::string ListItemText(const std::string& headword, const EntryRecord& english) {
-    return english.Kind == EntryKind::Personal ? headword + " *" : headword;
+    return english.kind == EntryKind::Personal ? headword + " *" : headword;
 }
 
 namespace {
@@ -181,10 +181,10 @@ FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::str
         if (const auto condition = ConditionOf(request.mode)) {
             result.items = SearchOneCondition(entries, greek, greekMode, *condition, key, request);
         } else if (request.mode == SearchMode::Specific) {
-            if (request.slot < 1 || request.slot > entries.Count()) return result;
+            if (request.slot < 1 || request.slot > entries.count()) return result;
             const EntryRecord& english = entries[request.slot];
             const std::string& headword =
-                greekMode ? greek[english.GreekSlot].Headword : english.Headword;
+                greekMode ? greek[english.greekSlot].headword : english.headword;
             result.items.push_back({ListItemText(headword, english), request.slot});
             result.entryText = headword;
             result.showFirst = true;
@@ -208,8 +208,8 @@ FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::str
 }
 
 std::string FieldFilterCode(const FieldTable* fields, int selectedItem) {
-    if (fields == nullptr || selectedItem < 1 || selectedItem > fields->Count()) return {};
-    return std::string(TrimBlanks((*fields)[selectedItem].Code).substr(0, 20));
+    if (fields == nullptr || selectedItem < 1 || selectedItem > fields->count()) return {};
+    return std::string(TrimBlanks((*fields)[selectedItem].code).substr(0, 20));
 }
 
 CriteriaDispatch DispatchSearchCriteria(const SearchCriteria& criteria) {
@@ -223,8 +223,8 @@ CriteriaDispatch DispatchSearchCriteria(const SearchCriteria& criteria) {
 
 std::vector<ListItem> WholeLexiconItems(const EntryTable& entries) {
     std::vector<ListItem> items;
-    for (int slot = 1; slot <= entries.Count() && slot <= kListLimit; ++slot) {
-        items.push_back({entries[slot].Headword, slot});
+    for (int slot = 1; slot <= entries.count() && slot <= kListLimit; ++slot) {
+        items.push_back({entries[slot].headword, slot});
     }
     return items;
 }

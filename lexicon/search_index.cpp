@@ -134,7 +134,7 @@ class PartReader {
     }
 
     bool damaged() const { return damaged_; }
-    uint32_t EnglishSlot(uint32_t item) {
+    uint32_t englishSlot(uint32_t item) {
         if (item >= items_) {
             Damaged();
             return 0;
@@ -208,16 +208,16 @@ std::string FilesIdentity(const std::vector<std::string>& paths) {
 std::string BuildSearchIndex(const EntryTables& tables, std::string_view identity) {
     std::vector<PartItem> english, greek;
     std::vector<int> englishKeyStarts, greekKeyStarts;
-    for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
+    for (int slot = 1; slot <= tables.entries.count(); ++slot) {
         const EntryRecord& record = tables.entries[slot];
-        english.push_back({ListItemText(record.Headword, record), ListKeyIn(false, record.Headword),
+        english.push_back({ListItemText(record.headword, record), ListKeyIn(false, record.headword),
                            static_cast<uint32_t>(slot)});
-        englishKeyStarts.push_back(record.KeyStart);
+        englishKeyStarts.push_back(record.keyStart);
     }
-    for (int slot = 1; slot <= tables.greek.Count(); ++slot) {
+    for (int slot = 1; slot <= tables.greek.count(); ++slot) {
         const GreekRecord& record = tables.greek[slot];
-        greek.push_back({ListItemText(record.Headword, tables.entries[record.EnglishSlot]),
-                         ListKeyIn(true, record.Headword), record.EnglishSlot});
+        greek.push_back({ListItemText(record.headword, tables.entries[record.englishSlot]),
+                         ListKeyIn(true, record.headword), record.englishSlot});
         greekKeyStarts.push_back(0);
     }
     return AssembleSearchIndex(identity, BuildPart(english, englishKeyStarts, false),
@@ -332,7 +332,7 @@ std::optional<std::vector<ListItem>> SearchIndexView::SearchPart(const Part& par
     items.reserve(found.size());
     for (const uint32_t item : found)
         items.push_back(
-            {std::string(reader.Text(item)), static_cast<int>(reader.EnglishSlot(item))});
+            {std::string(reader.Text(item)), static_cast<int>(reader.englishSlot(item))});
     if (reader.damaged()) return std::nullopt;
     return items;
 }

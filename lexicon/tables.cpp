@@ -24,13 +24,13 @@ char KindLetter(EntryKind kind) {
 
 const FieldRecord& FieldTable::operator[](int slot) const {
     static const FieldRecord kEmpty{};
-    return slot >= 1 && slot <= Count() ? fields_[static_cast<size_t>(slot) - 1] : kEmpty;
+    return slot >= 1 && slot <= count() ? fields_[static_cast<size_t>(slot) - 1] : kEmpty;
 }
 
-std::vector<std::string> FieldTable::ListItems() const {
+std::vector<std::string> FieldTable::listItems() const {
     std::vector<std::string> items{" "};
     for (const FieldRecord& field : fields_)
-        items.push_back(field.Name);
+        items.push_back(field.name);
     return items;
 }
 
@@ -41,9 +41,9 @@ Result<FieldTable> LoadFieldTable(const LexiconFiles& files) {
     if (!file) return Failure(file.error());
     FieldTable table;
     TextLines lines(*file);
-    for (std::string_view line; table.Count() < kFieldCapacity && lines.Next(line);) {
+    for (std::string_view line; table.count() < kFieldCapacity && lines.Next(line);) {
         FieldLine field = ParseFieldLine(line);
-        table.Append(FieldRecord{std::move(field.code), std::move(field.name)});
+        table.append(FieldRecord{std::move(field.code), std::move(field.name)});
     }
     return table;
 }
@@ -54,8 +54,8 @@ std::string FieldTableProblem(const LexiconFiles& files, const Result<FieldTable
 }
 
 std::string GreekHeadwordOf(const EntryTables& tables, int slot) {
-    const int greek = tables.entries[slot].GreekSlot;
-    return greek > 0 && greek <= tables.greek.Count() ? tables.greek[greek].Headword : "";
+    const int greek = tables.entries[slot].greekSlot;
+    return greek > 0 && greek <= tables.greek.count() ? tables.greek[greek].headword : "";
 }
 
 PersonalFiles ReadingFiles(const PersonalFiles& personal, const EntryTables& tables) {

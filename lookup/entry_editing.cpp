@@ -40,7 +40,7 @@ class EntryEditing::Hold {
 
 QStringList EntryEditing::fieldItems() const {
     QStringList items;
-    for (const std::string& item : host_.lookupState().lexicon().fieldList().ListItems()) {
+    for (const std::string& item : host_.lookupState().lexicon().fieldList().listItems()) {
         items.append(richtext::FromGreekCodePage(item));
     }
     return items;
@@ -158,7 +158,7 @@ void EntryEditing::deleteEntry(int row) {
     const Hold hold(host_);
     // A lexicon entry's note goes; the entry stays, shown again without it. The user's own
     // entry goes from the list and the history; the others keep their items.
-    const bool note = state.tables().entries[slot].Kind == EntryKind::Annotated;
+    const bool note = state.tables().entries[slot].kind == EntryKind::Annotated;
     const long long number = state.list()[static_cast<std::size_t>(row)].number;
     const QString question =
         note ? tr("Να διαγραφεί η συμπλήρωσή σας;") : tr("Να διαγραφεί το Λήμμα;");

@@ -24,7 +24,8 @@ std::optional<EntryPrint> PrintOfChosenEntry(const LookupState& state, const QFo
     }
     const FieldTable* fields = lexicon.fieldTable();
     return EntryPrint{richtext::PrintJobOf(slot, lexicon.tables, fields, state.greekMode(),
-                                           richtext::SavedPaneRtf(paneDocument, paneFont)),
+                                           richtext::SavedPaneRtf(paneDocument, paneFont),
+                                           state.documentHeadings()),
                       {folder, state.shownNumber()}};
 }
 

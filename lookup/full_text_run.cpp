@@ -51,7 +51,7 @@ std::vector<ListedEntry> RunFullTextSearch(const LexiconSnapshot& lexicon,
     std::vector<ListedEntry> found;
     found.reserve(search.results().size());
     for (const ListItem& item : search.results())
-        found.push_back({item.text, lexicon->tables.entries[item.slot].Number});
+        found.push_back({item.text, lexicon->tables.entries[item.slot].number});
     return found;
 }
 

@@ -36,7 +36,7 @@ FullTextSearch::FullTextSearch(const FullTextSources& sources, std::u16string te
       term_(std::move(term)),
       prologue_(sources.rtfHeader + "\r\n"),
       probe_(term_, prologue_),
-      total_(sources.tables.entries.Count()) {
+      total_(sources.tables.entries.count()) {
     const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxThreads);
     for (unsigned i = 0; i < threads; ++i) {
         readings_.push_back(
@@ -53,18 +53,18 @@ FullTextSearch::FullTextSearch(const FullTextSources& sources, std::u16string te
 void FullTextSearch::readBody(Reading& reading, const EntryRecord& entry) const {
     std::string& body = reading.body;
     body.assign(kDescriptionBodyStart);
-    if (entry.Kind != EntryKind::Personal)
-        reading.lexicon.readInto(entry.DescPos, entry.DescLen, body);
-    if (personalOpen_ && entry.Kind == EntryKind::Annotated) {
+    if (entry.kind != EntryKind::Personal)
+        reading.lexicon.readInto(entry.descPos, entry.descLen, body);
+    if (personalOpen_ && entry.kind == EntryKind::Annotated) {
         const NoteList& notes = sources_.notes;
-        if (entry.NoteIndex >= 0 && static_cast<std::size_t>(entry.NoteIndex) < notes.size()) {
+        if (entry.noteIndex >= 0 && static_cast<std::size_t>(entry.noteIndex) < notes.size()) {
             body +=
-                reading.personal.readSupplement(notes[static_cast<std::size_t>(entry.NoteIndex)])
+                reading.personal.readSupplement(notes[static_cast<std::size_t>(entry.noteIndex)])
                     .value_or(std::string());
         }
         body += ' ';
-    } else if (personalOpen_ && entry.Kind == EntryKind::Personal) {
-        reading.personal.readInto(entry.DescPos, entry.DescLen, body);
+    } else if (personalOpen_ && entry.kind == EntryKind::Personal) {
+        reading.personal.readInto(entry.descPos, entry.descLen, body);
     }
     body += "}}}\r\n";
 }
@@ -81,7 +81,7 @@ std::vector<ListItem> FullTextSearch::search(Reading& reading, int first, int la
     for (int slot = first; slot <= last; ++slot) {
         const EntryRecord& entry = entries[slot];
         readBody(reading, entry);
-        if (matches(reading)) found.push_back({ListItemText(entry.Headword, entry), slot});
+        if (matches(reading)) found.push_back({ListItemText(entry.headword, entry), slot});
     }
     return found;
 }

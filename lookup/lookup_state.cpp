@@ -95,21 +95,21 @@ int LookupState::slotOf(long long number) const {
 void LookupState::indexNumbers() {
     slotOfNumber_.assign(kNumberCount, 0);
     // Numbers are unique in a table; were one not, its first slot would count, as in a search.
-    for (int slot = tables().entries.Count(); slot >= 1; --slot)
-        slotOfNumber_[tables().entries[slot].Number] = slot;
+    for (int slot = tables().entries.count(); slot >= 1; --slot)
+        slotOfNumber_[tables().entries[slot].number] = slot;
 }
 
 EntryDisplay LookupState::describeShown() const {
     const LoadedLexicon& loaded = lexicon();
     return DescribeEntry(shownSlot(), loaded.tables, loaded.fieldList(), loaded.notes, shownGreek_,
-                         loaded.files, loaded.reading);
+                         loaded.files, loaded.reading, documentHeadings_);
 }
 
 std::string LookupState::captionOf(long long number, bool greek) const {
     const EntryRecord& english = tables().entries[slotOf(number)];
-    const std::string& greekHeadword = tables().greek[english.GreekSlot].Headword;
+    const std::string& greekHeadword = tables().greek[english.greekSlot].headword;
     // An entry without a Greek headword is written in English in either language.
-    return ListItemText(greek && !greekHeadword.empty() ? greekHeadword : english.Headword,
+    return ListItemText(greek && !greekHeadword.empty() ? greekHeadword : english.headword,
                         english);
 }
 
@@ -206,7 +206,7 @@ void LookupState::setList(std::vector<ListItem> items, bool greek) {
     list_.clear();
     list_.reserve(items.size());
     for (ListItem& item : items)
-        list_.push_back({std::move(item.text), tables().entries[item.slot].Number});
+        list_.push_back({std::move(item.text), tables().entries[item.slot].number});
     listGreek_ = greek;
     listSearched_ = true;
     selectedRow_ = -1;

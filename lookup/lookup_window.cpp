@@ -39,6 +39,23 @@ std::string StandardFolder(QStandardPaths::StandardLocation location) {
 constexpr int kStretchWidth = 750;
 constexpr int kStretchHeight = 485;
 
+// The headings the window writes into the pane's and the printed page's documents, in the
+// interface language.
+DocumentHeadings TranslatedDocumentHeadings() {
+    const auto text = [](const char* greek) {
+        return richtext::ToGreekCodePage(
+            QCoreApplication::translate("orvan::lookup::LookupWindow", greek));
+    };
+    DocumentHeadings headings;
+    headings.supplement =
+        text(QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Συμπλήρωση δική σας:"));
+    headings.headword = text(QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Λήμμα"));
+    headings.rendering = text(QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Απόδοση"));
+    headings.field = text(QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Επιστήμη"));
+    headings.description = text(QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Περιγραφή"));
+    return headings;
+}
+
 }  // namespace
 
 LookupWindow::LookupWindow(std::unique_ptr<platform::KeyboardLayouts> layouts, QWidget* parent)
@@ -53,6 +70,7 @@ LookupWindow::LookupWindow(std::unique_ptr<platform::KeyboardLayouts> layouts, Q
     resize(kFirstWidth, kFirstHeight);
     followEdges();
     connectHandlers();
+    state_.setDocumentHeadings(TranslatedDocumentHeadings());
     setUp();
 }
 
@@ -161,7 +179,7 @@ void LookupWindow::onFirstShow() {
     clearEntryDisplay();
     state_.setSearchMode(SearchMode::Start);
     // Said once the window stands, so that the user sees what is missing it.
-    if (!state_.tables().lexiconProblem.empty() && !lexiconWarned_) {
+    if (state_.tables().lexiconProblem && !lexiconWarned_) {
         lexiconWarned_ = true;
         QTimer::singleShot(0, this, &LookupWindow::warnMissingLexicon);
     }
@@ -183,7 +201,8 @@ void LookupWindow::warnMissingLexicon() {
                        "λεξικού.")
                         .arg(QDir::toNativeSeparators(folder)),
                     QMessageBox::Ok, this);
-    box.setDetailedText(QString::fromStdString(state_.tables().lexiconProblem));
+    if (const std::optional<Error>& problem = state_.tables().lexiconProblem)
+        box.setDetailedText(QString::fromStdString(problem->message));
     box.exec();
 }
 
@@ -191,7 +210,7 @@ void LookupWindow::loadTables() {
     platform::BusyCursor busy;
     reloadTables();
     c_.fieldFilterCombo->clear();
-    for (const std::string& item : state_.lexicon().fieldList().ListItems()) {
+    for (const std::string& item : state_.lexicon().fieldList().listItems()) {
         c_.fieldFilterCombo->addItem(richtext::FromGreekCodePage(item));
     }
 }

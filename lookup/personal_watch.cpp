@@ -37,17 +37,17 @@ void LookupWindow::applyLexicon(LoadedLexicon lexicon, std::optional<Renumbering
 
 LookupWindow::LoadProblem LookupWindow::currentLoadProblem() const {
     const EntryTables& tables = state_.tables();
-    if (!tables.lexiconLeftOut.empty()) return {kLexiconNotWhole, tables.lexiconLeftOut};
+    if (tables.lexiconLeftOut) return {kLexiconNotWhole, tables.lexiconLeftOut->message};
     if (std::string fields = FieldTableProblem(files_, state_.lexicon().fields); !fields.empty()) {
         return {
             QT_TR_NOOP("Δεν διαβάστηκε ο κατάλογος των επιστημών. Όσο είναι έτσι, τα λήμματά σας "
                        "δεν αλλάζουν."),
             std::move(fields)};
     }
-    if (!tables.personalProblem.empty()) {
+    if (tables.personalProblem) {
         return {QT_TR_NOOP("Δεν διαβάστηκαν όλα τα λήμματά σας. Όσο τα αρχεία τους είναι έτσι, δεν "
                            "αλλάζουν."),
-                tables.personalProblem};
+                tables.personalProblem->message};
     }
     return {};
 }
@@ -72,9 +72,9 @@ QMessageBox* LookupWindow::warnAside(const QString& message, const std::string& 
 
 bool LookupWindow::tablesWhole() {
     // A lexicon that could not be read at all was told of when the window opened.
-    const std::string& unread = state_.tables().lexiconProblem;
+    const std::optional<Error>& unread = state_.tables().lexiconProblem;
     const LoadProblem problem =
-        unread.empty() ? currentLoadProblem() : LoadProblem{kLexiconNotWhole, unread};
+        unread ? LoadProblem{kLexiconNotWhole, unread->message} : currentLoadProblem();
     if (problem.details.empty()) return true;
     QMessageBox box(QMessageBox::Warning, "Orvan", tr(problem.message), QMessageBox::Ok, this);
     box.setInformativeText(QString::fromLocal8Bit(problem.details.c_str()));
@@ -93,7 +93,7 @@ void LookupWindow::watchPersonalFolder() {
         connect(settleTimer_, &QTimer::timeout, this, [this] { onPersonalFilesChanged(); });
     }
     const QString folder =
-        personal_.Known() ? QFile::decodeName(personal::StoreFolder(personal_).c_str()) : QString();
+        personal_.known() ? QFile::decodeName(personal::StoreFolder(personal_).c_str()) : QString();
     const QStringList watched = personalWatcher_->directories();
     if (watched.size() == 1 && watched.front() == folder) return;
     if (!watched.isEmpty()) personalWatcher_->removePaths(watched);
@@ -122,7 +122,7 @@ void LookupWindow::onPersonalFilesChanged() {
 void LookupWindow::catchUpWithPersonalFiles() {
     PersonalIndexes indexes = personal::ReadPersonalIndexesLocked(personal_);
     // Our own changes, and files touched without a change of content, need nothing.
-    if (StampOf(indexes).Matches(state_.tables().personalStamp)) return;
+    if (StampOf(indexes).matches(state_.tables().personalStamp)) return;
     applyLexicon(personal::LoadLexicon(files_, personal_, indexes));
 }
 

@@ -13,16 +13,16 @@ namespace {
 constexpr long long kLargestEntryNumber = 65535;
 
 std::string KeyFrom(const EntryRecord& record) {
-    const size_t start = static_cast<size_t>(std::max<int>(record.KeyStart, 1)) - 1;
-    const std::string_view headword = record.Headword;
+    const size_t start = static_cast<size_t>(std::max<int>(record.keyStart, 1)) - 1;
+    const std::string_view headword = record.headword;
     return LatinSearchKey(start < headword.size() ? headword.substr(start) : "", true);
 }
 
 }  // namespace
 
 int EnglishPredecessor(const EntryTable& entries, const std::string& key, int excluded) {
-    for (int slot = entries.Count(); slot >= 1; --slot) {
-        if (slot == excluded || entries[slot].KeyStart == 81) continue;
+    for (int slot = entries.count(); slot >= 1; --slot) {
+        if (slot == excluded || entries[slot].keyStart == 81) continue;
         if (KeyFrom(entries[slot]) <= key) return slot;
     }
     return 0;
@@ -31,20 +31,20 @@ int EnglishPredecessor(const EntryTable& entries, const std::string& key, int ex
 long long GreekAnchor(const EntryTables& tables, const std::string& gkey, int excluded) {
     // A Greek line that renders no English entry (English slot 0) counts like any other.
     const auto replaced = [&](int s) {
-        return excluded != 0 && tables.greek[s].EnglishSlot == excluded;
+        return excluded != 0 && tables.greek[s].englishSlot == excluded;
     };
-    int slot = tables.greek.Count();
+    int slot = tables.greek.count();
     while (slot >= 1 &&
-           (replaced(slot) || GreekSearchKey(tables.greek[slot].Headword, true) > gkey)) {
+           (replaced(slot) || GreekSearchKey(tables.greek[slot].headword, true) > gkey)) {
         --slot;
     }
     if (slot == 0) slot = 1;
     const auto personal = [&](int s) {
-        return tables.entries[tables.greek[s].EnglishSlot].Kind == EntryKind::Personal;
+        return tables.entries[tables.greek[s].englishSlot].kind == EntryKind::Personal;
     };
     while (slot >= 1 && personal(slot))
         --slot;
-    return tables.greek[slot].Number;
+    return tables.greek[slot].number;
 }
 
 namespace {
@@ -54,8 +54,8 @@ std::vector<bool> NumbersInUse(const EntryTables& tables, const StoreContents& c
                                int excluded) {
     std::vector<bool> used(kLargestEntryNumber + 1, false);
     used[0] = true;  // 0 ends a table
-    for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
-        if (slot != excluded) used[tables.entries[slot].Number] = true;
+    for (int slot = 1; slot <= tables.entries.count(); ++slot) {
+        if (slot != excluded) used[tables.entries[slot].number] = true;
     }
     // The files may hold entries the tables do not show (a full table).
     for (const std::vector<std::string>* lines : {&contents.english, &contents.greek}) {
@@ -92,8 +92,8 @@ long long LargestNumberInUse(const EntryTables& tables, const StoreContents& con
 
 int SlotOfNumber(const EntryTable& entries, long long number) {
     if (!IsEntryNumber(number)) return 0;
-    for (int slot = 1; slot <= entries.Count(); ++slot)
-        if (entries[slot].Number == number) return slot;
+    for (int slot = 1; slot <= entries.count(); ++slot)
+        if (entries[slot].number == number) return slot;
     return 0;
 }
 

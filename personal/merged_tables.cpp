@@ -17,17 +17,17 @@ PersonalIndexes ReadShared(const PersonalFiles& personal, StoreFileSystem& files
                            bool& needsRecovery, bool asTheyAre = false) {
     const std::string folder = StoreFolder(personal);
     std::unique_ptr<FolderLock> lock;
-    std::string lockProblem;
+    std::optional<Error> lockProblem;
     try {
         lock = files.LockFolder(folder, LockMode::Shared);
         needsRecovery = NeedsRecovery(files, folder, Temporaries(personal));
         if (needsRecovery && !asTheyAre) return {};
     } catch (const StoreFileError& error) {
         needsRecovery = false;
-        lockProblem = error.what();
+        lockProblem = error.error();
     }
     PersonalIndexes indexes = ReadIndexes(files, personal);
-    if (indexes.problem.empty()) indexes.problem = lockProblem;
+    if (!indexes.problem) indexes.problem = lockProblem;
     return indexes;
 }
 
@@ -52,7 +52,7 @@ PersonalIndexes ReadBeforeChange(const PersonalFiles& personal, StoreFileSystem&
         if (const auto greek = path(personal.greekIndex))
             indexes.greek = files.Read(*greek, kPersonalIndexLimit);
     } catch (const StoreFileError& error) {
-        indexes.problem = error.what();
+        indexes.problem = error.error();
     }
     // A texts file that did not exist reads as empty, as a missing clex.tbo does.
     indexes.texts = path(personal.texts).value_or(personal.texts + kOldSuffix);
@@ -63,7 +63,7 @@ PersonalIndexes ReadBeforeChange(const PersonalFiles& personal, StoreFileSystem&
 }  // namespace
 
 PersonalIndexes ReadPersonalIndexesLocked(const PersonalFiles& personal, StoreFileSystem& files) {
-    if (!personal.Known()) return {};
+    if (!personal.known()) return {};
     std::string unrecovered;
     // Another program may crash again between our recovery and our read: a few rounds at most.
     for (int round = 0; round < 3; ++round) {
@@ -79,11 +79,13 @@ PersonalIndexes ReadPersonalIndexesLocked(const PersonalFiles& personal, StoreFi
     // Shown as they were before the change when the journal tells how (its kept old files are
     // whole), else as they are; never the ground of a change.
     PersonalIndexes indexes = ReadBeforeChange(personal, files);
-    indexes.problem =
+    indexes.problem = Error{
+        ErrorCode::Damaged, StoreFolder(personal), 0,
         "the personal files could not be put back after an interrupted change (" +
-        (unrecovered.empty() ? std::string("another program kept interrupting it") : unrecovered) +
-        "); they are shown as they were before it, and are put back where the folder can be "
-        "written";
+            (unrecovered.empty() ? std::string("another program kept interrupting it")
+                                 : unrecovered) +
+            "); they are shown as they were before it, and are put back where the folder can be "
+            "written"};
     return indexes;
 }
 

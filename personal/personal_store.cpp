@@ -49,12 +49,12 @@ std::optional<StoreResult> LengthRefusal(size_t escapedLength) {
 // No room in the tables for one more entry (and its Greek headword), once the `excluded` slot
 // (an entry being replaced; 0 for none) has left them.
 std::optional<StoreResult> RoomRefusal(const EntryTables& tables, bool withGreek, int excluded) {
-    int greekRecords = tables.greek.Count();
+    int greekRecords = tables.greek.count();
     if (excluded > 0) {
-        for (int g = 1; g <= tables.greek.Count(); ++g)
-            greekRecords -= tables.greek[g].EnglishSlot == excluded;
+        for (int g = 1; g <= tables.greek.count(); ++g)
+            greekRecords -= tables.greek[g].englishSlot == excluded;
     }
-    const int records = tables.entries.Count() - (excluded > 0 ? 1 : 0);
+    const int records = tables.entries.count() - (excluded > 0 ? 1 : 0);
     if (records < kTableCapacity && (!withGreek || greekRecords < kTableCapacity))
         return std::nullopt;
     return StoreResult{StoreStatus::StoreFull, "the tables already hold 40000 records"};
@@ -76,8 +76,8 @@ std::string StoredText(const std::string& description, const StoreContents& cont
 }
 
 std::string FieldCodeOf(const FieldTable* fields, int fieldIndex) {
-    if (fields == nullptr || fieldIndex < 1 || fieldIndex > fields->Count()) return {};
-    return (*fields)[fieldIndex].Code;
+    if (fields == nullptr || fieldIndex < 1 || fieldIndex > fields->count()) return {};
+    return (*fields)[fieldIndex].code;
 }
 
 // Adds the English line of a new personal entry and its text.
@@ -88,8 +88,8 @@ void InsertEnglish(StoreContents& contents, const EntryTables& tables, const std
     const std::string headword(TrimBlanks(OneLine(english)));
     const int predecessor =
         EnglishPredecessor(tables.entries, LatinSearchKey(english, true), excluded);
-    const long long anchor = tables.entries[predecessor].Number;
-    const bool afterOwn = tables.entries[predecessor].Kind == EntryKind::Personal;
+    const long long anchor = tables.entries[predecessor].number;
+    const bool afterOwn = tables.entries[predecessor].kind == EntryKind::Personal;
     const std::string scrambled = EncodePersonalText(text);
     const auto newLine = [&](long long lineAnchor) {
         return EnglishLine(lineAnchor, number, headword, 0, static_cast<long long>(text.size()),
@@ -231,7 +231,7 @@ long long HandOutNumber(const EntryTables& tables, StoreContents& contents, bool
 // The slot of the entry the user meant, in the tables the change is worked out against.
 int TargetSlot(const EntryTables& tables, EntryRef target) {
     const int slot = SlotOfNumber(tables.entries, target.number);
-    if (slot == 0 || tables.entries[slot].Kind != target.kind) Changed(target.number);
+    if (slot == 0 || tables.entries[slot].kind != target.kind) Changed(target.number);
     return slot;
 }
 
@@ -278,9 +278,9 @@ template <typename Change>
 StoreResult RunInFolder(const StoreContext& store, const std::string& folder, Change change) {
     // What the user saw came from a load that left something out: what they confirm may be
     // missing it too, and would be written as if they had removed it.
-    if (const std::string problem = LoadProblemOf(store.tables); !problem.empty()) {
+    if (const std::optional<Error> problem = LoadProblemOf(store.tables)) {
         return {StoreStatus::FileError,
-                "the entries were not read whole (" + problem + "); nothing changed"};
+                "the entries were not read whole (" + problem->message + "); nothing changed"};
     }
     try {
         const auto lock = store.files.LockFolder(folder, LockMode::Exclusive);
@@ -291,13 +291,14 @@ StoreResult RunInFolder(const StoreContext& store, const std::string& folder, Ch
         StoreContents contents = ReadContents(store.files, store.personal);
         NoteList notes;
         std::optional<EntryTables> current;
-        if (!StampOf(contents.indexes).Matches(store.tables.personalStamp)) {
+        if (!StampOf(contents.indexes).matches(store.tables.personalStamp)) {
             current = LoadEntryTable(store.lexicon, contents.indexes, notes);
         }
         const EntryTables& tables = current ? *current : store.tables;
-        if (!tables.personalProblem.empty()) {
-            throw StoreFileError(tables.personalProblem +
-                                 "; the personal files are left as they are");
+        if (tables.personalProblem) {
+            Error problem = *tables.personalProblem;
+            problem.message += "; the personal files are left as they are";
+            throw StoreFileError(std::move(problem));
         }
         // Every change keeps the last number handed out: a folder without cnum.tbo gets it
         // from the numbers in use before the change (a deleted entry's among them).
@@ -317,7 +318,7 @@ StoreResult RunInFolder(const StoreContext& store, const std::string& folder, Ch
 
 template <typename Change>
 StoreResult Run(const StoreContext& store, Change change) {
-    if (!store.personal.Known()) return {StoreStatus::FileError, "no personal folder is known"};
+    if (!store.personal.known()) return {StoreStatus::FileError, "no personal folder is known"};
     const std::string folder = StoreFolder(store.personal);
     StoreResult result = RunInFolder(store, folder, change);
     // A change not made names the folder it was refused in, for the user's message.
@@ -327,12 +328,12 @@ StoreResult Run(const StoreContext& store, Change change) {
 
 }  // namespace
 
-std::string LoadProblemOf(const EntryTables& tables) {
-    for (const std::string* problem :
+std::optional<Error> LoadProblemOf(const EntryTables& tables) {
+    for (const std::optional<Error>* problem :
          {&tables.lexiconProblem, &tables.lexiconLeftOut, &tables.personalProblem}) {
-        if (!problem->empty()) return *problem;
+        if (*problem) return *problem;
     }
-    return {};
+    return std::nullopt;
 }
 
 bool EntryComplete(const PendingEntry& entry) {
@@ -377,11 +378,11 @@ StoreResult ChangeEntry(const StoreContext& store, EntryRef target, const EntryC
             const int slot = TargetSlot(tables, target);
             // What the change leaves as it is comes from the files as they are now.
             const EntryRecord& record = tables.entries[slot];
-            const std::string english = change.english.value_or(record.Headword);
+            const std::string english = change.english.value_or(record.headword);
             const std::string greek = change.greek ? *change.greek : GreekHeadwordOf(tables, slot);
             const std::string fieldCode = change.fieldIndex
                                               ? FieldCodeOf(store.fields, *change.fieldIndex)
-                                              : record.FieldCode;
+                                              : record.fieldCode;
             if (!RemoveEntry(contents, target.number)) Changed(target.number);
             // The new entry is placed as in the tables without the old one.
             const long long number = HandOutNumber(tables, contents, !greek.empty(), slot);
@@ -402,7 +403,7 @@ StoreResult ChangeEntry(const StoreContext& store, EntryRef target, const EntryC
 StoreResult DeletePersonalEntry(const StoreContext& store, long long number) {
     return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
         const int slot = SlotOfNumber(tables.entries, number);
-        if (slot != 0 && tables.entries[slot].Kind != EntryKind::Personal) {
+        if (slot != 0 && tables.entries[slot].kind != EntryKind::Personal) {
             Refuse(StoreStatus::NothingToDo, "only the user's own entries can be deleted");
         }
         if (slot == 0 || !RemoveEntry(contents, number)) Changed(number);
@@ -423,14 +424,14 @@ StoreResult DeleteSupplement(const StoreContext& store, long long number) {
 int FieldRowOf(const FieldTable* fields, const std::string& code) {
     if (fields == nullptr || code.empty()) return -1;
     int row = -1;
-    for (int slot = 1; slot <= fields->Count() && slot <= kFieldCapacity; ++slot) {
-        if ((*fields)[slot].Code == code) row = slot;
+    for (int slot = 1; slot <= fields->count() && slot <= kFieldCapacity; ++slot) {
+        if ((*fields)[slot].code == code) row = slot;
     }
     return row;
 }
 
 StoreResult RecoverPersonalStore(const PersonalFiles& personal, StoreFileSystem& files) {
-    if (!personal.Known()) return {};
+    if (!personal.known()) return {};
     const std::string folder = StoreFolder(personal);
     try {
         // What a change in flight has made so far looks the same until its lock is had.

@@ -60,12 +60,12 @@ StoreContents ReadContents(StoreFileSystem& files, const PersonalFiles& personal
 
 PersonalIndexes ReadIndexes(StoreFileSystem& files, const PersonalFiles& personal) {
     PersonalIndexes indexes;
-    if (!personal.Known()) return indexes;
+    if (!personal.known()) return indexes;
     try {
         indexes.english = files.Read(personal.englishIndex, kPersonalIndexLimit);
         indexes.greek = files.Read(personal.greekIndex, kPersonalIndexLimit);
     } catch (const StoreFileError& error) {
-        indexes.problem = error.what();
+        indexes.problem = error.error();
     }
     return indexes;
 }

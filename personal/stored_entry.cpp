@@ -12,14 +12,14 @@ namespace {
 // has none or it cannot be read.
 std::string StoredText(const EntryRecord& record, const NoteList& notes,
                        const PersonalFiles& personal) {
-    if (record.Kind == EntryKind::Personal) {
-        return TryReadDescription(DescriptionStore::Personal, personal.texts, record.DescPos,
-                                  record.DescLen)
+    if (record.kind == EntryKind::Personal) {
+        return TryReadDescription(DescriptionStore::Personal, personal.texts, record.descPos,
+                                  record.descLen)
             .value_or("");
     }
-    if (record.Kind == EntryKind::Annotated && record.NoteIndex >= 0 &&
-        static_cast<size_t>(record.NoteIndex) < notes.size()) {
-        return TryReadSupplement(notes[static_cast<size_t>(record.NoteIndex)], personal)
+    if (record.kind == EntryKind::Annotated && record.noteIndex >= 0 &&
+        static_cast<size_t>(record.noteIndex) < notes.size()) {
+        return TryReadSupplement(notes[static_cast<size_t>(record.noteIndex)], personal)
             .value_or("");
     }
     return {};
@@ -34,10 +34,10 @@ std::optional<StoredEntry> StoredEntryOf(const EntryTables& tables, const NoteLi
     if (slot == 0) return std::nullopt;
     const EntryRecord& record = tables.entries[slot];
     StoredEntry stored;
-    stored.ref = {record.Number, record.Kind};
-    stored.entry.english = record.Headword;
+    stored.ref = {record.number, record.kind};
+    stored.entry.english = record.headword;
     stored.entry.greek = GreekHeadwordOf(tables, slot);
-    stored.entry.fieldIndex = FieldRowOf(fields, record.FieldCode);
+    stored.entry.fieldIndex = FieldRowOf(fields, record.fieldCode);
     const std::string text = StoredText(record, notes, personal);
     if (auto plain = UnescapeUserText(text)) {
         stored.entry.description = std::move(*plain);

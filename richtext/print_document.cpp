@@ -1,17 +1,13 @@
 #include "richtext/print_document.h"
 
 #include "lexicon/entry_display.h"
+#include "lexicon/rtf_escape.h"
 
 namespace orvan::richtext {
 
 namespace {
 
 constexpr char kProductTitle[] = "Orvan";
-// The labels, code page 1253: "Λήμμα", "Απόδοση", "Επιστήμη", "Περιγραφή".
-constexpr char kHeadwordLabel[] = "\xCB\xDE\xEC\xEC\xE1";
-constexpr char kRenderingLabel[] = "\xC1\xF0\xFC\xE4\xEF\xF3\xE7";
-constexpr char kFieldLabel[] = "\xC5\xF0\xE9\xF3\xF4\xDE\xEC\xE7";
-constexpr char kDescriptionLabel[] = "\xD0\xE5\xF1\xE9\xE3\xF1\xE1\xF6\xDE";
 
 constexpr std::string_view kGreekCharset = "\\fcharset161";
 constexpr std::string_view kSizeWord = "\\fs";
@@ -46,19 +42,6 @@ void AppendRun(std::string& out, const char* emphasis, char font, const char* ha
 
 }  // namespace
 
-std::string EscapeAllBytes(std::string_view bytes) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    out.reserve(bytes.size() * 4);
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        out += "\\'";
-        out += kHex[byte >> 4];
-        out += kHex[byte & 15];
-    }
-    return out;
-}
-
 char GreekFontNumber(std::string_view rtf) {
     const std::size_t charset = rtf.find(kGreekCharset);
     if (charset == std::string_view::npos) return '0';
@@ -81,14 +64,15 @@ std::optional<std::size_t> PrologueEnd(std::string_view rtf) {
 }
 
 PrintValues PrintValuesOf(int slot, const EntryTables& tables, const FieldTable* fields,
-                          bool greekMode) {
+                          bool greekMode, const DocumentHeadings& labels) {
     static const FieldTable kNoFields;
     const EntryRecord& entry = tables.entries[slot];
-    const std::string& greek = tables.greek[entry.GreekSlot].Headword;
+    const std::string& greek = tables.greek[entry.greekSlot].headword;
     PrintValues values;
-    values.headword = greekMode ? greek : entry.Headword;
-    values.rendering = greekMode ? entry.Headword : greek;
-    values.fieldName = FieldText(fields ? *fields : kNoFields, entry.FieldCode);
+    values.headword = greekMode ? greek : entry.headword;
+    values.rendering = greekMode ? entry.headword : greek;
+    values.fieldName = FieldText(fields ? *fields : kNoFields, entry.fieldCode);
+    values.labels = labels;
     return values;
 }
 
@@ -102,13 +86,13 @@ std::string PrintDocument(std::string_view paneRtf, const PrintValues& values) {
 
     document += " \\qc ";
     AppendRun(document, "\\b\\ul", font, "24", kProductTitle, "} \\par \\par \\par \\ql ");
-    AppendRun(document, "\\i", font, "24", kHeadwordLabel, ": \\'09}");
+    AppendRun(document, "\\i", font, "24", values.labels.headword, ": \\'09}");
     AppendRun(document, "\\b", font, "22", values.headword, "} \\par \\par");
-    AppendRun(document, "\\i", font, "22", kRenderingLabel, ": \\'09}");
+    AppendRun(document, "\\i", font, "22", values.labels.rendering, ": \\'09}");
     AppendRun(document, "\\b", font, "22", values.rendering, "} \\par \\par");
-    AppendRun(document, "\\i", font, "22", kFieldLabel, ": \\'09}");
+    AppendRun(document, "\\i", font, "22", values.labels.field, ": \\'09}");
     AppendRun(document, "\\b", font, "22", values.fieldName, "} \\par \\par");
-    AppendRun(document, "\\i", font, "22", kDescriptionLabel, ": \\'09}");
+    AppendRun(document, "\\i", font, "22", values.labels.description, ": \\'09}");
     // Left open: the body, or the closing braces after it, close it.
     document += "{\\f";
     document += font;
@@ -128,9 +112,9 @@ std::string PrintJobName(std::string_view englishHeadword) {
 }
 
 PrintJob PrintJobOf(int slot, const EntryTables& tables, const FieldTable* fields, bool greekMode,
-                    std::string_view paneRtf) {
-    return {PrintDocument(paneRtf, PrintValuesOf(slot, tables, fields, greekMode)),
-            PrintJobName(tables.entries[slot].Headword)};
+                    std::string_view paneRtf, const DocumentHeadings& labels) {
+    return {PrintDocument(paneRtf, PrintValuesOf(slot, tables, fields, greekMode, labels)),
+            PrintJobName(tables.entries[slot].headword)};
 }
 
 }  // namespace orvan::richtext

@@ -335,6 +335,14 @@ Start the search?</translation>
         <source>Ελληνική Απόδοση</source>
         <translation>Greek Translation</translation>
     </message>
+    <message>
+        <source>Συμπλήρωση δική σας:</source>
+        <translation>Your supplement:</translation>
+    </message>
+    <message>
+        <source>Λήμμα</source>
+        <translation>Entry</translation>
+    </message>
 </context>
 <context>
     <name>orvan::personal::EntryEditorDialog</name>

@@ -30,14 +30,15 @@ class EntryDisplayTest : public ::testing::Test {
     }
 
     int Slot(const std::string& headword) const {
-        for (int slot = 1; slot <= tables.entries.Count(); ++slot)
-            if (tables.entries[slot].Headword == headword) return slot;
+        for (int slot = 1; slot <= tables.entries.count(); ++slot)
+            if (tables.entries[slot].headword == headword) return slot;
         return 0;
     }
 
-    EntryDisplay Describe(const std::string& headword, bool greekMode = false) const {
-        return DescribeEntry(Slot(headword), tables, fields, notes, greekMode, files,
-                             personalFiles);
+    EntryDisplay Describe(const std::string& headword, bool greekMode = false,
+                          const DocumentHeadings& headings = {}) const {
+        return DescribeEntry(Slot(headword), tables, fields, notes, greekMode, files, personalFiles,
+                             headings);
     }
 
     test::TempFolder program, personal;
@@ -78,8 +79,18 @@ TEST_F(EntryDisplayTest, EachKindReadsItsStoreAndEnablesItsCommands) {
 
     const EntryDisplay annotated = Describe("engine");
     EXPECT_TRUE(annotated.deleteEnabled);  // the supplement can be removed
+    // The heading "Συμπλήρωση δική σας:" in bold italic, every byte escaped.
     EXPECT_EQ(annotated.body,
-              std::string(" \\f60\\fs22\\cf1  {engine}") + kSupplementHeading + "{my note} }}}");
+              " \\f60\\fs22\\cf1  {engine} \\par {\\b\\i\\f60 "
+              "\\'D3\\'F5\\'EC\\'F0\\'EB\\'DE\\'F1\\'F9\\'F3\\'E7\\'20\\'E4\\'E9\\'EA\\'DE"
+              "\\'20\\'F3\\'E1\\'F2\\'3A} \\par {\\b0 {my note} }}}");
+
+    // An English interface's heading, escaped the same way: an RTF word in it stays text.
+    DocumentHeadings english;
+    english.supplement = "Yours: \\b";
+    EXPECT_EQ(Describe("engine", false, english).body,
+              " \\f60\\fs22\\cf1  {engine} \\par {\\b\\i\\f60 "
+              "\\'59\\'6F\\'75\\'72\\'73\\'3A\\'20\\'5C\\'62} \\par {\\b0 {my note} }}}");
 }
 
 TEST_F(EntryDisplayTest, UnreadableTextsEmptyThePaneOrDropTheSupplement) {

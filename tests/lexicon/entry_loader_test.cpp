@@ -28,8 +28,8 @@ class EntryLoaderTest : public ::testing::Test {
 
     std::vector<std::string> Headwords(const EntryTable& table) {
         std::vector<std::string> words;
-        for (int slot = 1; slot <= table.Count(); ++slot)
-            words.push_back(table[slot].Headword);
+        for (int slot = 1; slot <= table.count(); ++slot)
+            words.push_back(table[slot].headword);
         return words;
     }
 
@@ -43,16 +43,16 @@ TEST_F(EntryLoaderTest, WithoutPersonalFilesSlotKHoldsLineK) {
     lexicon.WriteLexicon(program.Path());
     const EntryTables tables =
         LoadEntryTable(LexiconFiles(program.Path()), PersonalIndexes{}, notes);
-    ASSERT_EQ(tables.entries.Count(), 5);
+    ASSERT_EQ(tables.entries.count(), 5);
     for (int slot = 1; slot <= 5; ++slot) {
-        EXPECT_EQ(tables.entries[slot].Number, slot);
-        EXPECT_EQ(tables.entries[slot].Kind, EntryKind::Lexicon);
-        EXPECT_EQ(tables.entries[slot].GreekSlot, slot);
-        EXPECT_EQ(tables.greek[slot].EnglishSlot, slot);
+        EXPECT_EQ(tables.entries[slot].number, slot);
+        EXPECT_EQ(tables.entries[slot].kind, EntryKind::Lexicon);
+        EXPECT_EQ(tables.entries[slot].greekSlot, slot);
+        EXPECT_EQ(tables.greek[slot].englishSlot, slot);
     }
-    EXPECT_EQ(tables.entries[0].Number, 0);
-    EXPECT_EQ(tables.entries[6].Number, 0);
-    EXPECT_EQ(tables.entries[2].DescPos, 57601 + 3);
+    EXPECT_EQ(tables.entries[0].number, 0);
+    EXPECT_EQ(tables.entries[6].number, 0);
+    EXPECT_EQ(tables.entries[2].descPos, 57601 + 3);
 }
 
 TEST_F(EntryLoaderTest, SupplementMarksItsEntryAndPersonalEntryFollowsItsAnchor) {
@@ -67,24 +67,24 @@ TEST_F(EntryLoaderTest, SupplementMarksItsEntryAndPersonalEntryFollowsItsAnchor)
               (std::vector<std::string>{"alpha", "beta", "beta prime", "beta second", "gamma",
                                         "delta", "epsilon"}));
     const EntryRecord& beta = tables.entries[2];
-    EXPECT_EQ(beta.Kind, EntryKind::Annotated);
+    EXPECT_EQ(beta.kind, EntryKind::Annotated);
     ASSERT_EQ(notes.size(), 1u);
-    EXPECT_EQ(beta.NoteIndex, 0);
+    EXPECT_EQ(beta.noteIndex, 0);
     EXPECT_EQ(notes[0], "0000000100006");
 
     const EntryRecord& mine = tables.entries[3];
-    EXPECT_EQ(mine.Kind, EntryKind::Personal);
-    EXPECT_EQ(mine.Number, 6);
-    EXPECT_EQ(mine.KeyStart, 1);
-    EXPECT_EQ(mine.DescPos, 7);
-    EXPECT_EQ(mine.DescLen, 6);
-    EXPECT_EQ(mine.FieldCode, "PHYS");
+    EXPECT_EQ(mine.kind, EntryKind::Personal);
+    EXPECT_EQ(mine.number, 6);
+    EXPECT_EQ(mine.keyStart, 1);
+    EXPECT_EQ(mine.descPos, 7);
+    EXPECT_EQ(mine.descLen, 6);
+    EXPECT_EQ(mine.fieldCode, "PHYS");
 
     // The personal Greek headword follows the Greek line of entry 2 and links both ways.
-    EXPECT_EQ(tables.greek[3].Headword, Cp("βήτα"));
-    EXPECT_EQ(tables.greek[3].EnglishSlot, 3);
-    EXPECT_EQ(mine.GreekSlot, 3);
-    EXPECT_EQ(tables.greek[4].EnglishSlot, 5);  // gamma moved one slot up
+    EXPECT_EQ(tables.greek[3].headword, Cp("βήτα"));
+    EXPECT_EQ(tables.greek[3].englishSlot, 3);
+    EXPECT_EQ(mine.greekSlot, 3);
+    EXPECT_EQ(tables.greek[4].englishSlot, 5);  // gamma moved one slot up
 }
 
 TEST_F(EntryLoaderTest, ReloadingAppendsToTheNoteListAndPointsIntoItsNewestPart) {
@@ -95,9 +95,9 @@ TEST_F(EntryLoaderTest, ReloadingAppendsToTheNoteListAndPointsIntoItsNewestPart)
     const EntryTables second = LoadEntryTable(
         LexiconFiles(program.Path()), ReadPersonalIndexes(PersonalFiles(personal.Path())), notes);
     EXPECT_EQ(notes.size(), 4u);
-    EXPECT_EQ(first.entries[4].NoteIndex, 1);
-    EXPECT_EQ(second.entries[1].NoteIndex, 2);
-    EXPECT_EQ(second.entries[4].NoteIndex, 3);
+    EXPECT_EQ(first.entries[4].noteIndex, 1);
+    EXPECT_EQ(second.entries[1].noteIndex, 2);
+    EXPECT_EQ(second.entries[4].noteIndex, 3);
     EXPECT_EQ(Headwords(first.entries), Headwords(second.entries));
 }
 
@@ -110,8 +110,8 @@ TEST_F(EntryLoaderTest, AnchorZeroPlacesTheEntryBeforeTheFirstLexiconRecord) {
     EXPECT_EQ(Headwords(tables.entries),
               (std::vector<std::string>{"aardvark", "alpha", "beta", "gamma", "gamma ray", "delta",
                                         "epsilon"}));
-    EXPECT_EQ(tables.greek[1].Headword, Cp("αάρντβαρκ"));
-    EXPECT_EQ(tables.greek[1].EnglishSlot, 1);
+    EXPECT_EQ(tables.greek[1].headword, Cp("αάρντβαρκ"));
+    EXPECT_EQ(tables.greek[1].englishSlot, 1);
 }
 
 TEST_F(EntryLoaderTest, LinesWaitingAtTheEndAreAppendedNotDropped) {
@@ -128,14 +128,14 @@ TEST_F(EntryLoaderTest, LinesWaitingAtTheEndAreAppendedNotDropped) {
     EXPECT_EQ(Headwords(tables.entries),
               (std::vector<std::string>{"alpha", "beta", "gamma", "delta", "delta wing", "epsilon",
                                         "out of order", "after a lexicon update"}));
-    EXPECT_EQ(tables.entries[3].Kind, EntryKind::Annotated);
+    EXPECT_EQ(tables.entries[3].kind, EntryKind::Annotated);
     EXPECT_EQ(notes.size(), 1u);
     const GreekTable& greek = tables.greek;
-    ASSERT_EQ(greek.Count(), 7);
-    EXPECT_EQ(greek[5].Headword, Cp("δέλτα"));
-    EXPECT_EQ(greek[7].Headword, Cp("άτακτο"));
-    EXPECT_EQ(greek[7].EnglishSlot, 7);
-    EXPECT_EQ(tables.entries[7].GreekSlot, 7);
+    ASSERT_EQ(greek.count(), 7);
+    EXPECT_EQ(greek[5].headword, Cp("δέλτα"));
+    EXPECT_EQ(greek[7].headword, Cp("άτακτο"));
+    EXPECT_EQ(greek[7].englishSlot, 7);
+    EXPECT_EQ(tables.entries[7].greekSlot, 7);
 }
 
 TEST_F(EntryLoaderTest, SeveralGreekHeadwordsLinkToOneEntryWhichKeepsTheLast) {
@@ -145,11 +145,11 @@ TEST_F(EntryLoaderTest, SeveralGreekHeadwordsLinkToOneEntryWhichKeepsTheLast) {
     lexicon.AddGreek(2, Cp("β"));
     lexicon.AddGreek(9, Cp("γ"));  // no such entry
     const EntryTables tables = Load();
-    EXPECT_EQ(tables.greek[1].EnglishSlot, 2);
-    EXPECT_EQ(tables.greek[2].EnglishSlot, 2);
-    EXPECT_EQ(tables.greek[3].EnglishSlot, 0);
-    EXPECT_EQ(tables.entries[2].GreekSlot, 2);
-    EXPECT_EQ(tables.entries[1].GreekSlot, 0);
+    EXPECT_EQ(tables.greek[1].englishSlot, 2);
+    EXPECT_EQ(tables.greek[2].englishSlot, 2);
+    EXPECT_EQ(tables.greek[3].englishSlot, 0);
+    EXPECT_EQ(tables.entries[2].greekSlot, 2);
+    EXPECT_EQ(tables.entries[1].greekSlot, 0);
 }
 
 // Entry 1 has three Greek lines far apart in Greek order, as an entry with several renderings
@@ -179,8 +179,8 @@ class GreekMergeTest : public EntryLoaderTest {
 
     std::vector<std::string> GreekHeadwords(const EntryTables& tables) {
         std::vector<std::string> words;
-        for (int slot = 1; slot <= tables.greek.Count(); ++slot)
-            words.push_back(test::Utf8(tables.greek[slot].Headword));
+        for (int slot = 1; slot <= tables.greek.count(); ++slot)
+            words.push_back(test::Utf8(tables.greek[slot].headword));
         return words;
     }
 };
@@ -194,10 +194,10 @@ TEST_F(GreekMergeTest, APersonalLineFollowsTheLastLineOfItsAnchorThatSortsBefore
                                         "λύκος", "μήλο"}));
     // Each is linked both ways to its own entry.
     for (int slot : {2, 5, 8}) {
-        const int english = tables.greek[slot].EnglishSlot;
+        const int english = tables.greek[slot].englishSlot;
         ASSERT_NE(english, 0);
-        EXPECT_EQ(tables.entries[english].Kind, EntryKind::Personal);
-        EXPECT_EQ(tables.entries[english].GreekSlot, slot);
+        EXPECT_EQ(tables.entries[english].kind, EntryKind::Personal);
+        EXPECT_EQ(tables.entries[english].greekSlot, slot);
     }
 }
 
@@ -215,10 +215,10 @@ TEST_F(EntryLoaderTest, WithOneGreekLineAnEntryPersonalLinesFollowItsAnchorAsBef
     lexicon.AddPersonalEntry(4, 7, "delta two");
     lexicon.AddPersonalGreek(4, 7, Cp("λέξη4β"));
     const EntryTables tables = Load();
-    ASSERT_EQ(tables.greek.Count(), 7);
-    EXPECT_EQ(tables.greek[3].Number, 6);
-    EXPECT_EQ(tables.greek[6].Number, 7);
-    EXPECT_EQ(tables.greek[7].Number, 5);
+    ASSERT_EQ(tables.greek.count(), 7);
+    EXPECT_EQ(tables.greek[3].number, 6);
+    EXPECT_EQ(tables.greek[6].number, 7);
+    EXPECT_EQ(tables.greek[7].number, 5);
 }
 
 TEST_F(EntryLoaderTest, MissingFilesGiveEmptyOrPartialTables) {
@@ -226,15 +226,15 @@ TEST_F(EntryLoaderTest, MissingFilesGiveEmptyOrPartialTables) {
     lexicon.WriteLexicon(program.Path());
     std::remove(program.File("data/igr.tbo").c_str());
     EntryTables tables = LoadEntryTable(LexiconFiles(program.Path()), PersonalIndexes{}, notes);
-    EXPECT_EQ(tables.entries.Count(), 5);
-    EXPECT_EQ(tables.greek.Count(), 0);
-    EXPECT_EQ(tables.entries[1].GreekSlot, 0);
+    EXPECT_EQ(tables.entries.count(), 5);
+    EXPECT_EQ(tables.greek.count(), 0);
+    EXPECT_EQ(tables.entries[1].greekSlot, 0);
 
     std::remove(program.File("data/i.tbo").c_str());
     tables = LoadEntryTable(LexiconFiles(program.Path()),
                             ReadPersonalIndexes(PersonalFiles(personal.Path())), notes);
-    EXPECT_EQ(tables.entries.Count(), 0);
-    EXPECT_EQ(tables.greek.Count(), 0);
+    EXPECT_EQ(tables.entries.count(), 0);
+    EXPECT_EQ(tables.greek.count(), 0);
 }
 
 TEST_F(EntryLoaderTest, MalformedLexiconLineEndsTheLoadKeepingWhatWasBuilt) {
@@ -253,7 +253,9 @@ TEST_F(EntryLoaderTest, ADamagedPersonalLineIsPassedOverAndNamed) {
     const EntryTables tables = Load();
     EXPECT_EQ(Headwords(tables.entries), (std::vector<std::string>{"alpha", "kept", "beta", "gamma",
                                                                    "delta", "after", "epsilon"}));
-    EXPECT_EQ(tables.personalProblem, "ci.tbo line 2 is damaged");
+    ASSERT_TRUE(tables.personalProblem);
+    EXPECT_EQ(tables.personalProblem->code, ErrorCode::Damaged);
+    EXPECT_EQ(tables.personalProblem->message, "ci.tbo line 2 is damaged");
 }
 
 TEST_F(EntryLoaderTest, EmptyAndGarbageFilesNeverCrash) {
@@ -262,7 +264,7 @@ TEST_F(EntryLoaderTest, EmptyAndGarbageFilesNeverCrash) {
     personal.Write("ci.tbo", "\r\n\r\n");
     EntryTables tables = LoadEntryTable(LexiconFiles(program.Path()),
                                         ReadPersonalIndexes(PersonalFiles(personal.Path())), notes);
-    EXPECT_EQ(tables.entries.Count(), 0);
+    EXPECT_EQ(tables.entries.count(), 0);
 
     std::string garbage;
     for (int i = 0; i < 5000; ++i)
@@ -273,7 +275,7 @@ TEST_F(EntryLoaderTest, EmptyAndGarbageFilesNeverCrash) {
     personal.Write("cigr.tbo", garbage);
     tables = LoadEntryTable(LexiconFiles(program.Path()),
                             ReadPersonalIndexes(PersonalFiles(personal.Path())), notes);
-    EXPECT_LE(tables.entries.Count(), 1);
+    EXPECT_LE(tables.entries.count(), 1);
 }
 
 TEST_F(EntryLoaderTest, TablesStopFillingAtTheirCapacity) {
@@ -285,20 +287,24 @@ TEST_F(EntryLoaderTest, TablesStopFillingAtTheirCapacity) {
     lexicon.AddGreek(1, Cp("λ"));
     lexicon.AddPersonalEntry(kTableCapacity, 40001, "one too many");
     const EntryTables tables = Load();
-    EXPECT_EQ(tables.entries.Count(), kTableCapacity);
-    EXPECT_EQ(tables.greek.Count(), kTableCapacity);
-    EXPECT_EQ(tables.entries[kTableCapacity].Headword, "w39999");
+    EXPECT_EQ(tables.entries.count(), kTableCapacity);
+    EXPECT_EQ(tables.greek.count(), kTableCapacity);
+    EXPECT_EQ(tables.entries[kTableCapacity].headword, "w39999");
     // Named, as no search finds them: the lexicon's lines past the capacity, and the user's.
     const LexiconFiles files(program.Path());
-    EXPECT_EQ(tables.lexiconLeftOut,
+    ASSERT_TRUE(tables.lexiconLeftOut);
+    EXPECT_EQ(tables.lexiconLeftOut->code, ErrorCode::TooLarge);
+    EXPECT_EQ(tables.lexiconLeftOut->path, files.englishIndex);
+    EXPECT_EQ(tables.lexiconLeftOut->message,
               files.englishIndex +
                   " has 40001 lines; a table holds 40000 entries: lines from 40001 on are not "
                   "shown; " +
                   files.greekIndex +
                   " has 40001 lines; a table holds 40000 entries: lines from 40001 on are not "
                   "shown");
-    EXPECT_EQ(tables.personalProblem, "ci.tbo from line 1 on is not shown: the table is full");
-    EXPECT_EQ(tables.lexiconProblem, "");
+    EXPECT_EQ(tables.personalProblem->message,
+              "ci.tbo from line 1 on is not shown: the table is full");
+    EXPECT_FALSE(tables.lexiconProblem);
 }
 
 TEST(FieldTableLoad, ReadsNamesInLineOrderAndNothingWithoutTheFile) {
@@ -311,14 +317,14 @@ TEST(FieldTableLoad, ReadsNamesInLineOrderAndNothingWithoutTheFile) {
     lexicon.WriteLexicon(program.Path());
     const auto fields = LoadFieldTable(LexiconFiles(program.Path()));
     ASSERT_TRUE(fields);
-    EXPECT_EQ(fields->ListItems(), (std::vector<std::string>{" ", "Math", "Physics", "Chemistry"}));
-    EXPECT_EQ((*fields)[2].Code, "PHYS");
+    EXPECT_EQ(fields->listItems(), (std::vector<std::string>{" ", "Math", "Physics", "Chemistry"}));
+    EXPECT_EQ((*fields)[2].code, "PHYS");
 
     std::string many;
     for (int i = 0; i < 70; ++i)
         many += "F" + std::to_string(i) + "\r\n";
     program.Write("data/srt.tbo", many);
-    EXPECT_EQ(LoadFieldTable(LexiconFiles(program.Path()))->Count(), kFieldCapacity);
+    EXPECT_EQ(LoadFieldTable(LexiconFiles(program.Path()))->count(), kFieldCapacity);
 }
 
 TEST(RtfHeaderLoad, OpensWithABraceAndStopsAtTheBlockOrAZeroByte) {

@@ -199,7 +199,7 @@ TEST_F(ListSearchTest, FieldFilterCodeFollowsTheScienceListItems) {
 TEST(ListLimit, TheMatchAfterTheLimitIsNotListed) {
     EntryTable entries;
     for (int i = 0; i < kListLimit + 5; ++i) {
-        entries.Append(EntryRecord{static_cast<uint16_t>(i + 1), "word", 0, 0, EntryKind::Lexicon,
+        entries.append(EntryRecord{static_cast<uint16_t>(i + 1), "word", 0, 0, EntryKind::Lexicon,
                                    "", 1, 0, 0});
     }
     FillRequest request;

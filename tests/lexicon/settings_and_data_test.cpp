@@ -177,7 +177,7 @@ TEST(ReadDescription, ReadsEachStoreWithItsOwnCodec) {
     EXPECT_EQ(ReadEntryDescription(tables.entries[1], files, personalFiles), "{\\b one}");
     EXPECT_EQ(ReadEntryDescription(tables.entries[2], files, personalFiles), "{personal text}");
     EXPECT_EQ(ReadEntryDescription(tables.entries[3], files, personalFiles), "{two}");
-    EXPECT_EQ(ReadSupplement(notes[tables.entries[3].NoteIndex], personalFiles), "{supplement}");
+    EXPECT_EQ(ReadSupplement(notes[tables.entries[3].noteIndex], personalFiles), "{supplement}");
 }
 
 TEST(ReadDescription, BadPositionsAndLengthsGiveEmptyOrCutTexts) {

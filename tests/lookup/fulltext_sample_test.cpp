@@ -61,23 +61,23 @@ TEST(FullTextSample, ListsExactlyWhatLoadingEachDocumentIntoTheViewFinds) {
     NoteList notes;
     const EntryTables tables = personal::LoadMergedTables(files, personalFiles, notes);
     const std::string header = LoadRtfHeader(files);
-    ASSERT_GT(tables.entries.Count(), 30000);
+    ASSERT_GT(tables.entries.count(), 30000);
 
     // The slow way: every entry's document built as the text files give it and loaded whole.
     std::map<std::string, std::vector<int>> expected;
     richtext::RichTextView view;
-    for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
+    for (int slot = 1; slot <= tables.entries.count(); ++slot) {
         const EntryRecord& entry = tables.entries[slot];
         std::string body = kDescriptionBodyStart;
-        if (entry.Kind != EntryKind::Personal)
-            body += ReadDescription(DescriptionStore::Lexicon, files.descriptions, entry.DescPos,
-                                    entry.DescLen);
-        if (entry.Kind == EntryKind::Annotated)
+        if (entry.kind != EntryKind::Personal)
+            body += ReadDescription(DescriptionStore::Lexicon, files.descriptions, entry.descPos,
+                                    entry.descLen);
+        if (entry.kind == EntryKind::Annotated)
             body +=
-                ReadSupplement(notes.at(static_cast<size_t>(entry.NoteIndex)), personalFiles) + " ";
-        if (entry.Kind == EntryKind::Personal)
-            body += ReadDescription(DescriptionStore::Personal, personalFiles.texts, entry.DescPos,
-                                    entry.DescLen);
+                ReadSupplement(notes.at(static_cast<size_t>(entry.noteIndex)), personalFiles) + " ";
+        if (entry.kind == EntryKind::Personal)
+            body += ReadDescription(DescriptionStore::Personal, personalFiles.texts, entry.descPos,
+                                    entry.descLen);
         body += "}}}";
         view.clear();
         view.loadRtf(header + "\r\n" + body + "\r\n");

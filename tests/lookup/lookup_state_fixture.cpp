@@ -19,15 +19,15 @@ EntryTables WordTables::Tables() const {
     EntryTables tables;
     for (const Word& word : words_) {
         EntryRecord record;
-        record.Number = static_cast<uint16_t>(word.number);
-        record.Headword = word.english;
-        record.Kind = word.kind;
-        record.KeyStart = 1;
-        const int slot = tables.entries.Append(record);
+        record.number = static_cast<uint16_t>(word.number);
+        record.headword = word.english;
+        record.kind = word.kind;
+        record.keyStart = 1;
+        const int slot = tables.entries.append(record);
         if (word.greek.empty()) continue;
-        const int greekSlot = tables.greek.Append(
+        const int greekSlot = tables.greek.append(
             {static_cast<uint16_t>(word.number), word.greek, static_cast<uint16_t>(slot)});
-        tables.entries.at(slot).GreekSlot = static_cast<uint16_t>(greekSlot);
+        tables.entries.at(slot).greekSlot = static_cast<uint16_t>(greekSlot);
     }
     return tables;
 }

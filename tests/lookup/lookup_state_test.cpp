@@ -47,7 +47,7 @@ class LookupStateTest : public ::testing::Test {
     }
     Texts Back() const { return Captions(state.history().backItems()); }
     Texts Forward() const { return Captions(state.history().forwardItems()); }
-    std::string Shown() const { return state.tables().entries[state.shownSlot()].Headword; }
+    std::string Shown() const { return state.tables().entries[state.shownSlot()].headword; }
 
     void Reload(std::optional<Renumbering> renumbered = std::nullopt) {
         state.replaceTables(words.Tables(), renumbered);
@@ -233,7 +233,7 @@ TEST_F(LookupStateTest, AnotherProgramsChangeKeepsTheListOnItsEntries) {
     // A supplement added elsewhere: the same entry, now annotated.
     words.Annotate(3);
     Reload();
-    EXPECT_EQ(state.tables().entries[state.shownSlot()].Kind, EntryKind::Annotated);
+    EXPECT_EQ(state.tables().entries[state.shownSlot()].kind, EntryKind::Annotated);
 }
 
 TEST_F(LookupStateTest, TheWholeLexiconListsEveryHeadwordUnmarked) {

@@ -34,8 +34,8 @@ class DisplayTest : public WindowTest {
     }
 
     int SlotOf(const std::string& headword) const {
-        for (int slot = 1; slot <= window->tables().entries.Count(); ++slot)
-            if (window->tables().entries[slot].Headword == headword) return slot;
+        for (int slot = 1; slot <= window->tables().entries.count(); ++slot)
+            if (window->tables().entries[slot].headword == headword) return slot;
         return 0;
     }
 
@@ -68,7 +68,7 @@ class DisplayTest : public WindowTest {
     // Draws the picture of figure `digit` of "lever" into content/.
     bool SaveLeverFigure(char digit) const {
         QDir().mkpath("content");
-        const int number = window->tables().entries[SlotOf("lever")].Number;
+        const int number = window->tables().entries[SlotOf("lever")].number;
         QPixmap figure(50, 30);
         figure.fill(Qt::darkGreen);
         return figure.save(QString("content/fig%1%2.bmp").arg(number).arg(digit));

@@ -185,7 +185,7 @@ TEST_F(EditSafetyTest, NoChangeIsMadeWhileTheEntriesWereReadInPart) {
     std::vector<std::string> lines = PlainPersonal(personal.Read("ci.tbo"));
     lines.insert(lines.begin(), "00001000x7");  // a line that cannot be read
     personal.Write("ci.tbo", ScrambledPersonal(lines));
-    QTRY_VERIFY(!window->tables().personalProblem.empty());
+    QTRY_VERIFY(window->tables().personalProblem.has_value());
     const std::string before = Files();
     const QString told =
         Q("Δεν διαβάστηκαν όλα τα λήμματά σας. Όσο τα αρχεία τους είναι έτσι, "
@@ -229,7 +229,7 @@ TEST_F(EditSafetyTest, AReloadDuringTheFullTextSearchLeavesEveryRowOnItsEntry) {
     window->setFullTextProgressDelay(0);
     InsertWhileSearching inserter;
     inserter.insert = [this] { ElsewhereInsert("aardvark"); };
-    inserter.read = [this] { return window->tables().entries.Count() == 3000 + 5; };
+    inserter.read = [this] { return window->tables().entries.count() == 3000 + 5; };
     qApp->installEventFilter(&inserter);
     FullTextSearch("frothy");
     qApp->removeEventFilter(&inserter);
@@ -242,7 +242,7 @@ TEST_F(EditSafetyTest, AReloadDuringTheFullTextSearchLeavesEveryRowOnItsEntry) {
     for (int row = 0; row < static_cast<int>(state.list().size()); ++row) {
         const EntryRecord& entry = window->tables().entries[state.slotOfRow(row)];
         ASSERT_EQ(state.list()[static_cast<std::size_t>(row)].text,
-                  ListItemText(entry.Headword, entry))
+                  ListItemText(entry.headword, entry))
             << row;
     }
     ASSERT_EQ(ListTexts().front(), "cafe creme *");
@@ -257,13 +257,13 @@ TEST_F(EditSafetyTest, AReloadWhileThePrintDialogIsOpenPrintsTheChosenEntry) {
     Search("rotor");
     ClickRow(0);
     const QString pdf = QString::fromStdString(home.Path()) + "rotor.pdf";
-    const int before = window->tables().entries.Count();
+    const int before = window->tables().entries.count();
     const bool opened = PrintToPdf(pdf, [&] {
         // Every slot moves under the open dialog, and the window reads the files again.
         ElsewhereInsert("aardvark");
         QTRY_VERIFY(!window->state().list().empty() &&
-                    window->tables().entries[window->state().slotOfRow(0)].Headword == "rotor" &&
-                    window->tables().entries.Count() == before + 1);
+                    window->tables().entries[window->state().slotOfRow(0)].headword == "rotor" &&
+                    window->tables().entries.count() == before + 1);
     });
     ASSERT_TRUE(opened);
     const QString printed = window->printSurface().view->plainText();

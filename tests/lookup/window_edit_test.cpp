@@ -169,7 +169,7 @@ class FullTableEditTest : public EditTest {
 };
 
 TEST_F(FullTableEditTest, ANewEntryIsRefusedWithTheEditorOpenAndANoteStillFits) {
-    ASSERT_EQ(window->tables().entries.Count(), kTableCapacity);
+    ASSERT_EQ(window->tables().entries.count(), kTableCapacity);
     QString message, typed;
     InEditor([&](QDialog* editor) {
         Line(editor, "englishField")->setText("gear");

@@ -11,16 +11,14 @@
 #include <QTranslator>
 
 #include "lookup/lookup_window.h"
+#include "lookup/print_surface.h"
 #include "lookup/window_face.h"
 #include "platform/interface_language.h"
+#include "richtext/rich_text_view.h"
 #include "tests/lookup/window_fixture.h"
 
 namespace orvan::test {
 namespace {
-
-QString Q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 class LanguageTest : public WindowTest {
   protected:
@@ -39,8 +37,15 @@ class LanguageTest : public WindowTest {
             platform::ChosenLanguage(QApplication::arguments(), platform::LanguageSettingsPath());
         platform::InstallInterfaceLanguage(
             *qApp, platform::ResolveLanguage(choice, QLocale::system()), qtFolder_.path());
-        lexicon.AddEntry("engine", "{a motor}");
-        Open();
+        const int engine = lexicon.AddEntry("engine", "{a motor}");
+        lexicon.AddSupplement(engine, "{my note}");
+        Open(true);
+    }
+
+    // The text of the printed page of the entry chosen.
+    QString PrintedText() {
+        EXPECT_TRUE(PrintToPdf(QString::fromStdString(home.Path()) + "/entry.pdf"));
+        return window->printSurface().view->plainText();
     }
 
     QString YesButtonText() {
@@ -64,6 +69,12 @@ TEST_F(LanguageTest, EnglishUnderEn) {
     Search("eng");
     ClickRow(0);
     EXPECT_EQ(c().renderingField->toolTip(), "Greek Translation");
+    // The headings the window writes into the entry's documents: the supplement's in the pane,
+    // the labels of the printed page.
+    EXPECT_TRUE(c().descriptionView->plainText().contains("Your supplement:"));
+    const QString printed = PrintedText();
+    for (const char* label : {"Entry:", "Translation:", "Field:", "Description:"})
+        EXPECT_TRUE(printed.contains(label)) << label;
     // A text of the plain C++ core, translated at the window's edge with its argument.
     EXPECT_EQ(
         platform::Translated({"Orvan::PersonalStore",
@@ -81,6 +92,8 @@ TEST_F(LanguageTest, GreekUnderEl) {
     Search("eng");
     ClickRow(0);
     EXPECT_EQ(c().renderingField->toolTip(), Q("Ελληνική Απόδοση"));
+    EXPECT_TRUE(c().descriptionView->plainText().contains(Q("Συμπλήρωση δική σας:")));
+    EXPECT_TRUE(PrintedText().contains(Q("\nΛήμμα: \tengine")));
     EXPECT_EQ(
         platform::Translated({"Orvan::PersonalStore",
                               QT_TRANSLATE_NOOP("Orvan::PersonalStore", "Αριθμός λήμματος: %1"),

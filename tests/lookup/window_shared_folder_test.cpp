@@ -28,7 +28,7 @@ class SharedFolderTest : public WindowTest {
     std::vector<int> ListedNumbers() const {
         std::vector<int> numbers;
         for (const int slot : ListSlots())
-            numbers.push_back(window->tables().entries[slot].Number);
+            numbers.push_back(window->tables().entries[slot].number);
         return numbers;
     }
 };
@@ -57,7 +57,7 @@ TEST_F(SharedFolderTest, AChangeReadWhileTheEditorIsOpenDoesNotRedirectTheEdit) 
         // has closed.
         ElsewhereInsert("gaskets");
         QTest::qWait(400);
-        EXPECT_EQ(window->tables().entries.Count(), 5);
+        EXPECT_EQ(window->tables().entries.count(), 5);
         editor->findChild<QPlainTextEdit*>("descriptionEdit")->setPlainText("petrol");
         editor->findChild<QPushButton*>("okButton")->click();
     });
@@ -87,14 +87,14 @@ TEST_F(SharedFolderTest, AnotherProgramsChangeIsReadAndTheListFollowsItsEntries)
     ASSERT_EQ(c().headwordLabel->text(), "gasket");
     ElsewhereInsert("gabble");  // sorts first: every slot after it moves
     // The window reads the files again by itself, soon after they changed.
-    QTRY_COMPARE(window->tables().entries.Count(), 6);
+    QTRY_COMPARE(window->tables().entries.count(), 6);
     EXPECT_EQ(ListTexts(), (std::vector<QString>{"gas", "gasket *", "gasoline *", "gauge"}));
     EXPECT_EQ(ListedNumbers(), (std::vector<int>{1, 5, 6, 2}));
     EXPECT_EQ(c().headwordLabel->text(), "gasket");
 
     // The entry shown is deleted elsewhere: it leaves the list and the pane.
     ElsewhereDelete(5);
-    QTRY_COMPARE(window->tables().entries.Count(), 5);
+    QTRY_COMPARE(window->tables().entries.count(), 5);
     EXPECT_EQ(ListTexts(), (std::vector<QString>{"gas", "gasoline *", "gauge"}));
     EXPECT_EQ(c().headwordLabel->text(), "");
     EXPECT_EQ(c().descriptionView->plainText(), "");

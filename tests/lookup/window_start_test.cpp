@@ -65,7 +65,7 @@ TEST_F(StartUpTest, WithoutSettingsTheFirstRunCreatesThemInTheConfigurationFolde
     EXPECT_EQ(Settings(), "YES\r\n");
     EXPECT_EQ(home.Read(".config/Orvan.txt"), "");
     EXPECT_TRUE(window->showStartScreen());
-    EXPECT_FALSE(window->personalFiles().Known());
+    EXPECT_FALSE(window->personalFiles().known());
     EXPECT_EQ(window->startFolder(), program.Path() + "/");
 }
 
@@ -78,23 +78,23 @@ TEST_F(StartUpTest, OnlyExactlyNoOnLineOneSuppressesTheStartScreen) {
         EXPECT_EQ(window->showStartScreen(), shows) << '"' << line << '"';
         // The start screen opened before the window, while the window was being made.
         EXPECT_EQ(StartScreensClosed(), screens + (shows ? 1 : 0)) << '"' << line << '"';
-        EXPECT_FALSE(window->personalFiles().Known());
+        EXPECT_FALSE(window->personalFiles().known());
     }
 }
 
 TEST_F(StartUpTest, LineTwoNamesThePersonalFolderWhoseEntriesAreMerged) {
     Open(true);
     EXPECT_EQ(window->personalFiles().englishIndex, personal.Path() + "/ci.tbo");
-    ASSERT_EQ(window->tables().entries.Count(), 2);
-    EXPECT_EQ(window->tables().entries[2].Headword, "gasket");
-    EXPECT_EQ(window->tables().entries[2].Kind, EntryKind::Personal);
+    ASSERT_EQ(window->tables().entries.count(), 2);
+    EXPECT_EQ(window->tables().entries[2].headword, "gasket");
+    EXPECT_EQ(window->tables().entries[2].kind, EntryKind::Personal);
 }
 
 TEST_F(StartUpTest, AFolderThatNoLongerExistsIsUsedAsItIsAtStartUp) {
     home.Write(".config/Orvan.ini", "YES\r\n" + program.Path() + "/gone\r\n");
     Open();
     EXPECT_EQ(window->personalFiles().texts, program.Path() + "/gone/clex.tbo");
-    EXPECT_EQ(window->tables().entries.Count(), 1);
+    EXPECT_EQ(window->tables().entries.count(), 1);
 }
 
 TEST_F(StartUpTest, ASettingsFileTooLongToReadIsToldAndLeftAsItIs) {
@@ -106,13 +106,13 @@ TEST_F(StartUpTest, ASettingsFileTooLongToReadIsToldAndLeftAsItIs) {
     EXPECT_TRUE(box->isVisible());
     EXPECT_TRUE(box->informativeText().contains("is longer than 65536 bytes"));
     EXPECT_EQ(StartScreensClosed(), 1);  // the first settings: the start screen opens
-    EXPECT_FALSE(window->personalFiles().Known());
+    EXPECT_FALSE(window->personalFiles().known());
     EXPECT_EQ(Settings(), huge);
 }
 
 TEST_F(StartUpTest, TheFirstShowingLoadsTheTablesAndAnotherDoesNot) {
     Open();
-    EXPECT_EQ(window->tables().entries.Count(), 1);
+    EXPECT_EQ(window->tables().entries.count(), 1);
     EXPECT_EQ(window->state().searchMode(), SearchMode::Start);
     ASSERT_EQ(c().fieldFilterCombo->count(), 2);
     EXPECT_EQ(c().fieldFilterCombo->itemText(1), Q("Χημεία"));
@@ -124,13 +124,13 @@ TEST_F(StartUpTest, TheFirstShowingLoadsTheTablesAndAnotherDoesNot) {
     lexicon.WriteLexicon(program.Path());
     window->hide();
     window->show();
-    EXPECT_EQ(window->tables().entries.Count(), 1);
+    EXPECT_EQ(window->tables().entries.count(), 1);
 }
 
 TEST_F(StartUpTest, MissingDecorationsDoNotKeepTheDictionaryEmpty) {
     Open();
     EXPECT_FALSE(QFile::exists("content/backmain.bmp"));
-    EXPECT_EQ(window->tables().entries.Count(), 1);
+    EXPECT_EQ(window->tables().entries.count(), 1);
     EXPECT_TRUE(c().backgroundImage->pixmap().isNull());
 }
 
@@ -155,7 +155,7 @@ TEST_F(StartUpTest, WithoutALexiconTheWindowOpensAndSaysWhereItLookedOnce) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(warning.contains("data/i.tbo")) << warning.toStdString();
     EXPECT_TRUE(warning.contains(QString::fromStdString(program.Path()))) << warning.toStdString();
-    EXPECT_EQ(window->tables().entries.Count(), 0);
+    EXPECT_EQ(window->tables().entries.count(), 0);
     Search("gas");
     EXPECT_TRUE(ListTexts().empty());
 
@@ -186,7 +186,7 @@ TEST_F(StartUpTest, CheckingThePersonalFolder) {
     });
     EXPECT_FALSE(window->checkPersonalFolder());
     EXPECT_EQ(caption, Q("Επιλογή φακέλου για επεξεργασμένα λήμματα"));
-    EXPECT_FALSE(window->personalFiles().Known());
+    EXPECT_FALSE(window->personalFiles().known());
     EXPECT_EQ(Settings(), "YES\r\n");
     // Line 2 names an existing folder: nothing is asked.
     home.Write(".config/Orvan.ini", "YES\r\n" + personal.Path() + "\r\n");
@@ -201,7 +201,7 @@ TEST_F(StartUpTest, CheckingThePersonalFolder) {
     });
     EXPECT_FALSE(window->checkPersonalFolder());
     EXPECT_TRUE(text.startsWith(Q("Ο φάκελος που έχει οριστεί"))) << text.toStdString();
-    EXPECT_FALSE(window->personalFiles().Known());
+    EXPECT_FALSE(window->personalFiles().known());
     EXPECT_EQ(Settings(), "YES\r\n/no/such/folder\r\n");
 }
 

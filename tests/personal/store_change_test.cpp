@@ -11,11 +11,11 @@ using personal::StoreStatus;
 
 TEST_F(StoreTest, APartialChangeKeepsWhatItDoesNotNameAsTheFilesHoldIt) {
     ASSERT_TRUE(Insert("beta", Cp("βήτα"), "old", 2).done());
-    const long long beta = tables.entries[Slot("beta")].Number;
+    const long long beta = tables.entries[Slot("beta")].number;
     // Tables read in part: no Greek headword, no science, an older headword.
     EntryTables partial = tables;
-    partial.entries.at(Slot("beta")).FieldCode.clear();
-    partial.entries.at(Slot("beta")).GreekSlot = 0;
+    partial.entries.at(Slot("beta")).fieldCode.clear();
+    partial.entries.at(Slot("beta")).greekSlot = 0;
     partial.personalStamp = {};  // not the files as they are: the store reads them again
     personal::EntryChange change;
     change.description = "new";
@@ -24,19 +24,19 @@ TEST_F(StoreTest, APartialChangeKeepsWhatItDoesNotNameAsTheFilesHoldIt) {
                     .done());
     Reload();
     const EntryRecord& changed = tables.entries[Slot("beta")];
-    EXPECT_EQ(changed.FieldCode, "PHYS");
-    EXPECT_EQ(tables.greek[changed.GreekSlot].Headword, Cp("βήτα"));
+    EXPECT_EQ(changed.fieldCode, "PHYS");
+    EXPECT_EQ(tables.greek[changed.greekSlot].headword, Cp("βήτα"));
     ExpectInvariants();
 
     // What it names changes; the rest stays.
     change.greek = "";
     change.fieldIndex = 1;
     ASSERT_TRUE(personal::ChangeEntry(
-                    Context(), {tables.entries[Slot("beta")].Number, EntryKind::Personal}, change)
+                    Context(), {tables.entries[Slot("beta")].number, EntryKind::Personal}, change)
                     .done());
     Reload();
-    EXPECT_EQ(tables.entries[Slot("beta")].FieldCode, "MATH");
-    EXPECT_EQ(tables.entries[Slot("beta")].GreekSlot, 0);
+    EXPECT_EQ(tables.entries[Slot("beta")].fieldCode, "MATH");
+    EXPECT_EQ(tables.entries[Slot("beta")].greekSlot, 0);
 }
 
 TEST_F(StoreTest, AHeadwordOfBlanksAndControlCharactersAloneIsRefused) {
@@ -51,7 +51,7 @@ TEST_F(StoreTest, AHeadwordOfBlanksAndControlCharactersAloneIsRefused) {
     blank.english = "  ";
     blank.description = "x";
     EXPECT_EQ(personal::ChangeEntry(
-                  Context(), {tables.entries[Slot("beta")].Number, EntryKind::Personal}, blank)
+                  Context(), {tables.entries[Slot("beta")].number, EntryKind::Personal}, blank)
                   .status,
               StoreStatus::FieldsMissing);
 }

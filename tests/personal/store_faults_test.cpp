@@ -150,19 +150,19 @@ TEST_F(StoreFaultTest, EveryOperationIsAllOrNothing) {
         return personal::InsertPersonalEntry(store, {"gamma", Cp("γάμμα"), -1, "g"});
     });
     Reload();
-    const uint16_t kappa = tables.entries[Slot("kappa")].Number;
+    const uint16_t kappa = tables.entries[Slot("kappa")].number;
     FaultEveryCall("supplement", [kappa](const personal::StoreContext& store) {
         return personal::UpdatePersonalEntry(store, {kappa, EntryKind::Lexicon},
                                              {"kappa", "", -1, "s"});
     });
     Reload();
-    const uint16_t beta = tables.entries[Slot("beta")].Number;
+    const uint16_t beta = tables.entries[Slot("beta")].number;
     FaultEveryCall("update", [beta](const personal::StoreContext& store) {
         return personal::UpdatePersonalEntry(store, {beta, EntryKind::Personal},
                                              {"zeta", "", 2, "z"});
     });
     Reload();
-    const uint16_t gamma = tables.entries[Slot("gamma")].Number;
+    const uint16_t gamma = tables.entries[Slot("gamma")].number;
     FaultEveryCall("delete", [gamma](const personal::StoreContext& store) {
         return personal::DeletePersonalEntry(store, gamma);
     });
@@ -178,8 +178,8 @@ TEST_F(StoreFaultTest, AChangeFromStaleTablesIsAllOrNothing) {
     ASSERT_TRUE(Insert("beta", Cp("βήτα")).done());
     ASSERT_TRUE(Update("omega", {"omega", "", -1, "o"}).done());
     const EntryTables stale = tables;
-    const uint16_t beta = tables.entries[Slot("beta")].Number;
-    const uint16_t omega = tables.entries[Slot("omega")].Number;
+    const uint16_t beta = tables.entries[Slot("beta")].number;
+    const uint16_t omega = tables.entries[Slot("omega")].number;
     // Another program adds an entry; these tables know nothing of it.
     ASSERT_TRUE(Insert("gamma", Cp("γάμμα")).done());
     tables = stale;
@@ -201,7 +201,7 @@ TEST_F(StoreFaultTest, AChangeFromStaleTablesIsAllOrNothing) {
     EXPECT_NE(Slot("gamma"), 0);
     EXPECT_NE(Slot("delta2"), 0);
     EXPECT_NE(Slot("beta"), 0);
-    EXPECT_EQ(tables.entries[Slot("omega")].Kind, EntryKind::Lexicon);
+    EXPECT_EQ(tables.entries[Slot("omega")].kind, EntryKind::Lexicon);
 }
 
 // A read that fails while the tables are loaded leaves them without what it would have read;
@@ -209,8 +209,8 @@ TEST_F(StoreFaultTest, AChangeFromStaleTablesIsAllOrNothing) {
 TEST_F(StoreFaultTest, NoChangeIsMadeFromALoadThatFailedAnyRead) {
     ASSERT_TRUE(Insert("beta", Cp("βήτα"), "b", 2).done());
     ASSERT_TRUE(Update("alpha", {"alpha", "", -1, "note"}).done());
-    const long long beta = tables.entries[Slot("beta")].Number;
-    const long long alpha = tables.entries[Slot("alpha")].Number;
+    const long long beta = tables.entries[Slot("beta")].number;
+    const long long alpha = tables.entries[Slot("alpha")].number;
     const StoreSnapshot before = Snapshot();
     personal::EntryChange text;
     text.description = "changed";

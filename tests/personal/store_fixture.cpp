@@ -60,28 +60,28 @@ personal::StoreResult StoreTest::Update(const std::string& headword,
     const int slot = Slot(headword);
     const EntryRecord& record = tables.entries[slot];
     const auto result =
-        personal::UpdatePersonalEntry(Context(), {record.Number, record.Kind}, entry);
+        personal::UpdatePersonalEntry(Context(), {record.number, record.kind}, entry);
     Reload();
     return result;
 }
 
 personal::StoreResult StoreTest::Delete(const std::string& headword) {
     const auto result =
-        personal::DeletePersonalEntry(Context(), tables.entries[Slot(headword)].Number);
+        personal::DeletePersonalEntry(Context(), tables.entries[Slot(headword)].number);
     Reload();
     return result;
 }
 
 personal::StoreResult StoreTest::DeleteSupplement(const std::string& headword) {
     const auto result =
-        personal::DeleteSupplement(Context(), tables.entries[Slot(headword)].Number);
+        personal::DeleteSupplement(Context(), tables.entries[Slot(headword)].number);
     Reload();
     return result;
 }
 
 int StoreTest::Slot(const std::string& headword) const {
-    for (int slot = 1; slot <= tables.entries.Count(); ++slot)
-        if (tables.entries[slot].Headword == headword) return slot;
+    for (int slot = 1; slot <= tables.entries.count(); ++slot)
+        if (tables.entries[slot].headword == headword) return slot;
     return 0;
 }
 
@@ -102,9 +102,9 @@ void StoreTest::ExpectInvariants() const {
     long long previousAnchor = -1;
     std::set<long long> owners;
     std::set<long long> lexiconNumbers;
-    for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
-        if (tables.entries[slot].Kind != EntryKind::Personal)
-            lexiconNumbers.insert(tables.entries[slot].Number);
+    for (int slot = 1; slot <= tables.entries.count(); ++slot) {
+        if (tables.entries[slot].kind != EntryKind::Personal)
+            lexiconNumbers.insert(tables.entries[slot].number);
     }
     for (const std::string& line : EnglishLines()) {
         const auto anchor = ParseDecimal(Columns(line, 1, 5));

@@ -17,7 +17,7 @@ using personal::StoreStatus;
 class StoreNumbersTest : public StoreTest {
   protected:
     long long NumberOf(const std::string& headword) const {
-        return tables.entries[Slot(headword)].Number;
+        return tables.entries[Slot(headword)].number;
     }
     std::string Mark() const { return folder.Read(personal::kNumberMarkName); }
 };

@@ -52,14 +52,14 @@ class RandomStoreTest : public StoreTest {
 
     std::vector<ModelEntry> TableEntries() const {
         std::vector<ModelEntry> entries;
-        for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
+        for (int slot = 1; slot <= tables.entries.count(); ++slot) {
             const EntryRecord& record = tables.entries[slot];
-            if (record.Kind != EntryKind::Personal) continue;
+            if (record.kind != EntryKind::Personal) continue;
             std::string greek;
-            for (int g = 1; g <= tables.greek.Count(); ++g) {
-                if (tables.greek[g].EnglishSlot == slot) greek += tables.greek[g].Headword;
+            for (int g = 1; g <= tables.greek.count(); ++g) {
+                if (tables.greek[g].englishSlot == slot) greek += tables.greek[g].headword;
             }
-            entries.push_back({record.Headword, greek, record.FieldCode,
+            entries.push_back({record.headword, greek, record.fieldCode,
                                ReadEntryDescription(record, files, personal)});
         }
         std::sort(entries.begin(), entries.end());
@@ -68,10 +68,10 @@ class RandomStoreTest : public StoreTest {
 
     std::map<std::string, std::string> TableSupplements() const {
         std::map<std::string, std::string> supplements;
-        for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
+        for (int slot = 1; slot <= tables.entries.count(); ++slot) {
             const EntryRecord& record = tables.entries[slot];
-            if (record.Kind == EntryKind::Annotated) {
-                supplements[record.Headword] = ReadSupplement(notes.at(record.NoteIndex), personal);
+            if (record.kind == EntryKind::Annotated) {
+                supplements[record.headword] = ReadSupplement(notes.at(record.noteIndex), personal);
             }
         }
         return supplements;
@@ -79,15 +79,15 @@ class RandomStoreTest : public StoreTest {
 
     int RandomSlotOfKind(std::mt19937& random, const std::string& kinds) {
         std::vector<int> slots;
-        for (int slot = 1; slot <= tables.entries.Count(); ++slot)
-            if (kinds.find(KindLetter(tables.entries[slot].Kind)) != std::string::npos)
+        for (int slot = 1; slot <= tables.entries.count(); ++slot)
+            if (kinds.find(KindLetter(tables.entries[slot].kind)) != std::string::npos)
                 slots.push_back(slot);
         return slots.empty() ? 0 : slots[random() % slots.size()];
     }
 
     ModelEntry ModelOf(int slot) const {
         for (const ModelEntry& entry : TableEntries())
-            if (entry.english == tables.entries[slot].Headword &&
+            if (entry.english == tables.entries[slot].headword &&
                 entry.text == ReadEntryDescription(tables.entries[slot], files, personal))
                 return entry;
         return {};
@@ -120,7 +120,7 @@ TEST_F(RandomStoreTest, SequencesLeaveExactlyTheEntriesTheyShould) {
                 if (slot == 0) continue;
                 const ModelEntry old = ModelOf(slot);
                 ASSERT_TRUE(personal::UpdatePersonalEntry(
-                                Context(), {tables.entries[slot].Number, EntryKind::Personal},
+                                Context(), {tables.entries[slot].number, EntryKind::Personal},
                                 {english, greek, field, description})
                                 .done());
                 Reload();
@@ -128,9 +128,9 @@ TEST_F(RandomStoreTest, SequencesLeaveExactlyTheEntriesTheyShould) {
                 model.push_back({english, greek, fieldCodes[field + 1], text});
             } else if (choice < 8) {
                 const int slot = RandomSlotOfKind(random, "LA");
-                const std::string headword = tables.entries[slot].Headword;
+                const std::string headword = tables.entries[slot].headword;
                 const EntryRecord& record = tables.entries[slot];
-                ASSERT_TRUE(personal::UpdatePersonalEntry(Context(), {record.Number, record.Kind},
+                ASSERT_TRUE(personal::UpdatePersonalEntry(Context(), {record.number, record.kind},
                                                           {headword, "", -1, description})
                                 .done());
                 Reload();
@@ -140,18 +140,18 @@ TEST_F(RandomStoreTest, SequencesLeaveExactlyTheEntriesTheyShould) {
                 if (slot == 0) continue;
                 const ModelEntry old = ModelOf(slot);
                 ASSERT_TRUE(
-                    personal::DeletePersonalEntry(Context(), tables.entries[slot].Number).done());
+                    personal::DeletePersonalEntry(Context(), tables.entries[slot].number).done());
                 Reload();
                 model.erase(std::find(model.begin(), model.end(), old));
             } else {
                 // Any entry: only one with a supplement has it removed, the others are refused.
                 const int slot = RandomSlotOfKind(random, "LAC");
                 const EntryRecord record = tables.entries[slot];
-                const auto result = personal::DeleteSupplement(Context(), record.Number);
+                const auto result = personal::DeleteSupplement(Context(), record.number);
                 Reload();
-                if (record.Kind == EntryKind::Annotated) {
+                if (record.kind == EntryKind::Annotated) {
                     ASSERT_TRUE(result.done()) << result.reason;
-                    supplements.erase(record.Headword);
+                    supplements.erase(record.headword);
                 } else {
                     ASSERT_EQ(result.status, personal::StoreStatus::EntryChanged);
                 }
@@ -159,7 +159,7 @@ TEST_F(RandomStoreTest, SequencesLeaveExactlyTheEntriesTheyShould) {
             std::sort(model.begin(), model.end());
             ASSERT_EQ(TableEntries(), model) << "seed " << seed << ", step " << step;
             ASSERT_EQ(TableSupplements(), supplements) << "seed " << seed << ", step " << step;
-            ASSERT_EQ(tables.entries.Count(), 4 + static_cast<int>(model.size()));
+            ASSERT_EQ(tables.entries.count(), 4 + static_cast<int>(model.size()));
             ASSERT_NO_FATAL_FAILURE(ExpectInvariants()) << "seed " << seed << ", step " << step;
             if (HasFailure()) return;
         }

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "lexicon/codecs.h"
@@ -21,7 +22,7 @@ using personal::StoreStatus;
 class StoreSafetyTest : public StoreTest {
   protected:
     uint16_t NumberOf(const std::string& headword) const {
-        return tables.entries[Slot(headword)].Number;
+        return tables.entries[Slot(headword)].number;
     }
     std::vector<std::string> OwnHeadwords() const { return test::OwnHeadwords(tables); }
 };
@@ -70,7 +71,8 @@ class FlakyFiles : public UnflushedFiles {
     bool failing = true;
     std::optional<std::string> Read(const std::string& path, long long limit) override {
         if (failing && path.ends_with("/ci.tbo")) {
-            throw personal::StoreFileError("cannot read " + path + ": Input/output error");
+            throw personal::StoreFileError(
+                SystemError(ErrorCode::ReadFailed, "cannot read", path, EIO));
         }
         return UnflushedFiles::Read(path, limit);
     }
@@ -81,8 +83,12 @@ TEST_F(StoreSafetyTest, ALoadThatCouldNotReadTheFilesIsNoGroundForAChange) {
     FlakyFiles flaky;
     fileSystem = &flaky;
     Reload();
-    EXPECT_EQ(tables.personalProblem,
+    // The reason reaches the tables whole: the file and the system's error.
+    ASSERT_TRUE(tables.personalProblem);
+    EXPECT_EQ(tables.personalProblem->message,
               "cannot read " + personal.englishIndex + ": Input/output error");
+    EXPECT_EQ(tables.personalProblem->path, personal.englishIndex);
+    EXPECT_EQ(tables.personalProblem->errorNumber, EIO);
     EXPECT_TRUE(OwnHeadwords().empty());
     // The error has passed by the time of the change, yet what the user saw left "beta" out:
     // no change is made from it. Once the files are read whole, it is.
@@ -114,7 +120,9 @@ TEST_F(StoreSafetyTest, DamagedFilesAreShownAsFarAsTheyGoAndLeftAsTheyAre) {
         WriteFileAtomically(personal.englishIndex,
                             index.substr(0, secondLine) + damage + index.substr(secondLine));
         Reload();
-        EXPECT_TRUE(tables.personalProblem.starts_with(problem)) << tables.personalProblem;
+        ASSERT_TRUE(tables.personalProblem);
+        EXPECT_TRUE(tables.personalProblem->message.starts_with(problem))
+            << tables.personalProblem->message;
         const StoreSnapshot before = Snapshot();
         const auto result = personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"});
         EXPECT_EQ(result.status, StoreStatus::FileError);
@@ -149,7 +157,7 @@ TEST_F(StoreSafetyTest, AReaderNeverPutsBackAChangeInFlight) {
     impatient.lockPatience = std::chrono::milliseconds(50);
     NoteList readerNotes;
     const EntryTables read = personal::LoadMergedTables(files, personal, readerNotes, impatient);
-    EXPECT_FALSE(read.personalProblem.empty());
+    EXPECT_TRUE(read.personalProblem);
     EXPECT_TRUE(FileExists(folder.File("store.journal")));
     EXPECT_TRUE(FileExists(personal.tempEnglishIndex));
     EXPECT_TRUE(FileExists(personal.englishIndex + ".old"));
@@ -207,7 +215,7 @@ TEST_F(StoreSafetyTest, AReadOnlyFolderIsReadButNotChanged) {
     fileSystem = &readOnly;
     Reload();
     EXPECT_EQ(OwnHeadwords(), std::vector<std::string>{"beta"});
-    EXPECT_TRUE(tables.personalProblem.empty());
+    EXPECT_FALSE(tables.personalProblem);
     EXPECT_EQ(personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"}).status,
               StoreStatus::ReadOnly);
 }
@@ -228,8 +236,10 @@ TEST_F(StoreSafetyTest, AReadOnlyFolderWithAnInterruptedChangeIsShownAsBeforeIt)
     fileSystem = &readOnly;
     Reload();
     EXPECT_EQ(OwnHeadwords(), (std::vector<std::string>{"cccc", "eeee"}));
-    EXPECT_NE(tables.personalProblem.find("shown as they were before it"), std::string::npos)
-        << tables.personalProblem;
+    ASSERT_TRUE(tables.personalProblem);
+    EXPECT_NE(tables.personalProblem->message.find("shown as they were before it"),
+              std::string::npos)
+        << tables.personalProblem->message;
     const PersonalFiles reading = ReadingFiles(personal, tables);
     for (const char* headword : {"cccc", "eeee"}) {
         EXPECT_EQ(personal::UnescapeUserText(

@@ -18,12 +18,12 @@ class SupplementTest : public StoreTest {
     // supplement), by headword.
     std::map<std::string, std::string> UserTexts() const {
         std::map<std::string, std::string> texts;
-        for (int slot = 1; slot <= tables.entries.Count(); ++slot) {
+        for (int slot = 1; slot <= tables.entries.count(); ++slot) {
             const EntryRecord& record = tables.entries[slot];
-            if (record.Kind == EntryKind::Personal)
-                texts[record.Headword] = ReadEntryDescription(record, files, personal);
-            if (record.Kind == EntryKind::Annotated)
-                texts[record.Headword] = ReadSupplement(notes.at(record.NoteIndex), personal);
+            if (record.kind == EntryKind::Personal)
+                texts[record.headword] = ReadEntryDescription(record, files, personal);
+            if (record.kind == EntryKind::Annotated)
+                texts[record.headword] = ReadSupplement(notes.at(record.noteIndex), personal);
         }
         return texts;
     }
@@ -37,7 +37,7 @@ class SupplementTest : public StoreTest {
     }
 
     long long Number(const std::string& headword) const {
-        return tables.entries[Slot(headword)].Number;
+        return tables.entries[Slot(headword)].number;
     }
 };
 
@@ -55,7 +55,7 @@ TEST_F(SupplementTest, RemovingASupplementLeavesEveryOtherLineAndText) {
     const auto result = DeleteSupplement("kappa");
     ASSERT_TRUE(result.done()) << result.reason;
     EXPECT_EQ(result.entryNumber, kappa);
-    EXPECT_EQ(tables.entries[Slot("kappa")].Kind, EntryKind::Lexicon);
+    EXPECT_EQ(tables.entries[Slot("kappa")].kind, EntryKind::Lexicon);
     texts.erase("kappa");
     EXPECT_EQ(UserTexts(), texts);
     // The kappa supplement was the third line, between beta and kilo.
@@ -113,7 +113,7 @@ TEST_F(SupplementTest, TablesOlderThanTheFilesRemoveOnlyWhatTheFilesStillHold) {
     EXPECT_EQ(Snapshot(), before);
     ASSERT_TRUE(personal::DeleteSupplement(Context(), alpha).done());
     Reload();
-    EXPECT_EQ(tables.entries[Slot("alpha")].Kind, EntryKind::Lexicon);
+    EXPECT_EQ(tables.entries[Slot("alpha")].kind, EntryKind::Lexicon);
     EXPECT_EQ(UserTexts(), (std::map<std::string, std::string>{{"aaa", EscapeUserText("first")}}));
     ExpectInvariants();
 }
@@ -127,7 +127,7 @@ TEST_F(SupplementTest, EverySupplementLineOfTheEntryGoes) {
     Reload();
     ASSERT_EQ(UserTexts().at("delta"), "{two}");
     ASSERT_TRUE(DeleteSupplement("delta").done());
-    EXPECT_EQ(tables.entries[Slot("delta")].Kind, EntryKind::Lexicon);
+    EXPECT_EQ(tables.entries[Slot("delta")].kind, EntryKind::Lexicon);
     EXPECT_EQ(UserTexts(), (std::map<std::string, std::string>{{"echo", "{e}"}}));
     EXPECT_EQ(EnglishLines().size(), 1u);
 }

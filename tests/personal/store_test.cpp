@@ -48,8 +48,8 @@ TEST_F(StoreTest, TheFirstInsertCreatesTheFiles) {
     EXPECT_EQ(line, "0000100005beta" + std::string(76, ' ') + "00000001" + "00020" + "MATH");
     EXPECT_EQ(ReadWholeFile(personal.texts), EncodePersonalText("{\\f60\\fs22 \\'61\\'62}"));
     EXPECT_FALSE(std::filesystem::exists(personal.greekIndex));
-    ASSERT_EQ(tables.entries[2].Headword, "beta");
-    EXPECT_EQ(tables.entries[2].Kind, EntryKind::Personal);
+    ASSERT_EQ(tables.entries[2].headword, "beta");
+    EXPECT_EQ(tables.entries[2].kind, EntryKind::Personal);
     EXPECT_EQ(ReadEntryDescription(tables.entries[2], files, personal), "{\\f60\\fs22 \\'61\\'62}");
     ExpectInvariants();
 }
@@ -61,11 +61,11 @@ TEST_F(StoreTest, EntriesTakeTheirPlaceInTheOrder) {
     ASSERT_TRUE(Insert("kilt").done());                 // between "kilo" and "kite"
     ASSERT_TRUE(Insert("Zulu").done());                 // after omega, the last entry
     std::vector<std::string> order;
-    for (int slot = 1; slot <= tables.entries.Count(); ++slot)
-        order.push_back(tables.entries[slot].Headword);
+    for (int slot = 1; slot <= tables.entries.count(); ++slot)
+        order.push_back(tables.entries[slot].headword);
     EXPECT_EQ(order, (std::vector<std::string>{"alpha", "delta", "echo", "kappa", "kilo", "kilt",
                                                "kite", "omega", "Zulu"}));
-    EXPECT_EQ(tables.entries[5].FieldCode, "");
+    EXPECT_EQ(tables.entries[5].fieldCode, "");
     ExpectInvariants();
 }
 
@@ -87,8 +87,8 @@ TEST_F(StoreTest, AnEntryBeforeEveryLexiconEntryIsAnchoredToZeroAndListedFirst) 
     ASSERT_TRUE(Insert("aaa").done());
     EXPECT_EQ(EnglishLines()[0].substr(0, 13), "0000000007aaa");
     EXPECT_EQ(EnglishLines()[1].substr(0, 18), "0000000006aardvark");
-    EXPECT_EQ(tables.entries[1].Headword, "aaa");
-    EXPECT_EQ(tables.entries[2].Headword, "aardvark");
+    EXPECT_EQ(tables.entries[1].headword, "aaa");
+    EXPECT_EQ(tables.entries[2].headword, "aardvark");
     ExpectInvariants();
 }
 
@@ -111,7 +111,7 @@ TEST_F(StoreTest, GreekHeadwordsGoInGreekOrder) {
               "00006" +
                   Cp("Γάμμα"));
     const int gamma = Slot("gamma");
-    EXPECT_EQ(tables.greek[tables.entries[gamma].GreekSlot].Headword, Cp("Γάμμα"));
+    EXPECT_EQ(tables.greek[tables.entries[gamma].greekSlot].headword, Cp("Γάμμα"));
     ExpectInvariants();
 }
 
@@ -129,9 +129,9 @@ TEST_F(StoreTest, AGreekLineThatRendersNoEntryStillAnchorsAHeadwordAfterIt) {
     ASSERT_TRUE(Insert("psi", Cp("ωωωα")).done());
     ASSERT_EQ(GreekLines().size(), 1u);
     EXPECT_EQ(GreekLines()[0].substr(0, 10), "0000900005");
-    const int greekSlot = tables.entries[Slot("psi")].GreekSlot;
-    EXPECT_EQ(greekSlot, tables.greek.Count());
-    EXPECT_EQ(tables.greek[greekSlot - 1].Headword, Cp("ωωω"));
+    const int greekSlot = tables.entries[Slot("psi")].greekSlot;
+    EXPECT_EQ(greekSlot, tables.greek.count());
+    EXPECT_EQ(tables.greek[greekSlot - 1].headword, Cp("ωωω"));
 }
 
 TEST_F(StoreTest, AGreekHeadwordLandsAmongTheSeveralLinesOfOneEntry) {
@@ -148,15 +148,15 @@ TEST_F(StoreTest, AGreekHeadwordLandsAmongTheSeveralLinesOfOneEntry) {
     Reload();
     ASSERT_TRUE(Insert("eta", Cp("ήτα")).done());  // after ζάλφα: anchored to entry 1
     EXPECT_EQ(GreekLines()[0].substr(0, 10), "0000100005");
-    const int greekSlot = tables.entries[Slot("eta")].GreekSlot;
-    EXPECT_EQ(tables.greek[greekSlot - 1].Headword, Cp("ζάλφα"));
-    EXPECT_EQ(tables.greek[greekSlot + 1].Headword, Cp("κάππα"));
+    const int greekSlot = tables.entries[Slot("eta")].greekSlot;
+    EXPECT_EQ(tables.greek[greekSlot - 1].headword, Cp("ζάλφα"));
+    EXPECT_EQ(tables.greek[greekSlot + 1].headword, Cp("κάππα"));
 }
 
 TEST_F(StoreTest, SupplementsAreAddedAndReplaced) {
     ASSERT_TRUE(Insert("kilo").done());
     ASSERT_TRUE(Update("kappa", {"kappa", "", -1, "first"}).done());
-    EXPECT_EQ(tables.entries[Slot("kappa")].Kind, EntryKind::Annotated);
+    EXPECT_EQ(tables.entries[Slot("kappa")].kind, EntryKind::Annotated);
     // The supplement goes before the first line hanging from the same or a later entry.
     EXPECT_EQ(EnglishLines()[0].substr(0, 10), "0000300003");
     EXPECT_EQ(EnglishLines()[0].size(), 103u);
@@ -196,14 +196,14 @@ TEST_F(StoreTest, UpdatingAnEntryGivesItANewNumberAndPlace) {
     EXPECT_EQ(Slot("beta"), 0);
     const int theta = Slot("theta");
     ASSERT_NE(theta, 0);
-    EXPECT_EQ(tables.entries[theta].Number, 7);
-    EXPECT_EQ(tables.entries[theta].FieldCode, "PHYS");
-    EXPECT_EQ(tables.greek[tables.entries[theta].GreekSlot].Headword, Cp("θήτα"));
+    EXPECT_EQ(tables.entries[theta].number, 7);
+    EXPECT_EQ(tables.entries[theta].fieldCode, "PHYS");
+    EXPECT_EQ(tables.greek[tables.entries[theta].greekSlot].headword, Cp("θήτα"));
     EXPECT_EQ(GreekLines().size(), 1u);
     ExpectInvariants();
     // The largest number was the entry's own: a number is never handed out twice.
     ASSERT_TRUE(Update("theta", {"theta", "", -1, "t2"}).done());
-    EXPECT_EQ(tables.entries[Slot("theta")].Number, 8);
+    EXPECT_EQ(tables.entries[Slot("theta")].number, 8);
     EXPECT_TRUE(GreekLines().empty());
     ExpectInvariants();
 }
@@ -237,11 +237,11 @@ TEST_F(StoreTest, AFullTableTakesNoMoreEntries) {
     EntryTables full;
     for (int i = 1; i <= kTableCapacity; ++i) {
         EntryRecord record;
-        record.Number = static_cast<uint16_t>(i);
-        record.Headword = "w" + std::to_string(i);
-        record.Kind = EntryKind::Lexicon;
-        record.KeyStart = 1;
-        full.entries.Append(record);
+        record.number = static_cast<uint16_t>(i);
+        record.headword = "w" + std::to_string(i);
+        record.kind = EntryKind::Lexicon;
+        record.keyStart = 1;
+        full.entries.append(record);
     }
     full.personalStamp = tables.personalStamp;  // built from the files as they are
     const personal::StoreContext context{files, full, &fields, personal, *fileSystem};
@@ -269,16 +269,16 @@ TEST_F(StoreTest, TheEditorsCheckRefusesWhatTheStoreWouldBeforeAnythingIsWritten
     // A full English table takes no new entry, but a note on a lexicon entry, or a changed own
     // entry that takes the place of the old one, still fits.
     EntryTables full = tables;
-    for (int number = 100; full.entries.Count() < kTableCapacity; ++number) {
+    for (int number = 100; full.entries.count() < kTableCapacity; ++number) {
         EntryRecord record;
-        record.Number = static_cast<uint16_t>(number);
-        record.Headword = "w";
-        record.KeyStart = 1;
-        full.entries.Append(record);
+        record.number = static_cast<uint16_t>(number);
+        record.headword = "w";
+        record.keyStart = 1;
+        full.entries.append(record);
     }
     EXPECT_EQ(CheckEntry(full, std::nullopt, fine).status, StoreStatus::StoreFull);
     EXPECT_TRUE(CheckEntry(full, EntryRef{1, EntryKind::Lexicon}, fine).done());
-    const EntryRef own{tables.entries[Slot("beta")].Number, EntryKind::Personal};
+    const EntryRef own{tables.entries[Slot("beta")].number, EntryKind::Personal};
     EXPECT_TRUE(CheckEntry(full, own, fine).done());
 }
 

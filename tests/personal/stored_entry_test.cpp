@@ -18,7 +18,7 @@ class StoredEntryTest : public StoreTest {
   protected:
     std::optional<personal::StoredEntry> Stored(const std::string& headword) {
         return personal::StoredEntryOf(tables, notes, &fields, personal,
-                                       tables.entries[Slot(headword)].Number);
+                                       tables.entries[Slot(headword)].number);
     }
 };
 
@@ -108,7 +108,7 @@ TEST_F(StoredEntryTest, TheRoomLeftAgreesWithTheStoresLimit) {
 TEST_F(StoredEntryTest, TheStoresAnswersAreToldInGreek) {
     ASSERT_TRUE(Insert("beta").done());
     const int slot = Slot("beta");
-    const personal::EntryRef beta{tables.entries[slot].Number, EntryKind::Personal};
+    const personal::EntryRef beta{tables.entries[slot].number, EntryKind::Personal};
     const EntryTables before = tables;
     ASSERT_TRUE(Delete("beta").done());
     // Worked out from the tables read before the delete.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "lexicon/rtf_escape.h"
 #include "richtext/greek_code_page.h"
 
 namespace orvan::richtext {
@@ -45,7 +46,7 @@ TEST(PrintDocumentTest, DocumentIsHeadTitleLabelsValuesBodyAndClosingBraces) {
     const std::string pane =
         "{\\rtf1{\\fonttbl{\\f1\\fswiss\\fcharset161 A;}}\\uc1 "
         "\\pard\\plain\\f1\\fs24 {\\f1\\fs22 text}\\par}\r\n";
-    const PrintValues values{"gas", Cp(u"αέριο"), ""};
+    const PrintValues values{"gas", Cp(u"αέριο"), "", {}};
     const std::size_t end = pane.find(" \\pard");
     EXPECT_EQ(PrintDocument(pane, values),
               pane.substr(0, end + 1) +
@@ -60,6 +61,25 @@ TEST(PrintDocumentTest, DocumentIsHeadTitleLabelsValuesBodyAndClosingBraces) {
                   "{\\i\\f1\\fs22\\cf0 \\'D0\\'E5\\'F1\\'E9\\'E3\\'F1\\'E1\\'F6\\'DE: \\'09}"
                   "{\\f1\\fs22\\cf0 \r\n" +
                   pane.substr(end) + "\r\n}}}");
+}
+
+TEST(PrintDocumentTest, LabelsOfAnotherLanguageStandWhereTheGreekOnesDo) {
+    DocumentHeadings labels;
+    labels.headword = "Entry";
+    labels.rendering = "Translation";
+    labels.field = "Field";
+    labels.description = "Description";
+    const std::string document =
+        PrintDocument("{\\rtf1{\\f1\\fcharset161 A;}} \\fs22 x}", {"gas", "g", "f", labels});
+    EXPECT_NE(document.find("{\\i\\f1\\fs24\\cf0 " + EscapeAllBytes("Entry") +
+                            ": \\'09}"
+                            "{\\b\\f1\\fs22\\cf0 \\'67\\'61\\'73}"),
+              std::string::npos);
+    for (const char* label : {"Translation", "Field", "Description"})
+        EXPECT_NE(document.find("{\\i\\f1\\fs22\\cf0 " + EscapeAllBytes(label) + ": \\'09}"),
+                  std::string::npos)
+            << label;
+    EXPECT_EQ(document.find("\\'CB\\'DE"), std::string::npos);  // no Greek label is left
 }
 
 TEST(PrintDocumentTest, BraceAtThePrologueEndOpensTheBodyToo) {
@@ -85,12 +105,12 @@ TEST(PrintDocumentTest, PaneWithoutSizeWordGoesWholeAfterTheHead) {
 
 TEST(PrintDocumentTest, ValuesFollowTheLanguageModeAndTheFieldTableJobNameTheEnglish) {
     EntryTables tables;
-    tables.entries.Append({1, "gas", 0, 3, EntryKind::Lexicon, "CHEM", 1, 0, 1});
-    tables.entries.Append({2, "lever", 0, 3, EntryKind::Lexicon, "", 1, 0, 0});
-    tables.entries.Append({3, "plain", 0, 3, EntryKind::Lexicon, "ODD", 1, 0, 0});
-    tables.greek.Append({1, Cp(u"αέριο"), 1});
+    tables.entries.append({1, "gas", 0, 3, EntryKind::Lexicon, "CHEM", 1, 0, 1});
+    tables.entries.append({2, "lever", 0, 3, EntryKind::Lexicon, "", 1, 0, 0});
+    tables.entries.append({3, "plain", 0, 3, EntryKind::Lexicon, "ODD", 1, 0, 0});
+    tables.greek.append({1, Cp(u"αέριο"), 1});
     FieldTable fields;
-    fields.Append({"CHEM", Cp(u"Χημεία")});
+    fields.append({"CHEM", Cp(u"Χημεία")});
 
     const PrintValues english = PrintValuesOf(1, tables, &fields, false);
     EXPECT_EQ(english.headword, "gas");

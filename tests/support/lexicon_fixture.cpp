@@ -132,9 +132,9 @@ std::string ScrambledPersonal(const std::vector<std::string>& lines) {
 
 std::vector<std::string> OwnHeadwords(const EntryTables& tables) {
     std::vector<std::string> words;
-    for (int slot = 1; slot <= tables.entries.Count(); ++slot)
-        if (tables.entries[slot].Kind == EntryKind::Personal)
-            words.push_back(tables.entries[slot].Headword);
+    for (int slot = 1; slot <= tables.entries.count(); ++slot)
+        if (tables.entries[slot].kind == EntryKind::Personal)
+            words.push_back(tables.entries[slot].headword);
     return words;
 }
 

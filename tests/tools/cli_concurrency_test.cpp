@@ -188,7 +188,7 @@ struct DumpedTables {
             }
         }
     }
-    size_t Count(const std::string& headword) const { return englishSlots.count(headword); }
+    size_t count(const std::string& headword) const { return englishSlots.count(headword); }
 };
 
 // What the checks found, printed so the figures can be quoted.
@@ -245,7 +245,7 @@ class CliConcurrencyTest : public ::testing::Test {
         std::map<std::string, bool> attempted;
         for (const Insert& insert : inserts) {
             attempted[insert.english] = true;
-            const size_t copies = tables.Count(insert.english);
+            const size_t copies = tables.count(insert.english);
             if (insert.status != 0) {
                 ++figures.refused;
                 if (copies > 0 ||
@@ -315,7 +315,7 @@ TEST_F(CliConcurrencyTest, TwoWritersAndAReaderKeepEveryAcknowledgedEntryRight) 
 
     // The store still takes an entry afterwards.
     EXPECT_EQ(Run({"insert", "--english", "omega", "--description", "last"}).first, 0);
-    EXPECT_EQ(DumpedTables(Run({"dump"}).second).Count("omega"), 1u);
+    EXPECT_EQ(DumpedTables(Run({"dump"}).second).count("omega"), 1u);
 }
 
 // A script updates its entry by number while another program holds the personal folder's lock

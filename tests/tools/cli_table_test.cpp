@@ -47,8 +47,8 @@ TEST(ParseCommandLine, TakesTheOptionsOfTheCommandGivenAndPositionalArguments) {
     EXPECT_EQ(line.programFolder, "dir");
     EXPECT_EQ(line.personalFolder, "mine");
     EXPECT_EQ(line.command, "one");
-    EXPECT_EQ(line.arguments.Value("--value"), "-v");
-    EXPECT_TRUE(line.arguments.Has("--flag"));
+    EXPECT_EQ(line.arguments.value("--value"), "-v");
+    EXPECT_TRUE(line.arguments.has("--flag"));
     // A lone "-" is an argument; after "--" everything is.
     EXPECT_EQ(line.arguments.positional, (std::vector<std::string>{"x", "-", "--flag"}));
 }

@@ -45,45 +45,45 @@ class SampleMediumTest : public ::testing::Test {
 
 TEST_F(SampleMediumTest, EnglishIndexIsInStoreOrderWithNumbersFollowingTheLines) {
     const EntryTable& entries = tables->entries;
-    ASSERT_GT(entries.Count(), 20000);
-    ASSERT_LE(entries.Count(), kTableCapacity);
+    ASSERT_GT(entries.count(), 20000);
+    ASSERT_LE(entries.count(), kTableCapacity);
     std::string previous;
     int withArticle = 0;
-    for (int slot = 1; slot <= entries.Count(); ++slot) {
+    for (int slot = 1; slot <= entries.count(); ++slot) {
         const EntryRecord& entry = entries[slot];
-        ASSERT_EQ(entry.Number, slot);
-        ASSERT_GE(entry.KeyStart, 1);
-        const std::string key = LatinSearchKey(entry.Headword.substr(entry.KeyStart - 1), true);
-        ASSERT_LE(previous, key) << entry.Headword;
+        ASSERT_EQ(entry.number, slot);
+        ASSERT_GE(entry.keyStart, 1);
+        const std::string key = LatinSearchKey(entry.headword.substr(entry.keyStart - 1), true);
+        ASSERT_LE(previous, key) << entry.headword;
         previous = key;
-        withArticle += entry.KeyStart > 1;
+        withArticle += entry.keyStart > 1;
     }
     EXPECT_GT(withArticle, 100);
 }
 
 TEST_F(SampleMediumTest, GreekIndexIsInKeyOrderAndEveryHeadwordIsLinked) {
     const GreekTable& greek = tables->greek;
-    ASSERT_GT(greek.Count(), 20000);
+    ASSERT_GT(greek.count(), 20000);
     std::string previous;
-    for (int slot = 1; slot <= greek.Count(); ++slot) {
-        const std::string key = GreekSearchKey(greek[slot].Headword, true);
-        ASSERT_LE(previous, key) << test::Utf8(greek[slot].Headword);
+    for (int slot = 1; slot <= greek.count(); ++slot) {
+        const std::string key = GreekSearchKey(greek[slot].headword, true);
+        ASSERT_LE(previous, key) << test::Utf8(greek[slot].headword);
         previous = key;
-        ASSERT_NE(greek[slot].EnglishSlot, 0);
+        ASSERT_NE(greek[slot].englishSlot, 0);
     }
 }
 
 TEST_F(SampleMediumTest, ScienceFieldsHaveGreekNamesAndEntries) {
     const auto fields = LoadFieldTable(files);
     ASSERT_TRUE(fields);
-    ASSERT_GE(fields->Count(), 15);
-    for (int slot = 1; slot <= fields->Count(); ++slot) {
-        EXPECT_TRUE(StartsWithGreekLetter((*fields)[slot].Name)) << (*fields)[slot].Code;
+    ASSERT_GE(fields->count(), 15);
+    for (int slot = 1; slot <= fields->count(); ++slot) {
+        EXPECT_TRUE(StartsWithGreekLetter((*fields)[slot].name)) << (*fields)[slot].code;
         int members = 0;
-        for (int entry = 1; entry <= tables->entries.Count(); ++entry) {
-            members += tables->entries[entry].FieldCode == (*fields)[slot].Code;
+        for (int entry = 1; entry <= tables->entries.count(); ++entry) {
+            members += tables->entries[entry].fieldCode == (*fields)[slot].code;
         }
-        EXPECT_GE(members, 10) << (*fields)[slot].Code;
+        EXPECT_GE(members, 10) << (*fields)[slot].code;
     }
 }
 
@@ -93,23 +93,23 @@ TEST_F(SampleMediumTest, EveryDescriptionCompletesTheHeaderIntoABalancedDocument
     EXPECT_NE(header.find("\\f60\\fswiss\\fcharset161"), std::string::npos);
     EXPECT_NE(header.find("\\colortbl"), std::string::npos);
     int figures = 0;
-    for (int slot = 1; slot <= tables->entries.Count(); ++slot) {
+    for (int slot = 1; slot <= tables->entries.count(); ++slot) {
         const EntryRecord& entry = tables->entries[slot];
         const std::string description = ReadEntryDescription(entry, files, PersonalFiles());
-        ASSERT_EQ(description.size(), static_cast<size_t>(entry.DescLen));
-        ASSERT_LE(entry.DescLen, kDescriptionReadLimit);
+        ASSERT_EQ(description.size(), static_cast<size_t>(entry.descLen));
+        ASSERT_LE(entry.descLen, kDescriptionReadLimit);
         for (const char c : description) {
             const int byte = static_cast<unsigned char>(c);
-            ASSERT_TRUE(byte >= 10 && byte <= 217) << entry.Headword;
+            ASSERT_TRUE(byte >= 10 && byte <= 217) << entry.headword;
         }
         ASSERT_TRUE(BracesBalance(header + " \\f60\\fs22\\cf1 " + description + "}}}"))
-            << entry.Headword;
+            << entry.headword;
         // The figure link "[Σχήμα 1]", its Greek letters as hexadecimal escapes.
         if (description.find("[\\'d3\\'f7\\'de\\'ec\\'e1 1]") != std::string::npos) {
             ++figures;
             EXPECT_TRUE(
-                FileExists(files.folder + "content/fig" + std::to_string(entry.Number) + "1.bmp"))
-                << entry.Headword;
+                FileExists(files.folder + "content/fig" + std::to_string(entry.number) + "1.bmp"))
+                << entry.headword;
         }
     }
     EXPECT_GE(figures, 3);
@@ -119,8 +119,8 @@ TEST_F(SampleMediumTest, EveryDescriptionCompletesTheHeaderIntoABalancedDocument
 constexpr int kRoomForOwnEntries = 5000;
 
 TEST_F(SampleMediumTest, BothTablesLeaveRoomForTheUsersOwnEntries) {
-    EXPECT_LE(tables->entries.Count(), kTableCapacity - kRoomForOwnEntries);
-    EXPECT_LE(tables->greek.Count(), kTableCapacity - kRoomForOwnEntries);
+    EXPECT_LE(tables->entries.count(), kTableCapacity - kRoomForOwnEntries);
+    EXPECT_LE(tables->greek.count(), kTableCapacity - kRoomForOwnEntries);
 }
 
 std::string Quoted(const std::string& arg) {

@@ -29,10 +29,10 @@ std::set<std::string> TextsToTry(const EntryTables& tables, size_t longest) {
         for (size_t length = 1; length <= std::min(longest, headword.size()); ++length)
             texts.insert(headword.substr(0, length));
     };
-    for (int slot = 1; slot <= tables.entries.Count(); ++slot)
-        add(tables.entries[slot].Headword);
-    for (int slot = 1; slot <= tables.greek.Count(); ++slot)
-        add(tables.greek[slot].Headword);
+    for (int slot = 1; slot <= tables.entries.count(); ++slot)
+        add(tables.entries[slot].headword);
+    for (int slot = 1; slot <= tables.greek.count(); ++slot)
+        add(tables.greek[slot].headword);
     return texts;
 }
 
@@ -57,7 +57,7 @@ class SearchIndexTest : public CliFixture {
     EntryTables LoadTables() {
         NoteList notes;
         PersonalIndexes personalIndexes{test::FileBytes(personal.File("ci.tbo")),
-                                        test::FileBytes(personal.File("cigr.tbo")), ""};
+                                        test::FileBytes(personal.File("cigr.tbo")), std::nullopt};
         return LoadEntryTable(LexiconFiles(program.Path()), personalIndexes, notes);
     }
 };
@@ -78,7 +78,7 @@ TEST_F(SearchIndexTest, AnswersAsTheListSearchWithArticlesOwnEntriesAndDuplicate
     lexicon.WriteLexicon(program.Path());
     lexicon.WritePersonal(personal.Path());
     const EntryTables tables = LoadTables();
-    ASSERT_TRUE(tables.personalProblem.empty()) << tables.personalProblem;
+    ASSERT_FALSE(tables.personalProblem) << tables.personalProblem->message;
     ExpectSameAsListSearch(tables, 100);
 }
 
@@ -100,7 +100,7 @@ TEST_F(SearchIndexTest, StopsAtTheListLimitInTableOrder) {
 TEST(SearchIndexMediumTest, AnswersEveryShortStartOfTheSampleMediumAsTheListSearch) {
     NoteList notes;
     const EntryTables tables = LoadEntryTable(LexiconFiles(ORVAN_MEDIUM_DIR), {}, notes);
-    ASSERT_GT(tables.entries.Count(), 1000);
+    ASSERT_GT(tables.entries.count(), 1000);
     ExpectSameAsListSearch(tables, 3);
 }
 #endif

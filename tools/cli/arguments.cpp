@@ -14,27 +14,27 @@ bool Contains(const std::vector<std::string>& list, const std::string& item) {
 }
 }  // namespace
 
-bool CommandArguments::Has(const std::string& flag) const {
+bool CommandArguments::has(const std::string& flag) const {
     return Contains(flags, flag);
 }
 
-std::optional<std::string> CommandArguments::Value(const std::string& option) const {
+std::optional<std::string> CommandArguments::value(const std::string& option) const {
     const auto it = values.find(option);
     if (it == values.end()) return std::nullopt;
     return it->second;
 }
 
-int CommandArguments::Number(const std::string& option, int fallback) const {
-    const auto value = Value(option);
-    if (!value) return fallback;
-    if (value->empty() || value->size() > 9 ||
-        !std::all_of(value->begin(), value->end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        throw UsageError(option + " needs a number, not '" + *value + "'");
+int CommandArguments::number(const std::string& option, int fallback) const {
+    const std::optional<std::string> given = value(option);
+    if (!given) return fallback;
+    if (given->empty() || given->size() > 9 ||
+        !std::all_of(given->begin(), given->end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        throw UsageError(option + " needs a number, not '" + *given + "'");
     }
-    return std::stoi(*value);
+    return std::stoi(*given);
 }
 
-std::optional<std::string> CommandArguments::OnlyPositional() const {
+std::optional<std::string> CommandArguments::onlyPositional() const {
     if (positional.size() > 1) throw UsageError("too many arguments");
     if (positional.empty()) return std::nullopt;
     return positional.front();

@@ -23,12 +23,12 @@ struct CommandArguments {
     std::vector<std::string> flags;
     std::vector<std::string> positional;
 
-    bool Has(const std::string& flag) const;
-    std::optional<std::string> Value(const std::string& option) const;
+    bool has(const std::string& flag) const;
+    std::optional<std::string> value(const std::string& option) const;
     /// A non-negative number given with `option`, or `fallback` when the option is absent.
-    int Number(const std::string& option, int fallback) const;
+    int number(const std::string& option, int fallback) const;
     /// The one positional argument, or nothing; more than one is a usage error.
-    std::optional<std::string> OnlyPositional() const;
+    std::optional<std::string> onlyPositional() const;
 };
 
 struct CommandLine {

@@ -24,8 +24,8 @@ namespace orvan::cli {
 namespace {
 
 std::string FieldCodeOption(const CommandArguments& arguments, const LoadedLexicon& lexicon) {
-    const int item = arguments.Number("--field", 0);
-    const int items = lexicon.fields ? lexicon.fields->Count() : 0;
+    const int item = arguments.number("--field", 0);
+    const int items = lexicon.fields ? lexicon.fields->count() : 0;
     if (item > items) {
         throw UsageError("--field " + std::to_string(item) + ": the science list has items 0 to " +
                          std::to_string(items));
@@ -37,28 +37,28 @@ void Dump(const CommandLine& line, std::ostream& out) {
     if (!line.arguments.positional.empty()) throw UsageError("dump takes no arguments");
     const LoadedLexicon lexicon = Load(line);
     if (lexicon.fields) {
-        for (int slot = 1; slot <= lexicon.fields->Count(); ++slot) {
+        for (int slot = 1; slot <= lexicon.fields->count(); ++slot) {
             const FieldRecord& field = (*lexicon.fields)[slot];
-            out << "F\t" << slot << '\t' << ToUtf8(field.Code) << '\t' << ToUtf8(field.Name)
+            out << "F\t" << slot << '\t' << ToUtf8(field.code) << '\t' << ToUtf8(field.name)
                 << '\n';
         }
     }
     const EntryTable& entries = lexicon.tables.entries;
-    for (int slot = 1; slot <= entries.Count(); ++slot) {
+    for (int slot = 1; slot <= entries.count(); ++slot) {
         const EntryRecord& e = entries[slot];
-        out << "E\t" << slot << '\t' << e.Number << '\t' << KindLetter(e.Kind) << '\t' << e.DescPos
-            << '\t' << e.DescLen << '\t' << int{e.KeyStart} << '\t' << e.NoteIndex << '\t'
-            << e.GreekSlot << '\t' << ToUtf8(e.FieldCode) << '\t' << ToUtf8(e.Headword) << '\n';
+        out << "E\t" << slot << '\t' << e.number << '\t' << KindLetter(e.kind) << '\t' << e.descPos
+            << '\t' << e.descLen << '\t' << int{e.keyStart} << '\t' << e.noteIndex << '\t'
+            << e.greekSlot << '\t' << ToUtf8(e.fieldCode) << '\t' << ToUtf8(e.headword) << '\n';
     }
     // With --numbers a Greek line also gives its English entry's number (0 for none), after the
     // English slot, so that a script can follow the link past a reload.
-    const bool numbers = line.arguments.Has("--numbers");
+    const bool numbers = line.arguments.has("--numbers");
     const GreekTable& greek = lexicon.tables.greek;
-    for (int slot = 1; slot <= greek.Count(); ++slot) {
+    for (int slot = 1; slot <= greek.count(); ++slot) {
         const GreekRecord& g = greek[slot];
-        out << "G\t" << slot << '\t' << g.Number << '\t' << g.EnglishSlot << '\t';
-        if (numbers) out << entries[g.EnglishSlot].Number << '\t';
-        out << ToUtf8(g.Headword) << '\n';
+        out << "G\t" << slot << '\t' << g.number << '\t' << g.englishSlot << '\t';
+        if (numbers) out << entries[g.englishSlot].number << '\t';
+        out << ToUtf8(g.headword) << '\n';
     }
     for (size_t index = 0; index < lexicon.notes.size(); ++index) {
         out << "N\t" << index << '\t' << ToUtf8(lexicon.notes[index]) << '\n';
@@ -68,22 +68,22 @@ void Dump(const CommandLine& line, std::ostream& out) {
 void Search(const CommandLine& line, std::ostream& out) {
     const CommandArguments& arguments = line.arguments;
     // Mode names are taken in any letter case.
-    std::string modeName = arguments.Value("--mode").value_or("START");
+    std::string modeName = arguments.value("--mode").value_or("START");
     std::transform(modeName.begin(), modeName.end(), modeName.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     const auto mode = SearchModeOfName(modeName);
     if (mode != SearchMode::Start && mode != SearchMode::Contain && mode != SearchMode::End) {
         throw UsageError("--mode must be START, CONTAIN or END");
     }
-    const std::string text = SearchArgument("TEXT", arguments.OnlyPositional().value_or(""));
-    const bool greekMode = arguments.Has("--greek-mode");
+    const std::string text = SearchArgument("TEXT", arguments.onlyPositional().value_or(""));
+    const bool greekMode = arguments.has("--greek-mode");
     // The plain START search, the common look-up, is answered from the saved search index when
     // there is one for the files as they are; otherwise the full load saves one. The index holds
     // no entry numbers: a search with --numbers loads the tables and leaves the index alone.
     const std::string personalFolder = PersonalFolderOf(line);
     std::optional<SearchCache> cache;
-    if (mode == SearchMode::Start && !arguments.Has("--personal-only") &&
-        !arguments.Value("--field") && !arguments.Has("--numbers")) {
+    if (mode == SearchMode::Start && !arguments.has("--personal-only") &&
+        !arguments.value("--field") && !arguments.has("--numbers")) {
         cache.emplace(line, personalFolder);
         if (const auto items = cache->Answer(text, greekMode)) {
             PrintItems(*items, out);
@@ -93,7 +93,7 @@ void Search(const CommandLine& line, std::ostream& out) {
     const LoadedLexicon lexicon = Load(line, personalFolder);
     FillRequest request;
     request.mode = *mode;
-    request.personalOnly = arguments.Has("--personal-only");
+    request.personalOnly = arguments.has("--personal-only");
     request.fieldCode = FieldCodeOption(arguments, lexicon);
     PrintItems(
         FillList(lexicon.tables.entries, lexicon.tables.greek, text, greekMode, request).items, out,
@@ -122,9 +122,9 @@ void Multi(const CommandLine& line, std::ostream& out) {
     const CommandArguments& arguments = line.arguments;
     if (!arguments.positional.empty()) throw UsageError("multi takes no TEXT");
     SearchCriteria criteria;
-    criteria.start = SearchArgument("--start", arguments.Value("--start").value_or(""));
-    criteria.contain = SearchArgument("--contain", arguments.Value("--contain").value_or(""));
-    criteria.end = SearchArgument("--end", arguments.Value("--end").value_or(""));
+    criteria.start = SearchArgument("--start", arguments.value("--start").value_or(""));
+    criteria.contain = SearchArgument("--contain", arguments.value("--contain").value_or(""));
+    criteria.end = SearchArgument("--end", arguments.value("--end").value_or(""));
     const LoadedLexicon lexicon = Load(line);
     const std::string fieldCode = FieldCodeOption(arguments, lexicon);
     const CriteriaDispatch dispatch = DispatchSearchCriteria(criteria);

@@ -35,8 +35,8 @@ std::string DescriptionFile(const std::string& path) {
 
 // The description of --description or --description-file; nothing when neither is given.
 std::optional<std::string> DescriptionOption(const CommandArguments& arguments) {
-    const auto text = arguments.Value("--description");
-    const auto file = arguments.Value("--description-file");
+    const auto text = arguments.value("--description");
+    const auto file = arguments.value("--description-file");
     if (text && file) throw UsageError("give --description or --description-file, not both");
     if (text) return WithCrLfLineEnds(Utf8Argument("--description", *text));
     if (!file) return std::nullopt;
@@ -44,8 +44,8 @@ std::optional<std::string> DescriptionOption(const CommandArguments& arguments) 
 }
 
 int FieldRowOption(const CommandArguments& arguments, const LoadedLexicon& lexicon, int fallback) {
-    const int row = arguments.Number("--field", fallback);
-    const int rows = lexicon.fields ? lexicon.fields->Count() : 0;
+    const int row = arguments.number("--field", fallback);
+    const int rows = lexicon.fields ? lexicon.fields->count() : 0;
     if (row > rows) {
         throw UsageError("--field " + std::to_string(row) + ": the science list has rows 0 to " +
                          std::to_string(rows));
@@ -55,7 +55,7 @@ int FieldRowOption(const CommandArguments& arguments, const LoadedLexicon& lexic
 
 // The personal folder the edit goes to, created when missing.
 void NeedPersonalFolder(const LoadedLexicon& lexicon) {
-    if (!lexicon.personal.Known()) {
+    if (!lexicon.personal.known()) {
         throw DataError("no personal folder: give --personal or set one in the program");
     }
     std::error_code error;
@@ -81,8 +81,9 @@ const personal::StoreResult& Check(const personal::StoreResult& result) {
 // No change is worked out from a load that had a problem: what it left out (an entry, a Greek
 // rendering, a science) would be written as if the user had removed it.
 void NeedWholeLoad(const LoadedLexicon& lexicon) {
-    std::string problem = personal::LoadProblemOf(lexicon.tables);
-    if (problem.empty()) problem = FieldTableProblem(lexicon.files, lexicon.fields);
+    const std::optional<Error> loadProblem = personal::LoadProblemOf(lexicon.tables);
+    const std::string problem =
+        loadProblem ? loadProblem->message : FieldTableProblem(lexicon.files, lexicon.fields);
     if (!problem.empty()) {
         throw DataError("nothing changed: the entries were not read whole (" + problem +
                         "); no change is made from them");
@@ -100,8 +101,8 @@ void Insert(const CommandLine& line, std::ostream& out) {
     const CommandArguments& arguments = line.arguments;
     if (!arguments.positional.empty()) throw UsageError("insert takes no positional arguments");
     personal::PendingEntry entry;
-    entry.english = CodePageArgument("--english", arguments.Value("--english").value_or(""));
-    entry.greek = CodePageArgument("--greek", arguments.Value("--greek").value_or(""));
+    entry.english = CodePageArgument("--english", arguments.value("--english").value_or(""));
+    entry.greek = CodePageArgument("--greek", arguments.value("--greek").value_or(""));
     entry.description = DescriptionOption(arguments).value_or("");
     CheckEditorFields(entry);
     const LoadedLexicon lexicon = Load(line);
@@ -125,30 +126,30 @@ void Update(const CommandLine& line, std::ostream& out) {
     const EntryRecord& record = lexicon.tables.entries[slot];
     // Only what the options give changes; the store keeps the rest as the files hold it.
     personal::EntryChange change;
-    if (record.Kind != EntryKind::Personal) {
+    if (record.kind != EntryKind::Personal) {
         for (const char* option : {"--english", "--greek", "--field"}) {
-            if (arguments.Value(option)) {
+            if (arguments.value(option)) {
                 std::cerr << "orvan-cli: " << option
                           << " is not used: of a lexicon entry only the description (your note) "
                              "is written\n";
             }
         }
     } else {
-        if (const auto english = arguments.Value("--english"))
+        if (const auto english = arguments.value("--english"))
             change.english = CodePageArgument("--english", *english);
-        if (const auto greek = arguments.Value("--greek"))
+        if (const auto greek = arguments.value("--greek"))
             change.greek = CodePageArgument("--greek", *greek);
-        if (arguments.Value("--field")) change.fieldIndex = FieldRowOption(arguments, lexicon, -1);
+        if (arguments.value("--field")) change.fieldIndex = FieldRowOption(arguments, lexicon, -1);
     }
     const auto description = DescriptionOption(arguments);
     if (!description) throw UsageError("update needs --description or --description-file");
     change.description = *description;
-    CheckEditorFields({change.english.value_or(record.Headword), "", -1, change.description});
+    CheckEditorFields({change.english.value_or(record.headword), "", -1, change.description});
     NeedPersonalFolder(lexicon);
     // The store finds the entry by the number resolved here, in the files as they are under its
     // lock. An own entry changed gets a new number; a lexicon entry keeps its own.
     const personal::StoreResult result =
-        Check(personal::ChangeEntry(Context(lexicon), {record.Number, record.Kind}, change));
+        Check(personal::ChangeEntry(Context(lexicon), {record.number, record.kind}, change));
     out << "ok entry " << result.entryNumber << '\n';
 }
 
@@ -158,16 +159,16 @@ void Delete(const CommandLine& line, std::ostream& out) {
     const int slot = SlotArgument(line, lexicon);
     const EntryRecord& record = lexicon.tables.entries[slot];
     // With --note, the user's supplement of a lexicon entry; else one of the user's own entries.
-    const bool note = line.arguments.Has("--note");
-    if (note && record.Kind != EntryKind::Annotated) {
+    const bool note = line.arguments.has("--note");
+    if (note && record.kind != EntryKind::Annotated) {
         throw DataError(EntryNamed(line, lexicon, slot) + " has no note of yours");
     }
-    if (!note && record.Kind != EntryKind::Personal) {
+    if (!note && record.kind != EntryKind::Personal) {
         throw DataError(EntryNamed(line, lexicon, slot) + " is not one of your own entries");
     }
     NeedPersonalFolder(lexicon);
-    Check(note ? personal::DeleteSupplement(Context(lexicon), record.Number)
-               : personal::DeletePersonalEntry(Context(lexicon), record.Number));
+    Check(note ? personal::DeleteSupplement(Context(lexicon), record.number)
+               : personal::DeletePersonalEntry(Context(lexicon), record.number));
     out << "ok\n";
 }
 

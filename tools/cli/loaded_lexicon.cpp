@@ -47,18 +47,20 @@ LoadedLexicon Load(const CommandLine& line, const std::string& personalFolder) {
     LoadedLexicon lexicon = personal::LoadLexicon(files, PersonalFiles(personalFolder));
     // The look-ups go on with what could be read; a change would be refused.
     const EntryTables& tables = lexicon.tables;
-    if (!tables.lexiconProblem.empty()) {
-        std::cerr << "orvan-cli: the lexicon is not read: " << tables.lexiconProblem << '\n';
+    if (tables.lexiconProblem) {
+        std::cerr << "orvan-cli: the lexicon is not read: " << tables.lexiconProblem->message
+                  << '\n';
     }
-    if (!tables.lexiconLeftOut.empty()) {
-        std::cerr << "orvan-cli: the lexicon is not all shown: " << tables.lexiconLeftOut << '\n';
+    if (tables.lexiconLeftOut) {
+        std::cerr << "orvan-cli: the lexicon is not all shown: " << tables.lexiconLeftOut->message
+                  << '\n';
     }
     if (const std::string problem = FieldTableProblem(files, lexicon.fields); !problem.empty()) {
         std::cerr << "orvan-cli: the science list is not read: " << problem << '\n';
     }
-    if (!tables.personalProblem.empty()) {
-        std::cerr << "orvan-cli: your entries are not all shown: " << tables.personalProblem
-                  << '\n';
+    if (tables.personalProblem) {
+        std::cerr << "orvan-cli: your entries are not all shown: "
+                  << tables.personalProblem->message << '\n';
     }
     return lexicon;
 }
@@ -97,31 +99,31 @@ std::string Utf8Argument(const std::string& name, std::string utf8) {
 void PrintItems(const std::vector<ListItem>& items, std::ostream& out, const EntryTable* numbers) {
     for (const ListItem& item : items) {
         out << item.slot << '\t';
-        if (numbers != nullptr) out << (*numbers)[item.slot].Number << '\t';
+        if (numbers != nullptr) out << (*numbers)[item.slot].number << '\t';
         out << ToUtf8(item.text) << '\n';
     }
 }
 
 const EntryTable* NumbersOption(const CommandLine& line, const LoadedLexicon& lexicon) {
-    return line.arguments.Has("--numbers") ? &lexicon.tables.entries : nullptr;
+    return line.arguments.has("--numbers") ? &lexicon.tables.entries : nullptr;
 }
 
 namespace {
 
 // The slot of the entry numbered by --entry; a data error naming the number when no entry has it.
 int SlotOfEntryOption(const CommandArguments& arguments, const LoadedLexicon& lexicon) {
-    const int number = arguments.Number("--entry", 0);
+    const int number = arguments.number("--entry", 0);
     const int slot = personal::SlotOfNumber(lexicon.tables.entries, number);
     if (slot == 0) throw DataError("no entry has the number " + std::to_string(number));
     return slot;
 }
 
 int SlotOfPositional(const CommandLine& line, const LoadedLexicon& lexicon) {
-    const auto text = line.arguments.OnlyPositional();
+    const auto text = line.arguments.onlyPositional();
     if (!text) throw UsageError(line.command + " needs a SLOT or --entry NUMBER");
     const auto slot = ParseDecimal(*text);
     if (!slot || text->empty()) throw UsageError("SLOT must be a number, not '" + *text + "'");
-    if (*slot < 1 || *slot > lexicon.tables.entries.Count()) {
+    if (*slot < 1 || *slot > lexicon.tables.entries.count()) {
         throw DataError("no entry in slot " + *text);
     }
     return static_cast<int>(*slot);
@@ -131,7 +133,7 @@ int SlotOfPositional(const CommandLine& line, const LoadedLexicon& lexicon) {
 
 int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon) {
     const CommandArguments& arguments = line.arguments;
-    const bool byNumber = arguments.Value("--entry").has_value();
+    const bool byNumber = arguments.value("--entry").has_value();
     if (byNumber && !arguments.positional.empty()) {
         throw UsageError("give a SLOT or --entry NUMBER, not both");
     }
@@ -139,8 +141,8 @@ int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon) {
         byNumber ? SlotOfEntryOption(arguments, lexicon) : SlotOfPositional(line, lexicon);
     // The headword the caller last saw there: a script that kept a slot across another
     // program's insert or delete would otherwise change a neighbour.
-    if (const auto expected = arguments.Value("--expect")) {
-        const std::string& found = lexicon.tables.entries[slot].Headword;
+    if (const auto expected = arguments.value("--expect")) {
+        const std::string& found = lexicon.tables.entries[slot].headword;
         if (found != CodePageArgument("--expect", *expected)) {
             throw DataError(EntryNamed(line, lexicon, slot) + " is '" + ToUtf8(found) + "', not '" +
                             *expected + "'");
@@ -150,8 +152,8 @@ int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon) {
 }
 
 std::string EntryNamed(const CommandLine& line, const LoadedLexicon& lexicon, int slot) {
-    if (line.arguments.Value("--entry")) {
-        return "entry " + std::to_string(lexicon.tables.entries[slot].Number);
+    if (line.arguments.value("--entry")) {
+        return "entry " + std::to_string(lexicon.tables.entries[slot].number);
     }
     return "the entry in slot " + std::to_string(slot);
 }

@@ -20,11 +20,11 @@ OrvanPrintPdf PrintModule() {
 }  // namespace
 
 void Print(const CommandLine& line, std::ostream&) {
-    const auto pdf = line.arguments.Value("--pdf");
+    const auto pdf = line.arguments.value("--pdf");
     if (!pdf || pdf->empty()) throw UsageError("print needs --pdf FILE");
     const LoadedLexicon lexicon = Load(line);
     const int slot = SlotArgument(line, lexicon);
-    const bool greekMode = line.arguments.Has("--greek-mode");
+    const bool greekMode = line.arguments.has("--greek-mode");
     const FieldTable* fields = lexicon.fields ? &*lexicon.fields : nullptr;
     const FieldTable noFields;
     const EntryDisplay display =
@@ -35,12 +35,12 @@ void Print(const CommandLine& line, std::ostream&) {
         display.body ? DescriptionDocument(lexicon.rtfHeader, *display.body) : std::string{};
     const richtext::PrintValues values =
         richtext::PrintValuesOf(slot, lexicon.tables, fields, greekMode);
-    const std::string jobName = richtext::PrintJobName(lexicon.tables.entries[slot].Headword);
+    const std::string jobName = richtext::PrintJobName(lexicon.tables.entries[slot].headword);
     // The figures come from the program folder, as the window opens them.
     const int status = PrintModule()(
         paneDocument.data(), paneDocument.size(), values.headword.c_str(), values.rendering.c_str(),
         values.fieldName.c_str(), jobName.c_str(), lexicon.files.folder.c_str(),
-        lexicon.tables.entries[slot].Number, pdf->c_str());
+        lexicon.tables.entries[slot].number, pdf->c_str());
     if (status != 0) throw DataError("cannot write " + *pdf);
 }
 

@@ -36,7 +36,7 @@ int PrintPdf(const char* paneDocument, std::size_t paneDocumentSize, const char*
     using namespace orvan::richtext;
     const std::string paneRtf = SavedPaneRtf(std::string_view(paneDocument, paneDocumentSize),
                                              orvan::platform::SansFont(kDescriptionPanePixels));
-    const PrintJob job{PrintDocument(paneRtf, {headword, rendering, fieldName}), jobName};
+    const PrintJob job{PrintDocument(paneRtf, {headword, rendering, fieldName, {}}), jobName};
     const QString path = QFile::decodeName(pdfPath);
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -105,7 +105,7 @@ SearchCache::SearchCache(const CommandLine& line, const std::string& personalFol
     // The program itself is one of the inputs: another build may key the headwords otherwise.
     inputs_ = {"/proc/self/exe", Absolute(files.englishIndex), Absolute(files.greekIndex)};
     folders_ = Absolute(files.folder) + '\0';
-    if (personal_.Known()) {
+    if (personal_.known()) {
         inputs_.push_back(Absolute(personal_.englishIndex));
         inputs_.push_back(Absolute(personal_.greekIndex));
         folders_ += Absolute(personal::StoreFolder(personal_));
@@ -123,7 +123,7 @@ std::optional<std::vector<ListItem>> SearchCache::Answer(std::string_view text,
                                                          bool greekMode) const {
     // A change another program left unfinished is put back by the full load, which the answer
     // must then come from.
-    if (personal_.Known() &&
+    if (personal_.known() &&
         personal::NeedsRecovery(personal::DiskFiles(), personal::StoreFolder(personal_),
                                 personal::Temporaries(personal_))) {
         return std::nullopt;
@@ -147,8 +147,8 @@ void SearchCache::Save(const LoadedLexicon& lexicon) const {
     // every search; files changed during the load, or tables of another personal folder, may
     // not be what was read.
     const EntryTables& tables = lexicon.tables;
-    if (!tables.personalProblem.empty() || !tables.lexiconProblem.empty() ||
-        !tables.lexiconLeftOut.empty() || lexicon.personal.englishIndex != personal_.englishIndex ||
+    if (tables.personalProblem || tables.lexiconProblem || tables.lexiconLeftOut ||
+        lexicon.personal.englishIndex != personal_.englishIndex ||
         lexicon.personal.greekIndex != personal_.greekIndex) {
         return;
     }

@@ -24,7 +24,7 @@ void Show(const CommandLine& line, std::ostream& out) {
     const FieldTable noFields;
     const EntryDisplay display = DescribeEntry(
         slot, lexicon.tables, lexicon.fields ? *lexicon.fields : noFields, lexicon.notes,
-        line.arguments.Has("--greek-mode"), lexicon.files, lexicon.reading);
+        line.arguments.has("--greek-mode"), lexicon.files, lexicon.reading);
     out << ToUtf8(display.headwordLabel) << '\n'
         << ToUtf8(display.rendering) << '\n'
         << ToUtf8(display.fieldText) << '\n';
@@ -38,7 +38,7 @@ void Show(const CommandLine& line, std::ostream& out) {
 
 // The full-text search of the window, confirmed: every entry whose description shows TEXT.
 void FullText(const CommandLine& line, std::ostream& out) {
-    const auto text = line.arguments.OnlyPositional();
+    const auto text = line.arguments.onlyPositional();
     if (!text) throw UsageError("fulltext needs a TEXT");
     const std::u16string typed = Utf8ToUtf16(Utf8Argument("TEXT", *text));
     const LoadedLexicon lexicon = Load(line);

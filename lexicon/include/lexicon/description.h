@@ -43,7 +43,7 @@ Result<std::string> TryReadDescription(DescriptionStore store, const std::string
 ///
 ///     DescriptionReader lexicon(DescriptionStore::Lexicon, files.descriptions);
 ///     if (!lexicon.open()) return;
-///     for (...) if (auto text = lexicon.read(entry.DescPos, entry.DescLen)) ...
+///     for (...) if (auto text = lexicon.read(entry.descPos, entry.descLen)) ...
 class DescriptionReader {
   public:
     /// Opens the store; each read from the file takes at least `readAhead` bytes when the

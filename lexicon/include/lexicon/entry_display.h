@@ -20,12 +20,19 @@ inline constexpr char kGreekRenderingHint[] =
 /// The start of every description body: font 60 of the prologue, 11 points, colour 1, a blank.
 inline constexpr char kDescriptionBodyStart[] = " \\f60\\fs22\\cf1  ";
 
-/// Between a lexicon description and the user's supplement: a paragraph with the heading
-/// "Συμπλήρωση δική σας:" in bold italic, then a group with bold off for the supplement.
-inline constexpr char kSupplementHeading[] =
-    " \\par {\\b\\i\\f60 "
-    "\\'D3\\'F5\\'EC\\'F0\\'EB\\'DE\\'F1\\'F9\\'F3\\'E7\\'20\\'E4\\'E9\\'EA\\'DE"
-    "\\'20\\'F3\\'E1\\'F2\\'3A} \\par {\\b0 ";
+/// \brief The headings the program writes into the documents it builds, code page 1253: the
+/// heading over the user's supplement in the entry pane, and the labels of the printed page. The
+/// defaults are the Greek ones ("Συμπλήρωση δική σας:", "Λήμμα", "Απόδοση", "Επιστήμη",
+/// "Περιγραφή"); the window passes those of its interface language.
+struct DocumentHeadings {
+    std::string supplement =
+        "\xD3\xF5\xEC\xF0\xEB\xDE\xF1\xF9\xF3\xE7 \xE4\xE9\xEA\xDE \xF3\xE1\xF2:";
+    std::string headword = "\xCB\xDE\xEC\xEC\xE1";
+    std::string rendering = "\xC1\xF0\xFC\xE4\xEF\xF3\xE7";
+    std::string field = "\xC5\xF0\xE9\xF3\xF4\xDE\xEC\xE7";
+    std::string description = "\xD0\xE5\xF1\xE9\xE3\xF1\xE1\xF6\xDE";
+    bool operator==(const DocumentHeadings&) const = default;
+};
 
 struct EntryDisplay {
     std::string headwordLabel;  // the caption over the pane
@@ -40,21 +47,24 @@ struct EntryDisplay {
     bool operator==(const EntryDisplay&) const = default;
 };
 
-/// \brief The name of the science field `code` (the first of slots 1 to 59 whose Code equals it),
+/// \brief The name of the science field `code` (the first of slots 1 to 59 whose code equals it),
 /// the code itself when no slot has it, empty for an empty code.
 std::string FieldText(const FieldTable& fields, const std::string& code);
 
 /// \brief The description body of a text read from its store, with the supplement (when there
-/// is one) under its heading, closed with "}}}".
+/// is one) under its heading (a paragraph in bold italic, every byte escaped, then a group with
+/// bold off for the supplement), closed with "}}}".
 std::string DescriptionBody(const std::string& description,
-                            const std::optional<std::string>& supplement);
+                            const std::optional<std::string>& supplement,
+                            const DocumentHeadings& headings = {});
 
 /// \brief The whole document of a body: the prologue and the body, each ended by CR LF.
 std::string DescriptionDocument(const std::string& rtfHeader, const std::string& body);
 
-/// \brief What choosing the entry in `slot` shows. A supplement that cannot be read is left out.
+/// \brief What choosing the entry in `slot` shows, the supplement under `headings`'s heading. A
+/// supplement that cannot be read is left out.
 EntryDisplay DescribeEntry(int slot, const EntryTables& tables, const FieldTable& fields,
                            const NoteList& notes, bool greekMode, const LexiconFiles& files,
-                           const PersonalFiles& personal);
+                           const PersonalFiles& personal, const DocumentHeadings& headings = {});
 
 }  // namespace orvan

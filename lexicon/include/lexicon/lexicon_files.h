@@ -20,7 +20,7 @@ struct PersonalFiles {
     PersonalFiles() = default;
     explicit PersonalFiles(const std::string& personalFolder);
 
-    bool Known() const { return !englishIndex.empty(); }
+    bool known() const { return !englishIndex.empty(); }
 
     std::string texts, englishIndex, greekIndex;              // clex, ci, cigr
     std::string tempTexts, tempEnglishIndex, tempGreekIndex;  // templex, tempi, tempigr

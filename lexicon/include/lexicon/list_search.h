@@ -86,7 +86,7 @@ std::vector<ListItem> WholeLexiconItems(const EntryTable& entries);
 std::string ListKeyIn(bool greek, std::string_view text);
 
 /// \brief Where, besides its first letter, the START search compares a headword's key of
-/// `keyLength` bytes from: an English headword's key start (its record's KeyStart, past a
+/// `keyLength` bytes from: an English headword's key start (its record's keyStart, past a
 /// leading article or mark) when it lies within the key; nothing for a Greek headword.
 std::optional<size_t> SecondStartPlace(bool greek, size_t keyLength, int keyStart);
 

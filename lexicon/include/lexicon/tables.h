@@ -26,30 +26,30 @@ enum class EntryKind : uint8_t {
 char KindLetter(EntryKind kind);
 
 struct EntryRecord {
-    uint16_t Number = 0;
-    std::string Headword;
-    int32_t DescPos = 0;  // lexicon text: 0-based offset in data/lex.tbo; own: 1-based in clex.tbo
-    int32_t DescLen = 0;
-    EntryKind Kind = EntryKind::Lexicon;
-    std::string FieldCode;
-    uint8_t KeyStart = 0;
-    int32_t NoteIndex = 0;  // Annotated only: index into the NoteList
-    uint16_t GreekSlot = 0;
+    uint16_t number = 0;
+    std::string headword;
+    int32_t descPos = 0;  // lexicon text: 0-based offset in data/lex.tbo; own: 1-based in clex.tbo
+    int32_t descLen = 0;
+    EntryKind kind = EntryKind::Lexicon;
+    std::string fieldCode;
+    uint8_t keyStart = 0;
+    int32_t noteIndex = 0;  // Annotated only: index into the NoteList
+    uint16_t greekSlot = 0;
 };
 
 struct GreekRecord {
-    uint16_t Number = 0;
-    std::string Headword;
-    uint16_t EnglishSlot = 0;
+    uint16_t number = 0;
+    std::string headword;
+    uint16_t englishSlot = 0;
 };
 
 struct FieldRecord {
-    std::string Code;
-    std::string Name;
+    std::string code;
+    std::string name;
 };
 
 /// \brief Records addressed by slot from 1; slot 0 and every slot past the filled part read as
-/// an empty record (Number 0), which is where a table ends.
+/// an empty record (number 0), which is where a table ends.
 template <typename Record>
 class SlotTable {
   public:
@@ -62,17 +62,17 @@ class SlotTable {
     }
     Record& at(int slot) { return records_.at(static_cast<size_t>(slot)); }
 
-    /// Number of filled slots; the filled slots are 1..Count().
-    int Count() const { return static_cast<int>(records_.size()) - 1; }
-    bool Full() const { return Count() >= kTableCapacity; }
+    /// Number of filled slots; the filled slots are 1..count().
+    int count() const { return static_cast<int>(records_.size()) - 1; }
+    bool full() const { return count() >= kTableCapacity; }
 
     /// Fills the next slot and returns its number.
-    int Append(Record record) {
+    int append(Record record) {
         records_.push_back(std::move(record));
-        return Count();
+        return count();
     }
 
-    void Reserve(int count) { records_.reserve(static_cast<size_t>(count) + 1); }
+    void reserve(int records) { records_.reserve(static_cast<size_t>(records) + 1); }
 
   private:
     std::vector<Record> records_;
@@ -85,11 +85,11 @@ using GreekTable = SlotTable<GreekRecord>;
 class FieldTable {
   public:
     const FieldRecord& operator[](int slot) const;
-    int Count() const { return static_cast<int>(fields_.size()); }
-    void Append(FieldRecord field) { fields_.push_back(std::move(field)); }
+    int count() const { return static_cast<int>(fields_.size()); }
+    void append(FieldRecord field) { fields_.push_back(std::move(field)); }
 
     /// The items of the science list: " " and then every field name.
-    std::vector<std::string> ListItems() const;
+    std::vector<std::string> listItems() const;
 
   private:
     std::vector<FieldRecord> fields_;  // slot 1 is fields_[0]
@@ -103,7 +103,7 @@ using NoteList = std::vector<std::string>;
 struct PersonalIndexes {
     std::optional<std::string> english;  // ci.tbo as stored; nothing when it is not there
     std::optional<std::string> greek;    // cigr.tbo
-    std::string problem;  // why a file that is there could not be read; empty when both were
+    std::optional<Error> problem;  // why a file that is there could not be read; none if both were
     /// Where the texts of these lines are, when not in clex.tbo (the kept old clex.tbo of an
     /// interrupted change that could not be put back); empty for clex.tbo.
     std::string texts = {};
@@ -126,7 +126,7 @@ struct PersonalStamp {
     size_t englishHash = 0, greekHash = 0;
 
     /// Both stamps were taken of the same, wholly read contents.
-    bool Matches(const PersonalStamp& other) const;
+    bool matches(const PersonalStamp& other) const;
 };
 
 PersonalStamp StampOf(const PersonalIndexes& indexes);
@@ -136,16 +136,17 @@ struct EntryTables {
     GreekTable greek;
     PersonalStamp personalStamp;  // the personal index files the tables were built from
     /// Why the personal files were not merged whole (a file that could not be read, a damaged
-    /// line, bytes after an end-of-file mark, a full table), naming the file and line; empty
+    /// line, bytes after an end-of-file mark, a full table), naming the file and line; nothing
     /// when they were. Tables with a problem must not be the ground of a change of the files.
-    std::string personalProblem;
-    /// Why the lexicon's English index (data/i.tbo) could not be read, naming the file; empty
+    std::optional<Error> personalProblem;
+    /// Why the lexicon's English index (data/i.tbo) could not be read, naming the file; nothing
     /// when it was.
-    std::string lexiconProblem;
+    std::optional<Error> lexiconProblem;
     /// Which lines of the lexicon's indexes (data/i.tbo, data/igr.tbo) are not in the tables
     /// because their table was full: the file, its number of lines, the table's capacity and the
-    /// first line left out; empty when every line found room. The lines before it are loaded.
-    std::string lexiconLeftOut;
+    /// first line left out (TooLarge, the first such file's path); nothing when every line
+    /// found room. The lines before it are loaded.
+    std::optional<Error> lexiconLeftOut;
     /// Where the user's texts of these tables are read from when not clex.tbo (PersonalIndexes's
     /// `texts`); empty for clex.tbo. ReadingFiles puts it in the personal paths.
     std::string personalTexts;

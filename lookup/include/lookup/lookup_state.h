@@ -135,6 +135,10 @@ class LookupState {
     bool shownGreek() const { return shownGreek_; }
     /// What the entry pane shows of the entry shown, read from the current load.
     EntryDisplay describeShown() const;
+    /// The headings written into the entry's documents (the supplement's in the pane, the
+    /// printed page's labels): those of the interface language, Greek unless set.
+    const DocumentHeadings& documentHeadings() const { return documentHeadings_; }
+    void setDocumentHeadings(DocumentHeadings headings) { documentHeadings_ = std::move(headings); }
     /// The entry pane is emptied; the list stays.
     void clearShown();
     /// The list, its selection and the entry pane are emptied.
@@ -181,6 +185,7 @@ class LookupState {
     int selectedRow_ = -1;
     long long shownNumber_ = 0;
     bool shownGreek_ = false;
+    DocumentHeadings documentHeadings_;
     NavigationHistory history_;
     Revisions revisions_;
 };

@@ -56,9 +56,9 @@ struct StoreResult {
 };
 
 /// \brief What kept `tables` from being loaded whole (the lexicon's index files or the user's
-/// files, in English, naming the file); empty when they were. The store makes no change worked
+/// files, in English, naming the file); nothing when they were. The store makes no change worked
 /// out from tables that were not.
-std::string LoadProblemOf(const EntryTables& tables);
+std::optional<Error> LoadProblemOf(const EntryTables& tables);
 
 /// \brief Whether an entry has what every entry needs: an English headword (one of blanks and
 /// control characters alone is none: it would be stored empty) and a description (where blanks
@@ -129,7 +129,7 @@ StoreResult DeletePersonalEntry(const StoreContext& store, long long number);
 /// gone or has no supplement. Done: `entryNumber` is `number`.
 StoreResult DeleteSupplement(const StoreContext& store, long long number);
 
-/// \brief The science-list row (1 to 59) whose Code equals `code`, the last one when several do;
+/// \brief The science-list row (1 to 59) whose code equals `code`, the last one when several do;
 /// -1 for none, and for an empty code.
 int FieldRowOf(const FieldTable* fields, const std::string& code);
 

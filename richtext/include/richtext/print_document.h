@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "lexicon/entry_display.h"
 #include "lexicon/tables.h"
 
 namespace orvan::richtext {
@@ -21,9 +22,6 @@ namespace orvan::richtext {
 inline constexpr std::size_t kPrintJobNameLength = 89;
 /// The most characters of the pane's text that go into a printed document.
 inline constexpr std::size_t kPrintedBodyLength = 20000;
-
-/// \brief Every byte of `bytes` as an RTF hexadecimal escape, upper case: "Aλ" -> "\'41\'EB".
-std::string EscapeAllBytes(std::string_view bytes);
 
 /// \brief The one-digit number of the font that the first "\fcharset161" of `rtf` belongs to: the
 /// digit of the nearest "\fN\" before it; '0' when there is none.
@@ -35,17 +33,18 @@ char GreekFontNumber(std::string_view rtf);
 /// is no such size word or no blank or "}" before it.
 std::optional<std::size_t> PrologueEnd(std::string_view rtf);
 
-/// \brief What is printed under the labels, code page 1253.
+/// \brief What is printed, code page 1253: the values and the labels in front of them.
 struct PrintValues {
     std::string headword;
     std::string rendering;
     std::string fieldName;
+    DocumentHeadings labels = {};
 };
 
 /// \brief The values for the entry in `slot`: its English headword and the Greek one, swapped in
-/// Greek mode, and its science field's name (FieldText; empty for no field).
+/// Greek mode, and its science field's name (FieldText; empty for no field), under `labels`.
 PrintValues PrintValuesOf(int slot, const EntryTables& tables, const FieldTable* fields,
-                          bool greekMode);
+                          bool greekMode, const DocumentHeadings& labels = {});
 
 /// \brief The printed document: `paneRtf` up to its prologue's end, the title and the labelled
 /// values in the Greek font, then the pane's text from the prologue's end (at most
@@ -62,8 +61,8 @@ struct PrintJob {
 };
 
 /// \brief The document and job name for printing the entry in `slot` while the description pane
-/// holds `paneRtf` (as saved from the pane).
+/// holds `paneRtf` (as saved from the pane), under `labels`.
 PrintJob PrintJobOf(int slot, const EntryTables& tables, const FieldTable* fields, bool greekMode,
-                    std::string_view paneRtf);
+                    std::string_view paneRtf, const DocumentHeadings& labels = {});
 
 }  // namespace orvan::richtext
