@@ -125,7 +125,7 @@ void ExclusiveLockAlone(benchmark::State& state) {
     const std::string folder = lexicon.personalFolder.Path();
     for (auto _ : state) {
         const auto lock =
-            orvan::personal::DiskFiles().LockFolder(folder, orvan::personal::LockMode::Exclusive);
+            orvan::personal::DiskFiles().lockFolder(folder, orvan::personal::LockMode::Exclusive);
         benchmark::DoNotOptimize(lock.get());
     }
 }

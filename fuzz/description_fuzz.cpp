@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     orvan::DescriptionReader personalSmall(DescriptionStore::Personal, personal.texts, 7);
     const std::string reads = files[2].value_or("");
     orvan::TextLines lines(reads);
-    for (std::string_view line; lines.Next(line);) {
+    for (std::string_view line; lines.next(line);) {
         if (const auto read = ParseRead(line)) {
             CheckRead(DescriptionStore::Lexicon, lexicon.descriptions, lexiconAhead, lexiconSmall,
                       *read);

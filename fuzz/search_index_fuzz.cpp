@@ -28,10 +28,10 @@ void SearchAll(const orvan::SearchIndexView& index, std::string_view input) {
     // Typed texts of both languages, past an article, and one cut from the input itself.
     static const std::string kTexts[] = {"e", "en", "engine", "the e", "\xEC", "\xEC\xE7\xF7", " "};
     for (const std::string& text : kTexts) {
-        (void)index.StartSearch(text, false);
-        (void)index.StartSearch(text, true);
+        (void)index.startSearch(text, false);
+        (void)index.startSearch(text, true);
     }
-    (void)index.StartSearch(input.substr(input.size() - std::min<size_t>(input.size(), 6)), false);
+    (void)index.startSearch(input.substr(input.size() - std::min<size_t>(input.size(), 6)), false);
 }
 
 }  // namespace
@@ -43,14 +43,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view identity =
         Within(input, orvan::kSearchIndexHeaderLength, Get64(input, 16));
     (void)orvan::SearchIndexLength(input, identity);
-    if (const auto index = orvan::SearchIndexView::Open(input, identity)) SearchAll(*index, input);
+    if (const auto index = orvan::SearchIndexView::open(input, identity)) SearchAll(*index, input);
 
     const std::string repaired =
         orvan::AssembleSearchIndex(identity, Within(input, Get64(input, 24), Get64(input, 40)),
                                    Within(input, Get64(input, 32), Get64(input, 48)));
     // The length an index's header gives is always that of the index as it was written.
     if (orvan::SearchIndexLength(repaired, identity) != repaired.size()) std::abort();
-    if (const auto index = orvan::SearchIndexView::Open(repaired, identity)) {
+    if (const auto index = orvan::SearchIndexView::open(repaired, identity)) {
         SearchAll(*index, input);
     }
     return 0;

@@ -30,13 +30,13 @@ std::string ScrambledIndex(const std::string& source) {
     scrambled.reserve(plain.size() + plain.size() / 64);
     TextLines lines(plain);
     long long lineNumber = 0;
-    for (std::string_view line; lines.Next(line);) {
+    for (std::string_view line; lines.next(line);) {
         if (++lineNumber > kTableCapacity) break;
         scrambled += EncodeIndexLine(static_cast<int>(lineNumber), line);
         scrambled += "\r\n";
     }
     if (lineNumber > kTableCapacity) {
-        for (std::string_view line; lines.Next(line);)
+        for (std::string_view line; lines.next(line);)
             ++lineNumber;
         throw PreparationError(source + " holds " + std::to_string(lineNumber) +
                                " records, more than the " + std::to_string(kTableCapacity) +
@@ -79,7 +79,7 @@ ByteRange ByteRangeCheck(const std::string& path) {
     const std::string plain = ReadSource(path);
     ByteRange range;
     TextLines lines(plain);
-    for (std::string_view line; lines.Next(line);) {
+    for (std::string_view line; lines.next(line);) {
         line = line.substr(0, line.find('\0'));
         for (const char c : line) {
             const int byte = static_cast<unsigned char>(c);

@@ -30,14 +30,14 @@ namespace {
 // the user needs to find the file and line.
 class ProblemNote {
   public:
-    void Note(const std::optional<Error>& problem) {
+    void note(const std::optional<Error>& problem) {
         if (!first_) first_ = problem;
     }
     // A line of the files that cannot be merged: the message names the file and the line.
-    void NoteDamaged(std::string message) {
-        Note(Error{ErrorCode::Damaged, {}, 0, std::move(message)});
+    void noteDamaged(std::string message) {
+        note(Error{ErrorCode::Damaged, {}, 0, std::move(message)});
     }
-    std::optional<Error> Take() { return std::move(first_); }
+    std::optional<Error> take() { return std::move(first_); }
 
   private:
     std::optional<Error> first_;
@@ -54,35 +54,35 @@ class PersonalLines {
         if (!bytes) return;
         const size_t mark = bytes->find(kEndOfFileMark);
         if (mark != std::string::npos && mark + 1 < bytes->size()) {
-            problems_.NoteDamaged(std::string(name_) +
+            problems_.noteDamaged(std::string(name_) +
                                   " holds data after an end-of-file mark (byte " +
                                   std::to_string(mark + 1) + ")");
         }
     }
 
-    void Advance() {
-        for (std::string_view raw; lines_.Next(raw);) {
+    void advance() {
+        for (std::string_view raw; lines_.next(raw);) {
             ++lineNumber_;
             pending_ = DecodePersonalText(raw);
             anchor_ = ParsePersonalAnchor(*pending_);
             if (anchor_) return;
-            NoteDamaged();
+            noteDamaged();
         }
         pending_.reset();
     }
 
-    bool HasPending() const { return pending_.has_value(); }
-    bool PendingAnchoredTo(uint16_t number) const { return pending_ && *anchor_ == number; }
-    const std::string& Pending() const { return *pending_; }
+    bool hasPending() const { return pending_.has_value(); }
+    bool pendingAnchoredTo(uint16_t number) const { return pending_ && *anchor_ == number; }
+    const std::string& pending() const { return *pending_; }
 
-    void NoteDamaged() {
-        problems_.NoteDamaged(std::string(name_) + " line " + std::to_string(lineNumber_) +
+    void noteDamaged() {
+        problems_.noteDamaged(std::string(name_) + " line " + std::to_string(lineNumber_) +
                               " is damaged");
     }
     // Lines still pending when their table is full or the lexicon's index ended early.
-    void NoteLeftOut(const char* why) {
+    void noteLeftOut(const char* why) {
         if (!pending_) return;
-        problems_.NoteDamaged(std::string(name_) + " from line " + std::to_string(lineNumber_) +
+        problems_.noteDamaged(std::string(name_) + " from line " + std::to_string(lineNumber_) +
                               " on is not shown: " + why);
     }
 
@@ -98,7 +98,7 @@ class PersonalLines {
 // The number of lines `lines` still holds.
 size_t CountLines(TextLines lines) {
     size_t count = 0;
-    for (std::string_view line; lines.Next(line);)
+    for (std::string_view line; lines.next(line);)
         ++count;
     return count;
 }
@@ -132,7 +132,7 @@ class EntrySlotFinder {
         }
     }
 
-    int Find(uint16_t number, int from) const {
+    int find(uint16_t number, int from) const {
         int slot = first_[number];
         while (slot != 0 && slot < from)
             slot = next_[slot];
@@ -149,7 +149,7 @@ class EnglishPass {
     EnglishPass(EntryTable& entries, NoteList& notes) : entries_(entries), notes_(notes) {}
 
     // False when the lexicon's index could not be read whole: the Greek pass is then not made.
-    bool Run(const std::string& indexPath, const std::optional<std::string>& personalBytes,
+    bool run(const std::string& indexPath, const std::optional<std::string>& personalBytes,
              ProblemNote& problems, std::optional<Error>& lexiconProblem,
              std::optional<Error>& leftOut) {
         const Result<FileView> index = ViewRegularFile(indexPath);
@@ -158,65 +158,65 @@ class EnglishPass {
             return false;
         }
         PersonalLines personal(personalBytes, "ci.tbo", problems);
-        personal.Advance();
-        MergeAnchoredTo(personal, 0, 0);
+        personal.advance();
+        mergeAnchoredTo(personal, 0, 0);
 
         TextLines lines(index->bytes());
         std::string_view raw;
         std::string decoded;  // one buffer for every line
         int lineNumber = 1;
-        for (; !entries_.full() && lines.Next(raw); ++lineNumber) {
+        for (; !entries_.full() && lines.next(raw); ++lineNumber) {
             DecodeIndexLineInto(lineNumber, raw, decoded);
             auto line = ParseIndexLine(decoded);
             if (!line) {
-                personal.NoteLeftOut("the lexicon's index ends early");
+                personal.noteLeftOut("the lexicon's index ends early");
                 return false;
             }
             const int slot = entries_.append(
                 EntryRecord{line->number, std::move(line->headword), line->descPos, line->descLen,
                             EntryKind::Lexicon, std::move(line->fieldCode), line->keyStart, 0, 0});
-            MergeAnchoredTo(personal, line->number, slot);
+            mergeAnchoredTo(personal, line->number, slot);
         }
         NoteLinesLeftOut(indexPath, static_cast<size_t>(lineNumber),
                          static_cast<size_t>(lineNumber - 1) + CountLines(lines), leftOut);
-        MergeLeftovers(personal);
-        personal.NoteLeftOut("the table is full");
+        mergeLeftovers(personal);
+        personal.noteLeftOut("the table is full");
         return true;
     }
 
   private:
     // Merges the pending personal lines anchored to `number`, whose lexicon record (if any)
     // sits in `lexiconSlot`.
-    void MergeAnchoredTo(PersonalLines& personal, uint16_t number, int lexiconSlot) {
-        while (personal.PendingAnchoredTo(number) && !entries_.full()) {
-            Merge(personal, lexiconSlot);
-            personal.Advance();
+    void mergeAnchoredTo(PersonalLines& personal, uint16_t number, int lexiconSlot) {
+        while (personal.pendingAnchoredTo(number) && !entries_.full()) {
+            merge(personal, lexiconSlot);
+            personal.advance();
         }
     }
 
-    void MergeLeftovers(PersonalLines& personal) {
+    void mergeLeftovers(PersonalLines& personal) {
         std::unordered_map<uint16_t, int> lexiconSlots;
-        if (personal.HasPending()) {
+        if (personal.hasPending()) {
             for (int slot = entries_.count(); slot >= 1; --slot) {
                 if (entries_[slot].kind != EntryKind::Personal)
                     lexiconSlots[entries_[slot].number] = slot;
             }
         }
-        while (personal.HasPending() && !entries_.full()) {
-            const auto anchor = ParsePersonalAnchor(personal.Pending());
+        while (personal.hasPending() && !entries_.full()) {
+            const auto anchor = ParsePersonalAnchor(personal.pending());
             const auto found = lexiconSlots.find(*anchor);
-            Merge(personal, found == lexiconSlots.end() ? 0 : found->second);
-            personal.Advance();
+            merge(personal, found == lexiconSlots.end() ? 0 : found->second);
+            personal.advance();
         }
     }
 
-    void Merge(PersonalLines& personal, int lexiconSlot) {
-        const auto line = ParsePersonalIndexLine(personal.Pending());
+    void merge(PersonalLines& personal, int lexiconSlot) {
+        const auto line = ParsePersonalIndexLine(personal.pending());
         if (!line) {
-            personal.NoteDamaged();
+            personal.noteDamaged();
             return;
         }
-        if (line->IsSupplement()) {
+        if (line->isSupplement()) {
             // A supplement whose lexicon entry does not exist has nothing to attach to.
             if (lexiconSlot == 0) return;
             EntryRecord& record = entries_.at(lexiconSlot);
@@ -259,7 +259,7 @@ GreekIndex ReadGreekIndex(std::string_view bytes, int capacity) {
     TextLines lines(bytes);
     std::string_view raw;
     std::string decoded;  // one buffer for every line
-    for (int lineNumber = 1; static_cast<int>(index.lines.size()) < capacity && lines.Next(raw);
+    for (int lineNumber = 1; static_cast<int>(index.lines.size()) < capacity && lines.next(raw);
          ++lineNumber) {
         DecodeIndexLineInto(lineNumber, raw, decoded);
         auto line = ParseGreekIndexLine(decoded);
@@ -313,63 +313,63 @@ class GreekPass {
     GreekPass(EntryTable& entries, GreekTable& greek)
         : entries_(entries), greek_(greek), finder_(entries) {}
 
-    void Run(const std::string& indexPath, std::optional<GreekIndex> read,
+    void run(const std::string& indexPath, std::optional<GreekIndex> read,
              const std::optional<std::string>& personalBytes, ProblemNote& problems,
              std::optional<Error>& leftOut) {
         if (!read) return;
         GreekIndex& index = *read;
         PersonalLines personal(personalBytes, "cigr.tbo", problems);
-        personal.Advance();
-        MergeAnchoredTo(personal, 0, std::nullopt);
+        personal.advance();
+        mergeAnchoredTo(personal, 0, std::nullopt);
 
-        const auto laterKeys = personal.HasPending() ? LowestLaterKeys(index.lines)
+        const auto laterKeys = personal.hasPending() ? LowestLaterKeys(index.lines)
                                                      : std::vector<std::optional<std::string>>();
         size_t i = 0;
         for (; i < index.lines.size() && !greek_.full(); ++i) {
             GreekIndexLine& line = index.lines[i];
             // Lexicon numbers follow the line order: the entry lies at or after slot N - 5.
-            Add(line.number, std::move(line.headword), line.number - 5);
-            MergeAnchoredTo(personal, line.number, laterKeys.empty() ? std::nullopt : laterKeys[i]);
+            add(line.number, std::move(line.headword), line.number - 5);
+            mergeAnchoredTo(personal, line.number, laterKeys.empty() ? std::nullopt : laterKeys[i]);
         }
         if (index.endedEarly) {
-            personal.NoteLeftOut("the lexicon's Greek index ends early");
+            personal.noteLeftOut("the lexicon's Greek index ends early");
             return;
         }
         NoteLinesLeftOut(indexPath, i + 1, index.linesInFile, leftOut);
-        while (personal.HasPending() && !greek_.full())
-            MergeOne(personal);
-        personal.NoteLeftOut("the Greek table is full");
+        while (personal.hasPending() && !greek_.full())
+            mergeOne(personal);
+        personal.noteLeftOut("the Greek table is full");
     }
 
   private:
     // Merges the pending personal lines anchored to `number`, after the index line just added.
     // A line whose anchor has a later index line that sorts at or before it waits for that
     // line: it belongs after the last of its anchor's lines that does not sort after it.
-    void MergeAnchoredTo(PersonalLines& personal, uint16_t number,
+    void mergeAnchoredTo(PersonalLines& personal, uint16_t number,
                          const std::optional<std::string>& lowestLaterKey) {
-        while (personal.PendingAnchoredTo(number) && !greek_.full()) {
-            if (lowestLaterKey && *lowestLaterKey <= PendingKey(personal)) return;
-            MergeOne(personal);
+        while (personal.pendingAnchoredTo(number) && !greek_.full()) {
+            if (lowestLaterKey && *lowestLaterKey <= pendingKey(personal)) return;
+            mergeOne(personal);
         }
     }
 
-    static std::string PendingKey(const PersonalLines& personal) {
-        const auto line = ParsePersonalGreekLine(personal.Pending());
+    static std::string pendingKey(const PersonalLines& personal) {
+        const auto line = ParsePersonalGreekLine(personal.pending());
         return line ? GreekSearchKey(line->headword, true) : std::string();
     }
 
-    void MergeOne(PersonalLines& personal) {
-        if (const auto line = ParsePersonalGreekLine(personal.Pending())) {
-            Add(line->own, line->headword, 1);
+    void mergeOne(PersonalLines& personal) {
+        if (const auto line = ParsePersonalGreekLine(personal.pending())) {
+            add(line->own, line->headword, 1);
         } else {
-            personal.NoteDamaged();
+            personal.noteDamaged();
         }
-        personal.Advance();
+        personal.advance();
     }
 
-    void Add(uint16_t number, std::string headword, int searchFrom) {
+    void add(uint16_t number, std::string headword, int searchFrom) {
         const int slot = greek_.append(GreekRecord{number, std::move(headword), 0});
-        const int english = finder_.Find(number, searchFrom);
+        const int english = finder_.find(number, searchFrom);
         if (english == 0) return;
         greek_.at(slot).englishSlot = static_cast<uint16_t>(english);
         entries_.at(english).greekSlot = static_cast<uint16_t>(slot);
@@ -424,18 +424,18 @@ EntryTables LoadEntryTable(const LexiconFiles& files, const PersonalIndexes& per
     tables.personalStamp = StampOf(personal);
     tables.personalTexts = personal.texts;
     ProblemNote problems;
-    problems.Note(personal.problem);
+    problems.note(personal.problem);
     tables.entries.reserve(kTableCapacity);
     auto greekIndex = ReadGreekIndexAside(files.greekIndex);
     if (EnglishPass(tables.entries, notes)
-            .Run(files.englishIndex, personal.english, problems, tables.lexiconProblem,
+            .run(files.englishIndex, personal.english, problems, tables.lexiconProblem,
                  tables.lexiconLeftOut)) {
         tables.greek.reserve(kTableCapacity);
         GreekPass(tables.entries, tables.greek)
-            .Run(files.greekIndex, greekIndex.get(), personal.greek, problems,
+            .run(files.greekIndex, greekIndex.get(), personal.greek, problems,
                  tables.lexiconLeftOut);
     }
-    tables.personalProblem = problems.Take();
+    tables.personalProblem = problems.take();
     return tables;
 }
 

@@ -133,7 +133,7 @@ std::optional<PersonalIndexLine> ParsePersonalIndexLine(std::string_view line) {
     out.location = std::string(Columns(line, 91, 13));
     out.textPos = static_cast<int32_t>(*textPos);
     out.textLen = static_cast<int32_t>(*textLen);
-    if (out.IsSupplement()) {
+    if (out.isSupplement()) {
         out.own = out.anchor;
         return out;
     }

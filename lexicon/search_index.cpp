@@ -136,39 +136,39 @@ class PartReader {
     bool damaged() const { return damaged_; }
     uint32_t englishSlot(uint32_t item) {
         if (item >= items_) {
-            Damaged();
+            markDamaged();
             return 0;
         }
         return Get32(part_, kPartHeaderLength + 4ull * item);
     }
-    std::string_view Text(uint32_t item) {
-        if (item >= items_) return Damaged();
-        return Pooled(kPartHeaderLength + 4ull * items_, item, textsAt_, textsLength_);
+    std::string_view text(uint32_t item) {
+        if (item >= items_) return markDamaged();
+        return pooled(kPartHeaderLength + 4ull * items_, item, textsAt_, textsLength_);
     }
-    std::string_view Tail(uint32_t placeIndex) {
+    std::string_view tail(uint32_t placeIndex) {
         const uint32_t place = Get32(part_, kPartHeaderLength + 12ull * items_ + 4ull * placeIndex);
         const uint32_t item = place >> kPlaceOffsetBits;
         const uint32_t from = place & ((1u << kPlaceOffsetBits) - 1);
-        if (item >= items_) return Damaged();
+        if (item >= items_) return markDamaged();
         const std::string_view key =
-            Pooled(kPartHeaderLength + 8ull * items_, item, keysAt_, keysLength_);
-        return from <= key.size() ? key.substr(from) : Damaged();
+            pooled(kPartHeaderLength + 8ull * items_, item, keysAt_, keysLength_);
+        return from <= key.size() ? key.substr(from) : markDamaged();
     }
-    uint32_t Item(uint32_t placeIndex) const {
+    uint32_t item(uint32_t placeIndex) const {
         return Get32(part_, kPartHeaderLength + 12ull * items_ + 4ull * placeIndex) >>
                kPlaceOffsetBits;
     }
 
   private:
-    std::string_view Damaged() {
+    std::string_view markDamaged() {
         damaged_ = true;
         return {};
     }
     // Item `item`'s bytes in a pool, from the end of the item before to its own end.
-    std::string_view Pooled(size_t endsAt, uint32_t item, size_t poolAt, size_t poolLength) {
+    std::string_view pooled(size_t endsAt, uint32_t item, size_t poolAt, size_t poolLength) {
         const uint32_t begin = item == 0 ? 0 : Get32(part_, endsAt + 4ull * (item - 1));
         const uint32_t end = Get32(part_, endsAt + 4ull * item);
-        if (begin > end || end > poolLength) return Damaged();
+        if (begin > end || end > poolLength) return markDamaged();
         return part_.substr(poolAt + begin, end - begin);
     }
 
@@ -271,7 +271,7 @@ std::optional<uint64_t> SearchIndexLength(std::string_view head, std::string_vie
     return length;
 }
 
-std::optional<SearchIndexView> SearchIndexView::Open(std::string_view bytes,
+std::optional<SearchIndexView> SearchIndexView::open(std::string_view bytes,
                                                      std::string_view identity) {
     if (!StartsAsIndexOf(bytes, identity)) return std::nullopt;
     SearchIndexView view;
@@ -295,7 +295,7 @@ std::optional<SearchIndexView> SearchIndexView::Open(std::string_view bytes,
     return view;
 }
 
-std::optional<std::vector<ListItem>> SearchIndexView::StartSearch(std::string_view entryText,
+std::optional<std::vector<ListItem>> SearchIndexView::startSearch(std::string_view entryText,
                                                                   bool greekMode) const {
     // As FillList: a text without its leading blanks chooses the language by its first letter;
     // no text lists nothing in this mode.
@@ -304,25 +304,25 @@ std::optional<std::vector<ListItem>> SearchIndexView::StartSearch(std::string_vi
     greekMode = StartsWithGreekLetter(text);
     const Part& part = parts_[greekMode ? 1 : 0];
     if (Checksum(part.bytes) != part.checksum) return std::nullopt;
-    return SearchPart(part, ListKeyIn(greekMode, text));
+    return searchPart(part, ListKeyIn(greekMode, text));
 }
 
-std::optional<std::vector<ListItem>> SearchIndexView::SearchPart(const Part& part,
+std::optional<std::vector<ListItem>> SearchIndexView::searchPart(const Part& part,
                                                                  std::string_view key) const {
     PartReader reader(part.bytes, part.items, part.places);
     // The places whose key text begins with `key` are one run of the sorted places.
     uint32_t low = 0, high = part.places;
     while (low < high) {
         const uint32_t middle = low + (high - low) / 2;
-        if (reader.Tail(middle) < key) {
+        if (reader.tail(middle) < key) {
             low = middle + 1;
         } else {
             high = middle;
         }
     }
     std::vector<uint32_t> found;
-    for (uint32_t place = low; place < part.places && reader.Tail(place).starts_with(key); ++place)
-        found.push_back(reader.Item(place));
+    for (uint32_t place = low; place < part.places && reader.tail(place).starts_with(key); ++place)
+        found.push_back(reader.item(place));
     // The list is in table order, each headword once (an English headword may be found from two
     // places), and stops at the list limit.
     std::sort(found.begin(), found.end());
@@ -332,7 +332,7 @@ std::optional<std::vector<ListItem>> SearchIndexView::SearchPart(const Part& par
     items.reserve(found.size());
     for (const uint32_t item : found)
         items.push_back(
-            {std::string(reader.Text(item)), static_cast<int>(reader.englishSlot(item))});
+            {std::string(reader.text(item)), static_cast<int>(reader.englishSlot(item))});
     if (reader.damaged()) return std::nullopt;
     return items;
 }

@@ -22,8 +22,8 @@ std::optional<SettingsContents> ReadSettings(const std::string& path, std::strin
     SettingsContents contents;
     TextLines lines(*file);
     std::string_view line;
-    if (lines.Next(line)) contents.firstLine = line;
-    if (lines.Next(line)) contents.secondLine = line;
+    if (lines.next(line)) contents.firstLine = line;
+    if (lines.next(line)) contents.secondLine = line;
     return contents;
 }
 
@@ -62,23 +62,23 @@ Result<void> WriteSettings(const std::string& path, const std::string& firstLine
     return WriteFileAtomically(path, bytes);
 }
 
-bool SettingsProbe::FileExists(const std::string& path) const {
+bool SettingsProbe::fileExists(const std::string& path) const {
     return orvan::FileExists(path);
 }
 
-bool SettingsProbe::FolderExists(const std::string& path) const {
+bool SettingsProbe::folderExists(const std::string& path) const {
     return orvan::FolderExists(path);
 }
 
-bool SettingsProbe::CreateEmptyFile(const std::string& path) const {
+bool SettingsProbe::createEmptyFile(const std::string& path) const {
     FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    return file.valid() && file.Close();
+    return file.valid() && file.close();
 }
 
 std::string FindSettingsFile(const SettingsFolders& folders, const SettingsProbe& probe) {
     for (const std::string* folder : {&folders.config, &folders.documents, &folders.home}) {
         const std::string path = InFolder(*folder, kSettingsFileName);
-        if (!path.empty() && probe.FileExists(path)) return path;
+        if (!path.empty() && probe.fileExists(path)) return path;
     }
     return {};
 }
@@ -88,10 +88,10 @@ SettingsLocation LocateSettingsFile(const SettingsFolders& folders, const Settin
         return {found, true};
     }
     if (!folders.config.empty() &&
-        probe.CreateEmptyFile(InFolder(folders.config, kWriteProbeFileName))) {
+        probe.createEmptyFile(InFolder(folders.config, kWriteProbeFileName))) {
         return {InFolder(folders.config, kSettingsFileName), false};
     }
-    if (!folders.documents.empty() && probe.FolderExists(folders.documents)) {
+    if (!folders.documents.empty() && probe.folderExists(folders.documents)) {
         return {InFolder(folders.documents, kSettingsFileName), false};
     }
     return {InFolder(folders.home, kSettingsFileName), false};
@@ -115,10 +115,10 @@ StartUpSettings PrepareSettings(const SettingsFolders& folders, const SettingsPr
 PersonalFolderCheck CheckPersonalFolderSetting(const std::string& settingsPath,
                                                const SettingsProbe& probe) {
     const auto contents =
-        probe.FileExists(settingsPath) ? ReadSettings(settingsPath) : std::nullopt;
+        probe.fileExists(settingsPath) ? ReadSettings(settingsPath) : std::nullopt;
     if (!contents || contents->secondLine.empty()) return {PersonalFolderState::Unset, {}};
     if (!PersonalFolderLineProblem(contents->secondLine).empty() ||
-        !probe.FolderExists(contents->secondLine)) {
+        !probe.folderExists(contents->secondLine)) {
         return {PersonalFolderState::Invalid, {}};
     }
     return {PersonalFolderState::Valid, contents->secondLine};

@@ -41,7 +41,7 @@ Result<FieldTable> LoadFieldTable(const LexiconFiles& files) {
     if (!file) return Failure(file.error());
     FieldTable table;
     TextLines lines(*file);
-    for (std::string_view line; table.count() < kFieldCapacity && lines.Next(line);) {
+    for (std::string_view line; table.count() < kFieldCapacity && lines.next(line);) {
         FieldLine field = ParseFieldLine(line);
         table.append(FieldRecord{std::move(field.code), std::move(field.name)});
     }

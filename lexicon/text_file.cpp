@@ -226,7 +226,7 @@ TextLines::TextLines(std::string_view bytes) : rest_(bytes) {
     if (mark != std::string_view::npos) rest_ = rest_.substr(0, mark);
 }
 
-bool TextLines::Next(std::string_view& line) {
+bool TextLines::next(std::string_view& line) {
     if (rest_.empty()) return false;
     // Two scans with memchr beat one scan for either byte: lines rarely hold a CR.
     const char* begin = rest_.data();
@@ -249,7 +249,7 @@ bool TextLines::Next(std::string_view& line) {
 std::vector<std::string> SplitLines(std::string_view bytes) {
     std::vector<std::string> lines;
     TextLines reader(bytes);
-    for (std::string_view line; reader.Next(line);)
+    for (std::string_view line; reader.next(line);)
         lines.emplace_back(line);
     return lines;
 }
@@ -305,7 +305,7 @@ Result<void> WriteDurably(const std::string& path, std::string_view bytes,
     }
     if (::fsync(file.get()) != 0)
         return SystemFailure(ErrorCode::WriteFailed, "cannot flush", path);
-    if (!file.Close()) return SystemFailure(ErrorCode::WriteFailed, "cannot close", path);
+    if (!file.close()) return SystemFailure(ErrorCode::WriteFailed, "cannot close", path);
     return {};
 }
 

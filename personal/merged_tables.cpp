@@ -19,7 +19,7 @@ PersonalIndexes ReadShared(const PersonalFiles& personal, StoreFileSystem& files
     std::unique_ptr<FolderLock> lock;
     std::optional<Error> lockProblem;
     try {
-        lock = files.LockFolder(folder, LockMode::Shared);
+        lock = files.lockFolder(folder, LockMode::Shared);
         needsRecovery = NeedsRecovery(files, folder, Temporaries(personal));
         if (needsRecovery && !asTheyAre) return {};
     } catch (const StoreFileError& error) {
@@ -48,9 +48,9 @@ PersonalIndexes ReadBeforeChange(const PersonalFiles& personal, StoreFileSystem&
     PersonalIndexes indexes;
     try {
         if (const auto english = path(personal.englishIndex))
-            indexes.english = files.Read(*english, kPersonalIndexLimit);
+            indexes.english = files.read(*english, kPersonalIndexLimit);
         if (const auto greek = path(personal.greekIndex))
-            indexes.greek = files.Read(*greek, kPersonalIndexLimit);
+            indexes.greek = files.read(*greek, kPersonalIndexLimit);
     } catch (const StoreFileError& error) {
         indexes.problem = error.error();
     }

@@ -104,16 +104,16 @@ void InsertEnglish(StoreContents& contents, const EntryTables& tables, const std
         // An entry that sorts before every entry goes first; after a lexicon entry, after every
         // line already hanging from it; after one of the user's entries, right after its line.
         if (!inserted && !afterOwn && (predecessor == 0 || columns.anchor > anchor)) {
-            writer.Add(newLine(anchor), scrambled);
+            writer.add(newLine(anchor), scrambled);
             inserted = true;
         }
-        writer.Add(line, TextOf(contents.texts, columns, i + 1));
-        if (!inserted && afterOwn && !columns.IsSupplement() && columns.own == anchor) {
-            writer.Add(newLine(columns.anchor), scrambled);
+        writer.add(line, TextOf(contents.texts, columns, i + 1));
+        if (!inserted && afterOwn && !columns.isSupplement() && columns.own == anchor) {
+            writer.add(newLine(columns.anchor), scrambled);
             inserted = true;
         }
     }
-    if (!inserted) writer.Add(newLine(anchor), scrambled);
+    if (!inserted) writer.add(newLine(anchor), scrambled);
     contents.english = writer.takeLines();
     contents.texts = writer.takeTexts();
 }
@@ -152,7 +152,7 @@ bool DropEnglishLines(StoreContents& contents, Pick drop) {
             ++dropped;
             continue;
         }
-        writer.Add(line, TextOf(contents.texts, columns, i + 1));
+        writer.add(line, TextOf(contents.texts, columns, i + 1));
     }
     if (dropped == 0) return false;
     contents.english = writer.takeLines();
@@ -165,7 +165,7 @@ bool DropEnglishLines(StoreContents& contents, Pick drop) {
 bool RemoveEntry(StoreContents& contents, long long number) {
     const bool removed =
         DropEnglishLines(contents, [number](const PersonalIndexLine& columns, int dropped) {
-            return dropped == 0 && !columns.IsSupplement() && columns.own == number;
+            return dropped == 0 && !columns.isSupplement() && columns.own == number;
         });
     if (!removed) return false;
     std::erase_if(contents.greek,
@@ -177,7 +177,7 @@ bool RemoveEntry(StoreContents& contents, long long number) {
 // supplement line of the entry goes: the loader would show a second one left behind.
 bool RemoveSupplement(StoreContents& contents, long long number) {
     return DropEnglishLines(contents, [number](const PersonalIndexLine& columns, int) {
-        return columns.IsSupplement() && columns.anchor == number;
+        return columns.isSupplement() && columns.anchor == number;
     });
 }
 
@@ -191,7 +191,7 @@ void PutSupplement(StoreContents& contents, long long number, const std::string&
     for (size_t i = 0; i < contents.english.size(); ++i)
         lines.push_back(ReadEnglishLine(contents.english[i], i + 1));
     const auto isSupplement = [number](const PersonalIndexLine& columns) {
-        return columns.IsSupplement() && columns.anchor == number;
+        return columns.isSupplement() && columns.anchor == number;
     };
     const bool replacing = std::any_of(lines.begin(), lines.end(), isSupplement);
     ContentsWriter writer;
@@ -200,19 +200,19 @@ void PutSupplement(StoreContents& contents, long long number, const std::string&
         const std::string& line = contents.english[i];
         const PersonalIndexLine& columns = lines[i];
         if (!done && replacing && isSupplement(columns)) {
-            writer.Add(line.substr(0, 90) + ZeroPadded(0, 8) +
+            writer.add(line.substr(0, 90) + ZeroPadded(0, 8) +
                            ZeroPadded(static_cast<long long>(text.size()), 5),
                        scrambled);
             done = true;
             continue;
         }
         if (!done && !replacing && columns.anchor >= number) {
-            writer.Add(supplementLine, scrambled);
+            writer.add(supplementLine, scrambled);
             done = true;
         }
-        writer.Add(line, TextOf(contents.texts, columns, i + 1));
+        writer.add(line, TextOf(contents.texts, columns, i + 1));
     }
-    if (!done) writer.Add(supplementLine, scrambled);
+    if (!done) writer.add(supplementLine, scrambled);
     contents.english = writer.takeLines();
     contents.texts = writer.takeTexts();
 }
@@ -240,7 +240,7 @@ int TargetSlot(const EntryTables& tables, EntryRef target) {
 void RefuseLinkedFiles(const StoreContext& store) {
     for (const std::string* path :
          {&store.personal.englishIndex, &store.personal.greekIndex, &store.personal.texts}) {
-        if (store.files.KindOf(*path) == FileKind::SymbolicLink) {
+        if (store.files.kindOf(*path) == FileKind::SymbolicLink) {
             throw StoreFileError(*path +
                                  " is a symbolic link; put the file itself in the personal folder "
                                  "so that it can be changed");
@@ -283,7 +283,7 @@ StoreResult RunInFolder(const StoreContext& store, const std::string& folder, Ch
                 "the entries were not read whole (" + problem->message + "); nothing changed"};
     }
     try {
-        const auto lock = store.files.LockFolder(folder, LockMode::Exclusive);
+        const auto lock = store.files.lockFolder(folder, LockMode::Exclusive);
         RefuseLinkedFiles(store);
         if (NeedsRecovery(store.files, folder, Temporaries(store.personal))) {
             RecoverStore(store.files, folder, Temporaries(store.personal));
@@ -436,7 +436,7 @@ StoreResult RecoverPersonalStore(const PersonalFiles& personal, StoreFileSystem&
     try {
         // What a change in flight has made so far looks the same until its lock is had.
         if (!NeedsRecovery(files, folder, Temporaries(personal))) return {};
-        const auto lock = files.LockFolder(folder, LockMode::Exclusive);
+        const auto lock = files.lockFolder(folder, LockMode::Exclusive);
         if (NeedsRecovery(files, folder, Temporaries(personal))) {
             RecoverStore(files, folder, Temporaries(personal));
         }

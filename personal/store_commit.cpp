@@ -41,9 +41,9 @@ void RollBack(StoreFileSystem& files, const std::string& folder,
         const std::string target = PathInFolder(folder, line.name);
         const std::string old = target + kOldSuffix;
         if (line.existed) {
-            if (files.Exists(old)) files.Rename(old, target);
+            if (files.exists(old)) files.rename(old, target);
         } else {
-            files.Remove(target);
+            files.remove(target);
         }
     }
 }
@@ -52,13 +52,13 @@ void RollBack(StoreFileSystem& files, const std::string& folder,
 // owner allows none, a flushed copy.
 void KeepOld(StoreFileSystem& files, const std::string& target) {
     const std::string old = target + kOldSuffix;
-    files.Remove(old);
+    files.remove(old);
     try {
-        files.Link(target, old);
+        files.link(target, old);
     } catch (const StoreFileError&) {
-        const auto bytes = files.Read(target, kNoSizeLimit);
+        const auto bytes = files.read(target, kNoSizeLimit);
         if (!bytes) throw StoreFileError("cannot keep a copy of " + target + ": it is gone");
-        files.WriteDurably(old, *bytes, target);
+        files.writeDurably(old, *bytes, target);
     }
 }
 
@@ -107,35 +107,35 @@ void CommitReplacements(StoreFileSystem& files, const std::string& folder,
     bool journalWritten = false;
     try {
         for (const FileReplacement& file : replacements) {
-            files.WriteDurably(file.temporary, file.bytes, file.target);
+            files.writeDurably(file.temporary, file.bytes, file.target);
         }
         for (const FileReplacement& file : replacements) {
-            kept.push_back({files.Exists(file.target), BaseName(file.target)});
+            kept.push_back({files.exists(file.target), BaseName(file.target)});
             if (kept.back().existed) KeepOld(files, file.target);
         }
-        files.WriteDurably(journalTemporary, JournalText(kept));
-        files.Rename(journalTemporary, journal);
-        files.SyncFolder(folder);
+        files.writeDurably(journalTemporary, JournalText(kept));
+        files.rename(journalTemporary, journal);
+        files.syncFolder(folder);
         journalWritten = true;
         for (const FileReplacement& file : replacements) {
-            files.Rename(file.temporary, file.target);
+            files.rename(file.temporary, file.target);
         }
-        files.SyncFolder(folder);
-        files.Remove(journal);  // the change is committed
+        files.syncFolder(folder);
+        files.remove(journal);  // the change is committed
     } catch (const StoreFileError&) {
         try {
             if (journalWritten) {
                 RollBack(files, folder, kept);
-                files.SyncFolder(folder);
-                files.Remove(journal);
+                files.syncFolder(folder);
+                files.remove(journal);
             }
             for (size_t i = 0; i < replacements.size(); ++i) {
-                files.Remove(replacements[i].temporary);
+                files.remove(replacements[i].temporary);
                 if (i < kept.size() && kept[i].existed) {
-                    files.Remove(replacements[i].target + kOldSuffix);
+                    files.remove(replacements[i].target + kOldSuffix);
                 }
             }
-            files.Remove(journalTemporary);
+            files.remove(journalTemporary);
         } catch (const StoreFileError&) {
             // What could not be put back now stays named by the journal for RecoverStore.
         }
@@ -143,9 +143,9 @@ void CommitReplacements(StoreFileSystem& files, const std::string& folder,
     }
     // Committed: the old files' second names are no longer needed.
     try {
-        files.SyncFolder(folder);
+        files.syncFolder(folder);
         for (const FileReplacement& file : replacements)
-            files.Remove(file.target + kOldSuffix);
+            files.remove(file.target + kOldSuffix);
     } catch (const StoreFileError&) {
         // Leftover kept files are removed by the next RecoverStore.
     }
@@ -155,14 +155,14 @@ std::optional<std::map<std::string, std::optional<std::string>>> FilesBeforeChan
     StoreFileSystem& files, const std::string& folder) {
     const std::string journal = PathInFolder(folder, kJournalName);
     try {
-        const auto text = files.Read(journal, kJournalLimit);
+        const auto text = files.read(journal, kJournalLimit);
         if (!text) return std::nullopt;
         std::map<std::string, std::optional<std::string>> before;
         for (const JournalLine& line : ReadJournal(*text, journal)) {
             const std::string target = PathInFolder(folder, line.name);
             const std::string old = target + kOldSuffix;
             if (line.existed) {
-                before[line.name] = files.Exists(old) ? old : target;
+                before[line.name] = files.exists(old) ? old : target;
             } else {
                 before[line.name] = std::nullopt;
             }
@@ -176,7 +176,7 @@ std::optional<std::map<std::string, std::optional<std::string>>> FilesBeforeChan
 bool NeedsRecovery(StoreFileSystem& files, const std::string& folder,
                    const std::vector<std::string>& temporaries) {
     for (const std::string& name : Leftovers(folder, temporaries))
-        if (files.Exists(name)) return true;
+        if (files.exists(name)) return true;
     return false;
 }
 
@@ -184,7 +184,7 @@ void RecoverStore(StoreFileSystem& files, const std::string& folder,
                   const std::vector<std::string>& temporaries) {
     const std::vector<std::string> leftovers = Leftovers(folder, temporaries);
     for (const std::string& name : leftovers) {
-        const FileKind kind = files.KindOf(name);
+        const FileKind kind = files.kindOf(name);
         if (kind == FileKind::Folder || kind == FileKind::Other) {
             throw StoreFileError(name +
                                  " is in the way: the program keeps a file of its own there "
@@ -192,13 +192,13 @@ void RecoverStore(StoreFileSystem& files, const std::string& folder,
         }
     }
     const std::string journal = PathInFolder(folder, kJournalName);
-    if (const auto text = files.Read(journal, kJournalLimit)) {
+    if (const auto text = files.read(journal, kJournalLimit)) {
         RollBack(files, folder, ReadJournal(*text, journal));
-        files.SyncFolder(folder);
-        files.Remove(journal);
+        files.syncFolder(folder);
+        files.remove(journal);
     }
     for (const std::string& name : leftovers)
-        files.Remove(name);
+        files.remove(name);
 }
 
 }  // namespace orvan::personal

@@ -16,7 +16,7 @@ std::vector<std::string> DecodedLines(const std::optional<std::string>& bytes) {
     std::vector<std::string> lines;
     if (!bytes) return lines;
     TextLines reader(*bytes);
-    for (std::string_view line; reader.Next(line);)
+    for (std::string_view line; reader.next(line);)
         lines.push_back(DecodePersonalText(line));
     return lines;
 }
@@ -49,12 +49,12 @@ std::string MarkPath(const PersonalFiles& personal, const char* name) {
 
 StoreContents ReadContents(StoreFileSystem& files, const PersonalFiles& personal) {
     StoreContents contents;
-    contents.indexes.english = files.Read(personal.englishIndex, kPersonalIndexLimit);
-    contents.indexes.greek = files.Read(personal.greekIndex, kPersonalIndexLimit);
+    contents.indexes.english = files.read(personal.englishIndex, kPersonalIndexLimit);
+    contents.indexes.greek = files.read(personal.greekIndex, kPersonalIndexLimit);
     contents.english = DecodedLines(contents.indexes.english);
     contents.greek = DecodedLines(contents.indexes.greek);
-    contents.texts = files.Read(personal.texts, kTextsLimit).value_or("");
-    contents.lastNumber = LastNumber(files.Read(MarkPath(personal, kNumberMarkName), 64));
+    contents.texts = files.read(personal.texts, kTextsLimit).value_or("");
+    contents.lastNumber = LastNumber(files.read(MarkPath(personal, kNumberMarkName), 64));
     return contents;
 }
 
@@ -62,8 +62,8 @@ PersonalIndexes ReadIndexes(StoreFileSystem& files, const PersonalFiles& persona
     PersonalIndexes indexes;
     if (!personal.known()) return indexes;
     try {
-        indexes.english = files.Read(personal.englishIndex, kPersonalIndexLimit);
-        indexes.greek = files.Read(personal.greekIndex, kPersonalIndexLimit);
+        indexes.english = files.read(personal.englishIndex, kPersonalIndexLimit);
+        indexes.greek = files.read(personal.greekIndex, kPersonalIndexLimit);
     } catch (const StoreFileError& error) {
         indexes.problem = error.error();
     }
@@ -120,7 +120,7 @@ std::string GreekLine(long long anchor, long long own, const std::string& headwo
     return ZeroPadded(anchor, 5) + ZeroPadded(own, 5) + headword.substr(0, 80);
 }
 
-void ContentsWriter::Add(const std::string& line, const std::string& scrambledText) {
+void ContentsWriter::add(const std::string& line, const std::string& scrambledText) {
     lines_.push_back(WithTextPos(line, position()));
     texts_ += scrambledText;
 }

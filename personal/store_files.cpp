@@ -54,7 +54,7 @@ bool FolderWritable(const std::string& folder) {
     return ::access(folder.c_str(), W_OK) == 0 || (errno != EROFS && errno != EACCES);
 }
 
-std::unique_ptr<FolderLock> StoreFileSystem::LockFolder(const std::string& folder, LockMode mode) {
+std::unique_ptr<FolderLock> StoreFileSystem::lockFolder(const std::string& folder, LockMode mode) {
     if (mode == LockMode::Exclusive && !FolderWritable(folder)) {
         throw FolderReadOnly("the personal folder " + folder + " is read-only");
     }
@@ -80,14 +80,14 @@ std::unique_ptr<FolderLock> StoreFileSystem::LockFolder(const std::string& folde
     return lock;
 }
 
-std::optional<std::string> StoreFileSystem::Read(const std::string& path, long long limit) {
+std::optional<std::string> StoreFileSystem::read(const std::string& path, long long limit) {
     Result<std::string> contents = ReadRegularFile(path, limit);
     if (contents) return std::move(*contents);
     if (contents.error().code == ErrorCode::Missing) return std::nullopt;
     throw StoreFileError(std::move(contents).error());
 }
 
-FileKind StoreFileSystem::KindOf(const std::string& path) {
+FileKind StoreFileSystem::kindOf(const std::string& path) {
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0) {
         if (errno == ENOENT) return FileKind::Missing;
@@ -99,24 +99,24 @@ FileKind StoreFileSystem::KindOf(const std::string& path) {
     return FileKind::Other;
 }
 
-void StoreFileSystem::WriteDurably(const std::string& path, std::string_view bytes,
+void StoreFileSystem::writeDurably(const std::string& path, std::string_view bytes,
                                    const std::string& likeFile) {
     ThrowUnlessDone(orvan::WriteDurably(path, bytes, likeFile));
 }
 
-void StoreFileSystem::Link(const std::string& existing, const std::string& newName) {
+void StoreFileSystem::link(const std::string& existing, const std::string& newName) {
     if (::link(existing.c_str(), newName.c_str()) != 0) Fail("cannot link", existing);
 }
 
-void StoreFileSystem::Rename(const std::string& from, const std::string& to) {
+void StoreFileSystem::rename(const std::string& from, const std::string& to) {
     if (std::rename(from.c_str(), to.c_str()) != 0) Fail("cannot rename", from);
 }
 
-void StoreFileSystem::Remove(const std::string& path) {
+void StoreFileSystem::remove(const std::string& path) {
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) Fail("cannot remove", path);
 }
 
-void StoreFileSystem::SyncFolder(const std::string& folder) {
+void StoreFileSystem::syncFolder(const std::string& folder) {
     ThrowUnlessDone(orvan::SyncFolder(folder));
 }
 

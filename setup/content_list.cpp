@@ -41,7 +41,7 @@ std::vector<ContentStep> ReadContentList(std::string_view bytes) {
     std::vector<ContentStep> steps;
     std::string prefix;  // the current subfolder's whole path, its separator kept
     TextLines lines(bytes);
-    for (std::string_view line; lines.Next(line);) {
+    for (std::string_view line; lines.next(line);) {
         if (line.empty()) continue;
         const std::string utf8 = GreekToUtf8(line);
         ContentStep step;

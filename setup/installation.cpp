@@ -79,12 +79,12 @@ class Installation {
         made.path = relative;
         const Result<void> copied = CopyWithoutReplacing(PathInFolder(source_, relative),
                                                          PathInFolder(target_, relative), made);
-        if (copied) made_.AddFile(std::move(made));
+        if (copied) made_.addFile(std::move(made));
         note(copied);
     }
     void createFolder(const std::string& relative) {
         const Result<void> created = CreateFolder(PathInFolder(target_, relative));
-        if (created) made_.AddFolder(relative);
+        if (created) made_.addFolder(relative);
         note(created);
     }
     // Adds what this installation made to the folder's list, after what earlier installations
@@ -106,9 +106,9 @@ class Installation {
             return;
         }
         for (const std::string& folder : made_.folders)
-            list.AddFolder(folder);
+            list.addFolder(folder);
         for (const InstalledFile& file : made_.files)
-            list.AddFile(file);
+            list.addFile(file);
         if (const Result<void> written = WriteFileAtomically(path, InstalledListText(list));
             !written) {
             note("cannot write " + path + ": " + written.error().reason());

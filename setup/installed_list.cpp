@@ -34,12 +34,12 @@ std::optional<InstalledFile> FileOfLine(std::string_view rest) {
 
 }  // namespace
 
-void InstalledList::AddFile(InstalledFile file) {
+void InstalledList::addFile(InstalledFile file) {
     std::erase_if(files, [&](const InstalledFile& earlier) { return earlier.path == file.path; });
     files.push_back(std::move(file));
 }
 
-void InstalledList::AddFolder(const std::string& path) {
+void InstalledList::addFolder(const std::string& path) {
     std::erase(folders, path);
     folders.push_back(path);
 }
@@ -72,9 +72,9 @@ std::optional<InstalledList> ReadInstalledList(std::string_view bytes) {
         const std::string_view line = bytes.substr(0, end);
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
         if (line.starts_with(kFolderTag) && line.size() > kFolderTag.size()) {
-            list.AddFolder(std::string(line.substr(kFolderTag.size())));
+            list.addFolder(std::string(line.substr(kFolderTag.size())));
         } else if (line.starts_with(kFileTag)) {
-            if (auto file = FileOfLine(line.substr(kFileTag.size()))) list.AddFile(*file);
+            if (auto file = FileOfLine(line.substr(kFileTag.size()))) list.addFile(*file);
         }
     }
     return list;

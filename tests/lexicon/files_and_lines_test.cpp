@@ -100,7 +100,7 @@ TEST(PersonalLineFormat, TellsEntriesFromSupplementsByTheirNumbersAsText) {
         FormatPersonalIndexLine({"", "", 12, 40001, "mine", 1, 9, "", "PHYS"});
     const auto parsedEntry = ParsePersonalIndexLine(entry);
     ASSERT_TRUE(parsedEntry);
-    EXPECT_FALSE(parsedEntry->IsSupplement());
+    EXPECT_FALSE(parsedEntry->isSupplement());
     EXPECT_EQ(parsedEntry->own, 40001);
     EXPECT_EQ(parsedEntry->headword, "mine");
     EXPECT_EQ(parsedEntry->fieldCode, "PHYS");
@@ -109,11 +109,11 @@ TEST(PersonalLineFormat, TellsEntriesFromSupplementsByTheirNumbersAsText) {
     EXPECT_EQ(supplement.size(), 103u);
     const auto parsedSupplement = ParsePersonalIndexLine(supplement);
     ASSERT_TRUE(parsedSupplement);
-    EXPECT_TRUE(parsedSupplement->IsSupplement());
+    EXPECT_TRUE(parsedSupplement->isSupplement());
     EXPECT_EQ(parsedSupplement->location, "0000001000007");
 
     // "12" and "00012" are the same number but not the same text: an entry, not a supplement.
-    EXPECT_FALSE(ParsePersonalIndexLine("00012   12" + supplement.substr(10))->IsSupplement());
+    EXPECT_FALSE(ParsePersonalIndexLine("00012   12" + supplement.substr(10))->isSupplement());
 }
 
 TEST(FieldLineFormat, TrimsCodeAndName) {
@@ -135,7 +135,7 @@ TEST(AtomicWrite, ReplacesTheFileAndLeavesNoTemporary) {
     const std::string path = folder.File("settings.ini");
     ASSERT_TRUE(WriteFileAtomically(path, "old"));
     ASSERT_TRUE(WriteFileAtomically(path, "new"));
-    EXPECT_EQ(folder.Read("settings.ini"), "new");
+    EXPECT_EQ(folder.read("settings.ini"), "new");
     int files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
         ++files;
@@ -161,7 +161,7 @@ TEST(AtomicWrite, TheNewFileKeepsThePermissionsOfTheOldOne) {
     folder.Write("Orvan.ini", "YES\r\n");
     ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
     ASSERT_TRUE(WriteFileAtomically(path, "NO\r\n"));
-    EXPECT_EQ(folder.Read("Orvan.ini"), "NO\r\n");
+    EXPECT_EQ(folder.read("Orvan.ini"), "NO\r\n");
     EXPECT_EQ(PermissionsOf(path), 0600u);
 }
 
@@ -170,11 +170,11 @@ TEST(DurableWrite, ReplacesOrRefusesAnExistingFileAndTakesItsModelsPermissions) 
     folder.Write("model", "m");
     ASSERT_EQ(::chmod(folder.File("model").c_str(), 0640), 0);
     EXPECT_TRUE(WriteDurably(folder.File("new"), "abc", folder.File("model")));
-    EXPECT_EQ(folder.Read("new"), "abc");
+    EXPECT_EQ(folder.read("new"), "abc");
     EXPECT_EQ(PermissionsOf(folder.File("new")), 0640u);
 
     EXPECT_TRUE(WriteDurably(folder.File("new"), "x"));  // shorter: truncated
-    EXPECT_EQ(folder.Read("new"), "x");
+    EXPECT_EQ(folder.read("new"), "x");
 
     const Result<void> refused = WriteDurably(folder.File("new"), "y", {}, ExistingFile::Refuse);
     ASSERT_FALSE(refused);
@@ -182,7 +182,7 @@ TEST(DurableWrite, ReplacesOrRefusesAnExistingFileAndTakesItsModelsPermissions) 
     EXPECT_EQ(refused.error().path, folder.File("new"));
     EXPECT_NE(refused.error().message.find("cannot create " + folder.File("new")),
               std::string::npos);
-    EXPECT_EQ(folder.Read("new"), "x");
+    EXPECT_EQ(folder.read("new"), "x");
 }
 
 TEST(DurableWrite, NeverWritesThroughASymbolicLink) {
@@ -190,7 +190,7 @@ TEST(DurableWrite, NeverWritesThroughASymbolicLink) {
     folder.Write("target", "kept");
     std::filesystem::create_symlink(folder.File("target"), folder.File("link"));
     EXPECT_FALSE(WriteDurably(folder.File("link"), "changed"));
-    EXPECT_EQ(folder.Read("target"), "kept");
+    EXPECT_EQ(folder.read("target"), "kept");
     EXPECT_TRUE(SyncFolder(folder.Path()));
     EXPECT_FALSE(SyncFolder(folder.File("target")));  // not a folder
 }
@@ -217,8 +217,8 @@ TEST(FileDescriptor, ClosesOnceWhenItGoesOrIsReplaced) {
     const int replaced = file.get();
     file = FileDescriptor(::open(folder.File("f").c_str(), O_RDONLY | O_CLOEXEC));
     EXPECT_FALSE(IsOpen(replaced));
-    EXPECT_TRUE(file.Close());
-    EXPECT_TRUE(file.Close());  // closing nothing
+    EXPECT_TRUE(file.close());
+    EXPECT_TRUE(file.close());  // closing nothing
     EXPECT_FALSE(file.valid());
 }
 

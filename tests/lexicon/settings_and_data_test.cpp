@@ -21,17 +21,17 @@ TEST(WriteSettings, KeepsTheLinesTheCallerLeavesEmpty) {
     const std::string path = folder.File("Orvan.ini");
     folder.Write("Orvan.ini", "NO\r\n");
     ASSERT_TRUE(WriteSettings(path, "", "/home/u/mine"));
-    EXPECT_EQ(folder.Read("Orvan.ini"), "NO\r\n/home/u/mine\r\n");
+    EXPECT_EQ(folder.read("Orvan.ini"), "NO\r\n/home/u/mine\r\n");
 
     folder.Write("Orvan.ini", "NO");
     ASSERT_TRUE(WriteSettings(path, "YES", ""));
-    EXPECT_EQ(folder.Read("Orvan.ini"), "YES\r\n");
+    EXPECT_EQ(folder.read("Orvan.ini"), "YES\r\n");
 
     std::remove(path.c_str());
     ASSERT_TRUE(WriteSettings(path, "", ""));
-    EXPECT_EQ(folder.Read("Orvan.ini"), "YES\r\n");
+    EXPECT_EQ(folder.read("Orvan.ini"), "YES\r\n");
     ASSERT_TRUE(WriteSettings(path, "", "/x"));
-    EXPECT_EQ(folder.Read("Orvan.ini"), "YES\r\n/x\r\n");
+    EXPECT_EQ(folder.read("Orvan.ini"), "YES\r\n/x\r\n");
 
     EXPECT_FALSE(WriteSettings("", "YES", ""));
     EXPECT_FALSE(WriteSettings(folder.File("gone/Orvan.ini"), "YES", ""));
@@ -40,7 +40,7 @@ TEST(WriteSettings, KeepsTheLinesTheCallerLeavesEmpty) {
     const std::string longLine(kSettingsFileLimit - 1, 'Y');
     folder.Write("Orvan.ini", longLine + "\n");
     EXPECT_FALSE(WriteSettings(path, "", "/x"));
-    EXPECT_EQ(folder.Read("Orvan.ini"), longLine + "\n");
+    EXPECT_EQ(folder.read("Orvan.ini"), longLine + "\n");
 }
 
 TEST(ReadSettings, OnlyExactlyNoSuppressesTheStartScreen) {
@@ -74,7 +74,7 @@ TEST(ReadSettings, AFileLongerThanTheLimitIsNotReadAndTheStartUpGoesOnWithout) {
     EXPECT_EQ(settings.personalFolder, "");
     EXPECT_EQ(settings.problem, path + " is longer than 65536 bytes");  // for the window to tell
     EXPECT_EQ(CheckPersonalFolderSetting(path, SettingsProbe()).state, PersonalFolderState::Unset);
-    EXPECT_EQ(folder.Read("Orvan.ini").size(), static_cast<size_t>(kSettingsFileLimit + 1));
+    EXPECT_EQ(folder.read("Orvan.ini").size(), static_cast<size_t>(kSettingsFileLimit + 1));
 
     std::remove(path.c_str());
     EXPECT_FALSE(ReadSettings(path, &problem));
@@ -88,9 +88,9 @@ class FakeProbe : public SettingsProbe {
     bool writable = true;
     mutable std::set<std::string> created;
 
-    bool FileExists(const std::string& path) const override { return files.contains(path); }
-    bool FolderExists(const std::string& path) const override { return folders.contains(path); }
-    bool CreateEmptyFile(const std::string& path) const override {
+    bool fileExists(const std::string& path) const override { return files.contains(path); }
+    bool folderExists(const std::string& path) const override { return folders.contains(path); }
+    bool createEmptyFile(const std::string& path) const override {
         if (writable) created.insert(path);
         return writable;
     }
@@ -127,7 +127,7 @@ TEST(PrepareSettings, ReadsTheFileFoundOrCreatesItWithYes) {
     EXPECT_EQ(settings.path, config.File("Orvan.ini"));
     EXPECT_TRUE(settings.showStartScreen);
     EXPECT_EQ(settings.personalFolder, "");
-    EXPECT_EQ(config.Read("Orvan.ini"), "YES\r\n");
+    EXPECT_EQ(config.read("Orvan.ini"), "YES\r\n");
 
     documents.Write("Orvan.ini", "NO\r\n/data/mine\r\n");  // found before the one in config
     std::remove(config.File("Orvan.ini").c_str());
@@ -231,23 +231,23 @@ TEST(Conversions, ScrambleIndexLinesByLineNumberAndTheStoreByPosition) {
     test::TempFolder folder;
     folder.Write("i_.tbo", "first line\r\nsecond\nthird");
     ConvertIndexFile(folder.File("i_.tbo"), folder.File("i.tbo"));
-    const auto lines = SplitLines(folder.Read("i.tbo"));
+    const auto lines = SplitLines(folder.read("i.tbo"));
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], EncodeIndexLine(1, "first line"));
     EXPECT_EQ(lines[1], EncodeIndexLine(2, "second"));
     EXPECT_EQ(lines[2], EncodeIndexLine(3, "third"));
-    EXPECT_EQ(folder.Read("i.tbo").substr(lines[0].size(), 2), "\r\n");
+    EXPECT_EQ(folder.read("i.tbo").substr(lines[0].size(), 2), "\r\n");
 
     folder.Write("lex_.tbo", std::string("abc\r\n\0z", 7));
     ConvertLexiconFile(folder.File("lex_.tbo"), folder.File("lex.tbo"));
-    const std::string stored = folder.Read("lex.tbo");
+    const std::string stored = folder.read("lex.tbo");
     ASSERT_EQ(stored.size(), 7u);
     EXPECT_EQ(stored.substr(0, 3), "\x7E\x80\x82");
     EXPECT_EQ(DecodeLexText(4, stored.substr(3, 2)), "\r\n");
 
     folder.Write("empty_.tbo", "");
     ConvertLexiconFile(folder.File("empty_.tbo"), folder.File("empty.tbo"));
-    EXPECT_EQ(folder.Read("empty.tbo"), "");
+    EXPECT_EQ(folder.read("empty.tbo"), "");
     EXPECT_THROW(ConvertIndexFile(folder.File("missing"), folder.File("x")), PreparationError);
     EXPECT_THROW(ConvertLexiconFile(folder.File("i_.tbo"), folder.File("no/x")), PreparationError);
 }
@@ -259,7 +259,7 @@ TEST(Conversions, AnIndexOfMoreRecordsThanATableIsRefusedAndNothingWritten) {
         lines += "line\r\n";
     folder.Write("i_.tbo", lines);
     ConvertIndexFile(folder.File("i_.tbo"), folder.File("i.tbo"));
-    EXPECT_EQ(SplitLines(folder.Read("i.tbo")).size(), static_cast<size_t>(kTableCapacity));
+    EXPECT_EQ(SplitLines(folder.read("i.tbo")).size(), static_cast<size_t>(kTableCapacity));
 
     folder.Write("i_.tbo", lines + "one more");
     folder.Write("i.tbo", "as it was");
@@ -271,7 +271,7 @@ TEST(Conversions, AnIndexOfMoreRecordsThanATableIsRefusedAndNothingWritten) {
             std::string(error.what()),
             folder.File("i_.tbo") + " holds 40001 records, more than the 40000 a table holds");
     }
-    EXPECT_EQ(folder.Read("i.tbo"), "as it was");
+    EXPECT_EQ(folder.read("i.tbo"), "as it was");
 }
 
 TEST(Conversions, ByteRangeComparesEveryByteWithBothEnds) {

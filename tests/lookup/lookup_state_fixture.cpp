@@ -42,7 +42,7 @@ long long WordTables::Insert(const std::string& english, const std::string& gree
 long long WordTables::Change(long long number, const std::string& english) {
     const Word* old = Find(number);
     const std::string greek = old ? old->greek : std::string();
-    Remove(number);
+    remove(number);
     return Insert(english, greek);
 }
 
@@ -52,7 +52,7 @@ void WordTables::Annotate(long long number) {
     }
 }
 
-void WordTables::Remove(long long number) {
+void WordTables::remove(long long number) {
     std::erase_if(words_, [number](const Word& word) { return word.number == number; });
 }
 

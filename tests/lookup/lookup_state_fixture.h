@@ -31,7 +31,7 @@ class WordTables {
     long long Change(long long number, const std::string& english);
     /// A supplement added to a lexicon word.
     void Annotate(long long number);
-    void Remove(long long number);
+    void remove(long long number);
 
     const std::vector<Word>& words() const { return words_; }
     const Word* Find(long long number) const;

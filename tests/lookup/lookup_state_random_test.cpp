@@ -203,7 +203,7 @@ class LookupStateRandomTest : public ::testing::Test {
                 }
                 if (own.empty()) break;
                 const long long number = own[pick(own.size())];
-                words.Remove(number);
+                words.remove(number);
                 state.replaceTables(words.Tables());
                 ModelForget(nameOf.at(number));
                 nameOf.erase(number);

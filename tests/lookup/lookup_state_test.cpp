@@ -177,7 +177,7 @@ TEST_F(LookupStateTest, ADeletedEntryLeavesTheListAndTheHistory) {
     const long long mine = 4;
     EXPECT_EQ(Back(), (Texts{"mine *", "zoo"}));
 
-    words.Remove(mine);
+    words.remove(mine);
     Reload();
     EXPECT_EQ(Back(), (Texts{"zoo"}));
     state.back();
@@ -186,7 +186,7 @@ TEST_F(LookupStateTest, ADeletedEntryLeavesTheListAndTheHistory) {
 
     // The entry shown is deleted: the pane and the list lose it, the history forgets it.
     View("lev");
-    words.Remove(2);
+    words.remove(2);
     Reload();
     EXPECT_EQ(state.shownNumber(), 0);
     EXPECT_EQ(ListTexts(), (Texts{"leverage"}));
@@ -225,7 +225,7 @@ TEST_F(LookupStateTest, AnotherProgramsChangeKeepsTheListOnItsEntries) {
     EXPECT_EQ(state.selectedRow(), 1);
     EXPECT_EQ(Shown(), "leverage");
 
-    words.Remove(2);
+    words.remove(2);
     Reload();
     EXPECT_EQ(ListTexts(), (Texts{"leverage"}));
     EXPECT_EQ(state.selectedRow(), 0);
@@ -280,7 +280,7 @@ TEST_F(LookupStateTest, FullTextFindsKeepTheNumbersOfTheTablesSearched) {
     using Kind = lookup::ListStatus::Kind;
     const std::vector<ListedEntry> found{{"lever", 2}, {"mine *", 4}, {"zone", 5}};
     words.Insert("aardvark");
-    words.Remove(4);
+    words.remove(4);
     Reload();
     state.listFullTextResults(found, u"x");
     EXPECT_EQ(ListTexts(), (Texts{"lever", "zone"}));

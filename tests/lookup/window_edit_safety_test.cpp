@@ -70,8 +70,8 @@ class EditSafetyTest : public WindowTest {
         return editor->findChild<QPlainTextEdit*>("descriptionEdit");
     }
     std::string Files() const {
-        return personal.Read("ci.tbo") + "|" + personal.Read("cigr.tbo") + "|" +
-               personal.Read("clex.tbo");
+        return personal.read("ci.tbo") + "|" + personal.read("cigr.tbo") + "|" +
+               personal.read("clex.tbo");
     }
     void FullTextSearch(const QString& text) {
         c().searchField->setText(text);
@@ -182,7 +182,7 @@ TEST_F(EditSafetyTest, EnterOrEscapeOnTheDeleteQuestionKeepsTheEntryAndTheNote) 
 }
 
 TEST_F(EditSafetyTest, NoChangeIsMadeWhileTheEntriesWereReadInPart) {
-    std::vector<std::string> lines = PlainPersonal(personal.Read("ci.tbo"));
+    std::vector<std::string> lines = PlainPersonal(personal.read("ci.tbo"));
     lines.insert(lines.begin(), "00001000x7");  // a line that cannot be read
     personal.Write("ci.tbo", ScrambledPersonal(lines));
     QTRY_VERIFY(window->tables().personalProblem.has_value());

@@ -53,7 +53,7 @@ class EditTest : public WindowTest {
         Search(text);
         ClickRow(row);
     }
-    std::string PersonalIndex() const { return personal.Read("ci.tbo"); }
+    std::string PersonalIndex() const { return personal.read("ci.tbo"); }
 };
 
 TEST_F(EditTest, InsertingThroughTheEditorAddsTheEntry) {

@@ -72,11 +72,11 @@ TEST_F(SharedFolderTest, AnEntryDeletedElsewhereIsNotOpenedForEditing) {
     Search("gas");
     ClickRow(1);  // gasket, number 5
     ElsewhereDelete(5);
-    const std::string before = personal.Read("ci.tbo");
+    const std::string before = personal.read("ci.tbo");
     // The editor starts from the files as they are: there is nothing to open.
     EXPECT_EQ(MessageFrom([this] { c().modifyEntryButton->click(); }),
               Q("Το λήμμα άλλαξε ή διαγράφηκε από άλλο πρόγραμμα."));
-    EXPECT_EQ(personal.Read("ci.tbo"), before);
+    EXPECT_EQ(personal.read("ci.tbo"), before);
     EXPECT_EQ(PersonalHeadwords(), (std::vector<std::string>{"gasoline"}));
     EXPECT_EQ(ListTexts(), (std::vector<QString>{"gas", "gasoline *"}));
 }
@@ -114,7 +114,7 @@ TEST_F(SharedFolderTest, DamagedFilesAreToldOfOnceAndShownAsFarAsTheyGo) {
     };
     EXPECT_TRUE(warnings().empty());
     // Another program, or a disk fault, leaves a line that cannot be read in the middle.
-    std::vector<std::string> lines = PlainPersonal(personal.Read("ci.tbo"));
+    std::vector<std::string> lines = PlainPersonal(personal.read("ci.tbo"));
     lines.insert(lines.begin() + 1, "00001000x7");
     personal.Write("ci.tbo", ScrambledPersonal(lines));
     QTRY_COMPARE(warnings(), std::vector<QString>{"ci.tbo line 2 is damaged"});
@@ -124,7 +124,7 @@ TEST_F(SharedFolderTest, DamagedFilesAreToldOfOnceAndShownAsFarAsTheyGo) {
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* box = qobject_cast<QMessageBox*>(widget)) box->close();
     // Another program writes the same damaged file again: the window reads it again.
-    personal.Write("ci.tbo", personal.Read("ci.tbo"));
+    personal.Write("ci.tbo", personal.read("ci.tbo"));
     QTest::qWait(400);
     EXPECT_TRUE(warnings().empty());
 }

@@ -40,7 +40,7 @@ class StartScreenOpenersTest : public WindowTest {
         QTest::mouseClick(opener, Qt::LeftButton, {}, {3, 3});
         return seen;
     }
-    std::string Settings() const { return home.Read(".config/Orvan.ini"); }
+    std::string Settings() const { return home.read(".config/Orvan.ini"); }
 };
 
 TEST_F(StartScreenOpenersTest, ThePartnersLogosOpenTheirPagesAndThePublishersNameItsTitles) {

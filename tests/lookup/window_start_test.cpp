@@ -33,7 +33,7 @@ class StartUpTest : public WindowTest {
         quietStart = false;
         CloseStartScreens();
     }
-    std::string Settings() const { return home.Read(".config/Orvan.ini"); }
+    std::string Settings() const { return home.read(".config/Orvan.ini"); }
 
     /// From now on closes every start screen that opens with its button; returns how many were
     /// closed so far.
@@ -63,7 +63,7 @@ TEST_F(StartUpTest, WithoutSettingsTheFirstRunCreatesThemInTheConfigurationFolde
     EXPECT_EQ(StartScreensClosed(), screens + 1);
     EXPECT_EQ(window->settingsPath(), configFolder() + "/Orvan.ini");
     EXPECT_EQ(Settings(), "YES\r\n");
-    EXPECT_EQ(home.Read(".config/Orvan.txt"), "");
+    EXPECT_EQ(home.read(".config/Orvan.txt"), "");
     EXPECT_TRUE(window->showStartScreen());
     EXPECT_FALSE(window->personalFiles().known());
     EXPECT_EQ(window->startFolder(), program.Path() + "/");

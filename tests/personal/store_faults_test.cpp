@@ -23,40 +23,40 @@ class FaultyFiles : public UnflushedFiles {
     int calls() const { return calls_; }
     bool faulted() const { return faulted_; }
 
-    std::unique_ptr<personal::FolderLock> LockFolder(const std::string& folder,
+    std::unique_ptr<personal::FolderLock> lockFolder(const std::string& folder,
                                                      personal::LockMode mode) override {
         Step("lock " + folder);
-        return UnflushedFiles::LockFolder(folder, mode);
+        return UnflushedFiles::lockFolder(folder, mode);
     }
-    std::optional<std::string> Read(const std::string& path, long long limit) override {
+    std::optional<std::string> read(const std::string& path, long long limit) override {
         Step("read " + path);
-        return UnflushedFiles::Read(path, limit);
+        return UnflushedFiles::read(path, limit);
     }
-    void WriteDurably(const std::string& path, std::string_view bytes,
+    void writeDurably(const std::string& path, std::string_view bytes,
                       const std::string& likeFile) override {
         Step("open " + path);
-        UnflushedFiles::WriteDurably(path, {}, likeFile);
+        UnflushedFiles::writeDurably(path, {}, likeFile);
         // A write cut off half-way leaves half the bytes.
         if (Due()) {
-            UnflushedFiles::WriteDurably(path, bytes.substr(0, bytes.size() / 2), likeFile);
+            UnflushedFiles::writeDurably(path, bytes.substr(0, bytes.size() / 2), likeFile);
             Fault("write " + path);
         }
-        UnflushedFiles::WriteDurably(path, bytes, likeFile);
+        UnflushedFiles::writeDurably(path, bytes, likeFile);
         Step("flush " + path);
     }
-    void Link(const std::string& existing, const std::string& newName) override {
+    void link(const std::string& existing, const std::string& newName) override {
         Step("link " + existing);
-        UnflushedFiles::Link(existing, newName);
+        UnflushedFiles::link(existing, newName);
     }
-    void Rename(const std::string& from, const std::string& to) override {
+    void rename(const std::string& from, const std::string& to) override {
         Step("rename " + from);
-        UnflushedFiles::Rename(from, to);
+        UnflushedFiles::rename(from, to);
     }
-    void Remove(const std::string& path) override {
+    void remove(const std::string& path) override {
         Step("remove " + path);
-        UnflushedFiles::Remove(path);
+        UnflushedFiles::remove(path);
     }
-    void SyncFolder(const std::string& folder) override { Step("sync " + folder); }
+    void syncFolder(const std::string& folder) override { Step("sync " + folder); }
 
   private:
     bool Due() { return ++calls_ == faultAt_; }

@@ -14,7 +14,7 @@
 
 namespace orvan::test {
 
-void UnflushedFiles::WriteDurably(const std::string& path, std::string_view bytes,
+void UnflushedFiles::writeDurably(const std::string& path, std::string_view bytes,
                                   const std::string&) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) throw personal::StoreFileError("cannot create " + path);

@@ -19,9 +19,9 @@ namespace orvan::test {
 /// run thousands of operations.
 class UnflushedFiles : public personal::StoreFileSystem {
   public:
-    void WriteDurably(const std::string& path, std::string_view bytes,
+    void writeDurably(const std::string& path, std::string_view bytes,
                       const std::string& likeFile) override;
-    void SyncFolder(const std::string&) override {}
+    void syncFolder(const std::string&) override {}
 };
 
 /// The three personal files as bytes; nothing for a file that does not exist.

@@ -19,7 +19,7 @@ class StoreNumbersTest : public StoreTest {
     long long NumberOf(const std::string& headword) const {
         return tables.entries[Slot(headword)].number;
     }
-    std::string Mark() const { return folder.Read(personal::kNumberMarkName); }
+    std::string Mark() const { return folder.read(personal::kNumberMarkName); }
 };
 
 TEST_F(StoreNumbersTest, ADeletedEntrysNumberIsNotHandedOutAgain) {

@@ -69,12 +69,12 @@ TEST_F(StoreSafetyTest, AnEntryChangedOrDeletedElsewhereIsRefused) {
 class FlakyFiles : public UnflushedFiles {
   public:
     bool failing = true;
-    std::optional<std::string> Read(const std::string& path, long long limit) override {
+    std::optional<std::string> read(const std::string& path, long long limit) override {
         if (failing && path.ends_with("/ci.tbo")) {
             throw personal::StoreFileError(
                 SystemError(ErrorCode::ReadFailed, "cannot read", path, EIO));
         }
-        return UnflushedFiles::Read(path, limit);
+        return UnflushedFiles::read(path, limit);
     }
 };
 
@@ -135,7 +135,7 @@ TEST_F(StoreSafetyTest, DamagedFilesAreShownAsFarAsTheyGoAndLeftAsTheyAre) {
 
 TEST_F(StoreSafetyTest, ASecondWriterWaitsThenIsRefused) {
     ASSERT_TRUE(Insert("beta").done());
-    const auto held = personal::DiskFiles().LockFolder(folder.Path(), personal::LockMode::Shared);
+    const auto held = personal::DiskFiles().lockFolder(folder.Path(), personal::LockMode::Shared);
     UnflushedFiles impatient;
     impatient.lockPatience = std::chrono::milliseconds(50);
     fileSystem = &impatient;
@@ -149,7 +149,7 @@ TEST_F(StoreSafetyTest, AReaderNeverPutsBackAChangeInFlight) {
     ASSERT_TRUE(Insert("beta").done());
     // A writer holds the lock with its journal and kept copies made, before the renames.
     const auto writer =
-        personal::DiskFiles().LockFolder(folder.Path(), personal::LockMode::Exclusive);
+        personal::DiskFiles().lockFolder(folder.Path(), personal::LockMode::Exclusive);
     std::filesystem::create_hard_link(personal.englishIndex, personal.englishIndex + ".old");
     WriteFileAtomically(folder.File("store.journal"), "1 ci.tbo\n");
     WriteFileAtomically(personal.tempEnglishIndex, "new");
@@ -172,7 +172,7 @@ TEST_F(StoreSafetyTest, OnlyTheStoresOwnFilesAreEverPutBackOrRemoved) {
         const auto recovered = personal::RecoverPersonalStore(personal);
         EXPECT_EQ(recovered.status, StoreStatus::FileError) << journal;
         EXPECT_NE(recovered.reason.find("store.journal"), std::string::npos) << recovered.reason;
-        EXPECT_EQ(folder.Read("notes.txt"), "mine");
+        EXPECT_EQ(folder.read("notes.txt"), "mine");
         EXPECT_EQ(Snapshot(), before) << journal;
         // Reading goes on, a change does not.
         Reload();
@@ -197,16 +197,16 @@ TEST_F(StoreSafetyTest, OnlyTheStoresOwnFilesAreEverPutBackOrRemoved) {
 // A file system whose folder cannot be written, as a read-only disk.
 class ReadOnlyFiles : public UnflushedFiles {
   public:
-    std::unique_ptr<personal::FolderLock> LockFolder(const std::string& folder,
+    std::unique_ptr<personal::FolderLock> lockFolder(const std::string& folder,
                                                      personal::LockMode mode) override {
         if (mode == personal::LockMode::Exclusive)
             throw personal::FolderReadOnly(folder + " is read-only");
         return nullptr;
     }
-    void WriteDurably(const std::string& path, std::string_view, const std::string&) override {
+    void writeDurably(const std::string& path, std::string_view, const std::string&) override {
         ADD_FAILURE() << "wrote " << path;
     }
-    void Remove(const std::string& path) override { ADD_FAILURE() << "removed " << path; }
+    void remove(const std::string& path) override { ADD_FAILURE() << "removed " << path; }
 };
 
 TEST_F(StoreSafetyTest, AReadOnlyFolderIsReadButNotChanged) {
@@ -223,13 +223,13 @@ TEST_F(StoreSafetyTest, AReadOnlyFolderIsReadButNotChanged) {
 TEST_F(StoreSafetyTest, AReadOnlyFolderWithAnInterruptedChangeIsShownAsBeforeIt) {
     ASSERT_TRUE(Insert("cccc", "", "text of cccc").done());
     ASSERT_TRUE(Insert("eeee", "", "text of eeee").done());
-    const std::string oldIndex = folder.Read("ci.tbo"), oldTexts = folder.Read("clex.tbo");
+    const std::string oldIndex = folder.read("ci.tbo"), oldTexts = folder.read("clex.tbo");
     ASSERT_TRUE(Insert("dddd", "", "text of dddd").done());
     // An insert of "dddd" cut off after ci.tbo took its new contents, before clex.tbo did; then
     // the folder became read-only (a stick mounted read-only, a backup copy).
     folder.Write("ci.tbo.old", oldIndex);
     folder.Write("clex.tbo.old", oldTexts);
-    folder.Write("templex.tbo", folder.Read("clex.tbo"));
+    folder.Write("templex.tbo", folder.read("clex.tbo"));
     folder.Write("clex.tbo", oldTexts);
     folder.Write("store.journal", "1 ci.tbo\n1 clex.tbo\n");
     ReadOnlyFiles readOnly;
@@ -285,7 +285,7 @@ TEST_F(StoreSafetyTest, AChangeMadeAsTheSuperuserLeavesTheFilesToTheirOwner) {
 // Hard links refused, as on a file system without them or for another owner's files.
 class NoLinkFiles : public UnflushedFiles {
   public:
-    void Link(const std::string& existing, const std::string&) override {
+    void link(const std::string& existing, const std::string&) override {
         throw personal::StoreFileError("cannot link " + existing + ": Operation not permitted");
     }
 };

@@ -215,7 +215,7 @@ TEST(WriteDesktopEntry, FailsAndLeavesNothingWhenItCannotWrite) {
     EXPECT_FALSE(WriteDesktopEntry(temp.File("file/applications"), "/opt/orvan"));
     EXPECT_FALSE(WriteDesktopEntry(temp.File("entries"), "opt/orvan"));
     EXPECT_FALSE(WriteDesktopEntry(temp.File("entries"), std::string("/opt/or\0van", 11)));
-    EXPECT_EQ(temp.Read("file"), "mine");
+    EXPECT_EQ(temp.read("file"), "mine");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 1);
 }
 

@@ -81,7 +81,7 @@ TEST_F(InstallPictureTest, OnTheMediumItInstallsIntoTheTypedFolderAndKeepsItAsTy
     EXPECT_TRUE(fs::exists(home.Path() + "/.local/share/applications/Orvan.desktop"));
     // The installation writes the folder without its "/"; the picture then writes it as typed.
     EXPECT_EQ(context.personalFolder, typed.toStdString());
-    EXPECT_EQ(home.Read("Orvan.ini"), "YES\r\n" + typed.toStdString() + "\r\n");
+    EXPECT_EQ(home.read("Orvan.ini"), "YES\r\n" + typed.toStdString() + "\r\n");
     // The running copy is still the medium's.
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(form->installMode());
@@ -134,7 +134,7 @@ TEST_F(InstallPictureTest, YesStartsTheScriptAndEndsTheProgram) {
     QTRY_VERIFY_WITH_TIMEOUT(!fs::exists(program.File("orvan")), 10000);
     QTRY_VERIFY_WITH_TIMEOUT(!fs::exists(home.Path() + "/Desktop/uninst.sh"), 10000);
     EXPECT_FALSE(fs::exists(program.File("data")));
-    EXPECT_EQ(program.Read("ci.tbo"), "the user's own entries");
+    EXPECT_EQ(program.read("ci.tbo"), "the user's own entries");
     EXPECT_FALSE(fs::exists(home.Path() + "/Desktop/Orvan.desktop"));
     EXPECT_TRUE(fs::exists(applications + "/Orvan.desktop"));
 }

@@ -83,7 +83,7 @@ TEST_F(InstallFlowTest, OnTheMediumItInstallsAndKeepsTheFolderAsTyped) {
     EXPECT_EQ(view.asked, (std::vector<std::string>{"folder", "busy", "idle", "installed"}));
     EXPECT_TRUE(fs::exists(home.Path() + "/Orvan/data/lex.tbo"));
     EXPECT_EQ(context.personalFolder, typed);
-    EXPECT_EQ(home.Read("Orvan.ini"), "YES\r\n" + typed + "\r\n");
+    EXPECT_EQ(home.read("Orvan.ini"), "YES\r\n" + typed + "\r\n");
     EXPECT_EQ(fs::current_path(), fs::path(program.Path()));
 }
 
@@ -91,7 +91,7 @@ TEST_F(InstallFlowTest, ACancelledFolderQuestionInstallsAndKeepsNothing) {
     EXPECT_FALSE(Run(0555));
     EXPECT_EQ(view.asked, std::vector<std::string>{"folder"});
     EXPECT_EQ(context.personalFolder, "");
-    EXPECT_EQ(home.Read("Orvan.ini"), "NO\r\n");
+    EXPECT_EQ(home.read("Orvan.ini"), "NO\r\n");
 }
 
 TEST_F(InstallFlowTest, AnInstalledCopyAsksFirstAndNoLeavesEverything) {

@@ -129,7 +129,7 @@ TEST_F(InstallTest, CopiesTheProgramTheLexiconAndTheListedContent) {
     for (const char* file :
          {"orvan", "data/i.tbo", "data/igr.tbo", "data/srt.tbo", "data/lex.tbo", "content/fil.tbo",
           "content/a.bmp", "content/help/b.png", "content/help/small/c.png"}) {
-        EXPECT_EQ(home.Read("Orvan/" + std::string(file)), medium.Read(file)) << file;
+        EXPECT_EQ(home.read("Orvan/" + std::string(file)), medium.read(file)) << file;
     }
     // The program becomes writable by its owner; the data keep their medium's permissions.
     EXPECT_EQ(Mode(installed("orvan")), 0755u);
@@ -137,7 +137,7 @@ TEST_F(InstallTest, CopiesTheProgramTheLexiconAndTheListedContent) {
     EXPECT_FALSE(setup::RunsFromMedium(target() + "/"));
     EXPECT_TRUE(setup::RunsFromMedium(places.startFolder));
 
-    EXPECT_EQ(home.Read("Orvan.ini"), "YES\r\n" + target() + "\r\n");
+    EXPECT_EQ(home.read("Orvan.ini"), "YES\r\n" + target() + "\r\n");
     for (const std::string& folder : {places.desktopFolder, places.applicationsFolder}) {
         EXPECT_EQ(*ReadWholeFile(folder + "/Orvan.desktop"), setup::DesktopEntryText(target()));
     }
@@ -160,10 +160,10 @@ TEST_F(InstallTest, InstallingTwiceReplacesNothingAndSaysSo) {
     EXPECT_EQ(outcome.result, InstallResult::HadProblems);
     // Every copy and folder failed: 9 files, 4 folders.
     EXPECT_EQ(outcome.problems.size(), 13u);
-    EXPECT_EQ(home.Read("Orvan/data/lex.tbo"), "changed by the user");
+    EXPECT_EQ(home.read("Orvan/data/lex.tbo"), "changed by the user");
     // The desktop entry and the settings are written again, the folder without its "/".
     EXPECT_TRUE(fs::exists(places.desktopFolder + "/Orvan.desktop"));
-    EXPECT_EQ(home.Read("Orvan.ini"), "YES\r\n" + target() + "\r\n");
+    EXPECT_EQ(home.read("Orvan.ini"), "YES\r\n" + target() + "\r\n");
 }
 
 TEST_F(InstallTest, WithoutAContentListTheContentFolderStaysEmpty) {
@@ -199,7 +199,7 @@ TEST_F(InstallTest, AContentListThatCannotBeReadAbandonsBeforeTheSettings) {
     EXPECT_EQ(outcome.result, InstallResult::Abandoned);
     EXPECT_FALSE(outcome.ranToEnd());
     EXPECT_FALSE(outcome.problems.empty());
-    EXPECT_EQ(home.Read("Orvan.ini"), "NO\r\n");
+    EXPECT_EQ(home.read("Orvan.ini"), "NO\r\n");
     EXPECT_FALSE(fs::exists(places.desktopFolder + "/Orvan.desktop"));
     // What was copied before stays.
     EXPECT_TRUE(fs::exists(installed("data/lex.tbo")));
@@ -234,7 +234,7 @@ TEST_F(InstallTest, UninstallingRemovesOnlyWhatTheInstallationMadeAndTheUserLeft
     home.Write("Orvan/data/srt.tbo", "the user's sort table");
     home.Write("Orvan/content/01.jpg", "the user's picture");
     ASSERT_EQ(setup::InstallFiles(target(), places).result, InstallResult::HadProblems);
-    EXPECT_EQ(home.Read("Orvan/content/help/" + odd), "odd name");
+    EXPECT_EQ(home.read("Orvan/content/help/" + odd), "odd name");
     // Since installing, the user changed one installed file (its size kept) and put a link to a
     // file of the same bytes in place of another.
     home.Write("Orvan/data/lex.tbo", "data/LEX.tbo");
@@ -244,12 +244,12 @@ TEST_F(InstallTest, UninstallingRemovesOnlyWhatTheInstallationMadeAndTheUserLeft
     Uninstall();
     EXPECT_EQ(Left(), (std::vector<std::string>{"content", "content/01.jpg", "content/a.bmp",
                                                 "data", "data/lex.tbo", "data/srt.tbo", "orvan"}));
-    EXPECT_EQ(home.Read("Orvan/orvan"), "the user's program");
-    EXPECT_EQ(home.Read("Orvan/data/srt.tbo"), "the user's sort table");
-    EXPECT_EQ(home.Read("Orvan/content/01.jpg"), "the user's picture");
-    EXPECT_EQ(home.Read("Orvan/data/lex.tbo"), "data/LEX.tbo");
+    EXPECT_EQ(home.read("Orvan/orvan"), "the user's program");
+    EXPECT_EQ(home.read("Orvan/data/srt.tbo"), "the user's sort table");
+    EXPECT_EQ(home.read("Orvan/content/01.jpg"), "the user's picture");
+    EXPECT_EQ(home.read("Orvan/data/lex.tbo"), "data/LEX.tbo");
     EXPECT_TRUE(fs::is_symlink(installed("content/a.bmp")));
-    EXPECT_EQ(medium.Read("content/a.bmp"), "content/a.bmp");
+    EXPECT_EQ(medium.read("content/a.bmp"), "content/a.bmp");
     EXPECT_FALSE(fs::exists(home.Path() + "/pwned"));
 }
 
@@ -295,7 +295,7 @@ TEST_F(InstallTest, AFileOfTheUsersAtTheListsNameStaysAndThenNothingIsRemoved) {
     EXPECT_EQ(outcome.result, InstallResult::HadProblems);
     ASSERT_EQ(outcome.problems.size(), 1u);
     EXPECT_NE(outcome.problems[0].find("installed.lst"), std::string::npos);
-    EXPECT_EQ(home.Read("Orvan/installed.lst"), "the user's own list\n");
+    EXPECT_EQ(home.read("Orvan/installed.lst"), "the user's own list\n");
 
     std::string problem;
     const setup::InstalledLayout layout = setup::InstalledLayoutOf(target(), problem);

@@ -41,12 +41,12 @@ TEST(Sha256, AgreesWithSha256sumForEveryLengthAcrossTheBlockBoundaries) {
 TEST(InstalledList, PathsComeBackAsWrittenAndAnotherFileIsNotTakenForIt) {
     const std::string digest(64, 'a');
     InstalledList list;
-    list.AddFolder("content");
-    list.AddFolder("content/ a 'b' ");
-    list.AddFile({"orvan", 12, digest});
-    list.AddFile({"content/ a 'b' /  x y\r.png ", 0, std::string(64, 'f')});
-    list.AddFile({"content/two\nlines.png", 1, digest});  // cannot be written on one line
-    list.AddFile({"orvan", 13, digest});                  // made again: the later one holds
+    list.addFolder("content");
+    list.addFolder("content/ a 'b' ");
+    list.addFile({"orvan", 12, digest});
+    list.addFile({"content/ a 'b' /  x y\r.png ", 0, std::string(64, 'f')});
+    list.addFile({"content/two\nlines.png", 1, digest});  // cannot be written on one line
+    list.addFile({"orvan", 13, digest});                  // made again: the later one holds
     const std::string text = setup::InstalledListText(list);
     EXPECT_EQ(text.find("two"), std::string::npos);
 

@@ -102,17 +102,17 @@ TEST_F(SwitchStartScreenTest, ItSwitchesOffAndOnAgainKeepingTheFolderLine) {
     config.Write("Orvan.ini", "YES\r\n/home/ann/Orvan\r\n");
     setup::SwitchStartScreen(context);
     EXPECT_FALSE(context.showStartScreen);
-    EXPECT_EQ(config.Read("Orvan.ini"), "NO\r\n/home/ann/Orvan\r\n");
+    EXPECT_EQ(config.read("Orvan.ini"), "NO\r\n/home/ann/Orvan\r\n");
     setup::SwitchStartScreen(context);
     EXPECT_TRUE(context.showStartScreen);
-    EXPECT_EQ(config.Read("Orvan.ini"), "YES\r\n/home/ann/Orvan\r\n");
+    EXPECT_EQ(config.read("Orvan.ini"), "YES\r\n/home/ann/Orvan\r\n");
 }
 
 TEST_F(SwitchStartScreenTest, WithoutASettingsFileItOnlySwitchesOff) {
     context.showStartScreen = false;
     setup::SwitchStartScreen(context);
     EXPECT_FALSE(context.showStartScreen);
-    EXPECT_EQ(config.Read("Orvan.ini"), "NO\r\n");
+    EXPECT_EQ(config.read("Orvan.ini"), "NO\r\n");
     setup::StartScreenContext nowhere;
     setup::SwitchStartScreen(nowhere);
     EXPECT_FALSE(nowhere.showStartScreen);

@@ -299,7 +299,7 @@ TEST_F(StartScreenTest, TheCheckBoxSwitchesThePresentationOffAndOnAgain) {
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->result(), QDialog::Rejected);
     EXPECT_FALSE(context.showStartScreen);
-    EXPECT_EQ(config.Read("Orvan.ini"), "NO\r\n/home/ann/Orvan\r\n");
+    EXPECT_EQ(config.read("Orvan.ini"), "NO\r\n/home/ann/Orvan\r\n");
 
     Open(Presentation::Publisher);
     EXPECT_EQ(Find<QCheckBox>("hideCheckBox")->text(), Q("Ενεργοποίηση παρουσίασης"));
@@ -307,13 +307,13 @@ TEST_F(StartScreenTest, TheCheckBoxSwitchesThePresentationOffAndOnAgain) {
     Find<QCheckBox>("hideCheckBox")->setChecked(true);
     Find<QPushButton>("closeButton")->click();
     EXPECT_TRUE(context.showStartScreen);
-    EXPECT_EQ(config.Read("Orvan.ini"), "YES\r\n/home/ann/Orvan\r\n");
+    EXPECT_EQ(config.read("Orvan.ini"), "YES\r\n/home/ann/Orvan\r\n");
 
     // Unticked, the button writes nothing.
     config.Write("Orvan.ini", "other\r\n");
     Open();
     Find<QPushButton>("closeButton")->click();
-    EXPECT_EQ(config.Read("Orvan.ini"), "other\r\n");
+    EXPECT_EQ(config.read("Orvan.ini"), "other\r\n");
     EXPECT_TRUE(context.showStartScreen);
 }
 
@@ -323,7 +323,7 @@ TEST_F(StartScreenTest, WithoutASettingsFileTheCheckBoxWritesNo) {
     Find<QCheckBox>("hideCheckBox")->setChecked(true);
     Find<QPushButton>("closeButton")->click();
     EXPECT_FALSE(context.showStartScreen);
-    EXPECT_EQ(config.Read("Orvan.ini"), "NO\r\n");
+    EXPECT_EQ(config.read("Orvan.ini"), "NO\r\n");
 }
 
 TEST_F(StartScreenTest, ClosingTheWindowStopsTheSlides) {

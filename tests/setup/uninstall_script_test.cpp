@@ -78,7 +78,7 @@ class UninstallScriptRun : public ::testing::Test {
             EXPECT_FALSE(Exists(installed + "/" + file)) << file;
         for (const char* folder : {"content/help/small", "content/help", "data"})
             EXPECT_FALSE(Exists(installed + "/" + folder)) << folder;
-        EXPECT_EQ(temp.Read(kHostile + "-other/ci.tbo"), "sibling");
+        EXPECT_EQ(temp.read(kHostile + "-other/ci.tbo"), "sibling");
         EXPECT_EQ(ReadWholeFile(desktop + "/notes.txt").value_or(""), "desktop");
         for (const std::string& folder :
              {work, temp.Path(), desktop, installed, std::filesystem::current_path().string(),
@@ -107,8 +107,8 @@ TEST_F(UninstallScriptRun, KeepsTheUsersFilesAndTheFoldersHoldingThem) {
     Uninstall();
     ExpectInstalledGoneAndOthersKept();
     for (const char* personal : {"/ci.tbo", "/cigr.tbo", "/clex.tbo"})
-        EXPECT_EQ(temp.Read(kHostile + personal), "personal");
-    EXPECT_EQ(temp.Read(kHostile + "/content/" + kHostile + ".txt"), "mine");
+        EXPECT_EQ(temp.read(kHostile + personal), "personal");
+    EXPECT_EQ(temp.read(kHostile + "/content/" + kHostile + ".txt"), "mine");
 }
 
 TEST_F(UninstallScriptRun, PathsLeadingOutOfTheInstallationAreLeftOut) {
@@ -130,7 +130,7 @@ TEST_F(UninstallScriptRun, PathsLeadingOutOfTheInstallationAreLeftOut) {
     EXPECT_EQ(script.find(std::string(1, '\0')), std::string::npos);
     Uninstall();
     ExpectInstalledGoneAndOthersKept();
-    EXPECT_EQ(temp.Read("victim"), "outside");
+    EXPECT_EQ(temp.read("victim"), "outside");
     EXPECT_TRUE(FolderExists(temp.Path() + "/empty-victim"));
     EXPECT_FALSE(Exists(installed));
 }
@@ -181,7 +181,7 @@ TEST(UninstallScript, IsWrittenExecutableOrTheReasonIsToldNamingIt) {
     TempFolder home;
     const std::string desktop = home.File("Desktop");
     ASSERT_TRUE(setup::WriteUninstallScript(desktop, "echo\n"));
-    EXPECT_EQ(home.Read("Desktop/uninst.sh"), "echo\n");
+    EXPECT_EQ(home.read("Desktop/uninst.sh"), "echo\n");
     EXPECT_EQ(std::filesystem::status(desktop + "/uninst.sh").permissions(),
               std::filesystem::perms::owner_all);
 

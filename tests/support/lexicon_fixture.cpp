@@ -52,7 +52,7 @@ void TempFolder::Write(const std::string& name, const std::string& bytes) const 
     WriteIn(path_, name, bytes);
 }
 
-std::string TempFolder::Read(const std::string& name) const {
+std::string TempFolder::read(const std::string& name) const {
     return ReadWholeFile(File(name)).value_or("<missing>");
 }
 

@@ -37,7 +37,7 @@ class TempFolder {
     const std::string& Path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + "/" + name; }
     void Write(const std::string& name, const std::string& bytes) const;
-    std::string Read(const std::string& name) const;
+    std::string read(const std::string& name) const;
 
   private:
     std::string path_;

@@ -235,7 +235,7 @@ class CliConcurrencyTest : public ::testing::Test {
         const pid_t pid = (on ? *on : cli).Start(args, scratch.File("out"), scratch.File("err"));
         int status = 0;
         if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return {-1, ""};
-        return {ExitStatus(status), scratch.Read("out")};
+        return {ExitStatus(status), scratch.read("out")};
     }
 
     // Checks the store against what the writers were told, entry by entry.
@@ -309,9 +309,9 @@ TEST_F(CliConcurrencyTest, TwoWritersAndAReaderKeepEveryAcknowledgedEntryRight) 
     EXPECT_EQ(figures.strays, 0);
     EXPECT_GT(figures.acknowledged, 0);
     EXPECT_EQ(std::ranges::count(roles[2].statuses, 0), std::ssize(roles[2].statuses))
-        << "reader runs failed: " << scratch.Read("role2.err");
+        << "reader runs failed: " << scratch.read("role2.err");
     if (figures.refused > 0)
-        std::cout << "refusals:\n" << scratch.Read("role0.err") << scratch.Read("role1.err");
+        std::cout << "refusals:\n" << scratch.read("role0.err") << scratch.read("role1.err");
 
     // The store still takes an entry afterwards.
     EXPECT_EQ(Run({"insert", "--english", "omega", "--description", "last"}).first, 0);
@@ -349,8 +349,8 @@ TEST_F(CliConcurrencyTest, UpdateByNumberWaitsForTheLockAndLandsOnItsEntry) {
     }
     ::close(lock);
     ASSERT_EQ(::waitpid(update, &status, 0), update);
-    EXPECT_EQ(ExitStatus(status), 0) << scratch.Read("update.err");
-    EXPECT_EQ(scratch.Read("update.out"), "ok entry 9\n");
+    EXPECT_EQ(ExitStatus(status), 0) << scratch.read("update.err");
+    EXPECT_EQ(scratch.read("update.out"), "ok entry 9\n");
 
     const DumpedTables tables(Run({"dump"}).second);
     std::vector<std::string> entries;

@@ -168,8 +168,8 @@ TEST_F(CliInputsTest, DescriptionFileIsUtf8WithOrWithoutAByteOrderMark) {
 
     EXPECT_TRUE(Contains(shownPlain, "από αρχείο")) << shownPlain;
     EXPECT_EQ(shownMarked, shownPlain);
-    EXPECT_EQ(other.Read("clex.tbo"), personal.Read("clex.tbo"));
-    EXPECT_EQ(other.Read("ci.tbo"), personal.Read("ci.tbo"));
+    EXPECT_EQ(other.read("clex.tbo"), personal.read("clex.tbo"));
+    EXPECT_EQ(other.read("ci.tbo"), personal.read("ci.tbo"));
 
     // A byte order mark alone leaves no description; UTF-16 is refused as a usage error.
     home.Write("mark-only.txt", "\xEF\xBB\xBF");
@@ -306,12 +306,12 @@ TEST_F(CliInputsTest, ARelativeOrDamagedPersonalFolderInTheSettingsIsNotUsed) {
 TEST_F(CliInputsTest, AReadOnlyFolderWithAnInterruptedChangeShowsTheEntriesAsBeforeIt) {
     ASSERT_EQ(Cli({"insert", "--english", "cccc", "--description", "text of cccc"}).status, 0);
     ASSERT_EQ(Cli({"insert", "--english", "eeee", "--description", "text of eeee"}).status, 0);
-    const std::string oldIndex = personal.Read("ci.tbo"), oldTexts = personal.Read("clex.tbo");
+    const std::string oldIndex = personal.read("ci.tbo"), oldTexts = personal.read("clex.tbo");
     ASSERT_EQ(Cli({"insert", "--english", "dddd", "--description", "text of dddd"}).status, 0);
     // The insert of "dddd" cut off after ci.tbo took its new contents, before clex.tbo did.
     personal.Write("ci.tbo.old", oldIndex);
     personal.Write("clex.tbo.old", oldTexts);
-    personal.Write("templex.tbo", personal.Read("clex.tbo"));
+    personal.Write("templex.tbo", personal.read("clex.tbo"));
     personal.Write("clex.tbo", oldTexts);
     personal.Write("store.journal", "1 ci.tbo\n1 clex.tbo\n");
     if (::geteuid() == 0) {
@@ -366,7 +366,7 @@ TEST_F(CliInputsTest, JournalNamingOtherFilesIsLeftAlone) {
     EXPECT_EQ(dump.status, 0) << dump.err;
     EXPECT_EQ(Entries(dump.out), kAllEntries);
     EXPECT_TRUE(Contains(dump.err, personal.File("store.journal"))) << dump.err;
-    EXPECT_EQ(personal.Read("notes.txt"), "my own notes\n");
+    EXPECT_EQ(personal.read("notes.txt"), "my own notes\n");
     ExpectRefused(kInsert, 1, personal.File("store.journal"));
 
     // A journal that points out of the folder: the files beside the folder stay too.
@@ -398,7 +398,7 @@ TEST_F(CliInputsTest, FolderInPlaceOfTheStoresOwnFileRefusesChanges) {
 }
 
 TEST_F(CliInputsTest, DamagedPersonalLinesAreSkippedAndRefuseChanges) {
-    const std::string good = personal.Read("ci.tbo");
+    const std::string good = personal.read("ci.tbo");
     std::vector<std::string> lines = test::PlainPersonal(good);
     ASSERT_EQ(lines.size(), 2u);
     // An anchor past the largest entry number, between the two good lines.
@@ -431,10 +431,10 @@ TEST_F(CliInputsTest, InsertKeepsPermissionsAndRefusesSymbolicLinks) {
     fs::permissions(personal.File("ci.tbo"), fs::perms(0600));
     fs::permissions(personal.File("cigr.tbo"), fs::perms(0640));
     fs::permissions(personal.File("clex.tbo"), fs::perms(0604));
-    const std::string before = personal.Read("ci.tbo");
+    const std::string before = personal.read("ci.tbo");
     const CliRun run = Cli(kInsert);
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(personal.Read("ci.tbo"), before);
+    EXPECT_NE(personal.read("ci.tbo"), before);
     EXPECT_EQ(fs::status(personal.File("ci.tbo")).permissions(), fs::perms(0600));
     EXPECT_EQ(fs::status(personal.File("cigr.tbo")).permissions(), fs::perms(0640));
     EXPECT_EQ(fs::status(personal.File("clex.tbo")).permissions(), fs::perms(0604));

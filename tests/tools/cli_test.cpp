@@ -116,10 +116,10 @@ TEST_F(CliTest, UpdateKeepsWhatIsNotGivenAndDeleteRemovesOnlyOwnEntries) {
     EXPECT_EQ(Cli({"update", "2", "--english", "gaskets", "--description", "seal"}).status, 0);
     EXPECT_EQ(Cli({"search", "--field", "2"}).out, "2\tthe engine\n3\tgaskets *\n");
     // A lexicon entry cannot be deleted, nor a slot past the table; nothing changes.
-    const std::string before = personal.Read("ci.tbo");
+    const std::string before = personal.read("ci.tbo");
     EXPECT_EQ(Cli({"delete", "1"}).status, 1);
     EXPECT_EQ(Cli({"delete", "9"}).status, 1);
-    EXPECT_EQ(personal.Read("ci.tbo"), before);
+    EXPECT_EQ(personal.read("ci.tbo"), before);
     EXPECT_EQ(Cli({"delete", "3"}).status, 0);
     EXPECT_EQ(Cli({"search", "gas"}).out, "1\tgas\n");
 }
@@ -127,21 +127,21 @@ TEST_F(CliTest, UpdateKeepsWhatIsNotGivenAndDeleteRemovesOnlyOwnEntries) {
 TEST_F(CliTest, NoChangeIsMadeFromEntriesReadInPart) {
     // A line of cigr.tbo that cannot be read: the Greek renderings are not all loaded, and an
     // edit from that load would write them as removed.
-    personal.Write("cigr.tbo", personal.Read("cigr.tbo") + "damaged\r\n");
+    personal.Write("cigr.tbo", personal.read("cigr.tbo") + "damaged\r\n");
     const std::string files =
-        personal.Read("ci.tbo") + personal.Read("cigr.tbo") + personal.Read("clex.tbo");
+        personal.read("ci.tbo") + personal.read("cigr.tbo") + personal.read("clex.tbo");
     for (const Args& edit : {Args{"update", "2", "--description", "seal"}, Args{"delete", "2"},
                              Args{"insert", "--english", "gear", "--description", "wheel"}}) {
         const CliRun run = Cli(edit);
         EXPECT_EQ(run.status, 1) << edit.front();
         EXPECT_NE(run.err.find("not read whole"), std::string::npos) << run.err;
     }
-    EXPECT_EQ(personal.Read("ci.tbo") + personal.Read("cigr.tbo") + personal.Read("clex.tbo"),
+    EXPECT_EQ(personal.read("ci.tbo") + personal.read("cigr.tbo") + personal.read("clex.tbo"),
               files);
 }
 
 TEST_F(CliTest, DeleteNoteRemovesOnlyTheSupplementOfTheEntry) {
-    const std::string before = personal.Read("ci.tbo") + personal.Read("clex.tbo");
+    const std::string before = personal.read("ci.tbo") + personal.read("clex.tbo");
     // A lexicon entry without a note, the user's own entry: refused, nothing changes.
     const CliRun plain = Cli({"delete", "--note", "1"});
     EXPECT_EQ(plain.status, 1);
@@ -150,7 +150,7 @@ TEST_F(CliTest, DeleteNoteRemovesOnlyTheSupplementOfTheEntry) {
     // Plain delete still takes only the user's own entries, not a note.
     EXPECT_EQ(Cli({"delete", "3"}).status, 1);
     EXPECT_EQ(Cli({"delete", "--note"}).status, 2);
-    EXPECT_EQ(personal.Read("ci.tbo") + personal.Read("clex.tbo"), before);
+    EXPECT_EQ(personal.read("ci.tbo") + personal.read("clex.tbo"), before);
 
     const CliRun removed = Cli({"delete", "--note", "3"});
     EXPECT_EQ(removed.status, 0) << removed.err;
@@ -256,8 +256,8 @@ std::string OtherEntries(const std::string& dump, const std::string& headword) {
 }
 
 std::string PersonalFiles(const test::TempFolder& personal) {
-    return personal.Read("ci.tbo") + '|' + personal.Read("cigr.tbo") + '|' +
-           personal.Read("clex.tbo");
+    return personal.read("ci.tbo") + '|' + personal.read("cigr.tbo") + '|' +
+           personal.read("clex.tbo");
 }
 
 TEST_F(CliTest, AScriptKeepsItsEntryByNumberWhileAnotherSortsBeforeIt) {

@@ -85,7 +85,7 @@ void Search(const CommandLine& line, std::ostream& out) {
     if (mode == SearchMode::Start && !arguments.has("--personal-only") &&
         !arguments.value("--field") && !arguments.has("--numbers")) {
         cache.emplace(line, personalFolder);
-        if (const auto items = cache->Answer(text, greekMode)) {
+        if (const auto items = cache->answer(text, greekMode)) {
             PrintItems(*items, out);
             return;
         }
@@ -98,7 +98,7 @@ void Search(const CommandLine& line, std::ostream& out) {
     PrintItems(
         FillList(lexicon.tables.entries, lexicon.tables.greek, text, greekMode, request).items, out,
         NumbersOption(line, lexicon));
-    if (cache) cache->Save(lexicon);
+    if (cache) cache->save(lexicon);
 }
 
 // show and fulltext read the descriptions' rich text, which needs Qt: they run in the text

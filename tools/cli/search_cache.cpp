@@ -112,14 +112,14 @@ SearchCache::SearchCache(const CommandLine& line, const std::string& personalFol
     }
     folder_ = CacheFolder();
     path_ = PathInFolder(folder_, IndexName(folders_));
-    identity_ = IdentityNow();
+    identity_ = identityNow();
 }
 
-std::string SearchCache::IdentityNow() const {
+std::string SearchCache::identityNow() const {
     return folders_ + '\0' + FilesIdentity(inputs_);
 }
 
-std::optional<std::vector<ListItem>> SearchCache::Answer(std::string_view text,
+std::optional<std::vector<ListItem>> SearchCache::answer(std::string_view text,
                                                          bool greekMode) const {
     // A change another program left unfinished is put back by the full load, which the answer
     // must then come from.
@@ -137,12 +137,12 @@ std::optional<std::vector<ListItem>> SearchCache::Answer(std::string_view text,
                             return expected && *expected == static_cast<uint64_t>(length);
                         });
     if (!view) return std::nullopt;
-    const auto index = SearchIndexView::Open(view->bytes(), identity_);
+    const auto index = SearchIndexView::open(view->bytes(), identity_);
     if (!index) return std::nullopt;
-    return index->StartSearch(text, greekMode);
+    return index->startSearch(text, greekMode);
 }
 
-void SearchCache::Save(const LoadedLexicon& lexicon) const {
+void SearchCache::save(const LoadedLexicon& lexicon) const {
     // Tables with a problem are not what the files hold, and their problem is to be told at
     // every search; files changed during the load, or tables of another personal folder, may
     // not be what was read.
@@ -153,7 +153,7 @@ void SearchCache::Save(const LoadedLexicon& lexicon) const {
         return;
     }
     try {
-        if (IdentityNow() != identity_ || !Settled(inputs_)) return;
+        if (identityNow() != identity_ || !Settled(inputs_)) return;
         std::error_code error;
         std::filesystem::create_directories(folder_, error);
         if (error || ::access(folder_.c_str(), W_OK) != 0) return;

@@ -23,16 +23,16 @@ class SearchCache {
 
     /// \brief The START search's items for `text` (code page 1253) from the saved index;
     /// nothing when there is no usable index for the files as they are.
-    std::optional<std::vector<ListItem>> Answer(std::string_view text, bool greekMode) const;
+    std::optional<std::vector<ListItem>> answer(std::string_view text, bool greekMode) const;
 
     /// \brief Saves the index of the tables of `lexicon`, loaded after this cache was made, when
     /// they were read whole, from the same folders, and none of their files changed since; says
     /// nothing when it cannot be saved. Removes what earlier savers left in the cache folder
     /// when they were stopped before their index was in place.
-    void Save(const LoadedLexicon& lexicon) const;
+    void save(const LoadedLexicon& lexicon) const;
 
   private:
-    std::string IdentityNow() const;
+    std::string identityNow() const;
 
     std::string folder_, path_;  // the cache folder and the saved index in it
     PersonalFiles personal_;

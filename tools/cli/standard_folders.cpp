@@ -44,7 +44,7 @@ std::string DocumentsFolder(std::string* problem) {
     const std::string bytes = list.value_or("");
     TextLines lines(bytes);
     constexpr std::string_view kKey = "XDG_DOCUMENTS_DIR=";
-    for (std::string_view line; lines.Next(line);) {
+    for (std::string_view line; lines.next(line);) {
         // The key is the text between the first "XDG_" and the last "_DIR=" of the line.
         const size_t equals = line.rfind("_DIR=");
         if (!line.starts_with("XDG_") || equals == std::string_view::npos ||

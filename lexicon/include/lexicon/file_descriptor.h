@@ -19,21 +19,21 @@ class FileDescriptor {
     FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     FileDescriptor& operator=(FileDescriptor&& other) noexcept {
         if (this != &other) {
-            Close();
+            close();
             fd_ = std::exchange(other.fd_, -1);
         }
         return *this;
     }
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() { Close(); }
+    ~FileDescriptor() { close(); }
 
     bool valid() const { return fd_ >= 0; }
     int get() const { return fd_; }
 
     /// \brief Closes the file now; false when the system reports an error, which for a file
     /// just written means its data may not have reached it. Closing nothing succeeds.
-    bool Close() { return fd_ < 0 || ::close(std::exchange(fd_, -1)) == 0; }
+    bool close() { return fd_ < 0 || ::close(std::exchange(fd_, -1)) == 0; }
 
   private:
     int fd_ = -1;

@@ -59,7 +59,7 @@ struct PersonalIndexLine {
     std::string location;   // columns 91-103: the supplement's position and length as text
     std::string fieldCode;  // entries only
 
-    bool IsSupplement() const { return anchorText == ownText; }
+    bool isSupplement() const { return anchorText == ownText; }
 };
 /// \brief Only the anchor (columns 1-5) must be a number for a line to be read: the rest is
 /// read when the line is merged, by ParsePersonalIndexLine.

@@ -115,9 +115,9 @@ class Result {
     bool has_value() const { return state_.index() == 0; }
     explicit operator bool() const { return has_value(); }
 
-    T& value() & { return Checked(), std::get<0>(state_); }
-    const T& value() const& { return Checked(), std::get<0>(state_); }
-    T&& value() && { return Checked(), std::move(std::get<0>(state_)); }
+    T& value() & { return checked(), std::get<0>(state_); }
+    const T& value() const& { return checked(), std::get<0>(state_); }
+    T&& value() && { return checked(), std::move(std::get<0>(state_)); }
     T& operator*() & { return std::get<0>(state_); }
     const T& operator*() const& { return std::get<0>(state_); }
     T&& operator*() && { return std::move(std::get<0>(state_)); }
@@ -150,7 +150,7 @@ class Result {
     }
 
   private:
-    void Checked() const {
+    void checked() const {
         if (!has_value()) throw BadResultAccess(error());
     }
     std::variant<T, Error> state_;

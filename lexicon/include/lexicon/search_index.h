@@ -49,12 +49,12 @@ std::optional<uint64_t> SearchIndexLength(std::string_view head, std::string_vie
 /// when one is out of place. The bytes must outlive the view.
 class SearchIndexView {
   public:
-    static std::optional<SearchIndexView> Open(std::string_view bytes, std::string_view identity);
+    static std::optional<SearchIndexView> open(std::string_view bytes, std::string_view identity);
 
     /// \brief What FillList lists for `entryText` in the START mode without filters, in
     /// `greekMode` when the text does not choose the language itself; nothing when the index is
     /// damaged.
-    std::optional<std::vector<ListItem>> StartSearch(std::string_view entryText,
+    std::optional<std::vector<ListItem>> startSearch(std::string_view entryText,
                                                      bool greekMode) const;
 
   private:
@@ -64,7 +64,7 @@ class SearchIndexView {
         uint32_t items = 0, places = 0;
         uint64_t checksum = 0;  // of the part's bytes, as written
     };
-    std::optional<std::vector<ListItem>> SearchPart(const Part& part, std::string_view key) const;
+    std::optional<std::vector<ListItem>> searchPart(const Part& part, std::string_view key) const;
 
     Part parts_[2];  // English, Greek
 };

@@ -54,10 +54,10 @@ struct SettingsFolders {
 class SettingsProbe {
   public:
     virtual ~SettingsProbe() = default;
-    virtual bool FileExists(const std::string& path) const;
-    virtual bool FolderExists(const std::string& path) const;
+    virtual bool fileExists(const std::string& path) const;
+    virtual bool folderExists(const std::string& path) const;
     /// Creates an empty file (the write test); false when it cannot.
-    virtual bool CreateEmptyFile(const std::string& path) const;
+    virtual bool createEmptyFile(const std::string& path) const;
 };
 
 struct SettingsLocation {

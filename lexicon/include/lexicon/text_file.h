@@ -92,7 +92,7 @@ bool FolderExists(const std::string& path);
 class TextLines {
   public:
     explicit TextLines(std::string_view bytes);
-    bool Next(std::string_view& line);
+    bool next(std::string_view& line);
 
   private:
     std::string_view rest_;

@@ -62,7 +62,7 @@ std::string GreekLine(long long anchor, long long own, const std::string& headwo
 class ContentsWriter {
   public:
     /// Appends a line (re-positioned to where `text` goes) and its scrambled text.
-    void Add(const std::string& line, const std::string& scrambledText);
+    void add(const std::string& line, const std::string& scrambledText);
     long long position() const { return static_cast<long long>(texts_.size()) + 1; }
     std::vector<std::string> takeLines() { return std::move(lines_); }
     std::string takeTexts() { return std::move(texts_); }

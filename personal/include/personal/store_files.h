@@ -71,26 +71,26 @@ class StoreFileSystem {
     /// that). An exclusive lock in a folder that cannot be written throws FolderReadOnly. A
     /// shared lock where no lock file exists or can be made (a read-only folder, which nobody
     /// changes, or a folder not made yet) gives nothing: reading goes on without one.
-    virtual std::unique_ptr<FolderLock> LockFolder(const std::string& folder, LockMode mode);
+    virtual std::unique_ptr<FolderLock> lockFolder(const std::string& folder, LockMode mode);
     /// The whole file, at most `limit` bytes long; nothing when it does not exist. Anything but
     /// a regular file (a folder, a FIFO, a device) is refused without being opened.
-    virtual std::optional<std::string> Read(const std::string& path, long long limit);
+    virtual std::optional<std::string> read(const std::string& path, long long limit);
     /// What stands at `path`, without following a symbolic link.
-    virtual FileKind KindOf(const std::string& path);
-    bool Exists(const std::string& path) { return KindOf(path) != FileKind::Missing; }
+    virtual FileKind kindOf(const std::string& path);
+    bool exists(const std::string& path) { return kindOf(path) != FileKind::Missing; }
     /// Creates or truncates `path`, writes `bytes` and flushes them to the disk. The file takes
     /// the permission bits and, where the program may set it, the owner of `likeFile` when
     /// that exists.
-    virtual void WriteDurably(const std::string& path, std::string_view bytes,
+    virtual void writeDurably(const std::string& path, std::string_view bytes,
                               const std::string& likeFile = {});
     /// A second name for an existing file.
-    virtual void Link(const std::string& existing, const std::string& newName);
+    virtual void link(const std::string& existing, const std::string& newName);
     /// Renames in one atomic step, replacing `to` when it exists.
-    virtual void Rename(const std::string& from, const std::string& to);
+    virtual void rename(const std::string& from, const std::string& to);
     /// Removes a file; a missing one is no error.
-    virtual void Remove(const std::string& path);
+    virtual void remove(const std::string& path);
     /// Flushes the folder's entries (names created, renamed or removed) to the disk.
-    virtual void SyncFolder(const std::string& folder);
+    virtual void syncFolder(const std::string& folder);
 };
 
 /// \brief The real file system.

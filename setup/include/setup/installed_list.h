@@ -22,8 +22,8 @@ struct InstalledList {
 
     /// Adds a file or folder made; one made again (after the user removed it) takes the place
     /// of its earlier entry.
-    void AddFile(InstalledFile file);
-    void AddFolder(const std::string& path);
+    void addFile(InstalledFile file);
+    void addFolder(const std::string& path);
 };
 
 /// \brief The list as saved: a first line that marks it as the program's, then one line per
