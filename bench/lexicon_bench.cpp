@@ -21,24 +21,24 @@ struct FullLexicon {
         const std::string greekStem = Cp("ηλεκτρομαγνητικός");
         for (int i = 0; i < orvan::kTableCapacity - 1000; ++i) {
             const std::string suffix = std::to_string(100000 + i);
-            const int number = lexicon.AddEntry("semiconductor device " + suffix,
+            const int number = lexicon.addEntry("semiconductor device " + suffix,
                                                 "{\\f60 description}", 1, i % 7 ? "" : "ELEC");
-            lexicon.AddGreek(number, greekStem.substr(0, 3 + i % 10) + " " + suffix);
+            lexicon.addGreek(number, greekStem.substr(0, 3 + i % 10) + " " + suffix);
             if (i % 40 == 0) {
-                lexicon.AddPersonalEntry(number, 50000 + i / 40, "personal term " + suffix);
-                lexicon.AddPersonalGreek(number, 50000 + i / 40, Cp("προσωπικός ") + suffix);
+                lexicon.addPersonalEntry(number, 50000 + i / 40, "personal term " + suffix);
+                lexicon.addPersonalGreek(number, 50000 + i / 40, Cp("προσωπικός ") + suffix);
             } else if (i % 40 == 20) {
-                lexicon.AddSupplement(number);
+                lexicon.addSupplement(number);
             }
         }
-        lexicon.WriteLexicon(program.Path());
-        lexicon.WritePersonal(personal.Path());
+        lexicon.writeLexicon(program.path());
+        lexicon.writePersonal(personal.path());
     }
 
-    orvan::EntryTables Load(orvan::NoteList& notes) const {
+    orvan::EntryTables load(orvan::NoteList& notes) const {
         return orvan::LoadEntryTable(
-            orvan::LexiconFiles(program.Path()),
-            orvan::ReadPersonalIndexes(orvan::PersonalFiles(personal.Path())), notes);
+            orvan::LexiconFiles(program.path()),
+            orvan::ReadPersonalIndexes(orvan::PersonalFiles(personal.path())), notes);
     }
 };
 
@@ -51,11 +51,11 @@ void BM_LoadEntryTable(benchmark::State& state) {
     const FullLexicon& lexicon = Lexicon();
     for (auto _ : state) {
         orvan::NoteList notes;
-        orvan::EntryTables tables = lexicon.Load(notes);
+        orvan::EntryTables tables = lexicon.load(notes);
         benchmark::DoNotOptimize(tables);
     }
     orvan::NoteList notes;
-    const orvan::EntryTables tables = lexicon.Load(notes);
+    const orvan::EntryTables tables = lexicon.load(notes);
     state.counters["english"] = tables.entries.count();
     state.counters["greek"] = tables.greek.count();
     state.counters["supplements"] = static_cast<double>(notes.size());
@@ -64,7 +64,7 @@ BENCHMARK(BM_LoadEntryTable)->Unit(benchmark::kMillisecond);
 
 void Search(benchmark::State& state, const std::string& text, const char* mode) {
     orvan::NoteList notes;
-    const orvan::EntryTables tables = Lexicon().Load(notes);
+    const orvan::EntryTables tables = Lexicon().load(notes);
     orvan::FillRequest request;
     request.mode = *orvan::SearchModeOfName(mode);
     size_t items = 0;

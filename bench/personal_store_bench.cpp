@@ -21,8 +21,8 @@ constexpr int kLexiconEntries = orvan::kTableCapacity - kPersonalEntries - 1000;
 
 struct EditedLexicon {
     orvan::test::TempFolder program, personalFolder;
-    orvan::LexiconFiles files{program.Path()};
-    orvan::PersonalFiles personal{personalFolder.Path()};
+    orvan::LexiconFiles files{program.path()};
+    orvan::PersonalFiles personal{personalFolder.path()};
     orvan::FieldTable fields;
     orvan::NoteList notes;
     orvan::EntryTables tables;
@@ -33,29 +33,29 @@ struct EditedLexicon {
             orvan::personal::EscapeUserText("a description of some length, as users write");
         for (int i = 0; i < kLexiconEntries; ++i) {
             const std::string suffix = std::to_string(100000 + i);
-            const int number = lexicon.AddEntry("term " + suffix, "{\\f60 description}");
-            lexicon.AddGreek(number, Cp("όρος ") + suffix);
+            const int number = lexicon.addEntry("term " + suffix, "{\\f60 description}");
+            lexicon.addGreek(number, Cp("όρος ") + suffix);
             if (i % 6 == 0 && i / 6 < kPersonalEntries) {
                 const int own = 50000 + i / 6;
-                lexicon.AddPersonalEntry(number, own, "term " + suffix + " own", text);
-                lexicon.AddPersonalGreek(number, own, Cp("όρος ") + suffix + Cp(" δικός"));
+                lexicon.addPersonalEntry(number, own, "term " + suffix + " own", text);
+                lexicon.addPersonalGreek(number, own, Cp("όρος ") + suffix + Cp(" δικός"));
             }
         }
-        lexicon.AddField("MATH", Cp("Μαθηματικά"));
-        lexicon.WriteLexicon(program.Path());
-        lexicon.WritePersonal(personalFolder.Path());
+        lexicon.addField("MATH", Cp("Μαθηματικά"));
+        lexicon.writeLexicon(program.path());
+        lexicon.writePersonal(personalFolder.path());
         fields = *orvan::LoadFieldTable(files);
-        Reload();
+        reload();
     }
 
-    void Reload() {
+    void reload() {
         notes.clear();
         tables = orvan::personal::LoadMergedTables(files, personal, notes);
     }
 
-    orvan::personal::StoreContext Context() { return {files, tables, &fields, personal}; }
+    orvan::personal::StoreContext context() { return {files, tables, &fields, personal}; }
 
-    int SlotOfKind(orvan::EntryKind kind, int from) const {
+    int slotOfKind(orvan::EntryKind kind, int from) const {
         for (int slot = from; slot <= tables.entries.count(); ++slot)
             if (tables.entries[slot].kind == kind) return slot;
         return 0;
@@ -73,11 +73,11 @@ const orvan::personal::PendingEntry kEntry{"term 1234567 mine", Cp("όρος δ�
 void InsertAndReload(benchmark::State& state) {
     EditedLexicon& lexicon = Lexicon();
     for (auto _ : state) {
-        if (!orvan::personal::InsertPersonalEntry(lexicon.Context(), kEntry).done()) {
+        if (!orvan::personal::InsertPersonalEntry(lexicon.context(), kEntry).done()) {
             state.SkipWithError("the insert failed");
             return;
         }
-        lexicon.Reload();
+        lexicon.reload();
     }
     state.counters["records"] = lexicon.tables.entries.count();
     state.counters["personal"] = static_cast<double>(lexicon.notes.size() + [&] {
@@ -93,15 +93,15 @@ void UpdateAndReload(benchmark::State& state) {
     EditedLexicon& lexicon = Lexicon();
     int from = 1;
     for (auto _ : state) {
-        const int slot = lexicon.SlotOfKind(orvan::EntryKind::Personal, from);
+        const int slot = lexicon.slotOfKind(orvan::EntryKind::Personal, from);
         from = slot + 1;
         const orvan::personal::EntryRef target{lexicon.tables.entries[slot].number,
                                                orvan::EntryKind::Personal};
-        if (!orvan::personal::UpdatePersonalEntry(lexicon.Context(), target, kEntry).done()) {
+        if (!orvan::personal::UpdatePersonalEntry(lexicon.context(), target, kEntry).done()) {
             state.SkipWithError("the update failed");
             return;
         }
-        lexicon.Reload();
+        lexicon.reload();
     }
 }
 BENCHMARK(UpdateAndReload)->Unit(benchmark::kMillisecond)->Iterations(30);
@@ -109,20 +109,20 @@ BENCHMARK(UpdateAndReload)->Unit(benchmark::kMillisecond)->Iterations(30);
 void DeleteAndReload(benchmark::State& state) {
     EditedLexicon& lexicon = Lexicon();
     for (auto _ : state) {
-        const int slot = lexicon.SlotOfKind(orvan::EntryKind::Personal, 1);
+        const int slot = lexicon.slotOfKind(orvan::EntryKind::Personal, 1);
         const uint16_t number = lexicon.tables.entries[slot].number;
-        if (!orvan::personal::DeletePersonalEntry(lexicon.Context(), number).done()) {
+        if (!orvan::personal::DeletePersonalEntry(lexicon.context(), number).done()) {
             state.SkipWithError("the delete failed");
             return;
         }
-        lexicon.Reload();
+        lexicon.reload();
     }
 }
 BENCHMARK(DeleteAndReload)->Unit(benchmark::kMillisecond)->Iterations(30);
 
 void ExclusiveLockAlone(benchmark::State& state) {
     EditedLexicon& lexicon = Lexicon();
-    const std::string folder = lexicon.personalFolder.Path();
+    const std::string folder = lexicon.personalFolder.path();
     for (auto _ : state) {
         const auto lock =
             orvan::personal::DiskFiles().lockFolder(folder, orvan::personal::LockMode::Exclusive);

@@ -65,7 +65,7 @@ class DictServer {
             why_ = "dict or dictd is not installed (apt-get install dict dictd)";
             return;
         }
-        port_ = FreePort();
+        port_ = freePort();
         folder_ = "/tmp/orvan-bench-dictd-" + std::to_string(::getpid());
         RunQuietly({"mkdir", "-p", folder_});
         ::chmod(folder_.c_str(), 0777);  // dictd writes its pid file as its own user
@@ -81,9 +81,9 @@ class DictServer {
             return;
         }
         // The server answers once it has read its databases.
-        for (int tries = 0; tries < 50 && !Answers(); ++tries)
+        for (int tries = 0; tries < 50 && !answers(); ++tries)
             ::usleep(100000);
-        if (!Answers()) why_ = "dictd does not answer on port " + std::to_string(port_);
+        if (!answers()) why_ = "dictd does not answer on port " + std::to_string(port_);
     }
     ~DictServer() {
         std::ifstream pidFile(folder_ + "/dictd.pid");
@@ -93,14 +93,14 @@ class DictServer {
     }
 
     const std::string& why() const { return why_; }
-    std::vector<std::string> Query(const std::string& word) const {
+    std::vector<std::string> query(const std::string& word) const {
         return {"dict", "-h", "127.0.0.1", "-p", std::to_string(port_), "-d", "fd-eng-ell", word};
     }
 
   private:
-    bool Answers() const { return RunQuietly(Query("engine")) == 0; }
+    bool answers() const { return RunQuietly(query("engine")) == 0; }
 
-    static int FreePort() {
+    static int freePort() {
         const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in address{};
         address.sin_family = AF_INET;
@@ -123,7 +123,7 @@ void BM_DictClientOfDictd(benchmark::State& state) {
         state.SkipWithError(("dict side skipped: " + server.why()).c_str());
         return;
     }
-    TimeProcess(state, server.Query("engine"));
+    TimeProcess(state, server.query("engine"));
 }
 BENCHMARK(BM_DictClientOfDictd)->Unit(benchmark::kMillisecond)->UseRealTime();
 

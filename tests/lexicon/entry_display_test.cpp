@@ -16,68 +16,68 @@ using test::Cp;
 class EntryDisplayTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        const int gas = lexicon.AddEntry("gas", "{\\b gas}", 1, "CHEM");
-        lexicon.AddGreek(gas, Cp("αέριο"));
-        const int engine = lexicon.AddEntry("engine", "{engine}", 1, "NOPE");
-        lexicon.AddGreek(engine, Cp("μηχανή"));
-        lexicon.AddPersonalEntry(gas, 3, "gasket", "{mine}");
-        lexicon.AddSupplement(engine, "{my note}");
-        lexicon.AddField("CHEM", Cp("Χημεία"));
-        lexicon.WriteLexicon(program.Path());
-        lexicon.WritePersonal(personal.Path());
+        const int gas = lexicon.addEntry("gas", "{\\b gas}", 1, "CHEM");
+        lexicon.addGreek(gas, Cp("αέριο"));
+        const int engine = lexicon.addEntry("engine", "{engine}", 1, "NOPE");
+        lexicon.addGreek(engine, Cp("μηχανή"));
+        lexicon.addPersonalEntry(gas, 3, "gasket", "{mine}");
+        lexicon.addSupplement(engine, "{my note}");
+        lexicon.addField("CHEM", Cp("Χημεία"));
+        lexicon.writeLexicon(program.path());
+        lexicon.writePersonal(personal.path());
         tables = LoadEntryTable(files, ReadPersonalIndexes(personalFiles), notes);
         fields = *LoadFieldTable(files);
     }
 
-    int Slot(const std::string& headword) const {
+    int slot(const std::string& headword) const {
         for (int slot = 1; slot <= tables.entries.count(); ++slot)
             if (tables.entries[slot].headword == headword) return slot;
         return 0;
     }
 
-    EntryDisplay Describe(const std::string& headword, bool greekMode = false,
+    EntryDisplay describe(const std::string& headword, bool greekMode = false,
                           const DocumentHeadings& headings = {}) const {
-        return DescribeEntry(Slot(headword), tables, fields, notes, greekMode, files, personalFiles,
+        return DescribeEntry(slot(headword), tables, fields, notes, greekMode, files, personalFiles,
                              headings);
     }
 
     test::TempFolder program, personal;
     test::LexiconBuilder lexicon;
-    LexiconFiles files{program.Path()};
-    PersonalFiles personalFiles{personal.Path()};
+    LexiconFiles files{program.path()};
+    PersonalFiles personalFiles{personal.path()};
     NoteList notes;
     EntryTables tables;
     FieldTable fields;
 };
 
 TEST_F(EntryDisplayTest, LabelsFollowTheLanguage) {
-    const EntryDisplay english = Describe("gas");
+    const EntryDisplay english = describe("gas");
     EXPECT_EQ(english.headwordLabel, "gas");
     EXPECT_EQ(english.rendering, Cp("αέριο"));
     EXPECT_EQ(english.renderingHint, Cp("Ελληνική Απόδοση"));
     EXPECT_EQ(english.fieldText, Cp("Χημεία"));
-    const EntryDisplay greek = Describe("gas", true);
+    const EntryDisplay greek = describe("gas", true);
     EXPECT_EQ(greek.headwordLabel, Cp("αέριο"));
     EXPECT_EQ(greek.rendering, "gas");
     EXPECT_EQ(greek.renderingHint, Cp("Αγγλική Απόδοση"));
     // A field code missing from the field list is shown as it is; no code, no field.
-    EXPECT_EQ(Describe("engine").fieldText, "NOPE");
-    EXPECT_EQ(Describe("gasket").fieldText, "");
-    EXPECT_EQ(Describe("gasket").rendering, "");  // no Greek headword
+    EXPECT_EQ(describe("engine").fieldText, "NOPE");
+    EXPECT_EQ(describe("gasket").fieldText, "");
+    EXPECT_EQ(describe("gasket").rendering, "");  // no Greek headword
 }
 
 TEST_F(EntryDisplayTest, EachKindReadsItsStoreAndEnablesItsCommands) {
-    const EntryDisplay lexiconEntry = Describe("gas");
+    const EntryDisplay lexiconEntry = describe("gas");
     EXPECT_TRUE(lexiconEntry.modifyEnabled);
     EXPECT_FALSE(lexiconEntry.deleteEnabled);
     EXPECT_EQ(lexiconEntry.body, " \\f60\\fs22\\cf1  {\\b gas}}}}");
 
-    const EntryDisplay own = Describe("gasket");
+    const EntryDisplay own = describe("gasket");
     EXPECT_TRUE(own.modifyEnabled);
     EXPECT_TRUE(own.deleteEnabled);
     EXPECT_EQ(own.body, " \\f60\\fs22\\cf1  {mine}}}}");
 
-    const EntryDisplay annotated = Describe("engine");
+    const EntryDisplay annotated = describe("engine");
     EXPECT_TRUE(annotated.deleteEnabled);  // the supplement can be removed
     // The heading "Συμπλήρωση δική σας:" in bold italic, every byte escaped.
     EXPECT_EQ(annotated.body,
@@ -88,17 +88,17 @@ TEST_F(EntryDisplayTest, EachKindReadsItsStoreAndEnablesItsCommands) {
     // An English interface's heading, escaped the same way: an RTF word in it stays text.
     DocumentHeadings english;
     english.supplement = "Yours: \\b";
-    EXPECT_EQ(Describe("engine", false, english).body,
+    EXPECT_EQ(describe("engine", false, english).body,
               " \\f60\\fs22\\cf1  {engine} \\par {\\b\\i\\f60 "
               "\\'59\\'6F\\'75\\'72\\'73\\'3A\\'20\\'5C\\'62} \\par {\\b0 {my note} }}}");
 }
 
 TEST_F(EntryDisplayTest, UnreadableTextsEmptyThePaneOrDropTheSupplement) {
     std::filesystem::remove(personalFiles.texts);
-    EXPECT_FALSE(Describe("gasket").body.has_value());
-    EXPECT_EQ(Describe("engine").body, " \\f60\\fs22\\cf1  {engine}}}}");
+    EXPECT_FALSE(describe("gasket").body.has_value());
+    EXPECT_EQ(describe("engine").body, " \\f60\\fs22\\cf1  {engine}}}}");
     std::filesystem::resize_file(files.descriptions, 100);
-    EXPECT_FALSE(Describe("gas").body.has_value());
+    EXPECT_FALSE(describe("gas").body.has_value());
 }
 
 TEST(DescriptionDocument, IsTheHeaderAndTheBodyEachEndedByCrLf) {

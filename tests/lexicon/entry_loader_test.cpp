@@ -12,21 +12,21 @@ using test::Cp;
 class EntryLoaderTest : public ::testing::Test {
   protected:
     // Entries 1..5 with one Greek headword each.
-    void AddFiveEntries() {
+    void addFiveEntries() {
         for (const char* word : {"alpha", "beta", "gamma", "delta", "epsilon"}) {
-            const int number = lexicon.AddEntry(word);
-            lexicon.AddGreek(number, Cp("λέξη") + std::to_string(number));
+            const int number = lexicon.addEntry(word);
+            lexicon.addGreek(number, Cp("λέξη") + std::to_string(number));
         }
     }
 
-    EntryTables Load() {
-        lexicon.WriteLexicon(program.Path());
-        lexicon.WritePersonal(personal.Path());
-        return LoadEntryTable(LexiconFiles(program.Path()),
-                              ReadPersonalIndexes(PersonalFiles(personal.Path())), notes);
+    EntryTables load() {
+        lexicon.writeLexicon(program.path());
+        lexicon.writePersonal(personal.path());
+        return LoadEntryTable(LexiconFiles(program.path()),
+                              ReadPersonalIndexes(PersonalFiles(personal.path())), notes);
     }
 
-    std::vector<std::string> Headwords(const EntryTable& table) {
+    std::vector<std::string> headwords(const EntryTable& table) {
         std::vector<std::string> words;
         for (int slot = 1; slot <= table.count(); ++slot)
             words.push_back(table[slot].headword);
@@ -39,10 +39,10 @@ class EntryLoaderTest : public ::testing::Test {
 };
 
 TEST_F(EntryLoaderTest, WithoutPersonalFilesSlotKHoldsLineK) {
-    AddFiveEntries();
-    lexicon.WriteLexicon(program.Path());
+    addFiveEntries();
+    lexicon.writeLexicon(program.path());
     const EntryTables tables =
-        LoadEntryTable(LexiconFiles(program.Path()), PersonalIndexes{}, notes);
+        LoadEntryTable(LexiconFiles(program.path()), PersonalIndexes{}, notes);
     ASSERT_EQ(tables.entries.count(), 5);
     for (int slot = 1; slot <= 5; ++slot) {
         EXPECT_EQ(tables.entries[slot].number, slot);
@@ -56,14 +56,14 @@ TEST_F(EntryLoaderTest, WithoutPersonalFilesSlotKHoldsLineK) {
 }
 
 TEST_F(EntryLoaderTest, SupplementMarksItsEntryAndPersonalEntryFollowsItsAnchor) {
-    AddFiveEntries();
-    lexicon.AddSupplement(2, "{note}");
-    lexicon.AddPersonalEntry(2, 6, "beta prime", "{mine}", "PHYS");
-    lexicon.AddPersonalEntry(2, 7, "beta second");
-    lexicon.AddPersonalGreek(2, 6, Cp("βήτα"));
-    const EntryTables tables = Load();
+    addFiveEntries();
+    lexicon.addSupplement(2, "{note}");
+    lexicon.addPersonalEntry(2, 6, "beta prime", "{mine}", "PHYS");
+    lexicon.addPersonalEntry(2, 7, "beta second");
+    lexicon.addPersonalGreek(2, 6, Cp("βήτα"));
+    const EntryTables tables = load();
 
-    EXPECT_EQ(Headwords(tables.entries),
+    EXPECT_EQ(headwords(tables.entries),
               (std::vector<std::string>{"alpha", "beta", "beta prime", "beta second", "gamma",
                                         "delta", "epsilon"}));
     const EntryRecord& beta = tables.entries[2];
@@ -88,26 +88,26 @@ TEST_F(EntryLoaderTest, SupplementMarksItsEntryAndPersonalEntryFollowsItsAnchor)
 }
 
 TEST_F(EntryLoaderTest, ReloadingAppendsToTheNoteListAndPointsIntoItsNewestPart) {
-    AddFiveEntries();
-    lexicon.AddSupplement(1);
-    lexicon.AddSupplement(4);
-    const EntryTables first = Load();
+    addFiveEntries();
+    lexicon.addSupplement(1);
+    lexicon.addSupplement(4);
+    const EntryTables first = load();
     const EntryTables second = LoadEntryTable(
-        LexiconFiles(program.Path()), ReadPersonalIndexes(PersonalFiles(personal.Path())), notes);
+        LexiconFiles(program.path()), ReadPersonalIndexes(PersonalFiles(personal.path())), notes);
     EXPECT_EQ(notes.size(), 4u);
     EXPECT_EQ(first.entries[4].noteIndex, 1);
     EXPECT_EQ(second.entries[1].noteIndex, 2);
     EXPECT_EQ(second.entries[4].noteIndex, 3);
-    EXPECT_EQ(Headwords(first.entries), Headwords(second.entries));
+    EXPECT_EQ(headwords(first.entries), headwords(second.entries));
 }
 
 TEST_F(EntryLoaderTest, AnchorZeroPlacesTheEntryBeforeTheFirstLexiconRecord) {
-    AddFiveEntries();
-    lexicon.AddPersonalEntry(0, 6, "aardvark");
-    lexicon.AddPersonalEntry(3, 7, "gamma ray");
-    lexicon.AddPersonalGreek(0, 6, Cp("αάρντβαρκ"));
-    const EntryTables tables = Load();
-    EXPECT_EQ(Headwords(tables.entries),
+    addFiveEntries();
+    lexicon.addPersonalEntry(0, 6, "aardvark");
+    lexicon.addPersonalEntry(3, 7, "gamma ray");
+    lexicon.addPersonalGreek(0, 6, Cp("αάρντβαρκ"));
+    const EntryTables tables = load();
+    EXPECT_EQ(headwords(tables.entries),
               (std::vector<std::string>{"aardvark", "alpha", "beta", "gamma", "gamma ray", "delta",
                                         "epsilon"}));
     EXPECT_EQ(tables.greek[1].headword, Cp("αάρντβαρκ"));
@@ -115,17 +115,17 @@ TEST_F(EntryLoaderTest, AnchorZeroPlacesTheEntryBeforeTheFirstLexiconRecord) {
 }
 
 TEST_F(EntryLoaderTest, LinesWaitingAtTheEndAreAppendedNotDropped) {
-    AddFiveEntries();
-    lexicon.AddPersonalEntry(4, 6, "delta wing");
-    lexicon.AddPersonalEntry(2, 7, "out of order");  // anchor already passed
-    lexicon.AddSupplement(3, "{late}");              // waits behind it, entry exists
-    lexicon.AddSupplement(99, "{orphan}");           // entry does not exist
-    lexicon.AddPersonalEntry(99, 8, "after a lexicon update");
-    lexicon.AddPersonalGreek(4, 6, Cp("δέλτα"));
-    lexicon.AddPersonalGreek(1, 7, Cp("άτακτο"));  // anchor already passed
-    const EntryTables tables = Load();
+    addFiveEntries();
+    lexicon.addPersonalEntry(4, 6, "delta wing");
+    lexicon.addPersonalEntry(2, 7, "out of order");  // anchor already passed
+    lexicon.addSupplement(3, "{late}");              // waits behind it, entry exists
+    lexicon.addSupplement(99, "{orphan}");           // entry does not exist
+    lexicon.addPersonalEntry(99, 8, "after a lexicon update");
+    lexicon.addPersonalGreek(4, 6, Cp("δέλτα"));
+    lexicon.addPersonalGreek(1, 7, Cp("άτακτο"));  // anchor already passed
+    const EntryTables tables = load();
 
-    EXPECT_EQ(Headwords(tables.entries),
+    EXPECT_EQ(headwords(tables.entries),
               (std::vector<std::string>{"alpha", "beta", "gamma", "delta", "delta wing", "epsilon",
                                         "out of order", "after a lexicon update"}));
     EXPECT_EQ(tables.entries[3].kind, EntryKind::Annotated);
@@ -139,12 +139,12 @@ TEST_F(EntryLoaderTest, LinesWaitingAtTheEndAreAppendedNotDropped) {
 }
 
 TEST_F(EntryLoaderTest, SeveralGreekHeadwordsLinkToOneEntryWhichKeepsTheLast) {
-    lexicon.AddEntry("one");
-    lexicon.AddEntry("two");
-    lexicon.AddGreek(2, Cp("α"));
-    lexicon.AddGreek(2, Cp("β"));
-    lexicon.AddGreek(9, Cp("γ"));  // no such entry
-    const EntryTables tables = Load();
+    lexicon.addEntry("one");
+    lexicon.addEntry("two");
+    lexicon.addGreek(2, Cp("α"));
+    lexicon.addGreek(2, Cp("β"));
+    lexicon.addGreek(9, Cp("γ"));  // no such entry
+    const EntryTables tables = load();
     EXPECT_EQ(tables.greek[1].englishSlot, 2);
     EXPECT_EQ(tables.greek[2].englishSlot, 2);
     EXPECT_EQ(tables.greek[3].englishSlot, 0);
@@ -158,26 +158,26 @@ class GreekMergeTest : public EntryLoaderTest {
   protected:
     void SetUp() override {
         for (const char* word : {"one", "two", "three"})
-            lexicon.AddEntry(word);
+            lexicon.addEntry(word);
         for (const auto& [number, word] : std::vector<std::pair<int, const char*>>{
                  {1, "αβ"}, {2, "γάτα"}, {1, "δέντρο"}, {3, "ζώο"}, {1, "κύμα"}, {2, "μήλο"}}) {
-            lexicon.AddGreek(number, Cp(word));
+            lexicon.addGreek(number, Cp(word));
         }
-        lexicon.AddPersonalEntry(3, 4, "four");
-        lexicon.AddPersonalEntry(3, 5, "five");
-        lexicon.AddPersonalEntry(3, 6, "six");
+        lexicon.addPersonalEntry(3, 4, "four");
+        lexicon.addPersonalEntry(3, 5, "five");
+        lexicon.addPersonalEntry(3, 6, "six");
     }
 
     // Adds the Greek headwords of the user's entries 4, 5 and 6, each anchored to entry 1, and
     // loads the tables.
-    EntryTables LoadWithOwnGreek(const std::vector<const char*>& words) {
+    EntryTables loadWithOwnGreek(const std::vector<const char*>& words) {
         int own = 4;
         for (const char* word : words)
-            lexicon.AddPersonalGreek(1, own++, Cp(word));
-        return Load();
+            lexicon.addPersonalGreek(1, own++, Cp(word));
+        return load();
     }
 
-    std::vector<std::string> GreekHeadwords(const EntryTables& tables) {
+    std::vector<std::string> greekHeadwords(const EntryTables& tables) {
         std::vector<std::string> words;
         for (int slot = 1; slot <= tables.greek.count(); ++slot)
             words.push_back(test::Utf8(tables.greek[slot].headword));
@@ -188,8 +188,8 @@ class GreekMergeTest : public EntryLoaderTest {
 TEST_F(GreekMergeTest, APersonalLineFollowsTheLastLineOfItsAnchorThatSortsBeforeIt) {
     // As the insert anchors a headword to the Greek line it follows: right after αβ, after
     // δέντρο, and after κύμα, all three lines of entry 1.
-    const EntryTables tables = LoadWithOwnGreek({"άλφα", "ελιά", "λύκος"});
-    EXPECT_EQ(GreekHeadwords(tables),
+    const EntryTables tables = loadWithOwnGreek({"άλφα", "ελιά", "λύκος"});
+    EXPECT_EQ(greekHeadwords(tables),
               (std::vector<std::string>{"αβ", "άλφα", "γάτα", "δέντρο", "ελιά", "ζώο", "κύμα",
                                         "λύκος", "μήλο"}));
     // Each is linked both ways to its own entry.
@@ -203,18 +203,18 @@ TEST_F(GreekMergeTest, APersonalLineFollowsTheLastLineOfItsAnchorThatSortsBefore
 
 TEST_F(GreekMergeTest, LinesOfOneAnchorKeepTheirFileOrderAndAnEqualKeyWaits) {
     // κύμα sorts at or before "κυμα": that line goes after the lexicon's κύμα.
-    EXPECT_EQ(GreekHeadwords(LoadWithOwnGreek({"εδώ", "ΚΥΜΑ", "ωμέγα"})),
+    EXPECT_EQ(greekHeadwords(loadWithOwnGreek({"εδώ", "ΚΥΜΑ", "ωμέγα"})),
               (std::vector<std::string>{"αβ", "γάτα", "δέντρο", "εδώ", "ζώο", "κύμα", "ΚΥΜΑ",
                                         "ωμέγα", "μήλο"}));
 }
 
 TEST_F(EntryLoaderTest, WithOneGreekLineAnEntryPersonalLinesFollowItsAnchorAsBefore) {
-    AddFiveEntries();
-    lexicon.AddPersonalEntry(2, 6, "beta two");
-    lexicon.AddPersonalGreek(2, 6, Cp("λέξη2β"));
-    lexicon.AddPersonalEntry(4, 7, "delta two");
-    lexicon.AddPersonalGreek(4, 7, Cp("λέξη4β"));
-    const EntryTables tables = Load();
+    addFiveEntries();
+    lexicon.addPersonalEntry(2, 6, "beta two");
+    lexicon.addPersonalGreek(2, 6, Cp("λέξη2β"));
+    lexicon.addPersonalEntry(4, 7, "delta two");
+    lexicon.addPersonalGreek(4, 7, Cp("λέξη4β"));
+    const EntryTables tables = load();
     ASSERT_EQ(tables.greek.count(), 7);
     EXPECT_EQ(tables.greek[3].number, 6);
     EXPECT_EQ(tables.greek[6].number, 7);
@@ -222,36 +222,36 @@ TEST_F(EntryLoaderTest, WithOneGreekLineAnEntryPersonalLinesFollowItsAnchorAsBef
 }
 
 TEST_F(EntryLoaderTest, MissingFilesGiveEmptyOrPartialTables) {
-    AddFiveEntries();
-    lexicon.WriteLexicon(program.Path());
-    std::remove(program.File("data/igr.tbo").c_str());
-    EntryTables tables = LoadEntryTable(LexiconFiles(program.Path()), PersonalIndexes{}, notes);
+    addFiveEntries();
+    lexicon.writeLexicon(program.path());
+    std::remove(program.file("data/igr.tbo").c_str());
+    EntryTables tables = LoadEntryTable(LexiconFiles(program.path()), PersonalIndexes{}, notes);
     EXPECT_EQ(tables.entries.count(), 5);
     EXPECT_EQ(tables.greek.count(), 0);
     EXPECT_EQ(tables.entries[1].greekSlot, 0);
 
-    std::remove(program.File("data/i.tbo").c_str());
-    tables = LoadEntryTable(LexiconFiles(program.Path()),
-                            ReadPersonalIndexes(PersonalFiles(personal.Path())), notes);
+    std::remove(program.file("data/i.tbo").c_str());
+    tables = LoadEntryTable(LexiconFiles(program.path()),
+                            ReadPersonalIndexes(PersonalFiles(personal.path())), notes);
     EXPECT_EQ(tables.entries.count(), 0);
     EXPECT_EQ(tables.greek.count(), 0);
 }
 
 TEST_F(EntryLoaderTest, MalformedLexiconLineEndsTheLoadKeepingWhatWasBuilt) {
-    lexicon.AddEntry("first");
-    lexicon.AddRawEnglishLine("00002short");
-    lexicon.AddEntry("third");
-    const EntryTables tables = Load();
-    EXPECT_EQ(Headwords(tables.entries), (std::vector<std::string>{"first"}));
+    lexicon.addEntry("first");
+    lexicon.addRawEnglishLine("00002short");
+    lexicon.addEntry("third");
+    const EntryTables tables = load();
+    EXPECT_EQ(headwords(tables.entries), (std::vector<std::string>{"first"}));
 }
 
 TEST_F(EntryLoaderTest, ADamagedPersonalLineIsPassedOverAndNamed) {
-    AddFiveEntries();
-    lexicon.AddPersonalEntry(1, 6, "kept");
-    lexicon.AddRawPersonalLine("000030000xbroken");
-    lexicon.AddPersonalEntry(4, 7, "after");
-    const EntryTables tables = Load();
-    EXPECT_EQ(Headwords(tables.entries), (std::vector<std::string>{"alpha", "kept", "beta", "gamma",
+    addFiveEntries();
+    lexicon.addPersonalEntry(1, 6, "kept");
+    lexicon.addRawPersonalLine("000030000xbroken");
+    lexicon.addPersonalEntry(4, 7, "after");
+    const EntryTables tables = load();
+    EXPECT_EQ(headwords(tables.entries), (std::vector<std::string>{"alpha", "kept", "beta", "gamma",
                                                                    "delta", "after", "epsilon"}));
     ASSERT_TRUE(tables.personalProblem);
     EXPECT_EQ(tables.personalProblem->code, ErrorCode::Damaged);
@@ -259,39 +259,39 @@ TEST_F(EntryLoaderTest, ADamagedPersonalLineIsPassedOverAndNamed) {
 }
 
 TEST_F(EntryLoaderTest, EmptyAndGarbageFilesNeverCrash) {
-    program.Write("data/i.tbo", "");
-    program.Write("data/igr.tbo", std::string("\0\0\r\n\x1A", 5));
-    personal.Write("ci.tbo", "\r\n\r\n");
-    EntryTables tables = LoadEntryTable(LexiconFiles(program.Path()),
-                                        ReadPersonalIndexes(PersonalFiles(personal.Path())), notes);
+    program.write("data/i.tbo", "");
+    program.write("data/igr.tbo", std::string("\0\0\r\n\x1A", 5));
+    personal.write("ci.tbo", "\r\n\r\n");
+    EntryTables tables = LoadEntryTable(LexiconFiles(program.path()),
+                                        ReadPersonalIndexes(PersonalFiles(personal.path())), notes);
     EXPECT_EQ(tables.entries.count(), 0);
 
     std::string garbage;
     for (int i = 0; i < 5000; ++i)
         garbage.push_back(static_cast<char>((i * 7919) % 256));
-    program.Write("data/i.tbo", garbage);
-    program.Write("data/igr.tbo", garbage);
-    personal.Write("ci.tbo", garbage);
-    personal.Write("cigr.tbo", garbage);
-    tables = LoadEntryTable(LexiconFiles(program.Path()),
-                            ReadPersonalIndexes(PersonalFiles(personal.Path())), notes);
+    program.write("data/i.tbo", garbage);
+    program.write("data/igr.tbo", garbage);
+    personal.write("ci.tbo", garbage);
+    personal.write("cigr.tbo", garbage);
+    tables = LoadEntryTable(LexiconFiles(program.path()),
+                            ReadPersonalIndexes(PersonalFiles(personal.path())), notes);
     EXPECT_LE(tables.entries.count(), 1);
 }
 
 TEST_F(EntryLoaderTest, TablesStopFillingAtTheirCapacity) {
     for (int i = 0; i < kTableCapacity; ++i) {
-        const int number = lexicon.AddEntry("w" + std::to_string(i));
-        lexicon.AddGreek(number, Cp("λ"));
+        const int number = lexicon.addEntry("w" + std::to_string(i));
+        lexicon.addGreek(number, Cp("λ"));
     }
-    lexicon.AddRawEnglishLine(lexicon.EnglishLines().back());  // line 40001
-    lexicon.AddGreek(1, Cp("λ"));
-    lexicon.AddPersonalEntry(kTableCapacity, 40001, "one too many");
-    const EntryTables tables = Load();
+    lexicon.addRawEnglishLine(lexicon.englishLines().back());  // line 40001
+    lexicon.addGreek(1, Cp("λ"));
+    lexicon.addPersonalEntry(kTableCapacity, 40001, "one too many");
+    const EntryTables tables = load();
     EXPECT_EQ(tables.entries.count(), kTableCapacity);
     EXPECT_EQ(tables.greek.count(), kTableCapacity);
     EXPECT_EQ(tables.entries[kTableCapacity].headword, "w39999");
     // Named, as no search finds them: the lexicon's lines past the capacity, and the user's.
-    const LexiconFiles files(program.Path());
+    const LexiconFiles files(program.path());
     ASSERT_TRUE(tables.lexiconLeftOut);
     EXPECT_EQ(tables.lexiconLeftOut->code, ErrorCode::TooLarge);
     EXPECT_EQ(tables.lexiconLeftOut->path, files.englishIndex);
@@ -309,13 +309,13 @@ TEST_F(EntryLoaderTest, TablesStopFillingAtTheirCapacity) {
 
 TEST(FieldTableLoad, ReadsNamesInLineOrderAndNothingWithoutTheFile) {
     test::TempFolder program;
-    EXPECT_FALSE(LoadFieldTable(LexiconFiles(program.Path())));
+    EXPECT_FALSE(LoadFieldTable(LexiconFiles(program.path())));
     test::LexiconBuilder lexicon;
-    lexicon.AddField("MATH", "Math");
-    lexicon.AddField("PHYS", "Physics");
-    lexicon.AddField("CHEM", "Chemistry");
-    lexicon.WriteLexicon(program.Path());
-    const auto fields = LoadFieldTable(LexiconFiles(program.Path()));
+    lexicon.addField("MATH", "Math");
+    lexicon.addField("PHYS", "Physics");
+    lexicon.addField("CHEM", "Chemistry");
+    lexicon.writeLexicon(program.path());
+    const auto fields = LoadFieldTable(LexiconFiles(program.path()));
     ASSERT_TRUE(fields);
     EXPECT_EQ(fields->listItems(), (std::vector<std::string>{" ", "Math", "Physics", "Chemistry"}));
     EXPECT_EQ((*fields)[2].code, "PHYS");
@@ -323,21 +323,21 @@ TEST(FieldTableLoad, ReadsNamesInLineOrderAndNothingWithoutTheFile) {
     std::string many;
     for (int i = 0; i < 70; ++i)
         many += "F" + std::to_string(i) + "\r\n";
-    program.Write("data/srt.tbo", many);
-    EXPECT_EQ(LoadFieldTable(LexiconFiles(program.Path()))->count(), kFieldCapacity);
+    program.write("data/srt.tbo", many);
+    EXPECT_EQ(LoadFieldTable(LexiconFiles(program.path()))->count(), kFieldCapacity);
 }
 
 TEST(RtfHeaderLoad, OpensWithABraceAndStopsAtTheBlockOrAZeroByte) {
     test::TempFolder program;
-    EXPECT_EQ(LoadRtfHeader(LexiconFiles(program.Path())), "");
+    EXPECT_EQ(LoadRtfHeader(LexiconFiles(program.path())), "");
     test::LexiconBuilder lexicon;
-    lexicon.AddEntry("x", "{after the block}");
-    lexicon.WriteLexicon(program.Path());
-    const std::string header = LoadRtfHeader(LexiconFiles(program.Path()));
-    EXPECT_EQ(header, "{" + test::LexiconBuilder::Prologue());
+    lexicon.addEntry("x", "{after the block}");
+    lexicon.writeLexicon(program.path());
+    const std::string header = LoadRtfHeader(LexiconFiles(program.path()));
+    EXPECT_EQ(header, "{" + test::LexiconBuilder::prologue());
 
-    program.Write("data/lex.tbo", EncodeLexText(1, "\\rtf1") + std::string(1, '\0') + "zz");
-    EXPECT_EQ(LoadRtfHeader(LexiconFiles(program.Path())), "{\\rtf1");
+    program.write("data/lex.tbo", EncodeLexText(1, "\\rtf1") + std::string(1, '\0') + "zz");
+    EXPECT_EQ(LoadRtfHeader(LexiconFiles(program.path())), "{\\rtf1");
 }
 
 }  // namespace

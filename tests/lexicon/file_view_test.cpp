@@ -12,13 +12,13 @@ namespace {
 
 TEST(FileView, GivesWhatReadingGivesForEveryKindOfFile) {
     test::TempFolder folder;
-    folder.Write("index", std::string(100000, 'x') + "\r\nend");
-    folder.Write("empty", "");
-    ::mkdir(folder.File("sub").c_str(), 0700);
-    ::mkfifo(folder.File("fifo").c_str(), 0600);
+    folder.write("index", std::string(100000, 'x') + "\r\nend");
+    folder.write("empty", "");
+    ::mkdir(folder.file("sub").c_str(), 0700);
+    ::mkfifo(folder.file("fifo").c_str(), 0600);
     for (const char* name : {"index", "empty", "none", "sub", "fifo"}) {
-        const Result<std::string> read = ReadRegularFile(folder.File(name));
-        const Result<FileView> view = ViewRegularFile(folder.File(name));
+        const Result<std::string> read = ReadRegularFile(folder.file(name));
+        const Result<FileView> view = ViewRegularFile(folder.file(name));
         ASSERT_EQ(view.has_value(), read.has_value()) << name;
         if (read) {
             EXPECT_EQ(view->bytes(), *read) << name;
@@ -30,7 +30,7 @@ TEST(FileView, GivesWhatReadingGivesForEveryKindOfFile) {
 
 TEST(FileView, KeepsTheFileAsOpenedWhenAnotherIsRenamedOverItAndSurvivesAMove) {
     test::TempFolder folder;
-    const std::string path = folder.File("i.tbo");
+    const std::string path = folder.file("i.tbo");
     ASSERT_TRUE(WriteFileAtomically(path, "old lines\r\n"));
     FileView view = ViewRegularFile(path).value();
     ASSERT_TRUE(WriteFileAtomically(path, "new and longer lines\r\n"));

@@ -132,12 +132,12 @@ TEST(ContentList, TellsFoldersFromFiles) {
 
 TEST(AtomicWrite, ReplacesTheFileAndLeavesNoTemporary) {
     test::TempFolder folder;
-    const std::string path = folder.File("settings.ini");
+    const std::string path = folder.file("settings.ini");
     ASSERT_TRUE(WriteFileAtomically(path, "old"));
     ASSERT_TRUE(WriteFileAtomically(path, "new"));
     EXPECT_EQ(folder.read("settings.ini"), "new");
     int files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) {
         ++files;
     }
     EXPECT_EQ(files, 1);
@@ -145,7 +145,7 @@ TEST(AtomicWrite, ReplacesTheFileAndLeavesNoTemporary) {
 
 TEST(AtomicWrite, FailsWithoutTouchingAnythingWhenTheFolderIsMissing) {
     test::TempFolder folder;
-    EXPECT_FALSE(WriteFileAtomically(folder.File("no/such/file"), "x"));
+    EXPECT_FALSE(WriteFileAtomically(folder.file("no/such/file"), "x"));
     EXPECT_FALSE(WriteFileAtomically("", "x"));
 }
 
@@ -157,8 +157,8 @@ mode_t PermissionsOf(const std::string& path) {
 
 TEST(AtomicWrite, TheNewFileKeepsThePermissionsOfTheOldOne) {
     test::TempFolder folder;
-    const std::string path = folder.File("Orvan.ini");
-    folder.Write("Orvan.ini", "YES\r\n");
+    const std::string path = folder.file("Orvan.ini");
+    folder.write("Orvan.ini", "YES\r\n");
     ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
     ASSERT_TRUE(WriteFileAtomically(path, "NO\r\n"));
     EXPECT_EQ(folder.read("Orvan.ini"), "NO\r\n");
@@ -167,32 +167,32 @@ TEST(AtomicWrite, TheNewFileKeepsThePermissionsOfTheOldOne) {
 
 TEST(DurableWrite, ReplacesOrRefusesAnExistingFileAndTakesItsModelsPermissions) {
     test::TempFolder folder;
-    folder.Write("model", "m");
-    ASSERT_EQ(::chmod(folder.File("model").c_str(), 0640), 0);
-    EXPECT_TRUE(WriteDurably(folder.File("new"), "abc", folder.File("model")));
+    folder.write("model", "m");
+    ASSERT_EQ(::chmod(folder.file("model").c_str(), 0640), 0);
+    EXPECT_TRUE(WriteDurably(folder.file("new"), "abc", folder.file("model")));
     EXPECT_EQ(folder.read("new"), "abc");
-    EXPECT_EQ(PermissionsOf(folder.File("new")), 0640u);
+    EXPECT_EQ(PermissionsOf(folder.file("new")), 0640u);
 
-    EXPECT_TRUE(WriteDurably(folder.File("new"), "x"));  // shorter: truncated
+    EXPECT_TRUE(WriteDurably(folder.file("new"), "x"));  // shorter: truncated
     EXPECT_EQ(folder.read("new"), "x");
 
-    const Result<void> refused = WriteDurably(folder.File("new"), "y", {}, ExistingFile::Refuse);
+    const Result<void> refused = WriteDurably(folder.file("new"), "y", {}, ExistingFile::Refuse);
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.error().errorNumber, EEXIST);
-    EXPECT_EQ(refused.error().path, folder.File("new"));
-    EXPECT_NE(refused.error().message.find("cannot create " + folder.File("new")),
+    EXPECT_EQ(refused.error().path, folder.file("new"));
+    EXPECT_NE(refused.error().message.find("cannot create " + folder.file("new")),
               std::string::npos);
     EXPECT_EQ(folder.read("new"), "x");
 }
 
 TEST(DurableWrite, NeverWritesThroughASymbolicLink) {
     test::TempFolder folder;
-    folder.Write("target", "kept");
-    std::filesystem::create_symlink(folder.File("target"), folder.File("link"));
-    EXPECT_FALSE(WriteDurably(folder.File("link"), "changed"));
+    folder.write("target", "kept");
+    std::filesystem::create_symlink(folder.file("target"), folder.file("link"));
+    EXPECT_FALSE(WriteDurably(folder.file("link"), "changed"));
     EXPECT_EQ(folder.read("target"), "kept");
-    EXPECT_TRUE(SyncFolder(folder.Path()));
-    EXPECT_FALSE(SyncFolder(folder.File("target")));  // not a folder
+    EXPECT_TRUE(SyncFolder(folder.path()));
+    EXPECT_FALSE(SyncFolder(folder.file("target")));  // not a folder
 }
 
 bool IsOpen(int fd) {
@@ -201,10 +201,10 @@ bool IsOpen(int fd) {
 
 TEST(FileDescriptor, ClosesOnceWhenItGoesOrIsReplaced) {
     test::TempFolder folder;
-    folder.Write("f", "x");
+    folder.write("f", "x");
     int first = -1;
     {
-        FileDescriptor file(::open(folder.File("f").c_str(), O_RDONLY | O_CLOEXEC));
+        FileDescriptor file(::open(folder.file("f").c_str(), O_RDONLY | O_CLOEXEC));
         first = file.get();
         ASSERT_TRUE(IsOpen(first));
         FileDescriptor moved = std::move(file);
@@ -213,9 +213,9 @@ TEST(FileDescriptor, ClosesOnceWhenItGoesOrIsReplaced) {
     }
     EXPECT_FALSE(IsOpen(first));
 
-    FileDescriptor file(::open(folder.File("f").c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor file(::open(folder.file("f").c_str(), O_RDONLY | O_CLOEXEC));
     const int replaced = file.get();
-    file = FileDescriptor(::open(folder.File("f").c_str(), O_RDONLY | O_CLOEXEC));
+    file = FileDescriptor(::open(folder.file("f").c_str(), O_RDONLY | O_CLOEXEC));
     EXPECT_FALSE(IsOpen(replaced));
     EXPECT_TRUE(file.close());
     EXPECT_TRUE(file.close());  // closing nothing
@@ -224,14 +224,14 @@ TEST(FileDescriptor, ClosesOnceWhenItGoesOrIsReplaced) {
 
 TEST(FileRange, CutsAtTheEndAndRefusesOffsetsOutside) {
     test::TempFolder folder;
-    folder.Write("f", "abcdef");
-    EXPECT_EQ(ReadFileRange(folder.File("f"), 2, 3), "cde");
-    EXPECT_EQ(ReadFileRange(folder.File("f"), 4, 100), "ef");
-    EXPECT_EQ(ReadFileRange(folder.File("f"), 6, 1), "");
-    EXPECT_FALSE(ReadFileRange(folder.File("f"), 7, 1));
-    EXPECT_FALSE(ReadFileRange(folder.File("f"), -1, 1));
-    EXPECT_FALSE(ReadFileRange(folder.File("missing"), 0, 1));
-    EXPECT_FALSE(ReadWholeFile(folder.Path()));  // a folder is not a file
+    folder.write("f", "abcdef");
+    EXPECT_EQ(ReadFileRange(folder.file("f"), 2, 3), "cde");
+    EXPECT_EQ(ReadFileRange(folder.file("f"), 4, 100), "ef");
+    EXPECT_EQ(ReadFileRange(folder.file("f"), 6, 1), "");
+    EXPECT_FALSE(ReadFileRange(folder.file("f"), 7, 1));
+    EXPECT_FALSE(ReadFileRange(folder.file("f"), -1, 1));
+    EXPECT_FALSE(ReadFileRange(folder.file("missing"), 0, 1));
+    EXPECT_FALSE(ReadWholeFile(folder.path()));  // a folder is not a file
 }
 
 }  // namespace

@@ -12,29 +12,29 @@ using test::Cp;
 class ListSearchTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        const int semi = lexicon.AddEntry("Semiconductor", "{x}", 1, "ELEC");
-        lexicon.AddGreek(semi, Cp("ημιαγωγός"));
-        const int engine = lexicon.AddEntry("the engine", "{x}", 5, "MECH");
-        lexicon.AddGreek(engine, Cp("Κινητήρας"));
-        const int email = lexicon.AddEntry("e-mail@home", "{x}", 1, "");
-        lexicon.AddGreek(email, Cp("ηλεκτρονικό ταχυδρομείο"));
-        const int gas = lexicon.AddEntry("gas", "{x}", 1, "CHEM");
-        lexicon.AddGreek(gas, Cp("αέριο"));
-        const int odd = lexicon.AddEntry("odd", "{x}", 81, "");
-        lexicon.AddGreek(odd, Cp("περιττός"));
-        lexicon.AddPersonalEntry(gas, 6, "gasket", "{p}", "MECH");
-        lexicon.AddPersonalGreek(gas, 6, Cp("παρέμβυσμα"));
-        lexicon.AddSupplement(semi);
-        lexicon.AddField("ELEC", "Electronics");
-        lexicon.AddField("MECH", "Mechanics");
-        lexicon.WriteLexicon(program.Path());
-        lexicon.WritePersonal(personal.Path());
-        tables = LoadEntryTable(LexiconFiles(program.Path()),
-                                ReadPersonalIndexes(PersonalFiles(personal.Path())), notes);
-        fields = *LoadFieldTable(LexiconFiles(program.Path()));
+        const int semi = lexicon.addEntry("Semiconductor", "{x}", 1, "ELEC");
+        lexicon.addGreek(semi, Cp("ημιαγωγός"));
+        const int engine = lexicon.addEntry("the engine", "{x}", 5, "MECH");
+        lexicon.addGreek(engine, Cp("Κινητήρας"));
+        const int email = lexicon.addEntry("e-mail@home", "{x}", 1, "");
+        lexicon.addGreek(email, Cp("ηλεκτρονικό ταχυδρομείο"));
+        const int gas = lexicon.addEntry("gas", "{x}", 1, "CHEM");
+        lexicon.addGreek(gas, Cp("αέριο"));
+        const int odd = lexicon.addEntry("odd", "{x}", 81, "");
+        lexicon.addGreek(odd, Cp("περιττός"));
+        lexicon.addPersonalEntry(gas, 6, "gasket", "{p}", "MECH");
+        lexicon.addPersonalGreek(gas, 6, Cp("παρέμβυσμα"));
+        lexicon.addSupplement(semi);
+        lexicon.addField("ELEC", "Electronics");
+        lexicon.addField("MECH", "Mechanics");
+        lexicon.writeLexicon(program.path());
+        lexicon.writePersonal(personal.path());
+        tables = LoadEntryTable(LexiconFiles(program.path()),
+                                ReadPersonalIndexes(PersonalFiles(personal.path())), notes);
+        fields = *LoadFieldTable(LexiconFiles(program.path()));
     }
 
-    FillResult Fill(const std::string& text, const std::string& mode, bool greekMode = false,
+    FillResult fill(const std::string& text, const std::string& mode, bool greekMode = false,
                     int field = 0, bool personalOnly = false) {
         FillRequest request;
         request.mode = *SearchModeOfName(mode);
@@ -43,7 +43,7 @@ class ListSearchTest : public ::testing::Test {
         return FillList(tables.entries, tables.greek, text, greekMode, request);
     }
 
-    std::vector<std::string> Shown(const FillResult& result) {
+    std::vector<std::string> shown(const FillResult& result) {
         std::vector<std::string> texts;
         for (const ListItem& item : result.items)
             texts.push_back(test::Utf8(item.text));
@@ -60,80 +60,80 @@ class ListSearchTest : public ::testing::Test {
 using Texts = std::vector<std::string>;
 
 TEST_F(ListSearchTest, EnglishStartComparesFromTheKeyStartOrTheFirstLetter) {
-    const FillResult result = Fill("   SEMI", "START");
+    const FillResult result = fill("   SEMI", "START");
     EXPECT_EQ(result.entryText, "SEMI");
     EXPECT_EQ(result.language, false);
-    EXPECT_EQ(Shown(result), Texts{"Semiconductor"});
+    EXPECT_EQ(shown(result), Texts{"Semiconductor"});
     EXPECT_EQ(result.items[0].slot, 1);
-    EXPECT_EQ(Shown(Fill("engine", "START")), Texts{"the engine"});
+    EXPECT_EQ(shown(fill("engine", "START")), Texts{"the engine"});
     // The headword as it stands, article and all, finds it too.
-    EXPECT_EQ(Shown(Fill("the", "START")), Texts{"the engine"});
-    EXPECT_EQ(Shown(Fill("The eng", "START")), Texts{"the engine"});
-    EXPECT_TRUE(Fill("the engines", "START").items.empty());
-    EXPECT_TRUE(Fill("he eng", "START").items.empty());
+    EXPECT_EQ(shown(fill("the", "START")), Texts{"the engine"});
+    EXPECT_EQ(shown(fill("The eng", "START")), Texts{"the engine"});
+    EXPECT_TRUE(fill("the engines", "START").items.empty());
+    EXPECT_TRUE(fill("he eng", "START").items.empty());
     // A key start beyond the headword leaves only its first letter to start from.
-    EXPECT_EQ(Shown(Fill("o", "START")), Texts{"odd"});
-    EXPECT_TRUE(Fill("d", "START").items.empty());
-    EXPECT_EQ(Shown(Fill("dd", "END")), Texts{"odd"});
+    EXPECT_EQ(shown(fill("o", "START")), Texts{"odd"});
+    EXPECT_TRUE(fill("d", "START").items.empty());
+    EXPECT_EQ(shown(fill("dd", "END")), Texts{"odd"});
 }
 
 TEST_F(ListSearchTest, ContainIsAPlainSubstringTest) {
-    EXPECT_EQ(Shown(Fill("gas", "CONTAIN")), (Texts{"gas", "gasket *"}));
-    EXPECT_EQ(Shown(Fill("@", "CONTAIN")), Texts{"e-mail@home"});
-    EXPECT_TRUE(Fill("zebra", "CONTAIN").items.empty());  // "@" in a headword no longer matches
+    EXPECT_EQ(shown(fill("gas", "CONTAIN")), (Texts{"gas", "gasket *"}));
+    EXPECT_EQ(shown(fill("@", "CONTAIN")), Texts{"e-mail@home"});
+    EXPECT_TRUE(fill("zebra", "CONTAIN").items.empty());  // "@" in a headword no longer matches
 }
 
 TEST_F(ListSearchTest, EndNeedsTheWholeKeyInsideTheHeadword) {
-    EXPECT_EQ(Shown(Fill("ket", "END")), Texts{"gasket *"});
-    EXPECT_TRUE(Fill("xgasket", "END").items.empty());
+    EXPECT_EQ(shown(fill("ket", "END")), Texts{"gasket *"});
+    EXPECT_TRUE(fill("xgasket", "END").items.empty());
 }
 
 TEST_F(ListSearchTest, GreekTextSearchesGreekHeadwordsWhateverItsCaseOrAccents) {
     for (const char* typed : {"ΑΕΡΙΟ", "αέριο", "Αεριο"}) {
-        const FillResult result = Fill(Cp(typed), "START");
+        const FillResult result = fill(Cp(typed), "START");
         EXPECT_EQ(result.language, true) << typed;
-        EXPECT_EQ(Shown(result), Texts{"αέριο"}) << typed;
+        EXPECT_EQ(shown(result), Texts{"αέριο"}) << typed;
         EXPECT_EQ(result.items[0].slot, 4);
     }
-    EXPECT_EQ(Shown(Fill(Cp("κινητήρας"), "START")), Texts{"Κινητήρας"});
-    EXPECT_EQ(Shown(Fill(Cp("αέρ"), "START")), Texts{"αέριο"});
-    EXPECT_EQ(Shown(Fill(Cp("μβυσμα"), "CONTAIN")), Texts{"παρέμβυσμα *"});
+    EXPECT_EQ(shown(fill(Cp("κινητήρας"), "START")), Texts{"Κινητήρας"});
+    EXPECT_EQ(shown(fill(Cp("αέρ"), "START")), Texts{"αέριο"});
+    EXPECT_EQ(shown(fill(Cp("μβυσμα"), "CONTAIN")), Texts{"παρέμβυσμα *"});
 }
 
 TEST_F(ListSearchTest, GreekSearchesTakeTheFinalSigmaForSigma) {
     // A word typed in capitals ends in Σ; its headword in ς.
     for (const char* mode : {"START", "CONTAIN", "END"}) {
-        EXPECT_EQ(Shown(Fill(Cp("ΠΕΡΙΤΤΟΣ"), mode)), Texts{"περιττός"}) << mode;
-        EXPECT_EQ(Shown(Fill(Cp("περιττός"), mode)), Texts{"περιττός"}) << mode;
+        EXPECT_EQ(shown(fill(Cp("ΠΕΡΙΤΤΟΣ"), mode)), Texts{"περιττός"}) << mode;
+        EXPECT_EQ(shown(fill(Cp("περιττός"), mode)), Texts{"περιττός"}) << mode;
     }
-    EXPECT_EQ(Shown(Fill(Cp("ττοσ"), "END")), Texts{"περιττός"});
-    EXPECT_EQ(Shown(Fill(Cp("ημιαγωγοσ"), "START")), Texts{"ημιαγωγός"});
+    EXPECT_EQ(shown(fill(Cp("ττοσ"), "END")), Texts{"περιττός"});
+    EXPECT_EQ(shown(fill(Cp("ημιαγωγοσ"), "START")), Texts{"ημιαγωγός"});
     // ς inside a typed word matches σ inside a headword.
-    EXPECT_EQ(Shown(Fill(Cp("παρέμβυςμα"), "START")), Texts{"παρέμβυσμα *"});
+    EXPECT_EQ(shown(fill(Cp("παρέμβυςμα"), "START")), Texts{"παρέμβυσμα *"});
     FillRequest request;
     request.mode = SearchMode::Multi;
     request.criteria = {Cp("ΠΕΡ"), "", Cp("ΤΟΣ")};
-    EXPECT_EQ(Shown(FillList(tables.entries, tables.greek, "", false, request)), Texts{"περιττός"});
+    EXPECT_EQ(shown(FillList(tables.entries, tables.greek, "", false, request)), Texts{"περιττός"});
 }
 
 TEST_F(ListSearchTest, TextThatIsNotGreekSwitchesBackToEnglish) {
-    EXPECT_EQ(Fill("(gas", "CONTAIN", true).language, false);
-    EXPECT_EQ(Fill("1", "CONTAIN", true).language, false);
-    EXPECT_FALSE(Fill("", "START", true).language.has_value());
+    EXPECT_EQ(fill("(gas", "CONTAIN", true).language, false);
+    EXPECT_EQ(fill("1", "CONTAIN", true).language, false);
+    EXPECT_FALSE(fill("", "START", true).language.has_value());
 }
 
 TEST_F(ListSearchTest, EmptyTextListsAScienceOrThePersonalEntries) {
-    EXPECT_EQ(Shown(Fill("", "START", false, 2)), (Texts{"the engine", "gasket *"}));
-    EXPECT_EQ(Shown(Fill("", "START", true, 2)), (Texts{"Κινητήρας", "παρέμβυσμα *"}));
-    EXPECT_EQ(Shown(Fill("", "START", false, 0, true)), (Texts{"Semiconductor", "gasket *"}));
-    EXPECT_TRUE(Fill("", "START").items.empty());
-    EXPECT_TRUE(Fill("", "MULTI", false, 2).items.empty());
+    EXPECT_EQ(shown(fill("", "START", false, 2)), (Texts{"the engine", "gasket *"}));
+    EXPECT_EQ(shown(fill("", "START", true, 2)), (Texts{"Κινητήρας", "παρέμβυσμα *"}));
+    EXPECT_EQ(shown(fill("", "START", false, 0, true)), (Texts{"Semiconductor", "gasket *"}));
+    EXPECT_TRUE(fill("", "START").items.empty());
+    EXPECT_TRUE(fill("", "MULTI", false, 2).items.empty());
 }
 
 TEST_F(ListSearchTest, FiltersApplyToTextSearches) {
-    EXPECT_EQ(Shown(Fill("e", "CONTAIN", false, 2)), (Texts{"the engine", "gasket *"}));
-    EXPECT_EQ(Shown(Fill("e", "CONTAIN", false, 0, true)), (Texts{"Semiconductor", "gasket *"}));
-    EXPECT_TRUE(Fill("gas", "START", false, 1).items.empty());
+    EXPECT_EQ(shown(fill("e", "CONTAIN", false, 2)), (Texts{"the engine", "gasket *"}));
+    EXPECT_EQ(shown(fill("e", "CONTAIN", false, 0, true)), (Texts{"Semiconductor", "gasket *"}));
+    EXPECT_TRUE(fill("gas", "START", false, 1).items.empty());
 }
 
 TEST_F(ListSearchTest, SpecificListsOneEntryInTheInputLanguage) {
@@ -141,7 +141,7 @@ TEST_F(ListSearchTest, SpecificListsOneEntryInTheInputLanguage) {
     request.mode = SearchMode::Specific;
     request.slot = 5;
     FillResult english = FillList(tables.entries, tables.greek, "x", false, request);
-    EXPECT_EQ(Shown(english), Texts{"gasket *"});
+    EXPECT_EQ(shown(english), Texts{"gasket *"});
     EXPECT_EQ(english.entryText, "gasket");
     EXPECT_TRUE(english.showFirst);
     FillResult greek = FillList(tables.entries, tables.greek, Cp("π"), true, request);
@@ -159,18 +159,18 @@ TEST_F(ListSearchTest, MultiReducesEachCriterionLikeTheSingleSearch) {
     request.criteria = {"Gas", "", "KET"};
     FillResult result = FillList(tables.entries, tables.greek, "", false, request);
     EXPECT_EQ(result.language, false);
-    EXPECT_EQ(Shown(result), Texts{"gasket *"});
+    EXPECT_EQ(shown(result), Texts{"gasket *"});
 
     request.criteria = {" Ηλεκτρ", Cp("ΤΑΧΥ"), ""};
     request.criteria.start = Cp(request.criteria.start);
     result = FillList(tables.entries, tables.greek, "", false, request);
     EXPECT_EQ(result.language, true);
-    EXPECT_EQ(Shown(result), Texts{"ηλεκτρονικό ταχυδρομείο"});
+    EXPECT_EQ(shown(result), Texts{"ηλεκτρονικό ταχυδρομείο"});
 
     // English start compares from the key start and from the first letter.
     for (const char* start : {"engine", "the e"}) {
         request.criteria = {start, "", "ine"};
-        EXPECT_EQ(Shown(FillList(tables.entries, tables.greek, "", false, request)),
+        EXPECT_EQ(shown(FillList(tables.entries, tables.greek, "", false, request)),
                   Texts{"the engine"})
             << start;
     }

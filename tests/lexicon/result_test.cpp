@@ -51,7 +51,7 @@ TEST(Result, HoldsAValueOrAnErrorAndComparesByWhatItHolds) {
 
 TEST(FileErrors, NameTheFileAndTheSystemsReason) {
     test::TempFolder folder;
-    const std::string nowhere = folder.File("no/such/folder/file");
+    const std::string nowhere = folder.file("no/such/folder/file");
     const Result<void> written = WriteFileAtomically(nowhere, "x");
     ASSERT_FALSE(written);
     EXPECT_EQ(written.error().code, ErrorCode::WriteFailed);
@@ -59,20 +59,20 @@ TEST(FileErrors, NameTheFileAndTheSystemsReason) {
     EXPECT_EQ(written.error().errorNumber, ENOENT);
     EXPECT_EQ(written.error().message, "cannot write " + nowhere + ": " + std::strerror(ENOENT));
 
-    EXPECT_EQ(ReadWholeFile(folder.File("none")).error().code, ErrorCode::Missing);
-    EXPECT_EQ(ProblemOf(ReadWholeFile(folder.File("none"))), "");
-    EXPECT_EQ(ReadWholeFile(folder.Path()).error().code, ErrorCode::NotAFile);
-    EXPECT_EQ(ProblemOf(ReadWholeFile(folder.Path())), folder.Path() + " is not a plain file");
-    folder.Write("long", "12345");
-    EXPECT_EQ(ReadRegularFile(folder.File("long"), 4).error().code, ErrorCode::TooLarge);
-    EXPECT_EQ(ReadFileRange(folder.File("long"), 6, 1).error().code, ErrorCode::Damaged);
-    EXPECT_EQ(ReadFileRange(folder.File("long"), -1, 1).error().code, ErrorCode::Refused);
+    EXPECT_EQ(ReadWholeFile(folder.file("none")).error().code, ErrorCode::Missing);
+    EXPECT_EQ(ProblemOf(ReadWholeFile(folder.file("none"))), "");
+    EXPECT_EQ(ReadWholeFile(folder.path()).error().code, ErrorCode::NotAFile);
+    EXPECT_EQ(ProblemOf(ReadWholeFile(folder.path())), folder.path() + " is not a plain file");
+    folder.write("long", "12345");
+    EXPECT_EQ(ReadRegularFile(folder.file("long"), 4).error().code, ErrorCode::TooLarge);
+    EXPECT_EQ(ReadFileRange(folder.file("long"), 6, 1).error().code, ErrorCode::Damaged);
+    EXPECT_EQ(ReadFileRange(folder.file("long"), -1, 1).error().code, ErrorCode::Refused);
 }
 
 TEST(FileErrors, AScienceListThatCannotBeReadIsToldWithItsReason) {
     test::TempFolder folder;
-    const LexiconFiles files(folder.Path());
-    ASSERT_EQ(::mkdir(folder.File("data").c_str(), 0700), 0);
+    const LexiconFiles files(folder.path());
+    ASSERT_EQ(::mkdir(folder.file("data").c_str(), 0700), 0);
     EXPECT_EQ(FieldTableProblem(files, LoadFieldTable(files)), "");  // none: no problem
     ASSERT_EQ(::mkdir(files.fields.c_str(), 0700), 0);
     EXPECT_EQ(FieldTableProblem(files, LoadFieldTable(files)),

@@ -18,12 +18,12 @@ namespace {
 
 TEST(WriteSettings, KeepsTheLinesTheCallerLeavesEmpty) {
     test::TempFolder folder;
-    const std::string path = folder.File("Orvan.ini");
-    folder.Write("Orvan.ini", "NO\r\n");
+    const std::string path = folder.file("Orvan.ini");
+    folder.write("Orvan.ini", "NO\r\n");
     ASSERT_TRUE(WriteSettings(path, "", "/home/u/mine"));
     EXPECT_EQ(folder.read("Orvan.ini"), "NO\r\n/home/u/mine\r\n");
 
-    folder.Write("Orvan.ini", "NO");
+    folder.write("Orvan.ini", "NO");
     ASSERT_TRUE(WriteSettings(path, "YES", ""));
     EXPECT_EQ(folder.read("Orvan.ini"), "YES\r\n");
 
@@ -34,41 +34,41 @@ TEST(WriteSettings, KeepsTheLinesTheCallerLeavesEmpty) {
     EXPECT_EQ(folder.read("Orvan.ini"), "YES\r\n/x\r\n");
 
     EXPECT_FALSE(WriteSettings("", "YES", ""));
-    EXPECT_FALSE(WriteSettings(folder.File("gone/Orvan.ini"), "YES", ""));
+    EXPECT_FALSE(WriteSettings(folder.file("gone/Orvan.ini"), "YES", ""));
 
     // Kept with a CR LF, a line 1 that just fits would make a file too long to read back.
     const std::string longLine(kSettingsFileLimit - 1, 'Y');
-    folder.Write("Orvan.ini", longLine + "\n");
+    folder.write("Orvan.ini", longLine + "\n");
     EXPECT_FALSE(WriteSettings(path, "", "/x"));
     EXPECT_EQ(folder.read("Orvan.ini"), longLine + "\n");
 }
 
 TEST(ReadSettings, OnlyExactlyNoSuppressesTheStartScreen) {
     test::TempFolder folder;
-    EXPECT_FALSE(ReadSettings(folder.File("Orvan.ini")));
+    EXPECT_FALSE(ReadSettings(folder.file("Orvan.ini")));
     for (const auto& [text, shows] : std::vector<std::pair<std::string, bool>>{
              {"NO\r\n", false}, {"no\r\n", true}, {"NO \r\n", true}, {"", true}}) {
-        folder.Write("Orvan.ini", text);
-        EXPECT_EQ(ShowsStartScreen(*ReadSettings(folder.File("Orvan.ini"))), shows) << text;
+        folder.write("Orvan.ini", text);
+        EXPECT_EQ(ShowsStartScreen(*ReadSettings(folder.file("Orvan.ini"))), shows) << text;
     }
-    folder.Write("Orvan.ini", "YES\n/data/personal");
-    EXPECT_EQ(ReadSettings(folder.File("Orvan.ini"))->secondLine, "/data/personal");
+    folder.write("Orvan.ini", "YES\n/data/personal");
+    EXPECT_EQ(ReadSettings(folder.file("Orvan.ini"))->secondLine, "/data/personal");
 }
 
 TEST(ReadSettings, AFileLongerThanTheLimitIsNotReadAndTheStartUpGoesOnWithout) {
     test::TempFolder folder;
-    const std::string path = folder.File("Orvan.ini");
-    const std::string lines = "NO\r\n" + folder.Path() + "\r\n";
+    const std::string path = folder.file("Orvan.ini");
+    const std::string lines = "NO\r\n" + folder.path() + "\r\n";
     std::string problem = "stale";
-    folder.Write("Orvan.ini", lines + std::string(kSettingsFileLimit - lines.size(), ' '));
-    EXPECT_EQ(ReadSettings(path, &problem)->secondLine, folder.Path());
+    folder.write("Orvan.ini", lines + std::string(kSettingsFileLimit - lines.size(), ' '));
+    EXPECT_EQ(ReadSettings(path, &problem)->secondLine, folder.path());
     EXPECT_EQ(problem, "");
 
-    folder.Write("Orvan.ini", lines + std::string(kSettingsFileLimit + 1 - lines.size(), ' '));
+    folder.write("Orvan.ini", lines + std::string(kSettingsFileLimit + 1 - lines.size(), ' '));
     EXPECT_FALSE(ReadSettings(path, &problem));
     EXPECT_EQ(problem, path + " is longer than 65536 bytes");
     // As a file that cannot be read: the defaults, and the file left as it is.
-    const StartUpSettings settings = PrepareSettings({folder.Path(), "", ""}, SettingsProbe());
+    const StartUpSettings settings = PrepareSettings({folder.path(), "", ""}, SettingsProbe());
     EXPECT_EQ(settings.path, path);
     EXPECT_TRUE(settings.showStartScreen);
     EXPECT_EQ(settings.personalFolder, "");
@@ -121,18 +121,18 @@ TEST(LocateSettingsFile, SearchesConfigDocumentsHomeThenChoosesWhereToCreate) {
 
 TEST(PrepareSettings, ReadsTheFileFoundOrCreatesItWithYes) {
     test::TempFolder config, documents, home;
-    const SettingsFolders folders{config.Path(), documents.Path(), home.Path()};
+    const SettingsFolders folders{config.path(), documents.path(), home.path()};
     const SettingsProbe disk;
     StartUpSettings settings = PrepareSettings(folders, disk);
-    EXPECT_EQ(settings.path, config.File("Orvan.ini"));
+    EXPECT_EQ(settings.path, config.file("Orvan.ini"));
     EXPECT_TRUE(settings.showStartScreen);
     EXPECT_EQ(settings.personalFolder, "");
     EXPECT_EQ(config.read("Orvan.ini"), "YES\r\n");
 
-    documents.Write("Orvan.ini", "NO\r\n/data/mine\r\n");  // found before the one in config
-    std::remove(config.File("Orvan.ini").c_str());
+    documents.write("Orvan.ini", "NO\r\n/data/mine\r\n");  // found before the one in config
+    std::remove(config.file("Orvan.ini").c_str());
     settings = PrepareSettings(folders, disk);
-    EXPECT_EQ(settings.path, documents.File("Orvan.ini"));
+    EXPECT_EQ(settings.path, documents.file("Orvan.ini"));
     EXPECT_FALSE(settings.showStartScreen);
     EXPECT_EQ(settings.personalFolder, "/data/mine");  // not tested here
 }
@@ -140,38 +140,38 @@ TEST(PrepareSettings, ReadsTheFileFoundOrCreatesItWithYes) {
 TEST(CheckPersonalFolderSetting, TellsAValidFolderFromNoneAndFromAMissingOne) {
     test::TempFolder folder;
     const SettingsProbe disk;
-    const std::string path = folder.File("Orvan.ini");
+    const std::string path = folder.file("Orvan.ini");
     EXPECT_EQ(CheckPersonalFolderSetting(path, disk).state, PersonalFolderState::Unset);
-    folder.Write("Orvan.ini", "YES\r\n");
+    folder.write("Orvan.ini", "YES\r\n");
     EXPECT_EQ(CheckPersonalFolderSetting(path, disk).state, PersonalFolderState::Unset);
-    folder.Write("Orvan.ini", "YES\r\n" + folder.File("gone") + "\r\n");
+    folder.write("Orvan.ini", "YES\r\n" + folder.file("gone") + "\r\n");
     EXPECT_EQ(CheckPersonalFolderSetting(path, disk).state, PersonalFolderState::Invalid);
-    folder.Write("Orvan.ini", "NO\r\n" + folder.Path() + "\r\n");
+    folder.write("Orvan.ini", "NO\r\n" + folder.path() + "\r\n");
     const PersonalFolderCheck valid = CheckPersonalFolderSetting(path, disk);
     EXPECT_EQ(valid.state, PersonalFolderState::Valid);
-    EXPECT_EQ(valid.folder, folder.Path());
+    EXPECT_EQ(valid.folder, folder.path());
     // A folder named from wherever the program starts, or a line damaged by a NUL byte, is not
     // used even when it names a folder that is there: the folder dialog asks again.
-    for (const std::string& line : {std::string("."), folder.Path() + std::string("\0x", 2)}) {
-        folder.Write("Orvan.ini", "NO\r\n" + line + "\r\n");
+    for (const std::string& line : {std::string("."), folder.path() + std::string("\0x", 2)}) {
+        folder.write("Orvan.ini", "NO\r\n" + line + "\r\n");
         EXPECT_EQ(CheckPersonalFolderSetting(path, disk).state, PersonalFolderState::Invalid);
         EXPECT_NE(PersonalFolderLineProblem(line), "");
     }
-    EXPECT_EQ(PersonalFolderLineProblem(folder.Path()), "");
+    EXPECT_EQ(PersonalFolderLineProblem(folder.path()), "");
 }
 
 TEST(ReadDescription, ReadsEachStoreWithItsOwnCodec) {
     test::TempFolder program, personal;
     test::LexiconBuilder lexicon;
-    lexicon.AddEntry("one", "{\\b one}");
-    lexicon.AddEntry("two", "{two}");
-    lexicon.AddPersonalEntry(1, 3, "mine", "{personal text}");
-    lexicon.AddSupplement(2, "{supplement}");
-    lexicon.WriteLexicon(program.Path());
-    lexicon.WritePersonal(personal.Path());
+    lexicon.addEntry("one", "{\\b one}");
+    lexicon.addEntry("two", "{two}");
+    lexicon.addPersonalEntry(1, 3, "mine", "{personal text}");
+    lexicon.addSupplement(2, "{supplement}");
+    lexicon.writeLexicon(program.path());
+    lexicon.writePersonal(personal.path());
     NoteList notes;
-    const LexiconFiles files(program.Path());
-    const PersonalFiles personalFiles(personal.Path());
+    const LexiconFiles files(program.path());
+    const PersonalFiles personalFiles(personal.path());
     const EntryTables tables = LoadEntryTable(files, ReadPersonalIndexes(personalFiles), notes);
 
     EXPECT_EQ(ReadEntryDescription(tables.entries[1], files, personalFiles), "{\\b one}");
@@ -182,15 +182,15 @@ TEST(ReadDescription, ReadsEachStoreWithItsOwnCodec) {
 
 TEST(ReadDescription, BadPositionsAndLengthsGiveEmptyOrCutTexts) {
     test::TempFolder folder;
-    folder.Write("lex.tbo", EncodeLexText(1, "0123456789"));
-    const std::string path = folder.File("lex.tbo");
+    folder.write("lex.tbo", EncodeLexText(1, "0123456789"));
+    const std::string path = folder.file("lex.tbo");
     EXPECT_EQ(ReadDescription(DescriptionStore::Lexicon, path, 8, 100), "89");
     EXPECT_EQ(ReadDescription(DescriptionStore::Lexicon, path, 11, 1), "");
     EXPECT_EQ(ReadDescription(DescriptionStore::Lexicon, path, -5, 3), "");
     EXPECT_EQ(ReadDescription(DescriptionStore::Lexicon, path, 0, -3), "");
     EXPECT_EQ(ReadDescription(DescriptionStore::Personal, path, 0, 3), "");
-    EXPECT_EQ(ReadDescription(DescriptionStore::Lexicon, folder.File("none"), 0, 3), "");
-    EXPECT_EQ(ReadSupplement("garbage", PersonalFiles(folder.Path())), "");
+    EXPECT_EQ(ReadDescription(DescriptionStore::Lexicon, folder.file("none"), 0, 3), "");
+    EXPECT_EQ(ReadSupplement("garbage", PersonalFiles(folder.path())), "");
     EXPECT_EQ(ReadSupplement("0000000100003", PersonalFiles()), "");
 }
 
@@ -199,8 +199,8 @@ TEST(ReadDescription, OneOpenReaderReadsAsEachSingleReadDoes) {
     std::string plain;
     for (int i = 0; i < 400; ++i)
         plain += "text " + std::to_string(i) + ";";
-    folder.Write("lex.tbo", EncodeLexText(1, plain));
-    const std::string path = folder.File("lex.tbo");
+    folder.write("lex.tbo", EncodeLexText(1, plain));
+    const std::string path = folder.file("lex.tbo");
     // A small read-ahead, so that texts fall inside, across and outside its blocks, forwards,
     // backwards and past the end.
     DescriptionReader reader(DescriptionStore::Lexicon, path, 64);
@@ -224,13 +224,13 @@ TEST(ReadDescription, OneOpenReaderReadsAsEachSingleReadDoes) {
     EXPECT_EQ(appended, "kept:text");
     EXPECT_FALSE(reader.readInto(size + 1, 4, appended));
     EXPECT_EQ(appended, "kept:text");
-    EXPECT_FALSE(DescriptionReader(DescriptionStore::Lexicon, folder.File("none")).open());
+    EXPECT_FALSE(DescriptionReader(DescriptionStore::Lexicon, folder.file("none")).open());
 }
 
 TEST(Conversions, ScrambleIndexLinesByLineNumberAndTheStoreByPosition) {
     test::TempFolder folder;
-    folder.Write("i_.tbo", "first line\r\nsecond\nthird");
-    ConvertIndexFile(folder.File("i_.tbo"), folder.File("i.tbo"));
+    folder.write("i_.tbo", "first line\r\nsecond\nthird");
+    ConvertIndexFile(folder.file("i_.tbo"), folder.file("i.tbo"));
     const auto lines = SplitLines(folder.read("i.tbo"));
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], EncodeIndexLine(1, "first line"));
@@ -238,18 +238,18 @@ TEST(Conversions, ScrambleIndexLinesByLineNumberAndTheStoreByPosition) {
     EXPECT_EQ(lines[2], EncodeIndexLine(3, "third"));
     EXPECT_EQ(folder.read("i.tbo").substr(lines[0].size(), 2), "\r\n");
 
-    folder.Write("lex_.tbo", std::string("abc\r\n\0z", 7));
-    ConvertLexiconFile(folder.File("lex_.tbo"), folder.File("lex.tbo"));
+    folder.write("lex_.tbo", std::string("abc\r\n\0z", 7));
+    ConvertLexiconFile(folder.file("lex_.tbo"), folder.file("lex.tbo"));
     const std::string stored = folder.read("lex.tbo");
     ASSERT_EQ(stored.size(), 7u);
     EXPECT_EQ(stored.substr(0, 3), "\x7E\x80\x82");
     EXPECT_EQ(DecodeLexText(4, stored.substr(3, 2)), "\r\n");
 
-    folder.Write("empty_.tbo", "");
-    ConvertLexiconFile(folder.File("empty_.tbo"), folder.File("empty.tbo"));
+    folder.write("empty_.tbo", "");
+    ConvertLexiconFile(folder.file("empty_.tbo"), folder.file("empty.tbo"));
     EXPECT_EQ(folder.read("empty.tbo"), "");
-    EXPECT_THROW(ConvertIndexFile(folder.File("missing"), folder.File("x")), PreparationError);
-    EXPECT_THROW(ConvertLexiconFile(folder.File("i_.tbo"), folder.File("no/x")), PreparationError);
+    EXPECT_THROW(ConvertIndexFile(folder.file("missing"), folder.file("x")), PreparationError);
+    EXPECT_THROW(ConvertLexiconFile(folder.file("i_.tbo"), folder.file("no/x")), PreparationError);
 }
 
 TEST(Conversions, AnIndexOfMoreRecordsThanATableIsRefusedAndNothingWritten) {
@@ -257,30 +257,30 @@ TEST(Conversions, AnIndexOfMoreRecordsThanATableIsRefusedAndNothingWritten) {
     std::string lines;
     for (int n = 1; n <= kTableCapacity; ++n)
         lines += "line\r\n";
-    folder.Write("i_.tbo", lines);
-    ConvertIndexFile(folder.File("i_.tbo"), folder.File("i.tbo"));
+    folder.write("i_.tbo", lines);
+    ConvertIndexFile(folder.file("i_.tbo"), folder.file("i.tbo"));
     EXPECT_EQ(SplitLines(folder.read("i.tbo")).size(), static_cast<size_t>(kTableCapacity));
 
-    folder.Write("i_.tbo", lines + "one more");
-    folder.Write("i.tbo", "as it was");
+    folder.write("i_.tbo", lines + "one more");
+    folder.write("i.tbo", "as it was");
     try {
-        ConvertIndexFile(folder.File("i_.tbo"), folder.File("i.tbo"));
+        ConvertIndexFile(folder.file("i_.tbo"), folder.file("i.tbo"));
         ADD_FAILURE() << "converted";
     } catch (const PreparationError& error) {
         EXPECT_EQ(
             std::string(error.what()),
-            folder.File("i_.tbo") + " holds 40001 records, more than the 40000 a table holds");
+            folder.file("i_.tbo") + " holds 40001 records, more than the 40000 a table holds");
     }
     EXPECT_EQ(folder.read("i.tbo"), "as it was");
 }
 
 TEST(Conversions, ByteRangeComparesEveryByteWithBothEnds) {
     test::TempFolder folder;
-    folder.Write("igr_.tbo", "A\r\n");
-    EXPECT_EQ(FormatByteRange(ByteRangeCheck(folder.File("igr_.tbo"))), "65  -  65");
-    folder.Write("igr_.tbo", "\r\nBz\r\n" + test::Cp("ω") + std::string("\0\x01", 2));
-    EXPECT_EQ(FormatByteRange(ByteRangeCheck(folder.File("igr_.tbo"))), "66  -  249");
-    EXPECT_THROW(ByteRangeCheck(folder.File("missing")), PreparationError);
+    folder.write("igr_.tbo", "A\r\n");
+    EXPECT_EQ(FormatByteRange(ByteRangeCheck(folder.file("igr_.tbo"))), "65  -  65");
+    folder.write("igr_.tbo", "\r\nBz\r\n" + test::Cp("ω") + std::string("\0\x01", 2));
+    EXPECT_EQ(FormatByteRange(ByteRangeCheck(folder.file("igr_.tbo"))), "66  -  249");
+    EXPECT_THROW(ByteRangeCheck(folder.file("missing")), PreparationError);
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ namespace {
 class FullTextSearchTest : public ::testing::Test {
   protected:
     std::vector<int> Slots(const char16_t* word) {
-        files = LexiconFiles(program.Path());
-        personalFiles = PersonalFiles(personal.Path());
+        files = LexiconFiles(program.path());
+        personalFiles = PersonalFiles(personal.path());
         notes.clear();
         tables = LoadEntryTable(files, ReadPersonalIndexes(personalFiles), notes);
         header = LoadRtfHeader(files);
@@ -39,32 +39,32 @@ class FullTextSearchTest : public ::testing::Test {
 
 TEST_F(FullTextSearchTest, ListsAtMost32000Entries) {
     for (int i = 0; i < 32001; ++i)
-        lexicon.AddEntry("term" + std::to_string(100000 + i), "{found}");
-    lexicon.WriteLexicon(program.Path());
+        lexicon.addEntry("term" + std::to_string(100000 + i), "{found}");
+    lexicon.writeLexicon(program.path());
     const std::vector<int> found = Slots(u"found");
     ASSERT_EQ(found.size(), lookup::kFullTextResultLimit);
     EXPECT_EQ(found.back(), 32000);
 }
 
 TEST_F(FullTextSearchTest, ATextThatCannotBeReadIsLeftOutAndTheSearchGoesOn) {
-    const int gas = lexicon.AddEntry("gas", "{found here}");
-    lexicon.AddPersonalEntry(gas, 5, "gasket", "{found in my own text}");
-    lexicon.AddSupplement(gas, "{noted}");
-    lexicon.AddEntry("gear", "{found too}");
-    lexicon.WriteLexicon(program.Path());
-    lexicon.WritePersonal(personal.Path());
+    const int gas = lexicon.addEntry("gas", "{found here}");
+    lexicon.addPersonalEntry(gas, 5, "gasket", "{found in my own text}");
+    lexicon.addSupplement(gas, "{noted}");
+    lexicon.addEntry("gear", "{found too}");
+    lexicon.writeLexicon(program.path());
+    lexicon.writePersonal(personal.path());
     ASSERT_EQ(Slots(u"found"), (std::vector<int>{1, 2, 3}));
     ASSERT_EQ(Slots(u"noted"), std::vector<int>{1});
 
     // The user's texts cut short: their entry and note are searched without them.
-    personal.Write("clex.tbo", "");
+    personal.write("clex.tbo", "");
     EXPECT_EQ(Slots(u"found"), (std::vector<int>{1, 3}));
     EXPECT_TRUE(Slots(u"noted").empty());
     // Without the personal texts' store, the lexicon's texts are still searched.
-    std::filesystem::remove(personal.File("clex.tbo"));
+    std::filesystem::remove(personal.file("clex.tbo"));
     EXPECT_EQ(Slots(u"found"), (std::vector<int>{1, 3}));
     // Without the lexicon's store nothing is searched.
-    std::filesystem::remove(program.Path() + "/data/lex.tbo");
+    std::filesystem::remove(program.path() + "/data/lex.tbo");
     EXPECT_TRUE(Slots(u"found").empty());
 }
 

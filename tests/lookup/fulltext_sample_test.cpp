@@ -49,7 +49,7 @@ int RunCli(const std::string& arguments) {
 
 TEST(FullTextSample, ListsExactlyWhatLoadingEachDocumentIntoTheViewFinds) {
     TempFolder personal;
-    const std::string folder = " --personal " + personal.Path();
+    const std::string folder = " --personal " + personal.path();
     ASSERT_EQ(RunCli(folder + " insert --english 'aardvark own' --description '{my " +
                      kPersonalWord + " text}'"),
               0);
@@ -57,7 +57,7 @@ TEST(FullTextSample, ListsExactlyWhatLoadingEachDocumentIntoTheViewFinds) {
     ASSERT_EQ(RunCli(folder + " update 200 --description '" + kNoteWord + "'"), 0);
 
     const LexiconFiles files(ORVAN_MEDIUM_DIR "/");
-    const PersonalFiles personalFiles(personal.Path() + "/");
+    const PersonalFiles personalFiles(personal.path() + "/");
     NoteList notes;
     const EntryTables tables = personal::LoadMergedTables(files, personalFiles, notes);
     const std::string header = LoadRtfHeader(files);

@@ -36,8 +36,8 @@ void ExpectTwiceDrawing(const QLabel* label, const QString& path, QSize points,
 class HiDpiTest : public WindowTest {
   protected:
     void SetUp() override {
-        lexicon.AddEntry("engine", "{engine text}", 1);
-        Open();
+        lexicon.addEntry("engine", "{engine text}", 1);
+        open();
     }
 };
 
@@ -76,7 +76,7 @@ TEST_F(HiDpiTest, TheDialogsAndTheStartScreenShowTheirDrawingsAtTwiceTheSize) {
     ExpectTwiceDrawing(confirm.findChild<QLabel*>("setupImage"), installation, {41, 41}, "setup");
 
     setup::StartScreenContext context;
-    context.startFolder = program.Path() + "/";
+    context.startFolder = program.path() + "/";
     setup::StartScreen start(context, setup::Presentation::None, 0, window.get());
     start.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&start));

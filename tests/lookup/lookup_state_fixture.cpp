@@ -6,16 +6,16 @@
 namespace orvan::lookup::test {
 
 WordTables::WordTables(std::vector<Word> words) : words_(std::move(words)) {
-    Sort();
+    sort();
 }
 
-void WordTables::Sort() {
+void WordTables::sort() {
     std::stable_sort(words_.begin(), words_.end(), [](const Word& a, const Word& b) {
         return std::tie(a.english, a.number) < std::tie(b.english, b.number);
     });
 }
 
-EntryTables WordTables::Tables() const {
+EntryTables WordTables::tables() const {
     EntryTables tables;
     for (const Word& word : words_) {
         EntryRecord record;
@@ -32,21 +32,21 @@ EntryTables WordTables::Tables() const {
     return tables;
 }
 
-long long WordTables::Insert(const std::string& english, const std::string& greek) {
+long long WordTables::insert(const std::string& english, const std::string& greek) {
     const long long number = nextNumber_++;
     words_.push_back({number, english, EntryKind::Personal, greek});
-    Sort();
+    sort();
     return number;
 }
 
-long long WordTables::Change(long long number, const std::string& english) {
-    const Word* old = Find(number);
+long long WordTables::change(long long number, const std::string& english) {
+    const Word* old = find(number);
     const std::string greek = old ? old->greek : std::string();
     remove(number);
-    return Insert(english, greek);
+    return insert(english, greek);
 }
 
-void WordTables::Annotate(long long number) {
+void WordTables::annotate(long long number) {
     for (Word& word : words_) {
         if (word.number == number) word.kind = EntryKind::Annotated;
     }
@@ -56,7 +56,7 @@ void WordTables::remove(long long number) {
     std::erase_if(words_, [number](const Word& word) { return word.number == number; });
 }
 
-const Word* WordTables::Find(long long number) const {
+const Word* WordTables::find(long long number) const {
     for (const Word& word : words_) {
         if (word.number == number) return &word;
     }

@@ -23,21 +23,21 @@ class WordTables {
 
     /// The tables as the loader would build them: English records in headword order, and a
     /// Greek record for every word with a Greek headword.
-    EntryTables Tables() const;
+    EntryTables tables() const;
 
     /// Adds a word of the user's under a new number, and returns the number.
-    long long Insert(const std::string& english, const std::string& greek = "");
+    long long insert(const std::string& english, const std::string& greek = "");
     /// Replaces the user's word `number` by `english` under a new number, and returns it.
-    long long Change(long long number, const std::string& english);
+    long long change(long long number, const std::string& english);
     /// A supplement added to a lexicon word.
-    void Annotate(long long number);
+    void annotate(long long number);
     void remove(long long number);
 
     const std::vector<Word>& words() const { return words_; }
-    const Word* Find(long long number) const;
+    const Word* find(long long number) const;
 
   private:
-    void Sort();
+    void sort();
 
     std::vector<Word> words_;
     long long nextNumber_ = 1000;

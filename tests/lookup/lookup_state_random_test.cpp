@@ -46,21 +46,21 @@ class LookupStateRandomTest : public ::testing::Test {
   protected:
     LookupStateRandomTest() : words({}) {}
 
-    void Start(std::mt19937& random) {
+    void start(std::mt19937& random) {
         std::vector<test::Word> start;
         for (int number = 1; number <= 12; ++number)
-            start.push_back({number, RandomWord(random), EntryKind::Lexicon, ""});
+            start.push_back({number, randomWord(random), EntryKind::Lexicon, ""});
         words = WordTables(start);
         for (const test::Word& word : words.words())
             nameOf[word.number] = ++names;
         state = LookupState();
-        state.replaceTables(words.Tables());
+        state.replaceTables(words.tables());
         model = HistoryModel();
         list.clear();
         shown = 0;
     }
 
-    static std::string RandomWord(std::mt19937& random) {
+    static std::string randomWord(std::mt19937& random) {
         std::string word;
         const int length = std::uniform_int_distribution(1, 4)(random);
         for (int i = 0; i < length; ++i)
@@ -68,30 +68,30 @@ class LookupStateRandomTest : public ::testing::Test {
         return word;
     }
 
-    long long NumberOf(int name) const {
+    long long numberOf(int name) const {
         for (const auto& [number, each] : nameOf) {
             if (each == name) return number;
         }
         return 0;
     }
 
-    std::string CaptionOf(int name) const {
-        const test::Word* word = words.Find(NumberOf(name));
+    std::string captionOf(int name) const {
+        const test::Word* word = words.find(numberOf(name));
         return word->english + (word->kind == EntryKind::Personal ? " *" : "");
     }
 
     // Showing an entry as a history jump or a saved entry does: alone in the list.
-    void ModelShow(int name, bool record = true) {
+    void modelShow(int name, bool record = true) {
         list = {name};
         shown = name;
         if (record) {
-            model.record(name, CaptionOf(name));
+            model.record(name, captionOf(name));
         } else {
-            model.current->caption = CaptionOf(name);
+            model.current->caption = captionOf(name);
         }
     }
 
-    void ModelForget(int name) {
+    void modelForget(int name) {
         std::erase(list, name);
         if (shown == name) shown = 0;
         for (auto* items : {&model.back, &model.forward})
@@ -99,16 +99,16 @@ class LookupStateRandomTest : public ::testing::Test {
         if (model.current && model.current->entry == name) model.current.reset();
     }
 
-    void ModelRename(int name) {
+    void modelRename(int name) {
         for (auto* items : {&model.back, &model.forward}) {
             for (HistoryModel::Item& item : *items) {
-                if (item.entry == name) item.caption = CaptionOf(name);
+                if (item.entry == name) item.caption = captionOf(name);
             }
         }
-        if (model.current && model.current->entry == name) model.current->caption = CaptionOf(name);
+        if (model.current && model.current->entry == name) model.current->caption = captionOf(name);
     }
 
-    void Step(std::mt19937& random) {
+    void step(std::mt19937& random) {
         const int action = std::uniform_int_distribution(0, 10)(random);
         const auto pick = [&](std::size_t size) {
             return std::uniform_int_distribution<std::size_t>(0, size - 1)(random);
@@ -116,7 +116,7 @@ class LookupStateRandomTest : public ::testing::Test {
         switch (action) {
             case 0:
             case 1: {  // a search from the search field
-                state.search(RandomWord(random).substr(0, 1), false, "");
+                state.search(randomWord(random).substr(0, 1), false, "");
                 list.clear();
                 for (const ListedEntry& item : state.list())
                     list.push_back(nameOf.at(item.number));
@@ -131,18 +131,18 @@ class LookupStateRandomTest : public ::testing::Test {
                     const std::size_t row = pick(list.size());
                     state.choose(static_cast<int>(row));
                     shown = list[row];
-                    model.record(shown, CaptionOf(shown));
+                    model.record(shown, captionOf(shown));
                 }
                 break;
             case 4:  // back
                 if (model.back.empty()) break;
                 state.back();
                 if (!model.current) {  // nothing left behind: the entry shown leaves the list
-                    ModelShow(model.back.front().entry);
+                    modelShow(model.back.front().entry);
                     model.back.pop_front();
                     break;
                 }
-                ModelShow(model.back.front().entry);
+                modelShow(model.back.front().entry);
                 if (model.back.empty()) break;
                 model.forward.push_front(model.back.front());
                 for (int i = 0; i < 2 && !model.back.empty(); ++i)
@@ -151,7 +151,7 @@ class LookupStateRandomTest : public ::testing::Test {
             case 5:  // forward
                 if (model.forward.empty()) break;
                 state.forward();
-                ModelShow(model.forward.front().entry);
+                modelShow(model.forward.front().entry);
                 if (!model.forward.empty()) model.forward.pop_front();
                 break;
             case 6: {  // an item chosen from one of the pop-up lists
@@ -161,7 +161,7 @@ class LookupStateRandomTest : public ::testing::Test {
                 const std::size_t index = pick(items.size());
                 const HistoryModel::Item chosen = items[index];
                 back ? state.chooseBack(index) : state.chooseForward(index);
-                ModelShow(chosen.entry);
+                modelShow(chosen.entry);
                 model.forward.clear();
                 if (back) {
                     std::erase_if(model.back, [&](const HistoryModel::Item& i) {
@@ -171,29 +171,29 @@ class LookupStateRandomTest : public ::testing::Test {
                 break;
             }
             case 7: {  // the user adds an entry, which is then shown
-                const long long number = words.Insert(RandomWord(random));
+                const long long number = words.insert(randomWord(random));
                 nameOf[number] = ++names;
-                state.replaceTables(words.Tables());
+                state.replaceTables(words.tables());
                 state.showSaved(number);
-                ModelShow(names, !model.current || model.current->entry != names);
+                modelShow(names, !model.current || model.current->entry != names);
                 break;
             }
             case 8: {  // the user changes the entry shown
                 if (shown == 0) break;
-                const long long before = NumberOf(shown);
+                const long long before = numberOf(shown);
                 const int name = shown;
                 long long after = before;
-                if (words.Find(before)->kind == EntryKind::Personal) {
-                    after = words.Change(before, RandomWord(random));
+                if (words.find(before)->kind == EntryKind::Personal) {
+                    after = words.change(before, randomWord(random));
                     nameOf.erase(before);
                     nameOf[after] = name;
                 } else {
-                    words.Annotate(before);
+                    words.annotate(before);
                 }
-                state.replaceTables(words.Tables(), Renumbering{before, after});
-                ModelRename(name);
+                state.replaceTables(words.tables(), Renumbering{before, after});
+                modelRename(name);
                 state.showSaved(after);
-                ModelShow(name, !model.current || model.current->entry != name);
+                modelShow(name, !model.current || model.current->entry != name);
                 break;
             }
             case 9: {  // the user, or another program, deletes an entry of the user's
@@ -204,21 +204,21 @@ class LookupStateRandomTest : public ::testing::Test {
                 if (own.empty()) break;
                 const long long number = own[pick(own.size())];
                 words.remove(number);
-                state.replaceTables(words.Tables());
-                ModelForget(nameOf.at(number));
+                state.replaceTables(words.tables());
+                modelForget(nameOf.at(number));
                 nameOf.erase(number);
                 break;
             }
             default: {  // another program adds an entry
-                const long long number = words.Insert(RandomWord(random));
+                const long long number = words.insert(randomWord(random));
                 nameOf[number] = ++names;
-                state.replaceTables(words.Tables());
+                state.replaceTables(words.tables());
                 break;
             }
         }
     }
 
-    void Check(const std::string& where) {
+    void check(const std::string& where) {
         std::vector<int> listed;
         for (const ListedEntry& item : state.list())
             listed.push_back(nameOf.at(item.number));
@@ -230,7 +230,7 @@ class LookupStateRandomTest : public ::testing::Test {
         const NavigationHistory& history = state.history();
         ASSERT_EQ(history.currentCaption(), model.current ? model.current->caption : "") << where;
         if (model.current) {
-            ASSERT_EQ(history.currentNumber(), NumberOf(model.current->entry)) << where;
+            ASSERT_EQ(history.currentNumber(), numberOf(model.current->entry)) << where;
         }
         const auto same = [&](const std::deque<HistoryItem>& items,
                               const std::deque<HistoryModel::Item>& expected) {
@@ -256,10 +256,10 @@ class LookupStateRandomTest : public ::testing::Test {
 TEST_F(LookupStateRandomTest, HistoryAndListFollowTheirEntriesThroughEveryChange) {
     for (unsigned seed = 1; seed <= 300; ++seed) {
         std::mt19937 random(seed);
-        Start(random);
-        for (int step = 0; step < 80; ++step) {
-            Step(random);
-            Check("seed " + std::to_string(seed) + " step " + std::to_string(step));
+        start(random);
+        for (int steps = 0; steps < 80; ++steps) {
+            step(random);
+            check("seed " + std::to_string(seed) + " step " + std::to_string(steps));
             if (HasFatalFailure()) return;
         }
     }

@@ -22,14 +22,14 @@ class NavigationHistoryTest : public ::testing::Test {
         };
     }
 
-    static std::vector<std::string> Captions(const std::deque<HistoryItem>& items) {
+    static std::vector<std::string> captions(const std::deque<HistoryItem>& items) {
         std::vector<std::string> captions;
         for (const HistoryItem& item : items)
             captions.push_back(item.caption);
         return captions;
     }
-    std::vector<std::string> back() const { return Captions(history.backItems()); }
-    std::vector<std::string> forward() const { return Captions(history.forwardItems()); }
+    std::vector<std::string> back() const { return captions(history.backItems()); }
+    std::vector<std::string> forward() const { return captions(history.forwardItems()); }
 
     NavigationHistory history;
     std::map<std::string, long long> numbers{{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}, {"mine *", 9}};

@@ -24,24 +24,24 @@ using lookup::FocusField;
 class CommandsTest : public WindowTest {
   protected:
     void SetUp() override {
-        const int engine = lexicon.AddEntry("engine", "{\\b engine} is {\\i bold}");
-        lexicon.AddGreek(engine, Cp("μηχανή"));
-        lexicon.AddPersonalEntry(engine, 6, "engine mine", "{my text}");
-        Open(true);
+        const int engine = lexicon.addEntry("engine", "{\\b engine} is {\\i bold}");
+        lexicon.addGreek(engine, Cp("μηχανή"));
+        lexicon.addPersonalEntry(engine, 6, "engine mine", "{my text}");
+        open(true);
         QApplication::clipboard()->clear();
     }
 
-    static QString Clipboard() { return QApplication::clipboard()->text(); }
+    static QString clipboard() { return QApplication::clipboard()->text(); }
 };
 
 TEST_F(CommandsTest, CopyTakesFromTheFieldLastWorkedInNotFromTheButton) {
     // Before any field was entered nothing is copied.
     QApplication::clipboard()->setText("before");
     c().copyButton->click();
-    EXPECT_EQ(Clipboard(), "before");
+    EXPECT_EQ(clipboard(), "before");
 
-    Search("eng");
-    ClickRow(0);
+    search("eng");
+    clickRow(0);
     richtext::RichTextView* description = c().descriptionView;
     description->setFocus();
     EXPECT_EQ(window->focusField(), FocusField::DescriptionText);
@@ -50,7 +50,7 @@ TEST_F(CommandsTest, CopyTakesFromTheFieldLastWorkedInNotFromTheButton) {
     c().copyButton->setFocus();
     EXPECT_EQ(window->focusField(), FocusField::DescriptionText);
     c().copyButton->click();
-    EXPECT_EQ(Clipboard(), "engine");
+    EXPECT_EQ(clipboard(), "engine");
     const QMimeData* data = QApplication::clipboard()->mimeData();
     EXPECT_TRUE(data->hasHtml());
     EXPECT_TRUE(data->hasFormat("text/rtf"));
@@ -59,32 +59,32 @@ TEST_F(CommandsTest, CopyTakesFromTheFieldLastWorkedInNotFromTheButton) {
     // An empty selection copies nothing.
     description->setSelection(0, 0);
     c().copyButton->click();
-    EXPECT_EQ(Clipboard(), "engine");
+    EXPECT_EQ(clipboard(), "engine");
 }
 
 TEST_F(CommandsTest, CopyFromTheListTakesTheItemAsShown) {
-    Search("eng");
+    search("eng");
     c().entriesList->setFocus();
     EXPECT_EQ(window->focusField(), FocusField::EntriesList);
     c().copyButton->click();
-    EXPECT_TRUE(Clipboard().isEmpty());  // no item chosen
-    ClickRow(1);
+    EXPECT_TRUE(clipboard().isEmpty());  // no item chosen
+    clickRow(1);
     c().copyButton->click();
-    EXPECT_EQ(Clipboard(), "engine mine *");
+    EXPECT_EQ(clipboard(), "engine mine *");
 }
 
 TEST_F(CommandsTest, CopyFromTheRenderingTakesItsSelection) {
-    Search("eng");
-    ClickRow(0);
+    search("eng");
+    clickRow(0);
     c().renderingField->setFocus();
     EXPECT_EQ(window->focusField(), FocusField::TransText);
     c().renderingField->setSelection(0, 3);
     c().copyButton->click();
-    EXPECT_EQ(Clipboard(), Q("μηχ"));
+    EXPECT_EQ(clipboard(), Q("μηχ"));
 }
 
 TEST_F(CommandsTest, EnteringTheSearchFieldSelectsItAllAndPasteReplacesIt) {
-    Type("engine");
+    type("engine");
     c().entriesList->setFocus();
     c().searchField->setFocus();
     EXPECT_EQ(window->focusField(), FocusField::EntryText);
@@ -97,7 +97,7 @@ TEST_F(CommandsTest, EnteringTheSearchFieldSelectsItAllAndPasteReplacesIt) {
     EXPECT_EQ(c().searchField->selectedText(), "gear");
     EXPECT_TRUE(c().searchField->hasFocus());
     // Pasting does not search.
-    EXPECT_TRUE(ListTexts().empty());
+    EXPECT_TRUE(listTexts().empty());
 }
 
 TEST_F(CommandsTest, PinTwiceReturnsTheWindowToNormal) {
@@ -123,16 +123,16 @@ class UrlCatcher : public QObject {
 TEST_F(CommandsTest, HelpOpensTheHelpDocumentOrSaysItIsMissing) {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("file", &catcher, "open");
-    EXPECT_EQ(MessageFrom([&] { c().helpButton->click(); }), Q("Το αρχείο βοήθειας δε βρέθηκε"));
+    EXPECT_EQ(messageFrom([&] { c().helpButton->click(); }), Q("Το αρχείο βοήθειας δε βρέθηκε"));
     EXPECT_TRUE(catcher.opened.isEmpty());
 
-    std::filesystem::create_directories(program.Path() + "/content");
-    std::ofstream(program.Path() + "/content/OrvanHelp.htm") << "<html></html>";
+    std::filesystem::create_directories(program.path() + "/content");
+    std::ofstream(program.path() + "/content/OrvanHelp.htm") << "<html></html>";
     c().helpButton->click();
     QDesktopServices::unsetUrlHandler("file");
     ASSERT_EQ(catcher.opened.size(), 1);
     EXPECT_EQ(catcher.opened.front().toLocalFile(),
-              QString::fromStdString(program.Path() + "/content/OrvanHelp.htm"));
+              QString::fromStdString(program.path() + "/content/OrvanHelp.htm"));
 }
 
 TEST_F(CommandsTest, ExitClosesTheWindow) {

@@ -20,55 +20,55 @@ namespace {
 class DisplayTest : public WindowTest {
   protected:
     void SetUp() override {
-        const int engine = lexicon.AddEntry("engine", "{\\b engine} motor", 1, "MECH");
-        lexicon.AddGreek(engine, Cp("μηχανή"));
-        const int lever = lexicon.AddEntry(
+        const int engine = lexicon.addEntry("engine", "{\\b engine} motor", 1, "MECH");
+        lexicon.addGreek(engine, Cp("μηχανή"));
+        const int lever = lexicon.addEntry(
             "lever", RtfEscaped(Cp("{a bar [Σχήμα 1] and [Σχήμα 12] and [Σχήμα 3]}")), 1, "ODD");
-        lexicon.AddGreek(lever, Cp("μοχλός"));
-        lexicon.AddPersonalEntry(lever, 100, "lever arm", "{my arm}");
-        lexicon.AddSupplement(engine, "{my note}");
-        lexicon.AddField("MECH", Cp("Μηχανολογία"));
+        lexicon.addGreek(lever, Cp("μοχλός"));
+        lexicon.addPersonalEntry(lever, 100, "lever arm", "{my arm}");
+        lexicon.addSupplement(engine, "{my note}");
+        lexicon.addField("MECH", Cp("Μηχανολογία"));
         for (int i = 0; i < 20; ++i)
-            lexicon.AddEntry("word" + std::to_string(i));
-        Open(true);
+            lexicon.addEntry("word" + std::to_string(i));
+        open(true);
     }
 
-    int SlotOf(const std::string& headword) const {
+    int slotOf(const std::string& headword) const {
         for (int slot = 1; slot <= window->tables().entries.count(); ++slot)
             if (window->tables().entries[slot].headword == headword) return slot;
         return 0;
     }
 
     // Shows the entry with `headword` by searching for it and clicking the first row.
-    void View(const QString& headword) {
-        Search(headword);
-        ClickRow(0);
+    void view(const QString& headword) {
+        search(headword);
+        clickRow(0);
     }
 
-    std::vector<QString> Captions(QMenu* menu) const {
+    std::vector<QString> captions(QMenu* menu) const {
         std::vector<QString> captions;
         for (QAction* action : menu->actions())
             captions.push_back(action->text());
         return captions;
     }
-    std::vector<std::string> BackCaptions() const {
+    std::vector<std::string> backCaptions() const {
         std::vector<std::string> captions;
         for (const auto& item : window->history().backItems())
             captions.push_back(item.caption);
         return captions;
     }
-    std::vector<std::string> ForwardCaptions() const {
+    std::vector<std::string> forwardCaptions() const {
         std::vector<std::string> captions;
         for (const auto& item : window->history().forwardItems())
             captions.push_back(item.caption);
         return captions;
     }
-    QString Description() const { return c().descriptionView->plainText(); }
+    QString description() const { return c().descriptionView->plainText(); }
 
     // Draws the picture of figure `digit` of "lever" into content/.
-    bool SaveLeverFigure(char digit) const {
+    bool saveLeverFigure(char digit) const {
         QDir().mkpath("content");
-        const int number = window->tables().entries[SlotOf("lever")].number;
+        const int number = window->tables().entries[slotOf("lever")].number;
         QPixmap figure(50, 30);
         figure.fill(Qt::darkGreen);
         return figure.save(QString("content/fig%1%2.bmp").arg(number).arg(digit));
@@ -76,7 +76,7 @@ class DisplayTest : public WindowTest {
 };
 
 TEST_F(DisplayTest, ALexiconEntryShowsItsHeadwordRenderingScienceAndDescription) {
-    View("engine");
+    view("engine");
     EXPECT_EQ(c().headwordLabel->text(), "engine");
     EXPECT_EQ(c().renderingField->text(), Q("μηχανή"));
     EXPECT_EQ(c().renderingField->toolTip(), Q("Ελληνική Απόδοση"));
@@ -84,38 +84,38 @@ TEST_F(DisplayTest, ALexiconEntryShowsItsHeadwordRenderingScienceAndDescription)
     EXPECT_TRUE(c().modifyEntryButton->isEnabled());
     EXPECT_TRUE(c().deleteEntryButton->isEnabled());  // its supplement can be removed
     // An annotated entry: the description, the heading, then the user's supplement.
-    EXPECT_EQ(Description(), Q("  engine motor \nΣυμπλήρωση δική σας: \nmy note "));
+    EXPECT_EQ(description(), Q("  engine motor \nΣυμπλήρωση δική σας: \nmy note "));
 }
 
 TEST_F(DisplayTest, APersonalEntryCanBeDeletedAndAnUnknownScienceShowsItsCode) {
-    View("lever a");
+    view("lever a");
     EXPECT_EQ(c().entriesList->itemText(0), "lever arm *");
     EXPECT_TRUE(c().deleteEntryButton->isEnabled());
-    EXPECT_TRUE(Description().contains("my arm"));
-    View("lever");
+    EXPECT_TRUE(description().contains("my arm"));
+    view("lever");
     EXPECT_EQ(c().scienceField->text(), "ODD");
     EXPECT_FALSE(c().deleteEntryButton->isEnabled());
 }
 
 TEST_F(DisplayTest, InGreekTheHeadwordsSwapPlaces) {
-    View(Q("μηχ"));
+    view(Q("μηχ"));
     EXPECT_EQ(c().headwordLabel->text(), Q("μηχανή"));
     EXPECT_EQ(c().renderingField->text(), "engine");
     EXPECT_EQ(c().renderingField->toolTip(), Q("Αγγλική Απόδοση"));
 }
 
 TEST_F(DisplayTest, AnUnreadableDescriptionEmptiesThePane) {
-    View("engine");
-    ASSERT_FALSE(Description().isEmpty());
-    ASSERT_TRUE(QFile::remove(QString::fromStdString(personal.File("clex.tbo"))));
-    View("lever a");
+    view("engine");
+    ASSERT_FALSE(description().isEmpty());
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(personal.file("clex.tbo"))));
+    view("lever a");
     EXPECT_EQ(c().headwordLabel->text(), "lever arm");
-    EXPECT_EQ(Description(), "");
+    EXPECT_EQ(description(), "");
 }
 
 TEST_F(DisplayTest, AFigureLinkOpensTheEntrysFigureNearThePress) {
-    ASSERT_TRUE(SaveLeverFigure('2'));
-    View("lever");
+    ASSERT_TRUE(saveLeverFigure('2'));
+    view("lever");
 
     richtext::RichTextView* view = c().descriptionView;
     const QString text = view->plainText();
@@ -134,9 +134,9 @@ TEST_F(DisplayTest, AFigureLinkOpensTheEntrysFigureNearThePress) {
 }
 
 TEST_F(DisplayTest, AClickInTheListThatClosesTheFigureShowsTheClickedEntry) {
-    ASSERT_TRUE(SaveLeverFigure('1'));
-    Search("lever");
-    ClickRow(0);
+    ASSERT_TRUE(saveLeverFigure('1'));
+    search("lever");
+    clickRow(0);
     ASSERT_EQ(c().headwordLabel->text(), "lever");
 
     // The user double-clicks the link's word, as one does.
@@ -147,28 +147,28 @@ TEST_F(DisplayTest, AClickInTheListThatClosesTheFigureShowsTheClickedEntry) {
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, word);
     ASSERT_TRUE(c().figurePanel->isVisible());
 
-    ClickRow(1);
+    clickRow(1);
     EXPECT_FALSE(c().figurePanel->isVisible());
     EXPECT_EQ(c().headwordLabel->text(), "lever arm");
-    ClickRow(0);
+    clickRow(0);
     EXPECT_EQ(c().headwordLabel->text(), "lever");
 }
 
 TEST_F(DisplayTest, APressWhoseReleaseWentElsewhereDoesNotStopTheList) {
-    Search("word");
+    search("word");
     lookup::EntriesList* list = c().entriesList;
     const QRect first = list->visualRect(list->model()->index(0, 0));
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, first.center());
     // The release never comes to the list; the keys and the next click still choose.
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(c().headwordLabel->text(), "word1");
-    ClickRow(3);
+    clickRow(3);
     EXPECT_EQ(c().headwordLabel->text(), "word3");
 }
 
 TEST_F(DisplayTest, EscapeClosesTheFigure) {
-    ASSERT_TRUE(SaveLeverFigure('3'));
-    View("lever");
+    ASSERT_TRUE(saveLeverFigure('3'));
+    view("lever");
     richtext::RichTextView* view = c().descriptionView;
     view->setSelection(static_cast<int>(view->plainText().indexOf(Q("[Σχήμα 3]"))), 9);
     ASSERT_TRUE(c().figurePanel->isVisible());
@@ -177,7 +177,7 @@ TEST_F(DisplayTest, EscapeClosesTheFigure) {
 }
 
 TEST_F(DisplayTest, AFigureLinkWithoutItsPictureOpensNothing) {
-    View("lever");
+    view("lever");
     richtext::RichTextView* view = c().descriptionView;
     const int link = static_cast<int>(view->plainText().indexOf(Q("[Σχήμα 3]")));
     view->setSelection(link, 9);
@@ -189,43 +189,43 @@ TEST_F(DisplayTest, AFigureLinkWithoutItsPictureOpensNothing) {
 
 TEST_F(DisplayTest, TheListCarriesTheEntryWhenThePaneHasNoRoom) {
     window->resize(lookup::kMinimumWidth, lookup::kMinimumHeight);
-    View("engine");
+    view("engine");
     ASSERT_EQ(c().descriptionView->height(), 0);
     EXPECT_TRUE(c().entriesList->toolTip().startsWith(Q("μηχανή,  Επιστήμη:Μηχανολογία,  ")));
     window->resize(lookup::kFirstWidth, lookup::kFirstHeight);
-    View("engine");
+    view("engine");
     EXPECT_EQ(c().entriesList->toolTip(), "");
 }
 
 TEST_F(DisplayTest, MovingThroughTheListWithTheKeysRecordsEachEntry) {
-    Search("word");
+    search("word");
     QTest::keyClick(c().searchField, Qt::Key_Down);
     QTest::keyClick(c().entriesList, Qt::Key_Down);
     QTest::keyClick(c().entriesList, Qt::Key_Down);
     EXPECT_EQ(c().headwordLabel->text(), "word2");
-    EXPECT_EQ(BackCaptions(), (std::vector<std::string>{"word1", "word0"}));
+    EXPECT_EQ(backCaptions(), (std::vector<std::string>{"word1", "word0"}));
 }
 
 TEST_F(DisplayTest, ThePopUpListsOpenUnderTheirButtonsAndJump) {
-    View("engine");
-    View("lever");
-    View("word1");
+    view("engine");
+    view("lever");
+    view("word1");
     c().backMenuButton->click();
     QMenu* back = window->prevMenu();
     ASSERT_TRUE(back->isVisible());
-    EXPECT_EQ(Captions(back), (std::vector<QString>{"lever", "engine"}));
+    EXPECT_EQ(captions(back), (std::vector<QString>{"lever", "engine"}));
     EXPECT_EQ(back->pos(), window->frameGeometry().topLeft() + QPoint(56 + 4, 2 + 39 + 22));
     back->actions().at(1)->trigger();
     back->hide();
     EXPECT_EQ(c().headwordLabel->text(), "engine");
-    EXPECT_EQ(BackCaptions(), (std::vector<std::string>{"word1", "lever"}));
-    EXPECT_TRUE(ForwardCaptions().empty());
+    EXPECT_EQ(backCaptions(), (std::vector<std::string>{"word1", "lever"}));
+    EXPECT_TRUE(forwardCaptions().empty());
 
     c().backButton->click();
     c().forwardMenuButton->click();
     QMenu* forward = window->nextMenu();
     ASSERT_TRUE(forward->isVisible());
-    EXPECT_EQ(Captions(forward), std::vector<QString>{"engine"});
+    EXPECT_EQ(captions(forward), std::vector<QString>{"engine"});
     forward->hide();
     // The forward list is also the arrow button's right-click menu.
     emit c().forwardMenuButton->customContextMenuRequested({});
@@ -233,7 +233,7 @@ TEST_F(DisplayTest, ThePopUpListsOpenUnderTheirButtonsAndJump) {
     forward->actions().at(0)->trigger();
     forward->hide();
     EXPECT_EQ(c().headwordLabel->text(), "engine");
-    EXPECT_TRUE(ForwardCaptions().empty());
+    EXPECT_TRUE(forwardCaptions().empty());
 }
 
 TEST_F(DisplayTest, AnEmptyHistoryOpensNoList) {

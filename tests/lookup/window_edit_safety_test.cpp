@@ -28,18 +28,18 @@ class EditSafetyTest : public WindowTest {
     static constexpr int kCafeCreme = 9000;
 
     void SetUp() override {
-        const int cafe = lexicon.AddEntry("cafe", "{coffee house}", 1, "CHEM");
-        lexicon.AddGreek(cafe, Cp("καφενείο"));
-        lexicon.AddPersonalEntry(cafe, kCafeCreme, "cafe creme", "{\\f60\\fs22 frothy coffee}",
+        const int cafe = lexicon.addEntry("cafe", "{coffee house}", 1, "CHEM");
+        lexicon.addGreek(cafe, Cp("καφενείο"));
+        lexicon.addPersonalEntry(cafe, kCafeCreme, "cafe creme", "{\\f60\\fs22 frothy coffee}",
                                  "MECH");
-        lexicon.AddPersonalGreek(cafe, kCafeCreme, Cp("καφές κρέμα"));
-        lexicon.AddField("CHEM", Cp("Χημεία"));
-        lexicon.AddField("MECH", Cp("Μηχανολογία"));
-        lexicon.AddEntry("lathe", "{a machine tool}");
-        const int rotor = lexicon.AddEntry("rotor", "{spins}", 1, "MECH");
-        lexicon.AddGreek(rotor, Cp("ρότορας"));
-        lexicon.AddSupplement(rotor, "{\\f60\\fs22 my note}");
-        Open(true);
+        lexicon.addPersonalGreek(cafe, kCafeCreme, Cp("καφές κρέμα"));
+        lexicon.addField("CHEM", Cp("Χημεία"));
+        lexicon.addField("MECH", Cp("Μηχανολογία"));
+        lexicon.addEntry("lathe", "{a machine tool}");
+        const int rotor = lexicon.addEntry("rotor", "{spins}", 1, "MECH");
+        lexicon.addGreek(rotor, Cp("ρότορας"));
+        lexicon.addSupplement(rotor, "{\\f60\\fs22 my note}");
+        open(true);
     }
 
     struct Offered {
@@ -48,14 +48,14 @@ class EditSafetyTest : public WindowTest {
     };
     // Opens the editor on the entry shown, keeps what it offers and closes it with OK (or, with
     // `then`, does that instead).
-    Offered OpenEditor(const std::function<void(QDialog*)>& then = {}) {
+    Offered openEditor(const std::function<void(QDialog*)>& then = {}) {
         Offered offered;
         WhenModal([&](QWidget* modal) {
             auto* editor = qobject_cast<QDialog*>(modal);
             ASSERT_NE(editor, nullptr);
             offered.english = editor->findChild<QLineEdit*>("englishField")->text();
             offered.greek = editor->findChild<QLineEdit*>("greekField")->text();
-            offered.description = Description(editor)->toPlainText();
+            offered.description = description(editor)->toPlainText();
             offered.field = editor->findChild<QComboBox*>("fieldCombo")->currentIndex();
             if (then) {
                 then(editor);
@@ -66,14 +66,14 @@ class EditSafetyTest : public WindowTest {
         c().modifyEntryButton->click();
         return offered;
     }
-    static QPlainTextEdit* Description(QDialog* editor) {
+    static QPlainTextEdit* description(QDialog* editor) {
         return editor->findChild<QPlainTextEdit*>("descriptionEdit");
     }
-    std::string Files() const {
+    std::string files() const {
         return personal.read("ci.tbo") + "|" + personal.read("cigr.tbo") + "|" +
                personal.read("clex.tbo");
     }
-    void FullTextSearch(const QString& text) {
+    void fullTextSearch(const QString& text) {
         c().searchField->setText(text);
         WhenModal([](QWidget* modal) {
             ASSERT_NE(qobject_cast<lookup::FullTextQuestionDialog*>(modal), nullptr);
@@ -85,57 +85,57 @@ class EditSafetyTest : public WindowTest {
 
 TEST_F(EditSafetyTest, AGreekFullTextFindOpensTheStoredEntryAndAnUnchangedSaveWritesNothing) {
     c().languageButton->click();  // Greek
-    FullTextSearch("frothy");
-    ASSERT_EQ(ListTexts(), std::vector<QString>{"cafe creme *"});
-    ClickRow(0);
+    fullTextSearch("frothy");
+    ASSERT_EQ(listTexts(), std::vector<QString>{"cafe creme *"});
+    clickRow(0);
     const std::size_t steps = window->history().backItems().size();
-    const std::string before = Files();
-    const Offered offered = OpenEditor();
+    const std::string before = files();
+    const Offered offered = openEditor();
     EXPECT_EQ(offered.english, "cafe creme");
     EXPECT_EQ(offered.greek, Q("καφές κρέμα"));
     EXPECT_EQ(offered.description, "frothy coffee");
     EXPECT_EQ(offered.field, 2);
-    EXPECT_EQ(Files(), before);
+    EXPECT_EQ(files(), before);
     EXPECT_EQ(window->history().backItems().size(), steps);
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"cafe creme *"});
+    EXPECT_EQ(listTexts(), std::vector<QString>{"cafe creme *"});
 }
 
 TEST_F(EditSafetyTest, TheBackListAndAChangeElsewhereFillTheEditorFromTheFiles) {
-    Search(Q("καφές"));  // the Greek list, which shows the Greek headword
-    ClickRow(0);
-    Search("lathe");
-    ClickRow(0);
+    search(Q("καφές"));  // the Greek list, which shows the Greek headword
+    clickRow(0);
+    search("lathe");
+    clickRow(0);
     c().backButton->click();
     ASSERT_EQ(window->state().shownNumber(), kCafeCreme);
-    Offered offered = OpenEditor([](QDialog* editor) { editor->reject(); });
+    Offered offered = openEditor([](QDialog* editor) { editor->reject(); });
     EXPECT_EQ(offered.english, "cafe creme");
     EXPECT_EQ(offered.greek, Q("καφές κρέμα"));
 
     // Another program rewrites the note shown; no event is handled before the pencil.
-    Search("rotor");
-    ClickRow(0);
+    search("rotor");
+    clickRow(0);
     const long long rotor = window->state().shownNumber();
-    ElsewhereChange([&](const personal::StoreContext& store) {
+    elsewhereChange([&](const personal::StoreContext& store) {
         return personal::UpdatePersonalEntry(store, {rotor, EntryKind::Annotated},
                                              {"rotor", "", -1, "their note"});
     });
-    offered = OpenEditor([](QDialog* editor) { editor->reject(); });
+    offered = openEditor([](QDialog* editor) { editor->reject(); });
     EXPECT_EQ(offered.description, "their note");
 }
 
 TEST_F(EditSafetyTest, AConflictKeepsTheTextAndSavesItAsANewEntry) {
-    Search("cafe c");
-    ClickRow(0);
+    search("cafe c");
+    clickRow(0);
     QString warning, details, kept;
     bool stillOpen = false;
-    OpenEditor([&](QDialog* editor) {
-        ElsewhereDelete(kCafeCreme);
-        Description(editor)->setPlainText("my own words");
+    openEditor([&](QDialog* editor) {
+        elsewhereDelete(kCafeCreme);
+        description(editor)->setPlainText("my own words");
         // First the box is closed, as Escape does: back to editing, with the text.
         AnswerMessageBox(&warning, QMessageBox::NoButton, editor, &details);
         editor->findChild<QPushButton*>("okButton")->click();
         stillOpen = editor->isVisible();
-        kept = Description(editor)->toPlainText();
+        kept = description(editor)->toPlainText();
         // Then as a new entry.
         WhenModal(
             [](QWidget* modal) { modal->findChild<QPushButton*>("saveAsNewButton")->click(); },
@@ -146,8 +146,8 @@ TEST_F(EditSafetyTest, AConflictKeepsTheTextAndSavesItAsANewEntry) {
     EXPECT_EQ(details, Q("Αριθμός λήμματος: 9000"));
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(kept, "my own words");
-    EXPECT_EQ(PersonalHeadwords(), std::vector<std::string>{"cafe creme"});
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"cafe creme *"});
+    EXPECT_EQ(personalHeadwords(), std::vector<std::string>{"cafe creme"});
+    EXPECT_EQ(listTexts(), std::vector<QString>{"cafe creme *"});
     EXPECT_EQ(c().descriptionView->plainText().trimmed(), "my own words");
 }
 
@@ -157,26 +157,26 @@ TEST_F(EditSafetyTest, TheSearchFieldKeepsWhatWasTypedAndSaysWhatNoHeadwordHolds
                         Qt::NoModifier);
     QTest::keyClick(c().searchField, Qt::Key_Return);
     EXPECT_EQ(c().searchField->text(), Q("café €5 😀"));
-    EXPECT_TRUE(ListTexts().empty());
+    EXPECT_TRUE(listTexts().empty());
     EXPECT_EQ(c().listStatusLabel->text(), Q("Κανένα λήμμα δεν έχει τους χαρακτήρες: 😀"));
 
-    Search(Q("CAFÉ"));  // searched as "cafe"
+    search(Q("CAFÉ"));  // searched as "cafe"
     EXPECT_EQ(c().searchField->text(), Q("CAFÉ"));
-    EXPECT_EQ(ListTexts(), (std::vector<QString>{"cafe", "cafe creme *"}));
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"cafe", "cafe creme *"}));
     EXPECT_EQ(c().listStatusLabel->text(), Q("2 λήμματα"));
-    Search("zzz");
+    search("zzz");
     EXPECT_EQ(c().listStatusLabel->text(), Q("Δεν βρέθηκαν λήμματα"));
 }
 
 TEST_F(EditSafetyTest, EnterOrEscapeOnTheDeleteQuestionKeepsTheEntryAndTheNote) {
-    const std::string before = Files();
+    const std::string before = files();
     for (const char* headword : {"cafe creme", "rotor"}) {
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-            Search(headword);
-            ClickRow(0);
+            search(headword);
+            clickRow(0);
             WhenModal([key](QWidget* modal) { QTest::keyClick(modal, key); });
             c().deleteEntryButton->click();
-            EXPECT_EQ(Files(), before) << headword;
+            EXPECT_EQ(files(), before) << headword;
         }
     }
 }
@@ -184,17 +184,17 @@ TEST_F(EditSafetyTest, EnterOrEscapeOnTheDeleteQuestionKeepsTheEntryAndTheNote) 
 TEST_F(EditSafetyTest, NoChangeIsMadeWhileTheEntriesWereReadInPart) {
     std::vector<std::string> lines = PlainPersonal(personal.read("ci.tbo"));
     lines.insert(lines.begin(), "00001000x7");  // a line that cannot be read
-    personal.Write("ci.tbo", ScrambledPersonal(lines));
+    personal.write("ci.tbo", ScrambledPersonal(lines));
     QTRY_VERIFY(window->tables().personalProblem.has_value());
-    const std::string before = Files();
+    const std::string before = files();
     const QString told =
         Q("Δεν διαβάστηκαν όλα τα λήμματά σας. Όσο τα αρχεία τους είναι έτσι, "
           "δεν αλλάζουν.");
-    EXPECT_EQ(MessageFrom([this] { c().insertEntryButton->click(); }), told);
-    Search("rotor");
-    ClickRow(0);
-    EXPECT_EQ(MessageFrom([this] { c().modifyEntryButton->click(); }), told);
-    EXPECT_EQ(Files(), before);
+    EXPECT_EQ(messageFrom([this] { c().insertEntryButton->click(); }), told);
+    search("rotor");
+    clickRow(0);
+    EXPECT_EQ(messageFrom([this] { c().modifyEntryButton->click(); }), told);
+    EXPECT_EQ(files(), before);
 }
 
 // Another program inserts an entry that sorts first (every slot moves) while the full-text
@@ -223,15 +223,15 @@ class InsertWhileSearching : public QObject {
 
 TEST_F(EditSafetyTest, AReloadDuringTheFullTextSearchLeavesEveryRowOnItsEntry) {
     for (int i = 0; i < 3000; ++i)
-        lexicon.AddEntry("term" + std::to_string(100000 + i), "{frothy}");
+        lexicon.addEntry("term" + std::to_string(100000 + i), "{frothy}");
     window.reset();
-    Open(true);
+    open(true);
     window->setFullTextProgressDelay(0);
     InsertWhileSearching inserter;
-    inserter.insert = [this] { ElsewhereInsert("aardvark"); };
+    inserter.insert = [this] { elsewhereInsert("aardvark"); };
     inserter.read = [this] { return window->tables().entries.count() == 3000 + 5; };
     qApp->installEventFilter(&inserter);
-    FullTextSearch("frothy");
+    fullTextSearch("frothy");
     qApp->removeEventFilter(&inserter);
     ASSERT_TRUE(inserter.done);
     // The window read the insert while the search went on through the load it started with.
@@ -245,22 +245,22 @@ TEST_F(EditSafetyTest, AReloadDuringTheFullTextSearchLeavesEveryRowOnItsEntry) {
                   ListItemText(entry.headword, entry))
             << row;
     }
-    ASSERT_EQ(ListTexts().front(), "cafe creme *");
-    ClickRow(0);
+    ASSERT_EQ(listTexts().front(), "cafe creme *");
+    clickRow(0);
     EXPECT_EQ(c().headwordLabel->text(), "cafe creme");
     AnswerMessageBox(nullptr, QMessageBox::Yes);
     c().deleteEntryButton->click();
-    EXPECT_EQ(PersonalHeadwords(), std::vector<std::string>{"aardvark"});
+    EXPECT_EQ(personalHeadwords(), std::vector<std::string>{"aardvark"});
 }
 
 TEST_F(EditSafetyTest, AReloadWhileThePrintDialogIsOpenPrintsTheChosenEntry) {
-    Search("rotor");
-    ClickRow(0);
-    const QString pdf = QString::fromStdString(home.Path()) + "rotor.pdf";
+    search("rotor");
+    clickRow(0);
+    const QString pdf = QString::fromStdString(home.path()) + "rotor.pdf";
     const int before = window->tables().entries.count();
-    const bool opened = PrintToPdf(pdf, [&] {
+    const bool opened = printToPdf(pdf, [&] {
         // Every slot moves under the open dialog, and the window reads the files again.
-        ElsewhereInsert("aardvark");
+        elsewhereInsert("aardvark");
         QTRY_VERIFY(!window->state().list().empty() &&
                     window->tables().entries[window->state().slotOfRow(0)].headword == "rotor" &&
                     window->tables().entries.count() == before + 1);

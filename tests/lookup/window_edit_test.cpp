@@ -19,60 +19,60 @@ namespace {
 class EditTest : public WindowTest {
   protected:
     void SetUp() override {
-        const int gas = lexicon.AddEntry("gas", "{gas}", 1, "CHEM");
-        lexicon.AddGreek(gas, Cp("αέριο"));
-        lexicon.AddPersonalEntry(gas, 5, "gasket", "{\\f60\\fs22 seal}", "MECH");
-        lexicon.AddPersonalGreek(gas, 5, Cp("παρέμβυσμα"));
-        const int gauge = lexicon.AddEntry("gauge", "{gauge}");
-        lexicon.AddGreek(gauge, Cp("μετρητής"));
-        const int engine = lexicon.AddEntry("engine", "{motor}", 1, "MECH");
-        lexicon.AddGreek(engine, Cp("μηχανή"));
-        lexicon.AddSupplement(engine, "{\\f60\\fs22 my note}");
-        lexicon.AddEntry("lever", "{bar}");
-        lexicon.AddField("CHEM", Cp("Χημεία"));
-        lexicon.AddField("MECH", Cp("Μηχανολογία"));
-        Open(true);
+        const int gas = lexicon.addEntry("gas", "{gas}", 1, "CHEM");
+        lexicon.addGreek(gas, Cp("αέριο"));
+        lexicon.addPersonalEntry(gas, 5, "gasket", "{\\f60\\fs22 seal}", "MECH");
+        lexicon.addPersonalGreek(gas, 5, Cp("παρέμβυσμα"));
+        const int gauge = lexicon.addEntry("gauge", "{gauge}");
+        lexicon.addGreek(gauge, Cp("μετρητής"));
+        const int engine = lexicon.addEntry("engine", "{motor}", 1, "MECH");
+        lexicon.addGreek(engine, Cp("μηχανή"));
+        lexicon.addSupplement(engine, "{\\f60\\fs22 my note}");
+        lexicon.addEntry("lever", "{bar}");
+        lexicon.addField("CHEM", Cp("Χημεία"));
+        lexicon.addField("MECH", Cp("Μηχανολογία"));
+        open(true);
     }
 
     // Runs `fill` in the editor once it is open.
-    void InEditor(std::function<void(QDialog*)> fill) {
+    void inEditor(std::function<void(QDialog*)> fill) {
         WhenModal([fill](QWidget* modal) {
             auto* editor = qobject_cast<QDialog*>(modal);
             ASSERT_NE(editor, nullptr);
             fill(editor);
         });
     }
-    static QLineEdit* Line(QDialog* editor, const char* name) {
+    static QLineEdit* line(QDialog* editor, const char* name) {
         return editor->findChild<QLineEdit*>(name);
     }
-    static QPlainTextEdit* Description(QDialog* editor) {
+    static QPlainTextEdit* description(QDialog* editor) {
         return editor->findChild<QPlainTextEdit*>("descriptionEdit");
     }
-    static void Confirm(QDialog* editor) { editor->findChild<QPushButton*>("okButton")->click(); }
-    void View(const QString& text, int row = 0) {
-        Search(text);
-        ClickRow(row);
+    static void confirm(QDialog* editor) { editor->findChild<QPushButton*>("okButton")->click(); }
+    void view(const QString& text, int row = 0) {
+        search(text);
+        clickRow(row);
     }
-    std::string PersonalIndex() const { return personal.read("ci.tbo"); }
+    std::string personalIndex() const { return personal.read("ci.tbo"); }
 };
 
 TEST_F(EditTest, InsertingThroughTheEditorAddsTheEntry) {
     QString caption, button;
-    InEditor([&](QDialog* editor) {
+    inEditor([&](QDialog* editor) {
         caption = editor->windowTitle();
         button = editor->findChild<QPushButton*>("okButton")->text();
-        Line(editor, "englishField")->setText("gear");
-        Line(editor, "greekField")->setText(Q("γρανάζι"));
+        line(editor, "englishField")->setText("gear");
+        line(editor, "greekField")->setText(Q("γρανάζι"));
         editor->findChild<QComboBox*>("fieldCombo")->setCurrentIndex(2);
-        Description(editor)->setPlainText("toothed\nwheel");
-        Confirm(editor);
+        description(editor)->setPlainText("toothed\nwheel");
+        confirm(editor);
     });
-    Search("g");
+    search("g");
     c().insertEntryButton->click();
     EXPECT_EQ(caption, Q("Εισαγωγή Νέου Λήμματος"));
     EXPECT_EQ(button, Q("Εισαγωγή"));
     // The saved entry is shown and selected, alone in the list.
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"gear *"});
+    EXPECT_EQ(listTexts(), std::vector<QString>{"gear *"});
     EXPECT_EQ(c().entriesList->selectedRow(), 0);
     EXPECT_EQ(c().searchField->text(), "gear");
     EXPECT_EQ(c().headwordLabel->text(), "gear");
@@ -84,46 +84,46 @@ TEST_F(EditTest, InsertingThroughTheEditorAddsTheEntry) {
 }
 
 TEST_F(EditTest, TheEditorWantsTheEnglishHeadwordAndTheDescription) {
-    const std::string before = PersonalIndex();
+    const std::string before = personalIndex();
     QString message;
-    InEditor([&](QDialog* editor) {
-        Line(editor, "englishField")->setText("gear");
+    inEditor([&](QDialog* editor) {
+        line(editor, "englishField")->setText("gear");
         AnswerMessageBox(&message, QMessageBox::Ok, editor);
-        Confirm(editor);
+        confirm(editor);
         EXPECT_TRUE(editor->isVisible());
-        EXPECT_EQ(Line(editor, "englishField")->text(), "gear");
+        EXPECT_EQ(line(editor, "englishField")->text(), "gear");
         editor->findChild<QPushButton*>("cancelButton")->click();
     });
     c().insertEntryButton->click();
     EXPECT_EQ(message, Q("Πρέπει να συμπληρωθούν το Αγγλικό Λήμμα και η Περιγραφή"));
-    EXPECT_EQ(PersonalIndex(), before);
+    EXPECT_EQ(personalIndex(), before);
 }
 
 TEST_F(EditTest, TheEditorKeepsWhatWasTypedOnEveryRefusalItCanForesee) {
-    const std::string before = PersonalIndex();
+    const std::string before = personalIndex();
     QStringList messages;
     const auto confirmRefused = [&](QDialog* editor) {
         QString message;
         AnswerMessageBox(&message, QMessageBox::Ok, editor);
-        Confirm(editor);
+        confirm(editor);
         messages << message;
         EXPECT_TRUE(editor->isVisible()) << message.toStdString();
     };
-    QString english, greek, description;
-    InEditor([&](QDialog* editor) {
-        Line(editor, "englishField")->setText(Q("café naïve"));
-        Line(editor, "greekField")->setText(Q("καφές"));
-        Description(editor)->setPlainText(Q("∑ ≤ ü ß"));
+    QString english, greek, described;
+    inEditor([&](QDialog* editor) {
+        line(editor, "englishField")->setText(Q("café naïve"));
+        line(editor, "greekField")->setText(Q("καφές"));
+        description(editor)->setPlainText(Q("∑ ≤ ü ß"));
         confirmRefused(editor);
-        Line(editor, "englishField")->setText("cafe");
-        Line(editor, "greekField")->setText(Q("καφές ≤"));
+        line(editor, "englishField")->setText("cafe");
+        line(editor, "greekField")->setText(Q("καφές ≤"));
         confirmRefused(editor);
-        Line(editor, "greekField")->setText(Q("καφές"));
-        Description(editor)->setPlainText(QString(24997, 'x'));
+        line(editor, "greekField")->setText(Q("καφές"));
+        description(editor)->setPlainText(QString(24997, 'x'));
         confirmRefused(editor);
-        english = Line(editor, "englishField")->text();
-        greek = Line(editor, "greekField")->text();
-        description = Description(editor)->toPlainText();
+        english = line(editor, "englishField")->text();
+        greek = line(editor, "greekField")->text();
+        described = description(editor)->toPlainText();
         editor->findChild<QPushButton*>("cancelButton")->click();
     });
     c().insertEntryButton->click();
@@ -133,23 +133,23 @@ TEST_F(EditTest, TheEditorKeepsWhatWasTypedOnEveryRefusalItCanForesee) {
                            Q("Η περιγραφή είναι πολύ μεγάλη: χωρά έως 24996 χαρακτήρες.")}));
     EXPECT_EQ(english, "cafe");
     EXPECT_EQ(greek, Q("καφές"));
-    EXPECT_EQ(description.size(), 24997);
-    EXPECT_EQ(PersonalIndex(), before);
+    EXPECT_EQ(described.size(), 24997);
+    EXPECT_EQ(personalIndex(), before);
 }
 
 TEST_F(EditTest, ADescriptionKeepsEveryCharacterTyped) {
-    InEditor([&](QDialog* editor) {
-        Line(editor, "englishField")->setText("sum");
-        Description(editor)->setPlainText(Q("∑ ≤ ü ß 😀 µ"));
-        Confirm(editor);
+    inEditor([&](QDialog* editor) {
+        line(editor, "englishField")->setText("sum");
+        description(editor)->setPlainText(Q("∑ ≤ ü ß 😀 µ"));
+        confirm(editor);
     });
     c().insertEntryButton->click();
     EXPECT_EQ(c().headwordLabel->text(), "sum");
     EXPECT_EQ(c().descriptionView->plainText(), Q("  ∑ ≤ ü ß 😀 µ"));
     // And the editor opened on it to change it starts from the same characters.
     QString shown;
-    InEditor([&](QDialog* editor) {
-        shown = Description(editor)->toPlainText();
+    inEditor([&](QDialog* editor) {
+        shown = description(editor)->toPlainText();
         editor->findChild<QPushButton*>("cancelButton")->click();
     });
     c().modifyEntryButton->click();
@@ -160,24 +160,24 @@ TEST_F(EditTest, ADescriptionKeepsEveryCharacterTyped) {
 class FullTableEditTest : public EditTest {
   protected:
     void SetUp() override {
-        lexicon.AddEntry("engine", "{motor}");
-        lexicon.AddPersonalEntry(1, 2, "gasket", "{\\f60\\fs22 seal}");
+        lexicon.addEntry("engine", "{motor}");
+        lexicon.addPersonalEntry(1, 2, "gasket", "{\\f60\\fs22 seal}");
         for (int i = 3; i <= kTableCapacity; ++i)
-            lexicon.AddEntry("word" + std::to_string(i));
-        Open(true);
+            lexicon.addEntry("word" + std::to_string(i));
+        open(true);
     }
 };
 
 TEST_F(FullTableEditTest, ANewEntryIsRefusedWithTheEditorOpenAndANoteStillFits) {
     ASSERT_EQ(window->tables().entries.count(), kTableCapacity);
     QString message, typed;
-    InEditor([&](QDialog* editor) {
-        Line(editor, "englishField")->setText("gear");
-        Description(editor)->setPlainText("toothed wheel");
+    inEditor([&](QDialog* editor) {
+        line(editor, "englishField")->setText("gear");
+        description(editor)->setPlainText("toothed wheel");
         AnswerMessageBox(&message, QMessageBox::Ok, editor);
-        Confirm(editor);
+        confirm(editor);
         EXPECT_TRUE(editor->isVisible());
-        typed = Description(editor)->toPlainText();
+        typed = description(editor)->toPlainText();
         editor->findChild<QPushButton*>("cancelButton")->click();
     });
     c().insertEntryButton->click();
@@ -185,17 +185,17 @@ TEST_F(FullTableEditTest, ANewEntryIsRefusedWithTheEditorOpenAndANoteStillFits) 
     EXPECT_EQ(typed, "toothed wheel");
 
     // The user's own entry changed takes the place of the old one.
-    View("gasket");
-    InEditor([&](QDialog* editor) {
-        Description(editor)->setPlainText("a seal");
-        Confirm(editor);
+    view("gasket");
+    inEditor([&](QDialog* editor) {
+        description(editor)->setPlainText("a seal");
+        confirm(editor);
     });
     c().modifyEntryButton->click();
     EXPECT_EQ(c().descriptionView->plainText(), "  a seal");
-    View("engine");
-    InEditor([&](QDialog* editor) {
-        Description(editor)->setPlainText("my note");
-        Confirm(editor);
+    view("engine");
+    inEditor([&](QDialog* editor) {
+        description(editor)->setPlainText("my note");
+        confirm(editor);
     });
     c().modifyEntryButton->click();
     EXPECT_TRUE(c().descriptionView->plainText().contains("my note"));
@@ -204,13 +204,13 @@ TEST_F(FullTableEditTest, ANewEntryIsRefusedWithTheEditorOpenAndANoteStillFits) 
 TEST_F(EditTest, TheEditorSaysHowMuchRoomIsLeftAsTheUserTypes) {
     QString empty, shortText, tooLong;
     bool visible = false;
-    InEditor([&](QDialog* editor) {
+    inEditor([&](QDialog* editor) {
         auto* room = editor->findChild<QLabel*>("roomLeftLabel");
         visible = room->isVisible();
         empty = room->text();
-        Description(editor)->setPlainText(Q("short ≤"));  // ≤ takes the room of 7 bytes stored
+        description(editor)->setPlainText(Q("short ≤"));  // ≤ takes the room of 7 bytes stored
         shortText = room->text();
-        Description(editor)->setPlainText(QString(24999, 'x'));
+        description(editor)->setPlainText(QString(24999, 'x'));
         tooLong = room->text();
         editor->findChild<QPushButton*>("cancelButton")->click();
     });
@@ -222,75 +222,75 @@ TEST_F(EditTest, TheEditorSaysHowMuchRoomIsLeftAsTheUserTypes) {
 }
 
 TEST_F(EditTest, ModifyingALexiconEntryAddsASupplement) {
-    View("lever");
-    InEditor([&](QDialog* editor) {
+    view("lever");
+    inEditor([&](QDialog* editor) {
         EXPECT_EQ(editor->windowTitle(), Q("Μεταβολή Λήμματος"));
         EXPECT_EQ(editor->findChild<QPushButton*>("okButton")->text(), "Ok");
-        EXPECT_FALSE(Line(editor, "englishField")->isEnabled());
-        EXPECT_FALSE(Line(editor, "greekField")->isEnabled());
+        EXPECT_FALSE(line(editor, "englishField")->isEnabled());
+        EXPECT_FALSE(line(editor, "greekField")->isEnabled());
         EXPECT_FALSE(editor->findChild<QComboBox*>("fieldCombo")->isEnabled());
-        EXPECT_EQ(Line(editor, "englishField")->text(), "lever");
-        EXPECT_EQ(Description(editor)->toPlainText(), "");
-        Description(editor)->setPlainText(Q("δική μου σημείωση"));
-        Confirm(editor);
+        EXPECT_EQ(line(editor, "englishField")->text(), "lever");
+        EXPECT_EQ(description(editor)->toPlainText(), "");
+        description(editor)->setPlainText(Q("δική μου σημείωση"));
+        confirm(editor);
     });
     c().modifyEntryButton->click();
-    View("lever");
+    view("lever");
     EXPECT_TRUE(
         c().descriptionView->plainText().endsWith(Q("Συμπλήρωση δική σας: \nδική μου σημείωση ")));
 }
 
 TEST_F(EditTest, ModifyingAnAnnotatedEntryEditsOnlyItsSupplement) {
-    View("engine");
+    view("engine");
     QString offered;
-    InEditor([&](QDialog* editor) {
-        offered = Description(editor)->toPlainText();
-        Description(editor)->setPlainText("better note");
-        Confirm(editor);
+    inEditor([&](QDialog* editor) {
+        offered = description(editor)->toPlainText();
+        description(editor)->setPlainText("better note");
+        confirm(editor);
     });
     c().modifyEntryButton->click();
     EXPECT_EQ(offered, "my note");
-    View("engine");
+    view("engine");
     EXPECT_TRUE(c().descriptionView->plainText().endsWith(Q("σας: \nbetter note ")));
 }
 
 TEST_F(EditTest, ModifyingTheUsersEntryInGreekTakesTheHeadwordsAsShown) {
-    View(Q("παρέμ"));
-    ASSERT_EQ(ListTexts(), std::vector<QString>{Q("παρέμβυσμα *")});
-    QString english, greek, description;
+    view(Q("παρέμ"));
+    ASSERT_EQ(listTexts(), std::vector<QString>{Q("παρέμβυσμα *")});
+    QString english, greek, described;
     int field = -2;
-    InEditor([&](QDialog* editor) {
-        english = Line(editor, "englishField")->text();
-        greek = Line(editor, "greekField")->text();
-        description = Description(editor)->toPlainText();
+    inEditor([&](QDialog* editor) {
+        english = line(editor, "englishField")->text();
+        greek = line(editor, "greekField")->text();
+        described = description(editor)->toPlainText();
         field = editor->findChild<QComboBox*>("fieldCombo")->currentIndex();
-        Line(editor, "englishField")->setText("gaskets");
-        Confirm(editor);
+        line(editor, "englishField")->setText("gaskets");
+        confirm(editor);
     });
     c().modifyEntryButton->click();
     EXPECT_EQ(english, "gasket");
     EXPECT_EQ(greek, Q("παρέμβυσμα"));
-    EXPECT_EQ(description, "seal");
+    EXPECT_EQ(described, "seal");
     EXPECT_EQ(field, 2);
-    View("gask");
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"gaskets *"});
+    view("gask");
+    EXPECT_EQ(listTexts(), std::vector<QString>{"gaskets *"});
     EXPECT_EQ(c().descriptionView->plainText(), "  seal");
 }
 
 TEST_F(EditTest, CancellingTheEditorChangesNothing) {
-    View("gasket");
-    const std::string before = PersonalIndex();
-    InEditor([](QDialog* editor) { editor->findChild<QPushButton*>("cancelButton")->click(); });
+    view("gasket");
+    const std::string before = personalIndex();
+    inEditor([](QDialog* editor) { editor->findChild<QPushButton*>("cancelButton")->click(); });
     c().modifyEntryButton->click();
-    EXPECT_EQ(PersonalIndex(), before);
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"gasket *"});
+    EXPECT_EQ(personalIndex(), before);
+    EXPECT_EQ(listTexts(), std::vector<QString>{"gasket *"});
 }
 
 TEST_F(EditTest, TheDeleteQuestionAnswersInGreek) {
     QTranslator greekTexts;  // as the program installs them at start-up
     ASSERT_TRUE(platform::LoadProgramTranslation(greekTexts, "qtbase_el"));
     QCoreApplication::installTranslator(&greekTexts);
-    View("gasket");
+    view("gasket");
     QString title, yes, no;
     WhenModal([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -304,25 +304,25 @@ TEST_F(EditTest, TheDeleteQuestionAnswersInGreek) {
     EXPECT_EQ(title, Q("Επιβεβαίωση Διαγραφής"));
     EXPECT_EQ(yes.remove('&'), Q("Ναι"));
     EXPECT_EQ(no.remove('&'), Q("Όχι"));
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"gasket *"});
+    EXPECT_EQ(listTexts(), std::vector<QString>{"gasket *"});
 }
 
 TEST_F(EditTest, DeletingKeepsEveryOtherItemOnItsEntry) {
-    Search("ga");
-    ASSERT_EQ(ListTexts(), (std::vector<QString>{"gas", "gasket *", "gauge"}));
-    ClickRow(1);
+    search("ga");
+    ASSERT_EQ(listTexts(), (std::vector<QString>{"gas", "gasket *", "gauge"}));
+    clickRow(1);
     QString question;
     AnswerMessageBox(&question, QMessageBox::No);
     c().deleteEntryButton->click();
     EXPECT_EQ(question, Q("Να διαγραφεί το Λήμμα;"));
-    EXPECT_EQ(ListTexts().size(), 3u);
+    EXPECT_EQ(listTexts().size(), 3u);
 
     AnswerMessageBox(nullptr, QMessageBox::Yes);
     c().deleteEntryButton->click();
-    EXPECT_EQ(ListTexts(), (std::vector<QString>{"gas", "gauge"}));
-    EXPECT_EQ(ListSlots(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"gas", "gauge"}));
+    EXPECT_EQ(listSlots(), (std::vector<int>{1, 2}));
     EXPECT_EQ(c().descriptionView->plainText(), "");
-    ClickRow(1);
+    clickRow(1);
     EXPECT_EQ(c().headwordLabel->text(), "gauge");
     EXPECT_EQ(c().renderingField->text(), Q("μετρητής"));
 }
@@ -332,30 +332,30 @@ TEST_F(EditTest, DeletingInGreekKeepsTheListOnItsEntries) {
     c().searchField->setText(Q("ρ"));
     window->fillList(SearchMode::Contain, 0, false);
     ASSERT_TRUE(window->greekMode());
-    ASSERT_EQ(ListTexts(), (std::vector<QString>{Q("αέριο"), Q("παρέμβυσμα *"), Q("μετρητής")}));
-    ASSERT_EQ(ListSlots(), (std::vector<int>{1, 2, 3}));
-    ClickRow(1);
+    ASSERT_EQ(listTexts(), (std::vector<QString>{Q("αέριο"), Q("παρέμβυσμα *"), Q("μετρητής")}));
+    ASSERT_EQ(listSlots(), (std::vector<int>{1, 2, 3}));
+    clickRow(1);
     AnswerMessageBox(nullptr, QMessageBox::Yes);
     c().deleteEntryButton->click();
-    EXPECT_EQ(ListSlots(), (std::vector<int>{1, 2}));
-    ClickRow(1);
+    EXPECT_EQ(listSlots(), (std::vector<int>{1, 2}));
+    clickRow(1);
     EXPECT_EQ(c().headwordLabel->text(), Q("μετρητής"));
     EXPECT_EQ(c().renderingField->text(), "gauge");
 }
 
 TEST_F(EditTest, BackAfterAnInsertShowsTheEntriesViewedBefore) {
-    View("gauge");
-    View("lever");
-    InEditor([&](QDialog* editor) {
-        Line(editor, "englishField")->setText("abacus");  // every later slot moves
-        Description(editor)->setPlainText("frame");
-        Confirm(editor);
+    view("gauge");
+    view("lever");
+    inEditor([&](QDialog* editor) {
+        line(editor, "englishField")->setText("abacus");  // every later slot moves
+        description(editor)->setPlainText("frame");
+        confirm(editor);
     });
     c().insertEntryButton->click();
     EXPECT_EQ(c().headwordLabel->text(), "abacus");
     c().backButton->click();
     EXPECT_EQ(c().headwordLabel->text(), "lever");
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"lever"});
+    EXPECT_EQ(listTexts(), std::vector<QString>{"lever"});
     c().backButton->click();
     EXPECT_EQ(c().headwordLabel->text(), "gauge");
     c().forwardButton->click();
@@ -363,14 +363,14 @@ TEST_F(EditTest, BackAfterAnInsertShowsTheEntriesViewedBefore) {
 }
 
 TEST_F(EditTest, BackAfterADeleteSkipsTheDeletedEntry) {
-    View("gauge");
-    View("gasket");
-    View("lever");
-    View("gasket");
+    view("gauge");
+    view("gasket");
+    view("lever");
+    view("gasket");
     AnswerMessageBox(nullptr, QMessageBox::Yes);
     c().deleteEntryButton->click();
     EXPECT_EQ(c().headwordLabel->text(), "");
-    EXPECT_TRUE(ListTexts().empty());
+    EXPECT_TRUE(listTexts().empty());
     // The deleted entry left the history; no step leads to an empty pane.
     const auto& back = window->history().backItems();
     ASSERT_EQ(back.size(), 2u);
@@ -382,15 +382,15 @@ TEST_F(EditTest, BackAfterADeleteSkipsTheDeletedEntry) {
 }
 
 TEST_F(EditTest, AChangedEntryOfTheUsersComesBackUnderItsNewHeadword) {
-    View("gauge");
-    View("gasket");
-    InEditor([&](QDialog* editor) {
-        Line(editor, "englishField")->setText("washer");
-        Confirm(editor);
+    view("gauge");
+    view("gasket");
+    inEditor([&](QDialog* editor) {
+        line(editor, "englishField")->setText("washer");
+        confirm(editor);
     });
     c().modifyEntryButton->click();
     EXPECT_EQ(c().headwordLabel->text(), "washer");
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"washer *"});
+    EXPECT_EQ(listTexts(), std::vector<QString>{"washer *"});
     c().backButton->click();
     EXPECT_EQ(c().headwordLabel->text(), "gauge");
     ASSERT_EQ(window->history().forwardItems().size(), 1u);
@@ -401,14 +401,14 @@ TEST_F(EditTest, AChangedEntryOfTheUsersComesBackUnderItsNewHeadword) {
 }
 
 TEST_F(EditTest, TheUsersNoteOnALexiconEntryCanBeRemoved) {
-    View("engine");
+    view("engine");
     ASSERT_TRUE(c().deleteEntryButton->isEnabled());
-    const std::string before = PersonalIndex();
+    const std::string before = personalIndex();
     QString question;
     AnswerMessageBox(&question, QMessageBox::No);
     c().deleteEntryButton->click();
     EXPECT_EQ(question, Q("Να διαγραφεί η συμπλήρωσή σας;"));
-    EXPECT_EQ(PersonalIndex(), before);
+    EXPECT_EQ(personalIndex(), before);
 
     AnswerMessageBox(nullptr, QMessageBox::Yes);
     c().deleteEntryButton->click();
@@ -416,21 +416,21 @@ TEST_F(EditTest, TheUsersNoteOnALexiconEntryCanBeRemoved) {
     EXPECT_EQ(c().headwordLabel->text(), "engine");
     EXPECT_EQ(c().descriptionView->plainText(), "  motor");
     EXPECT_FALSE(c().deleteEntryButton->isEnabled());
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"engine"});
-    View("gasket");
+    EXPECT_EQ(listTexts(), std::vector<QString>{"engine"});
+    view("gasket");
     EXPECT_EQ(c().descriptionView->plainText(), "  seal");
 }
 
 TEST_F(EditTest, AFailedChangeIsReportedInGreekWithTheEditorOpenAndLeavesTheFiles) {
-    WriteFileAtomically(personal.File("clex.tbo"), "");  // shorter than ci.tbo says
-    const std::string before = PersonalIndex();
-    View("lever");
+    WriteFileAtomically(personal.file("clex.tbo"), "");  // shorter than ci.tbo says
+    const std::string before = personalIndex();
+    view("lever");
     QString warning, details, kept;
-    InEditor([&](QDialog* editor) {
-        Description(editor)->setPlainText("note");
+    inEditor([&](QDialog* editor) {
+        description(editor)->setPlainText("note");
         AnswerMessageBox(&warning, QMessageBox::Ok, editor, &details);
-        Confirm(editor);
-        kept = Description(editor)->toPlainText();
+        confirm(editor);
+        kept = description(editor)->toPlainText();
         editor->reject();
     });
     c().modifyEntryButton->click();
@@ -438,14 +438,14 @@ TEST_F(EditTest, AFailedChangeIsReportedInGreekWithTheEditorOpenAndLeavesTheFile
     EXPECT_EQ(details, Q("Φάκελος των λημμάτων σας: ") +
                            QString::fromStdString(personal::StoreFolder(window->personalFiles())));
     EXPECT_EQ(kept, "note");
-    EXPECT_EQ(PersonalIndex(), before);
+    EXPECT_EQ(personalIndex(), before);
 }
 
 class EditWithoutFolderTest : public WindowTest {};
 
 TEST_F(EditWithoutFolderTest, WithoutAFolderTheCommandAsksAndStopsWhenRefused) {
-    lexicon.AddEntry("lever");
-    Open();
+    lexicon.addEntry("lever");
+    open();
     bool editorOpened = false;
     WhenModal([&editorOpened](QWidget* dialog) {
         editorOpened = dialog->objectName() == "EntryEditorDialog";
@@ -456,9 +456,9 @@ TEST_F(EditWithoutFolderTest, WithoutAFolderTheCommandAsksAndStopsWhenRefused) {
 }
 
 TEST_F(EditWithoutFolderTest, AFolderChosenOnTheWayTakesTheFirstEntry) {
-    lexicon.AddEntry("lever");
-    Open();
-    const std::string chosen = home.Path() + "/Orvan";
+    lexicon.addEntry("lever");
+    open();
+    const std::string chosen = home.path() + "/Orvan";
     WhenModal([&](QWidget* dialog) {
         dialog->findChild<QPushButton*>("okButton")->click();  // the offered folder
         WhenModal([](QWidget* editor) {
@@ -469,8 +469,8 @@ TEST_F(EditWithoutFolderTest, AFolderChosenOnTheWayTakesTheFirstEntry) {
     });
     c().insertEntryButton->click();
     EXPECT_TRUE(FileExists(chosen + "/ci.tbo"));
-    Search("mi");
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"mine *"});
+    search("mi");
+    EXPECT_EQ(listTexts(), std::vector<QString>{"mine *"});
 }
 
 }  // namespace

@@ -36,9 +36,9 @@ WindowTest::WindowTest()
       previousHome_(qgetenv("HOME")),
       previousConfig_(qgetenv("XDG_CONFIG_HOME")) {
     std::filesystem::create_directories(configFolder());
-    qputenv("HOME", QByteArray::fromStdString(home.Path()));
+    qputenv("HOME", QByteArray::fromStdString(home.path()));
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(configFolder()));
-    std::filesystem::current_path(program.Path());
+    std::filesystem::current_path(program.path());
 }
 
 WindowTest::~WindowTest() {
@@ -48,11 +48,11 @@ WindowTest::~WindowTest() {
     qputenv("XDG_CONFIG_HOME", previousConfig_);
 }
 
-void WindowTest::Create(bool withPersonal) {
-    lexicon.WriteLexicon(program.Path());
+void WindowTest::create(bool withPersonal) {
+    lexicon.writeLexicon(program.path());
     if (withPersonal) {
-        lexicon.WritePersonal(personal.Path());
-        WriteSettings(configFolder() + "/Orvan.ini", "NO", personal.Path());
+        lexicon.writePersonal(personal.path());
+        WriteSettings(configFolder() + "/Orvan.ini", "NO", personal.path());
     }
     if (quietStart && !FileExists(configFolder() + "/Orvan.ini")) {
         WriteSettings(configFolder() + "/Orvan.ini", "NO", "");
@@ -61,18 +61,18 @@ void WindowTest::Create(bool withPersonal) {
         std::make_unique<FakeLayouts>(layoutNames, &activations));
 }
 
-void WindowTest::Show() {
+void WindowTest::show() {
     window->show();
     QApplication::setActiveWindow(window.get());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
 }
 
-void WindowTest::Open(bool withPersonal) {
-    Create(withPersonal);
-    Show();
+void WindowTest::open(bool withPersonal) {
+    create(withPersonal);
+    show();
 }
 
-void WindowTest::Type(const QString& text) {
+void WindowTest::type(const QString& text) {
     c().searchField->setFocus();
     for (const QChar character : text) {
         QTest::sendKeyEvent(QTest::Click, c().searchField, Qt::Key_unknown, QString(character),
@@ -80,13 +80,13 @@ void WindowTest::Type(const QString& text) {
     }
 }
 
-void WindowTest::Search(const QString& text) {
+void WindowTest::search(const QString& text) {
     c().searchField->clear();
-    Type(text);
+    type(text);
     QTest::keyClick(c().searchField, Qt::Key_Return);
 }
 
-std::vector<QString> WindowTest::ListTexts() const {
+std::vector<QString> WindowTest::listTexts() const {
     std::vector<QString> texts;
     for (int row = 0; row < c().entriesList->count(); ++row) {
         texts.push_back(c().entriesList->itemText(row));
@@ -94,48 +94,48 @@ std::vector<QString> WindowTest::ListTexts() const {
     return texts;
 }
 
-std::vector<int> WindowTest::ListSlots() const {
+std::vector<int> WindowTest::listSlots() const {
     std::vector<int> listed;
     for (int row = 0; row < static_cast<int>(window->state().list().size()); ++row)
         listed.push_back(window->state().slotOfRow(row));
     return listed;
 }
 
-void WindowTest::ClickRow(int row) {
+void WindowTest::clickRow(int row) {
     lookup::EntriesList* list = c().entriesList;
     const QRect rect = list->visualRect(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
-void WindowTest::ElsewhereChange(
+void WindowTest::elsewhereChange(
     const std::function<personal::StoreResult(const personal::StoreContext&)>& change) {
-    const LexiconFiles files(program.Path());
-    const PersonalFiles folder(personal.Path());
+    const LexiconFiles files(program.path());
+    const PersonalFiles folder(personal.path());
     NoteList notes;
     const EntryTables tables = personal::LoadMergedTables(files, folder, notes);
     ASSERT_TRUE(change(personal::StoreContext{files, tables, nullptr, folder}).done());
 }
 
-void WindowTest::ElsewhereInsert(const std::string& english) {
-    ElsewhereChange([&](const personal::StoreContext& store) {
+void WindowTest::elsewhereInsert(const std::string& english) {
+    elsewhereChange([&](const personal::StoreContext& store) {
         return personal::InsertPersonalEntry(store, {english, "", -1, "x"});
     });
 }
 
-void WindowTest::ElsewhereDelete(long long number) {
-    ElsewhereChange([&](const personal::StoreContext& store) {
+void WindowTest::elsewhereDelete(long long number) {
+    elsewhereChange([&](const personal::StoreContext& store) {
         return personal::DeletePersonalEntry(store, number);
     });
 }
 
-std::vector<std::string> WindowTest::PersonalHeadwords() const {
+std::vector<std::string> WindowTest::personalHeadwords() const {
     NoteList notes;
-    const EntryTables tables = personal::LoadMergedTables(LexiconFiles(program.Path()),
-                                                          PersonalFiles(personal.Path()), notes);
+    const EntryTables tables = personal::LoadMergedTables(LexiconFiles(program.path()),
+                                                          PersonalFiles(personal.path()), notes);
     return OwnHeadwords(tables);
 }
 
-bool WindowTest::PrintToPdf(const QString& pdf, const std::function<void()>& whileOpen) {
+bool WindowTest::printToPdf(const QString& pdf, const std::function<void()>& whileOpen) {
     bool opened = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -157,7 +157,7 @@ bool WindowTest::PrintToPdf(const QString& pdf, const std::function<void()>& whi
     return opened;
 }
 
-QString WindowTest::MessageFrom(const std::function<void()>& action) {
+QString WindowTest::messageFrom(const std::function<void()>& action) {
     QString text;
     AnswerMessageBox(&text);
     action();

@@ -54,41 +54,41 @@ class WindowTest : public ::testing::Test {
 
     /// Writes the lexicon (and the personal folder, named on line 2 of a settings file when
     /// `withPersonal`), then creates and shows the window.
-    void Open(bool withPersonal = false);
+    void open(bool withPersonal = false);
     /// Creates the window without showing it.
-    void Create(bool withPersonal = false);
-    void Show();
+    void create(bool withPersonal = false);
+    void show();
 
     const lookup::LookupControls& c() const { return window->controls(); }
 
     /// Types `text` into the search field as a user would, character by character.
-    void Type(const QString& text);
+    void type(const QString& text);
     /// Types and presses Enter.
-    void Search(const QString& text);
-    std::vector<QString> ListTexts() const;
+    void search(const QString& text);
+    std::vector<QString> listTexts() const;
     /// The table slots of the entries the list holds.
-    std::vector<int> ListSlots() const;
+    std::vector<int> listSlots() const;
     /// Clicks list row `row` with the mouse.
-    void ClickRow(int row);
+    void clickRow(int row);
 
     /// \brief Presses the print button. The print dialog, when one opens, runs `whileOpen`, then
     /// prints to the PDF file `pdf`, or is cancelled when `pdf` is empty. Returns whether a
     /// dialog opened.
-    bool PrintToPdf(const QString& pdf, const std::function<void()>& whileOpen = {});
+    bool printToPdf(const QString& pdf, const std::function<void()>& whileOpen = {});
 
     /// Runs `action` and answers the message box it opens; returns the box's text.
-    QString MessageFrom(const std::function<void()>& action);
+    QString messageFrom(const std::function<void()>& action);
 
-    std::string configFolder() const { return home.Path() + "/.config"; }
+    std::string configFolder() const { return home.path() + "/.config"; }
 
     // Another program's change of the personal folder: its own load of the files, its own
     // store call.
-    void ElsewhereChange(
+    void elsewhereChange(
         const std::function<personal::StoreResult(const personal::StoreContext&)>& change);
-    void ElsewhereInsert(const std::string& english);
-    void ElsewhereDelete(long long number);
+    void elsewhereInsert(const std::string& english);
+    void elsewhereDelete(long long number);
     /// The English headwords of the user's own entries, as the files hold them now.
-    std::vector<std::string> PersonalHeadwords() const;
+    std::vector<std::string> personalHeadwords() const;
 
     /// When there is no settings file, the window is started with one that leaves the start
     /// screen out; false starts it as on the first run.

@@ -21,20 +21,20 @@ class FullTextTest : public WindowTest {
   protected:
     void SetUp() override {
         const int engine =
-            lexicon.AddEntry("engine", "{\\b engine} drives the " + RtfEscaped(Cp("μηχανή")) +
+            lexicon.addEntry("engine", "{\\b engine} drives the " + RtfEscaped(Cp("μηχανή")) +
                                            "\\par torque torque");
-        lexicon.AddGreek(engine, Cp("μηχανή"));
-        const int gear = lexicon.AddEntry("gear", "{a wheel with teeth} \\par Torque");
-        lexicon.AddGreek(gear, Cp("γρανάζι"));
-        lexicon.AddEntry("gas", "{no such word here}");
-        lexicon.AddPersonalEntry(gear, 6, "gearbox", "{my own torque box}");
-        lexicon.AddSupplement(engine, "{noted carburettor}");
-        Open(true);
+        lexicon.addGreek(engine, Cp("μηχανή"));
+        const int gear = lexicon.addEntry("gear", "{a wheel with teeth} \\par Torque");
+        lexicon.addGreek(gear, Cp("γρανάζι"));
+        lexicon.addEntry("gas", "{no such word here}");
+        lexicon.addPersonalEntry(gear, 6, "gearbox", "{my own torque box}");
+        lexicon.addSupplement(engine, "{noted carburettor}");
+        open(true);
     }
 
     /// Presses the full-text button with `typed` in the search field and answers the
     /// confirmation by clicking `button`, or with `key` when no button is named.
-    void RunSearch(const QString& typed, const char* button = "yesButton", int key = 0) {
+    void runSearch(const QString& typed, const char* button = "yesButton", int key = 0) {
         c().searchField->setText(typed);
         WhenModal([button, key](QWidget* modal) {
             ASSERT_NE(qobject_cast<lookup::FullTextQuestionDialog*>(modal), nullptr);
@@ -48,8 +48,8 @@ class FullTextTest : public WindowTest {
 };
 
 TEST_F(FullTextTest, ConfirmedSearchListsEntriesWhoseTextHoldsTheWordInTableOrder) {
-    RunSearch("  torque");
-    EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "gearbox *"}));
+    runSearch("  torque");
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"engine", "gearbox *"}));
     // Leading blanks are dropped from the search field; nothing is chosen or shown.
     EXPECT_EQ(c().searchField->text(), "torque");
     EXPECT_EQ(c().entriesList->selectedRow(), -1);
@@ -57,28 +57,28 @@ TEST_F(FullTextTest, ConfirmedSearchListsEntriesWhoseTextHoldsTheWordInTableOrde
     EXPECT_EQ(window->focusWidget(), c().searchField);
 
     // Case counts, and only shown text is searched, the supplement's included.
-    RunSearch("Torque");
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"gear"});
-    RunSearch("carburettor");
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"engine"});
-    RunSearch("par");
-    EXPECT_TRUE(ListTexts().empty());
-    RunSearch(Q("μηχανή"));
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"engine"});
-    RunSearch(Q("μηχανη"));
-    EXPECT_TRUE(ListTexts().empty());
+    runSearch("Torque");
+    EXPECT_EQ(listTexts(), std::vector<QString>{"gear"});
+    runSearch("carburettor");
+    EXPECT_EQ(listTexts(), std::vector<QString>{"engine"});
+    runSearch("par");
+    EXPECT_TRUE(listTexts().empty());
+    runSearch(Q("μηχανή"));
+    EXPECT_EQ(listTexts(), std::vector<QString>{"engine"});
+    runSearch(Q("μηχανη"));
+    EXPECT_TRUE(listTexts().empty());
 }
 
 TEST_F(FullTextTest, AnsweringNoInAnyWayChangesNothing) {
-    Search("ge");
-    const std::vector<QString> before = ListTexts();
+    search("ge");
+    const std::vector<QString> before = listTexts();
     ASSERT_FALSE(before.empty());
-    RunSearch("torque", "noButton");
-    EXPECT_EQ(ListTexts(), before);
-    RunSearch("torque", nullptr, Qt::Key_Escape);
-    EXPECT_EQ(ListTexts(), before);
-    RunSearch("torque", nullptr, Qt::Key_Return);
-    EXPECT_EQ(ListTexts(), before);
+    runSearch("torque", "noButton");
+    EXPECT_EQ(listTexts(), before);
+    runSearch("torque", nullptr, Qt::Key_Escape);
+    EXPECT_EQ(listTexts(), before);
+    runSearch("torque", nullptr, Qt::Key_Return);
+    EXPECT_EQ(listTexts(), before);
     EXPECT_EQ(c().searchField->text(), "torque");
 }
 
@@ -93,29 +93,29 @@ TEST_F(FullTextTest, AnEmptySearchFieldAsksNothing) {
     QTest::qWait(50);
     EXPECT_FALSE(asked);
     // A field of blanks is searched, and blanks alone are found nowhere.
-    RunSearch("   ");
-    EXPECT_TRUE(ListTexts().empty());
+    runSearch("   ");
+    EXPECT_TRUE(listTexts().empty());
 }
 
 TEST_F(FullTextTest, GreekModeStillListsEnglishHeadwordsAndTheForwardHistoryStays) {
-    Search(Q("γρ"));
+    search(Q("γρ"));
     ASSERT_TRUE(window->greekMode());
-    ClickRow(0);
-    Search(Q("μη"));
-    ClickRow(0);
+    clickRow(0);
+    search(Q("μη"));
+    clickRow(0);
     c().backButton->click();
     ASSERT_EQ(window->history().forwardItems().size(), 1u);
-    RunSearch("torque");
-    EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "gearbox *"}));
+    runSearch("torque");
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"engine", "gearbox *"}));
     EXPECT_EQ(window->history().forwardItems().size(), 1u);
     // A found entry is shown in the language of the window, as any entry is.
-    ClickRow(0);
+    clickRow(0);
     EXPECT_EQ(c().headwordLabel->text(), Q("μηχανή"));
 }
 
 TEST_F(FullTextTest, AFoundEntryMarksEveryOccurrenceUntilTheNextHeadwordSearch) {
-    RunSearch("torque");
-    ClickRow(0);
+    runSearch("torque");
+    clickRow(0);
     const QList<QTextEdit::ExtraSelection> marks = c().descriptionView->extraSelections();
     ASSERT_EQ(marks.size(), 2);
     for (const QTextEdit::ExtraSelection& mark : marks)
@@ -123,8 +123,8 @@ TEST_F(FullTextTest, AFoundEntryMarksEveryOccurrenceUntilTheNextHeadwordSearch) 
     // The marks are not the selection, which the figure links read.
     EXPECT_FALSE(c().descriptionView->textCursor().hasSelection());
 
-    Search("ge");
-    ClickRow(0);
+    search("ge");
+    clickRow(0);
     EXPECT_TRUE(c().descriptionView->extraSelections().isEmpty());
 }
 
@@ -132,12 +132,12 @@ TEST_F(FullTextTest, TheViewScrollsToTheFirstMarkFarDown) {
     std::string longText;
     for (int line = 0; line < 200; ++line)
         longText += "line " + std::to_string(line) + " \\par ";
-    lexicon.AddEntry("lever", "{" + longText + "a fulcrum here}");
+    lexicon.addEntry("lever", "{" + longText + "a fulcrum here}");
     window.reset();
-    Open(true);
-    RunSearch("fulcrum");
-    ASSERT_EQ(ListTexts(), std::vector<QString>{"lever"});
-    ClickRow(0);
+    open(true);
+    runSearch("fulcrum");
+    ASSERT_EQ(listTexts(), std::vector<QString>{"lever"});
+    clickRow(0);
     ASSERT_EQ(c().descriptionView->extraSelections().size(), 1);
     EXPECT_GT(c().descriptionView->verticalScrollBar()->value(), 0);
     const QRect hit =
@@ -164,16 +164,16 @@ class StopWhenShown : public QObject {
 TEST_F(FullTextTest, ALongSearchShowsItsProgressAndStoppingKeepsWhatWasFound) {
     // Many entries, each found, so that the search runs several steps.
     for (int i = 0; i < 3000; ++i)
-        lexicon.AddEntry("term" + std::to_string(100000 + i), "{every torque}");
+        lexicon.addEntry("term" + std::to_string(100000 + i), "{every torque}");
     window.reset();
-    Open(true);
+    open(true);
     window->setFullTextProgressDelay(0);
     StopWhenShown stopper;
     qApp->installEventFilter(&stopper);
-    RunSearch("torque");
+    runSearch("torque");
     qApp->removeEventFilter(&stopper);
     EXPECT_TRUE(stopper.shown);
-    const std::vector<QString> found = ListTexts();
+    const std::vector<QString> found = listTexts();
     ASSERT_FALSE(found.empty());
     EXPECT_LT(found.size(), 3002u);
     EXPECT_EQ(found.front(), "engine");

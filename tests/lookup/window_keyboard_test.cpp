@@ -15,14 +15,14 @@ namespace {
 class KeyboardTest : public WindowTest {
   protected:
     void SetUp() override {
-        const int engine = lexicon.AddEntry("engine", "{engine text}", 1);
-        lexicon.AddEntry("gear", "{gear text}", 1);
-        lexicon.AddPersonalEntry(engine, 6, "gasket", "{mine}");
-        Open(true);
+        const int engine = lexicon.addEntry("engine", "{engine text}", 1);
+        lexicon.addEntry("gear", "{gear text}", 1);
+        lexicon.addPersonalEntry(engine, 6, "gasket", "{mine}");
+        open(true);
     }
 
     /// The picture buttons and the clickable logos along the bottom edge.
-    std::vector<QWidget*> PictureControls() const {
+    std::vector<QWidget*> pictureControls() const {
         std::vector<QWidget*> controls;
         for (QToolButton* button : window->findChildren<QToolButton*>())
             controls.push_back(button);
@@ -34,7 +34,7 @@ class KeyboardTest : public WindowTest {
 
     /// Presses `key` on `control` once it has the focus; returns the heading or title that the
     /// start screen it opens shows, after closing it.
-    QString OpenWithKey(QWidget* control, Qt::Key key) {
+    QString openWithKey(QWidget* control, Qt::Key key) {
         QString shown;
         WhenModal([&shown](QWidget* modal) {
             auto* title = modal->findChild<QLabel*>("partnerTitle");
@@ -53,15 +53,15 @@ class KeyboardTest : public WindowTest {
 };
 
 TEST_F(KeyboardTest, EveryPictureControlIsNamedByItsHintAndVisitedByTab) {
-    Search("e");
-    ClickRow(0);  // an entry is shown: the edit buttons are enabled
+    search("e");
+    clickRow(0);  // an entry is shown: the edit buttons are enabled
     std::set<QWidget*> visited;
     c().searchField->setFocus();
     for (int press = 0; press < 40; ++press) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.insert(QApplication::focusWidget());
     }
-    for (QWidget* control : PictureControls()) {
+    for (QWidget* control : pictureControls()) {
         const std::string name = control->objectName().toStdString();
         EXPECT_FALSE(control->toolTip().isEmpty()) << name;
         EXPECT_EQ(control->accessibleName(), control->toolTip()) << name;
@@ -93,9 +93,9 @@ TEST_F(KeyboardTest, SpaceEnterAndReturnClickAPictureButton) {
 }
 
 TEST_F(KeyboardTest, EnterOrSpaceOnALogoOpensItsPresentation) {
-    EXPECT_EQ(OpenWithKey(c().partnerDivisionLogo, Qt::Key_Return), "Velmora");
-    EXPECT_EQ(OpenWithKey(c().partnerLogo, Qt::Key_Space), "Calder");
-    EXPECT_EQ(OpenWithKey(c().publisherLabel, Qt::Key_Enter), Q("Τίτλοι"));
+    EXPECT_EQ(openWithKey(c().partnerDivisionLogo, Qt::Key_Return), "Velmora");
+    EXPECT_EQ(openWithKey(c().partnerLogo, Qt::Key_Space), "Calder");
+    EXPECT_EQ(openWithKey(c().publisherLabel, Qt::Key_Enter), Q("Τίτλοι"));
     EXPECT_TRUE(window->isVisible());
 }
 

@@ -30,25 +30,25 @@ class LanguageTest : public WindowTest {
     }
 
     // Installs the translations as the program does, with `word` in ORVAN_LANGUAGE.
-    void StartIn(const char* word) {
+    void startIn(const char* word) {
         qputenv("ORVAN_LANGUAGE", word);
         before_ = qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
         const platform::LanguageChoice choice =
             platform::ChosenLanguage(QApplication::arguments(), platform::LanguageSettingsPath());
         platform::InstallInterfaceLanguage(
             *qApp, platform::ResolveLanguage(choice, QLocale::system()), qtFolder_.path());
-        const int engine = lexicon.AddEntry("engine", "{a motor}");
-        lexicon.AddSupplement(engine, "{my note}");
-        Open(true);
+        const int engine = lexicon.addEntry("engine", "{a motor}");
+        lexicon.addSupplement(engine, "{my note}");
+        open(true);
     }
 
     // The text of the printed page of the entry chosen.
-    QString PrintedText() {
-        EXPECT_TRUE(PrintToPdf(QString::fromStdString(home.Path()) + "/entry.pdf"));
+    QString printedText() {
+        EXPECT_TRUE(printToPdf(QString::fromStdString(home.path()) + "/entry.pdf"));
         return window->printSurface().view->plainText();
     }
 
-    QString YesButtonText() {
+    QString yesButtonText() {
         QMessageBox box(QMessageBox::Question, "Orvan", "?", QMessageBox::Yes | QMessageBox::No);
         return box.button(QMessageBox::Yes)->text();
     }
@@ -59,20 +59,20 @@ class LanguageTest : public WindowTest {
 };
 
 TEST_F(LanguageTest, EnglishUnderEn) {
-    StartIn("en");
-    Search("zzz");
+    startIn("en");
+    search("zzz");
     EXPECT_EQ(c().listStatusLabel->text(), "No entries found");
-    EXPECT_EQ(YesButtonText(), "&Yes");
+    EXPECT_EQ(yesButtonText(), "&Yes");
     // The window's own captions and hints.
     EXPECT_EQ(c().searchField->toolTip(), "Entry to Look Up");
     EXPECT_EQ(c().exitButton->toolTip(), "Exit");
-    Search("eng");
-    ClickRow(0);
+    search("eng");
+    clickRow(0);
     EXPECT_EQ(c().renderingField->toolTip(), "Greek Translation");
     // The headings the window writes into the entry's documents: the supplement's in the pane,
     // the labels of the printed page.
     EXPECT_TRUE(c().descriptionView->plainText().contains("Your supplement:"));
-    const QString printed = PrintedText();
+    const QString printed = printedText();
     for (const char* label : {"Entry:", "Translation:", "Field:", "Description:"})
         EXPECT_TRUE(printed.contains(label)) << label;
     // A text of the plain C++ core, translated at the window's edge with its argument.
@@ -84,16 +84,16 @@ TEST_F(LanguageTest, EnglishUnderEn) {
 }
 
 TEST_F(LanguageTest, GreekUnderEl) {
-    StartIn("el");
-    Search("zzz");
+    startIn("el");
+    search("zzz");
     EXPECT_EQ(c().listStatusLabel->text(), Q("Δεν βρέθηκαν λήμματα"));
-    EXPECT_EQ(YesButtonText(), Q("&Ναι"));
+    EXPECT_EQ(yesButtonText(), Q("&Ναι"));
     EXPECT_EQ(c().searchField->toolTip(), Q("Λήμμα προς Αναζήτηση"));
-    Search("eng");
-    ClickRow(0);
+    search("eng");
+    clickRow(0);
     EXPECT_EQ(c().renderingField->toolTip(), Q("Ελληνική Απόδοση"));
     EXPECT_TRUE(c().descriptionView->plainText().contains(Q("Συμπλήρωση δική σας:")));
-    EXPECT_TRUE(PrintedText().contains(Q("\nΛήμμα: \tengine")));
+    EXPECT_TRUE(printedText().contains(Q("\nΛήμμα: \tengine")));
     EXPECT_EQ(
         platform::Translated({"Orvan::PersonalStore",
                               QT_TRANSLATE_NOOP("Orvan::PersonalStore", "Αριθμός λήμματος: %1"),

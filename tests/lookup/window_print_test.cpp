@@ -34,28 +34,28 @@ QString PdfText(const QString& pdf, const QString& tool = "pdftotext") {
 class PrintTest : public WindowTest {
   protected:
     void SetUp() override {
-        const int engine = lexicon.AddEntry("engine", "{\\b engine} motor", 1, "MECH");
-        lexicon.AddGreek(engine, Cp("μηχανή"));
-        const int lever = lexicon.AddEntry("lever", "{a bar}", 1, "");
-        lexicon.AddGreek(lever, Cp("μοχλός"));
-        triangle_ = lexicon.AddEntry("triangle", RtfEscaped(Cp("{a shape [Σχήμα 1]}")), 1, "");
-        lexicon.AddGreek(triangle_, Cp("τρίγωνο"));
-        lexicon.AddField("MECH", Cp("Μηχανολογία"));
-        Open();
+        const int engine = lexicon.addEntry("engine", "{\\b engine} motor", 1, "MECH");
+        lexicon.addGreek(engine, Cp("μηχανή"));
+        const int lever = lexicon.addEntry("lever", "{a bar}", 1, "");
+        lexicon.addGreek(lever, Cp("μοχλός"));
+        triangle_ = lexicon.addEntry("triangle", RtfEscaped(Cp("{a shape [Σχήμα 1]}")), 1, "");
+        lexicon.addGreek(triangle_, Cp("τρίγωνο"));
+        lexicon.addField("MECH", Cp("Μηχανολογία"));
+        open();
     }
 
     // Presses the print button. The print dialog, when one opens, prints to the PDF file `pdf`,
     // or is cancelled when `pdf` is empty. Returns whether a dialog opened.
-    bool Print(const QString& pdf) { return PrintToPdf(pdf); }
+    bool print(const QString& pdf) { return printToPdf(pdf); }
 
-    QString Printed() const { return window->printSurface().view->plainText(); }
-    QString PdfPath(const char* name) const { return QString::fromStdString(home.Path()) + name; }
+    QString printed() const { return window->printSurface().view->plainText(); }
+    QString pdfPath(const char* name) const { return QString::fromStdString(home.path()) + name; }
 
     int triangle_ = 0;
 };
 
 TEST_F(PrintTest, WithNoEntryChosenNoDialogOpens) {
-    Search("e");
+    search("e");
     ASSERT_EQ(c().entriesList->selectedRow(), -1);
     int dialogs = 0;
     QTimer watch;
@@ -69,25 +69,25 @@ TEST_F(PrintTest, WithNoEntryChosenNoDialogOpens) {
     c().printButton->click();
     QTest::qWait(200);
     EXPECT_EQ(dialogs, 0);
-    EXPECT_EQ(Printed(), "");
+    EXPECT_EQ(printed(), "");
 }
 
 TEST_F(PrintTest, CancellingTheDialogPrintsNothingAndLeavesTheWindow) {
-    Search("engine");
-    ClickRow(0);
+    search("engine");
+    clickRow(0);
     const QString shown = c().descriptionView->plainText();
-    EXPECT_TRUE(Print({}));
-    EXPECT_EQ(Printed(), "");
+    EXPECT_TRUE(print({}));
+    EXPECT_EQ(printed(), "");
     EXPECT_EQ(c().descriptionView->plainText(), shown);
     EXPECT_EQ(c().entriesList->selectedRow(), 0);
 }
 
 TEST_F(PrintTest, TheEntryPrintsToThePdfFilePrinterWithTitleLabelsAndDescription) {
-    Search("engine");
-    ClickRow(0);
-    const QString pdf = PdfPath("/engine.pdf");
-    ASSERT_TRUE(Print(pdf));
-    EXPECT_EQ(Printed(), Q(" Orvan \n\n\nΛήμμα: \tengine \n\nΑπόδοση: \tμηχανή \n\n"
+    search("engine");
+    clickRow(0);
+    const QString pdf = pdfPath("/engine.pdf");
+    ASSERT_TRUE(print(pdf));
+    EXPECT_EQ(printed(), Q(" Orvan \n\n\nΛήμμα: \tengine \n\nΑπόδοση: \tμηχανή \n\n"
                            "Επιστήμη: \tΜηχανολογία \n\nΠεριγραφή: \t   engine motor"));
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "no pdftotext";
     const QString text = PdfText(pdf).simplified();
@@ -99,12 +99,12 @@ TEST_F(PrintTest, TheEntryPrintsToThePdfFilePrinterWithTitleLabelsAndDescription
 }
 
 TEST_F(PrintTest, InGreekModeTheGreekHeadwordComesFirstAndAnEmptyFieldStaysLabelled) {
-    Search(Q("ΜΟΧ"));
+    search(Q("ΜΟΧ"));
     ASSERT_TRUE(window->greekMode());
-    ClickRow(0);
-    const QString pdf = PdfPath("/lever.pdf");
-    ASSERT_TRUE(Print(pdf));
-    EXPECT_EQ(Printed(), Q(" Orvan \n\n\nΛήμμα: \tμοχλός \n\nΑπόδοση: \tlever \n\n"
+    clickRow(0);
+    const QString pdf = pdfPath("/lever.pdf");
+    ASSERT_TRUE(print(pdf));
+    EXPECT_EQ(printed(), Q(" Orvan \n\n\nΛήμμα: \tμοχλός \n\nΑπόδοση: \tlever \n\n"
                            "Επιστήμη: \t \n\nΠεριγραφή: \t   a bar"));
     if (QStandardPaths::findExecutable("pdfinfo").isEmpty()) GTEST_SKIP() << "no pdfinfo";
     // The job always carries the English headword.
@@ -117,11 +117,11 @@ TEST_F(PrintTest, TheFigureALinkOpensIsPrintedAfterTheLinksParagraph) {
     QPixmap figure(50, 30);
     figure.fill(Qt::darkGreen);
     ASSERT_TRUE(figure.save(QString("content/fig%1%2.bmp").arg(triangle_).arg(1)));
-    Search("triangle");
-    ClickRow(0);
-    ASSERT_TRUE(Print(PdfPath("/triangle.pdf")));
-    EXPECT_TRUE(Printed().endsWith(Q("a shape [Σχήμα 1]\n") + QChar::ObjectReplacementCharacter))
-        << Printed().toStdString();
+    search("triangle");
+    clickRow(0);
+    ASSERT_TRUE(print(pdfPath("/triangle.pdf")));
+    EXPECT_TRUE(printed().endsWith(Q("a shape [Σχήμα 1]\n") + QChar::ObjectReplacementCharacter))
+        << printed().toStdString();
     const QTextBlock last = window->printSurface().view->document()->lastBlock();
     const QTextImageFormat image = last.begin().fragment().charFormat().toImageFormat();
     EXPECT_EQ(QSizeF(image.width(), image.height()), QSizeF(50, 30));
@@ -130,9 +130,9 @@ TEST_F(PrintTest, TheFigureALinkOpensIsPrintedAfterTheLinksParagraph) {
 // orvan-cli's print command reads the description as the pane does, without a window: the RTF it
 // prints from is the pane's.
 TEST_F(PrintTest, TheDescriptionReadWithoutTheWindowSavesAsThePaneSaves) {
-    Search("engine");
-    ClickRow(0);
-    const LexiconFiles files(program.Path());
+    search("engine");
+    clickRow(0);
+    const LexiconFiles files(program.path());
     const Result<FieldTable> fields = LoadFieldTable(files);
     const EntryDisplay display = DescribeEntry(window->state().slotOfRow(0), window->tables(),
                                                *fields, {}, false, files, {});

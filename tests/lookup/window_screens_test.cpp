@@ -74,18 +74,18 @@ void ExpectLooksAsKept(QWidget* widget, const char* name) {
 class ScreensTest : public WindowTest {
   protected:
     void SetUp() override {
-        const int engine = lexicon.AddEntry("engine", "{\\b engine} motor, a machine", 1, "MECH");
-        lexicon.AddGreek(engine, Cp("μηχανή"));
-        lexicon.AddField("MECH", Cp("Μηχανολογία"));
+        const int engine = lexicon.addEntry("engine", "{\\b engine} motor, a machine", 1, "MECH");
+        lexicon.addGreek(engine, Cp("μηχανή"));
+        lexicon.addField("MECH", Cp("Μηχανολογία"));
         for (int i = 0; i < 30; ++i)
-            lexicon.AddEntry("word" + std::to_string(i));
-        Open();
-        Search("engine");
-        ClickRow(0);
+            lexicon.addEntry("word" + std::to_string(i));
+        open();
+        search("engine");
+        clickRow(0);
     }
 
     /// Shows `dialog` beside the window, compares it with its picture, and closes it.
-    void ExpectDialogLooksAsKept(QDialog* dialog, const char* name) {
+    void expectDialogLooksAsKept(QDialog* dialog, const char* name) {
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
         ExpectLooksAsKept(dialog, name);
@@ -111,13 +111,13 @@ TEST_F(ScreensTest, AControlTwoPixelsOffItsPlaceIsSeen) {
 
 TEST_F(ScreensTest, TheDialogsLookAsLaidOut) {
     lookup::CriteriaSearchDialog criteria(window.get());
-    ExpectDialogLooksAsKept(&criteria, "criteria-search-dialog");
+    expectDialogLooksAsKept(&criteria, "criteria-search-dialog");
     lookup::FullTextQuestionDialog question(window.get());
-    ExpectDialogLooksAsKept(&question, "full-text-question-dialog");
+    expectDialogLooksAsKept(&question, "full-text-question-dialog");
     personal::PendingEntry entry{"engine", "", 1, "my note\r\non two lines"};
     personal::EntryEditorDialog editor(personal::EntryEditMode::Update, EntryKind::Personal,
                                        {" ", Q("Μηχανολογία")}, entry, {}, window.get());
-    ExpectDialogLooksAsKept(&editor, "entry-editor-dialog");
+    expectDialogLooksAsKept(&editor, "entry-editor-dialog");
 }
 
 }  // namespace

@@ -18,22 +18,22 @@ namespace {
 class SearchTest : public WindowTest {
   protected:
     void SetUp() override {
-        const int engine = lexicon.AddEntry("engine", "{\\b engine} text", 1, "MECH");
-        lexicon.AddGreek(engine, Cp("μηχανή"));
-        const int gear = lexicon.AddEntry("gear", "{gear}", 1, "MECH");
-        lexicon.AddGreek(gear, Cp("οδοντωτός τροχός"));
-        const int gas = lexicon.AddEntry("gas", "{gas}", 1, "CHEM");
-        lexicon.AddGreek(gas, Cp("αέριο"));
-        lexicon.AddEntry("the engine", "{x}", 5);
-        lexicon.AddPersonalEntry(gas, 6, "gasket", "{mine}");
-        lexicon.AddSupplement(engine, "{note}");
-        lexicon.AddField("CHEM", Cp("Χημεία"));
-        lexicon.AddField("MECH", Cp("Μηχανολογία"));
-        Open(true);
+        const int engine = lexicon.addEntry("engine", "{\\b engine} text", 1, "MECH");
+        lexicon.addGreek(engine, Cp("μηχανή"));
+        const int gear = lexicon.addEntry("gear", "{gear}", 1, "MECH");
+        lexicon.addGreek(gear, Cp("οδοντωτός τροχός"));
+        const int gas = lexicon.addEntry("gas", "{gas}", 1, "CHEM");
+        lexicon.addGreek(gas, Cp("αέριο"));
+        lexicon.addEntry("the engine", "{x}", 5);
+        lexicon.addPersonalEntry(gas, 6, "gasket", "{mine}");
+        lexicon.addSupplement(engine, "{note}");
+        lexicon.addField("CHEM", Cp("Χημεία"));
+        lexicon.addField("MECH", Cp("Μηχανολογία"));
+        open(true);
     }
 
     // Runs `fill` in the criteria dialog once it is open, then presses its button.
-    void InDialog(const std::function<void(QDialog*)>& fill, bool ok) {
+    void inDialog(const std::function<void(QDialog*)>& fill, bool ok) {
         WhenModal([fill, ok](QWidget* modal) {
             auto* dialog = qobject_cast<QDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
@@ -45,46 +45,46 @@ class SearchTest : public WindowTest {
 };
 
 TEST_F(SearchTest, EnterSearchesTheBeginningsOfEnglishHeadwords) {
-    Search("  ge");
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"gear"});
+    search("  ge");
+    EXPECT_EQ(listTexts(), std::vector<QString>{"gear"});
     EXPECT_EQ(c().searchField->text(), "ge");
-    EXPECT_EQ(ListSlots(), std::vector<int>{2});
+    EXPECT_EQ(listSlots(), std::vector<int>{2});
     EXPECT_EQ(c().entriesList->selectedRow(), -1);
     EXPECT_FALSE(window->greekMode());
     // "the engine" is keyed from its fifth character.
-    Search("eng");
-    EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "the engine"}));
+    search("eng");
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"engine", "the engine"}));
 }
 
 TEST_F(SearchTest, AGreekFirstLetterSearchesTheGreekHeadwords) {
-    Search(Q("ΜΗΧ"));
+    search(Q("ΜΗΧ"));
     EXPECT_TRUE(window->greekMode());
-    EXPECT_EQ(ListTexts(), std::vector<QString>{Q("μηχανή")});
-    EXPECT_EQ(ListSlots(), std::vector<int>{1});
+    EXPECT_EQ(listTexts(), std::vector<QString>{Q("μηχανή")});
+    EXPECT_EQ(listSlots(), std::vector<int>{1});
     EXPECT_EQ(activations.back(), 1);  // the Greek layout
-    Search("g");
+    search("g");
     EXPECT_FALSE(window->greekMode());
     EXPECT_EQ(activations.back(), 0);
 }
 
 TEST_F(SearchTest, WhatIsTypedIsFoundAsTheHeadwordsAreWritten) {
     // A letter with diacritics the lexicon's code page lacks is searched by its base letter.
-    Search(Q("géar"));
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"gear"});
+    search(Q("géar"));
+    EXPECT_EQ(listTexts(), std::vector<QString>{"gear"});
     EXPECT_EQ(c().searchField->text(), Q("géar"));  // the field keeps what was typed
     // The article and all, as the headword stands.
-    Search("the eng");
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"the engine"});
+    search("the eng");
+    EXPECT_EQ(listTexts(), std::vector<QString>{"the engine"});
     // Capitals end in Σ; the headword in ς.
-    Search(Q("ΟΔΟΝΤΩΤΟΣ"));
-    EXPECT_EQ(ListTexts(), std::vector<QString>{Q("οδοντωτός τροχός")});
+    search(Q("ΟΔΟΝΤΩΤΟΣ"));
+    EXPECT_EQ(listTexts(), std::vector<QString>{Q("οδοντωτός τροχός")});
 }
 
 TEST_F(SearchTest, DownShowsTheFirstItemOnlyWhenThereIsOne) {
     c().searchField->setFocus();
     QTest::keyClick(c().searchField, Qt::Key_Down);
     EXPECT_EQ(c().headwordLabel->text(), "");
-    Search("g");
+    search("g");
     QTest::keyClick(c().searchField, Qt::Key_Down);
     EXPECT_EQ(QApplication::focusWidget(), c().entriesList);
     EXPECT_EQ(c().entriesList->selectedRow(), 0);
@@ -93,59 +93,59 @@ TEST_F(SearchTest, DownShowsTheFirstItemOnlyWhenThereIsOne) {
 
 TEST_F(SearchTest, TheScienceFilterAppliesAtTheNextSearch) {
     c().fieldFilterCombo->setCurrentIndex(2);  // Μηχανολογία
-    EXPECT_TRUE(ListTexts().empty());
-    Search("g");
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"gear"});
+    EXPECT_TRUE(listTexts().empty());
+    search("g");
+    EXPECT_EQ(listTexts(), std::vector<QString>{"gear"});
     // With an empty search field the whole science is listed.
-    Search("");
-    EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "gear"}));
+    search("");
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"engine", "gear"}));
     c().fieldFilterCombo->setCurrentIndex(0);
-    Search("");
-    EXPECT_TRUE(ListTexts().empty());
+    search("");
+    EXPECT_TRUE(listTexts().empty());
     EXPECT_FALSE(c().modifyEntryButton->isEnabled());
 }
 
 TEST_F(SearchTest, ThePersonalEntriesButtonListsTheUsersEntriesAndSupplements) {
     c().ownEntriesButton->click();
-    EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "gasket *"}));
-    Search("");  // Enter alone lists nothing
-    EXPECT_TRUE(ListTexts().empty());
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"engine", "gasket *"}));
+    search("");  // Enter alone lists nothing
+    EXPECT_TRUE(listTexts().empty());
     c().searchField->setText("gas");
     c().ownEntriesButton->click();
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"gasket *"});
+    EXPECT_EQ(listTexts(), std::vector<QString>{"gasket *"});
 }
 
 TEST_F(SearchTest, TheDialogWithOneCriterionSearchesAsIfItWereTyped) {
-    InDialog([](QDialog* dialog) { dialog->findChild<QLineEdit*>("containsField")->setText("ea"); },
+    inDialog([](QDialog* dialog) { dialog->findChild<QLineEdit*>("containsField")->setText("ea"); },
              true);
     EXPECT_EQ(c().searchField->text(), "ea");
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"gear"});
+    EXPECT_EQ(listTexts(), std::vector<QString>{"gear"});
     EXPECT_EQ(window->focusWidget(), c().searchField);
 }
 
 TEST_F(SearchTest, TheDialogWithTwoCriteriaSearchesThemAll) {
-    InDialog(
+    inDialog(
         [](QDialog* dialog) {
             dialog->findChild<QLineEdit*>("startField")->setText("g");
             dialog->findChild<QLineEdit*>("endField")->setText("s");
         },
         true);
     EXPECT_EQ(c().searchField->text(), "");
-    EXPECT_EQ(ListTexts(), std::vector<QString>{"gas"});
+    EXPECT_EQ(listTexts(), std::vector<QString>{"gas"});
 }
 
 TEST_F(SearchTest, CancellingOrConfirmingAnEmptyDialogKeepsTheList) {
-    Search("g");
-    const std::vector<QString> before = ListTexts();
-    InDialog([](QDialog* dialog) { dialog->findChild<QLineEdit*>("startField")->setText("e"); },
+    search("g");
+    const std::vector<QString> before = listTexts();
+    inDialog([](QDialog* dialog) { dialog->findChild<QLineEdit*>("startField")->setText("e"); },
              false);
-    EXPECT_EQ(ListTexts(), before);
-    InDialog([](QDialog*) {}, true);
-    EXPECT_EQ(ListTexts(), before);
+    EXPECT_EQ(listTexts(), before);
+    inDialog([](QDialog*) {}, true);
+    EXPECT_EQ(listTexts(), before);
 }
 
 TEST_F(SearchTest, TheDialogIsCaptionedInGreek) {
-    InDialog(
+    inDialog(
         [](QDialog* dialog) {
             EXPECT_EQ(dialog->windowTitle(), Q("Κριτήρια Αναζήτησης Λημμάτων"));
             EXPECT_EQ(dialog->findChild<QPushButton*>("cancelButton")->text(), Q("Άκυρο"));
@@ -156,8 +156,8 @@ TEST_F(SearchTest, TheDialogIsCaptionedInGreek) {
 TEST_F(SearchTest, TheWholeLexiconViewListsEveryHeadwordUnmarked) {
     c().searchField->setText("gear");
     c().wholeLexiconButton->click();
-    EXPECT_EQ(ListTexts(), (std::vector<QString>{"engine", "gear", "gas", "gasket", "the engine"}));
-    EXPECT_EQ(ListSlots(), (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"engine", "gear", "gas", "gasket", "the engine"}));
+    EXPECT_EQ(listSlots(), (std::vector<int>{1, 2, 3, 4, 5}));
     EXPECT_EQ(c().searchField->text(), "");
 }
 
@@ -189,7 +189,7 @@ TEST_F(SearchTest, LayoutsAreFoundWhateverTheirOrder) {
     window.reset();
     layoutNames = {"German", "Greek", "English (UK)", "Greek (polytonic)"};
     activations.clear();
-    Create();
+    create();
     EXPECT_EQ(window->languageLayouts().greek, 1);
     EXPECT_EQ(window->languageLayouts().english, 2);
     EXPECT_EQ(activations, std::vector<int>{2});

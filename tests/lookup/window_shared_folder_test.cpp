@@ -16,91 +16,91 @@ namespace {
 class SharedFolderTest : public WindowTest {
   protected:
     void SetUp() override {
-        const int gas = lexicon.AddEntry("gas", "{gas}");
-        lexicon.AddPersonalEntry(gas, 5, "gasket", "{\\f60\\fs22 seal}");
-        lexicon.AddPersonalEntry(gas, 6, "gasoline", "{\\f60\\fs22 fuel}");
-        lexicon.AddEntry("gauge", "{gauge}");
-        lexicon.AddEntry("lever", "{bar}");
-        Open(true);
+        const int gas = lexicon.addEntry("gas", "{gas}");
+        lexicon.addPersonalEntry(gas, 5, "gasket", "{\\f60\\fs22 seal}");
+        lexicon.addPersonalEntry(gas, 6, "gasoline", "{\\f60\\fs22 fuel}");
+        lexicon.addEntry("gauge", "{gauge}");
+        lexicon.addEntry("lever", "{bar}");
+        open(true);
     }
 
     // What the list rows stand for now, by the numbers of their entries.
-    std::vector<int> ListedNumbers() const {
+    std::vector<int> listedNumbers() const {
         std::vector<int> numbers;
-        for (const int slot : ListSlots())
+        for (const int slot : listSlots())
             numbers.push_back(window->tables().entries[slot].number);
         return numbers;
     }
 };
 
 TEST_F(SharedFolderTest, ADeleteActsOnTheChosenEntryAfterAnotherProgramMovedIt) {
-    Search("gas");
-    ASSERT_EQ(ListTexts(), (std::vector<QString>{"gas", "gasket *", "gasoline *"}));
-    ClickRow(2);  // gasoline
+    search("gas");
+    ASSERT_EQ(listTexts(), (std::vector<QString>{"gas", "gasket *", "gasoline *"}));
+    clickRow(2);  // gasoline
     // Another program adds an entry right after gasket, so gasoline moves down a slot; no event
     // is handled in between, so the window still has the slots of before: a delete by slot
     // would now remove "gaskets".
-    ElsewhereInsert("gaskets");
+    elsewhereInsert("gaskets");
     AnswerMessageBox(nullptr, QMessageBox::Yes);
     c().deleteEntryButton->click();
-    EXPECT_EQ(PersonalHeadwords(), (std::vector<std::string>{"gasket", "gaskets"}));
+    EXPECT_EQ(personalHeadwords(), (std::vector<std::string>{"gasket", "gaskets"}));
     // The list keeps its other items on their entries.
-    EXPECT_EQ(ListTexts(), (std::vector<QString>{"gas", "gasket *"}));
-    EXPECT_EQ(ListedNumbers(), (std::vector<int>{1, 5}));
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"gas", "gasket *"}));
+    EXPECT_EQ(listedNumbers(), (std::vector<int>{1, 5}));
 }
 
 TEST_F(SharedFolderTest, AChangeReadWhileTheEditorIsOpenDoesNotRedirectTheEdit) {
-    Search("gas");
-    ClickRow(2);  // gasoline
+    search("gas");
+    clickRow(2);  // gasoline
     WhenModal([this](QWidget* editor) {
         // Another program moves gasoline down a slot; the window reads that once the editor
         // has closed.
-        ElsewhereInsert("gaskets");
+        elsewhereInsert("gaskets");
         QTest::qWait(400);
         EXPECT_EQ(window->tables().entries.count(), 5);
         editor->findChild<QPlainTextEdit*>("descriptionEdit")->setPlainText("petrol");
         editor->findChild<QPushButton*>("okButton")->click();
     });
     c().modifyEntryButton->click();
-    EXPECT_EQ(PersonalHeadwords(), (std::vector<std::string>{"gasket", "gaskets", "gasoline"}));
-    Search("gasoline");
-    ClickRow(0);
+    EXPECT_EQ(personalHeadwords(), (std::vector<std::string>{"gasket", "gaskets", "gasoline"}));
+    search("gasoline");
+    clickRow(0);
     EXPECT_EQ(c().descriptionView->plainText().trimmed(), "petrol");
 }
 
 TEST_F(SharedFolderTest, AnEntryDeletedElsewhereIsNotOpenedForEditing) {
-    Search("gas");
-    ClickRow(1);  // gasket, number 5
-    ElsewhereDelete(5);
+    search("gas");
+    clickRow(1);  // gasket, number 5
+    elsewhereDelete(5);
     const std::string before = personal.read("ci.tbo");
     // The editor starts from the files as they are: there is nothing to open.
-    EXPECT_EQ(MessageFrom([this] { c().modifyEntryButton->click(); }),
+    EXPECT_EQ(messageFrom([this] { c().modifyEntryButton->click(); }),
               Q("Το λήμμα άλλαξε ή διαγράφηκε από άλλο πρόγραμμα."));
     EXPECT_EQ(personal.read("ci.tbo"), before);
-    EXPECT_EQ(PersonalHeadwords(), (std::vector<std::string>{"gasoline"}));
-    EXPECT_EQ(ListTexts(), (std::vector<QString>{"gas", "gasoline *"}));
+    EXPECT_EQ(personalHeadwords(), (std::vector<std::string>{"gasoline"}));
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"gas", "gasoline *"}));
 }
 
 TEST_F(SharedFolderTest, AnotherProgramsChangeIsReadAndTheListFollowsItsEntries) {
-    Search("ga");
-    ClickRow(1);  // gasket
+    search("ga");
+    clickRow(1);  // gasket
     ASSERT_EQ(c().headwordLabel->text(), "gasket");
-    ElsewhereInsert("gabble");  // sorts first: every slot after it moves
+    elsewhereInsert("gabble");  // sorts first: every slot after it moves
     // The window reads the files again by itself, soon after they changed.
     QTRY_COMPARE(window->tables().entries.count(), 6);
-    EXPECT_EQ(ListTexts(), (std::vector<QString>{"gas", "gasket *", "gasoline *", "gauge"}));
-    EXPECT_EQ(ListedNumbers(), (std::vector<int>{1, 5, 6, 2}));
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"gas", "gasket *", "gasoline *", "gauge"}));
+    EXPECT_EQ(listedNumbers(), (std::vector<int>{1, 5, 6, 2}));
     EXPECT_EQ(c().headwordLabel->text(), "gasket");
 
     // The entry shown is deleted elsewhere: it leaves the list and the pane.
-    ElsewhereDelete(5);
+    elsewhereDelete(5);
     QTRY_COMPARE(window->tables().entries.count(), 5);
-    EXPECT_EQ(ListTexts(), (std::vector<QString>{"gas", "gasoline *", "gauge"}));
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"gas", "gasoline *", "gauge"}));
     EXPECT_EQ(c().headwordLabel->text(), "");
     EXPECT_EQ(c().descriptionView->plainText(), "");
     EXPECT_FALSE(c().deleteEntryButton->isEnabled());
-    Search("gab");
-    EXPECT_EQ(ListTexts(), (std::vector<QString>{"gabble *"}));
+    search("gab");
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"gabble *"}));
 }
 
 TEST_F(SharedFolderTest, DamagedFilesAreToldOfOnceAndShownAsFarAsTheyGo) {
@@ -116,15 +116,15 @@ TEST_F(SharedFolderTest, DamagedFilesAreToldOfOnceAndShownAsFarAsTheyGo) {
     // Another program, or a disk fault, leaves a line that cannot be read in the middle.
     std::vector<std::string> lines = PlainPersonal(personal.read("ci.tbo"));
     lines.insert(lines.begin() + 1, "00001000x7");
-    personal.Write("ci.tbo", ScrambledPersonal(lines));
+    personal.write("ci.tbo", ScrambledPersonal(lines));
     QTRY_COMPARE(warnings(), std::vector<QString>{"ci.tbo line 2 is damaged"});
-    Search("gas");
-    EXPECT_EQ(ListTexts(), (std::vector<QString>{"gas", "gasket *", "gasoline *"}));
+    search("gas");
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"gas", "gasket *", "gasoline *"}));
     // Reading the same files again tells nothing new.
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* box = qobject_cast<QMessageBox*>(widget)) box->close();
     // Another program writes the same damaged file again: the window reads it again.
-    personal.Write("ci.tbo", personal.read("ci.tbo"));
+    personal.write("ci.tbo", personal.read("ci.tbo"));
     QTest::qWait(400);
     EXPECT_TRUE(warnings().empty());
 }

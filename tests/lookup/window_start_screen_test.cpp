@@ -19,11 +19,11 @@ struct Seen {
 
 class StartScreenOpenersTest : public WindowTest {
   protected:
-    void SetUp() override { Open(); }
+    void SetUp() override { open(); }
 
     /// Clicks `opener` and closes the start screen it opens, ticking the check box first when
     /// `tick`; returns what the start screen showed.
-    Seen ClickAndClose(QWidget* opener, bool tick = false) {
+    Seen clickAndClose(QWidget* opener, bool tick = false) {
         Seen seen;
         WhenModal([&seen, tick](QWidget* modal) {
             ASSERT_EQ(modal->objectName(), "StartScreen");
@@ -40,17 +40,17 @@ class StartScreenOpenersTest : public WindowTest {
         QTest::mouseClick(opener, Qt::LeftButton, {}, {3, 3});
         return seen;
     }
-    std::string Settings() const { return home.read(".config/Orvan.ini"); }
+    std::string settings() const { return home.read(".config/Orvan.ini"); }
 };
 
 TEST_F(StartScreenOpenersTest, ThePartnersLogosOpenTheirPagesAndThePublishersNameItsTitles) {
-    Seen company = ClickAndClose(c().partnerLogo);
+    Seen company = clickAndClose(c().partnerLogo);
     EXPECT_EQ(company.button, Q("Επιστροφή"));
     EXPECT_EQ(company.title, "Calder");
     EXPECT_TRUE(company.titleShown);
-    Seen division = ClickAndClose(c().partnerDivisionLogo);
+    Seen division = clickAndClose(c().partnerDivisionLogo);
     EXPECT_EQ(division.title, "Velmora");
-    Seen publisher = ClickAndClose(c().publisherLabel);
+    Seen publisher = clickAndClose(c().publisherLabel);
     EXPECT_EQ(publisher.button, Q("Επιστροφή"));
     EXPECT_FALSE(publisher.titleShown);
     EXPECT_EQ(publisher.heading, Q("Τίτλοι"));
@@ -59,17 +59,17 @@ TEST_F(StartScreenOpenersTest, ThePartnersLogosOpenTheirPagesAndThePublishersNam
 }
 
 TEST_F(StartScreenOpenersTest, TheCheckBoxThereSwitchesTheStartScreenBackOn) {
-    ASSERT_EQ(Settings(), "NO\r\n");
+    ASSERT_EQ(settings(), "NO\r\n");
     ASSERT_FALSE(window->showStartScreen());
-    ClickAndClose(c().publisherLabel, true);
+    clickAndClose(c().publisherLabel, true);
     EXPECT_TRUE(window->showStartScreen());
-    EXPECT_EQ(Settings(), "YES\r\n");
-    ClickAndClose(c().partnerDivisionLogo, true);
+    EXPECT_EQ(settings(), "YES\r\n");
+    clickAndClose(c().partnerDivisionLogo, true);
     EXPECT_FALSE(window->showStartScreen());
-    EXPECT_EQ(Settings(), "NO\r\n");
+    EXPECT_EQ(settings(), "NO\r\n");
     // Without the tick nothing is written.
-    ClickAndClose(c().partnerLogo);
-    EXPECT_EQ(Settings(), "NO\r\n");
+    clickAndClose(c().partnerLogo);
+    EXPECT_EQ(settings(), "NO\r\n");
 }
 
 }  // namespace

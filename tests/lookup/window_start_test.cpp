@@ -25,19 +25,19 @@ using lookup::EntriesList;
 class StartUpTest : public WindowTest {
   protected:
     void SetUp() override {
-        const int gas = lexicon.AddEntry("gas", "{gas}", 1, "CHEM");
-        lexicon.AddGreek(gas, Cp("αέριο"));
-        lexicon.AddPersonalEntry(gas, 2, "gasket");
-        lexicon.AddField("CHEM", Cp("Χημεία"));
+        const int gas = lexicon.addEntry("gas", "{gas}", 1, "CHEM");
+        lexicon.addGreek(gas, Cp("αέριο"));
+        lexicon.addPersonalEntry(gas, 2, "gasket");
+        lexicon.addField("CHEM", Cp("Χημεία"));
         // As on a first run: the start screen opens (and is closed at once).
         quietStart = false;
-        CloseStartScreens();
+        closeStartScreens();
     }
-    std::string Settings() const { return home.read(".config/Orvan.ini"); }
+    std::string settings() const { return home.read(".config/Orvan.ini"); }
 
     /// From now on closes every start screen that opens with its button; returns how many were
     /// closed so far.
-    int CloseStartScreens() {
+    int closeStartScreens() {
         if (closer_ == nullptr) {
             closer_ = std::make_unique<QTimer>();
             QObject::connect(closer_.get(), &QTimer::timeout, [this] {
@@ -50,7 +50,7 @@ class StartUpTest : public WindowTest {
         }
         return closed_;
     }
-    int StartScreensClosed() const { return closed_; }
+    int startScreensClosed() const { return closed_; }
 
   private:
     std::unique_ptr<QTimer> closer_;
@@ -58,60 +58,60 @@ class StartUpTest : public WindowTest {
 };
 
 TEST_F(StartUpTest, WithoutSettingsTheFirstRunCreatesThemInTheConfigurationFolder) {
-    const int screens = StartScreensClosed();
-    Open();
-    EXPECT_EQ(StartScreensClosed(), screens + 1);
+    const int screens = startScreensClosed();
+    open();
+    EXPECT_EQ(startScreensClosed(), screens + 1);
     EXPECT_EQ(window->settingsPath(), configFolder() + "/Orvan.ini");
-    EXPECT_EQ(Settings(), "YES\r\n");
+    EXPECT_EQ(settings(), "YES\r\n");
     EXPECT_EQ(home.read(".config/Orvan.txt"), "");
     EXPECT_TRUE(window->showStartScreen());
     EXPECT_FALSE(window->personalFiles().known());
-    EXPECT_EQ(window->startFolder(), program.Path() + "/");
+    EXPECT_EQ(window->startFolder(), program.path() + "/");
 }
 
 TEST_F(StartUpTest, OnlyExactlyNoOnLineOneSuppressesTheStartScreen) {
     for (const auto& [line, shows] : std::vector<std::pair<std::string, bool>>{
              {"NO", false}, {"no", true}, {"NO ", true}, {"", true}, {"YES", true}}) {
-        home.Write(".config/Orvan.ini", line + "\r\n");
-        const int screens = CloseStartScreens();
-        Create();
+        home.write(".config/Orvan.ini", line + "\r\n");
+        const int screens = closeStartScreens();
+        create();
         EXPECT_EQ(window->showStartScreen(), shows) << '"' << line << '"';
         // The start screen opened before the window, while the window was being made.
-        EXPECT_EQ(StartScreensClosed(), screens + (shows ? 1 : 0)) << '"' << line << '"';
+        EXPECT_EQ(startScreensClosed(), screens + (shows ? 1 : 0)) << '"' << line << '"';
         EXPECT_FALSE(window->personalFiles().known());
     }
 }
 
 TEST_F(StartUpTest, LineTwoNamesThePersonalFolderWhoseEntriesAreMerged) {
-    Open(true);
-    EXPECT_EQ(window->personalFiles().englishIndex, personal.Path() + "/ci.tbo");
+    open(true);
+    EXPECT_EQ(window->personalFiles().englishIndex, personal.path() + "/ci.tbo");
     ASSERT_EQ(window->tables().entries.count(), 2);
     EXPECT_EQ(window->tables().entries[2].headword, "gasket");
     EXPECT_EQ(window->tables().entries[2].kind, EntryKind::Personal);
 }
 
 TEST_F(StartUpTest, AFolderThatNoLongerExistsIsUsedAsItIsAtStartUp) {
-    home.Write(".config/Orvan.ini", "YES\r\n" + program.Path() + "/gone\r\n");
-    Open();
-    EXPECT_EQ(window->personalFiles().texts, program.Path() + "/gone/clex.tbo");
+    home.write(".config/Orvan.ini", "YES\r\n" + program.path() + "/gone\r\n");
+    open();
+    EXPECT_EQ(window->personalFiles().texts, program.path() + "/gone/clex.tbo");
     EXPECT_EQ(window->tables().entries.count(), 1);
 }
 
 TEST_F(StartUpTest, ASettingsFileTooLongToReadIsToldAndLeftAsItIs) {
-    const std::string huge = "NO\r\n" + personal.Path() + "\r\n" + std::string(70000, ' ');
-    home.Write(".config/Orvan.ini", huge);
-    Open();
+    const std::string huge = "NO\r\n" + personal.path() + "\r\n" + std::string(70000, ' ');
+    home.write(".config/Orvan.ini", huge);
+    open();
     auto* box = window->findChild<QMessageBox*>("SettingsProblemBox");
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isVisible());
     EXPECT_TRUE(box->informativeText().contains("is longer than 65536 bytes"));
-    EXPECT_EQ(StartScreensClosed(), 1);  // the first settings: the start screen opens
+    EXPECT_EQ(startScreensClosed(), 1);  // the first settings: the start screen opens
     EXPECT_FALSE(window->personalFiles().known());
-    EXPECT_EQ(Settings(), huge);
+    EXPECT_EQ(settings(), huge);
 }
 
 TEST_F(StartUpTest, TheFirstShowingLoadsTheTablesAndAnotherDoesNot) {
-    Open();
+    open();
     EXPECT_EQ(window->tables().entries.count(), 1);
     EXPECT_EQ(window->state().searchMode(), SearchMode::Start);
     ASSERT_EQ(c().fieldFilterCombo->count(), 2);
@@ -120,15 +120,15 @@ TEST_F(StartUpTest, TheFirstShowingLoadsTheTablesAndAnotherDoesNot) {
     EXPECT_FALSE(c().modifyEntryButton->isEnabled());
     EXPECT_FALSE(c().deleteEntryButton->isEnabled());
 
-    lexicon.AddEntry("helium");
-    lexicon.WriteLexicon(program.Path());
+    lexicon.addEntry("helium");
+    lexicon.writeLexicon(program.path());
     window->hide();
     window->show();
     EXPECT_EQ(window->tables().entries.count(), 1);
 }
 
 TEST_F(StartUpTest, MissingDecorationsDoNotKeepTheDictionaryEmpty) {
-    Open();
+    open();
     EXPECT_FALSE(QFile::exists("content/backmain.bmp"));
     EXPECT_EQ(window->tables().entries.count(), 1);
     EXPECT_TRUE(c().backgroundImage->pixmap().isNull());
@@ -140,7 +140,7 @@ TEST_F(StartUpTest, DecorationsComeFromTheContentFolder) {
     picture.fill(Qt::red);
     ASSERT_TRUE(picture.save("content/backmain.bmp"));
     ASSERT_TRUE(picture.save("content/orangeline.bmp"));
-    Open();
+    open();
     EXPECT_EQ(c().backgroundImage->pixmap().size(), QSize(20, 10));
     EXPECT_EQ(c().ruleImage->pixmap().size(), QSize(20, 10));
 }
@@ -150,14 +150,14 @@ TEST_F(StartUpTest, WithoutALexiconTheWindowOpensAndSaysWhereItLookedOnce) {
         std::make_unique<FakeLayouts>(layoutNames, &activations));
     QString warning;
     AnswerMessageBox(&warning);
-    Show();
+    show();
     QTRY_VERIFY(!warning.isEmpty());
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(warning.contains("data/i.tbo")) << warning.toStdString();
-    EXPECT_TRUE(warning.contains(QString::fromStdString(program.Path()))) << warning.toStdString();
+    EXPECT_TRUE(warning.contains(QString::fromStdString(program.path()))) << warning.toStdString();
     EXPECT_EQ(window->tables().entries.count(), 0);
-    Search("gas");
-    EXPECT_TRUE(ListTexts().empty());
+    search("gas");
+    EXPECT_TRUE(listTexts().empty());
 
     // Shown again (the lexicon is still missing, so the first showing's work runs again): the
     // user has been told already.
@@ -171,13 +171,13 @@ TEST_F(StartUpTest, WithoutALexiconTheWindowOpensAndSaysWhereItLookedOnce) {
         }
     });
     closer.start(10);
-    Show();
+    show();
     QTest::qWait(100);
     EXPECT_EQ(boxes, 0);
 }
 
 TEST_F(StartUpTest, CheckingThePersonalFolder) {
-    Open();
+    open();
     // Line 2 empty: the folder is asked for; cancelling chooses none.
     QString caption;
     WhenModal([&caption](QWidget* dialog) {
@@ -187,13 +187,13 @@ TEST_F(StartUpTest, CheckingThePersonalFolder) {
     EXPECT_FALSE(window->checkPersonalFolder());
     EXPECT_EQ(caption, Q("Επιλογή φακέλου για επεξεργασμένα λήμματα"));
     EXPECT_FALSE(window->personalFiles().known());
-    EXPECT_EQ(Settings(), "YES\r\n");
+    EXPECT_EQ(settings(), "YES\r\n");
     // Line 2 names an existing folder: nothing is asked.
-    home.Write(".config/Orvan.ini", "YES\r\n" + personal.Path() + "\r\n");
+    home.write(".config/Orvan.ini", "YES\r\n" + personal.path() + "\r\n");
     EXPECT_TRUE(window->checkPersonalFolder());
-    EXPECT_EQ(window->personalFiles().greekIndex, personal.Path() + "/cigr.tbo");
+    EXPECT_EQ(window->personalFiles().greekIndex, personal.path() + "/cigr.tbo");
     // Line 2 names a folder that does not exist: asked for again.
-    home.Write(".config/Orvan.ini", "YES\r\n/no/such/folder\r\n");
+    home.write(".config/Orvan.ini", "YES\r\n/no/such/folder\r\n");
     QString text;
     WhenModal([&text](QWidget* dialog) {
         text = dialog->findChild<QPlainTextEdit*>("messageText")->toPlainText();
@@ -202,34 +202,34 @@ TEST_F(StartUpTest, CheckingThePersonalFolder) {
     EXPECT_FALSE(window->checkPersonalFolder());
     EXPECT_TRUE(text.startsWith(Q("Ο φάκελος που έχει οριστεί"))) << text.toStdString();
     EXPECT_FALSE(window->personalFiles().known());
-    EXPECT_EQ(Settings(), "YES\r\n/no/such/folder\r\n");
+    EXPECT_EQ(settings(), "YES\r\n/no/such/folder\r\n");
 }
 
 TEST_F(StartUpTest, AChosenFolderIsSavedOnLineTwo) {
-    Open();
-    const std::string chosen = home.Path() + "/my/entries";
+    open();
+    const std::string chosen = home.path() + "/my/entries";
     WhenModal([&chosen](QWidget* dialog) {
         dialog->findChild<QLineEdit*>("folderEdit")->setText(QString::fromStdString(chosen));
         dialog->findChild<QPushButton*>("okButton")->click();
     });
     EXPECT_TRUE(window->checkPersonalFolder());
-    EXPECT_EQ(Settings(), "YES\r\n" + chosen + "\r\n");
+    EXPECT_EQ(settings(), "YES\r\n" + chosen + "\r\n");
     EXPECT_EQ(window->personalFolder(), chosen);
     EXPECT_EQ(window->personalFiles().texts, chosen + "/clex.tbo");
 }
 
 TEST_F(StartUpTest, OkWithAnEmptyFolderChoosesNone) {
-    Open();
+    open();
     WhenModal([](QWidget* dialog) {
         dialog->findChild<QLineEdit*>("folderEdit")->clear();
         dialog->findChild<QPushButton*>("okButton")->click();
     });
     EXPECT_FALSE(window->askPersonalFolder(setup::FolderDialogMode::NoPersonalFolder));
-    EXPECT_EQ(Settings(), "YES\r\n");
+    EXPECT_EQ(settings(), "YES\r\n");
 }
 
 TEST_F(StartUpTest, AskingForAFolderLeavesTheCurrentFolderAtTheStartFolder) {
-    Open();
+    open();
     QDir::setCurrent(QDir::tempPath());
     WhenModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); });
     EXPECT_FALSE(window->askPersonalFolder(setup::FolderDialogMode::NoPersonalFolder));
@@ -238,7 +238,7 @@ TEST_F(StartUpTest, AskingForAFolderLeavesTheCurrentFolderAtTheStartFolder) {
 
 class FaceTest : public WindowTest {
   protected:
-    void SetUp() override { Open(); }
+    void SetUp() override { open(); }
 };
 
 TEST_F(FaceTest, TheWindowIsTitledAndSized) {

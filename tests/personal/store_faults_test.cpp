@@ -25,45 +25,45 @@ class FaultyFiles : public UnflushedFiles {
 
     std::unique_ptr<personal::FolderLock> lockFolder(const std::string& folder,
                                                      personal::LockMode mode) override {
-        Step("lock " + folder);
+        step("lock " + folder);
         return UnflushedFiles::lockFolder(folder, mode);
     }
     std::optional<std::string> read(const std::string& path, long long limit) override {
-        Step("read " + path);
+        step("read " + path);
         return UnflushedFiles::read(path, limit);
     }
     void writeDurably(const std::string& path, std::string_view bytes,
                       const std::string& likeFile) override {
-        Step("open " + path);
+        step("open " + path);
         UnflushedFiles::writeDurably(path, {}, likeFile);
         // A write cut off half-way leaves half the bytes.
-        if (Due()) {
+        if (due()) {
             UnflushedFiles::writeDurably(path, bytes.substr(0, bytes.size() / 2), likeFile);
-            Fault("write " + path);
+            fault("write " + path);
         }
         UnflushedFiles::writeDurably(path, bytes, likeFile);
-        Step("flush " + path);
+        step("flush " + path);
     }
     void link(const std::string& existing, const std::string& newName) override {
-        Step("link " + existing);
+        step("link " + existing);
         UnflushedFiles::link(existing, newName);
     }
     void rename(const std::string& from, const std::string& to) override {
-        Step("rename " + from);
+        step("rename " + from);
         UnflushedFiles::rename(from, to);
     }
     void remove(const std::string& path) override {
-        Step("remove " + path);
+        step("remove " + path);
         UnflushedFiles::remove(path);
     }
-    void syncFolder(const std::string& folder) override { Step("sync " + folder); }
+    void syncFolder(const std::string& folder) override { step("sync " + folder); }
 
   private:
-    bool Due() { return ++calls_ == faultAt_; }
-    void Step(const std::string& what) {
-        if (Due()) Fault(what);
+    bool due() { return ++calls_ == faultAt_; }
+    void step(const std::string& what) {
+        if (due()) fault(what);
     }
-    [[noreturn]] void Fault(const std::string& what) {
+    [[noreturn]] void fault(const std::string& what) {
         faulted_ = true;
         if (mode_ == Mode::Crash) throw Crash{};
         throw personal::StoreFileError("injected failure: " + what);
@@ -80,16 +80,16 @@ using Operation = std::function<personal::StoreResult(const personal::StoreConte
 class StoreFaultTest : public StoreTest {
   protected:
     // Runs `operation` with a fault at every call in turn, for both kinds of fault.
-    void FaultEveryCall(const std::string& name, const Operation& operation) {
-        const StoreSnapshot before = Snapshot();
+    void faultEveryCall(const std::string& name, const Operation& operation) {
+        const StoreSnapshot before = snapshot();
         UnflushedFiles plain;
         ASSERT_TRUE(operation({files, tables, &fields, personal, plain}).done()) << name;
-        const StoreSnapshot after = Snapshot();
+        const StoreSnapshot after = snapshot();
         ASSERT_NE(before, after) << name;
 
         for (const auto mode : {FaultyFiles::Mode::Fail, FaultyFiles::Mode::Crash}) {
             for (int k = 1;; ++k) {
-                Restore(before);
+                restore(before);
                 FaultyFiles faulty(k, mode);
                 std::optional<personal::StoreResult> result;
                 try {
@@ -100,30 +100,30 @@ class StoreFaultTest : public StoreTest {
                 const std::string where = name + ", fault at call " + std::to_string(k) +
                                           (mode == FaultyFiles::Mode::Crash ? " (crash)" : "");
                 if (result) {
-                    EXPECT_EQ(Snapshot(), result->done() ? after : before) << where;
+                    EXPECT_EQ(snapshot(), result->done() ? after : before) << where;
                 }
                 // The next load or store operation recovers first.
                 ASSERT_TRUE(personal::RecoverPersonalStore(personal, plain).done()) << where;
-                const StoreSnapshot recovered = Snapshot();
+                const StoreSnapshot recovered = snapshot();
                 EXPECT_TRUE(recovered == before || recovered == after) << where;
                 if (result && !result->done()) {
                     EXPECT_EQ(recovered, before) << where;
                 }
-                ExpectNoLeftovers(where);
+                expectNoLeftovers(where);
                 if (HasFailure()) return;
             }
         }
-        Restore(after);
+        restore(after);
     }
 
-    void Restore(const StoreSnapshot& snapshot) {
+    void restore(const StoreSnapshot& snapshot) {
         for (const auto& [path, bytes] : {std::pair{personal.englishIndex, snapshot.english},
                                           std::pair{personal.greekIndex, snapshot.greek},
                                           std::pair{personal.texts, snapshot.texts}}) {
             std::filesystem::remove(path);
-            if (bytes) folder.Write(std::filesystem::path(path).filename(), *bytes);
+            if (bytes) folder.write(std::filesystem::path(path).filename(), *bytes);
         }
-        for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
             const std::string name = entry.path().filename();
             if (name != "ci.tbo" && name != "cigr.tbo" && name != "clex.tbo") {
                 std::filesystem::remove(entry.path());
@@ -131,8 +131,8 @@ class StoreFaultTest : public StoreTest {
         }
     }
 
-    void ExpectNoLeftovers(const std::string& where) {
-        for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+    void expectNoLeftovers(const std::string& where) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
             const std::string name = entry.path().filename();
             EXPECT_TRUE(name == "ci.tbo" || name == "cigr.tbo" || name == "clex.tbo" ||
                         name == personal::kNumberMarkName || name == personal::kLockName)
@@ -142,76 +142,76 @@ class StoreFaultTest : public StoreTest {
 };
 
 TEST_F(StoreFaultTest, EveryOperationIsAllOrNothing) {
-    FaultEveryCall("first insert", [](const personal::StoreContext& store) {
+    faultEveryCall("first insert", [](const personal::StoreContext& store) {
         return personal::InsertPersonalEntry(store, {"beta", Cp("βήτα"), 1, "b"});
     });
-    Reload();
-    FaultEveryCall("second insert", [](const personal::StoreContext& store) {
+    reload();
+    faultEveryCall("second insert", [](const personal::StoreContext& store) {
         return personal::InsertPersonalEntry(store, {"gamma", Cp("γάμμα"), -1, "g"});
     });
-    Reload();
-    const uint16_t kappa = tables.entries[Slot("kappa")].number;
-    FaultEveryCall("supplement", [kappa](const personal::StoreContext& store) {
+    reload();
+    const uint16_t kappa = tables.entries[slot("kappa")].number;
+    faultEveryCall("supplement", [kappa](const personal::StoreContext& store) {
         return personal::UpdatePersonalEntry(store, {kappa, EntryKind::Lexicon},
                                              {"kappa", "", -1, "s"});
     });
-    Reload();
-    const uint16_t beta = tables.entries[Slot("beta")].number;
-    FaultEveryCall("update", [beta](const personal::StoreContext& store) {
+    reload();
+    const uint16_t beta = tables.entries[slot("beta")].number;
+    faultEveryCall("update", [beta](const personal::StoreContext& store) {
         return personal::UpdatePersonalEntry(store, {beta, EntryKind::Personal},
                                              {"zeta", "", 2, "z"});
     });
-    Reload();
-    const uint16_t gamma = tables.entries[Slot("gamma")].number;
-    FaultEveryCall("delete", [gamma](const personal::StoreContext& store) {
+    reload();
+    const uint16_t gamma = tables.entries[slot("gamma")].number;
+    faultEveryCall("delete", [gamma](const personal::StoreContext& store) {
         return personal::DeletePersonalEntry(store, gamma);
     });
-    Reload();
-    FaultEveryCall("delete supplement", [kappa](const personal::StoreContext& store) {
+    reload();
+    faultEveryCall("delete supplement", [kappa](const personal::StoreContext& store) {
         return personal::DeleteSupplement(store, kappa);
     });
-    Reload();
-    ExpectInvariants();
+    reload();
+    expectInvariants();
 }
 
 TEST_F(StoreFaultTest, AChangeFromStaleTablesIsAllOrNothing) {
-    ASSERT_TRUE(Insert("beta", Cp("βήτα")).done());
-    ASSERT_TRUE(Update("omega", {"omega", "", -1, "o"}).done());
+    ASSERT_TRUE(insert("beta", Cp("βήτα")).done());
+    ASSERT_TRUE(update("omega", {"omega", "", -1, "o"}).done());
     const EntryTables stale = tables;
-    const uint16_t beta = tables.entries[Slot("beta")].number;
-    const uint16_t omega = tables.entries[Slot("omega")].number;
+    const uint16_t beta = tables.entries[slot("beta")].number;
+    const uint16_t omega = tables.entries[slot("omega")].number;
     // Another program adds an entry; these tables know nothing of it.
-    ASSERT_TRUE(Insert("gamma", Cp("γάμμα")).done());
+    ASSERT_TRUE(insert("gamma", Cp("γάμμα")).done());
     tables = stale;
-    FaultEveryCall("insert from stale tables", [](const personal::StoreContext& store) {
+    faultEveryCall("insert from stale tables", [](const personal::StoreContext& store) {
         return personal::InsertPersonalEntry(store, {"delta2", Cp("δέλτα2"), -1, "d"});
     });
     tables = stale;
-    FaultEveryCall("update from stale tables", [beta](const personal::StoreContext& store) {
+    faultEveryCall("update from stale tables", [beta](const personal::StoreContext& store) {
         return personal::UpdatePersonalEntry(store, {beta, EntryKind::Personal},
                                              {"beta", "", -1, "new text"});
     });
     tables = stale;
-    FaultEveryCall("supplement removed from stale tables",
+    faultEveryCall("supplement removed from stale tables",
                    [omega](const personal::StoreContext& store) {
                        return personal::DeleteSupplement(store, omega);
                    });
-    Reload();
-    ExpectInvariants();
-    EXPECT_NE(Slot("gamma"), 0);
-    EXPECT_NE(Slot("delta2"), 0);
-    EXPECT_NE(Slot("beta"), 0);
-    EXPECT_EQ(tables.entries[Slot("omega")].kind, EntryKind::Lexicon);
+    reload();
+    expectInvariants();
+    EXPECT_NE(slot("gamma"), 0);
+    EXPECT_NE(slot("delta2"), 0);
+    EXPECT_NE(slot("beta"), 0);
+    EXPECT_EQ(tables.entries[slot("omega")].kind, EntryKind::Lexicon);
 }
 
 // A read that fails while the tables are loaded leaves them without what it would have read;
 // no change is worked out from them, whatever it changes.
 TEST_F(StoreFaultTest, NoChangeIsMadeFromALoadThatFailedAnyRead) {
-    ASSERT_TRUE(Insert("beta", Cp("βήτα"), "b", 2).done());
-    ASSERT_TRUE(Update("alpha", {"alpha", "", -1, "note"}).done());
-    const long long beta = tables.entries[Slot("beta")].number;
-    const long long alpha = tables.entries[Slot("alpha")].number;
-    const StoreSnapshot before = Snapshot();
+    ASSERT_TRUE(insert("beta", Cp("βήτα"), "b", 2).done());
+    ASSERT_TRUE(update("alpha", {"alpha", "", -1, "note"}).done());
+    const long long beta = tables.entries[slot("beta")].number;
+    const long long alpha = tables.entries[slot("alpha")].number;
+    const StoreSnapshot before = snapshot();
     personal::EntryChange text;
     text.description = "changed";
     personal::EntryChange greek = text;
@@ -238,7 +238,7 @@ TEST_F(StoreFaultTest, NoChangeIsMadeFromALoadThatFailedAnyRead) {
             UnflushedFiles plain;
             EXPECT_FALSE(change({files, loaded, &fields, personal, plain}).done())
                 << name << ", read " << k;
-            EXPECT_EQ(Snapshot(), before) << name << ", read " << k;
+            EXPECT_EQ(snapshot(), before) << name << ", read " << k;
         }
     }
 }

@@ -28,76 +28,75 @@ void StoreTest::SetUp() {
     const char* words[][2] = {
         {"alpha", "άλφα"}, {"delta", "δέλτα"}, {"kappa", "κάππα"}, {"omega", "ωμέγα"}};
     for (const auto& [english, greek] : words) {
-        const int number = lexicon.AddEntry(english, std::string("{") + english + "}", 1, "PHYS");
-        lexicon.AddGreek(number, Cp(greek));
+        const int number = lexicon.addEntry(english, std::string("{") + english + "}", 1, "PHYS");
+        lexicon.addGreek(number, Cp(greek));
     }
-    lexicon.AddField("MATH", Cp("Μαθηματικά"));
-    lexicon.AddField("PHYS", Cp("Φυσική"));
-    lexicon.WriteLexicon(program.Path());
+    lexicon.addField("MATH", Cp("Μαθηματικά"));
+    lexicon.addField("PHYS", Cp("Φυσική"));
+    lexicon.writeLexicon(program.path());
     fields = *LoadFieldTable(files);
-    Reload();
+    reload();
 }
 
-void StoreTest::Reload() {
+void StoreTest::reload() {
     notes.clear();
     tables = personal::LoadMergedTables(files, personal, notes, *fileSystem);
 }
 
-personal::StoreContext StoreTest::Context() {
+personal::StoreContext StoreTest::context() {
     return {files, tables, &fields, personal, *fileSystem};
 }
 
-personal::StoreResult StoreTest::Insert(const std::string& english, const std::string& greek,
+personal::StoreResult StoreTest::insert(const std::string& english, const std::string& greek,
                                         const std::string& description, int field) {
     const auto result =
-        personal::InsertPersonalEntry(Context(), {english, greek, field, description});
-    Reload();
+        personal::InsertPersonalEntry(context(), {english, greek, field, description});
+    reload();
     return result;
 }
 
-personal::StoreResult StoreTest::Update(const std::string& headword,
+personal::StoreResult StoreTest::update(const std::string& headword,
                                         const personal::PendingEntry& entry) {
-    const int slot = Slot(headword);
-    const EntryRecord& record = tables.entries[slot];
+    const EntryRecord& record = tables.entries[slot(headword)];
     const auto result =
-        personal::UpdatePersonalEntry(Context(), {record.number, record.kind}, entry);
-    Reload();
+        personal::UpdatePersonalEntry(context(), {record.number, record.kind}, entry);
+    reload();
     return result;
 }
 
-personal::StoreResult StoreTest::Delete(const std::string& headword) {
+personal::StoreResult StoreTest::remove(const std::string& headword) {
     const auto result =
-        personal::DeletePersonalEntry(Context(), tables.entries[Slot(headword)].number);
-    Reload();
+        personal::DeletePersonalEntry(context(), tables.entries[slot(headword)].number);
+    reload();
     return result;
 }
 
-personal::StoreResult StoreTest::DeleteSupplement(const std::string& headword) {
+personal::StoreResult StoreTest::deleteSupplement(const std::string& headword) {
     const auto result =
-        personal::DeleteSupplement(Context(), tables.entries[Slot(headword)].number);
-    Reload();
+        personal::DeleteSupplement(context(), tables.entries[slot(headword)].number);
+    reload();
     return result;
 }
 
-int StoreTest::Slot(const std::string& headword) const {
+int StoreTest::slot(const std::string& headword) const {
     for (int slot = 1; slot <= tables.entries.count(); ++slot)
         if (tables.entries[slot].headword == headword) return slot;
     return 0;
 }
 
-std::vector<std::string> StoreTest::EnglishLines() const {
+std::vector<std::string> StoreTest::englishLines() const {
     return PlainPersonal(ReadWholeFile(personal.englishIndex).value_or(""));
 }
-std::vector<std::string> StoreTest::GreekLines() const {
+std::vector<std::string> StoreTest::greekLines() const {
     return PlainPersonal(ReadWholeFile(personal.greekIndex).value_or(""));
 }
 
-StoreSnapshot StoreTest::Snapshot() const {
+StoreSnapshot StoreTest::snapshot() const {
     return {FileBytes(personal.englishIndex), FileBytes(personal.greekIndex),
             FileBytes(personal.texts)};
 }
 
-void StoreTest::ExpectInvariants() const {
+void StoreTest::expectInvariants() const {
     long long position = 1;
     long long previousAnchor = -1;
     std::set<long long> owners;
@@ -106,7 +105,7 @@ void StoreTest::ExpectInvariants() const {
         if (tables.entries[slot].kind != EntryKind::Personal)
             lexiconNumbers.insert(tables.entries[slot].number);
     }
-    for (const std::string& line : EnglishLines()) {
+    for (const std::string& line : englishLines()) {
         const auto anchor = ParseDecimal(Columns(line, 1, 5));
         const auto own = ParseDecimal(Columns(line, 6, 5));
         const auto textPos = ParseDecimal(Columns(line, 91, 8));
@@ -125,7 +124,7 @@ void StoreTest::ExpectInvariants() const {
     EXPECT_EQ(static_cast<long long>(ReadWholeFile(personal.texts).value_or("").size()),
               position - 1);
     std::string previousKey;
-    for (const std::string& line : GreekLines()) {
+    for (const std::string& line : greekLines()) {
         const std::string key = GreekSearchKey(line.size() > 10 ? line.substr(10) : "", true);
         EXPECT_LE(previousKey, key) << Utf8(line);
         previousKey = key;
@@ -133,7 +132,7 @@ void StoreTest::ExpectInvariants() const {
     for (const char* leftover :
          {"tempi.tbo", "tempigr.tbo", "templex.tbo", "store.journal", "store.journal.tmp",
           "ci.tbo.old", "cigr.tbo.old", "clex.tbo.old"}) {
-        EXPECT_FALSE(std::filesystem::exists(folder.File(leftover))) << leftover;
+        EXPECT_FALSE(std::filesystem::exists(folder.file(leftover))) << leftover;
     }
 }
 

@@ -36,25 +36,25 @@ class StoreTest : public ::testing::Test {
     /// loads the tables.
     void SetUp() override;
 
-    void Reload();
-    personal::StoreContext Context();
-    personal::StoreResult Insert(const std::string& english, const std::string& greek = "",
+    void reload();
+    personal::StoreContext context();
+    personal::StoreResult insert(const std::string& english, const std::string& greek = "",
                                  const std::string& description = "text", int field = -1);
-    personal::StoreResult Update(const std::string& headword, const personal::PendingEntry& entry);
-    personal::StoreResult Delete(const std::string& headword);
-    personal::StoreResult DeleteSupplement(const std::string& headword);
+    personal::StoreResult update(const std::string& headword, const personal::PendingEntry& entry);
+    personal::StoreResult remove(const std::string& headword);
+    personal::StoreResult deleteSupplement(const std::string& headword);
 
-    int Slot(const std::string& headword) const;
-    std::vector<std::string> EnglishLines() const;  // ci.tbo unscrambled
-    std::vector<std::string> GreekLines() const;    // cigr.tbo unscrambled
-    StoreSnapshot Snapshot() const;
+    int slot(const std::string& headword) const;
+    std::vector<std::string> englishLines() const;  // ci.tbo unscrambled
+    std::vector<std::string> greekLines() const;    // cigr.tbo unscrambled
+    StoreSnapshot snapshot() const;
     /// Checks what every write keeps: positions, lengths, order, unique numbers, no leftovers.
-    void ExpectInvariants() const;
+    void expectInvariants() const;
 
     TempFolder program, folder;
     LexiconBuilder lexicon;
-    LexiconFiles files{program.Path()};
-    PersonalFiles personal{folder.Path()};
+    LexiconFiles files{program.path()};
+    PersonalFiles personal{folder.path()};
     EntryTables tables;
     FieldTable fields;
     NoteList notes;

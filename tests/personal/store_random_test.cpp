@@ -28,7 +28,7 @@ class RandomStoreTest : public StoreTest {
         fileSystem = &unflushed;
     }
 
-    std::string Word(std::mt19937& random, bool greek) {
+    std::string word(std::mt19937& random, bool greek) {
         static const std::string latin = "abcdefghijklmnopqrstuvwxyz";
         static const std::string greekLetters = Cp("αβγδεζηθικλμνξοπρστυφχψωάέή");
         const std::string& letters = greek ? greekLetters : latin;
@@ -42,7 +42,7 @@ class RandomStoreTest : public StoreTest {
         return word;
     }
 
-    std::string Description(std::mt19937& random) {
+    std::string description(std::mt19937& random) {
         static const std::string pieces[] = {"text", "\r\n", Cp("λέξη"), "\r", "{}\\", " "};
         std::string text;
         const int count = std::uniform_int_distribution<int>(1, 6)(random);
@@ -51,7 +51,7 @@ class RandomStoreTest : public StoreTest {
         return text;
     }
 
-    std::vector<ModelEntry> TableEntries() const {
+    std::vector<ModelEntry> tableEntries() const {
         std::vector<ModelEntry> entries;
         for (int slot = 1; slot <= tables.entries.count(); ++slot) {
             const EntryRecord& record = tables.entries[slot];
@@ -67,7 +67,7 @@ class RandomStoreTest : public StoreTest {
         return entries;
     }
 
-    std::map<std::string, std::string> TableSupplements() const {
+    std::map<std::string, std::string> tableSupplements() const {
         std::map<std::string, std::string> supplements;
         for (int slot = 1; slot <= tables.entries.count(); ++slot) {
             const EntryRecord& record = tables.entries[slot];
@@ -78,7 +78,7 @@ class RandomStoreTest : public StoreTest {
         return supplements;
     }
 
-    int RandomSlotOfKind(std::mt19937& random, const std::string& kinds) {
+    int randomSlotOfKind(std::mt19937& random, const std::string& kinds) {
         std::vector<int> slots;
         for (int slot = 1; slot <= tables.entries.count(); ++slot)
             if (kinds.find(KindLetter(tables.entries[slot].kind)) != std::string::npos)
@@ -86,8 +86,8 @@ class RandomStoreTest : public StoreTest {
         return slots.empty() ? 0 : slots[random() % slots.size()];
     }
 
-    ModelEntry ModelOf(int slot) const {
-        for (const ModelEntry& entry : TableEntries())
+    ModelEntry modelOf(int slot) const {
+        for (const ModelEntry& entry : tableEntries())
             if (entry.english == tables.entries[slot].headword &&
                 entry.text == ReadEntryDescription(tables.entries[slot], files, personal))
                 return entry;
@@ -102,55 +102,55 @@ TEST_F(RandomStoreTest, SequencesLeaveExactlyTheEntriesTheyShould) {
     const unsigned seeds = kSanitized ? 400 : 1500;
     for (unsigned seed = 1; seed <= seeds; ++seed) {
         std::mt19937 random(seed);
-        std::filesystem::remove_all(folder.Path());
-        std::filesystem::create_directories(folder.Path());
-        Reload();
+        std::filesystem::remove_all(folder.path());
+        std::filesystem::create_directories(folder.path());
+        reload();
         std::vector<ModelEntry> model;
         std::map<std::string, std::string> supplements;
         for (int step = 0; step < 8; ++step) {
             const int choice = static_cast<int>(random() % 11);
             const int field = static_cast<int>(random() % 4) - 1;
-            const std::string english = Word(random, false);
-            const std::string greek = random() % 2 ? Word(random, true) : "";
-            const std::string description = Description(random);
-            const std::string text = personal::EscapeUserText(description);
+            const std::string english = word(random, false);
+            const std::string greek = random() % 2 ? word(random, true) : "";
+            const std::string written = description(random);
+            const std::string text = personal::EscapeUserText(written);
             if (choice < 4) {
-                ASSERT_TRUE(Insert(english, greek, description, field).done());
+                ASSERT_TRUE(insert(english, greek, written, field).done());
                 model.push_back({english, greek, fieldCodes[field + 1], text});
             } else if (choice < 6) {
-                const int slot = RandomSlotOfKind(random, "C");
+                const int slot = randomSlotOfKind(random, "C");
                 if (slot == 0) continue;
-                const ModelEntry old = ModelOf(slot);
+                const ModelEntry old = modelOf(slot);
                 ASSERT_TRUE(personal::UpdatePersonalEntry(
-                                Context(), {tables.entries[slot].number, EntryKind::Personal},
-                                {english, greek, field, description})
+                                context(), {tables.entries[slot].number, EntryKind::Personal},
+                                {english, greek, field, written})
                                 .done());
-                Reload();
+                reload();
                 model.erase(std::find(model.begin(), model.end(), old));
                 model.push_back({english, greek, fieldCodes[field + 1], text});
             } else if (choice < 8) {
-                const int slot = RandomSlotOfKind(random, "LA");
+                const int slot = randomSlotOfKind(random, "LA");
                 const std::string headword = tables.entries[slot].headword;
                 const EntryRecord& record = tables.entries[slot];
-                ASSERT_TRUE(personal::UpdatePersonalEntry(Context(), {record.number, record.kind},
-                                                          {headword, "", -1, description})
+                ASSERT_TRUE(personal::UpdatePersonalEntry(context(), {record.number, record.kind},
+                                                          {headword, "", -1, written})
                                 .done());
-                Reload();
+                reload();
                 supplements[headword] = text;
             } else if (choice < 10) {
-                const int slot = RandomSlotOfKind(random, "C");
+                const int slot = randomSlotOfKind(random, "C");
                 if (slot == 0) continue;
-                const ModelEntry old = ModelOf(slot);
+                const ModelEntry old = modelOf(slot);
                 ASSERT_TRUE(
-                    personal::DeletePersonalEntry(Context(), tables.entries[slot].number).done());
-                Reload();
+                    personal::DeletePersonalEntry(context(), tables.entries[slot].number).done());
+                reload();
                 model.erase(std::find(model.begin(), model.end(), old));
             } else {
                 // Any entry: only one with a supplement has it removed, the others are refused.
-                const int slot = RandomSlotOfKind(random, "LAC");
+                const int slot = randomSlotOfKind(random, "LAC");
                 const EntryRecord record = tables.entries[slot];
-                const auto result = personal::DeleteSupplement(Context(), record.number);
-                Reload();
+                const auto result = personal::DeleteSupplement(context(), record.number);
+                reload();
                 if (record.kind == EntryKind::Annotated) {
                     ASSERT_TRUE(result.done()) << result.reason;
                     supplements.erase(record.headword);
@@ -159,10 +159,10 @@ TEST_F(RandomStoreTest, SequencesLeaveExactlyTheEntriesTheyShould) {
                 }
             }
             std::sort(model.begin(), model.end());
-            ASSERT_EQ(TableEntries(), model) << "seed " << seed << ", step " << step;
-            ASSERT_EQ(TableSupplements(), supplements) << "seed " << seed << ", step " << step;
+            ASSERT_EQ(tableEntries(), model) << "seed " << seed << ", step " << step;
+            ASSERT_EQ(tableSupplements(), supplements) << "seed " << seed << ", step " << step;
             ASSERT_EQ(tables.entries.count(), 4 + static_cast<int>(model.size()));
-            ASSERT_NO_FATAL_FAILURE(ExpectInvariants()) << "seed " << seed << ", step " << step;
+            ASSERT_NO_FATAL_FAILURE(expectInvariants()) << "seed " << seed << ", step " << step;
             if (HasFailure()) return;
         }
     }

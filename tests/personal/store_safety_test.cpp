@@ -21,48 +21,48 @@ using personal::StoreStatus;
 
 class StoreSafetyTest : public StoreTest {
   protected:
-    uint16_t NumberOf(const std::string& headword) const {
-        return tables.entries[Slot(headword)].number;
+    uint16_t numberOf(const std::string& headword) const {
+        return tables.entries[slot(headword)].number;
     }
-    std::vector<std::string> OwnHeadwords() const { return test::OwnHeadwords(tables); }
+    std::vector<std::string> ownHeadwords() const { return test::OwnHeadwords(tables); }
 };
 
 TEST_F(StoreSafetyTest, ChangesFromOldTablesActOnTheEntryMeant) {
-    ASSERT_TRUE(Insert("beta", "", "b").done());
-    ASSERT_TRUE(Insert("gamma", "", "g").done());
+    ASSERT_TRUE(insert("beta", "", "b").done());
+    ASSERT_TRUE(insert("gamma", "", "g").done());
     const EntryTables old = tables;
-    const uint16_t gamma = NumberOf("gamma");
+    const uint16_t gamma = numberOf("gamma");
     // Meanwhile another program adds an entry that moves gamma a slot down, and takes the
     // number one above the largest.
-    ASSERT_TRUE(Insert("alphabet", "", "a").done());
+    ASSERT_TRUE(insert("alphabet", "", "a").done());
     tables = old;
-    ASSERT_TRUE(personal::DeletePersonalEntry(Context(), gamma).done());
+    ASSERT_TRUE(personal::DeletePersonalEntry(context(), gamma).done());
     tables = old;
-    ASSERT_TRUE(Insert("epsilon", "", "e").done());
-    EXPECT_EQ(OwnHeadwords(), (std::vector<std::string>{"beta", "alphabet", "epsilon"}));
-    ExpectInvariants();  // numbers unique
+    ASSERT_TRUE(insert("epsilon", "", "e").done());
+    EXPECT_EQ(ownHeadwords(), (std::vector<std::string>{"beta", "alphabet", "epsilon"}));
+    expectInvariants();  // numbers unique
 }
 
 TEST_F(StoreSafetyTest, AnEntryChangedOrDeletedElsewhereIsRefused) {
-    ASSERT_TRUE(Insert("beta", "", "b").done());
+    ASSERT_TRUE(insert("beta", "", "b").done());
     const EntryTables old = tables;
-    const uint16_t beta = NumberOf("beta");
-    const uint16_t kappa = NumberOf("kappa");
-    ASSERT_TRUE(Delete("beta").done());
-    ASSERT_TRUE(Update("kappa", {"kappa", "", -1, "their note"}).done());
-    const StoreSnapshot before = Snapshot();
+    const uint16_t beta = numberOf("beta");
+    const uint16_t kappa = numberOf("kappa");
+    ASSERT_TRUE(remove("beta").done());
+    ASSERT_TRUE(update("kappa", {"kappa", "", -1, "their note"}).done());
+    const StoreSnapshot before = snapshot();
     tables = old;
     // The user's window still shows beta as theirs and kappa without a supplement.
     EXPECT_EQ(
-        personal::UpdatePersonalEntry(Context(), {beta, EntryKind::Personal}, {"beta", "", -1, "x"})
+        personal::UpdatePersonalEntry(context(), {beta, EntryKind::Personal}, {"beta", "", -1, "x"})
             .status,
         StoreStatus::EntryChanged);
-    EXPECT_EQ(personal::DeletePersonalEntry(Context(), beta).status, StoreStatus::EntryChanged);
-    EXPECT_EQ(personal::UpdatePersonalEntry(Context(), {kappa, EntryKind::Lexicon},
+    EXPECT_EQ(personal::DeletePersonalEntry(context(), beta).status, StoreStatus::EntryChanged);
+    EXPECT_EQ(personal::UpdatePersonalEntry(context(), {kappa, EntryKind::Lexicon},
                                             {"kappa", "", -1, "mine"})
                   .status,
               StoreStatus::EntryChanged);
-    EXPECT_EQ(Snapshot(), before);
+    EXPECT_EQ(snapshot(), before);
 }
 
 // Reads fail for ci.tbo while `failing` is set, as a disk's passing error does.
@@ -79,35 +79,35 @@ class FlakyFiles : public UnflushedFiles {
 };
 
 TEST_F(StoreSafetyTest, ALoadThatCouldNotReadTheFilesIsNoGroundForAChange) {
-    ASSERT_TRUE(Insert("beta", "", "b").done());
+    ASSERT_TRUE(insert("beta", "", "b").done());
     FlakyFiles flaky;
     fileSystem = &flaky;
-    Reload();
+    reload();
     // The reason reaches the tables whole: the file and the system's error.
     ASSERT_TRUE(tables.personalProblem);
     EXPECT_EQ(tables.personalProblem->message,
               "cannot read " + personal.englishIndex + ": Input/output error");
     EXPECT_EQ(tables.personalProblem->path, personal.englishIndex);
     EXPECT_EQ(tables.personalProblem->errorNumber, EIO);
-    EXPECT_TRUE(OwnHeadwords().empty());
+    EXPECT_TRUE(ownHeadwords().empty());
     // The error has passed by the time of the change, yet what the user saw left "beta" out:
     // no change is made from it. Once the files are read whole, it is.
     flaky.failing = false;
-    const StoreSnapshot before = Snapshot();
-    const auto refused = personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"});
+    const StoreSnapshot before = snapshot();
+    const auto refused = personal::InsertPersonalEntry(context(), {"gamma", "", -1, "g"});
     EXPECT_EQ(refused.status, StoreStatus::FileError);
     EXPECT_NE(refused.reason.find("Input/output error"), std::string::npos) << refused.reason;
-    EXPECT_EQ(Snapshot(), before);
-    Reload();
-    ASSERT_TRUE(personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"}).done());
-    Reload();
-    EXPECT_EQ(OwnHeadwords(), (std::vector<std::string>{"beta", "gamma"}));
-    ExpectInvariants();
+    EXPECT_EQ(snapshot(), before);
+    reload();
+    ASSERT_TRUE(personal::InsertPersonalEntry(context(), {"gamma", "", -1, "g"}).done());
+    reload();
+    EXPECT_EQ(ownHeadwords(), (std::vector<std::string>{"beta", "gamma"}));
+    expectInvariants();
 }
 
 TEST_F(StoreSafetyTest, DamagedFilesAreShownAsFarAsTheyGoAndLeftAsTheyAre) {
-    ASSERT_TRUE(Insert("beta", "", "b").done());
-    ASSERT_TRUE(Insert("omega2", "", "o").done());
+    ASSERT_TRUE(insert("beta", "", "b").done());
+    ASSERT_TRUE(insert("omega2", "", "o").done());
     std::string index = ReadWholeFile(personal.englishIndex).value();
     for (const auto& [damage, problem] :
          {std::pair{EncodePersonalText(std::string("70000") + "00009" + std::string(80, ' ') +
@@ -119,79 +119,79 @@ TEST_F(StoreSafetyTest, DamagedFilesAreShownAsFarAsTheyGoAndLeftAsTheyAre) {
         const size_t secondLine = index.find("\r\n") + 2;
         WriteFileAtomically(personal.englishIndex,
                             index.substr(0, secondLine) + damage + index.substr(secondLine));
-        Reload();
+        reload();
         ASSERT_TRUE(tables.personalProblem);
         EXPECT_TRUE(tables.personalProblem->message.starts_with(problem))
             << tables.personalProblem->message;
-        const StoreSnapshot before = Snapshot();
-        const auto result = personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"});
+        const StoreSnapshot before = snapshot();
+        const auto result = personal::InsertPersonalEntry(context(), {"gamma", "", -1, "g"});
         EXPECT_EQ(result.status, StoreStatus::FileError);
         EXPECT_NE(result.reason.find(problem), std::string::npos) << result.reason;
-        EXPECT_EQ(Snapshot(), before);
+        EXPECT_EQ(snapshot(), before);
     }
     // Past the damaged line the load goes on; past an end mark there is nothing to read.
     WriteFileAtomically(personal.englishIndex, index);
 }
 
 TEST_F(StoreSafetyTest, ASecondWriterWaitsThenIsRefused) {
-    ASSERT_TRUE(Insert("beta").done());
-    const auto held = personal::DiskFiles().lockFolder(folder.Path(), personal::LockMode::Shared);
+    ASSERT_TRUE(insert("beta").done());
+    const auto held = personal::DiskFiles().lockFolder(folder.path(), personal::LockMode::Shared);
     UnflushedFiles impatient;
     impatient.lockPatience = std::chrono::milliseconds(50);
     fileSystem = &impatient;
-    const StoreSnapshot before = Snapshot();
-    EXPECT_EQ(personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"}).status,
+    const StoreSnapshot before = snapshot();
+    EXPECT_EQ(personal::InsertPersonalEntry(context(), {"gamma", "", -1, "g"}).status,
               StoreStatus::FolderBusy);
-    EXPECT_EQ(Snapshot(), before);
+    EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(StoreSafetyTest, AReaderNeverPutsBackAChangeInFlight) {
-    ASSERT_TRUE(Insert("beta").done());
+    ASSERT_TRUE(insert("beta").done());
     // A writer holds the lock with its journal and kept copies made, before the renames.
     const auto writer =
-        personal::DiskFiles().lockFolder(folder.Path(), personal::LockMode::Exclusive);
+        personal::DiskFiles().lockFolder(folder.path(), personal::LockMode::Exclusive);
     std::filesystem::create_hard_link(personal.englishIndex, personal.englishIndex + ".old");
-    WriteFileAtomically(folder.File("store.journal"), "1 ci.tbo\n");
+    WriteFileAtomically(folder.file("store.journal"), "1 ci.tbo\n");
     WriteFileAtomically(personal.tempEnglishIndex, "new");
     UnflushedFiles impatient;
     impatient.lockPatience = std::chrono::milliseconds(50);
     NoteList readerNotes;
     const EntryTables read = personal::LoadMergedTables(files, personal, readerNotes, impatient);
     EXPECT_TRUE(read.personalProblem);
-    EXPECT_TRUE(FileExists(folder.File("store.journal")));
+    EXPECT_TRUE(FileExists(folder.file("store.journal")));
     EXPECT_TRUE(FileExists(personal.tempEnglishIndex));
     EXPECT_TRUE(FileExists(personal.englishIndex + ".old"));
 }
 
 TEST_F(StoreSafetyTest, OnlyTheStoresOwnFilesAreEverPutBackOrRemoved) {
-    ASSERT_TRUE(Insert("beta").done());
-    folder.Write("notes.txt", "mine");
-    const StoreSnapshot before = Snapshot();
+    ASSERT_TRUE(insert("beta").done());
+    folder.write("notes.txt", "mine");
+    const StoreSnapshot before = snapshot();
     for (const char* journal : {"0 notes.txt\n", "1 ../ci.tbo\n", "0 ci.tbo\n1 notes.txt\n"}) {
-        folder.Write("store.journal", journal);
+        folder.write("store.journal", journal);
         const auto recovered = personal::RecoverPersonalStore(personal);
         EXPECT_EQ(recovered.status, StoreStatus::FileError) << journal;
         EXPECT_NE(recovered.reason.find("store.journal"), std::string::npos) << recovered.reason;
         EXPECT_EQ(folder.read("notes.txt"), "mine");
-        EXPECT_EQ(Snapshot(), before) << journal;
+        EXPECT_EQ(snapshot(), before) << journal;
         // Reading goes on, a change does not.
-        Reload();
-        EXPECT_EQ(OwnHeadwords(), std::vector<std::string>{"beta"});
-        EXPECT_EQ(Insert("gamma").status, StoreStatus::FileError);
-        EXPECT_EQ(Snapshot(), before) << journal;
+        reload();
+        EXPECT_EQ(ownHeadwords(), std::vector<std::string>{"beta"});
+        EXPECT_EQ(insert("gamma").status, StoreStatus::FileError);
+        EXPECT_EQ(snapshot(), before) << journal;
     }
-    std::filesystem::remove(folder.File("store.journal"));
+    std::filesystem::remove(folder.file("store.journal"));
     for (const char* inTheWay : {"store.journal", "tempi.tbo", "ci.tbo.old"}) {
-        std::filesystem::create_directory(folder.File(inTheWay));
-        Reload();
-        const auto result = Insert("gamma");
+        std::filesystem::create_directory(folder.file(inTheWay));
+        reload();
+        const auto result = insert("gamma");
         EXPECT_EQ(result.status, StoreStatus::FileError) << inTheWay;
         EXPECT_NE(result.reason.find(inTheWay), std::string::npos) << result.reason;
-        EXPECT_EQ(Snapshot(), before) << inTheWay;
-        std::filesystem::remove(folder.File(inTheWay));
+        EXPECT_EQ(snapshot(), before) << inTheWay;
+        std::filesystem::remove(folder.file(inTheWay));
     }
-    Reload();
-    EXPECT_TRUE(Insert("gamma").done());
+    reload();
+    EXPECT_TRUE(insert("gamma").done());
 }
 
 // A file system whose folder cannot be written, as a read-only disk.
@@ -210,32 +210,32 @@ class ReadOnlyFiles : public UnflushedFiles {
 };
 
 TEST_F(StoreSafetyTest, AReadOnlyFolderIsReadButNotChanged) {
-    ASSERT_TRUE(Insert("beta").done());
+    ASSERT_TRUE(insert("beta").done());
     ReadOnlyFiles readOnly;
     fileSystem = &readOnly;
-    Reload();
-    EXPECT_EQ(OwnHeadwords(), std::vector<std::string>{"beta"});
+    reload();
+    EXPECT_EQ(ownHeadwords(), std::vector<std::string>{"beta"});
     EXPECT_FALSE(tables.personalProblem);
-    EXPECT_EQ(personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"}).status,
+    EXPECT_EQ(personal::InsertPersonalEntry(context(), {"gamma", "", -1, "g"}).status,
               StoreStatus::ReadOnly);
 }
 
 TEST_F(StoreSafetyTest, AReadOnlyFolderWithAnInterruptedChangeIsShownAsBeforeIt) {
-    ASSERT_TRUE(Insert("cccc", "", "text of cccc").done());
-    ASSERT_TRUE(Insert("eeee", "", "text of eeee").done());
+    ASSERT_TRUE(insert("cccc", "", "text of cccc").done());
+    ASSERT_TRUE(insert("eeee", "", "text of eeee").done());
     const std::string oldIndex = folder.read("ci.tbo"), oldTexts = folder.read("clex.tbo");
-    ASSERT_TRUE(Insert("dddd", "", "text of dddd").done());
+    ASSERT_TRUE(insert("dddd", "", "text of dddd").done());
     // An insert of "dddd" cut off after ci.tbo took its new contents, before clex.tbo did; then
     // the folder became read-only (a stick mounted read-only, a backup copy).
-    folder.Write("ci.tbo.old", oldIndex);
-    folder.Write("clex.tbo.old", oldTexts);
-    folder.Write("templex.tbo", folder.read("clex.tbo"));
-    folder.Write("clex.tbo", oldTexts);
-    folder.Write("store.journal", "1 ci.tbo\n1 clex.tbo\n");
+    folder.write("ci.tbo.old", oldIndex);
+    folder.write("clex.tbo.old", oldTexts);
+    folder.write("templex.tbo", folder.read("clex.tbo"));
+    folder.write("clex.tbo", oldTexts);
+    folder.write("store.journal", "1 ci.tbo\n1 clex.tbo\n");
     ReadOnlyFiles readOnly;
     fileSystem = &readOnly;
-    Reload();
-    EXPECT_EQ(OwnHeadwords(), (std::vector<std::string>{"cccc", "eeee"}));
+    reload();
+    EXPECT_EQ(ownHeadwords(), (std::vector<std::string>{"cccc", "eeee"}));
     ASSERT_TRUE(tables.personalProblem);
     EXPECT_NE(tables.personalProblem->message.find("shown as they were before it"),
               std::string::npos)
@@ -243,19 +243,19 @@ TEST_F(StoreSafetyTest, AReadOnlyFolderWithAnInterruptedChangeIsShownAsBeforeIt)
     const PersonalFiles reading = ReadingFiles(personal, tables);
     for (const char* headword : {"cccc", "eeee"}) {
         EXPECT_EQ(personal::UnescapeUserText(
-                      ReadEntryDescription(tables.entries[Slot(headword)], files, reading)),
+                      ReadEntryDescription(tables.entries[slot(headword)], files, reading)),
                   std::string("text of ") + headword);
     }
-    EXPECT_EQ(personal::InsertPersonalEntry(Context(), {"gamma", "", -1, "g"}).status,
+    EXPECT_EQ(personal::InsertPersonalEntry(context(), {"gamma", "", -1, "g"}).status,
               StoreStatus::FileError);
 }
 
 TEST_F(StoreSafetyTest, ReplacedFilesKeepTheirPermissions) {
-    ASSERT_TRUE(Insert("beta", Cp("βήτα")).done());
+    ASSERT_TRUE(insert("beta", Cp("βήτα")).done());
     ::chmod(personal.englishIndex.c_str(), 0600);
     ::chmod(personal.texts.c_str(), 0640);
     fileSystem = &personal::DiskFiles();
-    ASSERT_TRUE(Insert("gamma", Cp("γάμμα")).done());
+    ASSERT_TRUE(insert("gamma", Cp("γάμμα")).done());
     struct stat english {
     }, texts{};
     ASSERT_EQ(::stat(personal.englishIndex.c_str(), &english), 0);
@@ -266,13 +266,13 @@ TEST_F(StoreSafetyTest, ReplacedFilesKeepTheirPermissions) {
 
 TEST_F(StoreSafetyTest, AChangeMadeAsTheSuperuserLeavesTheFilesToTheirOwner) {
     if (::geteuid() != 0) GTEST_SKIP() << "only the superuser gives files away";
-    ASSERT_TRUE(Insert("beta", Cp("βήτα")).done());
+    ASSERT_TRUE(insert("beta", Cp("βήτα")).done());
     for (const std::string* path :
          {&personal.englishIndex, &personal.greekIndex, &personal.texts}) {
         ASSERT_EQ(::chown(path->c_str(), 65534, 65534), 0);
     }
     fileSystem = &personal::DiskFiles();
-    ASSERT_TRUE(Insert("gamma", Cp("γάμμα")).done());
+    ASSERT_TRUE(insert("gamma", Cp("γάμμα")).done());
     for (const std::string* path :
          {&personal.englishIndex, &personal.greekIndex, &personal.texts}) {
         struct stat info {};
@@ -291,22 +291,22 @@ class NoLinkFiles : public UnflushedFiles {
 };
 
 TEST_F(StoreSafetyTest, WithoutHardLinksTheOldFilesAreKeptAsCopies) {
-    ASSERT_TRUE(Insert("beta").done());
+    ASSERT_TRUE(insert("beta").done());
     NoLinkFiles noLinks;
     fileSystem = &noLinks;
-    ASSERT_TRUE(Insert("gamma").done());
-    EXPECT_EQ(OwnHeadwords(), (std::vector<std::string>{"beta", "gamma"}));
-    ExpectInvariants();
+    ASSERT_TRUE(insert("gamma").done());
+    EXPECT_EQ(ownHeadwords(), (std::vector<std::string>{"beta", "gamma"}));
+    expectInvariants();
 }
 
 TEST_F(StoreSafetyTest, ASymbolicLinkInPlaceOfAFileIsNotReplaced) {
-    ASSERT_TRUE(Insert("beta").done());
+    ASSERT_TRUE(insert("beta").done());
     TempFolder elsewhere;
-    std::filesystem::rename(personal.texts, elsewhere.File("clex.tbo"));
-    std::filesystem::create_symlink(elsewhere.File("clex.tbo"), personal.texts);
-    Reload();
-    EXPECT_EQ(OwnHeadwords(), std::vector<std::string>{"beta"});
-    const auto result = Insert("gamma");
+    std::filesystem::rename(personal.texts, elsewhere.file("clex.tbo"));
+    std::filesystem::create_symlink(elsewhere.file("clex.tbo"), personal.texts);
+    reload();
+    EXPECT_EQ(ownHeadwords(), std::vector<std::string>{"beta"});
+    const auto result = insert("gamma");
     EXPECT_EQ(result.status, StoreStatus::FileError);
     EXPECT_NE(result.reason.find("symbolic link"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_symlink(personal.texts));

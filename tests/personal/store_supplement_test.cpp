@@ -16,7 +16,7 @@ class SupplementTest : public StoreTest {
   protected:
     // The text of every entry of the user's (its description) or with a supplement (the
     // supplement), by headword.
-    std::map<std::string, std::string> UserTexts() const {
+    std::map<std::string, std::string> userTexts() const {
         std::map<std::string, std::string> texts;
         for (int slot = 1; slot <= tables.entries.count(); ++slot) {
             const EntryRecord& record = tables.entries[slot];
@@ -29,107 +29,107 @@ class SupplementTest : public StoreTest {
     }
 
     // ci.tbo's lines without their text positions, which move when a text before them goes.
-    std::vector<std::string> LinesWithoutPositions() const {
-        std::vector<std::string> lines = EnglishLines();
+    std::vector<std::string> linesWithoutPositions() const {
+        std::vector<std::string> lines = englishLines();
         for (std::string& line : lines)
             line.erase(90, 8);
         return lines;
     }
 
-    long long Number(const std::string& headword) const {
-        return tables.entries[Slot(headword)].number;
+    long long number(const std::string& headword) const {
+        return tables.entries[slot(headword)].number;
     }
 };
 
 TEST_F(SupplementTest, RemovingASupplementLeavesEveryOtherLineAndText) {
-    ASSERT_TRUE(Insert("beta", Cp("βήτα"), "b").done());
-    ASSERT_TRUE(Update("alpha", {"alpha", "", -1, "first"}).done());
-    ASSERT_TRUE(Update("kappa", {"kappa", "", -1, "middle"}).done());
-    ASSERT_TRUE(Insert("kilo", Cp("κίλο"), "k", 1).done());
-    ASSERT_TRUE(Update("omega", {"omega", "", -1, "last"}).done());
-    std::map<std::string, std::string> texts = UserTexts();
-    std::vector<std::string> lines = LinesWithoutPositions();
+    ASSERT_TRUE(insert("beta", Cp("βήτα"), "b").done());
+    ASSERT_TRUE(update("alpha", {"alpha", "", -1, "first"}).done());
+    ASSERT_TRUE(update("kappa", {"kappa", "", -1, "middle"}).done());
+    ASSERT_TRUE(insert("kilo", Cp("κίλο"), "k", 1).done());
+    ASSERT_TRUE(update("omega", {"omega", "", -1, "last"}).done());
+    std::map<std::string, std::string> texts = userTexts();
+    std::vector<std::string> lines = linesWithoutPositions();
     const auto greek = ReadWholeFile(personal.greekIndex);
-    const long long kappa = Number("kappa");
+    const long long kappa = number("kappa");
 
-    const auto result = DeleteSupplement("kappa");
+    const auto result = deleteSupplement("kappa");
     ASSERT_TRUE(result.done()) << result.reason;
     EXPECT_EQ(result.entryNumber, kappa);
-    EXPECT_EQ(tables.entries[Slot("kappa")].kind, EntryKind::Lexicon);
+    EXPECT_EQ(tables.entries[slot("kappa")].kind, EntryKind::Lexicon);
     texts.erase("kappa");
-    EXPECT_EQ(UserTexts(), texts);
+    EXPECT_EQ(userTexts(), texts);
     // The kappa supplement was the third line, between beta and kilo.
     lines.erase(lines.begin() + 2);
-    EXPECT_EQ(LinesWithoutPositions(), lines);
+    EXPECT_EQ(linesWithoutPositions(), lines);
     EXPECT_EQ(ReadWholeFile(personal.greekIndex), greek);
-    ExpectInvariants();
+    expectInvariants();
 
     // The first and the last line go as well; a supplement can be added again afterwards.
-    ASSERT_TRUE(DeleteSupplement("alpha").done());
-    ASSERT_TRUE(DeleteSupplement("omega").done());
-    EXPECT_EQ(UserTexts(), (std::map<std::string, std::string>{{"beta", EscapeUserText("b")},
+    ASSERT_TRUE(deleteSupplement("alpha").done());
+    ASSERT_TRUE(deleteSupplement("omega").done());
+    EXPECT_EQ(userTexts(), (std::map<std::string, std::string>{{"beta", EscapeUserText("b")},
                                                                {"kilo", EscapeUserText("k")}}));
-    ExpectInvariants();
-    ASSERT_TRUE(Update("kappa", {"kappa", "", -1, "again"}).done());
-    EXPECT_EQ(UserTexts().at("kappa"), EscapeUserText("again"));
-    ExpectInvariants();
+    expectInvariants();
+    ASSERT_TRUE(update("kappa", {"kappa", "", -1, "again"}).done());
+    EXPECT_EQ(userTexts().at("kappa"), EscapeUserText("again"));
+    expectInvariants();
 }
 
 TEST_F(SupplementTest, RemovingTheOnlySupplementLeavesTheFilesEmpty) {
-    ASSERT_TRUE(Update("delta", {"delta", "", -1, "note"}).done());
-    ASSERT_TRUE(DeleteSupplement("delta").done());
+    ASSERT_TRUE(update("delta", {"delta", "", -1, "note"}).done());
+    ASSERT_TRUE(deleteSupplement("delta").done());
     EXPECT_EQ(ReadWholeFile(personal.englishIndex), "");
     EXPECT_EQ(ReadWholeFile(personal.texts), "");
     EXPECT_TRUE(notes.empty());
-    ExpectInvariants();
+    expectInvariants();
 }
 
 TEST_F(SupplementTest, OnlyAnEntryWithASupplementHasOneRemoved) {
-    ASSERT_TRUE(Insert("beta", Cp("βήτα"), "b").done());
-    ASSERT_TRUE(Update("alpha", {"alpha", "", -1, "mine"}).done());
-    const StoreSnapshot before = Snapshot();
+    ASSERT_TRUE(insert("beta", Cp("βήτα"), "b").done());
+    ASSERT_TRUE(update("alpha", {"alpha", "", -1, "mine"}).done());
+    const StoreSnapshot before = snapshot();
     // A lexicon entry without one, the user's own entry, numbers no entry has.
-    for (const long long number : {Number("delta"), Number("beta"), 999LL, 0LL, -1LL}) {
-        const auto result = personal::DeleteSupplement(Context(), number);
+    for (const long long number : {number("delta"), number("beta"), 999LL, 0LL, -1LL}) {
+        const auto result = personal::DeleteSupplement(context(), number);
         EXPECT_EQ(result.status, StoreStatus::EntryChanged) << number;
         EXPECT_EQ(result.reason,
                   "entry " + std::to_string(number) + " was changed or deleted by another program");
     }
-    EXPECT_EQ(Snapshot(), before);
+    EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(SupplementTest, TablesOlderThanTheFilesRemoveOnlyWhatTheFilesStillHold) {
-    ASSERT_TRUE(Update("alpha", {"alpha", "", -1, "a"}).done());
-    ASSERT_TRUE(Update("kappa", {"kappa", "", -1, "k"}).done());
+    ASSERT_TRUE(update("alpha", {"alpha", "", -1, "a"}).done());
+    ASSERT_TRUE(update("kappa", {"kappa", "", -1, "k"}).done());
     const EntryTables stale = tables;
-    const long long alpha = Number("alpha"), kappa = Number("kappa");
+    const long long alpha = number("alpha"), kappa = number("kappa");
     // Meanwhile another program moves every slot and removes kappa's supplement itself.
-    ASSERT_TRUE(Insert("aaa", "", "first").done());
-    ASSERT_TRUE(DeleteSupplement("kappa").done());
-    const StoreSnapshot before = Snapshot();
+    ASSERT_TRUE(insert("aaa", "", "first").done());
+    ASSERT_TRUE(deleteSupplement("kappa").done());
+    const StoreSnapshot before = snapshot();
 
     tables = stale;
-    EXPECT_EQ(personal::DeleteSupplement(Context(), kappa).status, StoreStatus::EntryChanged);
-    EXPECT_EQ(Snapshot(), before);
-    ASSERT_TRUE(personal::DeleteSupplement(Context(), alpha).done());
-    Reload();
-    EXPECT_EQ(tables.entries[Slot("alpha")].kind, EntryKind::Lexicon);
-    EXPECT_EQ(UserTexts(), (std::map<std::string, std::string>{{"aaa", EscapeUserText("first")}}));
-    ExpectInvariants();
+    EXPECT_EQ(personal::DeleteSupplement(context(), kappa).status, StoreStatus::EntryChanged);
+    EXPECT_EQ(snapshot(), before);
+    ASSERT_TRUE(personal::DeleteSupplement(context(), alpha).done());
+    reload();
+    EXPECT_EQ(tables.entries[slot("alpha")].kind, EntryKind::Lexicon);
+    EXPECT_EQ(userTexts(), (std::map<std::string, std::string>{{"aaa", EscapeUserText("first")}}));
+    expectInvariants();
 }
 
 TEST_F(SupplementTest, EverySupplementLineOfTheEntryGoes) {
     // Written by hand, not by the store: two supplement lines for delta, the second one shown.
-    lexicon.AddSupplement(2, "{one}");
-    lexicon.AddPersonalEntry(2, 7, "echo", "{e}");
-    lexicon.AddSupplement(2, "{two}");
-    lexicon.WritePersonal(folder.Path());
-    Reload();
-    ASSERT_EQ(UserTexts().at("delta"), "{two}");
-    ASSERT_TRUE(DeleteSupplement("delta").done());
-    EXPECT_EQ(tables.entries[Slot("delta")].kind, EntryKind::Lexicon);
-    EXPECT_EQ(UserTexts(), (std::map<std::string, std::string>{{"echo", "{e}"}}));
-    EXPECT_EQ(EnglishLines().size(), 1u);
+    lexicon.addSupplement(2, "{one}");
+    lexicon.addPersonalEntry(2, 7, "echo", "{e}");
+    lexicon.addSupplement(2, "{two}");
+    lexicon.writePersonal(folder.path());
+    reload();
+    ASSERT_EQ(userTexts().at("delta"), "{two}");
+    ASSERT_TRUE(deleteSupplement("delta").done());
+    EXPECT_EQ(tables.entries[slot("delta")].kind, EntryKind::Lexicon);
+    EXPECT_EQ(userTexts(), (std::map<std::string, std::string>{{"echo", "{e}"}}));
+    EXPECT_EQ(englishLines().size(), 1u);
 }
 
 }  // namespace

@@ -41,9 +41,9 @@ TEST(EscapeUserText, KeepsEveryCharacterTheCodePageLacksAsAUnicodeEscape) {
 }
 
 TEST_F(StoreTest, TheFirstInsertCreatesTheFiles) {
-    ASSERT_TRUE(Insert("beta", "", "ab", 1).done());
-    ASSERT_EQ(EnglishLines().size(), 1u);
-    const std::string line = EnglishLines()[0];
+    ASSERT_TRUE(insert("beta", "", "ab", 1).done());
+    ASSERT_EQ(englishLines().size(), 1u);
+    const std::string line = englishLines()[0];
     // After "alpha" (number 1), numbered one above the largest, text at position 1.
     EXPECT_EQ(line, "0000100005beta" + std::string(76, ' ') + "00000001" + "00020" + "MATH");
     EXPECT_EQ(ReadWholeFile(personal.texts), EncodePersonalText("{\\f60\\fs22 \\'61\\'62}"));
@@ -51,52 +51,52 @@ TEST_F(StoreTest, TheFirstInsertCreatesTheFiles) {
     ASSERT_EQ(tables.entries[2].headword, "beta");
     EXPECT_EQ(tables.entries[2].kind, EntryKind::Personal);
     EXPECT_EQ(ReadEntryDescription(tables.entries[2], files, personal), "{\\f60\\fs22 \\'61\\'62}");
-    ExpectInvariants();
+    expectInvariants();
 }
 
 TEST_F(StoreTest, EntriesTakeTheirPlaceInTheOrder) {
-    ASSERT_TRUE(Insert("  kilo ", "", "k", 0).done());  // trimmed, no field
-    ASSERT_TRUE(Insert("echo").done());                 // after delta
-    ASSERT_TRUE(Insert("kite").done());                 // after the user's own "kilo"
-    ASSERT_TRUE(Insert("kilt").done());                 // between "kilo" and "kite"
-    ASSERT_TRUE(Insert("Zulu").done());                 // after omega, the last entry
+    ASSERT_TRUE(insert("  kilo ", "", "k", 0).done());  // trimmed, no field
+    ASSERT_TRUE(insert("echo").done());                 // after delta
+    ASSERT_TRUE(insert("kite").done());                 // after the user's own "kilo"
+    ASSERT_TRUE(insert("kilt").done());                 // between "kilo" and "kite"
+    ASSERT_TRUE(insert("Zulu").done());                 // after omega, the last entry
     std::vector<std::string> order;
     for (int slot = 1; slot <= tables.entries.count(); ++slot)
         order.push_back(tables.entries[slot].headword);
     EXPECT_EQ(order, (std::vector<std::string>{"alpha", "delta", "echo", "kappa", "kilo", "kilt",
                                                "kite", "omega", "Zulu"}));
     EXPECT_EQ(tables.entries[5].fieldCode, "");
-    ExpectInvariants();
+    expectInvariants();
 }
 
 TEST_F(StoreTest, ANewEntryAfterALexiconEntryFollowsEveryLineAlreadyHangingFromIt) {
-    ASSERT_TRUE(Update("delta", {"delta", "", -1, "note"}).done());  // a supplement of 2
-    ASSERT_TRUE(Insert("dog").done());
-    ASSERT_TRUE(Insert("dove").done());
-    const auto lines = EnglishLines();
+    ASSERT_TRUE(update("delta", {"delta", "", -1, "note"}).done());  // a supplement of 2
+    ASSERT_TRUE(insert("dog").done());
+    ASSERT_TRUE(insert("dove").done());
+    const auto lines = englishLines();
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].substr(0, 10), "0000200002");
     EXPECT_EQ(lines[1].substr(0, 14), "0000200005dog ");
     EXPECT_EQ(lines[2].substr(0, 15), "0000200006dove ");
-    ExpectInvariants();
+    expectInvariants();
 }
 
 TEST_F(StoreTest, AnEntryBeforeEveryLexiconEntryIsAnchoredToZeroAndListedFirst) {
-    ASSERT_TRUE(Insert("kappa2").done());
-    ASSERT_TRUE(Insert("aardvark").done());
-    ASSERT_TRUE(Insert("aaa").done());
-    EXPECT_EQ(EnglishLines()[0].substr(0, 13), "0000000007aaa");
-    EXPECT_EQ(EnglishLines()[1].substr(0, 18), "0000000006aardvark");
+    ASSERT_TRUE(insert("kappa2").done());
+    ASSERT_TRUE(insert("aardvark").done());
+    ASSERT_TRUE(insert("aaa").done());
+    EXPECT_EQ(englishLines()[0].substr(0, 13), "0000000007aaa");
+    EXPECT_EQ(englishLines()[1].substr(0, 18), "0000000006aardvark");
     EXPECT_EQ(tables.entries[1].headword, "aaa");
     EXPECT_EQ(tables.entries[2].headword, "aardvark");
-    ExpectInvariants();
+    expectInvariants();
 }
 
 TEST_F(StoreTest, GreekHeadwordsGoInGreekOrder) {
-    ASSERT_TRUE(Insert("beta", Cp("βήτα")).done());
-    ASSERT_TRUE(Insert("gamma", Cp("Γάμμα")).done());
-    ASSERT_TRUE(Insert("aaa", Cp("Αα")).done());  // before every Greek slot: anchored to slot 1
-    const auto lines = GreekLines();
+    ASSERT_TRUE(insert("beta", Cp("βήτα")).done());
+    ASSERT_TRUE(insert("gamma", Cp("Γάμμα")).done());
+    ASSERT_TRUE(insert("aaa", Cp("Αα")).done());  // before every Greek slot: anchored to slot 1
+    const auto lines = greekLines();
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0],
               "00001"
@@ -110,26 +110,26 @@ TEST_F(StoreTest, GreekHeadwordsGoInGreekOrder) {
               "00001"
               "00006" +
                   Cp("Γάμμα"));
-    const int gamma = Slot("gamma");
+    const int gamma = slot("gamma");
     EXPECT_EQ(tables.greek[tables.entries[gamma].greekSlot].headword, Cp("Γάμμα"));
-    ExpectInvariants();
+    expectInvariants();
 }
 
 TEST_F(StoreTest, AGreekHeadwordAfterTheUsersOwnHangsFromTheLexiconSlotBelowThem) {
-    ASSERT_TRUE(Insert("epsilon", Cp("έψιλον")).done());  // after δέλτα (number 2)
-    ASSERT_TRUE(Insert("zeta", Cp("ζήτα")).done());       // after έψιλον, a personal one
-    EXPECT_EQ(GreekLines()[1].substr(0, 10), "0000200006");
-    ExpectInvariants();
+    ASSERT_TRUE(insert("epsilon", Cp("έψιλον")).done());  // after δέλτα (number 2)
+    ASSERT_TRUE(insert("zeta", Cp("ζήτα")).done());       // after έψιλον, a personal one
+    EXPECT_EQ(greekLines()[1].substr(0, 10), "0000200006");
+    expectInvariants();
 }
 
 TEST_F(StoreTest, AGreekLineThatRendersNoEntryStillAnchorsAHeadwordAfterIt) {
-    lexicon.AddGreek(9, Cp("ωωω"));  // entry 9 does not exist
-    lexicon.WriteLexicon(program.Path());
-    Reload();
-    ASSERT_TRUE(Insert("psi", Cp("ωωωα")).done());
-    ASSERT_EQ(GreekLines().size(), 1u);
-    EXPECT_EQ(GreekLines()[0].substr(0, 10), "0000900005");
-    const int greekSlot = tables.entries[Slot("psi")].greekSlot;
+    lexicon.addGreek(9, Cp("ωωω"));  // entry 9 does not exist
+    lexicon.writeLexicon(program.path());
+    reload();
+    ASSERT_TRUE(insert("psi", Cp("ωωωα")).done());
+    ASSERT_EQ(greekLines().size(), 1u);
+    EXPECT_EQ(greekLines()[0].substr(0, 10), "0000900005");
+    const int greekSlot = tables.entries[slot("psi")].greekSlot;
     EXPECT_EQ(greekSlot, tables.greek.count());
     EXPECT_EQ(tables.greek[greekSlot - 1].headword, Cp("ωωω"));
 }
@@ -140,97 +140,97 @@ TEST_F(StoreTest, AGreekHeadwordLandsAmongTheSeveralLinesOfOneEntry) {
     const char* words[][2] = {
         {"alpha", "άλφα"}, {"delta", "δέλτα"}, {"kappa", "κάππα"}, {"omega", "ωμέγα"}};
     for (const auto& [english, greek] : words) {
-        const int number = sorted.AddEntry(english, std::string("{") + english + "}", 1, "PHYS");
-        sorted.AddGreek(number, Cp(greek));
-        if (number == 2) sorted.AddGreek(1, Cp("ζάλφα"));
+        const int number = sorted.addEntry(english, std::string("{") + english + "}", 1, "PHYS");
+        sorted.addGreek(number, Cp(greek));
+        if (number == 2) sorted.addGreek(1, Cp("ζάλφα"));
     }
-    sorted.WriteLexicon(program.Path());
-    Reload();
-    ASSERT_TRUE(Insert("eta", Cp("ήτα")).done());  // after ζάλφα: anchored to entry 1
-    EXPECT_EQ(GreekLines()[0].substr(0, 10), "0000100005");
-    const int greekSlot = tables.entries[Slot("eta")].greekSlot;
+    sorted.writeLexicon(program.path());
+    reload();
+    ASSERT_TRUE(insert("eta", Cp("ήτα")).done());  // after ζάλφα: anchored to entry 1
+    EXPECT_EQ(greekLines()[0].substr(0, 10), "0000100005");
+    const int greekSlot = tables.entries[slot("eta")].greekSlot;
     EXPECT_EQ(tables.greek[greekSlot - 1].headword, Cp("ζάλφα"));
     EXPECT_EQ(tables.greek[greekSlot + 1].headword, Cp("κάππα"));
 }
 
 TEST_F(StoreTest, SupplementsAreAddedAndReplaced) {
-    ASSERT_TRUE(Insert("kilo").done());
-    ASSERT_TRUE(Update("kappa", {"kappa", "", -1, "first"}).done());
-    EXPECT_EQ(tables.entries[Slot("kappa")].kind, EntryKind::Annotated);
+    ASSERT_TRUE(insert("kilo").done());
+    ASSERT_TRUE(update("kappa", {"kappa", "", -1, "first"}).done());
+    EXPECT_EQ(tables.entries[slot("kappa")].kind, EntryKind::Annotated);
     // The supplement goes before the first line hanging from the same or a later entry.
-    EXPECT_EQ(EnglishLines()[0].substr(0, 10), "0000300003");
-    EXPECT_EQ(EnglishLines()[0].size(), 103u);
-    ASSERT_TRUE(Update("kappa", {"kappa", "", -1, "second, longer"}).done());
-    EXPECT_EQ(EnglishLines().size(), 2u);
+    EXPECT_EQ(englishLines()[0].substr(0, 10), "0000300003");
+    EXPECT_EQ(englishLines()[0].size(), 103u);
+    ASSERT_TRUE(update("kappa", {"kappa", "", -1, "second, longer"}).done());
+    EXPECT_EQ(englishLines().size(), 2u);
     EXPECT_EQ(ReadSupplement(notes.back(), personal), EscapeUserText("second, longer"));
-    ExpectInvariants();
+    expectInvariants();
 }
 
 TEST_F(StoreTest, DeletingRemovesTheEntryAndItsGreekLines) {
-    ASSERT_TRUE(Insert("beta", Cp("βήτα"), "b").done());
-    ASSERT_TRUE(Insert("gamma", "", "g").done());
-    ASSERT_TRUE(Delete("beta").done());
-    EXPECT_EQ(Slot("beta"), 0);
-    EXPECT_TRUE(GreekLines().empty());
-    EXPECT_EQ(EnglishLines().size(), 1u);
-    ExpectInvariants();
-    ASSERT_TRUE(Delete("gamma").done());
+    ASSERT_TRUE(insert("beta", Cp("βήτα"), "b").done());
+    ASSERT_TRUE(insert("gamma", "", "g").done());
+    ASSERT_TRUE(remove("beta").done());
+    EXPECT_EQ(slot("beta"), 0);
+    EXPECT_TRUE(greekLines().empty());
+    EXPECT_EQ(englishLines().size(), 1u);
+    expectInvariants();
+    ASSERT_TRUE(remove("gamma").done());
     // The last one gone: the files stay, empty.
     EXPECT_EQ(ReadWholeFile(personal.englishIndex), "");
     EXPECT_EQ(ReadWholeFile(personal.texts), "");
-    ExpectInvariants();
+    expectInvariants();
 }
 
 TEST_F(StoreTest, OnlyTheUsersOwnEntriesAreDeleted) {
-    ASSERT_TRUE(Update("alpha", {"alpha", "", -1, "mine"}).done());
-    const StoreSnapshot before = Snapshot();
-    EXPECT_EQ(Delete("alpha").status, StoreStatus::NothingToDo);
-    EXPECT_EQ(Delete("delta").status, StoreStatus::NothingToDo);
-    EXPECT_EQ(Snapshot(), before);
+    ASSERT_TRUE(update("alpha", {"alpha", "", -1, "mine"}).done());
+    const StoreSnapshot before = snapshot();
+    EXPECT_EQ(remove("alpha").status, StoreStatus::NothingToDo);
+    EXPECT_EQ(remove("delta").status, StoreStatus::NothingToDo);
+    EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(StoreTest, UpdatingAnEntryGivesItANewNumberAndPlace) {
-    ASSERT_TRUE(Insert("beta", Cp("βήτα"), "b").done());  // 5
-    ASSERT_TRUE(Insert("gamma", "", "g").done());         // 6
-    ASSERT_TRUE(Update("beta", {"theta", Cp("θήτα"), 2, "t"}).done());
-    EXPECT_EQ(Slot("beta"), 0);
-    const int theta = Slot("theta");
+    ASSERT_TRUE(insert("beta", Cp("βήτα"), "b").done());  // 5
+    ASSERT_TRUE(insert("gamma", "", "g").done());         // 6
+    ASSERT_TRUE(update("beta", {"theta", Cp("θήτα"), 2, "t"}).done());
+    EXPECT_EQ(slot("beta"), 0);
+    const int theta = slot("theta");
     ASSERT_NE(theta, 0);
     EXPECT_EQ(tables.entries[theta].number, 7);
     EXPECT_EQ(tables.entries[theta].fieldCode, "PHYS");
     EXPECT_EQ(tables.greek[tables.entries[theta].greekSlot].headword, Cp("θήτα"));
-    EXPECT_EQ(GreekLines().size(), 1u);
-    ExpectInvariants();
+    EXPECT_EQ(greekLines().size(), 1u);
+    expectInvariants();
     // The largest number was the entry's own: a number is never handed out twice.
-    ASSERT_TRUE(Update("theta", {"theta", "", -1, "t2"}).done());
-    EXPECT_EQ(tables.entries[Slot("theta")].number, 8);
-    EXPECT_TRUE(GreekLines().empty());
-    ExpectInvariants();
+    ASSERT_TRUE(update("theta", {"theta", "", -1, "t2"}).done());
+    EXPECT_EQ(tables.entries[slot("theta")].number, 8);
+    EXPECT_TRUE(greekLines().empty());
+    expectInvariants();
 }
 
 TEST_F(StoreTest, AnEntryWithoutHeadwordOrDescriptionIsRefused) {
-    ASSERT_TRUE(Insert("beta").done());
-    const StoreSnapshot before = Snapshot();
-    EXPECT_EQ(Update("beta", {"", "", -1, "x"}).status, StoreStatus::FieldsMissing);
-    EXPECT_EQ(Update("beta", {"beta", "", -1, ""}).status, StoreStatus::FieldsMissing);
-    EXPECT_EQ(Insert("", "", "text").status, StoreStatus::FieldsMissing);
-    EXPECT_EQ(Insert("gamma", "", "").status, StoreStatus::FieldsMissing);
+    ASSERT_TRUE(insert("beta").done());
+    const StoreSnapshot before = snapshot();
+    EXPECT_EQ(update("beta", {"", "", -1, "x"}).status, StoreStatus::FieldsMissing);
+    EXPECT_EQ(update("beta", {"beta", "", -1, ""}).status, StoreStatus::FieldsMissing);
+    EXPECT_EQ(insert("", "", "text").status, StoreStatus::FieldsMissing);
+    EXPECT_EQ(insert("gamma", "", "").status, StoreStatus::FieldsMissing);
     // Blanks count as filled in a description, as in the editor.
     EXPECT_TRUE(personal::EntryComplete({"x", "", -1, " "}));
-    EXPECT_EQ(Snapshot(), before);
+    EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(StoreTest, LimitsAreCheckedBeforeAnythingIsWritten) {
-    ASSERT_TRUE(Insert("beta").done());
-    const StoreSnapshot before = Snapshot();
+    ASSERT_TRUE(insert("beta").done());
+    const StoreSnapshot before = snapshot();
     // 24997 bytes take 100000 escaped.
-    EXPECT_EQ(Insert("long", "", std::string(24997, 'x')).status, StoreStatus::DescriptionTooLong);
-    EXPECT_EQ(Update("alpha", {"alpha", "", -1, std::string(24997, 'x')}).status,
+    EXPECT_EQ(insert("long", "", std::string(24997, 'x')).status, StoreStatus::DescriptionTooLong);
+    EXPECT_EQ(update("alpha", {"alpha", "", -1, std::string(24997, 'x')}).status,
               StoreStatus::DescriptionTooLong);
-    EXPECT_EQ(Snapshot(), before);
+    EXPECT_EQ(snapshot(), before);
     // 24996 bytes take 99996: the most there is room for.
-    EXPECT_TRUE(Insert("long", "", std::string(24996, 'x')).done());
-    ExpectInvariants();
+    EXPECT_TRUE(insert("long", "", std::string(24996, 'x')).done());
+    expectInvariants();
 }
 
 TEST_F(StoreTest, AFullTableTakesNoMoreEntries) {
@@ -253,7 +253,7 @@ TEST_F(StoreTest, AFullTableTakesNoMoreEntries) {
 TEST_F(StoreTest, TheEditorsCheckRefusesWhatTheStoreWouldBeforeAnythingIsWritten) {
     using personal::CheckEntry;
     using personal::EntryRef;
-    ASSERT_TRUE(Insert("beta", Cp("βήτα")).done());
+    ASSERT_TRUE(insert("beta", Cp("βήτα")).done());
     const personal::PendingEntry fine{"gamma", Cp("γάμμα"), -1, "γράμμα"};
     EXPECT_TRUE(CheckEntry(tables, std::nullopt, fine).done());
     EXPECT_EQ(CheckEntry(tables, std::nullopt, {"", "", -1, "x"}).status,
@@ -278,17 +278,17 @@ TEST_F(StoreTest, TheEditorsCheckRefusesWhatTheStoreWouldBeforeAnythingIsWritten
     }
     EXPECT_EQ(CheckEntry(full, std::nullopt, fine).status, StoreStatus::StoreFull);
     EXPECT_TRUE(CheckEntry(full, EntryRef{1, EntryKind::Lexicon}, fine).done());
-    const EntryRef own{tables.entries[Slot("beta")].number, EntryKind::Personal};
+    const EntryRef own{tables.entries[slot("beta")].number, EntryKind::Personal};
     EXPECT_TRUE(CheckEntry(full, own, fine).done());
 }
 
 TEST_F(StoreTest, DamagedFilesAreNotMadeWorse) {
-    ASSERT_TRUE(Insert("beta").done());
+    ASSERT_TRUE(insert("beta").done());
     // clex.tbo cut short: ci.tbo promises more than it holds.
     WriteFileAtomically(personal.texts, "ab");
-    const StoreSnapshot before = Snapshot();
-    EXPECT_EQ(Insert("gamma").status, StoreStatus::FileError);
-    EXPECT_EQ(Snapshot(), before);
+    const StoreSnapshot before = snapshot();
+    EXPECT_EQ(insert("gamma").status, StoreStatus::FileError);
+    EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(StoreTest, WithoutAPersonalFolderNothingIsWritten) {
@@ -300,30 +300,30 @@ TEST_F(StoreTest, WithoutAPersonalFolderNothingIsWritten) {
 
 TEST_F(StoreTest, AnUnwritableFolderLeavesTheFilesAsTheyWere) {
     if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes anywhere";
-    ASSERT_TRUE(Insert("beta").done());
-    const StoreSnapshot before = Snapshot();
+    ASSERT_TRUE(insert("beta").done());
+    const StoreSnapshot before = snapshot();
     std::filesystem::permissions(
-        folder.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    const auto result = Insert("gamma");
-    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
+        folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    const auto result = insert("gamma");
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
     // Told as a folder the user may not write, naming it, not as a damaged file.
     EXPECT_EQ(result.status, StoreStatus::ReadOnly);
-    EXPECT_NE(result.reason.find(folder.Path()), std::string::npos) << result.reason;
-    EXPECT_EQ(Snapshot(), before);
+    EXPECT_NE(result.reason.find(folder.path()), std::string::npos) << result.reason;
+    EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(StoreTest, AnInterruptedChangeIsRolledBackAtTheNextOperation) {
-    ASSERT_TRUE(Insert("beta").done());
-    const StoreSnapshot before = Snapshot();
+    ASSERT_TRUE(insert("beta").done());
+    const StoreSnapshot before = snapshot();
     // As a crash between two renames leaves it: ci.tbo replaced, clex.tbo not yet.
     std::filesystem::create_hard_link(personal.englishIndex, personal.englishIndex + ".old");
     std::filesystem::create_hard_link(personal.texts, personal.texts + ".old");
-    WriteFileAtomically(folder.File("store.journal"), "1 ci.tbo\n1 clex.tbo\n");
+    WriteFileAtomically(folder.file("store.journal"), "1 ci.tbo\n1 clex.tbo\n");
     WriteFileAtomically(personal.tempTexts, "half");
     WriteFileAtomically(personal.englishIndex, "garbage\r\n");
     EXPECT_TRUE(personal::RecoverPersonalStore(personal).done());
-    EXPECT_EQ(Snapshot(), before);
-    ExpectInvariants();
+    EXPECT_EQ(snapshot(), before);
+    expectInvariants();
 }
 
 }  // namespace

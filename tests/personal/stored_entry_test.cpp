@@ -16,16 +16,16 @@ using personal::StoreStatus;
 
 class StoredEntryTest : public StoreTest {
   protected:
-    std::optional<personal::StoredEntry> Stored(const std::string& headword) {
+    std::optional<personal::StoredEntry> stored(const std::string& headword) {
         return personal::StoredEntryOf(tables, notes, &fields, personal,
-                                       tables.entries[Slot(headword)].number);
+                                       tables.entries[slot(headword)].number);
     }
 };
 
 TEST_F(StoredEntryTest, TheEditorStartsFromTheEntryAsStored) {
     const std::string description = "line one\r\nline two ≤ é \\{x}\r\n😀";
-    ASSERT_TRUE(Insert("beta", Cp("βήτα"), description, 2).done());
-    const auto own = Stored("beta");
+    ASSERT_TRUE(insert("beta", Cp("βήτα"), description, 2).done());
+    const auto own = stored("beta");
     ASSERT_TRUE(own);
     EXPECT_EQ(own->ref.kind, EntryKind::Personal);
     EXPECT_EQ(own->entry.english, "beta");
@@ -35,14 +35,14 @@ TEST_F(StoredEntryTest, TheEditorStartsFromTheEntryAsStored) {
     EXPECT_FALSE(own->otherRtf);
 
     // A lexicon entry: its headwords and science, and the user's note or nothing.
-    const auto plain = Stored("alpha");
+    const auto plain = stored("alpha");
     ASSERT_TRUE(plain);
     EXPECT_EQ(plain->ref.kind, EntryKind::Lexicon);
     EXPECT_EQ(plain->entry.greek, Cp("άλφα"));
     EXPECT_EQ(plain->entry.fieldIndex, 2);
     EXPECT_EQ(plain->entry.description, "");
-    ASSERT_TRUE(Update("alpha", {"alpha", "", -1, "my note\r\nsecond line"}).done());
-    const auto noted = Stored("alpha");
+    ASSERT_TRUE(update("alpha", {"alpha", "", -1, "my note\r\nsecond line"}).done());
+    const auto noted = stored("alpha");
     EXPECT_EQ(noted->ref.kind, EntryKind::Annotated);
     EXPECT_EQ(noted->entry.description, "my note\r\nsecond line");
 
@@ -106,11 +106,10 @@ TEST_F(StoredEntryTest, TheRoomLeftAgreesWithTheStoresLimit) {
 }
 
 TEST_F(StoredEntryTest, TheStoresAnswersAreToldInGreek) {
-    ASSERT_TRUE(Insert("beta").done());
-    const int slot = Slot("beta");
-    const personal::EntryRef beta{tables.entries[slot].number, EntryKind::Personal};
+    ASSERT_TRUE(insert("beta").done());
+    const personal::EntryRef beta{tables.entries[slot("beta")].number, EntryKind::Personal};
     const EntryTables before = tables;
-    ASSERT_TRUE(Delete("beta").done());
+    ASSERT_TRUE(remove("beta").done());
     // Worked out from the tables read before the delete.
     const personal::StoreResult changed = personal::UpdatePersonalEntry(
         {files, before, &fields, personal, *fileSystem}, beta, {"beta", "", -1, "new"});
@@ -120,11 +119,11 @@ TEST_F(StoredEntryTest, TheStoresAnswersAreToldInGreek) {
               "Το λήμμα άλλαξε ή διαγράφηκε από άλλο πρόγραμμα.");
     EXPECT_NE(changed.reason.find("another program"), std::string::npos);  // orvan-cli's words
 
-    ASSERT_TRUE(Insert("zeta").done());
+    ASSERT_TRUE(insert("zeta").done());
     WriteFileAtomically(personal.texts, "ab");  // shorter than ci.tbo says
-    ASSERT_TRUE(Insert("gamma").status == StoreStatus::FileError);
+    ASSERT_TRUE(insert("gamma").status == StoreStatus::FileError);
     const personal::StoreResult damaged =
-        personal::InsertPersonalEntry(Context(), {"delta2", "", -1, "x"});
+        personal::InsertPersonalEntry(context(), {"delta2", "", -1, "x"});
     EXPECT_EQ(personal::StoreDetails(damaged),
               "Φάκελος των λημμάτων σας: " + personal::StoreFolder(personal));
 }

@@ -63,20 +63,20 @@ class PrintFiguresTest : public ::testing::Test {
     }
 
     // Draws figure `digit` of the entry, `width` by `height` pixels.
-    void Draw(char digit, int width, int height) const {
+    void draw(char digit, int width, int height) const {
         QImage picture(width, height, QImage::Format_RGB32);
         picture.fill(Qt::darkGreen);
-        ASSERT_TRUE(picture.save(File(digit), "BMP"));
+        ASSERT_TRUE(picture.save(file(digit), "BMP"));
     }
-    QString File(char digit) const {
+    QString file(char digit) const {
         return folder_ + QString("content/fig%1%2.bmp").arg(kEntry).arg(QChar(digit));
     }
-    FigureSource Source() const { return {folder_.toStdString(), kEntry}; }
+    FigureSource source() const { return {folder_.toStdString(), kEntry}; }
     // `document` holding `text` with the figures of its links put in for `room`: its images.
-    std::vector<PrintedImage> WithFigures(QTextDocument& document, const char16_t* text,
+    std::vector<PrintedImage> withFigures(QTextDocument& document, const char16_t* text,
                                           QSizeF room) const {
         document.setPlainText(T(text));
-        InsertFigures(document, Source(), room);
+        InsertFigures(document, source(), room);
         return Images(document);
     }
 
@@ -85,10 +85,10 @@ class PrintFiguresTest : public ::testing::Test {
 };
 
 TEST_F(PrintFiguresTest, EachLinkedFigureFollowsItsLinksParagraphAtItsOwnSize) {
-    Draw('1', 50, 30);
-    Draw('2', 20, 10);
+    draw('1', 50, 30);
+    draw('2', 20, 10);
     QTextDocument document;
-    const std::vector<PrintedImage> images = WithFigures(
+    const std::vector<PrintedImage> images = withFigures(
         document, u"head\nsee [Σχήμα 1] and [Σχήμα 12]\nmore [Σχήμα 1]\nend", {600, 900});
     // Figure 1 and then figure 2 after the second paragraph; figure 1 again after the third.
     EXPECT_EQ(document.toPlainText(),
@@ -104,31 +104,31 @@ TEST_F(PrintFiguresTest, EachLinkedFigureFollowsItsLinksParagraphAtItsOwnSize) {
 }
 
 TEST_F(PrintFiguresTest, AFigureLargerThanTheRoomShrinksKeepingItsShapeNeverGrows) {
-    Draw('1', 400, 100);
-    Draw('2', 100, 400);
+    draw('1', 400, 100);
+    draw('2', 100, 400);
     QTextDocument document;
     const std::vector<PrintedImage> images =
-        WithFigures(document, u"[Σχήμα 1] [Σχήμα 2]", {200, 300});
+        withFigures(document, u"[Σχήμα 1] [Σχήμα 2]", {200, 300});
     ASSERT_EQ(images.size(), 2u);
     EXPECT_EQ(images[0].size, QSizeF(200, 50));      // to the width
     EXPECT_EQ(images[1].size, QSizeF(75, 300));      // to the height
     EXPECT_EQ(images[0].resource, QSize(400, 100));  // the picture itself stays whole
 
     // A figure linked twice from one paragraph comes once; without a bound it keeps its size.
-    const std::vector<PrintedImage> once = WithFigures(document, u"[Σχήμα 2], [Σχήμα 2]", {});
+    const std::vector<PrintedImage> once = withFigures(document, u"[Σχήμα 2], [Σχήμα 2]", {});
     ASSERT_EQ(once.size(), 1u);
     EXPECT_EQ(once[0].size, QSizeF(100, 400));
 }
 
 TEST_F(PrintFiguresTest, ALinkWithoutAReadablePictureLeavesTheTextAsItIs) {
-    Draw('2', 20, 10);
-    QFile damaged(File('3'));
+    draw('2', 20, 10);
+    QFile damaged(file('3'));
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
     damaged.write("BM not a picture");
     damaged.close();
     constexpr char16_t kText[] = u"[Σχήμα 1] missing, [Σχήμα 3] damaged\nΣχήμα 2 is no link";
     QTextDocument document;
-    EXPECT_TRUE(WithFigures(document, kText, {600, 900}).empty());
+    EXPECT_TRUE(withFigures(document, kText, {600, 900}).empty());
     EXPECT_EQ(document.toPlainText(), kText);
     // Without an entry there are no figures.
     document.setPlainText(T(u"[Σχήμα 2]"));
@@ -139,7 +139,7 @@ TEST_F(PrintFiguresTest, ALinkWithoutAReadablePictureLeavesTheTextAsItIs) {
 // than the page is drawn across that width and no wider.
 TEST_F(PrintFiguresTest, APrintedFigureWiderThanThePageSpansItsPrintableWidth) {
     if (QStandardPaths::findExecutable("pdfimages").isEmpty()) GTEST_SKIP() << "no pdfimages";
-    Draw('1', 4000, 40);
+    draw('1', 4000, 40);
     RichTextView view;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -148,7 +148,7 @@ TEST_F(PrintFiguresTest, APrintedFigureWiderThanThePageSpansItsPrintableWidth) {
     printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     const PrintJob job{"{\\rtf1\\ansi\\ansicpg1253 see [\\'d3\\'f7\\'de\\'ec\\'e1 1]\\par}",
                        "wide"};
-    ASSERT_TRUE(PrintOn(view, printer, job, Source()));
+    ASSERT_TRUE(PrintOn(view, printer, job, source()));
     EXPECT_EQ(Images(*view.document()).size(), 1u);
 
     QProcess pdfimages;

@@ -180,18 +180,18 @@ TEST(WriteDesktopEntry, TheValidatorFindsNoFault) {
         GTEST_SKIP() << "desktop-file-validate is not installed";
     TempFolder temp;
     std::vector<std::string> folders = kHostileFolders;
-    folders.push_back(temp.File("Orvan"));
+    folders.push_back(temp.file("Orvan"));
     for (const std::string& folder : folders) {
         SCOPED_TRACE(folder);
-        ASSERT_TRUE(WriteDesktopEntry(temp.Path(), folder));
-        EXPECT_EQ(ValidatorComplaints(temp.File(setup::kDesktopEntryName)),
+        ASSERT_TRUE(WriteDesktopEntry(temp.path(), folder));
+        EXPECT_EQ(ValidatorComplaints(temp.file(setup::kDesktopEntryName)),
                   std::vector<std::string>{});
     }
 }
 
 TEST(WriteDesktopEntry, CreatesTheFolderAndReplacesAnOldEntryWithAnExecutableOne) {
     TempFolder temp;
-    const std::string into = temp.File("share/applications");
+    const std::string into = temp.file("share/applications");
     const std::string path = into + "/" + setup::kDesktopEntryName;
     ASSERT_TRUE(WriteDesktopEntry(into, "/opt/orvan"));
     EXPECT_EQ(ReadWholeFile(path), DesktopEntryText("/opt/orvan"));
@@ -211,12 +211,12 @@ TEST(WriteDesktopEntry, CreatesTheFolderAndReplacesAnOldEntryWithAnExecutableOne
 
 TEST(WriteDesktopEntry, FailsAndLeavesNothingWhenItCannotWrite) {
     TempFolder temp;
-    temp.Write("file", "mine");
-    EXPECT_FALSE(WriteDesktopEntry(temp.File("file/applications"), "/opt/orvan"));
-    EXPECT_FALSE(WriteDesktopEntry(temp.File("entries"), "opt/orvan"));
-    EXPECT_FALSE(WriteDesktopEntry(temp.File("entries"), std::string("/opt/or\0van", 11)));
+    temp.write("file", "mine");
+    EXPECT_FALSE(WriteDesktopEntry(temp.file("file/applications"), "/opt/orvan"));
+    EXPECT_FALSE(WriteDesktopEntry(temp.file("entries"), "opt/orvan"));
+    EXPECT_FALSE(WriteDesktopEntry(temp.file("entries"), std::string("/opt/or\0van", 11)));
     EXPECT_EQ(temp.read("file"), "mine");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 1);
 }
 
 }  // namespace

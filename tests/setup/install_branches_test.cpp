@@ -26,40 +26,40 @@ using setup::StartScreen;
 class InstallPictureTest : public ::testing::Test {
   protected:
     InstallPictureTest() : previousHome_(qgetenv("HOME")), previousData_(qgetenv("XDG_DATA_HOME")) {
-        qputenv("HOME", QByteArray::fromStdString(home.Path()));
-        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home.Path() + "/.local/share"));
-        program.Write("orvan", "#!/bin/sh\n");
-        fs::create_directories(program.Path() + "/data");
+        qputenv("HOME", QByteArray::fromStdString(home.path()));
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home.path() + "/.local/share"));
+        program.write("orvan", "#!/bin/sh\n");
+        fs::create_directories(program.path() + "/data");
         for (const char* file : {"data/i.tbo", "data/igr.tbo", "data/srt.tbo", "data/lex.tbo"}) {
-            program.Write(file, file);
+            program.write(file, file);
         }
-        context.startFolder = program.Path() + "/";
-        context.settingsPath = home.File("Orvan.ini");
-        home.Write("Orvan.ini", "NO\r\n");
+        context.startFolder = program.path() + "/";
+        context.settingsPath = home.file("Orvan.ini");
+        home.write("Orvan.ini", "NO\r\n");
     }
     ~InstallPictureTest() override {
         form.reset();
         qputenv("HOME", previousHome_);
         qputenv("XDG_DATA_HOME", previousData_);
     }
-    void Open(unsigned programMode) {
-        ::chmod(program.File("orvan").c_str(), programMode);
+    void open(unsigned programMode) {
+        ::chmod(program.file("orvan").c_str(), programMode);
         form = std::make_unique<StartScreen>(context, Presentation::None, 0);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
-    void ClickInstallPicture() {
+    void clickInstallPicture() {
         QTest::mouseClick(form->findChild<QLabel*>("installImage"), Qt::LeftButton, {}, {4, 4});
     }
     /// Types `folder` into the folder dialog and confirms it; keeps the message that follows.
-    void InstallInto(const QString& folder, QString* message) {
+    void installInto(const QString& folder, QString* message) {
         WhenModal([folder, message](QWidget* dialog) {
             ASSERT_EQ(dialog->objectName(), "FolderChoiceDialog");
             dialog->findChild<QLineEdit*>("folderEdit")->setText(folder);
             AnswerMessageBox(message, QMessageBox::Ok, dialog);
             dialog->findChild<QPushButton*>("okButton")->click();
         });
-        ClickInstallPicture();
+        clickInstallPicture();
     }
 
     TempFolder program, home;
@@ -71,14 +71,14 @@ class InstallPictureTest : public ::testing::Test {
 };
 
 TEST_F(InstallPictureTest, OnTheMediumItInstallsIntoTheTypedFolderAndKeepsItAsTyped) {
-    Open(0555);
-    const QString typed = QString::fromStdString(home.Path() + "/Orvan/");
+    open(0555);
+    const QString typed = QString::fromStdString(home.path() + "/Orvan/");
     QString message;
-    InstallInto(typed, &message);
+    installInto(typed, &message);
     EXPECT_EQ(message, Q("Η εγκατάσταση ολοκληρώθηκε επιτυχώς"));
-    EXPECT_TRUE(fs::exists(home.Path() + "/Orvan/data/lex.tbo"));
-    EXPECT_TRUE(fs::exists(home.Path() + "/Desktop/Orvan.desktop"));
-    EXPECT_TRUE(fs::exists(home.Path() + "/.local/share/applications/Orvan.desktop"));
+    EXPECT_TRUE(fs::exists(home.path() + "/Orvan/data/lex.tbo"));
+    EXPECT_TRUE(fs::exists(home.path() + "/Desktop/Orvan.desktop"));
+    EXPECT_TRUE(fs::exists(home.path() + "/.local/share/applications/Orvan.desktop"));
     // The installation writes the folder without its "/"; the picture then writes it as typed.
     EXPECT_EQ(context.personalFolder, typed.toStdString());
     EXPECT_EQ(home.read("Orvan.ini"), "YES\r\n" + typed.toStdString() + "\r\n");
@@ -86,56 +86,56 @@ TEST_F(InstallPictureTest, OnTheMediumItInstallsIntoTheTypedFolderAndKeepsItAsTy
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(form->installMode());
 
-    InstallInto(typed, &message);
+    installInto(typed, &message);
     EXPECT_EQ(message, Q("Η εγκατάσταση παρουσίασε προβλήματα"));
 }
 
 TEST_F(InstallPictureTest, AnInstalledCopyAsksFirstAndNoLeavesEverything) {
-    Open(0755);
+    open(0755);
     EXPECT_FALSE(form->installMode());
     WhenModal([](QWidget* dialog) {
         ASSERT_EQ(dialog->objectName(), "UninstallQuestionDialog");
         dialog->findChild<QPushButton*>("noButton")->click();
     });
-    ClickInstallPicture();
+    clickInstallPicture();
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(context.quitRequested);
-    EXPECT_TRUE(fs::exists(program.File("orvan")));
-    EXPECT_FALSE(fs::exists(home.Path() + "/Desktop/uninst.sh"));
+    EXPECT_TRUE(fs::exists(program.file("orvan")));
+    EXPECT_FALSE(fs::exists(home.path() + "/Desktop/uninst.sh"));
 }
 
 TEST_F(InstallPictureTest, ADesktopThatCannotTakeTheScriptIsSaidAndTheProgramGoesOn) {
-    home.Write("Desktop", "a file where the desktop folder would be");
-    Open(0755);
+    home.write("Desktop", "a file where the desktop folder would be");
+    open(0755);
     QString message;
     WhenModal([&message](QWidget* dialog) {
         AnswerMessageBox(&message, QMessageBox::Ok, dialog);
         dialog->findChild<QPushButton*>("yesButton")->click();
     });
-    ClickInstallPicture();
+    clickInstallPicture();
     EXPECT_EQ(message, Q("Η διαδικασία απεγκατάστασης παρουσίασε προβλήματα"));
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(context.quitRequested);
-    EXPECT_TRUE(fs::exists(program.File("data/lex.tbo")));
+    EXPECT_TRUE(fs::exists(program.file("data/lex.tbo")));
 }
 
 TEST_F(InstallPictureTest, YesStartsTheScriptAndEndsTheProgram) {
     // This copy's desktop entry goes; another installation's entry stays.
-    const std::string applications = home.Path() + "/.local/share/applications";
-    ASSERT_TRUE(setup::WriteDesktopEntry(home.Path() + "/Desktop", program.Path()));
-    ASSERT_TRUE(setup::WriteDesktopEntry(applications, home.Path() + "/Other"));
-    program.Write("ci.tbo", "the user's own entries");
-    Open(0755);
+    const std::string applications = home.path() + "/.local/share/applications";
+    ASSERT_TRUE(setup::WriteDesktopEntry(home.path() + "/Desktop", program.path()));
+    ASSERT_TRUE(setup::WriteDesktopEntry(applications, home.path() + "/Other"));
+    program.write("ci.tbo", "the user's own entries");
+    open(0755);
     WhenModal([](QWidget* dialog) { dialog->findChild<QPushButton*>("yesButton")->click(); });
-    ClickInstallPicture();
+    clickInstallPicture();
     EXPECT_TRUE(context.quitRequested);
     EXPECT_FALSE(form->isVisible());
     // The script runs on its own: the installed files go, the user's stay.
-    QTRY_VERIFY_WITH_TIMEOUT(!fs::exists(program.File("orvan")), 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(!fs::exists(home.Path() + "/Desktop/uninst.sh"), 10000);
-    EXPECT_FALSE(fs::exists(program.File("data")));
+    QTRY_VERIFY_WITH_TIMEOUT(!fs::exists(program.file("orvan")), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!fs::exists(home.path() + "/Desktop/uninst.sh"), 10000);
+    EXPECT_FALSE(fs::exists(program.file("data")));
     EXPECT_EQ(program.read("ci.tbo"), "the user's own entries");
-    EXPECT_FALSE(fs::exists(home.Path() + "/Desktop/Orvan.desktop"));
+    EXPECT_FALSE(fs::exists(home.path() + "/Desktop/Orvan.desktop"));
     EXPECT_TRUE(fs::exists(applications + "/Orvan.desktop"));
 }
 

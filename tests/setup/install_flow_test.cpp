@@ -54,17 +54,17 @@ class ScriptedView : public setup::InstallFlowView {
 class InstallFlowTest : public ::testing::Test {
   protected:
     InstallFlowTest() {
-        program.Write("orvan", "#!/bin/sh\n");
-        fs::create_directories(program.Path() + "/data");
+        program.write("orvan", "#!/bin/sh\n");
+        fs::create_directories(program.path() + "/data");
         for (const char* file : {"data/i.tbo", "data/igr.tbo", "data/srt.tbo", "data/lex.tbo"})
-            program.Write(file, file);
-        context.startFolder = program.Path() + "/";
-        context.settingsPath = home.File("Orvan.ini");
-        home.Write("Orvan.ini", "NO\r\n");
-        folders = {home.Path() + "/Desktop", home.Path() + "/applications"};
+            program.write(file, file);
+        context.startFolder = program.path() + "/";
+        context.settingsPath = home.file("Orvan.ini");
+        home.write("Orvan.ini", "NO\r\n");
+        folders = {home.path() + "/Desktop", home.path() + "/applications"};
     }
     bool Run(unsigned programMode) {
-        ::chmod(program.File("orvan").c_str(), programMode);
+        ::chmod(program.file("orvan").c_str(), programMode);
         setup::InstallFlow flow(context, folders, view);
         return flow.run();
     }
@@ -76,15 +76,15 @@ class InstallFlowTest : public ::testing::Test {
 };
 
 TEST_F(InstallFlowTest, OnTheMediumItInstallsAndKeepsTheFolderAsTyped) {
-    const std::string typed = home.Path() + "/Orvan/";
+    const std::string typed = home.path() + "/Orvan/";
     fs::create_directories(typed);
     view.typed = typed;
     EXPECT_FALSE(Run(0555));
     EXPECT_EQ(view.asked, (std::vector<std::string>{"folder", "busy", "idle", "installed"}));
-    EXPECT_TRUE(fs::exists(home.Path() + "/Orvan/data/lex.tbo"));
+    EXPECT_TRUE(fs::exists(home.path() + "/Orvan/data/lex.tbo"));
     EXPECT_EQ(context.personalFolder, typed);
     EXPECT_EQ(home.read("Orvan.ini"), "YES\r\n" + typed + "\r\n");
-    EXPECT_EQ(fs::current_path(), fs::path(program.Path()));
+    EXPECT_EQ(fs::current_path(), fs::path(program.path()));
 }
 
 TEST_F(InstallFlowTest, ACancelledFolderQuestionInstallsAndKeepsNothing) {
@@ -104,15 +104,15 @@ TEST_F(InstallFlowTest, AnInstalledCopyAsksFirstAndNoLeavesEverything) {
 }
 
 TEST_F(InstallFlowTest, YesWritesTheScriptRemovesOnlyThisCopysEntriesAndEnds) {
-    ASSERT_TRUE(setup::WriteDesktopEntry(folders.desktop, program.Path()));
-    ASSERT_TRUE(setup::WriteDesktopEntry(folders.applications, home.Path() + "/Other"));
+    ASSERT_TRUE(setup::WriteDesktopEntry(folders.desktop, program.path()));
+    ASSERT_TRUE(setup::WriteDesktopEntry(folders.applications, home.path() + "/Other"));
     EXPECT_TRUE(Run(0755));
     EXPECT_TRUE(context.quitRequested);
     EXPECT_EQ(view.started, folders.desktop + "/uninst.sh");
     EXPECT_TRUE(fs::exists(view.started));
     EXPECT_FALSE(fs::exists(folders.desktop + "/Orvan.desktop"));
     EXPECT_TRUE(fs::exists(folders.applications + "/Orvan.desktop"));
-    EXPECT_TRUE(fs::exists(program.File("orvan")));
+    EXPECT_TRUE(fs::exists(program.file("orvan")));
 }
 
 TEST_F(InstallFlowTest, AScriptThatCannotStartIsRemovedAndSaid) {
@@ -124,7 +124,7 @@ TEST_F(InstallFlowTest, AScriptThatCannotStartIsRemovedAndSaid) {
 }
 
 TEST_F(InstallFlowTest, ADesktopThatCannotTakeTheScriptIsSaid) {
-    home.Write("Desktop", "a file where the desktop folder would be");
+    home.write("Desktop", "a file where the desktop folder would be");
     EXPECT_FALSE(Run(0755));
     EXPECT_EQ(view.problem, UninstallProblem::ScriptNotWritten);
     // The script and the system's reason.
@@ -135,9 +135,9 @@ TEST_F(InstallFlowTest, ADesktopThatCannotTakeTheScriptIsSaid) {
 }
 
 TEST_F(InstallFlowTest, AnUnreadableListOfInstalledFilesRemovesNothing) {
-    ASSERT_TRUE(setup::WriteDesktopEntry(folders.desktop, program.Path()));
+    ASSERT_TRUE(setup::WriteDesktopEntry(folders.desktop, program.path()));
     // A folder where the list of installed files would be.
-    fs::create_directories(program.File(setup::kInstalledListName));
+    fs::create_directories(program.file(setup::kInstalledListName));
     EXPECT_FALSE(Run(0755));
     EXPECT_EQ(view.problem, UninstallProblem::UnknownInstallation);
     EXPECT_TRUE(fs::exists(folders.desktop + "/Orvan.desktop"));

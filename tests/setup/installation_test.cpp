@@ -68,49 +68,49 @@ TEST(ContentList, NothingOutsideTheContentFolderIsNamed) {
 class InstallTest : public ::testing::Test {
   protected:
     InstallTest() {
-        medium.Write("orvan", "#!/bin/sh\n");
-        fs::create_directories(medium.Path() + "/data");
+        medium.write("orvan", "#!/bin/sh\n");
+        fs::create_directories(medium.path() + "/data");
         for (const char* file : setup::kLexiconFiles)
-            medium.Write(file, file);
-        fs::create_directories(medium.Path() + "/content/help/small");
+            medium.write(file, file);
+        fs::create_directories(medium.path() + "/content/help/small");
         for (const char* file :
              {"content/a.bmp", "content/help/b.png", "content/help/small/c.png"}) {
-            medium.Write(file, file);
+            medium.write(file, file);
         }
-        medium.Write("content/fil.tbo",
+        medium.write("content/fil.tbo",
                      "fil.tbo\r\na.bmp\r\nhelp\\\r\nb.png\r\nhelp\\small\\\r\n"
                      "c.png\r\n");
         // The medium is read-only: no write permission for anyone.
-        ::chmod(medium.File("orvan").c_str(), 0555);
-        ::chmod(medium.File("data/i.tbo").c_str(), 0444);
-        places.startFolder = medium.Path() + "/";
-        places.desktopFolder = home.Path() + "/Desktop";
-        places.applicationsFolder = home.Path() + "/.local/share/applications";
-        places.settingsPath = home.Path() + "/Orvan.ini";
-        home.Write("Orvan.ini", "NO\r\n");
+        ::chmod(medium.file("orvan").c_str(), 0555);
+        ::chmod(medium.file("data/i.tbo").c_str(), 0444);
+        places.startFolder = medium.path() + "/";
+        places.desktopFolder = home.path() + "/Desktop";
+        places.applicationsFolder = home.path() + "/.local/share/applications";
+        places.settingsPath = home.path() + "/Orvan.ini";
+        home.write("Orvan.ini", "NO\r\n");
         fs::create_directories(target());
     }
-    std::string target() const { return home.Path() + "/Orvan"; }
+    std::string target() const { return home.path() + "/Orvan"; }
     std::string installed(const std::string& name) const { return target() + "/" + name; }
-    static unsigned Mode(const std::string& path) {
+    static unsigned mode(const std::string& path) {
         struct stat status {};
         return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 0777 : 01000;
     }
 
     // Uninstalls the copy in target() as the program does: the script for what the folder's
     // list names, saved on the desktop and run by /bin/sh to its end.
-    void Uninstall() const {
+    void uninstall() const {
         std::string problem;
         const setup::InstalledLayout layout = setup::InstalledLayoutOf(target() + "/", problem);
         ASSERT_EQ(problem, "");
         const std::string script = places.desktopFolder + "/" + setup::kUninstallScriptName;
         ASSERT_TRUE(
             WriteFileAtomically(script, setup::UninstallScript(layout, places.desktopFolder)));
-        ASSERT_EQ(RunShellScript(script, home.Path()), 0);
+        ASSERT_EQ(RunShellScript(script, home.path()), 0);
         EXPECT_FALSE(fs::exists(script));
     }
     // What is left in target(), relative, sorted.
-    std::vector<std::string> Left() const {
+    std::vector<std::string> left() const {
         std::vector<std::string> left;
         for (const auto& entry : fs::recursive_directory_iterator(target()))
             left.push_back(entry.path().lexically_relative(target()).string());
@@ -132,8 +132,8 @@ TEST_F(InstallTest, CopiesTheProgramTheLexiconAndTheListedContent) {
         EXPECT_EQ(home.read("Orvan/" + std::string(file)), medium.read(file)) << file;
     }
     // The program becomes writable by its owner; the data keep their medium's permissions.
-    EXPECT_EQ(Mode(installed("orvan")), 0755u);
-    EXPECT_EQ(Mode(installed("data/i.tbo")), 0444u);
+    EXPECT_EQ(mode(installed("orvan")), 0755u);
+    EXPECT_EQ(mode(installed("data/i.tbo")), 0444u);
     EXPECT_FALSE(setup::RunsFromMedium(target() + "/"));
     EXPECT_TRUE(setup::RunsFromMedium(places.startFolder));
 
@@ -150,9 +150,9 @@ TEST_F(InstallTest, CopiesTheProgramTheLexiconAndTheListedContent) {
 
 TEST_F(InstallTest, InstallingTwiceReplacesNothingAndSaysSo) {
     ASSERT_EQ(setup::InstallFiles(target(), places).result, InstallResult::Succeeded);
-    home.Write("Orvan/data/i.tbo.mine", "x");
+    home.write("Orvan/data/i.tbo.mine", "x");
     ::chmod(installed("data/lex.tbo").c_str(), 0644);
-    home.Write("Orvan/data/lex.tbo", "changed by the user");
+    home.write("Orvan/data/lex.tbo", "changed by the user");
     fs::remove(places.desktopFolder + "/Orvan.desktop");
     WriteSettings(places.settingsPath, "NO", "/elsewhere");
 
@@ -167,14 +167,14 @@ TEST_F(InstallTest, InstallingTwiceReplacesNothingAndSaysSo) {
 }
 
 TEST_F(InstallTest, WithoutAContentListTheContentFolderStaysEmpty) {
-    fs::remove(medium.File("content/fil.tbo"));
+    fs::remove(medium.file("content/fil.tbo"));
     EXPECT_EQ(setup::InstallFiles(target(), places).result, InstallResult::Succeeded);
     EXPECT_TRUE(fs::is_empty(installed("content")));
     EXPECT_TRUE(fs::exists(installed("data/lex.tbo")));
 }
 
 TEST_F(InstallTest, AMissingListedFileIsAProblemAndTheRestIsCopied) {
-    medium.Write("content/fil.tbo", "gone.bmp\r\na.bmp\r\n..\\..\\outside\r\nhelp\\\r\nb.png\r\n");
+    medium.write("content/fil.tbo", "gone.bmp\r\na.bmp\r\n..\\..\\outside\r\nhelp\\\r\nb.png\r\n");
     const auto outcome = setup::InstallFiles(target(), places);
     EXPECT_EQ(outcome.result, InstallResult::HadProblems);
     ASSERT_EQ(outcome.problems.size(), 2u);
@@ -182,19 +182,19 @@ TEST_F(InstallTest, AMissingListedFileIsAProblemAndTheRestIsCopied) {
     EXPECT_NE(outcome.problems[1].find("outside"), std::string::npos) << outcome.problems[1];
     EXPECT_TRUE(fs::exists(installed("content/a.bmp")));
     EXPECT_TRUE(fs::exists(installed("content/help/b.png")));
-    EXPECT_FALSE(fs::exists(home.Path() + "/outside"));
+    EXPECT_FALSE(fs::exists(home.path() + "/outside"));
 }
 
 TEST_F(InstallTest, ADeeperFolderNeedsItsParentCreatedFirst) {
-    medium.Write("content/fil.tbo", "help\\small\\\r\nc.png\r\n");
+    medium.write("content/fil.tbo", "help\\small\\\r\nc.png\r\n");
     const auto outcome = setup::InstallFiles(target(), places);
     EXPECT_EQ(outcome.result, InstallResult::HadProblems);
     EXPECT_FALSE(fs::exists(installed("content/help")));
 }
 
 TEST_F(InstallTest, AContentListThatCannotBeReadAbandonsBeforeTheSettings) {
-    fs::remove(medium.File("content/fil.tbo"));
-    fs::create_directories(medium.File("content/fil.tbo"));
+    fs::remove(medium.file("content/fil.tbo"));
+    fs::create_directories(medium.file("content/fil.tbo"));
     const auto outcome = setup::InstallFiles(target(), places);
     EXPECT_EQ(outcome.result, InstallResult::Abandoned);
     EXPECT_FALSE(outcome.ranToEnd());
@@ -213,12 +213,12 @@ TEST(InstallationFolder, OneTrailingSeparatorIsDropped) {
 
 TEST(RunsFromMedium, AnyWritePermissionMeansInstalledAndAMissingProgramMeansMedium) {
     TempFolder folder;
-    EXPECT_TRUE(setup::RunsFromMedium(folder.Path() + "/"));
-    folder.Write("orvan", "x");
+    EXPECT_TRUE(setup::RunsFromMedium(folder.path() + "/"));
+    folder.write("orvan", "x");
     for (const auto& [mode, medium] : std::vector<std::pair<unsigned, bool>>{
              {0555, true}, {0444, true}, {0755, false}, {0575, false}, {0557, false}}) {
-        ::chmod(folder.File("orvan").c_str(), mode);
-        EXPECT_EQ(setup::RunsFromMedium(folder.Path() + "/"), medium) << std::oct << mode;
+        ::chmod(folder.file("orvan").c_str(), mode);
+        EXPECT_EQ(setup::RunsFromMedium(folder.path() + "/"), medium) << std::oct << mode;
     }
 }
 
@@ -226,23 +226,23 @@ TEST(RunsFromMedium, AnyWritePermissionMeansInstalledAndAMissingProgramMeansMedi
 // installation refuses to replace them, and uninstalling must not take them either.
 TEST_F(InstallTest, UninstallingRemovesOnlyWhatTheInstallationMadeAndTheUserLeftAsItWas) {
     const std::string odd = "it's $(touch pwned) b.png";
-    medium.Write("content/help/" + odd, "odd name");
-    medium.Write("content/01.jpg", "the medium's picture");
-    medium.Write("content/fil.tbo", "fil.tbo\r\n01.jpg\r\na.bmp\r\nhelp\\\r\nb.png\r\n" + odd +
+    medium.write("content/help/" + odd, "odd name");
+    medium.write("content/01.jpg", "the medium's picture");
+    medium.write("content/fil.tbo", "fil.tbo\r\n01.jpg\r\na.bmp\r\nhelp\\\r\nb.png\r\n" + odd +
                                         "\r\nhelp\\small\\\r\nc.png\r\n");
-    home.Write("Orvan/orvan", "the user's program");
-    home.Write("Orvan/data/srt.tbo", "the user's sort table");
-    home.Write("Orvan/content/01.jpg", "the user's picture");
+    home.write("Orvan/orvan", "the user's program");
+    home.write("Orvan/data/srt.tbo", "the user's sort table");
+    home.write("Orvan/content/01.jpg", "the user's picture");
     ASSERT_EQ(setup::InstallFiles(target(), places).result, InstallResult::HadProblems);
     EXPECT_EQ(home.read("Orvan/content/help/" + odd), "odd name");
     // Since installing, the user changed one installed file (its size kept) and put a link to a
     // file of the same bytes in place of another.
-    home.Write("Orvan/data/lex.tbo", "data/LEX.tbo");
+    home.write("Orvan/data/lex.tbo", "data/LEX.tbo");
     fs::remove(installed("content/a.bmp"));
-    fs::create_symlink(medium.File("content/a.bmp"), installed("content/a.bmp"));
+    fs::create_symlink(medium.file("content/a.bmp"), installed("content/a.bmp"));
 
-    Uninstall();
-    EXPECT_EQ(Left(), (std::vector<std::string>{"content", "content/01.jpg", "content/a.bmp",
+    uninstall();
+    EXPECT_EQ(left(), (std::vector<std::string>{"content", "content/01.jpg", "content/a.bmp",
                                                 "data", "data/lex.tbo", "data/srt.tbo", "orvan"}));
     EXPECT_EQ(home.read("Orvan/orvan"), "the user's program");
     EXPECT_EQ(home.read("Orvan/data/srt.tbo"), "the user's sort table");
@@ -250,23 +250,23 @@ TEST_F(InstallTest, UninstallingRemovesOnlyWhatTheInstallationMadeAndTheUserLeft
     EXPECT_EQ(home.read("Orvan/data/lex.tbo"), "data/LEX.tbo");
     EXPECT_TRUE(fs::is_symlink(installed("content/a.bmp")));
     EXPECT_EQ(medium.read("content/a.bmp"), "content/a.bmp");
-    EXPECT_FALSE(fs::exists(home.Path() + "/pwned"));
+    EXPECT_FALSE(fs::exists(home.path() + "/pwned"));
 }
 
 // What a content list names at uninstalling has nothing to do with what was installed: here the
 // installed content has no list of its own, and the medium's list changed twice.
 TEST_F(InstallTest, UninstallingRemovesWhatEveryInstallationIntoTheFolderMade) {
-    medium.Write("content/fil.tbo", "a.bmp\r\nhelp\\\r\nb.png\r\n");
+    medium.write("content/fil.tbo", "a.bmp\r\nhelp\\\r\nb.png\r\n");
     ASSERT_EQ(setup::InstallFiles(target(), places).result, InstallResult::Succeeded);
     // A second installation into the folder adds what it makes to what the first made.
-    medium.Write("content/fil.tbo", "help\\\r\nhelp\\small\\\r\nc.png\r\n");
+    medium.write("content/fil.tbo", "help\\\r\nhelp\\small\\\r\nc.png\r\n");
     ASSERT_EQ(setup::InstallFiles(target(), places).result, InstallResult::HadProblems);
     ASSERT_TRUE(fs::exists(installed("content/help/small/c.png")));
-    medium.Write("content/fil.tbo", "other.bmp\r\n");
-    home.Write("Orvan/ci.tbo", "the user's own entries");
+    medium.write("content/fil.tbo", "other.bmp\r\n");
+    home.write("Orvan/ci.tbo", "the user's own entries");
 
-    Uninstall();
-    EXPECT_EQ(Left(), std::vector<std::string>{"ci.tbo"});
+    uninstall();
+    EXPECT_EQ(left(), std::vector<std::string>{"ci.tbo"});
 }
 
 TEST_F(InstallTest, WithoutItsListAnInstallationIsTakenToHoldWhatTheContentListNames) {
@@ -284,13 +284,13 @@ TEST_F(InstallTest, WithoutItsListAnInstallationIsTakenToHoldWhatTheContentListN
               (std::vector<std::string>{"content", "data", "content/help", "content/help/small"}));
     // These go whatever they hold, as they always did.
     EXPECT_TRUE(layout.checkedFiles.empty());
-    home.Write("Orvan/data/lex.tbo", "changed by the user");
-    Uninstall();
+    home.write("Orvan/data/lex.tbo", "changed by the user");
+    uninstall();
     EXPECT_FALSE(fs::exists(target()));
 }
 
 TEST_F(InstallTest, AFileOfTheUsersAtTheListsNameStaysAndThenNothingIsRemoved) {
-    home.Write("Orvan/installed.lst", "the user's own list\n");
+    home.write("Orvan/installed.lst", "the user's own list\n");
     const auto outcome = setup::InstallFiles(target(), places);
     EXPECT_EQ(outcome.result, InstallResult::HadProblems);
     ASSERT_EQ(outcome.problems.size(), 1u);

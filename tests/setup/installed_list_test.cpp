@@ -32,8 +32,8 @@ TEST(Sha256, AgreesWithSha256sumForEveryLengthAcrossTheBlockBoundaries) {
     TempFolder folder;
     std::string bytes;
     for (int length = 0; length <= 130; ++length) {
-        std::ofstream(folder.File("bytes"), std::ios::binary | std::ios::trunc) << bytes;
-        ASSERT_EQ(setup::Sha256Hex(bytes), Sha256sumOf(folder.File("bytes"))) << length;
+        std::ofstream(folder.file("bytes"), std::ios::binary | std::ios::trunc) << bytes;
+        ASSERT_EQ(setup::Sha256Hex(bytes), Sha256sumOf(folder.file("bytes"))) << length;
         bytes += static_cast<char>(length * 37 + 200);
     }
 }

@@ -93,13 +93,13 @@ TEST(PresentationState, TheDetailsHaveNoCoverAndDoNotRestoreATitlesSelection) {
 
 class SwitchStartScreenTest : public ::testing::Test {
   protected:
-    SwitchStartScreenTest() { context.settingsPath = config.File("Orvan.ini"); }
+    SwitchStartScreenTest() { context.settingsPath = config.file("Orvan.ini"); }
     TempFolder config;
     setup::StartScreenContext context;
 };
 
 TEST_F(SwitchStartScreenTest, ItSwitchesOffAndOnAgainKeepingTheFolderLine) {
-    config.Write("Orvan.ini", "YES\r\n/home/ann/Orvan\r\n");
+    config.write("Orvan.ini", "YES\r\n/home/ann/Orvan\r\n");
     setup::SwitchStartScreen(context);
     EXPECT_FALSE(context.showStartScreen);
     EXPECT_EQ(config.read("Orvan.ini"), "NO\r\n/home/ann/Orvan\r\n");

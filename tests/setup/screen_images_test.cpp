@@ -91,7 +91,7 @@ class ScreenImagesTest : public ::testing::Test {
         QDir(home_).removeRecursively();
     }
 
-    std::unique_ptr<setup::StartScreen> OpenStartScreen(setup::Presentation presentation,
+    std::unique_ptr<setup::StartScreen> openStartScreen(setup::Presentation presentation,
                                                         int page) {
         auto screen = std::make_unique<setup::StartScreen>(context_, presentation, page);
         screen->setOpeningDuration(0);
@@ -107,13 +107,13 @@ class ScreenImagesTest : public ::testing::Test {
 };
 
 TEST_F(ScreenImagesTest, TheStartScreenInEachPresentation) {
-    auto face = OpenStartScreen(setup::Presentation::None, 0);
+    auto face = openStartScreen(setup::Presentation::None, 0);
     ExpectLooksAsKept(face.get(), "start_screen");
-    auto division = OpenStartScreen(setup::Presentation::Partner, setup::kDivisionPage);
+    auto division = openStartScreen(setup::Presentation::Partner, setup::kDivisionPage);
     ExpectLooksAsKept(division.get(), "start_screen_division");
-    auto company = OpenStartScreen(setup::Presentation::Partner, setup::kCompanyPage);
+    auto company = openStartScreen(setup::Presentation::Partner, setup::kCompanyPage);
     ExpectLooksAsKept(company.get(), "start_screen_company");
-    auto publisher = OpenStartScreen(setup::Presentation::Publisher, 0);
+    auto publisher = openStartScreen(setup::Presentation::Publisher, 0);
     ExpectLooksAsKept(publisher.get(), "start_screen_publisher");
     auto* details = publisher->findChild<QLabel*>("lexiconLabel");
     ASSERT_NE(details, nullptr);

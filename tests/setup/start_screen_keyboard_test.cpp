@@ -24,28 +24,28 @@ using setup::StartScreen;
 class StartScreenKeyboardTest : public ::testing::Test {
   protected:
     StartScreenKeyboardTest() {
-        context.startFolder = program.Path() + "/";
-        QDir(QString::fromStdString(program.Path())).mkpath("content");
+        context.startFolder = program.path() + "/";
+        QDir(QString::fromStdString(program.path())).mkpath("content");
         for (int tag : {1, 2, 3, 4, 5, 6, 7, 11, 12, 13, 14, 15}) {
             for (const char* look : {"", "c"}) {
                 QImage strip(201, 25, QImage::Format_RGB32);
                 strip.fill(Qt::darkBlue);
-                strip.save(Content(QString("menu%1%2.bmp").arg(tag).arg(look)), "BMP");
+                strip.save(content(QString("menu%1%2.bmp").arg(tag).arg(look)), "BMP");
             }
-            program.Write("content/korv" + std::to_string(tag) + ".rtf", "{\\rtf1 page}");
+            program.write("content/korv" + std::to_string(tag) + ".rtf", "{\\rtf1 page}");
         }
         for (int tag = 1; tag <= 7; ++tag) {
             QImage cover(20, 10, QImage::Format_RGB32);
             cover.fill(Qt::gray);
-            cover.save(Content(QString("korv%1.bmp").arg(tag)), "BMP");
+            cover.save(content(QString("korv%1.bmp").arg(tag)), "BMP");
         }
     }
     ~StartScreenKeyboardTest() override { form.reset(); }
 
-    QString Content(const QString& name) const {
-        return QString::fromStdString(program.Path()) + "/content/" + name;
+    QString content(const QString& name) const {
+        return QString::fromStdString(program.path()) + "/content/" + name;
     }
-    void Open(Presentation presentation) {
+    void open(Presentation presentation) {
         form = std::make_unique<StartScreen>(context, presentation, 0);
         form->setOpeningDuration(0);
         form->show();
@@ -53,18 +53,18 @@ class StartScreenKeyboardTest : public ::testing::Test {
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
-    QLabel* Find(const char* name) const {
+    QLabel* find(const char* name) const {
         QLabel* found = form->findChild<QLabel*>(name);
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    void Press(QWidget* control, Qt::Key key) {
+    void press(QWidget* control, Qt::Key key) {
         control->setFocus(Qt::TabFocusReason);
         ASSERT_TRUE(control->hasFocus()) << control->objectName().toStdString();
         QTest::keyClick(control, key);
     }
     /// The labels that take clicks: they show the hand cursor.
-    std::vector<QLabel*> Clickable() const {
+    std::vector<QLabel*> clickable() const {
         std::vector<QLabel*> labels;
         for (QLabel* label : form->findChildren<QLabel*>()) {
             if (label->testAttribute(Qt::WA_SetCursor) &&
@@ -81,16 +81,16 @@ class StartScreenKeyboardTest : public ::testing::Test {
 };
 
 TEST_F(StartScreenKeyboardTest, EveryClickablePictureIsNamedByItsHintAndVisitedByTab) {
-    Open(Presentation::Publisher);
-    const std::vector<QLabel*> clickable = Clickable();
+    open(Presentation::Publisher);
+    const std::vector<QLabel*> pictures = clickable();
     // Three logos, seven title and five details pictures, the details label, the install picture.
-    ASSERT_EQ(clickable.size(), 17u);
+    ASSERT_EQ(pictures.size(), 17u);
     std::set<QWidget*> visited;
     for (int press = 0; press < 30; ++press) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.insert(QApplication::focusWidget());
     }
-    for (QLabel* label : clickable) {
+    for (QLabel* label : pictures) {
         const std::string name = label->objectName().toStdString();
         EXPECT_FALSE(label->toolTip().isEmpty()) << name;
         EXPECT_EQ(label->accessibleName(), label->toolTip()) << name;
@@ -101,38 +101,38 @@ TEST_F(StartScreenKeyboardTest, EveryClickablePictureIsNamedByItsHintAndVisitedB
     }
     for (const char* decoration :
          {"coverImage", "coverRuleImage", "presentationImage", "isbnImage", "publisherPicture"}) {
-        EXPECT_EQ(Find(decoration)->focusPolicy(), Qt::NoFocus) << decoration;
-        EXPECT_FALSE(visited.count(Find(decoration))) << decoration;
+        EXPECT_EQ(find(decoration)->focusPolicy(), Qt::NoFocus) << decoration;
+        EXPECT_FALSE(visited.count(find(decoration))) << decoration;
     }
 }
 
 TEST_F(StartScreenKeyboardTest, EnterReturnAndSpaceRunTheClickAndLeaveTheWindowOpen) {
-    Open(Presentation::None);
-    Press(Find("companyLogo"), Qt::Key_Space);
+    open(Presentation::None);
+    press(find("companyLogo"), Qt::Key_Space);
     EXPECT_EQ(form->presentation().partnerPage(), setup::kCompanyPage);
-    EXPECT_EQ(Find("partnerTitle")->text(), "Calder");
-    Press(Find("divisionLogo"), Qt::Key_Return);
-    EXPECT_EQ(Find("partnerTitle")->text(), "Velmora");
-    Press(Find("lexiconLabel"), Qt::Key_Enter);
-    EXPECT_EQ(Find("publisherTitle")->text(), QString::fromUtf8("Στοιχεία Λεξικού"));
+    EXPECT_EQ(find("partnerTitle")->text(), "Calder");
+    press(find("divisionLogo"), Qt::Key_Return);
+    EXPECT_EQ(find("partnerTitle")->text(), "Velmora");
+    press(find("lexiconLabel"), Qt::Key_Enter);
+    EXPECT_EQ(find("publisherTitle")->text(), QString::fromUtf8("Στοιχεία Λεξικού"));
     EXPECT_EQ(form->presentation().menuSelection(), 11);
-    Press(Find("menuImage13"), Qt::Key_Return);
+    press(find("menuImage13"), Qt::Key_Return);
     EXPECT_EQ(form->presentation().menuSelection(), 13);
-    Press(Find("publisherLogo"), Qt::Key_Space);
+    press(find("publisherLogo"), Qt::Key_Space);
     EXPECT_EQ(form->presentation().menuSelection(), 1);
     // The keys ran the pictures, not the default button, which closes the window.
     EXPECT_TRUE(form->isVisible());
     // A held key runs a picture once.
-    Find("menuImage3")->setFocus(Qt::TabFocusReason);
-    QTest::keyPress(Find("menuImage3"), Qt::Key_Space);
+    find("menuImage3")->setFocus(Qt::TabFocusReason);
+    QTest::keyPress(find("menuImage3"), Qt::Key_Space);
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
-    QApplication::sendEvent(Find("menuImage2"), &repeat);
+    QApplication::sendEvent(find("menuImage2"), &repeat);
     EXPECT_EQ(form->presentation().menuSelection(), 3);
 }
 
 TEST_F(StartScreenKeyboardTest, AFocusedPictureIsFramed) {
-    Open(Presentation::None);
-    QLabel* install = Find("installImage");
+    open(Presentation::None);
+    QLabel* install = find("installImage");
     const QColor frame = install->palette().color(QPalette::Highlight);
     const auto edge = [install] {
         const QImage shown = install->grab().toImage();
@@ -144,14 +144,14 @@ TEST_F(StartScreenKeyboardTest, AFocusedPictureIsFramed) {
 }
 
 TEST_F(StartScreenKeyboardTest, TheInstallPicturesNameFollowsItsHint) {
-    Open(Presentation::None);
-    EXPECT_EQ(Find("installImage")->accessibleName(), QString::fromUtf8("Εγκατάσταση στο δίσκο"));
+    open(Presentation::None);
+    EXPECT_EQ(find("installImage")->accessibleName(), QString::fromUtf8("Εγκατάσταση στο δίσκο"));
     form.reset();
     // An installed copy: the program may be written, the picture uninstalls.
-    program.Write("orvan", "x");
-    ::chmod(program.File("orvan").c_str(), 0755);
-    Open(Presentation::None);
-    EXPECT_EQ(Find("installImage")->accessibleName(),
+    program.write("orvan", "x");
+    ::chmod(program.file("orvan").c_str(), 0755);
+    open(Presentation::None);
+    EXPECT_EQ(find("installImage")->accessibleName(),
               QString::fromUtf8("Απεγκατάσταση από το δίσκο"));
 }
 

@@ -40,9 +40,9 @@ bool Exists(const std::string& path) {
 class UninstallScriptRun : public ::testing::Test {
   protected:
     UninstallScriptRun()
-        : installed(temp.Path() + "/" + kHostile),
-          desktop(temp.Path() + "/-Desk top 'x' $(touch " + kCanary + ")"),
-          work(temp.Path() + "/work") {
+        : installed(temp.path() + "/" + kHostile),
+          desktop(temp.path() + "/-Desk top 'x' $(touch " + kCanary + ")"),
+          work(temp.path() + "/work") {
         layout.folder = installed;
         layout.files = {"orvan",
                         "data/i.tbo",
@@ -57,14 +57,14 @@ class UninstallScriptRun : public ::testing::Test {
                         "content/-n"};
         layout.folders = {"content", "data", "content/help", "content/help/small"};
         for (const std::string& file : layout.files)
-            temp.Write(kHostile + "/" + file, "installed");
-        temp.Write(kHostile + "-other/ci.tbo", "sibling");
-        temp.Write(desktop.substr(temp.Path().size() + 1) + "/notes.txt", "desktop");
+            temp.write(kHostile + "/" + file, "installed");
+        temp.write(kHostile + "-other/ci.tbo", "sibling");
+        temp.write(desktop.substr(temp.path().size() + 1) + "/notes.txt", "desktop");
         std::filesystem::create_directories(work);
     }
 
     // Writes the script where the program writes it and runs it to its end.
-    void Uninstall() {
+    void uninstall() {
         const std::string script = UninstallScript(layout, desktop);
         ASSERT_FALSE(script.empty());
         const std::string path = desktop + "/" + setup::kUninstallScriptName;
@@ -73,7 +73,7 @@ class UninstallScriptRun : public ::testing::Test {
         EXPECT_FALSE(Exists(path));
     }
 
-    void ExpectInstalledGoneAndOthersKept() {
+    void expectInstalledGoneAndOthersKept() {
         for (const std::string& file : layout.files)
             EXPECT_FALSE(Exists(installed + "/" + file)) << file;
         for (const char* folder : {"content/help/small", "content/help", "data"})
@@ -81,7 +81,7 @@ class UninstallScriptRun : public ::testing::Test {
         EXPECT_EQ(temp.read(kHostile + "-other/ci.tbo"), "sibling");
         EXPECT_EQ(ReadWholeFile(desktop + "/notes.txt").value_or(""), "desktop");
         for (const std::string& folder :
-             {work, temp.Path(), desktop, installed, std::filesystem::current_path().string(),
+             {work, temp.path(), desktop, installed, std::filesystem::current_path().string(),
               std::filesystem::temp_directory_path().string()}) {
             EXPECT_FALSE(Exists(folder + "/" + kCanary)) << "a name was run in " << folder;
         }
@@ -93,45 +93,45 @@ class UninstallScriptRun : public ::testing::Test {
 };
 
 TEST_F(UninstallScriptRun, RemovesTheWholeInstallationWhenNothingOfTheUsersIsInIt) {
-    Uninstall();
-    ExpectInstalledGoneAndOthersKept();
+    uninstall();
+    expectInstalledGoneAndOthersKept();
     EXPECT_FALSE(Exists(installed + "/content"));
     EXPECT_FALSE(Exists(installed));
 }
 
 TEST_F(UninstallScriptRun, KeepsTheUsersFilesAndTheFoldersHoldingThem) {
-    temp.Write(kHostile + "/ci.tbo", "personal");
-    temp.Write(kHostile + "/cigr.tbo", "personal");
-    temp.Write(kHostile + "/clex.tbo", "personal");
-    temp.Write(kHostile + "/content/" + kHostile + ".txt", "mine");
-    Uninstall();
-    ExpectInstalledGoneAndOthersKept();
+    temp.write(kHostile + "/ci.tbo", "personal");
+    temp.write(kHostile + "/cigr.tbo", "personal");
+    temp.write(kHostile + "/clex.tbo", "personal");
+    temp.write(kHostile + "/content/" + kHostile + ".txt", "mine");
+    uninstall();
+    expectInstalledGoneAndOthersKept();
     for (const char* personal : {"/ci.tbo", "/cigr.tbo", "/clex.tbo"})
         EXPECT_EQ(temp.read(kHostile + personal), "personal");
     EXPECT_EQ(temp.read(kHostile + "/content/" + kHostile + ".txt"), "mine");
 }
 
 TEST_F(UninstallScriptRun, PathsLeadingOutOfTheInstallationAreLeftOut) {
-    temp.Write("victim", "outside");
-    std::filesystem::create_directories(temp.Path() + "/empty-victim");
+    temp.write("victim", "outside");
+    std::filesystem::create_directories(temp.path() + "/empty-victim");
     layout.files.insert(layout.files.end(),
-                        {"../victim", "content/../../victim", temp.File("victim"), "", "./orvan",
+                        {"../victim", "content/../../victim", temp.file("victim"), "", "./orvan",
                          "data//i.tbo", "data/", std::string("orv\0an", 6)});
     layout.folders.insert(layout.folders.end(),
                           {"..", "../empty-victim", "content/../../empty-victim", ".",
-                           temp.File("empty-victim"), "content/."});
+                           temp.file("empty-victim"), "content/."});
     // Even when it holds exactly what the list says.
     layout.checkedFiles = {{"../victim", 7, setup::Sha256Hex("outside")},
-                           {temp.File("victim"), 7, setup::Sha256Hex("outside")}};
+                           {temp.file("victim"), 7, setup::Sha256Hex("outside")}};
     layout.list = "../victim";
     const std::string script = UninstallScript(layout, desktop);
     EXPECT_EQ(script.find("victim"), std::string::npos);
     EXPECT_EQ(script.find("/./"), std::string::npos);
     EXPECT_EQ(script.find(std::string(1, '\0')), std::string::npos);
-    Uninstall();
-    ExpectInstalledGoneAndOthersKept();
+    uninstall();
+    expectInstalledGoneAndOthersKept();
     EXPECT_EQ(temp.read("victim"), "outside");
-    EXPECT_TRUE(FolderExists(temp.Path() + "/empty-victim"));
+    EXPECT_TRUE(FolderExists(temp.path() + "/empty-victim"));
     EXPECT_FALSE(Exists(installed));
 }
 
@@ -179,17 +179,17 @@ TEST(UninstallScript, RefusesAnInstallationFolderItCannotKeepWithin) {
 
 TEST(UninstallScript, IsWrittenExecutableOrTheReasonIsToldNamingIt) {
     TempFolder home;
-    const std::string desktop = home.File("Desktop");
+    const std::string desktop = home.file("Desktop");
     ASSERT_TRUE(setup::WriteUninstallScript(desktop, "echo\n"));
     EXPECT_EQ(home.read("Desktop/uninst.sh"), "echo\n");
     EXPECT_EQ(std::filesystem::status(desktop + "/uninst.sh").permissions(),
               std::filesystem::perms::owner_all);
 
-    home.Write("file", "");
-    const Result<void> refused = setup::WriteUninstallScript(home.File("file/Desktop"), "echo\n");
+    home.write("file", "");
+    const Result<void> refused = setup::WriteUninstallScript(home.file("file/Desktop"), "echo\n");
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.error().message,
-              "cannot write " + home.File("file/Desktop/uninst.sh") + ": " + strerror(ENOTDIR));
+              "cannot write " + home.file("file/Desktop/uninst.sh") + ": " + strerror(ENOTDIR));
 }
 
 // What `sh -c 'printf %s "$1"' sh WORD` gives for the quoted word: the word the shell read.

@@ -48,15 +48,15 @@ void WriteIn(const std::string& folder, const std::string& name, const std::stri
 }
 }  // namespace
 
-void TempFolder::Write(const std::string& name, const std::string& bytes) const {
+void TempFolder::write(const std::string& name, const std::string& bytes) const {
     WriteIn(path_, name, bytes);
 }
 
 std::string TempFolder::read(const std::string& name) const {
-    return ReadWholeFile(File(name)).value_or("<missing>");
+    return ReadWholeFile(file(name)).value_or("<missing>");
 }
 
-std::string LexiconBuilder::Prologue() {
+std::string LexiconBuilder::prologue() {
     // Padded with line ends, which RTF readers pass over, as the real block is.
     std::string block =
         "\\rtf1\\ansi\\ansicpg1253{\\fonttbl{\\f60\\fcharset161 Arial;}}"
@@ -67,7 +67,7 @@ std::string LexiconBuilder::Prologue() {
     return block;
 }
 
-int LexiconBuilder::AddEntry(const std::string& headword, const std::string& description,
+int LexiconBuilder::addEntry(const std::string& headword, const std::string& description,
                              int keyStart, const std::string& fieldCode) {
     const int number = static_cast<int>(englishLines_.size()) + 1;
     IndexLine line;
@@ -82,15 +82,15 @@ int LexiconBuilder::AddEntry(const std::string& headword, const std::string& des
     return number;
 }
 
-void LexiconBuilder::AddGreek(int number, const std::string& headword) {
+void LexiconBuilder::addGreek(int number, const std::string& headword) {
     greekLines_.push_back(FormatGreekIndexLine({static_cast<uint16_t>(number), headword}));
 }
 
-void LexiconBuilder::AddField(const std::string& code, const std::string& name) {
+void LexiconBuilder::addField(const std::string& code, const std::string& name) {
     fieldLines_.push_back(FormatFieldLine({code, name}));
 }
 
-void LexiconBuilder::AddPersonalEntry(int anchor, int own, const std::string& headword,
+void LexiconBuilder::addPersonalEntry(int anchor, int own, const std::string& headword,
                                       const std::string& text, const std::string& fieldCode) {
     PersonalIndexLine line;
     line.anchor = static_cast<uint16_t>(anchor);
@@ -103,11 +103,11 @@ void LexiconBuilder::AddPersonalEntry(int anchor, int own, const std::string& he
     personalLines_.push_back(FormatPersonalIndexLine(line));
 }
 
-void LexiconBuilder::AddSupplement(int anchor, const std::string& text) {
-    AddPersonalEntry(anchor, anchor, "", text);
+void LexiconBuilder::addSupplement(int anchor, const std::string& text) {
+    addPersonalEntry(anchor, anchor, "", text);
 }
 
-void LexiconBuilder::AddPersonalGreek(int anchor, int own, const std::string& headword) {
+void LexiconBuilder::addPersonalGreek(int anchor, int own, const std::string& headword) {
     personalGreekLines_.push_back(FormatPersonalGreekLine(
         {static_cast<uint16_t>(anchor), static_cast<uint16_t>(own), headword}));
 }
@@ -145,14 +145,14 @@ std::vector<std::string> PlainPersonal(const std::string& stored) {
     return lines;
 }
 
-void LexiconBuilder::WriteLexicon(const std::string& programFolder) const {
+void LexiconBuilder::writeLexicon(const std::string& programFolder) const {
     WriteIn(programFolder, "data/i.tbo", ScrambledIndex(englishLines_));
     WriteIn(programFolder, "data/igr.tbo", ScrambledIndex(greekLines_));
     WriteIn(programFolder, "data/lex.tbo", EncodeLexText(1, descriptions_));
     WriteIn(programFolder, "data/srt.tbo", JoinLinesCrLf(fieldLines_));
 }
 
-void LexiconBuilder::WritePersonal(const std::string& personalFolder) const {
+void LexiconBuilder::writePersonal(const std::string& personalFolder) const {
     WriteIn(personalFolder, "ci.tbo", ScrambledPersonal(personalLines_));
     WriteIn(personalFolder, "cigr.tbo", ScrambledPersonal(personalGreekLines_));
     WriteIn(personalFolder, "clex.tbo", personalTexts_);

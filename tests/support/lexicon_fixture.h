@@ -34,9 +34,9 @@ class TempFolder {
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-    void Write(const std::string& name, const std::string& bytes) const;
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    void write(const std::string& name, const std::string& bytes) const;
     std::string read(const std::string& name) const;
 
   private:
@@ -49,32 +49,32 @@ class LexiconBuilder {
   public:
     /// Adds an English entry with its plain description, numbered by its line; returns the
     /// number. The headword and field code are code page 1253.
-    int AddEntry(const std::string& headword, const std::string& description = "{x}",
+    int addEntry(const std::string& headword, const std::string& description = "{x}",
                  int keyStart = 1, const std::string& fieldCode = "");
-    void AddGreek(int number, const std::string& headword);
-    void AddField(const std::string& code, const std::string& name);
+    void addGreek(int number, const std::string& headword);
+    void addField(const std::string& code, const std::string& name);
     /// Adds a raw plain line to an index, for malformed input.
-    void AddRawEnglishLine(const std::string& line) { englishLines_.push_back(line); }
-    void AddRawGreekLine(const std::string& line) { greekLines_.push_back(line); }
+    void addRawEnglishLine(const std::string& line) { englishLines_.push_back(line); }
+    void addRawGreekLine(const std::string& line) { greekLines_.push_back(line); }
 
     /// A personal entry placed after entry `anchor`; its text goes to clex.tbo.
-    void AddPersonalEntry(int anchor, int own, const std::string& headword,
+    void addPersonalEntry(int anchor, int own, const std::string& headword,
                           const std::string& text = "{p}", const std::string& fieldCode = "");
-    void AddSupplement(int anchor, const std::string& text = "{s}");
-    void AddPersonalGreek(int anchor, int own, const std::string& headword);
-    void AddRawPersonalLine(const std::string& plainLine) { personalLines_.push_back(plainLine); }
+    void addSupplement(int anchor, const std::string& text = "{s}");
+    void addPersonalGreek(int anchor, int own, const std::string& headword);
+    void addRawPersonalLine(const std::string& plainLine) { personalLines_.push_back(plainLine); }
 
     /// The plain prologue block (57601 bytes) that opens data/lex.tbo.
-    static std::string Prologue();
+    static std::string prologue();
 
-    void WriteLexicon(const std::string& programFolder) const;
-    void WritePersonal(const std::string& personalFolder) const;
+    void writeLexicon(const std::string& programFolder) const;
+    void writePersonal(const std::string& personalFolder) const;
 
-    const std::vector<std::string>& EnglishLines() const { return englishLines_; }
+    const std::vector<std::string>& englishLines() const { return englishLines_; }
 
   private:
     std::vector<std::string> englishLines_, greekLines_, fieldLines_;
-    std::string descriptions_ = Prologue();
+    std::string descriptions_ = prologue();
     std::vector<std::string> personalLines_, personalGreekLines_;
     std::string personalTexts_;
 };

@@ -60,7 +60,7 @@ class CliLauncher {
         environment_.push_back("XDG_CONFIG_HOME=" + home + "/config");
     }
 
-    pid_t Start(const Args& args, const std::string& outFile, const std::string& errFile) const {
+    pid_t start(const Args& args, const std::string& outFile, const std::string& errFile) const {
         Args all = prefix_;
         all.insert(all.end(), args.begin(), args.end());
         posix_spawn_file_actions_t files;
@@ -70,14 +70,14 @@ class CliLauncher {
         posix_spawn_file_actions_addopen(&files, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_APPEND,
                                          0644);
         pid_t pid = -1;
-        const int error = posix_spawn(&pid, all[0].c_str(), &files, nullptr, Pointers(all).data(),
-                                      Pointers(environment_).data());
+        const int error = posix_spawn(&pid, all[0].c_str(), &files, nullptr, pointers(all).data(),
+                                      pointers(environment_).data());
         posix_spawn_file_actions_destroy(&files);
         return error == 0 ? pid : -1;
     }
 
   private:
-    static std::vector<char*> Pointers(Args& strings) {
+    static std::vector<char*> pointers(Args& strings) {
         std::vector<char*> pointers;
         for (std::string& s : strings)
             pointers.push_back(s.data());
@@ -116,7 +116,7 @@ bool RunSideBySide(const CliLauncher& cli, std::vector<Role>& roles, const std::
                                            : role.started < role.commands.size();
             if (role.running == 0 && more && inTime) {
                 const std::string name = logs + "/role" + std::to_string(i);
-                role.running = cli.Start(role.commands[role.started % role.commands.size()],
+                role.running = cli.start(role.commands[role.started % role.commands.size()],
                                          "/dev/null", name + ".err");
                 ++role.started;
                 if (role.running < 0) {  // not started: counts as a failed run
@@ -196,7 +196,7 @@ struct Figures {
     int acknowledged = 0, refused = 0, lost = 0, duplicated = 0, misplaced = 0, greekWrong = 0,
         refusedButApplied = 0, strays = 0;
 
-    std::string Text() const {
+    std::string text() const {
         std::ostringstream out;
         out << "inserts acknowledged " << acknowledged << ", refused " << refused << "; lost "
             << lost << ", duplicated " << duplicated << ", misplaced descriptions " << misplaced
@@ -223,23 +223,23 @@ class CliConcurrencyTest : public ::testing::Test {
   protected:
     void SetUp() override {
         for (const char* headword : {"anchor", "axle", "bolt", "gas", "lever", "zinc"}) {
-            const int number = lexicon.AddEntry(headword, "{x}", 1);
-            if (headword[0] == 'a') lexicon.AddGreek(number, Cp("άγκυρα"));
+            const int number = lexicon.addEntry(headword, "{x}", 1);
+            if (headword[0] == 'a') lexicon.addGreek(number, Cp("άγκυρα"));
         }
-        lexicon.WriteLexicon(program.Path());
+        lexicon.writeLexicon(program.path());
     }
 
     // One orvan-cli run to its end, on the test's personal folder or with `on`'s: exit status and
     // standard output.
     std::pair<int, std::string> Run(const Args& args, const CliLauncher* on = nullptr) {
-        const pid_t pid = (on ? *on : cli).Start(args, scratch.File("out"), scratch.File("err"));
+        const pid_t pid = (on ? *on : cli).start(args, scratch.file("out"), scratch.file("err"));
         int status = 0;
         if (pid < 0 || ::waitpid(pid, &status, 0) != pid) return {-1, ""};
         return {ExitStatus(status), scratch.read("out")};
     }
 
     // Checks the store against what the writers were told, entry by entry.
-    Figures Check(const std::vector<Insert>& inserts) {
+    Figures check(const std::vector<Insert>& inserts) {
         Figures figures;
         const DumpedTables tables(Run({"dump"}).second);
         std::map<std::string, bool> attempted;
@@ -256,22 +256,22 @@ class CliConcurrencyTest : public ::testing::Test {
             ++figures.acknowledged;
             if (copies == 0) ++figures.lost;
             if (copies > 1) ++figures.duplicated;
-            if (copies == 1 && !HasOwnDescription(tables, insert.english)) ++figures.misplaced;
-            if (!insert.greek.empty() && !GreekLinked(tables, insert)) ++figures.greekWrong;
+            if (copies == 1 && !hasOwnDescription(tables, insert.english)) ++figures.misplaced;
+            if (!insert.greek.empty() && !greekLinked(tables, insert)) ++figures.greekWrong;
         }
         for (const auto& [slot, headword] : tables.english)
             if (tables.kind.at(slot) == 'C' && !attempted.contains(headword)) ++figures.strays;
         return figures;
     }
 
-    bool HasOwnDescription(const DumpedTables& tables, const std::string& headword) {
+    bool hasOwnDescription(const DumpedTables& tables, const std::string& headword) {
         const int slot = tables.englishSlots.find(headword)->second;
         const auto [status, shown] = Run({"show", std::to_string(slot)});
         return status == 0 && shown.starts_with(headword + "\n") &&
                NamedInDescription(shown) == std::vector<std::string>{headword};
     }
 
-    static bool GreekLinked(const DumpedTables& tables, const Insert& insert) {
+    static bool greekLinked(const DumpedTables& tables, const Insert& insert) {
         const auto [first, last] = tables.greekOwners.equal_range(insert.greek);
         if (first == last || std::next(first) != last) return false;  // missing or twice
         const auto owner = tables.english.find(first->second);
@@ -280,7 +280,7 @@ class CliConcurrencyTest : public ::testing::Test {
 
     test::TempFolder program, personal, home, scratch;
     test::LexiconBuilder lexicon;
-    CliLauncher cli{program.Path(), personal.Path(), home.Path()};
+    CliLauncher cli{program.path(), personal.path(), home.path()};
 };
 
 TEST_F(CliConcurrencyTest, TwoWritersAndAReaderKeepEveryAcknowledgedEntryRight) {
@@ -292,15 +292,15 @@ TEST_F(CliConcurrencyTest, TwoWritersAndAReaderKeepEveryAcknowledgedEntryRight) 
     roles[2].repeats = true;
 
     const auto start = Clock::now();
-    ASSERT_TRUE(RunSideBySide(cli, roles, scratch.Path())) << "the processes did not finish";
+    ASSERT_TRUE(RunSideBySide(cli, roles, scratch.path())) << "the processes did not finish";
     const auto seconds = std::chrono::duration<double>(Clock::now() - start).count();
     for (size_t i = 0; i < inserts.size(); ++i)
         inserts[i].status = roles[i / kInsertsPerWriter].statuses.at(i % kInsertsPerWriter);
 
-    const Figures figures = Check(inserts);
-    std::cout << figures.Text() << "; reader runs " << roles[2].statuses.size() << " in " << seconds
+    const Figures figures = check(inserts);
+    std::cout << figures.text() << "; reader runs " << roles[2].statuses.size() << " in " << seconds
               << " s\n";
-    RecordProperty("figures", figures.Text());
+    RecordProperty("figures", figures.text());
     EXPECT_EQ(figures.lost, 0);
     EXPECT_EQ(figures.duplicated, 0);
     EXPECT_EQ(figures.misplaced, 0);
@@ -329,23 +329,23 @@ TEST_F(CliConcurrencyTest, UpdateByNumberWaitsForTheLockAndLandsOnItsEntry) {
     test::TempFolder other;
     const std::vector<std::string> files{"ci.tbo", "cigr.tbo", "clex.tbo"};
     for (const std::string& name : files)
-        std::filesystem::copy_file(personal.File(name), other.File(name));
-    const CliLauncher otherCli{program.Path(), other.Path(), home.Path()};
+        std::filesystem::copy_file(personal.file(name), other.file(name));
+    const CliLauncher otherCli{program.path(), other.path(), home.path()};
     ASSERT_EQ(Run({"insert", "--english", "aardvark", "--description", "a"}, &otherCli).first, 0);
 
     const int lock =
-        ::open(personal.File("orvan.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        ::open(personal.file("orvan.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     ASSERT_GE(lock, 0);
     ASSERT_EQ(::flock(lock, LOCK_EX), 0);
-    const pid_t update = cli.Start({"update", "--entry", "7", "--description", "striped"},
-                                   scratch.File("update.out"), scratch.File("update.err"));
+    const pid_t update = cli.start({"update", "--entry", "7", "--description", "striped"},
+                                   scratch.file("update.out"), scratch.file("update.err"));
     ASSERT_GT(update, 0);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     int status = 0;
     EXPECT_EQ(::waitpid(update, &status, WNOHANG), 0) << "the update did not wait for the lock";
     for (const std::string& name : files) {
-        std::filesystem::copy_file(other.File(name), personal.File(name + ".new"));
-        std::filesystem::rename(personal.File(name + ".new"), personal.File(name));
+        std::filesystem::copy_file(other.file(name), personal.file(name + ".new"));
+        std::filesystem::rename(personal.file(name + ".new"), personal.file(name));
     }
     ::close(lock);
     ASSERT_EQ(::waitpid(update, &status, 0), update);
@@ -359,7 +359,7 @@ TEST_F(CliConcurrencyTest, UpdateByNumberWaitsForTheLockAndLandsOnItsEntry) {
     EXPECT_EQ(entries,
               (std::vector<std::string>{"C aardvark", "L anchor", "L axle", "L bolt", "L gas",
                                         "L lever", "C zebra crossing", "L zinc"}));
-    EXPECT_TRUE(GreekLinked(tables, {"zebra crossing", "διάβαση"}));
+    EXPECT_TRUE(greekLinked(tables, {"zebra crossing", "διάβαση"}));
     EXPECT_EQ(Run({"show", "--entry", "9"}).second, "zebra crossing\nδιάβαση\n\n  striped\n");
     EXPECT_EQ(Run({"show", "--entry", "8"}).second, "aardvark\n\n\n  a\n");
 }

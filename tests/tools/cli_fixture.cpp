@@ -17,30 +17,30 @@ std::string Quoted(const std::string& arg) {
 }
 
 void CliFixture::SetUp() {
-    const int gas = lexicon.AddEntry("gas", "{x}", 1, "CHEM");
-    lexicon.AddGreek(gas, Cp("αέριο"));
-    const int engine = lexicon.AddEntry("the engine", "{x}", 5, "MECH");
-    lexicon.AddGreek(engine, Cp("μηχανή"));
-    lexicon.AddPersonalEntry(gas, 3, "gasket", "{p}", "MECH");
-    lexicon.AddSupplement(engine);
-    lexicon.AddField("CHEM", Cp("Χημεία"));
-    lexicon.AddField("MECH", Cp("Μηχανολογία"));
-    lexicon.WriteLexicon(program.Path());
-    lexicon.WritePersonal(personal.Path());
-    folder = personal.Path();
-    cacheHome = home.File("cache");
+    const int gas = lexicon.addEntry("gas", "{x}", 1, "CHEM");
+    lexicon.addGreek(gas, Cp("αέριο"));
+    const int engine = lexicon.addEntry("the engine", "{x}", 5, "MECH");
+    lexicon.addGreek(engine, Cp("μηχανή"));
+    lexicon.addPersonalEntry(gas, 3, "gasket", "{p}", "MECH");
+    lexicon.addSupplement(engine);
+    lexicon.addField("CHEM", Cp("Χημεία"));
+    lexicon.addField("MECH", Cp("Μηχανολογία"));
+    lexicon.writeLexicon(program.path());
+    lexicon.writePersonal(personal.path());
+    folder = personal.path();
+    cacheHome = home.file("cache");
 }
 
-CliRun CliFixture::Cli(const Args& args, bool withPersonal) {
+CliRun CliFixture::cli(const Args& args, bool withPersonal) {
     // A run that hangs is ended by `timeout` and shows as status 124.
-    std::string command = "HOME=" + Quoted(home.Path()) +
-                          " XDG_CONFIG_HOME=" + Quoted(home.File("config")) +
+    std::string command = "HOME=" + Quoted(home.path()) +
+                          " XDG_CONFIG_HOME=" + Quoted(home.file("config")) +
                           " XDG_CACHE_HOME=" + Quoted(cacheHome) + " timeout 10 " + asUser +
-                          ORVAN_CLI_PATH + " -C " + Quoted(program.Path());
+                          ORVAN_CLI_PATH + " -C " + Quoted(program.path());
     if (withPersonal) command += " --personal " + Quoted(folder);
     for (const std::string& arg : args)
         command += " " + Quoted(arg);
-    const std::string errorFile = home.File("stderr.txt");
+    const std::string errorFile = home.file("stderr.txt");
     CliRun run;
     FILE* pipe = ::popen((command + " 2>" + Quoted(errorFile)).c_str(), "r");
     if (pipe == nullptr) return run;

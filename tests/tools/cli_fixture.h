@@ -27,7 +27,7 @@ class CliFixture : public ::testing::Test {
     void SetUp() override;
 
     /// Runs orvan-cli on the program folder and, with `withPersonal`, on `folder`.
-    CliRun Cli(const Args& args, bool withPersonal = true);
+    CliRun cli(const Args& args, bool withPersonal = true);
 
     TempFolder program, personal, home;
     LexiconBuilder lexicon;

@@ -88,15 +88,15 @@ const std::vector<std::string> kAllEntries = {"L gas", "C gasket", "A the engine
 class CliInputsTest : public test::CliFixture {
   protected:
     // A test may leave the personal folder read-only; the temporary folders must still go.
-    void TearDown() override { ::chmod(personal.Path().c_str(), 0700); }
+    void TearDown() override { ::chmod(personal.path().c_str(), 0700); }
 
     // Runs orvan-cli as "nobody" from here on (root reads and writes anything): every file of
     // the test's folders readable by all, and the folders writable by all when `writable`.
-    void RunAsNobody(bool writable) {
+    void runAsNobody(bool writable) {
         const auto folderMode = fs::perms(writable ? 0777 : 0755);
         for (const test::TempFolder* temp : {&program, &personal, &home}) {
-            fs::permissions(temp->Path(), folderMode);
-            for (const auto& entry : fs::recursive_directory_iterator(temp->Path()))
+            fs::permissions(temp->path(), folderMode);
+            for (const auto& entry : fs::recursive_directory_iterator(temp->path()))
                 fs::permissions(entry.path(), entry.is_directory() ? folderMode : fs::perms(0644));
         }
         asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
@@ -104,9 +104,9 @@ class CliInputsTest : public test::CliFixture {
 
     // Runs a change that must be refused with `status` and a message holding `message`, and
     // checks that the personal folder is as it was.
-    void ExpectRefused(const Args& args, int status, const std::string& message) {
+    void expectRefused(const Args& args, int status, const std::string& message) {
         const auto before = FolderState(folder);
-        const CliRun run = Cli(args);
+        const CliRun run = cli(args);
         EXPECT_EQ(run.status, status) << run.err;
         EXPECT_TRUE(Contains(run.err, message)) << "wanted: " << message << "\ngot: " << run.err;
         EXPECT_EQ(run.out, "");
@@ -114,57 +114,57 @@ class CliInputsTest : public test::CliFixture {
     }
 
     // The slot `search` gives a headword of one entry.
-    int SlotOf(const std::string& headword) {
-        const CliRun run = Cli({"search", headword});
+    int slotOf(const std::string& headword) {
+        const CliRun run = cli({"search", headword});
         return std::atoi(run.out.c_str());
     }
 };
 
 TEST_F(CliInputsTest, DescriptionFileMustBeAPlainFileOfBoundedLength) {
-    const std::string fifo = home.File("fifo");
+    const std::string fifo = home.file("fifo");
     MakeFifo(fifo);
-    ExpectRefused({"insert", "--english", "gear", "--description-file", fifo}, 1,
+    expectRefused({"insert", "--english", "gear", "--description-file", fifo}, 1,
                   fifo + " is not a plain file");
-    ExpectRefused({"insert", "--english", "gear", "--description-file", "/dev/zero"}, 1,
+    expectRefused({"insert", "--english", "gear", "--description-file", "/dev/zero"}, 1,
                   "/dev/zero is not a plain file");
-    ExpectRefused({"insert", "--english", "gear", "--description-file", home.Path()}, 1,
+    expectRefused({"insert", "--english", "gear", "--description-file", home.path()}, 1,
                   "is not a plain file");
 
     // A sparse file of 2 GB: refused after reading no more than what could fit.
-    const std::string huge = home.File("huge.txt");
-    home.Write("huge.txt", "");
+    const std::string huge = home.file("huge.txt");
+    home.write("huge.txt", "");
     fs::resize_file(huge, 2LL << 30);
     const auto start = std::chrono::steady_clock::now();
-    ExpectRefused({"insert", "--english", "gear", "--description-file", huge}, 1,
+    expectRefused({"insert", "--english", "gear", "--description-file", huge}, 1,
                   huge + " is longer than any description that fits");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
 
     // The longest file that is read (a byte order mark and the longest stored text) goes on to
     // the store, which finds its stored form too long; one byte more is not read at all.
-    home.Write("long.txt", std::string(99999 + 3, 'a'));
-    ExpectRefused({"insert", "--english", "gear", "--description-file", home.File("long.txt")}, 1,
+    home.write("long.txt", std::string(99999 + 3, 'a'));
+    expectRefused({"insert", "--english", "gear", "--description-file", home.file("long.txt")}, 1,
                   "bytes stored, more than 99999");
-    home.Write("long.txt", std::string(99999 + 3 + 1, 'a'));
-    ExpectRefused({"insert", "--english", "gear", "--description-file", home.File("long.txt")}, 1,
+    home.write("long.txt", std::string(99999 + 3 + 1, 'a'));
+    expectRefused({"insert", "--english", "gear", "--description-file", home.file("long.txt")}, 1,
                   "longer than any description that fits");
 }
 
 TEST_F(CliInputsTest, DescriptionFileIsUtf8WithOrWithoutAByteOrderMark) {
     const std::string text = "από αρχείο\nδεύτερη γραμμή\n";
-    home.Write("plain.txt", text);
-    home.Write("marked.txt", "\xEF\xBB\xBF" + text);
+    home.write("plain.txt", text);
+    home.write("marked.txt", "\xEF\xBB\xBF" + text);
     test::TempFolder other;
-    lexicon.WritePersonal(other.Path());
+    lexicon.writePersonal(other.path());
 
     EXPECT_EQ(
-        Cli({"insert", "--english", "gear", "--description-file", home.File("plain.txt")}).status,
+        cli({"insert", "--english", "gear", "--description-file", home.file("plain.txt")}).status,
         0);
-    const std::string shownPlain = Cli({"show", std::to_string(SlotOf("gear"))}).out;
-    folder = other.Path();
+    const std::string shownPlain = cli({"show", std::to_string(slotOf("gear"))}).out;
+    folder = other.path();
     const CliRun marked =
-        Cli({"insert", "--english", "gear", "--description-file", home.File("marked.txt")});
+        cli({"insert", "--english", "gear", "--description-file", home.file("marked.txt")});
     EXPECT_EQ(marked.status, 0) << marked.err;
-    const std::string shownMarked = Cli({"show", std::to_string(SlotOf("gear"))}).out;
+    const std::string shownMarked = cli({"show", std::to_string(slotOf("gear"))}).out;
 
     EXPECT_TRUE(Contains(shownPlain, "από αρχείο")) << shownPlain;
     EXPECT_EQ(shownMarked, shownPlain);
@@ -172,26 +172,26 @@ TEST_F(CliInputsTest, DescriptionFileIsUtf8WithOrWithoutAByteOrderMark) {
     EXPECT_EQ(other.read("ci.tbo"), personal.read("ci.tbo"));
 
     // A byte order mark alone leaves no description; UTF-16 is refused as a usage error.
-    home.Write("mark-only.txt", "\xEF\xBB\xBF");
-    ExpectRefused(
-        {"insert", "--english", "rotor", "--description-file", home.File("mark-only.txt")}, 2,
+    home.write("mark-only.txt", "\xEF\xBB\xBF");
+    expectRefused(
+        {"insert", "--english", "rotor", "--description-file", home.file("mark-only.txt")}, 2,
         "the description must be filled in");
-    home.Write("utf16.txt", std::string("\xFF\xFEg\0e\0a\0r\0", 10));
-    ExpectRefused({"insert", "--english", "rotor", "--description-file", home.File("utf16.txt")}, 2,
+    home.write("utf16.txt", std::string("\xFF\xFEg\0e\0a\0r\0", 10));
+    expectRefused({"insert", "--english", "rotor", "--description-file", home.file("utf16.txt")}, 2,
                   "--description-file is not UTF-8 text");
 }
 
 TEST_F(CliInputsTest, DescriptionsKeepEveryCharacterAndHeadwordsNameWhatTheyCannotHold) {
-    home.Write("signs.txt", "gear 中 ∑ ≤ ü ß 😀");
+    home.write("signs.txt", "gear 中 ∑ ≤ ü ß 😀");
     const CliRun inserted =
-        Cli({"insert", "--english", "rotor", "--description-file", home.File("signs.txt")});
+        cli({"insert", "--english", "rotor", "--description-file", home.file("signs.txt")});
     ASSERT_EQ(inserted.status, 0) << inserted.err;
-    EXPECT_TRUE(Contains(Cli({"show", std::to_string(SlotOf("rotor"))}).out, "gear 中 ∑ ≤ ü ß 😀"));
+    EXPECT_TRUE(Contains(cli({"show", std::to_string(slotOf("rotor"))}).out, "gear 中 ∑ ≤ ü ß 😀"));
 
     // A headword goes into a code page field: what the page lacks is named, nothing is stored.
-    ExpectRefused({"insert", "--english", "café naïve", "--description", "x"}, 2,
+    expectRefused({"insert", "--english", "café naïve", "--description", "x"}, 2,
                   "--english holds characters that code page 1253 cannot hold: é ï");
-    ExpectRefused({"insert", "--english", "x", "--greek", "σ∑", "--description", "x"}, 2,
+    expectRefused({"insert", "--english", "x", "--greek", "σ∑", "--description", "x"}, 2,
                   "--greek holds characters that code page 1253 cannot hold: ∑");
 }
 
@@ -199,10 +199,10 @@ TEST_F(CliInputsTest, LongDescriptionIsShownWhole) {
     std::string description;
     for (int i = 0; i < 1000; ++i)
         description += "abcdefghij";
-    const CliRun inserted = Cli({"insert", "--english", "rotor", "--description", description});
+    const CliRun inserted = cli({"insert", "--english", "rotor", "--description", description});
     ASSERT_EQ(inserted.status, 0) << inserted.err;
 
-    const CliRun shown = Cli({"show", std::to_string(SlotOf("rotor"))});
+    const CliRun shown = cli({"show", std::to_string(slotOf("rotor"))});
     EXPECT_EQ(shown.status, 0) << shown.err;
     // "rotor" has none of the letters a to j: every one shown belongs to the description.
     const auto letters = std::count_if(shown.out.begin(), shown.out.end(),
@@ -213,61 +213,61 @@ TEST_F(CliInputsTest, LongDescriptionIsShownWhole) {
 }
 
 TEST_F(CliInputsTest, FifosInPlaceOfFilesAreNeverWaitedOn) {
-    MakeFifo(personal.File("ci.tbo"));
-    const CliRun dump = Cli({"dump"});
+    MakeFifo(personal.file("ci.tbo"));
+    const CliRun dump = cli({"dump"});
     EXPECT_EQ(dump.status, 0) << dump.err;
     EXPECT_EQ(Entries(dump.out), (std::vector<std::string>{"L gas", "L the engine"}));
     EXPECT_TRUE(Contains(dump.err, "your entries are not all shown")) << dump.err;
-    EXPECT_TRUE(Contains(dump.err, personal.File("ci.tbo"))) << dump.err;
-    ExpectRefused(kInsert, 1, personal.File("ci.tbo"));
+    EXPECT_TRUE(Contains(dump.err, personal.file("ci.tbo"))) << dump.err;
+    expectRefused(kInsert, 1, personal.file("ci.tbo"));
 
     // Each of the lexicon's files in turn: any outcome but waiting.
     for (const char* name : {"data/i.tbo", "data/igr.tbo", "data/lex.tbo", "data/srt.tbo"}) {
         SCOPED_TRACE(name);
-        lexicon.WriteLexicon(program.Path());
-        MakeFifo(program.File(name));
-        EXPECT_NE(Cli({"dump"}).status, 124);
-        EXPECT_NE(Cli({"show", "1"}).status, 124);
-        EXPECT_NE(Cli({"search", "gas"}).status, 124);
+        lexicon.writeLexicon(program.path());
+        MakeFifo(program.file(name));
+        EXPECT_NE(cli({"dump"}).status, 124);
+        EXPECT_NE(cli({"show", "1"}).status, 124);
+        EXPECT_NE(cli({"search", "gas"}).status, 124);
     }
 }
 
 TEST_F(CliInputsTest, ReadOnlyFolderIsReadButNeverChanged) {
     // A lock file left by a user who could write the folder, readable by everyone.
-    const std::string lock = personal.File("orvan.lock");
-    personal.Write("orvan.lock", "");
+    const std::string lock = personal.file("orvan.lock");
+    personal.write("orvan.lock", "");
     const bool root = ::geteuid() == 0;
     if (root) {
         // Root writes into any folder: orvan-cli runs as "nobody", who may read everything here
         // and write nothing in the personal folder, which root owns.
-        RunAsNobody(false);
+        runAsNobody(false);
     } else {
-        fs::permissions(personal.Path(), fs::perms(0555));
+        fs::permissions(personal.path(), fs::perms(0555));
     }
     const auto checkReadOnly = [&] {
         const auto before = FolderState(folder);
         const bool hadLock = fs::exists(lock);
-        const CliRun dump = Cli({"dump"});
+        const CliRun dump = cli({"dump"});
         EXPECT_EQ(dump.status, 0) << dump.err;
         EXPECT_EQ(Entries(dump.out), kAllEntries) << dump.err;
-        const CliRun search = Cli({"search", "gas"});
+        const CliRun search = cli({"search", "gas"});
         EXPECT_EQ(search.status, 0) << search.err;
         EXPECT_EQ(search.out, "1\tgas\n2\tgasket *\n");
-        const CliRun show = Cli({"show", "3"});
+        const CliRun show = cli({"show", "3"});
         EXPECT_EQ(show.status, 0) << show.err;
         EXPECT_TRUE(Contains(show.out, "\ns \n")) << show.out;  // the supplement
         EXPECT_EQ(FolderState(folder), before);
         EXPECT_EQ(fs::exists(lock), hadLock);
-        ExpectRefused(kInsert, 1, "the personal folder " + personal.Path() + " is read-only");
-        ExpectRefused({"delete", "2"}, 1, "is read-only");
+        expectRefused(kInsert, 1, "the personal folder " + personal.path() + " is read-only");
+        expectRefused({"delete", "2"}, 1, "is read-only");
     };
     {
         SCOPED_TRACE("with a lock file");
         checkReadOnly();
     }
-    if (!root) fs::permissions(personal.Path(), fs::perms(0755));
+    if (!root) fs::permissions(personal.path(), fs::perms(0755));
     fs::remove(lock);
-    if (!root) fs::permissions(personal.Path(), fs::perms(0555));
+    if (!root) fs::permissions(personal.path(), fs::perms(0555));
     {
         SCOPED_TRACE("without a lock file");
         checkReadOnly();
@@ -275,27 +275,27 @@ TEST_F(CliInputsTest, ReadOnlyFolderIsReadButNeverChanged) {
 }
 
 TEST_F(CliInputsTest, AScienceListThatCannotBeReadIsToldAndNoChangeIsMade) {
-    const std::string fields = program.File("data/srt.tbo");
+    const std::string fields = program.file("data/srt.tbo");
     if (::geteuid() == 0) {
         // Root reads any file: orvan-cli runs as "nobody", who may read everything but the list
         // and write the personal folder.
-        RunAsNobody(true);
+        runAsNobody(true);
     }
     fs::permissions(fields, fs::perms::none);
-    const CliRun search = Cli({"search", "gas"});
+    const CliRun search = cli({"search", "gas"});
     fs::permissions(fields, fs::perms(0644));
     EXPECT_EQ(search.status, 0);
     EXPECT_TRUE(Contains(search.err, "the science list is not read: " + fields)) << search.err;
     fs::permissions(fields, fs::perms::none);
     // An update from this load would write the entry without its science.
-    ExpectRefused({"update", "2", "--description", "seal"}, 1, "could not be read");
+    expectRefused({"update", "2", "--description", "seal"}, 1, "could not be read");
     fs::permissions(fields, fs::perms(0644));
 }
 
 TEST_F(CliInputsTest, ARelativeOrDamagedPersonalFolderInTheSettingsIsNotUsed) {
     for (const std::string& line : {std::string("Orvan"), std::string("/tmp/a\0b", 8)}) {
-        home.Write("config/Orvan.ini", "NO\r\n" + line + "\r\n");
-        const CliRun insert = Cli(kInsert, false);
+        home.write("config/Orvan.ini", "NO\r\n" + line + "\r\n");
+        const CliRun insert = cli(kInsert, false);
         EXPECT_EQ(insert.status, 1);
         EXPECT_TRUE(Contains(insert.err, "no personal folder is used: line 2 of the settings"))
             << insert.err;
@@ -304,23 +304,23 @@ TEST_F(CliInputsTest, ARelativeOrDamagedPersonalFolderInTheSettingsIsNotUsed) {
 }
 
 TEST_F(CliInputsTest, AReadOnlyFolderWithAnInterruptedChangeShowsTheEntriesAsBeforeIt) {
-    ASSERT_EQ(Cli({"insert", "--english", "cccc", "--description", "text of cccc"}).status, 0);
-    ASSERT_EQ(Cli({"insert", "--english", "eeee", "--description", "text of eeee"}).status, 0);
+    ASSERT_EQ(cli({"insert", "--english", "cccc", "--description", "text of cccc"}).status, 0);
+    ASSERT_EQ(cli({"insert", "--english", "eeee", "--description", "text of eeee"}).status, 0);
     const std::string oldIndex = personal.read("ci.tbo"), oldTexts = personal.read("clex.tbo");
-    ASSERT_EQ(Cli({"insert", "--english", "dddd", "--description", "text of dddd"}).status, 0);
+    ASSERT_EQ(cli({"insert", "--english", "dddd", "--description", "text of dddd"}).status, 0);
     // The insert of "dddd" cut off after ci.tbo took its new contents, before clex.tbo did.
-    personal.Write("ci.tbo.old", oldIndex);
-    personal.Write("clex.tbo.old", oldTexts);
-    personal.Write("templex.tbo", personal.read("clex.tbo"));
-    personal.Write("clex.tbo", oldTexts);
-    personal.Write("store.journal", "1 ci.tbo\n1 clex.tbo\n");
+    personal.write("ci.tbo.old", oldIndex);
+    personal.write("clex.tbo.old", oldTexts);
+    personal.write("templex.tbo", personal.read("clex.tbo"));
+    personal.write("clex.tbo", oldTexts);
+    personal.write("store.journal", "1 ci.tbo\n1 clex.tbo\n");
     if (::geteuid() == 0) {
-        RunAsNobody(false);
+        runAsNobody(false);
     } else {
-        fs::permissions(personal.Path(), fs::perms(0555));
+        fs::permissions(personal.path(), fs::perms(0555));
     }
     const auto before = FolderState(folder);
-    const CliRun search = Cli({"search", "--personal-only", ""});
+    const CliRun search = cli({"search", "--personal-only", ""});
     EXPECT_EQ(search.status, 0);
     EXPECT_TRUE(Contains(search.err, "shown as they were before it")) << search.err;
     std::istringstream rows(search.out);
@@ -330,7 +330,7 @@ TEST_F(CliInputsTest, AReadOnlyFolderWithAnInterruptedChangeShowsTheEntriesAsBef
     EXPECT_FALSE(slots.contains("dddd *")) << search.out;
     for (const std::string& headword : {std::string("cccc"), std::string("eeee")}) {
         ASSERT_TRUE(slots.contains(headword + " *")) << search.out;
-        const CliRun show = Cli({"show", slots[headword + " *"]});
+        const CliRun show = cli({"show", slots[headword + " *"]});
         EXPECT_TRUE(Contains(show.out, "text of " + headword)) << show.out;
     }
     EXPECT_EQ(FolderState(folder), before);
@@ -340,60 +340,60 @@ TEST_F(CliInputsTest, FilesLeftByAnotherUserCanStillBeChanged) {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to leave files of another user";
     // An edit made as root (under sudo) left root's files, lock file included, in a folder the
     // user may write: the user's next edits go on.
-    ASSERT_EQ(Cli(kInsert).status, 0);
+    ASSERT_EQ(cli(kInsert).status, 0);
     for (const test::TempFolder* temp : {&program, &home}) {
-        fs::permissions(temp->Path(), fs::perms(0755));
-        for (const auto& entry : fs::recursive_directory_iterator(temp->Path()))
+        fs::permissions(temp->path(), fs::perms(0755));
+        for (const auto& entry : fs::recursive_directory_iterator(temp->path()))
             fs::permissions(entry.path(), fs::perms(entry.is_directory() ? 0777 : 0644));
     }
-    fs::permissions(personal.Path(), fs::perms(0777));
+    fs::permissions(personal.path(), fs::perms(0777));
     asUser = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
-    const CliRun insert = Cli({"insert", "--english", "gearbox", "--description", "box"});
+    const CliRun insert = cli({"insert", "--english", "gearbox", "--description", "box"});
     EXPECT_EQ(insert.status, 0) << insert.err;
-    const CliRun dump = Cli({"dump"});
+    const CliRun dump = cli({"dump"});
     EXPECT_EQ(Entries(dump.out), (std::vector<std::string>{"L gas", "C gasket", "A the engine",
                                                            "C gear", "C gearbox"}))
         << dump.err;
     struct stat index {};
-    ASSERT_EQ(::stat(personal.File("ci.tbo").c_str(), &index), 0);
+    ASSERT_EQ(::stat(personal.file("ci.tbo").c_str(), &index), 0);
     EXPECT_EQ(index.st_mode & 07777, 0644u);
 }
 
 TEST_F(CliInputsTest, JournalNamingOtherFilesIsLeftAlone) {
-    personal.Write("notes.txt", "my own notes\n");
-    personal.Write("store.journal", "0 notes.txt\n");
-    const CliRun dump = Cli({"dump"});
+    personal.write("notes.txt", "my own notes\n");
+    personal.write("store.journal", "0 notes.txt\n");
+    const CliRun dump = cli({"dump"});
     EXPECT_EQ(dump.status, 0) << dump.err;
     EXPECT_EQ(Entries(dump.out), kAllEntries);
-    EXPECT_TRUE(Contains(dump.err, personal.File("store.journal"))) << dump.err;
+    EXPECT_TRUE(Contains(dump.err, personal.file("store.journal"))) << dump.err;
     EXPECT_EQ(personal.read("notes.txt"), "my own notes\n");
-    ExpectRefused(kInsert, 1, personal.File("store.journal"));
+    expectRefused(kInsert, 1, personal.file("store.journal"));
 
     // A journal that points out of the folder: the files beside the folder stay too.
     test::TempFolder outer;
-    lexicon.WritePersonal(outer.File("personal"));
-    outer.Write("ci.tbo", "beside the folder");
-    outer.Write("ci.tbo.old", "kept beside the folder");
-    folder = outer.File("personal");
+    lexicon.writePersonal(outer.file("personal"));
+    outer.write("ci.tbo", "beside the folder");
+    outer.write("ci.tbo.old", "kept beside the folder");
+    folder = outer.file("personal");
     for (const char* journal : {"1 ../ci.tbo\n", "0 ../ci.tbo\n"}) {
         SCOPED_TRACE(journal);
-        outer.Write("personal/store.journal", journal);
-        const auto outside = FolderState(outer.Path());
-        EXPECT_EQ(Cli({"dump"}).status, 0);
-        ExpectRefused(kInsert, 1, "store.journal");
-        EXPECT_EQ(FolderState(outer.Path()), outside);
+        outer.write("personal/store.journal", journal);
+        const auto outside = FolderState(outer.path());
+        EXPECT_EQ(cli({"dump"}).status, 0);
+        expectRefused(kInsert, 1, "store.journal");
+        EXPECT_EQ(FolderState(outer.path()), outside);
     }
 }
 
 TEST_F(CliInputsTest, FolderInPlaceOfTheStoresOwnFileRefusesChanges) {
     for (const char* name : {"store.journal", "tempi.tbo", "ci.tbo.old"}) {
         SCOPED_TRACE(name);
-        fs::create_directory(personal.File(name));
-        const CliRun dump = Cli({"dump"});
+        fs::create_directory(personal.file(name));
+        const CliRun dump = cli({"dump"});
         EXPECT_EQ(dump.status, 0) << dump.err;
         EXPECT_EQ(Entries(dump.out), kAllEntries);
-        ExpectRefused(kInsert, 1, personal.File(name));
-        fs::remove(personal.File(name));
+        expectRefused(kInsert, 1, personal.file(name));
+        fs::remove(personal.file(name));
     }
 }
 
@@ -404,67 +404,67 @@ TEST_F(CliInputsTest, DamagedPersonalLinesAreSkippedAndRefuseChanges) {
     // An anchor past the largest entry number, between the two good lines.
     lines.insert(lines.begin() + 1, "70000" + std::string("00004") + "broken" +
                                         std::string(74, ' ') + "00000001" + "00003" + "MECH");
-    personal.Write("ci.tbo", test::ScrambledPersonal(lines));
-    CliRun dump = Cli({"dump"});
+    personal.write("ci.tbo", test::ScrambledPersonal(lines));
+    CliRun dump = cli({"dump"});
     EXPECT_EQ(dump.status, 0) << dump.err;
     EXPECT_EQ(Entries(dump.out), kAllEntries);
     EXPECT_TRUE(Contains(dump.err, "ci.tbo line 2 is damaged")) << dump.err;
-    ExpectRefused(kInsert, 1, "ci.tbo line 2 is damaged");
+    expectRefused(kInsert, 1, "ci.tbo line 2 is damaged");
 
     // An end-of-file mark with lines after it.
     const size_t firstLineEnd = good.find("\r\n") + 2;
-    personal.Write("ci.tbo", good.substr(0, firstLineEnd) + "\x1A" + good.substr(firstLineEnd));
-    dump = Cli({"dump"});
+    personal.write("ci.tbo", good.substr(0, firstLineEnd) + "\x1A" + good.substr(firstLineEnd));
+    dump = cli({"dump"});
     EXPECT_EQ(dump.status, 0) << dump.err;
     EXPECT_TRUE(Contains(dump.err, "end-of-file mark")) << dump.err;
-    ExpectRefused(kInsert, 1, "end-of-file mark");
+    expectRefused(kInsert, 1, "end-of-file mark");
 
     // One at the very end, as old editors wrote, closes the file and is no damage.
-    personal.Write("ci.tbo", good + "\x1A");
-    dump = Cli({"dump"});
+    personal.write("ci.tbo", good + "\x1A");
+    dump = cli({"dump"});
     EXPECT_EQ(dump.err, "");
     EXPECT_EQ(Entries(dump.out), kAllEntries);
-    EXPECT_EQ(Cli(kInsert).status, 0);
+    EXPECT_EQ(cli(kInsert).status, 0);
 }
 
 TEST_F(CliInputsTest, InsertKeepsPermissionsAndRefusesSymbolicLinks) {
-    fs::permissions(personal.File("ci.tbo"), fs::perms(0600));
-    fs::permissions(personal.File("cigr.tbo"), fs::perms(0640));
-    fs::permissions(personal.File("clex.tbo"), fs::perms(0604));
+    fs::permissions(personal.file("ci.tbo"), fs::perms(0600));
+    fs::permissions(personal.file("cigr.tbo"), fs::perms(0640));
+    fs::permissions(personal.file("clex.tbo"), fs::perms(0604));
     const std::string before = personal.read("ci.tbo");
-    const CliRun run = Cli(kInsert);
+    const CliRun run = cli(kInsert);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(personal.read("ci.tbo"), before);
-    EXPECT_EQ(fs::status(personal.File("ci.tbo")).permissions(), fs::perms(0600));
-    EXPECT_EQ(fs::status(personal.File("cigr.tbo")).permissions(), fs::perms(0640));
-    EXPECT_EQ(fs::status(personal.File("clex.tbo")).permissions(), fs::perms(0604));
+    EXPECT_EQ(fs::status(personal.file("ci.tbo")).permissions(), fs::perms(0600));
+    EXPECT_EQ(fs::status(personal.file("cigr.tbo")).permissions(), fs::perms(0640));
+    EXPECT_EQ(fs::status(personal.file("clex.tbo")).permissions(), fs::perms(0604));
 
     // ci.tbo kept in another folder, linked from the personal one.
     test::TempFolder outer;
-    lexicon.WritePersonal(outer.File("personal"));
-    folder = outer.File("personal");
-    fs::create_directory(outer.File("elsewhere"));
-    fs::rename(outer.File("personal/ci.tbo"), outer.File("elsewhere/ci.tbo"));
-    fs::create_symlink("../elsewhere/ci.tbo", outer.File("personal/ci.tbo"));
-    const CliRun dump = Cli({"dump"});
+    lexicon.writePersonal(outer.file("personal"));
+    folder = outer.file("personal");
+    fs::create_directory(outer.file("elsewhere"));
+    fs::rename(outer.file("personal/ci.tbo"), outer.file("elsewhere/ci.tbo"));
+    fs::create_symlink("../elsewhere/ci.tbo", outer.file("personal/ci.tbo"));
+    const CliRun dump = cli({"dump"});
     EXPECT_EQ(dump.status, 0) << dump.err;
     EXPECT_EQ(Entries(dump.out), kAllEntries);
-    const auto elsewhere = FolderState(outer.File("elsewhere"));
-    ExpectRefused(kInsert, 1, outer.File("personal/ci.tbo") + " is a symbolic link");
-    EXPECT_EQ(FolderState(outer.File("elsewhere")), elsewhere);
+    const auto elsewhere = FolderState(outer.file("elsewhere"));
+    expectRefused(kInsert, 1, outer.file("personal/ci.tbo") + " is a symbolic link");
+    EXPECT_EQ(FolderState(outer.file("elsewhere")), elsewhere);
 }
 
 // A settings file or folder list far longer than any the program writes is not read (nor more
 // than the limit of it): the look-up goes on as though it were not there, and says so once.
 TEST_F(CliInputsTest, OverlongSettingsFileAndFolderListAreRefusedAndTheSearchStillAnswers) {
-    const std::string settings = home.File("config/Orvan.ini");
-    const std::string list = home.File("config/user-dirs.dirs");
-    home.Write("config/Orvan.ini", "NO\r\n" + personal.Path() + "\r\n");
-    home.Write("config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n");
+    const std::string settings = home.file("config/Orvan.ini");
+    const std::string list = home.file("config/user-dirs.dirs");
+    home.write("config/Orvan.ini", "NO\r\n" + personal.path() + "\r\n");
+    home.write("config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n");
     // 2 GiB each, sparse: nothing of it on the disk.
     fs::resize_file(settings, 2ull << 30);
     fs::resize_file(list, 2ull << 30);
-    const CliRun refused = Cli({"search", "gas"}, false);
+    const CliRun refused = cli({"search", "gas"}, false);
     EXPECT_EQ(refused.status, 0) << refused.err;
     EXPECT_EQ(refused.out, "1\tgas\n");  // no personal folder, so not the own gasket
     for (const std::string& path : {settings, list}) {
@@ -477,7 +477,7 @@ TEST_F(CliInputsTest, OverlongSettingsFileAndFolderListAreRefusedAndTheSearchSti
     // At the limit both are read.
     fs::resize_file(settings, kSettingsFileLimit);
     fs::resize_file(list, cli::kUserFolderListLimit);
-    const CliRun read = Cli({"search", "gas"}, false);
+    const CliRun read = cli({"search", "gas"}, false);
     EXPECT_EQ(read.out, "1\tgas\n2\tgasket *\n");
     EXPECT_EQ(read.err, "");
 }
@@ -489,28 +489,28 @@ TEST_F(CliInputsTest, MoreRecordsThanATableHoldsAreNeverPreparedAndNamedWhenLoad
     std::string tooMany, one = FormatIndexLine({1, "plain", 57601, 3, 1, ""}) + "\r\n";
     for (int n = 1; n <= kTableCapacity + 1; ++n)
         tooMany += FormatIndexLine({static_cast<uint16_t>(n), "w", 57601, 3, 1, ""}) + "\r\n";
-    program.Write("data/lex_.tbo", test::LexiconBuilder::Prologue() + "{y}");
+    program.write("data/lex_.tbo", test::LexiconBuilder::prologue() + "{y}");
     for (const auto& [english, greek] : {std::pair(tooMany, one), std::pair(one, tooMany)}) {
-        program.Write("data/i_.tbo", english);
-        program.Write("data/igr_.tbo", greek);
-        const auto before = FolderState(program.File("data"));
-        const CliRun run = Cli({"prepare"});
+        program.write("data/i_.tbo", english);
+        program.write("data/igr_.tbo", greek);
+        const auto before = FolderState(program.file("data"));
+        const CliRun run = cli({"prepare"});
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.out, "");
-        const std::string source = program.File(english == one ? "data/igr_.tbo" : "data/i_.tbo");
+        const std::string source = program.file(english == one ? "data/igr_.tbo" : "data/i_.tbo");
         EXPECT_EQ(run.err, "orvan-cli: " + source +
                                " holds 40001 records, more than the 40000 a table holds\n");
-        EXPECT_EQ(FolderState(program.File("data")), before);
+        EXPECT_EQ(FolderState(program.file("data")), before);
     }
 
     test::LexiconBuilder big;
     for (int n = 1; n <= kTableCapacity + 1; ++n)
-        big.AddEntry("w" + std::to_string(n));
-    big.WriteLexicon(program.Path());
-    const CliRun run = Cli({"search", "w4000"}, false);
+        big.addEntry("w" + std::to_string(n));
+    big.writeLexicon(program.path());
+    const CliRun run = cli({"search", "w4000"}, false);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "4000\tw4000\n40000\tw40000\n");  // not w40001, the line left out
-    EXPECT_EQ(run.err, "orvan-cli: the lexicon is not all shown: " + program.File("data/i.tbo") +
+    EXPECT_EQ(run.err, "orvan-cli: the lexicon is not all shown: " + program.file("data/i.tbo") +
                            " has 40001 lines; a table holds 40000 entries: lines from 40001 on "
                            "are not shown\n");
 }

@@ -20,27 +20,27 @@ TEST_F(CliLeanTest, TheLookUpsLoadNoQtAndTheRichTextCommandsStillWork) {
     ::setenv("LD_DEBUG", "libs", 1);
     for (const test::Args& args :
          {test::Args{"search", "gas"}, test::Args{"dump"}, test::Args{"multi", "--start", "g"}}) {
-        const test::CliRun run = Cli(args);
+        const test::CliRun run = cli(args);
         EXPECT_EQ(run.status, 0) << args[0];
         EXPECT_NE(run.err.find("libstdc++"), std::string::npos) << args[0];
         EXPECT_EQ(run.err.find("libQt6"), std::string::npos) << args[0];
         EXPECT_EQ(run.err.find("libicu"), std::string::npos) << args[0];
     }
-    const test::CliRun show = Cli({"show", "1"});
+    const test::CliRun show = cli({"show", "1"});
     ::unsetenv("LD_DEBUG");
     EXPECT_NE(show.err.find("libQt6Core"), std::string::npos);  // from the text module
     EXPECT_EQ(show.out, "gas\nαέριο\nΧημεία\n  x\n");
-    EXPECT_EQ(Cli({"fulltext", "x"}).out, "1\tgas\n3\tthe engine\n");
+    EXPECT_EQ(cli({"fulltext", "x"}).out, "1\tgas\n3\tthe engine\n");
 }
 
 class StandardFoldersTest : public ::testing::Test {
   protected:
     void TearDown() override {
-        RestoreVariable("HOME", home_);
-        RestoreVariable("XDG_CONFIG_HOME", config_);
+        restoreVariable("HOME", home_);
+        restoreVariable("XDG_CONFIG_HOME", config_);
     }
 
-    static void RestoreVariable(const char* name, const std::string& value) {
+    static void restoreVariable(const char* name, const std::string& value) {
         if (value.empty()) {
             ::unsetenv(name);
         } else {
@@ -48,12 +48,12 @@ class StandardFoldersTest : public ::testing::Test {
         }
     }
 
-    static std::string Variable(const char* name) {
+    static std::string variable(const char* name) {
         const char* value = std::getenv(name);
         return value != nullptr ? value : "";
     }
 
-    void ExpectAsQt(const std::string& what) {
+    void expectAsQt(const std::string& what) {
         EXPECT_EQ(cli::HomeFolder(), QDir::homePath().toStdString()) << what;
         EXPECT_EQ(
             cli::ConfigFolder(),
@@ -65,19 +65,19 @@ class StandardFoldersTest : public ::testing::Test {
     }
 
     test::TempFolder home, config;
-    std::string home_ = Variable("HOME"), config_ = Variable("XDG_CONFIG_HOME");
+    std::string home_ = variable("HOME"), config_ = variable("XDG_CONFIG_HOME");
 };
 
 TEST_F(StandardFoldersTest, AgreeWithQtForEveryWayTheFoldersAreGiven) {
-    const std::string untidyHome = "/" + home.Path() + "/./x/../";
-    for (const std::string& homeValue : {home.Path(), untidyHome, std::string()}) {
-        RestoreVariable("HOME", homeValue);
+    const std::string untidyHome = "/" + home.path() + "/./x/../";
+    for (const std::string& homeValue : {home.path(), untidyHome, std::string()}) {
+        restoreVariable("HOME", homeValue);
         ::unsetenv("XDG_CONFIG_HOME");
-        ExpectAsQt("HOME=" + homeValue);
-        ::setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
-        ExpectAsQt("XDG_CONFIG_HOME, HOME=" + homeValue);
+        expectAsQt("HOME=" + homeValue);
+        ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+        expectAsQt("XDG_CONFIG_HOME, HOME=" + homeValue);
     }
-    ::setenv("HOME", home.Path().c_str(), 1);
+    ::setenv("HOME", home.path().c_str(), 1);
     // The user's folder list: quoted or not, $HOME or a whole path, the last line counting,
     // other folders and lines that only look like the key passed over.
     for (const std::string& list :
@@ -87,8 +87,8 @@ TEST_F(StandardFoldersTest, AgreeWithQtForEveryWayTheFoldersAreGiven) {
                       "XDG_DOCUMENTS_DIR=\"$HOME/b\"\n"),
           std::string("XDG_DOCUMENTS_DIR=\"$HOME/a_DIR=b\"\nXDG_MUSIC_DIR=\"$HOME/m\"\n"),
           std::string("XDG_DOCUMENTS_DIR=\"\"\n"), std::string("nothing of use\n")}) {
-        config.Write("user-dirs.dirs", list);
-        ExpectAsQt(list);
+        config.write("user-dirs.dirs", list);
+        expectAsQt(list);
     }
 }
 

@@ -78,7 +78,7 @@ class CliPrintTest : public test::CliFixture {
         for (const auto& [name, value] : saved_)
             ::setenv(name.c_str(), value.c_str(), 1);
     }
-    std::string Pdf(const char* name) const { return home.File(name); }
+    std::string pdf(const char* name) const { return home.file(name); }
 
   private:
     static constexpr const char* kDisplayVariables[] = {"QT_QPA_PLATFORM", "DISPLAY",
@@ -87,31 +87,31 @@ class CliPrintTest : public test::CliFixture {
 };
 
 TEST_F(CliPrintTest, WritesTheEntrysPrintDocumentAsPdf) {
-    const CliRun run = Cli({"print", "1", "--pdf", Pdf("gas.pdf")});
+    const CliRun run = cli({"print", "1", "--pdf", pdf("gas.pdf")});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
-    const std::string text = Poppler("pdftotext", Pdf("gas.pdf"));
+    const std::string text = Poppler("pdftotext", pdf("gas.pdf"));
     EXPECT_NE(text.find("Orvan Λήμμα: gas Απόδοση: αέριο Επιστήμη: Χημεία Περιγραφή: x"),
               std::string::npos)
         << text;
-    EXPECT_NE(Poppler("pdfinfo", Pdf("gas.pdf")).find("Title: Lexicon: gas "), std::string::npos);
+    EXPECT_NE(Poppler("pdfinfo", pdf("gas.pdf")).find("Title: Lexicon: gas "), std::string::npos);
     // Greek mode, on the entry with the user's supplement under its heading.
-    ASSERT_EQ(Cli({"print", "--greek-mode", "3", "--pdf", Pdf("engine.pdf")}).status, 0);
-    EXPECT_NE(Poppler("pdftotext", Pdf("engine.pdf"))
+    ASSERT_EQ(cli({"print", "--greek-mode", "3", "--pdf", pdf("engine.pdf")}).status, 0);
+    EXPECT_NE(Poppler("pdftotext", pdf("engine.pdf"))
                   .find("Λήμμα: μηχανή Απόδοση: the engine Επιστήμη: Μηχανολογία Περιγραφή: x "
                         "Συμπλήρωση δική σας: s"),
               std::string::npos);
 }
 
 TEST_F(CliPrintTest, ArgumentAndFileErrorsHaveTheirExitStatus) {
-    EXPECT_EQ(Cli({"print", "1"}).status, 2);  // no --pdf
-    EXPECT_EQ(Cli({"print", "--pdf", Pdf("a.pdf")}).status, 2);
-    EXPECT_EQ(Cli({"print", "one", "--pdf", Pdf("a.pdf")}).status, 2);
-    EXPECT_EQ(Cli({"print", "4", "--pdf", Pdf("a.pdf")}).status, 1);
-    const CliRun unwritable = Cli({"print", "1", "--pdf", Pdf("missing/folder/a.pdf")});
+    EXPECT_EQ(cli({"print", "1"}).status, 2);  // no --pdf
+    EXPECT_EQ(cli({"print", "--pdf", pdf("a.pdf")}).status, 2);
+    EXPECT_EQ(cli({"print", "one", "--pdf", pdf("a.pdf")}).status, 2);
+    EXPECT_EQ(cli({"print", "4", "--pdf", pdf("a.pdf")}).status, 1);
+    const CliRun unwritable = cli({"print", "1", "--pdf", pdf("missing/folder/a.pdf")});
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos) << unwritable.err;
-    EXPECT_FALSE(std::filesystem::exists(Pdf("a.pdf")));
+    EXPECT_FALSE(std::filesystem::exists(pdf("a.pdf")));
 }
 
 #ifdef ORVAN_MEDIUM_DIR
@@ -120,7 +120,7 @@ TEST_F(CliPrintTest, ArgumentAndFileErrorsHaveTheirExitStatus) {
 TEST_F(CliPrintTest, TheSampleMediumsEntriesPrintTheFiguresTheyLinkTo) {
     if (std::system("command -v pdfimages >/dev/null") != 0) GTEST_SKIP() << "no pdfimages";
     // "E", slot, number, ..., headword: the medium without personal entries.
-    const CliRun dump = Cli({"-C", ORVAN_MEDIUM_DIR, "dump"}, false);
+    const CliRun dump = cli({"-C", ORVAN_MEDIUM_DIR, "dump"}, false);
     ASSERT_EQ(dump.status, 0) << dump.err;
     for (const std::string word : {"triangle", "circle"}) {
         const std::size_t end = dump.out.find("\t" + word + "\n");
@@ -141,12 +141,12 @@ TEST_F(CliPrintTest, TheSampleMediumsEntriesPrintTheFiguresTheyLinkTo) {
             return std::abs(static_cast<std::int32_t>(value));
         };
 
-        const std::string pdf = Pdf((word + ".pdf").c_str());
-        const CliRun run = Cli({"-C", ORVAN_MEDIUM_DIR, "print", slot, "--pdf", pdf}, false);
+        const std::string file = pdf((word + ".pdf").c_str());
+        const CliRun run = cli({"-C", ORVAN_MEDIUM_DIR, "print", slot, "--pdf", file}, false);
         ASSERT_EQ(run.status, 0) << run.err;
-        EXPECT_NE(Poppler("pdftotext", pdf).find("[Σχήμα 1]"), std::string::npos) << word;
+        EXPECT_NE(Poppler("pdftotext", file).find("[Σχήμα 1]"), std::string::npos) << word;
         const std::vector<PictureSize> figure{{header(18), header(22)}};
-        EXPECT_EQ(PdfPictures(pdf), figure) << word;
+        EXPECT_EQ(PdfPictures(file), figure) << word;
     }
 }
 #endif

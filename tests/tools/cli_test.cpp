@@ -17,7 +17,7 @@ using test::Cp;
 using CliTest = test::CliFixture;
 
 TEST_F(CliTest, DumpPrintsEveryTableAsTheWindowLoadsIt) {
-    const CliRun run = Cli({"dump"});
+    const CliRun run = cli({"dump"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
               "F\t1\tCHEM\tΧημεία\n"
@@ -31,108 +31,108 @@ TEST_F(CliTest, DumpPrintsEveryTableAsTheWindowLoadsIt) {
 }
 
 TEST_F(CliTest, SearchFollowsTheWindowsListRules) {
-    EXPECT_EQ(Cli({"search", "gas"}).out, "1\tgas\n2\tgasket *\n");
-    EXPECT_EQ(Cli({"search", "--mode", "END", "ENGINE"}).out, "3\tthe engine\n");
-    EXPECT_EQ(Cli({"search", "--mode", "CONTAIN", "ΜΗΧΑΝ"}).out, "3\tμηχανή\n");
-    EXPECT_EQ(Cli({"search", "--field", "2"}).out, "2\tgasket *\n3\tthe engine\n");
-    EXPECT_EQ(Cli({"search", "--field", "2", "--greek-mode"}).out, "3\tμηχανή\n");
-    EXPECT_EQ(Cli({"search", "--personal-only"}).out, "2\tgasket *\n3\tthe engine\n");
-    EXPECT_EQ(Cli({"search"}).out, "");
-    EXPECT_EQ(Cli({"search", "gas"}, false).out, "1\tgas\n");
+    EXPECT_EQ(cli({"search", "gas"}).out, "1\tgas\n2\tgasket *\n");
+    EXPECT_EQ(cli({"search", "--mode", "END", "ENGINE"}).out, "3\tthe engine\n");
+    EXPECT_EQ(cli({"search", "--mode", "CONTAIN", "ΜΗΧΑΝ"}).out, "3\tμηχανή\n");
+    EXPECT_EQ(cli({"search", "--field", "2"}).out, "2\tgasket *\n3\tthe engine\n");
+    EXPECT_EQ(cli({"search", "--field", "2", "--greek-mode"}).out, "3\tμηχανή\n");
+    EXPECT_EQ(cli({"search", "--personal-only"}).out, "2\tgasket *\n3\tthe engine\n");
+    EXPECT_EQ(cli({"search"}).out, "");
+    EXPECT_EQ(cli({"search", "gas"}, false).out, "1\tgas\n");
 }
 
 TEST_F(CliTest, MultiDispatchesAsTheCriteriaDialog) {
-    EXPECT_EQ(Cli({"multi", "--start", "Gas", "--end", "ket"}).out, "2\tgasket *\n");
-    EXPECT_EQ(Cli({"multi", "--contain", "engine"}).out, "3\tthe engine\n");
-    EXPECT_EQ(Cli({"multi"}).out, "");
+    EXPECT_EQ(cli({"multi", "--start", "Gas", "--end", "ket"}).out, "2\tgasket *\n");
+    EXPECT_EQ(cli({"multi", "--contain", "engine"}).out, "3\tthe engine\n");
+    EXPECT_EQ(cli({"multi"}).out, "");
 }
 
 TEST_F(CliTest, ShowPrintsTheEntryDisplay) {
-    EXPECT_EQ(Cli({"show", "1"}).out, "gas\nαέριο\nΧημεία\n  x\n");
-    EXPECT_EQ(Cli({"show", "--greek-mode", "1"}).out, "αέριο\ngas\nΧημεία\n  x\n");
+    EXPECT_EQ(cli({"show", "1"}).out, "gas\nαέριο\nΧημεία\n  x\n");
+    EXPECT_EQ(cli({"show", "--greek-mode", "1"}).out, "αέριο\ngas\nΧημεία\n  x\n");
     // An annotated entry: its description, the heading on a line of its own, the supplement.
-    EXPECT_EQ(Cli({"show", "3"}).out,
+    EXPECT_EQ(cli({"show", "3"}).out,
               "the engine\nμηχανή\nΜηχανολογία\n  x \nΣυμπλήρωση δική σας: \ns \n");
-    EXPECT_EQ(Cli({"show", "4"}).status, 1);
-    EXPECT_EQ(Cli({"show", "one"}).status, 2);
-    EXPECT_EQ(Cli({"show"}).status, 2);
+    EXPECT_EQ(cli({"show", "4"}).status, 1);
+    EXPECT_EQ(cli({"show", "one"}).status, 2);
+    EXPECT_EQ(cli({"show"}).status, 2);
 }
 
 TEST_F(CliTest, UsageAndDataErrorsHaveTheirExitStatus) {
-    EXPECT_EQ(Cli({}).status, 2);
-    EXPECT_EQ(Cli({"frobnicate"}).status, 2);
-    EXPECT_EQ(Cli({"search", "--mode", "MIDDLE", "x"}).status, 2);
-    EXPECT_EQ(Cli({"search", "--field", "3"}).status, 2);
-    EXPECT_EQ(Cli({"search", "--field", "x"}).status, 2);
-    EXPECT_EQ(Cli({"search", "中"}).status, 2);  // 中 has no place in code page 1253
-    EXPECT_EQ(Cli({"search", "a", "b"}).status, 2);
-    EXPECT_EQ(Cli({"byte-range"}).status, 1);  // no plain Greek index here
-    std::remove(program.File("data/i.tbo").c_str());
-    EXPECT_EQ(Cli({"dump"}).status, 1);
+    EXPECT_EQ(cli({}).status, 2);
+    EXPECT_EQ(cli({"frobnicate"}).status, 2);
+    EXPECT_EQ(cli({"search", "--mode", "MIDDLE", "x"}).status, 2);
+    EXPECT_EQ(cli({"search", "--field", "3"}).status, 2);
+    EXPECT_EQ(cli({"search", "--field", "x"}).status, 2);
+    EXPECT_EQ(cli({"search", "中"}).status, 2);  // 中 has no place in code page 1253
+    EXPECT_EQ(cli({"search", "a", "b"}).status, 2);
+    EXPECT_EQ(cli({"byte-range"}).status, 1);  // no plain Greek index here
+    std::remove(program.file("data/i.tbo").c_str());
+    EXPECT_EQ(cli({"dump"}).status, 1);
 }
 
 TEST_F(CliTest, PrepareScramblesThePlainSourcesAndReportsTheByteRange) {
-    program.Write("data/i_.tbo", FormatIndexLine({1, "plain", 57601, 3, 1, ""}) + "\r\n");
-    program.Write("data/igr_.tbo", FormatGreekIndexLine({1, Cp("απλό")}) + "\r\n");
-    program.Write("data/lex_.tbo", test::LexiconBuilder::Prologue() + "{y}");
-    const CliRun prepared = Cli({"prepare"});
+    program.write("data/i_.tbo", FormatIndexLine({1, "plain", 57601, 3, 1, ""}) + "\r\n");
+    program.write("data/igr_.tbo", FormatGreekIndexLine({1, Cp("απλό")}) + "\r\n");
+    program.write("data/lex_.tbo", test::LexiconBuilder::prologue() + "{y}");
+    const CliRun prepared = cli({"prepare"});
     EXPECT_EQ(prepared.status, 0);
     EXPECT_EQ(prepared.out, "ok\n");
-    EXPECT_EQ(Cli({"search", "plain"}, false).out, "1\tplain\n");
-    EXPECT_EQ(Cli({"search", "απλ"}, false).out, "1\tαπλό\n");
-    EXPECT_EQ(Cli({"byte-range"}).out, "32  -  252\n");
+    EXPECT_EQ(cli({"search", "plain"}, false).out, "1\tplain\n");
+    EXPECT_EQ(cli({"search", "απλ"}, false).out, "1\tαπλό\n");
+    EXPECT_EQ(cli({"byte-range"}).out, "32  -  252\n");
 }
 
 TEST_F(CliTest, PersonalFolderComesFromTheSettingsFile) {
-    home.Write("config/Orvan.ini", "NO\r\n" + personal.Path() + "\r\n");
-    EXPECT_EQ(Cli({"search", "gas"}, false).out, "1\tgas\n2\tgasket *\n");
+    home.write("config/Orvan.ini", "NO\r\n" + personal.path() + "\r\n");
+    EXPECT_EQ(cli({"search", "gas"}, false).out, "1\tgas\n2\tgasket *\n");
 }
 
 TEST_F(CliTest, InsertAddsAnEntryAsTheEditorWouldWithItsLinesSeparated) {
-    const CliRun run = Cli({"insert", "--english", "gear", "--greek", "γρανάζι", "--field", "2",
+    const CliRun run = cli({"insert", "--english", "gear", "--greek", "γρανάζι", "--field", "2",
                             "--description", "toothed\nwheel"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "slot 4 entry 4\n");
     // "gear" sorts after "the engine", keyed from "engine".
-    EXPECT_EQ(Cli({"search", "ge"}).out, "4\tgear *\n");
-    EXPECT_EQ(Cli({"show", "4"}).out, "gear\nγρανάζι\nΜηχανολογία\n  toothed \nwheel\n");
-    EXPECT_EQ(Cli({"search", "γραν"}).out, "4\tγρανάζι *\n");
+    EXPECT_EQ(cli({"search", "ge"}).out, "4\tgear *\n");
+    EXPECT_EQ(cli({"show", "4"}).out, "gear\nγρανάζι\nΜηχανολογία\n  toothed \nwheel\n");
+    EXPECT_EQ(cli({"search", "γραν"}).out, "4\tγρανάζι *\n");
 }
 
 TEST_F(CliTest, UpdateKeepsWhatIsNotGivenAndDeleteRemovesOnlyOwnEntries) {
     // The supplement of "the engine" (slot 3) is replaced; only the description counts, and the
     // user is told so.
     const CliRun note =
-        Cli({"update", "3", "--english", "ignored", "--field", "1", "--description", "new note"});
+        cli({"update", "3", "--english", "ignored", "--field", "1", "--description", "new note"});
     EXPECT_EQ(note.status, 0);
     EXPECT_EQ(note.err,
               "orvan-cli: --english is not used: of a lexicon entry only the description (your "
               "note) is written\n"
               "orvan-cli: --field is not used: of a lexicon entry only the description (your "
               "note) is written\n");
-    EXPECT_EQ(Cli({"show", "3"}).out,
+    EXPECT_EQ(cli({"show", "3"}).out,
               "the engine\nμηχανή\nΜηχανολογία\n  x \nΣυμπλήρωση δική σας: \nnew note \n");
     // "gasket" (slot 2) gets a new headword and keeps its field.
-    EXPECT_EQ(Cli({"update", "2", "--english", "gaskets", "--description", "seal"}).status, 0);
-    EXPECT_EQ(Cli({"search", "--field", "2"}).out, "2\tthe engine\n3\tgaskets *\n");
+    EXPECT_EQ(cli({"update", "2", "--english", "gaskets", "--description", "seal"}).status, 0);
+    EXPECT_EQ(cli({"search", "--field", "2"}).out, "2\tthe engine\n3\tgaskets *\n");
     // A lexicon entry cannot be deleted, nor a slot past the table; nothing changes.
     const std::string before = personal.read("ci.tbo");
-    EXPECT_EQ(Cli({"delete", "1"}).status, 1);
-    EXPECT_EQ(Cli({"delete", "9"}).status, 1);
+    EXPECT_EQ(cli({"delete", "1"}).status, 1);
+    EXPECT_EQ(cli({"delete", "9"}).status, 1);
     EXPECT_EQ(personal.read("ci.tbo"), before);
-    EXPECT_EQ(Cli({"delete", "3"}).status, 0);
-    EXPECT_EQ(Cli({"search", "gas"}).out, "1\tgas\n");
+    EXPECT_EQ(cli({"delete", "3"}).status, 0);
+    EXPECT_EQ(cli({"search", "gas"}).out, "1\tgas\n");
 }
 
 TEST_F(CliTest, NoChangeIsMadeFromEntriesReadInPart) {
     // A line of cigr.tbo that cannot be read: the Greek renderings are not all loaded, and an
     // edit from that load would write them as removed.
-    personal.Write("cigr.tbo", personal.read("cigr.tbo") + "damaged\r\n");
+    personal.write("cigr.tbo", personal.read("cigr.tbo") + "damaged\r\n");
     const std::string files =
         personal.read("ci.tbo") + personal.read("cigr.tbo") + personal.read("clex.tbo");
     for (const Args& edit : {Args{"update", "2", "--description", "seal"}, Args{"delete", "2"},
                              Args{"insert", "--english", "gear", "--description", "wheel"}}) {
-        const CliRun run = Cli(edit);
+        const CliRun run = cli(edit);
         EXPECT_EQ(run.status, 1) << edit.front();
         EXPECT_NE(run.err.find("not read whole"), std::string::npos) << run.err;
     }
@@ -143,33 +143,33 @@ TEST_F(CliTest, NoChangeIsMadeFromEntriesReadInPart) {
 TEST_F(CliTest, DeleteNoteRemovesOnlyTheSupplementOfTheEntry) {
     const std::string before = personal.read("ci.tbo") + personal.read("clex.tbo");
     // A lexicon entry without a note, the user's own entry: refused, nothing changes.
-    const CliRun plain = Cli({"delete", "--note", "1"});
+    const CliRun plain = cli({"delete", "--note", "1"});
     EXPECT_EQ(plain.status, 1);
     EXPECT_EQ(plain.err, "orvan-cli: the entry in slot 1 has no note of yours\n");
-    EXPECT_EQ(Cli({"delete", "--note", "2"}).status, 1);
+    EXPECT_EQ(cli({"delete", "--note", "2"}).status, 1);
     // Plain delete still takes only the user's own entries, not a note.
-    EXPECT_EQ(Cli({"delete", "3"}).status, 1);
-    EXPECT_EQ(Cli({"delete", "--note"}).status, 2);
+    EXPECT_EQ(cli({"delete", "3"}).status, 1);
+    EXPECT_EQ(cli({"delete", "--note"}).status, 2);
     EXPECT_EQ(personal.read("ci.tbo") + personal.read("clex.tbo"), before);
 
-    const CliRun removed = Cli({"delete", "--note", "3"});
+    const CliRun removed = cli({"delete", "--note", "3"});
     EXPECT_EQ(removed.status, 0) << removed.err;
     EXPECT_EQ(removed.out, "ok\n");
-    EXPECT_EQ(Cli({"show", "3"}).out, "the engine\nμηχανή\nΜηχανολογία\n  x\n");
-    EXPECT_EQ(Cli({"search", "--personal-only"}).out, "2\tgasket *\n");
-    EXPECT_EQ(Cli({"show", "2"}).out, "gasket\n\nΜηχανολογία\n  p\n");
-    EXPECT_EQ(Cli({"delete", "--note", "3"}).status, 1);
+    EXPECT_EQ(cli({"show", "3"}).out, "the engine\nμηχανή\nΜηχανολογία\n  x\n");
+    EXPECT_EQ(cli({"search", "--personal-only"}).out, "2\tgasket *\n");
+    EXPECT_EQ(cli({"show", "2"}).out, "gasket\n\nΜηχανολογία\n  p\n");
+    EXPECT_EQ(cli({"delete", "--note", "3"}).status, 1);
 }
 
 TEST_F(CliTest, FullTextListsTheEntriesWhoseTextHoldsTheWord) {
     // "x" is the text of both lexicon entries, "p" of the user's own, "s" of the note.
-    EXPECT_EQ(Cli({"fulltext", "x"}).out, "1\tgas\n3\tthe engine\n");
-    EXPECT_EQ(Cli({"fulltext", "  p"}).out, "2\tgasket *\n");
-    EXPECT_EQ(Cli({"fulltext", "s"}).out, "3\tthe engine\n");
-    EXPECT_EQ(Cli({"fulltext", "X"}).out, "");
-    EXPECT_EQ(Cli({"fulltext"}).status, 2);
+    EXPECT_EQ(cli({"fulltext", "x"}).out, "1\tgas\n3\tthe engine\n");
+    EXPECT_EQ(cli({"fulltext", "  p"}).out, "2\tgasket *\n");
+    EXPECT_EQ(cli({"fulltext", "s"}).out, "3\tthe engine\n");
+    EXPECT_EQ(cli({"fulltext", "X"}).out, "");
+    EXPECT_EQ(cli({"fulltext"}).status, 2);
     // Without the personal folder only the lexicon's texts are searched.
-    EXPECT_EQ(Cli({"--personal", personal.Path() + "/none", "fulltext", "s"}).out, "");
+    EXPECT_EQ(cli({"--personal", personal.path() + "/none", "fulltext", "s"}).out, "");
 }
 
 TEST_F(CliTest, AUsageErrorShowsEveryCommandAndHelpShowsThemOnTheOutput) {
@@ -201,41 +201,41 @@ TEST_F(CliTest, AUsageErrorShowsEveryCommandAndHelpShowsThemOnTheOutput) {
         "  byte-range\n"
         "SLOT is an entry's place in the table: it moves with every insert and delete.\n"
         "Scripts name entries by --entry NUMBER (search --numbers, insert, update print it).\n";
-    const CliRun run = Cli({"delete", "--bogus", "2"});
+    const CliRun run = cli({"delete", "--bogus", "2"});
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "orvan-cli: unknown option --bogus for delete\n" + usage);
     for (const test::Args& help :
          {test::Args{"--help"}, test::Args{"-h"}, test::Args{"-C", "x", "-h"},
           test::Args{"insert", "--english", "x", "--help"}}) {
-        const CliRun asked = Cli(help);
+        const CliRun asked = cli(help);
         EXPECT_EQ(asked.status, 0) << help.back();
         EXPECT_EQ(asked.out, usage);
         EXPECT_EQ(asked.err, "");
     }
     // After "--" it is a word to search for.
-    EXPECT_EQ(Cli({"search", "--", "-h"}).out, "");
+    EXPECT_EQ(cli({"search", "--", "-h"}).out, "");
 }
 
 TEST_F(CliTest, ModeNamesAreTakenInAnyLetterCase) {
-    EXPECT_EQ(Cli({"search", "--mode", "contain", "ask"}).out, "2\tgasket *\n");
-    EXPECT_EQ(Cli({"search", "--mode", "End", "ket"}).out, "2\tgasket *\n");
-    EXPECT_EQ(Cli({"search", "--mode", "middle", "ket"}).status, 2);
+    EXPECT_EQ(cli({"search", "--mode", "contain", "ask"}).out, "2\tgasket *\n");
+    EXPECT_EQ(cli({"search", "--mode", "End", "ket"}).out, "2\tgasket *\n");
+    EXPECT_EQ(cli({"search", "--mode", "middle", "ket"}).status, 2);
 }
 
 TEST_F(CliTest, EditsNeedTheirFieldsAndAPersonalFolder) {
-    EXPECT_EQ(Cli({"insert", "--english", "gear"}).status, 2);
-    EXPECT_EQ(Cli({"insert", "--description", "x"}).status, 2);
-    EXPECT_EQ(Cli({"insert", "--english", "gear", "--description", "x"}, false).status, 1);
-    EXPECT_EQ(Cli({"update", "2"}).status, 2);
+    EXPECT_EQ(cli({"insert", "--english", "gear"}).status, 2);
+    EXPECT_EQ(cli({"insert", "--description", "x"}).status, 2);
+    EXPECT_EQ(cli({"insert", "--english", "gear", "--description", "x"}, false).status, 1);
+    EXPECT_EQ(cli({"update", "2"}).status, 2);
     // A personal folder that does not exist yet is made.
-    const std::string fresh = home.File("my entries/deep");
-    const CliRun run = Cli({"--personal", fresh, "insert", "--english", "gear",
-                            "--description-file", program.File("description.txt")},
+    const std::string fresh = home.file("my entries/deep");
+    const CliRun run = cli({"--personal", fresh, "insert", "--english", "gear",
+                            "--description-file", program.file("description.txt")},
                            false);
     EXPECT_EQ(run.status, 1);  // the description file is missing
-    program.Write("description.txt", "από αρχείο\r\n");
-    EXPECT_EQ(Cli({"--personal", fresh, "insert", "--english", "gear", "--description-file",
-                   program.File("description.txt")},
+    program.write("description.txt", "από αρχείο\r\n");
+    EXPECT_EQ(cli({"--personal", fresh, "insert", "--english", "gear", "--description-file",
+                   program.file("description.txt")},
                   false)
                   .status,
               0);
@@ -261,64 +261,64 @@ std::string PersonalFiles(const test::TempFolder& personal) {
 }
 
 TEST_F(CliTest, AScriptKeepsItsEntryByNumberWhileAnotherSortsBeforeIt) {
-    const CliRun zebra = Cli({"insert", "--english", "zebra crossing x", "--description", "z"});
+    const CliRun zebra = cli({"insert", "--english", "zebra crossing x", "--description", "z"});
     ASSERT_EQ(zebra.out, "slot 4 entry 4\n") << zebra.err;
-    ASSERT_EQ(Cli({"insert", "--english", "aardvark x", "--description", "a"}).out,
+    ASSERT_EQ(cli({"insert", "--english", "aardvark x", "--description", "a"}).out,
               "slot 1 entry 5\n");
     // Slot 4 now holds the lexicon entry "the engine", with the user's note.
-    const std::string before = Cli({"dump"}).out;
+    const std::string before = cli({"dump"}).out;
     const std::string files = PersonalFiles(personal);
     const CliRun stale =
-        Cli({"update", "4", "--expect", "zebra crossing x", "--description", "striped"});
+        cli({"update", "4", "--expect", "zebra crossing x", "--description", "striped"});
     EXPECT_EQ(stale.status, 1);
     EXPECT_EQ(stale.err,
               "orvan-cli: the entry in slot 4 is 'the engine', not 'zebra crossing x'\n");
-    EXPECT_EQ(Cli({"delete", "4", "--expect", "zebra crossing x"}).status, 1);
+    EXPECT_EQ(cli({"delete", "4", "--expect", "zebra crossing x"}).status, 1);
     EXPECT_EQ(PersonalFiles(personal), files);
 
     // By number: an own entry changed gets a new one, which the script goes on with.
-    const CliRun updated = Cli({"update", "--entry", "4", "--description", "striped"});
+    const CliRun updated = cli({"update", "--entry", "4", "--description", "striped"});
     EXPECT_EQ(updated.status, 0) << updated.err;
     EXPECT_EQ(updated.out, "ok entry 6\n");
-    EXPECT_EQ(Cli({"show", "--entry", "6"}).out, "zebra crossing x\n\n\n  striped\n");
-    EXPECT_EQ(OtherEntries(Cli({"dump"}).out, "zebra"), OtherEntries(before, "zebra"));
-    EXPECT_EQ(Cli({"show", "4"}).out,
+    EXPECT_EQ(cli({"show", "--entry", "6"}).out, "zebra crossing x\n\n\n  striped\n");
+    EXPECT_EQ(OtherEntries(cli({"dump"}).out, "zebra"), OtherEntries(before, "zebra"));
+    EXPECT_EQ(cli({"show", "4"}).out,
               "the engine\nμηχανή\nΜηχανολογία\n  x \nΣυμπλήρωση δική σας: \ns \n");
-    EXPECT_EQ(Cli({"update", "--entry", "4", "--description", "again"}).status, 1);
+    EXPECT_EQ(cli({"update", "--entry", "4", "--description", "again"}).status, 1);
 
     // A note keeps the number of its lexicon entry; --expect holds with --entry as well.
-    EXPECT_EQ(Cli({"update", "--entry", "2", "--expect", "the engine", "--description", "n"}).out,
+    EXPECT_EQ(cli({"update", "--entry", "2", "--expect", "the engine", "--description", "n"}).out,
               "ok entry 2\n");
-    EXPECT_EQ(Cli({"delete", "--entry", "6", "--expect", "zebra crossing x"}).out, "ok\n");
-    EXPECT_EQ(OtherEntries(Cli({"dump"}).out, "zebra"), OtherEntries(before, "zebra"));
-    EXPECT_EQ(Cli({"search", "z"}).out, "");
+    EXPECT_EQ(cli({"delete", "--entry", "6", "--expect", "zebra crossing x"}).out, "ok\n");
+    EXPECT_EQ(OtherEntries(cli({"dump"}).out, "zebra"), OtherEntries(before, "zebra"));
+    EXPECT_EQ(cli({"search", "z"}).out, "");
 }
 
 TEST_F(CliTest, EntryOptionRefusesUnknownNumbersAndASlotBesideIt) {
     const std::string files = PersonalFiles(personal);
-    const CliRun unknown = Cli({"update", "--entry", "77", "--description", "x"});
+    const CliRun unknown = cli({"update", "--entry", "77", "--description", "x"});
     EXPECT_EQ(unknown.status, 1);
     EXPECT_EQ(unknown.err, "orvan-cli: no entry has the number 77\n");
-    EXPECT_EQ(Cli({"show", "--entry", "77"}).status, 1);
-    EXPECT_EQ(Cli({"update", "2", "--entry", "3", "--description", "x"}).status, 2);
-    EXPECT_EQ(Cli({"show", "--entry", "three"}).status, 2);
-    const CliRun lexiconEntry = Cli({"delete", "--entry", "1"});
+    EXPECT_EQ(cli({"show", "--entry", "77"}).status, 1);
+    EXPECT_EQ(cli({"update", "2", "--entry", "3", "--description", "x"}).status, 2);
+    EXPECT_EQ(cli({"show", "--entry", "three"}).status, 2);
+    const CliRun lexiconEntry = cli({"delete", "--entry", "1"});
     EXPECT_EQ(lexiconEntry.status, 1);
     EXPECT_EQ(lexiconEntry.err, "orvan-cli: entry 1 is not one of your own entries\n");
-    const CliRun other = Cli({"delete", "--entry", "3", "--expect", "gaskets"});
+    const CliRun other = cli({"delete", "--entry", "3", "--expect", "gaskets"});
     EXPECT_EQ(other.status, 1);
     EXPECT_EQ(other.err, "orvan-cli: entry 3 is 'gasket', not 'gaskets'\n");
     EXPECT_EQ(PersonalFiles(personal), files);
-    EXPECT_EQ(Cli({"show", "--entry", "3"}).out, "gasket\n\nΜηχανολογία\n  p\n");
+    EXPECT_EQ(cli({"show", "--entry", "3"}).out, "gasket\n\nΜηχανολογία\n  p\n");
 }
 
 TEST_F(CliTest, NumbersAddTheEntryNumberAfterTheSlot) {
-    EXPECT_EQ(Cli({"search", "--numbers", "gas"}).out, "1\t1\tgas\n2\t3\tgasket *\n");
+    EXPECT_EQ(cli({"search", "--numbers", "gas"}).out, "1\t1\tgas\n2\t3\tgasket *\n");
     // A Greek headword's line gives its English entry.
-    EXPECT_EQ(Cli({"search", "--numbers", "--mode", "contain", "μηχ"}).out, "3\t2\tμηχανή\n");
-    EXPECT_EQ(Cli({"multi", "--numbers", "--contain", "engine"}).out, "3\t2\tthe engine\n");
-    EXPECT_EQ(Cli({"fulltext", "--numbers", "x"}).out, "1\t1\tgas\n3\t2\tthe engine\n");
-    const std::string dump = Cli({"dump", "--numbers"}).out;
+    EXPECT_EQ(cli({"search", "--numbers", "--mode", "contain", "μηχ"}).out, "3\t2\tμηχανή\n");
+    EXPECT_EQ(cli({"multi", "--numbers", "--contain", "engine"}).out, "3\t2\tthe engine\n");
+    EXPECT_EQ(cli({"fulltext", "--numbers", "x"}).out, "1\t1\tgas\n3\t2\tthe engine\n");
+    const std::string dump = cli({"dump", "--numbers"}).out;
     EXPECT_NE(dump.find("G\t1\t1\t1\t1\tαέριο\nG\t2\t2\t3\t2\tμηχανή\n"), std::string::npos)
         << dump;
 }

@@ -49,7 +49,7 @@ class MediumPicturesTest : public ::testing::Test {
         delete made_;
         made_ = nullptr;
     }
-    static QStringList Names(const QString& folder) {
+    static QStringList names(const QString& folder) {
         return QDir(folder).entryList(QDir::Files, QDir::Name);
     }
     static QTemporaryDir* made_;
@@ -58,11 +58,11 @@ class MediumPicturesTest : public ::testing::Test {
 QTemporaryDir* MediumPicturesTest::made_ = nullptr;
 
 TEST_F(MediumPicturesTest, TheToolMakesExactlyTheCommittedFiles) {
-    const QStringList committed = Names(kCommitted);
+    const QStringList committed = names(kCommitted);
     // The start screen's background, logos, covers, details, nine slides, the 24 menu pictures,
     // the seven title covers, and the window's background, rule and Greek flag.
     EXPECT_EQ(committed.size(), 50);
-    EXPECT_EQ(Names(made_->path()), committed);
+    EXPECT_EQ(names(made_->path()), committed);
     for (const char* name : {"background.png", "01.png", "09.png", "korv7.png", "menu15c.png",
                              "exofilo34.png", "backmain.png", "flaggr.png"}) {
         EXPECT_TRUE(committed.contains(QString::fromLatin1(name))) << name;
@@ -70,7 +70,7 @@ TEST_F(MediumPicturesTest, TheToolMakesExactlyTheCommittedFiles) {
 }
 
 TEST_F(MediumPicturesTest, EachPictureMatchesItsCommittedCopy) {
-    for (const QString& name : Names(kCommitted)) {
+    for (const QString& name : names(kCommitted)) {
         const QImage committed(kCommitted + "/" + name);
         const QImage made(made_->path() + "/" + name);
         ASSERT_FALSE(committed.isNull()) << name.toStdString();

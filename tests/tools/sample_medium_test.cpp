@@ -138,18 +138,18 @@ struct CliRun {
 // orvan-cli on the medium as it is, with a personal folder and a HOME of the test's own.
 CliRun MediumCli(const test::TempFolder& home, const std::string& personal,
                  const std::vector<std::string>& args) {
-    std::string command = "HOME=" + Quoted(home.Path()) +
-                          " XDG_CONFIG_HOME=" + Quoted(home.File("config")) +
+    std::string command = "HOME=" + Quoted(home.path()) +
+                          " XDG_CONFIG_HOME=" + Quoted(home.file("config")) +
                           " timeout 60 " ORVAN_CLI_PATH " -C " + Quoted(ORVAN_MEDIUM_DIR) +
                           " --personal " + Quoted(personal);
     for (const std::string& arg : args)
         command += " " + Quoted(arg);
-    command += " >" + Quoted(home.File("out.txt")) + " 2>" + Quoted(home.File("err.txt"));
+    command += " >" + Quoted(home.file("out.txt")) + " 2>" + Quoted(home.file("err.txt"));
     const int status = std::system(command.c_str());
     CliRun run;
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadWholeFile(home.File("out.txt")).value_or("");
-    run.err = ReadWholeFile(home.File("err.txt")).value_or("");
+    run.out = ReadWholeFile(home.file("out.txt")).value_or("");
+    run.err = ReadWholeFile(home.file("err.txt")).value_or("");
     return run;
 }
 
@@ -164,28 +164,28 @@ TEST_F(SampleMediumTest, AnEntryOfTheUsersOwnIsAddedAndFoundInBothLanguages) {
     const std::string before = mediumData();
 
     const CliRun insert =
-        MediumCli(home, personal.Path(),
+        MediumCli(home, personal.path(),
                   {"insert", "--english", "hexagonal tessellation", "--greek", "εξαγωνική ψηφίδωση",
                    "--description", "A tiling by regular hexagons."});
     ASSERT_EQ(insert.status, 0) << insert.out << insert.err;
 
     // A row is the slot, a tab and the headword; the user's own are marked " *".
-    const CliRun english = MediumCli(home, personal.Path(), {"search", "hexagonal"});
+    const CliRun english = MediumCli(home, personal.path(), {"search", "hexagonal"});
     ASSERT_EQ(english.status, 0) << english.err;
     const size_t row = english.out.find("\thexagonal tessellation *\n");
     ASSERT_NE(row, std::string::npos) << english.out;
     const std::string upToRow = english.out.substr(0, row);
     const size_t newline = upToRow.find_last_of('\n');
     const std::string slot = upToRow.substr(newline == std::string::npos ? 0 : newline + 1);
-    const CliRun shown = MediumCli(home, personal.Path(), {"show", slot});
+    const CliRun shown = MediumCli(home, personal.path(), {"show", slot});
     EXPECT_NE(shown.out.find("A tiling by regular hexagons."), std::string::npos) << shown.out;
 
-    const CliRun greek = MediumCli(home, personal.Path(), {"search", "--greek-mode", "εξαγων"});
+    const CliRun greek = MediumCli(home, personal.path(), {"search", "--greek-mode", "εξαγων"});
     ASSERT_EQ(greek.status, 0) << greek.err;
     EXPECT_NE(greek.out.find("\tεξαγωνική ψηφίδωση *\n"), std::string::npos) << greek.out;
 
     // The entry went to the personal folder; the medium is only read.
-    EXPECT_TRUE(FileExists(personal.File("ci.tbo")));
+    EXPECT_TRUE(FileExists(personal.file("ci.tbo")));
     EXPECT_EQ(mediumData(), before);
 }
 

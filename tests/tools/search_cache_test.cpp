@@ -55,11 +55,11 @@ void ExpectSameAsListSearch(const EntryTables& tables, size_t longest) {
 
 class SearchIndexTest : public CliFixture {
   protected:
-    EntryTables LoadTables() {
+    EntryTables loadTables() {
         NoteList notes;
-        PersonalIndexes personalIndexes{test::FileBytes(personal.File("ci.tbo")),
-                                        test::FileBytes(personal.File("cigr.tbo")), std::nullopt};
-        return LoadEntryTable(LexiconFiles(program.Path()), personalIndexes, notes);
+        PersonalIndexes personalIndexes{test::FileBytes(personal.file("ci.tbo")),
+                                        test::FileBytes(personal.file("cigr.tbo")), std::nullopt};
+        return LoadEntryTable(LexiconFiles(program.path()), personalIndexes, notes);
     }
 };
 
@@ -67,27 +67,27 @@ TEST_F(SearchIndexTest, AnswersAsTheListSearchWithArticlesOwnEntriesAndDuplicate
     // Beside the fixture's "the engine" (key start past the article), gas and the own gasket:
     // a headword twice, a key start past its key's end, two Greek headwords of one entry, and
     // headwords found from two places at once.
-    const int ball = lexicon.AddEntry("the ball", "{x}", 5);
-    lexicon.AddGreek(ball, Cp("η μπάλα"));
-    lexicon.AddGreek(ball, Cp("Μπάλα"));
-    lexicon.AddEntry("the ball", "{x}", 5);
-    lexicon.AddEntry("ox", "{x}", 200);
-    lexicon.AddEntry("the the", "{x}", 5);
-    lexicon.AddEntry("a thesis", "{x}", 3);
-    lexicon.AddEntry("ÉCLAIR", "{x}", 1);
-    lexicon.AddPersonalGreek(1, 3, Cp("φλάντζα"));
-    lexicon.WriteLexicon(program.Path());
-    lexicon.WritePersonal(personal.Path());
-    const EntryTables tables = LoadTables();
+    const int ball = lexicon.addEntry("the ball", "{x}", 5);
+    lexicon.addGreek(ball, Cp("η μπάλα"));
+    lexicon.addGreek(ball, Cp("Μπάλα"));
+    lexicon.addEntry("the ball", "{x}", 5);
+    lexicon.addEntry("ox", "{x}", 200);
+    lexicon.addEntry("the the", "{x}", 5);
+    lexicon.addEntry("a thesis", "{x}", 3);
+    lexicon.addEntry("ÉCLAIR", "{x}", 1);
+    lexicon.addPersonalGreek(1, 3, Cp("φλάντζα"));
+    lexicon.writeLexicon(program.path());
+    lexicon.writePersonal(personal.path());
+    const EntryTables tables = loadTables();
     ASSERT_FALSE(tables.personalProblem) << tables.personalProblem->message;
     ExpectSameAsListSearch(tables, 100);
 }
 
 TEST_F(SearchIndexTest, StopsAtTheListLimitInTableOrder) {
     for (int n = 0; n < kListLimit + 40; ++n)
-        lexicon.AddEntry("ab" + std::to_string(n));
-    lexicon.WriteLexicon(program.Path());
-    const EntryTables tables = LoadTables();
+        lexicon.addEntry("ab" + std::to_string(n));
+    lexicon.writeLexicon(program.path());
+    const EntryTables tables = loadTables();
     const std::string bytes = BuildSearchIndex(tables, kIdentity);
     const auto view = SearchIndexView::open(bytes, kIdentity);
     ASSERT_TRUE(view);
@@ -108,7 +108,7 @@ TEST(SearchIndexMediumTest, AnswersEveryShortStartOfTheSampleMediumAsTheListSear
 #endif
 
 TEST_F(SearchIndexTest, RefusesOrSurvivesEveryDamage) {
-    const EntryTables tables = LoadTables();
+    const EntryTables tables = loadTables();
     const std::string good = BuildSearchIndex(tables, kIdentity);
     const auto expected = [&](const std::string& text) {
         return FillList(tables.entries, tables.greek, text, false, {}).items;
@@ -160,73 +160,73 @@ class SearchCacheTest : public CliFixture {
   protected:
     void SetUp() override {
         CliFixture::SetUp();
-        home.Write("plain", "x");
+        home.write("plain", "x");
     }
     // An index is saved only from files settled for two seconds.
-    static void WaitForSettledFiles() { ::usleep(2'100'000); }
+    static void waitForSettledFiles() { ::usleep(2'100'000); }
 
-    std::string IndexFile() const {
+    std::string indexFile() const {
         std::error_code error;
         for (const auto& entry : std::filesystem::directory_iterator(cacheHome + "/orvan", error))
             if (entry.path().extension() == ".idx") return entry.path().string();
         return {};
     }
-    ino_t IndexInode() const {
+    ino_t indexInode() const {
         struct stat status {};
-        return ::stat(IndexFile().c_str(), &status) == 0 ? status.st_ino : 0;
+        return ::stat(indexFile().c_str(), &status) == 0 ? status.st_ino : 0;
     }
-    CliRun Uncached(const Args& args) {
+    CliRun uncached(const Args& args) {
         const std::string kept = cacheHome;
-        cacheHome = home.File("plain") + "/cache";
-        const CliRun run = Cli(args);
+        cacheHome = home.file("plain") + "/cache";
+        const CliRun run = cli(args);
         cacheHome = kept;
         return run;
     }
-    void ExpectAsUncached(const std::string& text) {
-        const CliRun cached = Cli({"search", text});
-        const CliRun uncached = Uncached({"search", text});
+    void expectAsUncached(const std::string& text) {
+        const CliRun cached = cli({"search", text});
+        const CliRun plain = uncached({"search", text});
         EXPECT_EQ(cached.status, 0) << text << cached.err;
-        EXPECT_EQ(cached.out, uncached.out) << text;
-        EXPECT_EQ(cached.err, uncached.err) << text;
+        EXPECT_EQ(cached.out, plain.out) << text;
+        EXPECT_EQ(cached.err, plain.err) << text;
     }
 };
 
 TEST_F(SearchCacheTest, AnswersAsWithoutItAndFollowsEveryChangeOfItsFiles) {
-    WaitForSettledFiles();
-    ASSERT_EQ(Cli({"search", "g"}).status, 0);
-    ASSERT_NE(IndexFile(), "");
+    waitForSettledFiles();
+    ASSERT_EQ(cli({"search", "g"}).status, 0);
+    ASSERT_NE(indexFile(), "");
     for (const std::string text :
          {"g", "GAS", "gás", "eng", "the e", "μηχ", "ΜΗΧΑΝΉ", "", "  g", "x", "αέριο", "ΑΕΡΙΟΣ"}) {
-        ExpectAsUncached(text);
+        expectAsUncached(text);
     }
-    EXPECT_EQ(Cli({"search", "--greek-mode", ""}).out, "");
+    EXPECT_EQ(cli({"search", "--greek-mode", ""}).out, "");
 
     // An own entry inserted: listed at once, and the index saved again once the files settle.
-    const ino_t before = IndexInode();
-    ASSERT_EQ(Cli({"insert", "--english", "gasoline", "--description", "x"}).status, 0);
-    EXPECT_NE(Cli({"search", "gas"}).out.find("gasoline *"), std::string::npos);
-    WaitForSettledFiles();
-    ExpectAsUncached("gas");
-    EXPECT_NE(IndexInode(), before);
-    ExpectAsUncached("gas");
+    const ino_t before = indexInode();
+    ASSERT_EQ(cli({"insert", "--english", "gasoline", "--description", "x"}).status, 0);
+    EXPECT_NE(cli({"search", "gas"}).out.find("gasoline *"), std::string::npos);
+    waitForSettledFiles();
+    expectAsUncached("gas");
+    EXPECT_NE(indexInode(), before);
+    expectAsUncached("gas");
 
     // The Greek index replaced by renaming another over it.
-    const ino_t saved = IndexInode();
-    const std::string greek = program.File("data/igr.tbo");
+    const ino_t saved = indexInode();
+    const std::string greek = program.file("data/igr.tbo");
     std::filesystem::copy_file(greek, greek + ".new");
     std::filesystem::rename(greek + ".new", greek);
-    WaitForSettledFiles();
-    ExpectAsUncached("μηχ");
-    EXPECT_NE(IndexInode(), saved);
-    ExpectAsUncached("μηχ");
+    waitForSettledFiles();
+    expectAsUncached("μηχ");
+    EXPECT_NE(indexInode(), saved);
+    expectAsUncached("μηχ");
 }
 
 TEST_F(SearchCacheTest, IgnoresADamagedOrForeignIndexAndCanDoWithout) {
-    WaitForSettledFiles();
-    const std::string expected = Uncached({"search", "g"}).out;
+    waitForSettledFiles();
+    const std::string expected = uncached({"search", "g"}).out;
     ASSERT_NE(expected, "");
-    ASSERT_EQ(Cli({"search", "g"}).status, 0);
-    const std::string path = IndexFile();
+    ASSERT_EQ(cli({"search", "g"}).status, 0);
+    const std::string path = indexFile();
     ASSERT_NE(path, "");
     const std::string good = ReadWholeFile(path).value();
     std::string flipped = good;  // a bit of an English headword
@@ -237,31 +237,31 @@ TEST_F(SearchCacheTest, IgnoresADamagedOrForeignIndexAndCanDoWithout) {
          {good.substr(0, good.size() / 2), good.substr(0, 10), std::string(), flipped, wrongOffset,
           std::string(good.size(), '\x7f'), BuildSearchIndex(EntryTables{}, "elsewhere")}) {
         ASSERT_TRUE(WriteFileAtomically(path, bytes));
-        const CliRun run = Cli({"search", "g"});
+        const CliRun run = cli({"search", "g"});
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.out, expected);
         EXPECT_EQ(ReadWholeFile(path), good);  // and saved again, whole
     }
 
     // A cache home that cannot be made or written: the same answer, nothing said.
-    const CliRun without = Uncached({"search", "g"});
+    const CliRun without = uncached({"search", "g"});
     EXPECT_EQ(without.status, 0);
     EXPECT_EQ(without.out, expected);
     EXPECT_EQ(without.err, "");
 }
 
 TEST_F(SearchCacheTest, AnIndexOfAnotherLengthThanItsHeaderSaysIsNotUsedAndOldTemporariesGo) {
-    WaitForSettledFiles();
-    const std::string expected = Uncached({"search", "g"}).out;
-    ASSERT_EQ(Cli({"search", "g"}).status, 0);
-    const std::string path = IndexFile();
+    waitForSettledFiles();
+    const std::string expected = uncached({"search", "g"}).out;
+    ASSERT_EQ(cli({"search", "g"}).status, 0);
+    const std::string path = indexFile();
     ASSERT_NE(path, "");
     const std::string good = ReadWholeFile(path).value();
     // Longer than it says, by bytes no search reads or by 8 GiB that are not on the disk: the
     // search answers from the tables and saves the index again, whole.
     for (const uintmax_t length : {good.size() + 1, uintmax_t{8} << 30}) {
         std::filesystem::resize_file(path, length);
-        const CliRun run = Cli({"search", "g"});
+        const CliRun run = cli({"search", "g"});
         EXPECT_EQ(run.status, 0) << length;
         EXPECT_EQ(run.out, expected) << length;
         EXPECT_EQ(ReadWholeFile(path), good) << length;
@@ -287,7 +287,7 @@ TEST_F(SearchCacheTest, AnIndexOfAnotherLengthThanItsHeaderSaysIsNotUsedAndOldTe
     std::filesystem::last_write_time(folder + "/" + stale, old);
     ASSERT_TRUE(WriteFileAtomically(folder + "/" + fresh, "x"));
     std::filesystem::resize_file(path, good.size() - 1);  // so that the search saves again
-    ASSERT_EQ(Cli({"search", "g"}).out, expected);
+    ASSERT_EQ(cli({"search", "g"}).out, expected);
     EXPECT_FALSE(std::filesystem::exists(folder + "/" + stale));
     EXPECT_TRUE(std::filesystem::exists(folder + "/" + fresh));
     for (const std::string& name : others)
@@ -296,32 +296,32 @@ TEST_F(SearchCacheTest, AnIndexOfAnotherLengthThanItsHeaderSaysIsNotUsedAndOldTe
 }
 
 TEST_F(SearchCacheTest, ProcessesSearchingAtOnceAllAnswerRight) {
-    WaitForSettledFiles();
-    const std::string expected = Uncached({"search", "g"}).out;
+    waitForSettledFiles();
+    const std::string expected = uncached({"search", "g"}).out;
     // Eight at once with no index (all save one), then eight at once reading it.
     for (int round = 0; round < 2; ++round) {
         std::string command;
         for (int n = 0; n < 8; ++n) {
-            command += "HOME=" + Quoted(home.Path()) + " XDG_CACHE_HOME=" + Quoted(cacheHome) +
-                       " " + ORVAN_CLI_PATH + " -C " + Quoted(program.Path()) + " --personal " +
-                       Quoted(folder) + " search g >" + Quoted(home.File(std::to_string(n))) +
+            command += "HOME=" + Quoted(home.path()) + " XDG_CACHE_HOME=" + Quoted(cacheHome) +
+                       " " + ORVAN_CLI_PATH + " -C " + Quoted(program.path()) + " --personal " +
+                       Quoted(folder) + " search g >" + Quoted(home.file(std::to_string(n))) +
                        " & ";
         }
         ASSERT_EQ(std::system((command + "wait").c_str()), 0);
         for (int n = 0; n < 8; ++n)
             EXPECT_EQ(home.read(std::to_string(n)), expected) << round << " " << n;
     }
-    EXPECT_NE(IndexFile(), "");
+    EXPECT_NE(indexFile(), "");
 }
 
 TEST_F(SearchCacheTest, NumbersAreListedBesideASavedIndexWhichStaysAsItWas) {
-    WaitForSettledFiles();
-    ASSERT_EQ(Cli({"search", "g"}).status, 0);
-    const ino_t saved = IndexInode();
+    waitForSettledFiles();
+    ASSERT_EQ(cli({"search", "g"}).status, 0);
+    const ino_t saved = indexInode();
     ASSERT_NE(saved, 0u);
-    EXPECT_EQ(Cli({"search", "--numbers", "g"}).out, "1\t1\tgas\n2\t3\tgasket *\n");
-    EXPECT_EQ(IndexInode(), saved);
-    EXPECT_EQ(Cli({"search", "g"}).out, "1\tgas\n2\tgasket *\n");
+    EXPECT_EQ(cli({"search", "--numbers", "g"}).out, "1\t1\tgas\n2\t3\tgasket *\n");
+    EXPECT_EQ(indexInode(), saved);
+    EXPECT_EQ(cli({"search", "g"}).out, "1\tgas\n2\tgasket *\n");
 }
 
 }  // namespace
