@@ -1,12 +1,17 @@
 // Speed of the lookup window on the sample medium (35000 entries): from creating the window to
-// its first showing with the tables loaded, and showing an entry as choosing a list item does.
+// its first showing with the tables loaded, showing an entry as choosing a list item does, and
+// the list following each keystroke in the search field.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <chrono>
+#include <vector>
 
 #include "lookup/entries_list.h"
 #include "lookup/lookup_window.h"
@@ -73,5 +78,48 @@ void ShowEntryInWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(ShowEntryInWindow)->Unit(benchmark::kMillisecond);
+
+// One keystroke in the search field, from the key event to the list redrawn: the state's fill,
+// the list widget's new rows and the painting that follows (the events processed until none
+// are left). Words of the sample are typed letter by letter, and erased letter by letter back to
+// an empty field, which lists every entry. Reports the median and the 99th percentile.
+void TypeAheadKeystroke(benchmark::State& state) {
+    const MediumFolder medium;
+    auto window = OpenWindow();
+    if (!window || window->tables().entries.count() == 0) {
+        state.SkipWithError("the sample medium is missing at " ORVAN_MEDIUM_DIR);
+        return;
+    }
+    QLineEdit* field = window->controls().searchField;
+    field->setFocus();
+    const QString words[] = {QString::fromUtf8("υπολογιστ"), "thermometer", "engine",
+                             QString::fromUtf8("θερμότητα"), "conductor"};
+    std::vector<double> milliseconds;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const QString& word = words[next++ % std::size(words)];
+        for (int step = 0; step < 2 * word.size(); ++step) {
+            const auto start = std::chrono::steady_clock::now();
+            if (step < word.size()) {
+                QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(word[step]),
+                                    Qt::NoModifier);
+            } else {
+                QTest::keyClick(field, Qt::Key_Backspace);
+            }
+            QApplication::processEvents();
+            milliseconds.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count());
+        }
+    }
+    std::sort(milliseconds.begin(), milliseconds.end());
+    const auto at = [&](double share) {
+        return milliseconds[static_cast<std::size_t>(share * (milliseconds.size() - 1))];
+    };
+    state.counters["median_ms"] = at(0.5);
+    state.counters["p99_ms"] = at(0.99);
+    state.counters["keystrokes"] = static_cast<double>(milliseconds.size());
+}
+BENCHMARK(TypeAheadKeystroke)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace

@@ -131,6 +131,24 @@ void LookupState::fill(std::u16string_view typed, SearchMode mode, bool personal
     keepTyped(trimmed, mode);
 }
 
+void LookupState::followTyping(std::u16string_view typed, const std::string& fieldCode) {
+    const std::u16string_view trimmed = WithoutLeadingBlanks(typed);
+    FillRequest request;
+    request.mode = searchMode_;
+    request.fieldCode = fieldCode;
+    request.criteria = criteria_;
+    FillResult result = FillList(tables().entries, tables().greek,
+                                 Utf16ToGreekSearchText(trimmed).bytes, greekMode_, request);
+    entryText_ = std::move(result.entryText);
+    if (result.language) setInputLanguage(*result.language);
+    clearList();
+    setList(std::move(result.items), greekMode_);
+    // The field is the user's while they type: it is never written back, blanks and all.
+    fieldText_.assign(typed);
+    unsearchable_ = CharactersWithoutByte(trimmed, true);
+    ++revisions_.entryText;
+}
+
 void LookupState::keepTyped(std::u16string_view trimmed, SearchMode mode) {
     // A Specific fill puts its entry's headword in the field; every other keeps what was typed.
     if (mode == SearchMode::Specific) return;

@@ -23,6 +23,7 @@
 #include "platform/busy_cursor.h"
 #include "platform/desktop_look.h"
 #include "platform/edge_layout.h"
+#include "platform/interface_language.h"
 #include "richtext/code_pages.h"
 #include "richtext/rich_text_view.h"
 #include "setup/folder_choice_dialog.h"
@@ -62,6 +63,8 @@ LookupWindow::LookupWindow(std::unique_ptr<platform::KeyboardLayouts> layouts, Q
     : QWidget(parent),
       c_(BuildLookupFace(this)),
       files_(findStartFolder()),
+      windowSettings_(platform::LanguageSettingsPath()),
+      searchAsYouType_(windowSettings_.searchAsYouType()),
       layouts_(std::move(layouts)),
       prevMenu_(new QMenu(this)),
       nextMenu_(new QMenu(this)) {
@@ -71,6 +74,7 @@ LookupWindow::LookupWindow(std::unique_ptr<platform::KeyboardLayouts> layouts, Q
     followEdges();
     connectHandlers();
     state_.setDocumentHeadings(TranslatedDocumentHeadings());
+    offerPreferences();
     setUp();
 }
 
@@ -82,6 +86,7 @@ LookupWindow::~LookupWindow() {
 
 void LookupWindow::connectHandlers() {
     c_.searchField->installEventFilter(this);
+    connect(c_.searchField, &QLineEdit::textEdited, this, &LookupWindow::onSearchFieldEdited);
     c_.figurePanel->installEventFilter(this);
     c_.figureImage->installEventFilter(this);
     for (QWidget* opener :

@@ -17,6 +17,7 @@
 #include "lookup/entry_editing.h"
 #include "lookup/lookup_state.h"
 #include "lookup/window_face.h"
+#include "lookup/window_settings.h"
 #include "personal/personal_store.h"
 #include "platform/keyboard_layouts.h"
 #include "setup/folder_dialog_mode.h"
@@ -91,6 +92,7 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     void setFullTextProgressDelay(int milliseconds) { fullTextProgressDelay_ = milliseconds; }
     /// The hidden form whose view holds the document being printed.
     PrintSurface& printSurface();
+    const WindowSettings& windowSettings() const { return windowSettings_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -113,6 +115,10 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     void onCriteriaSearchClicked();
     void onWholeLexiconClicked();
     bool onSearchFieldKey(int key);
+    void onSearchFieldEdited(const QString& text);
+    /// The help button's right-click menu: the interface language, and whether the list follows
+    /// the typing.
+    void offerPreferences();
     /// The science filter as the science list now chooses it.
     std::string fieldFilter() const;
 
@@ -220,6 +226,8 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     LexiconFiles files_;
     bool lexiconWarned_ = false;  // the user was told the lexicon could not be read
     LookupState state_;
+    WindowSettings windowSettings_;
+    bool searchAsYouType_ = true;                    // the list follows the typing
     LookupState::Revisions drawn_;                   // the state as last drawn
     std::optional<EntryDisplay> shownDisplay_;       // what the entry pane shows
     QFileSystemWatcher* personalWatcher_ = nullptr;  // the personal folder, for others' changes

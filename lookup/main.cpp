@@ -1,5 +1,4 @@
 // The program entry: the lookup window on the lexicon in the current folder.
-#include <QAbstractButton>
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
@@ -28,9 +27,6 @@ int main(int argc, char** argv) {
     orvan::lookup::LookupWindow window;
     // The start screen's uninstallation has started: the program ends before its window shows.
     if (window.quitRequested()) return 0;
-    // The help button's right-click menu chooses the interface's language.
-    if (auto* help = window.findChild<QAbstractButton*>("helpButton"))
-        platform::OfferLanguageChoice(help, languageSettings);
     window.show();
     return QApplication::exec();
 }

@@ -1,14 +1,19 @@
 // The entry list: searching by the search field, the personal-entries button, the criteria
 // dialog and the whole-lexicon view.
+#include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "lookup/criteria_search_dialog.h"
 #include "lookup/entries_list.h"
 #include "lookup/lookup_window.h"
 #include "platform/busy_cursor.h"
+#include "platform/interface_language.h"
 #include "richtext/code_pages.h"
 
 namespace orvan::lookup {
@@ -57,6 +62,28 @@ void LookupWindow::onWholeLexiconClicked() {
     platform::BusyCursor busy;
     state_.listWholeLexicon();
     render();
+}
+
+void LookupWindow::onSearchFieldEdited(const QString& text) {
+    if (!searchAsYouType_) return;
+    state_.followTyping(richtext::Utf16Of(text), fieldFilter());
+    render();
+}
+
+void LookupWindow::offerPreferences() {
+    QMenu* menu = platform::OfferLanguageChoice(c_.helpButton, windowSettings_.path());
+    menu->addSeparator();
+    QAction* typing = menu->addAction(tr("Αναζήτηση κατά την πληκτρολόγηση"));
+    typing->setObjectName("searchAsYouTypeAction");
+    typing->setCheckable(true);
+    typing->setChecked(searchAsYouType_);
+    connect(typing, &QAction::toggled, this, [this](bool on) {
+        searchAsYouType_ = on;
+        if (!windowSettings_.setSearchAsYouType(on)) {
+            warnAside(tr("Η ρύθμιση δεν αποθηκεύτηκε."),
+                      QDir::toNativeSeparators(windowSettings_.path()).toStdString());
+        }
+    });
 }
 
 bool LookupWindow::onSearchFieldKey(int key) {

@@ -132,7 +132,7 @@ QString Translated(const InterfaceText& text) {
     return QString::fromStdString(FillPlaceholders(translated.toStdString(), text.arguments));
 }
 
-void OfferLanguageChoice(QWidget* control, const QString& settingsPath) {
+QMenu* OfferLanguageChoice(QWidget* control, const QString& settingsPath) {
     auto* menu = new QMenu(control);
     menu->setObjectName(QStringLiteral("languageMenu"));
     auto* group = new QActionGroup(menu);
@@ -170,13 +170,14 @@ void OfferLanguageChoice(QWidget* control, const QString& settingsPath) {
     }
     control->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(control, &QWidget::customContextMenuRequested, menu,
-                     [control, menu, settingsPath](const QPoint& point) {
+                     [control, menu, group, settingsPath](const QPoint& point) {
                          const QString stored =
                              LanguageChoiceKey(StoredLanguageChoice(settingsPath));
-                         for (QAction* action : menu->actions())
+                         for (QAction* action : group->actions())
                              action->setChecked(action->data().toString() == stored);
                          menu->popup(control->mapToGlobal(point));
                      });
+    return menu;
 }
 
 }  // namespace orvan::platform

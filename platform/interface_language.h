@@ -25,6 +25,7 @@
 
 class QCoreApplication;
 class QLocale;
+class QMenu;
 class QTranslator;
 class QWidget;
 
@@ -85,7 +86,7 @@ QString Translated(const InterfaceText& text);
 
 /// \brief Gives `control` a right-click menu with the three choices, the stored one checked.
 /// Choosing one stores it in `settingsPath` and tells the person that the program speaks it from
-/// its next start.
-void OfferLanguageChoice(QWidget* control, const QString& settingsPath);
+/// its next start. Returns the menu, for the window to add its own choices under them.
+QMenu* OfferLanguageChoice(QWidget* control, const QString& settingsPath);
 
 }  // namespace orvan::platform

@@ -343,6 +343,14 @@ Start the search?</translation>
         <source>Λήμμα</source>
         <translation>Entry</translation>
     </message>
+    <message>
+        <source>Αναζήτηση κατά την πληκτρολόγηση</source>
+        <translation>Search as You Type</translation>
+    </message>
+    <message>
+        <source>Η ρύθμιση δεν αποθηκεύτηκε.</source>
+        <translation>The setting was not saved.</translation>
+    </message>
 </context>
 <context>
     <name>orvan::personal::EntryEditorDialog</name>

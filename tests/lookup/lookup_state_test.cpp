@@ -275,6 +275,40 @@ TEST_F(LookupStateTest, TheSearchFieldKeepsWhatWasTypedAndTheStatusSaysWhatWasFo
     EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Found, 1, {}}));
 }
 
+TEST_F(LookupStateTest, TypingFillsTheListWithoutAHistoryStepAndKeepsTheForwardList) {
+    view("lever");
+    view("zone");
+    state.back();  // "lever" shown, "zone" ahead
+    ASSERT_EQ(forward(), (Texts{"zone"}));
+    const Texts backBefore = back();
+    const auto revisions = state.revisions();
+
+    // Letter by letter, as the search button would fill it, the field kept as typed.
+    state.followTyping(u" l", "");
+    EXPECT_EQ(listTexts(), (Texts{"lever", "leverage"}));
+    state.followTyping(u" leverA", "");
+    EXPECT_EQ(listTexts(), (Texts{"leverage"}));
+    EXPECT_EQ(state.fieldText(), u" leverA");
+    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{lookup::ListStatus::Kind::Found, 1, {}}));
+    // No entry is chosen while typing: the pane is empty, the history as it was.
+    EXPECT_EQ(state.shownNumber(), 0);
+    EXPECT_EQ(state.selectedRow(), -1);
+    EXPECT_EQ(back(), backBefore);
+    EXPECT_EQ(forward(), (Texts{"zone"}));
+    EXPECT_GT(state.revisions().list, revisions.list);
+
+    // The first letter chooses the language, as Enter does.
+    state.followTyping(u"ζ", "");
+    EXPECT_TRUE(state.greekMode());
+    EXPECT_EQ(listTexts(), (Texts{Cp("ζώνη")}));
+    state.followTyping(u"😀", "");
+    EXPECT_EQ(state.listStatus().kind, lookup::ListStatus::Kind::Unsearchable);
+
+    // Enter afterwards is the search as it always was: the forward list goes.
+    state.search(u"zo", false, "");
+    EXPECT_TRUE(forward().empty());
+}
+
 TEST_F(LookupStateTest, FullTextFindsKeepTheNumbersOfTheTablesSearched) {
     // Found in the tables as they were; another program's insert is read before they are listed.
     using Kind = lookup::ListStatus::Kind;

@@ -1,7 +1,9 @@
 // Searching the entry list through the window's own controls, and the input language.
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -54,6 +56,36 @@ TEST_F(SearchTest, EnterSearchesTheBeginningsOfEnglishHeadwords) {
     // "the engine" is keyed from its fifth character.
     search("eng");
     EXPECT_EQ(listTexts(), (std::vector<QString>{"engine", "the engine"}));
+}
+
+TEST_F(SearchTest, TheListFollowsTheTypingUnlessTurnedOff) {
+    c().searchField->clear();
+    type("g");
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"gear", "gas", "gasket *"}));
+    type("e");
+    EXPECT_EQ(listTexts(), std::vector<QString>{"gear"});
+    EXPECT_EQ(c().searchField->text(), "ge");
+    EXPECT_EQ(c().listStatusLabel->text(), Q("1 λήμμα"));
+    EXPECT_TRUE(c().searchField->hasFocus());  // the typing goes on in the field
+    EXPECT_EQ(c().entriesList->selectedRow(), -1);
+    // Enter and Down are as they always were.
+    QTest::keyClick(c().searchField, Qt::Key_Down);
+    EXPECT_EQ(c().entriesList->selectedRow(), 0);
+
+    // Turned off in the help button's menu, kept for the next start.
+    auto* typing = window->findChild<QAction*>("searchAsYouTypeAction");
+    ASSERT_NE(typing, nullptr);
+    ASSERT_TRUE(typing->isChecked());
+    typing->trigger();
+    create(true);
+    show();
+    EXPECT_FALSE(window->findChild<QAction*>("searchAsYouTypeAction")->isChecked());
+    EXPECT_FALSE(window->windowSettings().searchAsYouType());
+    c().searchField->clear();
+    type("ge");
+    EXPECT_TRUE(listTexts().empty());
+    QTest::keyClick(c().searchField, Qt::Key_Return);
+    EXPECT_EQ(listTexts(), std::vector<QString>{"gear"});
 }
 
 TEST_F(SearchTest, AGreekFirstLetterSearchesTheGreekHeadwords) {

@@ -88,6 +88,11 @@ class LookupState {
     void search(std::u16string_view typed, bool personalOnly, const std::string& fieldCode);
     void fill(std::u16string_view typed, SearchMode mode, bool personalOnly,
               const std::string& fieldCode);
+    /// \brief The list follows the search field as the user types: it is filled as the search
+    /// button fills it (the window's mode and science filter, the language chosen by the first
+    /// letter), but the entry pane is emptied rather than shown, the history takes no step and
+    /// its forward list stays. The field keeps `typed` exactly as it stands.
+    void followTyping(std::u16string_view typed, const std::string& fieldCode);
     /// \brief What the status line under the list says of the last search: how many entries
     /// it found (none, one or more), or which typed characters no headword can hold; nothing
     /// while the list holds no search's result. The window words it.
