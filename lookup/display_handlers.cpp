@@ -96,7 +96,9 @@ void LookupWindow::showDescription(const std::optional<std::string>& body) {
         c_.descriptionView->loadRtf(state_.lexicon().rtfHeader + "\r\n", *body + "\r\n");
     if (!rtf || c_.descriptionView->plainText().startsWith(QStringLiteral("{\\rtf1"))) {
         c_.descriptionView->clear();
+        return;
     }
+    stepDescriptionSizes();
 }
 
 void LookupWindow::onDescriptionPressed(QPoint point) {

@@ -43,10 +43,10 @@ namespace {
 // Each row shows only the item's text, 2 pixels from the left, in the list's font.
 class RowPainter : public QStyledItemDelegate {
   public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit RowPainter(EntriesList* list) : QStyledItemDelegate(list), list_(list) {}
 
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
-        return {0, EntriesList::kRowHeight};
+        return {0, list_->rowHeight()};
     }
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -67,6 +67,9 @@ class RowPainter : public QStyledItemDelegate {
             QApplication::style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter);
         }
     }
+
+  private:
+    EntriesList* list_;
 };
 
 }  // namespace
@@ -122,8 +125,17 @@ void EntriesList::setHint(const QString& hint, int showMilliseconds) {
 
 int EntriesList::wholeRowsHeight(int height) const {
     const int frame = 2 * frameWidth();
-    const int rows = std::max(0, (height - frame) / kRowHeight);
-    return frame + rows * kRowHeight;
+    const int rows = std::max(0, (height - frame) / rowHeight_);
+    return frame + rows * rowHeight_;
+}
+
+void EntriesList::setRowHeight(int height) {
+    height = std::max(1, height);
+    if (height == rowHeight_) return;
+    rowHeight_ = height;
+    // The rows are laid out again at their new height, the selected one still in sight.
+    doItemsLayout();
+    if (currentIndex().isValid()) scrollTo(currentIndex());
 }
 
 bool EntriesList::event(QEvent* event) {

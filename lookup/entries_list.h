@@ -33,6 +33,10 @@ class EntriesList : public QListView {
     /// The height, at most `height`, at which the list shows whole rows only.
     int wholeRowsHeight(int height) const;
 
+    /// The height of a row: kRowHeight, more for a larger text size.
+    int rowHeight() const { return rowHeight_; }
+    void setRowHeight(int height);
+
   signals:
     /// The user chose an item: a click on it, or a move to it with the keyboard.
     void chosen();
@@ -53,6 +57,7 @@ class EntriesList : public QListView {
     // (a double click that opened a figure) may leave behind.
     bool pressing_ = false;
     int hintMilliseconds_ = -1;
+    int rowHeight_ = kRowHeight;
 };
 
 }  // namespace orvan::lookup

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -73,9 +74,13 @@ LookupWindow::LookupWindow(std::unique_ptr<platform::KeyboardLayouts> layouts, Q
     resize(kFirstWidth, kFirstHeight);
     followEdges();
     connectHandlers();
+    makeKeys();
+    firstListFont_ = c_.entriesList->font();
+    firstDescriptionPoints_ = QFontInfo(c_.descriptionView->font()).pointSizeF();
     state_.setDocumentHeadings(TranslatedDocumentHeadings());
     offerPreferences();
     setUp();
+    render();
 }
 
 LookupWindow::~LookupWindow() {
@@ -272,15 +277,15 @@ void LookupWindow::keyPressEvent(QKeyEvent* event) {
         c_.fillListButton->click();
         return;
     }
-    // Escape closes an open figure, wherever the focus is.
-    if (event->key() == Qt::Key_Escape && c_.figurePanel->isVisible()) {
-        hideFigure();
-        return;
-    }
     QWidget::keyPressEvent(event);
 }
 
 bool LookupWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Left unaccepted, the key goes on to the window's own use of it.
+    if (event->type() == QEvent::ShortcutOverride && isWindowKey(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
     if (watched == c_.searchField && event->type() == QEvent::KeyPress) {
         return onSearchFieldKey(static_cast<QKeyEvent*>(event)->key());
     }
@@ -290,12 +295,11 @@ bool LookupWindow::eventFilter(QObject* watched, QEvent* event) {
         if (watched == c_.partnerDivisionLogo) return onPartnerDivisionLogoClicked(), true;
         if (watched == c_.publisherLabel) return onPublisherClicked(), true;
     }
-    const bool escape = event->type() == QEvent::KeyPress &&
-                        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
-    if ((watched == c_.figurePanel && (event->type() == QEvent::FocusOut || escape)) ||
+    // A figure closes when it loses the focus or is clicked (Escape is one of the window's
+    // keys).
+    if ((watched == c_.figurePanel && event->type() == QEvent::FocusOut) ||
         (watched == c_.figureImage && event->type() == QEvent::MouseButtonPress)) {
         hideFigure();
-        if (escape) return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -3,6 +3,9 @@
 // rules live in lexicon/ and in this folder's plain C++ parts.
 #pragma once
 
+#include <QFont>
+#include <QKeySequence>
+#include <QList>
 #include <QPoint>
 #include <QWidget>
 #include <memory>
@@ -23,7 +26,9 @@
 #include "setup/folder_dialog_mode.h"
 #include "setup/start_screen.h"
 
+class QAbstractButton;
 class QFileSystemWatcher;
+class QKeyEvent;
 class QMenu;
 class QMessageBox;
 class QTimer;
@@ -93,6 +98,11 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     /// The hidden form whose view holds the document being printed.
     PrintSurface& printSurface();
     const WindowSettings& windowSettings() const { return windowSettings_; }
+
+    /// \brief How many one-point steps the entry list and the description pane are away from
+    /// their first text size; setting it redraws both (bounded, see lookup/text_size.h).
+    int textSizeStep() const { return textSizeStep_; }
+    void setTextSizeStep(int step);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -202,6 +212,17 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     void onHelpClicked();
     void onExitClicked();
 
+    // The window's keys: each runs its button (nothing while the button is off) or its
+    // command, wherever the focus is in the window.
+    void makeKeys();
+    /// Whether `event` is one of the window's keys, which the data fields leave to the window
+    /// although they have their own use for some of them.
+    bool isWindowKey(const QKeyEvent* event) const;
+    void onSelectSearchFieldPressed();
+    void onEscapePressed();
+    /// Moves every size of the description shown by the text size step.
+    void stepDescriptionSizes();
+
     // The start screen and its presentations.
     void openStartScreen(setup::Presentation presentation, int partnerPage);
     void onPartnerLogoClicked();
@@ -256,6 +277,12 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     FocusField focusField_ = FocusField::None;
     EntryEditing editing_{*this, this};
     std::unique_ptr<PrintSurface> printSurface_;
+
+    // Keys and text size.
+    QList<QKeySequence> windowKeys_;
+    int textSizeStep_ = 0;
+    QFont firstListFont_;
+    double firstDescriptionPoints_ = 0;
 };
 
 }  // namespace orvan::lookup

@@ -2,6 +2,7 @@
 // only when it changed since it was last drawn.
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 
 #include "lookup/entries_list.h"
 #include "lookup/lookup_window.h"
@@ -28,6 +29,13 @@ void LookupWindow::render() {
     const LookupState::Revisions now = state_.revisions();
     const LookupState::Revisions drawn = drawn_;
     drawn_ = now;
+    // The arrows and their lists are off while there is nothing to go to.
+    const bool anyBack = !state_.history().backItems().empty();
+    const bool anyForward = !state_.history().forwardItems().empty();
+    c_.backButton->setEnabled(anyBack);
+    c_.backMenuButton->setEnabled(anyBack);
+    c_.forwardButton->setEnabled(anyForward);
+    c_.forwardMenuButton->setEnabled(anyForward);
     if (now.language != drawn.language) showInputLanguage(state_.greekMode());
     if (now.entryText != drawn.entryText) {
         const QString text = richtext::ToQString(state_.fieldText());

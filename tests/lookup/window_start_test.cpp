@@ -275,16 +275,15 @@ TEST_F(FaceTest, TabVisitsTheFieldsThenTheToolRowAndTheCommandColumn) {
     // The history's list buttons follow their arrows; the logos along the bottom edge follow the
     // command column.
     const std::vector<QWidget*> expected = {
-        c().entriesList,      c().scienceField,         c().renderingField,
-        c().descriptionView,  c().languageButton,       c().backButton,
-        c().backMenuButton,   c().forwardButton,        c().forwardMenuButton,
-        c().copyButton,       c().pasteButton,          c().printButton,
-        c().fieldFilterCombo, c().criteriaSearchButton, c().fullTextSearchButton,
-        c().exitButton,       c().ownEntriesButton,     c().insertEntryButton,
-        c().pinButton,        c().helpButton,           c().partnerDivisionLogo,
-        c().partnerLogo,      c().publisherLabel,       c().fillListButton,
-        c().searchField};
-    // The two edit buttons are disabled while no entry is shown, so Tab passes them by.
+        c().entriesList,          c().scienceField,         c().renderingField,
+        c().descriptionView,      c().languageButton,       c().copyButton,
+        c().pasteButton,          c().printButton,          c().fieldFilterCombo,
+        c().criteriaSearchButton, c().fullTextSearchButton, c().exitButton,
+        c().ownEntriesButton,     c().insertEntryButton,    c().pinButton,
+        c().helpButton,           c().partnerDivisionLogo,  c().partnerLogo,
+        c().publisherLabel,       c().fillListButton,       c().searchField};
+    // The two edit buttons are disabled while no entry is shown, and the history's arrows and
+    // lists while there is nothing to go to, so Tab passes them by.
     c().searchField->setFocus();
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
