@@ -13,17 +13,23 @@
 #include <chrono>
 #include <vector>
 
+#include "lexicon/settings.h"
 #include "lookup/entries_list.h"
 #include "lookup/lookup_window.h"
 
 namespace {
 
-// The window reads its settings from a HOME of its own and its lexicon from the medium.
+// The window reads its settings from a HOME of its own and its lexicon from the medium. The
+// settings are those of a user past the first start: no start screen, no personal folder, so
+// that no dialog waits for an answer.
 class MediumFolder {
   public:
     MediumFolder() : previous_(QDir::currentPath()) {
         qputenv("HOME", home_.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", (home_.path() + "/.config").toUtf8());
+        const QString config = home_.path() + "/.config";
+        qputenv("XDG_CONFIG_HOME", config.toUtf8());
+        QDir().mkpath(config);
+        (void)orvan::WriteSettings((config + "/Orvan.ini").toStdString(), "NO", "");
         QDir::setCurrent(ORVAN_MEDIUM_DIR);
     }
     ~MediumFolder() { QDir::setCurrent(previous_); }

@@ -81,6 +81,8 @@ LookupWindow::LookupWindow(std::unique_ptr<platform::KeyboardLayouts> layouts, Q
     offerPreferences();
     setUp();
     render();
+    // The text size the user chose last time (bounded as every step is).
+    setTextSizeStep(windowSettings_.textSizeStep());
 }
 
 LookupWindow::~LookupWindow() {

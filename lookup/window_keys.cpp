@@ -141,6 +141,8 @@ void LookupWindow::setTextSizeStep(int step) {
     step = BoundedTextSizeStep(step);
     if (step == textSizeStep_) return;
     textSizeStep_ = step;
+    // Kept for the next start; a size that cannot be kept is still shown now.
+    windowSettings_.setTextSizeStep(step);
 
     QFont listFont = firstListFont_;
     if (step != kFirstTextSizeStep) {

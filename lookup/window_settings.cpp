@@ -9,6 +9,7 @@ namespace orvan::lookup {
 namespace {
 
 const QString kSearchAsYouTypeKey = QStringLiteral("window/searchAsYouType");
+const QString kTextSizeStepKey = QStringLiteral("window/textSizeStep");
 
 bool Store(const QString& path, const QString& key, const QVariant& value) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
@@ -27,6 +28,17 @@ bool WindowSettings::searchAsYouType() const {
 
 bool WindowSettings::setSearchAsYouType(bool on) {
     return Store(path_, kSearchAsYouTypeKey, on);
+}
+
+int WindowSettings::textSizeStep() const {
+    const QSettings settings(path_, QSettings::IniFormat);
+    bool number = false;
+    const int step = settings.value(kTextSizeStepKey, 0).toInt(&number);
+    return number ? step : 0;
+}
+
+bool WindowSettings::setTextSizeStep(int step) {
+    return Store(path_, kTextSizeStepKey, step);
 }
 
 }  // namespace orvan::lookup

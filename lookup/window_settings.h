@@ -19,6 +19,10 @@ class WindowSettings {
     /// Stores the choice; false when the file could not be written.
     bool setSearchAsYouType(bool on);
 
+    /// How many steps the text of the list and the pane is larger (or smaller) than at first.
+    int textSizeStep() const;
+    bool setTextSizeStep(int step);
+
   private:
     QString path_;
 };

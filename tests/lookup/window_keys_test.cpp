@@ -176,8 +176,11 @@ TEST_F(KeysTest, SearchFieldKeysCopyAndPasteActAsTheirButtons) {
     c().searchField->setCursorPosition(2);
     press(Qt::CTRL | Qt::Key_V);
     EXPECT_EQ(c().searchField->text(), "gear");
+    // The list follows the pasted text as it follows typing.
+    EXPECT_EQ(listTexts(), std::vector<QString>{"gear"});
 
-    // Escape empties the search field and leaves the list as it is.
+    // Escape empties the search field and leaves the list and the entry shown as they are.
+    view("gasket");
     press(Qt::Key_Escape);
     EXPECT_EQ(c().searchField->text(), "");
     EXPECT_EQ(listTexts(), std::vector<QString>{"gasket *"});
@@ -253,6 +256,14 @@ TEST_F(KeysTest, TheTextSizeKeysResizeTheListAndTheDescriptionWithinBounds) {
     EXPECT_EQ(window->textSizeStep(), lookup::kLargestTextSizeStep);
     EXPECT_LE(descriptionPoints(), lookup::kLargestSteppedPoints);
     EXPECT_TRUE(wholeRows());
+
+    // The size chosen last is the size of the next start.
+    press(Qt::CTRL | Qt::Key_0);
+    press(Qt::CTRL | Qt::Key_Plus);
+    create(true);
+    show();
+    EXPECT_EQ(window->textSizeStep(), 1);
+    EXPECT_GT(QFontInfo(c().entriesList->font()).pixelSize(), QFontInfo(firstFont).pixelSize());
 }
 
 }  // namespace
