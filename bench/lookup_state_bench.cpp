@@ -74,6 +74,28 @@ void CopyTablesForTheFullTextSearch(benchmark::State& bench) {
 }
 BENCHMARK(CopyTablesForTheFullTextSearch)->Unit(benchmark::kMillisecond);
 
+// A search that finds nothing and the headwords offered instead: the closest spellings over the
+// whole table of the text's language, misspelled English and Greek words of the sample.
+void SuggestionsForANearMiss(benchmark::State& bench) {
+    const orvan::EntryTables tables = MediumTables();
+    if (tables.entries.count() == 0) {
+        bench.SkipWithError("the sample medium is missing at " ORVAN_MEDIUM_DIR);
+        return;
+    }
+    const std::u16string misses[] = {u"thermomter", u"condutcor", u"engien", u"υπολογιστςη",
+                                     u"θερμοτιτα"};
+    orvan::lookup::LookupState state;
+    state.replaceTables(tables);
+    std::size_t next = 0, offered = 0;
+    for (auto _ : bench) {
+        state.search(misses[next++ % std::size(misses)], false, "");
+        offered += state.listStatus().suggestions.size();
+    }
+    bench.counters["offered_per_search"] =
+        static_cast<double>(offered) / static_cast<double>(bench.iterations());
+}
+BENCHMARK(SuggestionsForANearMiss)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

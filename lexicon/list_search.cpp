@@ -1,6 +1,7 @@
 #include "lexicon/list_search.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "lexicon/search_keys.h"
 
@@ -22,12 +23,17 @@ std::optional<size_t> SecondStartPlace(bool greek, size_t keyLength, int keyStar
 
 namespace {
 
-enum class Condition { Start, Contain, End };
+enum class Condition { Start, Contain, End, Pattern };
 
 bool Holds(Condition condition, bool greek, const std::string& headwordKey, int keyStart,
            const std::string& key) {
     const std::string_view t = headwordKey;
     switch (condition) {
+        case Condition::Pattern: {
+            if (MatchesPattern(key, t)) return true;
+            const auto from = SecondStartPlace(greek, t.size(), keyStart);
+            return from && *from > 0 && MatchesPattern(key, t.substr(*from));
+        }
         case Condition::Start: {
             if (t.starts_with(key)) return true;
             const auto from = SecondStartPlace(greek, t.size(), keyStart);
@@ -172,13 +178,21 @@ FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::str
     const std::string_view text = TrimLeadingBlanks(entryText);
     result.entryText = std::string(text);
     if (!text.empty()) {
-        greekMode = StartsWithGreekLetter(text);
+        // A pattern's language is that of its first letter after any leading wildcards.
+        std::string_view first = text;
+        if (request.wildcards && first.find_first_not_of("*?") != std::string_view::npos)
+            first.remove_prefix(first.find_first_not_of("*?"));
+        greekMode = StartsWithGreekLetter(first);
         result.language = greekMode;
     }
 
     if (!text.empty()) {
         const std::string key = ListKeyIn(greekMode, text);
-        if (const auto condition = ConditionOf(request.mode)) {
+        const auto condition = ConditionOf(request.mode);
+        if (condition && request.wildcards && HasWildcards(text)) {
+            result.items = SearchOneCondition(entries, greek, greekMode, Condition::Pattern,
+                                              WildcardKey(greekMode, text), request);
+        } else if (condition) {
             result.items = SearchOneCondition(entries, greek, greekMode, *condition, key, request);
         } else if (request.mode == SearchMode::Specific) {
             if (request.slot < 1 || request.slot > entries.count()) return result;
@@ -205,6 +219,112 @@ FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::str
         return multi;
     }
     return result;
+}
+
+int BoundedEditDistance(std::string_view a, std::string_view b, int most) {
+    const int la = static_cast<int>(a.size()), lb = static_cast<int>(b.size());
+    if (std::abs(la - lb) > most) return most + 1;
+    // Three rows of the optimal-alignment table: two back for the swaps.
+    std::vector<int> before(static_cast<size_t>(lb) + 1), previous(before.size()),
+        current(before.size());
+    for (int j = 0; j <= lb; ++j)
+        previous[static_cast<size_t>(j)] = j;
+    for (int i = 1; i <= la; ++i) {
+        current[0] = i;
+        int rowBest = current[0];
+        for (int j = 1; j <= lb; ++j) {
+            const size_t J = static_cast<size_t>(j);
+            const int change = a[static_cast<size_t>(i) - 1] == b[J - 1] ? 0 : 1;
+            int best = std::min({previous[J] + 1, current[J - 1] + 1, previous[J - 1] + change});
+            if (i > 1 && j > 1 && a[static_cast<size_t>(i) - 1] == b[J - 2] &&
+                a[static_cast<size_t>(i) - 2] == b[J - 1]) {
+                best = std::min(best, before[J - 2] + 1);
+            }
+            current[J] = best;
+            rowBest = std::min(rowBest, best);
+        }
+        if (rowBest > most) return most + 1;
+        std::swap(before, previous);
+        std::swap(previous, current);
+    }
+    return std::min(previous[static_cast<size_t>(lb)], most + 1);
+}
+
+std::vector<ListItem> SpellingSuggestions(const EntryTable& entries, const GreekTable& greek,
+                                          std::string_view text, const FillRequest& request,
+                                          size_t limit) {
+    text = TrimLeadingBlanks(text);
+    if (text.empty() || limit == 0) return {};
+    const bool greekMode = StartsWithGreekLetter(text);
+    const std::string key = ListKeyIn(greekMode, text);
+    constexpr int kMost = 2;
+    struct Near {
+        int distance;
+        ListItem item;
+    };
+    std::vector<Near> near;
+    Walk(entries, greek, greekMode,
+         [&](const std::string& headword, const EntryRecord& english, int slot) {
+             if (!PassesFilters(english, request)) return false;
+             const std::string headwordKey = ListKeyIn(greekMode, headword);
+             int distance = BoundedEditDistance(key, headwordKey, kMost);
+             const auto from = SecondStartPlace(greekMode, headwordKey.size(), english.keyStart);
+             if (from && *from > 0) {
+                 const std::string_view rest = std::string_view(headwordKey).substr(*from);
+                 distance = std::min(distance, BoundedEditDistance(key, rest, kMost));
+             }
+             if (distance <= kMost)
+                 near.push_back({distance, {ListItemText(headword, english), slot}});
+             return false;
+         });
+    std::stable_sort(near.begin(), near.end(),
+                     [](const Near& a, const Near& b) { return a.distance < b.distance; });
+    std::vector<ListItem> items;
+    for (Near& each : near) {
+        if (items.size() == limit) break;
+        const bool repeated = std::any_of(items.begin(), items.end(), [&](const ListItem& item) {
+            return item.text == each.item.text;
+        });
+        if (!repeated) items.push_back(std::move(each.item));
+    }
+    return items;
+}
+
+bool HasWildcards(std::string_view text) {
+    return text.find_first_of("*?") != std::string_view::npos;
+}
+
+bool MatchesPattern(std::string_view pattern, std::string_view key) {
+    // Greedy with one step back to the last run: linear for patterns without nested backtracking.
+    size_t p = 0, k = 0;
+    size_t runAt = std::string_view::npos, runKey = 0;
+    while (k < key.size()) {
+        if (p < pattern.size() && (pattern[p] == kAnyOne || pattern[p] == key[k])) {
+            ++p;
+            ++k;
+        } else if (p < pattern.size() && pattern[p] == kAnyRun) {
+            runAt = p++;
+            runKey = k;
+        } else if (runAt != std::string_view::npos) {
+            p = runAt + 1;
+            k = ++runKey;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == kAnyRun)
+        ++p;
+    return p == pattern.size();
+}
+
+std::string WildcardKey(bool greek, std::string_view text) {
+    // Marks the key functions keep as they are (neither blanks, letters, digits nor marks).
+    std::string marked(text);
+    for (char& c : marked) {
+        if (c == '*') c = kAnyRun;
+        if (c == '?') c = kAnyOne;
+    }
+    return ListKeyIn(greek, marked);
 }
 
 std::string FieldFilterCode(const FieldTable* fields, int selectedItem) {

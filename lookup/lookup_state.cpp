@@ -127,18 +127,24 @@ void LookupState::search(std::u16string_view typed, bool personalOnly,
 void LookupState::fill(std::u16string_view typed, SearchMode mode, bool personalOnly,
                        const std::string& fieldCode) {
     const std::u16string_view trimmed = WithoutLeadingBlanks(typed);
-    fill(Utf16ToGreekSearchText(trimmed).bytes, mode, personalOnly, fieldCode);
+    // "*" and "?" typed are wildcards; the "?" that stands for a character the code page lacks
+    // is not, and such a text finds nothing as it always did.
+    const GreekBytes bytes = Utf16ToGreekSearchText(trimmed);
+    fill(bytes.bytes, mode, personalOnly, fieldCode, 0, bytes.complete);
     keepTyped(trimmed, mode);
+    if (bytes.complete && !personalOnly) suggestIfNothingFound(bytes.bytes, fieldCode);
 }
 
 void LookupState::followTyping(std::u16string_view typed, const std::string& fieldCode) {
     const std::u16string_view trimmed = WithoutLeadingBlanks(typed);
+    const GreekBytes bytes = Utf16ToGreekSearchText(trimmed);
     FillRequest request;
     request.mode = searchMode_;
     request.fieldCode = fieldCode;
     request.criteria = criteria_;
-    FillResult result = FillList(tables().entries, tables().greek,
-                                 Utf16ToGreekSearchText(trimmed).bytes, greekMode_, request);
+    request.wildcards = bytes.complete;
+    FillResult result =
+        FillList(tables().entries, tables().greek, bytes.bytes, greekMode_, request);
     entryText_ = std::move(result.entryText);
     if (result.language) setInputLanguage(*result.language);
     clearList();
@@ -147,6 +153,21 @@ void LookupState::followTyping(std::u16string_view typed, const std::string& fie
     fieldText_.assign(typed);
     unsearchable_ = CharactersWithoutByte(trimmed, true);
     ++revisions_.entryText;
+    if (bytes.complete) suggestIfNothingFound(bytes.bytes, fieldCode);
+}
+
+void LookupState::searchSuggestion(std::size_t index, const std::string& fieldCode) {
+    if (index >= suggestions_.size()) return;
+    const std::string caption = captionOf(suggestions_[index].number, greekMode_);
+    search(GreekToUtf16(caption), false, fieldCode);
+}
+
+void LookupState::suggestIfNothingFound(std::string_view bytes, const std::string& fieldCode) {
+    if (!list_.empty() || HasWildcards(bytes) || !unsearchable_.empty()) return;
+    FillRequest request;
+    request.fieldCode = fieldCode;
+    for (ListItem& item : SpellingSuggestions(tables().entries, tables().greek, bytes, request))
+        suggestions_.push_back({std::move(item.text), tables().entries[item.slot].number});
 }
 
 void LookupState::keepTyped(std::u16string_view trimmed, SearchMode mode) {
@@ -158,9 +179,9 @@ void LookupState::keepTyped(std::u16string_view trimmed, SearchMode mode) {
 }
 
 ListStatus LookupState::listStatus() const {
-    if (!unsearchable_.empty()) return {ListStatus::Kind::Unsearchable, 0, unsearchable_};
+    if (!unsearchable_.empty()) return {ListStatus::Kind::Unsearchable, 0, unsearchable_, {}};
     if (!listSearched_) return {};
-    return {ListStatus::Kind::Found, list_.size(), {}};
+    return {ListStatus::Kind::Found, list_.size(), {}, suggestions_};
 }
 
 void LookupState::searchByCriteria(const SearchCriteria& criteria, const std::string& fieldCode,
@@ -176,9 +197,10 @@ void LookupState::searchByCriteria(const SearchCriteria& criteria, const std::st
 }
 
 void LookupState::fill(std::string_view typed, SearchMode mode, bool personalOnly,
-                       const std::string& fieldCode, long long number) {
+                       const std::string& fieldCode, long long number, bool wildcards) {
     FillRequest request;
     request.mode = mode;
+    request.wildcards = wildcards;
     request.slot = slotOf(number);
     request.personalOnly = personalOnly;
     request.fieldCode = fieldCode;
@@ -284,6 +306,7 @@ void LookupState::clearShown() {
 
 void LookupState::clearList() {
     fullTextTerm_.clear();
+    suggestions_.clear();
     list_.clear();
     listSearched_ = false;
     selectedRow_ = -1;

@@ -94,6 +94,7 @@ LookupWindow::~LookupWindow() {
 void LookupWindow::connectHandlers() {
     c_.searchField->installEventFilter(this);
     connect(c_.searchField, &QLineEdit::textEdited, this, &LookupWindow::onSearchFieldEdited);
+    connect(c_.listStatusLabel, &QLabel::linkActivated, this, &LookupWindow::onSuggestionClicked);
     c_.figurePanel->installEventFilter(this);
     c_.figureImage->installEventFilter(this);
     for (QWidget* opener :

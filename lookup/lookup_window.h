@@ -126,6 +126,7 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     void onWholeLexiconClicked();
     bool onSearchFieldKey(int key);
     void onSearchFieldEdited(const QString& text);
+    void onSuggestionClicked(const QString& link);
     /// The help button's right-click menu: the interface language, and whether the list follows
     /// the typing.
     void offerPreferences();

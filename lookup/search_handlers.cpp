@@ -70,6 +70,15 @@ void LookupWindow::onSearchFieldEdited(const QString& text) {
     render();
 }
 
+void LookupWindow::onSuggestionClicked(const QString& link) {
+    bool number = false;
+    const int index = link.toInt(&number);
+    if (!number || index < 0) return;
+    platform::BusyCursor busy;
+    state_.searchSuggestion(static_cast<std::size_t>(index), fieldFilter());
+    render();
+}
+
 void LookupWindow::offerPreferences() {
     QMenu* menu = platform::OfferLanguageChoice(c_.helpButton, windowSettings_.path());
     menu->addSeparator();

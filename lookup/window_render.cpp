@@ -20,7 +20,20 @@ QString LookupWindow::listStatusText(const ListStatus& status) const {
         case ListStatus::Kind::Found:
             break;
     }
-    if (status.count == 0) return tr("Δεν βρέθηκαν λήμματα");
+    if (status.count == 0) {
+        const QString none = tr("Δεν βρέθηκαν λήμματα");
+        if (status.suggestions.empty()) return none;
+        // Each suggestion a link to its place in the status, which searches it when clicked.
+        QStringList links;
+        for (std::size_t i = 0; i < status.suggestions.size(); ++i) {
+            links << QStringLiteral("<a href=\"%1\">%2</a>")
+                         .arg(i)
+                         .arg(richtext::FromGreekCodePage(status.suggestions[i].text)
+                                  .toHtmlEscaped());
+        }
+        return none.toHtmlEscaped() + QStringLiteral(". ") +
+               tr("Μήπως εννοείτε: %1").arg(links.join(QStringLiteral(", ")));
+    }
     if (status.count == 1) return tr("1 λήμμα");
     return tr("%1 λήμματα").arg(status.count);
 }
@@ -44,7 +57,13 @@ void LookupWindow::render() {
     }
     if (now.list != drawn.list) drawList();
     if (now.list != drawn.list || now.entryText != drawn.entryText) {
-        c_.listStatusLabel->setText(listStatusText(state_.listStatus()));
+        const ListStatus status = state_.listStatus();
+        const QString text = listStatusText(status);
+        c_.listStatusLabel->setTextFormat(status.suggestions.empty() ? Qt::PlainText
+                                                                     : Qt::RichText);
+        c_.listStatusLabel->setText(text);
+        // The whole line, for when it is wider than the room under the list.
+        c_.listStatusLabel->setToolTip(status.suggestions.empty() ? QString() : text);
     }
     if (now.shown != drawn.shown) {
         drawShownEntry();

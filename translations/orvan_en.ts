@@ -351,6 +351,10 @@ Start the search?</translation>
         <source>Η ρύθμιση δεν αποθηκεύτηκε.</source>
         <translation>The setting was not saved.</translation>
     </message>
+    <message>
+        <source>Μήπως εννοείτε: %1</source>
+        <translation>Did you mean: %1</translation>
+    </message>
 </context>
 <context>
     <name>orvan::personal::EntryEditorDialog</name>

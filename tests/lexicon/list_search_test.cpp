@@ -35,9 +35,10 @@ class ListSearchTest : public ::testing::Test {
     }
 
     FillResult fill(const std::string& text, const std::string& mode, bool greekMode = false,
-                    int field = 0, bool personalOnly = false) {
+                    int field = 0, bool personalOnly = false, bool wildcards = false) {
         FillRequest request;
         request.mode = *SearchModeOfName(mode);
+        request.wildcards = wildcards;
         request.fieldCode = FieldFilterCode(&fields, field);
         request.personalOnly = personalOnly;
         return FillList(tables.entries, tables.greek, text, greekMode, request);
@@ -174,6 +175,76 @@ TEST_F(ListSearchTest, MultiReducesEachCriterionLikeTheSingleSearch) {
                   Texts{"the engine"})
             << start;
     }
+}
+
+TEST_F(ListSearchTest, WildcardsMatchTheWholeKeyOnTheSameKeysAsTheListSearch) {
+    const auto found = [this](const std::string& text, const std::string& mode = "START") {
+        return shown(fill(text, mode, false, 0, false, true));
+    };
+    EXPECT_EQ(found("gas*"), (Texts{"gas", "gasket *"}));
+    EXPECT_EQ(found("*ket"), Texts{"gasket *"});
+    EXPECT_EQ(found("G?S"), Texts{"gas"});         // capitals make no difference
+    EXPECT_EQ(found("g?s", "END"), Texts{"gas"});  // the pattern decides, not the mode
+    EXPECT_EQ(found("*"),
+              (Texts{"Semiconductor", "the engine", "e-mail@home", "gas", "gasket *", "odd"}));
+    EXPECT_EQ(found("eng*"), Texts{"the engine"});  // from the key start too
+    EXPECT_EQ(found("*@*"), Texts{"e-mail@home"});
+    EXPECT_TRUE(found("gas?").empty());  // "?" is exactly one character
+    EXPECT_TRUE(found("*x*").empty());
+    // Greek: accents, capitals and the final sigma make no difference; the language comes from
+    // the first letter as it does without wildcards.
+    EXPECT_EQ(found(Cp("ΚΙΝΗ*")), Texts{"Κινητήρας"});
+    EXPECT_EQ(found(Cp("*ητηρας")), Texts{"Κινητήρας"});
+    EXPECT_EQ(found(Cp("περιττο?")), Texts{"περιττός"});
+    // Without wildcards on, they are characters like any other.
+    EXPECT_TRUE(shown(fill("gas*", "START")).empty());
+}
+
+TEST(Wildcards, PatternsBacktrackOverRunsAndNeedTheWholeKey) {
+    const auto matches = [](const std::string& pattern, const std::string& key) {
+        return MatchesPattern(WildcardKey(false, pattern), key);
+    };
+    EXPECT_TRUE(matches("a*b*c", "aXbYbZc"));
+    EXPECT_TRUE(matches("*ab", "aab"));
+    EXPECT_TRUE(matches("**", ""));
+    EXPECT_FALSE(matches("a*b", "aXbY"));
+    EXPECT_FALSE(matches("", "a"));
+    EXPECT_TRUE(matches("?*?", "ab"));
+    EXPECT_FALSE(matches("?*?", "a"));
+    EXPECT_TRUE(HasWildcards("a?") && HasWildcards("*") && !HasWildcards("abc"));
+}
+
+TEST_F(ListSearchTest, SuggestionsAreTheHeadwordsWithinTwoEditsNearestFirst) {
+    const auto suggested = [this](const std::string& text, size_t limit = 5, int field = 0) {
+        FillRequest request;
+        request.fieldCode = FieldFilterCode(&fields, field);
+        std::vector<std::string> texts;
+        for (const ListItem& item :
+             SpellingSuggestions(tables.entries, tables.greek, text, request, limit))
+            texts.push_back(test::Utf8(item.text));
+        return texts;
+    };
+    EXPECT_EQ(suggested("gass"), Texts{"gas"});
+    EXPECT_EQ(suggested("gaskte"), Texts{"gasket *"});            // two neighbours swapped
+    EXPECT_EQ(suggested("SEMICONDCTR"), Texts{"Semiconductor"});  // keys: case is no edit
+    EXPECT_EQ(suggested("engien"), Texts{"the engine"});          // from the key start
+    EXPECT_EQ(suggested("ods"), (Texts{"odd", "gas"}));           // one edit before two
+    EXPECT_EQ(suggested("ods", 1), Texts{"odd"});
+    EXPECT_EQ(suggested("gsa", 5, 1), Texts{});  // the science filter (Electronics) applies
+    EXPECT_TRUE(suggested("zzzzzz").empty());
+    EXPECT_TRUE(suggested("").empty());
+    EXPECT_EQ(suggested(Cp("ΑΕΡΟ")), Texts{"αέριο"});  // Greek keys, accents no edit
+}
+
+TEST(EditDistance, CountsEachEditOnceAndStopsPastTheBound) {
+    EXPECT_EQ(BoundedEditDistance("engine", "engine", 2), 0);
+    EXPECT_EQ(BoundedEditDistance("engine", "enigne", 2), 1);  // a swap
+    EXPECT_EQ(BoundedEditDistance("engine", "egine", 2), 1);
+    EXPECT_EQ(BoundedEditDistance("engine", "engines", 2), 1);
+    EXPECT_EQ(BoundedEditDistance("engine", "angina", 2), 2);
+    EXPECT_EQ(BoundedEditDistance("engine", "motor", 2), 3);  // past the bound
+    EXPECT_EQ(BoundedEditDistance("", "ab", 2), 2);
+    EXPECT_EQ(BoundedEditDistance("abcd", "a", 2), 3);
 }
 
 TEST_F(ListSearchTest, CriteriaDialogDispatch) {

@@ -250,17 +250,17 @@ TEST_F(LookupStateTest, TheSearchFieldKeepsWhatWasTypedAndTheStatusSaysWhatWasFo
     state.search(u"  LÉv", false, "");               // searched as "lev"
     EXPECT_EQ(listTexts(), (Texts{"lever", "leverage"}));
     EXPECT_EQ(state.fieldText(), u"LÉv");
-    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Found, 2, {}}));
+    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Found, 2, {}, {}}));
     state.search(u"zoo", false, "");
-    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Found, 1, {}}));
+    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Found, 1, {}, {}}));
     state.search(u"lex", false, "");
-    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Found, 0, {}}));
+    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Found, 0, {}, {}}));
 
     // A character no headword can hold is named; what the code page holds (€) is searched.
     state.search(u"café €5 😀", false, "");
     EXPECT_EQ(state.fieldText(), u"café €5 😀");
     EXPECT_TRUE(state.list().empty());
-    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Unsearchable, 0, "😀"}));
+    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Unsearchable, 0, "😀", {}}));
 
     // One criterion of the criteria dialog shows as typed too.
     state.searchByCriteria({"", "LEV", ""}, "", u"LÉV");
@@ -272,7 +272,7 @@ TEST_F(LookupStateTest, TheSearchFieldKeepsWhatWasTypedAndTheStatusSaysWhatWasFo
     view("zone");
     state.back();
     EXPECT_EQ(state.fieldText(), u"lever");
-    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Found, 1, {}}));
+    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Found, 1, {}, {}}));
 }
 
 TEST_F(LookupStateTest, TypingFillsTheListWithoutAHistoryStepAndKeepsTheForwardList) {
@@ -289,7 +289,7 @@ TEST_F(LookupStateTest, TypingFillsTheListWithoutAHistoryStepAndKeepsTheForwardL
     state.followTyping(u" leverA", "");
     EXPECT_EQ(listTexts(), (Texts{"leverage"}));
     EXPECT_EQ(state.fieldText(), u" leverA");
-    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{lookup::ListStatus::Kind::Found, 1, {}}));
+    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{lookup::ListStatus::Kind::Found, 1, {}, {}}));
     // No entry is chosen while typing: the pane is empty, the history as it was.
     EXPECT_EQ(state.shownNumber(), 0);
     EXPECT_EQ(state.selectedRow(), -1);
@@ -309,6 +309,30 @@ TEST_F(LookupStateTest, TypingFillsTheListWithoutAHistoryStepAndKeepsTheForwardL
     EXPECT_TRUE(forward().empty());
 }
 
+TEST_F(LookupStateTest, WildcardsSearchAndANearMissOffersTheClosestHeadwords) {
+    state.search(u"LEV*", false, "");
+    EXPECT_EQ(listTexts(), (Texts{"lever", "leverage"}));
+    EXPECT_TRUE(state.listStatus().suggestions.empty());
+    state.followTyping(u"z?ne", "");
+    EXPECT_EQ(listTexts(), Texts{"zone"});
+
+    // Nothing found: the nearest first, each with its entry's number.
+    state.search(u"zonx", false, "");
+    EXPECT_TRUE(state.list().empty());
+    EXPECT_EQ(state.listStatus().suggestions, (std::vector<ListedEntry>{{"zone", 5}, {"zoo", 6}}));
+    state.followTyping(u"levr", "");
+    EXPECT_EQ(state.listStatus().suggestions, (std::vector<ListedEntry>{{"lever", 2}}));
+    // A found list, a pattern or a character no headword holds offers nothing.
+    state.followTyping(u"lev", "");
+    EXPECT_TRUE(state.listStatus().suggestions.empty());
+    state.search(u"zz*x", false, "");
+    EXPECT_TRUE(state.listStatus().suggestions.empty());
+    state.search(u"zon😀", false, "");
+    EXPECT_TRUE(state.listStatus().suggestions.empty());
+    // A character the code page lacks is not a wildcard: "zon?" as typed finds nothing.
+    EXPECT_TRUE(state.list().empty());
+}
+
 TEST_F(LookupStateTest, FullTextFindsKeepTheNumbersOfTheTablesSearched) {
     // Found in the tables as they were; another program's insert is read before they are listed.
     using Kind = lookup::ListStatus::Kind;
@@ -320,7 +344,7 @@ TEST_F(LookupStateTest, FullTextFindsKeepTheNumbersOfTheTablesSearched) {
     EXPECT_EQ(listTexts(), (Texts{"lever", "zone"}));
     state.choose(1);
     EXPECT_EQ(shown(), "zone");
-    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Found, 2, {}}));
+    EXPECT_EQ(state.listStatus(), (lookup::ListStatus{Kind::Found, 2, {}, {}}));
 }
 
 }  // namespace

@@ -88,6 +88,23 @@ TEST_F(SearchTest, TheListFollowsTheTypingUnlessTurnedOff) {
     EXPECT_EQ(listTexts(), std::vector<QString>{"gear"});
 }
 
+TEST_F(SearchTest, ANearMissOffersTheClosestHeadwordsAndAClickSearchesOne) {
+    search("gaer");
+    EXPECT_TRUE(listTexts().empty());
+    const QString status = c().listStatusLabel->text();
+    EXPECT_TRUE(status.startsWith(Q("Δεν βρέθηκαν λήμματα. Μήπως εννοείτε: ")));
+    EXPECT_TRUE(status.contains("<a href=\"0\">gear</a>, <a href=\"1\">gas</a>"))
+        << status.toStdString();
+    emit c().listStatusLabel->linkActivated("0");
+    EXPECT_EQ(c().searchField->text(), "gear");
+    EXPECT_EQ(listTexts(), std::vector<QString>{"gear"});
+    EXPECT_EQ(c().listStatusLabel->text(), Q("1 λήμμα"));
+
+    // Wildcards in the field.
+    search("*ine");
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"engine", "the engine"}));
+}
+
 TEST_F(SearchTest, AGreekFirstLetterSearchesTheGreekHeadwords) {
     search(Q("ΜΗΧ"));
     EXPECT_TRUE(window->greekMode());

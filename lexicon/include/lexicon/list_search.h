@@ -44,6 +44,10 @@ struct FillRequest {
     bool personalOnly = false;
     std::string fieldCode;    // the science filter (FieldFilterCode); empty for none
     SearchCriteria criteria;  // Multi
+    /// Start, Contain and End: a text with "*" (any run of characters) or "?" (one character)
+    /// is a pattern that the whole key of a headword must match, from its first letter or, for
+    /// English, from its key start. Off, the two are characters like any other.
+    bool wildcards = false;
 };
 
 struct FillResult {
@@ -63,6 +67,34 @@ struct FillResult {
 ///     from "semi"
 FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::string_view entryText,
                     bool greekMode, const FillRequest& request);
+
+/// \brief Up to `limit` headwords of the input language's table spelled closest to `text`, for a
+/// search that found nothing: those whose list key is at most two edits from the text's
+/// (a letter added, dropped, changed, or two neighbours swapped; an English headword also from
+/// its key start), nearest first and then in table order, each text once; the request's
+/// filters apply. Nothing for an empty text.
+std::vector<ListItem> SpellingSuggestions(const EntryTable& entries, const GreekTable& greek,
+                                          std::string_view text, const FillRequest& request,
+                                          size_t limit = 5);
+
+/// \brief The edit distance of `a` and `b` (additions, removals, changes and swaps of two
+/// neighbours, each one edit) when it is at most `most`; `most` + 1 for any larger one.
+int BoundedEditDistance(std::string_view a, std::string_view b, int most);
+
+/// \brief Whether `text` holds a wildcard, "*" or "?".
+bool HasWildcards(std::string_view text);
+
+/// \brief Whether the key `key` matches the pattern `pattern`, both made by ListKeyIn, in which
+/// kAnyRun stands for any run of bytes and kAnyOne for one byte (WildcardKey makes them): two
+/// bytes that code page 1253 leaves unassigned, so no typed text or headword holds them, and no
+/// key function drops or changes them.
+inline constexpr char kAnyRun = '\xD2';
+inline constexpr char kAnyOne = '\xFF';
+bool MatchesPattern(std::string_view pattern, std::string_view key);
+
+/// \brief The key of a typed text with wildcards, as ListKeyIn makes it, its "*" and "?" kept as
+/// kAnyRun and kAnyOne.
+std::string WildcardKey(bool greek, std::string_view text);
 
 /// \brief The science filter code for the science list's selected item (-1: none); empty for no
 /// selection, the blank item 0, or no science list.

@@ -34,6 +34,8 @@ struct ListStatus {
     Kind kind = Kind::None;
     std::size_t count = 0;     // Found: how many entries
     std::string unsearchable;  // Unsearchable: the typed characters no headword can hold (UTF-8)
+    /// Found nothing: the headwords spelled closest to what was typed, to offer instead.
+    std::vector<ListedEntry> suggestions;
     bool operator==(const ListStatus&) const = default;
 };
 
@@ -97,14 +99,18 @@ class LookupState {
     /// it found (none, one or more), or which typed characters no headword can hold; nothing
     /// while the list holds no search's result. The window words it.
     ListStatus listStatus() const;
+    /// \brief The user chose the suggestion `index` of the status line: its headword goes in the
+    /// search field and is searched as the search button does.
+    void searchSuggestion(std::size_t index, const std::string& fieldCode);
     /// The criteria dialog confirmed with `criteria`: one criterion searches as if typed, two or
     /// three together; none leaves the list as it is. `typed` is the one criterion as the user
     /// typed it, which the search field then shows (empty: the criterion as searched).
     void searchByCriteria(const SearchCriteria& criteria, const std::string& fieldCode,
                           std::u16string_view typed = {});
     /// \brief Fills the list by `mode` from `typed`; `number` names the entry of a Specific fill.
+    /// With `wildcards`, "*" and "?" in `typed` make it a pattern.
     void fill(std::string_view typed, SearchMode mode, bool personalOnly,
-              const std::string& fieldCode, long long number = 0);
+              const std::string& fieldCode, long long number = 0, bool wildcards = false);
     /// Every English headword, unmarked; the search field and the entry shown are emptied.
     void listWholeLexicon();
     /// \brief The full-text search's finds fill the list as they are (English headwords in
@@ -162,6 +168,9 @@ class LookupState {
     const Revisions& revisions() const { return revisions_; }
 
   private:
+    /// After a search of `bytes` (a typed text as the code page holds it) that found nothing,
+    /// the headwords spelled closest to it.
+    void suggestIfNothingFound(std::string_view bytes, const std::string& fieldCode);
     void showHistoryItem(const HistoryItem& item);
     /// Takes a fill's list and search text; a Specific fill shows its entry, recorded in the
     /// history or (`recordShown` false) in place of the entry shown last.
@@ -190,6 +199,7 @@ class LookupState {
     int selectedRow_ = -1;
     long long shownNumber_ = 0;
     bool shownGreek_ = false;
+    std::vector<ListedEntry> suggestions_;  // offered when the last search found nothing
     DocumentHeadings documentHeadings_;
     NavigationHistory history_;
     Revisions revisions_;
