@@ -14,33 +14,44 @@ namespace orvan::lookup {
 class EntriesModel : public QAbstractListModel {
   public:
     using QAbstractListModel::QAbstractListModel;
+    // The role under which a row gives the note it shows after its text.
+    static constexpr int kNoteRole = Qt::UserRole;
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(texts_.size());
     }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= texts_.size()) return {};
-        return texts_.at(index.row());
+        if (!index.isValid() || index.row() >= texts_.size()) return {};
+        if (role == Qt::DisplayRole) return texts_.at(index.row());
+        if (role == kNoteRole) return noteOf(index.row());
+        return {};
     }
-    void setTexts(QStringList texts) {
+    void setTexts(QStringList texts, QStringList notes) {
         beginResetModel();
         texts_ = std::move(texts);
+        notes_ = std::move(notes);
         endResetModel();
     }
     void removeText(int row) {
         beginRemoveRows({}, row, row);
         texts_.removeAt(row);
+        if (row < notes_.size()) notes_.removeAt(row);
         endRemoveRows();
     }
     const QStringList& texts() const { return texts_; }
+    QString noteOf(int row) const {
+        return row >= 0 && row < notes_.size() ? notes_.at(row) : QString();
+    }
 
   private:
     QStringList texts_;
+    QStringList notes_;  // parallel to texts_, or shorter: a row past its end has no note
 };
 
 namespace {
 
-// Each row shows only the item's text, 2 pixels from the left, in the list's font.
+// Each row shows the item's text, 2 pixels from the left, in the list's font; a row that reads
+// like another goes on with " — " and its note in the list's dim colour.
 class RowPainter : public QStyledItemDelegate {
   public:
     explicit RowPainter(EntriesList* list) : QStyledItemDelegate(list), list_(list) {}
@@ -57,8 +68,18 @@ class RowPainter : public QStyledItemDelegate {
         painter->setClipRect(option.rect);
         painter->setFont(option.font);
         painter->setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                          index.data().toString());
+        const QRect textRect = option.rect.adjusted(2, 0, 0, 0);
+        QRect drawn;
+        painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, index.data().toString(),
+                          &drawn);
+        const QString note = index.data(EntriesModel::kNoteRole).toString();
+        if (!note.isEmpty()) {
+            // A selected row keeps its note in the selection's text colour, which alone is
+            // sure to read on the selection.
+            if (!selected) painter->setPen(palette.color(QPalette::PlaceholderText));
+            painter->drawText(textRect.adjusted(drawn.width(), 0, 0, 0),
+                              Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral(" \u2014 ") + note);
+        }
         painter->restore();
         if (option.state & QStyle::State_HasFocus) {
             QStyleOptionFocusRect focus;
@@ -87,9 +108,9 @@ EntriesList::EntriesList(QWidget* parent) : QListView(parent), model_(new Entrie
             &EntriesList::currentRowChanged);
 }
 
-void EntriesList::setItems(QStringList texts) {
+void EntriesList::setItems(QStringList texts, QStringList notes) {
     const QScopedValueRollback programSelects(selectingForProgram_, true);
-    model_->setTexts(std::move(texts));
+    model_->setTexts(std::move(texts), std::move(notes));
 }
 
 void EntriesList::removeItem(int row) {
@@ -104,6 +125,10 @@ int EntriesList::count() const {
 
 QString EntriesList::itemText(int row) const {
     return row >= 0 && row < count() ? model_->texts().at(row) : QString();
+}
+
+QString EntriesList::itemNote(int row) const {
+    return model_->noteOf(row);
 }
 
 int EntriesList::selectedRow() const {

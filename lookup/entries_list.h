@@ -16,12 +16,16 @@ class EntriesList : public QListView {
 
     explicit EntriesList(QWidget* parent = nullptr);
 
-    /// Replaces the items; none is selected afterwards.
-    void setItems(QStringList texts);
+    /// Replaces the items; none is selected afterwards. `notes`, parallel to `texts` (or empty),
+    /// is what a row shows after its text, dimmed, to tell it from rows that read alike; it is
+    /// no part of the item's text.
+    void setItems(QStringList texts, QStringList notes = {});
     void clear() { setItems({}); }
     void removeItem(int row);
     int count() const;
     QString itemText(int row) const;
+    /// What `row` shows after its text; empty for none.
+    QString itemNote(int row) const;
     /// The selected row, -1 for none.
     int selectedRow() const;
     /// Selects `row` as the program does, without telling that the user chose it.

@@ -161,7 +161,7 @@ void LookupWindow::setUp() {
         if (quitRequested_) return;
     }
 
-    const QColor background = platform::FieldBackground();
+    const QColor background = platform::FieldBackground(palette());
     for (QWidget* field :
          {static_cast<QWidget*>(c_.searchField), static_cast<QWidget*>(c_.entriesList),
           static_cast<QWidget*>(c_.renderingField), static_cast<QWidget*>(c_.scienceField)}) {

@@ -144,7 +144,12 @@ LookupControls BuildLookupFace(QWidget* window) {
         DataField(window, "searchField", {2, 51, 211, 24},
                   QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Λήμμα προς Αναζήτηση"), false);
     c.searchField->setFont(SansFont(15, true));
-    SetTextColour(c.searchField, kTeal);
+    // The data fields' own colours stay readable on the fields' background under a dark desktop.
+    const QColor fieldBackground = platform::FieldBackground(window->palette());
+    const auto onField = [&fieldBackground](const QColor& colour) {
+        return platform::ReadableColour(colour, fieldBackground);
+    };
+    SetTextColour(c.searchField, onField(kTeal));
     c.fillListButton = Make<QPushButton>(window, "fillListButton", {164, 65, 1, 1});
     c.fillListButton->setFocusPolicy(Qt::TabFocus);
     c.fillListButton->setFlat(true);
@@ -166,7 +171,7 @@ LookupControls BuildLookupFace(QWidget* window) {
                                       QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Επιστήμη"));
     c.scienceField = DataField(window, "scienceField", {268, 84, 235, 21},
                                QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Επιστήμη"), true);
-    SetTextColour(c.scienceField, kMaroon);
+    SetTextColour(c.scienceField, onField(kMaroon));
     c.renderingLabel =
         TransparentLabel(window, "renderingLabel", {220, 110},
                          QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Απόδοση"));
@@ -174,7 +179,7 @@ LookupControls BuildLookupFace(QWidget* window) {
     c.renderingField = DataField(window, "renderingField", {268, 108, 235, 21},
                                  QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Απόδοση"), true);
     c.renderingField->setFont(SansFont(11, true));
-    SetTextColour(c.renderingField, kTeal);
+    SetTextColour(c.renderingField, onField(kTeal));
     c.descriptionView =
         Make<richtext::RichTextView>(window, "descriptionView", {216, 132, 287, 160},
                                      QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Περιγραφή"));

@@ -6,6 +6,7 @@
 
 #include "lookup/entries_list.h"
 #include "lookup/lookup_window.h"
+#include "lookup/row_notes.h"
 #include "richtext/code_pages.h"
 
 namespace orvan::lookup {
@@ -81,7 +82,11 @@ void LookupWindow::drawList() {
     texts.reserve(static_cast<qsizetype>(state_.list().size()));
     for (const ListedEntry& item : state_.list())
         texts.append(richtext::FromGreekCodePage(item.text));
-    c_.entriesList->setItems(std::move(texts));
+    QStringList notes;
+    notes.reserve(texts.size());
+    for (const std::string& note : RowNotes(state_))
+        notes.append(richtext::FromGreekCodePage(note));
+    c_.entriesList->setItems(std::move(texts), std::move(notes));
     c_.entriesList->selectRow(state_.selectedRow());
 }
 

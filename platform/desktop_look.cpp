@@ -9,6 +9,8 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
+#include "richtext/colour_contrast.h"
+
 namespace orvan::platform {
 
 namespace {
@@ -84,6 +86,29 @@ QFont SansFont(int pixelSize, bool bold, bool condensed) {
 
 QColor FieldBackground() {
     return QColor(250, 255, 255);
+}
+
+namespace {
+
+richtext::Rgb ToRgb(const QColor& colour) {
+    return {colour.red(), colour.green(), colour.blue()};
+}
+
+}  // namespace
+
+bool IsDarkPalette(const QPalette& palette) {
+    return richtext::IsDark(ToRgb(palette.color(QPalette::Window)));
+}
+
+QColor FieldBackground(const QPalette& palette) {
+    return IsDarkPalette(palette) ? palette.color(QPalette::Base) : FieldBackground();
+}
+
+QColor ReadableColour(const QColor& colour, const QColor& background) {
+    if (!richtext::IsDark(ToRgb(background))) return colour;
+    const richtext::Rgb readable =
+        richtext::LightenToContrast(ToRgb(colour), ToRgb(background), richtext::kTextContrast);
+    return QColor(readable.red, readable.green, readable.blue);
 }
 
 void Place(QWidget* control, const char* name, const QRect& geometry) {

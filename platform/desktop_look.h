@@ -12,6 +12,7 @@ class QEvent;
 class QIcon;
 class QImage;
 class QLabel;
+class QPalette;
 class QWidget;
 
 namespace orvan::platform {
@@ -31,6 +32,16 @@ void SetTextColour(QWidget* widget, const QColor& colour);
 
 /// \brief The background of the data fields: red 250, green 255, blue 255.
 QColor FieldBackground();
+/// \brief The data fields' background under `palette`: the near-white one above under a light
+/// palette, the palette's own base under a dark one, so that the desktop's texts read on it.
+QColor FieldBackground(const QPalette& palette);
+
+/// \brief Whether `palette` is a dark one: its window colour is darker than one half.
+bool IsDarkPalette(const QPalette& palette);
+
+/// \brief `colour` for a text on `background`: as it is on a light background, lightened (same
+/// hue) to a contrast of at least 4.5:1 on a dark one.
+QColor ReadableColour(const QColor& colour, const QColor& background);
 
 /// \brief Names a control (tests find it by that name) and puts it at `geometry`.
 void Place(QWidget* control, const char* name, const QRect& geometry);

@@ -141,7 +141,19 @@ const QTextCharFormat& DocumentBuilder::charFormat(const RtfCharFormat& format) 
         }
         if (format.foreground > 0) {
             const RtfColour colour = tables_->colour(format.foreground);
-            if (!colour.isAuto) result.setForeground(ToColour(colour));
+            if (!colour.isAuto) {
+                RtfColour shown = colour;
+                // On a dark view a dark run would vanish; a run with a background of its own
+                // keeps its colours, which were chosen together.
+                if (darkBackground_ && format.background <= 0) {
+                    const Rgb lighter = LightenToContrast({colour.red, colour.green, colour.blue},
+                                                          *darkBackground_, kRunContrast);
+                    shown.red = lighter.red;
+                    shown.green = lighter.green;
+                    shown.blue = lighter.blue;
+                }
+                result.setForeground(ToColour(shown));
+            }
         }
         if (format.background > 0) {
             const RtfColour colour = tables_->colour(format.background);
@@ -293,7 +305,8 @@ void DocumentBuilder::finish(const RtfParagraphFormat& format) {
     SetTextOption(document_, tabStop, longestUnbroken_);
 }
 
-bool LoadDocument(QTextDocument& document, std::string_view text) {
+bool LoadDocument(QTextDocument& document, std::string_view text,
+                  std::optional<Rgb> darkBackground) {
     document.setUndoRedoEnabled(false);
     if (!IsRtf(text)) {
         std::u16string decoded;
@@ -304,15 +317,18 @@ bool LoadDocument(QTextDocument& document, std::string_view text) {
         return false;
     }
     DocumentBuilder builder(document);
+    builder.showOn(darkBackground);
     ReadRtf(text, builder);
     return true;
 }
 
-bool LoadDocument(QTextDocument& document, const RtfPrologue& prologue, std::string_view body) {
+bool LoadDocument(QTextDocument& document, const RtfPrologue& prologue, std::string_view body,
+                  std::optional<Rgb> darkBackground) {
     if (!IsRtf(prologue.source()))
-        return LoadDocument(document, prologue.source() + std::string(body));
+        return LoadDocument(document, prologue.source() + std::string(body), darkBackground);
     document.setUndoRedoEnabled(false);
     DocumentBuilder builder(document);
+    builder.showOn(darkBackground);
     prologue.read(body, builder);
     return true;
 }

@@ -7,8 +7,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
+#include "richtext/colour_contrast.h"
 #include "richtext/rtf_reader.h"
 
 namespace orvan::richtext {
@@ -33,6 +35,10 @@ class DocumentBuilder final : public RtfOutput {
     DocumentBuilder(const DocumentBuilder&) = delete;
     DocumentBuilder& operator=(const DocumentBuilder&) = delete;
 
+    /// \brief The document is shown on the dark `background`: a run's text colour that would
+    /// read poorly on it (below kRunContrast) is lightened. Nothing: the colours as written.
+    void showOn(std::optional<Rgb> darkBackground) { darkBackground_ = darkBackground; }
+
     void useTables(const RtfTables& tables) override { tables_ = &tables; }
     void addText(std::u16string_view text, const RtfCharFormat& format) override;
     void addImage(const RtfImage& image, const RtfCharFormat& format) override;
@@ -56,13 +62,18 @@ class DocumentBuilder final : public RtfOutput {
     int pictureCount_ = 0;
     std::size_t unbroken_ = 0;         // the stretch without a blank that the text ends with
     std::size_t longestUnbroken_ = 0;  // the longest such stretch so far
+    std::optional<Rgb> darkBackground_;
 };
 
 /// \brief Loads `text` into `document`: as RTF when it begins with "{\rtf" (returns true),
 /// otherwise as the plain text it is (returns false).
-bool LoadDocument(QTextDocument& document, std::string_view text);
+/// With `darkBackground`, the document is for a view of that dark background (DocumentBuilder::
+/// showOn); the text itself is the same.
+bool LoadDocument(QTextDocument& document, std::string_view text,
+                  std::optional<Rgb> darkBackground = std::nullopt);
 
 /// \brief Loads the RTF document made of `prologue` followed by `body` into `document`.
-bool LoadDocument(QTextDocument& document, const RtfPrologue& prologue, std::string_view body);
+bool LoadDocument(QTextDocument& document, const RtfPrologue& prologue, std::string_view body,
+                  std::optional<Rgb> darkBackground = std::nullopt);
 
 }  // namespace orvan::richtext

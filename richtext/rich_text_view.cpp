@@ -30,7 +30,7 @@ RichTextView::RichTextView(QWidget* parent) : QTextEdit(parent) {
 
 bool RichTextView::loadRtf(std::string_view text) {
     const QScopedValueRollback quiet(quiet_, true);  // a new document is no change of the user's
-    const bool rtf = LoadDocument(*document(), text);
+    const bool rtf = LoadDocument(*document(), text, darkBackground_);
     verticalScrollBar()->setValue(0);
     return rtf;
 }
@@ -39,7 +39,7 @@ bool RichTextView::loadRtf(std::string_view prologue, std::string_view body) {
     if (!prologue_ || prologue_->source() != prologue)
         prologue_ = std::make_unique<RtfPrologue>(prologue);
     const QScopedValueRollback quiet(quiet_, true);  // a new document is no change of the user's
-    const bool rtf = LoadDocument(*document(), *prologue_, body);
+    const bool rtf = LoadDocument(*document(), *prologue_, body, darkBackground_);
     verticalScrollBar()->setValue(0);
     return rtf;
 }
@@ -101,6 +101,8 @@ void RichTextView::setBackgroundColour(const QColor& colour) {
     QPalette colours = palette();
     colours.setColor(QPalette::Base, colour);
     setPalette(colours);
+    const Rgb background{colour.red(), colour.green(), colour.blue()};
+    darkBackground_ = IsDark(background) ? std::optional<Rgb>(background) : std::nullopt;
 }
 
 void RichTextView::mousePressEvent(QMouseEvent* event) {

@@ -6,9 +6,11 @@
 #include <QPoint>
 #include <QTextEdit>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "richtext/colour_contrast.h"
 #include "richtext/rtf_reader.h"
 
 class QPrinter;
@@ -49,6 +51,8 @@ class RichTextView : public QTextEdit {
     /// the printer cannot print.
     bool print(QPrinter* printer, const QString& documentName);
 
+    /// \brief Paints the view's background `colour`. On a dark one, the coloured runs of the
+    /// documents loaded from then on are lightened where they would not read.
     void setBackgroundColour(const QColor& colour);
 
   signals:
@@ -63,7 +67,8 @@ class RichTextView : public QTextEdit {
 
   private:
     std::unique_ptr<RtfPrologue> prologue_;
-    bool quiet_ = false;  // while the view itself changes the selection
+    std::optional<Rgb> darkBackground_;  // the view's background, when it is a dark one
+    bool quiet_ = false;                 // while the view itself changes the selection
 };
 
 }  // namespace orvan::richtext

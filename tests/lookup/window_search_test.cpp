@@ -1,6 +1,7 @@
 // Searching the entry list through the window's own controls, and the input language.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 
 #include "lookup/entries_list.h"
 #include "richtext/rich_text_view.h"
@@ -242,6 +244,58 @@ TEST_F(SearchTest, LayoutsAreFoundWhateverTheirOrder) {
     EXPECT_EQ(window->languageLayouts().greek, 1);
     EXPECT_EQ(window->languageLayouts().english, 2);
     EXPECT_EQ(activations, std::vector<int>{2});
+}
+
+// Rows that read alike: the list tells them apart by the other language's headword, while
+// each row's own text is what is copied and what the history records.
+class AlikeRowsTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        lexicon.addGreek(lexicon.addEntry("circle"), Cp("κύκλος"));
+        lexicon.addGreek(lexicon.addEntry("cycle"), Cp("κύκλος"));
+        lexicon.addGreek(lexicon.addEntry("cyclic"), Cp("κυκλικός"));
+        lexicon.addGreek(lexicon.addEntry("nut"), Cp("παξιμάδι"));
+        lexicon.addGreek(lexicon.addEntry("nut"), Cp("καρύδι"));
+        open();
+        QApplication::clipboard()->clear();
+    }
+
+    std::vector<QString> listNotes() const {
+        std::vector<QString> notes;
+        for (int row = 0; row < c().entriesList->count(); ++row)
+            notes.push_back(c().entriesList->itemNote(row));
+        return notes;
+    }
+};
+
+TEST_F(AlikeRowsTest, GreekRowsThatRepeatShowTheirEnglishHeadword) {
+    search(QString::fromUtf8("κύκλ"));
+    ASSERT_EQ(listTexts(),
+              (std::vector<QString>{QString::fromUtf8("κύκλος"), QString::fromUtf8("κύκλος"),
+                                    QString::fromUtf8("κυκλικός")}));
+    EXPECT_EQ(listNotes(), (std::vector<QString>{"circle", "cycle", ""}));
+
+    clickRow(1);
+    EXPECT_EQ(c().renderingField->text(), "cycle");
+    EXPECT_EQ(window->history().currentCaption(), Cp("κύκλος"));
+    c().entriesList->setFocus();
+    c().copyButton->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8("κύκλος"));
+}
+
+TEST_F(AlikeRowsTest, EnglishRowsThatRepeatShowTheirGreekRenderingAndAloneShowNone) {
+    search("nut");
+    ASSERT_EQ(listTexts(), (std::vector<QString>{"nut", "nut"}));
+    std::vector<QString> notes = listNotes();
+    std::sort(notes.begin(), notes.end());
+    EXPECT_EQ(notes,
+              (std::vector<QString>{QString::fromUtf8("καρύδι"), QString::fromUtf8("παξιμάδι")}));
+    clickRow(0);
+    EXPECT_EQ(window->history().currentCaption(), "nut");
+
+    // A list in which every row reads differently has no notes.
+    search("cy");
+    EXPECT_EQ(listNotes(), (std::vector<QString>{"", ""}));
 }
 
 }  // namespace
