@@ -79,6 +79,7 @@ LookupWindow::LookupWindow(std::unique_ptr<platform::KeyboardLayouts> layouts, Q
     firstDescriptionPoints_ = QFontInfo(c_.descriptionView->font()).pointSizeF();
     state_.setDocumentHeadings(TranslatedDocumentHeadings());
     offerPreferences();
+    offerRecentSearches();
     setUp();
     render();
     // The text size the user chose last time (bounded as every step is).
@@ -290,6 +291,9 @@ bool LookupWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == c_.searchField && event->type() == QEvent::KeyPress) {
         return onSearchFieldKey(static_cast<QKeyEvent*>(event)->key());
+    }
+    if (watched == recentPopup_ && event->type() == QEvent::KeyPress) {
+        return onRecentSearchesKey(static_cast<QKeyEvent*>(event)->key());
     }
     // A click, or Enter or Space on the focused logo.
     if (platform::IsActivation(event)) {

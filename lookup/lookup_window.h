@@ -27,14 +27,18 @@
 #include "setup/start_screen.h"
 
 class QAbstractButton;
+class QAbstractItemView;
 class QFileSystemWatcher;
 class QKeyEvent;
 class QMenu;
 class QMessageBox;
+class QStringListModel;
+class QUrl;
 class QTimer;
 
 namespace orvan::lookup {
 
+class HelpWindow;
 class PrintSurface;
 
 /// The field the user last worked in, which the copy command copies from. Entering any other
@@ -126,6 +130,13 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     void onWholeLexiconClicked();
     bool onSearchFieldKey(int key);
     void onSearchFieldEdited(const QString& text);
+    /// The search field's drop-down of the last searches, as the settings keep them.
+    void offerRecentSearches();
+    /// Puts a search the user ran first among the last searches, and keeps the list.
+    void rememberSearch(const QString& text);
+    void onRecentSearchChosen(const QString& text);
+    /// A key on the drop-down of the last searches; true when it was used here.
+    bool onRecentSearchesKey(int key);
     /// The help button's right-click menu: the interface language, and whether the list follows
     /// the typing.
     void offerPreferences();
@@ -249,6 +260,8 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     LookupState state_;
     WindowSettings windowSettings_;
     bool searchAsYouType_ = true;                    // the list follows the typing
+    QStringListModel* recentSearches_ = nullptr;     // what the search field offers, newest first
+    QAbstractItemView* recentPopup_ = nullptr;       // the drop-down that offers them
     LookupState::Revisions drawn_;                   // the state as last drawn
     std::optional<EntryDisplay> shownDisplay_;       // what the entry pane shows
     QFileSystemWatcher* personalWatcher_ = nullptr;  // the personal folder, for others' changes
