@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QCursor>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
@@ -70,6 +71,7 @@ LookupWindow::LookupWindow(std::unique_ptr<platform::KeyboardLayouts> layouts, Q
       prevMenu_(new QMenu(this)),
       nextMenu_(new QMenu(this)) {
     setWindowTitle("Orvan");
+    openDocument_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     resize(kFirstWidth, kFirstHeight);
     followEdges();

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QPoint>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -102,6 +103,13 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     /// The hidden form whose view holds the document being printed.
     PrintSurface& printSurface();
     const WindowSettings& windowSettings() const { return windowSettings_; }
+
+    /// How a document is handed to the desktop (the help page, the help's outside links); true
+    /// when the desktop took it. The desktop's own opener unless replaced.
+    using DocumentOpener = std::function<bool(const QUrl&)>;
+    void setDocumentOpener(DocumentOpener opener) { openDocument_ = std::move(opener); }
+    /// The program's own help window, once the desktop could not open the help page.
+    HelpWindow* helpWindow() const { return helpWindow_; }
 
     /// \brief How many one-point steps the entry list and the description pane are away from
     /// their first text size; setting it redraws both (bounded, see lookup/text_size.h).
@@ -290,6 +298,8 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     FocusField focusField_ = FocusField::None;
     EntryEditing editing_{*this, this};
     std::unique_ptr<PrintSurface> printSurface_;
+    DocumentOpener openDocument_;
+    HelpWindow* helpWindow_ = nullptr;  // a child of this window, hidden when closed
 
     // Keys and text size.
     QList<QKeySequence> windowKeys_;
