@@ -3,7 +3,6 @@
 // buttons are forwarded to the editing.
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
