@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QCursor>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
@@ -70,6 +71,7 @@ LookupWindow::LookupWindow(std::unique_ptr<platform::KeyboardLayouts> layouts, Q
       prevMenu_(new QMenu(this)),
       nextMenu_(new QMenu(this)) {
     setWindowTitle("Orvan");
+    openDocument_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     resize(kFirstWidth, kFirstHeight);
     followEdges();
@@ -79,6 +81,7 @@ LookupWindow::LookupWindow(std::unique_ptr<platform::KeyboardLayouts> layouts, Q
     firstDescriptionPoints_ = QFontInfo(c_.descriptionView->font()).pointSizeF();
     state_.setDocumentHeadings(TranslatedDocumentHeadings());
     offerPreferences();
+    offerRecentSearches();
     setUp();
     render();
     // The text size the user chose last time (bounded as every step is).
@@ -291,6 +294,9 @@ bool LookupWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == c_.searchField && event->type() == QEvent::KeyPress) {
         return onSearchFieldKey(static_cast<QKeyEvent*>(event)->key());
+    }
+    if (watched == recentPopup_ && event->type() == QEvent::KeyPress) {
+        return onRecentSearchesKey(static_cast<QKeyEvent*>(event)->key());
     }
     // A click, or Enter or Space on the focused logo.
     if (platform::IsActivation(event)) {

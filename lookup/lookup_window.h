@@ -8,6 +8,7 @@
 #include <QList>
 #include <QPoint>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,14 +28,18 @@
 #include "setup/start_screen.h"
 
 class QAbstractButton;
+class QAbstractItemView;
 class QFileSystemWatcher;
 class QKeyEvent;
 class QMenu;
 class QMessageBox;
+class QStringListModel;
+class QUrl;
 class QTimer;
 
 namespace orvan::lookup {
 
+class HelpWindow;
 class PrintSurface;
 
 /// The field the user last worked in, which the copy command copies from. Entering any other
@@ -99,6 +104,13 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     PrintSurface& printSurface();
     const WindowSettings& windowSettings() const { return windowSettings_; }
 
+    /// How a document is handed to the desktop (the help page, the help's outside links); true
+    /// when the desktop took it. The desktop's own opener unless replaced.
+    using DocumentOpener = std::function<bool(const QUrl&)>;
+    void setDocumentOpener(DocumentOpener opener) { openDocument_ = std::move(opener); }
+    /// The program's own help window, once the desktop could not open the help page.
+    HelpWindow* helpWindow() const { return helpWindow_; }
+
     /// \brief How many one-point steps the entry list and the description pane are away from
     /// their first text size; setting it redraws both (bounded, see lookup/text_size.h).
     int textSizeStep() const { return textSizeStep_; }
@@ -127,6 +139,13 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     bool onSearchFieldKey(int key);
     void onSearchFieldEdited(const QString& text);
     void onSuggestionClicked(const QString& link);
+    /// The search field's drop-down of the last searches, as the settings keep them.
+    void offerRecentSearches();
+    /// Puts a search the user ran first among the last searches, and keeps the list.
+    void rememberSearch(const QString& text);
+    void onRecentSearchChosen(const QString& text);
+    /// A key on the drop-down of the last searches; true when it was used here.
+    bool onRecentSearchesKey(int key);
     /// The help button's right-click menu: the interface language, and whether the list follows
     /// the typing.
     void offerPreferences();
@@ -250,6 +269,8 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     LookupState state_;
     WindowSettings windowSettings_;
     bool searchAsYouType_ = true;                    // the list follows the typing
+    QStringListModel* recentSearches_ = nullptr;     // what the search field offers, newest first
+    QAbstractItemView* recentPopup_ = nullptr;       // the drop-down that offers them
     LookupState::Revisions drawn_;                   // the state as last drawn
     std::optional<EntryDisplay> shownDisplay_;       // what the entry pane shows
     QFileSystemWatcher* personalWatcher_ = nullptr;  // the personal folder, for others' changes
@@ -278,6 +299,8 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     FocusField focusField_ = FocusField::None;
     EntryEditing editing_{*this, this};
     std::unique_ptr<PrintSurface> printSurface_;
+    DocumentOpener openDocument_;
+    HelpWindow* helpWindow_ = nullptr;  // a child of this window, hidden when closed
 
     // Keys and text size.
     QList<QKeySequence> windowKeys_;

@@ -1,12 +1,15 @@
 // The entry list: searching by the search field, the personal-entries button, the criteria
 // dialog and the whole-lexicon view.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QToolButton>
 
 #include "lookup/criteria_search_dialog.h"
@@ -35,8 +38,39 @@ void LookupWindow::fillList(SearchMode mode, long long number, bool personalOnly
 
 void LookupWindow::onFillListClicked() {
     platform::BusyCursor busy;
-    state_.search(richtext::Utf16Of(c_.searchField->text()), false, fieldFilter());
+    const QString text = c_.searchField->text();
+    state_.search(richtext::Utf16Of(text), false, fieldFilter());
+    rememberSearch(text);
     render();
+}
+
+void LookupWindow::offerRecentSearches() {
+    recentSearches_ = new QStringListModel(windowSettings_.recentSearches(), this);
+    auto* completer = new QCompleter(recentSearches_, this);
+    completer->setObjectName("recentSearchesCompleter");
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    completer->setMaxVisibleItems(12);
+    c_.searchField->setCompleter(completer);
+    // Seen before the completer's own handling: Enter with no offered search chosen.
+    recentPopup_ = completer->popup();
+    recentPopup_->installEventFilter(this);
+    // Chosen by the mouse or by Enter on the drop-down list, the text is searched at once.
+    connect(completer, qOverload<const QString&>(&QCompleter::activated), this,
+            &LookupWindow::onRecentSearchChosen);
+}
+
+void LookupWindow::rememberSearch(const QString& text) {
+    const QStringList recent = WithRecentSearch(recentSearches_->stringList(), text);
+    if (recent == recentSearches_->stringList()) return;
+    recentSearches_->setStringList(recent);
+    // Offered for the rest of this run even when the file cannot keep it.
+    windowSettings_.setRecentSearches(recent);
+}
+
+void LookupWindow::onRecentSearchChosen(const QString& text) {
+    c_.searchField->setText(text);
+    onFillListClicked();
 }
 
 void LookupWindow::onOwnEntriesClicked() {
@@ -77,6 +111,8 @@ void LookupWindow::onSuggestionClicked(const QString& link) {
     platform::BusyCursor busy;
     state_.searchSuggestion(static_cast<std::size_t>(index), fieldFilter());
     render();
+    // A suggestion taken is a search of the user's, as if typed.
+    rememberSearch(richtext::ToQString(state_.fieldText()));
 }
 
 void LookupWindow::offerPreferences() {
@@ -93,6 +129,17 @@ void LookupWindow::offerPreferences() {
                       QDir::toNativeSeparators(windowSettings_.path()).toStdString());
         }
     });
+}
+
+bool LookupWindow::onRecentSearchesKey(int key) {
+    // Enter on an offered search is the completer's (it puts it in the field and the choice
+    // is searched); Enter with none chosen searches what was typed, as it does without the
+    // drop-down, which the completer alone would only close.
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    if (recentPopup_->currentIndex().isValid()) return false;
+    recentPopup_->hide();
+    c_.fillListButton->click();
+    return true;
 }
 
 bool LookupWindow::onSearchFieldKey(int key) {

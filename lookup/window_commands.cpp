@@ -3,7 +3,6 @@
 // buttons are forwarded to the editing.
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -13,6 +12,7 @@
 
 #include "lookup/entries_list.h"
 #include "lookup/entry_printing.h"
+#include "lookup/help_window.h"
 #include "lookup/lookup_window.h"
 #include "lookup/print_surface.h"
 #include "richtext/rich_text_view.h"
@@ -106,10 +106,20 @@ void LookupWindow::onPinClicked() {
 
 void LookupWindow::onHelpClicked() {
     const QString path = contentPath("OrvanHelp.htm");
-    if (QFileInfo(path).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return;
-    QMessageBox box(QMessageBox::Warning, tr("Πρόβλημα"), tr("Το αρχείο βοήθειας δε βρέθηκε"),
-                    QMessageBox::Ok, this);
-    box.exec();
+    const QFileInfo page(path);
+    if (!page.isFile() || !page.isReadable()) {
+        QMessageBox box(QMessageBox::Warning, tr("Πρόβλημα"), tr("Το αρχείο βοήθειας δε βρέθηκε"),
+                        QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
+    // The desktop's browser first; where the desktop has none, or it fails, the page is shown
+    // in the program's own window.
+    if (openDocument_(QUrl::fromLocalFile(page.absoluteFilePath()))) return;
+    if (helpWindow_ == nullptr) {
+        helpWindow_ = new HelpWindow([this](const QUrl& url) { return openDocument_(url); }, this);
+    }
+    helpWindow_->showPage(path);
 }
 
 void LookupWindow::onExitClicked() {

@@ -10,6 +10,7 @@ namespace {
 
 const QString kSearchAsYouTypeKey = QStringLiteral("window/searchAsYouType");
 const QString kTextSizeStepKey = QStringLiteral("window/textSizeStep");
+const QString kRecentSearchesKey = QStringLiteral("window/recentSearches");
 
 bool Store(const QString& path, const QString& key, const QVariant& value) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
@@ -19,7 +20,19 @@ bool Store(const QString& path, const QString& key, const QVariant& value) {
     return settings.status() == QSettings::NoError;
 }
 
+bool IsBlank(const QString& text) {
+    return text.trimmed().isEmpty();
+}
+
 }  // namespace
+
+QStringList WithRecentSearch(QStringList recent, const QString& text) {
+    if (IsBlank(text)) return recent;
+    recent.removeAll(text);
+    recent.prepend(text);
+    if (recent.size() > kRecentSearchLimit) recent.resize(kRecentSearchLimit);
+    return recent;
+}
 
 bool WindowSettings::searchAsYouType() const {
     const QSettings settings(path_, QSettings::IniFormat);
@@ -39,6 +52,26 @@ int WindowSettings::textSizeStep() const {
 
 bool WindowSettings::setTextSizeStep(int step) {
     return Store(path_, kTextSizeStepKey, step);
+}
+
+QStringList WindowSettings::recentSearches() const {
+    const QSettings settings(path_, QSettings::IniFormat);
+    const QVariant value = settings.value(kRecentSearchesKey);
+    // The file keeps one text as a plain string and several as a list; anything else (a
+    // number, a picture, text the file could not read back) is not a list of searches.
+    const auto type = value.metaType().id();
+    if (type != QMetaType::QStringList && type != QMetaType::QString) return {};
+    QStringList recent;
+    for (const QString& text : value.toStringList()) {
+        if (IsBlank(text) || recent.contains(text)) continue;
+        recent.append(text);
+        if (recent.size() == kRecentSearchLimit) break;
+    }
+    return recent;
+}
+
+bool WindowSettings::setRecentSearches(const QStringList& searches) {
+    return Store(path_, kRecentSearchesKey, searches);
 }
 
 }  // namespace orvan::lookup

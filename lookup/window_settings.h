@@ -4,8 +4,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace orvan::lookup {
+
+/// How many of the last searches the search field offers.
+inline constexpr int kRecentSearchLimit = 50;
+
+/// \brief `recent` with `text` put first: an earlier search of the same text moves up rather
+/// than being kept twice, and the oldest beyond kRecentSearchLimit drop off. A blank text
+/// leaves the list as it was.
+QStringList WithRecentSearch(QStringList recent, const QString& text);
 
 class WindowSettings {
   public:
@@ -22,6 +31,12 @@ class WindowSettings {
     /// How many steps the text of the list and the pane is larger (or smaller) than at first.
     int textSizeStep() const;
     bool setTextSizeStep(int step);
+
+    /// The texts last searched for, newest first, without repeats or blanks and at most
+    /// kRecentSearchLimit; a damaged value gives none.
+    QStringList recentSearches() const;
+    /// Stores `searches` as they are; false when the file could not be written.
+    bool setRecentSearches(const QStringList& searches);
 
   private:
     QString path_;

@@ -174,6 +174,13 @@ Start the search?</translation>
     </message>
 </context>
 <context>
+    <name>orvan::lookup::HelpWindow</name>
+    <message>
+        <source>Βοήθεια</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
     <name>orvan::lookup::LookupWindow</name>
     <message>
         <source>Δεν διαβάστηκαν ολόκληρα τα αρχεία του λεξικού. Όσο είναι έτσι, τα λήμματά σας δεν αλλάζουν.</source>

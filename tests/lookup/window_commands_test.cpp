@@ -2,16 +2,19 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QUrl>
 #include <filesystem>
 #include <fstream>
 
 #include "lookup/entries_list.h"
+#include "lookup/help_window.h"
 #include "richtext/rich_text_view.h"
 #include "tests/lookup/window_fixture.h"
 #include "tests/support/modal_answer.h"
@@ -133,6 +136,91 @@ TEST_F(CommandsTest, HelpOpensTheHelpDocumentOrSaysItIsMissing) {
     ASSERT_EQ(catcher.opened.size(), 1);
     EXPECT_EQ(catcher.opened.front().toLocalFile(),
               QString::fromStdString(program.path() + "/content/OrvanHelp.htm"));
+}
+
+class HelpTest : public CommandsTest {
+  protected:
+    // A help page with a picture and links beside it, and a desktop that cannot open pages.
+    void SetUp() override {
+        CommandsTest::SetUp();
+        const std::string content = program.path() + "/content";
+        std::filesystem::create_directories(content + "/pictures");
+        std::ofstream(content + "/OrvanHelp.htm")
+            << "<html><head><meta charset=\"utf-8\"><title>Orvan help</title></head><body>"
+               "<p>Searching the lexicon</p><img src=\"pictures/dot.png\">"
+               "<a href=\"more.htm\">more</a> <a href=\"https://example.org/x\">site</a>"
+               "</body></html>";
+        std::ofstream(content + "/more.htm") << "<html><body><p>Further pages</p></body></html>";
+        QImage dot(4, 4, QImage::Format_RGB32);
+        dot.fill(Qt::red);
+        ASSERT_TRUE(dot.save(QString::fromStdString(content + "/pictures/dot.png")));
+        window->setDocumentOpener([this](const QUrl& url) {
+            handed.append(url);
+            return false;
+        });
+    }
+
+    QTextBrowser* helpView() const {
+        lookup::HelpWindow* help = window->helpWindow();
+        return help != nullptr ? help->view() : nullptr;
+    }
+
+    QList<QUrl> handed;
+};
+
+TEST_F(HelpTest, ThePageOpensInTheProgramsOwnWindowWhenTheDesktopCannot) {
+    c().helpButton->click();
+    ASSERT_EQ(handed.size(), 1);  // the desktop was asked first
+    EXPECT_TRUE(handed.front().isLocalFile());
+    ASSERT_NE(helpView(), nullptr);
+    EXPECT_TRUE(window->helpWindow()->isVisible());
+    EXPECT_FALSE(window->helpWindow()->isModal());
+    EXPECT_EQ(window->helpWindow()->windowTitle(), "Orvan help");
+    EXPECT_TRUE(helpView()->toPlainText().contains("Searching the lexicon"));
+    // The picture is found beside the page, not in the program's current folder.
+    std::filesystem::current_path(home.path());
+    const QVariant picture =
+        helpView()->loadResource(QTextDocument::ImageResource, QUrl("pictures/dot.png"));
+    EXPECT_FALSE(picture.isNull());
+    EXPECT_FALSE(QImage::fromData(picture.toByteArray()).isNull());
+
+    // A page of the help is followed in the window; a web address goes to the desktop.
+    emit helpView()->anchorClicked(QUrl("https://example.org/x"));
+    ASSERT_EQ(handed.size(), 2);
+    EXPECT_EQ(handed.back(), QUrl("https://example.org/x"));
+    EXPECT_TRUE(helpView()->toPlainText().contains("Searching the lexicon"));
+    emit helpView()->anchorClicked(QUrl("more.htm"));
+    EXPECT_EQ(handed.size(), 2);
+    EXPECT_TRUE(helpView()->toPlainText().contains("Further pages"));
+
+    // F1 again brings the same window to the front as it was left; closed, it opens anew on
+    // the page's top.
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(window->findChildren<lookup::HelpWindow*>().size(), 1);
+    EXPECT_TRUE(helpView()->toPlainText().contains("Further pages"));
+    window->helpWindow()->close();
+    c().helpButton->click();
+    EXPECT_EQ(window->findChildren<lookup::HelpWindow*>().size(), 1);
+    EXPECT_TRUE(window->helpWindow()->isVisible());
+    EXPECT_TRUE(helpView()->toPlainText().contains("Searching the lexicon"));
+}
+
+TEST_F(HelpTest, OnlyAMissingPageIsReportedMissing) {
+    std::filesystem::remove(program.path() + "/content/OrvanHelp.htm");
+    EXPECT_EQ(messageFrom([&] { c().helpButton->click(); }), Q("Το αρχείο βοήθειας δε βρέθηκε"));
+    EXPECT_TRUE(handed.isEmpty());
+    EXPECT_EQ(window->helpWindow(), nullptr);
+}
+
+TEST_F(HelpTest, ADesktopWithoutAnOpenerShowsThePageToo) {
+    // The desktop's own opener, where no program to open pages can be found.
+    window->setDocumentOpener([](const QUrl& url) { return QDesktopServices::openUrl(url); });
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(home.path()));
+    c().helpButton->click();
+    qputenv("PATH", path);
+    ASSERT_NE(helpView(), nullptr);
+    EXPECT_TRUE(helpView()->toPlainText().contains("Searching the lexicon"));
 }
 
 TEST_F(CommandsTest, ExitClosesTheWindow) {
