@@ -12,6 +12,7 @@ std::vector<std::string> RowNotes(const LookupState& state) {
     std::vector<std::string> notes(list.size());
 
     std::unordered_map<std::string_view, int> uses;
+    uses.reserve(list.size());
     for (const ListedEntry& item : list)
         ++uses[item.text];
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <algorithm>
 
 #include "lookup/entries_list.h"
 #include "lookup/lookup_window.h"
@@ -82,10 +83,16 @@ void LookupWindow::drawList() {
     texts.reserve(static_cast<qsizetype>(state_.list().size()));
     for (const ListedEntry& item : state_.list())
         texts.append(richtext::FromGreekCodePage(item.text));
+    // Most lists repeat no row: they then go without notes, which keeps a keystroke's refill of
+    // a long list quick.
+    const std::vector<std::string> rowNotes = RowNotes(state_);
     QStringList notes;
-    notes.reserve(texts.size());
-    for (const std::string& note : RowNotes(state_))
-        notes.append(richtext::FromGreekCodePage(note));
+    if (std::any_of(rowNotes.begin(), rowNotes.end(),
+                    [](const std::string& note) { return !note.empty(); })) {
+        notes.reserve(texts.size());
+        for (const std::string& note : rowNotes)
+            notes.append(richtext::FromGreekCodePage(note));
+    }
     c_.entriesList->setItems(std::move(texts), std::move(notes));
     c_.entriesList->selectRow(state_.selectedRow());
 }
