@@ -138,21 +138,15 @@ void LookupState::fill(std::u16string_view typed, SearchMode mode, bool personal
 void LookupState::followTyping(std::u16string_view typed, const std::string& fieldCode) {
     const std::u16string_view trimmed = WithoutLeadingBlanks(typed);
     const GreekBytes bytes = Utf16ToGreekSearchText(trimmed);
-    FillRequest request;
-    request.mode = searchMode_;
-    request.fieldCode = fieldCode;
-    request.criteria = criteria_;
-    request.wildcards = bytes.complete;
-    FillResult result =
-        FillList(tables().entries, tables().greek, bytes.bytes, greekMode_, request);
+    FillResult result = FillList(tables().entries, tables().greek, bytes.bytes, greekMode_,
+                                 requestFor(searchMode_, false, fieldCode, 0, bytes.complete));
     entryText_ = std::move(result.entryText);
     if (result.language) setInputLanguage(*result.language);
     clearList();
     setList(std::move(result.items), greekMode_);
+    keepTyped(trimmed, searchMode_);
     // The field is the user's while they type: it is never written back, blanks and all.
     fieldText_.assign(typed);
-    unsearchable_ = CharactersWithoutByte(trimmed, true);
-    ++revisions_.entryText;
     if (bytes.complete) suggestIfNothingFound(bytes.bytes, fieldCode);
 }
 
@@ -198,6 +192,14 @@ void LookupState::searchByCriteria(const SearchCriteria& criteria, const std::st
 
 void LookupState::fill(std::string_view typed, SearchMode mode, bool personalOnly,
                        const std::string& fieldCode, long long number, bool wildcards) {
+    showFilled(FillList(tables().entries, tables().greek, typed, greekMode_,
+                        requestFor(mode, personalOnly, fieldCode, number, wildcards)),
+               true);
+}
+
+FillRequest LookupState::requestFor(SearchMode mode, bool personalOnly,
+                                    const std::string& fieldCode, long long number,
+                                    bool wildcards) const {
     FillRequest request;
     request.mode = mode;
     request.wildcards = wildcards;
@@ -205,7 +207,7 @@ void LookupState::fill(std::string_view typed, SearchMode mode, bool personalOnl
     request.personalOnly = personalOnly;
     request.fieldCode = fieldCode;
     request.criteria = criteria_;
-    showFilled(FillList(tables().entries, tables().greek, typed, greekMode_, request), true);
+    return request;
 }
 
 void LookupState::showFilled(FillResult result, bool recordShown) {

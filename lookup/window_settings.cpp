@@ -1,8 +1,8 @@
 #include "lookup/window_settings.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSettings>
+
+#include "platform/interface_language.h"
 
 namespace orvan::lookup {
 
@@ -11,14 +11,6 @@ namespace {
 const QString kSearchAsYouTypeKey = QStringLiteral("window/searchAsYouType");
 const QString kTextSizeStepKey = QStringLiteral("window/textSizeStep");
 const QString kRecentSearchesKey = QStringLiteral("window/recentSearches");
-
-bool Store(const QString& path, const QString& key, const QVariant& value) {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-    QSettings settings(path, QSettings::IniFormat);
-    settings.setValue(key, value);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
-}
 
 bool IsBlank(const QString& text) {
     return text.trimmed().isEmpty();
@@ -40,7 +32,7 @@ bool WindowSettings::searchAsYouType() const {
 }
 
 bool WindowSettings::setSearchAsYouType(bool on) {
-    return Store(path_, kSearchAsYouTypeKey, on);
+    return platform::StoreSetting(path_, kSearchAsYouTypeKey, on);
 }
 
 int WindowSettings::textSizeStep() const {
@@ -51,7 +43,7 @@ int WindowSettings::textSizeStep() const {
 }
 
 bool WindowSettings::setTextSizeStep(int step) {
-    return Store(path_, kTextSizeStepKey, step);
+    return platform::StoreSetting(path_, kTextSizeStepKey, step);
 }
 
 QStringList WindowSettings::recentSearches() const {
@@ -71,7 +63,7 @@ QStringList WindowSettings::recentSearches() const {
 }
 
 bool WindowSettings::setRecentSearches(const QStringList& searches) {
-    return Store(path_, kRecentSearchesKey, searches);
+    return platform::StoreSetting(path_, kRecentSearchesKey, searches);
 }
 
 }  // namespace orvan::lookup

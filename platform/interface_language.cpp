@@ -77,12 +77,16 @@ LanguageChoice StoredLanguageChoice(const QString& settingsPath) {
         .value_or(LanguageChoice::Desktop);
 }
 
-bool StoreLanguageChoice(const QString& settingsPath, LanguageChoice choice) {
+bool StoreSetting(const QString& settingsPath, const QString& key, const QVariant& value) {
     if (!QDir().mkpath(QFileInfo(settingsPath).absolutePath())) return false;
     QSettings settings(settingsPath, QSettings::IniFormat);
-    settings.setValue(kLanguageKey, LanguageChoiceKey(choice));
+    settings.setValue(key, value);
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+bool StoreLanguageChoice(const QString& settingsPath, LanguageChoice choice) {
+    return StoreSetting(settingsPath, kLanguageKey, LanguageChoiceKey(choice));
 }
 
 LanguageChoice ChosenLanguage(const QStringList& arguments, const QString& settingsPath) {

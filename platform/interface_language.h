@@ -18,6 +18,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include <optional>
 
@@ -54,6 +55,10 @@ QString LanguageSettingsPath();
 /// \brief The choice stored in `settingsPath` (key "interface/language"); the desktop's when
 /// the file or the key is missing or says something else.
 LanguageChoice StoredLanguageChoice(const QString& settingsPath);
+
+/// \brief Stores `value` under `key` in the program's settings file `settingsPath` (ini),
+/// creating its folder; false when it was not written.
+bool StoreSetting(const QString& settingsPath, const QString& key, const QVariant& value);
 
 /// \brief Stores `choice` in `settingsPath`, creating its folder; false when it was not written.
 bool StoreLanguageChoice(const QString& settingsPath, LanguageChoice choice);

@@ -168,6 +168,9 @@ class LookupState {
     const Revisions& revisions() const { return revisions_; }
 
   private:
+    /// What a fill of the list asks for: `mode`, the filters, the criteria the state keeps.
+    FillRequest requestFor(SearchMode mode, bool personalOnly, const std::string& fieldCode,
+                           long long number, bool wildcards) const;
     /// After a search of `bytes` (a typed text as the code page holds it) that found nothing,
     /// the headwords spelled closest to it.
     void suggestIfNothingFound(std::string_view bytes, const std::string& fieldCode);
