@@ -72,7 +72,6 @@ LookupWindow::LookupWindow(std::unique_ptr<platform::KeyboardLayouts> layouts, Q
       nextMenu_(new QMenu(this)) {
     setWindowTitle("Orvan");
     openDocument_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    setMinimumSize(kMinimumWidth, kMinimumHeight);
     resize(kFirstWidth, kFirstHeight);
     followEdges();
     connectHandlers();
@@ -86,6 +85,8 @@ LookupWindow::LookupWindow(std::unique_ptr<platform::KeyboardLayouts> layouts, Q
     render();
     // The text size the user chose last time (bounded as every step is).
     setTextSizeStep(windowSettings_.textSizeStep());
+    fitSmallestSize();
+    restoreWindowGeometry();
 }
 
 LookupWindow::~LookupWindow() {
@@ -182,11 +183,13 @@ void LookupWindow::showEvent(QShowEvent* event) {
 
 void LookupWindow::onFirstShow() {
     setWindowTitle("Orvan");
-    resize(kFirstWidth, kFirstHeight);
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+    if (!geometryRestored_) {
+        resize(kFirstWidth, kFirstHeight);
+        if (const QScreen* screen = this->screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
     }
     // A missing decoration leaves its place empty; the dictionary is loaded all the same.
     c_.backgroundImage->setPixmap(QPixmap(contentPath("backmain.bmp")));
@@ -229,41 +232,6 @@ void LookupWindow::loadTables() {
     for (const std::string& item : state_.lexicon().fieldList().listItems()) {
         c_.fieldFilterCombo->addItem(richtext::FromGreekCodePage(item));
     }
-}
-
-void LookupWindow::followEdges() {
-    constexpr Qt::Edges kAllEdges = Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge;
-    auto* layout = new platform::EdgeLayout(this, QSize(kFirstWidth, kFirstHeight),
-                                            QSize(kMinimumWidth, kMinimumHeight));
-    layout->addWidget(c_.backgroundImage, kAllEdges);
-    // The list shows whole rows only.
-    layout->addWidget(
-        c_.entriesList, Qt::LeftEdge | Qt::TopEdge | Qt::BottomEdge, [this](const QRect& rect) {
-            return QRect(rect.topLeft(),
-                         QSize(rect.width(), c_.entriesList->wholeRowsHeight(rect.height())));
-        });
-    // The description ends where the list's last whole row does.
-    layout->addWidget(c_.descriptionView, kAllEdges, [this](const QRect& rect) {
-        const QRect list = c_.entriesList->geometry();
-        return QRect(rect.topLeft(),
-                     QSize(rect.width(), std::max(0, list.y() + list.height() - rect.y())));
-    });
-    for (QWidget* widget :
-         {static_cast<QWidget*>(c_.renderingField), static_cast<QWidget*>(c_.scienceField),
-          static_cast<QWidget*>(c_.ruleImage)}) {
-        layout->addWidget(widget, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);
-    }
-    for (QWidget* widget :
-         {c_.helpButton, c_.ownEntriesButton, c_.insertEntryButton, c_.deleteEntryButton,
-          c_.modifyEntryButton, c_.exitButton, c_.pinButton}) {
-        layout->addWidget(widget, Qt::TopEdge | Qt::RightEdge);
-    }
-    layout->addWidget(c_.partnerLogo, Qt::LeftEdge | Qt::BottomEdge);
-    layout->addWidget(c_.partnerDivisionLogo, Qt::LeftEdge | Qt::BottomEdge);
-    layout->addWidget(c_.publisherLabel, Qt::RightEdge | Qt::BottomEdge);
-    layout->addWidget(c_.listStatusLabel, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
-    // The rest keep their places from the top left corner; the headword labels span the
-    // description (fixHeadwordLabels, once the layout has placed it).
 }
 
 void LookupWindow::resizeEvent(QResizeEvent* event) {

@@ -23,6 +23,7 @@
 #include "lookup/window_face.h"
 #include "lookup/window_settings.h"
 #include "personal/personal_store.h"
+#include "platform/control_overlap.h"
 #include "platform/keyboard_layouts.h"
 #include "setup/folder_dialog_mode.h"
 #include "setup/start_screen.h"
@@ -36,6 +37,10 @@ class QMessageBox;
 class QStringListModel;
 class QUrl;
 class QTimer;
+
+namespace orvan::platform {
+class EdgeLayout;
+}
 
 namespace orvan::lookup {
 
@@ -119,6 +124,7 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -128,6 +134,16 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     void followResize();
     void connectHandlers();
     void followEdges();
+
+    // The window's size, place and the border between the list and the pane.
+    int listShiftAt(int width) const;
+    void onListDividerPressed();
+    void onListDividerDragged(int offset);
+    void onListDividerReleased();
+    void fitSmallestSize();
+    bool controlsKeepClear() const;
+    std::vector<const QWidget*> backdrops() const;
+    void restoreWindowGeometry();
     void setPersonalFolder(const std::string& folder);
     QString contentPath(const char* name) const;
 
@@ -253,6 +269,11 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     void warnMissingLexicon();
 
     LookupControls c_;
+    platform::EdgeLayout* edgeLayout_ = nullptr;
+    int listShift_ = 0;              // how much wider than laid out the user made the list
+    int listShiftAtPress_ = 0;       // the same when the border was taken
+    bool geometryRestored_ = false;  // the window came up as the user left it
+    std::vector<platform::Overlap> designedOverlaps_;  // controls that touch as laid out
 
     // Start-up, settings and folders.
     std::string startFolder_;

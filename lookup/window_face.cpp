@@ -10,6 +10,7 @@
 
 #include "lookup/entries_list.h"
 #include "platform/desktop_look.h"
+#include "platform/divider_handle.h"
 #include "resources/stored_pictures.h"
 #include "richtext/rich_text_view.h"
 
@@ -155,6 +156,8 @@ LookupControls BuildLookupFace(QWidget* window) {
     c.fillListButton->setFlat(true);
     c.entriesList = Make<EntriesList>(window, "entriesList", {2, 80, 211, 212});
     c.entriesList->setFont(SansFont(15));
+    // The gap between the list and the pane moves the border between them when dragged.
+    c.listDivider = Make<platform::DividerHandle>(window, "listDivider", {213, 80, 3, 212});
     // What the last search found, in the free stretch of the bottom row below the list.
     c.listStatusLabel = Make<QLabel>(window, "listStatusLabel", {130, 296, 272, 16});
     c.listStatusLabel->setFont(SansFont(11));

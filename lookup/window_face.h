@@ -14,6 +14,10 @@ class QPushButton;
 class QToolButton;
 class QWidget;
 
+namespace orvan::platform {
+class DividerHandle;
+}
+
 namespace orvan::richtext {
 class RichTextView;
 }
@@ -25,9 +29,6 @@ class EntriesList;
 /// The window's size when first shown (client area; the frame and caption lie outside).
 inline constexpr int kFirstWidth = 557;
 inline constexpr int kFirstHeight = 314;
-/// The smallest the window may become (client area of a 208 x 158 frame).
-inline constexpr int kMinimumWidth = 200;
-inline constexpr int kMinimumHeight = 124;
 
 struct LookupControls {
     QLabel* backgroundImage;
@@ -48,6 +49,7 @@ struct LookupControls {
     QLineEdit* searchField;
     QPushButton* fillListButton;
     EntriesList* entriesList;
+    platform::DividerHandle* listDivider;
     QLabel* listStatusLabel;
     QLabel* headwordLabel;
     QLabel* scienceLabel;

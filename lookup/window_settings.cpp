@@ -1,6 +1,7 @@
 #include "lookup/window_settings.h"
 
 #include <QSettings>
+#include <algorithm>
 
 #include "platform/interface_language.h"
 
@@ -11,6 +12,8 @@ namespace {
 const QString kSearchAsYouTypeKey = QStringLiteral("window/searchAsYouType");
 const QString kTextSizeStepKey = QStringLiteral("window/textSizeStep");
 const QString kRecentSearchesKey = QStringLiteral("window/recentSearches");
+const QString kGeometryKey = QStringLiteral("window/geometry");
+const QString kListWidthKey = QStringLiteral("window/listWidth");
 
 bool IsBlank(const QString& text) {
     return text.trimmed().isEmpty();
@@ -36,10 +39,7 @@ bool WindowSettings::setSearchAsYouType(bool on) {
 }
 
 int WindowSettings::textSizeStep() const {
-    const QSettings settings(path_, QSettings::IniFormat);
-    bool number = false;
-    const int step = settings.value(kTextSizeStepKey, 0).toInt(&number);
-    return number ? step : 0;
+    return storedNumber(kTextSizeStepKey);
 }
 
 bool WindowSettings::setTextSizeStep(int step) {
@@ -64,6 +64,31 @@ QStringList WindowSettings::recentSearches() const {
 
 bool WindowSettings::setRecentSearches(const QStringList& searches) {
     return platform::StoreSetting(path_, kRecentSearchesKey, searches);
+}
+
+QByteArray WindowSettings::geometry() const {
+    const QSettings settings(path_, QSettings::IniFormat);
+    const QVariant value = settings.value(kGeometryKey);
+    return value.metaType().id() == QMetaType::QByteArray ? value.toByteArray() : QByteArray();
+}
+
+bool WindowSettings::setGeometry(const QByteArray& geometry) {
+    return platform::StoreSetting(path_, kGeometryKey, geometry);
+}
+
+int WindowSettings::listWidth() const {
+    return std::max(0, storedNumber(kListWidthKey));
+}
+
+bool WindowSettings::setListWidth(int width) {
+    return platform::StoreSetting(path_, kListWidthKey, width);
+}
+
+int WindowSettings::storedNumber(const QString& key) const {
+    const QSettings settings(path_, QSettings::IniFormat);
+    bool number = false;
+    const int value = settings.value(key, 0).toInt(&number);
+    return number ? value : 0;
 }
 
 }  // namespace orvan::lookup

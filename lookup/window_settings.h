@@ -3,6 +3,7 @@
 // two-line settings file, which other programs read as it is.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -38,7 +39,20 @@ class WindowSettings {
     /// Stores `searches` as they are; false when the file could not be written.
     bool setRecentSearches(const QStringList& searches);
 
+    /// The window's size, place and maximised state as QWidget::saveGeometry gave them; empty
+    /// when none was kept.
+    QByteArray geometry() const;
+    bool setGeometry(const QByteArray& geometry);
+
+    /// The width the user gave the entry list by moving the border beside it; 0 when they never
+    /// did.
+    int listWidth() const;
+    bool setListWidth(int width);
+
   private:
+    /// The whole number kept under `key`; 0 when there is none or it is not a number.
+    int storedNumber(const QString& key) const;
+
     QString path_;
 };
 

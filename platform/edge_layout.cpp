@@ -22,7 +22,10 @@ std::pair<int, int> Follow(int start, int length, int designedSpan, int span, bo
 }  // namespace
 
 EdgeLayout::EdgeLayout(QWidget* window, QSize designedSize, QSize minimumSize)
-    : QLayout(window), designedSize_(designedSize), minimumSize_(minimumSize) {
+    : QLayout(window),
+      designedSize_(designedSize),
+      minimumSize_(minimumSize),
+      laying_(designedSize) {
     setContentsMargins(0, 0, 0, 0);
 }
 
@@ -39,6 +42,49 @@ QRect EdgeLayout::follow(const QRect& designed, QSize designedSize, QSize size, 
         Follow(designed.y(), designed.height(), designedSize.height(), size.height(),
                edges.testFlag(Qt::TopEdge), edges.testFlag(Qt::BottomEdge));
     return {x, y, width, height};
+}
+
+QSize EdgeLayout::smallestSizeWhere(const std::function<bool()>& clear) {
+    const auto holdsAt = [&](QSize size) {
+        for (const Place& place : places_)
+            lay(place, QRect({}, size));
+        return clear();
+    };
+    QSize smallest = designedSize_;
+    while (smallest.width() > 1 && holdsAt({smallest.width() - 1, designedSize_.height()}))
+        smallest.rwidth() -= 1;
+    while (smallest.height() > 1 && holdsAt({designedSize_.width(), smallest.height() - 1}))
+        smallest.rheight() -= 1;
+    // Two corners may meet although neither axis alone brings them together.
+    while (smallest.width() < designedSize_.width() && !holdsAt(smallest)) {
+        smallest.rwidth() += 1;
+        smallest.rheight() = std::min(smallest.height() + 1, designedSize_.height());
+    }
+    const QRect own = geometry().isValid() ? geometry() : QRect({}, designedSize_);
+    for (const Place& place : places_)
+        lay(place, own);
+    return smallest;
+}
+
+bool EdgeLayout::stretchedKeepTheirMinimum(const std::vector<const QWidget*>& backdrops) const {
+    for (const Place& place : places_) {
+        const QWidget* widget = place.item->widget();
+        if (widget == nullptr || widget->isHidden()) continue;
+        if (std::find(backdrops.begin(), backdrops.end(), widget) != backdrops.end()) continue;
+        const QSize least = widget->minimumSizeHint();
+        const bool acrossStretched =
+            place.edges.testFlag(Qt::LeftEdge) && place.edges.testFlag(Qt::RightEdge);
+        const bool downStretched =
+            place.edges.testFlag(Qt::TopEdge) && place.edges.testFlag(Qt::BottomEdge);
+        if (acrossStretched && widget->width() < least.width()) return false;
+        if (downStretched && widget->height() < least.height()) return false;
+    }
+    return true;
+}
+
+void EdgeLayout::setMinimumSize(QSize size) {
+    minimumSize_ = size;
+    invalidate();
 }
 
 void EdgeLayout::addWidget(QWidget* widget, Qt::Edges edges, Fit fit) {
@@ -105,6 +151,7 @@ Qt::Orientations EdgeLayout::expandingDirections() const {
 }
 
 void EdgeLayout::lay(const Place& place, const QRect& rect) const {
+    laying_ = rect.size();
     QRect placed =
         follow(place.designed, designedSize_, rect.size(), place.edges).translated(rect.topLeft());
     if (place.fit) placed = place.fit(placed);

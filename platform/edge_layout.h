@@ -43,6 +43,20 @@ class EdgeLayout : public QLayout {
     /// in an area of `size`, following `edges`.
     static QRect follow(const QRect& designed, QSize designedSize, QSize size, Qt::Edges edges);
 
+    /// \brief The smallest size at which `clear` holds with the controls laid out at it: each
+    /// axis is lowered from the designed size while `clear` holds (the other axis at its designed
+    /// length), then both are raised together until it holds at the two. The controls are laid
+    /// out at the layout's own geometry again before it returns.
+    QSize smallestSizeWhere(const std::function<bool()>& clear);
+    /// Whether each control stretched between two edges of an axis (`backdrops` aside) is at
+    /// least as long on that axis as its minimumSizeHint.
+    bool stretchedKeepTheirMinimum(const std::vector<const QWidget*>& backdrops = {}) const;
+    /// The size of the area the controls are being laid out in (for a fit that shares the room
+    /// between controls).
+    QSize layingSize() const { return laying_; }
+    /// Makes `size` the smallest the window may become.
+    void setMinimumSize(QSize size);
+
     /// An item added without edges stays at its place from the top left corner.
     void addItem(QLayoutItem* item) override;
     QLayoutItem* itemAt(int index) const override;
@@ -66,6 +80,7 @@ class EdgeLayout : public QLayout {
     void lay(const Place& place, const QRect& rect) const;
 
     std::vector<Place> places_;
+    mutable QSize laying_;
 };
 
 }  // namespace orvan::platform
