@@ -35,6 +35,18 @@ size_of() { xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } EN
 maximised() { xprop -id "$1" _NET_WM_STATE | grep -q '_NET_WM_STATE_MAXIMIZED_HORZ'; }
 same_picture() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
 
+# Closes the window through the window manager, as its close button does, waits for the program
+# to end, and starts it again; sets window to the new window.
+close_and_start_again() {
+    wmctrl -i -c "$window"
+    wait "$pid" || fail "the program did not end when its window was closed"
+    pid=
+    "$program" &
+    pid=$!
+    window=$(window_named '^Orvan$')
+    [ -n "$window" ] || fail "no window came back"
+}
+
 start_on_copy "$program" "$medium"
 [ -n "$window" ] || fail "no window titled Orvan appeared"
 xdotool windowfocus --sync "$window"
@@ -67,13 +79,7 @@ wait_until maximised "$window" || fail "the window manager did not maximise the 
 window_settles "$window"
 left=$(size_of "$window")
 import -window "$window" "${shots}_maximised.png"
-wmctrl -i -c "$window"
-wait "$pid" || fail "the program did not end when its window was closed"
-pid=
-"$program" &
-pid=$!
-window=$(window_named '^Orvan$')
-[ -n "$window" ] || fail "no window came back"
+close_and_start_again
 wait_until maximised "$window" || fail "the window came back without being maximised"
 window_settles "$window"
 [ "$(size_of "$window")" = "$left" ] ||
@@ -87,13 +93,7 @@ wait_until sh -c "! xprop -id $window _NET_WM_STATE | grep -q MAXIMIZED_HORZ" ||
 xdotool windowsize --sync "$window" 700 450 || true
 window_settles "$window"
 left=$(size_of "$window")
-wmctrl -i -c "$window"
-wait "$pid" || fail "the program did not end when its window was closed"
-pid=
-"$program" &
-pid=$!
-window=$(window_named '^Orvan$')
-[ -n "$window" ] || fail "no window came back"
+close_and_start_again
 window_settles "$window"
 maximised "$window" && fail "the window came back maximised"
 [ "$(size_of "$window")" = "$left" ] ||

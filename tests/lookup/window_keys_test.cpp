@@ -116,7 +116,9 @@ TEST_F(KeysTest, TheEditKeysOpenTheEditorOnlyWhenTheirButtonIsOn) {
     // The editor's fields in their Tab order, from the first key on.
     std::vector<QString> order;
     EXPECT_EQ(dialogFrom(Qt::CTRL | Qt::Key_N,
-                         [&order](QWidget*) {
+                         [&order](QWidget* dialog) {
+                             // A busy machine may show the dialog before it is made active.
+                             EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
                              for (int i = 0; i < 6; ++i) {
                                  order.push_back(QApplication::focusWidget()->objectName());
                                  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
