@@ -196,11 +196,12 @@ void StartScreen::buildFace() {
     places_->addPlaced(hideCheckBox_, "hideCheckBox", {56, 420, 177, 17});
     SetBackground(hideCheckBox_, kPageBackground);
     {
-        // Its caption only: the box itself keeps the desktop's colours.
+        // Its caption, on what the box really fills itself with (a button's background, the
+        // desktop's button colour); the box itself keeps the desktop's colours.
         QPalette palette = hideCheckBox_->palette();
-        palette.setColor(
-            QPalette::WindowText,
-            platform::TextOnOwnBackground(palette.color(QPalette::WindowText), kPageBackground));
+        const QColor ground = palette.color(hideCheckBox_->backgroundRole());
+        palette.setColor(QPalette::WindowText, platform::TextOnOwnBackground(
+                                                   palette.color(QPalette::WindowText), ground));
         hideCheckBox_->setPalette(palette);
     }
     // The condensed cut keeps the longer caption within the box's place.
