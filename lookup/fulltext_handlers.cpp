@@ -9,6 +9,7 @@
 #include "lookup/full_text_search.h"
 #include "lookup/lookup_window.h"
 #include "platform/busy_cursor.h"
+#include "platform/desktop_look.h"
 #include "richtext/code_pages.h"
 #include "richtext/rich_text_view.h"
 
@@ -53,6 +54,9 @@ void LookupWindow::highlightFullTextHits() {
     if (!term.empty() && state_.selectedRow() >= 0) {
         QTextCharFormat mark;
         mark.setBackground(kHitColour);
+        // The mark is light whatever the desktop: under a dark one the description's light
+        // texts are written dark on it.
+        if (platform::IsDarkPalette(palette())) mark.setForeground(QColor(Qt::black));
         const QString text = richtext::ToQString(term);
         const QTextDocument* document = view->document();
         for (QTextCursor hit = document->find(text, 0, QTextDocument::FindCaseSensitively);

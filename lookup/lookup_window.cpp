@@ -192,7 +192,8 @@ void LookupWindow::onFirstShow() {
         }
     }
     // A missing decoration leaves its place empty; the dictionary is loaded all the same.
-    c_.backgroundImage->setPixmap(QPixmap(contentPath("backmain.bmp")));
+    c_.backgroundImage->setPixmap(QPixmap::fromImage(
+        platform::BackgroundPicture(QImage(contentPath("backmain.bmp")), palette())));
     c_.ruleImage->setPixmap(QPixmap(contentPath("orangeline.bmp")));
     loadTables();
     clearEntryDisplay();

@@ -6,6 +6,7 @@
 
 #include "lookup/lookup_window.h"
 #include "platform/clipboard_handover.h"
+#include "platform/desktop_look.h"
 #include "platform/interface_language.h"
 #include "resources/stored_pictures.h"
 
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName("Orvan");
     QApplication::setWindowIcon(QIcon(orvan::assets::ProgramIconPath()));
     if (QStyle* style = QStyleFactory::create("Fusion")) QApplication::setStyle(style);
+    // The desktop's palette, or the program's dark one when the person asks for it.
+    if (orvan::platform::DarkPaletteAsked())
+        QApplication::setPalette(orvan::platform::DarkPalette());
     // The interface in Greek or English (--language=, ORVAN_LANGUAGE, the person's choice, the
     // desktop's language), before the first window is made.
     namespace platform = orvan::platform;

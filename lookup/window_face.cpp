@@ -86,6 +86,13 @@ QLineEdit* DataField(QWidget* window, const char* name, QRect geometry, const ch
 LookupControls BuildLookupFace(QWidget* window) {
     window->setFont(SansFont(11, false, true));
     LookupControls c{};
+    // The texts drawn straight on the window or its background picture keep their colours on
+    // the light picture and are lightened to read on it toned dark under a dark desktop.
+    const QPalette& desktop = window->palette();
+    const QColor backdrop = platform::WindowBackdrop(desktop);
+    const auto onWindow = [&backdrop](QWidget* text, const QColor& colour) {
+        SetTextColour(text, platform::ReadableColour(colour, backdrop));
+    };
 
     c.backgroundImage = Make<QLabel>(window, "backgroundImage", {0, 0, kFirstWidth, kFirstHeight});
     c.backgroundImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -116,6 +123,7 @@ LookupControls BuildLookupFace(QWidget* window) {
     c.fieldFilterLabel =
         TransparentLabel(window, "fieldFilterLabel", {272, 6},
                          QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Επιλογή Επιστήμης"));
+    onWindow(c.fieldFilterLabel, desktop.color(QPalette::WindowText));
     c.fieldFilterCombo =
         Make<QComboBox>(window, "fieldFilterCombo", {268, 20, 161, 21},
                         QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Επιλογή Επιστήμης"));
@@ -162,16 +170,24 @@ LookupControls BuildLookupFace(QWidget* window) {
     c.listStatusLabel = Make<QLabel>(window, "listStatusLabel", {130, 296, 272, 16});
     c.listStatusLabel->setFont(SansFont(11));
     c.listStatusLabel->setTextFormat(Qt::PlainText);
-    SetTextColour(c.listStatusLabel, kNavy);
+    onWindow(c.listStatusLabel, kNavy);
+    {
+        // The suggestions' links.
+        QPalette palette = c.listStatusLabel->palette();
+        palette.setColor(QPalette::Link,
+                         platform::ReadableColour(desktop.color(QPalette::Link), backdrop));
+        c.listStatusLabel->setPalette(palette);
+    }
 
     // The entry pane.
     c.headwordLabel = Make<QLabel>(window, "headwordLabel", {495, 52, 5, 16});
     c.headwordLabel->setText(".");
     c.headwordLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     c.headwordLabel->setFont(SansFont(13, true));
-    SetTextColour(c.headwordLabel, kTeal);
+    onWindow(c.headwordLabel, kTeal);
     c.scienceLabel = TransparentLabel(window, "scienceLabel", {220, 86},
                                       QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Επιστήμη"));
+    onWindow(c.scienceLabel, desktop.color(QPalette::WindowText));
     c.scienceField = DataField(window, "scienceField", {268, 84, 235, 21},
                                QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Επιστήμη"), true);
     SetTextColour(c.scienceField, onField(kMaroon));
@@ -179,6 +195,7 @@ LookupControls BuildLookupFace(QWidget* window) {
         TransparentLabel(window, "renderingLabel", {220, 110},
                          QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Απόδοση"));
     c.renderingLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    onWindow(c.renderingLabel, desktop.color(QPalette::WindowText));
     c.renderingField = DataField(window, "renderingField", {268, 108, 235, 21},
                                  QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Απόδοση"), true);
     c.renderingField->setFont(SansFont(11, true));
@@ -225,7 +242,7 @@ LookupControls BuildLookupFace(QWidget* window) {
         Text(QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "ΕΚΔΟΣΕΙΣ KORVATH")));
     c.publisherLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
     c.publisherLabel->setFont(SansFont(13, true));
-    SetTextColour(c.publisherLabel, kNavy);
+    onWindow(c.publisherLabel, kNavy);
     c.publisherLabel->setCursor(Qt::PointingHandCursor);
     platform::MakeKeyboardControl(c.publisherLabel);
 

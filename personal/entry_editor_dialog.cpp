@@ -29,11 +29,13 @@ namespace {
 using platform::kMaroon;
 using platform::kTeal;
 
+// Under a dark desktop the colour is lightened to read on the control's own background.
 void Colour(QWidget* widget, const QColor& text, bool background) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::ButtonText, text);
     if (background) palette.setColor(QPalette::Base, platform::FieldBackground());
+    const QColor readable = platform::ReadableOnControl(text, palette);
+    palette.setColor(QPalette::Text, readable);
+    palette.setColor(QPalette::ButtonText, readable);
     widget->setPalette(palette);
 }
 
@@ -173,7 +175,8 @@ void EntryEditorDialog::onFirstShow() {
     for (QWidget* field : {static_cast<QWidget*>(englishField_), static_cast<QWidget*>(greekField_),
                            static_cast<QWidget*>(descriptionEdit_)}) {
         QPalette palette = field->palette();
-        palette.setColor(QPalette::Base, platform::FieldBackground());
+        // The near-white of the lookup window's fields, or the dark desktop's own base.
+        palette.setColor(QPalette::Base, platform::FieldBackground(palette));
         field->setPalette(palette);
     }
     fieldCombo_->clear();

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -100,6 +101,32 @@ bool IsDarkPalette(const QPalette& palette) {
     return richtext::IsDark(ToRgb(palette.color(QPalette::Window)));
 }
 
+QPalette DarkPalette() {
+    // Built from its window colour: Qt derives the bevels and the light texts from it.
+    QPalette palette{QColor(53, 53, 53)};
+    palette.setColor(QPalette::Base, QColor(35, 35, 35));
+    palette.setColor(QPalette::AlternateBase, QColor(60, 60, 60));
+    palette.setColor(QPalette::Text, QColor(240, 240, 240));
+    palette.setColor(QPalette::WindowText, QColor(240, 240, 240));
+    palette.setColor(QPalette::ButtonText, QColor(240, 240, 240));
+    palette.setColor(QPalette::ToolTipBase, QColor(35, 35, 35));
+    palette.setColor(QPalette::ToolTipText, QColor(240, 240, 240));
+    palette.setColor(QPalette::PlaceholderText, QColor(160, 160, 160));
+    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    palette.setColor(QPalette::HighlightedText, Qt::black);
+    palette.setColor(QPalette::Link, QColor(90, 160, 235));
+    palette.setColor(QPalette::LinkVisited, QColor(170, 130, 235));
+    for (const QPalette::ColorRole role :
+         {QPalette::Text, QPalette::WindowText, QPalette::ButtonText, QPalette::PlaceholderText}) {
+        palette.setColor(QPalette::Disabled, role, QColor(127, 127, 127));
+    }
+    return palette;
+}
+
+bool DarkPaletteAsked() {
+    return qEnvironmentVariable("ORVAN_PALETTE").compare("dark", Qt::CaseInsensitive) == 0;
+}
+
 QColor FieldBackground(const QPalette& palette) {
     return IsDarkPalette(palette) ? palette.color(QPalette::Base) : FieldBackground();
 }
@@ -109,6 +136,63 @@ QColor ReadableColour(const QColor& colour, const QColor& background) {
     const richtext::Rgb readable =
         richtext::LightenToContrast(ToRgb(colour), ToRgb(background), richtext::kTextContrast);
     return QColor(readable.red, readable.green, readable.blue);
+}
+
+QColor ReadableOnControl(const QColor& colour, const QPalette& palette) {
+    // The desktop's style shades a button face up to about a third lighter than the button
+    // colour; the text reads on the lighter of that face and the drop-down list's base.
+    const QColor face = palette.color(QPalette::Button).lighter(140);
+    const QColor base = palette.color(QPalette::Base);
+    return ReadableColour(colour, face.lightness() >= base.lightness() ? face : base);
+}
+
+QColor DeepenedToRead(const QColor& colour, const QColor& background) {
+    QColor deeper = colour.toHsl();
+    while (richtext::ContrastRatio(ToRgb(deeper), ToRgb(background)) < richtext::kTextContrast &&
+           deeper.lightness() > 0) {
+        deeper.setHsl(deeper.hslHue(), deeper.hslSaturation(), deeper.lightness() - 1);
+    }
+    return deeper.toRgb();
+}
+
+QColor TextOnOwnBackground(const QColor& text, const QColor& background) {
+    if (richtext::ContrastRatio(ToRgb(text), ToRgb(background)) >= richtext::kTextContrast)
+        return text;
+    return QColor(Qt::black);
+}
+
+namespace {
+
+// How much of a background picture shows through the palette's window colour under a dark
+// desktop: enough to keep its shading, little enough to keep it dark.
+constexpr int kPictureShare = 15;  // percent
+
+int Toned(int window, int picture) {
+    return (window * (100 - kPictureShare) + picture * kPictureShare + 50) / 100;
+}
+
+}  // namespace
+
+QImage BackgroundPicture(const QImage& picture, const QPalette& palette) {
+    if (picture.isNull() || !IsDarkPalette(palette)) return picture;
+    const QColor window = palette.color(QPalette::Window);
+    QImage toned = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < toned.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(toned.scanLine(y));
+        for (int x = 0; x < toned.width(); ++x) {
+            const QRgb pixel = line[x];
+            line[x] = qRgba(Toned(window.red(), qRed(pixel)), Toned(window.green(), qGreen(pixel)),
+                            Toned(window.blue(), qBlue(pixel)), qAlpha(pixel));
+        }
+    }
+    return toned;
+}
+
+QColor WindowBackdrop(const QPalette& palette) {
+    const QColor window = palette.color(QPalette::Window);
+    if (!IsDarkPalette(palette)) return window;
+    // A white pixel of the picture is the lightest it can tone to.
+    return QColor(Toned(window.red(), 255), Toned(window.green(), 255), Toned(window.blue(), 255));
 }
 
 void Place(QWidget* control, const char* name, const QRect& geometry) {

@@ -36,12 +36,46 @@ QColor FieldBackground();
 /// palette, the palette's own base under a dark one, so that the desktop's texts read on it.
 QColor FieldBackground(const QPalette& palette);
 
+/// \brief A dark palette for the program's Fusion style, for a desktop that does not hand its
+/// own dark colours to the program (the program starts with it when ORVAN_PALETTE is "dark").
+QPalette DarkPalette();
+
+/// \brief Whether the person asked for the dark palette: ORVAN_PALETTE=dark in the environment.
+bool DarkPaletteAsked();
+
 /// \brief Whether `palette` is a dark one: its window colour is darker than one half.
 bool IsDarkPalette(const QPalette& palette);
 
 /// \brief `colour` for a text on `background`: as it is on a light background, lightened (same
 /// hue) to a contrast of at least 4.5:1 on a dark one.
 QColor ReadableColour(const QColor& colour, const QColor& background);
+
+/// \brief `colour` for the text of a control the style paints with `palette`'s button colour
+/// (a combo box): readable on the control's face, which the style shades lighter than the
+/// button colour, and on the base its drop-down list is drawn on.
+QColor ReadableOnControl(const QColor& colour, const QPalette& palette);
+
+/// \brief `colour` for a text on the light `background` of a window that keeps its light look
+/// under a dark desktop: as it is where it reads (4.5:1), otherwise the same hue deepened until
+/// it does, black at the most.
+QColor DeepenedToRead(const QColor& colour, const QColor& background);
+
+/// \brief The desktop's text colour `text`, or black where it would not read on `background`:
+/// for the desktop's texts on the light backgrounds a window paints itself, which stay light
+/// under a dark desktop.
+QColor TextOnOwnBackground(const QColor& text, const QColor& background);
+
+/// \brief A window's background picture as it is drawn under `palette`: as it is under a light
+/// palette; under a dark one toned into the palette's window colour, keeping a trace of its
+/// shading, so that the desktop's light texts and the lightened colours of WindowBackdrop read
+/// on it. A null picture stays null.
+QImage BackgroundPicture(const QImage& picture, const QPalette& palette);
+
+/// \brief The colour the texts drawn straight on a window (or on its BackgroundPicture) are
+/// made readable against: the palette's window colour under a light palette; under a dark one
+/// the lightest colour the toned picture can have, so that a text readable on it reads on every
+/// pixel of the picture.
+QColor WindowBackdrop(const QPalette& palette);
 
 /// \brief Names a control (tests find it by that name) and puts it at `geometry`.
 void Place(QWidget* control, const char* name, const QRect& geometry);

@@ -1,5 +1,6 @@
 #include "setup/start_screen.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -99,6 +100,12 @@ bool StartScreen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void StartScreen::buildFace() {
+    // The screen keeps its light pictures and colours under a dark desktop; there its coloured
+    // labels are deepened where they would not read on its light ground.
+    const bool darkDesktop = platform::IsDarkPalette(QApplication::palette(this));
+    const auto onScreen = [darkDesktop](const QColor& colour) {
+        return darkDesktop ? platform::DeepenedToRead(colour, kActiveBorder) : colour;
+    };
     const auto picture = [this](const char* name, QRect place) {
         auto* label = new QLabel(this);
         places_->addPlaced(label, name, place);
@@ -123,7 +130,7 @@ void StartScreen::buildFace() {
     partnerTitle_ = new QLabel(this);
     places_->addPlaced(partnerTitle_, "partnerTitle", {40, 76, 300, 20});
     partnerTitle_->setFont(EmphasisFont(16, true, true));
-    SetTextColour(partnerTitle_, kNavy);
+    SetTextColour(partnerTitle_, onScreen(kNavy));
     partnerTitle_->hide();
     publisherTitle_ = new QLabel(this);
     places_->addPlaced(publisherTitle_, "publisherTitle", {4, 88, 201, 16});
@@ -160,13 +167,20 @@ void StartScreen::buildFace() {
     places_->addPlaced(partnerText_, "partnerText", {244, 120, 216, 285});
     partnerText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     partnerText_->setBackgroundColour(kPageBackground);
+    // The desktop's own texts on the screen's light colours are written dark there.
+    {
+        QPalette palette = partnerText_->palette();
+        palette.setColor(QPalette::Text, platform::TextOnOwnBackground(
+                                             palette.color(QPalette::Text), kPageBackground));
+        partnerText_->setPalette(palette);
+    }
     partnerText_->hide();
 
     lexiconLabel_ = new QLabel(tr("Στοιχεία Λεξικού"), this);
     places_->addPlaced(lexiconLabel_, "lexiconLabel", {276, 420, 157, 25});
     lexiconLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lexiconLabel_->setFont(EmphasisFont(15, true, true));
-    SetTextColour(lexiconLabel_, kTeal);
+    SetTextColour(lexiconLabel_, onScreen(kTeal));
     lexiconLabel_->setToolTip(lexiconLabel_->text());
     onClick(lexiconLabel_, [this] { onLexiconLabelClicked(); });
 
@@ -181,6 +195,15 @@ void StartScreen::buildFace() {
     hideCheckBox_ = new QCheckBox(tr("Απενεργοποίηση παρουσίασης"), this);
     places_->addPlaced(hideCheckBox_, "hideCheckBox", {56, 420, 177, 17});
     SetBackground(hideCheckBox_, kPageBackground);
+    {
+        // Its caption, on what the box really fills itself with (a button's background, the
+        // desktop's button colour); the box itself keeps the desktop's colours.
+        QPalette palette = hideCheckBox_->palette();
+        const QColor ground = palette.color(hideCheckBox_->backgroundRole());
+        palette.setColor(QPalette::WindowText, platform::TextOnOwnBackground(
+                                                   palette.color(QPalette::WindowText), ground));
+        hideCheckBox_->setPalette(palette);
+    }
     // The condensed cut keeps the longer caption within the box's place.
     hideCheckBox_->setFont(platform::SansFont(11, false, true));
 

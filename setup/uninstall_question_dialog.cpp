@@ -23,9 +23,11 @@ UninstallQuestionDialog::UninstallQuestionDialog(QWidget* parent)
     const QSize defaultSize(323, 141);
     setFixedSize(defaultSize);
     setFont(platform::SansFont(11));
+    // The question in black, lightened to read on a dark desktop's window colour.
     QPalette black = palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    black.setColor(QPalette::Text, Qt::black);
+    const QColor text = platform::ReadableColour(Qt::black, black.color(QPalette::Window));
+    black.setColor(QPalette::WindowText, text);
+    black.setColor(QPalette::Text, text);
     setPalette(black);
 
     auto* places = new platform::EdgeLayout(this, defaultSize, defaultSize);
