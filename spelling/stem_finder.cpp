@@ -4,6 +4,7 @@
 #include <future>
 #include <memory>
 
+#include "spelling/english_endings.h"
 #include "spelling/greek_endings.h"
 #include "spelling/word_stems.h"
 
@@ -59,12 +60,11 @@ std::vector<std::string> StemsIn(const Dictionaries& dictionaries, std::string_v
     // suggestions.
     if (dictionary == nullptr || !dictionary->knows(word)) return {};
     std::vector<std::string> stems = dictionary->stems(word);
-    // The Greek dictionary lists every form as a word of its own and so names no stems: its
-    // endings give the base forms the known word may come from.
-    if (greek) {
-        for (std::string& form : GreekBaseForms(word))
-            stems.push_back(std::move(form));
-    }
+    // The Greek dictionary lists every form as a word of its own and so names no stems, and
+    // the English one names none for some regular forms: their endings give the base forms the
+    // known word may come from.
+    for (std::string& form : greek ? GreekBaseForms(word) : EnglishBaseForms(word))
+        stems.push_back(std::move(form));
     return stems;
 }
 

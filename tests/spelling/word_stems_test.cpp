@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "spelling/english_endings.h"
 #include "spelling/greek_endings.h"
 #include "spelling/stem_finder.h"
 #include "tests/support/lexicon_fixture.h"
@@ -113,6 +114,19 @@ TEST(GreekEndings, AnInflectedFormLeadsToItsBaseFormsKey) {
     EXPECT_TRUE(GreekBaseForms(Cp("τα")).empty());
     EXPECT_TRUE(GreekBaseForms("").empty());
     EXPECT_TRUE(GreekBaseForms("computers").empty());
+}
+
+TEST(EnglishEndings, FormsTheDictionaryDoesNotReduceLeadToTheirBaseForms) {
+    EXPECT_EQ(EnglishBaseForms("Wolves"), (Words{"wolf", "wolfe"}));
+    EXPECT_EQ(EnglishBaseForms("knives"), (Words{"knif", "knife"}));
+    EXPECT_EQ(EnglishBaseForms("matrices"), (Words{"matrix", "matrex"}));
+    EXPECT_EQ(EnglishBaseForms("stopped"), Words{"stop"});
+    EXPECT_EQ(EnglishBaseForms("running"), Words{"run"});
+    // A doubled vowel, or too short a stem, is left alone.
+    EXPECT_TRUE(EnglishBaseForms("agreed").empty());
+    EXPECT_TRUE(EnglishBaseForms("ved").empty());
+    EXPECT_TRUE(EnglishBaseForms("ing").empty());
+    EXPECT_TRUE(EnglishBaseForms("").empty());
 }
 
 }  // namespace
