@@ -5,6 +5,7 @@
 
 #include "lexicon/lexicon_files.h"
 #include "lookup/lookup_state.h"
+#include "spelling/stem_finder.h"
 
 namespace {
 
@@ -95,6 +96,47 @@ void SuggestionsForANearMiss(benchmark::State& bench) {
         static_cast<double>(offered) / static_cast<double>(bench.iterations());
 }
 BENCHMARK(SuggestionsForANearMiss)->Unit(benchmark::kMillisecond);
+
+// An inflected word that finds nothing and is offered its stems' entries first: the Debian
+// Hunspell dictionaries asked, then the closest spellings, English and Greek words of the sample.
+void SuggestionsThroughStems(benchmark::State& bench) {
+    const orvan::EntryTables tables = MediumTables();
+    if (tables.entries.count() == 0) {
+        bench.SkipWithError("the sample medium is missing at " ORVAN_MEDIUM_DIR);
+        return;
+    }
+    orvan::spelling::StemFinder finder = orvan::spelling::LoadStemFinder({"/usr/share/hunspell"});
+    if (!finder) {
+        bench.SkipWithError("the Hunspell dictionaries are not installed");
+        return;
+    }
+    const std::u16string forms[] = {u"computers", u"υπολογιστές", u"ταχύτητας", u"bottles",
+                                    u"μηχανικού"};
+    orvan::lookup::LookupState state;
+    state.replaceTables(tables);
+    state.setStemFinder(std::move(finder));
+    std::size_t next = 0, offered = 0;
+    for (auto _ : bench) {
+        state.search(forms[next++ % std::size(forms)], false, "");
+        offered += state.listStatus().suggestions.size();
+    }
+    bench.counters["offered_per_search"] =
+        static_cast<double>(offered) / static_cast<double>(bench.iterations());
+}
+BENCHMARK(SuggestionsThroughStems)->Unit(benchmark::kMillisecond);
+
+// Loading the English and Greek dictionaries, as the program does once in the background.
+void LoadDictionaries(benchmark::State& bench) {
+    for (auto _ : bench) {
+        const orvan::spelling::StemFinder finder =
+            orvan::spelling::LoadStemFinder({"/usr/share/hunspell"});
+        if (!finder) {
+            bench.SkipWithError("the Hunspell dictionaries are not installed");
+            return;
+        }
+    }
+}
+BENCHMARK(LoadDictionaries)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

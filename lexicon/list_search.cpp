@@ -290,6 +290,43 @@ std::vector<ListItem> SpellingSuggestions(const EntryTable& entries, const Greek
     return items;
 }
 
+std::vector<ListItem> HeadwordsWithKeys(const EntryTable& entries, const GreekTable& greek,
+                                        bool greekMode, const std::vector<std::string>& keys,
+                                        const FillRequest& request, size_t limit) {
+    if (keys.empty() || limit == 0) return {};
+    struct Found {
+        size_t keyIndex;
+        ListItem item;
+    };
+    std::vector<Found> found;
+    const auto indexOf = [&](std::string_view key) {
+        return static_cast<size_t>(std::find(keys.begin(), keys.end(), key) - keys.begin());
+    };
+    Walk(entries, greek, greekMode,
+         [&](const std::string& headword, const EntryRecord& english, int slot) {
+             if (!PassesFilters(english, request)) return false;
+             const std::string headwordKey = ListKeyIn(greekMode, headword);
+             size_t index = indexOf(headwordKey);
+             const auto from = SecondStartPlace(greekMode, headwordKey.size(), english.keyStart);
+             if (from && *from > 0)
+                 index = std::min(index, indexOf(std::string_view(headwordKey).substr(*from)));
+             if (index < keys.size())
+                 found.push_back({index, {ListItemText(headword, english), slot}});
+             return false;
+         });
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Found& a, const Found& b) { return a.keyIndex < b.keyIndex; });
+    std::vector<ListItem> items;
+    for (Found& each : found) {
+        if (items.size() == limit) break;
+        const bool repeated = std::any_of(items.begin(), items.end(), [&](const ListItem& item) {
+            return item.text == each.item.text;
+        });
+        if (!repeated) items.push_back(std::move(each.item));
+    }
+    return items;
+}
+
 bool HasWildcards(std::string_view text) {
     return text.find_first_of("*?") != std::string_view::npos;
 }

@@ -1,5 +1,6 @@
 #include "lookup/lookup_state.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "lexicon/search_keys.h"
@@ -158,10 +159,42 @@ void LookupState::searchSuggestion(std::size_t index, const std::string& fieldCo
 
 void LookupState::suggestIfNothingFound(std::string_view bytes, const std::string& fieldCode) {
     if (!list_.empty() || HasWildcards(bytes) || !unsearchable_.empty()) return;
+    constexpr std::size_t kOffered = 5;
     FillRequest request;
     request.fieldCode = fieldCode;
-    for (ListItem& item : SpellingSuggestions(tables().entries, tables().greek, bytes, request))
+    // The entries of the word's stems first, then the closest spellings fill up, each text once.
+    std::vector<ListItem> items = HeadwordsWithKeys(tables().entries, tables().greek, greekMode_,
+                                                    stemKeys(bytes), request, kOffered);
+    for (ListItem& item :
+         SpellingSuggestions(tables().entries, tables().greek, bytes, request, kOffered)) {
+        if (items.size() == kOffered) break;
+        const bool repeated = std::any_of(items.begin(), items.end(), [&](const ListItem& each) {
+            return each.text == item.text;
+        });
+        if (!repeated) items.push_back(std::move(item));
+    }
+    for (ListItem& item : items)
         suggestions_.push_back({std::move(item.text), tables().entries[item.slot].number});
+}
+
+std::vector<std::string> LookupState::stemKeys(std::string_view text) const {
+    if (!stemFinder_) return {};
+    text = TrimBlanks(text);
+    // Only the last word is reduced: "heat exchangers" is offered "heat exchanger".
+    std::size_t wordStart = text.size();
+    while (wordStart > 0 && static_cast<unsigned char>(text[wordStart - 1]) > ' ')
+        --wordStart;
+    const std::string_view before = text.substr(0, wordStart);
+    const std::string_view word = text.substr(wordStart);
+    if (word.empty()) return {};
+    const std::string typedKey = ListKeyIn(greekMode_, text);
+    std::vector<std::string> keys;
+    for (const std::string& stem : stemFinder_(word, greekMode_)) {
+        std::string key = ListKeyIn(greekMode_, std::string(before) + stem);
+        if (key.empty() || key == typedKey) continue;
+        if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(std::move(key));
+    }
+    return keys;
 }
 
 void LookupState::keepTyped(std::u16string_view trimmed, SearchMode mode) {

@@ -29,6 +29,7 @@
 #include "richtext/code_pages.h"
 #include "richtext/rich_text_view.h"
 #include "setup/folder_choice_dialog.h"
+#include "spelling/stem_finder.h"
 
 namespace orvan::lookup {
 
@@ -79,6 +80,9 @@ LookupWindow::LookupWindow(std::unique_ptr<platform::KeyboardLayouts> layouts, Q
     firstListFont_ = c_.entriesList->font();
     firstDescriptionPoints_ = QFontInfo(c_.descriptionView->font()).pointSizeF();
     state_.setDocumentHeadings(TranslatedDocumentHeadings());
+    // Inflected words that find nothing are offered their stems' entries, when the system has
+    // the Hunspell dictionaries; they load in the background while the window comes up.
+    state_.setStemFinder(spelling::SystemStemFinder());
     offerPreferences();
     offerRecentSearches();
     setUp();

@@ -77,6 +77,13 @@ std::vector<ListItem> SpellingSuggestions(const EntryTable& entries, const Greek
                                           std::string_view text, const FillRequest& request,
                                           size_t limit = 5);
 
+/// \brief Up to `limit` headwords of the `greekMode` table whose list key is one of `keys`
+/// (made by ListKeyIn; an English headword's also from its key start), in the order of `keys`
+/// and then in table order, each text once; the request's filters apply.
+std::vector<ListItem> HeadwordsWithKeys(const EntryTable& entries, const GreekTable& greek,
+                                        bool greekMode, const std::vector<std::string>& keys,
+                                        const FillRequest& request, size_t limit = 5);
+
 /// \brief The edit distance of `a` and `b` (additions, removals, changes and swaps of two
 /// neighbours, each one edit) when it is at most `most`; `most` + 1 for any larger one.
 int BoundedEditDistance(std::string_view a, std::string_view b, int most);

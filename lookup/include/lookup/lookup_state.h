@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,10 @@ struct ListStatus {
     std::vector<ListedEntry> suggestions;
     bool operator==(const ListStatus&) const = default;
 };
+
+/// \brief Gives the stems of a word (code page 1253) in English, or in Greek when `greek`, in
+/// the code page: the base forms an inflected word comes from ("computers": "computer").
+using StemFinder = std::function<std::vector<std::string>(std::string_view word, bool greek)>;
 
 /// An entry of the user's that a saved change gave a new number.
 struct Renumbering {
@@ -102,6 +107,10 @@ class LookupState {
     /// \brief The user chose the suggestion `index` of the status line: its headword goes in the
     /// search field and is searched as the search button does.
     void searchSuggestion(std::size_t index, const std::string& fieldCode);
+    /// \brief What reduces a word that found nothing to its stems: the entries of the stems of
+    /// its last word are then offered first among the suggestions. None (the default): only the
+    /// spellings closest to it are offered.
+    void setStemFinder(StemFinder finder) { stemFinder_ = std::move(finder); }
     /// The criteria dialog confirmed with `criteria`: one criterion searches as if typed, two or
     /// three together; none leaves the list as it is. `typed` is the one criterion as the user
     /// typed it, which the search field then shows (empty: the criterion as searched).
@@ -172,8 +181,11 @@ class LookupState {
     FillRequest requestFor(SearchMode mode, bool personalOnly, const std::string& fieldCode,
                            long long number, bool wildcards) const;
     /// After a search of `bytes` (a typed text as the code page holds it) that found nothing,
-    /// the headwords spelled closest to it.
+    /// the headwords of its stems and then those spelled closest to it.
     void suggestIfNothingFound(std::string_view bytes, const std::string& fieldCode);
+    /// The list keys of `text` with its last word replaced by each of its stems, in the input
+    /// language; neither the key of `text` itself nor an empty one.
+    std::vector<std::string> stemKeys(std::string_view text) const;
     void showHistoryItem(const HistoryItem& item);
     /// Takes a fill's list and search text; a Specific fill shows its entry, recorded in the
     /// history or (`recordShown` false) in place of the entry shown last.
@@ -203,6 +215,7 @@ class LookupState {
     long long shownNumber_ = 0;
     bool shownGreek_ = false;
     std::vector<ListedEntry> suggestions_;  // offered when the last search found nothing
+    StemFinder stemFinder_;
     DocumentHeadings documentHeadings_;
     NavigationHistory history_;
     Revisions revisions_;
