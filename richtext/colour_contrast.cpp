@@ -87,6 +87,17 @@ bool IsDark(Rgb background) {
     return ToHsl(background).lightness < 0.5;
 }
 
+bool IsGrey(Rgb colour) {
+    constexpr int kGreyness = 24;
+    const int highest = std::max({colour.red, colour.green, colour.blue});
+    const int lowest = std::min({colour.red, colour.green, colour.blue});
+    return highest - lowest <= kGreyness;
+}
+
+double RunContrastFor(Rgb colour) {
+    return IsGrey(colour) ? kTextContrast : kRunContrast;
+}
+
 Rgb LightenToContrast(Rgb colour, Rgb background, double ratio) {
     if (ContrastRatio(colour, background) >= ratio) return colour;
     Hsl hsl = ToHsl(colour);

@@ -146,8 +146,9 @@ const QTextCharFormat& DocumentBuilder::charFormat(const RtfCharFormat& format) 
                 // On a dark view a dark run would vanish; a run with a background of its own
                 // keeps its colours, which were chosen together.
                 if (darkBackground_ && format.background <= 0) {
-                    const Rgb lighter = LightenToContrast({colour.red, colour.green, colour.blue},
-                                                          *darkBackground_, kRunContrast);
+                    const Rgb written{colour.red, colour.green, colour.blue};
+                    const Rgb lighter =
+                        LightenToContrast(written, *darkBackground_, RunContrastFor(written));
                     shown.red = lighter.red;
                     shown.green = lighter.green;
                     shown.blue = lighter.blue;

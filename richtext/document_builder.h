@@ -36,7 +36,8 @@ class DocumentBuilder final : public RtfOutput {
     DocumentBuilder& operator=(const DocumentBuilder&) = delete;
 
     /// \brief The document is shown on the dark `background`: a run's text colour that would
-    /// read poorly on it (below kRunContrast) is lightened. Nothing: the colours as written.
+    /// read poorly on it (below RunContrastFor the colour) is lightened. Nothing: the colours as
+    /// written.
     void showOn(std::optional<Rgb> darkBackground) { darkBackground_ = darkBackground; }
 
     void useTables(const RtfTables& tables) override { tables_ = &tables; }

@@ -38,6 +38,9 @@ WindowTest::WindowTest()
     std::filesystem::create_directories(configFolder());
     qputenv("HOME", QByteArray::fromStdString(home.path()));
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(configFolder()));
+    // No spelling dictionaries: each window would otherwise read the system's (most of a second
+    // of work) for suggestions these tests do not look at.
+    qputenv("ORVAN_HUNSPELL_DIR", QByteArray::fromStdString(home.path() + "/no-dictionaries"));
     std::filesystem::current_path(program.path());
 }
 
@@ -46,6 +49,7 @@ WindowTest::~WindowTest() {
     std::filesystem::current_path(previousFolder_);
     qputenv("HOME", previousHome_);
     qputenv("XDG_CONFIG_HOME", previousConfig_);
+    qunsetenv("ORVAN_HUNSPELL_DIR");
 }
 
 void WindowTest::create(bool withPersonal) {

@@ -99,5 +99,14 @@ TEST(ColourContrast, ADocumentForADarkViewLightensOnlyItsUnreadableRuns) {
     EXPECT_EQ(run.fragment().charFormat().foreground().color(), QColor(255, 220, 0));
 }
 
+TEST(ColourContrast, ADescriptionsGreyBodyTextReadsAsTheWindowsTextsDo) {
+    // Near-black body text would only reach a coloured run's 3:1, and read as a dim grey.
+    QTextDocument document;
+    LoadDocument(document, "{\\rtf1{\\colortbl;\\red32\\green32\\blue32;}\\cf1 body}", kDarkBase);
+    EXPECT_GE(ContrastRatio(FirstColour(document), kDarkBase), kTextContrast);
+    EXPECT_TRUE(IsGrey({32, 32, 32}));
+    EXPECT_FALSE(IsGrey(kTeal));
+}
+
 }  // namespace
 }  // namespace orvan::richtext

@@ -25,6 +25,14 @@ double RelativeLuminance(Rgb colour);
 /// over the darker; 1 for equal colours, 21 for black on white.
 double ContrastRatio(Rgb a, Rgb b);
 
+/// \brief Whether `colour` is a grey (black and white included): its channels lie within a
+/// few steps of each other. A description's grey runs are its body text.
+bool IsGrey(Rgb colour);
+
+/// \brief The contrast a description's run of `colour` needs on a dark background: its body
+/// text (a grey) is read as the windows' texts are, a coloured run only needs finding.
+double RunContrastFor(Rgb colour);
+
 /// \brief Whether `background` is a dark one (its lightness below one half), on which the
 /// windows' dark named colours would not read.
 bool IsDark(Rgb background);
