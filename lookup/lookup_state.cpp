@@ -148,7 +148,14 @@ void LookupState::followTyping(std::u16string_view typed, const std::string& fie
     keepTyped(trimmed, searchMode_);
     // The field is the user's while they type: it is never written back, blanks and all.
     fieldText_.assign(typed);
-    if (bytes.complete) suggestIfNothingFound(bytes.bytes, fieldCode);
+}
+
+void LookupState::suggestForTyped(const std::string& fieldCode) {
+    if (!listSearched_ || !list_.empty() || !suggestions_.empty()) return;
+    const GreekBytes bytes = Utf16ToGreekSearchText(WithoutLeadingBlanks(fieldText_));
+    if (!bytes.complete) return;
+    suggestIfNothingFound(bytes.bytes, fieldCode);
+    if (!suggestions_.empty()) ++revisions_.status;
 }
 
 void LookupState::searchSuggestion(std::size_t index, const std::string& fieldCode) {

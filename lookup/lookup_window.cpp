@@ -39,6 +39,11 @@ std::string StandardFolder(QStandardPaths::StandardLocation location) {
     return QStandardPaths::writableLocation(location).toStdString();
 }
 
+// A word that finds nothing as it is typed is offered the nearest headwords once the typing
+// stops for this long: looking for them at each keystroke would slow the typing, and the offers
+// would change under the user's eyes.
+constexpr int kSuggestionDelayMilliseconds = 300;
+
 // The background is stretched only in a window larger than the picture is drawn for.
 constexpr int kStretchWidth = 750;
 constexpr int kStretchHeight = 485;
@@ -102,6 +107,10 @@ LookupWindow::~LookupWindow() {
 void LookupWindow::connectHandlers() {
     c_.searchField->installEventFilter(this);
     connect(c_.searchField, &QLineEdit::textEdited, this, &LookupWindow::onSearchFieldEdited);
+    suggestionTimer_ = new QTimer(this);
+    suggestionTimer_->setSingleShot(true);
+    suggestionTimer_->setInterval(kSuggestionDelayMilliseconds);
+    connect(suggestionTimer_, &QTimer::timeout, this, &LookupWindow::onTypingPaused);
     connect(c_.listStatusLabel, &QLabel::linkActivated, this, &LookupWindow::onSuggestionClicked);
     c_.figurePanel->installEventFilter(this);
     c_.figureImage->installEventFilter(this);

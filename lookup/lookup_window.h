@@ -105,6 +105,9 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     FocusField focusField() const { return focusField_; }
     /// How long a full-text search runs before it shows its progress and can be stopped.
     void setFullTextProgressDelay(int milliseconds) { fullTextProgressDelay_ = milliseconds; }
+    /// How long the typing pauses before a word that finds nothing is offered the nearest
+    /// headwords.
+    void setSuggestionDelay(int milliseconds);
     /// The hidden form whose view holds the document being printed.
     PrintSurface& printSurface();
     const WindowSettings& windowSettings() const { return windowSettings_; }
@@ -154,6 +157,7 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     void onWholeLexiconClicked();
     bool onSearchFieldKey(int key);
     void onSearchFieldEdited(const QString& text);
+    void onTypingPaused();
     void onSuggestionClicked(const QString& link);
     /// The search field's drop-down of the last searches, as the settings keep them.
     void offerRecentSearches();
@@ -270,9 +274,11 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
 
     LookupControls c_;
     platform::EdgeLayout* edgeLayout_ = nullptr;
-    int listShift_ = 0;              // how much wider than laid out the user made the list
-    int listShiftAtPress_ = 0;       // the same when the border was taken
-    bool geometryRestored_ = false;  // the window came up as the user left it
+    int listShift_ = 0;         // how much wider than laid out the user made the list
+    int listShiftAtPress_ = 0;  // the same when the border was taken
+    int leastListWidth_ = 0;    // the narrowest the list and the pane show anything at
+    int leastPaneWidth_ = 0;
+    bool geometryRestored_ = false;                    // the window came up as the user left it
     std::vector<platform::Overlap> designedOverlaps_;  // controls that touch as laid out
 
     // Start-up, settings and folders.
@@ -296,6 +302,7 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     std::optional<EntryDisplay> shownDisplay_;       // what the entry pane shows
     QFileSystemWatcher* personalWatcher_ = nullptr;  // the personal folder, for others' changes
     QTimer* settleTimer_ = nullptr;
+    QTimer* suggestionTimer_ = nullptr;  // the typing's pause before nearest headwords are sought
     std::string toldProblem_;     // what the user was last told kept their files from being read
     int reloadHolds_ = 0;         // holds of the editing alive
     bool reloadWaiting_ = false;  // another program's change waits for the holds to end

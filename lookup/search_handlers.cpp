@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QTimer>
 #include <QToolButton>
 
 #include "lookup/criteria_search_dialog.h"
@@ -101,6 +102,17 @@ void LookupWindow::onWholeLexiconClicked() {
 void LookupWindow::onSearchFieldEdited(const QString& text) {
     if (!searchAsYouType_) return;
     state_.followTyping(richtext::Utf16Of(text), fieldFilter());
+    render();
+    // The headwords nearest to a word that finds nothing are looked for once the typing pauses.
+    suggestionTimer_->start();
+}
+
+void LookupWindow::setSuggestionDelay(int milliseconds) {
+    suggestionTimer_->setInterval(milliseconds);
+}
+
+void LookupWindow::onTypingPaused() {
+    state_.suggestForTyped(fieldFilter());
     render();
 }
 

@@ -77,8 +77,8 @@ int LookupWindow::listShiftAt(int width) const {
     const int listWidth = edgeLayout_->place(c_.entriesList).width();
     const QRect pane = edgeLayout_->place(c_.descriptionView);
     const int paneWidth = pane.width() + width - kFirstWidth;
-    const int least = c_.entriesList->minimumSizeHint().width() - listWidth;
-    const int most = paneWidth - c_.descriptionView->minimumSizeHint().width();
+    const int least = leastListWidth_ - listWidth;
+    const int most = paneWidth - leastPaneWidth_;
     return std::min(std::max(listShift_, least), most);
 }
 
@@ -113,6 +113,9 @@ std::vector<const QWidget*> LookupWindow::backdrops() const {
 }
 
 void LookupWindow::fitSmallestSize() {
+    // Asked once: the layout shares the width out again at every change of the window.
+    leastListWidth_ = c_.entriesList->minimumSizeHint().width();
+    leastPaneWidth_ = c_.descriptionView->minimumSizeHint().width();
     // Controls that touch as they were laid out (the history's arrows and their list buttons)
     // may go on touching; no others may meet.
     designedOverlaps_ = platform::Overlaps(this, backdrops());

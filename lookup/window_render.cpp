@@ -58,7 +58,7 @@ void LookupWindow::render() {
         if (c_.searchField->text() != text) c_.searchField->setText(text);
     }
     if (now.list != drawn.list) drawList();
-    if (now.list != drawn.list || now.entryText != drawn.entryText) {
+    if (now.list != drawn.list || now.entryText != drawn.entryText || now.status != drawn.status) {
         const ListStatus status = state_.listStatus();
         const QString text = listStatusText(status);
         c_.listStatusLabel->setTextFormat(status.suggestions.empty() ? Qt::PlainText

@@ -66,6 +66,7 @@ TEST_F(StemSuggestionsTest, TheStemsEntriesComeFirstThenTheClosestSpellings) {
     EXPECT_EQ(state.list(), (Offered{{Cp("άνθρακας"), 6}}));
     // Typing finds nothing the same way.
     state.followTyping(u"batteries", "");
+    state.suggestForTyped("");
     EXPECT_EQ(state.listStatus().suggestions, (Offered{{"battery", 2}, {"batterie", 1}}));
 }
 

@@ -320,10 +320,16 @@ TEST_F(LookupStateTest, WildcardsSearchAndANearMissOffersTheClosestHeadwords) {
     state.search(u"zonx", false, "");
     EXPECT_TRUE(state.list().empty());
     EXPECT_EQ(state.listStatus().suggestions, (std::vector<ListedEntry>{{"zone", 5}, {"zoo", 6}}));
+    // Typing looks for them only when the window asks, once the typing pauses.
     state.followTyping(u"levr", "");
+    EXPECT_TRUE(state.listStatus().suggestions.empty());
+    const auto before = state.revisions().status;
+    state.suggestForTyped("");
     EXPECT_EQ(state.listStatus().suggestions, (std::vector<ListedEntry>{{"lever", 2}}));
+    EXPECT_NE(state.revisions().status, before);
     // A found list, a pattern or a character no headword holds offers nothing.
     state.followTyping(u"lev", "");
+    state.suggestForTyped("");
     EXPECT_TRUE(state.listStatus().suggestions.empty());
     state.search(u"zz*x", false, "");
     EXPECT_TRUE(state.listStatus().suggestions.empty());

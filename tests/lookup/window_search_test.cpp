@@ -107,6 +107,19 @@ TEST_F(SearchTest, ANearMissOffersTheClosestHeadwordsAndAClickSearchesOne) {
     EXPECT_EQ(listTexts(), (std::vector<QString>{"engine", "the engine"}));
 }
 
+TEST_F(SearchTest, TypingThatFindsNothingIsOfferedTheNearestHeadwordsOnceItPauses) {
+    window->setSuggestionDelay(50);
+    c().searchField->clear();
+    type("gaer");
+    EXPECT_TRUE(listTexts().empty());
+    EXPECT_EQ(c().listStatusLabel->text(), Q("Δεν βρέθηκαν λήμματα"));
+    // Each keystroke starts the pause again: typing on finds what it finds.
+    type("x");
+    QTest::qWait(20);
+    type(QStringLiteral("\b"));
+    QTRY_VERIFY(c().listStatusLabel->text().contains("<a href=\"0\">gear</a>"));
+}
+
 TEST_F(SearchTest, AGreekFirstLetterSearchesTheGreekHeadwords) {
     search(Q("ΜΗΧ"));
     EXPECT_TRUE(window->greekMode());

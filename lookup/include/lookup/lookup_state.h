@@ -55,7 +55,7 @@ class LookupState {
     /// How many times each part of the state has changed, so that the window draws again only
     /// what did. `language` counts every choice of the input language, even of the same one.
     struct Revisions {
-        std::uint64_t list = 0, shown = 0, language = 0, entryText = 0, tables = 0;
+        std::uint64_t list = 0, shown = 0, language = 0, entryText = 0, tables = 0, status = 0;
     };
 
     LookupState();
@@ -100,6 +100,10 @@ class LookupState {
     /// letter), but the entry pane is emptied rather than shown, the history takes no step and
     /// its forward list stays. The field keeps `typed` exactly as it stands.
     void followTyping(std::u16string_view typed, const std::string& fieldCode);
+    /// \brief Offers the headwords nearest to the typed text when the list typing left is
+    /// empty. Typing does not look for them itself, so that each keystroke stays quick: the
+    /// window asks once the user pauses. Nothing when the list holds entries or offers already.
+    void suggestForTyped(const std::string& fieldCode);
     /// \brief What the status line under the list says of the last search: how many entries
     /// it found (none, one or more), or which typed characters no headword can hold; nothing
     /// while the list holds no search's result. The window words it.
