@@ -1,5 +1,8 @@
 #include "spelling/stem_finder.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <future>
 #include <memory>
@@ -15,6 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kEnglishNames[] = {"en_US", "en_GB"};
+constexpr int kLoadNiceness = 10;
 constexpr const char* kGreekNames[] = {"el_GR"};
 
 struct Dictionaries {
@@ -86,7 +90,11 @@ StemFinder SystemStemFinder() {
     if (!AnyPair(folders)) return {};
     // Started once, by the first window; kept until the program ends.
     static const std::shared_future<std::shared_ptr<const Dictionaries>> loading =
-        std::async(std::launch::async, [] { return Load(folders); }).share();
+        std::async(std::launch::async, [] {
+            // The load gives way to the window, whose typing must stay quick meanwhile.
+            setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kLoadNiceness);
+            return Load(folders);
+        }).share();
     return [](std::string_view word, bool greek) { return StemsIn(*loading.get(), word, greek); };
 }
 
