@@ -250,6 +250,39 @@ int BoundedEditDistance(std::string_view a, std::string_view b, int most) {
     return std::min(previous[static_cast<size_t>(lb)], most + 1);
 }
 
+namespace {
+
+// An offered headword and how near it stands to what was asked (lower is nearer).
+struct RankedItem {
+    size_t rank;
+    ListItem item;
+};
+
+// The nearest of `ranked` first, in table order within a rank, each text once, `limit` at most.
+std::vector<ListItem> BestDistinct(std::vector<RankedItem> ranked, size_t limit) {
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const RankedItem& a, const RankedItem& b) { return a.rank < b.rank; });
+    std::vector<ListItem> items;
+    std::vector<ListItem> each;
+    each.reserve(ranked.size());
+    for (RankedItem& item : ranked)
+        each.push_back(std::move(item.item));
+    AppendDistinctTexts(items, std::move(each), limit);
+    return items;
+}
+
+}  // namespace
+
+void AppendDistinctTexts(std::vector<ListItem>& items, std::vector<ListItem> more, size_t limit) {
+    for (ListItem& item : more) {
+        if (items.size() >= limit) break;
+        const bool repeated = std::any_of(items.begin(), items.end(), [&](const ListItem& kept) {
+            return kept.text == item.text;
+        });
+        if (!repeated) items.push_back(std::move(item));
+    }
+}
+
 std::vector<ListItem> SpellingSuggestions(const EntryTable& entries, const GreekTable& greek,
                                           std::string_view text, const FillRequest& request,
                                           size_t limit) {
@@ -258,11 +291,7 @@ std::vector<ListItem> SpellingSuggestions(const EntryTable& entries, const Greek
     const bool greekMode = StartsWithGreekLetter(text);
     const std::string key = ListKeyIn(greekMode, text);
     constexpr int kMost = 2;
-    struct Near {
-        int distance;
-        ListItem item;
-    };
-    std::vector<Near> near;
+    std::vector<RankedItem> near;
     Walk(entries, greek, greekMode,
          [&](const std::string& headword, const EntryRecord& english, int slot) {
              if (!PassesFilters(english, request)) return false;
@@ -274,31 +303,18 @@ std::vector<ListItem> SpellingSuggestions(const EntryTable& entries, const Greek
                  distance = std::min(distance, BoundedEditDistance(key, rest, kMost));
              }
              if (distance <= kMost)
-                 near.push_back({distance, {ListItemText(headword, english), slot}});
+                 near.push_back(
+                     {static_cast<size_t>(distance), {ListItemText(headword, english), slot}});
              return false;
          });
-    std::stable_sort(near.begin(), near.end(),
-                     [](const Near& a, const Near& b) { return a.distance < b.distance; });
-    std::vector<ListItem> items;
-    for (Near& each : near) {
-        if (items.size() == limit) break;
-        const bool repeated = std::any_of(items.begin(), items.end(), [&](const ListItem& item) {
-            return item.text == each.item.text;
-        });
-        if (!repeated) items.push_back(std::move(each.item));
-    }
-    return items;
+    return BestDistinct(std::move(near), limit);
 }
 
 std::vector<ListItem> HeadwordsWithKeys(const EntryTable& entries, const GreekTable& greek,
                                         bool greekMode, const std::vector<std::string>& keys,
                                         const FillRequest& request, size_t limit) {
     if (keys.empty() || limit == 0) return {};
-    struct Found {
-        size_t keyIndex;
-        ListItem item;
-    };
-    std::vector<Found> found;
+    std::vector<RankedItem> found;
     const auto indexOf = [&](std::string_view key) {
         return static_cast<size_t>(std::find(keys.begin(), keys.end(), key) - keys.begin());
     };
@@ -314,17 +330,7 @@ std::vector<ListItem> HeadwordsWithKeys(const EntryTable& entries, const GreekTa
                  found.push_back({index, {ListItemText(headword, english), slot}});
              return false;
          });
-    std::stable_sort(found.begin(), found.end(),
-                     [](const Found& a, const Found& b) { return a.keyIndex < b.keyIndex; });
-    std::vector<ListItem> items;
-    for (Found& each : found) {
-        if (items.size() == limit) break;
-        const bool repeated = std::any_of(items.begin(), items.end(), [&](const ListItem& item) {
-            return item.text == each.item.text;
-        });
-        if (!repeated) items.push_back(std::move(each.item));
-    }
-    return items;
+    return BestDistinct(std::move(found), limit);
 }
 
 bool HasWildcards(std::string_view text) {

@@ -172,14 +172,9 @@ void LookupState::suggestIfNothingFound(std::string_view bytes, const std::strin
     // The entries of the word's stems first, then the closest spellings fill up, each text once.
     std::vector<ListItem> items = HeadwordsWithKeys(tables().entries, tables().greek, greekMode_,
                                                     stemKeys(bytes), request, kOffered);
-    for (ListItem& item :
-         SpellingSuggestions(tables().entries, tables().greek, bytes, request, kOffered)) {
-        if (items.size() == kOffered) break;
-        const bool repeated = std::any_of(items.begin(), items.end(), [&](const ListItem& each) {
-            return each.text == item.text;
-        });
-        if (!repeated) items.push_back(std::move(item));
-    }
+    AppendDistinctTexts(
+        items, SpellingSuggestions(tables().entries, tables().greek, bytes, request, kOffered),
+        kOffered);
     for (ListItem& item : items)
         suggestions_.push_back({std::move(item.text), tables().entries[item.slot].number});
 }

@@ -77,6 +77,10 @@ std::vector<ListItem> SpellingSuggestions(const EntryTable& entries, const Greek
                                           std::string_view text, const FillRequest& request,
                                           size_t limit = 5);
 
+/// \brief Appends to `items` those of `more` whose text `items` does not hold yet, in their
+/// order, until `items` holds `limit`.
+void AppendDistinctTexts(std::vector<ListItem>& items, std::vector<ListItem> more, size_t limit);
+
 /// \brief Up to `limit` headwords of the `greekMode` table whose list key is one of `keys`
 /// (made by ListKeyIn; an English headword's also from its key start), in the order of `keys`
 /// and then in table order, each text once; the request's filters apply.
