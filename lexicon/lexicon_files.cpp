@@ -1,6 +1,9 @@
 #include "lexicon/lexicon_files.h"
 
+#include <filesystem>
+
 #include "lexicon/file_paths.h"
+#include "lexicon/text_file.h"
 
 namespace orvan {
 
@@ -22,6 +25,20 @@ LexiconFiles::LexiconFiles(std::string programFolder)
       plainGreekIndex(folder + "data/igr_.tbo"),
       plainDescriptions(folder + "data/lex_.tbo"),
       contentList(folder + "content/fil.tbo") {}
+
+std::string RunningProgramFolder() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error || program.empty()) return {};
+    return WithTrailingSlash(program.parent_path().string());
+}
+
+std::string LexiconFolderFor(const std::string& current, const std::string& programFolder) {
+    if (FileExists(LexiconFiles(current).englishIndex)) return current;
+    if (!programFolder.empty() && FileExists(LexiconFiles(programFolder).englishIndex))
+        return programFolder;
+    return current;
+}
 
 PersonalFiles::PersonalFiles(const std::string& personalFolder) {
     if (personalFolder.empty()) return;

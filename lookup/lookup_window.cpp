@@ -299,7 +299,8 @@ std::string LookupWindow::findStartFolder() {
     std::error_code error;
     std::string folder = std::filesystem::current_path(error).string();
     if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder;
+    // Started from elsewhere, the program reads the lexicon installed beside it.
+    return LexiconFolderFor(folder, RunningProgramFolder());
 }
 
 std::string LookupWindow::documentsFolder() {

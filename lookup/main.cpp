@@ -1,8 +1,12 @@
-// The program entry: the lookup window on the lexicon in the current folder.
+// The program entry: the lookup window on the lexicon in the current folder, or in the
+// program's own.
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
 #include <QStyleFactory>
+#include <cstdio>
+#include <optional>
+#include <string_view>
 
 #include "lookup/lookup_window.h"
 #include "platform/clipboard_handover.h"
@@ -10,7 +14,42 @@
 #include "platform/interface_language.h"
 #include "resources/stored_pictures.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: orvan [--language=el|en] [Qt options]\n"
+    "Orvan, a dictionary of technical and scientific terms between English and Greek.\n"
+    "It reads the lexicon (data/i.tbo and its companions) in the current folder, or else in the\n"
+    "folder the program is installed in.\n"
+    "\n"
+    "  --language=el|en  the interface's language for this start\n"
+    "  --help            this text\n"
+    "  --version         the program's version\n"
+    "\n"
+    "ORVAN_LANGUAGE=el|en chooses the language as --language does; ORVAN_PALETTE=dark starts\n"
+    "with a dark palette of the program's own. orvan-cli gives the same look-ups in a terminal.\n";
+
+// --help and --version are answered before any window is made, so that they work without a
+// display; nothing else on the command line is looked at here.
+std::optional<int> AnsweredWithoutWindow(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::printf("orvan %s\n", ORVAN_VERSION);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (const std::optional<int> answered = AnsweredWithoutWindow(argc, argv)) return *answered;
     QApplication application(argc, argv);
     QApplication::setApplicationName("Orvan");
     QApplication::setApplicationDisplayName("Orvan");

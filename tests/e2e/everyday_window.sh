@@ -3,7 +3,8 @@
 # types "υπολογιστ" letter by letter and sees the list follow (screenshots after 3 and after 9
 # letters), types "computers" and presses Enter and is offered "computer", then maximises the
 # window, closes it and starts the program again, and finds it maximised as it was left; the
-# same for a window made smaller by hand. Run on a display of its own (with_xvfb.sh).
+# same for a window made smaller by hand; started again from the home folder, it reads the
+# lexicon beside it. Run on a display of its own (with_xvfb.sh).
 # Usage: everyday_window.sh ORVAN MEDIUM_FOLDER ARTEFACT_FOLDER
 set -eu
 mkdir -p "$3"
@@ -37,14 +38,19 @@ same_picture() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
 
 # Closes the window through the window manager, as its close button does, waits for the program
 # to end, and starts it again; sets window to the new window.
+# Started again from the home folder, the program reads the lexicon beside it and warns of
+# nothing: only its window is titled Orvan.
 close_and_start_again() {
     wmctrl -i -c "$window"
     wait "$pid" || fail "the program did not end when its window was closed"
     pid=
-    "$program" &
+    (cd "$HOME" && exec "$copy/orvan") &
     pid=$!
     window=$(window_named '^Orvan$')
     [ -n "$window" ] || fail "no window came back"
+    window_settles "$window"
+    [ "$(xdotool search --onlyvisible --name '^Orvan$' | wc -l)" -eq 1 ] ||
+        fail "started from the home folder, the program did not find the lexicon beside it"
 }
 
 start_on_copy "$program" "$medium"

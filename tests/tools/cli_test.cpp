@@ -2,6 +2,8 @@
 // exit status.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <sstream>
 
 #include "lexicon/text_file.h"
@@ -39,6 +41,43 @@ TEST_F(CliTest, SearchFollowsTheWindowsListRules) {
     EXPECT_EQ(cli({"search", "--personal-only"}).out, "2\tgasket *\n3\tthe engine\n");
     EXPECT_EQ(cli({"search"}).out, "");
     EXPECT_EQ(cli({"search", "gas"}, false).out, "1\tgas\n");
+}
+
+// orvan-cli `program` run in `folder` without -C, as a user runs it from anywhere.
+CliRun RunIn(const std::string& folder, const std::string& program, const std::string& home,
+             const std::string& command) {
+    const std::string line = "cd " + test::Quoted(folder) + " && HOME=" + test::Quoted(home) +
+                             " XDG_CONFIG_HOME=" + test::Quoted(home + "/config") +
+                             " XDG_CACHE_HOME=" + test::Quoted(home + "/cache") + " timeout 10 " +
+                             test::Quoted(program) + " " + command + " 2>/dev/null";
+    CliRun run;
+    FILE* pipe = ::popen(line.c_str(), "r");
+    if (pipe == nullptr) return run;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        run.out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+TEST_F(CliTest, FromAnyFolderTheLexiconInstalledBesideTheProgramIsRead) {
+    // Installed beside its lexicon, and reached through a link in another folder.
+    const std::string installed = program.file("orvan-cli");
+    std::filesystem::copy_file(ORVAN_CLI_PATH, installed);
+    const std::string link = home.file("orvan-cli");
+    std::filesystem::create_symlink(installed, link);
+    EXPECT_EQ(RunIn(home.path(), link, home.path(), "search gas").out, "1\tgas\n");
+    // A folder that holds a lexicon of its own is read first.
+    test::TempFolder other;
+    test::LexiconBuilder otherLexicon;
+    otherLexicon.addEntry("zinc");
+    otherLexicon.writeLexicon(other.path());
+    EXPECT_EQ(RunIn(other.path(), link, home.path(), "search z").out, "1\tzinc\n");
+    // With no lexicon here nor beside the program, the current folder's absence is told.
+    const CliRun nowhere = RunIn(home.path(), ORVAN_CLI_PATH, home.path(), "search gas");
+    EXPECT_EQ(nowhere.status, 1);
+    EXPECT_EQ(nowhere.out, "");
 }
 
 TEST_F(CliTest, MultiDispatchesAsTheCriteriaDialog) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "lexicon/lexicon_files.h"
+
 namespace orvan::cli {
 
 namespace {
@@ -49,6 +51,7 @@ const Command* FindCommand(const std::vector<Command>& commands, const std::stri
 CommandLine ParseCommandLine(const std::vector<std::string>& args,
                              const std::vector<Command>& commands) {
     CommandLine line;
+    bool folderGiven = false;
     size_t i = 0;
     const auto next = [&](const std::string& option) -> std::string {
         if (i + 1 >= args.size()) throw UsageError(option + " needs a value");
@@ -58,6 +61,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args,
         const std::string& arg = args[i];
         if (arg == "-C") {
             line.programFolder = next(arg);
+            folderGiven = true;
         } else if (arg == "--personal") {
             line.personalFolder = next(arg);
         } else if (IsHelp(arg)) {
@@ -69,6 +73,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args,
             break;
         }
     }
+    // Without -C, the lexicon in the current folder, else the one installed beside the program.
+    if (!folderGiven)
+        line.programFolder = LexiconFolderFor(line.programFolder, RunningProgramFolder());
     if (i == args.size()) throw UsageError("no command given");
     line.command = args[i++];
     const Command* command = FindCommand(commands, line.command);

@@ -15,6 +15,15 @@ struct LexiconFiles {
     std::string contentList;                                            // content/fil.tbo
 };
 
+/// \brief The folder of the running program, links resolved, with a trailing "/"; empty when
+/// the system cannot tell it.
+std::string RunningProgramFolder();
+
+/// \brief The folder whose lexicon a program started in `current` reads: `current` when it holds
+/// data/i.tbo, else `programFolder` (the program's own, where the lexicon is installed beside
+/// it) when that does, else `current`, whose missing lexicon is then told.
+std::string LexiconFolderFor(const std::string& current, const std::string& programFolder);
+
 /// \brief The six files of the personal folder; all empty when no personal folder is known.
 struct PersonalFiles {
     PersonalFiles() = default;
