@@ -63,6 +63,10 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
 
     const LookupControls& controls() const { return c_; }
 
+    /// \brief Looks `words` up as the user would: they go in the search field, the list is
+    /// filled as Enter fills it, and the first entry found is shown.
+    void lookUp(const QString& words);
+
     // Start-up, settings and folders.
     static std::string findStartFolder();
     static std::string documentsFolder();

@@ -4,10 +4,12 @@
 #include <QIcon>
 #include <QLocale>
 #include <QStyleFactory>
+#include <QTimer>
 #include <cstdio>
 #include <optional>
 #include <string_view>
 
+#include "lookup/command_line.h"
 #include "lookup/lookup_window.h"
 #include "platform/clipboard_handover.h"
 #include "platform/desktop_look.h"
@@ -17,10 +19,10 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: orvan [--language=el|en] [Qt options]\n"
+    "Usage: orvan [--language=el|en] [Qt options] [WORD...]\n"
     "Orvan, a dictionary of technical and scientific terms between English and Greek.\n"
     "It reads the lexicon (data/i.tbo and its companions) in the current folder, or else in the\n"
-    "folder the program is installed in.\n"
+    "folder the program is installed in. WORD... are looked up at once.\n"
     "\n"
     "  --language=el|en  the interface's language for this start\n"
     "  --help            this text\n"
@@ -71,5 +73,9 @@ int main(int argc, char** argv) {
     // The start screen's uninstallation has started: the program ends before its window shows.
     if (window.quitRequested()) return 0;
     window.show();
+    // `orvan WORD…` shows the words looked up, once the window has read the lexicon.
+    if (const QString words = orvan::lookup::WordsToLookUp(QApplication::arguments());
+        !words.isEmpty())
+        QTimer::singleShot(0, &window, [&window, words] { window.lookUp(words); });
     return QApplication::exec();
 }

@@ -45,6 +45,12 @@ void LookupWindow::onFillListClicked() {
     render();
 }
 
+void LookupWindow::lookUp(const QString& words) {
+    c_.searchField->setText(words);
+    onFillListClicked();
+    if (state_.chooseFirst()) render();
+}
+
 void LookupWindow::offerRecentSearches() {
     recentSearches_ = new QStringListModel(windowSettings_.recentSearches(), this);
     auto* completer = new QCompleter(recentSearches_, this);

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "lookup/command_line.h"
 #include "lookup/entries_list.h"
 #include "richtext/rich_text_view.h"
 #include "tests/lookup/window_fixture.h"
@@ -118,6 +119,21 @@ TEST_F(SearchTest, TypingThatFindsNothingIsOfferedTheNearestHeadwordsOnceItPause
     QTest::qWait(20);
     type(QStringLiteral("\b"));
     QTRY_VERIFY(c().listStatusLabel->text().contains("<a href=\"0\">gear</a>"));
+}
+
+TEST_F(SearchTest, WordsNamedOnTheCommandLineAreLookedUpAndTheFirstEntryShown) {
+    // Qt's own options are gone from the arguments by then; the program's are not words.
+    EXPECT_EQ(lookup::WordsToLookUp({"orvan", "--language=en", "the", " engine "}), "the engine");
+    EXPECT_EQ(lookup::WordsToLookUp({"orvan", "--new-window"}), "");
+    window->lookUp(Q("engine"));
+    EXPECT_EQ(c().searchField->text(), "engine");
+    EXPECT_EQ(listTexts(), (std::vector<QString>{"engine", "the engine"}));
+    EXPECT_EQ(c().headwordLabel->text(), "engine");
+    EXPECT_TRUE(c().entriesList->hasFocus());
+    // Nothing found: the list says so and nothing is shown.
+    window->lookUp(Q("zzz"));
+    EXPECT_TRUE(listTexts().empty());
+    EXPECT_EQ(c().headwordLabel->text(), "");
 }
 
 TEST_F(SearchTest, AGreekFirstLetterSearchesTheGreekHeadwords) {
