@@ -14,6 +14,7 @@
 #include "platform/clipboard_handover.h"
 #include "platform/desktop_look.h"
 #include "platform/interface_language.h"
+#include "platform/single_window.h"
 #include "resources/stored_pictures.h"
 
 namespace {
@@ -22,9 +23,11 @@ constexpr const char* kUsage =
     "Usage: orvan [--language=el|en] [Qt options] [WORD...]\n"
     "Orvan, a dictionary of technical and scientific terms between English and Greek.\n"
     "It reads the lexicon (data/i.tbo and its companions) in the current folder, or else in the\n"
-    "folder the program is installed in. WORD... are looked up at once.\n"
+    "folder the program is installed in. WORD... are looked up at once; while a window of\n"
+    "yours runs, a new start hands them to it and ends.\n"
     "\n"
     "  --language=el|en  the interface's language for this start\n"
+    "  --new-window      another window, beside the one running already\n"
     "  --help            this text\n"
     "  --version         the program's version\n"
     "\n"
@@ -68,14 +71,30 @@ int main(int argc, char** argv) {
         application, platform::ResolveLanguage(
                          platform::ChosenLanguage(QApplication::arguments(), languageSettings),
                          QLocale::system()));
+    // A window of the user's runs already: it takes the words and comes to the front, unless
+    // another window is asked for on purpose.
+    const QString words = orvan::lookup::WordsToLookUp(QApplication::arguments());
+    const bool newWindow = QApplication::arguments().contains(QStringLiteral("--new-window"));
+    const QString socket = platform::SingleWindowSocket();
+    if (!newWindow && platform::HandToRunningWindow(socket, words)) return 0;
+
     platform::HandOverClipboardAsPlainText(application);
     orvan::lookup::LookupWindow window;
     // The start screen's uninstallation has started: the program ends before its window shows.
     if (window.quitRequested()) return 0;
+    platform::SingleWindowServer server;
+    if (!newWindow) server.listen(socket);
+    QObject::connect(&server, &platform::SingleWindowServer::asked, &window,
+                     [&window](const QString& asked) {
+                         window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+                         window.show();
+                         window.raise();
+                         window.activateWindow();
+                         if (!asked.isEmpty()) window.lookUp(asked);
+                     });
     window.show();
     // `orvan WORD…` shows the words looked up, once the window has read the lexicon.
-    if (const QString words = orvan::lookup::WordsToLookUp(QApplication::arguments());
-        !words.isEmpty())
+    if (!words.isEmpty())
         QTimer::singleShot(0, &window, [&window, words] { window.lookUp(words); });
     return QApplication::exec();
 }

@@ -4,7 +4,8 @@
 # letters), types "computers" and presses Enter and is offered "computer", then maximises the
 # window, closes it and starts the program again, and finds it maximised as it was left; the
 # same for a window made smaller by hand; started again from the home folder, it reads the
-# lexicon beside it. Run on a display of its own (with_xvfb.sh).
+# lexicon beside it; a second start with a word shows it in the running window. Run on a
+# display of its own (with_xvfb.sh).
 # Usage: everyday_window.sh ORVAN MEDIUM_FOLDER ARTEFACT_FOLDER
 set -eu
 mkdir -p "$3"
@@ -105,6 +106,16 @@ maximised "$window" && fail "the window came back maximised"
 [ "$(size_of "$window")" = "$left" ] ||
     fail "the window came back at $(size_of "$window"), left at $left"
 import -window "$window" "${shots}_resized_again.png"
+
+# A second start with a word hands it to the running window and ends; no second window opens.
+(cd "$HOME" && timeout 10 "$copy/orvan" thermometer) ||
+    fail "a second start did not hand its word to the running window"
+window_settles "$window"
+[ "$(xdotool search --onlyvisible --name '^Orvan$' | wc -l)" -eq 1 ] ||
+    fail "a second start opened a window of its own"
+import -window "$window" "${shots}_handed_word.png"
+same_picture "${shots}_resized_again.png" "${shots}_handed_word.png" &&
+    fail "the running window did not show the word handed to it"
 
 kill "$pid"
 wait "$pid" 2>/dev/null || true
