@@ -4,14 +4,16 @@
 
 #include <filesystem>
 
+#include "lexicon/lexicon_files.h"
 #include "tools/cli/commands.h"
 
 namespace orvan::cli {
 
 void* ModuleFunction(const std::string& fileName, const std::string& function) {
     std::error_code error;
+    // The program's folder, without its closing "/".
     const std::filesystem::path folder =
-        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+        std::filesystem::path(RunningProgramFolder()).parent_path();
     const std::filesystem::path places[] = {
         folder / fileName,
         folder.parent_path() / "lib" / "orvan" / fileName,
