@@ -98,6 +98,7 @@ void EntryEditing::insertEntry() {
     personal::EntryEditorDialog editor(personal::EntryEditMode::Insert, EntryKind::Personal,
                                        fieldItems(), {}, {check(std::nullopt), saveAsNew(), {}},
                                        parent_);
+    host_.typeGreekIn(editor.findChild<QWidget*>(QStringLiteral("greekField")));
     const bool saved = editor.exec() == QDialog::Accepted;
     parent_->activateWindow();
     if (saved) showResult(editor.result());
@@ -141,6 +142,7 @@ void EntryEditing::modifyEntry(int row) {
         saveAsNew()};
     personal::EntryEditorDialog editor(personal::EntryEditMode::Update, target.kind, fieldItems(),
                                        entry, std::move(actions), parent_);
+    host_.typeGreekIn(editor.findChild<QWidget*>(QStringLiteral("greekField")));
     const bool closed = editor.exec() == QDialog::Accepted;
     parent_->activateWindow();
     if (!closed || editor.result().status == personal::StoreStatus::NothingToDo) return;

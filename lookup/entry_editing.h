@@ -39,6 +39,8 @@ class EntryEditing {
         virtual void showSaved(long long number) = 0;
         /// While an editor or question is open, another program's change is read only after.
         virtual void holdReloads(bool hold) = 0;
+        /// The editor's Greek headword types Greek as the window's search field does.
+        virtual void typeGreekIn(QWidget* field) { (void)field; }
     };
 
     EntryEditing(Host& host, QWidget* parent) : host_(host), parent_(parent) {}

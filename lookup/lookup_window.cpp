@@ -160,6 +160,8 @@ void LookupWindow::setUp() {
     startFolder_ = findStartFolder();
     findKeyboardLayouts();
     showInputLanguage(false);
+    // The program starts in the language of the layout the person is typing in.
+    if (layoutKeeper_->greekActive()) state_.setInputLanguage(true);
 
     const SettingsFolders folders{StandardFolder(QStandardPaths::GenericConfigLocation),
                                   documentsFolder(), StandardFolder(QStandardPaths::HomeLocation)};

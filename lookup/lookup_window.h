@@ -25,6 +25,7 @@
 #include "personal/personal_store.h"
 #include "platform/control_overlap.h"
 #include "platform/keyboard_layouts.h"
+#include "platform/layout_keeper.h"
 #include "setup/folder_dialog_mode.h"
 #include "setup/start_screen.h"
 
@@ -40,7 +41,8 @@ class QTimer;
 
 namespace orvan::platform {
 class EdgeLayout;
-}
+class GreekTyping;
+}  // namespace orvan::platform
 
 namespace orvan::lookup {
 
@@ -82,6 +84,10 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     void findKeyboardLayouts();
     void activateInputLayout();
     void setInputLanguage(bool greek);
+    /// Greek is typed through the program's own Greek keyboard now: the flag says Greek and the
+    /// desktop has no Greek layout to switch to.
+    bool typesGreekItself() const;
+    void typeGreekIn(QWidget* field) override;
 
     // The entry list: fills it from the search field's text; `number` names the entry of a
     // Specific fill.
@@ -103,7 +109,9 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     bool greekMode() const { return state_.greekMode(); }
     const EntryTables& tables() const { return state_.tables(); }
     const NavigationHistory& history() const { return state_.history(); }
-    const platform::LanguageLayouts& languageLayouts() const { return languageLayouts_; }
+    const platform::LanguageLayouts& languageLayouts() const {
+        return layoutKeeper_->languageLayouts();
+    }
     QMenu* prevMenu() const { return prevMenu_; }
     QMenu* nextMenu() const { return nextMenu_; }
     FocusField focusField() const { return focusField_; }
@@ -133,6 +141,7 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -186,6 +195,7 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     void refreshShownEntry();
     void drawEntry(const EntryDisplay& display);
     void showInputLanguage(bool greek);
+    void followActivation();
 
     // The entry pane and its figures.
     void onDescriptionPressed(QPoint point);
@@ -313,8 +323,9 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
 
     // Input language.
     std::unique_ptr<platform::KeyboardLayouts> layouts_;
-    platform::LanguageLayouts languageLayouts_;
-    std::optional<bool> flagGreek_;  // the language the flag button shows
+    std::unique_ptr<platform::LayoutKeeper> layoutKeeper_;
+    platform::GreekTyping* greekTyping_ = nullptr;  // Greek without a Greek layout of the desktop
+    std::optional<bool> flagGreek_;                 // the language the flag button shows
 
     // The entry pane.
     QPoint descriptionPress_;

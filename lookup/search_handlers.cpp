@@ -88,6 +88,8 @@ void LookupWindow::onOwnEntriesClicked() {
 
 void LookupWindow::onCriteriaSearchClicked() {
     CriteriaSearchDialog dialog(this);
+    for (QLineEdit* field : dialog.findChildren<QLineEdit*>())
+        typeGreekIn(field);
     const bool confirmed = dialog.exec() == QDialog::Accepted;
     activateWindow();
     if (confirmed) {

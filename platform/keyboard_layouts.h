@@ -1,6 +1,7 @@
 // Keyboard layouts for the lookup window's two languages. On X11 the layouts are the XKB groups
-// and a group's language is the first word of its name ("English (US)" is English); elsewhere
-// (offscreen, Wayland) there are no layouts and activating one does nothing.
+// and a group's language is the first word of its name ("English (US)" is English); on KDE
+// Plasma without X11 (Wayland) they are those of its keyboard service over D-Bus; elsewhere
+// (offscreen, other Wayland desktops) there are none and activating one does nothing.
 #pragma once
 
 #include <memory>
@@ -34,7 +35,17 @@ class KeyboardLayouts {
     virtual int active() const = 0;
 };
 
-/// \brief The layouts of the desktop the application runs on: XKB groups on X11, none elsewhere.
+/// KDE Plasma's keyboard service on the session bus.
+inline constexpr const char* kKdeKeyboardService = "org.kde.keyboard";
+inline constexpr const char* kKdeKeyboardPath = "/Layouts";
+inline constexpr const char* kKdeKeyboardInterface = "org.kde.KeyboardLayouts";
+
+/// \brief The name a layout of KDE's keyboard service goes by here: "Greek" for the code "gr",
+/// "English (us)" for the English codes, else its long name (in the desktop's language).
+std::string KdeLayoutName(const std::string& shortName, const std::string& longName);
+
+/// \brief The layouts of the desktop the application runs on: XKB groups on X11, KDE's keyboard
+/// service where it runs, none elsewhere.
 std::unique_ptr<KeyboardLayouts> DesktopKeyboardLayouts();
 
 }  // namespace orvan::platform

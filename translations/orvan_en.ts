@@ -362,6 +362,14 @@ Start the search?</translation>
         <source>Μήπως εννοείτε: %1</source>
         <translation>Did you mean: %1</translation>
     </message>
+    <message>
+        <source>Τα ελληνικά γράφονται με την ελληνική διάταξη πληκτρολογίου της επιφάνειας εργασίας, όσο είναι ενεργό το παράθυρο.</source>
+        <translation>Greek is typed with the desktop's Greek keyboard layout while this window is active.</translation>
+    </message>
+    <message>
+        <source>Τα ελληνικά γράφονται με το ελληνικό πληκτρολόγιο του Orvan: ; για τόνο, Shift+; για διαλυτικά, w για τελικό ς.</source>
+        <translation>Greek is typed with Orvan's own Greek keyboard: ; for the tonos, Shift+; for the dialytika, w for the final ς.</translation>
+    </message>
 </context>
 <context>
     <name>orvan::personal::EntryEditorDialog</name>

@@ -62,7 +62,7 @@ void WindowTest::create(bool withPersonal) {
         WriteSettings(configFolder() + "/Orvan.ini", "NO", "");
     }
     window = std::make_unique<lookup::LookupWindow>(
-        std::make_unique<FakeLayouts>(layoutNames, &activations));
+        std::make_unique<FakeLayouts>(layoutNames, &activations, firstLayout));
 }
 
 void WindowTest::show() {

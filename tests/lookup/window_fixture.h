@@ -34,17 +34,23 @@ namespace orvan::test {
 /// description store keeps only the lower bytes as they are).
 std::string RtfEscaped(const std::string& codePage);
 
+/// The desktop's layouts: `names`, the one active first `firstActive`, then the last one of
+/// `activations` (which a test may add to, as the person's own switches).
 class FakeLayouts : public platform::KeyboardLayouts {
   public:
-    explicit FakeLayouts(std::vector<std::string> names, std::vector<int>* activations)
-        : names_(std::move(names)), activations_(activations) {}
+    explicit FakeLayouts(std::vector<std::string> names, std::vector<int>* activations,
+                         int firstActive = -1)
+        : names_(std::move(names)), activations_(activations), firstActive_(firstActive) {}
     std::vector<std::string> names() const override { return names_; }
     void activate(int index) override { activations_->push_back(index); }
-    int active() const override { return activations_->empty() ? -1 : activations_->back(); }
+    int active() const override {
+        return activations_->empty() ? firstActive_ : activations_->back();
+    }
 
   private:
     std::vector<std::string> names_;
     std::vector<int>* activations_;
+    int firstActive_;
 };
 
 class WindowTest : public ::testing::Test {
@@ -98,6 +104,7 @@ class WindowTest : public ::testing::Test {
     LexiconBuilder lexicon;
     std::vector<std::string> layoutNames{"English (US)", "Greek"};
     std::vector<int> activations;
+    int firstLayout = -1;  // the layout active when the window is made
     std::unique_ptr<lookup::LookupWindow> window;
 
   private:

@@ -272,6 +272,8 @@ TEST_F(SearchTest, LayoutsAreFoundWhateverTheirOrder) {
     create();
     EXPECT_EQ(window->languageLayouts().greek, 1);
     EXPECT_EQ(window->languageLayouts().english, 2);
+    EXPECT_TRUE(activations.empty());  // nothing changes before the window is active
+    show();
     EXPECT_EQ(activations, std::vector<int>{2});
 }
 
