@@ -62,6 +62,19 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Orvan");
     QApplication::setApplicationDisplayName("Orvan");
+    // `orvan --selection` looks up the text selected in another program instead of words named.
+    const bool selection = QApplication::arguments().contains(QStringLiteral("--selection"));
+    const QString words =
+        selection ? orvan::lookup::SelectionToLookUp(orvan::lookup::DesktopSelectedText())
+                  : orvan::lookup::WordsToLookUp(QApplication::arguments());
+    // A window of the user's runs already: it takes the words and comes to the front, unless
+    // another window is asked for on purpose. This start ends there, so it does so before
+    // setting up the look and the language it would not use.
+    namespace platform = orvan::platform;
+    const bool newWindow = QApplication::arguments().contains(QStringLiteral("--new-window"));
+    const QString socket = platform::SingleWindowSocket();
+    if (!newWindow && platform::HandToRunningWindow(socket, words)) return 0;
+
     QApplication::setWindowIcon(QIcon(orvan::assets::ProgramIconPath()));
     if (QStyle* style = QStyleFactory::create("Fusion")) QApplication::setStyle(style);
     // The desktop's palette, or the program's dark one when the person asks for it.
@@ -69,22 +82,11 @@ int main(int argc, char** argv) {
         QApplication::setPalette(orvan::platform::DarkPalette());
     // The interface in Greek or English (--language=, ORVAN_LANGUAGE, the person's choice, the
     // desktop's language), before the first window is made.
-    namespace platform = orvan::platform;
     const QString languageSettings = platform::LanguageSettingsPath();
     platform::InstallInterfaceLanguage(
         application, platform::ResolveLanguage(
                          platform::ChosenLanguage(QApplication::arguments(), languageSettings),
                          QLocale::system()));
-    // A window of the user's runs already: it takes the words and comes to the front, unless
-    // another window is asked for on purpose.
-    // `orvan --selection` looks up the text selected in another program instead of words named.
-    const bool selection = QApplication::arguments().contains(QStringLiteral("--selection"));
-    const QString words =
-        selection ? orvan::lookup::SelectionToLookUp(orvan::lookup::DesktopSelectedText())
-                  : orvan::lookup::WordsToLookUp(QApplication::arguments());
-    const bool newWindow = QApplication::arguments().contains(QStringLiteral("--new-window"));
-    const QString socket = platform::SingleWindowSocket();
-    if (!newWindow && platform::HandToRunningWindow(socket, words)) return 0;
 
     platform::HandOverClipboardAsPlainText(application);
     orvan::lookup::LookupWindow window;
