@@ -11,6 +11,7 @@
 
 #include "lookup/command_line.h"
 #include "lookup/lookup_window.h"
+#include "lookup/selected_text.h"
 #include "platform/clipboard_handover.h"
 #include "platform/desktop_look.h"
 #include "platform/interface_language.h"
@@ -20,7 +21,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: orvan [--language=el|en] [Qt options] [WORD...]\n"
+    "Usage: orvan [--language=el|en] [--new-window] [--selection] [Qt options] [WORD...]\n"
     "Orvan, a dictionary of technical and scientific terms between English and Greek.\n"
     "It reads the lexicon (data/i.tbo and its companions) in the current folder, or else in the\n"
     "folder the program is installed in. WORD... are looked up at once; while a window of\n"
@@ -28,6 +29,9 @@ constexpr const char* kUsage =
     "\n"
     "  --language=el|en  the interface's language for this start\n"
     "  --new-window      another window, beside the one running already\n"
+    "  --selection       looks up the text selected in any program (its first line, up to 80\n"
+    "                    characters), or the clipboard's when nothing is selected; meant for a\n"
+    "                    key of the desktop's own shortcuts\n"
     "  --help            this text\n"
     "  --version         the program's version\n"
     "\n"
@@ -58,6 +62,19 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Orvan");
     QApplication::setApplicationDisplayName("Orvan");
+    // `orvan --selection` looks up the text selected in another program instead of words named.
+    const bool selection = QApplication::arguments().contains(QStringLiteral("--selection"));
+    const QString words =
+        selection ? orvan::lookup::SelectionToLookUp(orvan::lookup::DesktopSelectedText())
+                  : orvan::lookup::WordsToLookUp(QApplication::arguments());
+    // A window of the user's runs already: it takes the words and comes to the front, unless
+    // another window is asked for on purpose. This start ends there, so it does so before
+    // setting up the look and the language it would not use.
+    namespace platform = orvan::platform;
+    const bool newWindow = QApplication::arguments().contains(QStringLiteral("--new-window"));
+    const QString socket = platform::SingleWindowSocket();
+    if (!newWindow && platform::HandToRunningWindow(socket, words)) return 0;
+
     QApplication::setWindowIcon(QIcon(orvan::assets::ProgramIconPath()));
     if (QStyle* style = QStyleFactory::create("Fusion")) QApplication::setStyle(style);
     // The desktop's palette, or the program's dark one when the person asks for it.
@@ -65,18 +82,11 @@ int main(int argc, char** argv) {
         QApplication::setPalette(orvan::platform::DarkPalette());
     // The interface in Greek or English (--language=, ORVAN_LANGUAGE, the person's choice, the
     // desktop's language), before the first window is made.
-    namespace platform = orvan::platform;
     const QString languageSettings = platform::LanguageSettingsPath();
     platform::InstallInterfaceLanguage(
         application, platform::ResolveLanguage(
                          platform::ChosenLanguage(QApplication::arguments(), languageSettings),
                          QLocale::system()));
-    // A window of the user's runs already: it takes the words and comes to the front, unless
-    // another window is asked for on purpose.
-    const QString words = orvan::lookup::WordsToLookUp(QApplication::arguments());
-    const bool newWindow = QApplication::arguments().contains(QStringLiteral("--new-window"));
-    const QString socket = platform::SingleWindowSocket();
-    if (!newWindow && platform::HandToRunningWindow(socket, words)) return 0;
 
     platform::HandOverClipboardAsPlainText(application);
     orvan::lookup::LookupWindow window;

@@ -86,12 +86,20 @@ std::string DesktopEntryText(const std::string& programFolder) {
     text +=
         "Comment[el]=Αγγλοελληνικό – ελληνοαγγλικό λεξικό τεχνικών και επιστημονικών "
         "όρων\n";
-    text += "Exec=" + StringValue(CommandArgument(program)) + "\n";
+    const std::string command = StringValue(CommandArgument(program));
+    text += "Exec=" + command + "\n";
     text += "Path=" + StringValue(programFolder) + "\n";
     text += "Icon=" + StringValue(icon) + "\n";
     text += "Terminal=false\n";
     text += "Categories=Office;Dictionary;\n";
     text += "StartupNotify=true\n";
+    // The desktop offers the action beside the program (in its menu, on its launcher), and its
+    // keyboard settings can bind it to a key.
+    text += "Actions=lookup-selection;\n";
+    text += "\n[Desktop Action lookup-selection]\n";
+    text += "Name=Look up the selected word\n";
+    text += "Name[el]=Αναζήτηση επιλεγμένης λέξης\n";
+    text += "Exec=" + command + " --selection\n";
     return text;
 }
 

@@ -102,14 +102,24 @@ std::optional<std::vector<std::string>> ExecArguments(const std::string& exec) {
     return arguments;
 }
 
-// The keys of the one [Desktop Entry] group with their values unescaped; blanks around "=" and
-// at the end of a line are dropped, as readers may. Nothing when the text breaks the format.
-std::optional<std::map<std::string, std::string>> ParsedEntry(const std::string& text) {
+// The keys of each group with their values unescaped, by group ("Desktop Entry" first, then
+// its actions); blanks around "=" and at the end of a line are dropped, as readers may, and blank
+// lines between groups are allowed. Nothing when the text breaks the format.
+using Group = std::map<std::string, std::string>;
+std::optional<std::map<std::string, Group>> ParsedGroups(const std::string& text) {
     std::istringstream lines(text);
     std::string line;
     if (!std::getline(lines, line) || line != "[Desktop Entry]") return std::nullopt;
-    std::map<std::string, std::string> keys;
+    std::map<std::string, Group> groups;
+    Group* group = &groups["Desktop Entry"];
     while (std::getline(lines, line)) {
+        if (line.empty()) continue;
+        if (line.front() == '[' && line.back() == ']') {
+            const std::string name = line.substr(1, line.size() - 2);
+            if (groups.count(name) != 0) return std::nullopt;
+            group = &groups[name];
+            continue;
+        }
         const size_t equals = line.find('=');
         if (equals == std::string::npos) return std::nullopt;
         std::string key = line.substr(0, equals);
@@ -120,9 +130,28 @@ std::optional<std::map<std::string, std::string>> ParsedEntry(const std::string&
         while (!value.empty() && (value.back() == ' ' || value.back() == '\t'))
             value.pop_back();
         const std::optional<std::string> plain = Unescaped(value);
-        if (!plain || !keys.emplace(key, *plain).second) return std::nullopt;
+        if (!plain || !group->emplace(key, *plain).second) return std::nullopt;
     }
-    return keys;
+    return groups;
+}
+
+// The action that looks up the selected text: named in Actions, with its group, its Greek name,
+// and the entry's own command with --selection.
+void ExpectSelectionAction(const std::map<std::string, Group>& groups) {
+    const Group& entry = groups.at("Desktop Entry");
+    ASSERT_EQ(entry.count("Actions"), 1u);
+    EXPECT_EQ(entry.at("Actions"), "lookup-selection;");
+    ASSERT_EQ(groups.count("Desktop Action lookup-selection"), 1u);
+    const Group& action = groups.at("Desktop Action lookup-selection");
+    EXPECT_EQ(action.at("Name"), "Look up the selected word");
+    EXPECT_EQ(action.at("Name[el]"), "Αναζήτηση επιλεγμένης λέξης");
+    const std::optional<std::vector<std::string>> program = ExecArguments(entry.at("Exec"));
+    const std::optional<std::vector<std::string>> selection = ExecArguments(action.at("Exec"));
+    ASSERT_TRUE(program && selection) << action.at("Exec");
+    std::vector<std::string> expected = *program;
+    expected.push_back("--selection");
+    EXPECT_EQ(*selection, expected);
+    EXPECT_EQ(groups.size(), 2u);
 }
 
 const std::vector<std::string> kHostileFolders = {
@@ -142,8 +171,9 @@ TEST(DesktopEntryText, EveryFolderReachesTheProgramAsWritten) {
     for (const std::string& folder : folders) {
         SCOPED_TRACE(folder);
         const std::string text = DesktopEntryText(folder);
-        const std::optional<std::map<std::string, std::string>> entry = ParsedEntry(text);
-        ASSERT_TRUE(entry.has_value()) << text;
+        const std::optional<std::map<std::string, Group>> groups = ParsedGroups(text);
+        ASSERT_TRUE(groups.has_value()) << text;
+        const Group* entry = &groups->at("Desktop Entry");
         const std::optional<std::vector<std::string>> arguments = ExecArguments(entry->at("Exec"));
         ASSERT_TRUE(arguments.has_value()) << entry->at("Exec");
         EXPECT_EQ(*arguments, std::vector<std::string>{folder + "/orvan"});
@@ -152,6 +182,7 @@ TEST(DesktopEntryText, EveryFolderReachesTheProgramAsWritten) {
         EXPECT_EQ(entry->at("Type"), "Application");
         EXPECT_EQ(entry->at("Comment[el]"),
                   "Αγγλοελληνικό – ελληνοαγγλικό λεξικό τεχνικών και επιστημονικών όρων");
+        ExpectSelectionAction(*groups);
     }
     // A backslash in a quoted argument is escaped twice: once for the quotes, once for the file.
     EXPECT_NE(DesktopEntryText("/a\\b").find("Exec=\"/a\\\\\\\\b/orvan\"\n"), std::string::npos);
@@ -187,6 +218,15 @@ TEST(WriteDesktopEntry, TheValidatorFindsNoFault) {
         EXPECT_EQ(ValidatorComplaints(temp.file(setup::kDesktopEntryName)),
                   std::vector<std::string>{});
     }
+}
+
+// The package's entry is the written one for /usr/share/orvan (package_files_tests); the
+// validator reads the file as it ships.
+TEST(PackagedDesktopEntry, TheValidatorFindsNoFault) {
+    if (::access("/usr/bin/desktop-file-validate", X_OK) != 0)
+        GTEST_SKIP() << "desktop-file-validate is not installed";
+    EXPECT_EQ(ValidatorComplaints(ORVAN_PACKAGING_DIR "/invalid.orvan.Orvan.desktop"),
+              std::vector<std::string>{});
 }
 
 TEST(WriteDesktopEntry, CreatesTheFolderAndReplacesAnOldEntryWithAnExecutableOne) {

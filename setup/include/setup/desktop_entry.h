@@ -13,7 +13,9 @@ inline constexpr const char* kDesktopEntryName = "Orvan.desktop";
 /// \brief The desktop entry (freedesktop Desktop Entry format) that starts `programFolder` +
 /// "/orvan" in `programFolder` (absolute, no trailing "/"). Exec and Path are escaped so that any
 /// folder name, with blanks, quotes, $, %, backslashes or newlines, reaches the program as
-/// written. Its icon is the installed content folder's "orvan.png".
+/// written. Its icon is the installed content folder's "orvan.png". Its action
+/// "lookup-selection" runs the program with --selection, to look up the text selected in another
+/// program.
 std::string DesktopEntryText(const std::string& programFolder);
 
 /// \brief Writes DesktopEntryText(programFolder) as `intoFolder` + "/Orvan.desktop", mode 0755,
