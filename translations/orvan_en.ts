@@ -362,6 +362,10 @@ Start the search?</translation>
         <source>Μήπως εννοείτε: %1</source>
         <translation>Did you mean: %1</translation>
     </message>
+    <message>
+        <source>Σε αυτή την επιφάνεια εργασίας το παράθυρο μένει στην κορυφή από το μενού του παραθύρου (Alt+Διάστημα, «Πάντα στην κορυφή»)</source>
+        <translation>On this desktop the window stays on top from the window menu (Alt+Space, "Always on Top")</translation>
+    </message>
 </context>
 <context>
     <name>orvan::personal::EntryEditorDialog</name>
