@@ -292,7 +292,9 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     int listShiftAtPress_ = 0;  // the same when the border was taken
     int leastListWidth_ = 0;    // the narrowest the list and the pane show anything at
     int leastPaneWidth_ = 0;
-    bool geometryRestored_ = false;                    // the window came up as the user left it
+    bool geometryRestored_ = false;    // the window came up as the user left it
+    std::optional<QPoint> keptPlace_;  // where the kept geometry put the window (its inside),
+                                       // while the compositor places it (Wayland)
     std::vector<platform::Overlap> designedOverlaps_;  // controls that touch as laid out
 
     // Start-up, settings and folders.

@@ -15,6 +15,7 @@
 #include "lookup/help_window.h"
 #include "lookup/lookup_window.h"
 #include "lookup/print_surface.h"
+#include "platform/window_placement.h"
 #include "richtext/rich_text_view.h"
 
 namespace orvan::lookup {
@@ -91,6 +92,12 @@ void LookupWindow::onPasteClicked() {
 }
 
 void LookupWindow::onPinClicked() {
+    // Where the flag cannot keep the window on top, hiding and showing the window for it would
+    // only make the compositor place it anew.
+    if (!platform::WindowsCanStayOnTop()) {
+        c_.pinButton->setChecked(false);
+        return;
+    }
     const bool onTop = !windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     // Changing a window's flags takes it off the screen; it comes back where it was.
     const QRect place = geometry();

@@ -11,6 +11,7 @@
 #include "lookup/entries_list.h"
 #include "platform/desktop_look.h"
 #include "platform/divider_handle.h"
+#include "platform/window_placement.h"
 #include "resources/stored_pictures.h"
 #include "richtext/rich_text_view.h"
 
@@ -223,6 +224,14 @@ LookupControls BuildLookupFace(QWidget* window) {
         PictureButton(window, "pinButton", {518, 220, 25, 22}, "pin", {13, 14},
                       QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Παραμονή στην κορυφή"));
     c.pinButton->setCheckable(true);
+    if (!platform::WindowsCanStayOnTop()) {
+        // A Wayland window cannot ask to stay above the others; the desktop's window menu can.
+        c.pinButton->setEnabled(false);
+        c.pinButton->setToolTip(Text(QT_TRANSLATE_NOOP(
+            "orvan::lookup::LookupWindow",
+            "Σε αυτή την επιφάνεια εργασίας το παράθυρο μένει στην κορυφή από το μενού του "
+            "παραθύρου (Alt+Διάστημα, «Πάντα στην κορυφή»)")));
+    }
     c.helpButton = PictureButton(window, "helpButton", {508, 253, 45, 39}, "help", {32, 32},
                                  QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Βοήθεια"));
     c.helpButton->setFont(SansFont(9));

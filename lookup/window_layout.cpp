@@ -12,6 +12,7 @@
 #include "platform/control_overlap.h"
 #include "platform/divider_handle.h"
 #include "platform/edge_layout.h"
+#include "platform/window_placement.h"
 #include "richtext/rich_text_view.h"
 
 namespace orvan::lookup {
@@ -131,9 +132,15 @@ void LookupWindow::fitSmallestSize() {
 void LookupWindow::restoreWindowGeometry() {
     const QByteArray kept = windowSettings_.geometry();
     geometryRestored_ = !kept.isEmpty() && restoreGeometry(kept);
+    // Where the compositor places the window, the program never learns where it is: the place
+    // kept from a desktop that let the window place itself is kept as it was.
+    if (geometryRestored_ && !platform::WindowsPlaceThemselves()) keptPlace_ = geometry().topLeft();
 }
 
 void LookupWindow::closeEvent(QCloseEvent* event) {
+    // Only the window's own idea of its place changes; the compositor moves nothing. move()
+    // places the frame, which the compositor's decorations may have put around the window since.
+    if (keptPlace_) move(*keptPlace_ + (pos() - geometry().topLeft()));
     windowSettings_.setGeometry(saveGeometry());
     QWidget::closeEvent(event);
 }

@@ -11,7 +11,8 @@ packages=(
     x11-utils desktop-file-utils appstream man-db
     imagemagick poppler-utils fonts-dejavu-core libbenchmark-dev clang libclang-rt-14-dev
     dict-freedict-eng-ell dict-freedict-ell-eng dictd dict
-    libhunspell-dev hunspell-en-us hunspell-el jwm wmctrl xsel libxkbcommon-dev xkb-data dbus-daemon
+    libhunspell-dev hunspell-en-us hunspell-el jwm wmctrl xsel
+    libxkbcommon-dev xkb-data dbus-daemon qt6-wayland weston
 )
 missing=()
 for package in "${packages[@]}"; do

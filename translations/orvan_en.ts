@@ -363,6 +363,10 @@ Start the search?</translation>
         <translation>Did you mean: %1</translation>
     </message>
     <message>
+        <source>Σε αυτή την επιφάνεια εργασίας το παράθυρο μένει στην κορυφή από το μενού του παραθύρου (Alt+Διάστημα, «Πάντα στην κορυφή»)</source>
+        <translation>On this desktop the window stays on top from the window menu (Alt+Space, "Always on Top")</translation>
+    </message>
+    <message>
         <source>Τα ελληνικά γράφονται με την ελληνική διάταξη πληκτρολογίου της επιφάνειας εργασίας, όσο είναι ενεργό το παράθυρο.</source>
         <translation>Greek is typed with the desktop's Greek keyboard layout while this window is active.</translation>
     </message>
