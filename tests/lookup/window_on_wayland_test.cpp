@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -13,6 +14,8 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "lexicon/settings.h"
 #include "lookup/entries_list.h"
@@ -107,6 +110,29 @@ TEST_F(WaylandWindowTest, TheWindowOpensOnTheSampleMediumAndFindsAWordTypedWithK
     QTest::keyClick(c().searchField, Qt::Key_Down);
     EXPECT_EQ(c().headwordLabel->text(), "engine");
     EXPECT_FALSE(c().renderingField->text().isEmpty());
+}
+
+TEST_F(WaylandWindowTest, TheFlagTypesGreekFromTheKeysOfALatinLayout) {
+    open();
+    // Wayland lets no program switch the desktop's layout: Greek is the program's own keyboard.
+    c().languageButton->click();
+    ASSERT_TRUE(window->greekMode());
+    EXPECT_TRUE(
+        c().languageButton->toolTip().contains(QString::fromUtf8("πληκτρολόγιο του Orvan")));
+    // The keys of "uerm;othta" on the US layout the compositor has, with their key codes (the
+    // evdev codes and 8) and the Latin text that layout gives them.
+    const std::vector<std::pair<char, quint32>> keys{{'u', 22}, {'e', 18}, {'r', 19}, {'m', 50},
+                                                     {';', 39}, {'o', 24}, {'t', 20}, {'h', 35},
+                                                     {'t', 20}, {'a', 30}};
+    c().searchField->setFocus();
+    for (const auto& [latin, evdev] : keys) {
+        QKeyEvent key(QEvent::KeyPress,
+                      latin == ';' ? Qt::Key_Semicolon : Qt::Key_A + (latin - 'a'), Qt::NoModifier,
+                      evdev + 8, 0, 0, QString(QLatin1Char(latin)));
+        QApplication::sendEvent(c().searchField, &key);
+    }
+    EXPECT_EQ(c().searchField->text(), QString::fromUtf8("θερμότητα"));
+    EXPECT_TRUE(window->greekMode());
 }
 
 TEST_F(WaylandWindowTest, ClosingKeepsTheSizeAndLeavesThePlaceKeptOnAnotherDesktop) {
