@@ -39,9 +39,10 @@ snapshot() {
     (cd "$work" && find . \( -path ./.snap -o -path "./home/Desktop" -o -path "./home/.config" -o \
         -path "./home/.local" -o -path "./home/$1" \) -prune -o -printf '%p %s\n' | sort)
 }
-# The value of KEY in a desktop entry, its escapes undone.
+# The value of KEY in a desktop entry's main group (its actions have an Exec of their own), its
+# escapes undone.
 entry_value() {
-    sed -n "s/^$1=//p" "$2" | sed 's/\\s/ /g; s/\\\\/\\/g'
+    sed -n "/^\[Desktop Entry\]/,/^\[Desktop Action/ s/^$1=//p" "$2" | sed 's/\\s/ /g; s/\\\\/\\/g'
 }
 # The one argument of the Exec key: out of its double quotes, its escapes undone.
 exec_argument() {

@@ -185,7 +185,7 @@ TEST_F(EditSafetyTest, NoChangeIsMadeWhileTheEntriesWereReadInPart) {
     std::vector<std::string> lines = PlainPersonal(personal.read("ci.tbo"));
     lines.insert(lines.begin(), "00001000x7");  // a line that cannot be read
     personal.write("ci.tbo", ScrambledPersonal(lines));
-    QTRY_VERIFY(window->tables().personalProblem.has_value());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->tables().personalProblem.has_value(); }));
     const std::string before = files();
     const QString told =
         Q("Δεν διαβάστηκαν όλα τα λήμματά σας. Όσο τα αρχεία τους είναι έτσι, "
@@ -261,9 +261,11 @@ TEST_F(EditSafetyTest, AReloadWhileThePrintDialogIsOpenPrintsTheChosenEntry) {
     const bool opened = printToPdf(pdf, [&] {
         // Every slot moves under the open dialog, and the window reads the files again.
         elsewhereInsert("aardvark");
-        QTRY_VERIFY(!window->state().list().empty() &&
-                    window->tables().entries[window->state().slotOfRow(0)].headword == "rotor" &&
-                    window->tables().entries.count() == before + 1);
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return !window->state().list().empty() &&
+                   window->tables().entries[window->state().slotOfRow(0)].headword == "rotor" &&
+                   window->tables().entries.count() == before + 1;
+        }));
     });
     ASSERT_TRUE(opened);
     const QString printed = window->printSurface().view->plainText();

@@ -118,7 +118,8 @@ TEST_F(SearchTest, TypingThatFindsNothingIsOfferedTheNearestHeadwordsOnceItPause
     type("x");
     QTest::qWait(20);
     type(QStringLiteral("\b"));
-    QTRY_VERIFY(c().listStatusLabel->text().contains("<a href=\"0\">gear</a>"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return c().listStatusLabel->text().contains("<a href=\"0\">gear</a>"); }));
 }
 
 TEST_F(SearchTest, WordsNamedOnTheCommandLineAreLookedUpAndTheFirstEntryShown) {

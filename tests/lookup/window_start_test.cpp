@@ -151,7 +151,7 @@ TEST_F(StartUpTest, WithoutALexiconTheWindowOpensAndSaysWhereItLookedOnce) {
     QString warning;
     AnswerMessageBox(&warning);
     show();
-    QTRY_VERIFY(!warning.isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !warning.isEmpty(); }));
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(warning.contains("data/i.tbo")) << warning.toStdString();
     EXPECT_TRUE(warning.contains(QString::fromStdString(program.path()))) << warning.toStdString();
