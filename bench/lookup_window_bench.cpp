@@ -13,31 +13,11 @@
 #include <chrono>
 #include <vector>
 
-#include "lexicon/settings.h"
+#include "bench/medium_folder.h"
 #include "lookup/entries_list.h"
 #include "lookup/lookup_window.h"
 
 namespace {
-
-// The window reads its settings from a HOME of its own and its lexicon from the medium. The
-// settings are those of a user past the first start: no start screen, no personal folder, so
-// that no dialog waits for an answer.
-class MediumFolder {
-  public:
-    MediumFolder() : previous_(QDir::currentPath()) {
-        qputenv("HOME", home_.path().toUtf8());
-        const QString config = home_.path() + "/.config";
-        qputenv("XDG_CONFIG_HOME", config.toUtf8());
-        QDir().mkpath(config);
-        (void)orvan::WriteSettings((config + "/Orvan.ini").toStdString(), "NO", "");
-        QDir::setCurrent(ORVAN_MEDIUM_DIR);
-    }
-    ~MediumFolder() { QDir::setCurrent(previous_); }
-
-  private:
-    QTemporaryDir home_;
-    QString previous_;
-};
 
 std::unique_ptr<orvan::lookup::LookupWindow> OpenWindow() {
     auto window = std::make_unique<orvan::lookup::LookupWindow>();

@@ -16,30 +16,11 @@
 #include <chrono>
 #include <vector>
 
-#include "lexicon/settings.h"
+#include "bench/medium_folder.h"
 #include "lookup/lookup_window.h"
 #include "platform/single_window.h"
 
 namespace {
-
-// The window reads its settings from a HOME of its own and its lexicon from the medium, past the
-// first start (no start screen, no personal folder); the started program shares that HOME.
-class MediumFolder {
-  public:
-    MediumFolder() : previous_(QDir::currentPath()) {
-        qputenv("HOME", home_.path().toUtf8());
-        const QString config = home_.path() + "/.config";
-        qputenv("XDG_CONFIG_HOME", config.toUtf8());
-        QDir().mkpath(config);
-        (void)orvan::WriteSettings((config + "/Orvan.ini").toStdString(), "NO", "");
-        QDir::setCurrent(ORVAN_MEDIUM_DIR);
-    }
-    ~MediumFolder() { QDir::setCurrent(previous_); }
-
-  private:
-    QTemporaryDir home_;
-    QString previous_;
-};
 
 // Makes `word` the primary selection, owned by xsel as another program would own it.
 bool Select(const QString& word) {

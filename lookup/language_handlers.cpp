@@ -62,13 +62,15 @@ void LookupWindow::showInputLanguage(bool greek) {
         }
         flagGreek_ = greek;
     }
-    // The hint says how Greek is typed here.
+    // The hint says how Greek is typed here. The program's own keyboard is read when Greek is
+    // chosen, not at every start in English.
+    const bool ownKeyboard = greek ? greekTyping_->available() : !greekTyping_->missing();
     QString hint = tr("Επιλογή Γλώσσας");
     if (layoutKeeper_->hasGreekLayout()) {
         hint += QLatin1Char('\n') +
                 tr("Τα ελληνικά γράφονται με την ελληνική διάταξη πληκτρολογίου της επιφάνειας "
                    "εργασίας, όσο είναι ενεργό το παράθυρο.");
-    } else if (greekTyping_->available()) {
+    } else if (ownKeyboard) {
         hint += QLatin1Char('\n') +
                 tr("Τα ελληνικά γράφονται με το ελληνικό πληκτρολόγιο του Orvan: ; για τόνο, "
                    "Shift+; για διαλυτικά, w για τελικό ς.");

@@ -21,8 +21,10 @@ class GreekTyping : public QObject {
     ~GreekTyping() override;
 
     /// The program's Greek keyboard is there (the system has the Greek keyboard description);
-    /// loaded at the first call.
+    /// loaded at the first call (a few hundredths of a second), or at the first key typed.
     bool available();
+    /// The program's Greek keyboard was looked for and is missing.
+    bool missing() const { return loaded_ && !keymap_; }
     /// Types Greek into `field` while `typesGreek` says so.
     void watch(QWidget* field);
 

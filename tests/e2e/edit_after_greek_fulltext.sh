@@ -64,8 +64,10 @@ grep -q 'καφές κρέμα' "$work/before.txt" || fail "the Greek headword w
 # The flag: Greek. Then the full-text search for a word of the description, answered "Ναι".
 click "$window" 28 21
 click "$window" 100 63
-xdotool key ctrl+a
-xdotool type --delay 40 cappuccinolike
+# While the flag says Greek the keys type Greek (the display has no Greek layout: the program's
+# own Greek keyboard): the Latin word is pasted, as copied from elsewhere.
+printf cappuccinolike | xsel --clipboard --input
+xdotool key ctrl+v
 xdotool mousemove --window "$window" 486 21 click 1
 question=$(window_named 'Αναζήτηση στις Περιγραφές')
 [ -n "$question" ] || fail "the full-text search did not ask first"

@@ -25,12 +25,7 @@ fail() {
     exit 1
 }
 
-# A window manager, as every desktop has: it frames, maximises and closes the windows.
-command -v jwm >/dev/null || fail "no window manager (jwm) is installed"
-jwm >/dev/null 2>&1 &
-manager=$!
-wait_until xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||
-    fail "the window manager did not start"
+start_window_manager
 
 # The window as the window manager sees it: its frame's size and whether it is maximised.
 size_of() { xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'; }

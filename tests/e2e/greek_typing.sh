@@ -25,12 +25,8 @@ fail() {
     exit 1
 }
 
-command -v jwm >/dev/null || fail "no window manager (jwm) is installed"
 command -v xsel >/dev/null || fail "xsel is not installed"
-jwm >/dev/null 2>&1 &
-manager=$!
-wait_until xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||
-    fail "the window manager did not start"
+start_window_manager
 
 # The keyboard group the X server types in now (0 the first layout), as XkbGetState tells it.
 group() {
@@ -55,6 +51,15 @@ search_text() {
     xsel --clipboard --output
 }
 click_flag() { xdotool mousemove --window "$window" 28 21 click 1; }
+# Starts the program again on the same copy and gives its window the focus.
+start_again() {
+    "$copy/orvan" &
+    pid=$!
+    window=$(window_named '^Orvan$')
+    [ -n "$window" ] || fail "the program did not start again"
+    xdotool windowactivate --sync "$window"
+    window_settles "$window"
+}
 
 # English (US) and Greek, as set on the desktop. (The server's own rules add keys above the
 # X keyboard's range, which it refuses: the two layouts' keys alone.)
@@ -98,12 +103,7 @@ x11.XkbLockGroup(display, 0x100, 1)
 x11.XFlush(display)
 EOF
 wait_until group_is 1 || fail "the Greek layout could not be chosen"
-"$copy/orvan" &
-pid=$!
-window=$(window_named '^Orvan$')
-[ -n "$window" ] || fail "the program did not start again"
-xdotool windowactivate --sync "$window"
-window_settles "$window"
+start_again
 group_is 1 || fail "started in the Greek layout, the window switched it to English"
 xdotool type --delay 100 "θερ"
 [ "$(search_text)" = "θερ" ] || fail "the window started in Greek typed \"$(search_text)\""
@@ -113,12 +113,7 @@ pid=
 
 # English (US) alone: the flag types Greek through the program's own keyboard.
 setxkbmap -layout us -symbols "pc+us" || fail "the layout could not be set"
-"$copy/orvan" &
-pid=$!
-window=$(window_named '^Orvan$')
-[ -n "$window" ] || fail "the program did not start again"
-xdotool windowactivate --sync "$window"
-window_settles "$window"
+start_again
 click_flag
 window_settles "$window"
 xdotool type --delay 60 "uermothta"

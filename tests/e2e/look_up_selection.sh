@@ -23,12 +23,8 @@ fail() {
     exit 1
 }
 
-command -v jwm >/dev/null || fail "no window manager (jwm) is installed"
 command -v xsel >/dev/null || fail "xsel is not installed"
-jwm >/dev/null 2>&1 &
-manager=$!
-wait_until xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||
-    fail "the window manager did not start"
+start_window_manager
 
 same_picture() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
 # The same but for a text cursor, which blinks: a few dozen pixels at most.

@@ -75,3 +75,13 @@ start_on_copy() {
     pid=$!
     window=$(window_named '^Orvan$')
 }
+
+# Starts a window manager (jwm), as every desktop has one to frame, focus, maximise and close
+# the windows; sets manager to its process. Fails (the script's own fail) without one.
+start_window_manager() {
+    command -v jwm >/dev/null || fail "no window manager (jwm) is installed"
+    jwm >/dev/null 2>&1 &
+    manager=$!
+    wait_until xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||
+        fail "the window manager did not start"
+}
