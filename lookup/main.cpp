@@ -89,22 +89,31 @@ int main(int argc, char** argv) {
                          QLocale::system()));
 
     platform::HandOverClipboardAsPlainText(application);
+    // The window listens from before it is made: a later start while its start screen shows
+    // hands its words over too, kept until the window is ready.
+    platform::SingleWindowServer server;
+    if (!newWindow) server.listen(socket);
+    QString toLookUp = words;
+    orvan::lookup::LookupWindow* ready = nullptr;
+    QObject::connect(&server, &platform::SingleWindowServer::asked, &server,
+                     [&ready, &toLookUp](const QString& asked) {
+                         if (ready == nullptr) {
+                             if (!asked.isEmpty()) toLookUp = asked;
+                             return;
+                         }
+                         ready->setWindowState(ready->windowState() & ~Qt::WindowMinimized);
+                         ready->show();
+                         ready->raise();
+                         ready->activateWindow();
+                         if (!asked.isEmpty()) ready->lookUp(asked);
+                     });
     orvan::lookup::LookupWindow window;
     // The start screen's uninstallation has started: the program ends before its window shows.
     if (window.quitRequested()) return 0;
-    platform::SingleWindowServer server;
-    if (!newWindow) server.listen(socket);
-    QObject::connect(&server, &platform::SingleWindowServer::asked, &window,
-                     [&window](const QString& asked) {
-                         window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-                         window.show();
-                         window.raise();
-                         window.activateWindow();
-                         if (!asked.isEmpty()) window.lookUp(asked);
-                     });
+    ready = &window;
     window.show();
     // `orvan WORD…` shows the words looked up, once the window has read the lexicon.
-    if (!words.isEmpty())
-        QTimer::singleShot(0, &window, [&window, words] { window.lookUp(words); });
+    if (!toLookUp.isEmpty())
+        QTimer::singleShot(0, &window, [&window, toLookUp] { window.lookUp(toLookUp); });
     return QApplication::exec();
 }

@@ -66,13 +66,27 @@ changed titles title3 5000
 changed titles details 20000
 changed details details4 2000
 
-# "Έναρξη Λεξικού" starts the dictionary: the lookup window, also titled "Orvan", follows.
+# A second start while the start screen shows hands its word over and ends; no window of its own.
+HOME="$home" XDG_CONFIG_HOME="$home/.config" timeout 10 "$program" thermometer ||
+    { echo "a second start during the start screen did not hand its word over" >&2; status=1; }
+[ "$(xdotool search --onlyvisible --name '^Orvan$' | wc -l)" -eq 1 ] ||
+    { echo "a second start during the start screen opened a window" >&2; status=1; }
+
+# "Έναρξη Λεξικού" starts the dictionary: the lookup window, also titled "Orvan", follows, and
+# shows the word handed over.
 click 586 428
 lookup=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvan$' | head -n 1)
 [ -n "$lookup" ] && [ "$lookup" != "$screen" ] ||
     { echo "the lookup window did not follow the start screen" >&2; status=1; }
 [ -z "$lookup" ] || window_settles "$lookup"
 [ -z "$lookup" ] || import -window "$lookup" "$artefacts/start_screen_then_lookup.png"
+if [ -n "$lookup" ]; then
+    printf '' | xsel --clipboard --input
+    xdotool key --window "$lookup" ctrl+l ctrl+a ctrl+c
+    wait_until sh -c '[ -n "$(xsel --clipboard --output)" ]' || true
+    [ "$(xsel --clipboard --output)" = thermometer ] ||
+        { echo "the lookup window shows \"$(xsel --clipboard --output)\", not the word handed over" >&2; status=1; }
+fi
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 echo "screenshots: $artefacts/start_screen_*.png"
