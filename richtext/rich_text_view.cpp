@@ -28,20 +28,32 @@ RichTextView::RichTextView(QWidget* parent) : QTextEdit(parent) {
     });
 }
 
-bool RichTextView::loadRtf(std::string_view text) {
+// While a document is replaced, the vertical scroll bar keeps its place: the old document
+// emptied and the new one growing past the view's height would otherwise take the bar away and
+// bring it back, and every change of the view's width lays the whole document out again. With
+// the bar held, the new document is laid out once, at the width it is shown at when it is taller
+// than the view; a shorter one is laid out again at the full width when the bar goes, which
+// costs little since it fits in the view.
+template <typename Load>
+bool RichTextView::replaceContent(Load load) {
     const QScopedValueRollback quiet(quiet_, true);  // a new document is no change of the user's
-    const bool rtf = LoadDocument(*document(), text, darkBackground_);
+    const Qt::ScrollBarPolicy policy = verticalScrollBarPolicy();
+    if (policy == Qt::ScrollBarAsNeeded) setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const bool rtf = load();
+    if (policy == Qt::ScrollBarAsNeeded) setVerticalScrollBarPolicy(policy);
     verticalScrollBar()->setValue(0);
     return rtf;
+}
+
+bool RichTextView::loadRtf(std::string_view text) {
+    return replaceContent([&] { return LoadDocument(*document(), text, darkBackground_); });
 }
 
 bool RichTextView::loadRtf(std::string_view prologue, std::string_view body) {
     if (!prologue_ || prologue_->source() != prologue)
         prologue_ = std::make_unique<RtfPrologue>(prologue);
-    const QScopedValueRollback quiet(quiet_, true);  // a new document is no change of the user's
-    const bool rtf = LoadDocument(*document(), *prologue_, body, darkBackground_);
-    verticalScrollBar()->setValue(0);
-    return rtf;
+    return replaceContent(
+        [&] { return LoadDocument(*document(), *prologue_, body, darkBackground_); });
 }
 
 void RichTextView::loadPlainText(const QString& text) {

@@ -66,6 +66,9 @@ class RichTextView : public QTextEdit {
     QMimeData* createMimeDataFromSelection() const override;
 
   private:
+    template <typename Load>
+    bool replaceContent(Load load);
+
     std::unique_ptr<RtfPrologue> prologue_;
     std::optional<Rgb> darkBackground_;  // the view's background, when it is a dark one
     bool quiet_ = false;                 // while the view itself changes the selection

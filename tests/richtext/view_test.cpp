@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -122,6 +123,50 @@ TEST(RichTextView, AVeryLongWordIsWrappedWithinTheView) {
     for (int line = 0; line < block.layout()->lineCount(); ++line)
         EXPECT_LE(block.layout()->lineAt(line).naturalTextWidth(), view.viewport()->width());
     EXPECT_EQ(view.plainText().size(), qsizetype(3 * kMaxUnbrokenRun));
+}
+
+// Counts the resizes of a widget: each change of the view's width lays its document out again.
+class ResizeCounter : public QObject {
+  public:
+    int count = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize) ++count;
+        return false;
+    }
+};
+
+// A long document replacing another keeps the scroll bar, so the text keeps its width; a short
+// one after it shows without the bar, over the view's whole width, and the other way round.
+TEST(RichTextView, TheScrollBarComesAndGoesWithTheDocumentsLength) {
+    RichTextView view;
+    view.resize(300, 200);
+    view.show();
+    std::string longDocument = "{\\rtf1 ";
+    for (int line = 0; line < 200; ++line)
+        longDocument += "line " + std::to_string(line) + "\\par ";
+    longDocument += "}";
+    const std::string shortDocument = "{\\rtf1 one line}";
+
+    view.loadRtf(longDocument);
+    EXPECT_TRUE(view.verticalScrollBar()->isVisible());
+    const int narrow = view.viewport()->width();
+    ResizeCounter resizes;
+    view.viewport()->installEventFilter(&resizes);
+    view.loadRtf(longDocument);
+    EXPECT_EQ(resizes.count, 0);
+    EXPECT_TRUE(view.verticalScrollBar()->isVisible());
+    EXPECT_EQ(view.verticalScrollBar()->value(), 0);
+
+    view.loadRtf(shortDocument);
+    EXPECT_FALSE(view.verticalScrollBar()->isVisible());
+    EXPECT_GT(view.viewport()->width(), narrow);
+    EXPECT_EQ(view.document()->textWidth(), view.viewport()->width());
+    view.loadRtf(longDocument);
+    EXPECT_TRUE(view.verticalScrollBar()->isVisible());
+    EXPECT_EQ(view.viewport()->width(), narrow);
+    EXPECT_EQ(view.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
 }
 
 TEST(RichTextView, BackgroundColour) {
