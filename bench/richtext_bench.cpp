@@ -135,6 +135,9 @@ std::string ManySmallTables(std::size_t size) {
     return Repeated("\\trowd\\intbl a\\cell b\\cell\\row\\pard x\\par ", size);
 }
 
+// The largest description the store keeps, in bytes.
+constexpr int kLargestDescription = 99999;
+
 // Loads the document into a shown view and lays it out whole, as scrolling to its end would.
 void LoadShape(benchmark::State& state, std::string (*make)(std::size_t)) {
     const std::string document = make(static_cast<std::size_t>(state.range(0)));
@@ -153,6 +156,7 @@ void LoadShape(benchmark::State& state, std::string (*make)(std::size_t)) {
     BENCHMARK_CAPTURE(LoadShape, make, make) \
         ->RangeMultiplier(4)                 \
         ->Range(8 << 10, 512 << 10)          \
+        ->Arg(kLargestDescription)           \
         ->Complexity(benchmark::oN)          \
         ->Unit(benchmark::kMillisecond)
 
