@@ -13,6 +13,7 @@
 #include "richtext/greek_code_page.h"
 #include "tools/cli/cli_module.h"
 #include "tools/cli/edit_commands.h"
+#include "tools/cli/json_lines.h"
 #include "tools/cli/loaded_lexicon.h"
 #include "tools/cli/print_command.h"
 #include "tools/cli/search_cache.h"
@@ -36,6 +37,10 @@ std::string FieldCodeOption(const CommandArguments& arguments, const LoadedLexic
 void Dump(const CommandLine& line, std::ostream& out) {
     if (!line.arguments.positional.empty()) throw UsageError("dump takes no arguments");
     const LoadedLexicon lexicon = Load(line);
+    if (line.arguments.has("--json")) {
+        WriteDumpJson(out, lexicon.tables, lexicon.fieldTable(), lexicon.notes);
+        return;
+    }
     if (lexicon.fields) {
         for (int slot = 1; slot <= lexicon.fields->count(); ++slot) {
             const FieldRecord& field = (*lexicon.fields)[slot];
@@ -83,7 +88,7 @@ void Search(const CommandLine& line, std::ostream& out) {
     const std::string personalFolder = PersonalFolderOf(line);
     std::optional<SearchCache> cache;
     if (mode == SearchMode::Start && !arguments.has("--personal-only") &&
-        !arguments.value("--field") && !arguments.has("--numbers")) {
+        !arguments.value("--field") && !arguments.has("--numbers") && !arguments.has("--json")) {
         cache.emplace(line, personalFolder);
         if (const auto items = cache->answer(text, greekMode)) {
             PrintItems(*items, out);
@@ -95,9 +100,10 @@ void Search(const CommandLine& line, std::ostream& out) {
     request.mode = *mode;
     request.personalOnly = arguments.has("--personal-only");
     request.fieldCode = FieldCodeOption(arguments, lexicon);
-    PrintItems(
-        FillList(lexicon.tables.entries, lexicon.tables.greek, text, greekMode, request).items, out,
-        NumbersOption(line, lexicon));
+    PrintList(
+        line, lexicon,
+        FillList(lexicon.tables.entries, lexicon.tables.greek, text, greekMode, request).items,
+        out);
     if (cache) cache->save(lexicon);
 }
 
@@ -133,10 +139,11 @@ void Multi(const CommandLine& line, std::ostream& out) {
     request.mode = dispatch.mode;
     request.fieldCode = fieldCode;
     request.criteria = criteria;
-    PrintItems(
+    PrintList(
+        line, lexicon,
         FillList(lexicon.tables.entries, lexicon.tables.greek, dispatch.entryText, false, request)
             .items,
-        out, NumbersOption(line, lexicon));
+        out);
 }
 
 void Prepare(const CommandLine& line, std::ostream& out) {
@@ -166,30 +173,30 @@ const std::vector<Command>& Commands() {
     static const std::vector<Command> commands{
         {"dump",
          {},
-         {"--numbers"},
-         {"[--numbers]", "(with --numbers a G line gives its English entry's number too)"},
+         {"--numbers", "--json"},
+         {"[--numbers] [--json]", "(with --numbers a G line gives its English entry's number too)"},
          Dump},
         {"search",
          {"--mode", "--field"},
-         {"--personal-only", "--greek-mode", "--numbers"},
+         {"--personal-only", "--greek-mode", "--numbers", "--json"},
          {"[--mode START|CONTAIN|END] [--field N] [--personal-only] [--greek-mode]",
-          "[--numbers] [TEXT]", "(mode names in any letter case)",
+          "[--numbers] [--json] [TEXT]", "(mode names in any letter case)",
           "(with --numbers each line gives the entry's number after its slot)"},
          Search},
         {"multi",
          {"--field", "--start", "--contain", "--end"},
-         {"--numbers"},
-         {"[--field N] [--start S] [--contain C] [--end E] [--numbers]"},
+         {"--numbers", "--json"},
+         {"[--field N] [--start S] [--contain C] [--end E] [--numbers] [--json]"},
          Multi},
         {"fulltext",
          {},
-         {"--numbers"},
-         {"[--numbers] TEXT", "(the descriptions' text, exactly: case and accents count)"},
+         {"--numbers", "--json"},
+         {"[--numbers] [--json] TEXT", "(the descriptions' text, exactly: case and accents count)"},
          InTextModule},
         {"show",
          {"--entry"},
-         {"--greek-mode"},
-         {"[--greek-mode] (SLOT | --entry NUMBER)"},
+         {"--greek-mode", "--json"},
+         {"[--greek-mode] [--json] (SLOT | --entry NUMBER)"},
          InTextModule},
         {"print",
          {"--pdf", "--entry"},

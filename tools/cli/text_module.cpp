@@ -2,13 +2,16 @@
 // descriptions' rich text with Qt Core.
 #include "tools/cli/text_module.h"
 
-#include <QStringList>
+#include <QString>
+#include <optional>
+#include <string>
 
 #include "lexicon/entry_display.h"
 #include "lookup/full_text_search.h"
 #include "richtext/greek_code_page.h"
 #include "richtext/plain_text.h"
 #include "tools/cli/commands.h"
+#include "tools/cli/json_lines.h"
 #include "tools/cli/loaded_lexicon.h"
 #include "tools/cli/text_boundary.h"
 
@@ -16,8 +19,16 @@ namespace orvan::cli {
 
 namespace {
 
+// The description pane's text for `document` as UTF-8, its paragraphs separated by line ends;
+// nothing when the pane is emptied because the document is not taken as RTF.
+std::optional<std::string> PaneText(const std::string& document) {
+    const QString shown = richtext::ExtractPlainText(document);
+    if (shown.startsWith(QStringLiteral("{\\rtf1"))) return std::nullopt;
+    return shown.toStdString();
+}
+
 // The entry display of the window for one slot: the headword label, the rendering, the field,
-// then the description pane's text, a line per paragraph.
+// then the description pane's text, a line per paragraph. With --json, one line of JSON.
 void Show(const CommandLine& line, std::ostream& out) {
     const LoadedLexicon lexicon = Load(line);
     const int slot = SlotArgument(line, lexicon);
@@ -25,15 +36,19 @@ void Show(const CommandLine& line, std::ostream& out) {
     const EntryDisplay display = DescribeEntry(
         slot, lexicon.tables, lexicon.fields ? *lexicon.fields : noFields, lexicon.notes,
         line.arguments.has("--greek-mode"), lexicon.files, lexicon.reading);
+    // The description could not be read: the pane is empty.
+    const std::string document =
+        display.body ? DescriptionDocument(lexicon.rtfHeader, *display.body) : std::string();
+    const std::optional<std::string> text = display.body ? PaneText(document) : std::nullopt;
+    if (line.arguments.has("--json")) {
+        WriteShownEntryJson(out, lexicon.tables, lexicon.fieldTable(), slot, text.value_or(""),
+                            document);
+        return;
+    }
     out << ToUtf8(display.headwordLabel) << '\n'
         << ToUtf8(display.rendering) << '\n'
         << ToUtf8(display.fieldText) << '\n';
-    if (!display.body) return;  // the description could not be read: the pane is empty
-    const QString shown =
-        richtext::ExtractPlainText(DescriptionDocument(lexicon.rtfHeader, *display.body));
-    if (shown.startsWith(QStringLiteral("{\\rtf1"))) return;  // not taken as RTF: emptied
-    for (const QString& paragraph : shown.split(u'\n'))
-        out << paragraph.toStdString() << '\n';
+    if (text) out << *text << '\n';
 }
 
 // The full-text search of the window, confirmed: every entry whose description shows TEXT.
@@ -43,7 +58,7 @@ void FullText(const CommandLine& line, std::ostream& out) {
     const std::u16string typed = Utf8ToUtf16(Utf8Argument("TEXT", *text));
     const LoadedLexicon lexicon = Load(line);
     const lookup::FullTextSources sources = lookup::FullTextSourcesOf(lexicon);
-    PrintItems(lookup::SearchDescriptions(sources, typed), out, NumbersOption(line, lexicon));
+    PrintList(line, lexicon, lookup::SearchDescriptions(sources, typed), out);
 }
 
 }  // namespace
