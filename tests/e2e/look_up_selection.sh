@@ -87,8 +87,18 @@ xdotool type --delay 40 heat
 window_settles "$window"
 import -window "$window" "${shots}_typed.png"
 select_and_run nothing
-nearly_same_picture "${shots}_typed.png" "${shots}_nothing.png" ||
+# Coming back, the search field has the focus again and its text is selected (as entering it
+# always selects it); below it, nothing may have changed.
+below_search() { convert "$1" -crop +0+78 +repage "$2"; }
+below_search "${shots}_typed.png" "$work/typed_below.png"
+below_search "${shots}_nothing.png" "$work/nothing_below.png"
+nearly_same_picture "$work/typed_below.png" "$work/nothing_below.png" ||
     fail "with nothing selected the window changed"
+xsel --clipboard --clear
+xdotool key --window "$window" ctrl+l ctrl+c
+wait_until sh -c '[ -n "$(xsel --clipboard --output)" ]' || true
+[ "$(xsel --clipboard --output)" = heat ] ||
+    fail "with nothing selected the search became \"$(xsel --clipboard --output)\""
 
 kill "$pid"
 wait "$pid" 2>/dev/null || true

@@ -117,8 +117,12 @@ TEST_F(KeysTest, TheEditKeysOpenTheEditorOnlyWhenTheirButtonIsOn) {
     std::vector<QString> order;
     EXPECT_EQ(dialogFrom(Qt::CTRL | Qt::Key_N,
                          [&order](QWidget* dialog) {
-                             // A busy machine may show the dialog before it is made active.
-                             EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+                             // A busy machine may show the dialog before it is made active
+                             // and given the focus.
+                             EXPECT_TRUE(QTest::qWaitFor([dialog] {
+                                 QWidget* focus = QApplication::focusWidget();
+                                 return focus != nullptr && dialog->isAncestorOf(focus);
+                             }));
                              for (int i = 0; i < 6; ++i) {
                                  order.push_back(QApplication::focusWidget()->objectName());
                                  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
