@@ -23,14 +23,35 @@ namespace orvan::cli {
 
 namespace {
 
-std::string FieldCodeOption(const CommandArguments& arguments, const LoadedLexicon& lexicon) {
+std::string FieldCodeOption(const CommandArguments& arguments, const FieldTable* fields) {
     const int item = arguments.number("--field", 0);
-    const int items = lexicon.fields ? lexicon.fields->count() : 0;
+    const int items = fields ? fields->count() : 0;
     if (item > items) {
         throw UsageError("--field " + std::to_string(item) + ": the science list has items 0 to " +
                          std::to_string(items));
     }
-    return FieldFilterCode(lexicon.fields ? &*lexicon.fields : nullptr, item);
+    return FieldFilterCode(fields, item);
+}
+
+std::string FieldCodeOption(const CommandArguments& arguments, const LoadedLexicon& lexicon) {
+    return FieldCodeOption(arguments, lexicon.fieldTable());
+}
+
+// The list search's items from the saved search index, the science filter read from the science
+// list alone; nothing when the index cannot answer, or --field names no item of the list (the
+// full load then says so, as without the index).
+std::optional<std::vector<ListItem>> FromIndex(const SearchCache& cache, const CommandLine& line,
+                                               std::string_view text, bool greekMode,
+                                               FillRequest request) {
+    if (line.arguments.value("--field")) {
+        const Result<FieldTable> fields = LoadFieldTable(LexiconFiles(line.programFolder));
+        try {
+            request.fieldCode = FieldCodeOption(line.arguments, fields ? &*fields : nullptr);
+        } catch (const UsageError&) {
+            return std::nullopt;
+        }
+    }
+    return cache.answer(text, greekMode, request);
 }
 
 void Dump(const CommandLine& line, std::ostream& out) {
@@ -77,23 +98,22 @@ void Search(const CommandLine& line, std::ostream& out) {
     }
     const std::string text = SearchArgument("TEXT", arguments.onlyPositional().value_or(""));
     const bool greekMode = arguments.has("--greek-mode");
-    // The plain START search, the common look-up, is answered from the saved search index when
-    // there is one for the files as they are; otherwise the full load saves one. The index holds
-    // no entry numbers: a search with --numbers loads the tables and leaves the index alone.
+    FillRequest request;
+    request.mode = *mode;
+    request.personalOnly = arguments.has("--personal-only");
+    // Every search is answered from the saved search index when there is one for the files as
+    // they are; otherwise the full load saves one. The index holds no entry numbers: a search
+    // with --numbers loads the tables and leaves the index alone.
     const std::string personalFolder = PersonalFolderOf(line);
     std::optional<SearchCache> cache;
-    if (mode == SearchMode::Start && !arguments.has("--personal-only") &&
-        !arguments.value("--field") && !arguments.has("--numbers")) {
+    if (!arguments.has("--numbers")) {
         cache.emplace(line, personalFolder);
-        if (const auto items = cache->answer(text, greekMode)) {
+        if (const auto items = FromIndex(*cache, line, text, greekMode, request)) {
             PrintItems(*items, out);
             return;
         }
     }
     const LoadedLexicon lexicon = Load(line, personalFolder);
-    FillRequest request;
-    request.mode = *mode;
-    request.personalOnly = arguments.has("--personal-only");
     request.fieldCode = FieldCodeOption(arguments, lexicon);
     PrintItems(
         FillList(lexicon.tables.entries, lexicon.tables.greek, text, greekMode, request).items, out,
@@ -125,18 +145,28 @@ void Multi(const CommandLine& line, std::ostream& out) {
     criteria.start = SearchArgument("--start", arguments.value("--start").value_or(""));
     criteria.contain = SearchArgument("--contain", arguments.value("--contain").value_or(""));
     criteria.end = SearchArgument("--end", arguments.value("--end").value_or(""));
-    const LoadedLexicon lexicon = Load(line);
-    const std::string fieldCode = FieldCodeOption(arguments, lexicon);
     const CriteriaDispatch dispatch = DispatchSearchCriteria(criteria);
-    if (!dispatch.fill) return;
     FillRequest request;
     request.mode = dispatch.mode;
-    request.fieldCode = fieldCode;
     request.criteria = criteria;
+    // Answered from the saved search index as the search is.
+    const std::string personalFolder = PersonalFolderOf(line);
+    std::optional<SearchCache> cache;
+    if (dispatch.fill && !arguments.has("--numbers")) {
+        cache.emplace(line, personalFolder);
+        if (const auto items = FromIndex(*cache, line, dispatch.entryText, false, request)) {
+            PrintItems(*items, out);
+            return;
+        }
+    }
+    const LoadedLexicon lexicon = Load(line, personalFolder);
+    request.fieldCode = FieldCodeOption(arguments, lexicon);
+    if (!dispatch.fill) return;
     PrintItems(
         FillList(lexicon.tables.entries, lexicon.tables.greek, dispatch.entryText, false, request)
             .items,
         out, NumbersOption(line, lexicon));
+    if (cache) cache->save(lexicon);
 }
 
 void Prepare(const CommandLine& line, std::ostream& out) {

@@ -119,8 +119,8 @@ std::string SearchCache::identityNow() const {
     return folders_ + '\0' + FilesIdentity(inputs_);
 }
 
-std::optional<std::vector<ListItem>> SearchCache::answer(std::string_view text,
-                                                         bool greekMode) const {
+std::optional<std::vector<ListItem>> SearchCache::answer(std::string_view text, bool greekMode,
+                                                         const FillRequest& request) const {
     // A change another program left unfinished is put back by the full load, which the answer
     // must then come from.
     if (personal_.known() &&
@@ -139,7 +139,7 @@ std::optional<std::vector<ListItem>> SearchCache::answer(std::string_view text,
     if (!view) return std::nullopt;
     const auto index = SearchIndexView::open(view->bytes(), identity_);
     if (!index) return std::nullopt;
-    return index->startSearch(text, greekMode);
+    return index->search(text, greekMode, request);
 }
 
 void SearchCache::save(const LoadedLexicon& lexicon) const {

@@ -1,6 +1,6 @@
-// The saved search index of one lexicon folder and personal folder, as orvan-cli's search uses
-// it: the plain START search is answered from it while the index files it was built from are
-// exactly as they were; any other search, or any doubt, loads the tables as before.
+// The saved search index of one lexicon folder and personal folder, as orvan-cli's searches use
+// it: every search of the entry list is answered from it while the index files it was built from
+// are exactly as they were; on any doubt the tables are loaded as before.
 #pragma once
 
 #include <optional>
@@ -21,9 +21,10 @@ class SearchCache {
     /// `personalFolder` as PersonalFolderOf gives it.
     SearchCache(const CommandLine& line, const std::string& personalFolder);
 
-    /// \brief The START search's items for `text` (code page 1253) from the saved index;
-    /// nothing when there is no usable index for the files as they are.
-    std::optional<std::vector<ListItem>> answer(std::string_view text, bool greekMode) const;
+    /// \brief The list search's items for `text` (code page 1253) and `request` from the saved
+    /// index; nothing when there is no usable index for the files as they are.
+    std::optional<std::vector<ListItem>> answer(std::string_view text, bool greekMode,
+                                                const FillRequest& request = {}) const;
 
     /// \brief Saves the index of the tables of `lexicon`, loaded after this cache was made, when
     /// they were read whole, from the same folders, and none of their files changed since; says
