@@ -58,26 +58,6 @@ uint64_t Get64(std::string_view bytes, size_t at) {
     return value;
 }
 
-// A fast checksum of a part, eight bytes a step in four lanes: it tells a damaged file (a
-// flipped bit, bytes overwritten or lost), not a forged one; the search's own checks keep a
-// forged file from doing harm.
-uint64_t Checksum(std::string_view bytes) {
-    constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
-    uint64_t lanes[4] = {1, 2, 3, 4};
-    size_t at = 0;
-    for (; at + 32 <= bytes.size(); at += 32) {
-        for (int lane = 0; lane < 4; ++lane) {
-            lanes[lane] = std::rotl((lanes[lane] ^ Get64(bytes, at + 8 * lane)) * kMultiplier, 31);
-        }
-    }
-    uint64_t sum = bytes.size();
-    for (const uint64_t lane : lanes)
-        sum = std::rotl((sum ^ lane) * kMultiplier, 27);
-    for (; at < bytes.size(); ++at)
-        sum = (sum ^ static_cast<unsigned char>(bytes[at])) * kMultiplier;
-    return sum ^ (sum >> 29);
-}
-
 // One headword of a part as the builder collects it.
 struct PartItem {
     std::string text, key;
@@ -243,6 +223,23 @@ std::vector<uint32_t> StartCandidates(PartReader& reader, uint32_t places, std::
 
 }  // namespace
 
+uint64_t ContentChecksum(std::string_view bytes) {
+    constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+    uint64_t lanes[4] = {1, 2, 3, 4};
+    size_t at = 0;
+    for (; at + 32 <= bytes.size(); at += 32) {
+        for (int lane = 0; lane < 4; ++lane) {
+            lanes[lane] = std::rotl((lanes[lane] ^ Get64(bytes, at + 8 * lane)) * kMultiplier, 31);
+        }
+    }
+    uint64_t sum = bytes.size();
+    for (const uint64_t lane : lanes)
+        sum = std::rotl((sum ^ lane) * kMultiplier, 27);
+    for (; at < bytes.size(); ++at)
+        sum = (sum ^ static_cast<unsigned char>(bytes[at])) * kMultiplier;
+    return sum ^ (sum >> 29);
+}
+
 std::string FilesIdentity(const std::vector<std::string>& paths) {
     std::string identity;
     for (const std::string& path : paths) {
@@ -298,7 +295,7 @@ std::string AssembleSearchIndex(std::string_view identity, std::string_view engl
     for (int language = 0; language < 2; ++language) {
         Set64(index, kPartOffsetAt + 8 * language, index.size());
         Set64(index, kPartLengthAt + 8 * language, parts[language].size());
-        Set64(index, kPartChecksumAt + 8 * language, Checksum(parts[language]));
+        Set64(index, kPartChecksumAt + 8 * language, ContentChecksum(parts[language]));
         index += parts[language];
     }
     return index;
@@ -372,7 +369,7 @@ std::optional<std::vector<ListItem>> SearchIndexView::search(std::string_view en
     const auto match = MatchOfFill(entryText, greekMode, request);
     if (!match) return std::vector<ListItem>{};
     const Part& part = parts_[match->greek ? 1 : 0];
-    if (Checksum(part.bytes) != part.checksum) return std::nullopt;
+    if (ContentChecksum(part.bytes) != part.checksum) return std::nullopt;
     return searchPart(part, *match);
 }
 

@@ -138,6 +138,28 @@ void InTextModule(const CommandLine& line, std::ostream& out) {
     throw DataError(reason);
 }
 
+// The full-text search, from the descriptions' text saved by an earlier one while the files it
+// was made from are as they were; else in the text module, which saves it.
+void FullText(const CommandLine& line, std::ostream& out) {
+    const auto text = line.arguments.onlyPositional();
+    if (!text) throw UsageError("fulltext needs a TEXT");
+    const std::u16string term = FullTextTerm(Utf8ToUtf16(Utf8Argument("TEXT", *text)));
+    // The personal folder is found once: the module is handed it.
+    CommandLine found = line;
+    found.personalFolder = PersonalFolderOf(line);
+    const DescriptionTextsCache cache(found, *found.personalFolder);
+    if (const auto finds = cache.answer(term, kFullTextResultLimit)) {
+        const bool numbers = line.arguments.has("--numbers");
+        for (const FullTextFind& find : *finds) {
+            out << find.item.slot << '\t';
+            if (numbers) out << find.number << '\t';
+            out << ToUtf8(find.item.text) << '\n';
+        }
+        return;
+    }
+    InTextModule(found, out);
+}
+
 void Multi(const CommandLine& line, std::ostream& out) {
     const CommandArguments& arguments = line.arguments;
     if (!arguments.positional.empty()) throw UsageError("multi takes no TEXT");
@@ -215,7 +237,7 @@ const std::vector<Command>& Commands() {
          {},
          {"--numbers"},
          {"[--numbers] TEXT", "(the descriptions' text, exactly: case and accents count)"},
-         InTextModule},
+         FullText},
         {"show",
          {"--entry"},
          {"--greek-mode"},

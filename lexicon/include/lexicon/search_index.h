@@ -25,6 +25,11 @@ namespace orvan {
 /// times to the nanosecond. Equal identities mean no file was replaced or written meanwhile.
 std::string FilesIdentity(const std::vector<std::string>& paths);
 
+/// \brief A fast checksum of `bytes`, eight bytes a step in four lanes: it tells a damaged file
+/// (a flipped bit, bytes overwritten or lost), not a forged one; the readers' own checks keep a
+/// forged file from doing harm.
+uint64_t ContentChecksum(std::string_view bytes);
+
 /// \brief The bytes of a search index built from `tables` (both languages), stamped with
 /// `identity` (the FilesIdentity of what the tables were loaded from).
 std::string BuildSearchIndex(const EntryTables& tables, std::string_view identity);
