@@ -450,6 +450,47 @@ TEST_F(SearchCacheTest, EveryModeFilterAndMultiAnswerFromTheIndexAsWithoutIt) {
     EXPECT_EQ(indexInode(), saved);  // answered from it: never saved again
 }
 
+TEST_F(SearchCacheTest, FullTextAnswersFromTheSavedTextsAsWithoutThemAndFollowsTheirFiles) {
+    waitForSettledFiles();
+    ASSERT_EQ(cli({"fulltext", "x"}).status, 0);
+    const std::string texts = cacheHome + "/orvan";
+    const auto savedTexts = [&] {
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(texts, error))
+            if (entry.path().extension() == ".txi") return entry.path().string();
+        return std::string();
+    };
+    const std::string path = savedTexts();
+    ASSERT_NE(path, "");
+    const auto expectAsWithout = [&](const Args& args) {
+        const CliRun cached = cli(args), plain = uncached(args);
+        EXPECT_EQ(cached.status, plain.status) << args.back();
+        EXPECT_EQ(cached.out, plain.out) << args.back();
+        EXPECT_EQ(cached.err, plain.err) << args.back();
+    };
+    for (const std::string word : {"x", "p", "s", "  x", "", "zz", "{"})
+        expectAsWithout({"fulltext", "--numbers", word});
+    EXPECT_EQ(cli({"fulltext", "p"}).out, "2\tgasket *\n");
+
+    // The user's own text changed: found at once, the saved texts made again.
+    ASSERT_EQ(cli({"update", "--entry", "3", "--description", "quartz"}).status, 0);
+    EXPECT_NE(cli({"fulltext", "quartz"}).out.find("\tgasket *\n"), std::string::npos);
+    EXPECT_EQ(cli({"fulltext", "p"}).out, "");
+    waitForSettledFiles();
+    expectAsWithout({"fulltext", "quartz"});
+    expectAsWithout({"fulltext", "quartz"});
+
+    // Damaged saved texts are never believed, and are saved again whole.
+    const std::string good = ReadWholeFile(path).value();
+    std::string flipped = good;
+    flipped[good.size() - 3] ^= 1;
+    for (const std::string& bytes : {flipped, good.substr(0, good.size() - 2), std::string()}) {
+        ASSERT_TRUE(WriteFileAtomically(path, bytes));
+        expectAsWithout({"fulltext", "quartz"});
+        EXPECT_EQ(ReadWholeFile(path), good);
+    }
+}
+
 TEST_F(SearchCacheTest, NumbersAreListedBesideASavedIndexWhichStaysAsItWas) {
     waitForSettledFiles();
     ASSERT_EQ(cli({"search", "g"}).status, 0);
