@@ -23,25 +23,21 @@ std::optional<size_t> SecondStartPlace(bool greek, size_t keyLength, int keyStar
 
 namespace {
 
-enum class Condition { Start, Contain, End, Pattern };
-
-bool Holds(Condition condition, bool greek, const std::string& headwordKey, int keyStart,
-           const std::string& key) {
-    const std::string_view t = headwordKey;
-    switch (condition) {
-        case Condition::Pattern: {
+bool Holds(KeyTest test, bool greek, std::string_view t, int keyStart, std::string_view key) {
+    switch (test) {
+        case KeyTest::Pattern: {
             if (MatchesPattern(key, t)) return true;
             const auto from = SecondStartPlace(greek, t.size(), keyStart);
             return from && *from > 0 && MatchesPattern(key, t.substr(*from));
         }
-        case Condition::Start: {
+        case KeyTest::Start: {
             if (t.starts_with(key)) return true;
             const auto from = SecondStartPlace(greek, t.size(), keyStart);
             return from && t.substr(*from).starts_with(key);
         }
-        case Condition::Contain:
+        case KeyTest::Contain:
             return t.find(key) != std::string_view::npos;
-        case Condition::End:
+        case KeyTest::End:
             return t.ends_with(key);
     }
     return false;
@@ -64,72 +60,93 @@ void Walk(const EntryTable& entries, const GreekTable& greek, bool greekMode, Vi
     }
 }
 
-bool PassesFilters(const EntryRecord& english, const FillRequest& request) {
+bool PassesRequestFilters(const EntryRecord& english, const FillRequest& request) {
     if (request.personalOnly && english.kind != EntryKind::Personal &&
         english.kind != EntryKind::Annotated)
         return false;
     return request.fieldCode.empty() || english.fieldCode == request.fieldCode;
 }
 
-// Lists every record of the input language's table that passes the filters and `matches`.
-template <typename Matches>
-std::vector<ListItem> Collect(const EntryTable& entries, const GreekTable& greek, bool greekMode,
-                              const FillRequest& request, Matches matches) {
-    std::vector<ListItem> items;
-    Walk(entries, greek, greekMode,
-         [&](const std::string& headword, const EntryRecord& english, int slot) {
-             if (!matches(headword, english) || !PassesFilters(english, request)) return false;
-             items.push_back({ListItemText(headword, english), slot});
-             return true;
-         });
-    return items;
+// The language a typed text chooses: that of its first letter, after any leading wildcards of
+// a pattern.
+bool LanguageOfText(std::string_view text, bool wildcards) {
+    if (wildcards && text.find_first_not_of("*?") != std::string_view::npos)
+        text.remove_prefix(text.find_first_not_of("*?"));
+    return StartsWithGreekLetter(text);
 }
 
-std::vector<ListItem> SearchOneCondition(const EntryTable& entries, const GreekTable& greek,
-                                         bool greekMode, Condition condition,
-                                         const std::string& key, const FillRequest& request) {
-    return Collect(entries, greek, greekMode, request,
-                   [&](const std::string& headword, const EntryRecord& english) {
-                       return Holds(condition, greekMode, ListKeyIn(greekMode, headword),
-                                    english.keyStart, key);
-                   });
-}
-
-FillResult SearchMulti(const EntryTable& entries, const GreekTable& greek,
-                       const FillRequest& request) {
-    FillResult result;
-    const SearchCriteria& c = request.criteria;
+// The language the search-criteria dialog's texts choose: that of the first one filled.
+bool LanguageOfCriteria(const SearchCriteria& c) {
     const std::string& first = !c.start.empty() ? c.start : !c.contain.empty() ? c.contain : c.end;
-    const bool greekMode = StartsWithGreekLetter(TrimLeadingBlanks(first));
-    result.language = greekMode;
+    return StartsWithGreekLetter(TrimLeadingBlanks(first));
+}
 
-    // Each criterion is reduced like the headwords of its language, as the single search does.
-    struct Criterion {
-        Condition condition;
-        std::string key;
-    };
-    std::vector<Criterion> criteria;
-    if (!c.start.empty()) criteria.push_back({Condition::Start, ListKeyIn(greekMode, c.start)});
-    if (!c.contain.empty())
-        criteria.push_back({Condition::Contain, ListKeyIn(greekMode, c.contain)});
-    if (!c.end.empty()) criteria.push_back({Condition::End, ListKeyIn(greekMode, c.end)});
-    if (criteria.empty()) return result;
-
-    result.items = Collect(
-        entries, greek, greekMode, request,
-        [&](const std::string& headword, const EntryRecord& english) {
-            const std::string t = ListKeyIn(greekMode, headword);
-            for (const Criterion& criterion : criteria) {
-                if (!Holds(criterion.condition, greekMode, t, english.keyStart, criterion.key)) {
-                    return false;
-                }
-            }
-            return true;
-        });
-    return result;
+// The text condition of the single-condition modes.
+std::optional<KeyTest> TestOf(SearchMode mode) {
+    switch (mode) {
+        case SearchMode::Start:
+            return KeyTest::Start;
+        case SearchMode::Contain:
+            return KeyTest::Contain;
+        case SearchMode::End:
+            return KeyTest::End;
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace
+
+std::optional<HeadwordMatch> MatchOfFill(std::string_view entryText, bool greekMode,
+                                         const FillRequest& request) {
+    HeadwordMatch match;
+    match.greek = greekMode;
+    match.personalOnly = request.personalOnly;
+    match.fieldCode = request.fieldCode;
+    const std::string_view text = TrimLeadingBlanks(entryText);
+    if (!text.empty()) {
+        match.greek = LanguageOfText(text, request.wildcards);
+        const auto test = TestOf(request.mode);
+        if (!test) return std::nullopt;
+        if (request.wildcards && HasWildcards(text)) {
+            match.criteria.push_back({KeyTest::Pattern, WildcardKey(match.greek, text)});
+        } else {
+            match.criteria.push_back({*test, ListKeyIn(match.greek, text)});
+        }
+        return match;
+    }
+    // No text: a science filter lists its whole field, the personal filter every own entry
+    // (then without the science filter), and the criteria of MULTI what they find.
+    if (!request.fieldCode.empty() && request.mode != SearchMode::Multi) return match;
+    if (request.personalOnly) {
+        match.fieldCode.clear();
+        return match;
+    }
+    if (request.mode != SearchMode::Multi) return std::nullopt;
+    // Each criterion is reduced like the headwords of its language, as the single search does.
+    const SearchCriteria& c = request.criteria;
+    match.greek = LanguageOfCriteria(c);
+    if (!c.start.empty())
+        match.criteria.push_back({KeyTest::Start, ListKeyIn(match.greek, c.start)});
+    if (!c.contain.empty())
+        match.criteria.push_back({KeyTest::Contain, ListKeyIn(match.greek, c.contain)});
+    if (!c.end.empty()) match.criteria.push_back({KeyTest::End, ListKeyIn(match.greek, c.end)});
+    if (match.criteria.empty()) return std::nullopt;
+    return match;
+}
+
+bool MeetsCriteria(const HeadwordMatch& match, std::string_view headwordKey, int keyStart) {
+    for (const KeyCriterion& criterion : match.criteria) {
+        if (!Holds(criterion.test, match.greek, headwordKey, keyStart, criterion.key)) return false;
+    }
+    return true;
+}
+
+bool PassesFilters(const HeadwordMatch& match, EntryKind kind, std::string_view fieldCode) {
+    if (match.personalOnly && kind != EntryKind::Personal && kind != EntryKind::Annotated)
+        return false;
+    return match.fieldCode.empty() || fieldCode == match.fieldCode;
+}
 
 std::string ListItemText(const std::string& headword, const EntryRecord& english) {
     return english.kind == EntryKind::Personal ? headword + " *" : headword;
@@ -141,20 +158,6 @@ constexpr std::pair<SearchMode, const char*> kModeNames[] = {
     {SearchMode::Start, "START"}, {SearchMode::Contain, "CONTAIN"},   {SearchMode::End, "END"},
     {SearchMode::Multi, "MULTI"}, {SearchMode::Specific, "SPECIFIC"},
 };
-
-// The text condition of the single-condition modes.
-std::optional<Condition> ConditionOf(SearchMode mode) {
-    switch (mode) {
-        case SearchMode::Start:
-            return Condition::Start;
-        case SearchMode::Contain:
-            return Condition::Contain;
-        case SearchMode::End:
-            return Condition::End;
-        default:
-            return std::nullopt;
-    }
-}
 
 }  // namespace
 
@@ -178,46 +181,32 @@ FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::str
     const std::string_view text = TrimLeadingBlanks(entryText);
     result.entryText = std::string(text);
     if (!text.empty()) {
-        // A pattern's language is that of its first letter after any leading wildcards.
-        std::string_view first = text;
-        if (request.wildcards && first.find_first_not_of("*?") != std::string_view::npos)
-            first.remove_prefix(first.find_first_not_of("*?"));
-        greekMode = StartsWithGreekLetter(first);
+        greekMode = LanguageOfText(text, request.wildcards);
         result.language = greekMode;
+    } else if (request.mode == SearchMode::Multi && !request.personalOnly) {
+        result.language = LanguageOfCriteria(request.criteria);
     }
-
-    if (!text.empty()) {
-        const std::string key = ListKeyIn(greekMode, text);
-        const auto condition = ConditionOf(request.mode);
-        if (condition && request.wildcards && HasWildcards(text)) {
-            result.items = SearchOneCondition(entries, greek, greekMode, Condition::Pattern,
-                                              WildcardKey(greekMode, text), request);
-        } else if (condition) {
-            result.items = SearchOneCondition(entries, greek, greekMode, *condition, key, request);
-        } else if (request.mode == SearchMode::Specific) {
-            if (request.slot < 1 || request.slot > entries.count()) return result;
-            const EntryRecord& english = entries[request.slot];
-            const std::string& headword =
-                greekMode ? greek[english.greekSlot].headword : english.headword;
-            result.items.push_back({ListItemText(headword, english), request.slot});
-            result.entryText = headword;
-            result.showFirst = true;
-        }
+    if (!text.empty() && request.mode == SearchMode::Specific) {
+        if (request.slot < 1 || request.slot > entries.count()) return result;
+        const EntryRecord& english = entries[request.slot];
+        const std::string& headword =
+            greekMode ? greek[english.greekSlot].headword : english.headword;
+        result.items.push_back({ListItemText(headword, english), request.slot});
+        result.entryText = headword;
+        result.showFirst = true;
         return result;
     }
-
-    const auto any = [](const std::string&, const EntryRecord&) { return true; };
-    if (!request.fieldCode.empty() && request.mode != SearchMode::Multi) {
-        result.items = Collect(entries, greek, greekMode, request, any);
-    } else if (request.personalOnly) {
-        FillRequest personalOnly = request;
-        personalOnly.fieldCode.clear();
-        result.items = Collect(entries, greek, greekMode, personalOnly, any);
-    } else if (request.mode == SearchMode::Multi) {
-        FillResult multi = SearchMulti(entries, greek, request);
-        multi.entryText = result.entryText;
-        return multi;
-    }
+    const auto match = MatchOfFill(entryText, greekMode, request);
+    if (!match) return result;
+    Walk(entries, greek, match->greek,
+         [&](const std::string& headword, const EntryRecord& english, int slot) {
+             if (!PassesFilters(*match, english.kind, english.fieldCode)) return false;
+             if (!match->criteria.empty() &&
+                 !MeetsCriteria(*match, ListKeyIn(match->greek, headword), english.keyStart))
+                 return false;
+             result.items.push_back({ListItemText(headword, english), slot});
+             return true;
+         });
     return result;
 }
 
@@ -294,7 +283,7 @@ std::vector<ListItem> SpellingSuggestions(const EntryTable& entries, const Greek
     std::vector<RankedItem> near;
     Walk(entries, greek, greekMode,
          [&](const std::string& headword, const EntryRecord& english, int slot) {
-             if (!PassesFilters(english, request)) return false;
+             if (!PassesRequestFilters(english, request)) return false;
              const std::string headwordKey = ListKeyIn(greekMode, headword);
              int distance = BoundedEditDistance(key, headwordKey, kMost);
              const auto from = SecondStartPlace(greekMode, headwordKey.size(), english.keyStart);
@@ -320,7 +309,7 @@ std::vector<ListItem> HeadwordsWithKeys(const EntryTable& entries, const GreekTa
     };
     Walk(entries, greek, greekMode,
          [&](const std::string& headword, const EntryRecord& english, int slot) {
-             if (!PassesFilters(english, request)) return false;
+             if (!PassesRequestFilters(english, request)) return false;
              const std::string headwordKey = ListKeyIn(greekMode, headword);
              size_t index = indexOf(headwordKey);
              const auto from = SecondStartPlace(greekMode, headwordKey.size(), english.keyStart);

@@ -15,13 +15,6 @@ FullTextSources FullTextSourcesOf(const LoadedLexicon& lexicon) {
     return {lexicon.tables, lexicon.notes, lexicon.files, lexicon.reading, lexicon.rtfHeader};
 }
 
-std::u16string FullTextTerm(std::u16string_view typed) {
-    std::size_t start = 0;
-    while (start < typed.size() && typed[start] <= u' ')
-        ++start;
-    return std::u16string(typed.substr(start));
-}
-
 namespace {
 
 // Entries are searched by as many threads as there are processors, up to this many.
@@ -126,6 +119,28 @@ bool FullTextSearch::step(int count) {
     next_ = last + 1;
     finished_ = next_ > total_ || results_.size() >= kFullTextResultLimit;
     return !finished_;
+}
+
+void FullTextSearch::shownText(int slot, std::u16string& out) {
+    Reading& reading = readings_.front();
+    readBody(reading, sources_.tables.entries[slot]);
+    richtext::ExtractPlainText(prologue_, reading.body, out);
+}
+
+std::optional<std::vector<DescriptionText>> ShownDescriptionTexts(const FullTextSources& sources) {
+    // The term is never compared: any that does not end the search at once.
+    FullTextSearch search(sources, u"\uFFFF");
+    if (!DescriptionReader(DescriptionStore::Lexicon, sources.files.descriptions).open())
+        return std::nullopt;
+    const EntryTable& entries = sources.tables.entries;
+    std::vector<DescriptionText> texts(static_cast<std::size_t>(entries.count()));
+    for (int slot = 1; slot <= entries.count(); ++slot) {
+        DescriptionText& text = texts[static_cast<std::size_t>(slot) - 1];
+        text.number = entries[slot].number;
+        text.itemText = ListItemText(entries[slot].headword, entries[slot]);
+        search.shownText(slot, text.shown);
+    }
+    return texts;
 }
 
 std::vector<ListItem> SearchDescriptions(const FullTextSources& sources,

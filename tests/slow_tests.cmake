@@ -4,3 +4,7 @@
 # that CMake names itself get the label in tests/CMakeLists.txt.
 set_tests_properties(FullTextSample.ListsExactlyWhatLoadingEachDocumentIntoTheViewFinds
     PROPERTIES LABELS "window;slow")
+set_tests_properties(
+    SearchIndexMediumTest.AnswersEveryShortStartOfTheSampleMediumAsTheListSearch
+    SearchIndexMediumTest.AnswersEveryModeFilterAndCriteriaOfTheSampleMediumAsTheListSearch
+    PROPERTIES LABELS "core;slow")

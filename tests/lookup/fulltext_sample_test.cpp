@@ -95,6 +95,22 @@ TEST(FullTextSample, ListsExactlyWhatLoadingEachDocumentIntoTheViewFinds) {
             found.push_back(item.slot);
         EXPECT_EQ(found, expected[word]) << word;
     }
+    // The descriptions' text as saved for later searches finds the same.
+    const auto texts = lookup::ShownDescriptionTexts(sources);
+    ASSERT_TRUE(texts);
+    const std::string saved = BuildDescriptionTexts(*texts, "stamp");
+    for (const char* word : kWords) {
+        const auto finds = SearchDescriptionTexts(
+            saved, "stamp", FullTextTerm(richtext::Utf16Of(QString::fromUtf8(word))),
+            kFullTextResultLimit);
+        ASSERT_TRUE(finds) << word;
+        std::vector<int> found;
+        for (const FullTextFind& find : *finds) {
+            found.push_back(find.item.slot);
+            EXPECT_EQ(find.number, tables.entries[find.item.slot].number);
+        }
+        EXPECT_EQ(found, expected[word]) << word;
+    }
     // The cases that find something do.
     for (const char* word :
          {"engine", "μηχανή", "of the", "—", "/ˈ", kPersonalWord, kNoteWord, "zebrawort "})

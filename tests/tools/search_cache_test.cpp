@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <set>
 
 #include "lexicon/list_search.h"
@@ -53,6 +54,86 @@ void ExpectSameAsListSearch(const EntryTables& tables, size_t longest) {
     }
 }
 
+// The filters a search is tried under: none, the personal one, each science field of the
+// tables (at most `fields` of them, the commonest first) and one that no entry has.
+std::vector<FillRequest> FiltersToTry(const EntryTables& tables, size_t fields) {
+    std::map<std::string, int> counts;
+    for (int slot = 1; slot <= tables.entries.count(); ++slot)
+        ++counts[tables.entries[slot].fieldCode];
+    std::vector<std::pair<int, std::string>> commonest;
+    for (const auto& [code, count] : counts)
+        if (!code.empty()) commonest.emplace_back(-count, code);
+    std::sort(commonest.begin(), commonest.end());
+    std::vector<FillRequest> filters(2);
+    filters[1].personalOnly = true;
+    for (size_t n = 0; n < std::min(fields, commonest.size()); ++n) {
+        filters.emplace_back().fieldCode = commonest[n].second;
+        filters.emplace_back().fieldCode = commonest[n].second;
+        filters.back().personalOnly = true;
+    }
+    filters.emplace_back().fieldCode = "NO SUCH FIELD";
+    return filters;
+}
+
+// Every mode (START, CONTAIN, END, and MULTI's criteria made of the texts) under every filter of
+// FiltersToTry, from the saved index and by FillList; texts of up to `longest` bytes from the
+// headwords' starts and ends, and with no text the filters alone.
+void ExpectEveryModeAsListSearch(const EntryTables& tables, size_t longest, size_t fields) {
+    const std::string bytes = BuildSearchIndex(tables, kIdentity);
+    const auto view = SearchIndexView::open(bytes, kIdentity);
+    ASSERT_TRUE(view);
+    std::set<std::string> texts = TextsToTry(tables, longest);
+    const auto addEnds = [&](const std::string& headword) {
+        for (size_t length = 1; length <= std::min(longest, headword.size()); ++length)
+            texts.insert(headword.substr(headword.size() - length));
+    };
+    for (int slot = 1; slot <= tables.entries.count(); ++slot)
+        addEnds(tables.entries[slot].headword);
+    for (int slot = 1; slot <= tables.greek.count(); ++slot)
+        addEnds(tables.greek[slot].headword);
+    const auto expectSame = [&](const std::string& text, bool greekMode, const FillRequest& r) {
+        const auto items = view->search(text, greekMode, r);
+        ASSERT_TRUE(items) << text;
+        ASSERT_EQ(*items, FillList(tables.entries, tables.greek, text, greekMode, r).items)
+            << "'" << text << "' mode " << SearchModeName(r.mode) << " personal " << r.personalOnly
+            << " field '" << r.fieldCode << "' greek mode " << greekMode;
+    };
+    // Every text without a filter; under a filter every `thinning`th.
+    const size_t thinning = std::max<size_t>(1, texts.size() / 400);
+    bool filtered = false;
+    for (FillRequest request : FiltersToTry(tables, fields)) {
+        for (const SearchMode mode : {SearchMode::Start, SearchMode::Contain, SearchMode::End}) {
+            request.mode = mode;
+            size_t n = 0;
+            for (const std::string& text : texts)
+                if (!filtered || n++ % thinning == 0) expectSame(text, false, request);
+            expectSame("", true, request);
+        }
+        filtered = true;
+        // MULTI: one, two and three criteria of every kind, in either language.
+        request.mode = SearchMode::Multi;
+        const std::vector<std::string> some(texts.begin(), texts.end());
+        const size_t step = std::max<size_t>(1, some.size() / 40);
+        for (size_t a = 0; a < some.size(); a += step) {
+            const std::string& b = some[(a * 7 + 3) % some.size()];
+            const std::string& c = some[(a * 13 + 5) % some.size()];
+            for (const SearchCriteria& criteria :
+                 {SearchCriteria{some[a], b, ""}, SearchCriteria{"", some[a], c},
+                  SearchCriteria{some[a], "", c}, SearchCriteria{some[a], b, c},
+                  SearchCriteria{"", "", ""}}) {
+                request.criteria = criteria;
+                expectSame("", false, request);
+            }
+        }
+        request.criteria = {};
+    }
+    // One given entry is the tables' to list, not the index's.
+    FillRequest specific;
+    specific.mode = SearchMode::Specific;
+    specific.slot = 1;
+    EXPECT_FALSE(view->search("g", false, specific));
+}
+
 class SearchIndexTest : public CliFixture {
   protected:
     EntryTables loadTables() {
@@ -81,6 +162,7 @@ TEST_F(SearchIndexTest, AnswersAsTheListSearchWithArticlesOwnEntriesAndDuplicate
     const EntryTables tables = loadTables();
     ASSERT_FALSE(tables.personalProblem) << tables.personalProblem->message;
     ExpectSameAsListSearch(tables, 100);
+    ExpectEveryModeAsListSearch(tables, 100, 10);
 }
 
 TEST_F(SearchIndexTest, StopsAtTheListLimitInTableOrder) {
@@ -95,6 +177,13 @@ TEST_F(SearchIndexTest, StopsAtTheListLimitInTableOrder) {
     ASSERT_TRUE(items);
     EXPECT_EQ(items->size(), static_cast<size_t>(kListLimit));
     EXPECT_EQ(*items, FillList(tables.entries, tables.greek, "A", false, {}).items);
+    // Every headword holds "b": the list stops at its limit.
+    FillRequest contain;
+    contain.mode = SearchMode::Contain;
+    const auto found = view->search("B", false, contain);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->size(), static_cast<size_t>(kListLimit));
+    EXPECT_EQ(*found, FillList(tables.entries, tables.greek, "B", false, contain).items);
 }
 
 #ifdef ORVAN_MEDIUM_DIR
@@ -104,6 +193,13 @@ TEST(SearchIndexMediumTest, AnswersEveryShortStartOfTheSampleMediumAsTheListSear
     ASSERT_GT(tables.entries.count(), 1000);
     // Every start of up to three letters; two under the sanitizers.
     ExpectSameAsListSearch(tables, kSanitized ? 2 : 3);
+}
+
+TEST(SearchIndexMediumTest, AnswersEveryModeFilterAndCriteriaOfTheSampleMediumAsTheListSearch) {
+    NoteList notes;
+    const EntryTables tables = LoadEntryTable(LexiconFiles(ORVAN_MEDIUM_DIR), {}, notes);
+    ASSERT_GT(tables.entries.count(), 1000);
+    ExpectEveryModeAsListSearch(tables, kSanitized ? 1 : 2, kSanitized ? 1 : 2);
 }
 #endif
 
@@ -149,6 +245,14 @@ TEST_F(SearchIndexTest, RefusesOrSurvivesEveryDamage) {
             const auto items = view->startSearch(text, false);
             if (items) {
                 ASSERT_EQ(*items, expected(text)) << text;
+            }
+            FillRequest contain;
+            contain.mode = SearchMode::Contain;
+            contain.fieldCode = "MECH";
+            if (const auto found = view->search(text, false, contain)) {
+                ASSERT_EQ(*found,
+                          FillList(tables.entries, tables.greek, text, false, contain).items)
+                    << text;
             }
         }
     }
@@ -312,6 +416,79 @@ TEST_F(SearchCacheTest, ProcessesSearchingAtOnceAllAnswerRight) {
             EXPECT_EQ(home.read(std::to_string(n)), expected) << round << " " << n;
     }
     EXPECT_NE(indexFile(), "");
+}
+
+TEST_F(SearchCacheTest, EveryModeFilterAndMultiAnswerFromTheIndexAsWithoutIt) {
+    waitForSettledFiles();
+    ASSERT_EQ(cli({"search", "g"}).status, 0);
+    const ino_t saved = indexInode();
+    ASSERT_NE(saved, 0u);
+    const std::vector<Args> searches = {
+        {"search", "--mode", "contain", "a"},
+        {"search", "--mode", "END", "ine"},
+        {"search", "--mode", "END", "Ο"},
+        {"search", "--mode", "contain", "--field", "2", "e"},
+        {"search", "--mode", "contain", "--field", "1", "--personal-only", "a"},
+        {"search", "--personal-only", "g"},
+        {"search", "--field", "1"},
+        {"search", "--personal-only", ""},
+        {"search", "--field", "9", "g"},  // no such item: a usage error either way
+        {"search", "--field", "x", "g"},
+        {"multi", "--start", "g", "--end", "t"},
+        {"multi", "--contain", "ηχ"},
+        {"multi", "--start", "μ", "--contain", "α", "--field", "2"},
+        {"multi"},
+    };
+    for (const Args& args : searches) {
+        const CliRun cached = cli(args), plain = uncached(args);
+        EXPECT_EQ(cached.status, plain.status) << args[1] << " " << args.back();
+        EXPECT_EQ(cached.out, plain.out) << args[1] << " " << args.back();
+        EXPECT_EQ(cached.err, plain.err) << args[1] << " " << args.back();
+    }
+    EXPECT_EQ(cli({"search", "--mode", "contain", "as"}).out, "1\tgas\n2\tgasket *\n");
+    EXPECT_EQ(cli({"search", "--personal-only", "--mode", "end", "t"}).out, "2\tgasket *\n");
+    EXPECT_EQ(indexInode(), saved);  // answered from it: never saved again
+}
+
+TEST_F(SearchCacheTest, FullTextAnswersFromTheSavedTextsAsWithoutThemAndFollowsTheirFiles) {
+    waitForSettledFiles();
+    ASSERT_EQ(cli({"fulltext", "x"}).status, 0);
+    const std::string texts = cacheHome + "/orvan";
+    const auto savedTexts = [&] {
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(texts, error))
+            if (entry.path().extension() == ".txi") return entry.path().string();
+        return std::string();
+    };
+    const std::string path = savedTexts();
+    ASSERT_NE(path, "");
+    const auto expectAsWithout = [&](const Args& args) {
+        const CliRun cached = cli(args), plain = uncached(args);
+        EXPECT_EQ(cached.status, plain.status) << args.back();
+        EXPECT_EQ(cached.out, plain.out) << args.back();
+        EXPECT_EQ(cached.err, plain.err) << args.back();
+    };
+    for (const std::string word : {"x", "p", "s", "  x", "", "zz", "{"})
+        expectAsWithout({"fulltext", "--numbers", word});
+    EXPECT_EQ(cli({"fulltext", "p"}).out, "2\tgasket *\n");
+
+    // The user's own text changed: found at once, the saved texts made again.
+    ASSERT_EQ(cli({"update", "--entry", "3", "--description", "quartz"}).status, 0);
+    EXPECT_NE(cli({"fulltext", "quartz"}).out.find("\tgasket *\n"), std::string::npos);
+    EXPECT_EQ(cli({"fulltext", "p"}).out, "");
+    waitForSettledFiles();
+    expectAsWithout({"fulltext", "quartz"});
+    expectAsWithout({"fulltext", "quartz"});
+
+    // Damaged saved texts are never believed, and are saved again whole.
+    const std::string good = ReadWholeFile(path).value();
+    std::string flipped = good;
+    flipped[good.size() - 3] ^= 1;
+    for (const std::string& bytes : {flipped, good.substr(0, good.size() - 2), std::string()}) {
+        ASSERT_TRUE(WriteFileAtomically(path, bytes));
+        expectAsWithout({"fulltext", "quartz"});
+        EXPECT_EQ(ReadWholeFile(path), good);
+    }
 }
 
 TEST_F(SearchCacheTest, NumbersAreListedBesideASavedIndexWhichStaysAsItWas) {

@@ -24,14 +24,35 @@ namespace orvan::cli {
 
 namespace {
 
-std::string FieldCodeOption(const CommandArguments& arguments, const LoadedLexicon& lexicon) {
+std::string FieldCodeOption(const CommandArguments& arguments, const FieldTable* fields) {
     const int item = arguments.number("--field", 0);
-    const int items = lexicon.fields ? lexicon.fields->count() : 0;
+    const int items = fields ? fields->count() : 0;
     if (item > items) {
         throw UsageError("--field " + std::to_string(item) + ": the science list has items 0 to " +
                          std::to_string(items));
     }
-    return FieldFilterCode(lexicon.fields ? &*lexicon.fields : nullptr, item);
+    return FieldFilterCode(fields, item);
+}
+
+std::string FieldCodeOption(const CommandArguments& arguments, const LoadedLexicon& lexicon) {
+    return FieldCodeOption(arguments, lexicon.fieldTable());
+}
+
+// The list search's items from the saved search index, the science filter read from the science
+// list alone; nothing when the index cannot answer, or --field names no item of the list (the
+// full load then says so, as without the index).
+std::optional<std::vector<ListItem>> FromIndex(const SearchCache& cache, const CommandLine& line,
+                                               std::string_view text, bool greekMode,
+                                               FillRequest request) {
+    if (line.arguments.value("--field")) {
+        const Result<FieldTable> fields = LoadFieldTable(LexiconFiles(line.programFolder));
+        try {
+            request.fieldCode = FieldCodeOption(line.arguments, fields ? &*fields : nullptr);
+        } catch (const UsageError&) {
+            return std::nullopt;
+        }
+    }
+    return cache.answer(text, greekMode, request);
 }
 
 void Dump(const CommandLine& line, std::ostream& out) {
@@ -82,23 +103,22 @@ void Search(const CommandLine& line, std::ostream& out) {
     }
     const std::string text = SearchArgument("TEXT", arguments.onlyPositional().value_or(""));
     const bool greekMode = arguments.has("--greek-mode");
-    // The plain START search, the common look-up, is answered from the saved search index when
-    // there is one for the files as they are; otherwise the full load saves one. The index holds
-    // no entry numbers: a search with --numbers loads the tables and leaves the index alone.
+    FillRequest request;
+    request.mode = *mode;
+    request.personalOnly = arguments.has("--personal-only");
+    // Every search is answered from the saved search index when there is one for the files as
+    // they are; otherwise the full load saves one. The index holds no entry numbers: a search
+    // with --numbers loads the tables and leaves the index alone.
     const std::string personalFolder = PersonalFolderOf(line);
     std::optional<SearchCache> cache;
-    if (mode == SearchMode::Start && !arguments.has("--personal-only") &&
-        !arguments.value("--field") && !arguments.has("--numbers") && !arguments.has("--json")) {
+    if (!arguments.has("--numbers") && !arguments.has("--json")) {
         cache.emplace(line, personalFolder);
-        if (const auto items = cache->answer(text, greekMode)) {
+        if (const auto items = FromIndex(*cache, line, text, greekMode, request)) {
             PrintItems(*items, out);
             return;
         }
     }
     const LoadedLexicon lexicon = Load(line, personalFolder);
-    FillRequest request;
-    request.mode = *mode;
-    request.personalOnly = arguments.has("--personal-only");
     request.fieldCode = FieldCodeOption(arguments, lexicon);
     PrintList(
         line, lexicon,
@@ -124,6 +144,32 @@ void InTextModule(const CommandLine& line, std::ostream& out) {
     throw DataError(reason);
 }
 
+// The full-text search, from the descriptions' text saved by an earlier one while the files it
+// was made from are as they were; else in the text module, which saves it.
+void FullText(const CommandLine& line, std::ostream& out) {
+    const auto text = line.arguments.onlyPositional();
+    if (!text) throw UsageError("fulltext needs a TEXT");
+    const std::u16string term = FullTextTerm(Utf8ToUtf16(Utf8Argument("TEXT", *text)));
+    // The personal folder is found once: the module is handed it.
+    CommandLine found = line;
+    found.personalFolder = PersonalFolderOf(line);
+    // JSON names each entry's kind and field, which the saved texts do not hold.
+    const DescriptionTextsCache cache(found, *found.personalFolder);
+    const auto finds = line.arguments.has("--json")
+                           ? std::nullopt
+                           : cache.answer(term, kFullTextResultLimit);
+    if (finds) {
+        const bool numbers = line.arguments.has("--numbers");
+        for (const FullTextFind& find : *finds) {
+            out << find.item.slot << '\t';
+            if (numbers) out << find.number << '\t';
+            out << ToUtf8(find.item.text) << '\n';
+        }
+        return;
+    }
+    InTextModule(found, out);
+}
+
 void Multi(const CommandLine& line, std::ostream& out) {
     const CommandArguments& arguments = line.arguments;
     if (!arguments.positional.empty()) throw UsageError("multi takes no TEXT");
@@ -131,19 +177,29 @@ void Multi(const CommandLine& line, std::ostream& out) {
     criteria.start = SearchArgument("--start", arguments.value("--start").value_or(""));
     criteria.contain = SearchArgument("--contain", arguments.value("--contain").value_or(""));
     criteria.end = SearchArgument("--end", arguments.value("--end").value_or(""));
-    const LoadedLexicon lexicon = Load(line);
-    const std::string fieldCode = FieldCodeOption(arguments, lexicon);
     const CriteriaDispatch dispatch = DispatchSearchCriteria(criteria);
-    if (!dispatch.fill) return;
     FillRequest request;
     request.mode = dispatch.mode;
-    request.fieldCode = fieldCode;
     request.criteria = criteria;
+    // Answered from the saved search index as the search is.
+    const std::string personalFolder = PersonalFolderOf(line);
+    std::optional<SearchCache> cache;
+    if (dispatch.fill && !arguments.has("--numbers") && !arguments.has("--json")) {
+        cache.emplace(line, personalFolder);
+        if (const auto items = FromIndex(*cache, line, dispatch.entryText, false, request)) {
+            PrintItems(*items, out);
+            return;
+        }
+    }
+    const LoadedLexicon lexicon = Load(line, personalFolder);
+    request.fieldCode = FieldCodeOption(arguments, lexicon);
+    if (!dispatch.fill) return;
     PrintList(
         line, lexicon,
         FillList(lexicon.tables.entries, lexicon.tables.greek, dispatch.entryText, false, request)
             .items,
         out);
+    if (cache) cache->save(lexicon);
 }
 
 void Prepare(const CommandLine& line, std::ostream& out) {
@@ -192,7 +248,7 @@ const std::vector<Command>& Commands() {
          {},
          {"--numbers", "--json"},
          {"[--numbers] [--json] TEXT", "(the descriptions' text, exactly: case and accents count)"},
-         InTextModule},
+         FullText},
         {"show",
          {"--entry"},
          {"--greek-mode", "--json"},

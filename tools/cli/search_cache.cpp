@@ -7,7 +7,9 @@
 #include <ctime>
 #include <filesystem>
 
+#include "lexicon/description_texts.h"
 #include "lexicon/file_paths.h"
+#include "lexicon/lexicon_files.h"
 #include "lexicon/search_index.h"
 #include "lexicon/text_file.h"
 #include "personal/personal_store.h"
@@ -15,6 +17,7 @@
 #include "personal/store_contents.h"
 #include "tools/cli/loaded_lexicon.h"
 #include "tools/cli/standard_folders.h"
+#include "tools/cli/text_module.h"
 
 namespace orvan::cli {
 
@@ -31,30 +34,36 @@ std::string Absolute(const std::string& path) {
     return error ? path : absolute.lexically_normal().string();
 }
 
-// The saved index's name: "search-", a 64-bit FNV-1a hash of the two folders in hexadecimal,
-// ".idx".
+// A saved file's name: its prefix, a 64-bit FNV-1a hash of the two folders in hexadecimal, its
+// suffix. The search index is "search-….idx", the descriptions' text "texts-….txi".
 constexpr std::string_view kIndexPrefix = "search-", kIndexSuffix = ".idx";
+constexpr std::string_view kTextsPrefix = "texts-", kTextsSuffix = ".txi";
 constexpr std::string_view kHexDigits = "0123456789abcdef";
 constexpr size_t kHashDigits = 16;
 
-std::string IndexName(std::string_view folders) {
+std::string CachedName(std::string_view prefix, std::string_view folders, std::string_view suffix) {
     uint64_t hash = 0xcbf29ce484222325ull;
     for (const char c : folders)
         hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
-    std::string name(kIndexPrefix);
+    std::string name(prefix);
     for (int shift = 60; shift >= 0; shift -= 4)
         name += kHexDigits[(hash >> shift) & 15];
-    return name + std::string(kIndexSuffix);
+    return name + std::string(suffix);
 }
 
-// Whether `name` is one that IndexName gives.
-bool IsIndexName(std::string_view name) {
-    if (name.size() != kIndexPrefix.size() + kHashDigits + kIndexSuffix.size() ||
-        !name.starts_with(kIndexPrefix) || !name.ends_with(kIndexSuffix)) {
+// Whether `name` is one that CachedName gives with `prefix` and `suffix`.
+bool IsCachedName(std::string_view name, std::string_view prefix, std::string_view suffix) {
+    if (name.size() != prefix.size() + kHashDigits + suffix.size() || !name.starts_with(prefix) ||
+        !name.ends_with(suffix)) {
         return false;
     }
-    const std::string_view hash = name.substr(kIndexPrefix.size(), kHashDigits);
+    const std::string_view hash = name.substr(prefix.size(), kHashDigits);
     return hash.find_first_not_of(kHexDigits) == std::string_view::npos;
+}
+
+bool IsIndexName(std::string_view name) {
+    return IsCachedName(name, kIndexPrefix, kIndexSuffix) ||
+           IsCachedName(name, kTextsPrefix, kTextsSuffix);
 }
 
 // A saver still at work has written its temporary within this time; one older was left by a
@@ -99,28 +108,31 @@ bool Settled(const std::vector<std::string>& paths) {
 
 }  // namespace
 
-SearchCache::SearchCache(const CommandLine& line, const std::string& personalFolder)
+CachedFile::CachedFile(const CommandLine& line, const std::string& personalFolder,
+                       std::string_view prefix, std::string_view suffix,
+                       const std::vector<std::string>& files)
     : personal_(personalFolder) {
-    const LexiconFiles files(line.programFolder);
+    const LexiconFiles lexicon(line.programFolder);
     // The program itself is one of the inputs: another build may key the headwords otherwise.
-    inputs_ = {"/proc/self/exe", Absolute(files.englishIndex), Absolute(files.greekIndex)};
-    folders_ = Absolute(files.folder) + '\0';
+    inputs_ = {"/proc/self/exe"};
+    for (const std::string& file : files)
+        inputs_.push_back(Absolute(file));
+    folders_ = Absolute(lexicon.folder) + '\0';
     if (personal_.known()) {
         inputs_.push_back(Absolute(personal_.englishIndex));
         inputs_.push_back(Absolute(personal_.greekIndex));
         folders_ += Absolute(personal::StoreFolder(personal_));
     }
     folder_ = CacheFolder();
-    path_ = PathInFolder(folder_, IndexName(folders_));
+    path_ = PathInFolder(folder_, CachedName(prefix, folders_, suffix));
     identity_ = identityNow();
 }
 
-std::string SearchCache::identityNow() const {
+std::string CachedFile::identityNow() const {
     return folders_ + '\0' + FilesIdentity(inputs_);
 }
 
-std::optional<std::vector<ListItem>> SearchCache::answer(std::string_view text,
-                                                         bool greekMode) const {
+std::optional<FileView> CachedFile::view(size_t headLength, LengthRule length) const {
     // A change another program left unfinished is put back by the full load, which the answer
     // must then come from.
     if (personal_.known() &&
@@ -130,39 +142,90 @@ std::optional<std::vector<ListItem>> SearchCache::answer(std::string_view text,
     }
     // The file's length is checked against its header before it is read in: a damaged file
     // may be of any length.
-    const Result<FileView> view =
-        ViewCheckedFile(path_, kSearchIndexHeaderLength + identity_.size(),
-                        [this](std::string_view head, long long length) {
-                            const auto expected = SearchIndexLength(head, identity_);
-                            return expected && *expected == static_cast<uint64_t>(length);
-                        });
+    Result<FileView> view = ViewCheckedFile(
+        path_, headLength + identity_.size(), [&](std::string_view head, long long size) {
+            const auto expected = length(head, identity_);
+            return expected && *expected == static_cast<uint64_t>(size);
+        });
     if (!view) return std::nullopt;
-    const auto index = SearchIndexView::open(view->bytes(), identity_);
-    if (!index) return std::nullopt;
-    return index->startSearch(text, greekMode);
+    return std::move(*view);
 }
 
-void SearchCache::save(const LoadedLexicon& lexicon) const {
+bool CachedFile::mayBeSaved(const LoadedLexicon& lexicon) const {
     // Tables with a problem are not what the files hold, and their problem is to be told at
     // every search; files changed during the load, or tables of another personal folder, may
     // not be what was read.
     const EntryTables& tables = lexicon.tables;
-    if (tables.personalProblem || tables.lexiconProblem || tables.lexiconLeftOut ||
-        lexicon.personal.englishIndex != personal_.englishIndex ||
-        lexicon.personal.greekIndex != personal_.greekIndex) {
-        return;
-    }
-    try {
-        if (identityNow() != identity_ || !Settled(inputs_)) return;
-        std::error_code error;
-        std::filesystem::create_directories(folder_, error);
-        if (error || ::access(folder_.c_str(), W_OK) != 0) return;
-        RemoveAbandonedTemporaries(folder_);
-        // Only a speed-up: when it cannot be written, the next search loads the tables again.
-        WriteFileAtomically(path_, BuildSearchIndex(tables, identity_));
-    } catch (const std::exception&) {
-        // Not even memory for it: the search was answered all the same.
-    }
+    return !tables.personalProblem && !tables.lexiconProblem && !tables.lexiconLeftOut &&
+           lexicon.personal.englishIndex == personal_.englishIndex &&
+           lexicon.personal.greekIndex == personal_.greekIndex && identityNow() == identity_ &&
+           Settled(inputs_);
+}
+
+void CachedFile::write(const std::string& bytes) const {
+    std::error_code error;
+    std::filesystem::create_directories(folder_, error);
+    if (error || ::access(folder_.c_str(), W_OK) != 0) return;
+    RemoveAbandonedTemporaries(folder_);
+    // Only a speed-up: when it cannot be written, the next command reads the files again.
+    WriteFileAtomically(path_, bytes);
+}
+
+SearchCache::SearchCache(const CommandLine& line, const std::string& personalFolder)
+    : CachedFile(line, personalFolder, kIndexPrefix, kIndexSuffix,
+                 {LexiconFiles(line.programFolder).englishIndex,
+                  LexiconFiles(line.programFolder).greekIndex}) {}
+
+std::optional<std::vector<ListItem>> SearchCache::answer(std::string_view text, bool greekMode,
+                                                         const FillRequest& request) const {
+    const auto file = view(kSearchIndexHeaderLength, SearchIndexLength);
+    if (!file) return std::nullopt;
+    const auto index = SearchIndexView::open(file->bytes(), identity());
+    if (!index) return std::nullopt;
+    return index->search(text, greekMode, request);
+}
+
+void SearchCache::save(const LoadedLexicon& lexicon) const {
+    CachedFile::save(lexicon, [&] {
+        return std::optional<std::string>(BuildSearchIndex(lexicon.tables, identity()));
+    });
+}
+
+namespace {
+
+// The files the descriptions' text comes from besides the personal indexes: the lexicon's
+// indexes and store, the user's texts, and the module whose extractor made them.
+std::vector<std::string> TextSources(const CommandLine& line, const std::string& personalFolder) {
+    const LexiconFiles files(line.programFolder);
+    std::vector<std::string> sources = {files.englishIndex, files.greekIndex, files.descriptions,
+                                        RunningProgramFolder() + ORVAN_TEXT_MODULE};
+    const PersonalFiles personal(personalFolder);
+    if (personal.known()) sources.push_back(personal.texts);
+    return sources;
+}
+
+}  // namespace
+
+DescriptionTextsCache::DescriptionTextsCache(const CommandLine& line,
+                                             const std::string& personalFolder)
+    : CachedFile(line, personalFolder, kTextsPrefix, kTextsSuffix,
+                 TextSources(line, personalFolder)) {}
+
+std::optional<std::vector<FullTextFind>> DescriptionTextsCache::answer(std::u16string_view term,
+                                                                       size_t limit) const {
+    const auto file = view(kDescriptionTextsHeaderLength, DescriptionTextsLength);
+    if (!file) return std::nullopt;
+    return SearchDescriptionTexts(file->bytes(), identity(), term, limit);
+}
+
+void DescriptionTextsCache::save(
+    const LoadedLexicon& lexicon,
+    const std::function<std::optional<std::vector<DescriptionText>>()>& texts) const {
+    CachedFile::save(lexicon, [&]() -> std::optional<std::string> {
+        const auto made = texts();
+        if (!made) return std::nullopt;
+        return BuildDescriptionTexts(*made, identity());
+    });
 }
 
 }  // namespace orvan::cli

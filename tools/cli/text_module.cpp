@@ -13,6 +13,7 @@
 #include "tools/cli/commands.h"
 #include "tools/cli/json_lines.h"
 #include "tools/cli/loaded_lexicon.h"
+#include "tools/cli/search_cache.h"
 #include "tools/cli/text_boundary.h"
 
 namespace orvan::cli {
@@ -51,14 +52,20 @@ void Show(const CommandLine& line, std::ostream& out) {
     if (text) out << *text << '\n';
 }
 
-// The full-text search of the window, confirmed: every entry whose description shows TEXT.
+// The full-text search of the window, confirmed: every entry whose description shows TEXT;
+// then the descriptions' text is saved for the searches after it.
 void FullText(const CommandLine& line, std::ostream& out) {
     const auto text = line.arguments.onlyPositional();
     if (!text) throw UsageError("fulltext needs a TEXT");
     const std::u16string typed = Utf8ToUtf16(Utf8Argument("TEXT", *text));
-    const LoadedLexicon lexicon = Load(line);
+    const std::string personalFolder = PersonalFolderOf(line);
+    const DescriptionTextsCache cache(line, personalFolder);
+    const LoadedLexicon lexicon = Load(line, personalFolder);
     const lookup::FullTextSources sources = lookup::FullTextSourcesOf(lexicon);
     PrintList(line, lexicon, lookup::SearchDescriptions(sources, typed), out);
+    // The next search reads the descriptions' text saved now, without Qt.
+    out.flush();
+    cache.save(lexicon, [&] { return lookup::ShownDescriptionTexts(sources); });
 }
 
 }  // namespace

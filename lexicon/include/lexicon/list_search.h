@@ -57,6 +57,40 @@ struct FillResult {
     bool showFirst = false;  // Specific: the one item is selected and its entry shown
 };
 
+/// How one criterion compares a headword's key with a typed text's key: from its first letter
+/// (or, for English, its key start), anywhere, at its end, or as a wildcard pattern.
+enum class KeyTest { Start, Contain, End, Pattern };
+
+struct KeyCriterion {
+    KeyTest test = KeyTest::Start;
+    std::string key;  // ListKeyIn of the typed text; WildcardKey for a pattern
+    bool operator==(const KeyCriterion&) const = default;
+};
+
+/// \brief The headwords a fill lists by matching: those of one language's table (Greek when
+/// `greek`) whose key meets every criterion (none: every headword) and whose English entry
+/// passes the filters, in table order, up to the list limit.
+struct HeadwordMatch {
+    bool greek = false;
+    std::vector<KeyCriterion> criteria;
+    bool personalOnly = false;  // only the user's own and annotated entries
+    std::string fieldCode;      // only entries of this science field; empty for any
+};
+
+/// \brief What FillList lists by matching for the same arguments; nothing when that fill lists
+/// no headword by matching (one given entry, MULTI with a search text, or neither a text nor a
+/// filter). FillList and the saved search index both list by it.
+std::optional<HeadwordMatch> MatchOfFill(std::string_view entryText, bool greekMode,
+                                         const FillRequest& request);
+
+/// \brief Whether the key `headwordKey` (ListKeyIn) of a headword whose English entry has
+/// `keyStart` meets every criterion of `match`.
+bool MeetsCriteria(const HeadwordMatch& match, std::string_view headwordKey, int keyStart);
+
+/// \brief Whether an English entry of `kind` and science field `fieldCode` passes the filters
+/// of `match`.
+bool PassesFilters(const HeadwordMatch& match, EntryKind kind, std::string_view fieldCode);
+
 /// \brief Fills the entry list from the search field's text, in the current input language.
 ///
 /// The text loses its leading blanks; a non-empty text chooses the language by its first letter

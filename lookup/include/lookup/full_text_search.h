@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "lexicon/description.h"
+#include "lexicon/description_texts.h"
 #include "lexicon/lexicon_files.h"
 #include "lexicon/list_search.h"
 #include "lexicon/loaded_lexicon.h"
@@ -23,8 +24,7 @@
 
 namespace orvan::lookup {
 
-/// A search lists at most this many entries.
-inline constexpr std::size_t kFullTextResultLimit = 32000;
+using orvan::kFullTextResultLimit;
 
 /// What a full-text search reads: the tables, the supplements' locations and the stores.
 struct FullTextSources {
@@ -38,8 +38,7 @@ struct FullTextSources {
 /// \brief What a search of one whole load reads.
 FullTextSources FullTextSourcesOf(const LoadedLexicon& lexicon);
 
-/// \brief The searched text: the typed text without its leading characters of code 32 or less.
-std::u16string FullTextTerm(std::u16string_view typed);
+using orvan::FullTextTerm;
 
 /// \brief A search, run a few entries at a time so that the window can show its progress and
 /// stop it; what was found so far stays found.
@@ -59,6 +58,10 @@ class FullTextSearch {
     int total() const { return total_; }
     /// List items in table order: English headwords, " *" after the user's own.
     const std::vector<ListItem>& results() const { return results_; }
+
+    /// \brief The text the description of the entry in `slot` shows, as the search compares it,
+    /// into `out`.
+    void shownText(int slot, std::u16string& out);
 
   private:
     // Each thread of a step reads the stores through its own open files, into its own buffers.
@@ -89,6 +92,10 @@ class FullTextSearch {
     int total_ = 0;
     bool finished_ = false;
 };
+
+/// \brief Every entry's shown text, in table order, as the saved texts keep them; nothing when
+/// the lexicon's store cannot be opened (then nothing is found).
+std::optional<std::vector<DescriptionText>> ShownDescriptionTexts(const FullTextSources& sources);
 
 /// \brief The whole search at once.
 std::vector<ListItem> SearchDescriptions(const FullTextSources& sources, std::u16string_view typed);

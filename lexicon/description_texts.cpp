@@ -1,0 +1,143 @@
+#include "lexicon/description_texts.h"
+
+#include <cstring>
+#include <limits>
+
+#include "lexicon/search_index.h"
+
+namespace orvan {
+
+namespace {
+
+// The file begins with this header, then the identity it was made from, then the entries'
+// numbers, the ends of their list texts and of their shown texts, the list text pool, a byte
+// when needed so that the shown text pool begins at an even offset, and that pool (UTF-16).
+// Numbers are in the writing machine's byte order, which the byte order mark tells.
+constexpr char kMagic[8] = {'O', 'R', 'V', 'N', 'D', 'T', 'X', 'T'};
+constexpr uint32_t kVersion = 1;
+constexpr uint32_t kByteOrderMark = 0x01020304;
+constexpr size_t kIdentityLengthAt = 16, kCountAt = 24, kItemsLengthAt = 32, kShownUnitsAt = 40,
+                 kChecksumAt = 48;
+constexpr size_t kHeaderLength = 56;
+static_assert(kHeaderLength == kDescriptionTextsHeaderLength);
+
+void Put(std::string& out, const auto value) {
+    out.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+template <typename Number>
+Number Get(std::string_view bytes, size_t at) {
+    Number value{};
+    std::memcpy(&value, bytes.data() + at, sizeof value);
+    return value;
+}
+
+// Where the parts after the stamp lie, from the header's counts; nothing when they do not add
+// up within 64 bits.
+struct Layout {
+    uint64_t count = 0, itemsLength = 0, shownUnits = 0;
+    uint64_t numbersAt = 0, itemEndsAt = 0, shownEndsAt = 0, itemsAt = 0, shownAt = 0, length = 0;
+};
+
+std::optional<Layout> LayoutOf(std::string_view head, std::string_view identity) {
+    if (head.size() < kHeaderLength || std::memcmp(head.data(), kMagic, sizeof kMagic) != 0 ||
+        Get<uint32_t>(head, 8) != kVersion || Get<uint32_t>(head, 12) != kByteOrderMark ||
+        Get<uint64_t>(head, kIdentityLengthAt) != identity.size() ||
+        head.size() - kHeaderLength < identity.size() ||
+        head.substr(kHeaderLength, identity.size()) != identity) {
+        return std::nullopt;
+    }
+    Layout layout;
+    layout.count = Get<uint64_t>(head, kCountAt);
+    layout.itemsLength = Get<uint64_t>(head, kItemsLengthAt);
+    layout.shownUnits = Get<uint64_t>(head, kShownUnitsAt);
+    // No real lexicon comes near these bounds: past them the counts are damage, and the sums
+    // below cannot wrap.
+    constexpr uint64_t kMost = uint64_t{1} << 40;
+    if (layout.count > kMost || layout.itemsLength > kMost || layout.shownUnits > kMost)
+        return std::nullopt;
+    layout.numbersAt = kHeaderLength + identity.size();
+    layout.itemEndsAt = layout.numbersAt + 4 * layout.count;
+    layout.shownEndsAt = layout.itemEndsAt + 8 * layout.count;
+    layout.itemsAt = layout.shownEndsAt + 8 * layout.count;
+    layout.shownAt = layout.itemsAt + layout.itemsLength;
+    layout.shownAt += layout.shownAt % 2;
+    layout.length = layout.shownAt + 2 * layout.shownUnits;
+    return layout;
+}
+
+}  // namespace
+
+std::u16string FullTextTerm(std::u16string_view typed) {
+    std::size_t start = 0;
+    while (start < typed.size() && typed[start] <= u' ')
+        ++start;
+    return std::u16string(typed.substr(start));
+}
+
+std::string BuildDescriptionTexts(const std::vector<DescriptionText>& entries,
+                                  std::string_view identity) {
+    std::string numbers, itemEnds, shownEnds, items;
+    std::u16string shown;
+    for (const DescriptionText& entry : entries) {
+        Put(numbers, static_cast<int32_t>(entry.number));
+        items += entry.itemText;
+        shown += entry.shown;
+        Put(itemEnds, static_cast<uint64_t>(items.size()));
+        Put(shownEnds, static_cast<uint64_t>(shown.size()));
+    }
+    std::string body = numbers + itemEnds + shownEnds + items;
+    if ((kHeaderLength + identity.size() + body.size()) % 2 != 0) body += '\0';
+    body.append(reinterpret_cast<const char*>(shown.data()), 2 * shown.size());
+
+    std::string file(kMagic, sizeof kMagic);
+    Put(file, kVersion);
+    Put(file, kByteOrderMark);
+    for (const uint64_t value :
+         {uint64_t{identity.size()}, uint64_t{entries.size()}, uint64_t{items.size()},
+          uint64_t{shown.size()}, ContentChecksum(body)})
+        Put(file, value);
+    return file + std::string(identity) + body;
+}
+
+std::optional<uint64_t> DescriptionTextsLength(std::string_view head, std::string_view identity) {
+    const auto layout = LayoutOf(head, identity);
+    if (!layout) return std::nullopt;
+    return layout->length;
+}
+
+std::optional<std::vector<FullTextFind>> SearchDescriptionTexts(std::string_view bytes,
+                                                                std::string_view identity,
+                                                                std::u16string_view term,
+                                                                size_t limit) {
+    const auto layout = LayoutOf(bytes, identity);
+    if (!layout || layout->length != bytes.size() ||
+        reinterpret_cast<uintptr_t>(bytes.data()) % alignof(char16_t) != 0 ||
+        ContentChecksum(bytes.substr(layout->numbersAt)) != Get<uint64_t>(bytes, kChecksumAt)) {
+        return std::nullopt;
+    }
+    const std::u16string_view shown(
+        reinterpret_cast<const char16_t*>(bytes.data() + layout->shownAt), layout->shownUnits);
+    std::vector<FullTextFind> finds;
+    if (term.empty()) return finds;
+    uint64_t itemBegin = 0, shownBegin = 0;
+    for (uint64_t index = 0; index < layout->count && finds.size() < limit; ++index) {
+        const auto itemEnd = Get<uint64_t>(bytes, layout->itemEndsAt + 8 * index);
+        const auto shownEnd = Get<uint64_t>(bytes, layout->shownEndsAt + 8 * index);
+        if (itemEnd < itemBegin || itemEnd > layout->itemsLength || shownEnd < shownBegin ||
+            shownEnd > layout->shownUnits) {
+            return std::nullopt;
+        }
+        if (shown.substr(shownBegin, shownEnd - shownBegin).find(term) !=
+            std::u16string_view::npos) {
+            finds.push_back(
+                {{std::string(bytes.substr(layout->itemsAt + itemBegin, itemEnd - itemBegin)),
+                  static_cast<int>(index + 1)},
+                 Get<int32_t>(bytes, layout->numbersAt + 4 * index)});
+        }
+        itemBegin = itemEnd;
+        shownBegin = shownEnd;
+    }
+    return finds;
+}
+
+}  // namespace orvan
