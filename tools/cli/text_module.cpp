@@ -1,8 +1,12 @@
-// show and fulltext: the entry display and the full-text search of the window, which read the
+// show, look and fulltext: the entry display and the full-text search of the window, which read the
 // descriptions' rich text with Qt Core.
 #include "tools/cli/text_module.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <vector>
 
 #include "lexicon/entry_display.h"
 #include "lookup/full_text_search.h"
@@ -10,30 +14,83 @@
 #include "richtext/plain_text.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/loaded_lexicon.h"
+#include "tools/cli/look_output.h"
 #include "tools/cli/text_boundary.h"
 
 namespace orvan::cli {
 
 namespace {
 
+// The description pane's text of an entry the window displays, a line per paragraph; nothing
+// when the description could not be read or was not taken as RTF (the pane is then empty). show
+// and look read every description through here.
+std::optional<std::vector<std::string>> DescriptionLines(const LoadedLexicon& lexicon,
+                                                         const EntryDisplay& display) {
+    if (!display.body) return std::nullopt;
+    const QString shown =
+        richtext::ExtractPlainText(DescriptionDocument(lexicon.rtfHeader, *display.body));
+    if (shown.startsWith(QStringLiteral("{\\rtf1"))) return std::nullopt;
+    std::vector<std::string> lines;
+    for (const QString& paragraph : shown.split(u'\n'))
+        lines.push_back(paragraph.toStdString());
+    return lines;
+}
+
+EntryDisplay DisplayOf(const LoadedLexicon& lexicon, int slot, bool greekMode) {
+    const FieldTable noFields;
+    return DescribeEntry(slot, lexicon.tables, lexicon.fields ? *lexicon.fields : noFields,
+                         lexicon.notes, greekMode, lexicon.files, lexicon.reading);
+}
+
 // The entry display of the window for one slot: the headword label, the rendering, the field,
 // then the description pane's text, a line per paragraph.
 void Show(const CommandLine& line, std::ostream& out) {
     const LoadedLexicon lexicon = Load(line);
     const int slot = SlotArgument(line, lexicon);
-    const FieldTable noFields;
-    const EntryDisplay display = DescribeEntry(
-        slot, lexicon.tables, lexicon.fields ? *lexicon.fields : noFields, lexicon.notes,
-        line.arguments.has("--greek-mode"), lexicon.files, lexicon.reading);
+    const EntryDisplay display = DisplayOf(lexicon, slot, line.arguments.has("--greek-mode"));
     out << ToUtf8(display.headwordLabel) << '\n'
         << ToUtf8(display.rendering) << '\n'
         << ToUtf8(display.fieldText) << '\n';
-    if (!display.body) return;  // the description could not be read: the pane is empty
-    const QString shown =
-        richtext::ExtractPlainText(DescriptionDocument(lexicon.rtfHeader, *display.body));
-    if (shown.startsWith(QStringLiteral("{\\rtf1"))) return;  // not taken as RTF: emptied
-    for (const QString& paragraph : shown.split(u'\n'))
-        out << paragraph.toStdString() << '\n';
+    for (const std::string& paragraph :
+         DescriptionLines(lexicon, display).value_or(std::vector<std::string>{}))
+        out << paragraph << '\n';
+}
+
+// The list search's best matches for a word, each entry whole: the window's START search, in the
+// language of the word's first letter, then each listed entry as the window displays it.
+void Look(const CommandLine& line, std::ostream& out) {
+    const CommandArguments& arguments = line.arguments;
+    const std::string word = arguments.onlyPositional().value_or("");
+    if (word.empty()) throw UsageError("look needs a WORD");
+    const std::string text = SearchArgument("WORD", word);
+    const int most = arguments.number("--max", 5);
+    if (most < 1) throw UsageError("--max needs a number from 1");
+    const Screen screen = StandardOutput();
+    const bool colour =
+        WantColour(arguments.value("--color"), screen.terminal, std::getenv("NO_COLOR"));
+    const LoadedLexicon lexicon = Load(line);
+    FillRequest request;
+    request.mode = SearchMode::Start;
+    const FillResult found =
+        FillList(lexicon.tables.entries, lexicon.tables.greek, text, false, request);
+    const bool greekMode = found.language.value_or(false);
+    // Greek headwords of one entry list it more than once: each entry is shown once.
+    std::vector<int> shownSlots;
+    for (const ListItem& item : found.items) {
+        if (static_cast<int>(shownSlots.size()) == most) break;
+        if (std::find(shownSlots.begin(), shownSlots.end(), item.slot) == shownSlots.end())
+            shownSlots.push_back(item.slot);
+    }
+    if (shownSlots.empty()) throw NothingFound();
+    std::vector<Article> articles;
+    for (const int slot : shownSlots) {
+        const EntryDisplay display = DisplayOf(lexicon, slot, greekMode);
+        articles.push_back(
+            {ToUtf8(display.headwordLabel), ToUtf8(display.rendering), ToUtf8(display.fieldText),
+             DescriptionLines(lexicon, display).value_or(std::vector<std::string>{})});
+    }
+    WritePaged(ArticlesText(articles, screen.columns, colour), out, screen,
+               !arguments.has("--no-pager"));
 }
 
 // The full-text search of the window, confirmed: every entry whose description shows TEXT.
@@ -43,7 +100,9 @@ void FullText(const CommandLine& line, std::ostream& out) {
     const std::u16string typed = Utf8ToUtf16(Utf8Argument("TEXT", *text));
     const LoadedLexicon lexicon = Load(line);
     const lookup::FullTextSources sources = lookup::FullTextSourcesOf(lexicon);
-    PrintItems(lookup::SearchDescriptions(sources, typed), out, NumbersOption(line, lexicon));
+    const std::vector<ListItem> items = lookup::SearchDescriptions(sources, typed);
+    PrintItems(items, out, NumbersOption(line, lexicon));
+    if (items.empty()) throw NothingFound();
 }
 
 }  // namespace
@@ -56,6 +115,8 @@ extern "C" __attribute__((visibility("default"))) OrvanTextOutcome orvan_text_co
     try {
         if (line->command == "show") {
             Show(*line, *out);
+        } else if (line->command == "look") {
+            Look(*line, *out);
         } else if (line->command == "fulltext") {
             FullText(*line, *out);
         } else {
@@ -65,6 +126,9 @@ extern "C" __attribute__((visibility("default"))) OrvanTextOutcome orvan_text_co
     } catch (const UsageError& error) {
         *reason = error.what();
         return OrvanTextOutcome::UsageError;
+    } catch (const NothingFound& error) {
+        *reason = error.what();
+        return OrvanTextOutcome::NothingFound;
     } catch (const std::exception& error) {
         *reason = error.what();
         return OrvanTextOutcome::DataError;
