@@ -1,6 +1,7 @@
 #include "tools/cli/arguments.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 #include "lexicon/lexicon_files.h"
@@ -164,10 +165,12 @@ std::string UsageText(const std::vector<Command>& commands) {
 
 std::string CommandHelp(const Command& command) {
     std::string text = "usage: orvan-cli " + command.name;
-    const std::string indent(command.name.size() + 17, ' ');
+    const std::string indent(command.name.size() + 18, ' ');
     for (size_t i = 0; i < command.usage.size(); ++i)
         text += (i == 0 ? " " : "\n" + indent) + command.usage[i];
-    text += "\n" + command.summary + ".\n";
+    std::string summary = command.summary;
+    if (!summary.empty()) summary[0] = static_cast<char>(std::toupper(summary[0]));
+    text += "\n" + summary + ".\n";
     if (!command.alias.empty()) text += "Also named " + command.alias + ".\n";
     if (!command.details.empty()) text += "\n" + command.details;
     return text;
