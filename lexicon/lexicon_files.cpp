@@ -34,10 +34,44 @@ std::string RunningProgramFolder() {
 }
 
 std::string LexiconFolderFor(const std::string& current, const std::string& programFolder) {
-    if (FileExists(LexiconFiles(current).englishIndex)) return current;
-    if (!programFolder.empty() && FileExists(LexiconFiles(programFolder).englishIndex))
-        return programFolder;
-    return current;
+    return LocateLexicon(
+               {.named = "", .current = current, .program = programFolder, .installed = ""})
+        .folder;
+}
+
+LexiconLocation LocateLexicon(const LexiconPlaces& places) {
+    const auto holdsLexicon = [](const std::string& folder) {
+        return !folder.empty() && FileExists(LexiconFiles(folder).englishIndex);
+    };
+    LexiconLocation location;
+    if (!places.named.empty() && !holdsLexicon(places.named)) {
+        location.namedSkipped = places.named + " holds no lexicon (no data/i.tbo)";
+    }
+    const struct {
+        const std::string& folder;
+        LexiconPlace place;
+        const char* why;
+    } candidates[] = {
+        {places.named, LexiconPlace::Named, "named by ORVAN_LEXICON"},
+        {places.current, LexiconPlace::Current, "the current folder holds data/i.tbo"},
+        {places.program, LexiconPlace::Program, "installed beside the program"},
+        {places.installed, LexiconPlace::Installed, "the installed lexicon"},
+    };
+    for (const auto& candidate : candidates) {
+        if (!holdsLexicon(candidate.folder)) continue;
+        location.folder = candidate.folder;
+        location.place = candidate.place;
+        location.why = "lexicon in " + candidate.folder + " (" + candidate.why + ")";
+        return location;
+    }
+    location.folder = places.current;
+    std::string looked;
+    for (const auto& candidate : candidates) {
+        if (candidate.folder.empty()) continue;
+        looked += (looked.empty() ? "" : ", ") + candidate.folder;
+    }
+    location.why = "no lexicon in " + looked;
+    return location;
 }
 
 PersonalFiles::PersonalFiles(const std::string& personalFolder) {

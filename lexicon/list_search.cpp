@@ -1,6 +1,7 @@
 #include "lexicon/list_search.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 #include "lexicon/search_keys.h"
@@ -362,6 +363,30 @@ std::string WildcardKey(bool greek, std::string_view text) {
 std::string FieldFilterCode(const FieldTable* fields, int selectedItem) {
     if (fields == nullptr || selectedItem < 1 || selectedItem > fields->count()) return {};
     return std::string(TrimBlanks((*fields)[selectedItem].code).substr(0, 20));
+}
+
+std::optional<int> FieldItemNamed(const FieldTable* fields, std::string_view given) {
+    const std::string_view text = TrimBlanks(given);
+    if (!text.empty() && text.size() <= 9 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::stoi(std::string(text));
+    }
+    if (fields == nullptr || text.empty()) return std::nullopt;
+    const auto sameLetters = [](std::string_view a, std::string_view b) {
+        return a.size() == b.size() &&
+               std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return std::tolower(static_cast<unsigned char>(x)) ==
+                          std::tolower(static_cast<unsigned char>(y));
+               });
+    };
+    for (int item = 1; item <= fields->count(); ++item) {
+        if (sameLetters(TrimBlanks((*fields)[item].code), text)) return item;
+    }
+    const std::string key = ListKeyIn(true, text);
+    for (int item = 1; item <= fields->count(); ++item) {
+        if (ListKeyIn(true, TrimBlanks((*fields)[item].name)) == key) return item;
+    }
+    return std::nullopt;
 }
 
 CriteriaDispatch DispatchSearchCriteria(const SearchCriteria& criteria) {

@@ -148,7 +148,14 @@ LC_ALL=C man -P cat -l /usr/share/man/man1/orvan-cli.1.gz 2>/dev/null | grep -q 
     fail "the manual page does not read"
 [ "$(man -w orvan-cli 2>/dev/null)" = /usr/share/man/man1/orvan-cli.1.gz ] ||
     fail "man does not find orvan-cli's page"
-echo "ok: orvan-cli search, show, print and --help; man orvan-cli"
+# From the root folder, with no -C: the installed lexicon is found, and the entry shown whole.
+(cd / && orvan-cli look engine) >"$work/look.txt" || fail "orvan-cli look engine failed from /"
+grep -qx engine "$work/look.txt" || fail "orvan-cli look engine did not show engine: $(head -n 4 "$work/look.txt")"
+(cd / && orvan-cli --verbose search engine 2>&1 >/dev/null) | grep -q "lexicon in $medium/" ||
+    fail "orvan-cli --verbose did not name $medium"
+bash -n /usr/share/bash-completion/completions/orvan-cli && [ -f /usr/share/zsh/vendor-completions/_orvan-cli ] ||
+    fail "orvan-cli's completions are not installed"
+echo "ok: orvan-cli search, show, print, look from /, --help; man orvan-cli; completions"
 
 # The program, as its desktop entry starts it, by an ordinary user.
 home="$work/home"

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <string>
 
 #include "lexicon/text_file.h"
 
@@ -35,11 +36,13 @@ CliRun CliFixture::cli(const Args& args, bool withPersonal) {
     // A run that hangs is ended by `timeout` and shows as status 124.
     std::string command = "HOME=" + Quoted(home.path()) +
                           " XDG_CONFIG_HOME=" + Quoted(home.file("config")) +
-                          " XDG_CACHE_HOME=" + Quoted(cacheHome) + " timeout 10 " + asUser +
-                          ORVAN_CLI_PATH + " -C " + Quoted(program.path());
+                          " XDG_CACHE_HOME=" + Quoted(cacheHome) + " " + environment +
+                          "timeout 10 " + asUser + ORVAN_CLI_PATH + " -C " + Quoted(program.path());
     if (withPersonal) command += " --personal " + Quoted(folder);
     for (const std::string& arg : args)
         command += " " + Quoted(arg);
+    // On a terminal of its own, through script(1), which gives back the program's exit status.
+    if (onTerminal) command = "script -qec " + Quoted(command) + " /dev/null </dev/null";
     const std::string errorFile = home.file("stderr.txt");
     CliRun run;
     FILE* pipe = ::popen((command + " 2>" + Quoted(errorFile)).c_str(), "r");
@@ -49,6 +52,7 @@ CliRun CliFixture::cli(const Args& args, bool withPersonal) {
         run.out.append(buffer.data(), n);
     const int status = ::pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (onTerminal) std::erase(run.out, '\r');
     run.err = ReadWholeFile(errorFile).value_or("");
     return run;
 }

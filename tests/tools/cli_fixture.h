@@ -31,9 +31,11 @@ class CliFixture : public ::testing::Test {
 
     TempFolder program, personal, home;
     LexiconBuilder lexicon;
-    std::string folder;     // the personal folder orvan-cli is given
-    std::string asUser;     // a command that runs orvan-cli as another user, or nothing
-    std::string cacheHome;  // XDG_CACHE_HOME of the runs: the saved search index goes there
+    std::string folder;       // the personal folder orvan-cli is given
+    std::string asUser;       // a command that runs orvan-cli as another user, or nothing
+    std::string cacheHome;    // XDG_CACHE_HOME of the runs: the saved search index goes there
+    std::string environment;  // more "NAME=value " words for the runs
+    bool onTerminal = false;  // runs on a pseudo-terminal; its output's CR LF are read as LF
 };
 
 }  // namespace orvan::test

@@ -123,11 +123,11 @@ class CliInputsTest : public test::CliFixture {
 TEST_F(CliInputsTest, DescriptionFileMustBeAPlainFileOfBoundedLength) {
     const std::string fifo = home.file("fifo");
     MakeFifo(fifo);
-    expectRefused({"insert", "--english", "gear", "--description-file", fifo}, 1,
+    expectRefused({"insert", "--english", "gear", "--description-file", fifo}, 3,
                   fifo + " is not a plain file");
-    expectRefused({"insert", "--english", "gear", "--description-file", "/dev/zero"}, 1,
+    expectRefused({"insert", "--english", "gear", "--description-file", "/dev/zero"}, 3,
                   "/dev/zero is not a plain file");
-    expectRefused({"insert", "--english", "gear", "--description-file", home.path()}, 1,
+    expectRefused({"insert", "--english", "gear", "--description-file", home.path()}, 3,
                   "is not a plain file");
 
     // A sparse file of 2 GB: refused after reading no more than what could fit.
@@ -135,17 +135,17 @@ TEST_F(CliInputsTest, DescriptionFileMustBeAPlainFileOfBoundedLength) {
     home.write("huge.txt", "");
     fs::resize_file(huge, 2LL << 30);
     const auto start = std::chrono::steady_clock::now();
-    expectRefused({"insert", "--english", "gear", "--description-file", huge}, 1,
+    expectRefused({"insert", "--english", "gear", "--description-file", huge}, 3,
                   huge + " is longer than any description that fits");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
 
     // The longest file that is read (a byte order mark and the longest stored text) goes on to
     // the store, which finds its stored form too long; one byte more is not read at all.
     home.write("long.txt", std::string(99999 + 3, 'a'));
-    expectRefused({"insert", "--english", "gear", "--description-file", home.file("long.txt")}, 1,
+    expectRefused({"insert", "--english", "gear", "--description-file", home.file("long.txt")}, 4,
                   "bytes stored, more than 99999");
     home.write("long.txt", std::string(99999 + 3 + 1, 'a'));
-    expectRefused({"insert", "--english", "gear", "--description-file", home.file("long.txt")}, 1,
+    expectRefused({"insert", "--english", "gear", "--description-file", home.file("long.txt")}, 3,
                   "longer than any description that fits");
 }
 
@@ -219,7 +219,7 @@ TEST_F(CliInputsTest, FifosInPlaceOfFilesAreNeverWaitedOn) {
     EXPECT_EQ(Entries(dump.out), (std::vector<std::string>{"L gas", "L the engine"}));
     EXPECT_TRUE(Contains(dump.err, "your entries are not all shown")) << dump.err;
     EXPECT_TRUE(Contains(dump.err, personal.file("ci.tbo"))) << dump.err;
-    expectRefused(kInsert, 1, personal.file("ci.tbo"));
+    expectRefused(kInsert, 4, personal.file("ci.tbo"));
 
     // Each of the lexicon's files in turn: any outcome but waiting.
     for (const char* name : {"data/i.tbo", "data/igr.tbo", "data/lex.tbo", "data/srt.tbo"}) {
@@ -258,8 +258,8 @@ TEST_F(CliInputsTest, ReadOnlyFolderIsReadButNeverChanged) {
         EXPECT_TRUE(Contains(show.out, "\ns \n")) << show.out;  // the supplement
         EXPECT_EQ(FolderState(folder), before);
         EXPECT_EQ(fs::exists(lock), hadLock);
-        expectRefused(kInsert, 1, "the personal folder " + personal.path() + " is read-only");
-        expectRefused({"delete", "2"}, 1, "is read-only");
+        expectRefused(kInsert, 4, "the personal folder " + personal.path() + " is read-only");
+        expectRefused({"delete", "2"}, 4, "is read-only");
     };
     {
         SCOPED_TRACE("with a lock file");
@@ -288,7 +288,7 @@ TEST_F(CliInputsTest, AScienceListThatCannotBeReadIsToldAndNoChangeIsMade) {
     EXPECT_TRUE(Contains(search.err, "the science list is not read: " + fields)) << search.err;
     fs::permissions(fields, fs::perms::none);
     // An update from this load would write the entry without its science.
-    expectRefused({"update", "2", "--description", "seal"}, 1, "could not be read");
+    expectRefused({"update", "2", "--description", "seal"}, 4, "could not be read");
     fs::permissions(fields, fs::perms(0644));
 }
 
@@ -296,7 +296,7 @@ TEST_F(CliInputsTest, ARelativeOrDamagedPersonalFolderInTheSettingsIsNotUsed) {
     for (const std::string& line : {std::string("Orvan"), std::string("/tmp/a\0b", 8)}) {
         home.write("config/Orvan.ini", "NO\r\n" + line + "\r\n");
         const CliRun insert = cli(kInsert, false);
-        EXPECT_EQ(insert.status, 1);
+        EXPECT_EQ(insert.status, 4);
         EXPECT_TRUE(Contains(insert.err, "no personal folder is used: line 2 of the settings"))
             << insert.err;
         EXPECT_FALSE(fs::exists(fs::current_path() / "Orvan"));
@@ -367,7 +367,7 @@ TEST_F(CliInputsTest, JournalNamingOtherFilesIsLeftAlone) {
     EXPECT_EQ(Entries(dump.out), kAllEntries);
     EXPECT_TRUE(Contains(dump.err, personal.file("store.journal"))) << dump.err;
     EXPECT_EQ(personal.read("notes.txt"), "my own notes\n");
-    expectRefused(kInsert, 1, personal.file("store.journal"));
+    expectRefused(kInsert, 4, personal.file("store.journal"));
 
     // A journal that points out of the folder: the files beside the folder stay too.
     test::TempFolder outer;
@@ -380,7 +380,7 @@ TEST_F(CliInputsTest, JournalNamingOtherFilesIsLeftAlone) {
         outer.write("personal/store.journal", journal);
         const auto outside = FolderState(outer.path());
         EXPECT_EQ(cli({"dump"}).status, 0);
-        expectRefused(kInsert, 1, "store.journal");
+        expectRefused(kInsert, 4, "store.journal");
         EXPECT_EQ(FolderState(outer.path()), outside);
     }
 }
@@ -392,7 +392,7 @@ TEST_F(CliInputsTest, FolderInPlaceOfTheStoresOwnFileRefusesChanges) {
         const CliRun dump = cli({"dump"});
         EXPECT_EQ(dump.status, 0) << dump.err;
         EXPECT_EQ(Entries(dump.out), kAllEntries);
-        expectRefused(kInsert, 1, personal.file(name));
+        expectRefused(kInsert, 4, personal.file(name));
         fs::remove(personal.file(name));
     }
 }
@@ -409,7 +409,7 @@ TEST_F(CliInputsTest, DamagedPersonalLinesAreSkippedAndRefuseChanges) {
     EXPECT_EQ(dump.status, 0) << dump.err;
     EXPECT_EQ(Entries(dump.out), kAllEntries);
     EXPECT_TRUE(Contains(dump.err, "ci.tbo line 2 is damaged")) << dump.err;
-    expectRefused(kInsert, 1, "ci.tbo line 2 is damaged");
+    expectRefused(kInsert, 4, "ci.tbo line 2 is damaged");
 
     // An end-of-file mark with lines after it.
     const size_t firstLineEnd = good.find("\r\n") + 2;
@@ -417,7 +417,7 @@ TEST_F(CliInputsTest, DamagedPersonalLinesAreSkippedAndRefuseChanges) {
     dump = cli({"dump"});
     EXPECT_EQ(dump.status, 0) << dump.err;
     EXPECT_TRUE(Contains(dump.err, "end-of-file mark")) << dump.err;
-    expectRefused(kInsert, 1, "end-of-file mark");
+    expectRefused(kInsert, 4, "end-of-file mark");
 
     // One at the very end, as old editors wrote, closes the file and is no damage.
     personal.write("ci.tbo", good + "\x1A");
@@ -450,7 +450,7 @@ TEST_F(CliInputsTest, InsertKeepsPermissionsAndRefusesSymbolicLinks) {
     EXPECT_EQ(dump.status, 0) << dump.err;
     EXPECT_EQ(Entries(dump.out), kAllEntries);
     const auto elsewhere = FolderState(outer.file("elsewhere"));
-    expectRefused(kInsert, 1, outer.file("personal/ci.tbo") + " is a symbolic link");
+    expectRefused(kInsert, 4, outer.file("personal/ci.tbo") + " is a symbolic link");
     EXPECT_EQ(FolderState(outer.file("elsewhere")), elsewhere);
 }
 
@@ -495,7 +495,7 @@ TEST_F(CliInputsTest, MoreRecordsThanATableHoldsAreNeverPreparedAndNamedWhenLoad
         program.write("data/igr_.tbo", greek);
         const auto before = FolderState(program.file("data"));
         const CliRun run = cli({"prepare"});
-        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.status, 3);
         EXPECT_EQ(run.out, "");
         const std::string source = program.file(english == one ? "data/igr_.tbo" : "data/i_.tbo");
         EXPECT_EQ(run.err, "orvan-cli: " + source +

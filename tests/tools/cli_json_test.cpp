@@ -73,6 +73,11 @@ TEST(JsonLines, EveryCodePageByteBecomesValidJsonInUtf8) {
 
 using CliJsonTest = test::CliFixture;
 
+// The headword on the first line of show's plain output.
+std::string PlainHeadword(const std::string& shown) {
+    return shown.substr(0, shown.find('\n'));
+}
+
 TEST_F(CliJsonTest, ListCommandsWriteAnEntryObjectPerItemInTheListsOrder) {
     const std::string gas =
         R"({"slot":1,"entry":1,"kind":"lexicon","english":"gas","greek":"αέριο",)"
@@ -124,6 +129,13 @@ TEST_F(CliJsonTest, ShowWritesTheDescriptionAsThePaneShowsItAndAsItsRtf) {
     EXPECT_EQ(cli({"show", "--json", "--entry", "2"}).out, run.out);
     EXPECT_EQ(cli({"show", "--json", "--greek-mode", "3"}).out, run.out);
     EXPECT_EQ(cli({"show", "--json", "9"}).status, 1);
+
+    // look writes the same object for each entry it finds, and no article text around them.
+    const CliRun looked = cli({"look", "--json", "--color=always", PlainHeadword(plain.out)});
+    EXPECT_EQ(looked.status, 0) << looked.err;
+    EXPECT_EQ(CheckJsonLines(looked.out, "shown").counts.rfind("shown=", 0), 0u) << looked.out;
+    EXPECT_NE(looked.out.find(run.out), std::string::npos) << looked.out.substr(0, 400);
+    EXPECT_EQ(looked.out.find('\x1b'), std::string::npos);
 }
 
 TEST_F(CliJsonTest, DumpWritesAnObjectForEveryLineOfThePlainDump) {

@@ -109,7 +109,7 @@ TEST_F(CliPrintTest, ArgumentAndFileErrorsHaveTheirExitStatus) {
     EXPECT_EQ(cli({"print", "one", "--pdf", pdf("a.pdf")}).status, 2);
     EXPECT_EQ(cli({"print", "4", "--pdf", pdf("a.pdf")}).status, 1);
     const CliRun unwritable = cli({"print", "1", "--pdf", pdf("missing/folder/a.pdf")});
-    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(unwritable.status, 3);
     EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos) << unwritable.err;
     EXPECT_FALSE(std::filesystem::exists(pdf("a.pdf")));
 }

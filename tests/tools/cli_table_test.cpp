@@ -30,14 +30,15 @@ TEST(CommandTable, UsageNamesExactlyTheOptionsEachCommandTakes) {
         std::set<std::string> takes(command.valueOptions.begin(), command.valueOptions.end());
         takes.insert(command.flagOptions.begin(), command.flagOptions.end());
         EXPECT_EQ(OptionsNamed(command.usage), takes) << command.name;
+        EXPECT_FALSE(command.summary.empty()) << command.name;
     }
 }
 
 void Nothing(const CommandLine&, std::ostream&) {}
 
 const std::vector<Command> kCommands = {
-    {"one", {"--value"}, {"--flag"}, {"[--value V] [--flag]", "ARG"}, Nothing},
-    {"two", {}, {}, {}, Nothing},
+    {"one", {"--value"}, {"--flag"}, {"[--value V] [--flag]", "ARG"}, "does one", "", Nothing},
+    {"two", {}, {}, {}, "does two", "", Nothing, "second"},
 };
 
 TEST(ParseCommandLine, TakesTheOptionsOfTheCommandGivenAndPositionalArguments) {
@@ -51,6 +52,11 @@ TEST(ParseCommandLine, TakesTheOptionsOfTheCommandGivenAndPositionalArguments) {
     EXPECT_TRUE(line.arguments.has("--flag"));
     // A lone "-" is an argument; after "--" everything is.
     EXPECT_EQ(line.arguments.positional, (std::vector<std::string>{"x", "-", "--flag"}));
+    // "--option=value" is the same as "--option value"; an alias runs as its command.
+    EXPECT_EQ(
+        ParseCommandLine({"-C", "d", "one", "--value=a=b"}, kCommands).arguments.value("--value"),
+        "a=b");
+    EXPECT_EQ(ParseCommandLine({"-C", "d", "second"}, kCommands).command, "two");
 }
 
 TEST(ParseCommandLine, RefusesWhatTheCommandDoesNotTake) {
@@ -67,6 +73,7 @@ TEST(ParseCommandLine, RefusesWhatTheCommandDoesNotTake) {
     EXPECT_EQ(refusal({"three"}), "unknown command three");
     EXPECT_EQ(refusal({"--flag", "one"}), "unknown option --flag");
     EXPECT_EQ(refusal({"-C", "dir"}), "no command given");
+    EXPECT_EQ(refusal({"one", "--flag=x"}), "unknown option --flag=x for one");
 }
 
 }  // namespace

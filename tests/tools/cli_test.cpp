@@ -6,8 +6,10 @@
 #include <filesystem>
 #include <sstream>
 
+#include "lexicon/lexicon_files.h"
 #include "lexicon/text_file.h"
 #include "tests/tools/cli_fixture.h"
+#include "tools/cli/commands.h"
 
 namespace orvan {
 namespace {
@@ -74,9 +76,10 @@ TEST_F(CliTest, FromAnyFolderTheLexiconInstalledBesideTheProgramIsRead) {
     otherLexicon.addEntry("zinc");
     otherLexicon.writeLexicon(other.path());
     EXPECT_EQ(RunIn(other.path(), link, home.path(), "search z").out, "1\tzinc\n");
-    // With no lexicon here nor beside the program, the current folder's absence is told.
+    // With no lexicon here, beside the program nor installed, its absence is told.
+    if (FileExists(std::string(kInstalledLexiconFolder) + "data/i.tbo")) return;
     const CliRun nowhere = RunIn(home.path(), ORVAN_CLI_PATH, home.path(), "search gas");
-    EXPECT_EQ(nowhere.status, 1);
+    EXPECT_EQ(nowhere.status, 3);
     EXPECT_EQ(nowhere.out, "");
 }
 
@@ -105,9 +108,9 @@ TEST_F(CliTest, UsageAndDataErrorsHaveTheirExitStatus) {
     EXPECT_EQ(cli({"search", "--field", "x"}).status, 2);
     EXPECT_EQ(cli({"search", "中"}).status, 2);  // 中 has no place in code page 1253
     EXPECT_EQ(cli({"search", "a", "b"}).status, 2);
-    EXPECT_EQ(cli({"byte-range"}).status, 1);  // no plain Greek index here
+    EXPECT_EQ(cli({"byte-range"}).status, 3);  // no plain Greek index here
     std::remove(program.file("data/i.tbo").c_str());
-    EXPECT_EQ(cli({"dump"}).status, 1);
+    EXPECT_EQ(cli({"dump"}).status, 3);
 }
 
 TEST_F(CliTest, PrepareScramblesThePlainSourcesAndReportsTheByteRange) {
@@ -156,7 +159,7 @@ TEST_F(CliTest, UpdateKeepsWhatIsNotGivenAndDeleteRemovesOnlyOwnEntries) {
     EXPECT_EQ(cli({"search", "--field", "2"}).out, "2\tthe engine\n3\tgaskets *\n");
     // A lexicon entry cannot be deleted, nor a slot past the table; nothing changes.
     const std::string before = personal.read("ci.tbo");
-    EXPECT_EQ(cli({"delete", "1"}).status, 1);
+    EXPECT_EQ(cli({"delete", "1"}).status, 4);
     EXPECT_EQ(cli({"delete", "9"}).status, 1);
     EXPECT_EQ(personal.read("ci.tbo"), before);
     EXPECT_EQ(cli({"delete", "3"}).status, 0);
@@ -172,7 +175,7 @@ TEST_F(CliTest, NoChangeIsMadeFromEntriesReadInPart) {
     for (const Args& edit : {Args{"update", "2", "--description", "seal"}, Args{"delete", "2"},
                              Args{"insert", "--english", "gear", "--description", "wheel"}}) {
         const CliRun run = cli(edit);
-        EXPECT_EQ(run.status, 1) << edit.front();
+        EXPECT_EQ(run.status, 4) << edit.front();
         EXPECT_NE(run.err.find("not read whole"), std::string::npos) << run.err;
     }
     EXPECT_EQ(personal.read("ci.tbo") + personal.read("cigr.tbo") + personal.read("clex.tbo"),
@@ -183,11 +186,11 @@ TEST_F(CliTest, DeleteNoteRemovesOnlyTheSupplementOfTheEntry) {
     const std::string before = personal.read("ci.tbo") + personal.read("clex.tbo");
     // A lexicon entry without a note, the user's own entry: refused, nothing changes.
     const CliRun plain = cli({"delete", "--note", "1"});
-    EXPECT_EQ(plain.status, 1);
+    EXPECT_EQ(plain.status, 4);
     EXPECT_EQ(plain.err, "orvan-cli: the entry in slot 1 has no note of yours\n");
-    EXPECT_EQ(cli({"delete", "--note", "2"}).status, 1);
+    EXPECT_EQ(cli({"delete", "--note", "2"}).status, 4);
     // Plain delete still takes only the user's own entries, not a note.
-    EXPECT_EQ(cli({"delete", "3"}).status, 1);
+    EXPECT_EQ(cli({"delete", "3"}).status, 4);
     EXPECT_EQ(cli({"delete", "--note"}).status, 2);
     EXPECT_EQ(personal.read("ci.tbo") + personal.read("clex.tbo"), before);
 
@@ -197,7 +200,7 @@ TEST_F(CliTest, DeleteNoteRemovesOnlyTheSupplementOfTheEntry) {
     EXPECT_EQ(cli({"show", "3"}).out, "the engine\nμηχανή\nΜηχανολογία\n  x\n");
     EXPECT_EQ(cli({"search", "--personal-only"}).out, "2\tgasket *\n");
     EXPECT_EQ(cli({"show", "2"}).out, "gasket\n\nΜηχανολογία\n  p\n");
-    EXPECT_EQ(cli({"delete", "--note", "3"}).status, 1);
+    EXPECT_EQ(cli({"delete", "--note", "3"}).status, 4);
 }
 
 TEST_F(CliTest, FullTextListsTheEntriesWhoseTextHoldsTheWord) {
@@ -211,46 +214,39 @@ TEST_F(CliTest, FullTextListsTheEntriesWhoseTextHoldsTheWord) {
     EXPECT_EQ(cli({"--personal", personal.path() + "/none", "fulltext", "s"}).out, "");
 }
 
-TEST_F(CliTest, AUsageErrorShowsEveryCommandAndHelpShowsThemOnTheOutput) {
-    const std::string usage =
-        "usage: orvan-cli [-C DIR] [--personal FOLDER] COMMAND [OPTIONS] [ARGS]\n"
-        "       orvan-cli --help\n"
-        "commands:\n"
-        "  dump [--numbers] [--json]\n"
-        "       (with --numbers a G line gives its English entry's number too)\n"
-        "  search [--mode START|CONTAIN|END] [--field N] [--personal-only] [--greek-mode]\n"
-        "         [--numbers] [--json] [TEXT]\n"
-        "         (mode names in any letter case)\n"
-        "         (with --numbers each line gives the entry's number after its slot)\n"
-        "  multi [--field N] [--start S] [--contain C] [--end E] [--numbers] [--json]\n"
-        "  fulltext [--numbers] [--json] TEXT\n"
-        "           (the descriptions' text, exactly: case and accents count)\n"
-        "  show [--greek-mode] [--json] (SLOT | --entry NUMBER)\n"
-        "  print [--greek-mode] (SLOT | --entry NUMBER) --pdf FILE\n"
-        "  insert --english TEXT [--greek TEXT] [--field N]\n"
-        "         (--description TEXT | --description-file FILE)\n"
-        "         prints \"slot S entry N\": the new entry's slot in the tables read again, its "
-        "number\n"
-        "  update (SLOT | --entry NUMBER) [--expect HEADWORD] [--english TEXT] [--greek TEXT]\n"
-        "         [--field N] (--description TEXT | --description-file FILE)\n"
-        "         of a lexicon entry only the description (your note) is written;\n"
-        "         prints \"ok entry N\": the entry's number after the change\n"
-        "  delete [--note] (SLOT | --entry NUMBER) [--expect HEADWORD]\n"
-        "  prepare\n"
-        "  byte-range\n"
-        "SLOT is an entry's place in the table: it moves with every insert and delete.\n"
-        "Scripts name entries by --entry NUMBER (search --numbers, insert, update print it).\n";
-    const CliRun run = cli({"delete", "--bogus", "2"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "orvan-cli: unknown option --bogus for delete\n" + usage);
+TEST_F(CliTest, HelpNamesEveryCommandAndEachCommandsHelpEveryOptionItTakes) {
+    const std::string usage = cli({"--help"}).out;
     for (const test::Args& help :
-         {test::Args{"--help"}, test::Args{"-h"}, test::Args{"-C", "x", "-h"},
-          test::Args{"insert", "--english", "x", "--help"}}) {
+         {test::Args{"-h"}, test::Args{"-C", "x", "-h"}, test::Args{"help"}}) {
         const CliRun asked = cli(help);
         EXPECT_EQ(asked.status, 0) << help.back();
         EXPECT_EQ(asked.out, usage);
         EXPECT_EQ(asked.err, "");
     }
+    for (const std::string option : {"-C", "--personal", "--verbose", "--version", "--help"})
+        EXPECT_NE(usage.find(option), std::string::npos) << option;
+    for (const char* status : {"  0  ", "  1  ", "  2  ", "  3  ", "  4  "})
+        EXPECT_NE(usage.find(status), std::string::npos) << usage;
+    for (const cli::Command& command : cli::Commands()) {
+        // A line of its own: the name, then what it does.
+        EXPECT_NE(usage.find("\n  " + command.name + " "), std::string::npos) << command.name;
+        const CliRun full = cli({"help", command.name});
+        EXPECT_EQ(full.status, 0) << command.name;
+        EXPECT_TRUE(full.out.starts_with("usage: orvan-cli " + command.name)) << full.out;
+        for (const auto* options : {&command.valueOptions, &command.flagOptions}) {
+            for (const std::string& option : *options)
+                EXPECT_NE(full.out.find(option), std::string::npos) << command.name << option;
+        }
+        if (!command.alias.empty()) {
+            EXPECT_EQ(cli({"help", command.alias}).out, full.out);
+        }
+    }
+    // After a command, --help is that command's help, and nothing runs.
+    EXPECT_EQ(cli({"insert", "--english", "x", "--help"}).out, cli({"help", "insert"}).out);
+    EXPECT_EQ(cli({"help", "frobnicate"}).status, 2);
+    const CliRun run = cli({"delete", "--bogus", "2"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "orvan-cli: unknown option --bogus for delete\n" + usage);
     // After "--" it is a word to search for.
     EXPECT_EQ(cli({"search", "--", "-h"}).out, "");
 }
@@ -264,14 +260,14 @@ TEST_F(CliTest, ModeNamesAreTakenInAnyLetterCase) {
 TEST_F(CliTest, EditsNeedTheirFieldsAndAPersonalFolder) {
     EXPECT_EQ(cli({"insert", "--english", "gear"}).status, 2);
     EXPECT_EQ(cli({"insert", "--description", "x"}).status, 2);
-    EXPECT_EQ(cli({"insert", "--english", "gear", "--description", "x"}, false).status, 1);
+    EXPECT_EQ(cli({"insert", "--english", "gear", "--description", "x"}, false).status, 4);
     EXPECT_EQ(cli({"update", "2"}).status, 2);
     // A personal folder that does not exist yet is made.
     const std::string fresh = home.file("my entries/deep");
     const CliRun run = cli({"--personal", fresh, "insert", "--english", "gear",
                             "--description-file", program.file("description.txt")},
                            false);
-    EXPECT_EQ(run.status, 1);  // the description file is missing
+    EXPECT_EQ(run.status, 3);  // the description file is missing
     program.write("description.txt", "από αρχείο\r\n");
     EXPECT_EQ(cli({"--personal", fresh, "insert", "--english", "gear", "--description-file",
                    program.file("description.txt")},
@@ -309,10 +305,10 @@ TEST_F(CliTest, AScriptKeepsItsEntryByNumberWhileAnotherSortsBeforeIt) {
     const std::string files = PersonalFiles(personal);
     const CliRun stale =
         cli({"update", "4", "--expect", "zebra crossing x", "--description", "striped"});
-    EXPECT_EQ(stale.status, 1);
+    EXPECT_EQ(stale.status, 4);
     EXPECT_EQ(stale.err,
               "orvan-cli: the entry in slot 4 is 'the engine', not 'zebra crossing x'\n");
-    EXPECT_EQ(cli({"delete", "4", "--expect", "zebra crossing x"}).status, 1);
+    EXPECT_EQ(cli({"delete", "4", "--expect", "zebra crossing x"}).status, 4);
     EXPECT_EQ(PersonalFiles(personal), files);
 
     // By number: an own entry changed gets a new one, which the script goes on with.
@@ -342,10 +338,10 @@ TEST_F(CliTest, EntryOptionRefusesUnknownNumbersAndASlotBesideIt) {
     EXPECT_EQ(cli({"update", "2", "--entry", "3", "--description", "x"}).status, 2);
     EXPECT_EQ(cli({"show", "--entry", "three"}).status, 2);
     const CliRun lexiconEntry = cli({"delete", "--entry", "1"});
-    EXPECT_EQ(lexiconEntry.status, 1);
+    EXPECT_EQ(lexiconEntry.status, 4);
     EXPECT_EQ(lexiconEntry.err, "orvan-cli: entry 1 is not one of your own entries\n");
     const CliRun other = cli({"delete", "--entry", "3", "--expect", "gaskets"});
-    EXPECT_EQ(other.status, 1);
+    EXPECT_EQ(other.status, 4);
     EXPECT_EQ(other.err, "orvan-cli: entry 3 is 'gasket', not 'gaskets'\n");
     EXPECT_EQ(PersonalFiles(personal), files);
     EXPECT_EQ(cli({"show", "--entry", "3"}).out, "gasket\n\nΜηχανολογία\n  p\n");

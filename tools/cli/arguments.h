@@ -36,7 +36,11 @@ struct CommandLine {
     std::optional<std::string> personalFolder;
     std::string command;
     CommandArguments arguments;
-    bool help = false;  // --help or -h: the usage is asked for, nothing is run
+    bool help = false;       // --help or -h: the usage is asked for, nothing is run
+    bool version = false;    // --version: the version and the lexicon's identity, nothing is run
+    bool verbose = false;    // --verbose: says on the error stream which lexicon is read and why
+    std::string lexiconWhy;  // which folder the lexicon is read from, and why
+    std::string lexiconWarning;  // a folder the user named that was passed over; empty if none
 };
 
 /// \brief One command: what the parser, the usage text and the dispatch all know of it.
@@ -47,19 +51,30 @@ struct Command {
     /// What follows the name in the usage text, a line each; further lines are set under the
     /// first.
     std::vector<std::string> usage;
+    /// What the command does, in one line, for --help.
+    std::string summary;
+    /// The full text of `help COMMAND`, under its usage; lines of at most 79 characters.
+    std::string details;
     void (*run)(const CommandLine& line, std::ostream& out);
+    /// Another name the command answers to, empty for none.
+    std::string alias = {};
 };
 
 /// \brief The command of `commands` named `name`, or nullptr.
 const Command* FindCommand(const std::vector<Command>& commands, const std::string& name);
 
 /// \brief Splits the command line for one of `commands`, taking only the options that command
-/// takes; --help or -h in place of an option asks for the usage. Throws UsageError.
+/// takes ("--option VALUE" or "--option=VALUE"); --help or -h in place of an option asks for the
+/// usage. Without -C the lexicon is looked for as LocateLexicon does, ORVAN_LEXICON naming the
+/// first folder to try. Throws UsageError.
 CommandLine ParseCommandLine(const std::vector<std::string>& args,
                              const std::vector<Command>& commands);
 
-/// \brief The usage text: the options before the command, then each command with its own, then
-/// how scripts should name an entry.
+/// \brief The usage text: the options before the command, then each command and what it does in
+/// one line, then the exit statuses.
 std::string UsageText(const std::vector<Command>& commands);
+
+/// \brief The full help of one command: its usage lines, then its details.
+std::string CommandHelp(const Command& command);
 
 }  // namespace orvan::cli

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "lexicon/blanks.h"
 #include "lexicon/conversions.h"
 #include "lexicon/entry_display.h"
 #include "lexicon/line_formats.h"
@@ -25,13 +26,7 @@ namespace orvan::cli {
 namespace {
 
 std::string FieldCodeOption(const CommandArguments& arguments, const FieldTable* fields) {
-    const int item = arguments.number("--field", 0);
-    const int items = fields ? fields->count() : 0;
-    if (item > items) {
-        throw UsageError("--field " + std::to_string(item) + ": the science list has items 0 to " +
-                         std::to_string(items));
-    }
-    return FieldFilterCode(fields, item);
+    return FieldFilterCode(fields, FieldOption(arguments, fields, 0));
 }
 
 std::string FieldCodeOption(const CommandArguments& arguments, const LoadedLexicon& lexicon) {
@@ -115,19 +110,20 @@ void Search(const CommandLine& line, std::ostream& out) {
         cache.emplace(line, personalFolder);
         if (const auto items = FromIndex(*cache, line, text, greekMode, request)) {
             PrintItems(*items, out);
+            if (items->empty()) throw NothingFound();
             return;
         }
     }
     const LoadedLexicon lexicon = Load(line, personalFolder);
     request.fieldCode = FieldCodeOption(arguments, lexicon);
-    PrintList(
-        line, lexicon,
-        FillList(lexicon.tables.entries, lexicon.tables.greek, text, greekMode, request).items,
-        out);
+    const std::vector<ListItem> items =
+        FillList(lexicon.tables.entries, lexicon.tables.greek, text, greekMode, request).items;
+    PrintList(line, lexicon, items, out);
     if (cache) cache->save(lexicon);
+    if (items.empty()) throw NothingFound();
 }
 
-// show and fulltext read the descriptions' rich text, which needs Qt: they run in the text
+// show, look and fulltext read the descriptions' rich text, which needs Qt: they run in the text
 // module, so that the other commands start without loading Qt.
 void InTextModule(const CommandLine& line, std::ostream& out) {
     const auto run =
@@ -138,6 +134,9 @@ void InTextModule(const CommandLine& line, std::ostream& out) {
             return;
         case OrvanTextOutcome::UsageError:
             throw UsageError(reason);
+        case OrvanTextOutcome::NothingFound:
+            if (reason.empty()) throw NothingFound();
+            throw NothingFound(reason);
         case OrvanTextOutcome::DataError:
             break;
     }
@@ -155,9 +154,8 @@ void FullText(const CommandLine& line, std::ostream& out) {
     found.personalFolder = PersonalFolderOf(line);
     // JSON names each entry's kind and field, which the saved texts do not hold.
     const DescriptionTextsCache cache(found, *found.personalFolder);
-    const auto finds = line.arguments.has("--json")
-                           ? std::nullopt
-                           : cache.answer(term, kFullTextResultLimit);
+    const auto finds =
+        line.arguments.has("--json") ? std::nullopt : cache.answer(term, kFullTextResultLimit);
     if (finds) {
         const bool numbers = line.arguments.has("--numbers");
         for (const FullTextFind& find : *finds) {
@@ -165,6 +163,7 @@ void FullText(const CommandLine& line, std::ostream& out) {
             if (numbers) out << find.number << '\t';
             out << ToUtf8(find.item.text) << '\n';
         }
+        if (finds->empty()) throw NothingFound();
         return;
     }
     InTextModule(found, out);
@@ -178,6 +177,7 @@ void Multi(const CommandLine& line, std::ostream& out) {
     criteria.contain = SearchArgument("--contain", arguments.value("--contain").value_or(""));
     criteria.end = SearchArgument("--end", arguments.value("--end").value_or(""));
     const CriteriaDispatch dispatch = DispatchSearchCriteria(criteria);
+    if (!dispatch.fill) throw NothingFound();
     FillRequest request;
     request.mode = dispatch.mode;
     request.criteria = criteria;
@@ -188,18 +188,19 @@ void Multi(const CommandLine& line, std::ostream& out) {
         cache.emplace(line, personalFolder);
         if (const auto items = FromIndex(*cache, line, dispatch.entryText, false, request)) {
             PrintItems(*items, out);
+            if (items->empty()) throw NothingFound();
             return;
         }
     }
     const LoadedLexicon lexicon = Load(line, personalFolder);
     request.fieldCode = FieldCodeOption(arguments, lexicon);
-    if (!dispatch.fill) return;
-    PrintList(
-        line, lexicon,
+    if (!dispatch.fill) throw NothingFound();
+    const std::vector<ListItem> items =
         FillList(lexicon.tables.entries, lexicon.tables.greek, dispatch.entryText, false, request)
-            .items,
-        out);
+            .items;
+    PrintList(line, lexicon, items, out);
     if (cache) cache->save(lexicon);
+    if (items.empty()) throw NothingFound();
 }
 
 void Prepare(const CommandLine& line, std::ostream& out) {
@@ -223,6 +224,30 @@ void ByteRangeCommand(const CommandLine& line, std::ostream& out) {
     }
 }
 
+// The science list, a line per field: its item number (as --field takes it), code and name. The
+// list holds no English names, so none is printed.
+void Fields(const CommandLine& line, std::ostream& out) {
+    if (!line.arguments.positional.empty()) throw UsageError("fields takes no arguments");
+    const LoadedLexicon lexicon = Load(line, {});
+    if (!lexicon.fields || lexicon.fields->count() == 0) throw NothingFound();
+    for (int item = 1; item <= lexicon.fields->count(); ++item) {
+        const FieldRecord& field = (*lexicon.fields)[item];
+        out << item << '\t' << ToUtf8(TrimBlanks(field.code)) << '\t'
+            << ToUtf8(TrimBlanks(field.name)) << '\n';
+    }
+}
+
+void Help(const CommandLine& line, std::ostream& out) {
+    const auto name = line.arguments.onlyPositional();
+    if (!name) {
+        out << UsageText(Commands());
+        return;
+    }
+    const Command* command = FindCommand(Commands(), *name);
+    if (command == nullptr) throw UsageError("no command " + *name);
+    out << CommandHelp(*command);
+}
+
 }  // namespace
 
 const std::vector<Command>& Commands() {
@@ -230,58 +255,133 @@ const std::vector<Command>& Commands() {
         {"dump",
          {},
          {"--numbers", "--json"},
-         {"[--numbers] [--json]", "(with --numbers a G line gives its English entry's number too)"},
+         {"[--numbers] [--json]"},
+         "print every table of the lexicon, a line per record",
+         "The science fields (lines F), the English entries (E), the Greek headwords (G)\n"
+         "and the notes (N), fields separated by tabs. With --numbers a G line gives its\n"
+         "English entry's number too, after the English slot.\n",
          Dump},
         {"search",
          {"--mode", "--field"},
          {"--personal-only", "--greek-mode", "--numbers", "--json"},
-         {"[--mode START|CONTAIN|END] [--field N] [--personal-only] [--greek-mode]",
-          "[--numbers] [--json] [TEXT]", "(mode names in any letter case)",
-          "(with --numbers each line gives the entry's number after its slot)"},
+         {"[--mode START|CONTAIN|END] [--field F] [--personal-only] [--greek-mode]",
+          "[--numbers] [--json] [TEXT]"},
+         "list the headwords that begin with, contain or end with TEXT",
+         "A line per headword: its slot, a tab, the headword (\" *\" marks your own).\n"
+         "Capitals, accents and a final sigma make no difference.\n"
+         "  --mode         START (the default), CONTAIN or END, in any letter case\n"
+         "  --field F      only the entries of science field F: its number, code or name\n"
+         "                 (orvan-cli fields lists them; 0 keeps all)\n"
+         "  --personal-only  only your own entries\n"
+         "  --greek-mode   search the Greek headwords\n"
+         "  --numbers      each line gives the entry's number after its slot\n"
+         "  --json         a JSON object per line instead (orvan-cli(1), JSON OUTPUT)\n",
          Search},
         {"multi",
          {"--field", "--start", "--contain", "--end"},
          {"--numbers", "--json"},
-         {"[--field N] [--start S] [--contain C] [--end E] [--numbers] [--json]"},
+         {"[--field F] [--start S] [--contain C] [--end E] [--numbers] [--json]"},
+         "list the English headwords that meet every criterion given",
+         "The English headwords that begin with S, contain C and end with E, as the\n"
+         "window's search by criteria finds them; --field, --numbers and --json as for\n"
+         "search.\n",
          Multi},
         {"fulltext",
          {},
          {"--numbers", "--json"},
-         {"[--numbers] [--json] TEXT", "(the descriptions' text, exactly: case and accents count)"},
+         {"[--numbers] [--json] TEXT"},
+         "list the entries whose description holds TEXT",
+         "The descriptions' text, exactly: case and accents count. Your notes and own\n"
+         "entries are searched too; --numbers and --json as for search.\n",
          FullText},
         {"show",
          {"--entry"},
          {"--greek-mode", "--json"},
          {"[--greek-mode] [--json] (SLOT | --entry NUMBER)"},
+         "print one entry as the window shows it",
+         "The headword, its rendering, its science field, then the description, a line\n"
+         "per paragraph. SLOT is an entry's place in the table: it moves with every insert\n"
+         "and delete; scripts name entries by --entry NUMBER (search --numbers, insert and\n"
+         "update print it).\n",
          InTextModule},
+        {"look",
+         {"--max", "--color"},
+         {"--no-pager", "--json"},
+         {"[--max N] [--color WHEN] [--no-pager] [--json] WORD"},
+         "print the best matches for WORD whole, as a dictionary does",
+         "The entries whose headword begins with WORD, as the window's list finds them (in\n"
+         "Greek when WORD begins with a Greek letter), each whole: the headword, its\n"
+         "rendering, its science field and its description wrapped to the terminal's width\n"
+         "($COLUMNS, else the terminal's, else 80).\n"
+         "  --max N       at most N entries (default 5)\n"
+         "  --color WHEN  headword bold and field dim: never, always, or auto (the default:\n"
+         "                on a terminal only, and not when NO_COLOR is set); also\n"
+         "                --color=WHEN\n"
+         "  --no-pager    on a terminal, longer text goes through $PAGER (else less -R)\n"
+         "                unless this is given; output to a pipe is never paged\n"
+         "  --json        a JSON object per entry, as show --json gives it\n",
+         InTextModule,
+         "define"},
         {"print",
          {"--pdf", "--entry"},
          {"--greek-mode"},
          {"[--greek-mode] (SLOT | --entry NUMBER) --pdf FILE"},
+         "write one entry to a PDF file as the window prints it",
+         "What the window's print button prints for the entry; no display is needed.\n",
          Print},
         {"insert",
          {"--english", "--greek", "--field", "--description", "--description-file"},
          {},
-         {"--english TEXT [--greek TEXT] [--field N]",
-          "(--description TEXT | --description-file FILE)",
-          "prints \"slot S entry N\": the new entry's slot in the tables read again, its number"},
+         {"--english TEXT [--greek TEXT] [--field F]",
+          "(--description TEXT | --description-file FILE)"},
+         "add an entry of your own",
+         "Prints \"slot S entry N\": the new entry's slot in the tables read again, and its\n"
+         "number, which stays with it while other entries come and go. --field as for\n"
+         "search.\n",
          Insert},
         {"update",
          {"--entry", "--expect", "--english", "--greek", "--field", "--description",
           "--description-file"},
          {},
          {"(SLOT | --entry NUMBER) [--expect HEADWORD] [--english TEXT] [--greek TEXT]",
-          "[--field N] (--description TEXT | --description-file FILE)",
-          "of a lexicon entry only the description (your note) is written;",
-          "prints \"ok entry N\": the entry's number after the change"},
+          "[--field F] (--description TEXT | --description-file FILE)"},
+         "change an entry of your own, or your note on a lexicon entry",
+         "Of a lexicon entry only the description (your note) is written. Prints\n"
+         "\"ok entry N\": the entry's number after the change (your own entry gets a new\n"
+         "one). --expect refuses the change unless the entry's English headword is\n"
+         "HEADWORD.\n",
          Update},
         {"delete",
          {"--entry", "--expect"},
          {"--note"},
          {"[--note] (SLOT | --entry NUMBER) [--expect HEADWORD]"},
+         "delete an entry of your own, or with --note your note on an entry",
+         "Prints \"ok\". --expect as for update.\n",
          Delete},
-        {"prepare", {}, {}, {}, Prepare},
-        {"byte-range", {}, {}, {}, ByteRangeCommand},
+        {"prepare",
+         {},
+         {},
+         {},
+         "make the lexicon's files from its plain sources",
+         "Scrambles data/i_.tbo, data/igr_.tbo and data/lex_.tbo into the lexicon's\n"
+         "distribution files, and prints \"ok\".\n",
+         Prepare},
+        {"byte-range",
+         {},
+         {},
+         {},
+         "print the smallest and largest byte of the plain Greek headwords",
+         "Of the headwords of data/igr_.tbo.\n",
+         ByteRangeCommand},
+        {"fields",
+         {},
+         {},
+         {},
+         "list the science fields: number, code and name",
+         "A line per field of the science list: the number, code and name --field takes.\n"
+         "The list holds the fields' Greek names only: no English name is printed.\n",
+         Fields},
+        {"help", {}, {}, {"[COMMAND]"}, "print the full help of a command", "", Help},
     };
     return commands;
 }

@@ -43,26 +43,16 @@ std::optional<std::string> DescriptionOption(const CommandArguments& arguments) 
     return WithCrLfLineEnds(Utf8Argument("--description-file", DescriptionFile(*file)));
 }
 
-int FieldRowOption(const CommandArguments& arguments, const LoadedLexicon& lexicon, int fallback) {
-    const int row = arguments.number("--field", fallback);
-    const int rows = lexicon.fields ? lexicon.fields->count() : 0;
-    if (row > rows) {
-        throw UsageError("--field " + std::to_string(row) + ": the science list has rows 0 to " +
-                         std::to_string(rows));
-    }
-    return row;
-}
-
 // The personal folder the edit goes to, created when missing.
 void NeedPersonalFolder(const LoadedLexicon& lexicon) {
     if (!lexicon.personal.known()) {
-        throw DataError("no personal folder: give --personal or set one in the program");
+        throw ChangeRefused("no personal folder: give --personal or set one in the program");
     }
     std::error_code error;
     std::filesystem::create_directories(personal::StoreFolder(lexicon.personal), error);
     if (!std::filesystem::is_directory(personal::StoreFolder(lexicon.personal))) {
-        throw DataError("cannot create the personal folder " +
-                        personal::StoreFolder(lexicon.personal));
+        throw ChangeRefused("cannot create the personal folder " +
+                            personal::StoreFolder(lexicon.personal));
     }
 }
 
@@ -74,7 +64,7 @@ void CheckEditorFields(const personal::PendingEntry& entry) {
 }
 
 const personal::StoreResult& Check(const personal::StoreResult& result) {
-    if (!result.done()) throw DataError("nothing changed: " + result.reason);
+    if (!result.done()) throw ChangeRefused("nothing changed: " + result.reason);
     return result;
 }
 
@@ -85,8 +75,8 @@ void NeedWholeLoad(const LoadedLexicon& lexicon) {
     const std::string problem =
         loadProblem ? loadProblem->message : FieldTableProblem(lexicon.files, lexicon.fields);
     if (!problem.empty()) {
-        throw DataError("nothing changed: the entries were not read whole (" + problem +
-                        "); no change is made from them");
+        throw ChangeRefused("nothing changed: the entries were not read whole (" + problem +
+                            "); no change is made from them");
     }
 }
 
@@ -107,7 +97,7 @@ void Insert(const CommandLine& line, std::ostream& out) {
     CheckEditorFields(entry);
     const LoadedLexicon lexicon = Load(line);
     NeedWholeLoad(lexicon);
-    entry.fieldIndex = FieldRowOption(arguments, lexicon, -1);
+    entry.fieldIndex = FieldOption(arguments, lexicon, -1);
     NeedPersonalFolder(lexicon);
     const personal::StoreResult result =
         Check(personal::InsertPersonalEntry(Context(lexicon), entry));
@@ -139,7 +129,7 @@ void Update(const CommandLine& line, std::ostream& out) {
             change.english = CodePageArgument("--english", *english);
         if (const auto greek = arguments.value("--greek"))
             change.greek = CodePageArgument("--greek", *greek);
-        if (arguments.value("--field")) change.fieldIndex = FieldRowOption(arguments, lexicon, -1);
+        if (arguments.value("--field")) change.fieldIndex = FieldOption(arguments, lexicon, -1);
     }
     const auto description = DescriptionOption(arguments);
     if (!description) throw UsageError("update needs --description or --description-file");
@@ -161,10 +151,10 @@ void Delete(const CommandLine& line, std::ostream& out) {
     // With --note, the user's supplement of a lexicon entry; else one of the user's own entries.
     const bool note = line.arguments.has("--note");
     if (note && record.kind != EntryKind::Annotated) {
-        throw DataError(EntryNamed(line, lexicon, slot) + " has no note of yours");
+        throw ChangeRefused(EntryNamed(line, lexicon, slot) + " has no note of yours");
     }
     if (!note && record.kind != EntryKind::Personal) {
-        throw DataError(EntryNamed(line, lexicon, slot) + " is not one of your own entries");
+        throw ChangeRefused(EntryNamed(line, lexicon, slot) + " is not one of your own entries");
     }
     NeedPersonalFolder(lexicon);
     Check(note ? personal::DeleteSupplement(Context(lexicon), record.number)

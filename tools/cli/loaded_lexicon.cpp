@@ -42,7 +42,12 @@ LoadedLexicon Load(const CommandLine& line) {
 
 LoadedLexicon Load(const CommandLine& line, const std::string& personalFolder) {
     LexiconFiles files(line.programFolder);
-    if (!FileExists(files.englishIndex)) throw DataError("no lexicon at " + files.englishIndex);
+    if (!FileExists(files.englishIndex)) {
+        // Looked for in every place without -C: say where, and how to name one.
+        if (line.lexiconWhy.starts_with("no lexicon"))
+            throw DataError(line.lexiconWhy + " (give -C DIR or set ORVAN_LEXICON)");
+        throw DataError("no lexicon at " + files.englishIndex);
+    }
     // Texts kept from before an interrupted change are read from there (no change is made then).
     LoadedLexicon lexicon = personal::LoadLexicon(files, PersonalFiles(personalFolder));
     // The look-ups go on with what could be read; a change would be refused.
@@ -108,13 +113,29 @@ const EntryTable* NumbersOption(const CommandLine& line, const LoadedLexicon& le
     return line.arguments.has("--numbers") ? &lexicon.tables.entries : nullptr;
 }
 
+int FieldOption(const CommandArguments& arguments, const LoadedLexicon& lexicon, int fallback) {
+    return FieldOption(arguments, lexicon.fieldTable(), fallback);
+}
+
+int FieldOption(const CommandArguments& arguments, const FieldTable* fields, int fallback) {
+    const auto given = arguments.value("--field");
+    if (!given) return fallback;
+    const int items = fields ? fields->count() : 0;
+    const std::optional<int> item = FieldItemNamed(fields, CodePageArgument("--field", *given));
+    if (!item || *item > items) {
+        throw UsageError("--field " + *given + ": the science list has items 0 to " +
+                         std::to_string(items) + " (orvan-cli fields lists them)");
+    }
+    return *item;
+}
+
 namespace {
 
 // The slot of the entry numbered by --entry; a data error naming the number when no entry has it.
 int SlotOfEntryOption(const CommandArguments& arguments, const LoadedLexicon& lexicon) {
     const int number = arguments.number("--entry", 0);
     const int slot = personal::SlotOfNumber(lexicon.tables.entries, number);
-    if (slot == 0) throw DataError("no entry has the number " + std::to_string(number));
+    if (slot == 0) throw NothingFound("no entry has the number " + std::to_string(number));
     return slot;
 }
 
@@ -124,7 +145,7 @@ int SlotOfPositional(const CommandLine& line, const LoadedLexicon& lexicon) {
     const auto slot = ParseDecimal(*text);
     if (!slot || text->empty()) throw UsageError("SLOT must be a number, not '" + *text + "'");
     if (*slot < 1 || *slot > lexicon.tables.entries.count()) {
-        throw DataError("no entry in slot " + *text);
+        throw NothingFound("no entry in slot " + *text);
     }
     return static_cast<int>(*slot);
 }
@@ -144,8 +165,8 @@ int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon) {
     if (const auto expected = arguments.value("--expect")) {
         const std::string& found = lexicon.tables.entries[slot].headword;
         if (found != CodePageArgument("--expect", *expected)) {
-            throw DataError(EntryNamed(line, lexicon, slot) + " is '" + ToUtf8(found) + "', not '" +
-                            *expected + "'");
+            throw ChangeRefused(EntryNamed(line, lexicon, slot) + " is '" + ToUtf8(found) +
+                                "', not '" + *expected + "'");
         }
     }
     return slot;

@@ -54,6 +54,12 @@ void PrintItems(const std::vector<ListItem>& items, std::ostream& out,
 /// given, else none.
 const EntryTable* NumbersOption(const CommandLine& line, const LoadedLexicon& lexicon);
 
+/// \brief The science list item `--field` names (a number, a code or a name, as FieldItemNamed
+/// reads them), or `fallback` when it is not given; a usage error when it names no item.
+int FieldOption(const CommandArguments& arguments, const LoadedLexicon& lexicon, int fallback);
+/// The same, with the science list `fields` alone (none: only 0 is an item).
+int FieldOption(const CommandArguments& arguments, const FieldTable* fields, int fallback);
+
 /// \brief A UTF-8 argument as code page 1253; a usage error naming `name` when it is not UTF-8
 /// or holds a character the code page cannot.
 std::string CodePageArgument(const std::string& name, const std::string& utf8);

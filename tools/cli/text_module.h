@@ -1,5 +1,5 @@
-// The commands of orvan-cli that read the descriptions' rich text (show, fulltext): they need Qt
-// Core, and live in a module of their own, loaded only when they run.
+// The commands of orvan-cli that read the descriptions' rich text (show, look, fulltext): they need
+// Qt Core, and live in a module of their own, loaded only when they run.
 #pragma once
 
 #include <ostream>
@@ -13,12 +13,12 @@
 #define ORVAN_TEXT_FUNCTION "orvan_text_command"
 
 /// How a command of the module ended, as orvan-cli's exit status.
-enum class OrvanTextOutcome : int { Done = 0, DataError = 1, UsageError = 2 };
+enum class OrvanTextOutcome : int { Done = 0, NothingFound = 1, UsageError = 2, DataError = 3 };
 
 extern "C" {
 
-/// \brief Runs the command of `line` ("show" or "fulltext"), writing its output to `out`; on an
-/// error, `reason` says what went wrong. Nothing is thrown out of the module.
+/// \brief Runs the command of `line` ("show", "look" or "fulltext"), writing its output to `out`;
+/// on an error, `reason` says what went wrong. Nothing is thrown out of the module.
 using OrvanTextCommand = OrvanTextOutcome (*)(const orvan::cli::CommandLine* line,
                                               std::ostream* out, std::string* reason);
 }

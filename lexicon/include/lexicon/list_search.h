@@ -145,6 +145,12 @@ std::string WildcardKey(bool greek, std::string_view text);
 /// selection, the blank item 0, or no science list.
 std::string FieldFilterCode(const FieldTable* fields, int selectedItem);
 
+/// \brief The science list item `given` (code page 1253) names: the item's number as written
+/// (0 is the blank item; a number past the list is returned as it is, for the caller to refuse),
+/// else the first field whose code is `given`, capitals making no difference, else the first
+/// whose name is, compared as ListKeyIn compares Greek. Nothing when it names none.
+std::optional<int> FieldItemNamed(const FieldTable* fields, std::string_view given);
+
 /// \brief What confirming the search-criteria dialog fills: a single criterion searches as if
 /// typed, in its own mode; two or three search with Multi and an empty search field; none
 /// fills nothing.
