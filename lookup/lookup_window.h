@@ -68,6 +68,8 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     /// \brief Looks `words` up as the user would: they go in the search field, the list is
     /// filled as Enter fills it, and the first entry found is shown.
     void lookUp(const QString& words);
+    /// Shows the window again if it was minimised, in front of the others and active.
+    void comeToFront();
 
     // Start-up, settings and folders.
     static std::string findStartFolder();

@@ -101,10 +101,7 @@ int main(int argc, char** argv) {
                              if (!asked.isEmpty()) toLookUp = asked;
                              return;
                          }
-                         ready->setWindowState(ready->windowState() & ~Qt::WindowMinimized);
-                         ready->show();
-                         ready->raise();
-                         ready->activateWindow();
+                         ready->comeToFront();
                          if (!asked.isEmpty()) ready->lookUp(asked);
                      });
     orvan::lookup::LookupWindow window;

@@ -22,6 +22,9 @@ namespace orvan::lookup {
 
 namespace {
 
+// How long after a request to come to the front the window asks again when not yet active.
+constexpr int kFrontAgainMilliseconds = 250;
+
 void CopyText(const QString& text) {
     if (!text.isEmpty()) QApplication::clipboard()->setText(text);
 }
@@ -89,6 +92,20 @@ void LookupWindow::onPasteClicked() {
     c_.searchField->paste();
     c_.searchField->setFocus();
     onSearchFieldEntered();
+}
+
+void LookupWindow::comeToFront() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    // A window manager still bringing a minimised window back may pass over the first request:
+    // it is asked again once the window is back.
+    QTimer::singleShot(kFrontAgainMilliseconds, this, [this] {
+        if (isActiveWindow()) return;
+        raise();
+        activateWindow();
+    });
 }
 
 void LookupWindow::onPinClicked() {

@@ -43,13 +43,7 @@ EOF
 group_is() { [ "$(group)" = "$1" ]; }
 active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 
-# What the search field holds, as its Ctrl+A, Ctrl+C gives it.
-search_text() {
-    xsel --clipboard --clear
-    xdotool key --window "$window" ctrl+l ctrl+a ctrl+c
-    wait_until sh -c '[ -n "$(xsel --clipboard --output)" ]' || true
-    xsel --clipboard --output
-}
+search_text() { search_field_text "$window"; }
 click_flag() { xdotool mousemove --window "$window" 28 21 click 1; }
 # Starts the program again on the same copy and gives its window the focus.
 start_again() {

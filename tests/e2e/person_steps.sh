@@ -85,3 +85,12 @@ start_window_manager() {
     wait_until xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 ||
         fail "the window manager did not start"
 }
+
+# What the search field of the window WINDOW holds, as its Ctrl+L (select the field) and Ctrl+C
+# give it through the clipboard.
+search_field_text() {
+    xsel --clipboard --clear
+    xdotool key --window "$1" ctrl+l ctrl+c
+    wait_until sh -c '[ -n "$(xsel --clipboard --output)" ]' || true
+    xsel --clipboard --output
+}

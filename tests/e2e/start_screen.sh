@@ -81,11 +81,9 @@ lookup=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvan$' | head 
 [ -z "$lookup" ] || window_settles "$lookup"
 [ -z "$lookup" ] || import -window "$lookup" "$artefacts/start_screen_then_lookup.png"
 if [ -n "$lookup" ]; then
-    printf '' | xsel --clipboard --input
-    xdotool key --window "$lookup" ctrl+l ctrl+a ctrl+c
-    wait_until sh -c '[ -n "$(xsel --clipboard --output)" ]' || true
-    [ "$(xsel --clipboard --output)" = thermometer ] ||
-        { echo "the lookup window shows \"$(xsel --clipboard --output)\", not the word handed over" >&2; status=1; }
+    searched=$(search_field_text "$lookup")
+    [ "$searched" = thermometer ] ||
+        { echo "the lookup window shows \"$searched\", not the word handed over" >&2; status=1; }
 fi
 kill "$pid"
 wait "$pid" 2>/dev/null || true
