@@ -76,8 +76,12 @@ void BM_OrvanCliShow(benchmark::State& state) {
 }
 BENCHMARK(BM_OrvanCliShow)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The look command (headword, field and description at once) has its slot here once it exists:
-// BM_OrvanCliLook, {"look", "engine"}.
+// The look command: the best matches' headword, field and description at once, as dict prints
+// its definitions.
+void BM_OrvanCliLook(benchmark::State& state) {
+    TimeProcess(state, {ORVAN_CLI_PATH, "-C", ORVAN_MEDIUM_DIR, "look", "--no-pager", "engine"});
+}
+BENCHMARK(BM_OrvanCliLook)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The full-text search of a rare word, a common one and a phrase in most entries, beside
 // zcat | grep over the two FreeDict source dictionaries.
