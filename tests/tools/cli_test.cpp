@@ -290,7 +290,7 @@ std::string OtherEntries(const std::string& dump, const std::string& headword) {
     return others;
 }
 
-std::string PersonalFiles(const test::TempFolder& personal) {
+std::string PersonalFilesText(const test::TempFolder& personal) {
     return personal.read("ci.tbo") + '|' + personal.read("cigr.tbo") + '|' +
            personal.read("clex.tbo");
 }
@@ -302,14 +302,14 @@ TEST_F(CliTest, AScriptKeepsItsEntryByNumberWhileAnotherSortsBeforeIt) {
               "slot 1 entry 5\n");
     // Slot 4 now holds the lexicon entry "the engine", with the user's note.
     const std::string before = cli({"dump"}).out;
-    const std::string files = PersonalFiles(personal);
+    const std::string files = PersonalFilesText(personal);
     const CliRun stale =
         cli({"update", "4", "--expect", "zebra crossing x", "--description", "striped"});
     EXPECT_EQ(stale.status, 4);
     EXPECT_EQ(stale.err,
               "orvan-cli: the entry in slot 4 is 'the engine', not 'zebra crossing x'\n");
     EXPECT_EQ(cli({"delete", "4", "--expect", "zebra crossing x"}).status, 4);
-    EXPECT_EQ(PersonalFiles(personal), files);
+    EXPECT_EQ(PersonalFilesText(personal), files);
 
     // By number: an own entry changed gets a new one, which the script goes on with.
     const CliRun updated = cli({"update", "--entry", "4", "--description", "striped"});
@@ -330,7 +330,7 @@ TEST_F(CliTest, AScriptKeepsItsEntryByNumberWhileAnotherSortsBeforeIt) {
 }
 
 TEST_F(CliTest, EntryOptionRefusesUnknownNumbersAndASlotBesideIt) {
-    const std::string files = PersonalFiles(personal);
+    const std::string files = PersonalFilesText(personal);
     const CliRun unknown = cli({"update", "--entry", "77", "--description", "x"});
     EXPECT_EQ(unknown.status, 1);
     EXPECT_EQ(unknown.err, "orvan-cli: no entry has the number 77\n");
@@ -343,7 +343,7 @@ TEST_F(CliTest, EntryOptionRefusesUnknownNumbersAndASlotBesideIt) {
     const CliRun other = cli({"delete", "--entry", "3", "--expect", "gaskets"});
     EXPECT_EQ(other.status, 4);
     EXPECT_EQ(other.err, "orvan-cli: entry 3 is 'gasket', not 'gaskets'\n");
-    EXPECT_EQ(PersonalFiles(personal), files);
+    EXPECT_EQ(PersonalFilesText(personal), files);
     EXPECT_EQ(cli({"show", "--entry", "3"}).out, "gasket\n\nΜηχανολογία\n  p\n");
 }
 
