@@ -129,7 +129,7 @@ std::string BuildPart(const std::vector<PartItem>& items, bool greek) {
 class PartReader {
   public:
     PartReader(std::string_view part, uint32_t items, uint32_t places)
-        : part_(part), items_(items), places_(places) {
+        : part_(part), items_(items) {
         codes_ = Get32(part, 16);
         codeEndsAt_ = kPartHeaderLength + 4ull * kItemArrays * items + 4ull * places;
         textsAt_ = codeEndsAt_ + 4ull * codes_;
@@ -194,7 +194,7 @@ class PartReader {
     }
 
     std::string_view part_;
-    uint32_t items_, places_, codes_ = 0;
+    uint32_t items_, codes_ = 0;
     size_t codeEndsAt_ = 0, textsAt_ = 0, keysAt_ = 0, codesAt_ = 0;
     size_t textsLength_ = 0, keysLength_ = 0, codesLength_ = 0;
     bool damaged_ = false;
