@@ -18,8 +18,10 @@ fail() {
 # says, as the user nobody, with HOME in the folder given.
 if [ "${1:-}" = --on-display ]; then
     entry=$2 home=$3 artefacts=$4
-    folder=$(sed -n 's/^Path=//p' "$entry")
-    program=$(sed -n 's/^Exec=//p' "$entry")
+    # The entry's main group (its action has an Exec of its own).
+    main_group() { sed -n "/^\[Desktop Entry\]/,/^\[Desktop Action/ s/^$1=//p" "$entry"; }
+    folder=$(main_group Path)
+    program=$(main_group Exec)
     # The entry starts a plain path, without arguments, quotes or field codes.
     case "$program" in /*" "* | *[\"\'%\\]* | "") fail "unexpected Exec=$program" ;; esac
     pid=
