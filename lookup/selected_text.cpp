@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "platform/window_placement.h"
+
 namespace orvan::lookup {
 
 namespace {
@@ -47,7 +49,7 @@ QString DesktopSelectedText() {
     }
     const QString copied = clipboard->text(QClipboard::Clipboard);
     if (HasText(copied)) return copied;
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return {};
+    if (!platform::OnWayland()) return {};
 
     const QString program = QStandardPaths::findExecutable(QStringLiteral("wl-paste"));
     if (program.isEmpty()) return {};

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "platform/window_placement.h"
+
 namespace orvan::platform {
 
 namespace {
@@ -24,8 +26,7 @@ bool IsModifierKey(int key) {
 GreekTyping::GreekTyping(std::function<bool()> typesGreek, QObject* parent)
     : QObject(parent),
       typesGreek_(std::move(typesGreek)),
-      keyCodesAreXkb_(QGuiApplication::platformName() == QLatin1String("xcb") ||
-                      QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {}
+      keyCodesAreXkb_(QGuiApplication::platformName() == QLatin1String("xcb") || OnWayland()) {}
 
 GreekTyping::~GreekTyping() = default;
 

@@ -4,14 +4,11 @@
 #include <QString>
 
 namespace orvan::platform {
-namespace {
 
-/// Qt names its Wayland platforms "wayland", "wayland-egl" and so on.
 bool OnWayland() {
+    // Qt names its Wayland platforms "wayland", "wayland-egl" and so on.
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
-
-}  // namespace
 
 bool WindowsPlaceThemselves() {
     return !OnWayland();

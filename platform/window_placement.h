@@ -5,6 +5,9 @@
 
 namespace orvan::platform {
 
+/// Whether the program runs on a Wayland compositor (Qt's Wayland platform).
+bool OnWayland();
+
 /// Whether the program's own move() places a top-level window (false on Wayland, where the
 /// compositor decides and a window's position is not even known to the program).
 bool WindowsPlaceThemselves();
