@@ -16,8 +16,8 @@
 #include "lexicon/entry_display.h"
 #include "lexicon/tables.h"
 #include "lookup/full_text_search.h"
-#include "richtext/code_pages.h"
 #include "richtext/rich_text_view.h"
+#include "richtext/screen_text.h"
 
 namespace {
 

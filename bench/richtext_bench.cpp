@@ -7,8 +7,8 @@
 #include <QAbstractTextDocumentLayout>
 #include <string>
 
-#include "richtext/plain_text.h"
 #include "richtext/rich_text_view.h"
+#include "richtext/screen_text.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "richtext/code_pages.h"
+#include "richtext/screen_text.h"
 
 namespace orvan::lookup {
 

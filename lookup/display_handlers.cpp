@@ -10,9 +10,8 @@
 #include "lexicon/figure_links.h"
 #include "lookup/entries_list.h"
 #include "lookup/lookup_window.h"
-#include "richtext/code_pages.h"
-#include "richtext/plain_text.h"
 #include "richtext/rich_text_view.h"
+#include "richtext/screen_text.h"
 
 namespace orvan::lookup {
 

@@ -9,8 +9,7 @@
 #include "personal/stored_entry.h"
 #include "platform/busy_cursor.h"
 #include "platform/interface_language.h"
-#include "richtext/code_pages.h"
-#include "richtext/plain_text.h"
+#include "richtext/screen_text.h"
 
 namespace orvan::lookup {
 

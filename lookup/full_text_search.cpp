@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "lexicon/entry_display.h"
-#include "richtext/code_pages.h"
 #include "richtext/plain_text.h"
 
 namespace orvan::lookup {

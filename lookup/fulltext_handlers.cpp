@@ -10,8 +10,8 @@
 #include "lookup/lookup_window.h"
 #include "platform/busy_cursor.h"
 #include "platform/desktop_look.h"
-#include "richtext/code_pages.h"
 #include "richtext/rich_text_view.h"
+#include "richtext/screen_text.h"
 
 namespace orvan::lookup {
 

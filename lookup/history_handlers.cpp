@@ -4,7 +4,7 @@
 #include <QToolButton>
 
 #include "lookup/lookup_window.h"
-#include "richtext/code_pages.h"
+#include "richtext/screen_text.h"
 
 namespace orvan::lookup {
 

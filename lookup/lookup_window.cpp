@@ -26,8 +26,8 @@
 #include "platform/desktop_look.h"
 #include "platform/edge_layout.h"
 #include "platform/interface_language.h"
-#include "richtext/code_pages.h"
 #include "richtext/rich_text_view.h"
+#include "richtext/screen_text.h"
 #include "setup/folder_choice_dialog.h"
 #include "spelling/stem_finder.h"
 

@@ -18,7 +18,7 @@
 #include "lookup/lookup_window.h"
 #include "platform/busy_cursor.h"
 #include "platform/interface_language.h"
-#include "richtext/code_pages.h"
+#include "richtext/screen_text.h"
 
 namespace orvan::lookup {
 

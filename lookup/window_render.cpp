@@ -8,7 +8,7 @@
 #include "lookup/entries_list.h"
 #include "lookup/lookup_window.h"
 #include "lookup/row_notes.h"
-#include "richtext/code_pages.h"
+#include "richtext/screen_text.h"
 
 namespace orvan::lookup {
 

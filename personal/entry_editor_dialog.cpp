@@ -19,8 +19,8 @@
 #include "platform/desktop_look.h"
 #include "platform/dialog_face.h"
 #include "platform/interface_language.h"
-#include "richtext/code_pages.h"
 #include "richtext/greek_code_page.h"
+#include "richtext/screen_text.h"
 
 namespace orvan::personal {
 

@@ -1,91 +1,106 @@
 #include "richtext/code_pages.h"
 
-#include <QByteArray>
-#include <QString>
-#include <QStringDecoder>
-#include <map>
-#include <memory>
+#include <iconv.h>
 
+#include <bit>
+#include <cerrno>
+#include <cstddef>
+#include <map>
+
+#include "richtext/code_page_tables.h"
 #include "richtext/greek_code_page.h"
 
 namespace orvan::richtext {
 
 namespace {
 
-const char* CodecName(int codePage) {
+// The system converter's names of the Windows multi-byte pages RTF's \ansicpgN and \fcharset
+// name; CP932 is Windows' Shift JIS (0x5C a backslash, 0x7E a tilde).
+const char* MultiByteName(int codePage) {
     switch (codePage) {
-        case 437:
-            return "IBM437";
-        case 850:
-            return "IBM850";
-        case 874:
-            return "windows-874";
         case 932:
-            return "Shift_JIS";
+            return "CP932";
         case 936:
-            return "GBK";
+            return "CP936";
         case 949:
-            return "windows-949";
+            return "CP949";
         case 950:
-            return "Big5";
-        case 1250:
-            return "windows-1250";
-        case 1251:
-            return "windows-1251";
-        case 1252:
-            return "windows-1252";
-        case 1253:
-            return "windows-1253";
-        case 1254:
-            return "windows-1254";
-        case 1255:
-            return "windows-1255";
-        case 1256:
-            return "windows-1256";
-        case 1257:
-            return "windows-1257";
-        case 1258:
-            return "windows-1258";
+            return "CP950";
         case 1361:
-            return "johab";
-        case 10000:
-            return "macintosh";
+            return "JOHAB";
         default:
             return nullptr;
     }
 }
 
-using ByteTable = std::array<char16_t, 256>;
-
-ByteTable BuildTable(int codePage) {
-    ByteTable table{};
-    if (codePage == kGreekCodePage) {
-        for (int byte = 0; byte < 256; ++byte)
-            table[byte] = GreekCharacter(static_cast<unsigned char>(byte));
-        return table;
-    }
-    const char* name = CodecName(codePage);
-    QStringDecoder decoder(name);
-    for (int byte = 0; byte < 256; ++byte) {
-        table[byte] = byte < 128 ? char16_t(byte) : u'\uFFFD';
-        if (!decoder.isValid() || byte < 128) continue;
-        const QString text = decoder.decode(QByteArray(1, static_cast<char>(byte)));
-        decoder.resetState();
-        if (text.size() == 1) table[byte] = text.at(0).unicode();
-    }
+const ByteTable& GreekTable() {
+    static const ByteTable table = [] {
+        ByteTable built{};
+        for (std::size_t byte = 0; byte < built.size(); ++byte)
+            built[byte] = GreekCharacter(static_cast<unsigned char>(byte));
+        return built;
+    }();
     return table;
 }
 
-// Built once, on first use, and never changed afterwards.
-const std::map<int, ByteTable>& Tables() {
-    static const std::map<int, ByteTable> tables = [] {
-        std::map<int, ByteTable> built;
-        for (int page :
-             {437, 850, 874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258, 10000})
-            built.emplace(page, BuildTable(page));
-        return built;
-    }();
-    return tables;
+// One converter to UTF-16 per multi-byte page, opened on first use and kept for the thread's
+// life: a converter holds state while it works, so threads do not share one.
+class Converter {
+  public:
+    explicit Converter(const char* name)
+        : handle_(iconv_open(std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE",
+                             name)) {}
+    ~Converter() {
+        if (valid()) iconv_close(handle_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+
+    void append(std::string_view bytes, std::u16string& out) {
+        iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+        char* in = const_cast<char*>(bytes.data());
+        std::size_t inLeft = bytes.size();
+        // Every byte gives at most one UTF-16 unit, but a surrogate pair needs four bytes; the
+        // room is grown when the converter says it is short of it.
+        std::size_t room = bytes.size() + 2;
+        std::size_t done = out.size();
+        while (inLeft > 0) {
+            out.resize(done + room);
+            char* target = reinterpret_cast<char*>(out.data() + done);
+            std::size_t targetLeft = room * sizeof(char16_t);
+            const std::size_t result = iconv(handle_, &in, &inLeft, &target, &targetLeft);
+            const int error = errno;
+            done += room - targetLeft / sizeof(char16_t);
+            if (result != static_cast<std::size_t>(-1)) break;
+            if (error == E2BIG) {
+                room = inLeft + 2;
+                continue;
+            }
+            // A sequence the page does not hold (EILSEQ) or one cut off at the end (EINVAL): one
+            // replacement character for its first byte, then on from the next.
+            out.resize(done);
+            out.push_back(u'\uFFFD');
+            ++done;
+            ++in;
+            --inLeft;
+            iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+            room = inLeft + 2;
+        }
+        out.resize(done);
+    }
+
+  private:
+    iconv_t handle_;
+};
+
+Converter* ConverterOf(int codePage) {
+    thread_local std::map<int, Converter> converters;
+    auto found = converters.find(codePage);
+    if (found == converters.end())
+        found = converters.try_emplace(codePage, MultiByteName(codePage)).first;
+    return found->second.valid() ? &found->second : nullptr;
 }
 
 }  // namespace
@@ -138,54 +153,48 @@ int CodePageForCharset(int charset, int documentCodePage) {
 }
 
 bool IsMultiByteCodePage(int codePage) {
-    return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950 ||
-           codePage == 1361;
+    return MultiByteName(codePage) != nullptr;
 }
 
 std::array<bool, 256> BytesThatMayDecodeTo(char16_t c) {
     std::array<bool, 256> bytes{};
-    for (const auto& [page, table] : Tables()) {
+    const auto mark = [&](const ByteTable& table) {
         for (std::size_t byte = 0; byte < table.size(); ++byte)
             bytes[byte] = bytes[byte] || table[byte] == c;
-    }
+    };
+    for (const CodePageTable& page : BuiltInByteTables())
+        mark(page.table);
+    mark(GreekTable());
     return bytes;
 }
 
 const std::array<char16_t, 256>* SingleByteTable(int codePage) {
     if (IsMultiByteCodePage(codePage)) return nullptr;
-    const auto& tables = Tables();
-    const auto found = tables.find(codePage);
-    return found != tables.end() ? &found->second : &tables.at(kWesternCodePage);
+    if (codePage == kGreekCodePage) return &GreekTable();
+    const ByteTable* western = nullptr;
+    for (const CodePageTable& page : BuiltInByteTables()) {
+        if (page.codePage == codePage) return &page.table;
+        if (page.codePage == kWesternCodePage) western = &page.table;
+    }
+    return western;
 }
 
 void AppendDecoded(int codePage, std::string_view bytes, std::u16string& out) {
-    if (const ByteTable* table = SingleByteTable(codePage)) {
-        const std::size_t start = out.size();
-        out.resize(start + bytes.size());
-        char16_t* target = out.data() + start;
-        for (unsigned char byte : bytes)
-            *target++ = (*table)[byte];
+    const ByteTable* table = SingleByteTable(codePage);
+    Converter* converter = nullptr;
+    if (table == nullptr) {
+        converter = ConverterOf(codePage);
+        if (converter == nullptr) table = SingleByteTable(kWesternCodePage);
+    }
+    if (converter != nullptr) {
+        converter->append(bytes, out);
         return;
     }
-    QStringDecoder decoder(CodecName(codePage));
-    if (!decoder.isValid()) {
-        AppendDecoded(kWesternCodePage, bytes, out);
-        return;
-    }
-    const QString text = decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-    out.append(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()));
-}
-
-QString FromGreekCodePage(std::string_view bytes) {
-    return ToQString(GreekToUtf16(bytes));
-}
-
-std::string ToGreekCodePage(const QString& text) {
-    return Utf16ToGreek(Utf16Of(text)).bytes;
-}
-
-std::string ToGreekSearchText(const QString& text) {
-    return Utf16ToGreekSearchText(Utf16Of(text)).bytes;
+    const std::size_t start = out.size();
+    out.resize(start + bytes.size());
+    char16_t* target = out.data() + start;
+    for (unsigned char byte : bytes)
+        *target++ = (*table)[byte];
 }
 
 }  // namespace orvan::richtext

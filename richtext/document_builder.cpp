@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "richtext/code_pages.h"
+#include "richtext/screen_text.h"
 
 namespace orvan::richtext {
 

@@ -37,8 +37,6 @@ class PlainTextOutput final : public RtfOutput {
     }
     void finish(const RtfParagraphFormat&) override {}
 
-    QString text() const { return ToQString(text_); }
-
   private:
     // toPlainText() turns no-break spaces into blanks and line separators into line ends.
     void append(std::u16string_view text) {
@@ -55,7 +53,7 @@ class PlainTextOutput final : public RtfOutput {
 
 }  // namespace
 
-QString PlainTextAsShown(std::string_view text) {
+std::u16string ShownPlainText(std::string_view text) {
     std::u16string decoded;
     AppendDecoded(kGreekCodePage, text, decoded);
     std::u16string shown;
@@ -70,27 +68,26 @@ QString PlainTextAsShown(std::string_view text) {
         else
             shown.push_back(c);
     }
-    return ToQString(shown);
+    return shown;
 }
 
-QString ExtractPlainText(std::string_view text) {
-    if (!IsRtf(text)) return PlainTextAsShown(text);
+std::u16string PlainTextOf(std::string_view text) {
+    if (!IsRtf(text)) return ShownPlainText(text);
     std::u16string shown;
     PlainTextOutput output(shown);
     ReadRtf(text, output);
-    return output.text();
+    return shown;
 }
 
-QString ExtractPlainText(const RtfPrologue& prologue, std::string_view body) {
+std::u16string PlainTextOf(const RtfPrologue& prologue, std::string_view body) {
     std::u16string shown;
     ExtractPlainText(prologue, body, shown);
-    return ToQString(shown);
+    return shown;
 }
 
 void ExtractPlainText(const RtfPrologue& prologue, std::string_view body, std::u16string& out) {
     if (!IsRtf(prologue.source())) {
-        const QString shown = ExtractPlainText(prologue.source() + std::string(body));
-        out.assign(Utf16Of(shown));
+        out = PlainTextOf(prologue.source() + std::string(body));
         return;
     }
     PlainTextOutput output(out);

@@ -15,6 +15,7 @@
 
 #include "lexicon/figure_links.h"
 #include "richtext/code_pages.h"
+#include "richtext/screen_text.h"
 #include "richtext/document_builder.h"
 #include "richtext/rich_text_view.h"
 #include "richtext/rtf_writer.h"

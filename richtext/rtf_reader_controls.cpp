@@ -1,11 +1,11 @@
 // The reader's control words and symbols: formatting, the font and colour tables, fields and
 // pictures.
-#include <QString>
 #include <algorithm>
 #include <memory>
 
 #include "lexicon/blanks.h"
 #include "richtext/code_pages.h"
+#include "richtext/greek_code_page.h"
 #include "richtext/rtf_reader.h"
 
 namespace orvan::richtext {
@@ -62,7 +62,7 @@ void RtfReader::finishFontEntry() {
             CodePageForCharset(fontEntry_.charset < 0 ? 1 : fontEntry_.charset, documentCodePage_);
     std::u16string name;
     AppendDecoded(fontEntry_.codePage, TrimBlanks(fontName_), name);
-    fontEntry_.name = ToQString(name).toStdString();
+    fontEntry_.name = Utf16ToUtf8(name);
     fontName_.clear();
     tables_.addFont(fontEntry_);
 }

@@ -63,13 +63,14 @@ bool ReachesMultiByteCodePage(std::string_view prologue) {
 
 ShownCharacterProbe::ShownCharacterProbe(std::u16string_view text, const RtfPrologue& prologue)
     : openEnd_(prologue.openEnd()) {
-    const QString prologueShows = ExtractPlainText(prologue, "}");
+    const std::u16string prologueShows = PlainTextOf(prologue, "}");
     const bool multiByte = ReachesMultiByteCodePage(prologue.source());
     std::u16string candidates;
     for (char16_t c : text) {
         if (QChar::isSurrogate(c) || !QChar::isLetterOrNumber(c)) continue;
         if (c >= 128 && multiByte) continue;
-        if (prologueShows.contains(QChar(c)) || candidates.find(c) != std::u16string::npos)
+        if (prologueShows.find(c) != std::u16string::npos ||
+            candidates.find(c) != std::u16string::npos)
             continue;
         candidates.push_back(c);
     }

@@ -1,16 +1,20 @@
 # Checks that the layers without windows include nothing of the windows: every source and header of
 # the core targets includes, between quotes, only headers those targets export (their include/
 # folders, or the folders named in CORE_HEADER_FOLDERS whose headers lie beside their sources), and
-# no header of Qt's widget, drawing or printing modules between angle brackets.
+# no header of Qt's widget, drawing or printing modules between angle brackets. The plain C++
+# targets' sources, and every core header they reach through their quoted includes, include no
+# header of Qt at all.
 # Run with cmake -P, given ROOT (the source tree) and INPUT, a file that sets
 #   CORE_FILES           the core targets' sources and headers (absolute paths)
 #   CORE_INCLUDE_DIRS    the folders the core targets export, "#include \"x/y.h\"" read from there
 #   CORE_HEADER_FOLDERS  folders of core headers named from ROOT ("tools/cli/arguments.h")
 #   WINDOW_QT_DIRS       the include folders of QtWidgets, QtGui and QtPrintSupport
+#   QT_FREE_FILES        the plain C++ targets' sources (absolute paths)
+#   QT_DIRS              the include folders of every Qt module they could reach, QtCore's too
 cmake_minimum_required(VERSION 3.25)
 
 include("${INPUT}")
-foreach(variable ROOT CORE_FILES CORE_INCLUDE_DIRS WINDOW_QT_DIRS)
+foreach(variable ROOT CORE_FILES CORE_INCLUDE_DIRS WINDOW_QT_DIRS QT_FREE_FILES QT_DIRS)
     if(NOT DEFINED ${variable})
         message(FATAL_ERROR "core_includes.cmake needs ${variable}")
     endif()
@@ -66,11 +70,50 @@ foreach(file IN LISTS CORE_FILES)
     endforeach()
 endforeach()
 
-if(checked EQUAL 0)
+# The plain C++ files: from their sources through every core header they include, no Qt header.
+set(pending ${QT_FREE_FILES})
+set(seen "")
+set(plain_checked 0)
+while(pending)
+    list(POP_FRONT pending file)
+    if(file IN_LIST seen OR NOT EXISTS "${file}")
+        continue()
+    endif()
+    list(APPEND seen "${file}")
+    math(EXPR plain_checked "${plain_checked} + 1")
+    file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
+    file(RELATIVE_PATH shown "${ROOT}" "${file}")
+    foreach(line IN LISTS lines)
+        if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
+            core_header_of("${file}" "${CMAKE_MATCH_1}" header)
+            if(NOT header STREQUAL "")
+                list(APPEND pending "${header}")
+            endif()
+        elseif(line MATCHES "#[ \t]*include[ \t]*<([^>]+)>")
+            set(name "${CMAKE_MATCH_1}")
+            string(REGEX REPLACE "^Qt[A-Za-z]+/" "" bare "${name}")
+            set(qt FALSE)
+            if(NOT bare STREQUAL name)
+                set(qt TRUE)
+            endif()
+            foreach(folder IN LISTS QT_DIRS)
+                if(EXISTS "${folder}/${bare}" AND NOT IS_DIRECTORY "${folder}/${bare}")
+                    set(qt TRUE)
+                endif()
+            endforeach()
+            if(qt)
+                list(APPEND faults "${shown}, plain C++, includes <${name}>, a header of Qt")
+            endif()
+        endif()
+    endforeach()
+endwhile()
+
+if(checked EQUAL 0 OR plain_checked EQUAL 0)
     message(FATAL_ERROR "no core file was checked")
 endif()
 if(faults)
     list(JOIN faults "\n  " listed)
     message(FATAL_ERROR "The core layers reach the windows:\n  ${listed}")
 endif()
-message(STATUS "${checked} core files include only core headers")
+message(STATUS "${checked} core files include only core headers, "
+               "${plain_checked} plain C++ files no header of Qt")

@@ -13,8 +13,8 @@
 #include "lexicon/tables.h"
 #include "lookup/full_text_search.h"
 #include "personal/merged_tables.h"
-#include "richtext/code_pages.h"
 #include "richtext/rich_text_view.h"
+#include "richtext/screen_text.h"
 #include "tests/support/lexicon_fixture.h"
 
 namespace orvan::test {

@@ -7,7 +7,7 @@
 #include "lexicon/codecs.h"
 #include "lexicon/description.h"
 #include "lexicon/text_file.h"
-#include "richtext/plain_text.h"
+#include "richtext/screen_text.h"
 #include "tests/personal/store_fixture.h"
 
 namespace orvan::test {

@@ -17,7 +17,7 @@
 #include <set>
 #include <string>
 
-#include "richtext/plain_text.h"
+#include "richtext/screen_text.h"
 
 namespace orvan::richtext {
 namespace {

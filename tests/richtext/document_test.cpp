@@ -15,7 +15,7 @@
 #include <random>
 
 #include "richtext/document_builder.h"
-#include "richtext/plain_text.h"
+#include "richtext/screen_text.h"
 #include "richtext/rtf_writer.h"
 
 namespace orvan::richtext {

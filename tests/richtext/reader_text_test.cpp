@@ -8,6 +8,7 @@
 
 #include "richtext/plain_text.h"
 #include "richtext/rtf_reader.h"
+#include "richtext/screen_text.h"
 
 namespace orvan::richtext {
 namespace {
@@ -189,6 +190,15 @@ TEST(RtfReaderText, APrologueReadOnceGivesWhatTheWholeDocumentGives) {
     const std::string tabled = "{\\rtf1 a\\par\\intbl c\\cell\\row\\pard b";
     EXPECT_EQ(ExtractPlainText(RtfPrologue(tabled), "\\intbl d\\cell}"),
               Plain(tabled + "\\intbl d\\cell}"));
+}
+
+TEST(RtfReaderText, WithoutAPrologueTheBodyAloneTellsWhetherItIsRtf) {
+    std::u16string out = u"left over";
+    ExtractPlainText(RtfPrologue(), "{\\rtf1 a\\par b}", out);
+    EXPECT_EQ(out, u"a\nb");
+    EXPECT_EQ(PlainTextOf(RtfPrologue(), "{\\rtf1 a\\par b}"), u"a\nb");
+    EXPECT_EQ(PlainTextOf(RtfPrologue(), "a\r\nb\xA0\xE1"), u"a\nb α");
+    EXPECT_EQ(ShownPlainText("a\rb\r\n"), u"a\nb\n");
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "richtext/code_pages.h"
-#include "richtext/plain_text.h"
+#include "richtext/screen_text.h"
 #include "richtext/shown_characters.h"
 
 namespace orvan::richtext {

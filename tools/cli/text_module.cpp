@@ -13,7 +13,7 @@
 #include "lexicon/entry_display.h"
 #include "lookup/full_text_search.h"
 #include "richtext/greek_code_page.h"
-#include "richtext/plain_text.h"
+#include "richtext/screen_text.h"
 #include "tools/cli/commands.h"
 #include "tools/cli/json_lines.h"
 #include "tools/cli/loaded_lexicon.h"

@@ -14,8 +14,8 @@
 #include "lexicon/line_formats.h"
 #include "lexicon/search_keys.h"
 #include "lexicon/tables.h"
-#include "richtext/code_pages.h"
 #include "richtext/greek_code_page.h"
+#include "richtext/screen_text.h"
 
 namespace orvan::sample {
 

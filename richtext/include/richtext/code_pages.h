@@ -1,9 +1,9 @@
 // The code pages RTF text is written in: which one a font's character set stands for, and the
-// decoding of escaped bytes through Qt's codecs (code page 1253 through the program's own rule,
-// richtext/greek_code_page.h). Also the program's text at the screen's edge, as QString.
+// decoding of escaped bytes (the single-byte pages through built-in tables, code page 1253
+// through the program's own rule, richtext/greek_code_page.h, the Japanese, Chinese and Korean
+// pages through the system's converter).
 #pragma once
 
-#include <QString>
 #include <array>
 #include <string>
 #include <string_view>
@@ -30,29 +30,9 @@ bool IsMultiByteCodePage(int codePage);
 /// single-byte page.
 std::array<bool, 256> BytesThatMayDecodeTo(char16_t c);
 
-/// \brief Appends the UTF-16 text of `bytes` in `codePage` to `out`.
+/// \brief Appends the UTF-16 text of `bytes` in `codePage` to `out`. A byte sequence the page
+/// does not hold, or one cut off at the end, gives U+FFFD and the decoding goes on after its
+/// first byte; a multi-byte page the system cannot convert is read as Western.
 void AppendDecoded(int codePage, std::string_view bytes, std::u16string& out);
-
-/// \brief `text` as a QString, unit for unit. (QString::fromUtf16 would take a leading U+FEFF or
-/// U+FFFE for a byte order mark.)
-inline QString ToQString(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size()));
-}
-
-/// \brief The UTF-16 units of `text`, valid while `text` is alive and unchanged.
-inline std::u16string_view Utf16Of(const QString& text) {
-    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size())};
-}
-
-/// \brief Code page 1253 bytes as shown on screen.
-QString FromGreekCodePage(std::string_view bytes);
-
-/// \brief Text typed or pasted by the user as code page 1253 bytes; a character the page cannot
-/// hold becomes "?", as it would in a field of that code page.
-std::string ToGreekCodePage(const QString& text);
-
-/// \brief Text typed to search for as code page 1253 bytes: as ToGreekCodePage, but a Latin
-/// letter with diacritics the page lacks ("é") is searched by its base letter ("e").
-std::string ToGreekSearchText(const QString& text);
 
 }  // namespace orvan::richtext
