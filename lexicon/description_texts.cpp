@@ -3,23 +3,18 @@
 #include <cstring>
 #include <limits>
 
-#include "lexicon/search_index.h"
+#include "lexicon/stamped_file.h"
 
 namespace orvan {
 
 namespace {
 
-// The file begins with this header, then the identity it was made from, then the entries'
-// numbers, the ends of their list texts and of their shown texts, the list text pool, a byte
-// when needed so that the shown text pool begins at an even offset, and that pool (UTF-16).
-// Numbers are in the writing machine's byte order, which the byte order mark tells.
-constexpr char kMagic[8] = {'O', 'R', 'V', 'N', 'D', 'T', 'X', 'T'};
-constexpr uint32_t kVersion = 1;
-constexpr uint32_t kByteOrderMark = 0x01020304;
-constexpr size_t kIdentityLengthAt = 16, kCountAt = 24, kItemsLengthAt = 32, kShownUnitsAt = 40,
-                 kChecksumAt = 48;
-constexpr size_t kHeaderLength = 56;
-static_assert(kHeaderLength == kDescriptionTextsHeaderLength);
+// The file is a stamped file whose header counts the entries, the length of their list texts and
+// the UTF-16 units of their shown texts. Its body holds the entries' numbers, the ends of their
+// list texts and of their shown texts, the list text pool, a byte when needed so that the shown
+// text pool begins at an even offset, and that pool (UTF-16).
+constexpr StampedFormat kFormat{{'O', 'R', 'V', 'N', 'D', 'T', 'X', 'T'}, 1, 3};
+static_assert(StampedHeaderLength(kFormat) == kDescriptionTextsHeaderLength);
 
 void Put(std::string& out, const auto value) {
     out.append(reinterpret_cast<const char*>(&value), sizeof value);
@@ -34,34 +29,31 @@ Number Get(std::string_view bytes, size_t at) {
 // Where the parts after the stamp lie, from the header's counts; nothing when they do not add
 // up within 64 bits.
 struct Layout {
+    StampedHead head;
     uint64_t count = 0, itemsLength = 0, shownUnits = 0;
     uint64_t numbersAt = 0, itemEndsAt = 0, shownEndsAt = 0, itemsAt = 0, shownAt = 0, length = 0;
 };
 
-std::optional<Layout> LayoutOf(std::string_view head, std::string_view identity) {
-    if (head.size() < kHeaderLength || std::memcmp(head.data(), kMagic, sizeof kMagic) != 0 ||
-        Get<uint32_t>(head, 8) != kVersion || Get<uint32_t>(head, 12) != kByteOrderMark ||
-        Get<uint64_t>(head, kIdentityLengthAt) != identity.size() ||
-        head.size() - kHeaderLength < identity.size() ||
-        head.substr(kHeaderLength, identity.size()) != identity) {
-        return std::nullopt;
-    }
+std::optional<Layout> LayoutOf(std::string_view bytes, std::string_view identity) {
+    auto head = ReadStampedHead(kFormat, bytes, identity);
+    if (!head) return std::nullopt;
     Layout layout;
-    layout.count = Get<uint64_t>(head, kCountAt);
-    layout.itemsLength = Get<uint64_t>(head, kItemsLengthAt);
-    layout.shownUnits = Get<uint64_t>(head, kShownUnitsAt);
+    layout.count = head->counts[0];
+    layout.itemsLength = head->counts[1];
+    layout.shownUnits = head->counts[2];
     // No real lexicon comes near these bounds: past them the counts are damage, and the sums
     // below cannot wrap.
     constexpr uint64_t kMost = uint64_t{1} << 40;
     if (layout.count > kMost || layout.itemsLength > kMost || layout.shownUnits > kMost)
         return std::nullopt;
-    layout.numbersAt = kHeaderLength + identity.size();
+    layout.numbersAt = head->bodyAt;
     layout.itemEndsAt = layout.numbersAt + 4 * layout.count;
     layout.shownEndsAt = layout.itemEndsAt + 8 * layout.count;
     layout.itemsAt = layout.shownEndsAt + 8 * layout.count;
     layout.shownAt = layout.itemsAt + layout.itemsLength;
     layout.shownAt += layout.shownAt % 2;
     layout.length = layout.shownAt + 2 * layout.shownUnits;
+    layout.head = std::move(*head);
     return layout;
 }
 
@@ -86,17 +78,9 @@ std::string BuildDescriptionTexts(const std::vector<DescriptionText>& entries,
         Put(shownEnds, static_cast<uint64_t>(shown.size()));
     }
     std::string body = numbers + itemEnds + shownEnds + items;
-    if ((kHeaderLength + identity.size() + body.size()) % 2 != 0) body += '\0';
+    if ((kDescriptionTextsHeaderLength + identity.size() + body.size()) % 2 != 0) body += '\0';
     body.append(reinterpret_cast<const char*>(shown.data()), 2 * shown.size());
-
-    std::string file(kMagic, sizeof kMagic);
-    Put(file, kVersion);
-    Put(file, kByteOrderMark);
-    for (const uint64_t value :
-         {uint64_t{identity.size()}, uint64_t{entries.size()}, uint64_t{items.size()},
-          uint64_t{shown.size()}, ContentChecksum(body)})
-        Put(file, value);
-    return file + std::string(identity) + body;
+    return BuildStampedFile(kFormat, identity, {entries.size(), items.size(), shown.size()}, body);
 }
 
 std::optional<uint64_t> DescriptionTextsLength(std::string_view head, std::string_view identity) {
@@ -112,7 +96,7 @@ std::optional<std::vector<FullTextFind>> SearchDescriptionTexts(std::string_view
     const auto layout = LayoutOf(bytes, identity);
     if (!layout || layout->length != bytes.size() ||
         reinterpret_cast<uintptr_t>(bytes.data()) % alignof(char16_t) != 0 ||
-        ContentChecksum(bytes.substr(layout->numbersAt)) != Get<uint64_t>(bytes, kChecksumAt)) {
+        !BodyIsWhole(layout->head, bytes.substr(layout->numbersAt))) {
         return std::nullopt;
     }
     const std::u16string_view shown(

@@ -27,14 +27,13 @@ std::string DescriptionDocument(const std::string& rtfHeader, const std::string&
     return rtfHeader + "\r\n" + body + "\r\n";
 }
 
-EntryDisplay DescribeEntry(int slot, const EntryTables& tables, const FieldTable& fields,
-                           const NoteList& notes, bool greekMode, const LexiconFiles& files,
-                           const PersonalFiles& personal, const DocumentHeadings& headings) {
-    const EntryRecord& entry = tables.entries[slot];
-    const std::string& greek = tables.greek[entry.greekSlot].headword;
+EntryDisplay DescribeEntry(const EntryToShow& shown, const FieldTable& fields, bool greekMode,
+                           const LexiconFiles& files, const PersonalFiles& personal,
+                           const DocumentHeadings& headings) {
+    const EntryRecord& entry = shown.record;
     EntryDisplay display;
-    display.headwordLabel = greekMode ? greek : entry.headword;
-    display.rendering = greekMode ? entry.headword : greek;
+    display.headwordLabel = greekMode ? shown.greekHeadword : entry.headword;
+    display.rendering = greekMode ? entry.headword : shown.greekHeadword;
     display.renderingHint = greekMode ? kEnglishRenderingHint : kGreekRenderingHint;
     display.fieldText = FieldText(fields, entry.fieldCode);
     // The user's own entry can be deleted, and so can the user's supplement of a lexicon entry.
@@ -48,15 +47,20 @@ EntryDisplay DescribeEntry(int slot, const EntryTables& tables, const FieldTable
                                  entry.descLen);
     if (description) {
         std::optional<std::string> supplement;
-        if (entry.kind == EntryKind::Annotated && entry.noteIndex >= 0 &&
-            static_cast<size_t>(entry.noteIndex) < notes.size()) {
-            if (auto read =
-                    TryReadSupplement(notes[static_cast<size_t>(entry.noteIndex)], personal))
+        if (shown.supplementPlace) {
+            if (auto read = TryReadSupplement(*shown.supplementPlace, personal))
                 supplement = std::move(*read);
         }
         display.body = DescriptionBody(*description, supplement, headings);
     }
     return display;
+}
+
+EntryDisplay DescribeEntry(int slot, const EntryTables& tables, const FieldTable& fields,
+                           const NoteList& notes, bool greekMode, const LexiconFiles& files,
+                           const PersonalFiles& personal, const DocumentHeadings& headings) {
+    return DescribeEntry(EntryToShowOf(tables, notes, slot), fields, greekMode, files, personal,
+                         headings);
 }
 
 }  // namespace orvan

@@ -176,17 +176,21 @@ std::optional<SearchMode> SearchModeOfName(std::string_view name) {
     return std::nullopt;
 }
 
+std::optional<bool> LanguageOfFill(std::string_view entryText, const FillRequest& request) {
+    const std::string_view text = TrimLeadingBlanks(entryText);
+    if (!text.empty()) return LanguageOfText(text, request.wildcards);
+    if (request.mode == SearchMode::Multi && !request.personalOnly)
+        return LanguageOfCriteria(request.criteria);
+    return std::nullopt;
+}
+
 FillResult FillList(const EntryTable& entries, const GreekTable& greek, std::string_view entryText,
                     bool greekMode, const FillRequest& request) {
     FillResult result;
     const std::string_view text = TrimLeadingBlanks(entryText);
     result.entryText = std::string(text);
-    if (!text.empty()) {
-        greekMode = LanguageOfText(text, request.wildcards);
-        result.language = greekMode;
-    } else if (request.mode == SearchMode::Multi && !request.personalOnly) {
-        result.language = LanguageOfCriteria(request.criteria);
-    }
+    result.language = LanguageOfFill(entryText, request);
+    if (!text.empty()) greekMode = *result.language;
     if (!text.empty() && request.mode == SearchMode::Specific) {
         if (request.slot < 1 || request.slot > entries.count()) return result;
         const EntryRecord& english = entries[request.slot];

@@ -18,6 +18,7 @@
 #include "tools/cli/loaded_lexicon.h"
 #include "tools/cli/print_command.h"
 #include "tools/cli/search_cache.h"
+#include "tools/cli/show_commands.h"
 #include "tools/cli/text_boundary.h"
 #include "tools/cli/text_module.h"
 
@@ -123,8 +124,8 @@ void Search(const CommandLine& line, std::ostream& out) {
     if (items.empty()) throw NothingFound();
 }
 
-// show, look and fulltext read the descriptions' rich text, which needs Qt: they run in the text
-// module, so that the other commands start without loading Qt.
+// The full-text search without saved texts reads every description with the window's own search,
+// which needs Qt: it runs in the text module, so that the other commands start without loading Qt.
 void InTextModule(const CommandLine& line, std::ostream& out) {
     const auto run =
         reinterpret_cast<OrvanTextCommand>(ModuleFunction(ORVAN_TEXT_MODULE, ORVAN_TEXT_FUNCTION));
@@ -303,7 +304,7 @@ const std::vector<Command>& Commands() {
          "per paragraph. SLOT is an entry's place in the table: it moves with every insert\n"
          "and delete; scripts name entries by --entry NUMBER (search --numbers, insert and\n"
          "update print it).\n",
-         InTextModule},
+         Show},
         {"look",
          {"--max", "--color"},
          {"--no-pager", "--json"},
@@ -320,7 +321,7 @@ const std::vector<Command>& Commands() {
          "  --no-pager    on a terminal, longer text goes through $PAGER (else less -R)\n"
          "                unless this is given; output to a pipe is never paged\n"
          "  --json        a JSON object per entry, as show --json gives it\n",
-         InTextModule,
+         Look,
          "define"},
         {"print",
          {"--pdf", "--entry"},

@@ -151,10 +151,10 @@ void Delete(const CommandLine& line, std::ostream& out) {
     // With --note, the user's supplement of a lexicon entry; else one of the user's own entries.
     const bool note = line.arguments.has("--note");
     if (note && record.kind != EntryKind::Annotated) {
-        throw ChangeRefused(EntryNamed(line, lexicon, slot) + " has no note of yours");
+        throw ChangeRefused(EntryNamed(line, slot) + " has no note of yours");
     }
     if (!note && record.kind != EntryKind::Personal) {
-        throw ChangeRefused(EntryNamed(line, lexicon, slot) + " is not one of your own entries");
+        throw ChangeRefused(EntryNamed(line, slot) + " is not one of your own entries");
     }
     NeedPersonalFolder(lexicon);
     Check(note ? personal::DeleteSupplement(Context(lexicon), record.number)

@@ -23,17 +23,21 @@ std::string FieldName(const FieldTable* fields, const std::string& code) {
     return {};
 }
 
-JsonObject EntryObject(const EntryTables& tables, const FieldTable* fields, int slot) {
-    const EntryRecord& entry = tables.entries[slot];
+JsonObject EntryObject(const EntryRecord& entry, std::string_view greekHeadword,
+                       const FieldTable* fields, int slot) {
     JsonObject object;
     object.number("slot", slot)
         .number("entry", entry.number)
         .text("kind", KindWord(entry.kind))
         .codePage("english", entry.headword)
-        .codePage("greek", GreekHeadwordOf(tables, slot))
+        .codePage("greek", greekHeadword)
         .codePage("field_code", entry.fieldCode)
         .codePage("field_name", FieldName(fields, entry.fieldCode));
     return object;
+}
+
+JsonObject EntryObject(const EntryTables& tables, const FieldTable* fields, int slot) {
+    return EntryObject(tables.entries[slot], GreekHeadwordOf(tables, slot), fields, slot);
 }
 
 }  // namespace
@@ -143,9 +147,12 @@ void WriteItemsJson(std::ostream& out, const std::vector<ListItem>& items,
         WriteEntryJson(out, tables, fields, item.slot);
 }
 
-void WriteShownEntryJson(std::ostream& out, const EntryTables& tables, const FieldTable* fields,
+void WriteShownEntryJson(std::ostream& out, const EntryToShow& entry, const FieldTable* fields,
                          int slot, std::string_view plainText, std::string_view rtf) {
-    out << EntryObject(tables, fields, slot).text("text", plainText).codePage("rtf", rtf).line();
+    out << EntryObject(entry.record, entry.greekHeadword, fields, slot)
+               .text("text", plainText)
+               .codePage("rtf", rtf)
+               .line();
 }
 
 void WriteDumpJson(std::ostream& out, const EntryTables& tables, const FieldTable* fields,

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "lexicon/list_search.h"
+#include "lexicon/saved_entries.h"
 #include "lexicon/tables.h"
 #include "tools/cli/loaded_lexicon.h"
 
@@ -50,11 +51,11 @@ void WriteEntryJson(std::ostream& out, const EntryTables& tables, const FieldTab
 void WriteItemsJson(std::ostream& out, const std::vector<ListItem>& items,
                     const EntryTables& tables, const FieldTable* fields);
 
-/// \brief The entry of `slot` as show prints it: the keys of WriteEntryJson, then "text", the
-/// description as the pane shows it (UTF-8, a line per paragraph, empty when it cannot be
-/// read), and "rtf", the whole RTF document the pane loads (code page 1253 bytes, empty when
-/// the description cannot be read).
-void WriteShownEntryJson(std::ostream& out, const EntryTables& tables, const FieldTable* fields,
+/// \brief The entry `entry` of `slot` as show prints it: the keys of WriteEntryJson, then
+/// "text", the description as the pane shows it (UTF-8, a line per paragraph, empty when it
+/// cannot be read), and "rtf", the whole RTF document the pane loads (code page 1253 bytes,
+/// empty when the description cannot be read).
+void WriteShownEntryJson(std::ostream& out, const EntryToShow& entry, const FieldTable* fields,
                          int slot, std::string_view plainText, std::string_view rtf);
 
 /// \brief The tables as dump lists them, a line per record, each tagged by "record": "field",

@@ -132,50 +132,58 @@ int FieldOption(const CommandArguments& arguments, const FieldTable* fields, int
 namespace {
 
 // The slot of the entry numbered by --entry; a data error naming the number when no entry has it.
-int SlotOfEntryOption(const CommandArguments& arguments, const LoadedLexicon& lexicon) {
+int SlotOfEntryOption(const CommandArguments& arguments, const EntrySlots& entries) {
     const int number = arguments.number("--entry", 0);
-    const int slot = personal::SlotOfNumber(lexicon.tables.entries, number);
+    const int slot = entries.slotOfNumber(number);
     if (slot == 0) throw NothingFound("no entry has the number " + std::to_string(number));
     return slot;
 }
 
-int SlotOfPositional(const CommandLine& line, const LoadedLexicon& lexicon) {
+int SlotOfPositional(const CommandLine& line, const EntrySlots& entries) {
     const auto text = line.arguments.onlyPositional();
     if (!text) throw UsageError(line.command + " needs a SLOT or --entry NUMBER");
     const auto slot = ParseDecimal(*text);
     if (!slot || text->empty()) throw UsageError("SLOT must be a number, not '" + *text + "'");
-    if (*slot < 1 || *slot > lexicon.tables.entries.count()) {
-        throw NothingFound("no entry in slot " + *text);
-    }
+    if (*slot < 1 || *slot > entries.count) throw NothingFound("no entry in slot " + *text);
     return static_cast<int>(*slot);
 }
 
 }  // namespace
 
-int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon) {
+EntrySlots SlotsOf(const LoadedLexicon& lexicon) {
+    const EntryTable& table = lexicon.tables.entries;
+    return {table.count(),
+            [&table](long long number) { return personal::SlotOfNumber(table, number); },
+            [&table](int slot) { return table[slot].headword; }};
+}
+
+int SlotArgument(const CommandLine& line, const EntrySlots& entries) {
     const CommandArguments& arguments = line.arguments;
     const bool byNumber = arguments.value("--entry").has_value();
     if (byNumber && !arguments.positional.empty()) {
         throw UsageError("give a SLOT or --entry NUMBER, not both");
     }
     const int slot =
-        byNumber ? SlotOfEntryOption(arguments, lexicon) : SlotOfPositional(line, lexicon);
+        byNumber ? SlotOfEntryOption(arguments, entries) : SlotOfPositional(line, entries);
     // The headword the caller last saw there: a script that kept a slot across another
     // program's insert or delete would otherwise change a neighbour.
     if (const auto expected = arguments.value("--expect")) {
-        const std::string& found = lexicon.tables.entries[slot].headword;
+        const std::string found = entries.headword(slot);
         if (found != CodePageArgument("--expect", *expected)) {
-            throw ChangeRefused(EntryNamed(line, lexicon, slot) + " is '" + ToUtf8(found) +
-                                "', not '" + *expected + "'");
+            throw ChangeRefused(EntryNamed(line, slot) + " is '" + ToUtf8(found) + "', not '" +
+                                *expected + "'");
         }
     }
     return slot;
 }
 
-std::string EntryNamed(const CommandLine& line, const LoadedLexicon& lexicon, int slot) {
-    if (line.arguments.value("--entry")) {
-        return "entry " + std::to_string(lexicon.tables.entries[slot].number);
-    }
+int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon) {
+    return SlotArgument(line, SlotsOf(lexicon));
+}
+
+std::string EntryNamed(const CommandLine& line, int slot) {
+    if (line.arguments.value("--entry"))
+        return "entry " + std::to_string(line.arguments.number("--entry", 0));
     return "the entry in slot " + std::to_string(slot);
 }
 

@@ -2,6 +2,7 @@
 // and the reading of text arguments.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -30,20 +31,32 @@ LoadedLexicon Load(const CommandLine& line);
 /// needs it before the load (and says what it says once).
 LoadedLexicon Load(const CommandLine& line, const std::string& personalFolder);
 
-/// \brief The slot in the loaded table of the entry the command names: by its SLOT (the one
-/// positional argument), which moves with every insert and delete, or by `--entry NUMBER`, its
-/// entry number, which does not. Giving both, neither, or either not as a number is a usage
-/// error; no entry in that slot or with that number is a data error. With `--expect HEADWORD`,
-/// a data error naming the headword found unless the entry's English headword is exactly
-/// HEADWORD.
+/// The entries a command may name, as the loaded tables or the saved entry records hold them.
+struct EntrySlots {
+    int count = 0;  // the filled slots are 1..count
+    /// The slot of the entry with a number; 0 when none has it.
+    std::function<int(long long number)> slotOfNumber;
+    std::function<std::string(int slot)> headword;  // the English headword in a filled slot
+};
+
+/// \brief The entries of the loaded tables.
+EntrySlots SlotsOf(const LoadedLexicon& lexicon);
+
+/// \brief The slot of the entry the command names: by its SLOT (the one positional argument),
+/// which moves with every insert and delete, or by `--entry NUMBER`, its entry number, which
+/// does not. Giving both, neither, or either not as a number is a usage error; no entry in that
+/// slot or with that number is a data error. With `--expect HEADWORD`, a data error naming the
+/// headword found unless the entry's English headword is exactly HEADWORD.
 ///
 ///     orvan-cli update --entry 57 --description "..."   // entry 57, wherever it stands
 ///     orvan-cli delete 12 --expect gasket                // slot 12, while it holds gasket
+int SlotArgument(const CommandLine& line, const EntrySlots& entries);
+/// The same in the loaded tables.
 int SlotArgument(const CommandLine& line, const LoadedLexicon& lexicon);
 
 /// \brief The entry of `slot` as the command line named it, for messages: "entry 57" when given
 /// with --entry, else "the entry in slot 12".
-std::string EntryNamed(const CommandLine& line, const LoadedLexicon& lexicon, int slot);
+std::string EntryNamed(const CommandLine& line, int slot);
 
 /// \brief Writes a list as the window fills it: a line per item, its slot and its text (UTF-8);
 /// with `numbers`, the table the items' slots are of, the entry's number between the two.

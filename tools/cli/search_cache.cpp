@@ -35,9 +35,11 @@ std::string Absolute(const std::string& path) {
 }
 
 // A saved file's name: its prefix, a 64-bit FNV-1a hash of the two folders in hexadecimal, its
-// suffix. The search index is "search-….idx", the descriptions' text "texts-….txi".
+// suffix. The search index is "search-….idx", the descriptions' text "texts-….txi", the entry
+// records "entries-….ent".
 constexpr std::string_view kIndexPrefix = "search-", kIndexSuffix = ".idx";
 constexpr std::string_view kTextsPrefix = "texts-", kTextsSuffix = ".txi";
+constexpr std::string_view kEntriesPrefix = "entries-", kEntriesSuffix = ".ent";
 constexpr std::string_view kHexDigits = "0123456789abcdef";
 constexpr size_t kHashDigits = 16;
 
@@ -63,7 +65,8 @@ bool IsCachedName(std::string_view name, std::string_view prefix, std::string_vi
 
 bool IsIndexName(std::string_view name) {
     return IsCachedName(name, kIndexPrefix, kIndexSuffix) ||
-           IsCachedName(name, kTextsPrefix, kTextsSuffix);
+           IsCachedName(name, kTextsPrefix, kTextsSuffix) ||
+           IsCachedName(name, kEntriesPrefix, kEntriesSuffix);
 }
 
 // A saver still at work has written its temporary within this time; one older was left by a
@@ -188,6 +191,26 @@ std::optional<std::vector<ListItem>> SearchCache::answer(std::string_view text, 
 void SearchCache::save(const LoadedLexicon& lexicon) const {
     CachedFile::save(lexicon, [&] {
         return std::optional<std::string>(BuildSearchIndex(lexicon.tables, identity()));
+    });
+}
+
+SavedEntriesCache::SavedEntriesCache(const CommandLine& line, const std::string& personalFolder)
+    : CachedFile(line, personalFolder, kEntriesPrefix, kEntriesSuffix,
+                 {LexiconFiles(line.programFolder).englishIndex,
+                  LexiconFiles(line.programFolder).greekIndex}) {}
+
+std::optional<SavedEntriesView> SavedEntriesCache::open() {
+    file_ = view(kSavedEntriesHeaderLength, SavedEntriesLength);
+    if (!file_) return std::nullopt;
+    return SavedEntriesView::open(file_->bytes(), identity());
+}
+
+void SavedEntriesCache::save(const LoadedLexicon& lexicon) const {
+    // Texts kept from before an interrupted change are not where the records say.
+    if (!lexicon.tables.personalTexts.empty()) return;
+    CachedFile::save(lexicon, [&] {
+        return std::optional<std::string>(
+            BuildSavedEntries(lexicon.tables, lexicon.notes, identity()));
     });
 }
 

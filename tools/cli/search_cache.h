@@ -12,6 +12,7 @@
 
 #include "lexicon/description_texts.h"
 #include "lexicon/list_search.h"
+#include "lexicon/saved_entries.h"
 #include "lexicon/tables.h"
 #include "lexicon/text_file.h"
 #include "tools/cli/arguments.h"
@@ -91,6 +92,22 @@ class DescriptionTextsCache : private CachedFile {
     /// there are none), those of `lexicon`, loaded after this cache was made.
     void save(const LoadedLexicon& lexicon,
               const std::function<std::optional<std::vector<DescriptionText>>()>& texts) const;
+};
+
+/// The saved entry records, from which show and look take what showing an entry needs.
+class SavedEntriesCache : private CachedFile {
+  public:
+    SavedEntriesCache(const CommandLine& line, const std::string& personalFolder);
+
+    /// \brief The saved records, read in place while this cache lives, for the files as they
+    /// are; nothing when there are no usable ones.
+    std::optional<SavedEntriesView> open();
+
+    /// \brief Saves the records of `lexicon`, loaded after this cache was made.
+    void save(const LoadedLexicon& lexicon) const;
+
+  private:
+    std::optional<FileView> file_;
 };
 
 }  // namespace orvan::cli

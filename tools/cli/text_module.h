@@ -1,5 +1,5 @@
-// The commands of orvan-cli that read the descriptions' rich text (show, look, fulltext): they need
-// Qt Core, and live in a module of their own, loaded only when they run.
+// The full-text search of orvan-cli without saved texts, which reads every description with the
+// window's own search and needs Qt Core: it lives in a module of its own, loaded only when it runs.
 #pragma once
 
 #include <ostream>
@@ -17,7 +17,7 @@ enum class OrvanTextOutcome : int { Done = 0, NothingFound = 1, UsageError = 2, 
 
 extern "C" {
 
-/// \brief Runs the command of `line` ("show", "look" or "fulltext"), writing its output to `out`;
+/// \brief Runs the command of `line` ("fulltext"), writing its output to `out`;
 /// on an error, `reason` says what went wrong. Nothing is thrown out of the module.
 using OrvanTextCommand = OrvanTextOutcome (*)(const orvan::cli::CommandLine* line,
                                               std::ostream* out, std::string* reason);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "lexicon/lexicon_files.h"
+#include "lexicon/saved_entries.h"
 #include "lexicon/tables.h"
 
 namespace orvan {
@@ -66,5 +67,10 @@ std::string DescriptionDocument(const std::string& rtfHeader, const std::string&
 EntryDisplay DescribeEntry(int slot, const EntryTables& tables, const FieldTable& fields,
                            const NoteList& notes, bool greekMode, const LexiconFiles& files,
                            const PersonalFiles& personal, const DocumentHeadings& headings = {});
+
+/// \brief The same for the entry `shown`, as the tables or the saved entry records give it.
+EntryDisplay DescribeEntry(const EntryToShow& shown, const FieldTable& fields, bool greekMode,
+                           const LexiconFiles& files, const PersonalFiles& personal,
+                           const DocumentHeadings& headings = {});
 
 }  // namespace orvan

@@ -91,6 +91,11 @@ bool MeetsCriteria(const HeadwordMatch& match, std::string_view headwordKey, int
 /// of `match`.
 bool PassesFilters(const HeadwordMatch& match, EntryKind kind, std::string_view fieldCode);
 
+/// \brief The language a fill of `entryText` chooses (FillResult::language): that of the text's
+/// first letter (after leading blanks, and wildcards of a pattern), or of the first criterion
+/// filled in a MULTI search of every entry; nothing when it keeps the current one.
+std::optional<bool> LanguageOfFill(std::string_view entryText, const FillRequest& request);
+
 /// \brief Fills the entry list from the search field's text, in the current input language.
 ///
 /// The text loses its leading blanks; a non-empty text chooses the language by its first letter

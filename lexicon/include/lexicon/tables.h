@@ -35,6 +35,7 @@ struct EntryRecord {
     uint8_t keyStart = 0;
     int32_t noteIndex = 0;  // Annotated only: index into the NoteList
     uint16_t greekSlot = 0;
+    bool operator==(const EntryRecord&) const = default;
 };
 
 struct GreekRecord {
