@@ -1,6 +1,9 @@
 #include "lexicon/saved_entries.h"
 
+#include <bit>
 #include <cstring>
+
+#include "lexicon/search_index.h"
 
 #include "lexicon/stamped_file.h"
 
@@ -11,13 +14,15 @@ namespace {
 // A stamped file whose header counts the slots and the length of the text pool. Its body holds a
 // record a slot, then the pool: each record gives the entry's number, description place and
 // length, kind, key start, supplement index and Greek slot, whether it has a supplement place,
-// and the ends in the pool of its English headword, Greek headword, field code and supplement
-// place, which follow one another there.
+// the ends in the pool of its English headword, Greek headword, field code and supplement
+// place, which follow one another there, and a checksum of all that and its texts. A command
+// reads a few records of thousands: each is checked when read, and the rest is never touched
+// (the header's checksum of the whole body is not read).
 constexpr StampedFormat kFormat{{'O', 'R', 'V', 'N', 'E', 'N', 'T', 'S'}, 1, 2};
 static_assert(StampedHeaderLength(kFormat) == kSavedEntriesHeaderLength);
 
 constexpr size_t kFields = 12;
-constexpr size_t kRecordLength = 4 * kFields;
+constexpr size_t kRecordLength = 4 * kFields + 8;  // the fields, then the checksum
 enum Field : size_t {
     kNumber,
     kDescPos,
@@ -41,6 +46,11 @@ uint32_t Get32(std::string_view bytes, size_t at) {
     uint32_t value = 0;
     std::memcpy(&value, bytes.data() + at, sizeof value);
     return value;
+}
+
+// The checksum of a record's fields and of its texts in the pool.
+uint64_t RecordChecksum(std::string_view fields, std::string_view texts) {
+    return ContentChecksum(fields) ^ std::rotl(ContentChecksum(texts), 17);
 }
 
 // The length the body of a file with these counts has; nothing past the bounds.
@@ -86,9 +96,15 @@ std::string BuildSavedEntries(const EntryTables& tables, const NoteList& notes,
         fields[kGreekEnd] = static_cast<uint32_t>(pool.size());
         pool += record.fieldCode;
         fields[kFieldCodeEnd] = static_cast<uint32_t>(pool.size());
+        const size_t textsBegin = pool.size() - record.headword.size() -
+                                  entry.greekHeadword.size() - record.fieldCode.size();
         pool += entry.supplementPlace.value_or("");
         fields[kSupplementEnd] = static_cast<uint32_t>(pool.size());
-        records.append(reinterpret_cast<const char*>(fields), sizeof fields);
+        const std::string_view fieldBytes(reinterpret_cast<const char*>(fields), sizeof fields);
+        records += fieldBytes;
+        const uint64_t checksum =
+            RecordChecksum(fieldBytes, std::string_view(pool).substr(textsBegin));
+        records.append(reinterpret_cast<const char*>(&checksum), sizeof checksum);
     }
     return BuildStampedFile(kFormat, identity, {static_cast<uint64_t>(slots), pool.size()},
                             records + pool);
@@ -107,10 +123,7 @@ std::optional<SavedEntriesView> SavedEntriesView::open(std::string_view bytes,
     const auto head = ReadStampedHead(kFormat, bytes, identity);
     if (!head) return std::nullopt;
     const auto body = BodyLength(head->counts[0], head->counts[1]);
-    if (!body || bytes.size() - head->bodyAt != *body ||
-        !BodyIsWhole(*head, bytes.substr(head->bodyAt))) {
-        return std::nullopt;
-    }
+    if (!body || bytes.size() - head->bodyAt != *body) return std::nullopt;
     SavedEntriesView view;
     view.count_ = head->counts[0];
     view.records_ = bytes.substr(head->bodyAt, view.count_ * kRecordLength);
@@ -123,7 +136,7 @@ std::optional<EntryToShow> SavedEntriesView::entry(int slot) const {
     const size_t at = static_cast<size_t>(slot - 1) * kRecordLength;
     const auto field = [&](Field which) { return Get32(records_, at + 4 * which); };
     // The texts follow one another in the pool: each begins where the one before it ended.
-    const uint32_t begin = slot == 1 ? 0 : Get32(records_, at - 4 * kFields + 4 * kSupplementEnd);
+    const uint32_t begin = slot == 1 ? 0 : Get32(records_, at - kRecordLength + 4 * kSupplementEnd);
     const uint32_t ends[] = {field(kHeadwordEnd), field(kGreekEnd), field(kFieldCodeEnd),
                              field(kSupplementEnd)};
     std::string_view texts[4];
@@ -133,6 +146,11 @@ std::optional<EntryToShow> SavedEntriesView::entry(int slot) const {
         texts[index] = pool_.substr(from, ends[index] - from);
         from = ends[index];
     }
+    uint64_t checksum = 0;
+    std::memcpy(&checksum, records_.data() + at + 4 * kFields, sizeof checksum);
+    if (checksum !=
+        RecordChecksum(records_.substr(at, 4 * kFields), pool_.substr(begin, from - begin)))
+        return std::nullopt;
     if (field(kKind) > static_cast<uint32_t>(EntryKind::Annotated) || field(kNumber) > 0xFFFF ||
         field(kKeyStart) > 0xFF || field(kGreekSlot) > 0xFFFF || field(kHasSupplement) > 1) {
         return std::nullopt;
@@ -156,8 +174,12 @@ std::optional<EntryToShow> SavedEntriesView::entry(int slot) const {
 std::optional<int> SavedEntriesView::slotOfNumber(int number) const {
     if (number < 1) return std::nullopt;
     for (uint64_t index = 0; index < count_; ++index) {
-        if (Get32(records_, index * kRecordLength + 4 * kNumber) == static_cast<uint32_t>(number))
-            return static_cast<int>(index + 1);
+        if (Get32(records_, index * kRecordLength + 4 * kNumber) != static_cast<uint32_t>(number))
+            continue;
+        // A number damaged into this one is told by its record's checksum.
+        const int slot = static_cast<int>(index + 1);
+        const auto found = entry(slot);
+        if (found && found->record.number == number) return slot;
     }
     return std::nullopt;
 }

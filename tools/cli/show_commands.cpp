@@ -21,6 +21,9 @@ namespace orvan::cli {
 
 namespace {
 
+// A saved record found damaged while the command line is read: the tables are loaded instead.
+struct DamagedRecord {};
+
 // The entries show and look display, and what displaying them takes besides: the saved entry
 // records while they are those of the files as they are, else the tables loaded whole.
 class EntriesToShow {
@@ -58,15 +61,23 @@ class EntriesToShow {
                     if (number < 1 || number > 0xFFFF) return 0;
                     return records.slotOfNumber(static_cast<int>(number)).value_or(0);
                 },
-                [this](int slot) { return entry(slot).record.headword; }};
+                [this](int slot) {
+                    auto shown = entry(slot);
+                    if (!shown) throw DamagedRecord();
+                    return std::move(shown->record.headword);
+                }};
     }
 
-    // The entry of a filled slot; a damaged record is a data error.
-    EntryToShow entry(int slot) const {
+    // The entry of a filled slot; nothing when its saved record is damaged.
+    std::optional<EntryToShow> entry(int slot) const {
         if (lexicon_ != nullptr) return EntryToShowOf(lexicon_->tables, lexicon_->notes, slot);
-        auto shown = records_->entry(slot);
-        if (!shown) throw DataError("the saved entry records are damaged; run the command again");
-        return std::move(*shown);
+        return records_->entry(slot);
+    }
+
+    // Whether the entries of `shownSlots` can all be shown: a damaged saved record is not.
+    bool hasAll(const std::vector<int>& shownSlots) const {
+        return std::all_of(shownSlots.begin(), shownSlots.end(),
+                           [this](int slot) { return entry(slot).has_value(); });
     }
 
     EntryDisplay display(const EntryToShow& shown, bool greekMode) const {
@@ -79,6 +90,26 @@ class EntriesToShow {
         return display.body ? DescriptionDocument(rtfHeader_, *display.body) : std::string();
     }
 
+    // The description pane's text for `display`, a line per paragraph; nothing when its
+    // description cannot be read or its document was not taken as RTF (the pane is then empty).
+    // show and look read every description through here. The prologue, the same for every
+    // description, is read once.
+    std::optional<std::vector<std::string>> descriptionLines(const EntryDisplay& display) const {
+        if (!display.body) return std::nullopt;
+        if (!prologue_) prologue_.emplace(rtfHeader_ + "\r\n");
+        const std::u16string shown = richtext::PlainTextOf(*prologue_, *display.body + "\r\n");
+        if (std::u16string_view(shown).starts_with(u"{\\rtf1")) return std::nullopt;
+        std::vector<std::string> lines;
+        size_t begin = 0;
+        while (true) {
+            const size_t end = shown.find(u'\n', begin);
+            lines.push_back(Utf16ToUtf8(std::u16string_view(shown).substr(begin, end - begin)));
+            if (end == std::u16string::npos) break;
+            begin = end + 1;
+        }
+        return lines;
+    }
+
     const FieldTable* fields() const { return fields_.count() > 0 ? &fields_ : nullptr; }
 
   private:
@@ -89,27 +120,10 @@ class EntriesToShow {
     PersonalFiles reading_;  // where the user's texts are read from
     FieldTable fields_;
     std::string rtfHeader_;
+    mutable std::optional<richtext::RtfPrologue> prologue_;  // read at the first description
     std::optional<SavedEntriesView> records_;
     const LoadedLexicon* lexicon_ = nullptr;
 };
-
-// The description pane's text of a document, a line per paragraph; nothing when there is no
-// document or it was not taken as RTF (the pane is then empty). show and look read every
-// description through here.
-std::optional<std::vector<std::string>> DescriptionLines(const std::string& document) {
-    if (document.empty()) return std::nullopt;
-    const std::u16string shown = richtext::PlainTextOf(document);
-    if (std::u16string_view(shown).starts_with(u"{\\rtf1")) return std::nullopt;
-    std::vector<std::string> lines;
-    size_t begin = 0;
-    while (true) {
-        const size_t end = shown.find(u'\n', begin);
-        lines.push_back(Utf16ToUtf8(std::u16string_view(shown).substr(begin, end - begin)));
-        if (end == std::u16string::npos) break;
-        begin = end + 1;
-    }
-    return lines;
-}
 
 // The description's lines as one text, the pane's paragraphs separated by line ends.
 std::string Joined(const std::optional<std::vector<std::string>>& lines) {
@@ -125,10 +139,10 @@ std::string Joined(const std::optional<std::vector<std::string>>& lines) {
 // Writes one entry as show prints it.
 void WriteShown(const CommandLine& line, const EntriesToShow& entries, int slot,
                 std::ostream& out) {
-    const EntryToShow shown = entries.entry(slot);
+    const EntryToShow shown = entries.entry(slot).value();
     const EntryDisplay display = entries.display(shown, line.arguments.has("--greek-mode"));
     const std::string document = entries.document(display);
-    const std::optional<std::vector<std::string>> lines = DescriptionLines(document);
+    const std::optional<std::vector<std::string>> lines = entries.descriptionLines(display);
     if (line.arguments.has("--json")) {
         WriteShownEntryJson(out, shown, entries.fields(), slot, Joined(lines), document);
         return;
@@ -161,10 +175,10 @@ void WriteArticles(const CommandLine& line, const EntriesToShow& entries,
         WantColour(arguments.value("--color"), screen.terminal, std::getenv("NO_COLOR"));
     std::vector<Article> articles;
     for (const int slot : shownSlots) {
-        const EntryToShow shown = entries.entry(slot);
+        const EntryToShow shown = entries.entry(slot).value();
         const EntryDisplay display = entries.display(shown, greekMode);
         const std::string document = entries.document(display);
-        const std::optional<std::vector<std::string>> lines = DescriptionLines(document);
+        const std::optional<std::vector<std::string>> lines = entries.descriptionLines(display);
         if (arguments.has("--json")) {
             WriteShownEntryJson(out, shown, entries.fields(), slot, Joined(lines), document);
             continue;
@@ -183,8 +197,15 @@ void Show(const CommandLine& line, std::ostream& out) {
     const std::string personalFolder = PersonalFolderOf(line);
     SavedEntriesCache cache(line, personalFolder);
     if (const auto saved = EntriesToShow::saved(line, personalFolder, cache)) {
-        WriteShown(line, *saved, SlotArgument(line, saved->named()), out);
-        return;
+        try {
+            const int slot = SlotArgument(line, saved->named());
+            if (saved->hasAll({slot})) {
+                WriteShown(line, *saved, slot, out);
+                return;
+            }
+        } catch (const DamagedRecord&) {
+            // Loaded below.
+        }
     }
     const LoadedLexicon lexicon = Load(line, personalFolder);
     const EntriesToShow loaded(lexicon);
@@ -208,9 +229,10 @@ void Look(const CommandLine& line, std::ostream& out) {
     const SearchCache index(line, personalFolder);
     SavedEntriesCache records(line, personalFolder);
     if (const auto items = index.answer(text, greekMode, request)) {
-        if (const auto saved = EntriesToShow::saved(line, personalFolder, records)) {
-            const std::vector<int> shown = FirstEntries(*items, most);
-            if (shown.empty()) throw NothingFound();
+        const std::vector<int> shown = FirstEntries(*items, most);
+        if (shown.empty()) throw NothingFound();
+        const auto saved = EntriesToShow::saved(line, personalFolder, records);
+        if (saved && saved->hasAll(shown)) {
             WriteArticles(line, *saved, shown, greekMode, out);
             return;
         }
