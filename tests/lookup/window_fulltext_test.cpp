@@ -8,6 +8,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <filesystem>
+
+#include "lexicon/text_file.h"
 #include "lookup/entries_list.h"
 #include "lookup/full_text_question_dialog.h"
 #include "richtext/rich_text_view.h"
@@ -177,6 +180,49 @@ TEST_F(FullTextTest, ALongSearchShowsItsProgressAndStoppingKeepsWhatWasFound) {
     ASSERT_FALSE(found.empty());
     EXPECT_LT(found.size(), 3002u);
     EXPECT_EQ(found.front(), "engine");
+}
+
+TEST_F(FullTextTest, ASearchOfSettledFilesSavesTheirTextAndTheNextOnesAnswerFromItAlike) {
+    const QByteArray previousCache = qgetenv("XDG_CACHE_HOME");
+    const std::string cache = home.path() + "/cache";
+    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(cache));
+    // The texts are saved only from files left unchanged for two seconds.
+    QTest::qWait(2100);
+    const std::vector<QString> words = {"torque", "Torque", "carburettor", "par", Q("μηχανή")};
+    std::vector<std::vector<QString>> read;
+    for (const QString& word : words) {
+        runSearch(word);
+        read.push_back(listTexts());
+    }
+    std::string saved;
+    for (const auto& file : std::filesystem::directory_iterator(cache + "/orvan"))
+        if (file.path().filename().string().starts_with("window-texts-")) saved = file.path();
+    ASSERT_NE(saved, "");
+
+    // From the saved texts: no description is read, so no progress is ever shown.
+    window->setFullTextProgressDelay(0);
+    StopWhenShown watcher;
+    qApp->installEventFilter(&watcher);
+    for (size_t i = 0; i < words.size(); ++i) {
+        runSearch(words[i]);
+        EXPECT_EQ(listTexts(), read[i]) << words[i].toStdString();
+    }
+    EXPECT_FALSE(watcher.shown);
+
+    // Damaged saved texts are not believed: the descriptions are read again.
+    std::string bytes = ReadWholeFile(saved).value();
+    bytes[bytes.size() - 2] ^= 1;
+    ASSERT_TRUE(WriteFileAtomically(saved, bytes));
+    window->setFullTextProgressDelay(60000);
+    for (size_t i = 0; i < words.size(); ++i) {
+        runSearch(words[i]);
+        EXPECT_EQ(listTexts(), read[i]) << words[i].toStdString();
+    }
+    qApp->removeEventFilter(&watcher);
+    if (previousCache.isNull())
+        qunsetenv("XDG_CACHE_HOME");
+    else
+        qputenv("XDG_CACHE_HOME", previousCache);
 }
 
 }  // namespace

@@ -154,7 +154,7 @@ void FullText(const CommandLine& line, std::ostream& out) {
     CommandLine found = line;
     found.personalFolder = PersonalFolderOf(line);
     // JSON names each entry's kind and field, which the saved texts do not hold.
-    const DescriptionTextsCache cache(found, *found.personalFolder);
+    const personal::DescriptionTextsCache cache = TextsCacheOf(found, *found.personalFolder);
     const auto finds =
         line.arguments.has("--json") ? std::nullopt : cache.answer(term, kFullTextResultLimit);
     if (finds) {

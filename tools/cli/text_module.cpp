@@ -24,7 +24,7 @@ void FullText(const CommandLine& line, std::ostream& out) {
     if (!text) throw UsageError("fulltext needs a TEXT");
     const std::u16string typed = Utf8ToUtf16(Utf8Argument("TEXT", *text));
     const std::string personalFolder = PersonalFolderOf(line);
-    const DescriptionTextsCache cache(line, personalFolder);
+    const personal::DescriptionTextsCache cache = TextsCacheOf(line, personalFolder);
     const LoadedLexicon lexicon = Load(line, personalFolder);
     const lookup::FullTextSources sources = lookup::FullTextSourcesOf(lexicon);
     const std::vector<ListItem> items = lookup::SearchDescriptions(sources, typed);

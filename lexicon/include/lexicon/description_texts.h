@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "lexicon/list_search.h"
+#include "lexicon/tables.h"
 
 namespace orvan {
 
@@ -39,6 +40,12 @@ inline constexpr size_t kDescriptionTextsHeaderLength = 56;
 /// \brief The length a saved-texts file stamped with `identity` has, as its first bytes (the
 /// header and the stamp) say; nothing when they are not those of such a file.
 std::optional<uint64_t> DescriptionTextsLength(std::string_view head, std::string_view identity);
+
+/// \brief Whether `bytes` are a whole, undamaged saved-texts file stamped with `identity` made
+/// from a table of the entries of `entries`, slot for slot (their numbers: every change of an
+/// entry gives it a new one): a table loaded before the files last changed may not be.
+bool DescriptionTextsAreOf(std::string_view bytes, std::string_view identity,
+                           const EntryTable& entries);
 
 /// A full-text find: the list item and the entry's number.
 struct FullTextFind {
