@@ -16,16 +16,6 @@ namespace {
 constexpr StampedFormat kFormat{{'O', 'R', 'V', 'N', 'D', 'T', 'X', 'T'}, 1, 3};
 static_assert(StampedHeaderLength(kFormat) == kDescriptionTextsHeaderLength);
 
-void Put(std::string& out, const auto value) {
-    out.append(reinterpret_cast<const char*>(&value), sizeof value);
-}
-template <typename Number>
-Number Get(std::string_view bytes, size_t at) {
-    Number value{};
-    std::memcpy(&value, bytes.data() + at, sizeof value);
-    return value;
-}
-
 // Where the parts after the stamp lie, from the header's counts; nothing when they do not add
 // up within 64 bits.
 struct Layout {
@@ -71,11 +61,11 @@ std::string BuildDescriptionTexts(const std::vector<DescriptionText>& entries,
     std::string numbers, itemEnds, shownEnds, items;
     std::u16string shown;
     for (const DescriptionText& entry : entries) {
-        Put(numbers, static_cast<int32_t>(entry.number));
+        AppendNumber(numbers, static_cast<int32_t>(entry.number));
         items += entry.itemText;
         shown += entry.shown;
-        Put(itemEnds, static_cast<uint64_t>(items.size()));
-        Put(shownEnds, static_cast<uint64_t>(shown.size()));
+        AppendNumber(itemEnds, static_cast<uint64_t>(items.size()));
+        AppendNumber(shownEnds, static_cast<uint64_t>(shown.size()));
     }
     std::string body = numbers + itemEnds + shownEnds + items;
     if ((kDescriptionTextsHeaderLength + identity.size() + body.size()) % 2 != 0) body += '\0';
@@ -98,7 +88,7 @@ bool DescriptionTextsAreOf(std::string_view bytes, std::string_view identity,
         return false;
     }
     for (uint64_t index = 0; index < layout->count; ++index) {
-        if (Get<int32_t>(bytes, layout->numbersAt + 4 * index) !=
+        if (NumberAt<int32_t>(bytes, layout->numbersAt + 4 * index) !=
             entries[static_cast<long long>(index + 1)].number) {
             return false;
         }
@@ -122,8 +112,8 @@ std::optional<std::vector<FullTextFind>> SearchDescriptionTexts(std::string_view
     if (term.empty()) return finds;
     uint64_t itemBegin = 0, shownBegin = 0;
     for (uint64_t index = 0; index < layout->count && finds.size() < limit; ++index) {
-        const auto itemEnd = Get<uint64_t>(bytes, layout->itemEndsAt + 8 * index);
-        const auto shownEnd = Get<uint64_t>(bytes, layout->shownEndsAt + 8 * index);
+        const auto itemEnd = NumberAt<uint64_t>(bytes, layout->itemEndsAt + 8 * index);
+        const auto shownEnd = NumberAt<uint64_t>(bytes, layout->shownEndsAt + 8 * index);
         if (itemEnd < itemBegin || itemEnd > layout->itemsLength || shownEnd < shownBegin ||
             shownEnd > layout->shownUnits) {
             return std::nullopt;
@@ -133,7 +123,7 @@ std::optional<std::vector<FullTextFind>> SearchDescriptionTexts(std::string_view
             finds.push_back(
                 {{std::string(bytes.substr(layout->itemsAt + itemBegin, itemEnd - itemBegin)),
                   static_cast<int>(index + 1)},
-                 Get<int32_t>(bytes, layout->numbersAt + 4 * index)});
+                 NumberAt<int32_t>(bytes, layout->numbersAt + 4 * index)});
         }
         itemBegin = itemEnd;
         shownBegin = shownEnd;

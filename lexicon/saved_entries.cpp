@@ -43,9 +43,7 @@ static_assert(kSupplementEnd + 1 == kFields);
 constexpr uint64_t kMostSlots = uint64_t{1} << 24, kMostPool = uint64_t{1} << 32;
 
 uint32_t Get32(std::string_view bytes, size_t at) {
-    uint32_t value = 0;
-    std::memcpy(&value, bytes.data() + at, sizeof value);
-    return value;
+    return NumberAt<uint32_t>(bytes, at);
 }
 
 // The checksum of a record's fields and of its texts in the pool.

@@ -6,12 +6,27 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orvan {
+
+/// \brief Appends the bytes of `value` as the machine holds them (the files' numbers).
+template <typename Number>
+void AppendNumber(std::string& out, Number value) {
+    out.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+/// \brief The number whose bytes begin at `at` of `bytes`, which hold them all.
+template <typename Number>
+Number NumberAt(std::string_view bytes, size_t at) {
+    Number value{};
+    std::memcpy(&value, bytes.data() + at, sizeof value);
+    return value;
+}
 
 /// The kind and format of a stamped file: eight letters and a version.
 struct StampedFormat {
