@@ -12,7 +12,7 @@
 namespace orvan::test {
 namespace {
 
-constexpr std::string_view kIdentity = "the files as they were";
+constexpr std::string_view kRecordsIdentity = "the files as they were";
 
 class SavedEntriesTest : public CliFixture {
   protected:
@@ -54,8 +54,8 @@ class SavedEntriesTest : public CliFixture {
 TEST_F(SavedEntriesTest, GiveWhatTheTablesShowForEverySlotAndFindEntriesByNumber) {
     NoteList notes;
     const EntryTables tables = loadTables(notes);
-    const std::string bytes = BuildSavedEntries(tables, notes, kIdentity);
-    const auto view = SavedEntriesView::open(bytes, kIdentity);
+    const std::string bytes = BuildSavedEntries(tables, notes, kRecordsIdentity);
+    const auto view = SavedEntriesView::open(bytes, kRecordsIdentity);
     ASSERT_TRUE(view);
     ASSERT_EQ(view->count(), tables.entries.count());
     bool sawSupplement = false;
@@ -75,15 +75,15 @@ TEST_F(SavedEntriesTest, GiveWhatTheTablesShowForEverySlotAndFindEntriesByNumber
 TEST_F(SavedEntriesTest, RefuseEveryDamageOrGiveTheRightRecord) {
     NoteList notes;
     const EntryTables tables = loadTables(notes);
-    const std::string good = BuildSavedEntries(tables, notes, kIdentity);
+    const std::string good = BuildSavedEntries(tables, notes, kRecordsIdentity);
     EXPECT_FALSE(SavedEntriesView::open(good, "the files as they are"));
     EXPECT_FALSE(SavedEntriesView::open(good, "the files"));
-    EXPECT_FALSE(SavedEntriesView::open("not saved entries", kIdentity));
-    EXPECT_FALSE(SavedEntriesView::open("", kIdentity));
-    const std::string_view head(good.data(), kSavedEntriesHeaderLength + kIdentity.size());
-    EXPECT_EQ(SavedEntriesLength(head, kIdentity), good.size());
+    EXPECT_FALSE(SavedEntriesView::open("not saved entries", kRecordsIdentity));
+    EXPECT_FALSE(SavedEntriesView::open("", kRecordsIdentity));
+    const std::string_view head(good.data(), kSavedEntriesHeaderLength + kRecordsIdentity.size());
+    EXPECT_EQ(SavedEntriesLength(head, kRecordsIdentity), good.size());
     EXPECT_FALSE(SavedEntriesLength(head, "the files as they are"));
-    EXPECT_FALSE(SavedEntriesLength(head.substr(0, head.size() - 1), kIdentity));
+    EXPECT_FALSE(SavedEntriesLength(head.substr(0, head.size() - 1), kRecordsIdentity));
 
     std::vector<std::string> damaged;
     for (size_t length = 0; length < good.size(); length += 5)
@@ -100,7 +100,7 @@ TEST_F(SavedEntriesTest, RefuseEveryDamageOrGiveTheRightRecord) {
         damaged.push_back(wrong);
     }
     for (const std::string& bytes : damaged) {
-        const auto view = SavedEntriesView::open(bytes, kIdentity);
+        const auto view = SavedEntriesView::open(bytes, kRecordsIdentity);
         if (!view) continue;
         // Only a damage the checksum cannot tell gets this far: what it gives is still right.
         for (int slot = 0; slot <= tables.entries.count() + 1; ++slot) {
