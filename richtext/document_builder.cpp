@@ -227,7 +227,10 @@ void DocumentBuilder::addText(std::u16string_view text, const RtfCharFormat& for
 
 void DocumentBuilder::endParagraph(const RtfParagraphFormat& format) {
     unbroken_ = 0;
-    cursor_.setBlockFormat(blockFormat(format));
+    // Most paragraphs keep the format they were begun with: setting it again is a change of the
+    // document like any other, and costs as much.
+    const QTextBlockFormat ended = blockFormat(format);
+    if (ended != cursor_.blockFormat()) cursor_.setBlockFormat(ended);
     // The new paragraph gets its own format when it ends; one that never ends (a table follows
     // it) keeps the default rather than the format of the paragraph before it.
     cursor_.insertBlock(QTextBlockFormat());
