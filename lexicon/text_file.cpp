@@ -148,9 +148,12 @@ Result<FileView> ViewCheckedFile(const std::string& path, size_t headLength,
     }
     FileView view;
     if (opened.st_size > 0) {
-        // The pages are read in at once: one fault for the file instead of one per page.
+        // A file viewed whole is read whole: its pages are read in at once, one fault for the
+        // file instead of one per page. A checked file (a saved index) is mostly read in part:
+        // its pages are read as they are used.
+        const int populate = accept ? 0 : MAP_POPULATE;
         void* mapping = ::mmap(nullptr, static_cast<size_t>(opened.st_size), PROT_READ,
-                               MAP_PRIVATE | MAP_POPULATE, file.get(), 0);
+                               MAP_PRIVATE | populate, file.get(), 0);
         if (mapping != MAP_FAILED) {
             view.mapping_ = mapping;
             view.size_ = static_cast<size_t>(opened.st_size);

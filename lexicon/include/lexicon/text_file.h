@@ -57,7 +57,8 @@ Result<FileView> ViewRegularFile(const std::string& path);
 /// \brief Views a regular file as ViewRegularFile does, but only once `accept` has approved its
 /// first `headLength` bytes (all of a shorter file) and its length in bytes: before that nothing
 /// past the head is read or mapped. A file refused is Damaged. For files that say in
-/// their first bytes how long they are, so that a damaged one is never read in whole.
+/// their first bytes how long they are, so that a damaged one is never read in whole. Its pages
+/// are read as they are used, since such files are mostly read in part.
 ///
 ///     ViewCheckedFile(path, 72, [](std::string_view head, long long length) {
 ///         return LengthItStates(head) == length;
