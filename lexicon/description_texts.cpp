@@ -79,32 +79,25 @@ std::optional<uint64_t> DescriptionTextsLength(std::string_view head, std::strin
     return layout->length;
 }
 
-bool DescriptionTextsAreOf(std::string_view bytes, std::string_view identity,
-                           const EntryTable& entries) {
-    const auto layout = LayoutOf(bytes, identity);
-    if (!layout || layout->length != bytes.size() ||
-        layout->count != static_cast<uint64_t>(entries.count()) ||
-        !BodyIsWhole(layout->head, bytes.substr(layout->numbersAt))) {
-        return false;
-    }
-    for (uint64_t index = 0; index < layout->count; ++index) {
-        if (NumberAt<int32_t>(bytes, layout->numbersAt + 4 * index) !=
-            entries[static_cast<long long>(index + 1)].number) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::optional<std::vector<FullTextFind>> SearchDescriptionTexts(std::string_view bytes,
                                                                 std::string_view identity,
                                                                 std::u16string_view term,
-                                                                size_t limit) {
+                                                                size_t limit,
+                                                                const EntryTable* entries) {
     const auto layout = LayoutOf(bytes, identity);
     if (!layout || layout->length != bytes.size() ||
         reinterpret_cast<uintptr_t>(bytes.data()) % alignof(char16_t) != 0 ||
         !BodyIsWhole(layout->head, bytes.substr(layout->numbersAt))) {
         return std::nullopt;
+    }
+    if (entries != nullptr) {
+        if (layout->count != static_cast<uint64_t>(entries->count())) return std::nullopt;
+        for (uint64_t index = 0; index < layout->count; ++index) {
+            if (NumberAt<int32_t>(bytes, layout->numbersAt + 4 * index) !=
+                (*entries)[static_cast<long long>(index + 1)].number) {
+                return std::nullopt;
+            }
+        }
     }
     const std::u16string_view shown(
         reinterpret_cast<const char16_t*>(bytes.data() + layout->shownAt), layout->shownUnits);

@@ -202,9 +202,7 @@ std::optional<std::vector<FullTextFind>> DescriptionTextsCache::answer(
     std::u16string_view term, size_t limit, const EntryTable* entries) const {
     const auto file = view(kDescriptionTextsHeaderLength, DescriptionTextsLength);
     if (!file) return std::nullopt;
-    if (entries != nullptr && !DescriptionTextsAreOf(file->bytes(), identity(), *entries))
-        return std::nullopt;
-    return SearchDescriptionTexts(file->bytes(), identity(), term, limit);
+    return SearchDescriptionTexts(file->bytes(), identity(), term, limit, entries);
 }
 
 void DescriptionTextsCache::save(

@@ -141,10 +141,10 @@ void WriteShown(const CommandLine& line, const EntriesToShow& entries, int slot,
                 std::ostream& out) {
     const EntryToShow shown = entries.entry(slot).value();
     const EntryDisplay display = entries.display(shown, line.arguments.has("--greek-mode"));
-    const std::string document = entries.document(display);
     const std::optional<std::vector<std::string>> lines = entries.descriptionLines(display);
     if (line.arguments.has("--json")) {
-        WriteShownEntryJson(out, shown, entries.fields(), slot, Joined(lines), document);
+        WriteShownEntryJson(out, shown, entries.fields(), slot, Joined(lines),
+                            entries.document(display));
         return;
     }
     out << ToUtf8(display.headwordLabel) << '\n'
@@ -177,10 +177,10 @@ void WriteArticles(const CommandLine& line, const EntriesToShow& entries,
     for (const int slot : shownSlots) {
         const EntryToShow shown = entries.entry(slot).value();
         const EntryDisplay display = entries.display(shown, greekMode);
-        const std::string document = entries.document(display);
         const std::optional<std::vector<std::string>> lines = entries.descriptionLines(display);
         if (arguments.has("--json")) {
-            WriteShownEntryJson(out, shown, entries.fields(), slot, Joined(lines), document);
+            WriteShownEntryJson(out, shown, entries.fields(), slot, Joined(lines),
+                                entries.document(display));
             continue;
         }
         articles.push_back({ToUtf8(display.headwordLabel), ToUtf8(display.rendering),

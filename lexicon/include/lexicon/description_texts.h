@@ -41,12 +41,6 @@ inline constexpr size_t kDescriptionTextsHeaderLength = 56;
 /// header and the stamp) say; nothing when they are not those of such a file.
 std::optional<uint64_t> DescriptionTextsLength(std::string_view head, std::string_view identity);
 
-/// \brief Whether `bytes` are a whole, undamaged saved-texts file stamped with `identity` made
-/// from a table of the entries of `entries`, slot for slot (their numbers: every change of an
-/// entry gives it a new one): a table loaded before the files last changed may not be.
-bool DescriptionTextsAreOf(std::string_view bytes, std::string_view identity,
-                           const EntryTable& entries);
-
 /// A full-text find: the list item and the entry's number.
 struct FullTextFind {
     ListItem item;
@@ -55,10 +49,11 @@ struct FullTextFind {
 
 /// \brief The entries, in table order and at most `limit`, whose saved text holds `term`
 /// (FullTextTerm); nothing when `bytes` are not a whole, undamaged saved-texts file stamped with
-/// `identity`. No term finds nothing.
-std::optional<std::vector<FullTextFind>> SearchDescriptionTexts(std::string_view bytes,
-                                                                std::string_view identity,
-                                                                std::u16string_view term,
-                                                                size_t limit);
+/// `identity`, or, with `entries`, when they were not made from a table of those entries slot for
+/// slot (their numbers: every change of an entry gives it a new one), as a table loaded before
+/// the files last changed may not be. No term finds nothing.
+std::optional<std::vector<FullTextFind>> SearchDescriptionTexts(
+    std::string_view bytes, std::string_view identity, std::u16string_view term, size_t limit,
+    const EntryTable* entries = nullptr);
 
 }  // namespace orvan

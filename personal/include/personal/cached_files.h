@@ -86,7 +86,7 @@ class DescriptionTextsCache : private CachedFile {
 
     /// \brief The entries whose description shows `term` (FullTextTerm), at most `limit`;
     /// nothing when there are no usable saved texts for the files as they are, or, with
-    /// `entries`, when they are not the texts of that table (DescriptionTextsAreOf).
+    /// `entries`, when they are not the texts of that table (SearchDescriptionTexts).
     std::optional<std::vector<FullTextFind>> answer(std::u16string_view term, size_t limit,
                                                     const EntryTable* entries = nullptr) const;
 
