@@ -39,12 +39,12 @@ std::string WriteCsv(const std::vector<CsvRow>& rows) {
     return text;
 }
 
-Result<std::vector<CsvRow>> ReadCsv(std::string_view text, const std::string& path) {
+Result<std::vector<CsvRecord>> ReadCsv(std::string_view text, const std::string& path) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     if (!IsUtf8(text))
         return Failure(Error{ErrorCode::Damaged, path, 0, path + " is not UTF-8 text"});
-    std::vector<CsvRow> rows;
-    CsvRow row;
+    std::vector<CsvRecord> rows;
+    CsvRecord row;
     std::string field;
     std::size_t line = 1;
     std::size_t at = 0;
@@ -53,18 +53,19 @@ Result<std::vector<CsvRow>> ReadCsv(std::string_view text, const std::string& pa
     bool begun = false;
     bool fieldStart = true;
     const auto endField = [&] {
-        row.push_back(std::move(field));
+        row.fields.push_back(std::move(field));
         field.clear();
         fieldStart = true;
     };
     const auto endRecord = [&] {
         endField();
         rows.push_back(std::move(row));
-        row.clear();
+        row = {};
         begun = false;
     };
     while (at < text.size()) {
         const char c = text[at];
+        if (!begun) row.line = line;
         if (c == '"' && fieldStart) {
             // A quoted field: up to the quote not doubled.
             const std::size_t opened = line;

@@ -8,9 +8,13 @@ namespace orvan::personal {
 namespace {
 
 std::vector<CsvRow> ReadRows(std::string_view text) {
-    auto rows = ReadCsv(text, "entries.csv");
-    EXPECT_TRUE(rows) << (rows ? "" : rows.error().message);
-    return rows ? *rows : std::vector<CsvRow>{};
+    auto records = ReadCsv(text, "entries.csv");
+    EXPECT_TRUE(records) << (records ? "" : records.error().message);
+    std::vector<CsvRow> rows;
+    if (records) {
+        for (CsvRecord& record : *records) rows.push_back(std::move(record.fields));
+    }
+    return rows;
 }
 
 TEST(CsvRows, FieldsWithCommasQuotesAndLineEndsAreQuotedAndReadBackTheSame) {
@@ -37,6 +41,17 @@ TEST(CsvRows, ReadsWhatSpreadsheetsWriteBesidesTheStrictForm) {
     EXPECT_EQ(ReadRows("a,b"), (std::vector<CsvRow>{{"a", "b"}}));
     EXPECT_EQ(ReadRows("a,\r\n,\r\n\"\"\r\n"), (std::vector<CsvRow>{{"a", ""}, {"", ""}, {""}}));
     EXPECT_EQ(ReadRows(""), std::vector<CsvRow>{});
+}
+
+// A message about a record names the line it begins on, past empty lines and line ends inside
+// quoted fields.
+TEST(CsvRows, EachRecordKnowsTheLineItBeginsOn) {
+    const auto records = ReadCsv("a\r\n\r\n\"b\r\nc\",d\r\ne\n", "entries.csv");
+    ASSERT_TRUE(records);
+    ASSERT_EQ(records->size(), 3u);
+    EXPECT_EQ((*records)[0].line, 1u);
+    EXPECT_EQ((*records)[1].line, 3u);
+    EXPECT_EQ((*records)[2].line, 5u);
 }
 
 // A quote inside a field that does not begin with one is refused, not guessed at.

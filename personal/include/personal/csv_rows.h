@@ -13,6 +13,12 @@ namespace orvan::personal {
 /// One record's fields, in order.
 using CsvRow = std::vector<std::string>;
 
+/// \brief A record as read, with the line (from 1) it begins on, for messages.
+struct CsvRecord {
+    std::size_t line = 0;
+    CsvRow fields;
+};
+
 /// \brief The CSV text of `rows`: fields separated by commas, a field quoted when it holds a
 /// comma, a quote, a CR or an LF (its quotes doubled), every record ended by CR LF.
 ///
@@ -24,6 +30,6 @@ std::string WriteCsv(const std::vector<CsvRow>& rows);
 /// field may hold commas, doubled quotes and line ends. A Damaged error names the line (from 1)
 /// where the text breaks the form: a quote inside an unquoted field, text after a closing quote,
 /// a quoted field never closed, or a text that is not UTF-8. `path` names the file in it.
-Result<std::vector<CsvRow>> ReadCsv(std::string_view text, const std::string& path);
+Result<std::vector<CsvRecord>> ReadCsv(std::string_view text, const std::string& path);
 
 }  // namespace orvan::personal
