@@ -9,34 +9,13 @@
 #include "lexicon/line_formats.h"
 #include "lexicon/search_keys.h"
 #include "personal/entry_placement.h"
+#include "personal/store_change.h"
 #include "personal/store_commit.h"
 #include "personal/store_contents.h"
 
 namespace orvan::personal {
 
 namespace {
-
-// A store operation that stops with a result other than Done; files stay as they were.
-struct Refusal {
-    StoreResult result;
-};
-
-[[noreturn]] void Refuse(StoreStatus status, std::string reason) {
-    throw Refusal{{status, std::move(reason)}};
-}
-
-[[noreturn]] void Changed(long long number) {
-    throw Refusal{{StoreStatus::EntryChanged,
-                   "entry " + std::to_string(number) + " was changed or deleted by another program",
-                   number}};
-}
-
-// A headword goes on one line of a fixed-column file: control characters become blanks.
-std::string OneLine(std::string text) {
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }, ' ');
-    return text;
-}
 
 // A stored text longer than its line can describe.
 std::optional<StoreResult> LengthRefusal(size_t escapedLength) {
@@ -73,11 +52,6 @@ std::string StoredText(const std::string& description, const StoreContents& cont
                "clex.tbo would grow past " + std::to_string(kMaxStoreLength) + " bytes");
     }
     return escaped;
-}
-
-std::string FieldCodeOf(const FieldTable* fields, int fieldIndex) {
-    if (fields == nullptr || fieldIndex < 1 || fieldIndex > fields->count()) return {};
-    return (*fields)[fieldIndex].code;
 }
 
 // Adds the English line of a new personal entry and its text.
@@ -235,25 +209,6 @@ int TargetSlot(const EntryTables& tables, EntryRef target) {
     return slot;
 }
 
-// The store replaces its files by new ones: a symbolic link in their place would be replaced
-// by a plain file, and the file it points to left behind unchanged.
-void RefuseLinkedFiles(const StoreContext& store) {
-    for (const std::string* path :
-         {&store.personal.englishIndex, &store.personal.greekIndex, &store.personal.texts}) {
-        if (store.files.kindOf(*path) == FileKind::SymbolicLink) {
-            throw StoreFileError(*path +
-                                 " is a symbolic link; put the file itself in the personal folder "
-                                 "so that it can be changed");
-        }
-    }
-}
-
-// What a change did to the contents: whether cigr.tbo changed too, and the entry it wrote.
-struct ChangeMade {
-    bool greekChanged = false;
-    long long entryNumber = 0;
-};
-
 // A headword is stored trimmed, its control characters as blanks: one of only those is none.
 bool HasHeadword(const std::string& english) {
     return !TrimBlanks(OneLine(english)).empty();
@@ -262,68 +217,6 @@ bool HasHeadword(const std::string& english) {
 StoreResult Incomplete() {
     return {StoreStatus::FieldsMissing,
             "the English headword and the description must be filled in"};
-}
-
-StoreResult Failed(const StoreFileError& error) {
-    StoreStatus status = StoreStatus::FileError;
-    if (dynamic_cast<const FolderReadOnly*>(&error)) status = StoreStatus::ReadOnly;
-    if (dynamic_cast<const FolderBusy*>(&error)) status = StoreStatus::FolderBusy;
-    return {status, error.what(), 0, {}, error.error()};
-}
-
-// Runs `change` on the store's contents in `folder` and commits what it leaves, as one step,
-// under the folder's exclusive lock. `change` works against tables that match the files as read
-// here: the caller's, or tables built from these files when another program has changed them.
-template <typename Change>
-StoreResult RunInFolder(const StoreContext& store, const std::string& folder, Change change) {
-    // What the user saw came from a load that left something out: what they confirm may be
-    // missing it too, and would be written as if they had removed it.
-    if (const std::optional<Error> problem = LoadProblemOf(store.tables)) {
-        return {StoreStatus::FileError,
-                "the entries were not read whole (" + problem->message + "); nothing changed"};
-    }
-    try {
-        const auto lock = store.files.lockFolder(folder, LockMode::Exclusive);
-        RefuseLinkedFiles(store);
-        if (NeedsRecovery(store.files, folder, Temporaries(store.personal))) {
-            RecoverStore(store.files, folder, Temporaries(store.personal));
-        }
-        StoreContents contents = ReadContents(store.files, store.personal);
-        NoteList notes;
-        std::optional<EntryTables> current;
-        if (!StampOf(contents.indexes).matches(store.tables.personalStamp)) {
-            current = LoadEntryTable(store.lexicon, contents.indexes, notes);
-        }
-        const EntryTables& tables = current ? *current : store.tables;
-        if (tables.personalProblem) {
-            Error problem = *tables.personalProblem;
-            problem.message += "; the personal files are left as they are";
-            throw StoreFileError(std::move(problem));
-        }
-        // Every change keeps the last number handed out: a folder without cnum.tbo gets it
-        // from the numbers in use before the change (a deleted entry's among them).
-        if (!contents.lastNumber) contents.lastNumber = LargestNumberInUse(tables, contents);
-        const ChangeMade made = change(contents, tables);
-        CommitReplacements(store.files, folder,
-                           Replacements(contents, store.personal, made.greekChanged));
-        return {StoreStatus::Done, {}, made.entryNumber};
-    } catch (const Refusal& refusal) {
-        return refusal.result;
-    } catch (const StoreFileError& error) {
-        return Failed(error);
-    } catch (const std::bad_alloc&) {
-        return {StoreStatus::FileError, "out of memory"};
-    }
-}
-
-template <typename Change>
-StoreResult Run(const StoreContext& store, Change change) {
-    if (!store.personal.known()) return {StoreStatus::FileError, "no personal folder is known"};
-    const std::string folder = StoreFolder(store.personal);
-    StoreResult result = RunInFolder(store, folder, change);
-    // A change not made names the folder it was refused in, for the user's message.
-    if (!result.done()) result.folder = folder;
-    return result;
 }
 
 }  // namespace
@@ -353,7 +246,7 @@ StoreResult CheckEntry(const EntryTables& tables, std::optional<EntryRef> target
 
 StoreResult InsertPersonalEntry(const StoreContext& store, const PendingEntry& entry) {
     if (!EntryComplete(entry)) return Incomplete();
-    return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
+    return RunStoreChange(store, [&](StoreContents& contents, const EntryTables& tables) {
         const bool withGreek = !entry.greek.empty();
         const long long number = HandOutNumber(tables, contents, withGreek, 0);
         const std::string text = StoredText(entry.description, contents);
@@ -374,7 +267,7 @@ StoreResult ChangeEntry(const StoreContext& store, EntryRef target, const EntryC
     if (change.description.empty() || (change.english && !HasHeadword(*change.english)))
         return Incomplete();
     if (target.kind == EntryKind::Personal) {
-        return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
+        return RunStoreChange(store, [&](StoreContents& contents, const EntryTables& tables) {
             const int slot = TargetSlot(tables, target);
             // What the change leaves as it is comes from the files as they are now.
             const EntryRecord& record = tables.entries[slot];
@@ -393,7 +286,7 @@ StoreResult ChangeEntry(const StoreContext& store, EntryRef target, const EntryC
         });
     }
     // A lexicon entry, with or without a supplement: its supplement is written.
-    return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
+    return RunStoreChange(store, [&](StoreContents& contents, const EntryTables& tables) {
         TargetSlot(tables, target);
         PutSupplement(contents, target.number, StoredText(change.description, contents));
         return ChangeMade{false, target.number};
@@ -401,7 +294,7 @@ StoreResult ChangeEntry(const StoreContext& store, EntryRef target, const EntryC
 }
 
 StoreResult DeletePersonalEntry(const StoreContext& store, long long number) {
-    return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
+    return RunStoreChange(store, [&](StoreContents& contents, const EntryTables& tables) {
         const int slot = SlotOfNumber(tables.entries, number);
         if (slot != 0 && tables.entries[slot].kind != EntryKind::Personal) {
             Refuse(StoreStatus::NothingToDo, "only the user's own entries can be deleted");
@@ -412,7 +305,7 @@ StoreResult DeletePersonalEntry(const StoreContext& store, long long number) {
 }
 
 StoreResult DeleteSupplement(const StoreContext& store, long long number) {
-    return Run(store, [&](StoreContents& contents, const EntryTables& tables) {
+    return RunStoreChange(store, [&](StoreContents& contents, const EntryTables& tables) {
         // Only an entry the tables show with a supplement: a window that shows another state
         // than the files' must not remove what its user has not seen.
         TargetSlot(tables, {number, EntryKind::Annotated});
@@ -442,7 +335,7 @@ StoreResult RecoverPersonalStore(const PersonalFiles& personal, StoreFileSystem&
         }
         return {};
     } catch (const StoreFileError& error) {
-        return Failed(error);
+        return FileErrorResult(error);
     }
 }
 
