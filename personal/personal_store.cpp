@@ -113,27 +113,6 @@ void InsertGreek(StoreContents& contents, const EntryTables& tables, const std::
     contents.greek = std::move(lines);
 }
 
-// Drops the ci.tbo lines that `drop` picks (it is told how many it has picked so far) with their
-// texts, and packs the texts of the others anew; false when it picked none.
-template <typename Pick>
-bool DropEnglishLines(StoreContents& contents, Pick drop) {
-    ContentsWriter writer;
-    int dropped = 0;
-    for (size_t i = 0; i < contents.english.size(); ++i) {
-        const std::string& line = contents.english[i];
-        const PersonalIndexLine columns = ReadEnglishLine(line, i + 1);
-        if (drop(columns, dropped)) {
-            ++dropped;
-            continue;
-        }
-        writer.add(line, TextOf(contents.texts, columns, i + 1));
-    }
-    if (dropped == 0) return false;
-    contents.english = writer.takeLines();
-    contents.texts = writer.takeTexts();
-    return true;
-}
-
 // Removes the English line of entry `number`, its text and its Greek lines; false when it has
 // no line.
 bool RemoveEntry(StoreContents& contents, long long number) {

@@ -134,4 +134,24 @@ std::string TextOf(const std::string& texts, const PersonalIndexLine& line, size
     return texts.substr(start, static_cast<size_t>(line.textLen));
 }
 
+// Drops the ci.tbo lines that `drop` picks (it is told how many it has picked so far) with their
+// texts, and packs the texts of the others anew; false when it picked none.
+bool DropEnglishLines(StoreContents& contents, const EnglishLinePick& drop) {
+    ContentsWriter writer;
+    int dropped = 0;
+    for (size_t i = 0; i < contents.english.size(); ++i) {
+        const std::string& line = contents.english[i];
+        const PersonalIndexLine columns = ReadEnglishLine(line, i + 1);
+        if (drop(columns, dropped)) {
+            ++dropped;
+            continue;
+        }
+        writer.add(line, TextOf(contents.texts, columns, i + 1));
+    }
+    if (dropped == 0) return false;
+    contents.english = writer.takeLines();
+    contents.texts = writer.takeTexts();
+    return true;
+}
+
 }  // namespace orvan::personal

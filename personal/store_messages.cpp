@@ -30,6 +30,10 @@ InterfaceText StoreMessageText(StoreStatus status) {
         case StoreStatus::EntryChanged:
             return Text(QT_TRANSLATE_NOOP("Orvan::PersonalStore",
                                           "Το λήμμα άλλαξε ή διαγράφηκε από άλλο πρόγραμμα."));
+        case StoreStatus::EntriesRefused:
+            return Text(QT_TRANSLATE_NOOP(
+                "Orvan::PersonalStore",
+                "Κάποια λήμματα του αρχείου δεν μπορούν να αποθηκευτούν. Δεν εισήχθη κανένα."));
         case StoreStatus::FolderBusy:
             return Text(
                 QT_TRANSLATE_NOOP("Orvan::PersonalStore",

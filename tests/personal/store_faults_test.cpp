@@ -4,6 +4,7 @@
 // holds for a change worked out from tables older than the files.
 #include <filesystem>
 
+#include "personal/entry_import.h"
 #include "personal/merged_tables.h"
 #include "personal/store_commit.h"
 #include "tests/personal/store_fixture.h"
@@ -169,6 +170,14 @@ TEST_F(StoreFaultTest, EveryOperationIsAllOrNothing) {
     reload();
     faultEveryCall("delete supplement", [kappa](const personal::StoreContext& store) {
         return personal::DeleteSupplement(store, kappa);
+    });
+    reload();
+    // An import adds, changes and writes notes in one change.
+    personal::ExchangeEntry added{personal::ExchangeKind::OwnEntry, "eta", "ήτα", "", "", "e"};
+    personal::ExchangeEntry changed{personal::ExchangeKind::OwnEntry, "zeta", "", "", "", "z2"};
+    personal::ExchangeEntry note{personal::ExchangeKind::Note, "delta", "", "", "", "n", "delta"};
+    faultEveryCall("import", [&](const personal::StoreContext& store) {
+        return personal::ImportEntries(store, {added, changed, note}).result;
     });
     reload();
     expectInvariants();

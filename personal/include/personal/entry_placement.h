@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "lexicon/tables.h"
 #include "personal/store_contents.h"
@@ -27,6 +28,45 @@ long long GreekAnchor(const EntryTables& tables, const std::string& gkey, int ex
 /// when every number is taken.
 std::optional<long long> NewEntryNumber(const EntryTables& tables, const StoreContents& contents,
                                         int excluded);
+
+/// \brief EnglishPredecessor for many keys against the same tables, each found by a binary
+/// search: an import places thousands of entries. `excluded` marks the slots that do not count
+/// (entries being replaced), indexed by slot.
+class EnglishPlaces {
+  public:
+    EnglishPlaces(const EntryTable& entries, const std::vector<bool>& excluded);
+    /// The slot EnglishPredecessor gives for `key`.
+    int predecessor(const std::string& key) const;
+
+  private:
+    std::vector<std::string> keys_;          // by slot; slot 0 unused
+    std::vector<std::size_t> suffixLowest_;  // by slot: the slot of the lowest key from there on
+};
+
+/// \brief GreekAnchor for many keys against the same tables; `excluded` marks the English slots
+/// whose Greek headwords do not count, indexed by English slot.
+class GreekPlaces {
+  public:
+    GreekPlaces(const EntryTables& tables, const std::vector<bool>& excluded);
+    /// The anchor GreekAnchor gives for `gkey`.
+    long long anchor(const std::string& gkey) const;
+
+  private:
+    const EntryTables& tables_;
+    std::vector<std::string> keys_;
+    std::vector<std::size_t> suffixLowest_;
+};
+
+/// \brief The numbers of `wanted.size()` new entries, handed out one after another as
+/// NewEntryNumber does (slots marked in `excluded` not counting), but for each the number it
+/// wants when that is an entry number no entry uses that has not been handed out yet (past the
+/// last one handed out): an entry brought from another folder keeps its number where it can.
+/// `lastNumber` becomes the last one handed out. Nothing when there are not that many numbers.
+std::optional<std::vector<long long>> NewEntryNumbers(const EntryTables& tables,
+                                                      const StoreContents& contents,
+                                                      const std::vector<bool>& excluded,
+                                                      const std::vector<long long>& wanted,
+                                                      long long& lastNumber);
 
 /// \brief The largest entry number the tables or the personal files hold; 0 for none.
 long long LargestNumberInUse(const EntryTables& tables, const StoreContents& contents);

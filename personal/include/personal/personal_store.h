@@ -39,6 +39,7 @@ enum class StoreStatus {
     FolderBusy,          // another program kept the personal folder locked too long
     ReadOnly,            // the personal folder cannot be written
     FileError,           // a file could not be read or written, or is damaged
+    EntriesRefused,      // an import holds entries the store cannot take; none was imported
 };
 
 struct StoreResult {

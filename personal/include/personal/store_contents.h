@@ -2,6 +2,7 @@
 // stored, and the columns of a personal index line.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -75,5 +76,12 @@ class ContentsWriter {
 /// \brief The text of a ci.tbo line in clex.tbo, where the line says it is (as the entry display
 /// reads it); throws StoreFileError when it lies past the end of clex.tbo.
 std::string TextOf(const std::string& texts, const PersonalIndexLine& line, size_t lineNumber);
+
+/// Picks a ci.tbo line by its columns, told how many lines it has picked so far.
+using EnglishLinePick = std::function<bool(const PersonalIndexLine& columns, int picked)>;
+
+/// \brief Drops the ci.tbo lines that `drop` picks with their texts, and packs the texts of the
+/// others anew; false (and the contents as they were) when it picked none.
+bool DropEnglishLines(StoreContents& contents, const EnglishLinePick& drop);
 
 }  // namespace orvan::personal
