@@ -14,6 +14,7 @@
 #include "richtext/greek_code_page.h"
 #include "tools/cli/cli_module.h"
 #include "tools/cli/edit_commands.h"
+#include "tools/cli/exchange_commands.h"
 #include "tools/cli/json_lines.h"
 #include "tools/cli/loaded_lexicon.h"
 #include "tools/cli/print_command.h"
@@ -359,6 +360,46 @@ const std::vector<Command>& Commands() {
          "delete an entry of your own, or with --note your note on an entry",
          "Prints \"ok\". --expect as for update.\n",
          Delete},
+        {"export",
+         {"--format"},
+         {"--notes"},
+         {"[--format tbx|tbx2|csv] [--notes] FILE"},
+         "write your own entries to a term base (TBX) or spreadsheet (CSV) file",
+         "Every entry of your own, in the order of their numbers, and with --notes every\n"
+         "note of yours on a lexicon entry, with the headword it is on. FILE is replaced\n"
+         "whole, or never: - writes to the standard output. Prints \"exported N entries\n"
+         "to FILE\".\n"
+         "  --format tbx   TBX-Basic (<tbx>), as translators' term bases exchange terms;\n"
+         "                 the default, unless FILE ends in .csv\n"
+         "  --format tbx2  TBX in the older <martif> shape, for tools that read TBX v2\n"
+         "  --format csv   UTF-8 with a header row: english, greek, field_code,\n"
+         "                 field_name, description, kind (entry or note),\n"
+         "                 lexicon_headword\n"
+         "Descriptions are written as plain text; the entry number is the TBX concept's id\n"
+         "(entry-N, or note-N for a note on lexicon entry N).\n",
+         Export},
+        {"import",
+         {"--format"},
+         {"--dry-run"},
+         {"[--format tbx|tbx2|csv] [--dry-run] FILE"},
+         "bring entries from a term base (TBX) or spreadsheet (CSV) file",
+         "Each entry of FILE becomes an entry of your own: its English and Greek terms,\n"
+         "its science field (by code or name; a field the list lacks is left out) and its\n"
+         "definitions and notes as the description (without any, the Greek term). An\n"
+         "entry whose English and Greek headwords are those of one of your own entries\n"
+         "changes that entry instead of adding another; a note (kind note, or a TBX\n"
+         "concept note-N) goes on the lexicon entry of its headword, replacing your note\n"
+         "there. TBX is read as TBX-Basic or the older <martif> shape, with terms in\n"
+         "English (en, en-GB, ...) and Greek (el, el-GR); without --format the content\n"
+         "tells TBX from CSV. FILE may be at most 64 MiB.\n"
+         "The import is one change: all of it, or nothing when any entry is refused (a\n"
+         "headword the Greek code page cannot hold, a description too long, a row of the\n"
+         "wrong number of columns, no room left); each refusal is named with its line.\n"
+         "Prints what was imported, as \"N added, N updated, N notes written\".\n"
+         "  --dry-run  print what each entry would do (add, update, add note, update\n"
+         "             note, refuse) and write nothing; exits 4 when the import would\n"
+         "             be refused\n",
+         Import},
         {"prepare",
          {},
          {},

@@ -43,19 +43,6 @@ std::optional<std::string> DescriptionOption(const CommandArguments& arguments) 
     return WithCrLfLineEnds(Utf8Argument("--description-file", DescriptionFile(*file)));
 }
 
-// The personal folder the edit goes to, created when missing.
-void NeedPersonalFolder(const LoadedLexicon& lexicon) {
-    if (!lexicon.personal.known()) {
-        throw ChangeRefused("no personal folder: give --personal or set one in the program");
-    }
-    std::error_code error;
-    std::filesystem::create_directories(personal::StoreFolder(lexicon.personal), error);
-    if (!std::filesystem::is_directory(personal::StoreFolder(lexicon.personal))) {
-        throw ChangeRefused("cannot create the personal folder " +
-                            personal::StoreFolder(lexicon.personal));
-    }
-}
-
 // The editor refuses an entry without its English headword or its description.
 void CheckEditorFields(const personal::PendingEntry& entry) {
     if (!personal::EntryComplete(entry)) {
@@ -68,8 +55,20 @@ const personal::StoreResult& Check(const personal::StoreResult& result) {
     return result;
 }
 
-// No change is worked out from a load that had a problem: what it left out (an entry, a Greek
-// rendering, a science) would be written as if the user had removed it.
+}  // namespace
+
+void NeedPersonalFolder(const LoadedLexicon& lexicon) {
+    if (!lexicon.personal.known()) {
+        throw ChangeRefused("no personal folder: give --personal or set one in the program");
+    }
+    std::error_code error;
+    std::filesystem::create_directories(personal::StoreFolder(lexicon.personal), error);
+    if (!std::filesystem::is_directory(personal::StoreFolder(lexicon.personal))) {
+        throw ChangeRefused("cannot create the personal folder " +
+                            personal::StoreFolder(lexicon.personal));
+    }
+}
+
 void NeedWholeLoad(const LoadedLexicon& lexicon) {
     const std::optional<Error> loadProblem = personal::LoadProblemOf(lexicon.tables);
     const std::string problem =
@@ -80,12 +79,10 @@ void NeedWholeLoad(const LoadedLexicon& lexicon) {
     }
 }
 
-personal::StoreContext Context(const LoadedLexicon& lexicon) {
+personal::StoreContext StoreContextOf(const LoadedLexicon& lexicon) {
     return {lexicon.files, lexicon.tables, lexicon.fields ? &*lexicon.fields : nullptr,
             lexicon.personal};
 }
-
-}  // namespace
 
 void Insert(const CommandLine& line, std::ostream& out) {
     const CommandArguments& arguments = line.arguments;
@@ -100,7 +97,7 @@ void Insert(const CommandLine& line, std::ostream& out) {
     entry.fieldIndex = FieldOption(arguments, lexicon, -1);
     NeedPersonalFolder(lexicon);
     const personal::StoreResult result =
-        Check(personal::InsertPersonalEntry(Context(lexicon), entry));
+        Check(personal::InsertPersonalEntry(StoreContextOf(lexicon), entry));
     // Where the new entry stands once the tables are read again, and its number, which stays
     // with it while other entries come and go.
     const LoadedLexicon reloaded = Load(line);
@@ -139,7 +136,7 @@ void Update(const CommandLine& line, std::ostream& out) {
     // The store finds the entry by the number resolved here, in the files as they are under its
     // lock. An own entry changed gets a new number; a lexicon entry keeps its own.
     const personal::StoreResult result =
-        Check(personal::ChangeEntry(Context(lexicon), {record.number, record.kind}, change));
+        Check(personal::ChangeEntry(StoreContextOf(lexicon), {record.number, record.kind}, change));
     out << "ok entry " << result.entryNumber << '\n';
 }
 
@@ -157,8 +154,8 @@ void Delete(const CommandLine& line, std::ostream& out) {
         throw ChangeRefused(EntryNamed(line, slot) + " is not one of your own entries");
     }
     NeedPersonalFolder(lexicon);
-    Check(note ? personal::DeleteSupplement(Context(lexicon), record.number)
-               : personal::DeletePersonalEntry(Context(lexicon), record.number));
+    Check(note ? personal::DeleteSupplement(StoreContextOf(lexicon), record.number)
+               : personal::DeletePersonalEntry(StoreContextOf(lexicon), record.number));
     out << "ok\n";
 }
 
