@@ -129,27 +129,28 @@ class ConceptReader {
                 }
                 continue;
             }
+            // A field or a definition is a descrip of that type, or (as tools that write each
+            // kind of information as an element of its own do) an element of that name.
+            QString type = name.toString();
             if (name == u"descrip") {
-                const QString type = xml_.attributes().value(QLatin1StringView("type")).toString();
-                if (type == u"subjectField") {
-                    const QString field =
-                        xml_.readElementText(QXmlStreamReader::IncludeChildElements);
-                    if (!haveField) {
-                        entry.fieldName = field.toStdString();
-                        haveField = true;
-                    }
-                } else if (type == u"definition") {
-                    addText(xml_.readElementText(QXmlStreamReader::IncludeChildElements));
-                } else {
-                    xml_.skipCurrentElement();
+                type = xml_.attributes().value(QLatin1StringView("type")).toString();
+                if (type == u"note") type.clear();
+            } else if (name != u"note" && name != u"subjectField" && name != u"definition") {
+                ++depth;
+                continue;
+            }
+            if (type == u"subjectField") {
+                const QString field = xml_.readElementText(QXmlStreamReader::IncludeChildElements);
+                if (!haveField) {
+                    entry.fieldName = field.toStdString();
+                    haveField = true;
                 }
-                continue;
-            }
-            if (name == u"note") {
+            } else if (type == u"definition" || type == u"note") {
                 addText(xml_.readElementText(QXmlStreamReader::IncludeChildElements));
-                continue;
+            } else {
+                xml_.skipCurrentElement();
             }
-            ++depth;
+            continue;
         }
         if (xml_.hasError()) return;
         entry.description = std::move(description);

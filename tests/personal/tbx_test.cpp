@@ -260,10 +260,15 @@ TEST(TbxReader, ReadsANamespacedFileOfAnotherToolTakingTheFirstTermOfEachLanguag
         "<langSec xml:lang=\"el\"><termSec><term>φακός</term></termSec>"
         "<termSec><term>φακοί</term></termSec></langSec>"
         "<descrip type=\"subjectField\">Physics</descrip></conceptEntry>"
-        "</body></text></tbx>");
-    ASSERT_EQ(entries.size(), 1u);
+        // The style that writes each kind of information as an element of its own.
+        "<conceptEntry id=\"entry-6\" xmlns:basic=\"http://www.tbxinfo.net/ns/basic\">"
+        "<basic:subjectField>Optics</basic:subjectField><langSec xml:lang=\"en\">"
+        "<basic:definition>bends light</basic:definition><termSec><term>prism</term></termSec>"
+        "</langSec></conceptEntry></body></text></tbx>");
+    ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(Shown(entries[0]),
               Shown(Own(5, "lens", "φακός", "concept note\r\n<first>", "Optics")));
+    EXPECT_EQ(Shown(entries[1]), Shown(Own(6, "prism", "", "bends light", "Optics")));
 }
 
 TEST(TbxReader, RefusesWhatIsNotAWellFormedTermBase) {
