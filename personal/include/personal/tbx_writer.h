@@ -15,8 +15,8 @@ enum class TbxShape {
     Martif,   // root <martif>; termEntry, langSet, tig
 };
 
-/// \brief The TBX document of `entries` (UTF-8, LF line ends, two spaces a level): one concept a
-/// entry, id "entry-N" or "note-N" after its number (its place in the list, from 1, when the
+/// \brief The TBX document of `entries` (UTF-8, LF line ends, two spaces a level): a concept for
+/// each entry, id "entry-N" or "note-N" after its number (its place in the list, from 1, when the
 /// number is 0 or less, moved on past the numbers other entries already take), the field as
 /// subjectField (its name, or its code when it has no name), the English section with the
 /// description (an own entry's as a definition, a note's as a note) and the term, and the Greek
