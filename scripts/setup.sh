@@ -12,7 +12,7 @@ packages=(
     imagemagick poppler-utils fonts-dejavu-core libbenchmark-dev clang libclang-rt-14-dev
     dict-freedict-eng-ell dict-freedict-ell-eng dictd dict
     libhunspell-dev hunspell-en-us hunspell-el jwm wmctrl xsel
-    libxkbcommon-dev xkb-data dbus-daemon qt6-wayland weston
+    libxkbcommon-dev xkb-data dbus-daemon qt6-wayland weston libxml2-utils python3-translate
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -123,8 +123,9 @@ void Export(const CommandLine& line, std::ostream& out) {
     const auto notes = std::count_if(entries->begin(), entries->end(), [](const auto& entry) {
         return entry.kind == personal::ExchangeKind::Note;
     });
-    out << "exported " << entries->size() - static_cast<std::size_t>(notes) << " entries";
-    if (line.arguments.has("--notes")) out << " and " << notes << " notes";
+    const auto own = entries->size() - static_cast<std::size_t>(notes);
+    out << "exported " << own << (own == 1 ? " entry" : " entries");
+    if (line.arguments.has("--notes")) out << " and " << notes << (notes == 1 ? " note" : " notes");
     out << " to " << file << '\n';
 }
 
