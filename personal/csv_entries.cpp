@@ -52,8 +52,9 @@ ExchangeEntry EntryOf(const CsvRecord& record, const ColumnPlaces& places, std::
     ExchangeEntry entry;
     entry.origin = "line " + std::to_string(record.line);
     if (record.fields.size() != width) {
-        entry.problem = std::to_string(record.fields.size()) +
-                        " columns where the first line names " + std::to_string(width);
+        const std::size_t count = record.fields.size();
+        entry.problem = std::to_string(count) + (count == 1 ? " column" : " columns") +
+                        " where the first line names " + std::to_string(width);
         return entry;
     }
     const auto field = [&](Column column) -> std::string {

@@ -451,10 +451,10 @@ ImportResult ImportEntries(const StoreContext& store, const std::vector<Exchange
         if (refused > 0) {
             Refuse(StoreStatus::EntriesRefused, std::to_string(refused) +
                                                     (refused == 1 ? " entry is" : " entries are") +
-                                                    " refused; nothing was imported");
+                                                    " refused");
         }
         if (!preparation.plan.refusal.empty())
-            Refuse(StoreStatus::StoreFull, preparation.plan.refusal + "; nothing was imported");
+            Refuse(StoreStatus::StoreFull, preparation.plan.refusal);
         Apply(contents, tables, preparation);
         outcome.plan = std::move(preparation.plan);
         return ChangeMade{true, 0};

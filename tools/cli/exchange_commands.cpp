@@ -75,10 +75,10 @@ const char* ActionText(ImportAction action) {
 // A line of the report: what the entry does, where the file has it, its headwords, the entry it
 // changes or is written on, and the remark.
 std::string StepLine(const personal::ImportStep& step) {
-    std::string text = std::string(ActionText(step.action)) + " " + step.origin + ": ";
+    std::string text = std::string(ActionText(step.action)) + " " + step.origin;
     const bool note =
         step.action == ImportAction::AddNote || step.action == ImportAction::UpdateNote;
-    text += (note ? "on " : "") + step.english;
+    if (!step.english.empty()) text += ": " + std::string(note ? "on " : "") + step.english;
     if (!step.greek.empty() && !note) text += " \u2014 " + step.greek;
     if (step.action == ImportAction::Update || note)
         text += " (entry " + std::to_string(step.entryNumber) + ")";
@@ -142,7 +142,11 @@ void Import(const CommandLine& line, std::ostream& out) {
         out << "dry run: " << Counts(plan, true) << "; nothing was written\n";
         if (!plan.refusal.empty())
             throw ChangeRefused("the import would be refused: " + plan.refusal);
-        if (!plan.accepted()) throw ChangeRefused("the import would be refused");
+        const int refused = plan.count(ImportAction::Refuse);
+        if (refused > 0) {
+            throw ChangeRefused("the import would be refused: " + std::to_string(refused) +
+                                (refused == 1 ? " entry is" : " entries are") + " refused");
+        }
         return;
     }
     NeedPersonalFolder(lexicon);
