@@ -46,6 +46,7 @@ smoke personal_store_bench
 smoke lookup_window_bench
 smoke fulltext_bench '^BM_(FullTextSearch|WholeProcessFullText|ZcatGrep)/|^BM_DocumentPerEntry/0'
 smoke whole_process_bench
+smoke exchange_bench
 smoke selection_handover_bench . sh tests/e2e/with_xvfb.sh
 
 if [ ${#failed[@]} -gt 0 ]; then
