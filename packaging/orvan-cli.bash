@@ -5,7 +5,7 @@ _orvan_cli() {
     _init_completion || return
 
     local commands="dump search multi fulltext show look define print insert update delete
-        prepare byte-range fields help"
+        export import prepare byte-range fields help"
     local before="-C --personal --verbose --version --help"
 
     # The command: the first word after the options that come before it.
@@ -59,6 +59,16 @@ _orvan_cli() {
         update) options="--entry --expect --english --greek --field --description
             --description-file" ;;
         delete) options="--entry --expect --note" ;;
+        export | import)
+            if [ "$prev" = --format ]; then
+                COMPREPLY=($(compgen -W "tbx tbx2 csv" -- "$cur"))
+                return
+            fi
+            options="--format"
+            [ "$command" = export ] && options="$options --notes" || options="$options --dry-run"
+            COMPREPLY=($(compgen -W "$options --help" -- "$cur") $(compgen -f -- "$cur"))
+            return
+            ;;
         help)
             COMPREPLY=($(compgen -W "$commands" -- "$cur"))
             return
