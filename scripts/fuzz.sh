@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang under ASan and UBSan and runs each of them for a
-# bounded time, ORVAN_FUZZ_SECONDS (20 by default: the nine targets take about three minutes).
+# bounded time, ORVAN_FUZZ_SECONDS (20 by default: the ten targets take about three and a half minutes).
 # Each target starts from seeds made here from the sample medium of the normal build
 # (ORVAN_MEDIUM, build/medium by default; it is there once the tests have run) and from the
 # small seeds committed under fuzz/; without the medium the committed seeds alone are used.
@@ -16,7 +16,7 @@ medium=${ORVAN_MEDIUM:-build/medium}
 seconds=${ORVAN_FUZZ_SECONDS:-20}
 seeds=fuzz/seeds
 all_targets=(lexicon_fuzz fields_fuzz description_fuzz settings_fuzz content_list_fuzz store_fuzz
-             search_index_fuzz rtf_fuzz jpeg_fuzz)
+             search_index_fuzz rtf_fuzz jpeg_fuzz exchange_fuzz)
 targets=("${all_targets[@]}")
 if [ -n "${ORVAN_FUZZ_TARGETS:-}" ]; then read -r -a targets <<< "$ORVAN_FUZZ_TARGETS"; fi
 
@@ -121,6 +121,9 @@ fi
 # JPEG: the committed small pictures and the smallest slide of the medium.
 cp fuzz/jpeg-seeds/*.jpg "$corpus/jpeg_fuzz/"
 if [ -f "$medium/content/09.jpg" ]; then cp "$medium/content/09.jpg" "$corpus/jpeg_fuzz/"; fi
+
+# Import files: term bases in both TBX shapes and by other tools, and spreadsheets' CSV.
+cp fuzz/seeds/exchange/* "$corpus/exchange_fuzz/"
 
 # A target's own options: its dictionary, and for the JPEG decoder a lower memory limit, which
 # a picture's size must never reach.
