@@ -16,11 +16,14 @@ using CliLeanTest = test::CliFixture;
 
 // The libraries the dynamic loader loads for a run, as LD_DEBUG=libs tells them on the error
 // stream.
-TEST_F(CliLeanTest, TheLookUpsLoadNoQtAndTheFullTextSearchStillWorks) {
+TEST_F(CliLeanTest, TheLookUpsAndTheExchangeLoadNoQtAndTheFullTextSearchStillWorks) {
     ::setenv("LD_DEBUG", "libs", 1);
     for (const test::Args& args :
          {test::Args{"search", "gas"}, test::Args{"dump"}, test::Args{"multi", "--start", "g"},
-          test::Args{"show", "3"}, test::Args{"look", "--no-pager", "gas"}}) {
+          test::Args{"show", "3"}, test::Args{"look", "--no-pager", "gas"},
+          test::Args{"export", "--notes", home.file("lean.tbx")},
+          test::Args{"export", "--notes", home.file("lean.csv")},
+          test::Args{"import", "--dry-run", home.file("lean.csv")}}) {
         const test::CliRun run = cli(args);
         EXPECT_EQ(run.status, 0) << args[0];
         EXPECT_NE(run.err.find("libstdc++"), std::string::npos) << args[0];
