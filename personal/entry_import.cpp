@@ -374,13 +374,13 @@ void Apply(StoreContents& contents, const EntryTables& tables, Preparation& prep
     std::map<long long, std::string> notes;
     for (std::size_t at = 0; at < steps.size(); ++at) {
         const ImportAction action = steps[at].action;
-        if (action == ImportAction::Update) {
-            leaving.insert(steps[at].entryNumber);
-            replaced[static_cast<std::size_t>(
-                SlotOfNumber(tables.entries, steps[at].entryNumber))] = true;
-        }
+        if (action == ImportAction::Update) leaving.insert(steps[at].entryNumber);
         if (action == ImportAction::AddNote || action == ImportAction::UpdateNote)
             notes[steps[at].entryNumber] = preparation.entries[at].text;
+    }
+    for (int slot = 1; slot <= tables.entries.count(); ++slot) {
+        if (leaving.count(tables.entries[slot].number) > 0)
+            replaced[static_cast<std::size_t>(slot)] = true;
     }
     if (!leaving.empty()) {
         DropEnglishLines(contents, [&](const PersonalIndexLine& columns, int) {
