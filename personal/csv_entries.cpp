@@ -1,28 +1,15 @@
 #include "personal/csv_entries.h"
 
-#include <algorithm>
 #include <optional>
 
+#include "lexicon/blanks.h"
 #include "lexicon/text_file.h"
 #include "personal/csv_rows.h"
+#include "personal/exchange_formats.h"
 
 namespace orvan::personal {
 
 namespace {
-
-std::string Lowercase(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
-    return lower;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // Where each known column is in the file's rows; nothing for a column the file lacks.
 using ColumnPlaces = std::array<std::optional<std::size_t>, kCsvColumns.size()>;
@@ -40,7 +27,7 @@ enum Column : std::size_t {
 ColumnPlaces PlacesOf(const CsvRow& header) {
     ColumnPlaces places;
     for (std::size_t at = 0; at < header.size(); ++at) {
-        const std::string name = Lowercase(Trimmed(header[at]));
+        const std::string name = LowercaseAscii(TrimBlanks(header[at]));
         for (std::size_t column = 0; column < kCsvColumns.size(); ++column) {
             if (name == kCsvColumns[column] && !places[column]) places[column] = at;
         }
@@ -65,7 +52,7 @@ ExchangeEntry EntryOf(const CsvRecord& record, const ColumnPlaces& places, std::
     entry.fieldCode = field(kFieldCode);
     entry.fieldName = field(kFieldName);
     entry.description = WithCrLfLineEnds(field(kDescription));
-    const std::string kind = Lowercase(Trimmed(field(kKind)));
+    const std::string kind = LowercaseAscii(TrimBlanks(field(kKind)));
     if (kind == kNoteKindText) {
         entry.kind = ExchangeKind::Note;
         entry.lexiconHeadword = field(kLexiconHeadword);

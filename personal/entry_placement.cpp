@@ -18,6 +18,19 @@ std::string KeyFrom(const EntryRecord& record) {
     return LatinSearchKey(start < headword.size() ? headword.substr(start) : "", true);
 }
 
+// The number of the Greek slot a Greek line hangs from when it belongs after Greek slot `slot`
+// (0: before every one, counted as after the first): passing down over the user's own entries
+// to the lexicon slot they hang from.
+long long LexiconAnchorFrom(const EntryTables& tables, int slot) {
+    if (slot == 0) slot = 1;
+    const auto personal = [&](int s) {
+        return tables.entries[tables.greek[s].englishSlot].kind == EntryKind::Personal;
+    };
+    while (slot >= 1 && personal(slot))
+        --slot;
+    return tables.greek[slot].number;
+}
+
 }  // namespace
 
 int EnglishPredecessor(const EntryTable& entries, const std::string& key, int excluded) {
@@ -38,13 +51,7 @@ long long GreekAnchor(const EntryTables& tables, const std::string& gkey, int ex
            (replaced(slot) || GreekSearchKey(tables.greek[slot].headword, true) > gkey)) {
         --slot;
     }
-    if (slot == 0) slot = 1;
-    const auto personal = [&](int s) {
-        return tables.entries[tables.greek[s].englishSlot].kind == EntryKind::Personal;
-    };
-    while (slot >= 1 && personal(slot))
-        --slot;
-    return tables.greek[slot].number;
+    return LexiconAnchorFrom(tables, slot);
 }
 
 namespace {
@@ -111,14 +118,8 @@ GreekPlaces::GreekPlaces(const EntryTables& tables, const std::vector<bool>& exc
 }
 
 long long GreekPlaces::anchor(const std::string& gkey) const {
-    int slot = static_cast<int>(HighestNotAbove(keys_, suffixLowest_, gkey));
-    if (slot == 0) slot = 1;
-    const auto personal = [&](int s) {
-        return tables_.entries[tables_.greek[s].englishSlot].kind == EntryKind::Personal;
-    };
-    while (slot >= 1 && personal(slot))
-        --slot;
-    return tables_.greek[slot].number;
+    return LexiconAnchorFrom(tables_,
+                             static_cast<int>(HighestNotAbove(keys_, suffixLowest_, gkey)));
 }
 
 namespace {

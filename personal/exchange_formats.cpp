@@ -8,9 +8,7 @@
 
 namespace orvan::personal {
 
-namespace {
-
-std::string Lowercase(std::string_view text) {
+std::string LowercaseAscii(std::string_view text) {
     std::string lower(text);
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
         return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
@@ -18,10 +16,8 @@ std::string Lowercase(std::string_view text) {
     return lower;
 }
 
-}  // namespace
-
 std::optional<ExchangeFormat> ExchangeFormatNamed(std::string_view name) {
-    const std::string lower = Lowercase(name);
+    const std::string lower = LowercaseAscii(name);
     if (lower == "tbx") return ExchangeFormat::Tbx;
     if (lower == "tbx2") return ExchangeFormat::TbxMartif;
     if (lower == "csv") return ExchangeFormat::Csv;
@@ -29,7 +25,7 @@ std::optional<ExchangeFormat> ExchangeFormatNamed(std::string_view name) {
 }
 
 ExchangeFormat ExchangeFormatOfPath(std::string_view path) {
-    return Lowercase(path).ends_with(".csv") ? ExchangeFormat::Csv : ExchangeFormat::Tbx;
+    return LowercaseAscii(path).ends_with(".csv") ? ExchangeFormat::Csv : ExchangeFormat::Tbx;
 }
 
 ExchangeFormat ExchangeFormatOfText(std::string_view bytes) {

@@ -33,6 +33,10 @@ ExchangeFormat ExchangeFormatOfText(std::string_view bytes);
 /// \brief The file of `entries` in `format`.
 std::string WriteExchangeText(const std::vector<ExchangeEntry>& entries, ExchangeFormat format);
 
+/// \brief `text` with its capitals A to Z lowered, as exchanged files' names of formats, columns
+/// and kinds are compared.
+std::string LowercaseAscii(std::string_view text);
+
 /// No file to import is read past this size.
 inline constexpr long long kExchangeFileLimit = 64LL * 1024 * 1024;
 
