@@ -1,5 +1,6 @@
 #include "lookup/lookup_window.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QCursor>
 #include <QDesktopServices>
@@ -143,6 +144,8 @@ void LookupWindow::connectHandlers() {
     onClick(c_.insertEntryButton, &LookupWindow::onInsertEntryClicked);
     onClick(c_.modifyEntryButton, &LookupWindow::onModifyEntryClicked);
     onClick(c_.deleteEntryButton, &LookupWindow::onDeleteEntryClicked);
+    connect(c_.exportAction, &QAction::triggered, this, &LookupWindow::onExportClicked);
+    connect(c_.importAction, &QAction::triggered, this, &LookupWindow::onImportClicked);
     connect(c_.entriesList, &EntriesList::chosen, this, &LookupWindow::onEntriesListClicked);
     connect(c_.descriptionView, &richtext::RichTextView::mousePressed, this,
             [this](QPoint point, Qt::MouseButton) { onDescriptionPressed(point); });

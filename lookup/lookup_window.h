@@ -19,6 +19,7 @@
 #include "lexicon/list_search.h"
 #include "lexicon/tables.h"
 #include "lookup/entry_editing.h"
+#include "lookup/entry_exchange.h"
 #include "lookup/lookup_state.h"
 #include "lookup/window_face.h"
 #include "lookup/window_settings.h"
@@ -219,6 +220,8 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     void onInsertEntryClicked();
     void onModifyEntryClicked();
     void onDeleteEntryClicked();
+    void onExportClicked();
+    void onImportClicked();
 
     // What the editing needs of the window.
     const LookupState& lookupState() const override { return state_; }
@@ -345,6 +348,7 @@ class LookupWindow : public QWidget, private EntryEditing::Host {
     // Window commands and printing.
     FocusField focusField_ = FocusField::None;
     EntryEditing editing_{*this, this};
+    EntryExchange exchange_{*this, editing_, this};
     std::unique_ptr<PrintSurface> printSurface_;
     DocumentOpener openDocument_;
     HelpWindow* helpWindow_ = nullptr;  // a child of this window, hidden when closed

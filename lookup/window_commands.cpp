@@ -1,6 +1,6 @@
 // The window's commands: copying from the field last worked in, pasting into the search field,
 // printing, keeping the window on top, the help document and leaving the program; the edit
-// buttons are forwarded to the editing.
+// buttons are forwarded to the editing, the export and import commands to the exchange.
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
@@ -168,6 +168,14 @@ void LookupWindow::onModifyEntryClicked() {
 
 void LookupWindow::onDeleteEntryClicked() {
     editing_.deleteEntry(state_.selectedRow());
+}
+
+void LookupWindow::onExportClicked() {
+    exchange_.exportEntries();
+}
+
+void LookupWindow::onImportClicked() {
+    exchange_.importEntries();
 }
 
 void LookupWindow::showSaved(long long number) {

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -211,6 +212,17 @@ LookupControls BuildLookupFace(QWidget* window) {
     c.ownEntriesButton = PictureButton(
         window, "ownEntriesButton", {508, 51, 45, 39}, "custom-entries", {29, 22},
         QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Εμφάνιση Επεξεργασμένων Λημμάτων"));
+    // Its click shows the own entries; its arrow offers to export them or import others.
+    c.exchangeMenu = new QMenu(c.ownEntriesButton);
+    c.exchangeMenu->setObjectName(QStringLiteral("exchangeMenu"));
+    c.exportAction = c.exchangeMenu->addAction(
+        Text(QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Εξαγωγή των λημμάτων σας…")));
+    c.exportAction->setObjectName(QStringLiteral("exportAction"));
+    c.importAction = c.exchangeMenu->addAction(
+        Text(QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Εισαγωγή λημμάτων…")));
+    c.importAction->setObjectName(QStringLiteral("importAction"));
+    c.ownEntriesButton->setMenu(c.exchangeMenu);
+    c.ownEntriesButton->setPopupMode(QToolButton::MenuButtonPopup);
     c.insertEntryButton =
         PictureButton(window, "insertEntryButton", {508, 90, 45, 39}, "insert", {38, 23},
                       QT_TRANSLATE_NOOP("orvan::lookup::LookupWindow", "Εισαγωγή Νέου Λήμματος"));

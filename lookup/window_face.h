@@ -6,10 +6,12 @@
 
 #include <QString>
 
+class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QToolButton;
 class QWidget;
@@ -58,6 +60,9 @@ struct LookupControls {
     QLineEdit* renderingField;
     richtext::RichTextView* descriptionView;
     QToolButton* ownEntriesButton;
+    QMenu* exchangeMenu;  // the own entries button's arrow: export and import
+    QAction* exportAction;
+    QAction* importAction;
     QToolButton* insertEntryButton;
     QToolButton* modifyEntryButton;
     QToolButton* deleteEntryButton;

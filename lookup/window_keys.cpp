@@ -3,6 +3,7 @@
 // window; the buttons' hints name their keys. And the text size of the entry list and the
 // description pane, which Ctrl+plus, Ctrl+minus and Ctrl+0 change.
 #include <QAbstractButton>
+#include <QAction>
 #include <QFontInfo>
 #include <QFrame>
 #include <QKeyEvent>
@@ -38,6 +39,12 @@ void NameKey(QAbstractButton* button, const QKeySequence& key) {
         button->toolTip() + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + ')';
     button->setToolTip(hint);
     button->setAccessibleName(hint);
+}
+
+// A menu command shows its key in the menu's key column, as menus do; the key itself is the
+// window's, so that it works while the menu is closed.
+void NameKey(QAction* action, const QKeySequence& key) {
+    action->setText(action->text() + '\t' + key.toString(QKeySequence::NativeText));
 }
 
 QShortcut* MakeShortcut(QWidget* owner, const Keys& keys, Qt::ShortcutContext context,
@@ -85,6 +92,8 @@ void LookupWindow::makeKeys() {
          true},
         {{Key(Qt::CTRL | Qt::Key_Minus)}, [this] { setTextSizeStep(textSizeStep_ - 1); }, true},
         {{Key(Qt::CTRL | Qt::Key_0)}, [this] { setTextSizeStep(kFirstTextSizeStep); }, false},
+        {{Key(Qt::CTRL | Qt::SHIFT | Qt::Key_E)}, [this] { onExportClicked(); }, false},
+        {{Key(Qt::CTRL | Qt::SHIFT | Qt::Key_I)}, [this] { onImportClicked(); }, false},
     };
 
     for (const ButtonKeys& entry : buttons) {
@@ -98,6 +107,8 @@ void LookupWindow::makeKeys() {
         connect(shortcut, &QShortcut::activated, this, entry.command);
         windowKeys_.append(entry.keys);
     }
+    NameKey(c_.exportAction, Key(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    NameKey(c_.importAction, Key(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
     // Delete deletes only from the list: in the fields it deletes text as ever.
     const QKeySequence remove = Key(Qt::Key_Delete);
     QShortcut* shortcut = MakeShortcut(c_.entriesList, {remove}, Qt::WidgetShortcut, false);

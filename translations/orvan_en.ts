@@ -17,6 +17,85 @@
     </message>
 </context>
 <context>
+    <name>EntryExchange</name>
+    <message>
+        <source>Όροι TBX (*.tbx)</source>
+        <translation>TBX terms (*.tbx)</translation>
+    </message>
+    <message>
+        <source>Όροι TBX, παλαιότερη μορφή (*.tbx)</source>
+        <translation>TBX terms, older format (*.tbx)</translation>
+    </message>
+    <message>
+        <source>Πίνακας CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Εξαγωγή των λημμάτων σας</source>
+        <translation>Export your entries</translation>
+    </message>
+    <message>
+        <source>Τα λήμματά σας δεν εξήχθησαν.</source>
+        <translation>Your entries were not exported.</translation>
+    </message>
+    <message>
+        <source>Το αρχείο %1 δεν γράφτηκε.</source>
+        <translation>The file %1 was not written.</translation>
+    </message>
+    <message>
+        <source>Αποθηκεύτηκαν %1 λήμματα και %2 σημειώσεις στο αρχείο %3.</source>
+        <translation>%1 entries and %2 notes were saved in the file %3.</translation>
+    </message>
+    <message>
+        <source>Εισαγωγή λημμάτων</source>
+        <translation>Import entries</translation>
+    </message>
+    <message>
+        <source>Όροι TBX ή πίνακας CSV (*.tbx *.csv *.xml)</source>
+        <translation>TBX terms or CSV table (*.tbx *.csv *.xml)</translation>
+    </message>
+    <message>
+        <source>Όλα τα αρχεία (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Το αρχείο %1 δεν διαβάστηκε· δεν εισήχθη κανένα λήμμα.</source>
+        <translation>The file %1 could not be read; no entry was imported.</translation>
+    </message>
+    <message>
+        <source>Το αρχείο %1 δεν έχει λήμματα.</source>
+        <translation>The file %1 holds no entries.</translation>
+    </message>
+    <message>
+        <source>%1 από τα %2 λήμματα του αρχείου δεν μπορούν να αποθηκευτούν.</source>
+        <translation>%1 of the file's %2 entries cannot be stored.</translation>
+    </message>
+    <message>
+        <source>Τα λήμματα του αρχείου δεν χωρούν όλα στα λήμματά σας.</source>
+        <translation>The file's entries do not all fit among your entries.</translation>
+    </message>
+    <message>
+        <source>Δεν εισήχθη κανένα λήμμα από το αρχείο %1.</source>
+        <translation>No entry was imported from the file %1.</translation>
+    </message>
+    <message>
+        <source>Θα προστεθούν %1 λήμματα, θα αλλάξουν %2 και θα γραφτούν %3 σημειώσεις.</source>
+        <translation>%1 entries will be added, %2 changed and %3 notes written.</translation>
+    </message>
+    <message>
+        <source>Να εισαχθούν τα λήμματα του αρχείου %1;</source>
+        <translation>Import the entries of the file %1?</translation>
+    </message>
+    <message>
+        <source>Προστέθηκαν %1 λήμματα, άλλαξαν %2 και γράφτηκαν %3 σημειώσεις από το αρχείο %4.</source>
+        <translation>%1 entries were added, %2 changed and %3 notes written from the file %4.</translation>
+    </message>
+    <message>
+        <source>Το αρχείο %1 είναι ένα από τα αρχεία των λημμάτων σας· διαλέξτε άλλο όνομα.</source>
+        <translation>The file %1 is one of the files of your entries; choose another name.</translation>
+    </message>
+</context>
+<context>
     <name>FullTextRun</name>
     <message>
         <source>Αναζήτηση στις περιγραφές του Λεξικού…</source>
@@ -113,6 +192,10 @@ Reason: %2</translation>
         <translation>Folder of your entries: %1
 File: %2
 Reason: %3</translation>
+    </message>
+    <message>
+        <source>Κάποια λήμματα του αρχείου δεν μπορούν να αποθηκευτούν. Δεν εισήχθη κανένα.</source>
+        <translation>Some entries of the file cannot be stored. None was imported.</translation>
     </message>
 </context>
 <context>
@@ -373,6 +456,14 @@ Start the search?</translation>
     <message>
         <source>Τα ελληνικά γράφονται με το ελληνικό πληκτρολόγιο του Orvan: ; για τόνο, Shift+; για διαλυτικά, w για τελικό ς.</source>
         <translation>Greek is typed with Orvan's own Greek keyboard: ; for the tonos, Shift+; for the dialytika, w for the final ς.</translation>
+    </message>
+    <message>
+        <source>Εξαγωγή των λημμάτων σας…</source>
+        <translation>Export your entries…</translation>
+    </message>
+    <message>
+        <source>Εισαγωγή λημμάτων…</source>
+        <translation>Import entries…</translation>
     </message>
 </context>
 <context>
