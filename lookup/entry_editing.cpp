@@ -25,18 +25,6 @@ QString WithoutLeadingBlanks(const QString& text) {
 
 }  // namespace
 
-// Another program's change is read once the editor or question has closed.
-class EntryEditing::Hold {
-  public:
-    explicit Hold(Host& host) : host_(host) { host_.holdReloads(true); }
-    ~Hold() { host_.holdReloads(false); }
-    Hold(const Hold&) = delete;
-    Hold& operator=(const Hold&) = delete;
-
-  private:
-    Host& host_;
-};
-
 QStringList EntryEditing::fieldItems() const {
     QStringList items;
     for (const std::string& item : host_.lookupState().lexicon().fieldList().listItems()) {

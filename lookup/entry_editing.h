@@ -55,8 +55,20 @@ class EntryEditing {
     /// it was made.
     bool report(const personal::StoreResult& result);
 
+    /// While alive (an editor, a question, an import open), another program's change of the
+    /// personal files is read only after it.
+    class Hold {
+      public:
+        explicit Hold(Host& host) : host_(host) { host_.holdReloads(true); }
+        ~Hold() { host_.holdReloads(false); }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+      private:
+        Host& host_;
+    };
+
   private:
-    class Hold;
     QStringList fieldItems() const;
     personal::StoreContext storeContext() const;
     personal::EntryCheck check(std::optional<personal::EntryRef> target) const;

@@ -9,12 +9,12 @@
 #include <QStandardPaths>
 #include <QWidget>
 #include <algorithm>
-#include <filesystem>
 
 #include "lexicon/text_file.h"
 #include "personal/csv_entries.h"
 #include "personal/entry_export.h"
 #include "personal/entry_import.h"
+#include "personal/exchange_formats.h"
 #include "personal/store_files.h"
 #include "personal/tbx_reader.h"
 #include "platform/busy_cursor.h"
@@ -32,18 +32,6 @@ using personal::ImportStep;
 constexpr int kTbxFilter = 0;
 constexpr int kOlderTbxFilter = 1;
 constexpr int kCsvFilter = 2;
-
-// Another program's change is read once the question has closed.
-class ReloadHold {
-  public:
-    explicit ReloadHold(EntryEditing::Host& host) : host_(host) { host_.holdReloads(true); }
-    ~ReloadHold() { host_.holdReloads(false); }
-    ReloadHold(const ReloadHold&) = delete;
-    ReloadHold& operator=(const ReloadHold&) = delete;
-
-  private:
-    EntryEditing::Host& host_;
-};
 
 QString DocumentsFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -76,24 +64,6 @@ QString StepLines(const ImportPlan& plan, bool refused) {
         if (refused || !step.remark.empty()) lines.append(StepLine(step));
     }
     return lines.join('\n');
-}
-
-// Whether `path` names one of the personal folder's own files, which an export must never
-// replace.
-bool IsStoreFile(const std::string& path, const PersonalFiles& personal) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::path chosen = fs::weakly_canonical(path, error);
-    if (error) return false;
-    const std::string lock = personal::StoreFolder(personal) + "/" + personal::kLockName;
-    for (const std::string* file :
-         {&personal.texts, &personal.englishIndex, &personal.greekIndex, &personal.tempTexts,
-          &personal.tempEnglishIndex, &personal.tempGreekIndex, &lock}) {
-        if (file->empty()) continue;
-        const fs::path own = fs::weakly_canonical(*file, error);
-        if (!error && own == chosen) return true;
-    }
-    return false;
 }
 
 int NoteCount(const ImportPlan& plan) {
@@ -176,7 +146,7 @@ void EntryExchange::exportEntries() {
     if (!host_.checkPersonalFolder()) return;
     const auto [path, format] = askExportFile();
     if (path.isEmpty()) return;
-    if (IsStoreFile(NativePath(path), host_.personalFiles())) {
+    if (personal::IsStoreFile(host_.personalFiles(), NativePath(path))) {
         warn(tr("Τα λήμματά σας δεν εξήχθησαν."),
              tr("Το αρχείο %1 είναι ένα από τα αρχεία των λημμάτων σας· διαλέξτε άλλο όνομα.")
                  .arg(Shown(path)),
@@ -238,7 +208,7 @@ void EntryExchange::importEntries() {
         return;
     }
 
-    const ReloadHold hold(host_);
+    const EntryEditing::Hold hold(host_);
     const LoadedLexicon& lexicon = currentLoad();
     const ImportPlan plan = personal::PlanImport(lexicon.tables, lexicon.fieldTable(), *entries);
     if (!plan.accepted()) {

@@ -1,9 +1,14 @@
 #include "personal/exchange_formats.h"
 
 #include <algorithm>
+#include <filesystem>
 
+#include "lexicon/file_paths.h"
 #include "lexicon/text_file.h"
 #include "personal/csv_entries.h"
+#include "personal/personal_store.h"
+#include "personal/store_commit.h"
+#include "personal/store_files.h"
 #include "personal/tbx_writer.h"
 
 namespace orvan::personal {
@@ -45,6 +50,26 @@ std::string WriteExchangeText(const std::vector<ExchangeEntry>& entries, Exchang
             break;
     }
     return WriteTbx(entries, TbxShape::Current);
+}
+
+bool IsStoreFile(const PersonalFiles& personal, const std::string& path) {
+    if (!personal.known()) return false;
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path chosen = fs::weakly_canonical(path, error);
+    if (error) return false;
+    const fs::path folder = fs::weakly_canonical(StoreFolder(personal), error);
+    if (error || chosen.parent_path() != folder) return false;
+    std::string name = chosen.filename().string();
+    if (name.ends_with(kOldSuffix)) name.resize(name.size() - std::string_view(kOldSuffix).size());
+    for (const std::string& own :
+         {personal.texts, personal.englishIndex, personal.greekIndex, personal.tempTexts,
+          personal.tempEnglishIndex, personal.tempGreekIndex}) {
+        if (!own.empty() && BaseName(own) == name) return true;
+    }
+    for (const char* own : {kNumberMarkName, kNumberMarkTemporary, kJournalName, kLockName})
+        if (name == own) return true;
+    return false;
 }
 
 Result<std::string> ReadExchangeFile(const std::string& path) {

@@ -109,6 +109,13 @@ TEST_F(CliExchangeTest, FilesThatAreNotWhatTheySayAreRefusedNamingWhere) {
     EXPECT_NE(large.err.find("larger than the 64 MiB"), std::string::npos) << large.err;
     EXPECT_EQ(personalBytes(), before);
 
+    // An export never replaces the store's own files.
+    EXPECT_EQ(cli({"export", folder + "/ci.tbo"}).status, 4);
+    EXPECT_EQ(cli({"export", folder + "/../" + std::filesystem::path(folder).filename().string() +
+                                 "/clex.tbo.old"})
+                  .status,
+              4);
+    EXPECT_EQ(personalBytes(), before);
     EXPECT_EQ(cli({"import"}).status, 2);
     EXPECT_EQ(cli({"export", "--format", "xlsx", home.file("x")}).status, 2);
 }

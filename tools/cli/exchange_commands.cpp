@@ -111,6 +111,8 @@ void Export(const CommandLine& line, std::ostream& out) {
     const LoadedLexicon lexicon = Load(line);
     if (!lexicon.personal.known())
         throw DataError("no personal folder: give --personal or set one in the program");
+    if (personal::IsStoreFile(lexicon.personal, file))
+        throw ChangeRefused(file + " is one of the personal folder's own files; export elsewhere");
     auto entries = personal::ExportEntries(lexicon, line.arguments.has("--notes"));
     if (!entries) throw DataError("nothing exported: " + entries.error().message);
     const std::string text = personal::WriteExchangeText(*entries, format);

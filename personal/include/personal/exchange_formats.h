@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "lexicon/lexicon_files.h"
 #include "lexicon/result.h"
 #include "personal/exchange_entry.h"
 
@@ -36,6 +37,11 @@ std::string WriteExchangeText(const std::vector<ExchangeEntry>& entries, Exchang
 /// \brief `text` with its capitals A to Z lowered, as exchanged files' names of formats, columns
 /// and kinds are compared.
 std::string LowercaseAscii(std::string_view text);
+
+/// \brief Whether `path` names one of the personal folder's own files (the three files, their
+/// temporaries, kept old files, the number mark, the journal, the lock), which an export must
+/// never replace: a term base written over ci.tbo would lose the user's entries.
+bool IsStoreFile(const PersonalFiles& personal, const std::string& path);
 
 /// No file to import is read past this size.
 inline constexpr long long kExchangeFileLimit = 64LL * 1024 * 1024;
