@@ -12,7 +12,8 @@ std::vector<CsvRow> ReadRows(std::string_view text) {
     EXPECT_TRUE(records) << (records ? "" : records.error().message);
     std::vector<CsvRow> rows;
     if (records) {
-        for (CsvRecord& record : *records) rows.push_back(std::move(record.fields));
+        for (CsvRecord& record : *records)
+            rows.push_back(std::move(record.fields));
     }
     return rows;
 }
