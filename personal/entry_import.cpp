@@ -125,7 +125,8 @@ class Planner {
         prepared.fieldCode = FieldCodeOf(fields_, row);
         if (row < 1 && (!entry.fieldCode.empty() || !entry.fieldName.empty())) {
             const std::string& named = entry.fieldName.empty() ? entry.fieldCode : entry.fieldName;
-            step.remark = "the science list has no field \"" + named + "\": stored without one";
+            if (!step.remark.empty()) step.remark += "; ";
+            step.remark += "the science list has no field \"" + named + "\": stored without one";
         }
         prepared.wanted = entry.number;
         // An own entry of the same headwords not yet taken by an earlier entry of the file.

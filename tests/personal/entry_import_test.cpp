@@ -256,12 +256,16 @@ TEST_F(ImportTest, ATermWithoutDescriptionOrWithAnUnknownFieldIsStillImported) {
     ExchangeEntry named = Own("sigma", "σίγμα", "s");
     named.fieldName = "φυσική";  // found by its name, capitals making no difference
     ExchangeEntry unknown = Own("tau", "", "t", "CHEM");
-    const personal::ImportResult result = import({Own("rho", "ρο", ""), named, unknown});
+    const personal::ImportResult result =
+        import({Own("rho", "ρο", ""), named, unknown, Own("phi", "φι", "", "CHEM")});
     ASSERT_TRUE(result.result.done()) << result.result.reason;
     EXPECT_EQ(result.plan.steps[0].remark, "no description: the Greek headword stands for it");
     EXPECT_EQ(result.plan.steps[1].remark, "");
     EXPECT_EQ(result.plan.steps[2].remark,
               "the science list has no field \"CHEM\": stored without one");
+    EXPECT_EQ(result.plan.steps[3].remark,
+              "no description: the Greek headword stands for it; the science list has no field "
+              "\"CHEM\": stored without one");
     EXPECT_EQ(tables.entries[slot("rho")].fieldCode, "");
     EXPECT_EQ(ReadEntryDescription(tables.entries[slot("rho")], files, personal),
               "{\\f60\\fs22 \\'F1\\'EF}");
