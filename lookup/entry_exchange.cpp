@@ -83,6 +83,7 @@ ExchangeFormat ExportFormatOf(const QString& path, int filterIndex) {
             return ExchangeFormat::TbxMartif;
         case kCsvFilter:
             return ExchangeFormat::Csv;
+        case kTbxFilter:
         default:
             return ExchangeFormat::Tbx;
     }
