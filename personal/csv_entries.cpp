@@ -24,6 +24,14 @@ enum Column : std::size_t {
     kLexiconHeadword
 };
 
+// The names of the columns an exported file has, as its header row gives them.
+std::string ColumnNames() {
+    std::string names;
+    for (const std::string_view name : kCsvColumns)
+        names += (names.empty() ? "" : ",") + std::string(name);
+    return names;
+}
+
 ColumnPlaces PlacesOf(const CsvRow& header) {
     ColumnPlaces places;
     for (std::size_t at = 0; at < header.size(); ++at) {
@@ -89,8 +97,8 @@ Result<std::vector<ExchangeEntry>> ReadEntriesCsv(std::string_view text, const s
         return Failure(Error{ErrorCode::Damaged, path, 0,
                              path + ", line " + std::to_string(header.line) +
                                  ": the first line must name the columns, \"english\" among "
-                                 "them (english,greek,field_code,field_name,description,kind,"
-                                 "lexicon_headword)"});
+                                 "them (" +
+                                 ColumnNames() + ")"});
     }
     std::vector<ExchangeEntry> entries;
     entries.reserve(records->size() - 1);

@@ -403,7 +403,8 @@ void Apply(StoreContents& contents, const EntryTables& tables, Preparation& prep
         wanted.push_back(preparation.entries[at].wanted);
     }
     if (adding.empty()) return;
-    long long last = contents.lastNumber.value_or(LargestNumberInUse(tables, contents));
+    // Every change of the store knows the last number handed out before it runs.
+    long long last = *contents.lastNumber;
     const auto numbers = NewEntryNumbers(tables, contents, replaced, wanted, last);
     if (!numbers) Refuse(StoreStatus::StoreFull, "not enough entry numbers are left");
     contents.lastNumber = last;
@@ -443,10 +444,11 @@ ImportPlan PlanImport(const EntryTables& tables, const FieldTable* fields,
 
 ImportResult ImportEntries(const StoreContext& store, const std::vector<ExchangeEntry>& entries) {
     ImportResult outcome;
-    outcome.plan = PlanImport(store.tables, store.fields, entries);
     if (entries.empty()) return outcome;
+    bool planned = false;
     outcome.result = RunStoreChange(store, [&](StoreContents& contents, const EntryTables& tables) {
         Preparation preparation = Prepare(tables, store.fields, entries);
+        planned = true;
         outcome.plan = preparation.plan;
         const int refused = preparation.plan.count(ImportAction::Refuse);
         if (refused > 0) {
@@ -460,6 +462,9 @@ ImportResult ImportEntries(const StoreContext& store, const std::vector<Exchange
         outcome.plan = std::move(preparation.plan);
         return ChangeMade{true, 0};
     });
+    // Refused before the files were read (no folder, the lock, a load left incomplete): what
+    // the import would have done, from the caller's tables.
+    if (!planned) outcome.plan = PlanImport(store.tables, store.fields, entries);
     return outcome;
 }
 

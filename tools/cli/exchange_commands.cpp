@@ -89,17 +89,12 @@ std::string StepLine(const personal::ImportStep& step) {
 // "2 added, 1 updated, 1 note written, 1 refused", or as a dry run would: "2 to add, ...".
 std::string Counts(const personal::ImportPlan& plan, bool dryRun) {
     const int notes = plan.count(ImportAction::AddNote) + plan.count(ImportAction::UpdateNote);
-    const auto count = [&](int n, const char* one, const char* many) {
-        return std::to_string(n) + " " + (n == 1 ? one : many);
-    };
-    std::string text = dryRun
-                           ? count(plan.count(ImportAction::Add), "to add", "to add") + ", " +
-                                 count(plan.count(ImportAction::Update), "to update", "to update") +
-                                 ", " + count(notes, "note to write", "notes to write")
-                           : count(plan.count(ImportAction::Add), "added", "added") + ", " +
-                                 count(plan.count(ImportAction::Update), "updated", "updated") +
-                                 ", " + count(notes, "note written", "notes written");
-    return text + ", " + count(plan.count(ImportAction::Refuse), "refused", "refused");
+    return std::to_string(plan.count(ImportAction::Add)) + (dryRun ? " to add, " : " added, ") +
+           std::to_string(plan.count(ImportAction::Update)) +
+           (dryRun ? " to update, " : " updated, ") + std::to_string(notes) +
+           (dryRun ? (notes == 1 ? " note to write, " : " notes to write, ")
+                   : (notes == 1 ? " note written, " : " notes written, ")) +
+           std::to_string(plan.count(ImportAction::Refuse)) + " refused";
 }
 
 }  // namespace
